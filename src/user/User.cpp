@@ -1,0 +1,154 @@
+#include "user/User.h"
+
+#include "common/Errors.h"
+#include "user/FieldIO.h"
+#include "user/Knowledge.h"
+
+namespace sv {
+
+template <class Self, class F>
+void TUser::Fields(Self& s, F&& f)
+{
+    f(s.Version), f(s.Reserved4), f(s.FullName), f(s.FileName), f(s.Reserved207);
+    f(s.Reserved216), f(s.Reserved220), f(s.Reserved224), f(s.LimitNumber), f(s.AllAvailable);
+    f(s.Padding230), f(s.MaxQuestions), f(s.Collections);
+    TUserOptions::Fields(s.Options, f);
+    f(s.WordUseLimit), f(s.MemVerseTypes), f(s.GameRounds), f(s.GameMemoryVerses);
+    f(s.ChapterSel), f(s.SectionSel), f(s.VerseSel), f(s.MemorySel);
+    f(s.QuestionKnowledge), f(s.ReferenceKnowledge), f(s.MemoryKnowledge);
+    TWallOfFame::Fields(s.WallOfFame, f);
+    f(s.VoiceName), f(s.PersonalityName), f(s.ReservedBlock);
+}
+
+TUser::TUser() { Reset(false, false); }
+
+void TUser::SaveToStream(TStreamWriter& w) const { Fields(*this, TFieldWriter(w)); }
+
+void TUser::LoadFromStream(TStreamReader& r) { Fields(*this, TFieldReader(r)); }
+
+void TUser::SaveToFile(const std::string& path) const
+{
+    TStreamWriter w;
+    SaveToStream(w);
+    w.saveToFile(path);
+}
+
+void TUser::LoadFromFile(const std::string& path)
+{
+    TStreamReader r = TStreamReader::FromFile(path, TShortReads::Keep);
+    LoadFromStream(r);
+}
+
+void TUser::Reset(bool usesSituation, bool assistantAvailable)
+{
+    Version = 219;
+    Reserved4 = 0;
+    FullName = {};
+    FileName = {};
+    Reserved207 = {};
+    Reserved216 = Reserved220 = Reserved224 = 0;
+    LimitNumber = 1;
+    AllAvailable = 0;
+    Padding230 = 0;
+    MaxQuestions = 30;
+    Collections.fill(0);
+    Options.Reset(usesSituation, assistantAvailable);
+    WordUseLimit = 4;
+    MemVerseTypes = 2;
+    GameRounds = 0;
+    GameMemoryVerses = 0;
+    ChapterSel.fill(0);
+    SectionSel.fill(0);
+    VerseSel.fill(0);
+    MemorySel.fill(0);
+    QuestionKnowledge.fill(KnowledgeUntried);
+    ReferenceKnowledge.fill(KnowledgeUntried);
+    MemoryKnowledge.fill(KnowledgeUntried);
+    WallOfFame.Reset();
+    VoiceName = TShortString<255>("Default");
+    PersonalityName = TShortString<255>("Encourager");
+    ReservedBlock.fill(0);
+}
+
+// --- Study results ---
+
+namespace {
+
+int QuestionOffset(int collection, int number)
+{
+    if (collection < 0 || collection > 7)
+        ThrowRange("Range check error: question collection " + std::to_string(collection)
+                   + " outside 0..7");
+    if (number < 1 || number > TUser::QuestionsPerCollection)
+        ThrowRange("Range check error: question number " + std::to_string(number)
+                   + " outside 1..8191");
+    return collection * TUser::QuestionsPerCollection + (number - 1);
+}
+
+} // namespace
+
+std::uint8_t& TUser::QuestionByte(int collection, int number)
+{
+    return QuestionKnowledge[QuestionOffset(collection, number)];
+}
+
+std::uint8_t TUser::QuestionByte(int collection, int number) const
+{
+    return QuestionKnowledge[QuestionOffset(collection, number)];
+}
+
+void TUser::RecordReference(int verseNo, bool right)
+{
+    std::uint8_t& b = ReferenceKnowledge[verseNo];
+    b = ApplyReferenceAnswer(b, right);
+}
+
+bool TUser::IsTried(int c, int n) const { return sv::IsTried(QuestionByte(c, n)); }
+bool TUser::IsUnmastered(int c, int n) const { return sv::IsUnmastered(QuestionByte(c, n)); }
+bool TUser::IsMastered(int c, int n) const { return sv::IsMastered(QuestionByte(c, n)); }
+bool TUser::IsMemoryVerseTried(int m) const { return sv::IsTried(MemoryKnowledge[m]); }
+bool TUser::IsMemoryVerseUnmastered(int m) const { return sv::IsUnmastered(MemoryKnowledge[m]); }
+bool TUser::IsMemoryVerseMastered(int m) const { return sv::IsMastered(MemoryKnowledge[m]); }
+bool TUser::IsReferenceTried(int v) const { return sv::IsTried(ReferenceKnowledge[v]); }
+bool TUser::IsReferenceUnmastered(int v) const { return sv::IsUnmastered(ReferenceKnowledge[v]); }
+bool TUser::IsReferenceMastered(int v) const { return sv::IsMastered(ReferenceKnowledge[v]); }
+
+// --- Material selection ---
+
+TSelectionKind TUser::SelectionMode() const
+{
+    if (Options.ByVerses)
+        return TSelectionKind::ByVerse;
+    if (Options.BySections)
+        return TSelectionKind::BySection;
+    if (Options.ByMemory)
+        return TSelectionKind::ByMemory;
+    return TSelectionKind::ByChapter;
+}
+
+void TUser::SetSelectionMode(TSelectionKind kind)
+{
+    Options.ByChapters = kind == TSelectionKind::ByChapter;
+    Options.ByVerses = kind == TSelectionKind::ByVerse;
+    Options.BySections = kind == TSelectionKind::BySection;
+    Options.ByMemory = kind == TSelectionKind::ByMemory;
+}
+
+std::span<std::uint8_t> TUser::SelectionFlags(TSelectionKind kind)
+{
+    switch (kind) {
+    case TSelectionKind::ByChapter: return {ChapterSel.begin(), ChapterSel.end()};
+    case TSelectionKind::ByVerse: return {VerseSel.begin(), VerseSel.end()};
+    case TSelectionKind::BySection: return {SectionSel.begin(), SectionSel.end()};
+    case TSelectionKind::ByMemory: return {MemorySel.begin(), MemorySel.end()};
+    }
+    ThrowRange("Range check error: selection kind " + std::to_string(static_cast<int>(kind))
+               + " outside 0..3");
+}
+
+std::span<const std::uint8_t> TUser::SelectionFlags(TSelectionKind kind) const
+{
+    return const_cast<TUser*>(this)->SelectionFlags(kind);
+}
+
+} // namespace sv
