@@ -1,8 +1,6 @@
 #include "user/History.h"
 
 #include "common/Errors.h"
-#include "content/Questions.h"
-#include "user/DupChain.h"
 #include "user/FieldIO.h"
 
 namespace sv {
@@ -47,14 +45,5 @@ std::uint8_t THistory::SetUseCount(int collection, int number) const
 }
 
 std::uint8_t& THistory::At(int collection, int number) { return m_uses[Offset(collection, number)]; }
-
-void THistory::CountUse(int collection, int number, const TQuestions& questions)
-{
-    ForEachCopy(collection, number, questions, [&](int c, int n) {
-        std::uint8_t& b = At(c, n);
-        if (b < 255)
-            ++b;
-    });
-}
 
 } // namespace sv

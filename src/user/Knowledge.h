@@ -16,7 +16,9 @@ constexpr int KnowledgeCount(std::uint8_t b) { return b >> 3; }
 
 constexpr bool IsTried(std::uint8_t b) { return b != KnowledgeUntried; }
 constexpr bool IsUnmastered(std::uint8_t b) { return KnowledgeLevel(b) < 7; }
-constexpr bool IsMastered(std::uint8_t b) { return b > 23; }
+// Level 7 with at least three counted right answers. A byte above 23 whose level has dropped
+// (31 answered wrong gives 29) is unmastered, not mastered, until its level is back at 7.
+constexpr bool IsMastered(std::uint8_t b) { return KnowledgeLevel(b) == 7 && b > 23; }
 
 constexpr TKnowledgeClass ClassOf(std::uint8_t b)
 {
@@ -24,7 +26,7 @@ constexpr TKnowledgeClass ClassOf(std::uint8_t b)
         return TKnowledgeClass::Untried;
     if (KnowledgeLevel(b) < 7)
         return TKnowledgeClass::Unmastered;
-    if (b > 23)
+    if (IsMastered(b))
         return TKnowledgeClass::Mastered;
     return TKnowledgeClass::CorrectFewerThan3;
 }

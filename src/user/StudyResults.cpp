@@ -1,7 +1,9 @@
-// The recording operations of TUser that read the content stores.
+// The operations of the user data that follow the question store's duplicate chains or
+// read the scripture store: recording answers and counting set uses.
 #include "content/Books.h"
 #include "content/Questions.h"
 #include "user/DupChain.h"
+#include "user/History.h"
 #include "user/Knowledge.h"
 #include "user/User.h"
 
@@ -20,6 +22,15 @@ void TUser::RecordMemoryVerse(const TVerseRef& ref, bool right, const TBooks& bo
 {
     std::uint8_t& b = MemoryKnowledge[books.MemoryVerseNoOf(ref)];
     b = ApplyAnswer(b, right);
+}
+
+void THistory::CountUse(int collection, int number, const TQuestions& questions)
+{
+    ForEachCopy(collection, number, questions, [&](int c, int n) {
+        std::uint8_t& b = At(c, n);
+        if (b < 255)
+            ++b;
+    });
 }
 
 } // namespace sv
