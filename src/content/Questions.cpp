@@ -1,1 +1,395 @@
 #include "content/Questions.h"
+
+#include "common/Errors.h"
+#include "content/Books.h"
+#include "content/ContentIO.h"
+#include "content/Words.h"
+
+#include <memory>
+
+namespace sv {
+
+namespace {
+
+void ReadRecord(TStreamReader& r, TQuestionRec& q)
+{
+    r.read(q.QType);
+    r.read(q.Info);
+    r.read(q.Byte2);
+    r.read(q.Byte3);
+    r.read(q.PrefixStart);
+    r.read(q.QuestionStart);
+    r.read(q.RefStart);
+    r.read(q.HomeIndex);
+    r.read(q.DupLink);
+    r.read(q.SortKey);
+    r.read(q.QuestionLength);
+    r.read(q.AnswerLength);
+}
+
+void WriteRecord(TStreamWriter& w, const TQuestionRec& q)
+{
+    w.write(q.QType);
+    w.write(q.Info);
+    w.write(q.Byte2);
+    w.write(q.Byte3);
+    w.write(q.PrefixStart);
+    w.write(q.QuestionStart);
+    w.write(q.RefStart);
+    w.write(q.HomeIndex);
+    w.write(q.DupLink);
+    w.write(q.SortKey);
+    w.write(q.QuestionLength);
+    w.write(q.AnswerLength);
+}
+
+void ReadStream(TStreamReader& r, TDynArray<std::uint8_t>& s, std::int32_t size)
+{
+    s.setLength(size + 2LL);
+    r.readBytes(std::span(s.items()).subspan(1));
+}
+
+void WriteStream(TStreamWriter& w, const TDynArray<std::uint8_t>& s, std::int32_t size)
+{
+    for (long long i = 1; i <= size + 1LL; ++i)
+        w.write(s[i]);
+}
+
+void ReadCollection(TStreamReader& r, TCollection& c)
+{
+    r.read(c.Spare);
+    c.Name.read(r);
+    CheckCount(r, "collection name length", c.Name.length(), 0, 20);
+    for (auto& v : c.Requires)
+        r.read(v);
+    r.readBytes(c.Reserved);
+    r.read(c.QuestionCount);
+    CheckCount(r, "QuestionCount", c.QuestionCount, 0, MaxQuestionsPerCollection);
+    r.read(c.PrefixSize);
+    r.read(c.QuestionTextSize);
+    r.read(c.AnswerTextSize);
+    r.read(c.RefCount);
+    if (c.QuestionCount > 0) {
+        CheckCount(r, "PrefixSize", c.PrefixSize, 0, 0x7FFFFFFE);
+        CheckCount(r, "QuestionTextSize", c.QuestionTextSize, 0, 0x7FFFFFFE);
+        CheckCount(r, "AnswerTextSize", c.AnswerTextSize, 0, 0x7FFFFFFE);
+        RequireBytes(r,
+                     24LL * (c.QuestionCount + 1) + c.PrefixSize + 1LL + c.QuestionTextSize + 1LL
+                         + c.AnswerTextSize + 1LL + 8LL * (c.RefCount + 1),
+                     "question collection");
+        c.Records.setLength(c.QuestionCount + 2LL);
+        for (int i = 1; i <= c.QuestionCount + 1; ++i)
+            ReadRecord(r, c.Records[i]);
+        ReadStream(r, c.PrefixText, c.PrefixSize);
+        ReadStream(r, c.QuestionText, c.QuestionTextSize);
+        ReadStream(r, c.AnswerText, c.AnswerTextSize);
+        c.QuestionRefs.setLength(c.RefCount + 2LL);
+        for (int i = 1; i <= c.RefCount + 1; ++i) {
+            TQuestionRef& q = c.QuestionRefs[i];
+            r.read(q.BookChapter);
+            r.read(q.Verse);
+            r.read(q.Reserved2);
+            r.read(q.Reserved3);
+            r.read(q.AnswerStart);
+        }
+    }
+}
+
+void WriteCollection(TStreamWriter& w, const TCollection& c)
+{
+    w.write(c.Spare);
+    c.Name.write(w);
+    for (auto v : c.Requires)
+        w.write(v);
+    w.writeBytes(c.Reserved);
+    w.write(c.QuestionCount);
+    w.write(c.PrefixSize);
+    w.write(c.QuestionTextSize);
+    w.write(c.AnswerTextSize);
+    w.write(c.RefCount);
+    if (c.QuestionCount > 0) {
+        for (int i = 1; i <= c.QuestionCount + 1; ++i)
+            WriteRecord(w, c.Records[i]);
+        WriteStream(w, c.PrefixText, c.PrefixSize);
+        WriteStream(w, c.QuestionText, c.QuestionTextSize);
+        WriteStream(w, c.AnswerText, c.AnswerTextSize);
+        for (int i = 1; i <= c.RefCount + 1; ++i) {
+            const TQuestionRef& q = c.QuestionRefs[i];
+            w.write(q.BookChapter);
+            w.write(q.Verse);
+            w.write(q.Reserved2);
+            w.write(q.Reserved3);
+            w.write(q.AnswerStart);
+        }
+    }
+}
+
+} // namespace
+
+TQuestions::TQuestions(const TWords& words, const TBooks& books) : m_words(words), m_books(books) {}
+
+void TQuestions::LoadFromFile(const std::string& path)
+{
+    TStreamReader r = TStreamReader::FromFile(path, TShortReads::Fail);
+    LoadFromStream(r);
+}
+
+void TQuestions::LoadFromStream(TStreamReader& r)
+{
+    auto d = std::make_unique<TQuestionsData>();
+    r.read(d->HasSortKeys);
+    for (int c = 0; c < MaxCollections; ++c)
+        ReadCollection(r, d->Collections[c]);
+    Data = std::move(*d);
+    UpdateDerived();
+}
+
+void TQuestions::SaveToStream(TStreamWriter& w) const
+{
+    w.write(Data.HasSortKeys);
+    for (int c = 0; c < MaxCollections; ++c)
+        WriteCollection(w, Data.Collections[c]);
+}
+
+void TQuestions::UpdateDerived()
+{
+    for (TCollection& c : Data.Collections)
+        c.Available = c.QuestionCount >= 1 ? 1 : 0;
+    m_usesSituation = false;
+    for (int c = 0; c < MaxCollections; ++c)
+        for (int i = 1; i <= QuestionCount(c); ++i) {
+            const int t = QuestionType(c, i);
+            if (t == TypeSituation || t == TypeBookAndChapter) {
+                m_usesSituation = t == TypeSituation;
+                return;
+            }
+        }
+}
+
+const TCollection& TQuestions::Collection(int collection) const { return Data.Collections[collection]; }
+TCollection& TQuestions::Collection(int collection) { return Data.Collections[collection]; }
+
+const TQuestionRec& TQuestions::Record(int collection, int index) const
+{
+    const TCollection& c = Collection(collection);
+    if (!c.HasQuestions() || index < 1 || index > c.QuestionCount)
+        ThrowIndex("question", index, 1, c.HasQuestions() ? c.QuestionCount : 0);
+    return c.Records[index];
+}
+
+const TQuestionRec& TQuestions::Record(TQuestionId id) const
+{
+    return Record(CollectionOfId(id), IndexOfId(id));
+}
+
+bool TQuestions::HasQuestions(int collection) const { return Collection(collection).HasQuestions(); }
+
+int TQuestions::QuestionCount(int collection) const
+{
+    const TCollection& c = Collection(collection);
+    return c.HasQuestions() ? c.QuestionCount : 0;
+}
+
+std::uint8_t TQuestions::QuestionType(int collection, int index) const
+{
+    return Record(collection, index).QType;
+}
+
+std::uint8_t TQuestions::ListType(int collection, int index) const
+{
+    return ListTypeOf(QuestionType(collection, index));
+}
+
+std::uint8_t TQuestions::PrejumpClass(int collection, int index) const
+{
+    return PrejumpClassOfType(QuestionType(collection, index));
+}
+
+int TQuestions::RefCountOf(int collection, int index) const
+{
+    const TQuestionRec& q = Record(collection, index);
+    const int n = Collection(collection).Records[index + 1].RefStart - q.RefStart;
+    if (n < 0 || n > 255)
+        ThrowRange("Range check error: question " + std::to_string(index) + " of collection "
+                   + std::to_string(collection) + " has " + std::to_string(n) + " references");
+    return n;
+}
+
+TVerseRef TQuestions::RefOf(int collection, int index, int k) const
+{
+    const int n = RefCountOf(collection, index);
+    if (k < 1 || k > n)
+        ThrowIndex("question reference", k, 1, n);
+    const TQuestionRef& r =
+        Collection(collection).QuestionRefs[Record(collection, index).RefStart + k - 1LL];
+    return TVerseRef(r.Book(), r.Chapter(), r.Verse);
+}
+
+TVerseRef TQuestions::PrimaryRef(int collection, int index) const { return RefOf(collection, index, 1); }
+
+int TQuestions::PrimaryVerseNo(int collection, int index) const
+{
+    return m_books.VerseNoOf(PrimaryRef(collection, index));
+}
+
+std::uint32_t TQuestions::AnswerStartOf(int collection, int index, int k) const
+{
+    const int n = RefCountOf(collection, index);
+    if (k < 1 || k > n)
+        ThrowIndex("question reference", k, 1, n);
+    return Collection(collection).QuestionRefs[Record(collection, index).RefStart + k - 1LL].AnswerStart;
+}
+
+std::uint32_t TQuestions::AnswerEndOf(int collection, int index, int k) const
+{
+    const TCollection& c = Collection(collection);
+    // Reference k+1's start; after the last reference, the next question's first reference
+    // (the closing record and closing entry supply it for the last question).
+    return c.QuestionRefs[Record(collection, index).RefStart + static_cast<long long>(k)].AnswerStart;
+}
+
+int TQuestions::DupCount(int collection, int index) const { return Record(collection, index).DupCount(); }
+std::uint8_t TQuestions::InfoByte(int collection, int index) const { return Record(collection, index).Info; }
+
+int TQuestions::HomeIndex(int collection, int index) const
+{
+    const int h = Record(collection, index).HomeIndex;
+    if (h < 0)
+        ThrowRange("Range check error: negative home index " + std::to_string(h));
+    return h;
+}
+
+std::uint8_t TQuestions::HomeType(int collection, int index) const
+{
+    const TQuestionId home = HomeOf(collection, index);
+    return Record(home).QType;
+}
+
+TQuestionId TQuestions::DupLink(int collection, int index) const { return Record(collection, index).DupLink; }
+std::uint16_t TQuestions::SortKey(int collection, int index) const { return Record(collection, index).SortKey; }
+std::int16_t TQuestions::QuestionLength(TQuestionId id) const { return Record(id).QuestionLength; }
+std::int16_t TQuestions::AnswerLength(TQuestionId id) const { return Record(id).AnswerLength; }
+
+bool TQuestions::IsPlaceholder(int collection, int index) const
+{
+    return QuestionType(collection, index) == TypePlaceholder;
+}
+
+TQuestionId TQuestions::HomeOf(int collection, int index) const
+{
+    if (!IsPlaceholder(collection, index))
+        return QuestionId(collection, index);
+    const int homeCollection = InfoByte(collection, index);
+    const int homeIndex = HomeIndex(collection, index);
+    Record(homeCollection, homeIndex); // must exist
+    return QuestionId(homeCollection, homeIndex);
+}
+
+TQuestionRange TQuestions::QuestionsOfVerse(int collection, int verseNo) const
+{
+    TQuestionRange r;
+    const int n = QuestionCount(collection);
+    for (int i = 1; i <= n; ++i)
+        if (PrimaryVerseNo(collection, i) == verseNo) {
+            r.First = i;
+            break;
+        }
+    if (r.First == 0)
+        return r;
+    r.After = r.First + 1;
+    while (r.After <= n && PrimaryVerseNo(collection, r.After) == verseNo)
+        ++r.After;
+    return r;
+}
+
+void TQuestions::MarkMaterialQuestions(const TVerseSelection& material, TMaterialQuestions& out) const
+{
+    for (int c = 0; c < MaxCollections; ++c) {
+        TCollectionMaterial& m = out[c];
+        m.QuestionCount = QuestionCount(c);
+        m.InMaterial = 0;
+        m.Flags.fill(0);
+        if (m.QuestionCount == 0)
+            continue;
+        int s = 1;
+        TVerseRef sref = m_books.RefOfVerseNo(s);
+        for (int i = 1; i <= m.QuestionCount; ++i) {
+            const TVerseRef pr = PrimaryRef(c, i);
+            while (CompareRefs(sref, pr) == 1) {
+                ++s;
+                if (s > MaxVerses)
+                    ThrowIndex("verse number", s, 1, MaxVerses);
+                sref = m_books.RefOfVerseNo(s);
+            }
+            const std::uint8_t f = material.Flags[s] != 0 ? 1 : 0;
+            m.Flags[i] = f;
+            m.InMaterial += f;
+        }
+    }
+}
+
+static bool IsChosenCollection(const TQuestions& q, const TCollectionFlags& chosen, int c)
+{
+    return chosen[c] != 0 && q.HasQuestions(c);
+}
+
+static int CheckedType(int type)
+{
+    if (type < 0 || type > MaxChoosableType)
+        ThrowIndex("question type", type, 0, MaxChoosableType);
+    return type;
+}
+
+bool TQuestions::AnyQuestionInMaterial(const TVerseSelection& material,
+                                       const TCollectionFlags& chosen) const
+{
+    for (int c = 0; c < MaxCollections; ++c)
+        if (IsChosenCollection(*this, chosen, c))
+            for (int i = 1; i <= QuestionCount(c); ++i)
+                if (material.Flags[PrimaryVerseNo(c, i)] != 0)
+                    return true;
+    return false;
+}
+
+bool TQuestions::AnyChosenTypeInMaterial(const TVerseSelection& material,
+                                         const TCollectionFlags& chosen,
+                                         const TTypeFlags& types) const
+{
+    for (int c = 0; c < MaxCollections; ++c)
+        if (IsChosenCollection(*this, chosen, c))
+            for (int i = 1; i <= QuestionCount(c); ++i) {
+                if (material.Flags[PrimaryVerseNo(c, i)] == 0)
+                    continue;
+                const int t = IsPlaceholder(c, i) ? HomeType(c, i) : QuestionType(c, i);
+                if (types[CheckedType(t)] != 0)
+                    return true;
+            }
+    return false;
+}
+
+bool TQuestions::IsTypeChosen(int collection, int index, const TCollectionFlags& chosen,
+                              const TTypeFlags& types) const
+{
+    if (!IsPlaceholder(collection, index))
+        return types[CheckedType(QuestionType(collection, index))] != 0;
+    const TQuestionId self = QuestionId(collection, index);
+    TQuestionId cur = HomeOf(collection, index);
+    // A chain holds at most one copy per collection; a longer walk means a corrupt chain.
+    for (int steps = 0;; ++steps) {
+        if (steps > 8 * MaxCollections)
+            ThrowRange("Range check error: duplicate chain of question "
+                       + std::to_string(index) + " of collection " + std::to_string(collection)
+                       + " does not end");
+        if (IsChosenCollection(*this, chosen, CollectionOfId(cur)) || cur == self)
+            break;
+        const TQuestionId next = Record(cur).DupLink;
+        if (next == 0)
+            break;
+        cur = next;
+    }
+    if (cur != self)
+        return false;
+    return types[CheckedType(HomeType(collection, index))] != 0;
+}
+
+} // namespace sv
