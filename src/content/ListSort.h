@@ -24,20 +24,17 @@ bool CancellableStableSort(std::vector<int>& perm, Less less, std::atomic<std::i
         return cancel.load(std::memory_order_relaxed) == 0;
     }
     constexpr std::size_t Run = 32;
-    constexpr std::size_t CheckEvery = 512;
+    constexpr std::size_t CheckEvery = 256;
     std::size_t passes = 1; // the run pass
     for (std::size_t w = Run; w < n; w *= 2)
         ++passes;
     const std::uint64_t totalWork = static_cast<std::uint64_t>(passes) * n;
+    const std::uint64_t span = n > static_cast<std::size_t>(from) ? n - static_cast<std::size_t>(from) : 0;
     std::uint64_t done = 0;
-    std::size_t sinceCheck = 0;
-    auto step = [&](std::size_t moves) {
-        done += moves;
-        sinceCheck += moves;
-        if (sinceCheck < CheckEvery)
+    // One element placed; every CheckEvery elements publish progress and test Cancel.
+    auto tick = [&]() {
+        if (++done % CheckEvery != 0)
             return true;
-        sinceCheck = 0;
-        const std::uint64_t span = n > static_cast<std::size_t>(from) ? n - static_cast<std::size_t>(from) : 0;
         progress.store(static_cast<std::int32_t>(from + static_cast<std::int64_t>((done * span) / totalWork)),
                        std::memory_order_relaxed);
         return cancel.load(std::memory_order_relaxed) == 0;
@@ -48,7 +45,7 @@ bool CancellableStableSort(std::vector<int>& perm, Less less, std::atomic<std::i
     // Stable insertion sort of short runs.
     for (std::size_t lo = 0; lo < n; lo += Run) {
         const std::size_t hi = std::min(lo + Run, n);
-        for (std::size_t i = lo + 1; i < hi; ++i) {
+        for (std::size_t i = lo; i < hi; ++i) {
             const int x = a[i];
             std::size_t j = i;
             while (j > lo && less(x, a[j - 1])) {
@@ -56,23 +53,23 @@ bool CancellableStableSort(std::vector<int>& perm, Less less, std::atomic<std::i
                 --j;
             }
             a[j] = x;
+            if (!tick())
+                return false;
         }
-        if (!step(hi - lo))
-            return false;
     }
     // Stable merges of neighbouring runs: on ties the left element goes first.
     for (std::size_t w = Run; w < n; w *= 2) {
         for (std::size_t lo = 0; lo < n; lo += 2 * w) {
             const std::size_t mid = std::min(lo + w, n), hi = std::min(lo + 2 * w, n);
-            std::size_t i = lo, j = mid, k = lo;
-            while (i < mid && j < hi)
-                b[k++] = less(a[j], a[i]) ? a[j++] : a[i++];
-            while (i < mid)
-                b[k++] = a[i++];
-            while (j < hi)
-                b[k++] = a[j++];
-            if (!step(hi - lo))
-                return false;
+            std::size_t i = lo, j = mid;
+            for (std::size_t k = lo; k < hi; ++k) {
+                if (j >= hi || (i < mid && !less(a[j], a[i])))
+                    b[k] = a[i++];
+                else
+                    b[k] = a[j++];
+                if (!tick())
+                    return false;
+            }
         }
         a.swap(b);
     }
