@@ -14,7 +14,7 @@ TBibleForm::TBibleForm(const TBooks& books, std::int32_t& wordUseLimit, IBibleSp
 {
     setObjectName(QStringLiteral("BibleForm"));
     setWindowTitle(QStringLiteral("Bible"));
-    setProperty("helpPage", QString::fromLatin1(HelpPage));
+    setProperty("helpContext", HelpContext);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_frame = new TfrmBible(books, wordUseLimit, speech, TBibleHost::BibleWindow, this);

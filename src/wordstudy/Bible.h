@@ -23,8 +23,8 @@ class IBibleSpeech;
 
 class TBibleForm : public QWidget {
 public:
-    // The page of the program's help that describes this window.
-    static constexpr const char* HelpPage = "wordstudy.html";
+    // The help context of this window (page "help/7100.html" of the program's help).
+    static constexpr int HelpContext = 7100;
 
     TBibleForm(const TBooks& books, std::int32_t& wordUseLimit, IBibleSpeech* speech,
                QWidget* parent = nullptr);
