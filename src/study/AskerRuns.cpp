@@ -1,11 +1,11 @@
-#include "study/TextRuns.h"
+#include "study/AskerRuns.h"
 
 namespace sv {
 
-std::vector<TTextRun> LayoutRuns(const TMarkedText& text, bool useStyles, int width,
+std::vector<TAskerRun> LayoutAskerRuns(const TMarkedText& text, bool useStyles, int width,
     int lineHeight, const std::function<int(const std::string&, std::uint8_t)>& measure)
 {
-    std::vector<TTextRun> runs;
+    std::vector<TAskerRun> runs;
     const int last = text.RevealPos < text.Len ? text.RevealPos : text.Len;
     int x = 0;
     int y = 0;
@@ -16,7 +16,7 @@ std::vector<TTextRun> LayoutRuns(const TMarkedText& text, bool useStyles, int wi
                && text.Tags[i + 1] == text.Tags[i]
                && (!useStyles || text.Marks[i + 1] == text.Marks[i]))
             ++i;
-        TTextRun run;
+        TAskerRun run;
         for (int k = start; k <= i; ++k)
             run.Text.push_back(text.Chars[k]);
         run.Colour = text.Tags[start];

@@ -3,7 +3,7 @@
 
 #include "study/AskerLogic.h"
 #include "study/FakeSession.h"
-#include "study/TextRuns.h"
+#include "study/AskerRuns.h"
 
 #include <gtest/gtest.h>
 
@@ -428,14 +428,14 @@ TEST(AskerLogic, GameKindStartsAtAnswerAndHandsGradesOver)
         "You haven't finished the game yet.\r Are you sure you want to quit?");
 }
 
-TEST(TextRuns, RunsSplitOnSpacesColoursAndStyles)
+TEST(AskerRuns, RunsSplitOnSpacesColoursAndStyles)
 {
     TMarkedText t;
     t.Append("Paul went", 0, 0);
     t.Append("  Rome", 0xFF, MarkBold);
     t.RevealPos = t.Len;
     auto width = [](const std::string& s, std::uint8_t) { return static_cast<int>(s.size()) * 10; };
-    auto runs = LayoutRuns(t, true, 1000, 15, width);
+    auto runs = LayoutAskerRuns(t, true, 1000, 15, width);
     std::vector<std::string> texts;
     for (auto& r : runs)
         texts.push_back(r.Text);
@@ -446,7 +446,7 @@ TEST(TextRuns, RunsSplitOnSpacesColoursAndStyles)
     EXPECT_EQ(runs[1].X, 50);
 
     // Narrow area: a run that would pass width - 2 starts a new line.
-    runs = LayoutRuns(t, true, 92, 15, width);
+    runs = LayoutAskerRuns(t, true, 92, 15, width);
     EXPECT_EQ(runs[1].X, 50);
     EXPECT_EQ(runs[2].X, 0); // 90 + 10 > 90: the first space wraps
     EXPECT_EQ(runs[2].Y, 15);
@@ -455,7 +455,7 @@ TEST(TextRuns, RunsSplitOnSpacesColoursAndStyles)
 
     // Only the revealed part is laid out; the last revealed character ends its run.
     t.RevealPos = 3;
-    runs = LayoutRuns(t, false, 1000, 15, width);
+    runs = LayoutAskerRuns(t, false, 1000, 15, width);
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].Text, "Pau");
 }

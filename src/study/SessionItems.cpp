@@ -1,0 +1,119 @@
+#include "study/SessionItems.h"
+
+#include "content/AccTos.h"
+#include "content/Books.h"
+#include "content/MVs.h"
+#include "content/QsList.h"
+#include "content/QuestionTypes.h"
+#include "content/Questions.h"
+
+namespace sv {
+
+std::string QuestionBoxCaption(int type)
+{
+    if (type == 0 || (type >= 2 && type <= 7))
+        return "General question";
+    return TypeName(type) + " question";
+}
+
+TQsListItems::TQsListItems(TQsList& list, const TQuestions& questions, const TKeywordTags& tags,
+    const TSessionSettings& settings)
+    : m_list(list), m_questions(questions), m_tags(tags), m_settings(settings)
+{
+}
+
+int TQsListItems::TotalCount() const { return m_list.Count(); }
+
+void TQsListItems::LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer)
+{
+    const auto words = static_cast<std::int16_t>(m_settings.KeywordTarget);
+    if (mixed)
+        m_list.NextRandom(m_settings.MarkUniques, m_settings.KeywordTargeting, m_tags, answer, question, words);
+    else
+        m_list.NextInOrder(m_settings.MarkUniques, m_settings.KeywordTargeting, m_tags, answer, question, words);
+}
+
+void TQsListItems::MarkRight() { m_list.MarkRight(); }
+void TQsListItems::MarkWrong() { m_list.MarkWrong(); }
+
+std::string TQsListItems::QuestionCaption() const
+{
+    const TQuestionId id = m_list.IdAt(m_list.Current());
+    return QuestionBoxCaption(m_questions.QuestionType(CollectionOfId(id), IndexOfId(id)));
+}
+
+std::string TQsListItems::Prefix() const
+{
+    const TQuestionId id = m_list.IdAt(m_list.Current());
+    return m_questions.PrefixTextOf(CollectionOfId(id), IndexOfId(id));
+}
+
+TStudyPassage TQsListItems::Passage() const
+{
+    if (m_list.Current() < 1)
+        return {};
+    const TQuestionId id = m_list.IdAt(m_list.Current());
+    return {m_questions.PrimaryRef(CollectionOfId(id), IndexOfId(id)), 1};
+}
+
+TMVListItems::TMVListItems(TMVList& list, const TKeywordTags& tags, bool keywordsOnly)
+    : m_list(list), m_tags(tags), m_keywordsOnly(keywordsOnly)
+{
+}
+
+int TMVListItems::TotalCount() const { return m_list.Count(); }
+
+void TMVListItems::LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer)
+{
+    if (mixed)
+        m_list.NextRandom(question, answer, m_tags, m_keywordsOnly);
+    else
+        m_list.NextInOrder(question, answer, m_tags, m_keywordsOnly);
+}
+
+void TMVListItems::MarkRight() { m_list.MarkRight(); }
+void TMVListItems::MarkWrong() { m_list.MarkWrong(); }
+
+TStudyPassage TMVListItems::Passage() const
+{
+    if (m_list.Current() < 1)
+        return {};
+    const TMVEntry& e = m_list.Entry(m_list.Current());
+    TVerseRef ref = e.Ref;
+    ref.PromptWords = 0;
+    return {ref, e.VerseCount};
+}
+
+TAccToListItems::TAccToListItems(TAccToList& list, const TBooks& books, const TKeywordTags& tags)
+    : m_list(list), m_books(books), m_tags(tags)
+{
+}
+
+int TAccToListItems::TotalCount() const { return m_list.Count(); }
+
+void TAccToListItems::LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer)
+{
+    if (mixed)
+        m_list.NextRandom(question, answer, m_tags);
+    else
+        m_list.NextInOrder(question, answer, m_tags);
+    m_list.FillRelated();
+}
+
+void TAccToListItems::MarkRight() { m_list.MarkRight(); }
+void TAccToListItems::MarkWrong() { m_list.MarkWrong(); }
+
+TStudyPassage TAccToListItems::Passage() const
+{
+    if (m_list.Current() < 1)
+        return {};
+    return {m_books.RefOfVerseNo(m_list.Entry(m_list.Current()).VerseNo), 1};
+}
+
+int TAccToListItems::RelatedCount() const { return m_list.RelatedCount(); }
+int TAccToListItems::RelatedPos() const { return m_list.RelatedPos(); }
+std::string TAccToListItems::RelatedCountText() const { return m_list.RelatedCountText(); }
+void TAccToListItems::NextRelated(TMarkedText& question) { m_list.NextRelated(question, m_tags); }
+void TAccToListItems::PrevRelated(TMarkedText& question) { m_list.PrevRelated(question, m_tags); }
+
+} // namespace sv

@@ -1,0 +1,112 @@
+// The drop-down check list (summary rule, noun, bulk changes), spin edits and the lips.
+
+#include "common/Errors.h"
+#include "widgets/CheckListCombo.h"
+#include "widgets/LipPicture.h"
+#include "widgets/SpinEdit.h"
+
+#include <QAbstractItemView>
+#include <QSignalSpy>
+
+#include <set>
+
+#include <gtest/gtest.h>
+
+using namespace sv;
+
+TEST(CheckListSummary, FollowsTheRule)
+{
+    struct Case { int n, count; const char* noun; const char* text; };
+    const Case cases[] = {
+        {4, 4, "chapter", "ALL chapters selected."},
+        {0, 4, "chapter", "No chapters selected."},
+        {3, 4, "chapter", "3 chapters selected."},
+        {1, 4, "chapter", "1 chapter selected."},
+        {1, 1, "chapter", "ALL chapter selected."},
+        {0, 0, "verse", "No verses selected."},
+        {0, 3, "", "NONE  selected."},
+        {3, 3, "", "ALL  selected."},
+        {2, 3, "", "2  selected."},
+        {2, 5, "memory verse", "2 memory verses selected."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CheckListSummary(c.n, c.count, c.noun).toStdString(), c.text) << c.n << "/" << c.count;
+}
+
+TEST(CheckListCombo, SummaryFollowsChangesAndWaitsDuringBulkChanges)
+{
+    TCheckListCombo list;
+    list.SetItemNoun("chapter");
+    for (const char* t : {"Gal 1", "Gal 2", "Gal 3", "Gal 4"})
+        list.AddItem(t);
+    EXPECT_EQ(list.Summary().toStdString(), "No chapters selected.");
+    list.SetChecked(2, true);
+    EXPECT_EQ(list.Summary().toStdString(), "1 chapter selected.");
+
+    list.SetSummaryEnabled(false);
+    list.SetAllChecked(true);
+    EXPECT_EQ(list.Summary().toStdString(), "1 chapter selected."); // not recomputed while off
+    list.SetSummaryEnabled(true);
+    EXPECT_EQ(list.Summary().toStdString(), "ALL chapters selected.");
+
+    EXPECT_EQ(list.CheckedStates(), (std::vector<bool>{true, true, true, true}));
+    list.SetDropDownWidth(120);
+    EXPECT_EQ(list.DropDownWidth(), 120);
+    EXPECT_GE(list.view()->minimumWidth(), 120);
+    EXPECT_THROW(list.Checked(4), ERangeError);
+    EXPECT_THROW(list.Checked(-1), ERangeError);
+}
+
+TEST(CheckListCombo, PersonsTogglesAreSignalledAndTextsStayBytes)
+{
+    TCheckListCombo list;
+    list.AddItem("Fr\xE9" "d"); // Windows-1252 e acute
+    list.AddItem("B");
+    QSignalSpy spy(&list, &TCheckListCombo::ItemToggled);
+    list.SetChecked(0, true); // a frame's own change is not signalled
+    EXPECT_EQ(spy.count(), 0);
+    list.ToggleItem(1);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toInt(), 1);
+    EXPECT_TRUE(list.Checked(1));
+    EXPECT_EQ(list.ItemText(0), "Fr\xE9" "d");
+    EXPECT_EQ(list.itemText(0), QStringLiteral("Fr\u00E9d"));
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.Summary().toStdString(), "NONE  selected.");
+}
+
+TEST(SpinEdit, KeepsItsRange)
+{
+    TSpinEdit spin(1, 1000);
+    spin.setValue(5000);
+    EXPECT_EQ(spin.value(), 1000);
+    spin.setValue(0);
+    EXPECT_EQ(spin.value(), 1);
+}
+
+TEST(LipPicture, MovesOnlyWhileSpeaking)
+{
+    TLipPicture lips;
+    bool speaking = false;
+    lips.SetSpeakingQuery([&] { return speaking; });
+    lips.Step();
+    EXPECT_EQ(lips.Shape(), 0);
+    speaking = true;
+    std::set<int> shapes;
+    for (int i = 0; i < 8; ++i) {
+        lips.Step();
+        shapes.insert(lips.Shape());
+    }
+    EXPECT_GE(shapes.size(), 3u);
+    EXPECT_EQ(shapes.count(0), 0u);
+    speaking = false;
+    lips.Step();
+    EXPECT_EQ(lips.Shape(), 0);
+    // Drawing every shape works offscreen.
+    lips.resize(64, 40);
+    for (int s = 0; s < TLipPicture::ShapeCount; ++s) {
+        lips.SetShape(s);
+        EXPECT_FALSE(lips.grab().isNull());
+    }
+}
