@@ -1,0 +1,54 @@
+#pragma once
+// The platform engines behind TSounds: text-to-speech through Qt TextToSpeech with the flite
+// engine (constructed explicitly: the default engine blocks for seconds and never reports an
+// end without a sound device) and wave playback through QMediaPlayer.
+
+#include "voice/SpeechEngine.h"
+
+#include <QObject>
+
+class QTextToSpeech;
+class QMediaPlayer;
+class QAudioOutput;
+
+namespace sv {
+
+class TFliteSpeechEngine final : public QObject, public ISpeechEngine {
+    Q_OBJECT
+public:
+    explicit TFliteSpeechEngine(QObject* parent = nullptr);
+    ~TFliteSpeechEngine() override;
+
+    bool Active() const override { return m_active; }
+    bool Activate() override;
+    void Deactivate() override;
+    QString ModeName() const override { return m_modeName; }
+    void SetModeName(const QString& mode) override { m_modeName = mode; }
+    QStringList Voices() const override;
+    void Speak(const std::string& text) override;
+    void AudioReset() override;
+
+private:
+    void StateChanged(int state);
+    void ApplyVoice();
+
+    QTextToSpeech* m_tts = nullptr;
+    QString m_modeName = QStringLiteral("Default");
+    bool m_active = false;
+    bool m_busy = false;
+};
+
+class TMediaSoundPlayer final : public QObject, public ISoundPlayer {
+    Q_OBJECT
+public:
+    explicit TMediaSoundPlayer(QObject* parent = nullptr);
+    ~TMediaSoundPlayer() override;
+    void Play(const QString& path) override;
+    void Stop() override;
+
+private:
+    QMediaPlayer* m_player = nullptr;
+    QAudioOutput* m_output = nullptr;
+};
+
+} // namespace sv

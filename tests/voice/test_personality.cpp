@@ -1,0 +1,101 @@
+#include "voice/Personality.h"
+
+#include <gtest/gtest.h>
+
+namespace sv {
+namespace {
+
+const char* const kFile =
+    "[Personality=Encourager]\r\n"      // 0
+    "[Category=Correct1]\r\n"           // 1
+    "Well done!\r\n"                    // 2
+    "\r\n"
+    "Right!\r\n"                        // 3
+    "[Category=Incorrect1]\r\n"         // 4
+    "Try again.\r\n"                    // 5
+    "[Category=Quit]\r\n"               // 6  (a header without lines)
+    "[Category=AllCorrect]\r\n"         // 7
+    "Perfect!\r\n"                      // 8
+    "[Personality=Coach]\r\n"           // 9
+    "[Category=Correct1]\r\n"           // 10
+    "Good.\r\n"                         // 11
+    "[Category=Correct1]\r\n"           // 12 (a second header: the later one counts)
+    "Correct.\r\n"                      // 13
+    "Yes.\r\n"                          // 14
+    "[Personality=Encourager]\r\n"      // 15 (a duplicate name)
+    "[Category=Goodbye]\n"              // 16
+    "Bye!";                             // 17
+
+TEST(PersonalityFile, SectionsRunToTheNextHeaderAndEmptyLinesAreDropped)
+{
+    TPersonalities p;
+    p.Parse(kFile);
+    ASSERT_EQ(p.Lines.size(), 18u);
+    EXPECT_EQ(p.Lines[3], "Right!");
+    ASSERT_EQ(p.Count, 3);
+    EXPECT_EQ(p.Slots.size(), 10u);
+    EXPECT_EQ(p.Slots[0].Name, "Encourager");
+    EXPECT_EQ(p.Slots[1].Name, "Coach");
+    EXPECT_EQ(p.Slots[2].Name, "Encourager");
+
+    const TPersonality& e = p.Slots[0];
+    EXPECT_EQ(e.Header[ceCorrect1], 1);
+    EXPECT_EQ(e.Last[ceCorrect1], 3);
+    EXPECT_EQ(e.Header[ceIncorrect1], 4);
+    EXPECT_EQ(e.Last[ceIncorrect1], 5);
+    EXPECT_EQ(e.Header[ceQuit], 6);
+    EXPECT_EQ(e.Last[ceQuit], 6);             // no lines: l - h = 0, silent
+    EXPECT_EQ(e.Header[ceAllCorrect], 7);
+    EXPECT_EQ(e.Last[ceAllCorrect], 8);
+    EXPECT_EQ(e.Header[ceCorrect3], -1);      // missing events stay absent
+    EXPECT_EQ(e.Last[ceCorrect3], -1);
+
+    const TPersonality& c = p.Slots[1];
+    EXPECT_EQ(c.Header[ceCorrect1], 12);
+    EXPECT_EQ(c.Last[ceCorrect1], 14);
+
+    EXPECT_EQ(p.Slots[2].Header[ceGoodbye], 16);
+    EXPECT_EQ(p.Slots[2].Last[ceGoodbye], 17);  // the last section runs to the end of the file
+    EXPECT_EQ(p.Find("Encourager"), 0);         // duplicates: the first
+    EXPECT_EQ(p.Find("Coach"), 1);
+    EXPECT_EQ(p.Find("Nobody"), 0);
+    EXPECT_EQ(p.Find(""), 0);                   // empty slots are not personalities
+}
+
+TEST(PersonalityFile, UnknownAndOrphanHeadersAndGrowth)
+{
+    TPersonalities p;
+    std::string text = "[Category=Correct1]\nOrphan remark\n";   // before any personality: ignored
+    for (int i = 0; i < 11; ++i)
+        text += "[Personality=P" + std::to_string(i) + "]\n";
+    text += "[Category=Correct3]\nA\n[Category=Shouting]\nB\nC\n[Other=x]\nD\n[Category=Quit]\nE\n";
+    p.Parse(text);
+    EXPECT_EQ(p.Count, 11);
+    EXPECT_EQ(p.Slots.size(), 15u);               // grown to count + 4
+    EXPECT_EQ(p.Slots[0].Header[ceCorrect1], -1);
+    const TPersonality& last = p.Slots[10];
+    // An unknown category name keeps the previous event selected and moves its header.
+    EXPECT_EQ(p.Lines[last.Header[ceCorrect3]], "[Category=Shouting]");
+    // Any other "[key=value]" line ends the section.
+    EXPECT_EQ(p.Lines[last.Last[ceCorrect3]], "C");
+}
+
+TEST(PersonalityFile, LastPersonalityWithoutTheCurrentEventStaysSilent)
+{
+    TPersonalities p;
+    p.Parse("[Personality=A]\n[Category=Goodbye]\nBye\n[Personality=B]\nloose line\n");
+    EXPECT_EQ(p.Slots[0].Last[ceGoodbye], 2);
+    EXPECT_EQ(p.Slots[1].Header[ceGoodbye], -1);
+    EXPECT_EQ(p.Slots[1].Last[ceGoodbye], -1);
+}
+
+TEST(PersonalityFile, MissingFileGivesNoPersonalities)
+{
+    TPersonalities p;
+    p.LoadFromFile("/nonexistent/personality.txt");
+    EXPECT_EQ(p.Count, 0);
+    EXPECT_TRUE(p.Lines.empty());
+}
+
+} // namespace
+} // namespace sv

@@ -1,0 +1,224 @@
+#include "voice/Sounds.h"
+
+#include "VoiceFakes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace sv {
+namespace {
+
+using test::TAssistantCall;
+
+class SoundsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_personality = std::filesystem::temp_directory_path()
+            / (std::string("sv_personality_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::ofstream(m_personality) << "[Personality=Encourager]\n"
+                                        "[Category=Correct1]\nOne\nTwo\nThree\n"
+                                        "[Category=AllCorrect]\nAll!\n"
+                                        "[Category=Incorrect1]\n"
+                                        "[Personality=Coach]\n[Category=Correct1]\nOnly\n";
+    }
+    void TearDown() override { std::filesystem::remove(m_personality); }
+
+    TSounds Make() { return TSounds("/prog/Sounds/", &speech, &sound, m_personality.string(), random); }
+
+    test::TFakeSpeech speech;
+    test::TFakeSound sound;
+    test::TFixedRandom random;
+    std::filesystem::path m_personality;
+};
+
+TEST_F(SoundsTest, SpeechAvailabilityFollowsTheEngine)
+{
+    speech.CanActivate = false;
+    TSounds s = Make();
+    EXPECT_FALSE(s.SpeechAvailable());
+    s.Speak("Question. Who?", false, skQuestion);
+    EXPECT_TRUE(speech.Spoken.empty());
+    EXPECT_FALSE(s.IsSpeaking());
+
+    speech.CanActivate = true;   // a later text-to-speech kind tries again
+    s.Speak("Question. Who?", false, skQuestion);
+    EXPECT_TRUE(s.SpeechAvailable());
+    EXPECT_TRUE(s.IsSpeaking());
+    s.SetSpeaking(false);        // the engine's "text done"
+    EXPECT_FALSE(s.IsSpeaking());
+}
+
+TEST_F(SoundsTest, SpokenTextReplacesOnlyTheFirstOccurrences)
+{
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"Question. According to 1 Peter 2 ||, who?", "Question. According to First Peter 2, who?"},
+        {"Question. Name 2 of the 1 things ||", "Question. Name Second of the First things"},
+        {"Name 1 of 1 things", "Name First of 1 things"},
+        {"Is it 2?", "Is it 2?"},
+        {"a 2 b 2 c", "a Second b 2 c"},
+        {"x || y ||", "x y ||"},
+        {"12 1x", "12 1x"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TSounds::SpokenText(c.in), c.out) << c.in;
+}
+
+TEST_F(SoundsTest, SpeechKindsRouteToTheAssistantOrTheEngine)
+{
+    const struct {
+        int kind;
+        bool assistant;
+        bool toAssistant, toEngine;
+    } cases[] = {
+        {0, true, true, false}, {0, false, false, false}, {1, true, false, true}, {1, false, false, true},
+        {2, true, true, false}, {2, false, false, false}, {3, true, false, true}, {3, false, false, true},
+        {4, true, true, false}, {4, false, false, true},
+    };
+    for (const auto& c : cases) {
+        test::TFakeAssistant assistant(c.assistant);
+        speech.Spoken.clear();
+        TSounds s = Make();
+        s.SetAssistant(&assistant);
+        s.Speak("Hello", true, c.kind);
+        EXPECT_EQ(!assistant.Calls.empty(), c.toAssistant) << "kind " << c.kind << " assistant " << c.assistant;
+        EXPECT_EQ(!speech.Spoken.empty(), c.toEngine) << "kind " << c.kind << " assistant " << c.assistant;
+        if (c.toAssistant) {
+            EXPECT_EQ(assistant.Calls[0], (TAssistantCall{"Hello", true, -1}));
+        }
+    }
+}
+
+TEST_F(SoundsTest, WaveFilesComeFromTheSoundFolder)
+{
+    TSounds s = Make();
+    s.PlayStartupSound();
+    s.PlayGameSound();
+    s.PlayWagerSound();
+    s.PlayTimeUpSound();
+    s.StopSound();
+    EXPECT_EQ(sound.Played, (std::vector<QString>{QStringLiteral("/prog/Sounds/promote.wav"),
+                                                   QStringLiteral("/prog/Sounds/jeopardy.wav"),
+                                                   QStringLiteral("/prog/Sounds/applause.wav"),
+                                                   QStringLiteral("/prog/Sounds/buzz.wav")}));
+    EXPECT_EQ(sound.Stops, 1);
+}
+
+TEST_F(SoundsTest, SetVoiceKeepsTheActiveState)
+{
+    TSounds s = Make();
+    ASSERT_TRUE(speech.IsActive);
+    s.SetVoice("kal16");
+    EXPECT_EQ(speech.Mode, QStringLiteral("kal16"));
+    EXPECT_TRUE(speech.IsActive);
+    speech.IsActive = false;
+    s.SetVoice("Default");
+    EXPECT_FALSE(speech.IsActive);
+}
+
+TEST_F(SoundsTest, CommentRoutesByTheDrawnPercentage)
+{
+    test::TFakeAssistant assistant(true);
+    TSounds s = Make();
+    s.SetAssistant(&assistant);
+    bool use = true;
+    s.SetUseAssistantQuery([&] { return use; });
+    s.SelectPersonality("Encourager");
+
+    // Correct1: speak 50 %, animated 10 % (Acknowledge); remark draw r in 0..2 picks One/Two/Three.
+    random.Draws = {0, 49};                 // spoken aloud
+    s.Comment(ceCorrect1);
+    random.Draws = {1, 50};                 // animated, the only animation of the set (draw 0 of 1)
+    random.Draws.push_back(0);
+    s.Comment(ceCorrect1);
+    random.Draws = {2, 59};
+    random.Draws.push_back(0);
+    s.Comment(ceCorrect1);
+    random.Draws = {2, 60};                 // the rest: balloon only
+    s.Comment(ceCorrect1);
+    // AllCorrect: always animated; the 4th member of {2, 4, 9, 19} is Write (19).
+    random.Draws = {0, 0, 3};
+    s.Comment(ceAllCorrect);
+
+    EXPECT_EQ(assistant.Calls, (std::vector<TAssistantCall>{
+                                   {"One", false, -1},
+                                   {"Two", false, 0},
+                                   {"Three", false, 0},
+                                   {"Three", true, -1},
+                                   {"All!", false, 19},
+                               }));
+    EXPECT_EQ(random.Bounds, (std::vector<int>{3, 100, 3, 100, 1, 3, 100, 1, 3, 100, 1, 100, 4}));
+    EXPECT_TRUE(random.Draws.empty());
+}
+
+TEST_F(SoundsTest, CommentIsSilentWithoutRemarksSpeechOrTheAssistantOption)
+{
+    test::TFakeAssistant assistant(true);
+    TSounds s = Make();
+    s.SetAssistant(&assistant);
+    bool use = true;
+    s.SetUseAssistantQuery([&] { return use; });
+
+    s.Comment(ceIncorrect1);   // header without lines
+    s.Comment(ceCorrect3);     // no section
+    use = false;
+    s.Comment(ceCorrect1);     // the option is off
+    use = true;
+    speech.CanActivate = false;
+    speech.IsActive = false;
+    s.Speak("x", false, skQuestion);   // speech now unavailable
+    s.Comment(ceCorrect1);
+    EXPECT_TRUE(assistant.Calls.empty());
+    EXPECT_TRUE(random.Bounds.empty());
+
+    // One remark line is always that line.
+    speech.CanActivate = true;
+    s.Speak("x", false, skQuestion);
+    s.SelectPersonality("Coach");
+    EXPECT_EQ(s.SelectedPersonality(), 1);
+    random.Draws = {0, 10};
+    s.Comment(ceCorrect1);
+    ASSERT_EQ(assistant.Calls.size(), 1u);
+    EXPECT_EQ(assistant.Calls[0].Text, "Only");
+}
+
+TEST_F(SoundsTest, PersonalityNamesListEverySlot)
+{
+    TSounds s = Make();
+    EXPECT_EQ(s.PersonalityCount(), 2);
+    const auto names = s.PersonalityNames();
+    ASSERT_EQ(names.size(), 10u);
+    EXPECT_EQ(names[0], "Encourager");
+    EXPECT_EQ(names[1], "Coach");
+    s.SelectPersonality("Nobody");
+    EXPECT_EQ(s.SelectedPersonality(), 0);
+}
+
+TEST(Assistant, NotAvailableWithoutCharacterFilesAndDoesNothing)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "sv_chars_test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    TAssistant none(dir.string() + "/");
+    EXPECT_FALSE(none.AssistantAvailable());
+    none.ShowCharacter('P');
+    none.SayGoodbye("Bye", true);
+    EXPECT_FALSE(none.Loaded());
+
+    std::ofstream(dir / "Genie.acs") << "x";
+    TAssistant genie(dir.string() + "/");
+    EXPECT_TRUE(genie.AssistantAvailable());
+    genie.ShowCharacter('M');   // Merlin is not installed: the first installed one instead
+    EXPECT_EQ(genie.CharacterName(), "Genie");
+    EXPECT_EQ(TAssistant::CharacterNameOf('?'), "???");
+    EXPECT_EQ(TAssistant::CharacterNameOf('R'), "Robby");
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace sv
