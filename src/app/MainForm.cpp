@@ -1,0 +1,529 @@
+#include "app/MainForm.h"
+
+#include "app/Artwork.h"
+#include "app/HelpForm.h"
+#include "app/Splash.h"
+#include "app/Startup.h"
+#include "app/TipOfTheDay.h"
+#include "app/UserNames.h"
+#include "common/Errors.h"
+#include "common/Random.h"
+#include "common/Win1252.h"
+#include "content/Books.h"
+#include "content/Questions.h"
+#include "content/Words.h"
+#include "user/User.h"
+#include "voice/Assistant.h"
+#include "voice/Sounds.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace sv {
+
+namespace {
+TMainForm* g_mainForm = nullptr;
+const char* const kWebsite = "https://scrivolt.example.org/";
+} // namespace
+
+TMainForm* MainForm() { return g_mainForm; }
+
+TMainForm::TMainForm(const TPlatformServices& services, std::string programDir, QWidget* parent)
+    : QMainWindow(parent),
+      m_services(services),
+      m_programDir(std::move(programDir)),
+      m_settings(QString::fromStdString(m_programDir + "settings.ini"))
+{
+    setWindowTitle(QStringLiteral("The Scrivolt"));
+    m_settings.Load();
+    CreateObjects();
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setBackground(QColor(0x80, 0x80, 0x80));
+    setCentralWidget(m_mdi);
+    CreateActions();
+    CreateMenusAndToolbar();
+
+    auto* panel1 = new QLabel(this);
+    panel1->setFixedWidth(80);
+    auto* panel2 = new QLabel(this);
+    panel2->setFixedWidth(50);
+    statusBar()->addWidget(panel1);
+    statusBar()->addWidget(panel2);
+
+    resize(580, 540);
+    setMinimumSize(560, 508);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        move(avail.center() - QPoint(290, 270));
+    }
+
+    WaitToSplash = new QTimer(this);
+    WaitToSplash->setInterval(1);
+    connect(WaitToSplash, &QTimer::timeout, this, &TMainForm::WaitToSplashTimer);
+    WaitToSplash->start();
+    g_mainForm = this;
+}
+
+TMainForm::~TMainForm()
+{
+    // Children first: they may still refer to the program-wide objects.
+    const auto children = m_mdi->subWindowList();
+    for (QMdiSubWindow* w : children)
+        delete w;
+    delete m_help;
+    if (m_sounds)
+        m_sounds->SetAssistant(nullptr);
+    m_assistant.reset();
+    m_questions.reset();
+    m_books.reset();
+    m_words.reset();
+    m_sounds.reset();
+    m_user.reset();
+    if (g_mainForm == this)
+        g_mainForm = nullptr;
+}
+
+void TMainForm::CreateObjects()
+{
+    m_user = std::make_unique<TUser>();
+    m_words = std::make_unique<TWords>();
+    m_words->LoadFromFile("wf.wl");
+    m_books = std::make_unique<TBooks>(*m_words);
+    m_books->LoadFromFile("wf.bk");
+    m_questions = std::make_unique<TQuestions>(*m_words, *m_books);
+    m_questions->LoadFromFile("wf.qs");
+    m_sounds = std::make_unique<TSounds>(m_programDir + "Sounds/", m_services.Speech, m_services.Sound,
+                                         m_programDir + "personality.txt", *m_services.Random);
+    m_sounds->PlayStartupSound();
+    if (m_services.Speech)
+        m_services.Speech->OnTextDone = [this] { m_sounds->SetSpeaking(false); };
+    m_assistant = std::make_unique<TAssistant>(m_programDir + "Characters/");
+    m_sounds->SetAssistant(m_assistant.get());
+    m_sounds->SetUseAssistantQuery([this] { return m_user->Options.UseAssistant != 0; });
+    m_user->Reset(m_questions->UsesSituation(), m_assistant->AssistantAvailable());
+    m_updateShown = false;
+}
+
+void TMainForm::CreateActions()
+{
+    auto make = [this](QAction*& a, const char* name, const QString& caption, const QString& hint,
+                       const QKeySequence& key, bool enabled, const QIcon& icon = QIcon()) {
+        a = new QAction(icon, caption, this);
+        a->setObjectName(QString::fromLatin1(name));
+        const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+        a->setToolTip(bar < 0 ? hint : hint.left(bar));
+        a->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        a->setEnabled(enabled);
+    };
+    make(CmdStart, "CmdStart", QStringLiteral("&New User..."), QStringLiteral("Start here by retrieving user data"),
+         QKeySequence(QStringLiteral("Ctrl+N")), false, ToolIcon(TToolIcon::NewUser));
+    make(CmdQuestions, "CmdQuestions", QStringLiteral("Questions..."), QStringLiteral("Study questions"),
+         QKeySequence(QStringLiteral("Ctrl+Q")), false, ToolIcon(TToolIcon::Questions));
+    make(CmdMemory, "CmdMemory", QStringLiteral("Memory verses..."), QStringLiteral("Study memory verses"),
+         QKeySequence(QStringLiteral("Ctrl+M")), false, ToolIcon(TToolIcon::Memory));
+    make(CmdReferenceWork, "CmdReferenceWork", QStringLiteral("Reference work..."),
+         QStringLiteral("Study reference questions"), QKeySequence(QStringLiteral("Ctrl+R")), false,
+         ToolIcon(TToolIcon::Reference));
+    make(CmdWordStudy, "CmdWordStudy", QStringLiteral("Word study"), QStringLiteral("Word Study and Concordance"),
+         QKeySequence(QStringLiteral("Ctrl+W")), true, ToolIcon(TToolIcon::WordStudy));
+    make(CmdGame, "CmdGame", QStringLiteral("One-Way &Game..."), QStringLiteral("Play the One-Way Game"),
+         QKeySequence(QStringLiteral("Ctrl+G")), false, ToolIcon(TToolIcon::Game));
+    CmdGame->setIconText(QStringLiteral("One-Way game"));
+    make(CmdWallOfFame, "CmdWallOfFame", QStringLiteral("Wall of fame"),
+         QStringLiteral("High scores from the One-Way Game"), {}, false);
+    make(CmdProgress, "CmdProgress", QStringLiteral("View progress"), QStringLiteral("Check on your study progress"),
+         QKeySequence(QStringLiteral("Ctrl+P")), false, ToolIcon(TToolIcon::Progress));
+    make(CmdQuestionSets, "CmdQuestionSets", QStringLiteral("Question sets..."),
+         QStringLiteral("Create sets of questions to be printed"), {}, false, ToolIcon(TToolIcon::Sets));
+    make(CmdQuestionLists, "CmdQuestionLists", QStringLiteral("Lists of questions..."),
+         QStringLiteral("Create lists of questions to be printed"), {}, false, ToolIcon(TToolIcon::Lists));
+    make(CmdMemoryList, "CmdMemoryList", QStringLiteral("Memory verse list..."),
+         QStringLiteral("Create list of memory verses to be printed"), {}, false);
+    make(CmdScripturePortion, "CmdScripturePortion", QStringLiteral("Scripture portion..."),
+         QStringLiteral("Print Biblical text highlighting keywords"), {}, true);
+    make(CmdConcordance, "CmdConcordance", QStringLiteral("&Concordance..."),
+         QStringLiteral("Create a printable concordance"), {}, false);
+    make(CmdSpeech, "CmdSpeech", QStringLiteral("Speech settings..."), QStringLiteral("Configure speech synthesis"),
+         {}, false);
+    make(CmdAssistant, "CmdAssistant", QStringLiteral("Assistant"),
+         QStringLiteral("Toggle use of Scrivolt's Assistant"), {}, false, ToolIcon(TToolIcon::Assistant));
+    CmdAssistant->setCheckable(true);
+    make(CmdGoalCoach, "CmdGoalCoach", QStringLiteral("Toggle &coach mode"), QStringLiteral("Toggle use of coach mode"),
+         {}, false);
+    CmdGoalCoach->setCheckable(true);
+    make(CmdGoalCreateTasks, "CmdGoalCreateTasks", QStringLiteral("&Create or edit task list"),
+         QStringLiteral("Make and edit tasks"), {}, true);
+    make(CmdGoalView, "CmdGoalView", QStringLiteral("&View or print goal progress"),
+         QStringLiteral("View and print goal progress"), {}, true);
+    make(CmdGoals, "CmdGoals", QStringLiteral("Set/Modify Study  &Goals"),
+         QStringLiteral("Set/Modify your study goals for the year"), {}, true);
+    make(CmdEdit, "CmdEdit", QStringLiteral("Edit/modify questions..."),
+         QStringLiteral("Edit or modify questions in collections"), QKeySequence(QStringLiteral("Ctrl+E")), false);
+    make(CmdUpgrade, "CmdUpgrade", QStringLiteral("Update software from the web..."),
+         QStringLiteral("Upgrade The Scrivolt for free from the web"), {}, false);
+    make(CmdViewScrivolt, "CmdViewScrivolt", QStringLiteral("&See Scrivolt speak"),
+         QStringLiteral("See the Scrivolt speak"), {}, false);
+    make(CmdUseLips, "CmdUseLips", QStringLiteral("CmdUseLips"), QStringLiteral("Use lips to read questions"), {}, true);
+    CmdUseLips->setCheckable(true);
+    make(CmdTipOfTheDay, "CmdTipOfTheDay", QStringLiteral("Tip of the Day"), QStringLiteral("A daily tip"), {}, true);
+    make(CmdHelpContent, "CmdHelpContent", QStringLiteral("Help contents"), QStringLiteral("Get some help"),
+         QKeySequence(QStringLiteral("Ctrl+H")), true, ToolIcon(TToolIcon::Help));
+    // The context-help command has no handler; giving it the same Ctrl+H as the help contents
+    // would make the shortcut ambiguous, so it has none.
+    make(CmdHelpContext, "CmdHelpContext", QStringLiteral("Context help"),
+         QStringLiteral("Activate context-sensitive help"), {}, true);
+    make(CmdTechSupport, "CmdTechSupport", QStringLiteral("Technical support"), QStringLiteral("Get technical support"),
+         {}, true);
+    make(CmdWebsite, "CmdWebsite", QStringLiteral("The Scrivolt on the &Web"),
+         QStringLiteral("Visit the Scrivolt web site"), {}, true);
+    make(CmdCatalog, "CmdCatalog", QStringLiteral("View product catalog"), QStringLiteral("View catalog of all products"),
+         {}, true);
+    make(CmdAbout, "CmdAbout", QStringLiteral("About The Scrivolt"), QStringLiteral("About The Scrivolt"), {}, true);
+    make(Cascade1, "Cascade1", QStringLiteral("&Cascade"), {}, {}, true);
+    make(TileHorizontally1, "TileHorizontally1", QStringLiteral("Tile &Horizontally"), {}, {}, true);
+    make(TileVertically1, "TileVertically1", QStringLiteral("&Tile Vertically"), {}, {}, true);
+    make(Arrange1, "Arrange1", QStringLiteral("&Arrange"), {}, {}, true);
+    make(Close1, "Close1", QStringLiteral("C&lose"), {}, {}, true);
+    make(MinimizeAll1, "MinimizeAll1", QStringLiteral("&Minimize All"), {}, {}, true);
+    make(Exit1, "Exit1", QStringLiteral("E&xit"), QStringLiteral("Exit|Quits the application"), {}, true);
+    make(ViewCatalog1, "ViewCatalog1", QStringLiteral("View product catalog"),
+         QStringLiteral("View catalog of all products"), {}, true);
+
+    connect(CmdStart, &QAction::triggered, this, &TMainForm::CmdStartExecute);
+    connect(CmdAssistant, &QAction::triggered, this, &TMainForm::CmdAssistantExecute);
+    connect(CmdGoalCoach, &QAction::triggered, this, &TMainForm::CmdGoalCoachExecute);
+    connect(CmdTipOfTheDay, &QAction::triggered, this, &TMainForm::CmdTipOfTheDayExecute);
+    connect(CmdAbout, &QAction::triggered, this, &TMainForm::CmdAboutExecute);
+    connect(CmdHelpContent, &QAction::triggered, this, [this] { ShowHelp(0); });
+    connect(CmdTechSupport, &QAction::triggered, this, [this] { ShowHelp(500); });
+    connect(CmdWebsite, &QAction::triggered, this,
+            [this] { m_services.Shell->OpenUrl(QString::fromLatin1(kWebsite)); });
+    connect(ViewCatalog1, &QAction::triggered, this, &TMainForm::OpenCatalog);
+    connect(Cascade1, &QAction::triggered, this, [this] { m_mdi->cascadeSubWindows(); });
+    connect(TileHorizontally1, &QAction::triggered, this, [this] { Tile(true); });
+    connect(TileVertically1, &QAction::triggered, this, [this] { Tile(false); });
+    connect(Arrange1, &QAction::triggered, this, [this] { m_mdi->tileSubWindows(); });
+    connect(Close1, &QAction::triggered, this, [this] { m_mdi->closeActiveSubWindow(); });
+    connect(MinimizeAll1, &QAction::triggered, this, [this] {
+        for (QMdiSubWindow* w : m_mdi->subWindowList())
+            w->showMinimized();
+    });
+    connect(Exit1, &QAction::triggered, this, &QWidget::close);
+
+    // Commands whose windows are not part of the program yet stay disabled until a window
+    // registers its opener.
+    for (QAction* a : {CmdWordStudy, CmdScripturePortion, CmdGoalCreateTasks})
+        a->setEnabled(false);
+}
+
+void TMainForm::CreateMenusAndToolbar()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->addAction(CmdStart);
+    file->addSeparator();
+    file->addAction(CmdUpgrade);
+    file->addSeparator();
+    file->addAction(Exit1);
+
+    QMenu* study = bar->addMenu(QStringLiteral("&Study"));
+    study->addAction(CmdQuestions);
+    study->addAction(CmdMemory);
+    study->addAction(CmdReferenceWork);
+    study->addAction(CmdWordStudy);
+    study->addSeparator();
+    study->addAction(CmdProgress);
+
+    QMenu* goals = bar->addMenu(QStringLiteral("&Goals"));
+    goals->addAction(CmdGoalCreateTasks);
+    goals->addAction(CmdGoalView);
+    goals->addSeparator();
+    goals->addAction(CmdGoalCoach);
+    goals->menuAction()->setVisible(false);
+
+    QMenu* print = bar->addMenu(QStringLiteral("&Print"));
+    print->addAction(CmdQuestionSets);
+    print->addAction(CmdQuestionLists);
+    print->addSeparator();
+    print->addAction(CmdMemoryList);
+    print->addAction(CmdScripturePortion);
+    CmdScripturePortion->setVisible(false);
+    print->addSeparator()->setVisible(false);
+    for (const QString& name : {QStringLiteral("2-team scoresheet"), QStringLiteral("3-team scoresheet"),
+                                QStringLiteral("Lineup form")}) {
+        // Printable forms: hidden, and never made visible.
+        QAction* form = print->addAction(name);
+        form->setVisible(false);
+    }
+    print->addAction(CmdConcordance);
+    CmdConcordance->setVisible(false);
+
+    QMenu* fun = bar->addMenu(QStringLiteral("F&un"));
+    fun->addAction(CmdGame);
+    fun->addAction(CmdWallOfFame);
+    fun->addSeparator();
+    fun->addAction(CmdSpeech);
+    fun->addSeparator()->setVisible(false);
+    fun->addAction(CmdViewScrivolt);
+    CmdViewScrivolt->setVisible(false);
+
+    QMenu* window = bar->addMenu(QStringLiteral("&Window"));
+    window->addAction(Cascade1);
+    window->addAction(TileHorizontally1);
+    window->addAction(TileVertically1);
+
+    QMenu* testing = bar->addMenu(QStringLiteral("Testing"));
+    testing->addAction(CmdGoals);
+    testing->addAction(CmdEdit);
+    testing->menuAction()->setVisible(false);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->addAction(CmdHelpContent);
+    help->addAction(CmdTipOfTheDay);
+    help->addSeparator();
+    help->addAction(CmdTechSupport);
+    help->addAction(ViewCatalog1);
+    help->addAction(CmdWebsite);
+    help->addSeparator();
+    help->addAction(CmdAbout);
+
+    QToolBar* tools = addToolBar(QStringLiteral("Commands"));
+    tools->setObjectName(QStringLiteral("ToolBar1"));
+    tools->setMovable(false);
+    tools->setIconSize(QSize(24, 24));
+    tools->addAction(CmdStart);
+    tools->addSeparator();
+    for (QAction* a : {CmdQuestions, CmdMemory, CmdReferenceWork, CmdWordStudy, CmdProgress})
+        tools->addAction(a);
+    tools->addSeparator();
+    tools->addAction(CmdQuestionSets);
+    tools->addAction(CmdQuestionLists);
+    tools->addSeparator();
+    tools->addAction(CmdGame);
+    tools->addAction(CmdAssistant);
+    tools->addSeparator();
+    tools->addAction(CmdHelpContent);
+}
+
+void TMainForm::SetOpener(QAction* command, std::function<void()> opener)
+{
+    const bool first = m_openers.find(command) == m_openers.end();
+    m_openers[command] = std::move(opener);
+    if (first)
+        connect(command, &QAction::triggered, this, [this, command] {
+            auto it = m_openers.find(command);
+            if (it != m_openers.end() && it->second)
+                it->second();
+        });
+    // Commands enabled at start become available once their window exists.
+    if (command == CmdWordStudy || command == CmdScripturePortion || command == CmdGoalCreateTasks)
+        command->setEnabled(true);
+}
+
+bool TMainForm::HasOpener(const QAction* command) const
+{
+    return m_openers.find(command) != m_openers.end();
+}
+
+void TMainForm::EnableIfOpener(QAction* command, bool enabled)
+{
+    command->setEnabled(enabled && HasOpener(command));
+}
+
+QMdiSubWindow* TMainForm::OpenChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags)
+{
+    widget->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = m_mdi->addSubWindow(widget, flags);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->adjustSize();
+    const QSize client = m_mdi->viewport()->size();
+    const QSize own = sub->size();
+    if (placement == TPlacement::BottomRight)
+        sub->move(client.width() - own.width() - 2, client.height() - own.height() - 23);
+    else
+        sub->move((client.width() - own.width()) / 2, (client.height() - own.height()) / 2 - 23);
+    sub->show();
+    return sub;
+}
+
+void TMainForm::WaitToSplashTimer()
+{
+    WaitToSplash->stop();
+    auto* splash = new TSplashScreen(*this);
+    splash->SplashTimer->start();
+}
+
+void TMainForm::UM_COMMANDSON() { EnableCommands(); }
+
+void TMainForm::UM_STARTUP()
+{
+    const double now = ToDayNumber(m_services.Clock->Now());
+    if (m_settings.ScheduledUpdateDue(m_updateShown, now)) {
+        m_updateShown = true;
+        m_settings.MoveNextUpdateDue(now);
+        m_settings.Save();
+        if (m_openScheduledUpdate) {
+            m_openScheduledUpdate(QStringLiteral("Scheduled update"));
+            return;
+        }
+        // No update window in this build: go on to the user selection.
+    }
+    OpenUserSelection();
+}
+
+void TMainForm::OpenUserSelection()
+{
+    m_updateShown = false;
+    new TStartupForm(*this);
+}
+
+void TMainForm::UM_DIALOGOPEN() { DisableStartCommands(); }
+
+void TMainForm::UM_USERREADY()
+{
+    CmdGoalCoach->setEnabled(true);
+    CmdGoalCoach->setChecked(m_user->Options.CoachMode != 0);
+    CmdGoalCoachExecute();
+    if (m_assistant->AssistantAvailable()) {
+        CmdAssistant->setEnabled(true);
+        CmdAssistant->setChecked(m_user->Options.UseAssistant != 0);
+        CmdAssistantExecute();
+    }
+}
+
+void TMainForm::UM_ASSISTANTCHANGED()
+{
+    if (m_assistant->AssistantAvailable())
+        CmdAssistantExecute();
+}
+
+void TMainForm::EnableCommands()
+{
+    CmdStart->setEnabled(true);
+    for (QAction* a : {CmdUpgrade, CmdQuestions, CmdMemory, CmdReferenceWork, CmdWordStudy, CmdGame,
+                       CmdWallOfFame, CmdQuestionSets, CmdQuestionLists, CmdMemoryList, CmdScripturePortion,
+                       CmdProgress, CmdEdit})
+        EnableIfOpener(a, true);
+    CmdGoals->setEnabled(true);
+    EnableIfOpener(CmdSpeech, m_sounds->SpeechAvailable());
+    CmdViewScrivolt->setEnabled(m_sounds->SpeechAvailable());
+}
+
+void TMainForm::DisableStartCommands()
+{
+    for (QAction* a : {CmdStart, CmdUpgrade, CmdQuestions, CmdMemory, CmdReferenceWork, CmdGame, CmdSpeech})
+        a->setEnabled(false);
+}
+
+void TMainForm::CmdStartExecute()
+{
+    OpenUserSelection();
+    CmdStart->setEnabled(false);
+}
+
+void TMainForm::CmdAssistantExecute()
+{
+    m_user->Options.UseAssistant = CmdAssistant->isChecked() ? 1 : 0;
+    if (CmdAssistant->isChecked())
+        m_assistant->ShowCharacter(static_cast<char>(m_user->Options.AssistantChar));
+    else
+        m_assistant->SayGoodbye("Bye, bye. See you later.", true);
+}
+
+void TMainForm::CmdGoalCoachExecute()
+{
+    m_user->Options.CoachMode = CmdGoalCoach->isChecked() ? 1 : 0;
+}
+
+void TMainForm::CmdTipOfTheDayExecute()
+{
+    new TTipOfDayForm(*this);
+    CmdTipOfTheDay->setEnabled(false);
+}
+
+void TMainForm::CmdAboutExecute()
+{
+    auto* splash = new TSplashScreen(*this);
+    splash->ShowAsAbout();
+}
+
+void TMainForm::ShowHelp(int context)
+{
+    if (!m_help) {
+        m_help = new THelpForm(QString::fromStdString(m_programDir + "help/"), this);
+        connect(m_help, &QObject::destroyed, this, [this] { m_help = nullptr; });
+    }
+    m_help->ShowContext(context);
+}
+
+void TMainForm::OpenCatalog()
+{
+    if (m_programDir.empty())
+        return;
+    const QString catalog = QString::fromStdString(m_programDir + "Catalog.pdf");
+    if (QFileInfo::exists(catalog))
+        m_services.Shell->OpenDocument(catalog);
+    else
+        ShowHelp(510);
+}
+
+void TMainForm::Tile(bool horizontally)
+{
+    const auto windows = m_mdi->subWindowList();
+    if (windows.isEmpty())
+        return;
+    const QSize area = m_mdi->viewport()->size();
+    const int n = static_cast<int>(windows.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* w = windows[i];
+        w->showNormal();
+        if (horizontally) {
+            const int h = area.height() / n;
+            w->setGeometry(0, i * h, area.width(), h);
+        } else {
+            const int wd = area.width() / n;
+            w->setGeometry(i * wd, 0, wd, area.height());
+        }
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (!m_services.Messages->Confirm(QStringLiteral("Are you sure you want to exit The Scrivolt?"))) {
+        event->ignore();
+        return;
+    }
+    try {
+        if (m_user->IsChosen())
+            m_user->SaveToFile(UserFilePath(UsersDir(), m_user->FileName.text()));
+        if (m_assistant->AssistantAvailable()) {
+            std::string bye = "Bye, bye, " + m_user->FullName.text();
+            if (bye.size() > 110)
+                bye.resize(110);
+            m_assistant->SayGoodbye(bye, true);
+        }
+    } catch (const std::exception& e) {
+        // The exit is cancelled; the person learns why instead of facing a window that will
+        // not close.
+        m_services.Messages->Error(QString::fromStdString(e.what()));
+        event->ignore();
+        return;
+    }
+    m_settings.Save();
+    event->accept();
+}
+
+} // namespace sv

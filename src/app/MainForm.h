@@ -1,0 +1,183 @@
+#pragma once
+// TMainForm: the program's frame. A multiple-document main window whose child windows are
+// every dialog and session of the program. It creates the program-wide objects, loads the
+// content files, runs the start-up sequence (splash, scheduled update reminder, user
+// selection), owns the command table and its enabling rules, and saves the user at exit.
+
+#include "app/ProgramSettings.h"
+#include "app/Services.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QTimer;
+
+namespace sv {
+
+class IRandom;
+class ISoundPlayer;
+class ISpeechEngine;
+class TAssistant;
+class TBooks;
+class TQuestions;
+class TSounds;
+class TUser;
+class TWords;
+class THelpForm;
+
+// The platform services the main window and its children use (not owned).
+struct TPlatformServices {
+    IMessageService* Messages = nullptr;
+    IShell* Shell = nullptr;
+    IClock* Clock = nullptr;
+    ISpeechEngine* Speech = nullptr;
+    ISoundPlayer* Sound = nullptr;
+    IRandom* Random = nullptr;
+};
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // programDir ends in "/". Loads the content files "wf.wl", "wf.bk" and "wf.qs" from the
+    // current directory; a file that cannot be loaded throws EFileError ("Cannot open file "
+    // + name) and no window exists.
+    TMainForm(const TPlatformServices& services, std::string programDir, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // --- The program-wide objects ---
+    const std::string& ProgramDir() const { return m_programDir; }
+    std::string UsersDir() const { return m_programDir + "Users/"; }
+    TUser& User() { return *m_user; }
+    TWords& Words() { return *m_words; }
+    TBooks& Books() { return *m_books; }
+    TQuestions& Questions() { return *m_questions; }
+    TSounds& Sounds() { return *m_sounds; }
+    TAssistant& Assistant() { return *m_assistant; }
+    TProgramSettings& Settings() { return m_settings; }
+    const TPlatformServices& Services() const { return m_services; }
+    IMessageService& Messages() { return *m_services.Messages; }
+
+    // --- Messages from other windows (delivered synchronously) ---
+    void UM_COMMANDSON();
+    void UM_STARTUP();
+    void UM_DIALOGOPEN();
+    void UM_USERREADY();
+    void UM_ASSISTANTCHANGED();
+
+    void EnableCommands();
+    void DisableStartCommands();
+
+    bool UpdateShown() const { return m_updateShown; }
+
+    // --- Child windows ---
+    enum class TPlacement { BottomRight, Centred };
+    // Shows widget as a child window of the multiple-document area, placed as asked; it is
+    // freed when it closes. flags are the child's window flags.
+    QMdiSubWindow* OpenChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags);
+    QMdiArea* MdiArea() const { return m_mdi; }
+
+    // A window that is built by a later part of the program registers how the command opens
+    // it; until then the command stays disabled.
+    void SetOpener(QAction* command, std::function<void()> opener);
+    bool HasOpener(const QAction* command) const;
+    // The scheduled update reminder's window; without it the start-up goes on to the user
+    // selection.
+    void SetScheduledUpdateOpener(std::function<void(const QString& caption)> opener)
+    {
+        m_openScheduledUpdate = std::move(opener);
+    }
+
+    // Opens the in-program help at a context number (0: the contents).
+    void ShowHelp(int context);
+
+    // --- The start-up timer and its handler ---
+    QTimer* WaitToSplash = nullptr;
+    void WaitToSplashTimer();
+
+    // --- The command table ---
+    QAction* CmdStart = nullptr;
+    QAction* CmdQuestions = nullptr;
+    QAction* CmdMemory = nullptr;
+    QAction* CmdReferenceWork = nullptr;
+    QAction* CmdWordStudy = nullptr;
+    QAction* CmdGame = nullptr;
+    QAction* CmdWallOfFame = nullptr;
+    QAction* CmdProgress = nullptr;
+    QAction* CmdQuestionSets = nullptr;
+    QAction* CmdQuestionLists = nullptr;
+    QAction* CmdMemoryList = nullptr;
+    QAction* CmdScripturePortion = nullptr;
+    QAction* CmdConcordance = nullptr;
+    QAction* CmdSpeech = nullptr;
+    QAction* CmdAssistant = nullptr;
+    QAction* CmdGoalCoach = nullptr;
+    QAction* CmdGoalCreateTasks = nullptr;
+    QAction* CmdGoalView = nullptr;
+    QAction* CmdGoals = nullptr;
+    QAction* CmdEdit = nullptr;
+    QAction* CmdUpgrade = nullptr;
+    QAction* CmdViewScrivolt = nullptr;
+    QAction* CmdUseLips = nullptr;
+    QAction* CmdTipOfTheDay = nullptr;
+    QAction* CmdHelpContent = nullptr;
+    QAction* CmdHelpContext = nullptr;
+    QAction* CmdTechSupport = nullptr;
+    QAction* CmdWebsite = nullptr;
+    QAction* CmdCatalog = nullptr;
+    QAction* CmdAbout = nullptr;
+    QAction* Cascade1 = nullptr;
+    QAction* TileHorizontally1 = nullptr;
+    QAction* TileVertically1 = nullptr;
+    QAction* Arrange1 = nullptr;
+    QAction* Close1 = nullptr;
+    QAction* MinimizeAll1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* ViewCatalog1 = nullptr;
+
+    void CmdStartExecute();
+    void CmdAssistantExecute();
+    void CmdGoalCoachExecute();
+    void CmdTipOfTheDayExecute();
+    void CmdAboutExecute();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateObjects();
+    void CreateActions();
+    void CreateMenusAndToolbar();
+    void EnableIfOpener(QAction* command, bool enabled);
+    void OpenUserSelection();
+    void Tile(bool horizontally);
+    void OpenCatalog();
+
+    TPlatformServices m_services;
+    std::string m_programDir;
+    TProgramSettings m_settings;
+    QMdiArea* m_mdi = nullptr;
+    THelpForm* m_help = nullptr;
+    bool m_updateShown = false;
+    std::map<const QAction*, std::function<void()>> m_openers;
+    std::function<void(const QString&)> m_openScheduledUpdate;
+
+    // Created in this order; freed in the order the exit requires (see the destructor).
+    std::unique_ptr<TUser> m_user;
+    std::unique_ptr<TWords> m_words;
+    std::unique_ptr<TBooks> m_books;
+    std::unique_ptr<TQuestions> m_questions;
+    std::unique_ptr<TSounds> m_sounds;
+    std::unique_ptr<TAssistant> m_assistant;
+};
+
+// The main window of the running program (set while it exists).
+TMainForm* MainForm();
+
+} // namespace sv

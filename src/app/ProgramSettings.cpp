@@ -1,0 +1,68 @@
+#include "app/ProgramSettings.h"
+
+#include <QSettings>
+#include <QTimeZone>
+
+namespace sv {
+
+namespace {
+const QDate kDayZero(1899, 12, 30);
+constexpr double kMsPerDay = 86400000.0;
+} // namespace
+
+double ToDayNumber(const QDateTime& t)
+{
+    const QDateTime local = t.toLocalTime();
+    const double days = static_cast<double>(kDayZero.daysTo(local.date()));
+    return days + local.time().msecsSinceStartOfDay() / kMsPerDay;
+}
+
+QDateTime FromDayNumber(double days)
+{
+    const double whole = days >= 0 ? static_cast<double>(static_cast<long long>(days))
+                                   : -static_cast<double>(static_cast<long long>(-days));
+    const QDate date = kDayZero.addDays(static_cast<qint64>(whole));
+    const int ms = static_cast<int>((days - whole) * kMsPerDay + (days >= 0 ? 0.5 : -0.5));
+    return QDateTime(date, QTime(0, 0)).addMSecs(ms);
+}
+
+TProgramSettings::TProgramSettings(QString iniPath) : m_path(std::move(iniPath)) {}
+
+void TProgramSettings::Load()
+{
+    QSettings s(m_path, QSettings::IniFormat);
+    UpdateSchedule = s.value(QStringLiteral("Update/Schedule"), 0).toInt();
+    NextUpdateDue = s.value(QStringLiteral("Update/NextDue"), 0.0).toDouble();
+    UseProxy = s.value(QStringLiteral("Proxy/Use"), false).toBool();
+    ProxyServer = s.value(QStringLiteral("Proxy/Server")).toString();
+    ProxyUserID = s.value(QStringLiteral("Proxy/UserID")).toString();
+    ProxyPassword = s.value(QStringLiteral("Proxy/Password")).toString();
+}
+
+bool TProgramSettings::Save() const
+{
+    QSettings s(m_path, QSettings::IniFormat);
+    s.setValue(QStringLiteral("Update/Schedule"), UpdateSchedule);
+    s.setValue(QStringLiteral("Update/NextDue"), NextUpdateDue);
+    s.setValue(QStringLiteral("Proxy/Use"), UseProxy);
+    s.setValue(QStringLiteral("Proxy/Server"), ProxyServer);
+    s.setValue(QStringLiteral("Proxy/UserID"), ProxyUserID);
+    s.setValue(QStringLiteral("Proxy/Password"), ProxyPassword);
+    s.sync();
+    return s.status() == QSettings::NoError;
+}
+
+bool TProgramSettings::ScheduledUpdateDue(bool updateShown, double now) const
+{
+    return !updateShown && UpdateSchedule > 0 && now > NextUpdateDue;
+}
+
+void TProgramSettings::MoveNextUpdateDue(double now)
+{
+    if (UpdateSchedule == usWeekly)
+        NextUpdateDue = now + 7;
+    else if (UpdateSchedule == usMonthly)
+        NextUpdateDue = now + 28;
+}
+
+} // namespace sv

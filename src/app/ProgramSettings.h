@@ -1,0 +1,42 @@
+#pragma once
+// Program-wide settings (not per person): the update reminder and the proxy server. Stored in
+// "settings.ini" in the program folder; they survive restarts.
+
+#include <QDateTime>
+#include <QString>
+
+namespace sv {
+
+// Days since 1899-12-30, the fractional part the time of day (local time).
+double ToDayNumber(const QDateTime& t);
+QDateTime FromDayNumber(double days);
+
+class TProgramSettings {
+public:
+    enum TSchedule : int { usNone = 0, usWeekly = 1, usMonthly = 2 };
+
+    explicit TProgramSettings(QString iniPath);
+
+    int UpdateSchedule = usNone;
+    double NextUpdateDue = 0;   // day number (see ToDayNumber)
+    bool UseProxy = false;
+    QString ProxyServer;
+    QString ProxyUserID;
+    QString ProxyPassword;
+
+    void Load();
+    // Returns false when the file could not be written.
+    bool Save() const;
+    const QString& Path() const { return m_path; }
+
+    // The start-up check: a reminder is due when none was shown yet in this start-up, a
+    // schedule is set and now is later than NextUpdateDue.
+    bool ScheduledUpdateDue(bool updateShown, double now) const;
+    // Moves NextUpdateDue to now + 7 days (weekly) or now + 28 days (monthly).
+    void MoveNextUpdateDue(double now);
+
+private:
+    QString m_path;
+};
+
+} // namespace sv

@@ -1,0 +1,31 @@
+#pragma once
+// The desktop implementations of the platform services: Qt message boxes, the desktop's
+// "open" and the system clock.
+
+#include "app/Services.h"
+
+class QWidget;
+
+namespace sv {
+
+class TMessageBoxes final : public IMessageService {
+public:
+    void Warning(const QString& text) override;
+    void Error(const QString& text) override;
+    bool Confirm(const QString& text) override;
+    void Information(const QString& text) override;
+};
+
+class TDesktopShell final : public IShell {
+public:
+    void OpenDocument(const QString& path) override;
+    void OpenUrl(const QString& url) override;
+    void OpenTextFile(const QString& path) override;
+};
+
+class TSystemClock final : public IClock {
+public:
+    QDateTime Now() const override { return QDateTime::currentDateTime(); }
+};
+
+} // namespace sv

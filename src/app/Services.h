@@ -1,0 +1,44 @@
+#pragma once
+// Platform services the windows use, behind small interfaces so that tests can put scripted
+// substitutes in their place: message boxes, the shell's "open", and the clock.
+
+#include <QDateTime>
+#include <QString>
+
+namespace sv {
+
+// Standard message boxes. The texts are the program's messages; "\r" in a message starts a
+// new line.
+class IMessageService {
+public:
+    virtual ~IMessageService() = default;
+    // Warning with the button OK.
+    virtual void Warning(const QString& text) = 0;
+    // Error box (the application's error handler and failed files).
+    virtual void Error(const QString& text) = 0;
+    // Confirmation with the buttons Yes and No; true for Yes.
+    virtual bool Confirm(const QString& text) = 0;
+    // Information with the button OK.
+    virtual void Information(const QString& text) = 0;
+};
+
+// The desktop's "open" of documents, web addresses and text files.
+class IShell {
+public:
+    virtual ~IShell() = default;
+    // Opens a document with the program registered for it; the result is not checked.
+    virtual void OpenDocument(const QString& path) = 0;
+    // Opens a web address in the default browser.
+    virtual void OpenUrl(const QString& url) = 0;
+    // Shows a text file in the desktop's text viewer.
+    virtual void OpenTextFile(const QString& path) = 0;
+};
+
+// Local time from the system clock.
+class IClock {
+public:
+    virtual ~IClock() = default;
+    virtual QDateTime Now() const = 0;
+};
+
+} // namespace sv

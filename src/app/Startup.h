@@ -1,0 +1,47 @@
+#pragma once
+// TStartupForm: "Select User". Lists the people who have a user file, lets the person pick
+// one or type a new name, loads or creates the current user and tells the main window that a
+// user is ready.
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QPushButton;
+
+namespace sv {
+
+class TMainForm;
+
+class TStartupForm : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 1000;
+
+    // Saves the current user (when one is chosen), lists the user files and shows the window
+    // at the bottom right of the main window.
+    explicit TStartupForm(TMainForm& main);
+
+    QComboBox* SelectNameComboBox = nullptr;
+    QPushButton* OKBtn = nullptr;
+
+    void OKBtnClick();
+    // The names in the list, as Windows-1252 bytes.
+    std::vector<std::string> ListedNames() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Choose(const std::string& typed);
+
+    TMainForm& m_main;
+    bool m_done = false;
+};
+
+// Closes a window of the multiple-document area together with its frame.
+void CloseChildWindow(QWidget* window);
+
+} // namespace sv

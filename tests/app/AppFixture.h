@@ -1,0 +1,116 @@
+#pragma once
+// The program's windows under test: a temporary program folder with small content files, a
+// scripted message service and fake speech, sound, shell and clock. The windows run
+// offscreen; timers are fired by the tests, never waited out.
+
+#include "app/MainForm.h"
+#include "app/Services.h"
+#include "../voice/VoiceFakes.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sv::test {
+
+// Message boxes answered from a queue. A confirmation without a queued answer fails the test,
+// and so does an answer left unused (checked by Verify).
+class TScriptedMessages : public IMessageService {
+public:
+    struct TShown {
+        char Kind;   // 'W' warning, 'E' error, 'C' confirmation, 'I' information
+        QString Text;
+    };
+    std::deque<bool> Answers;
+    std::vector<TShown> Shown;
+
+    void Warning(const QString& text) override { Shown.push_back({'W', text}); }
+    void Error(const QString& text) override { Shown.push_back({'E', text}); }
+    void Information(const QString& text) override { Shown.push_back({'I', text}); }
+    bool Confirm(const QString& text) override
+    {
+        Shown.push_back({'C', text});
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unanswered confirmation: " << text.toStdString();
+            return false;
+        }
+        const bool a = Answers.front();
+        Answers.pop_front();
+        return a;
+    }
+    void Verify()
+    {
+        EXPECT_TRUE(Answers.empty()) << Answers.size() << " scripted answer(s) left unused";
+        Answers.clear();
+    }
+    // The texts shown, in order ("W:Please enter your name.").
+    std::vector<std::string> Log() const
+    {
+        std::vector<std::string> log;
+        for (const TShown& s : Shown)
+            log.push_back(std::string(1, s.Kind) + ":" + s.Text.toStdString());
+        return log;
+    }
+};
+
+class TFakeShell : public IShell {
+public:
+    std::vector<QString> Opened;
+    void OpenDocument(const QString& path) override { Opened.push_back(path); }
+    void OpenUrl(const QString& url) override { Opened.push_back(url); }
+    void OpenTextFile(const QString& path) override { Opened.push_back(path); }
+};
+
+class TFakeClock : public IClock {
+public:
+    QDateTime Time = QDateTime(QDate(2024, 3, 1), QTime(10, 0));
+    QDateTime Now() const override { return Time; }
+};
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates the main window (content, objects) without running its start-up timer.
+    void CreateMain();
+    // Runs the start-up sequence up to the user selection window.
+    void StartUp();
+    // Types a name into the open user selection window and presses OK.
+    void ChooseUser(const QString& name);
+
+    template <class T>
+    T* Child() const
+    {
+        for (QMdiSubWindow* w : main->MdiArea()->subWindowList())
+            if (auto* t = qobject_cast<T*>(w->widget()); t && !w->isHidden())
+                return t;
+        return nullptr;
+    }
+    int ChildCount() const;
+    // Lets closed windows be deleted.
+    static void Settle();
+
+    std::string Dir() const { return m_dir.string() + "/"; }
+    std::string UsersDir() const { return Dir() + "Users/"; }
+    void WriteFile(const std::string& name, const std::string& text) const;
+
+    TScriptedMessages messages;
+    TFakeShell shell;
+    TFakeClock clock;
+    TFakeSpeech speech;
+    TFakeSound sound;
+    TFixedRandom random;
+    std::unique_ptr<TMainForm> main;
+    std::filesystem::path m_dir;
+    std::filesystem::path m_oldCwd;
+};
+
+} // namespace sv::test

@@ -1,0 +1,208 @@
+#include "AppFixture.h"
+
+#include "app/Splash.h"
+#include "app/Startup.h"
+#include "app/TipOfTheDay.h"
+#include "common/Errors.h"
+#include "user/User.h"
+
+#include <QAction>
+#include <QSettings>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace sv::test {
+namespace {
+
+// The enabled state of the commands that the rules touch, in this order.
+std::string States(TMainForm& m)
+{
+    const QAction* commands[] = {
+        m.CmdStart, m.CmdQuestions, m.CmdMemory, m.CmdReferenceWork, m.CmdWordStudy, m.CmdGame,
+        m.CmdWallOfFame, m.CmdProgress, m.CmdQuestionSets, m.CmdQuestionLists, m.CmdMemoryList,
+        m.CmdScripturePortion, m.CmdConcordance, m.CmdSpeech, m.CmdViewScrivolt, m.CmdAssistant,
+        m.CmdGoalCoach, m.CmdGoalCreateTasks, m.CmdEdit, m.CmdUpgrade, m.CmdTipOfTheDay, m.CmdHelpContent,
+        m.CmdTechSupport, m.CmdAbout,
+    };
+    std::string s;
+    for (const QAction* a : commands)
+        s += a->isEnabled() ? '1' : '.';
+    return s;
+}
+
+void RegisterAllOpeners(TMainForm& m)
+{
+    for (QAction* a : {m.CmdQuestions, m.CmdMemory, m.CmdReferenceWork, m.CmdWordStudy, m.CmdGame,
+                       m.CmdWallOfFame, m.CmdProgress, m.CmdQuestionSets, m.CmdQuestionLists, m.CmdMemoryList,
+                       m.CmdScripturePortion, m.CmdSpeech, m.CmdGoalCreateTasks, m.CmdEdit, m.CmdUpgrade})
+        m.SetOpener(a, [] {});
+}
+
+// One character per command of States(): 1 enabled, . disabled. The hidden commands (Scripture
+// portion, Concordance, See Scrivolt speak) cannot be reached and report disabled.
+//                                  Start Q M R WS Game WoF Prog Sets Lists MemL Scr Conc Speech View
+//                                  Asst Coach Tasks Edit Upg Tip Help Tech About
+const char* const kAtStart      = "....1............1..1111";
+const char* const kUserChosen   = "11111111111..1..1111.111";
+const char* const kDialogOpen   = "....1.11111.....111..111";
+const char* const kUserNoSpeech = "11111111111.....1111.111";
+
+TEST_F(AppTest, EnablingRulesAtStartAfterAUserAndWhileADialogIsOpen)
+{
+    StartUp();
+    RegisterAllOpeners(*main);
+    EXPECT_EQ(States(*main), kAtStart);
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    EXPECT_EQ(States(*main), kUserChosen);   // the tip window is open: Tip of the Day is off
+    main->UM_DIALOGOPEN();
+    EXPECT_EQ(States(*main), kDialogOpen);
+    main->UM_COMMANDSON();
+    EXPECT_EQ(States(*main), kUserChosen);
+}
+
+TEST_F(AppTest, WithoutSpeechTheSpeechCommandsStayDisabled)
+{
+    speech.CanActivate = false;
+    StartUp();
+    RegisterAllOpeners(*main);
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    EXPECT_EQ(States(*main), kUserNoSpeech);
+    EXPECT_TRUE(speech.Spoken.empty());   // no greeting
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt welcomes Ann"));
+}
+
+TEST_F(AppTest, CommandsWithoutTheirWindowStayDisabled)
+{
+    StartUp();
+    EXPECT_EQ(States(*main), "....................1111");
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    EXPECT_EQ(States(*main), "1...............1....111");
+    EXPECT_TRUE(main->CmdGoals->isEnabled());      // defined as doing nothing
+    EXPECT_TRUE(main->CmdGoalView->isEnabled());
+    EXPECT_FALSE(main->CmdAssistant->isEnabled()); // no character installed
+}
+
+TEST_F(AppTest, CommandTableCaptionsHintsAndShortcuts)
+{
+    CreateMain();
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt"));
+    EXPECT_EQ(main->size(), QSize(580, 540));
+    EXPECT_EQ(main->minimumSize(), QSize(560, 508));
+    EXPECT_EQ(main->CmdStart->text(), QStringLiteral("&New User..."));
+    EXPECT_EQ(main->CmdStart->toolTip(), QStringLiteral("Start here by retrieving user data"));
+    EXPECT_EQ(main->CmdStart->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(main->CmdHelpContent->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+    EXPECT_TRUE(main->CmdHelpContext->shortcut().isEmpty());   // no ambiguous Ctrl+H
+    EXPECT_EQ(main->Exit1->toolTip(), QStringLiteral("Exit"));
+    EXPECT_EQ(main->Exit1->statusTip(), QStringLiteral("Quits the application"));
+    EXPECT_TRUE(main->CmdAssistant->isCheckable());
+    EXPECT_FALSE(main->CmdScripturePortion->isVisible());
+    EXPECT_FALSE(main->CmdConcordance->isVisible());
+    EXPECT_EQ(sound.Played, (std::vector<QString>{QString::fromStdString(Dir() + "Sounds/promote.wav")}));
+}
+
+TEST_F(AppTest, WithoutAScheduleTheUserSelectionFollowsTheSplash)
+{
+    StartUp();
+    EXPECT_EQ(Child<TSplashScreen>(), nullptr);
+    EXPECT_NE(Child<TStartupForm>(), nullptr);
+    EXPECT_FALSE(main->UpdateShown());
+}
+
+TEST_F(AppTest, ADueWeeklyUpdateOpensOnceBeforeTheUserSelection)
+{
+    {
+        QSettings ini(QString::fromStdString(Dir() + "settings.ini"), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("Update/Schedule"), 1);
+        ini.setValue(QStringLiteral("Update/NextDue"), ToDayNumber(clock.Time) - 0.5);
+    }
+    CreateMain();
+    std::vector<QString> opened;
+    main->SetScheduledUpdateOpener([&](const QString& caption) { opened.push_back(caption); });
+    main->WaitToSplashTimer();
+    Child<TSplashScreen>()->SplashTimerTimer();
+    Settle();
+    EXPECT_EQ(opened, (std::vector<QString>{QStringLiteral("Scheduled update")}));
+    EXPECT_TRUE(main->UpdateShown());
+    EXPECT_EQ(Child<TStartupForm>(), nullptr);
+    EXPECT_DOUBLE_EQ(main->Settings().NextUpdateDue, ToDayNumber(clock.Time) + 7);
+    TProgramSettings stored(QString::fromStdString(Dir() + "settings.ini"));
+    stored.Load();
+    EXPECT_DOUBLE_EQ(stored.NextUpdateDue, ToDayNumber(clock.Time) + 7);
+
+    main->UM_STARTUP();   // the update window closed before any user was chosen
+    Settle();
+    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_NE(Child<TStartupForm>(), nullptr);
+    EXPECT_FALSE(main->UpdateShown());
+}
+
+TEST_F(AppTest, NoToTheExitQuestionKeepsRunningAndSavesNothing)
+{
+    StartUp();
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    messages.Answers = {false};
+    EXPECT_FALSE(main->close());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(UsersDir() + "Ann.219"));
+    EXPECT_EQ(messages.Log().back(), "C:Are you sure you want to exit The Scrivolt?");
+}
+
+TEST_F(AppTest, ExitBeforeAnyUserWritesNoFile)
+{
+    StartUp();
+    messages.Answers = {true};
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(std::filesystem::is_empty(UsersDir()));
+}
+
+TEST_F(AppTest, ExitWritesTheUserFileWhichReloads)
+{
+    StartUp();
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("mary-ann"));
+    Child<TTipOfDayForm>()->nextBtnClick();
+    Child<TTipOfDayForm>()->closeBtnClick();
+    messages.Answers = {true};
+    ASSERT_TRUE(main->close());
+    const std::string path = UsersDir() + "Maryann.219";
+    ASSERT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(std::filesystem::file_size(path), TUser::FileSize);
+    TUser back;
+    back.LoadFromFile(path);
+    EXPECT_EQ(back.FullName.text(), "mary-ann");
+    EXPECT_EQ(back.FileName.text(), "Maryann");
+    EXPECT_EQ(back.Options.TipIndex, 1);
+}
+
+TEST_F(AppTest, AFailedSaveAtExitIsReportedAndTheProgramStays)
+{
+    StartUp();
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    std::filesystem::remove_all(UsersDir());
+    messages.Answers = {true};
+    EXPECT_FALSE(main->close());
+    ASSERT_EQ(messages.Shown.back().Kind, 'E');
+    EXPECT_TRUE(messages.Shown.back().Text.startsWith(QStringLiteral("Cannot create file ")));
+    std::filesystem::create_directories(UsersDir());
+    messages.Answers = {true};
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(std::filesystem::exists(UsersDir() + "Ann.219"));
+}
+
+TEST_F(AppTest, ARangeErrorInACommandIsShownAndTheProgramGoesOn)
+{
+    CreateMain();
+    QTimer::singleShot(0, main.get(), [] { ThrowRange("Range check error: test"); });
+    Settle();
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{"E:Range check error: test"}));
+}
+
+} // namespace
+} // namespace sv::test

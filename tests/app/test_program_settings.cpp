@@ -1,0 +1,72 @@
+#include "app/ProgramSettings.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace sv {
+namespace {
+
+TEST(DayNumbers, CountDaysSince18991230WithTheTimeAsFraction)
+{
+    EXPECT_DOUBLE_EQ(ToDayNumber(QDateTime(QDate(1899, 12, 30), QTime(0, 0))), 0.0);
+    EXPECT_DOUBLE_EQ(ToDayNumber(QDateTime(QDate(1900, 1, 1), QTime(18, 0))), 2.75);
+    const QDateTime t(QDate(2023, 5, 14), QTime(9, 30));
+    EXPECT_EQ(FromDayNumber(ToDayNumber(t)), t);
+}
+
+TEST(ScheduledUpdate, DueOnlyWithAScheduleWhenPastAndNotYetShown)
+{
+    TProgramSettings s(QString{});
+    s.NextUpdateDue = 100.0;
+    const struct {
+        int schedule;
+        bool shown;
+        double now;
+        bool due;
+    } cases[] = {
+        {0, false, 500.0, false}, {1, false, 100.5, true}, {2, false, 100.5, true},
+        {1, false, 99.0, false},  {1, false, 100.0, false}, {1, true, 500.0, false},
+    };
+    for (const auto& c : cases) {
+        s.UpdateSchedule = c.schedule;
+        EXPECT_EQ(s.ScheduledUpdateDue(c.shown, c.now), c.due) << c.schedule << " " << c.now;
+    }
+    s.UpdateSchedule = 1;
+    s.MoveNextUpdateDue(200.25);
+    EXPECT_DOUBLE_EQ(s.NextUpdateDue, 207.25);
+    s.UpdateSchedule = 2;
+    s.MoveNextUpdateDue(200.25);
+    EXPECT_DOUBLE_EQ(s.NextUpdateDue, 228.25);
+}
+
+TEST(ProgramSettingsFile, SurvivesARestart)
+{
+    const QString path = QDir::temp().filePath(QStringLiteral("sv_settings_test.ini"));
+    QFile::remove(path);
+    {
+        TProgramSettings s(path);
+        s.Load();
+        EXPECT_EQ(s.UpdateSchedule, 0);
+        s.UpdateSchedule = 2;
+        s.NextUpdateDue = 45123.5;
+        s.UseProxy = true;
+        s.ProxyServer = QStringLiteral("proxy.local:8080");
+        s.ProxyUserID = QStringLiteral("ann, b");
+        s.ProxyPassword = QStringLiteral("p;w\\d");
+        ASSERT_TRUE(s.Save());
+    }
+    TProgramSettings again(path);
+    again.Load();
+    EXPECT_EQ(again.UpdateSchedule, 2);
+    EXPECT_DOUBLE_EQ(again.NextUpdateDue, 45123.5);
+    EXPECT_TRUE(again.UseProxy);
+    EXPECT_EQ(again.ProxyServer, QStringLiteral("proxy.local:8080"));
+    EXPECT_EQ(again.ProxyUserID, QStringLiteral("ann, b"));
+    EXPECT_EQ(again.ProxyPassword, QStringLiteral("p;w\\d"));
+    QFile::remove(path);
+}
+
+} // namespace
+} // namespace sv

@@ -1,0 +1,177 @@
+#include "AppFixture.h"
+
+#include "app/Startup.h"
+#include "app/TipOfTheDay.h"
+#include "user/User.h"
+#include "voice/Sounds.h"
+
+#include <QAction>
+#include <QComboBox>
+
+#include <filesystem>
+
+namespace sv::test {
+namespace {
+
+class StartupTest : public AppTest {
+protected:
+    // A user file as an earlier run would have written it.
+    void MakeUser(const std::string& fileName, const std::string& fullName, std::int32_t tipIndex = -1)
+    {
+        TUser u;
+        u.Reset(false, false);
+        u.FullName.setText(fullName);
+        u.FileName.setText(fileName);
+        u.Options.TipIndex = tipIndex;
+        u.SaveToFile(UsersDir() + fileName + ".219");
+    }
+    QStringList Listed()
+    {
+        QStringList names;
+        auto* form = Child<TStartupForm>();
+        for (int i = 0; form && i < form->SelectNameComboBox->count(); ++i)
+            names << form->SelectNameComboBox->itemText(i);
+        return names;
+    }
+    const char* const kNotListed =
+        "C:I do not have you listed in my records.\rHave you spelled your name correctly?";
+};
+
+TEST_F(StartupTest, ANewNameIsCreatedGreetedAndShownTheTips)
+{
+    StartUp();
+    auto* form = Child<TStartupForm>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Select User"));
+    EXPECT_EQ(form->SelectNameComboBox->currentText(), QStringLiteral("<Select name>"));
+    EXPECT_TRUE(Listed().isEmpty());
+
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("mary-ann"));
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{kNotListed}));
+    EXPECT_EQ(Child<TStartupForm>(), nullptr);
+    EXPECT_EQ(main->User().FullName.text(), "mary-ann");
+    EXPECT_EQ(main->User().FileName.text(), "Maryann");
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt welcomes mary-ann"));
+    EXPECT_EQ(speech.Spoken, (std::vector<std::string>{}));   // kind 0: the assistant only
+    EXPECT_NE(Child<TTipOfDayForm>(), nullptr);
+    EXPECT_FALSE(main->CmdTipOfTheDay->isEnabled());
+    EXPECT_TRUE(std::filesystem::is_empty(UsersDir()));      // nothing written yet
+}
+
+TEST_F(StartupTest, NewUserSavesTheCurrentPersonAndListsThem)
+{
+    StartUp();
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("mary-ann"));
+    main->CmdStart->trigger();
+    Settle();
+    EXPECT_FALSE(main->CmdStart->isEnabled());
+    EXPECT_TRUE(std::filesystem::exists(UsersDir() + "Maryann.219"));
+    EXPECT_EQ(Listed(), QStringList{QStringLiteral("Maryann")});
+
+    ChooseUser(QStringLiteral("MARYANN"));   // listed: loads without a question
+    EXPECT_EQ(main->User().FullName.text(), "mary-ann");
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt welcomes mary-ann"));
+    EXPECT_TRUE(main->CmdStart->isEnabled());
+}
+
+TEST_F(StartupTest, AListedNameLoadsWithoutRegardToCase)
+{
+    MakeUser("bob", "Bob the quizzer", 1);
+    StartUp();
+    EXPECT_EQ(Listed(), QStringList{QStringLiteral("bob")});
+    ChooseUser(QStringLiteral("Bob"));
+    EXPECT_TRUE(messages.Shown.empty());
+    EXPECT_EQ(main->User().FullName.text(), "Bob the quizzer");
+    EXPECT_EQ(main->User().Options.TipIndex, 1);
+    auto* tips = Child<TTipOfDayForm>();
+    ASSERT_NE(tips, nullptr);
+    EXPECT_EQ(tips->Current(), 2);
+}
+
+TEST_F(StartupTest, ANameDerivingAListedFileNameLoadsThatPerson)
+{
+    MakeUser("Maryann", "Maryann Smith");
+    const auto before = std::filesystem::last_write_time(UsersDir() + "Maryann.219");
+    StartUp();
+    ChooseUser(QStringLiteral("Mary Ann"));
+    EXPECT_TRUE(messages.Shown.empty());   // not offered as a new person
+    EXPECT_EQ(main->User().FullName.text(), "Maryann Smith");
+    EXPECT_EQ(main->User().FileName.text(), "Maryann");
+    EXPECT_EQ(std::filesystem::last_write_time(UsersDir() + "Maryann.219"), before);
+}
+
+TEST_F(StartupTest, NamesWithoutALetterAreRefused)
+{
+    StartUp();
+    for (const char* typed : {"<Select name>", "", " ", "1234", "--"})
+        ChooseUser(QString::fromLatin1(typed));
+    EXPECT_EQ(messages.Log(), std::vector<std::string>(5, "W:Please enter your name."));
+    EXPECT_NE(Child<TStartupForm>(), nullptr);
+    EXPECT_FALSE(main->User().IsChosen());
+    EXPECT_FALSE(main->CmdStart->isEnabled());
+}
+
+TEST_F(StartupTest, NoToTheSpellingQuestionKeepsTheWindowOpen)
+{
+    StartUp();
+    messages.Answers = {false};
+    ChooseUser(QStringLiteral("Ann"));
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{kNotListed}));
+    EXPECT_NE(Child<TStartupForm>(), nullptr);
+    EXPECT_FALSE(main->User().IsChosen());
+    EXPECT_TRUE(Listed().isEmpty());
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt"));
+}
+
+TEST_F(StartupTest, AListedUserWhoseFileCannotBeOpenedKeepsTheWindowOpen)
+{
+    std::filesystem::create_directories(UsersDir() + "Zed.219");   // listed, but not a readable file
+    StartUp();
+    ChooseUser(QStringLiteral("Zed"));
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0].Kind, 'E');
+    EXPECT_TRUE(messages.Shown[0].Text.startsWith(QStringLiteral("Cannot open file ")));
+    EXPECT_NE(Child<TStartupForm>(), nullptr);
+    EXPECT_FALSE(main->User().IsChosen());
+}
+
+TEST_F(StartupTest, TheWindowClosesOnlyWhenAUserIsChosen)
+{
+    StartUp();
+    auto* form = Child<TStartupForm>();
+    CloseChildWindow(form);
+    Settle();
+    EXPECT_EQ(Child<TStartupForm>(), form);
+}
+
+TEST_F(StartupTest, TheGreetingIsSpokenWithSpeechAndKindZeroGoesToTheAssistantOnly)
+{
+    // Without an assistant character the kind-0 greeting is silent; the voice and personality
+    // of the person are still applied.
+    MakeUser("Ann", "Ann");
+    StartUp();
+    ChooseUser(QStringLiteral("ann"));
+    EXPECT_TRUE(speech.Spoken.empty());
+    EXPECT_EQ(speech.Mode, QStringLiteral("Default"));
+    EXPECT_EQ(main->Sounds().SelectedPersonality(), 0);
+}
+
+TEST_F(StartupTest, AMissingUsersFolderOnNewUserIsReportedAndTheListStaysEmpty)
+{
+    MakeUser("Ann", "Ann");
+    StartUp();
+    ChooseUser(QStringLiteral("Ann"));
+    std::filesystem::remove_all(UsersDir());
+    main->CmdStart->trigger();
+    Settle();
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_TRUE(messages.Shown[0].Text.startsWith(QStringLiteral("Cannot create file ")));
+    EXPECT_NE(Child<TStartupForm>(), nullptr);
+    EXPECT_TRUE(Listed().isEmpty());
+    std::filesystem::create_directories(UsersDir());
+}
+
+} // namespace
+} // namespace sv::test

@@ -1,0 +1,136 @@
+#include "AppFixture.h"
+
+#include "app/CoolHint.h"
+#include "app/HelpForm.h"
+#include "app/Splash.h"
+#include "app/TipOfTheDay.h"
+#include "user/User.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace sv::test {
+namespace {
+
+TEST_F(AppTest, TipsContinueAfterTheLastSeenAndStoreThePosition)
+{
+    CreateMain();
+    const struct {
+        int tipIndex;
+        QString first, afterNext;
+        int stored;
+    } cases[] = {
+        {2, QStringLiteral("Tip zero"), QStringLiteral("Tip <B>one</B>"), 1},
+        {-1, QStringLiteral("Tip zero"), QStringLiteral("Tip <B>one</B>"), 1},
+        {1, QStringLiteral("Tip two"), QStringLiteral("Tip zero"), 0},
+    };
+    for (const auto& c : cases) {
+        main->User().Options.TipIndex = c.tipIndex;
+        main->CmdTipOfTheDay->trigger();
+        Settle();
+        EXPECT_FALSE(main->CmdTipOfTheDay->isEnabled());
+        auto* tips = Child<TTipOfDayForm>();
+        ASSERT_NE(tips, nullptr);
+        EXPECT_EQ(tips->tipText->text(), c.first);
+        tips->nextBtn->click();
+        EXPECT_EQ(tips->tipText->text(), c.afterNext);
+        tips->showEachTime->setChecked(false);
+        tips->closeBtn->click();
+        Settle();
+        EXPECT_EQ(Child<TTipOfDayForm>(), nullptr);
+        EXPECT_EQ(main->User().Options.TipIndex, c.stored);
+        EXPECT_EQ(main->User().Options.ShowTips, 0);
+        EXPECT_TRUE(main->CmdTipOfTheDay->isEnabled());
+    }
+}
+
+TEST_F(AppTest, AMissingTipsFileSaysSoAndStoresZero)
+{
+    std::filesystem::remove(Dir() + "tips.txt");
+    CreateMain();
+    main->User().Options.TipIndex = 5;
+    main->CmdTipOfTheDay->trigger();
+    auto* tips = Child<TTipOfDayForm>();
+    ASSERT_NE(tips, nullptr);
+    EXPECT_EQ(tips->tipText->text(),
+              QStringLiteral("The <B>Tip of the Day</B> file was not found. Please contact Tamberlin."));
+    EXPECT_FALSE(tips->nextBtn->isEnabled());
+    tips->closeBtn->click();
+    EXPECT_EQ(main->User().Options.TipIndex, 0);
+}
+
+TEST_F(AppTest, HintForA100By20RectangleIsShown26PixelsTallWithRoundedCorners)
+{
+    TddgHintWindow hint;
+    hint.ActivateHint(QRect(40, 50, 100, 20), QStringLiteral("Save & close"));
+    EXPECT_EQ(hint.geometry(), QRect(40, 50, 100, 26));
+    const QRegion region = hint.mask();
+    EXPECT_TRUE(region.contains(QPoint(50, 13)));
+    EXPECT_TRUE(region.contains(QPoint(0, 13)));
+    EXPECT_FALSE(region.contains(QPoint(0, 0)));    // rounded corners
+    EXPECT_FALSE(region.contains(QPoint(99, 25)));
+    EXPECT_EQ(hint.Text(), QStringLiteral("Save & close"));
+    hint.ActivateHint(QRect(0, 0, 100, 20), QStringLiteral("again"));
+    EXPECT_EQ(hint.height(), 26);                   // each activation starts from the rectangle
+}
+
+TEST_F(AppTest, EveryToolTipUsesTheHintWindow)
+{
+    CreateMain();
+    QWidget target;
+    target.setToolTip(QStringLiteral("Study questions"));
+    target.resize(50, 20);
+    target.show();
+    QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), target.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&target, &event);
+    ASSERT_NE(HintWindow(), nullptr);
+    EXPECT_TRUE(HintWindow()->isVisible());
+    EXPECT_EQ(HintWindow()->Text(), QStringLiteral("Study questions"));
+    HintWindow()->hide();
+}
+
+TEST_F(AppTest, AboutBoxShowsItsButtonsAndDetailsOpensTheReadme)
+{
+    CreateMain();
+    main->CmdAbout->trigger();
+    auto* about = Child<TSplashScreen>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_FALSE(about->SplashTimer->isActive());
+    EXPECT_TRUE(about->DetailsBtn->isVisibleTo(about));
+    EXPECT_TRUE(about->CloseBtn->isVisibleTo(about));
+    EXPECT_EQ(about->edition->text(), QStringLiteral("Wrenfold Edition"));
+    EXPECT_EQ(about->forx->text(), QStringLiteral("for KARVO"));
+    about->DetailsBtn->click();
+    EXPECT_EQ(shell.Opened, (std::vector<QString>{QString::fromStdString(Dir() + "readme.txt")}));
+    about->CloseBtn->click();
+    Settle();
+    EXPECT_EQ(Child<TSplashScreen>(), nullptr);
+}
+
+TEST_F(AppTest, HelpOpensTheContentsOrTheContextPage)
+{
+    std::filesystem::create_directories(Dir() + "help");
+    WriteFile("help/index.html", "<html><body><h1>Contents</h1></body></html>");
+    WriteFile("help/500.html", "<html><body><h1>Support</h1></body></html>");
+    CreateMain();
+    main->CmdHelpContent->trigger();
+    auto* help = main->findChild<THelpForm*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Contents")));
+    main->CmdTechSupport->trigger();
+    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Support")));
+    main->ShowHelp(4242);   // a context without a page: the contents
+    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Contents")));
+}
+
+} // namespace
+} // namespace sv::test
