@@ -159,6 +159,9 @@ TEST(Compile, TinyPortionRoundTripsThroughTheFiles)
     EXPECT_EQ(qs.Record(0, 1).PrejumpWords(), 6);
     // "Zebedee" is a question-only word: an extra word after the sorted ones.
     EXPECT_GT(WordIndexOf(words.FindWord("Zebedee")), words.WordCount());
+    // ... and an answer word that is in neither cited verse: reported, the build goes on.
+    EXPECT_EQ(c->Stats.AnswerWordFaults,
+              std::vector<std::string>{"q.yaml:7: answer word \"Zebedee\" not in Gal 1:1, Gal 1:3"});
 }
 
 TEST(Compile, VerseCountsMustMatchThePortion)

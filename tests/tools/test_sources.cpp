@@ -103,6 +103,9 @@ TEST_F(SourcesTest, LimitsAreReportedWithFileAndLine)
         {"q.yaml", "- collection: 8\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n", "q.yaml:1: ", "outside 0..7"},
         {"q.yaml", "- collection: 1\n  also: [1]\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n", "q.yaml:2: ", "named twice"},
         {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  answer:\n    - {ref: Gal 1:1, text: \"a\"}\n    - {ref: Gal 9:1, text: \"b\"}\n", "q.yaml:6: ", "no chapter 9"},
+        {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  allow: Paul\n", "q.yaml:6: ", "\"allow\" must be a list of words"},
+        {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  allow:\n    - Titus\n    - \"two words\"\n", "q.yaml:8: ", "is not a single word"},
+        {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  allow: [\"Titus,\"]\n", "q.yaml:6: ", "is not a single word"},
     };
     for (const auto& c : cases) {
         const std::string path = Write(c.file, c.text);
@@ -150,4 +153,23 @@ TEST_F(SourcesTest, WordGroupsLookUpAsWrittenThenLowerCase)
     EXPECT_NE(e.find("wordgroups.tsv:2: "), std::string::npos) << e;
     const std::string e2 = ErrorOf([&] { ReadWordGroups(Write("wordgroups.tsv", "a\t10\na\t16\n")); });
     EXPECT_NE(e2.find("wordgroups.tsv:2: "), std::string::npos) << e2;
+}
+
+TEST_F(SourcesTest, AllowListAndTheLinesOfAnswerParts)
+{
+    const TPortion p = Portion();
+    const auto qs = ReadQuestionFile(Write("q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n"
+                                                     "  ref: Gal 1:1\n  answer: \"Paul\"\n"
+                                                     "- collection: 3\n  type: who\n  question: \"Who?\"\n"
+                                                     "  answer:\n    - {ref: Gal 1:1, text: \"a\"}\n"
+                                                     "    - {ref: Gal 2:1, text: \"b\"}\n"
+                                                     "  allow: [Titus, \"God\xE2\x80\x99s\", like-minded]\n"),
+                                     p);
+    ASSERT_EQ(qs.size(), 2u);
+    EXPECT_TRUE(qs[0].Allow.empty());
+    EXPECT_EQ(qs[0].Parts[0].Pos.Line, 5);
+    EXPECT_EQ(qs[1].Parts[0].Pos.Line, 10);
+    EXPECT_EQ(qs[1].Parts[1].Pos.Line, 11);
+    EXPECT_EQ(qs[1].Allow, (std::vector<std::string>{"Titus", "God\x92s", "like-minded"}));
+    EXPECT_EQ(qs[1].AllowPos.Line, 12);
 }

@@ -1,5 +1,7 @@
 #include "Compiler.h"
 
+#include "AnswerCheck.h"
+
 #include "RawText.h"
 #include "Tokenizer.h"
 #include "WordListBuilder.h"
@@ -252,6 +254,10 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
             idx += portion.VersesIn(r.Book, c);
         return bv[static_cast<std::size_t>(idx + r.Verse - 1)];
     };
+
+    for (const auto& f : CheckAnswerWords(src.Authored, portion,
+                                          [&](const TVerseRef& r) -> const std::vector<TToken>& { return verseAt(r).Tokens; }))
+        stats.AnswerWordFaults.push_back(f.Text());
 
     TWordListBuilder wl;
     for (const auto& bv : books)

@@ -40,6 +40,9 @@ struct TCompileStats {
     std::array<int, 8> Placeholders{};
     std::map<int, int> QuestionsByType;  // home records
     std::vector<std::string> Warnings;
+    // Authored answer words missing from their cited verses and not explained by "allow"
+    // ("file:line: answer word ..."); check fails on them, build only warns.
+    std::vector<std::string> AnswerWordFaults;
 };
 
 class TCompiledContent {

@@ -1,5 +1,7 @@
 #include "Sources.h"
 
+#include "Tokenizer.h"
+
 #include <yaml-cpp/yaml.h>
 
 #include <algorithm>
@@ -395,7 +397,7 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
     if (!root.IsSequence())
         At(path, root).fail("expected a list of questions");
     for (const auto& q : root) {
-        CheckKeys(q, path, {"collection", "also", "type", "prefix", "question", "ref", "answer"});
+        CheckKeys(q, path, {"collection", "also", "type", "prefix", "question", "ref", "answer", "allow"});
         TAuthoredQuestion d;
         d.Pos = At(path, q);
         d.Collection = Int(Field(q, "collection", path), path, "collection", 0, 7);
@@ -434,6 +436,7 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
                 TAnswerPart p;
                 p.Ref = portion.ParseRef(Str(Field(part, "ref", path), path, "ref"), ppos);
                 p.Text = ToWin1252OrFail(Str(Field(part, "text", path), path, "text"), ppos);
+                p.Pos = ppos;
                 d.Parts.push_back(std::move(p));
             }
         } else {
@@ -441,7 +444,21 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
             TAnswerPart p;
             p.Ref = portion.ParseRef(Str(Field(q, "ref", path), path, "ref"), At(path, q["ref"]));
             p.Text = ToWin1252OrFail(Str(ans, path, "answer"), apos);
+            p.Pos = apos;
             d.Parts.push_back(std::move(p));
+        }
+        if (const YAML::Node a = q["allow"]) {
+            d.AllowPos = At(path, a);
+            if (!a.IsSequence())
+                d.AllowPos.fail("\"allow\" must be a list of words");
+            for (const auto& x : a) {
+                const TSourcePos wpos = At(path, x);
+                const std::string w = ToWin1252OrFail(Str(x, path, "allow"), wpos);
+                const auto t = Tokenize(w);
+                if (t.size() != 1 || t[0].Word.empty() || !t[0].Sep.empty())
+                    wpos.fail("\"" + Str(x, path, "allow") + "\" in \"allow\" is not a single word");
+                d.Allow.push_back(w);
+            }
         }
         for (const auto& p : d.Parts)
             if (Trim(p.Text).empty())

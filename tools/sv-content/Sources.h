@@ -75,6 +75,7 @@ private:
 struct TAnswerPart {
     TVerseRef Ref;
     std::string Text; // Windows-1252
+    TSourcePos Pos;   // where the part is written (empty for generated parts)
 };
 
 struct TAuthoredQuestion {
@@ -84,7 +85,9 @@ struct TAuthoredQuestion {
     std::string Prefix;   // Windows-1252
     std::string Question; // Windows-1252
     std::vector<TAnswerPart> Parts;
-    TSourcePos Pos;
+    // Answer words that rightly are not in the cited verses (Windows-1252), see AnswerCheck.h.
+    std::vector<std::string> Allow;
+    TSourcePos Pos, AllowPos;
 };
 
 TPortion ReadPortion(const std::string& path);

@@ -1,7 +1,8 @@
 // sv-content: the content compiler.
 //
 //   sv-content build [--sources DIR] [--out DIR]   sources -> wf.wl, wf.bk, wf.qs, footnotes.txt
-//   sv-content check [--sources DIR]               compile and report, write nothing
+//   sv-content check [--sources DIR]               compile and report, write nothing; fails
+//                                                  on an unexplained answer word (AnswerCheck.h)
 //   sv-content show  [--dir DIR] verse "Gal 1:4" | memory N | question C I
 //
 // Scripture text is read from the installed SWORD module through diatheke.
@@ -91,6 +92,19 @@ int main(int argc, char** argv)
                 Report(*content, std::cout);
             if (cmd == "build" && !quiet)
                 std::cout << "wrote " << (std::filesystem::path(out) / "wf.wl").string() << ", wf.bk, wf.qs, footnotes.txt\n";
+            // Answer words missing from their verses: a warning when building (even quietly),
+            // a failure when checking.
+            const auto& faults = content->Stats.AnswerWordFaults;
+            for (const auto& f : faults)
+                std::cerr << (cmd == "build" ? "warning: " : "") << f << "\n";
+            if (cmd == "check") {
+                if (!faults.empty()) {
+                    std::cerr << "sv-content: " << faults.size()
+                              << " answer words are not in their cited verses and not explained by \"allow\"\n";
+                    return 1;
+                }
+                std::cout << "answer words: every one is in its cited verses or explained\n";
+            }
             return 0;
         }
         if (cmd == "show") {
