@@ -10,7 +10,6 @@ namespace sv {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("The Scrivolt"));
-    setApplicationDisplayName(QStringLiteral("The Scrivolt"));
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

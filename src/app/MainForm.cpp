@@ -17,6 +17,7 @@
 #include "voice/Sounds.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -25,6 +26,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
+#include <QWhatsThis>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -68,6 +71,12 @@ TMainForm::TMainForm(const TPlatformServices& services, std::string programDir, 
         move(avail.center() - QPoint(290, 270));
     }
 
+    // F1 and the help button in a window's title bar open that window's help page.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, [this] { ShowHelp(ActiveHelpContext()); });
+    qApp->installEventFilter(this);
+
     WaitToSplash = new QTimer(this);
     WaitToSplash->setInterval(1);
     connect(WaitToSplash, &QTimer::timeout, this, &TMainForm::WaitToSplashTimer);
@@ -77,6 +86,7 @@ TMainForm::TMainForm(const TPlatformServices& services, std::string programDir, 
 
 TMainForm::~TMainForm()
 {
+    qApp->removeEventFilter(this);
     // Children first: they may still refer to the program-wide objects.
     const auto children = m_mdi->subWindowList();
     for (QMdiSubWindow* w : children)
@@ -467,6 +477,29 @@ void TMainForm::ShowHelp(int context)
         connect(m_help, &QObject::destroyed, this, [this] { m_help = nullptr; });
     }
     m_help->ShowContext(context);
+}
+
+int TMainForm::ActiveHelpContext() const
+{
+    const QMdiSubWindow* active = m_mdi->activeSubWindow();
+    if (!active || !active->widget())
+        return 0;
+    return active->widget()->property("helpContext").toInt();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // The status bar is never written: the long hints of the commands are not shown there.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    if (event->type() == QEvent::EnterWhatsThisMode) {
+        // The title-bar help button: show the window's page instead of the "What's this" mode.
+        QTimer::singleShot(0, this, [this] {
+            QWhatsThis::leaveWhatsThisMode();
+            ShowHelp(ActiveHelpContext());
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::OpenCatalog()

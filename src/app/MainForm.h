@@ -96,6 +96,8 @@ public:
 
     // Opens the in-program help at a context number (0: the contents).
     void ShowHelp(int context);
+    // The help context of the active child window (its "helpContext" property), or 0.
+    int ActiveHelpContext() const;
 
     // --- The start-up timer and its handler ---
     QTimer* WaitToSplash = nullptr;
@@ -149,6 +151,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateObjects();

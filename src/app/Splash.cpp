@@ -2,6 +2,7 @@
 
 #include "app/Artwork.h"
 #include "app/MainForm.h"
+#include "app/Startup.h"
 
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -34,8 +35,8 @@ TSplashScreen::TSplashScreen(TMainForm& main) : m_main(main)
     edition->setObjectName(QStringLiteral("edition"));
     forx = label(QString(), QRect(0, 120, 447, 24), 18, false, QColor(0x1c, 0x2c, 0x6c));
     forx->setObjectName(QStringLiteral("forx"));
-    version = label(QStringLiteral("Current version May 2023"), QRect(236, 322, 200, 20), 13, false,
-                    QColor(0x30, 0x30, 0x30));
+    version = label(QStringLiteral("Current version May 2023"), QRect(236, 330, 200, 20), 13, false,
+                    QColor(0xff, 0xff, 0xff));
     version->setObjectName(QStringLiteral("version"));
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     peak = label(QStringLiteral("Helping you reach <span style=\"color:#d00000\">your</span> peak"),
@@ -54,7 +55,7 @@ TSplashScreen::TSplashScreen(TMainForm& main) : m_main(main)
     CloseBtn->setDefault(true);
     CloseBtn->hide();
     connect(DetailsBtn, &QPushButton::clicked, this, &TSplashScreen::DetailsBtnClick);
-    connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
+    connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
 
     SplashTimer = new QTimer(this);
     SplashTimer->setInterval(3000);
@@ -77,7 +78,7 @@ void TSplashScreen::SplashTimerTimer()
 {
     SplashTimer->stop();
     m_main.UM_STARTUP();
-    close();
+    CloseChildWindow(this);
 }
 
 void TSplashScreen::DetailsBtnClick()

@@ -110,6 +110,7 @@ TEST_F(AppTest, WithoutAScheduleTheUserSelectionFollowsTheSplash)
     StartUp();
     EXPECT_EQ(Child<TSplashScreen>(), nullptr);
     EXPECT_NE(Child<TStartupForm>(), nullptr);
+    EXPECT_EQ(ChildCount(), 1);   // the splash is gone, frame and all
     EXPECT_FALSE(main->UpdateShown());
 }
 

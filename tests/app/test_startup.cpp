@@ -55,6 +55,7 @@ TEST_F(StartupTest, ANewNameIsCreatedGreetedAndShownTheTips)
     EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt welcomes mary-ann"));
     EXPECT_EQ(speech.Spoken, (std::vector<std::string>{}));   // kind 0: the assistant only
     EXPECT_NE(Child<TTipOfDayForm>(), nullptr);
+    EXPECT_EQ(ChildCount(), 1);
     EXPECT_FALSE(main->CmdTipOfTheDay->isEnabled());
     EXPECT_TRUE(std::filesystem::is_empty(UsersDir()));      // nothing written yet
 }

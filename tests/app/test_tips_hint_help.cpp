@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWhatsThis>
 
 #include <filesystem>
 
@@ -45,7 +46,7 @@ TEST_F(AppTest, TipsContinueAfterTheLastSeenAndStoreThePosition)
         tips->showEachTime->setChecked(false);
         tips->closeBtn->click();
         Settle();
-        EXPECT_EQ(Child<TTipOfDayForm>(), nullptr);
+        EXPECT_EQ(ChildCount(), 0);
         EXPECT_EQ(main->User().Options.TipIndex, c.stored);
         EXPECT_EQ(main->User().Options.ShowTips, 0);
         EXPECT_TRUE(main->CmdTipOfTheDay->isEnabled());
@@ -112,7 +113,7 @@ TEST_F(AppTest, AboutBoxShowsItsButtonsAndDetailsOpensTheReadme)
     EXPECT_EQ(shell.Opened, (std::vector<QString>{QString::fromStdString(Dir() + "readme.txt")}));
     about->CloseBtn->click();
     Settle();
-    EXPECT_EQ(Child<TSplashScreen>(), nullptr);
+    EXPECT_EQ(ChildCount(), 0);
 }
 
 TEST_F(AppTest, HelpOpensTheContentsOrTheContextPage)
@@ -130,6 +131,15 @@ TEST_F(AppTest, HelpOpensTheContentsOrTheContextPage)
     EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Support")));
     main->ShowHelp(4242);   // a context without a page: the contents
     EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Contents")));
+
+    // The help button of a window shows its page.
+    WriteFile("help/1100.html", "<html><body><h1>Tips page</h1></body></html>");
+    main->CmdTipOfTheDay->trigger();
+    main->MdiArea()->setActiveSubWindow(main->MdiArea()->subWindowList().front());
+    QWhatsThis::enterWhatsThisMode();
+    Settle();
+    EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
+    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Tips page")));
 }
 
 } // namespace
