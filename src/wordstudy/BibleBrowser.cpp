@@ -208,7 +208,7 @@ TVerseBlock TBibleBrowser::LayoutVerse(int index, int top, bool atTop, int width
             y += SectionGap;
         block.HasTitle = true;
         block.TitleTop = y;
-        block.Title = LayoutPlainText(m_books.SectionTitleOf(ref), SectionColour, true, TextIndent,
+        block.Title = LayoutPlainText(m_books.SectionTitleOf(ref), SectionColour, true, m_indent,
                                       width, measure);
         y += block.Title.Lines * lineHeight;
     }
@@ -218,7 +218,7 @@ TVerseBlock TBibleBrowser::LayoutVerse(int index, int top, bool atTop, int width
                           && (m_current->WordsCount > 0 || m_host == TBibleHost::QuestionEditor);
     auto text = std::make_unique<TMarkedText>();
     RenderVerseAt(index, *text);
-    block.Text = LayoutMarkedText(*text, TextIndent, width, m_controls.HideChecked, m_colours, measure);
+    block.Text = LayoutMarkedText(*text, m_indent, width, m_controls.HideChecked, m_colours, measure);
     y += block.Text.Lines * lineHeight;
     block.Height = y - top;
     return block;
@@ -251,6 +251,16 @@ int TBibleBrowser::VerseAtY(int y, int width, int lineHeight, const TMeasureText
             return i;
     }
     return m_current->Count;
+}
+
+std::vector<std::string> TBibleBrowser::LongestLabels() const
+{
+    std::vector<std::string> labels;
+    for (int b = 1; b <= m_books.BookCount(); ++b)
+        for (int c = 1; c <= m_books.ChapterCount(b); ++c)
+            labels.push_back(m_books.BookAbbrev(b) + std::to_string(c) + ":"
+                             + std::to_string(m_books.VersesInChapter(b, c)));
+    return labels;
 }
 
 void TBibleBrowser::VersesDrawn(int count)
@@ -388,6 +398,14 @@ void TBibleBrowser::RebuildResults()
         if (!added)
             m_selection[static_cast<std::size_t>(w)] = false;
     }
+
+    // A word used twice in a verse lists the verse twice; each verse is shown (and counted)
+    // once. The list is in verse order, so repeats are neighbours.
+    int kept = 0;
+    for (int i = 1; i <= m_current->Count; ++i)
+        if (kept == 0 || !m_current->Refs[kept].SameVerse(m_current->Refs[i]))
+            m_current->Refs[++kept] = m_current->Refs[i];
+    m_current->Count = kept;
 
     // 5.
     const int chosen = m_current->WordsCount;

@@ -174,6 +174,11 @@ public:
     // The verse a click at y selects (walking from the top verse; the last verse when the
     // click is below all of them); 0 when the list is empty.
     int VerseAtY(int y, int width, int lineHeight, const TMeasureText& measure) const;
+    // Where verse text and section titles start (TextIndent unless the labels need more room).
+    void SetTextIndent(int indent) { m_indent = indent; }
+    int TextIndentPx() const { return m_indent; }
+    // The longest verse label of the portion (the last verse of each chapter), for measuring.
+    std::vector<std::string> LongestLabels() const;
     // After painting: the page steps from what was drawn.
     void VersesDrawn(int count);
     void WordLinesDrawn(int count);
@@ -241,6 +246,7 @@ private:
     TCategorySet m_group = 0;
     std::vector<bool> m_selection; // word indexes 1..4096
     int m_anchor = 1;
+    int m_indent = TextIndent;
     TKeywordTags m_colours{"keyword colours"};
     TBibleControls m_controls;
     TScrollState m_verseScroll;

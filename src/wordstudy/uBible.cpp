@@ -148,6 +148,14 @@ TfrmBible::TfrmBible(const TBooks& books, std::int32_t& wordUseLimit, IBibleSpee
     for (const auto& item : items)
         WordlistThroughCB->addItem(FromWin1252(item));
     m_browser->InitBrowser(host);
+    // Verse text starts at 44 pixels, or further when the portion's labels are wider.
+    {
+        const QFontMetrics fm(BibleCanvas->font());
+        int widest = 0;
+        for (const auto& label : m_browser->LongestLabels())
+            widest = std::max(widest, fm.horizontalAdvance(FromWin1252(label)));
+        m_browser->SetTextIndent(std::max(TextIndent, LabelIndent + widest + 6));
+    }
     // The wheel scrolls the panel under the pointer, whatever control it is over.
     for (QWidget* w : findChildren<QWidget*>())
         if (!qobject_cast<QMenu*>(w))

@@ -114,6 +114,39 @@ TEST_F(BrowserTest, ChoosingWordsNarrowsTheVersesWithTheCountInTheCaption)
     }
 }
 
+TEST_F(BrowserTest, AVerseUsingAWordTwiceIsShownAndCountedOnce)
+{
+    b->UsedClicked(false);
+    Click("and"); // twice in Ga2:2
+    EXPECT_EQ(RefsOf(b->CurrentList()), (std::vector<TVerseRef>{{1, 1, 2}, {1, 2, 2}, {2, 1, 1}}));
+    EXPECT_EQ(b->Caption(), "3 verses with \"and\"");
+    Click("grace", true); // grace shares Ga1:2 and Ga2:2
+    EXPECT_EQ(RefsOf(b->CurrentList()), (std::vector<TVerseRef>{{1, 1, 2}, {1, 2, 2}, {2, 1, 1}}));
+    const std::string copied = b->VersesClipboardText();
+    EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 3);
+}
+
+TEST(BrowserLimits, AtMostOneHundredWordsAreChosenAndTheListMatchesThem)
+{
+    test::TLoadedContent content;
+    content.Load(test::BuildFixture(test::LargeFixture(1, 1)));
+    ASSERT_GT(content.Words.WordCount(), 150);
+    std::int32_t limit = 255;
+    TBibleBrowser b(content.Books, limit);
+    b.InitBrowser(TBibleHost::BibleWindow);
+    b.ClickWord(0, false, false);
+    b.ScrollWords(140);
+    b.ClickWord(0, false, true); // a range of 141 words
+    const std::vector<int> chosen = b.SelectedWords();
+    ASSERT_EQ(chosen.size(), 100u);
+    EXPECT_EQ(chosen.front(), b.ListedWordAt(0));
+    ASSERT_EQ(b.CurrentList().WordsCount, 100);
+    for (int i = 1; i <= 100; ++i)
+        EXPECT_EQ(b.CurrentList().Words[i], chosen[static_cast<std::size_t>(i - 1)]);
+    EXPECT_GT(b.CurrentList().Count, 0);
+    EXPECT_TRUE(b.Controls().ToggleContextVisible);
+}
+
 TEST_F(BrowserTest, CtrlClickOnTheOnlyChosenWordShowsEveryVerseCutAtTheThroughChapter)
 {
     b->ThroughChanged(1); // "thru Ga1"
