@@ -1,0 +1,76 @@
+#pragma once
+// The three study set-up dialogs: questions (TQsDlgStart), memory verses (TMemDlgStart) and
+// references (TAccToDlgStart). Each shows its page loaded from the user record, checks the
+// choices on OK, saves them, fills its working list and opens the session window. While one
+// is open the main window holds the session commands disabled.
+
+#include "content/MarkedText.h"
+#include "study/StudyContext.h"
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace sv {
+
+class TfrmAccTo;
+class TfrmMemory;
+class TfrmQuestions;
+class TQuestionAsker;
+
+class TStudyDlgStart : public QWidget {
+    Q_OBJECT
+public:
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+    QPushButton* helpBtn;
+    KeywordTags Tags{"keyword colours"};
+    bool NotifyOnClose = true;
+
+    // The session opened by the last successful OK (null before).
+    TQuestionAsker* Session() const { return m_session; }
+
+    virtual void OKBtnClick() = 0;
+    void CancelBtnClick() { close(); }
+
+protected:
+    TStudyDlgStart(const TStudyContext& context, const char* caption, int helpContext, QWidget* parent);
+    // Lays out the page above the buttons; sends UM_DIALOGOPEN.
+    void Finish(QWidget* page);
+    void closeEvent(QCloseEvent* event) override;
+    void Warn(const char* text);
+    // Creates the session, hands it to the main window and closes without re-enabling.
+    void OpenSession(TQuestionAsker* session);
+
+    TStudyContext m_context;
+    TQuestionAsker* m_session = nullptr;
+
+private:
+    int m_helpContext;
+};
+
+class TQsDlgStart : public TStudyDlgStart {
+    Q_OBJECT
+public:
+    explicit TQsDlgStart(const TStudyContext& context, QWidget* parent = nullptr);
+    void OKBtnClick() override;
+    TfrmQuestions* df;
+};
+
+class TMemDlgStart : public TStudyDlgStart {
+    Q_OBJECT
+public:
+    explicit TMemDlgStart(const TStudyContext& context, QWidget* parent = nullptr);
+    void OKBtnClick() override;
+    TfrmMemory* df;
+};
+
+class TAccToDlgStart : public TStudyDlgStart {
+    Q_OBJECT
+public:
+    explicit TAccToDlgStart(const TStudyContext& context, QWidget* parent = nullptr);
+    void OKBtnClick() override;
+    TfrmAccTo* df;
+};
+
+} // namespace sv
