@@ -5,6 +5,7 @@
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "content/Words.h"
+#include "voice/Sounds.h"
 #include "wordstudy/Bible.h"
 #include "wordstudy/WordStudyFixture.h"
 
@@ -30,6 +31,9 @@
 
 namespace sv {
 namespace {
+
+// The program's sound and speech service serves the browser through the adapter.
+[[maybe_unused]] std::unique_ptr<IBibleSpeech> (*const SpeechFromSounds)(TSounds&) = &MakeBibleSpeech<TSounds>;
 
 using test::RowOf;
 using test::TRecordingSpeech;
