@@ -1,0 +1,426 @@
+// The selection frames, the three set-up dialogs and the session window over the small
+// content fixture, with scripted message boxes and a fake clock; ends with a study whose
+// results are read back from the user file.
+
+#include "study/Frames.h"
+#include "study/QAsker.h"
+#include "study/StudyDialogs.h"
+#include "study/StudyFixture.h"
+#include "widgets/CheckListCombo.h"
+#include "widgets/SpinEdit.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace {
+
+// Chapter items of the fixture: Ga 1, Ga 2, Ga 3, Pm 1.
+void CheckChapters(TfrmMaterialSelection& m, std::vector<int> items)
+{
+    m.byChaptersRB->setChecked(true);
+    m.checkList->SetAllChecked(false);
+    for (int i : items)
+        m.checkList->SetChecked(i, true);
+}
+
+} // namespace
+
+TEST(Frames, MaterialModesKeepTheirMarksAndSaveOnlyTheChosenMode)
+{
+    StudyFixture f;
+    TfrmMaterialSelection frame(f.content.Books, false);
+    frame.LoadFromUser(f.user);
+    EXPECT_TRUE(frame.byChaptersRB->isChecked());
+    EXPECT_EQ(frame.checkList->Count(), 4);
+    EXPECT_EQ(frame.checkList->Summary().toStdString(), "No chapters selected.");
+    EXPECT_EQ(frame.checkList->DropDownWidth(), 120);
+    frame.checkList->SetChecked(0, true);
+
+    frame.byVersesRB->setChecked(true);
+    EXPECT_EQ(frame.checkList->Count(), 23);
+    EXPECT_EQ(frame.checkList->DropDownWidth(), 130);
+    frame.checkList->SetChecked(5, true);
+    frame.byChaptersRB->setChecked(true);
+    EXPECT_EQ(frame.checkList->CheckedStates(), (std::vector<bool>{true, false, false, false}));
+    frame.byVersesRB->setChecked(true);
+    EXPECT_TRUE(frame.checkList->Checked(5));
+    EXPECT_EQ(frame.VerseTable().Selected, 1);
+
+    frame.SaveToUser(f.user);
+    EXPECT_EQ(f.user.Options.ByVerses, 1);
+    EXPECT_EQ(f.user.Options.ByChapters, 0);
+    EXPECT_EQ(f.user.ChapterSel[1], 1); // the other mode's marks are kept too
+    EXPECT_EQ(f.user.VerseSel[6], 1);
+
+    // The memory-verse study's frame has no verse mode: it shows memory verses, and saving
+    // there leaves only ByMemory set.
+    TfrmMaterialSelection mem(f.content.Books, true);
+    mem.LoadFromUser(f.user);
+    EXPECT_EQ(mem.byVersesRB, nullptr);
+    EXPECT_TRUE(mem.byMemoryRB->isChecked());
+    EXPECT_EQ(mem.checkList->ItemNoun(), "memory verse");
+    mem.SaveToUser(f.user);
+    EXPECT_EQ(f.user.Options.ByMemory, 1);
+    EXPECT_EQ(f.user.Options.ByVerses + f.user.Options.ByChapters + f.user.Options.BySections, 0);
+}
+
+TEST(Frames, VerseAndMemoryTablesFollowTheMode)
+{
+    StudyFixture f;
+    TfrmMaterialSelection frame(f.content.Books, false);
+    frame.LoadFromUser(f.user);
+    CheckChapters(frame, {2}); // Galatians 3: verses 9..15
+    TVerseSelection v = frame.VerseTable();
+    EXPECT_EQ(v.Total, 23);
+    EXPECT_EQ(v.Selected, 7);
+    EXPECT_EQ(v.Flags[8], 0);
+    EXPECT_EQ(v.Flags[9], 1);
+    TMemoryVerseSelection m = frame.MemoryTable();
+    EXPECT_EQ(m.Total, 3);
+    EXPECT_EQ(m.Selected, 1);
+    EXPECT_EQ(m.Flags[2], 1);
+
+    // Sections: item 2 is "Paul Accepted by the Apostles" (Galatians 2).
+    frame.bySectionsRB->setChecked(true);
+    frame.checkList->SetChecked(1, true);
+    v = frame.VerseTable();
+    EXPECT_EQ(v.Selected, 3);
+    EXPECT_EQ(v.Flags[6], 1);
+    EXPECT_EQ(frame.MemoryTable().Selected, 0);
+
+    // Memory verses: the three-verse passage Galatians 3:5-7 (verses 13..15).
+    frame.byMemoryRB->setChecked(true);
+    frame.checkList->SetChecked(1, true);
+    v = frame.VerseTable();
+    EXPECT_EQ(v.Selected, 3);
+    EXPECT_EQ(v.Flags[13] + v.Flags[14] + v.Flags[15], 3);
+}
+
+TEST(Frames, CollectionThatNeedsTwoOthersIsRefusedWithOneLine)
+{
+    TFixtureDesc desc = SmallFixture();
+    desc.Collections[2].Requires = {1, 1, 0, 0, 0, 0, 0, 0};
+    StudyFixture f(desc);
+    TfrmCollections frame(f.content.Questions, &f.messages);
+    frame.LoadFromUser(f.user);
+    EXPECT_EQ(frame.checkList->Count(), 3);
+    EXPECT_EQ(frame.checkList->Summary().toStdString(), "NONE  selected.");
+    frame.checkList->ToggleItem(2); // Bonus
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0].kind, "warning");
+    EXPECT_EQ(f.messages.Last(),
+        "To use the Bonus collection, you must also use the following collections: Main, Extra");
+    EXPECT_FALSE(frame.checkList->Checked(2));
+
+    // With both chosen it is accepted; saving stores the flags.
+    frame.checkList->ToggleItem(0);
+    frame.checkList->ToggleItem(1);
+    frame.checkList->ToggleItem(2);
+    EXPECT_EQ(f.messages.shown.size(), 1u);
+    frame.SaveToUser(f.user);
+    EXPECT_EQ(f.user.Collections[2], 1);
+    int count = 0;
+    frame.Chosen(&count);
+    EXPECT_EQ(count, 3);
+}
+
+TEST(Frames, OneRequiredCollectionUsesTheSingularAndLinesJoin)
+{
+    // Bonus needs Main (one collection); a second collection needing Main adds a line.
+    TFixtureDesc desc = SmallFixture();
+    desc.Collections[1].Requires = {1, 0, 0, 0, 0, 0, 0, 0};
+    StudyFixture f(desc);
+    TCollectionFlags chosen{"chosen"};
+    chosen[1] = chosen[2] = 1;
+    std::vector<int> uncheck;
+    EXPECT_EQ(RequiredCollectionsMessage(f.content.Questions, chosen, &uncheck),
+        "To use the Extra collection, you must also use the following collection: Main\r"
+        "To use the Bonus collection, you must also use the following collection: Main");
+    EXPECT_EQ(uncheck, (std::vector<int>{1, 2}));
+}
+
+TEST(Frames, TypeListIsSortedWithOtherLastAndSavingClearsUnshownCodes)
+{
+    StudyFixture f; // the fixture's first Situation/Book question is a Situation one
+    TfrmQuestionTypes frame(f.content.Questions.UsesSituation());
+    std::vector<std::string> texts;
+    for (int i = 0; i < frame.checkList->Count(); ++i)
+        texts.push_back(frame.checkList->ItemText(i));
+    EXPECT_EQ(texts, (std::vector<std::string>{"According to", "Context", "Finish this",
+                         "Finish this verse", "Finish w/ reference", "How", "Quote", "Situation",
+                         "What", "When", "Where", "Who(m)(se)", "Why", "OTHER"}));
+    EXPECT_EQ(QuestionTypeItems(false)[1].Text, "Book & Chapter");
+
+    frame.LoadFromUser(f.user);
+    EXPECT_EQ(frame.checkList->Summary().toStdString(), "ALL  selected.");
+    frame.checkList->SetChecked(0, false);
+    frame.SaveToUser(f.user);
+    for (int code = 12; code <= 38; ++code)
+        EXPECT_EQ(f.user.Options.QuestionTypes[code], 0) << code;
+    EXPECT_EQ(f.user.Options.QuestionTypes[1], 0);
+    EXPECT_EQ(f.user.Options.QuestionTypes[40], 0);
+    EXPECT_EQ(f.user.Options.QuestionTypes[39], 1);
+    for (int code = 42; code <= 44; ++code)
+        EXPECT_EQ(f.user.Options.QuestionTypes[code], 1) << code;
+    EXPECT_FALSE(frame.ChosenTypes()[1]);
+    EXPECT_TRUE(frame.AnyTypeChecked());
+}
+
+TEST(Frames, PrejumpEnablesTextAndSpokenOnlyWithSpeech)
+{
+    struct Case { bool speech, prejump, spoken; bool textOn, spokenOn, spokenChosen; };
+    const Case cases[] = {
+        {true, false, true, false, false, true},
+        {true, true, true, true, true, true},
+        {false, true, true, true, false, false},
+        {false, false, false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        TfrmMixTimedPrejump frame(c.speech);
+        frame.Load({true, false, c.prejump, c.spoken});
+        EXPECT_EQ(frame.prejumpText->isEnabled(), c.textOn);
+        EXPECT_EQ(frame.prejumpSpoken->isEnabled(), c.spokenOn);
+        EXPECT_EQ(frame.prejumpSpoken->isChecked(), c.spokenChosen);
+        EXPECT_EQ(frame.prejumpText->isChecked(), !c.spokenChosen);
+        EXPECT_EQ(frame.Choice().PrejumpSpoken, c.spokenChosen);
+    }
+    TfrmMixTimedPrejump frame(true);
+    frame.Load({true, true, false, false});
+    frame.PrejumpCheckBox->setChecked(true);
+    EXPECT_TRUE(frame.prejumpSpoken->isEnabled());
+    frame.PrejumpCheckBox->setChecked(false);
+    EXPECT_FALSE(frame.prejumpText->isEnabled());
+}
+
+TEST(Frames, NumberSpinFollowsLimitAndPagesExchangePlainChoices)
+{
+    StudyFixture f;
+    TfrmQuestions page(f.content.Books, f.content.Questions, &f.messages, true);
+    page.LoadFromUser(f.user);
+    EXPECT_TRUE(page.Number->LimitRB->isChecked());
+    EXPECT_TRUE(page.Number->MaxNumberSpin->isEnabled());
+    EXPECT_EQ(page.Number->MaxNumberSpin->value(), 30);
+    EXPECT_FALSE(page.KeywordTargetSpin->isEnabled());
+    page.Number->AllInRangeRB->setChecked(true);
+    EXPECT_FALSE(page.Number->MaxNumberSpin->isEnabled());
+    page.KeywordCheckBox->setChecked(true);
+    EXPECT_TRUE(page.KeywordTargetSpin->isEnabled());
+
+    // A task's choices go in and come out unchanged.
+    TQuestionChoices task;
+    task.Number = {false, true, 12};
+    task.Modes = {false, true, true, true};
+    task.KeywordTargeting = true;
+    task.KeywordTargetWords = 4;
+    task.MarkUniques = true;
+    page.LoadFromTask({TSelectionKind::ByVerse, {false, true, true}}, task);
+    const TQuestionChoices back = page.Choices();
+    EXPECT_EQ(back.Number.MaxQuestions, 12);
+    EXPECT_TRUE(back.Modes.PrejumpSpoken);
+    EXPECT_EQ(back.KeywordTargetWords, 4);
+    EXPECT_TRUE(back.MarkUniques);
+    const TMaterialChoice material = page.Material->Choice();
+    EXPECT_EQ(material.Kind, TSelectionKind::ByVerse);
+    EXPECT_EQ(material.Items.size(), 23u);
+    EXPECT_TRUE(material.Items[2]);
+}
+
+TEST(QsDlgStart, ChecksInOrderAndSavesNothingUntilAllPass)
+{
+    StudyFixture f;
+    const auto before = f.UserBytes();
+    QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
+    EXPECT_EQ(f.dialogOpen, 1);
+    EXPECT_EQ(dlg->windowTitle().toStdString(), "Study of Questions");
+
+    dlg->OKBtnClick();
+    EXPECT_EQ(f.messages.Last(), "Please select some material to study.");
+    CheckChapters(*dlg->df->Material, {0});
+    dlg->OKBtnClick();
+    EXPECT_EQ(f.messages.Last(), "Please select a question collection (or collections) to study.");
+    dlg->df->Collections->checkList->SetChecked(1, true); // Extra: Galatians 1:3 and Philemon
+    dlg->df->Types->checkList->SetAllChecked(false);
+    dlg->OKBtnClick();
+    EXPECT_EQ(f.messages.Last(), "You must choose at least one type of question.");
+    dlg->df->Types->checkList->SetChecked(2, true); // Finish this: none in the material
+    dlg->OKBtnClick();
+    EXPECT_EQ(f.messages.Last(),
+        "In the sets and chapters chosen, there are no questions of the type selected.\r"
+        "Please choose additional types, sets, or chapters.");
+    for (const auto& box : f.messages.shown)
+        EXPECT_EQ(box.kind, "warning");
+    EXPECT_EQ(f.messages.shown.size(), 4u);
+    EXPECT_EQ(f.UserBytes(), before);
+    EXPECT_TRUE(dlg);
+
+    // Cancel after changes: nothing saved, the commands come back.
+    dlg->CancelBtnClick();
+    EXPECT_EQ(f.UserBytes(), before);
+    EXPECT_EQ(f.commandsOn, 1);
+}
+
+TEST(QsDlgStart, OkSavesBuildsTheListAndHandsOverToTheSession)
+{
+    StudyFixture f;
+    f.user.Options.Timed = 0;
+    QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
+    CheckChapters(*dlg->df->Material, {0, 2});
+    dlg->df->Collections->checkList->SetChecked(0, true);
+    dlg->df->Number->AllInRangeRB->setChecked(true);
+    dlg->helpBtn->click();
+    EXPECT_EQ(f.help, (std::vector<int>{2020}));
+    dlg->OKBtnClick();
+    EXPECT_TRUE(f.messages.shown.empty()) << f.messages.Last();
+    ASSERT_EQ(f.children.size(), 1u);
+    auto* session = qobject_cast<TQuestionAsker*>(f.children[0].data());
+    ASSERT_NE(session, nullptr);
+    EXPECT_EQ(f.commandsOn, 0); // the session re-enables the commands when it closes
+    EXPECT_EQ(f.user.ChapterSel[1], 1);
+    EXPECT_EQ(f.user.ChapterSel[3], 1);
+    EXPECT_EQ(f.user.Collections[0], 1);
+    EXPECT_EQ(f.user.AllAvailable, 1);
+    // Galatians 1 and 3 in Main, with the types the list shows: 1:1, 1:4, 3:6.
+    EXPECT_EQ(f.qs.Count(), 3);
+    EXPECT_EQ(session->windowTitle().toStdString(), "Study questions");
+    EXPECT_EQ(session->TotalLabel->text().toStdString(), "3");
+}
+
+TEST(MemDlgStart, ChaptersWithoutMemoryVersesKeepTheNewChoices)
+{
+    StudyFixture f;
+    QPointer<TMemDlgStart> dlg = new TMemDlgStart(f.Context());
+    EXPECT_EQ(dlg->windowTitle().toStdString(), "Study of Memory Verses");
+    EXPECT_TRUE(dlg->df->MemoryTypes[2]->isChecked());
+    dlg->OKBtnClick();
+    EXPECT_EQ(f.messages.Last(), "Please select some material to study.");
+    CheckChapters(*dlg->df->Material, {1}); // Galatians 2: no memory verse
+    dlg->df->KeywordsCheckBox->setChecked(true);
+    dlg->OKBtnClick();
+    EXPECT_EQ(f.messages.shown.back().kind, "information");
+    EXPECT_EQ(f.messages.Last(), "There are no memory verses in the range of chapters that you selected");
+    EXPECT_EQ(f.user.ChapterSel[2], 1);
+    EXPECT_EQ(f.user.Options.MemKeywordsOnly, 1);
+    EXPECT_TRUE(f.children.empty());
+
+    CheckChapters(*dlg->df->Material, {2});
+    dlg->df->MemoryTypes[1]->setChecked(true);
+    dlg->OKBtnClick();
+    ASSERT_EQ(f.children.size(), 1u);
+    EXPECT_EQ(f.user.MemVerseTypes, 1);
+    EXPECT_EQ(f.mvs.Count(), 1);
+    EXPECT_EQ(f.children[0]->windowTitle().toStdString(), "Study memory verses");
+}
+
+TEST(AccToDlgStart, OpensAReferenceSessionWithRelatedQuestions)
+{
+    StudyFixture f;
+    f.user.Options.Timed = 0;
+    QPointer<TAccToDlgStart> dlg = new TAccToDlgStart(f.Context());
+    EXPECT_EQ(dlg->windowTitle().toStdString(), "Reference work");
+    dlg->OKBtnClick();
+    EXPECT_EQ(f.messages.Last(), "Please select some material to study.");
+    dlg->df->Material->byVersesRB->setChecked(true);
+    dlg->df->Material->checkList->SetChecked(13, true); // Galatians 3:6 (verse 14)
+    dlg->OKBtnClick();
+    ASSERT_EQ(f.children.size(), 1u);
+    auto* session = qobject_cast<TQuestionAsker*>(f.children[0].data());
+    EXPECT_EQ(session->AnswerGroupBox->title().toStdString(), "VERSE");
+    session->StartStop->click();
+    session->StartStop->click();
+    // Galatians 3:6 has the home question in Main (its placeholders are not counted).
+    EXPECT_FALSE(session->AccToButtonsPanel->isHidden());
+    EXPECT_EQ(session->NumOfAccTosLabel->text().toStdString(), "0 of 1");
+    QTest::keyClick(session->Right, Qt::Key_Period);
+    EXPECT_EQ(session->NumOfAccTosLabel->text().toStdString(), "1 of 1");
+    session->Right->click();
+    EXPECT_EQ(f.user.ReferenceKnowledge[14], 15);
+}
+
+TEST(QuestionAsker, KeysAndMnemonicsDriveTheSessionAndTheAnswerIsDrawn)
+{
+    StudyFixture f;
+    f.user.Options.Timed = 0;
+    QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
+    CheckChapters(*dlg->df->Material, {0});
+    dlg->df->Collections->checkList->SetChecked(0, true);
+    dlg->OKBtnClick();
+    ASSERT_EQ(f.children.size(), 1u);
+    auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
+    s->resize(600, 420);
+    EXPECT_EQ(s->QuestionGroupBox->title().toStdString(), "General question"); // What (type 3)
+
+    QTest::keyClick(s->StartStop, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(s->Logic().Phase(), 2);
+    EXPECT_EQ(s->StartStop->text().toStdString(), "An&swer");
+    QTest::keyClick(s->StartStop, Qt::Key_Space);
+    EXPECT_EQ(s->Logic().Phase(), 3);
+    EXPECT_TRUE(s->Right->isEnabled());
+    const QImage shot = s->grab().toImage();
+    EXPECT_FALSE(shot.isNull());
+    QTest::keyClick(s->Right, Qt::Key_W);
+    EXPECT_EQ(s->MissedLabel->text().toStdString(), "1");
+    EXPECT_EQ(s->ScoreLabel->text().toStdString(), "0%");
+    QTest::keyClick(s->StartStop, Qt::Key_Return); // Clear
+    EXPECT_EQ(s->Logic().Phase(), 0);
+    EXPECT_EQ(s->QuestionGroupBox->title().toStdString(), "According to question");
+
+    // Quitting early asks; No keeps the session.
+    f.messages.answers = {false};
+    EXPECT_FALSE(s->close());
+    EXPECT_EQ(f.messages.Last(),
+        "You haven't finished answering all of the questions yet.\r Are you sure you want to quit?");
+    EXPECT_EQ(f.commandsOn, 0);
+    f.messages.answers = {true};
+    EXPECT_TRUE(s->close());
+    EXPECT_EQ(f.commandsOn, 1);
+}
+
+TEST(StudyEndToEnd, ThreeQuestionsGradedRightWrongRightReachTheUserFile)
+{
+    StudyFixture f;
+    f.user.Options.Timed = 0;
+    f.user.Options.Mixed = 0;
+    QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
+    CheckChapters(*dlg->df->Material, {0, 2});
+    dlg->df->Collections->checkList->SetChecked(0, true);
+    dlg->df->Number->AllInRangeRB->setChecked(true);
+    dlg->OKBtnClick();
+    ASSERT_EQ(f.children.size(), 1u);
+    auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
+    ASSERT_EQ(f.qs.Count(), 3);
+
+    // In order: Main 1 (Ga 1:1), Main 2 (Ga 1:4), Main 6 (Ga 3:6, copied in Extra and Bonus).
+    for (bool right : {true, false, true}) {
+        s->StartStop->click(); // Start
+        s->StartStop->click(); // Answer
+        (right ? s->Right : s->Wrong)->click();
+        s->StartStop->click(); // Clear
+    }
+    EXPECT_EQ(s->RightLabel->text().toStdString(), "2");
+    EXPECT_EQ(s->ScoreLabel->text().toStdString(), "67%");
+    f.messages.answers = {true};
+    EXPECT_TRUE(s->close());
+
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("Ann.219")).toStdString();
+    f.user.SaveToFile(path);
+    TUser reloaded;
+    reloaded.LoadFromFile(path);
+    EXPECT_EQ(reloaded.QuestionByte(0, 1), 15); // untried, right
+    EXPECT_EQ(reloaded.QuestionByte(0, 2), 5);  // untried, wrong
+    EXPECT_EQ(reloaded.QuestionByte(0, 6), 15);
+    EXPECT_EQ(reloaded.QuestionByte(1, 2), 15); // its copies along the chain
+    EXPECT_EQ(reloaded.QuestionByte(2, 1), 15);
+    EXPECT_EQ(reloaded.QuestionByte(0, 3), 7);  // not studied
+    EXPECT_EQ(reloaded.ChapterSel[1], 1);
+    EXPECT_EQ(reloaded.Collections[0], 1);
+}
