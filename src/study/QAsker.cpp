@@ -92,6 +92,7 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
+    setProperty("helpContext", HelpContext);
 
     QuestionGroupBox = new QGroupBox(L("QUESTION"), this);
     prefixLabel = new QLabel(QuestionGroupBox);

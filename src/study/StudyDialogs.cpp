@@ -25,9 +25,11 @@ QString L(const char* text) { return QString::fromUtf8(text); }
 bool Speech(const TStudyContext& c) { return c.Voice && c.Voice->SpeechAvailable(); }
 } // namespace
 
-TStudyDlgStart::TStudyDlgStart(const TStudyContext& context, const char* caption, int helpContext, QWidget* parent)
-    : QWidget(parent), m_context(context), m_helpContext(helpContext)
+TStudyDlgStart::TStudyDlgStart(const TStudyContext& context, const char* caption, int dialogHelp,
+    int buttonHelp, QWidget* parent)
+    : QWidget(parent), m_context(context), m_helpContext(buttonHelp)
 {
+    setProperty("helpContext", dialogHelp);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(L(caption));
     OKBtn = new QPushButton(L("OK"), this);
@@ -91,7 +93,7 @@ void TStudyDlgStart::OpenSession(TQuestionAsker* session)
 // ---- Questions ----
 
 TQsDlgStart::TQsDlgStart(const TStudyContext& context, QWidget* parent)
-    : TStudyDlgStart(context, "Study of Questions", 2020, parent)
+    : TStudyDlgStart(context, "Study of Questions", 1001, 2020, parent)
 {
     df = new TfrmQuestions(*context.Books, *context.Questions, context.Messages, Speech(context), this);
     Finish(df);
@@ -139,7 +141,7 @@ void TQsDlgStart::OKBtnClick()
 // ---- Memory verses ----
 
 TMemDlgStart::TMemDlgStart(const TStudyContext& context, QWidget* parent)
-    : TStudyDlgStart(context, "Study of Memory Verses", 2030, parent)
+    : TStudyDlgStart(context, "Study of Memory Verses", 100, 2030, parent)
 {
     df = new TfrmMemory(*context.Books, Speech(context), this);
     Finish(df);
@@ -170,7 +172,7 @@ void TMemDlgStart::OKBtnClick()
 // ---- References ----
 
 TAccToDlgStart::TAccToDlgStart(const TStudyContext& context, QWidget* parent)
-    : TStudyDlgStart(context, "Reference work", 2040, parent)
+    : TStudyDlgStart(context, "Reference work", 1003, 2040, parent)
 {
     df = new TfrmAccTo(*context.Books, Speech(context), this);
     Finish(df);

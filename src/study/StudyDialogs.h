@@ -34,7 +34,9 @@ public:
     void CancelBtnClick() { close(); }
 
 protected:
-    TStudyDlgStart(const TStudyContext& context, const char* caption, int helpContext, QWidget* parent);
+    // dialogHelp is the window's help page (F1, title-bar help), buttonHelp the Help button's.
+    TStudyDlgStart(const TStudyContext& context, const char* caption, int dialogHelp, int buttonHelp,
+        QWidget* parent);
     // Lays out the page above the buttons; sends UM_DIALOGOPEN.
     void Finish(QWidget* page);
     void closeEvent(QCloseEvent* event) override;

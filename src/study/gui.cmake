@@ -9,4 +9,5 @@ target_sources(sv_gui PRIVATE
   Frames.h Frames.cpp
   QAsker.h QAsker.cpp
   StudyDialogs.h StudyDialogs.cpp
+  StudyCommands.h StudyCommands.cpp
 )

@@ -1,0 +1,85 @@
+#include "study/StudyCommands.h"
+
+#include "app/MainForm.h"
+#include "content/AccTos.h"
+#include "content/MVs.h"
+#include "content/QsList.h"
+#include "study/QtSessionPorts.h"
+#include "study/StudyContext.h"
+#include "study/StudyDialogs.h"
+#include "user/User.h"
+#include "voice/Sounds.h"
+#include "wordstudy/Bible.h"
+#include "wordstudy/BibleBrowser.h"
+
+#include <QAction>
+#include <QMdiSubWindow>
+
+namespace sv {
+
+class TStudyCommands : public QObject {
+public:
+    explicit TStudyCommands(TMainForm& main)
+        : QObject(&main), m_main(main), m_random(main.Services().Random ? *main.Services().Random : m_ownRandom),
+          m_qs(main.Questions(), main.User(), m_random), m_mvs(main.Books(), main.User(), m_random),
+          m_accTos(main.Books(), main.Questions(), main.User(), m_random), m_voice(main.Sounds()),
+          m_bibleSpeech(MakeBibleSpeech(main.Sounds()))
+    {
+    }
+
+    TStudyContext Context()
+    {
+        TStudyContext c;
+        c.User = &m_main.User();
+        c.Books = &m_main.Books();
+        c.Questions = &m_main.Questions();
+        c.QsList = &m_qs;
+        c.MVList = &m_mvs;
+        c.AccToList = &m_accTos;
+        c.Messages = &m_main.Messages();
+        c.Voice = &m_voice;
+        c.Random = &m_random;
+        c.DialogOpen = [this] { m_main.UM_DIALOGOPEN(); };
+        c.CommandsOn = [this] { m_main.UM_COMMANDSON(); };
+        c.OpenChild = [this](QWidget* w, bool noCloseBox) {
+            Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint;
+            flags |= noCloseBox ? Qt::CustomizeWindowHint | Qt::WindowContextHelpButtonHint
+                                : Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+            m_main.OpenChild(w, TMainForm::TPlacement::BottomRight, flags);
+        };
+        c.ShowHelp = [this](int context) { m_main.ShowHelp(context); };
+        c.OpenWordStudy = [this]() -> TBibleForm* {
+            return OpenBibleWindow(*m_main.MdiArea(), m_main.Books(), m_main.User().WordUseLimit,
+                m_bibleSpeech.get());
+        };
+        return c;
+    }
+
+    template <class Dialog>
+    void Open()
+    {
+        m_main.OpenChild(new Dialog(Context()), TMainForm::TPlacement::BottomRight,
+            Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    }
+
+private:
+    TMainForm& m_main;
+    TRandom m_ownRandom;
+    IRandom& m_random;
+    TQsList m_qs;
+    TMVList m_mvs;
+    TAccToList m_accTos;
+    TSoundsVoice m_voice;
+    std::unique_ptr<IBibleSpeech> m_bibleSpeech;
+};
+
+TStudyCommands* RegisterStudyCommands(TMainForm& main)
+{
+    auto* commands = new TStudyCommands(main);
+    main.SetOpener(main.CmdQuestions, [commands] { commands->Open<TQsDlgStart>(); });
+    main.SetOpener(main.CmdMemory, [commands] { commands->Open<TMemDlgStart>(); });
+    main.SetOpener(main.CmdReferenceWork, [commands] { commands->Open<TAccToDlgStart>(); });
+    return commands;
+}
+
+} // namespace sv
