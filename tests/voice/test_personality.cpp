@@ -76,8 +76,11 @@ TEST(PersonalityFile, UnknownAndOrphanHeadersAndGrowth)
     const TPersonality& last = p.Slots[10];
     // An unknown category name keeps the previous event selected and moves its header.
     EXPECT_EQ(p.Lines[last.Header[ceCorrect3]], "[Category=Shouting]");
-    // Any other "[key=value]" line ends the section.
-    EXPECT_EQ(p.Lines[last.Last[ceCorrect3]], "C");
+    // The section runs to the next Personality or Category header; another "[key=value]" line
+    // inside it does not end it.
+    EXPECT_EQ(p.Lines[last.Last[ceCorrect3]], "D");
+    EXPECT_EQ(p.Lines[last.Header[ceQuit]], "[Category=Quit]");
+    EXPECT_EQ(p.Lines[last.Last[ceQuit]], "E");
 }
 
 TEST(PersonalityFile, LastPersonalityWithoutTheCurrentEventStaysSilent)
