@@ -151,7 +151,6 @@ TEST(Wording, AReferenceIsNotAppendedTwice)
         x.Answer = {{ga11, answer}};
         return x;
     };
-    d.Collections[3].Questions = {};
     d.Collections.push_back({"Refs", {}, {q("see verse 5)"), q("see (verse 5)."), q("in (the flesh)"),
                                           q("in (the flesh) "), q("5)"), q("Ga 1:1")}});
     const auto c = Load(d);
