@@ -123,6 +123,7 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     side->addStretch();
     side->addWidget(AccToButtonsPanel);
     qLay->addLayout(side, 1, 1);
+    qLay->setColumnStretch(0, 1);
 
     AnswerGroupBox = new QGroupBox(L("ANSWER"), this);
     AnswerCanvas = new TAskerCanvas(&m_logicPtr, true, AnswerGroupBox);
