@@ -4,6 +4,7 @@
 #include "app/Artwork.h"
 #include "app/CoolHint.h"
 #include "app/MainForm.h"
+#include "app/ProgramWindows.h"
 #include "app/QtServices.h"
 #include "common/Random.h"
 #include "voice/QtVoice.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv)
         messages.Error(QString::fromStdString(e.what()));
         return 1;
     }
+    sv::RegisterProgramWindows(*main);
     main->show();
     const int result = app.exec();
     main.reset();
