@@ -78,6 +78,8 @@ TStartupForm::TStartupForm(TMainForm& main) : m_main(main)
             SelectNameComboBox->addItem(FromWin1252(name));
     SelectNameComboBox->setCurrentIndex(-1);
     SelectNameComboBox->setEditText(QString::fromLatin1(SelectNamePrompt));
+    // The prompt is selected so that typing a name replaces it.
+    SelectNameComboBox->lineEdit()->selectAll();
     SelectNameComboBox->setFocus();
 }
 

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 
 #include <filesystem>
 
@@ -58,6 +60,15 @@ TEST_F(StartupTest, ANewNameIsCreatedGreetedAndShownTheTips)
     EXPECT_EQ(ChildCount(), 1);
     EXPECT_FALSE(main->CmdTipOfTheDay->isEnabled());
     EXPECT_TRUE(std::filesystem::is_empty(UsersDir()));      // nothing written yet
+}
+
+TEST_F(StartupTest, TypingANameReplacesThePrompt)
+{
+    StartUp();
+    auto* form = Child<TStartupForm>();
+    ASSERT_NE(form, nullptr);
+    QTest::keyClicks(form->SelectNameComboBox->lineEdit(), QStringLiteral("Tester"));
+    EXPECT_EQ(form->SelectNameComboBox->currentText(), QStringLiteral("Tester"));
 }
 
 TEST_F(StartupTest, NewUserSavesTheCurrentPersonAndListsThem)
