@@ -32,6 +32,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace sv {
 
 namespace {
@@ -359,12 +361,29 @@ QMdiSubWindow* TMainForm::OpenChild(QWidget* widget, TPlacement placement, Qt::W
     QMdiSubWindow* sub = m_mdi->addSubWindow(widget, flags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->adjustSize();
-    const QSize client = m_mdi->viewport()->size();
     const QSize own = sub->size();
-    if (placement == TPlacement::BottomRight)
-        sub->move(client.width() - own.width() - 2, client.height() - own.height() - 23);
-    else
-        sub->move((client.width() - own.width()) / 2, (client.height() - own.height()) / 2 - 23);
+    // A child larger than the client area (fonts here are larger than the window was drawn
+    // for) grows the main window, as far as the screen allows, so that it is seen whole.
+    QSize client = m_mdi->viewport()->size();
+    const QSize missing(std::max(0, own.width() + 2 - client.width()),
+                        std::max(0, own.height() + 23 - client.height()));
+    if (missing.width() > 0 || missing.height() > 0) {
+        QSize wanted = size() + missing;
+        if (const QScreen* screen = this->screen())
+            wanted = wanted.boundedTo(screen->availableGeometry().size());
+        if (!isMaximized() && !isFullScreen())
+            resize(wanted.expandedTo(size()));
+        client = m_mdi->viewport()->size();
+    }
+    int left, top;
+    if (placement == TPlacement::BottomRight) {
+        left = client.width() - own.width() - 2;
+        top = client.height() - own.height() - 23;
+    } else {
+        left = (client.width() - own.width()) / 2;
+        top = (client.height() - own.height()) / 2 - 23;
+    }
+    sub->move(std::max(0, left), std::max(0, top));
     sub->show();
     return sub;
 }

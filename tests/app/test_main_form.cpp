@@ -7,6 +7,8 @@
 #include "user/User.h"
 
 #include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSettings>
 #include <QTimer>
 
@@ -103,6 +105,18 @@ TEST_F(AppTest, CommandTableCaptionsHintsAndShortcuts)
     EXPECT_FALSE(main->CmdScripturePortion->isVisible());
     EXPECT_FALSE(main->CmdConcordance->isVisible());
     EXPECT_EQ(sound.Played, (std::vector<QString>{QString::fromStdString(Dir() + "Sounds/promote.wav")}));
+}
+
+TEST_F(AppTest, AChildLargerThanTheClientAreaGrowsTheWindowAndIsSeenWhole)
+{
+    CreateMain();
+    main->show();
+    auto* big = new QWidget;
+    big->setMinimumSize(main->MdiArea()->viewport()->width() + 150, 200);
+    QMdiSubWindow* sub = main->OpenChild(big, TMainForm::TPlacement::BottomRight, Qt::SubWindow);
+    EXPECT_GE(sub->x(), 0);
+    EXPECT_GE(sub->y(), 0);
+    EXPECT_LE(sub->x() + sub->width(), main->MdiArea()->viewport()->width());
 }
 
 TEST_F(AppTest, WithoutAScheduleTheUserSelectionFollowsTheSplash)
