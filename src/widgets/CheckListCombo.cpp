@@ -150,6 +150,7 @@ void TCheckListCombo::showPopup()
 {
     if (m_dropWidth > 0)
         view()->setMinimumWidth(m_dropWidth);
+    m_pressedRow = -1;
     QComboBox::showPopup();
 }
 
@@ -167,11 +168,19 @@ void TCheckListCombo::paintEvent(QPaintEvent*)
 bool TCheckListCombo::eventFilter(QObject* watched, QEvent* event)
 {
     // Clicks and the space bar in the opened list toggle an item and keep the list open.
+    // Only a release that follows a press on the same item counts: the release of the click
+    // that opened the list lands on whatever item the list put under the pointer.
+    if (watched == view()->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* me = static_cast<QMouseEvent*>(event);
+        m_pressedRow = view()->indexAt(me->position().toPoint()).row();
+        return true;
+    }
     if (watched == view()->viewport() && event->type() == QEvent::MouseButtonRelease) {
         const auto* me = static_cast<QMouseEvent*>(event);
         const QModelIndex index = view()->indexAt(me->position().toPoint());
-        if (index.isValid())
+        if (index.isValid() && index.row() == m_pressedRow)
             ToggleItem(index.row());
+        m_pressedRow = -1;
         return true;
     }
     if (watched == view() && event->type() == QEvent::KeyPress) {

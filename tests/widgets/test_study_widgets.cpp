@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <set>
 
@@ -74,6 +75,23 @@ TEST(CheckListCombo, PersonsTogglesAreSignalledAndTextsStayBytes)
     list.Clear();
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(list.Summary().toStdString(), "NONE  selected.");
+}
+
+TEST(CheckListCombo, OnlyAClickOnAnItemInTheOpenListTogglesIt)
+{
+    TCheckListCombo list;
+    list.AddItem("A");
+    list.AddItem("B");
+    list.show();
+    list.showPopup();
+    QWidget* viewport = list.view()->viewport();
+    const QPoint onFirst = list.view()->visualRect(list.view()->model()->index(0, 0)).center();
+    // The release of the click that opened the list arrives without a press of its own.
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, onFirst);
+    EXPECT_FALSE(list.Checked(0));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, onFirst);
+    EXPECT_TRUE(list.Checked(0));
+    EXPECT_FALSE(list.Checked(1));
 }
 
 TEST(SpinEdit, KeepsItsRange)
