@@ -360,6 +360,9 @@ QMdiSubWindow* TMainForm::OpenChild(QWidget* widget, TPlacement placement, Qt::W
     widget->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = m_mdi->addSubWindow(widget, flags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A window that closes itself takes its frame along (queued: a frame that is being
+    // freed itself drops the call).
+    connect(widget, &QObject::destroyed, sub, &QMdiSubWindow::close, Qt::QueuedConnection);
     sub->adjustSize();
     const QSize own = sub->size();
     // A child larger than the client area (fonts here are larger than the window was drawn

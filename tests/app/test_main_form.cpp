@@ -119,6 +119,18 @@ TEST_F(AppTest, AChildLargerThanTheClientAreaGrowsTheWindowAndIsSeenWhole)
     EXPECT_LE(sub->x() + sub->width(), main->MdiArea()->viewport()->width());
 }
 
+TEST_F(AppTest, AChildThatClosesItselfTakesItsFrameAlong)
+{
+    CreateMain();
+    main->show();
+    auto* child = new QWidget;
+    main->OpenChild(child, TMainForm::TPlacement::BottomRight, Qt::SubWindow);
+    ASSERT_EQ(main->MdiArea()->subWindowList().size(), 1);
+    child->close();
+    Settle();
+    EXPECT_TRUE(main->MdiArea()->subWindowList().isEmpty());
+}
+
 TEST_F(AppTest, WithoutAScheduleTheUserSelectionFollowsTheSplash)
 {
     StartUp();
