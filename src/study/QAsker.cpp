@@ -43,13 +43,15 @@ public:
     TAskerCanvas(const TAskerLogic* const* logic, bool answer, QWidget* parent)
         : QWidget(parent), m_logic(logic), m_answer(answer)
     {
-        setMinimumHeight(answer ? 90 : 70);
+        setMinimumSize(260, answer ? 90 : 70);
         setAutoFillBackground(true);
         QPalette pal = palette();
         pal.setColor(QPalette::Window, Qt::white);
         setPalette(pal);
     }
     int LineHeight() const { return QFontMetrics(font()).height() + 1; }
+    // Room for a long question or a two-verse answer without scrolling.
+    QSize sizeHint() const override { return {420, m_answer ? 130 : 110}; }
 
 protected:
     void paintEvent(QPaintEvent*) override
