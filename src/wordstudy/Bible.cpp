@@ -62,6 +62,8 @@ TBibleForm* OpenBibleWindow(QMdiArea& area, const TBooks& books, std::int32_t& w
     auto* form = new TBibleForm(books, wordUseLimit, speech);
     QMdiSubWindow* sub = area.addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // Room for the verses and the word list, as far as the client area allows.
+    sub->resize(QSize(720, 480).boundedTo(area.viewport()->size()).expandedTo(QSize(360, 240)));
     sub->show();
     return form;
 }

@@ -338,6 +338,7 @@ TEST_F(BibleFormTest, MainWindowOpensAnyNumberOfWindowsAndSessionsPointThemAtPas
     QApplication::processEvents();
     ASSERT_EQ(area.subWindowList().size(), 2);
     EXPECT_EQ(area.subWindowList()[0]->windowTitle(), QStringLiteral("Greeting"));
+    EXPECT_EQ(area.subWindowList()[0]->size(), QSize(720, 480)); // room for verses and words
     EXPECT_NE(one, two);
 
     bool closed = false;
