@@ -110,7 +110,11 @@ std::string TConcRefs::WordsText(const TWords& words) const
     for (int i = 1; i <= WordsCount; ++i) {
         if (i > 1)
             s += ", ";
-        s += "\"" + words.WordText(Words[i]) + "\"";
+        // Proper names (groups 5..8) keep their capital, as the word list shows them.
+        const int w = Words[i];
+        const int category = words.CategoryOf(w);
+        const bool properName = category >= 5 && category <= 8;
+        s += "\"" + words.WordText(properName ? (w | 0x1000) : w) + "\"";
     }
     return s;
 }

@@ -275,7 +275,7 @@ TEST(ConcRefs, AddWordMergesOccurrencesKeepingSharedVersesOnce)
     r.AddWord(b, Word("father")); // Ga 1:1, 1:3, 1:4, Pm 1:3
     EXPECT_EQ(numbers(r), (std::vector<int>{1, 3, 4, 6, 8, 18}));
     EXPECT_EQ(r.WordTotal(), 4);
-    EXPECT_EQ(r.WordsText(Small().Words), "\"grace\", \"peace\", \"titus\", \"father\"");
+    EXPECT_EQ(r.WordsText(Small().Words), "\"grace\", \"peace\", \"Titus\", \"father\"");
     EXPECT_TRUE(r.HasWord(static_cast<TWordCode>(Word("titus") | 0xD000)));
     EXPECT_FALSE(r.HasWord(static_cast<TWordCode>(Word("paul"))));
 
