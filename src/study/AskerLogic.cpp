@@ -350,6 +350,21 @@ void TAskerLogic::CommentStreak(
     m_voice.Comment(event);
 }
 
+// In the game the board keeps the score: report the grade and step aside for the board.
+void TAskerLogic::GameGraded(bool right)
+{
+    m_voice.Comment(right ? TSessionComment::Correct1 : TSessionComment::Incorrect1);
+    Changed();
+    if (right)
+        m_host.GameRight();
+    else
+        m_host.GameWrong();
+    m_host.MinimiseSelf();
+    m_view.BibleEnabled = false;
+    m_host.MinimiseWordStudy();
+    Changed();
+}
+
 void TAskerLogic::RightClick()
 {
     if (!m_view.RightEnabled)
@@ -358,13 +373,7 @@ void TAskerLogic::RightClick()
     m_view.RightEnabled = false;
     m_view.WrongEnabled = false;
     if (m_settings.Kind == TAskerKind::Game) {
-        m_voice.Comment(TSessionComment::Correct1);
-        Changed();
-        m_host.GameRight();
-        m_host.MinimiseSelf();
-        m_view.BibleEnabled = false;
-        m_host.MinimiseWordStudy();
-        Changed();
+        GameGraded(true);
         return;
     }
     ++m_right;
@@ -394,13 +403,7 @@ void TAskerLogic::WrongClick()
     m_view.WrongEnabled = false;
     m_view.StartStopEnabled = true;
     if (m_settings.Kind == TAskerKind::Game) {
-        m_voice.Comment(TSessionComment::Incorrect1);
-        Changed();
-        m_host.GameWrong();
-        m_host.MinimiseSelf();
-        m_view.BibleEnabled = false;
-        m_host.MinimiseWordStudy();
-        Changed();
+        GameGraded(false);
         return;
     }
     ++m_missed;

@@ -133,6 +133,7 @@ private:
     void UpdateScore();
     void RevealAll();
     void CommentStreak(int streak, TSessionComment one, TSessionComment three, TSessionComment five);
+    void GameGraded(bool right);
     void ShowRelatedPos();
 
     TSessionSettings m_settings;
