@@ -536,8 +536,10 @@ void TfrmMemory::LoadChoices(const TMemoryChoices& c)
     Number->Load(c.Number);
     Modes->Load(c.Modes);
     KeywordsCheckBox->setChecked(c.KeywordsOnly);
+    // A value outside the three choices (a damaged user file) shows "Both of above".
+    const int types = c.VerseTypes >= 0 && c.VerseTypes <= 2 ? c.VerseTypes : 2;
     for (int i = 0; i < 3; ++i)
-        MemoryTypes[i]->setChecked(i == c.VerseTypes);
+        MemoryTypes[i]->setChecked(i == types);
 }
 
 TMemoryChoices TfrmMemory::Choices() const

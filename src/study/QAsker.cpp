@@ -206,9 +206,10 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     connect(useLipsToReadQuestion, &QAction::triggered, this,
         [this](bool checked) { m_logic->UseLipsClick(checked); });
 
-    // The window sees keys before its controls.
+    // The window sees keys before its controls; the pop-up menu keeps its own keys.
     for (QWidget* w : findChildren<QWidget*>())
-        w->installEventFilter(this);
+        if (w != m_popup && !m_popup->isAncestorOf(w))
+            w->installEventFilter(this);
 
     ViewChanged();
 }
@@ -216,6 +217,10 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
 TQuestionAsker::~TQuestionAsker()
 {
     m_logicPtr = nullptr;
+    // Freed without a close (the program ending): a word-study window still open must not
+    // report its own closing to this window later.
+    if (m_bible)
+        m_bible->OnClosed = nullptr;
 }
 
 void TQuestionAsker::ViewChanged()

@@ -8,10 +8,13 @@
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
+#include "wordstudy/Bible.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -320,6 +323,18 @@ TEST(MemDlgStart, ChaptersWithoutMemoryVersesKeepTheNewChoices)
     EXPECT_EQ(f.children[0]->windowTitle().toStdString(), "Study memory verses");
 }
 
+TEST(MemDlgStart, AVerseTypeOutsideTheChoiceFallsBackToBoth)
+{
+    StudyFixture f;
+    f.user.MemVerseTypes = 7; // a user file from elsewhere
+    QPointer<TMemDlgStart> dlg = new TMemDlgStart(f.Context());
+    EXPECT_TRUE(dlg->df->MemoryTypes[2]->isChecked());
+    CheckChapters(*dlg->df->Material, {2});
+    dlg->OKBtnClick();
+    EXPECT_EQ(f.children.size(), 1u);
+    EXPECT_EQ(f.user.MemVerseTypes, 2);
+}
+
 TEST(AccToDlgStart, OpensAReferenceSessionWithRelatedQuestions)
 {
     StudyFixture f;
@@ -382,6 +397,44 @@ TEST(QuestionAsker, KeysAndMnemonicsDriveTheSessionAndTheAnswerIsDrawn)
     f.messages.answers = {true};
     EXPECT_TRUE(s->close());
     EXPECT_EQ(f.commandsOn, 1);
+}
+
+TEST(QuestionAsker, KeysInThePopupMenuStayInTheMenuAndTheWordStudyOutlivesTheSession)
+{
+    StudyFixture f;
+    f.user.Options.Timed = 0;
+    std::int32_t wordUse = 4;
+    QPointer<TBibleForm> bible;
+    TStudyContext context = f.Context();
+    context.OpenWordStudy = [&]() -> TBibleForm* {
+        bible = new TBibleForm(f.content.Books, wordUse, nullptr);
+        return bible;
+    };
+    QPointer<TQsDlgStart> dlg = new TQsDlgStart(context);
+    CheckChapters(*dlg->df->Material, {0});
+    dlg->df->Collections->checkList->SetChecked(0, true);
+    dlg->OKBtnClick();
+    ASSERT_EQ(f.children.size(), 1u);
+    auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
+
+    // Enter, Space, R and W pressed in the opened "Use lips" menu belong to the menu.
+    auto* popup = s->findChild<QMenu*>();
+    ASSERT_NE(popup, nullptr);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_R, Qt::Key_W}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(popup, &press);
+    }
+    EXPECT_EQ(s->Logic().Phase(), 0);
+
+    // The word-study window opened from the session may be freed after it (the program
+    // ending frees its windows in turn): it no longer reports its closing to the session.
+    s->BibleClick();
+    ASSERT_TRUE(bible);
+    EXPECT_TRUE(static_cast<bool>(bible->OnClosed));
+    delete s;
+    ASSERT_TRUE(bible);
+    EXPECT_FALSE(static_cast<bool>(bible->OnClosed));
+    delete bible.data();
 }
 
 TEST(StudyEndToEnd, ThreeQuestionsGradedRightWrongRightReachTheUserFile)
