@@ -425,6 +425,40 @@ TEST(QsListOrder, EachOrderingMatchesTheInsertionSort)
     }
 }
 
+// A verse group is one verse: verse 5 of chapter 1 next to verse 5 of chapter 2 makes two
+// groups, so the set builder can start a draw at either of them.
+TEST(QsListOrder, VerseGroupsSplitAtEveryNewVerse)
+{
+    struct TCase {
+        std::vector<std::pair<int, int>> Refs; // (chapter, verse) in reference order
+        std::vector<int> Starts;
+    };
+    const std::vector<TCase> table = {
+        {{{1, 5}, {2, 5}, {2, 5}, {2, 6}}, {1, 2, 4}},
+        {{{1, 6}, {2, 6}}, {1, 2}},
+        {{{1, 1}, {1, 1}, {1, 2}}, {1, 3}},
+        {{{2, 3}}, {1}},
+    };
+    for (const auto& c : table) {
+        TFixtureDesc d;
+        d.Books = {PlainBook("Galatians", "Ga ", 2, 6)};
+        d.Sections = {{1, 1, 1, "Greeting"}};
+        d.Collections.resize(1);
+        d.Collections[0].Name = "Main";
+        for (const auto& [chapter, verse] : c.Refs)
+            d.Collections[0].Questions.push_back(PlainQuestion(1, chapter, verse, "Who is in view?"));
+        TLoaded content(d);
+        TUser user;
+        TScriptedRandom random;
+        TQsList list(content.Questions(), user, random);
+        list.BuildFull(AllChosen<TVerseSelection>(12), false, Chosen({0}), 1, false);
+        std::vector<int> starts;
+        for (int g = 1; g <= list.GroupCount(); ++g)
+            starts.push_back(list.GroupStart(g));
+        EXPECT_EQ(starts, c.Starts) << "case " << (&c - table.data());
+    }
+}
+
 TEST(QsListOrder, CancelLeavesTheListAsItWas)
 {
     TLoaded content(RandomCollection(9, 200));

@@ -95,6 +95,23 @@ TEST(UserFile, DefaultsSitAtTheirOffsets)
                 EXPECT_EQ(got, f.Value) << "offset " << f.Offset << " situation " << situation
                                         << " assistant " << assistant;
             }
+            // Every flag of the option block, offsets 244..287, and every unused value.
+            const std::string flags = "11000000" "11010110" "00000111" "11110000" "10100100" "0101";
+            for (std::size_t i = 0; i < flags.size(); ++i)
+                EXPECT_EQ(b[244 + i], flags[i] - '0') << "offset " << 244 + i;
+            const std::vector<std::int32_t> unused1 = {20, 15, 8, 12, 2, 3, 1, 2, 3, 5, 2, 7, 0,
+                                                       situation ? 4 : 0, 5, 2, 1};
+            const std::vector<std::int32_t> unused2 = {0, 11, 4, 1, 1, 1, 1, 1, 5, situation ? 19 : 22,
+                                                       6, 1, 1, situation ? 3 : 0, 17, 1, 30};
+            for (std::size_t i = 0; i < 17; ++i) {
+                EXPECT_EQ(Int32At(b, 316 + 4 * i), unused1[i]) << "offset " << 316 + 4 * i;
+                EXPECT_EQ(Int32At(b, 388 + 4 * i), unused2[i]) << "offset " << 388 + 4 * i;
+            }
+            for (std::size_t off : {4u, 207u, 216u, 220u, 224u, 230u, 231u})
+                EXPECT_EQ(b[off], 0) << "offset " << off;
+            for (std::size_t i = 505; i < 550; ++i)
+                EXPECT_EQ(b[i], 1) << "question type at offset " << i;
+            EXPECT_EQ(Int32At(b, 480), 25);
             for (int place = 0; place < 6; ++place)
                 EXPECT_EQ(ShortStringAt(b, 72201 + 101 * place), "You could be here");
             EXPECT_EQ(ShortStringAt(b, 72832), "Default");
