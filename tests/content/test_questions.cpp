@@ -87,8 +87,9 @@ TEST(Questions, QuestionsOfVerse)
     for (const Row& r : rows) {
         const TQuestionRange got = q.QuestionsOfVerse(r.collection, r.verseNo);
         EXPECT_EQ(got.First, r.first) << r.collection << " " << r.verseNo;
-        if (r.first != 0)
+        if (r.first != 0) {
             EXPECT_EQ(got.After, r.after);
+        }
     }
 }
 
