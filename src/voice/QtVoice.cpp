@@ -23,6 +23,7 @@ bool TFliteSpeechEngine::Activate()
         if (!QTextToSpeech::availableEngines().contains(QStringLiteral("flite")))
             return false;
         m_tts = new QTextToSpeech(QStringLiteral("flite"), this);
+        m_defaultVoice = m_tts->voice().name();
         connect(m_tts, &QTextToSpeech::stateChanged, this,
                 [this](QTextToSpeech::State s) { StateChanged(static_cast<int>(s)); });
     }
@@ -45,14 +46,28 @@ void TFliteSpeechEngine::Deactivate()
 
 void TFliteSpeechEngine::ApplyVoice()
 {
-    if (!m_tts || m_modeName == QStringLiteral("Default"))
+    if (!m_tts)
         return;
+    // "Default", or a voice this computer does not have, is the engine's own voice, not the
+    // voice the previous person chose.
+    const QString wanted = m_modeName == QStringLiteral("Default") ? m_defaultVoice : m_modeName;
     const QList<QVoice> voices = m_tts->availableVoices();
-    for (const QVoice& v : voices)
-        if (v.name() == m_modeName) {
+    const QVoice* fallback = nullptr;
+    for (const QVoice& v : voices) {
+        if (v.name() == wanted) {
             m_tts->setVoice(v);
             return;
         }
+        if (v.name() == m_defaultVoice)
+            fallback = &v;
+    }
+    if (fallback)
+        m_tts->setVoice(*fallback);
+}
+
+QString TFliteSpeechEngine::CurrentVoice() const
+{
+    return m_tts ? m_tts->voice().name() : QString();
 }
 
 QStringList TFliteSpeechEngine::Voices() const

@@ -27,6 +27,8 @@ public:
     QStringList Voices() const override;
     void Speak(const std::string& text) override;
     void AudioReset() override;
+    // The name of the voice the engine speaks with ("" before the engine was first activated).
+    QString CurrentVoice() const;
 
 private:
     void StateChanged(int state);
@@ -34,6 +36,7 @@ private:
 
     QTextToSpeech* m_tts = nullptr;
     QString m_modeName = QStringLiteral("Default");
+    QString m_defaultVoice;   // the engine's own voice when it was created
     bool m_active = false;
     bool m_busy = false;
 };
