@@ -215,6 +215,8 @@ void TMainForm::CreateActions()
          QStringLiteral("View catalog of all products"), {}, true);
 
     connect(CmdStart, &QAction::triggered, this, &TMainForm::CmdStartExecute);
+    // The game's theme plays before its set-up window opens (the opener is connected later).
+    connect(CmdGame, &QAction::triggered, this, [this] { m_sounds->PlayGameSound(); });
     connect(CmdAssistant, &QAction::triggered, this, &TMainForm::CmdAssistantExecute);
     connect(CmdGoalCoach, &QAction::triggered, this, &TMainForm::CmdGoalCoachExecute);
     connect(CmdTipOfTheDay, &QAction::triggered, this, &TMainForm::CmdTipOfTheDayExecute);

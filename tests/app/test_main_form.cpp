@@ -107,6 +107,18 @@ TEST_F(AppTest, CommandTableCaptionsHintsAndShortcuts)
     EXPECT_EQ(sound.Played, (std::vector<QString>{QString::fromStdString(Dir() + "Sounds/promote.wav")}));
 }
 
+TEST_F(AppTest, TheGameCommandPlaysTheGameThemeBeforeItsWindowOpens)
+{
+    CreateMain();
+    std::vector<QString> playedWhenOpened;
+    main->SetOpener(main->CmdGame, [&] { playedWhenOpened = sound.Played; });
+    main->UM_COMMANDSON();
+    ASSERT_TRUE(main->CmdGame->isEnabled());
+    main->CmdGame->trigger();
+    EXPECT_EQ(playedWhenOpened, (std::vector<QString>{QString::fromStdString(Dir() + "Sounds/promote.wav"),
+                                                      QString::fromStdString(Dir() + "Sounds/jeopardy.wav")}));
+}
+
 TEST_F(AppTest, AChildLargerThanTheClientAreaGrowsTheWindowAndIsSeenWhole)
 {
     CreateMain();
