@@ -444,6 +444,8 @@ void TBibleBrowser::ToggleContextClick()
         m_current = m_results.get();
         m_verseScroll.Max = MaxFor(m_current->Count);
         m_verseScroll.Pos = Clamp(m_savedResultsPos, 0, m_verseScroll.Max);
+        // The bold range counted verses of the all-verses list; here it would mark others.
+        m_highlightFirst = m_highlightLast = 0;
     }
 }
 
@@ -548,6 +550,14 @@ std::string TBibleBrowser::WordsClipboardText() const
 {
     std::string out;
     for (int w = NextListedWord(0); w != 0; w = NextListedWord(w))
+        out += ListedWordText(w) + "\r\n";
+    return out;
+}
+
+std::string TBibleBrowser::ChosenWordsClipboardText() const
+{
+    std::string out;
+    for (int w : SelectedWords())
         out += ListedWordText(w) + "\r\n";
     return out;
 }

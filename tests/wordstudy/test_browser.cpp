@@ -354,6 +354,23 @@ TEST_F(BrowserTest, ContextShowsTheSelectedResultAmongAllVersesAndComesBack)
     EXPECT_EQ(b->Controls().ToggleContextCaption, "&Switch to context");
     EXPECT_EQ(b->VerseScroll().Pos, 1);
     EXPECT_EQ(b->Caption(), "2 verses with \"grace\"");
+
+    // The context's bold verse was counted in the all-verses list: back among the references
+    // no other verse is drawn bold in its place.
+    Open();
+    b->UsedClicked(false);
+    Click("the"); // Ga1:1, Ga1:3, Ga2:1, Ga2:2, Phm1:1, Phm1:2
+    ASSERT_EQ(b->CurrentList().Count, 6);
+    b->SelectVerse(4); // Ga2:2, verse 5 of all
+    b->ToggleContextClick();
+    EXPECT_EQ(b->HighlightFirst(), 5);
+    b->ToggleContextClick();
+    EXPECT_EQ(b->HighlightFirst(), 0);
+    EXPECT_EQ(b->HighlightLast(), 0);
+    auto phm = Render(5); // Phm1:1: only "the" bold
+    ASSERT_EQ(phm->Text(), "Paul, a prisoner, to Philemon and the church.");
+    EXPECT_EQ(phm->Marks[1], 0);
+    EXPECT_EQ(phm->Marks[35], MarkBold);
 }
 
 TEST_F(BrowserTest, WordUseLimitIsWrittenBackOnEveryChange)
