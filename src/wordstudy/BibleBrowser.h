@@ -212,6 +212,8 @@ public:
 
     // Clipboard texts (lines end with "\r\n").
     std::string WordsClipboardText() const;
+    // The chosen words in index order, as the list shows them.
+    std::string ChosenWordsClipboardText() const;
     std::string VersesClipboardText() const;
 
     // The label and rendered text of verse index i of the current list.

@@ -127,7 +127,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override
     {
         if (e->matches(QKeySequence::Copy))
-            m_frame->CopyWords();
+            m_frame->CopyChosenWords();
         else
             m_frame->ScrollKey(false, e->key());
     }
@@ -421,6 +421,17 @@ void TfrmBible::CopyWords()
 {
     std::string text;
     Guard([&] { text = m_browser->WordsClipboardText(); });
+    QGuiApplication::clipboard()->setText(FromWin1252(text));
+}
+
+void TfrmBible::CopyChosenWords()
+{
+    std::string text;
+    Guard([&] {
+        text = m_browser->ChosenWordsClipboardText();
+        if (text.empty())
+            text = m_browser->WordsClipboardText();
+    });
     QGuiApplication::clipboard()->setText(FromWin1252(text));
 }
 

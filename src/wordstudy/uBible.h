@@ -69,6 +69,8 @@ public:
     // Clipboard actions (also on the pop-up menus and Ctrl+C).
     void CopyVerses();
     void CopyWords();
+    // Ctrl+C in the word list: the chosen words, or the whole list when none is chosen.
+    void CopyChosenWords();
     void SpeakWords();
     void ShowSearchBox();
 

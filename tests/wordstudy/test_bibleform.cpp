@@ -266,6 +266,14 @@ TEST_F(BibleFormTest, CtrlCCopiesWordsOrVersesByFocusAndKeysScroll)
     EXPECT_EQ(f.Browser().VerseScroll().Pos, 0);
     QTest::keyClick(words, Qt::Key_PageDown);
     EXPECT_EQ(f.Browser().WordScroll().Pos, f.Browser().WordScroll().PageStep);
+
+    // With words chosen, Ctrl+C copies those; the menu still copies the whole list.
+    ClickWord(*form, "zebra");
+    ClickWord(*form, "paul", Qt::ControlModifier);
+    QTest::keyClick(words, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Paul\r\nzebra\r\n"));
+    Child<QAction>(*form, "ClipboardWords")->trigger();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("a\r\nan\r\napostle\r\n")));
 }
 
 TEST_F(BibleFormTest, WheelScrollsThePanelUnderThePointerOnly)
