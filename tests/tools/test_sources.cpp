@@ -101,6 +101,7 @@ TEST_F(SourcesTest, LimitsAreReportedWithFileAndLine)
         {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  extra: 1\n", "q.yaml:6: ", "unknown field \"extra\""},
         {"q.yaml", "- collection: 1\n  type: situation\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n", "q.yaml:2: ", "unknown question type"},
         {"q.yaml", "- collection: 8\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n", "q.yaml:1: ", "outside 0..7"},
+        {"q.yaml", "- collection: 1\n  also: [0, 2, 3, 4, 5, 6, 7]\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n", "q.yaml:2: ", "at most 7 collections"},
         {"q.yaml", "- collection: 1\n  also: [1]\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n", "q.yaml:2: ", "named twice"},
         {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  answer:\n    - {ref: Gal 1:1, text: \"a\"}\n    - {ref: Gal 9:1, text: \"b\"}\n", "q.yaml:6: ", "no chapter 9"},
         {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  allow: Paul\n", "q.yaml:6: ", "\"allow\" must be a list of words"},

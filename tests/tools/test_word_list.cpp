@@ -161,6 +161,37 @@ TEST(WordList, CapitalisedMidSentenceWordMustBeInTheWordGroups)
     EXPECT_EQ(words.CategoryOf(WordIndexOf(ok.CodeOf("The"))), 10);
 }
 
+TEST(WordList, AWordListedInBothCasesTakesTheCategoryOfItsCommonerUse)
+{
+    TWordGroups groups;
+    groups.File = "wordgroups.tsv";
+    int line = 0;
+    for (const auto& [w, c] : std::vector<std::pair<std::string, int>>{
+             {"Spirit", 5}, {"spirit", 1}, {"Holy", 5}, {"holy", 10}, {"Savior", 5}, {"savior", 1},
+             {"Son", 5}, {"son", 1}, {"the", 10}, {"a", 10}, {"and", 14}, {"of", 13}})
+        groups.Add(w, c, {"wordgroups.tsv", ++line});
+    // Spirit: capitalised twice in mid-sentence, lower case once. Holy: once against twice.
+    // Savior: once each (a tie is no majority). Son: only at a sentence start.
+    const std::vector<std::string> verses = {
+        "the Holy Spirit and the Spirit of a spirit", "a holy and holy Savior", "a savior. Son of the",
+    };
+    TWordListBuilder b;
+    std::vector<std::vector<TToken>> tokens;
+    for (std::size_t i = 0; i < verses.size(); ++i) {
+        tokens.push_back(Tokenize(verses[i]));
+        b.AddScripture(tokens.back(), static_cast<int>(i) + 1, 1, "v");
+    }
+    TWords words;
+    b.Finish(&groups, words);
+    const std::vector<std::pair<std::string, int>> expected = {
+        {"Spirit", 5}, {"holy", 10}, {"savior", 1}, {"son", 1}, {"the", 10}};
+    for (const auto& [w, c] : expected)
+        EXPECT_EQ(static_cast<int>(words.CategoryOf(WordIndexOf(b.CodeOf(w)))), c) << w;
+    // Every occurrence still renders as written.
+    for (std::size_t i = 0; i < verses.size(); ++i)
+        EXPECT_EQ(Render(words, b.Encode(tokens[i])), verses[i]);
+}
+
 TEST(WordList, UniquePrefixLengthsWithinAClass)
 {
     const std::vector<std::vector<std::string>> p = {

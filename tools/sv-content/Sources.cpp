@@ -410,6 +410,11 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
                     At(path, x).fail("collection " + std::to_string(c) + " is named twice");
                 d.Also.push_back(c);
             }
+            // The home record counts its copies in three bits.
+            if (d.Also.size() > 6)
+                At(path, a).fail("a question can stand in at most 7 collections; \"also\" names "
+                                 + std::to_string(d.Also.size()) + " besides collection "
+                                 + std::to_string(d.Collection));
         }
         const std::string typeName = Str(Field(q, "type", path), path, "type");
         const auto type = AuthoredTypeCode(typeName);

@@ -51,9 +51,14 @@ void TWordListBuilder::AddWord(const std::string& word, bool midSentence, bool s
                                    + "; one word can keep only one mixed-case spelling");
             }
         }
-        if (form == TCaseForm::Capitalised && midSentence && !g.CapitalisedMid) {
-            g.CapitalisedMid = true;
-            g.CapWhere = where;
+        if (form == TCaseForm::Lower)
+            ++g.LowerUses;
+        if (form == TCaseForm::Capitalised && midSentence) {
+            ++g.CapitalisedMidUses;
+            if (!g.CapitalisedMid) {
+                g.CapitalisedMid = true;
+                g.CapWhere = where;
+            }
         }
     } else {
         if (g.FirstOtherWhere.empty())
@@ -170,10 +175,22 @@ void TWordListBuilder::Finish(const TWordGroups* groups, TWords& words)
             ++m_uncategorised;
         return 255;
     };
+    // A scripture word listed both capitalised and in lower case: the use the text mostly
+    // writes decides.
+    auto groupCategory = [&](const TGroup& g) -> std::uint8_t {
+        if (!groups || !g.Scripture || !g.Irregular.empty())
+            return category(g.Stored, g.Scripture);
+        const std::string lower = LowerAscii(g.Stored);
+        const auto cap = groups->FindExact(CapitaliseAscii(lower));
+        const auto low = groups->FindExact(lower);
+        if (!cap || !low)
+            return category(g.Stored, g.Scripture);
+        return static_cast<std::uint8_t>(g.CapitalisedMidUses > g.LowerUses ? *cap : *low);
+    };
     for (TGroup* g : order) {
         TWordRec r;
         r.TextStart = addText(g->Stored);
-        r.Category = category(g->Stored, g->Scripture);
+        r.Category = groupCategory(*g);
         if (g->Scripture) {
             r.UseCount = static_cast<std::uint8_t>(std::min(g->Uses, 255));
             r.FirstChapter = static_cast<std::uint8_t>(g->FirstChapter);

@@ -10,6 +10,11 @@
 // counts, first chapter, occurrences); words that only other texts use (questions) become
 // extra words after them, as does a mixed-case spelling that differs from the stored one.
 //
+// A word has one category. Where the word groups list it both capitalised and in lower case
+// ("Spirit" and "spirit"), the capitalised entry's category is taken when the scripture
+// capitalises the word in mid-sentence more often than it writes it in lower case, else the
+// lower-case entry's.
+//
 // Separator 1 is a single space; the others follow by frequency. The empty separator is
 // code 0. Frequent words follow the word list's rebuild rule (TWords::RebuildFrequent).
 
@@ -60,6 +65,8 @@ private:
         std::string CapWhere;
         bool Scripture = false;
         int Uses = 0;
+        int LowerUses = 0;          // scripture occurrences written in lower case
+        int CapitalisedMidUses = 0; // ... capitalised in mid-sentence
         int FirstChapter = 0;
         std::vector<std::int16_t> Occurrences;
         std::vector<std::string> OtherIrregular; // mixed-case spellings of other texts
