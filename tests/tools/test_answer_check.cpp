@@ -42,6 +42,7 @@ std::vector<std::string> FaultsOf(const std::vector<TPart>& parts, const std::ve
     q.Allow = allow;
     if (!allow.empty())
         q.AllowPos = {"q.yaml", 20};
+    s.Sections = {{TVerseRef(1, 1, 1), "Greeting", {}}};
     s.Authored = {q};
     const auto c = Compile(s, [](const std::string&, const std::string&, const std::string&, const std::string&) {
         return std::string(kText);

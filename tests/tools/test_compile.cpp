@@ -176,6 +176,20 @@ TEST(Compile, VerseCountsMustMatchThePortion)
     }
 }
 
+TEST(Compile, EveryBookNeedsASectionAtItsFirstVerse)
+{
+    // Without sections the program could name no section for any verse.
+    TSourceSet s = TinySources();
+    s.Sections.clear();
+    try {
+        Compile(s, Canned());
+        FAIL() << "expected an error";
+    } catch (const ESourceError& e) {
+        EXPECT_NE(std::string(e.what()).find("portion.yaml:3: "), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("1:1"), std::string::npos) << e.what();
+    }
+}
+
 TEST(Compile, UnmappableScriptureCharacterIsAnError)
 {
     TSourceSet s = TinySources();

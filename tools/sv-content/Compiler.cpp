@@ -452,7 +452,7 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         rec.Sections[++rec.SectionCount] = s;
     }
     for (std::size_t b = 0; b < portion.Books.size(); ++b)
-        if (bd.Books[static_cast<int>(b) + 1].SectionCount == 0 && !src.Sections.empty())
+        if (bd.Books[static_cast<int>(b) + 1].SectionCount == 0)
             portion.Books[b].Pos.fail(portion.Books[b].Name + " has no section; its first section must begin at 1:1");
     stats.Sections = static_cast<int>(src.Sections.size());
     for (const auto& p : passages) {
