@@ -103,13 +103,31 @@ void TStartupForm::Choose(const std::string& typedText)
 {
     const TNameResolution r = ResolveTypedName(typedText, ListedNames());
     TUser& user = m_main.User();
+    if (r.Action == TNameAction::AskForName) {
+        m_main.Messages().Warning(QStringLiteral("Please enter your name."));
+        return;
+    }
+    // The study commands stay open while this window is shown after "New User...": what the
+    // previous person studied meanwhile is saved before their record is replaced.
+    if (user.IsChosen()) {
+        try {
+            user.SaveToFile(UserFilePath(m_main.UsersDir(), user.FileName.text()));
+        } catch (const std::exception& e) {
+            m_main.Messages().Error(QString::fromStdString(e.what()));
+            return;
+        }
+    }
     switch (r.Action) {
     case TNameAction::AskForName:
-        m_main.Messages().Warning(QStringLiteral("Please enter your name."));
         return;
     case TNameAction::LoadListed:
         try {
-            user.LoadFromFile(UserFilePath(m_main.UsersDir(), r.FileName));
+            // A short file leaves the fields it does not reach at their defaults, never at
+            // the previous person's values; a file that cannot be read changes nothing.
+            TUser loaded;
+            loaded.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
+            loaded.LoadFromFile(UserFilePath(m_main.UsersDir(), r.FileName));
+            user = loaded;
         } catch (const std::exception& e) {
             m_main.Messages().Error(QString::fromStdString(e.what()));
             return;

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/Startup.h"
+#include "common/LeStream.h"
 #include "app/TipOfTheDay.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
@@ -86,6 +87,47 @@ TEST_F(StartupTest, NewUserSavesTheCurrentPersonAndListsThem)
     EXPECT_EQ(main->User().FullName.text(), "mary-ann");
     EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt welcomes mary-ann"));
     EXPECT_TRUE(main->CmdStart->isEnabled());
+}
+
+TEST_F(StartupTest, AShortFileLeavesDefaultsNotThePreviousPersonsValues)
+{
+    MakeUser("Ann", "Ann", 1);
+    {
+        // Bob's file ends after the first 100 bytes.
+        TUser b;
+        b.Reset(false, false);
+        b.FullName.setText("Bob");
+        b.FileName.setText("Bob");
+        TStreamWriter w;
+        b.SaveToStream(w);
+        std::vector<std::uint8_t> head(w.data().begin(), w.data().begin() + 100);
+        TStreamWriter shortFile;
+        shortFile.writeBytes(head);
+        shortFile.saveToFile(UsersDir() + "Bob.219");
+    }
+    StartUp();
+    ChooseUser(QStringLiteral("Ann"));
+    main->User().WordUseLimit = 9;
+    main->CmdStart->trigger();
+    Settle();
+    ChooseUser(QStringLiteral("Bob"));
+    EXPECT_EQ(main->User().FullName.text(), "Bob");
+    EXPECT_EQ(main->User().WordUseLimit, 4);   // the default, not Ann's 9
+}
+
+TEST_F(StartupTest, WhatThePreviousPersonDidWhileTheWindowWasOpenIsSaved)
+{
+    MakeUser("Ann", "Ann");
+    MakeUser("Bob", "Bob");
+    StartUp();
+    ChooseUser(QStringLiteral("Ann"));
+    main->CmdStart->trigger();           // saves Ann and opens the window again
+    Settle();
+    main->User().WordUseLimit = 7;        // Ann goes on studying meanwhile
+    ChooseUser(QStringLiteral("Bob"));
+    TUser ann;
+    ann.LoadFromFile(UsersDir() + "Ann.219");
+    EXPECT_EQ(ann.WordUseLimit, 7);
 }
 
 TEST_F(StartupTest, AListedNameLoadsWithoutRegardToCase)
