@@ -15,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -67,6 +68,25 @@ void TStudyDlgStart::closeEvent(QCloseEvent* event)
         if (m_context.CommandsOn)
             m_context.CommandsOn();
     }
+}
+
+void TStudyDlgStart::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (OKBtn->isEnabled())
+                OKBtn->click();
+            return;
+        case Qt::Key_Escape:
+            CancelBtn->click();
+            return;
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TStudyDlgStart::Warn(const char* text)

@@ -40,6 +40,9 @@ protected:
     // Lays out the page above the buttons; sends UM_DIALOGOPEN.
     void Finish(QWidget* page);
     void closeEvent(QCloseEvent* event) override;
+    // Enter presses OK and Escape Cancel, as in any dialog (the window is a child window, so
+    // the buttons' default role alone does not do it).
+    void keyPressEvent(QKeyEvent* event) override;
     void Warn(const char* text);
     // Creates the session, hands it to the main window and closes without re-enabling.
     void OpenSession(TQuestionAsker* session);

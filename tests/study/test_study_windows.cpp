@@ -297,6 +297,19 @@ TEST(QsDlgStart, OkSavesBuildsTheListAndHandsOverToTheSession)
     EXPECT_EQ(session->TotalLabel->text().toStdString(), "3");
 }
 
+TEST(QsDlgStart, EnterPressesOkAndEscapeCancels)
+{
+    StudyFixture f;
+    QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
+    dlg->show();
+    QTest::keyClick(dlg.data(), Qt::Key_Return);
+    EXPECT_EQ(f.messages.Last(), "Please select some material to study.");
+    QTest::keyClick(dlg.data(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(f.commandsOn, 1);
+    EXPECT_FALSE(dlg && dlg->isVisible());
+}
+
 TEST(MemDlgStart, ChaptersWithoutMemoryVersesKeepTheNewChoices)
 {
     StudyFixture f;
