@@ -338,3 +338,11 @@ TEST(ShippedFiles, WordsListedInBothCasesTakeTheGroupOfTheirCommonerUse)
         EXPECT_EQ(static_cast<int>(w.CategoryOf(i)), category) << text;
     }
 }
+
+TEST(ShippedFiles, EveryScriptureWordBelongsToAWordGroup)
+{
+    SV_NEED_FILES();
+    const TWords& w = s->Words;
+    for (int i = 1; i <= w.WordCount(); ++i)
+        EXPECT_LE(static_cast<int>(w.CategoryOf(i)), 15) << w.RawWordText(static_cast<TWordCode>(i));
+}

@@ -143,12 +143,13 @@ TEST_F(SourcesTest, PortionLimits)
     }
 }
 
-TEST_F(SourcesTest, WordGroupsLookUpAsWrittenThenLowerCase)
+TEST_F(SourcesTest, WordGroupsLookUpAsWrittenThenLowerCaseThenCapitalised)
 {
-    const auto g = ReadWordGroups(Write("wordgroups.tsv", "# c\n\nSpirit\t5\nspirit\t1\ngrace\t1\n"));
+    const auto g = ReadWordGroups(Write("wordgroups.tsv", "# c\n\nSpirit\t5\nspirit\t1\ngrace\t1\nAmen\t8\n"));
     EXPECT_EQ(g.Find("Spirit"), 5);
     EXPECT_EQ(g.Find("spirit"), 1);
     EXPECT_EQ(g.Find("Grace"), 1);
+    EXPECT_EQ(g.Find("amen"), 8);
     EXPECT_FALSE(g.FindExact("Grace"));
     const std::string e = ErrorOf([&] { ReadWordGroups(Write("wordgroups.tsv", "a\t10\nb 11\n")); });
     EXPECT_NE(e.find("wordgroups.tsv:2: "), std::string::npos) << e;

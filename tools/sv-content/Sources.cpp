@@ -335,7 +335,14 @@ std::optional<int> TWordGroups::Find(const std::string& word) const
 {
     if (auto c = FindExact(word))
         return c;
-    return FindExact(LowerAscii(word));
+    if (auto c = FindExact(LowerAscii(word)))
+        return c;
+    // A name listed only capitalised ("Abba", "Amen") also covers the word where the text
+    // happens never to capitalise it in mid-sentence.
+    std::string capitalised = LowerAscii(word);
+    if (!capitalised.empty())
+        capitalised[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(capitalised[0])));
+    return FindExact(capitalised);
 }
 
 TWordGroups ReadWordGroups(const std::string& path)

@@ -58,7 +58,8 @@ struct TMemoryDef {
     TSourcePos Pos;
 };
 
-// Word groups: lookup by the text as written first, then lower-cased.
+// Word groups: lookup by the text as written first, then lower-cased, then with a capital
+// first letter.
 class TWordGroups {
 public:
     void Add(const std::string& word, int category, const TSourcePos& pos);
