@@ -42,6 +42,12 @@ void TMessageBoxes::Information(const QString& text)
     QMessageBox::information(Owner(), kTitle, Lines(text), QMessageBox::Ok);
 }
 
+void TMessageBoxes::Message(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kTitle, Lines(text), QMessageBox::Ok, Owner());
+    box.exec();
+}
+
 void TDesktopShell::OpenDocument(const QString& path)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));

@@ -14,6 +14,7 @@ public:
     void Error(const QString& text) override;
     bool Confirm(const QString& text) override;
     void Information(const QString& text) override;
+    void Message(const QString& text) override;
 };
 
 class TDesktopShell final : public IShell {

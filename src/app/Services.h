@@ -20,6 +20,8 @@ public:
     virtual bool Confirm(const QString& text) = 0;
     // Information with the button OK.
     virtual void Information(const QString& text) = 0;
+    // A message without icon, with the button OK.
+    virtual void Message(const QString& text) = 0;
 };
 
 // The desktop's "open" of documents, web addresses and text files.

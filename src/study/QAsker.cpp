@@ -294,7 +294,7 @@ void TQuestionAsker::SetActiveLip(bool active)
 void TQuestionAsker::ShowMessage(const std::string& text)
 {
     if (m_context.Messages)
-        m_context.Messages->Information(FromWin1252(text));
+        m_context.Messages->Message(FromWin1252(text));
 }
 
 bool TQuestionAsker::Confirm(const std::string& text)

@@ -25,7 +25,7 @@ namespace sv::test {
 class TScriptedMessages : public IMessageService {
 public:
     struct TShown {
-        char Kind;   // 'W' warning, 'E' error, 'C' confirmation, 'I' information
+        char Kind;   // 'W' warning, 'E' error, 'C' confirmation, 'I' information, 'M' message
         QString Text;
     };
     std::deque<bool> Answers;
@@ -34,6 +34,7 @@ public:
     void Warning(const QString& text) override { Shown.push_back({'W', text}); }
     void Error(const QString& text) override { Shown.push_back({'E', text}); }
     void Information(const QString& text) override { Shown.push_back({'I', text}); }
+    void Message(const QString& text) override { Shown.push_back({'M', text}); }
     bool Confirm(const QString& text) override
     {
         Shown.push_back({'C', text});

@@ -29,7 +29,7 @@ namespace sv::test {
 class ScriptedMessages : public IMessageService {
 public:
     struct Box {
-        std::string kind; // "warning", "error", "confirm", "information"
+        std::string kind; // "warning", "error", "confirm", "information", "message"
         std::string text;
     };
     std::vector<Box> shown;
@@ -38,6 +38,7 @@ public:
     void Warning(const QString& t) override { shown.push_back({"warning", t.toStdString()}); }
     void Error(const QString& t) override { shown.push_back({"error", t.toStdString()}); }
     void Information(const QString& t) override { shown.push_back({"information", t.toStdString()}); }
+    void Message(const QString& t) override { shown.push_back({"message", t.toStdString()}); }
     bool Confirm(const QString& t) override
     {
         shown.push_back({"confirm", t.toStdString()});
