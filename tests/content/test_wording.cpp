@@ -171,6 +171,39 @@ TEST(Wording, UnderlineMarkup)
     EXPECT_EQ(m.A.Chars[m.A.Len + 1], '\0');
 }
 
+TEST(Wording, UnderlineMarkupNeedsRoomBeforeTheEnd)
+{
+    // The opening markup counts only when it starts before Len - 5; a "}" outside a run stays.
+    test::TFixtureDesc d = test::SmallFixture();
+    const TVerseRef ga11(1, 1, 1);
+    auto q = [&](const char* answer) {
+        test::TFixtureQuestion x;
+        x.Type = 3;
+        x.Question = "What?";
+        x.Answer = {{ga11, answer}};
+        return x;
+    };
+    d.Collections.push_back({"Marks", {}, {q("Grace {\\ul xy"), q("Grace {\\ul x"), q("Grace} {\\ul to} you")}});
+    const auto c = Load(d);
+    struct Row {
+        const char* text;
+        const char* underlined; // '4' under each underlined character
+    } rows[] = {
+        {"Grace xy", "      44"},
+        {"Grace {\\ul x", "            "},
+        {"Grace} to you", "       44    "},
+    };
+    for (int i = 1; i <= 3; ++i) {
+        const Row& r = rows[i - 1];
+        const TComposed m = Compose(c->Questions, 3, i, false);
+        EXPECT_EQ(m.A.Text(), r.text) << i;
+        std::string marks;
+        for (int k = 1; k <= m.A.Len; ++k)
+            marks += m.A.Marks[k] == MarkUnderline ? '4' : m.A.Marks[k] == 0 ? ' ' : '?';
+        EXPECT_EQ(marks, r.underlined) << i;
+    }
+}
+
 TEST(Wording, QuestionWords)
 {
     const TQuestions& q = Small().Questions;
@@ -196,6 +229,8 @@ TEST(Wording, FinishQuestionPromptWords)
 {
     test::TFixtureDesc d = test::SmallFixture();
     d.Books[1].Chapters[0].push_back("Rejoice always, brothers."); // Pm 1:9, three words
+    d.Books[1].Chapters[0].push_back("\"Rejoice always, brothers.\"");              // Pm 1:10
+    d.Books[1].Chapters[0].push_back("\"to whom be the glory forever and ever.\""); // Pm 1:11
     const auto c = Load(d);
     const TBooks& b = c->Books;
     const TKeywordTags tags = NoTags();
@@ -211,6 +246,10 @@ TEST(Wording, FinishQuestionPromptWords)
         {{1, 1, 5, 2}, false, "Finish this verse: to whom be the glory ... ", "... forever and ever. Amen. (Ga 1:5)"},
         {{1, 1, 5, 2}, true, "Finish this verse: to whom ... ", "... be the glory forever and ever. Amen. (Ga 1:5)"},
         {{1, 1, 5, 7}, false, "Finish this verse: to whom be the glory forever and ... ", "... ever. Amen. (Ga 1:5)"},
+        // A leading non-word (the opening quotation mark) is one more prompt pair.
+        {{2, 1, 10, 2}, false, "Finish this verse: \"Rejoice always, ... ", "... brothers.\" (Pm 1:10)"},
+        {{2, 1, 11, 2}, false, "Finish this verse: \"to whom be the glory ... ", "... forever and ever.\" (Pm 1:11)"},
+        {{2, 1, 11, 2}, true, "Finish this verse: \"to whom ... ", "... be the glory forever and ever.\" (Pm 1:11)"},
     };
     for (const Row& r : rows) {
         b.ComposeVerseQuestion(r.ref, 1, tags, a, q, false, r.keywordsOnly, 1);
@@ -256,6 +295,32 @@ TEST(Wording, QuoteAndAccordingToLeads)
     // Plain words: separators become single spaces.
     b.ComposeVerseQuestion(TVerseRef(1, 1, 5), 1, tags, a, q, true, false, 0);
     EXPECT_EQ(a.Text(), "to whom be the glory forever and ever Amen ");
+}
+
+TEST(Wording, SpacingBetweenTheVersesOfAPassage)
+{
+    // Looking back past punctuation, a letter (codes 192 and above included) or a digit gets a
+    // space before the next verse; a space or a hyphen does not.
+    struct Row {
+        const char* verse;
+        const char* answer;
+    } rows[] = {
+        {"Rejoice always", "Rejoice always Then."},
+        {"Rejoice always 7", "Rejoice always 7 Then."},
+        {"Rejoice always.", "Rejoice always. Then."},
+        {"Rejoice always -", "Rejoice always -Then."},
+        {"Rejoice always \xC9", "Rejoice always \xC9 Then."},
+        {"Rejoice always \xBB", "Rejoice always \xBBThen."},
+    };
+    for (const Row& r : rows) {
+        test::TFixtureDesc d = test::SmallFixture();
+        d.Books[1].Chapters[0].push_back(r.verse);  // Pm 1:9
+        d.Books[1].Chapters[0].push_back("Then."); // Pm 1:10
+        const auto c = Load(d);
+        TMarkedText q, a;
+        c->Books.ComposeVerseQuestion(TVerseRef(2, 1, 9), 2, NoTags(), a, q, false, false, 0);
+        EXPECT_EQ(a.Text(), r.answer) << r.verse;
+    }
 }
 
 TEST(Wording, VerseQuestionKeywordTags)
