@@ -11,18 +11,9 @@ using namespace sv;
 
 namespace {
 
-std::unique_ptr<test::TLoadedContent> Load(const test::TFixtureDesc& d)
-{
-    auto c = std::make_unique<test::TLoadedContent>();
-    c->Load(test::BuildFixture(d));
-    return c;
-}
+std::unique_ptr<test::TLoadedContent> Load(const test::TFixtureDesc& d) { return test::LoadFixture(d); }
 
-const test::TLoadedContent& Small()
-{
-    static auto c = Load(test::SmallFixture());
-    return *c;
-}
+const test::TLoadedContent& Small() { return test::SmallContent(); }
 
 int Word(const char* text) { return WordIndexOf(Small().Words.FindWord(text)); }
 

@@ -491,4 +491,17 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
     return files;
 }
 
+std::unique_ptr<TLoadedContent> LoadFixture(const TFixtureDesc& desc)
+{
+    auto c = std::make_unique<TLoadedContent>();
+    c->Load(BuildFixture(desc));
+    return c;
+}
+
+const TLoadedContent& SmallContent()
+{
+    static const auto c = LoadFixture(SmallFixture());
+    return *c;
+}
+
 } // namespace sv::test

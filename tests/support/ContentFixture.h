@@ -120,4 +120,9 @@ struct TLoadedContent {
     void Load(const TFixtureFiles& files);
 };
 
+// The three stores loaded from a description's files.
+std::unique_ptr<TLoadedContent> LoadFixture(const TFixtureDesc& desc);
+// SmallFixture() built and loaded once for the whole test program.
+const TLoadedContent& SmallContent();
+
 } // namespace sv::test
