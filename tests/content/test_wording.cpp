@@ -30,6 +30,16 @@ TComposed Compose(const TQuestions& q, int c, int i, bool refs, int past = 0, bo
     return r;
 }
 
+// A "What?" question whose one answer part lies on Galatians 1:1.
+test::TFixtureQuestion WhatOnGal11(const char* answer)
+{
+    test::TFixtureQuestion x;
+    x.Type = 3;
+    x.Question = "What?";
+    x.Answer = {{TVerseRef(1, 1, 1), answer}};
+    return x;
+}
+
 } // namespace
 
 TEST(Wording, Leads)
@@ -134,14 +144,7 @@ TEST(Wording, AnswerReferences)
 TEST(Wording, AReferenceIsNotAppendedTwice)
 {
     test::TFixtureDesc d = test::SmallFixture();
-    const TVerseRef ga11(1, 1, 1);
-    auto q = [&](const char* answer) {
-        test::TFixtureQuestion x;
-        x.Type = 3;
-        x.Question = "What?";
-        x.Answer = {{ga11, answer}};
-        return x;
-    };
+    const auto q = WhatOnGal11;
     d.Collections.push_back({"Refs", {}, {q("see verse 5)"), q("see (verse 5)."), q("in (the flesh)"),
                                           q("in (the flesh) "), q("5)"), q("Ga 1:1")}});
     const auto c = Load(d);
@@ -166,14 +169,7 @@ TEST(Wording, UnderlineMarkupNeedsRoomBeforeTheEnd)
 {
     // The opening markup counts only when it starts before Len - 5; a "}" outside a run stays.
     test::TFixtureDesc d = test::SmallFixture();
-    const TVerseRef ga11(1, 1, 1);
-    auto q = [&](const char* answer) {
-        test::TFixtureQuestion x;
-        x.Type = 3;
-        x.Question = "What?";
-        x.Answer = {{ga11, answer}};
-        return x;
-    };
+    const auto q = WhatOnGal11;
     d.Collections.push_back({"Marks", {}, {q("Grace {\\ul xy"), q("Grace {\\ul x"), q("Grace} {\\ul to} you")}});
     const auto c = Load(d);
     struct Row {
