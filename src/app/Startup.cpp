@@ -63,17 +63,7 @@ TStartupForm::TStartupForm(TMainForm& main) : m_main(main)
                    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                        | Qt::WindowContextHelpButtonHint);
 
-    bool listUsers = true;
-    TUser& user = main.User();
-    if (user.IsChosen()) {
-        try {
-            user.SaveToFile(UserFilePath(main.UsersDir(), user.FileName.text()));
-        } catch (const std::exception& e) {
-            main.Messages().Error(QString::fromStdString(e.what()));
-            listUsers = false;
-        }
-    }
-    if (listUsers)
+    if (SaveCurrentUser())
         for (const std::string& name : ListUserNames(main.UsersDir()))
             SelectNameComboBox->addItem(FromWin1252(name));
     SelectNameComboBox->setCurrentIndex(-1);
@@ -109,14 +99,8 @@ void TStartupForm::Choose(const std::string& typedText)
     }
     // The study commands stay open while this window is shown after "New User...": what the
     // previous person studied meanwhile is saved before their record is replaced.
-    if (user.IsChosen()) {
-        try {
-            user.SaveToFile(UserFilePath(m_main.UsersDir(), user.FileName.text()));
-        } catch (const std::exception& e) {
-            m_main.Messages().Error(QString::fromStdString(e.what()));
-            return;
-        }
-    }
+    if (!SaveCurrentUser())
+        return;
     switch (r.Action) {
     case TNameAction::AskForName:
         return;
@@ -161,6 +145,20 @@ void TStartupForm::Choose(const std::string& typedText)
     m_main.setWindowTitle(FromWin1252(caption));
     m_done = true;
     CloseChildWindow(this);
+}
+
+bool TStartupForm::SaveCurrentUser()
+{
+    TUser& user = m_main.User();
+    if (!user.IsChosen())
+        return true;
+    try {
+        user.SaveToFile(UserFilePath(m_main.UsersDir(), user.FileName.text()));
+    } catch (const std::exception& e) {
+        m_main.Messages().Error(QString::fromStdString(e.what()));
+        return false;
+    }
+    return true;
 }
 
 void TStartupForm::closeEvent(QCloseEvent* event)

@@ -36,6 +36,8 @@ protected:
 
 private:
     void Choose(const std::string& typed);
+    // Writes the current person's file when a person is chosen; false (error shown) on failure.
+    bool SaveCurrentUser();
 
     TMainForm& m_main;
     bool m_done = false;
