@@ -1,6 +1,7 @@
 #include "Compiler.h"
 
 #include "AnswerCheck.h"
+#include "ContentAudit.h"
 
 #include "RawText.h"
 #include "Tokenizer.h"
@@ -259,6 +260,13 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
                                           [&](const TVerseRef& r) -> const std::vector<TToken>& { return verseAt(r).Tokens; }))
         stats.AnswerWordFaults.push_back(f.Text());
 
+    std::vector<TAuditVerse> auditVerses;
+    for (const auto& bv : books)
+        for (const auto& v : bv)
+            auditVerses.push_back({v.Ref, v.Where, v.Tokens});
+    const auto nearEqual = NearEqualVerses(auditVerses);
+    AuditAuthored(portion, auditVerses, src.Authored, stats.Audit);
+
     TWordListBuilder wl;
     for (const auto& bv : books)
         for (const auto& v : bv)
@@ -293,8 +301,19 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
             classes.push_back(m.Count == 1 ? 1 : 2);
             passages.push_back(std::move(p));
         }
-        const auto prompts = UniquePrefixLengths(words, classes);
+        std::vector<std::size_t> firstVerse, clash;
+        for (const auto& p : passages)
+            firstVerse.push_back(static_cast<std::size_t>(verseAt(p.Def.Ref).VerseNo - 1));
+        const auto prompts = PromptLengthsAgainstVerses(words, UniquePrefixLengths(words, classes), firstVerse,
+                                                        VerseOpenings(auditVerses), &clash);
         for (std::size_t i = 0; i < passages.size(); ++i) {
+            if (prompts[i] == 0) {
+                stats.Audit.Open.push_back({passages[i].Def.Pos, "the passage " + RefLabel(portion, passages[i].Def.Ref)
+                                                                      + " opens " + auditVerses[clash[i]].Where
+                                                                      + " word for word: no prompt sets it apart"});
+                passages[i].Prompt = static_cast<int>(words[i].size());
+                continue;
+            }
             if (prompts[i] > 255)
                 passages[i].Def.Pos.fail("the passage needs more than 255 prompt words to be unique");
             passages[i].Prompt = prompts[i];
@@ -311,9 +330,26 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
             q.Collection = 5;
             q.Type = TypeBookAndChapter;
             q.Question = v.Text + "\"";
-            const TBookDef& bd = portion.Books[v.Ref.Book - 1];
-            q.Parts.push_back({v.Ref, bd.Name + " " + std::to_string(v.Ref.Chapter)});
             q.Pos = {"(generated for " + v.Where + ")", 0};
+            // A verse whose words stand in other verses too: the answer names every book and
+            // chapter that holds them.
+            std::vector<TVerseRef> places{v.Ref};
+            std::string others;
+            for (std::size_t o : nearEqual[static_cast<std::size_t>(v.VerseNo - 1)]) {
+                const TVerseRef& r = auditVerses[o].Ref;
+                others += (others.empty() ? "" : ", ") + auditVerses[o].Where;
+                if (std::none_of(places.begin(), places.end(),
+                                 [&](const TVerseRef& p) { return p.Book == r.Book && p.Chapter == r.Chapter; }))
+                    places.push_back(r);
+            }
+            for (const auto& r : places)
+                q.Parts.push_back({r, portion.Books[r.Book - 1].Name + " " + std::to_string(r.Chapter)
+                                          + (places.size() > 1 && &r != &places.back() ? ";" : "")});
+            if (!others.empty()) {
+                stats.Audit.Notes.push_back({q.Pos, "the words also stand in " + others + "; the book and chapter "
+                                                    "question names " + std::to_string(places.size()) + " places"});
+                ++stats.Audit.Resolved;
+            }
             drafts.push_back(std::move(q));
         }
     for (const auto& p : passages) {

@@ -3,6 +3,7 @@
 // questions) and the footnote file out. Scripture text comes from a TScriptureSource (diatheke
 // in the tool, canned text in tests).
 
+#include "ContentAudit.h"
 #include "Sources.h"
 
 #include "content/Books.h"
@@ -43,6 +44,8 @@ struct TCompileStats {
     // Authored answer words missing from their cited verses and not explained by "allow"
     // ("file:line: answer word ..."); check fails on them, build only warns.
     std::vector<std::string> AnswerWordFaults;
+    // Ambiguity hits and coverage of the portion (ContentAudit.h).
+    TAuditReport Audit;
 };
 
 class TCompiledContent {

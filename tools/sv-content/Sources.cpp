@@ -404,7 +404,7 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
     if (!root.IsSequence())
         At(path, root).fail("expected a list of questions");
     for (const auto& q : root) {
-        CheckKeys(q, path, {"collection", "also", "type", "prefix", "question", "ref", "answer", "allow"});
+        CheckKeys(q, path, {"collection", "also", "type", "prefix", "question", "ref", "answer", "allow", "unique"});
         TAuthoredQuestion d;
         d.Pos = At(path, q);
         d.Collection = Int(Field(q, "collection", path), path, "collection", 0, 7);
@@ -471,6 +471,17 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
                     wpos.fail("\"" + Str(x, path, "allow") + "\" in \"allow\" is not a single word");
                 d.Allow.push_back(w);
             }
+        }
+        if (const YAML::Node u = q["unique"]) {
+            d.ReviewedPos = At(path, u);
+            if (!u.IsMap())
+                d.ReviewedPos.fail("\"unique\" must read {reviewed: [other verses]}");
+            CheckKeys(u, path, {"reviewed"});
+            const YAML::Node r = Field(u, "reviewed", path);
+            if (!r.IsSequence() || r.size() == 0)
+                d.ReviewedPos.fail("\"reviewed\" must list the other verses that were checked");
+            for (const auto& x : r)
+                d.Reviewed.push_back(portion.ParseRef(Str(x, path, "reviewed"), At(path, x)));
         }
         for (const auto& p : d.Parts)
             if (Trim(p.Text).empty())

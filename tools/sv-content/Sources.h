@@ -88,7 +88,10 @@ struct TAuthoredQuestion {
     std::vector<TAnswerPart> Parts;
     // Answer words that rightly are not in the cited verses (Windows-1252), see AnswerCheck.h.
     std::vector<std::string> Allow;
-    TSourcePos Pos, AllowPos;
+    // Verses a reviewer checked against this question: "unique: {reviewed: [Eph 2:13]}"
+    // resolves the audit's hits naming them (ContentAudit.h).
+    std::vector<TVerseRef> Reviewed;
+    TSourcePos Pos, AllowPos, ReviewedPos;
 };
 
 TPortion ReadPortion(const std::string& path);

@@ -2,7 +2,9 @@
 //
 //   sv-content build [--sources DIR] [--out DIR]   sources -> wf.wl, wf.bk, wf.qs, footnotes.txt
 //   sv-content check [--sources DIR]               compile and report, write nothing; fails
-//                                                  on an unexplained answer word (AnswerCheck.h)
+//                                                  on an unexplained answer word (AnswerCheck.h),
+//                                                  an open ambiguity hit or an unmet coverage
+//                                                  limit (ContentAudit.h)
 //   sv-content show  [--dir DIR] verse "Gal 1:4" | memory N | question C I
 //
 // Scripture text is read from the installed SWORD module through diatheke.
@@ -57,6 +59,38 @@ void Report(const TCompiledContent& c, std::ostream& os)
         os << "warning: " << w << "\n";
 }
 
+// Whether open ambiguity hits and unmet coverage limits fail "check" (or only warn, while the
+// content is being brought up to them).
+constexpr bool AmbiguityHitsFail = false;
+constexpr bool CoverageLimitsFail = false;
+
+// Prints the audit: hits and unmet limits (warnings when building), the coverage summary.
+// False when "check" must fail.
+bool ReportAudit(const TAuditReport& audit, bool check, bool quiet)
+{
+    for (const auto& f : audit.Open)
+        std::cerr << (check && AmbiguityHitsFail ? "" : "warning: ") << f.Text() << "\n";
+    for (const auto& f : audit.Coverage)
+        std::cerr << (check && CoverageLimitsFail ? "" : "warning: ") << f.Text() << "\n";
+    if (!quiet) {
+        for (const auto& f : audit.Notes)
+            std::cout << f.Text() << "\n";
+        std::cout << audit.Summary();
+    }
+    if (!check)
+        return true;
+    bool ok = true;
+    if (!audit.Open.empty() && AmbiguityHitsFail) {
+        std::cerr << "sv-content: " << audit.Open.size() << " ambiguity hits are open\n";
+        ok = false;
+    }
+    if (!audit.Coverage.empty() && CoverageLimitsFail) {
+        std::cerr << "sv-content: " << audit.Coverage.size() << " coverage limits are not met\n";
+        ok = false;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -105,7 +139,7 @@ int main(int argc, char** argv)
                 }
                 std::cout << "answer words: every one is in its cited verses or explained\n";
             }
-            return 0;
+            return ReportAudit(content->Stats.Audit, cmd == "check", quiet) ? 0 : 1;
         }
         if (cmd == "show") {
             if (rest.empty())
