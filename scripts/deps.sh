@@ -11,6 +11,7 @@ SV_PACKAGES=(
   libmspack-dev zlib1g-dev libgtest-dev libbenchmark-dev libyaml-cpp-dev
   sword-text-web diatheke
   xvfb xauth xdotool imagemagick sox
+  libreoffice-writer-nogui poppler-utils
 )
 
 missing=()
