@@ -170,6 +170,22 @@ void TAskerLogic::LoadItem()
     m_phase = 0;
 }
 
+void TAskerLogic::ShowGameQuestion()
+{
+    m_oneSec->Stop();
+    LoadItem();
+    m_question.RevealPos = m_question.Len;
+    m_phase = 2;
+    m_view.StartStopCaption = "An&swer";
+    m_view.StartStopEnabled = true;
+    m_view.RightEnabled = false;
+    m_view.WrongEnabled = false;
+    m_view.BibleEnabled = false;
+    m_view.TimeStr = "30";
+    m_oneSec->Start();
+    Changed(TAskerFocus::StartStop);
+}
+
 void TAskerLogic::RevealAll()
 {
     m_question.RevealPos = m_question.Len;

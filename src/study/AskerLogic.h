@@ -98,6 +98,9 @@ public:
 
     // Loads the next item (kind 3: the game loads its own and calls this for the reset).
     void LoadItem();
+    // Kind 3: loads the game's question and shows it whole at once, the countdown running
+    // from 30 and the Answer button ready.
+    void ShowGameQuestion();
 
     int Phase() const { return m_phase; }
     int TotalCount() const { return m_total; }

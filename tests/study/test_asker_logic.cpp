@@ -428,6 +428,43 @@ TEST(AskerLogic, GameKindStartsAtAnswerAndHandsGradesOver)
         "You haven't finished the game yet.\r Are you sure you want to quit?");
 }
 
+TEST(AskerLogic, GameQuestionsRestartTheClockAfterEitherGrade)
+{
+    TSessionSettings st = Settings(true);
+    st.Kind = TAskerKind::Game;
+    Session s(st, {{"Who went?", "Paul"}, {"Where?", "Rome"}});
+    for (int pick = 0; pick < 3; ++pick) {
+        s->ShowGameQuestion();
+        EXPECT_EQ(s->Phase(), 2);
+        EXPECT_EQ(s->Question().RevealPos, s->Question().Len) << "the whole question at once";
+        EXPECT_EQ(s.view().TimeStr, "30");
+        EXPECT_TRUE(s.view().StartStopEnabled);
+        EXPECT_EQ(s.view().Focus, TAskerFocus::StartStop);
+        EXPECT_FALSE(s.view().RightEnabled);
+        s.clock.Advance(5000);
+        EXPECT_EQ(s.view().TimeStr, "25");
+        s->StartStopClick();
+        EXPECT_TRUE(s.view().RightEnabled) << "answered in time";
+        if (pick == 1)
+            s->WrongClick();
+        else
+            s->RightClick();
+        EXPECT_FALSE(s->OneSecRunning());
+    }
+    EXPECT_EQ(s.host.game, (std::vector<std::string>{"right", "minimise", "wrong", "minimise", "right", "minimise"}));
+    // A question whose time runs out can only be marked wrong.
+    s->ShowGameQuestion();
+    s.clock.Advance(30000);
+    EXPECT_EQ(s.view().TimeStr, "00");
+    EXPECT_FALSE(s.view().RightEnabled);
+    EXPECT_TRUE(s.view().WrongEnabled);
+    s->RightClick();
+    EXPECT_EQ(s.host.game.size(), 6u);
+    s->KeyPress('W');
+    EXPECT_EQ(s.host.game.back(), "minimise");
+    EXPECT_EQ(s.host.game[6], "wrong");
+}
+
 TEST(AskerRuns, RunsSplitOnSpacesColoursAndStyles)
 {
     TMarkedText t;

@@ -1,0 +1,63 @@
+#include "game/GameMaterial.h"
+
+#include "content/Books.h"
+#include "content/MVs.h"
+#include "content/QsList.h"
+#include "content/Questions.h"
+#include "user/User.h"
+
+namespace sv {
+
+TListGameMaterial::TListGameMaterial(const TQsList& questionList, const TMVList& memoryList,
+    const TQuestions& questions, const TBooks& books, TUser& user)
+    : m_questionList(questionList), m_memoryList(memoryList), m_questions(questions),
+      m_books(books), m_user(user)
+{
+    InitKeywordColours(m_noColours, 0);
+}
+
+int TListGameMaterial::QuestionCount() const { return m_questionList.Count(); }
+
+TQuestionId TListGameMaterial::QuestionAt(int entry) const { return m_questionList.IdAt(entry); }
+
+int TListGameMaterial::QuestionType(TQuestionId id) const
+{
+    return m_questions.QuestionType(CollectionOfId(id), IndexOfId(id));
+}
+
+std::uint8_t TListGameMaterial::Knowledge(TQuestionId id) const
+{
+    return m_user.QuestionByte(CollectionOfId(id), IndexOfId(id));
+}
+
+int TListGameMaterial::MemoryCount() const { return m_memoryList.Count(); }
+
+void TListGameMaterial::Compose(const TGameCell& cell, TMarkedText& question, TMarkedText& answer) const
+{
+    question = TMarkedText();
+    answer = TMarkedText();
+    if (cell.Empty())
+        return;
+    if (cell.Kind == TGameCellKind::MemoryVerse) {
+        const TMVEntry& e = m_memoryList.Entry(cell.Key);
+        m_books.ComposeVerseQuestion(e.Ref, e.VerseCount, m_noColours, answer, question,
+            /*plainWords=*/false, /*keywordsOnly=*/false, e.Mode);
+    } else {
+        m_questions.ComposeQuestion(CollectionOfId(cell.Key), IndexOfId(cell.Key), m_noColours,
+            /*withReferences=*/true, answer, question, /*wordsPastKeyword=*/0,
+            /*keywordTargeting=*/false, /*markUniques=*/false);
+    }
+    question.RevealPos = question.Len;
+}
+
+void TListGameMaterial::Record(const TGameCell& cell, bool right)
+{
+    if (cell.Empty())
+        return;
+    if (cell.Kind == TGameCellKind::MemoryVerse)
+        m_user.RecordMemoryVerse(m_memoryList.Entry(cell.Key).Ref, right, m_books);
+    else
+        m_user.RecordQuestion(CollectionOfId(cell.Key), IndexOfId(cell.Key), right, m_questions);
+}
+
+} // namespace sv
