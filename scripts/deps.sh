@@ -12,6 +12,7 @@ SV_PACKAGES=(
   sword-text-web diatheke
   xvfb xauth xdotool imagemagick sox
   libreoffice-writer-nogui poppler-utils
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
