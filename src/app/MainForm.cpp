@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -33,6 +34,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace sv {
 
@@ -66,18 +68,18 @@ TMainForm::TMainForm(const TPlatformServices& services, std::string programDir, 
     statusBar()->addWidget(panel1);
     statusBar()->addWidget(panel2);
 
-    resize(580, 540);
     setMinimumSize(560, 508);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        move(avail.center() - QPoint(290, 270));
-    }
+    if (m_settings.MainWindowGeometry.isEmpty() || !restoreGeometry(m_settings.MainWindowGeometry))
+        PlaceFirstTime();
 
     // F1 and the help button in a window's title bar open that window's help page.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::ApplicationShortcut);
     connect(f1, &QShortcut::activated, this, [this] { ShowHelp(ActiveHelpContext()); });
     qApp->installEventFilter(this);
+    // The desktop session ends: what was studied is written before the program is stopped.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveStudyResults(TReport::Log); },
+            Qt::DirectConnection);
 
     WaitToSplash = new QTimer(this);
     WaitToSplash->setInterval(1);
@@ -115,11 +117,17 @@ void TMainForm::CreateObjects()
     m_books->LoadFromFile("wf.bk");
     m_questions = std::make_unique<TQuestions>(*m_words, *m_books);
     m_questions->LoadFromFile("wf.qs");
+    // The engines start after the first paint (StartEngines): the window comes first.
     m_sounds = std::make_unique<TSounds>(m_programDir + "Sounds/", m_services.Speech, m_services.Sound,
-                                         m_programDir + "personality.txt", *m_services.Random);
-    m_sounds->PlayStartupSound();
-    if (m_services.Speech)
-        m_services.Speech->OnTextDone = [this] { m_sounds->SetSpeaking(false); };
+                                         m_programDir + "personality.txt", *m_services.Random,
+                                         TEngineStart::Later);
+    m_sounds->OnEngineStarted = [this](bool speech) {
+        // The speech commands become available once the engine is there.
+        if (m_commandsOn && !m_startCommandsHeld)
+            EnableIfOpener(CmdSpeech, speech);
+        if (m_commandsOn)
+            CmdViewScrivolt->setEnabled(speech);
+    };
     m_assistant = std::make_unique<TAssistant>(m_programDir + "Characters/");
     m_sounds->SetAssistant(m_assistant.get());
     m_sounds->SetUseAssistantQuery([this] { return m_user->Options.UseAssistant != 0; });
@@ -393,6 +401,90 @@ QMdiSubWindow* TMainForm::OpenChild(QWidget* widget, TPlacement placement, Qt::W
     return sub;
 }
 
+void TMainForm::PlaceFirstTime()
+{
+    // Large enough for the largest child window (the word study, 720 x 480) inside the client
+    // area, as far as the screen allows, and centred.
+    const QSize client(740, 500);
+    int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    for (QToolBar* bar : findChildren<QToolBar*>())
+        chrome += bar->sizeHint().height();
+    QSize wanted(client.width() + 4, client.height() + chrome + 4);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        wanted = wanted.boundedTo(avail.size() - QSize(16, 48)).expandedTo(minimumSize());
+        resize(wanted);
+        move(avail.center() - QPoint(wanted.width() / 2, wanted.height() / 2));
+    } else {
+        resize(wanted);
+    }
+}
+
+void TMainForm::SaveWindowPlacement()
+{
+    m_settings.MainWindowGeometry = saveGeometry();
+    m_settings.Save();
+}
+
+void TMainForm::FitChild(QMdiSubWindow* sub)
+{
+    // The frame's Close keeps Ctrl+F4 only: Ctrl+W is the word study everywhere.
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* a : menu->actions())
+            if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    if (sub->isMaximized() || sub->isMinimized())
+        return;
+    const QSize client = m_mdi->viewport()->size();
+    if (client.isEmpty())
+        return;
+    QRect r = sub->geometry();
+    r.setSize(r.size().boundedTo(client).expandedTo(sub->minimumSize()));
+    r.moveLeft(std::max(0, std::min(r.left(), client.width() - r.width())));
+    r.moveTop(std::max(0, std::min(r.top(), client.height() - r.height())));
+    if (r != sub->geometry())
+        sub->setGeometry(r);
+}
+
+bool TMainForm::CloseChildren()
+{
+    // The user selection window closes only once a person is chosen; it does not hold up the
+    // exit. Every other window gets its close request (a session asks its quit question).
+    const auto children = m_mdi->subWindowList();
+    for (QMdiSubWindow* w : children) {
+        if (qobject_cast<TStartupForm*>(w->widget()) || w->isHidden())
+            continue;
+        if (!w->close())
+            return false;
+    }
+    return true;
+}
+
+bool TMainForm::SaveStudyResults(TReport report)
+{
+    try {
+        if (m_user->IsChosen())
+            m_user->SaveToFile(UserFilePath(UsersDir(), m_user->FileName.text()));
+        for (const auto& saver : m_resultSavers)
+            saver();
+    } catch (const std::exception& e) {
+        if (report == TReport::Show)
+            m_services.Messages->Error(QString::fromStdString(e.what()));
+        else
+            std::fprintf(stderr, "%s\n", e.what());
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::SaveAndQuit()
+{
+    SaveStudyResults(TReport::Log);
+    SaveWindowPlacement();
+    // exit(), not quit(): quit() would send the windows their close requests (and questions).
+    QCoreApplication::exit(0);
+}
+
 void TMainForm::WaitToSplashTimer()
 {
     WaitToSplash->stop();
@@ -402,8 +494,17 @@ void TMainForm::WaitToSplashTimer()
 
 void TMainForm::UM_COMMANDSON() { EnableCommands(); }
 
+void TMainForm::StartEngines()
+{
+    if (m_sounds->EngineStarted())
+        return;
+    m_sounds->PlayStartupSound();
+    m_sounds->StartEngine();
+}
+
 void TMainForm::UM_STARTUP()
 {
+    StartEngines();
     const double now = ToDayNumber(m_services.Clock->Now());
     if (m_settings.ScheduledUpdateDue(m_updateShown, now)) {
         m_updateShown = true;
@@ -446,6 +547,8 @@ void TMainForm::UM_ASSISTANTCHANGED()
 
 void TMainForm::EnableCommands()
 {
+    m_commandsOn = true;
+    m_startCommandsHeld = false;
     CmdStart->setEnabled(true);
     for (QAction* a : {CmdUpgrade, CmdQuestions, CmdMemory, CmdReferenceWork, CmdWordStudy, CmdGame,
                        CmdWallOfFame, CmdQuestionSets, CmdQuestionLists, CmdMemoryList, CmdScripturePortion,
@@ -458,6 +561,7 @@ void TMainForm::EnableCommands()
 
 void TMainForm::DisableStartCommands()
 {
+    m_startCommandsHeld = true;
     for (QAction* a : {CmdStart, CmdUpgrade, CmdQuestions, CmdMemory, CmdReferenceWork, CmdGame, CmdSpeech})
         a->setEnabled(false);
 }
@@ -513,6 +617,15 @@ int TMainForm::ActiveHelpContext() const
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Paint && !m_painted && watched == m_mdi->viewport()) {
+        m_painted = true;
+        Q_EMIT FirstPainted();
+        QTimer::singleShot(0, this, &TMainForm::StartEngines);
+    }
+    if (event->type() == QEvent::Show) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && sub->mdiArea() == m_mdi)
+            QTimer::singleShot(0, sub, [this, sub] { FitChild(sub); });
+    }
     // The status bar is never written: the long hints of the commands are not shown there.
     if (event->type() == QEvent::StatusTip)
         return true;
@@ -563,6 +676,12 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // An open session hears of the exit like any close request (its quit question, its
+    // remarks); when it stays open, so does the program.
+    if (!CloseChildren()) {
+        event->ignore();
+        return;
+    }
     try {
         if (m_user->IsChosen())
             m_user->SaveToFile(UserFilePath(UsersDir(), m_user->FileName.text()));
@@ -579,7 +698,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    m_settings.Save();
+    SaveWindowPlacement();
     event->accept();
 }
 

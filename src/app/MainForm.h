@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMdiArea;
@@ -75,6 +76,26 @@ public:
     void DisableStartCommands();
 
     bool UpdateShown() const { return m_updateShown; }
+
+    // --- Start-up order ---
+    // The speech engine and the sound player are started after the first paint of the window
+    // (or at the end of the splash at the latest): plays the start-up sound and activates the
+    // engine. Calling it again does nothing.
+    void StartEngines();
+
+    // --- Keeping the study results ---
+    enum class TReport { Show, Log };
+    // Writes the current person's user file (when a person is chosen) and runs the savers
+    // that other parts of the program registered. Failures are shown through the message
+    // service, or only written to stderr with TReport::Log (when nobody may be asked, e.g. at
+    // a termination signal). Returns false when something could not be written.
+    bool SaveStudyResults(TReport report = TReport::Show);
+    // A saver run by SaveStudyResults (e.g. the set history where it changed); it throws on
+    // failure.
+    void AddResultSaver(std::function<void()> saver) { m_resultSavers.push_back(std::move(saver)); }
+    // Ends the program without questions: saves the study results and the program settings,
+    // then leaves the event loop (termination signals).
+    void SaveAndQuit();
 
     // --- Child windows ---
     enum class TPlacement { BottomRight, Centred };
@@ -149,6 +170,10 @@ public:
     void CmdTipOfTheDayExecute();
     void CmdAboutExecute();
 
+Q_SIGNALS:
+    // The client area was painted for the first time.
+    void FirstPainted();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -161,6 +186,12 @@ private:
     void OpenUserSelection();
     void Tile(bool horizontally);
     void OpenCatalog();
+    void PlaceFirstTime();
+    void SaveWindowPlacement();
+    // A new child window: wholly inside the client area, Ctrl+W left to the main window.
+    void FitChild(QMdiSubWindow* sub);
+    // Gives every child window its close request; false when one refuses.
+    bool CloseChildren();
 
     TPlatformServices m_services;
     std::string m_programDir;
@@ -168,6 +199,10 @@ private:
     QMdiArea* m_mdi = nullptr;
     THelpForm* m_help = nullptr;
     bool m_updateShown = false;
+    bool m_painted = false;
+    bool m_startCommandsHeld = false;   // a set-up dialog holds the start commands
+    bool m_commandsOn = false;
+    std::vector<std::function<void()>> m_resultSavers;
     std::map<const QAction*, std::function<void()>> m_openers;
     std::function<void(const QString&)> m_openScheduledUpdate;
 

@@ -37,6 +37,7 @@ void TProgramSettings::Load()
     ProxyServer = s.value(QStringLiteral("Proxy/Server")).toString();
     ProxyUserID = s.value(QStringLiteral("Proxy/UserID")).toString();
     ProxyPassword = s.value(QStringLiteral("Proxy/Password")).toString();
+    MainWindowGeometry = s.value(QStringLiteral("Window/Geometry")).toByteArray();
 }
 
 bool TProgramSettings::Save() const
@@ -48,6 +49,8 @@ bool TProgramSettings::Save() const
     s.setValue(QStringLiteral("Proxy/Server"), ProxyServer);
     s.setValue(QStringLiteral("Proxy/UserID"), ProxyUserID);
     s.setValue(QStringLiteral("Proxy/Password"), ProxyPassword);
+    if (!MainWindowGeometry.isEmpty())
+        s.setValue(QStringLiteral("Window/Geometry"), MainWindowGeometry);
     s.sync();
     return s.status() == QSettings::NoError;
 }

@@ -1,7 +1,9 @@
 #pragma once
-// Program-wide settings (not per person): the update reminder and the proxy server. Stored in
-// "settings.ini" in the program folder; they survive restarts.
+// Program-wide settings (not per person): the update reminder, the proxy server and the main
+// window's place on the screen. Stored in "settings.ini" in the program folder; they survive
+// restarts.
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -23,6 +25,9 @@ public:
     QString ProxyServer;
     QString ProxyUserID;
     QString ProxyPassword;
+    // The main window's size, position and maximised state (QWidget::saveGeometry); empty
+    // until the program was first closed.
+    QByteArray MainWindowGeometry;
 
     void Load();
     // Returns false when the file could not be written.

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace sv {
@@ -72,6 +73,10 @@ void TSplashScreen::ShowAsAbout()
     DetailsBtn->show();
     CloseBtn->show();
     CloseBtn->setFocus();
+    // Escape closes the About box (not the splash, which leads on to the user selection).
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { CloseChildWindow(this); });
 }
 
 void TSplashScreen::SplashTimerTimer()

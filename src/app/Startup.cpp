@@ -125,6 +125,8 @@ void TStartupForm::Choose(const std::string& typedText)
         user.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
         user.FullName.setText(typedText.substr(0, MaxNameLength));
         user.FileName.setText(r.FileName.substr(0, MaxNameLength));
+        // The new person's file exists at once, not only after the first exit.
+        m_main.SaveStudyResults();
         break;
     }
 

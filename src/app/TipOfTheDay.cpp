@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace sv {
@@ -63,6 +64,9 @@ TTipOfDayForm::TTipOfDayForm(TMainForm& main) : m_main(main)
     outer->addLayout(buttons);
     connect(nextBtn, &QPushButton::clicked, this, &TTipOfDayForm::nextBtnClick);
     connect(closeBtn, &QPushButton::clicked, this, &TTipOfDayForm::closeBtnClick);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &TTipOfDayForm::closeBtnClick);
 
     TUser& user = main.User();
     showEachTime->setChecked(user.Options.ShowTips != 0);

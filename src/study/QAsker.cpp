@@ -342,6 +342,9 @@ void TQuestionAsker::closeEvent(QCloseEvent* event)
     if (m_context.SetActiveLip)
         m_context.SetActiveLip(nullptr);
     event->accept();
+    // The grades of the session reach the disk now, not only when the program ends.
+    if (m_context.SaveResults)
+        m_context.SaveResults();
     if (m_context.CommandsOn)
         m_context.CommandsOn();
 }
@@ -362,7 +365,15 @@ QPushButton* TQuestionAsker::MnemonicButton(QKeyEvent* event) const
     return nullptr;
 }
 
-bool TQuestionAsker::HandleKey(QKeyEvent* event)
+QPushButton* TQuestionAsker::OtherButton(QObject* receiver) const
+{
+    for (QPushButton* b : {Right, Wrong, QuitBtn, Bible})
+        if (receiver == b)
+            return b;
+    return nullptr;
+}
+
+bool TQuestionAsker::HandleKey(QKeyEvent* event, QObject* receiver)
 {
     if (QPushButton* b = MnemonicButton(event)) {
         b->click();
@@ -373,10 +384,18 @@ bool TQuestionAsker::HandleKey(QKeyEvent* event)
     int key = 0;
     switch (event->key()) {
     case Qt::Key_Space:
+        // On a focused button other than Start/Stop, Space presses that button.
+        if (OtherButton(receiver))
+            return false;
         key = ' ';
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (QPushButton* b = OtherButton(receiver)) {
+            if (b->isEnabled())
+                b->click();
+            return true;
+        }
         key = '\r';
         break;
     case Qt::Key_R:
@@ -399,7 +418,7 @@ bool TQuestionAsker::HandleKey(QKeyEvent* event)
 
 void TQuestionAsker::keyPressEvent(QKeyEvent* event)
 {
-    if (!HandleKey(event))
+    if (!HandleKey(event, this))
         QWidget::keyPressEvent(event);
 }
 
@@ -412,7 +431,7 @@ bool TQuestionAsker::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     } else if (event->type() == QEvent::KeyPress) {
-        if (HandleKey(static_cast<QKeyEvent*>(event)))
+        if (HandleKey(static_cast<QKeyEvent*>(event), watched))
             return true;
     }
     return QWidget::eventFilter(watched, event);

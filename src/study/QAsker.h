@@ -79,8 +79,12 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    bool HandleKey(QKeyEvent* event);
+    // receiver is the widget the key went to (the focused one).
+    bool HandleKey(QKeyEvent* event, QObject* receiver);
     QPushButton* MnemonicButton(QKeyEvent* event) const;
+    // receiver when it is one of the buttons Right, Wrong, Quit and Bible (Space and Enter on
+    // them press that button rather than Start/Stop); null otherwise.
+    QPushButton* OtherButton(QObject* receiver) const;
 
     TStudyContext m_context;
     std::unique_ptr<ISessionItems> m_items;

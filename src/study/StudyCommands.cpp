@@ -41,6 +41,7 @@ public:
         c.Random = &m_random;
         c.DialogOpen = [this] { m_main.UM_DIALOGOPEN(); };
         c.CommandsOn = [this] { m_main.UM_COMMANDSON(); };
+        c.SaveResults = [this] { m_main.SaveStudyResults(); };
         c.OpenChild = [this](QWidget* w, bool noCloseBox) {
             Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint;
             flags |= noCloseBox ? Qt::CustomizeWindowHint | Qt::WindowContextHelpButtonHint

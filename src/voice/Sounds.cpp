@@ -34,9 +34,27 @@ void ReplaceFirst(std::string& text, const std::string& what, const std::string&
 } // namespace
 
 TSounds::TSounds(std::string soundDir, ISpeechEngine* engine, ISoundPlayer* player,
-                 const std::string& personalityPath, IRandom& random)
+                 const std::string& personalityPath, IRandom& random, TEngineStart start)
     : m_soundDir(std::move(soundDir)), m_engine(engine), m_player(player), m_random(random)
 {
+    if (m_engine)
+        m_engine->OnTextDone = [this] { TextDone(); };
+    if (start == TEngineStart::Now)
+        StartEngine();
+    m_personalities.LoadFromFile(personalityPath);
+}
+
+TSounds::~TSounds()
+{
+    if (m_engine)
+        m_engine->OnTextDone = nullptr;
+}
+
+void TSounds::StartEngine()
+{
+    if (m_engineStarted)
+        return;
+    m_engineStarted = true;
     if (m_engine && !m_engine->Active()) {
         try {
             m_engine->Activate();
@@ -45,7 +63,8 @@ TSounds::TSounds(std::string soundDir, ISpeechEngine* engine, ISoundPlayer* play
         }
     }
     m_speechAvailable = m_engine && m_engine->Active();
-    m_personalities.LoadFromFile(personalityPath);
+    if (OnEngineStarted)
+        OnEngineStarted(m_speechAvailable);
 }
 
 const TCommentRow& TSounds::CommentRow(int event)
@@ -110,12 +129,30 @@ void TSounds::Speak(const std::string& text, bool balloonOnly, int speechKind)
         return;
     }
     m_speechAvailable = true;
-    m_engine->Speak(SpokenText(text));
+    if (m_speaking) {
+        m_queue.push_back(SpokenText(text));
+        return;
+    }
     m_speaking = true;
+    m_engine->Speak(SpokenText(text));
+}
+
+void TSounds::TextDone()
+{
+    if (!m_queue.empty() && m_engine && m_engine->Active()) {
+        const std::string next = std::move(m_queue.front());
+        m_queue.pop_front();
+        m_speaking = true;
+        m_engine->Speak(next);
+        return;
+    }
+    m_queue.clear();
+    m_speaking = false;
 }
 
 void TSounds::StopSpeaking()
 {
+    m_queue.clear();
     if (m_engine && m_engine->Active())
         m_engine->AudioReset();
 }

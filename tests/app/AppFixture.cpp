@@ -5,11 +5,13 @@
 #include "app/Splash.h"
 #include "app/Startup.h"
 #include "support/ContentFixture.h"
+#include "voice/Sounds.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <fstream>
@@ -79,16 +81,23 @@ void AppTest::WriteFile(const std::string& name, const std::string& text) const
 
 void AppTest::CreateMain()
 {
+    CreateMainUnshown();
+    main->show();
+    // The engines start after the first paint.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return main->Sounds().EngineStarted(); }, 5000));
+}
+
+void AppTest::CreateMainUnshown()
+{
     TPlatformServices s;
     s.Messages = &messages;
     s.Shell = &shell;
     s.Clock = &clock;
     s.Speech = &speech;
     s.Sound = &sound;
-    s.Random = &random;
+    s.Random = randomSource;
     main = std::make_unique<TMainForm>(s, Dir());
     main->WaitToSplash->stop();
-    main->show();
 }
 
 void AppTest::StartUp()

@@ -80,8 +80,11 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Creates the main window (content, objects) without running its start-up timer.
+    // Creates and shows the main window (content, objects) without running its start-up timer;
+    // returns once the engines started after the first paint.
     void CreateMain();
+    // The same, the window neither shown nor painted (engines not started).
+    void CreateMainUnshown();
     // Runs the start-up sequence up to the user selection window.
     void StartUp();
     // Types a name into the open user selection window and presses OK.
@@ -109,6 +112,7 @@ protected:
     TFakeSpeech speech;
     TFakeSound sound;
     TFixedRandom random;
+    IRandom* randomSource = &random;   // what the main window draws from
     std::unique_ptr<TMainForm> main;
     std::filesystem::path m_dir;
     std::filesystem::path m_oldCwd;

@@ -60,7 +60,8 @@ TEST_F(StartupTest, ANewNameIsCreatedGreetedAndShownTheTips)
     EXPECT_NE(Child<TTipOfDayForm>(), nullptr);
     EXPECT_EQ(ChildCount(), 1);
     EXPECT_FALSE(main->CmdTipOfTheDay->isEnabled());
-    EXPECT_TRUE(std::filesystem::is_empty(UsersDir()));      // nothing written yet
+    // The new person's file is written at once.
+    EXPECT_EQ(std::filesystem::file_size(UsersDir() + "Maryann.219"), TUser::FileSize);
 }
 
 TEST_F(StartupTest, TypingANameReplacesThePrompt)

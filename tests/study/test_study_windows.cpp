@@ -412,6 +412,44 @@ TEST(QuestionAsker, KeysAndMnemonicsDriveTheSessionAndTheAnswerIsDrawn)
     EXPECT_EQ(f.commandsOn, 1);
 }
 
+TEST(QuestionAsker, SpaceAndEnterPressTheFocusedButtonAndTheResultsAreSavedOnClosing)
+{
+    StudyFixture f;
+    f.user.Options.Timed = 0;
+    int saved = 0;
+    TStudyContext context = f.Context();
+    context.SaveResults = [&] { ++saved; };
+    QPointer<TQsDlgStart> dlg = new TQsDlgStart(context);
+    CheckChapters(*dlg->df->Material, {0});
+    dlg->df->Collections->checkList->SetChecked(0, true);
+    dlg->OKBtnClick();
+    ASSERT_EQ(f.children.size(), 1u);
+    auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
+
+    // On the window itself (no button) and on Start/Stop: Start, then Answer.
+    QTest::keyClick(s, Qt::Key_Space);
+    EXPECT_EQ(s->Logic().Phase(), 2);
+    QTest::keyClick(s->StartStop, Qt::Key_Return);
+    EXPECT_EQ(s->Logic().Phase(), 3);
+    // Enter on Right grades Right; Space on the disabled Wrong then does nothing.
+    QTest::keyClick(s->Right, Qt::Key_Return);
+    EXPECT_EQ(s->RightLabel->text().toStdString(), "1");
+    EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
+    QTest::keyClick(s->Wrong, Qt::Key_Space);
+    EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
+    EXPECT_EQ(saved, 0);
+
+    // Enter on Quit asks the quit question; No keeps the session and saves nothing.
+    f.messages.answers = {false};
+    QTest::keyClick(s->QuitBtn, Qt::Key_Return);
+    EXPECT_EQ(f.messages.Last(),
+        "You haven't finished answering all of the questions yet.\r Are you sure you want to quit?");
+    EXPECT_EQ(saved, 0);
+    f.messages.answers = {true};
+    EXPECT_TRUE(s->close());
+    EXPECT_EQ(saved, 1);
+}
+
 TEST(QuestionAsker, KeysInThePopupMenuStayInTheMenuAndTheWordStudyOutlivesTheSession)
 {
     StudyFixture f;

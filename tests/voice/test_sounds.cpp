@@ -94,6 +94,54 @@ TEST_F(SoundsTest, SpeechKindsRouteToTheAssistantOrTheEngine)
     }
 }
 
+TEST_F(SoundsTest, OneQueueSpeaksEveryTextInTurnWithoutCuttingOffTheOneSpoken)
+{
+    TSounds s = Make();
+    s.Speak("Question. Who went?", false, skQuestion);   // the session
+    s.Speak("grace", false, skWord);                     // a word study window meanwhile
+    s.Speak("peace", false, skWord);
+    EXPECT_EQ(speech.Spoken, (std::vector<std::string>{"Question. Who went?"}));
+    EXPECT_EQ(speech.Resets, 0);
+    EXPECT_EQ(s.QueuedTexts(), 2u);
+    speech.OnTextDone();
+    EXPECT_EQ(speech.Spoken.back(), "grace");
+    EXPECT_TRUE(s.IsSpeaking());
+    speech.OnTextDone();
+    speech.OnTextDone();
+    EXPECT_EQ(speech.Spoken, (std::vector<std::string>{"Question. Who went?", "grace", "peace"}));
+    EXPECT_FALSE(s.IsSpeaking());
+
+    // Stopping drops what waits.
+    s.Speak("one", false, skWord);
+    s.Speak("two", false, skWord);
+    s.StopSpeaking();
+    EXPECT_EQ(s.QueuedTexts(), 0u);
+    speech.OnTextDone();   // the engine reports the stopped text
+    EXPECT_FALSE(s.IsSpeaking());
+    EXPECT_EQ(speech.Spoken.back(), "one");
+}
+
+TEST_F(SoundsTest, ALaterEngineStartLeavesSpeechUnavailableUntilStarted)
+{
+    TSounds s("/prog/Sounds/", &speech, &sound, m_personality.string(), random, TEngineStart::Later);
+    std::vector<bool> reported;
+    s.OnEngineStarted = [&](bool available) { reported.push_back(available); };
+    EXPECT_FALSE(speech.IsActive);
+    EXPECT_FALSE(s.SpeechAvailable());
+    s.StartEngine();
+    s.StartEngine();   // once only
+    EXPECT_TRUE(s.SpeechAvailable());
+    EXPECT_EQ(reported, (std::vector<bool>{true}));
+
+    speech.IsActive = false;
+    speech.CanActivate = false;
+    TSounds mute("/prog/Sounds/", &speech, &sound, m_personality.string(), random, TEngineStart::Later);
+    mute.OnEngineStarted = [&](bool available) { reported.push_back(available); };
+    mute.StartEngine();
+    EXPECT_FALSE(mute.SpeechAvailable());
+    EXPECT_EQ(reported, (std::vector<bool>{true, false}));
+}
+
 TEST_F(SoundsTest, WaveFilesComeFromTheSoundFolder)
 {
     TSounds s = Make();

@@ -1,0 +1,63 @@
+// The yardstick of the start-up benchmark: a bare main window with a menu bar, a toolbar and a
+// multiple-document area, timed exactly as the program is (exec to the first paint of the
+// client area, the exec time handed over in SV_EXEC_NS).
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+class TPaintProbe : public QObject {
+public:
+    explicit TPaintProbe(long long execNs) : m_exec(execNs) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            using namespace std::chrono;
+            const long long now = duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
+            std::printf("main window shown %.1f ms after exec\n", m_exec ? (now - m_exec) / 1e6 : -1.0);
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    long long m_exec;
+    bool m_done = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const char* exec = std::getenv("SV_EXEC_NS");
+    TPaintProbe probe(exec ? std::atoll(exec) : 0);
+
+    QMainWindow window;
+    auto* mdi = new QMdiArea(&window);
+    window.setCentralWidget(mdi);
+    mdi->viewport()->installEventFilter(&probe);
+    QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
+    QAction* quit = file->addAction(QStringLiteral("E&xit"));
+    QObject::connect(quit, &QAction::triggered, &app, &QApplication::quit);
+    window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
+    QToolBar* tools = window.addToolBar(QStringLiteral("Commands"));
+    tools->addAction(quit);
+    window.resize(760, 620);
+    window.show();
+    return app.exec();
+}
