@@ -21,7 +21,7 @@ const char* kGal =
     "Galatians 1:1: Paul greets the brothers in the region of Galatia,\n"
     "Galatians 1:2: Grace to you and peace from God our Father.\n"
     "Galatians 1:3: Children, obey your parents in the Lord, for this is right.\n"
-    "Galatians 1:4: The vineyard keeper pruned the crooked olive branches at noon\n"
+    "Galatians 1:4: The vineyard keeper pruned the crooked olive branches he cut off\n"
     "Galatians 1:5: and burned them in the winter fire.\n"
     "(mod)\n";
 const char* kEph =
@@ -170,9 +170,9 @@ TEST(ContentAudit, AnswerStoppingWhereTheSentenceGoesOnIsFlagged)
     };
     const TVerseRef g4(1, 1, 4), g5(1, 1, 5), g3(1, 1, 3);
     const std::vector<Case> cases = {
-        {{{g4, "The crooked olive branches at noon"}}, true},                           // runs to the verse's end
+        {{{g4, "The crooked olive branches he cut off"}}, true},     // runs to the verse's end, a function word
         {{{g4, "The vineyard keeper"}}, false},                                     // stops inside the verse
-        {{{g4, "The crooked olive branches at noon"}, {g5, "burned them"}}, false},     // the next verse is cited
+        {{{g4, "The crooked olive branches he cut off"}, {g5, "burned them"}}, false}, // the next verse is cited
         {{{g3, "Obey your parents in the Lord, for this is right"}}, false},        // the verse ends its sentence
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -181,7 +181,7 @@ TEST(ContentAudit, AnswerStoppingWhereTheSentenceGoesOnIsFlagged)
         EXPECT_EQ(AnyHas(open, "q.yaml:10: the answer ends with Gal 1:4, whose sentence goes on in Gal 1:5"), cases[i].flagged)
             << i;
     }
-    auto reviewed = Question(1, "What happened?", {{g4, "The crooked olive branches at noon"}}, 10);
+    auto reviewed = Question(1, "What happened?", {{g4, "The crooked olive branches he cut off"}}, 10);
     reviewed.Reviewed = {g5};
     EXPECT_TRUE(CompileTiny(Sources({reviewed}))->Stats.Audit.Open.empty());
 }

@@ -240,9 +240,9 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
             if (next >= verses.size() || verses[next].Ref.Book != p.Ref.Book || verses[next].Ref.Chapter != p.Ref.Chapter
                 || cited.contains(next) || EndsSentence(verses[i].Tokens))
                 continue;
-            const auto answer = AnswerContentWords(p.Text);
+            const auto answer = Keys(Tokenize(p.Text, true));
             const auto verse = Keys(verses[i].Tokens);
-            if (answer.empty() || verse.empty() || AnswerWordKey(answer.back()) != verse.back())
+            if (answer.empty() || verse.empty() || answer.back() != verse.back())
                 continue;
             hit(next, "the answer ends with " + verses[i].Where + ", whose sentence goes on in " + verses[next].Where
                           + "; cite it too, or name it in \"unique: {reviewed: [...]}\"");
