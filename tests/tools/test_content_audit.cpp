@@ -211,3 +211,37 @@ TEST(ContentAudit, CoverageLimitsAreReportedWithFileAndLine)
     EXPECT_NE(summary.find("toss-ups per verse (lowest first): Eph 1 0.50 Gal 1 0.80"), std::string::npos) << summary;
     EXPECT_NE(summary.find("bonuses 20/30/40 per chapter: Gal 1 1/1/1 Eph 1 0/1/0"), std::string::npos) << summary;
 }
+
+TEST(ContentAudit, MemoryPassageStartsWhereItsSentenceStarts)
+{
+    const std::vector<TAuditVerse> verses = {
+        Verse(1, "Paul, an apostle, to the assemblies:"), // a colon: the next verse starts a clause
+        Verse(2, "Grace to you,"),
+        Verse(3, "who gave himself;"),
+        Verse(4, "for by grace you were saved,"),
+        Verse(5, "not of works."),
+    };
+    auto memory = [](std::vector<std::pair<int, int>> passages) {
+        std::vector<TMemoryDef> out;
+        for (const auto& [verse, count] : passages)
+            out.push_back({TVerseRef(1, 1, verse), count, {"memory.yaml", verse}});
+        return out;
+    };
+    struct Case {
+        std::vector<std::pair<int, int>> passages;
+        std::vector<std::string> hits;
+    };
+    const std::vector<Case> cases = {
+        {{{2, 1}, {4, 2}}, {}},                                          // after a colon, after a semicolon
+        {{{3, 1}}, {"memory.yaml:3: the passage Gal 1:3 starts in mid-sentence: the sentence begins at Gal 1:2, "
+                    "and the passage before it does not hold that verse"}},
+        {{{2, 1}, {3, 1}}, {}},                                          // the passage before holds the start
+        {{{1, 1}, {5, 1}}, {"memory.yaml:5: the passage Gal 1:5 starts in mid-sentence: the sentence begins at Gal 1:4, "
+                            "and the passage before it does not hold that verse"}},
+    };
+    for (const auto& c : cases) {
+        TAuditReport report;
+        AuditMemory(verses, memory(c.passages), report);
+        EXPECT_EQ(Texts(report.Open), c.hits) << c.passages.size();
+    }
+}

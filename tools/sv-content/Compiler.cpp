@@ -266,6 +266,7 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
             auditVerses.push_back({v.Ref, v.Where, v.Tokens});
     const auto nearEqual = NearEqualVerses(auditVerses);
     AuditAuthored(portion, auditVerses, src.Authored, stats.Audit);
+    AuditMemory(auditVerses, src.Memory, stats.Audit);
 
     TWordListBuilder wl;
     for (const auto& bv : books)

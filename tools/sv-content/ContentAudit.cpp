@@ -44,8 +44,9 @@ std::size_t CommonSubsequence(const std::vector<std::string>& a, const std::vect
 }
 
 // True when the verse's text ends a sentence: its last mark (closing quotes and parentheses
-// left aside) is a full stop, question or exclamation mark.
-bool EndsSentence(const std::vector<TToken>& tokens)
+// left aside) is a full stop, question or exclamation mark; with clauses, also a colon or a
+// semicolon (the next verse then starts a clause of its own).
+bool EndsSentence(const std::vector<TToken>& tokens, bool clauses = false)
 {
     std::string tail = tokens.empty() ? std::string() : tokens.back().Sep;
     while (!tail.empty()) {
@@ -55,7 +56,10 @@ bool EndsSentence(const std::vector<TToken>& tokens)
         else
             break;
     }
-    return !tail.empty() && (tail.back() == '.' || tail.back() == '?' || tail.back() == '!');
+    if (tail.empty())
+        return false;
+    const char c = tail.back();
+    return c == '.' || c == '?' || c == '!' || (clauses && (c == ':' || c == ';'));
 }
 
 std::string Quoted(const std::vector<std::string>& words)
@@ -300,6 +304,38 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
             if (cc.Bonuses[k] == 0)
                 report.Coverage.push_back({pos, cc.Name + " has no question in the " + points[k]
                                                     + "-point bonus collection"});
+    }
+}
+
+void AuditMemory(const std::vector<TAuditVerse>& verses, const std::vector<TMemoryDef>& memory,
+                 TAuditReport& report)
+{
+    std::map<std::uint32_t, std::size_t> indexOf;
+    for (std::size_t i = 0; i < verses.size(); ++i)
+        indexOf[TVerseRef(verses[i].Ref.Book, verses[i].Ref.Chapter, verses[i].Ref.Verse).Packed()] = i;
+    auto sameChapter = [&](std::size_t a, std::size_t b) {
+        return verses[a].Ref.Book == verses[b].Ref.Book && verses[a].Ref.Chapter == verses[b].Ref.Chapter;
+    };
+    for (std::size_t m = 0; m < memory.size(); ++m) {
+        const TVerseRef& r = memory[m].Ref;
+        const auto at = indexOf.find(TVerseRef(r.Book, r.Chapter, r.Verse).Packed());
+        if (at == indexOf.end())
+            continue;
+        // The verse where the passage's first sentence starts (within the chapter).
+        std::size_t start = at->second;
+        while (start > 0 && sameChapter(start - 1, at->second) && !EndsSentence(verses[start - 1].Tokens, true))
+            --start;
+        if (start == at->second)
+            continue;
+        if (m > 0) {
+            const TMemoryDef& prev = memory[m - 1];
+            const auto pf = indexOf.find(TVerseRef(prev.Ref.Book, prev.Ref.Chapter, prev.Ref.Verse).Packed());
+            if (pf != indexOf.end() && pf->second <= start && start < pf->second + static_cast<std::size_t>(prev.Count))
+                continue;
+        }
+        report.Open.push_back({memory[m].Pos, "the passage " + verses[at->second].Where
+                                                  + " starts in mid-sentence: the sentence begins at "
+                                                  + verses[start].Where + ", and the passage before it does not hold that verse"});
     }
 }
 

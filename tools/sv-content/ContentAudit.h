@@ -15,6 +15,8 @@
 //     to") are left out.
 //   - sentence goes on: an answer that runs to the end of a verse whose sentence continues
 //     in the next verse, while the question does not cite that verse.
+//   - memory passages: a passage starts in mid-sentence, and the passage before it does not
+//     hold the sentence's start (AuditMemory).
 // A hit against a verse the question names in `unique: {reviewed: [...]}` is resolved; a
 // reviewed verse that is no hit any more is reported, so a review never outlives its reason.
 //
@@ -86,5 +88,11 @@ std::vector<int> PromptLengthsAgainstVerses(const std::vector<std::vector<std::s
 // Adds to the report (its Open, Resolved, Coverage and Chapters).
 void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& verses,
                    const std::vector<TAuthoredQuestion>& questions, TAuditReport& report);
+
+// Memory passages: a passage that starts in mid-sentence is a hit unless the passage right
+// before it holds the start of that sentence. A clause after a colon or semicolon counts as
+// a start ("for by grace you have been saved" after "...in Christ Jesus;").
+void AuditMemory(const std::vector<TAuditVerse>& verses, const std::vector<TMemoryDef>& memory,
+                 TAuditReport& report);
 
 } // namespace sv::content

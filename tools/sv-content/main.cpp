@@ -59,10 +59,9 @@ void Report(const TCompiledContent& c, std::ostream& os)
         os << "warning: " << w << "\n";
 }
 
-// Whether open ambiguity hits and unmet coverage limits fail "check" (or only warn, while the
-// content is being brought up to them).
-constexpr bool AmbiguityHitsFail = false;
-constexpr bool CoverageLimitsFail = false;
+// Open ambiguity hits and unmet coverage limits fail "check" ("build" only warns).
+constexpr bool AmbiguityHitsFail = true;
+constexpr bool CoverageLimitsFail = true;
 
 // Prints the audit: hits and unmet limits (warnings when building), the coverage summary.
 // False when "check" must fail.
