@@ -107,6 +107,9 @@ TEST_F(SourcesTest, LimitsAreReportedWithFileAndLine)
         {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  allow: Paul\n", "q.yaml:6: ", "\"allow\" must be a list of words"},
         {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  allow:\n    - Titus\n    - \"two words\"\n", "q.yaml:8: ", "is not a single word"},
         {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  allow: [\"Titus,\"]\n", "q.yaml:6: ", "is not a single word"},
+        {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  unique: reviewed\n", "q.yaml:6: ", "must read {reviewed: [other verses]}"},
+        {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  unique: {reviewed: []}\n", "q.yaml:6: ", "must list the other verses"},
+        {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  unique: {reviewed: [Gal 7:1]}\n", "q.yaml:6: ", "no chapter 7"},
     };
     for (const auto& c : cases) {
         const std::string path = Write(c.file, c.text);
@@ -174,4 +177,12 @@ TEST_F(SourcesTest, AllowListAndTheLinesOfAnswerParts)
     EXPECT_EQ(qs[1].Parts[1].Pos.Line, 11);
     EXPECT_EQ(qs[1].Allow, (std::vector<std::string>{"Titus", "God\x92s", "like-minded"}));
     EXPECT_EQ(qs[1].AllowPos.Line, 12);
+
+    const auto reviewed = ReadQuestionFile(Write("r.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n"
+                                                           "  ref: Gal 1:1\n  answer: \"Paul\"\n"
+                                                           "  unique: {reviewed: [Gal 2:1, Galatians 1:1]}\n"),
+                                           p);
+    ASSERT_EQ(reviewed.size(), 1u);
+    EXPECT_EQ(reviewed[0].Reviewed, (std::vector<TVerseRef>{TVerseRef(1, 2, 1), TVerseRef(1, 1, 1)}));
+    EXPECT_EQ(reviewed[0].ReviewedPos.Line, 6);
 }
