@@ -1,0 +1,194 @@
+#include "print/SetBuilder.h"
+
+#include "common/Errors.h"
+#include "common/Random.h"
+#include "content/QsList.h"
+#include "print/SetsHelper.h"
+#include "study/MaterialTables.h"
+#include "user/History.h"
+
+#include <algorithm>
+#include <string>
+
+namespace sv {
+
+int TSetCounts::CategoryOfPlace(int place) const
+{
+    int end = 0;
+    for (int k = 0; k < 4; ++k) {
+        end += PerSet[static_cast<std::size_t>(k)];
+        if (place <= end)
+            return k + 1;
+    }
+    ThrowIndex("set places", place, 1, QuestionsPerSet());
+}
+
+bool BuildSets(TSetsOfQs& sets, TSetPool& mainPool, TSetPool* targetedPool, const TSetsRequest& request,
+               IRandom& random, TBuildProgress* progress)
+{
+    const int n = request.Sets;
+    const int q = request.Counts.QuestionsPerSet();
+    if (n < 1 || n > TSetsOfQs::MaxSets)
+        ThrowRange("Range check error: " + std::to_string(n) + " sets (1 to "
+                   + std::to_string(TSetsOfQs::MaxSets) + ")");
+    if (q > TSetsOfQs::MaxPlaces)
+        ThrowRange("A set holds at most " + std::to_string(TSetsOfQs::MaxPlaces) + " questions, not "
+                   + std::to_string(q) + ".");
+    for (int c : request.Counts.PerSet)
+        if (c < 0)
+            ThrowRange("Range check error: negative number of questions per set");
+    if (q == 0)
+        return true;
+
+    int t = 0;
+    if (targetedPool)
+        t = std::max(1, request.PercentTargeted * q / 100);
+    t = std::min(t, q);
+    std::vector<int> targetedLeft(static_cast<std::size_t>(n), t);
+    std::vector<int> otherLeft(static_cast<std::size_t>(n), q - t);
+
+    int kind = 0;
+    while (request.Counts.PerSet[static_cast<std::size_t>(kind)] == 0)
+        ++kind;
+    int remaining = request.Counts.PerSet[static_cast<std::size_t>(kind)];
+    for (int p = 1; p <= q; ++p) {
+        for (int s = 1; s <= n; ++s) {
+            int& tl = targetedLeft[static_cast<std::size_t>(s - 1)];
+            int& ol = otherLeft[static_cast<std::size_t>(s - 1)];
+            const bool useTargeted = ol == 0 || (tl > 0 && random.Random(q) < t);
+            if (useTargeted)
+                --tl;
+            else
+                --ol;
+            TSetPool& pool = useTargeted ? *targetedPool : mainPool;
+            if (!sets.PickQuestion(pool, kind + 1, s, p, request.Prefs))
+                return false;
+            if (progress) {
+                progress->PlacesDone.fetch_add(1, std::memory_order_relaxed);
+                if (progress->Cancel.load(std::memory_order_relaxed))
+                    return false;
+            }
+        }
+        if (--remaining == 0 && p < q) {
+            do
+                ++kind;
+            while (request.Counts.PerSet[static_cast<std::size_t>(kind)] == 0);
+            remaining = request.Counts.PerSet[static_cast<std::size_t>(kind)];
+        }
+    }
+    return true;
+}
+
+void PrepareMainPool(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked,
+                     const TCollectionFlags& chosen, TQsList& pool)
+{
+    pool.BuildFull(VerseTableFromList(books, kind, checked), false, chosen, 1, false);
+}
+
+void PrepareTargetedPools(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked,
+                          const std::vector<bool>& targeted, const TCollectionFlags& chosen,
+                          TQsList& mainPool, TQsList& targetedPool)
+{
+    std::vector<bool> target(checked.size(), false), rest(checked.size(), false);
+    for (std::size_t i = 0; i < checked.size(); ++i) {
+        const bool t = i < targeted.size() && targeted[i];
+        target[i] = checked[i] && t;
+        rest[i] = checked[i] && !t;
+    }
+    targetedPool.BuildFull(VerseTableFromList(books, kind, target), false, chosen, 1, false);
+    mainPool.BuildFull(VerseTableFromList(books, kind, rest), false, chosen, 1, false);
+}
+
+std::array<int, 8> CountByCollection(const TQsList& pool)
+{
+    std::array<int, 8> counts{};
+    for (int i = 1, n = pool.Count(); i <= n; ++i)
+        ++counts[static_cast<std::size_t>(CollectionOfId(pool.IdAt(i)))];
+    return counts;
+}
+
+const char* KindLabel(int kind)
+{
+    static const char* const labels[4] = {"10-PT", "20-PT", "30-PT", "40-PT"};
+    if (kind < 0 || kind > 3)
+        ThrowIndex("question kinds", kind, 0, 3);
+    return labels[kind];
+}
+
+namespace {
+
+// "A", "A or B", "A, B or C".
+std::string JoinLabels(const std::vector<std::string>& labels)
+{
+    std::string s;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (i > 0)
+            s += i + 1 == labels.size() ? " or " : ", ";
+        s += labels[i];
+    }
+    return s;
+}
+
+} // namespace
+
+TAdequacy CheckAdequacy(const std::array<int, 8>& byCollection, int sets, const TSetCounts& counts)
+{
+    TAdequacy a;
+    for (int c = 0; c < 8; ++c) {
+        const int kind = c >= 2 && c <= 4 ? c - 1 : 0;
+        a.Available[static_cast<std::size_t>(kind)] += byCollection[static_cast<std::size_t>(c)];
+    }
+    const int perSet = counts.QuestionsPerSet();
+    a.TotalNeeded = sets * perSet;
+    std::vector<std::string> shortList, repeatList;
+    for (std::size_t k = 0; k < 4; ++k) {
+        const int need = counts.PerSet[k];
+        a.Needed[k] = sets * need;
+        if (a.Available[k] < need) {
+            a.Colour[k] = TAdequacyColour::Red;
+            shortList.emplace_back(KindLabel(static_cast<int>(k)));
+        } else if (a.Available[k] < need * sets) {
+            a.Colour[k] = TAdequacyColour::Yellow;
+            repeatList.emplace_back(KindLabel(static_cast<int>(k)));
+        } else {
+            a.Colour[k] = TAdequacyColour::Green;
+        }
+    }
+    if (shortList.empty() && repeatList.empty()) {
+        a.Summary = "Your selections should be adequate to build good sets.";
+        a.TotalColour = TAdequacyColour::Green;
+    } else if (shortList.empty()) {
+        a.Summary = "Though sets can be created from your selections, there are not enough "
+                    + JoinLabels(repeatList) + " questions and some of these will be repeated.";
+        a.TotalColour = TAdequacyColour::Yellow;
+    } else {
+        a.Summary = "There are not enough " + JoinLabels(shortList)
+                    + " questions to avoid repeating questions in a set. Please modify your selections.";
+        a.TotalColour = TAdequacyColour::Red;
+    }
+    a.CreateEnabled = a.TotalColour != TAdequacyColour::Red;
+    if (perSet < MinQuestionsPerSet) {
+        a.Summary = "Each set must contain at least 4 questions.";
+        a.CreateEnabled = false;
+    } else if (perSet > TSetsOfQs::MaxPlaces) {
+        a.Summary = "Each set can hold at most " + std::to_string(TSetsOfQs::MaxPlaces)
+                    + " questions. Please reduce the toss-up or bonus questions per set.";
+        a.CreateEnabled = false;
+    }
+    return a;
+}
+
+void RecordSetsInHistory(const TSetsOfQs& sets, int setCount, int questionsPerSet, THistory& history,
+                         const TQuestions& questions, const std::string& path)
+{
+    for (int s = 1; s <= setCount; ++s)
+        for (int p = 1; p <= questionsPerSet; ++p) {
+            const TSetEntry& e = sets.Entry(s, p);
+            if (e.Id == 0 || (e.TypeCode >= 45 && e.TypeCode <= 47))
+                continue;
+            history.CountUse(CollectionOfId(e.Id), IndexOfId(e.Id), questions);
+        }
+    history.SaveToFile(path);
+}
+
+} // namespace sv

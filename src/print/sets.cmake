@@ -1,0 +1,6 @@
+# The question set builder, the set document and the question lists (core), and their windows.
+target_sources(sv_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/SetsHelper.h ${CMAKE_CURRENT_LIST_DIR}/SetsHelper.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SetsOfQs.h ${CMAKE_CURRENT_LIST_DIR}/SetsOfQs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SetBuilder.h ${CMAKE_CURRENT_LIST_DIR}/SetBuilder.cpp
+)
