@@ -5,6 +5,8 @@
 #include "print/SetsHelper.h"
 
 #include <algorithm>
+#include <limits>
+#include <tuple>
 
 namespace sv {
 
@@ -94,23 +96,43 @@ bool TSetsOfQs::PickQuestion(TSetPool& pool, int category, int set, int place, c
     const bool byVerse = m_dist.Verse || m_dist.Questions;
     std::vector<TSetCandidate>& cands = pool.Candidates();
 
-    auto keyOf = [&](const TSetCandidate& k) {
-        TPickKey key;
-        if (byVerse) {
-            key.V[0] = OverallVerseUsage(k.Verse);
-            key.V[1] = m_setVerse[static_cast<std::size_t>(k.Verse)];
+    // The values of a candidate, computed one at a time: most candidates lose to the best so
+    // far on the first value that differs, so the rest is never computed.
+    auto valueOf = [&](const TSetCandidate& k, int i) -> std::int32_t {
+        switch (i) {
+        case 0:
+            return byVerse ? OverallVerseUsage(k.Verse) : 0;
+        case 1:
+            return byVerse ? m_setVerse[static_cast<std::size_t>(k.Verse)] : 0;
+        case 2:
+            return k.TimesUsed;
+        case 3:
+            return m_dist.Chapter ? (pool.ChapterPresent(k.Chapter) ? m_setChapter[k.Chapter] : Absent) : 0;
+        case 4:
+            return m_dist.Section ? (pool.SectionPresent(k.Section) ? m_setSection[k.Section] : Absent) : 0;
+        case 5:
+            return -k.DifficultyScore;
+        case 6:
+            return prefs.FavourDuplicates ? -k.CollectionsCount : 0;
+        default:
+            return prefs.AvoidHistory ? k.HistoryCount : 0;
         }
-        key.V[2] = k.TimesUsed;
-        if (m_dist.Chapter)
-            key.V[3] = pool.ChapterPresent(k.Chapter) ? m_setChapter[k.Chapter] : Absent;
-        if (m_dist.Section)
-            key.V[4] = pool.SectionPresent(k.Section) ? m_setSection[k.Section] : Absent;
-        key.V[5] = -k.DifficultyScore;
-        if (prefs.FavourDuplicates)
-            key.V[6] = -k.CollectionsCount;
-        if (prefs.AvoidHistory)
-            key.V[7] = k.HistoryCount;
-        return key;
+    };
+    constexpr int Values = static_cast<int>(std::tuple_size_v<decltype(TPickKey::V)>);
+    // True (and best updated) when k beats the best so far.
+    auto beats = [&](const TSetCandidate& k, TPickKey& best) {
+        for (int i = 0; i < Values; ++i) {
+            const std::int32_t v = valueOf(k, i);
+            if (v > best.V[static_cast<std::size_t>(i)])
+                return false;
+            if (v < best.V[static_cast<std::size_t>(i)]) {
+                best.V[static_cast<std::size_t>(i)] = v;
+                for (int j = i + 1; j < Values; ++j)
+                    best.V[static_cast<std::size_t>(j)] = valueOf(k, j);
+                return true;
+            }
+        }
+        return false;
     };
     // No candidate can do better than this; meeting it ends the walk at once.
     TPickKey bestPossible;
@@ -127,12 +149,20 @@ bool TSetsOfQs::PickQuestion(TSetPool& pool, int category, int set, int place, c
     const int firstRun = m_dist.Verse ? m_random.Random(runs) : pool.RunOf(m_random.Random(pool.Size()));
     int pick = -1;
     TPickKey best;
+    best.V.fill(std::numeric_limits<std::int32_t>::max());
     for (int step = 0; step < runs; ++step) {
         const int r = (firstRun + step) % runs;
         const int* b = pool.MembersBegin(category, r);
         const int* e = pool.MembersEnd(category, r);
         if (b == e)
             continue;
+        if (byVerse && pick >= 0) {
+            // A run shares its verse: when the verse loses, so does every member.
+            const TSetCandidate& first = cands[static_cast<std::size_t>(*b)];
+            const std::int32_t ov = valueOf(first, 0), sv = valueOf(first, 1);
+            if (ov > best.V[0] || (ov == best.V[0] && sv > best.V[1]))
+                continue;
+        }
         const int from = pool.RunStart(r) + m_random.Random(pool.RunEnd(r) - pool.RunStart(r));
         const int* j0 = std::lower_bound(b, e, from);
         if (j0 == e)
@@ -140,14 +170,10 @@ bool TSetsOfQs::PickQuestion(TSetPool& pool, int category, int set, int place, c
         const int* j = j0;
         do {
             const TSetCandidate& k = cands[static_cast<std::size_t>(*j)];
-            if (!excludeInSet || m_inSetStamp[k.Id] != m_stamp) {
-                const TPickKey key = keyOf(k);
-                if (pick < 0 || key < best) {
-                    best = key;
-                    pick = *j;
-                    if (best == bestPossible)
-                        break;
-                }
+            if ((!excludeInSet || m_inSetStamp[k.Id] != m_stamp) && beats(k, best)) {
+                pick = *j;
+                if (best == bestPossible)
+                    break;
             }
             if (++j == e)
                 j = b;

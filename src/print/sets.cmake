@@ -3,4 +3,5 @@ target_sources(sv_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SetsHelper.h ${CMAKE_CURRENT_LIST_DIR}/SetsHelper.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SetsOfQs.h ${CMAKE_CURRENT_LIST_DIR}/SetsOfQs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SetBuilder.h ${CMAKE_CURRENT_LIST_DIR}/SetBuilder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SetsMaker.h ${CMAKE_CURRENT_LIST_DIR}/SetsMaker.cpp
 )
