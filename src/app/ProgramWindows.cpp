@@ -1,6 +1,7 @@
 #include "app/ProgramWindows.h"
 
 #include "app/MainForm.h"
+#include "print/SetsListsCommands.h"
 #include "study/StudyCommands.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
@@ -14,6 +15,7 @@ namespace sv {
 void RegisterProgramWindows(TMainForm& main)
 {
     RegisterStudyCommands(main);
+    RegisterSetsAndListsCommands(main);
 
     std::shared_ptr<IBibleSpeech> speech(MakeBibleSpeech(main.Sounds()));
     main.SetOpener(main.CmdWordStudy, [&main, speech] {

@@ -1,0 +1,53 @@
+#pragma once
+// What the question sets and question lists windows reach of the program: the program-wide
+// objects and the main window's services, gathered once so that the main window and the
+// tests hand them over alike.
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace sv {
+
+class IMessageService;
+class IRandom;
+class IShell;
+class TBooks;
+class TQuestions;
+class TUser;
+
+// The file chosen in a save dialog; an empty path when the dialog was cancelled.
+struct TSaveChoice {
+    QString Path;
+    bool Rtf = true; // "Formatted output (RTF)" was the chosen filter
+};
+
+struct TPrintContext {
+    TUser* User = nullptr;
+    const TBooks* Books = nullptr;
+    const TQuestions* Questions = nullptr;
+    IMessageService* Messages = nullptr;
+    IShell* Shell = nullptr;
+    // The random source of the builds; null means a generator seeded from the clock.
+    IRandom* Random = nullptr;
+
+    // The save dialog: default name (e.g. "MYSETS"), default extension "rtf", the filters
+    // "Formatted output (RTF)" and "Text-only output".
+    std::function<TSaveChoice(const QString& defaultName)> AskSaveFile;
+    // The set history file of the current person (the user file's path + "h").
+    std::function<std::string()> HistoryPath;
+    // Main window messages and services.
+    std::function<void()> CommandsOn; // UM_COMMANDSON
+    std::function<void(QWidget* window)> OpenChild;
+    std::function<void(int context)> ShowHelp;
+};
+
+// The end of every document command: the finished document's message, then the desktop's
+// "open" on Yes.
+enum class TDocumentKind;
+void OfferToOpen(const TPrintContext& context, TDocumentKind kind, const QString& path);
+
+} // namespace sv

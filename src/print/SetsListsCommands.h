@@ -1,0 +1,14 @@
+#pragma once
+// Hooks the question sets and question lists windows to the main window's commands
+// "Question sets..." and "Lists of questions...". The main window calls this once after
+// creating its program-wide objects.
+
+namespace sv {
+
+class TMainForm;
+
+// Sets the openers of CmdQuestionSets and CmdQuestionLists: each use opens a new window at
+// the bottom right of the main window's client area.
+void RegisterSetsAndListsCommands(TMainForm& main);
+
+} // namespace sv
