@@ -3,7 +3,11 @@
 // small portion with toss-ups and bonuses for the tests that read the stores.
 
 #include "content/ListFixtures.h"
+#include "common/Random.h"
 #include "print/SetsHelper.h"
+#include "user/User.h"
+
+#include <memory>
 
 #include <vector>
 
@@ -37,6 +41,49 @@ inline std::vector<TSetCandidate> SpreadPool(const std::vector<int>& perCollecti
                 if ((n - 1) % verses + 1 == verse)
                     v.push_back(Cand(static_cast<int>(c), n, verse));
     return v;
+}
+
+// One book of two chapters of ten verses with sections at 1:1, 1:6 and 2:1. Collection 1:
+// four toss-ups with question lengths 10, 15, 20, 20 and answer lengths 30, 5, 5, 20;
+// collections 2..4 two questions each; collections 0 and 5 one each.
+struct TSetContent {
+    TSetContent()
+    {
+        TFixtureDesc d;
+        d.Books = {PlainBook("Romans", "Ro ", 2, 10)};
+        d.Sections = {{1, 1, 1, "Greeting"}, {1, 1, 6, "Thanks"}, {1, 2, 1, "Judgement"}};
+        d.Collections.resize(6);
+        for (int c = 0; c < 6; ++c)
+            d.Collections[c].Name = "Collection " + std::to_string(c);
+        // Collection 1: four toss-ups with question lengths 10, 15, 20, 20 and answer lengths
+        // 30, 5, 5, 20; collections 2..4 two each; 0 and 5 one each.
+        const int qlen[] = {10, 15, 20, 20}, alen[] = {30, 5, 5, 20};
+        for (int i = 0; i < 4; ++i) {
+            TFixtureQuestion q = PlainQuestion(1, 1 + i / 2, 1 + i * 3, "Who wrote verse " + std::to_string(i) + "?");
+            q.QuestionLength = static_cast<std::int16_t>(qlen[i]);
+            q.AnswerLength = static_cast<std::int16_t>(alen[i]);
+            d.Collections[1].Questions.push_back(q);
+        }
+        for (int c = 2; c <= 4; ++c)
+            for (int i = 0; i < 2; ++i)
+                d.Collections[c].Questions.push_back(PlainQuestion(1, 1 + i, 2 + i * 5, "Bonus question?"));
+        d.Collections[0].Questions.push_back(PlainQuestion(1, 1, 1, "Quote verse one."));
+        d.Collections[5].Questions.push_back(PlainQuestion(1, 2, 9, "In what book and chapter?"));
+        Loaded = std::make_unique<TLoaded>(d);
+    }
+    const TQuestions& Questions() const { return Loaded->Questions(); }
+    const TBooks& Books() const { return Loaded->Books(); }
+    std::unique_ptr<TLoaded> Loaded;
+    TUser User;
+    TRandom Random{1};
+};
+
+inline TCollectionFlags AllCollections()
+{
+    TCollectionFlags f;
+    for (int c = 0; c < 8; ++c)
+        f[c] = 1;
+    return f;
 }
 
 } // namespace sv::test

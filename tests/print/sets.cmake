@@ -4,3 +4,20 @@ sv_add_test(test_sets CORE
     ${CMAKE_CURRENT_LIST_DIR}/SetFixtures.h
     ${CMAKE_CURRENT_LIST_DIR}/test_set_builder.cpp
   LIBS sv_core sv_testsupport)
+sv_add_test(test_set_documents CORE
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/SetFixtures.h
+    ${CMAKE_CURRENT_LIST_DIR}/test_set_document.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/test_question_list.cpp
+  LIBS sv_core sv_testsupport)
+if(TARGET sv-doc)
+  sv_add_test(test_sv_doc_sets CORE
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_sv_doc_sets.cpp
+    LIBS sv_core)
+  target_compile_definitions(test_sv_doc_sets PRIVATE SV_DOC_EXE="$<TARGET_FILE:sv-doc>"
+    SV_PROGRAM_DIR="${SV_PROGRAM_DIR}")
+  add_dependencies(test_sv_doc_sets sv-doc)
+  if(TARGET sv_content_files)
+    add_dependencies(test_sv_doc_sets sv_content_files)
+  endif()
+endif()
