@@ -21,3 +21,6 @@ if(TARGET sv-doc)
     add_dependencies(test_sv_doc_sets sv_content_files)
   endif()
 endif()
+sv_add_test(test_print_windows
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_print_windows.cpp ${CMAKE_SOURCE_DIR}/tests/study/QtTestApp.cpp
+  LIBS sv_gui Qt6::Test sv_testsupport)

@@ -1,0 +1,341 @@
+// The question sets and question lists windows driven as a coach uses them, with scripted
+// message boxes, save dialog and shell.
+
+#include "print/SetFixtures.h"
+
+#include "app/Services.h"
+#include "print/DocFile.h"
+#include "print/ListsDlg.h"
+#include "print/SetDocument.h"
+#include "print/SetsDlg.h"
+#include "study/Frames.h"
+#include "user/History.h"
+#include "widgets/CheckListCombo.h"
+#include "widgets/SpinEdit.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <deque>
+
+namespace sv::test {
+namespace {
+
+class TScriptedMessages : public IMessageService {
+public:
+    std::vector<std::pair<std::string, std::string>> Shown;
+    std::deque<bool> Answers;
+    void Warning(const QString& t) override { Shown.push_back({"warning", t.toStdString()}); }
+    void Error(const QString& t) override { Shown.push_back({"error", t.toStdString()}); }
+    void Information(const QString& t) override { Shown.push_back({"information", t.toStdString()}); }
+    void Message(const QString& t) override { Shown.push_back({"message", t.toStdString()}); }
+    bool Confirm(const QString& t) override
+    {
+        Shown.push_back({"confirm", t.toStdString()});
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << t.toStdString();
+            return false;
+        }
+        const bool a = Answers.front();
+        Answers.pop_front();
+        return a;
+    }
+};
+
+class TRecordingShell : public IShell {
+public:
+    std::vector<QString> Opened;
+    void OpenDocument(const QString& path) override { Opened.push_back(path); }
+    void OpenUrl(const QString&) override {}
+    void OpenTextFile(const QString&) override {}
+};
+
+struct TWindowFixture {
+    TSetContent Content;
+    TUser User;
+    TRandom Random{21};
+    TScriptedMessages Messages;
+    TRecordingShell Shell;
+    QTemporaryDir Dir;
+    QString SavePath;
+    bool SaveRtf = true;
+    int CommandsOn = 0;
+    std::vector<QPointer<QWidget>> Children;
+
+    TWindowFixture()
+    {
+        User.SetSelectionMode(TSelectionKind::ByChapter);
+        User.ChapterSel[1] = User.ChapterSel[2] = 1;
+        for (int c = 0; c < 8; ++c)
+            User.Collections[c] = 1;
+        for (int t = 0; t <= MaxChoosableType; ++t)
+            User.Options.QuestionTypes[t] = 1;
+        User.Options.SetsCount = 2;
+        User.Options.SetsTossUps = 4;
+        User.Options.SetsBonus20 = User.Options.SetsBonus30 = User.Options.SetsBonus40 = 1;
+        User.FileName.setText("coach");
+    }
+    ~TWindowFixture()
+    {
+        for (auto& w : Children)
+            delete w.data();
+    }
+    std::string HistoryPath() const { return QDir(Dir.path()).filePath(QStringLiteral("coach.219h")).toStdString(); }
+    TPrintContext Context()
+    {
+        TPrintContext c;
+        c.User = &User;
+        c.Books = &Content.Books();
+        c.Questions = &Content.Questions();
+        c.Messages = &Messages;
+        c.Shell = &Shell;
+        c.Random = &Random;
+        c.AskSaveFile = [this](const QString&) { return TSaveChoice{SavePath, SaveRtf}; };
+        c.HistoryPath = [this] { return HistoryPath(); };
+        c.CommandsOn = [this] { ++CommandsOn; };
+        c.OpenChild = [this](QWidget* w) {
+            Children.push_back(w);
+            w->show();
+        };
+        return c;
+    }
+};
+
+// Lets queued work (the worker's end, deferred deletes) run until done() or 10 seconds.
+template <class Done>
+bool WaitFor(Done done, int ms = 10000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QThread::msleep(2);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return done();
+}
+
+std::string ReadFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+}
+
+TEST(SetsWindow, OpensWithTheRememberedChoicesAndJudgesThem)
+{
+    TWindowFixture f;
+    auto* dlg = new TSetsDlg_WF(f.Context());
+    QPointer<QWidget> guard(dlg);
+    EXPECT_EQ(dlg->windowTitle().toStdString(), "Generate Question Sets");
+    EXPECT_EQ(dlg->Frame->PrimarySpin->value(), 2);
+    EXPECT_EQ(dlg->QuestionsPerSet(), 7);
+    EXPECT_EQ(dlg->Pages->count(), 2); // no advanced sectoring page
+    EXPECT_TRUE(dlg->AdequacyTimer->isActive());
+    EXPECT_EQ(dlg->AdequacyTimer->interval(), 500);
+    dlg->CheckAdequacyNow();
+    EXPECT_EQ(dlg->HaveLabels[0]->text().toStdString(), "6"); // 4 toss-ups + collections 0 and 5
+    EXPECT_EQ(dlg->NeedLabels[0]->text().toStdString(), "8");
+    EXPECT_EQ(dlg->TotalNeededLabel->text().toStdString(), "14");
+    EXPECT_EQ(dlg->summaryMemo->toPlainText().toStdString(),
+              "Though sets can be created from your selections, there are not enough 10-PT questions and some of "
+              "these will be repeated.");
+    EXPECT_TRUE(dlg->GenerateBtn->isEnabled());
+    dlg->Bonus20Spin->setValue(3); // only two 20-point bonuses
+    dlg->CheckAdequacyNow();
+    EXPECT_FALSE(dlg->GenerateBtn->isEnabled());
+    EXPECT_NE(dlg->summaryMemo->toPlainText().toStdString().find("There are not enough 20-PT questions"),
+              std::string::npos);
+    dlg->AdvancedSectoring->setChecked(true);
+    EXPECT_EQ(dlg->Pages->count(), 3);
+    dlg->distQUESTIONS->setChecked(true);
+    EXPECT_FALSE(dlg->distVERSE->isChecked());
+    dlg->ResetBtn2->click();
+    EXPECT_TRUE(dlg->distVERSE->isChecked());
+    EXPECT_FALSE(dlg->distQUESTIONS->isChecked());
+    dlg->ResetBtn->click();
+    EXPECT_EQ(dlg->Bonus20Spin->value(), 25);
+    EXPECT_EQ(dlg->DifficultyCB->currentText().toStdString(), "Mixed Length Q & A");
+    EXPECT_FALSE(dlg->AdvancedSectoring->isChecked());
+    EXPECT_EQ(dlg->Pages->count(), 2);
+    dlg->close();
+    EXPECT_EQ(f.CommandsOn, 1);
+    WaitFor([&] { return guard.isNull(); });
+}
+
+TEST(SetsWindow, ChangingTheMaterialSwitchesTargetingOff)
+{
+    TWindowFixture f;
+    auto* dlg = new TSetsDlg_WF(f.Context());
+    TfrmSets1& frame = *dlg->Frame;
+    EXPECT_EQ(frame.targetedCheckList->Count(), 2);
+    EXPECT_TRUE(frame.targetSpecificCheckBox->isEnabled());
+    EXPECT_FALSE(frame.targetedCheckList->isEnabled());
+    frame.targetSpecificCheckBox->setChecked(true);
+    EXPECT_TRUE(frame.targetedCheckList->isEnabled());
+    EXPECT_TRUE(frame.PercentTargetedSpin->isEnabled());
+    frame.selectAllTargetedBtn->click();
+    EXPECT_EQ(frame.targetedCheckList->CheckedCount(), 2);
+    frame.Material->checkList->ToggleItem(1); // uncheck chapter 2
+    EXPECT_FALSE(frame.targetSpecificCheckBox->isChecked());
+    EXPECT_FALSE(frame.targetedCheckList->isEnabled());
+    EXPECT_EQ(frame.targetedCheckList->Count(), 1);
+    EXPECT_EQ(frame.targetedCheckList->CheckedCount(), 0);
+    frame.Material->clearAllMaterialBtn->click();
+    EXPECT_EQ(frame.targetedCheckList->Count(), 0);
+    EXPECT_FALSE(frame.targetSpecificCheckBox->isEnabled());
+    delete dlg;
+}
+
+TEST(SetsWindow, CreateWritesTheSetsRecordsTheHistoryAndOffersToOpen)
+{
+    TWindowFixture f;
+    f.SavePath = QDir(f.Dir.path()).filePath(QStringLiteral("MYSETS.rtf"));
+    f.Messages.Answers = {true};
+    auto* dlg = new TSetsDlg_WF(f.Context());
+    QPointer<QWidget> guard(dlg);
+    dlg->Frame->Heading->setText(QStringLiteral("Spring Meet"));
+    dlg->CheckAdequacyNow();
+    const TSetsChoices choices = dlg->Choices();
+    dlg->GenerateBtn->click();
+    ASSERT_TRUE(WaitFor([&] { return guard.isNull(); })) << "the window stays open";
+
+    // The same bytes as the core makes with the same draws.
+    TRandom random(21);
+    const auto sets = MakeQuestionSets(f.Content.Questions(), choices, THistory(), random);
+    ASSERT_TRUE(sets);
+    TDocFile doc(TDocFormat::Rtf);
+    WriteSetDocument(doc, *sets, DocumentOptions(choices), f.Content.Questions());
+    EXPECT_EQ(ReadFile(f.SavePath), doc.Bytes());
+
+    ASSERT_EQ(f.Messages.Shown.size(), 1u);
+    EXPECT_EQ(f.Messages.Shown[0].second, "Your question sets have been created and are in the file:\r"
+                                              + f.SavePath.toStdString()
+                                              + "\rWould you like to edit or print\rthis file using your word processor?");
+    ASSERT_EQ(f.Shell.Opened.size(), 1u);
+    EXPECT_EQ(f.Shell.Opened[0], f.SavePath);
+    EXPECT_EQ(f.CommandsOn, 1);
+    // Every toss-up was used twice (two sets of four).
+    THistory history;
+    history.LoadFromFile(f.HistoryPath());
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(history.SetUseCount(1, i), 2) << i;
+    EXPECT_EQ(f.User.Options.SetsCount, 2);
+}
+
+TEST(SetsWindow, AFailedBuildWarnsAndKeepsTheWindow)
+{
+    TWindowFixture f;
+    f.User.Collections[4] = 0; // no 40-point bonuses
+    auto* dlg = new TSetsDlg_WF(f.Context());
+    QPointer<QWidget> guard(dlg);
+    dlg->Bonus40Spin->setValue(0);
+    dlg->CheckAdequacyNow();
+    dlg->Bonus40Spin->setValue(1); // the timer has not judged it yet
+    dlg->GenerateBtnClick();
+    ASSERT_TRUE(WaitFor([&] { return !dlg->Building(); }));
+    ASSERT_EQ(f.Messages.Shown.size(), 1u);
+    EXPECT_EQ(f.Messages.Shown[0].second, "Unable to create question sets!\r\rPlease select more material to draw "
+                                          "from\ror reduce the number of required sets.");
+    WaitFor([] { return false; }, 200); // nothing closes it
+    ASSERT_FALSE(guard.isNull());
+    EXPECT_TRUE(dlg->GenerateBtn->isEnabled());
+    EXPECT_EQ(f.CommandsOn, 0);
+    delete dlg;
+}
+
+TEST(ListsWindow, WarningsBeforeAnythingStarts)
+{
+    TWindowFixture f;
+    auto* dlg = new TListsDlg(f.Context());
+    dlg->Types->clearAllBtn->click();
+    dlg->GenerateBtnClick();
+    dlg->Collections->checkList->SetAllChecked(false);
+    dlg->GenerateBtnClick();
+    ASSERT_EQ(f.Messages.Shown.size(), 2u);
+    EXPECT_EQ(f.Messages.Shown[0].second, "You must choose at least one type of question.");
+    EXPECT_EQ(f.Messages.Shown[1].second,
+              "You must choose at least one collection of questions\rfrom which to select questions.");
+    EXPECT_TRUE(f.Children.empty());
+    delete dlg;
+}
+
+TEST(ListsWindow, CreateRunsTheJobAndOffersToOpen)
+{
+    TWindowFixture f;
+    f.SavePath = QDir(f.Dir.path()).filePath(QStringLiteral("MYLIST.txt"));
+    f.SaveRtf = false;
+    f.Messages.Answers = {false};
+    auto* dlg = new TListsDlg(f.Context());
+    QPointer<QWidget> guard(dlg);
+    dlg->SortByWords->setChecked(true);
+    TListOptions options = dlg->Options();
+    dlg->GenerateBtn->click();
+    ASSERT_EQ(f.Children.size(), 1u);
+    auto* progress = qobject_cast<TProgressForm*>(f.Children[0].data());
+    ASSERT_TRUE(progress);
+    EXPECT_EQ(progress->Caption().toStdString(), "MYLIST.txt");
+    EXPECT_TRUE(WaitFor([&] { return guard.isNull(); })); // the dialog closes at once
+    ASSERT_TRUE(WaitFor([&] { return f.Children[0].isNull(); }));
+    EXPECT_EQ(f.User.Options.ListSortByWords, 1);
+
+    options.Rtf = false;
+    TRandom random(21);
+    TPrintList job(f.Content.Questions(), options, random);
+    TDocFile doc(TDocFormat::Text);
+    job.Write(doc);
+    EXPECT_EQ(ReadFile(f.SavePath), doc.Bytes());
+    ASSERT_EQ(f.Messages.Shown.size(), 1u);
+    EXPECT_EQ(f.Messages.Shown[0].second, "Your question list has been created and is in the file:\r"
+                                              + f.SavePath.toStdString()
+                                              + "\rWould you like to edit or print this file using your word processor?");
+    EXPECT_TRUE(f.Shell.Opened.empty());
+}
+
+TEST(ListsWindow, CancelLeavesNoFileOrAWholeOne)
+{
+    TWindowFixture f;
+    f.SavePath = QDir(f.Dir.path()).filePath(QStringLiteral("MYLIST.rtf"));
+    TListOptions o;
+    o.FileName = f.SavePath.toStdString();
+    o.Collections = AllCollections();
+    for (int t = 0; t <= MaxChoosableType; ++t)
+        o.Types[t] = 1;
+    o.Material.Total = f.Content.Books().TotalVerses();
+    for (int v = 1; v <= o.Material.Total; ++v)
+        o.Material.Choose(v);
+    f.Messages.Answers = {false};
+    TProgressForm* form = StartListJob(f.Context(), o);
+    QPointer<QWidget> guard(form);
+    form->CancelBtn->click(); // no question asked
+    ASSERT_TRUE(WaitFor([&] { return guard.isNull(); }));
+    const std::string written = ReadFile(f.SavePath);
+    if (written.empty()) {
+        EXPECT_TRUE(f.Messages.Shown.empty());
+        f.Messages.Answers.clear();
+    } else {
+        // The cancel came after writing had begun: the list is whole and offered.
+        EXPECT_TRUE(written.ends_with("\\par }\r\n"));
+        ASSERT_EQ(f.Messages.Shown.size(), 1u);
+        EXPECT_EQ(f.Messages.Shown[0].first, "confirm");
+    }
+}
+
+} // namespace
+} // namespace sv::test
