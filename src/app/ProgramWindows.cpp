@@ -1,6 +1,7 @@
 #include "app/ProgramWindows.h"
 
 #include "app/MainForm.h"
+#include "game/GameCommands.h"
 #include "print/SetsListsCommands.h"
 #include "study/StudyCommands.h"
 #include "user/User.h"
@@ -16,6 +17,7 @@ void RegisterProgramWindows(TMainForm& main)
 {
     RegisterStudyCommands(main);
     RegisterSetsAndListsCommands(main);
+    RegisterGameCommands(main);
 
     std::shared_ptr<IBibleSpeech> speech(MakeBibleSpeech(main.Sounds()));
     main.SetOpener(main.CmdWordStudy, [&main, speech] {

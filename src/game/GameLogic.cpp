@@ -88,6 +88,7 @@ void TGameLogic::ShowRoundBoard(int round)
         m_view.ButtonTexts[static_cast<std::size_t>(cell - 1)] =
             filled ? ValueText(CellValue(RowOfCell(cell), round, m_players)) : std::string();
         m_view.ButtonEnabled[static_cast<std::size_t>(cell - 1)] = false;
+        m_view.ButtonUsed[static_cast<std::size_t>(cell - 1)] = false;
     }
 }
 
@@ -124,6 +125,7 @@ void TGameLogic::Pick(int cell)
         return;
     m_host.StopSound();
     m_view.ButtonEnabled[static_cast<std::size_t>(cell - 1)] = false;
+    m_view.ButtonUsed[static_cast<std::size_t>(cell - 1)] = true;
     m_pickedCell = cell;
     m_currentCell = m_board.Cell(m_currentRound, cell);
     m_view.Enabled = false;

@@ -28,6 +28,7 @@ struct TGameView {
     std::array<bool, GameColumns> ColumnVisible{true, true, true, true, true, true};
     std::array<std::string, GameCells> ButtonTexts; // index cell - 1
     std::array<bool, GameCells> ButtonEnabled{};
+    std::array<bool, GameCells> ButtonUsed{}; // picked in this round
     bool Enabled = true; // false while a question is out
 };
 

@@ -60,4 +60,15 @@ void TListGameMaterial::Record(const TGameCell& cell, bool right)
         m_user.RecordQuestion(CollectionOfId(cell.Key), IndexOfId(cell.Key), right, m_questions);
 }
 
+TStudyPassage TListGameMaterial::Passage(const TGameCell& cell) const
+{
+    if (cell.Empty())
+        return {};
+    if (cell.Kind == TGameCellKind::MemoryVerse) {
+        const TMVEntry& e = m_memoryList.Entry(cell.Key);
+        return {e.Ref, e.VerseCount};
+    }
+    return {m_questions.PrimaryRef(CollectionOfId(cell.Key), IndexOfId(cell.Key)), 1};
+}
+
 } // namespace sv

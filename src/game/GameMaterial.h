@@ -6,6 +6,7 @@
 
 #include "content/MarkedText.h"
 #include "content/QuestionId.h"
+#include "study/SessionPorts.h"
 
 #include <cstdint>
 
@@ -47,6 +48,8 @@ public:
     virtual void Compose(const TGameCell& cell, TMarkedText& question, TMarkedText& answer) const = 0;
     // Records an answer in the person's knowledge bytes.
     virtual void Record(const TGameCell& cell, bool right) = 0;
+    // The passage of a cell for the word-study window.
+    virtual TStudyPassage Passage(const TGameCell& /*cell*/) const { return {}; }
 };
 
 // The game's material over the program's working lists and stores.
@@ -62,6 +65,7 @@ public:
     int MemoryCount() const override;
     void Compose(const TGameCell& cell, TMarkedText& question, TMarkedText& answer) const override;
     void Record(const TGameCell& cell, bool right) override;
+    TStudyPassage Passage(const TGameCell& cell) const override;
 
 private:
     const TQsList& m_questionList;

@@ -1,0 +1,92 @@
+#include "game/GameCommands.h"
+
+#include "app/MainForm.h"
+#include "content/MVs.h"
+#include "content/QsList.h"
+#include "game/GameDlg.h"
+#include "game/WallFame.h"
+#include "study/QtSessionPorts.h"
+#include "user/User.h"
+#include "voice/Sounds.h"
+#include "wordstudy/Bible.h"
+#include "wordstudy/BibleBrowser.h"
+
+#include <QAction>
+
+namespace sv {
+
+namespace {
+
+// The game keeps lists of its own, so that a game never disturbs a study session's list.
+class TGameCommands : public QObject {
+public:
+    explicit TGameCommands(TMainForm& main)
+        : QObject(&main), m_main(main), m_random(main.Services().Random ? *main.Services().Random : m_ownRandom),
+          m_qs(main.Questions(), main.User(), m_random), m_mvs(main.Books(), main.User(), m_random),
+          m_voice(main.Sounds()), m_bibleSpeech(MakeBibleSpeech(main.Sounds()))
+    {
+    }
+
+    TGameContext Context()
+    {
+        TGameContext g;
+        TStudyContext& c = g.Study;
+        c.User = &m_main.User();
+        c.Books = &m_main.Books();
+        c.Questions = &m_main.Questions();
+        c.QsList = &m_qs;
+        c.MVList = &m_mvs;
+        c.Messages = &m_main.Messages();
+        c.Voice = &m_voice;
+        c.Random = &m_random;
+        c.DialogOpen = [this] { m_main.UM_DIALOGOPEN(); };
+        c.CommandsOn = [this] { m_main.UM_COMMANDSON(); };
+        c.OpenChild = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, TMainForm::TPlacement::BottomRight); };
+        c.ShowHelp = [this](int context) { m_main.ShowHelp(context); };
+        c.OpenWordStudy = [this]() -> TBibleForm* {
+            return OpenBibleWindow(*m_main.MdiArea(), m_main.Books(), m_main.User().WordUseLimit,
+                m_bibleSpeech.get());
+        };
+        g.StopSound = [this] { m_main.Sounds().StopSound(); };
+        g.PlayWagerSound = [this] { m_main.Sounds().PlayWagerSound(); };
+        g.OpenCentred = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, TMainForm::TPlacement::Centred); };
+        return g;
+    }
+
+    void Open(QWidget* w, bool noCloseBox, TMainForm::TPlacement placement)
+    {
+        Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint;
+        flags |= noCloseBox ? Qt::CustomizeWindowHint : Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        m_main.OpenChild(w, placement, flags);
+    }
+
+    void OpenSetup()
+    {
+        Open(new TGameDlgStart(Context()), false, TMainForm::TPlacement::Centred);
+    }
+
+    void OpenWallOfFame()
+    {
+        Open(new TWallOfFameDlg(m_main.User()), false, TMainForm::TPlacement::Centred);
+    }
+
+private:
+    TMainForm& m_main;
+    TRandom m_ownRandom;
+    IRandom& m_random;
+    TQsList m_qs;
+    TMVList m_mvs;
+    TSoundsVoice m_voice;
+    std::unique_ptr<IBibleSpeech> m_bibleSpeech;
+};
+
+} // namespace
+
+void RegisterGameCommands(TMainForm& main)
+{
+    auto* commands = new TGameCommands(main);
+    main.SetOpener(main.CmdGame, [commands] { commands->OpenSetup(); });
+    main.SetOpener(main.CmdWallOfFame, [commands] { commands->OpenWallOfFame(); });
+}
+
+} // namespace sv

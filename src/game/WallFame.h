@@ -1,0 +1,30 @@
+#pragma once
+// TWallOfFameDlg: the logged-in person's six best game scores, best first.
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace sv {
+
+class TUser;
+
+class TWallOfFameDlg : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 2120;
+
+    explicit TWallOfFameDlg(const TUser& user, QWidget* parent = nullptr);
+
+    std::array<QLabel*, 6> Name;  // Name1..Name6
+    std::array<QLabel*, 6> Score; // Score1..Score6
+    QPushButton* OKBtn;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace sv

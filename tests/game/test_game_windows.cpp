@@ -1,0 +1,309 @@
+// The game's windows offscreen: the set-up checks, the wager window, the wall of fame, the
+// board's keyboard, full screen and scaling, and a whole two-player game played with keys.
+
+#include "game/GameAsker.h"
+#include "game/GameDlg.h"
+#include "game/GameForm.h"
+#include "game/Wager.h"
+#include "game/WallFame.h"
+#include "study/Frames.h"
+#include "study/StudyFixture.h"
+#include "widgets/CheckListCombo.h"
+#include "widgets/SpinEdit.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QButtonGroup>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace sv {
+namespace {
+
+using test::StudyFixture;
+using test::TFixtureDesc;
+
+// The small portion with twelve more questions of each of six types (on Philemon 1:8, so
+// collection 0 stays in reference order): enough for two rounds without memory verses.
+TFixtureDesc GameFixture()
+{
+    TFixtureDesc d = test::SmallFixture();
+    const TVerseRef pm18(2, 1, 8);
+    const int types[] = {2, 3, 4, 5, 6, 7};
+    for (int type : types)
+        for (int i = 1; i <= 12; ++i) {
+            test::TFixtureQuestion q;
+            q.Type = type;
+            q.Question = "Game question " + std::to_string(type) + " number " + std::to_string(i) + "?";
+            q.Answer = {{pm18, std::string(static_cast<std::size_t>(i), 'a') + " Paul"}};
+            d.Collections[0].Questions.push_back(q);
+        }
+    return d;
+}
+
+struct GameSetup {
+    StudyFixture f;
+    int stopSounds = 0;
+    int wagerSounds = 0;
+
+    explicit GameSetup(const TFixtureDesc& desc = GameFixture()) : f(desc) {}
+
+    TGameContext Context()
+    {
+        TGameContext g;
+        g.Study = f.Context();
+        g.StopSound = [this] { ++stopSounds; };
+        g.PlayWagerSound = [this] { ++wagerSounds; };
+        g.OpenCentred = [this](QWidget* w, bool) {
+            f.children.push_back(w);
+            w->show();
+        };
+        return g;
+    }
+    template <class T>
+    T* Child() const
+    {
+        for (auto it = f.children.rbegin(); it != f.children.rend(); ++it)
+            if (auto* w = qobject_cast<T*>(it->data()))
+                return w;
+        return nullptr;
+    }
+};
+
+void CheckAll(TfrmMaterialSelection& m)
+{
+    m.byChaptersRB->setChecked(true);
+    m.checkList->SetAllChecked(true);
+}
+
+TEST(GameDlgStart, ChecksInOrderAndKeepsChoicesForTheNextGame)
+{
+    GameSetup s(test::SmallFixture());
+    s.f.user.GameRounds = 2;
+    s.f.user.GameMemoryVerses = 1;
+    QPointer<TGameDlgStart> dlg = new TGameDlgStart(s.Context());
+    EXPECT_EQ(dlg->windowTitle().toStdString(), "Play The One-Way Game");
+    EXPECT_EQ(s.f.dialogOpen, 1);
+    EXPECT_EQ(dlg->df->Player1Edit->text().toStdString(), "Ann");
+    EXPECT_TRUE(dlg->df->roundsChoice->button(2)->isChecked());
+    EXPECT_TRUE(dlg->df->memoryChoice->button(1)->isChecked());
+
+    dlg->df->Player1Edit->setText(QStringLiteral("  "));
+    dlg->OKBtnClick();
+    EXPECT_EQ(s.f.messages.Last(), "Please enter at least one player's name.");
+    dlg->df->Player1Edit->setText(QStringLiteral("Ann"));
+    dlg->df->collections->checkList->SetAllChecked(false);
+    dlg->OKBtnClick();
+    EXPECT_EQ(s.f.messages.Last(), "Please select a question collection (or collections) to use.");
+    dlg->df->collections->checkList->SetChecked(0, true);
+    dlg->df->material->byChaptersRB->setChecked(true);
+    dlg->df->material->checkList->SetAllChecked(false);
+    dlg->OKBtnClick();
+    EXPECT_EQ(s.f.messages.Last(), "Please select some material to study.");
+    EXPECT_EQ(s.f.messages.shown.size(), 3u);
+
+    // Too few questions: the warning, the dialog stays, the choices are saved.
+    CheckAll(*dlg->df->material);
+    dlg->df->roundsChoice->button(0)->setChecked(true);
+    dlg->df->memoryChoice->button(0)->setChecked(true);
+    dlg->helpBtn->click();
+    EXPECT_EQ(s.f.help, (std::vector<int>{2110}));
+    dlg->OKBtnClick();
+    EXPECT_EQ(s.f.messages.Last(), "There are not enough questions between\rthe chosen chapters to play the game.");
+    EXPECT_TRUE(dlg);
+    EXPECT_EQ(dlg->Game(), nullptr);
+    EXPECT_EQ(s.f.user.GameRounds, 0);
+    EXPECT_EQ(s.f.user.GameMemoryVerses, 0);
+    EXPECT_EQ(s.f.user.Collections[0], 1);
+    EXPECT_EQ(s.f.mvs.Count(), 3) << "every selected memory verse, once";
+    dlg->CancelBtnClick();
+    EXPECT_EQ(s.f.commandsOn, 1);
+}
+
+TEST(WagerForm, LimitStepAndOnlyOkCloses)
+{
+    const struct {
+        int score, maximum;
+    } cases[] = {{250, 1000}, {4300, 4300}, {-900, 1000}};
+    for (auto c : cases) {
+        std::vector<int> chosen;
+        int closed = 0;
+        QPointer<TWagerForm> w = new TWagerForm([&](int a) { chosen.push_back(a); }, [&] { ++closed; });
+        w->SetWagerLimit(c.score);
+        w->show();
+        EXPECT_EQ(w->windowTitle().toStdString(), "One-Way Wager");
+        EXPECT_EQ(w->WagerSpinEdit->minimum(), 100);
+        EXPECT_EQ(w->WagerSpinEdit->maximum(), c.maximum);
+        EXPECT_EQ(w->WagerSpinEdit->value(), 100);
+        EXPECT_FALSE(w->close()) << "no way out but OK";
+        QTest::keyClick(w->WagerSpinEdit, Qt::Key_Up);
+        QTest::keyClick(w->WagerSpinEdit, Qt::Key_Up);
+        QTest::keyClick(w->WagerSpinEdit, Qt::Key_Return);
+        EXPECT_EQ(chosen, (std::vector<int>{300}));
+        EXPECT_EQ(closed, 1);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(w);
+    }
+}
+
+TEST(WallOfFameDlg, ShowsTheSixPlacesOfTheUser)
+{
+    GameSetup s(test::SmallFixture());
+    {
+        TWallOfFameDlg wall(s.f.user);
+        EXPECT_EQ(wall.windowTitle().toStdString(), "One-Way Game Wall Of Fame");
+        for (int k = 0; k < 6; ++k) {
+            EXPECT_EQ(wall.Name[static_cast<std::size_t>(k)]->text().toStdString(), "You could be here");
+            EXPECT_EQ(wall.Score[static_cast<std::size_t>(k)]->text().toStdString(), "0");
+        }
+    }
+    s.f.user.AddHighScore(500, "Bob");
+    s.f.user.AddHighScore(500, "Cy");
+    s.f.user.AddHighScore(50, "Ann");
+    TWallOfFameDlg wall(s.f.user);
+    EXPECT_EQ(wall.Name[0]->text().toStdString(), "Bob");
+    EXPECT_EQ(wall.Name[1]->text().toStdString(), "Cy");
+    EXPECT_EQ(wall.Score[2]->text().toStdString(), "50");
+    EXPECT_EQ(wall.Name[3]->text().toStdString(), "You could be here");
+}
+
+// Starts a game through the set-up dialog with the players given.
+TGameForm* StartGame(GameSetup& s, const QString& p2, int roundsIndex)
+{
+    s.f.user.GameRounds = roundsIndex;
+    s.f.user.GameMemoryVerses = 1;
+    s.f.user.Collections.fill(0);
+    s.f.user.Collections[0] = 1;
+    auto* dlg = new TGameDlgStart(s.Context());
+    CheckAll(*dlg->df->material);
+    dlg->df->Player2Edit->setText(p2);
+    QTest::keyClick(dlg, Qt::Key_Return);
+    EXPECT_TRUE(s.f.messages.shown.empty()) << s.f.messages.Last();
+    auto* game = s.Child<TGameForm>();
+    EXPECT_NE(game, nullptr);
+    EXPECT_EQ(s.f.commandsOn, 0);
+    s.f.clock.Advance(16 * 300);
+    return game;
+}
+
+QWidget* Focused(TGameForm& g) { return g.focusWidget(); }
+
+TEST(GameForm, BoardKeysFullScreenAndScaling)
+{
+    GameSetup s;
+    TGameForm* g = StartGame(s, QStringLiteral("Bob"), 1);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->windowTitle().toStdString(), "Round 1, Ann's turn.");
+    EXPECT_EQ(g->PLabel[1]->title().toStdString(), "Bob");
+    EXPECT_TRUE(g->PLabel[2]->isHidden());
+    EXPECT_EQ(g->Button(1)->text().toStdString(), "100");
+    EXPECT_EQ(g->Button(36)->text().toStdString(), "600");
+    ASSERT_EQ(g->FocusedCell(), 1) << "the board takes the focus when it opens";
+    QTest::keyClick(Focused(*g), Qt::Key_Right);
+    EXPECT_EQ(g->FocusedCell(), 7);
+    QTest::keyClick(Focused(*g), Qt::Key_Down);
+    QTest::keyClick(Focused(*g), Qt::Key_Down);
+    EXPECT_EQ(g->FocusedCell(), 9);
+    QTest::keyClick(Focused(*g), Qt::Key_Up);
+    QTest::keyClick(Focused(*g), Qt::Key_Left);
+    QTest::keyClick(Focused(*g), Qt::Key_Left); // stays at the edge
+    EXPECT_EQ(g->FocusedCell(), 2);
+
+    g->resize(1920, 1040);
+    QCoreApplication::processEvents();
+    EXPECT_GE(g->Button(1)->font().pixelSize(), 40);
+    EXPECT_GE(g->CatCaption[0]->font().pixelSize(), 24);
+    g->resize(640, 480);
+    QCoreApplication::processEvents();
+    EXPECT_LE(g->Button(1)->font().pixelSize(), 24);
+    QTest::keyClick(Focused(*g), Qt::Key_F11);
+    EXPECT_TRUE(g->IsFullScreenBoard());
+    QTest::keyClick(Focused(*g), Qt::Key_Escape);
+    EXPECT_FALSE(g->IsFullScreenBoard());
+
+    // A pick whose time runs out can only be marked wrong; the turn passes.
+    QTest::keyClick(Focused(*g), Qt::Key_Return);
+    TGameQuestionAsker* asker = g->Asker();
+    ASSERT_NE(asker, nullptr);
+    EXPECT_EQ(asker->windowTitle().toStdString(), "One-Way Game");
+    EXPECT_FALSE(g->isEnabled());
+    s.f.clock.Advance(30000);
+    EXPECT_FALSE(asker->Right->isEnabled());
+    QTest::keyClick(asker, Qt::Key_R);
+    EXPECT_FALSE(g->isEnabled());
+    QTest::keyClick(asker, Qt::Key_W);
+    EXPECT_TRUE(g->isEnabled());
+    EXPECT_EQ(g->Logic().Score(1), -200);
+    EXPECT_EQ(g->PScoreLabel[0]->text().toStdString(), "-200");
+    EXPECT_EQ(g->windowTitle().toStdString(), "Round 1, Bob's turn.");
+    EXPECT_TRUE(g->Button(2)->text().isEmpty()) << "a used cell is blank";
+
+    // Closing before the end asks; No keeps the game.
+    s.f.messages.answers = {false, true};
+    EXPECT_FALSE(g->close());
+    EXPECT_TRUE(g->close());
+    EXPECT_EQ(s.f.commandsOn, 1);
+    EXPECT_GE(s.stopSounds, 2);
+}
+
+TEST(GameForm, ATwoPlayerTwoRoundGamePlayedWithKeysReachesTheWallOfFame)
+{
+    GameSetup s;
+    TGameForm* g = StartGame(s, QStringLiteral("Bob"), 1);
+    ASSERT_NE(g, nullptr);
+    ASSERT_EQ(g->Logic().RoundsPlayable(), 2);
+    int answers = 0, wagers = 0;
+    while (!g->Logic().GameOver() && answers < 100) {
+        QCoreApplication::processEvents();
+        if (g->Logic().ScatterRunning())
+            s.f.clock.Advance(16 * 300);
+        QCoreApplication::processEvents();
+        ASSERT_NE(g->FocusedCell(), 0) << "after " << answers << " answers";
+        if (answers % 3 == 1)
+            QTest::keyClick(Focused(*g), Qt::Key_Down);
+        QTest::keyClick(Focused(*g), Qt::Key_Return);
+        if (TWagerForm* w = g->Wager()) {
+            EXPECT_EQ(s.wagerSounds, ++wagers);
+            QTest::keyClick(w->WagerSpinEdit, Qt::Key_Up);
+            QTest::keyClick(w->WagerSpinEdit, Qt::Key_Return);
+        }
+        TGameQuestionAsker* asker = g->Asker();
+        ASSERT_NE(asker, nullptr);
+        ASSERT_TRUE(asker->isEnabled());
+        QTest::keyClick(asker, Qt::Key_Space); // Answer
+        // Ann knows them all; Bob misses every fourth.
+        const bool right = g->Logic().CurrentPlayer() == 1 || answers % 4 != 0;
+        QTest::keyClick(asker, right ? Qt::Key_R : Qt::Key_W);
+        ++answers;
+    }
+    EXPECT_EQ(answers, 72);
+    EXPECT_EQ(wagers, 2) << "one wager cell a round";
+    ASSERT_TRUE(g->Logic().GameOver());
+    EXPECT_EQ(g->windowTitle().toStdString(), "GAME OVER");
+    EXPECT_EQ(g->QuitBtn->text().toStdString(), "Done");
+    EXPECT_GT(g->Logic().Score(1), g->Logic().Score(2));
+    EXPECT_EQ(s.f.messages.shown.back().kind, "information");
+    EXPECT_EQ(s.f.messages.Last(), "Congratulations, Ann! You won the game and\ryour score places you on the WALL OF "
+                                   "FAME. Keep up the good work!");
+    EXPECT_EQ(s.f.user.WallOfFame.Name(1), "Ann");
+    EXPECT_EQ(s.f.user.WallOfFame.Score(1), g->Logic().Score(1));
+    // Ann's answers reached her knowledge bytes; Bob's did not change any of them wrongly.
+    int tried = 0;
+    for (int i = 1; i <= s.f.content.Questions.QuestionCount(0); ++i)
+        tried += s.f.user.IsTried(0, i) ? 1 : 0;
+    EXPECT_GT(tried, 0);
+    TWallOfFameDlg wall(s.f.user);
+    EXPECT_EQ(wall.Name[0]->text().toStdString(), "Ann");
+    // Game over: Done closes without asking.
+    g->QuitBtn->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(s.f.commandsOn, 1);
+}
+
+} // namespace
+} // namespace sv
