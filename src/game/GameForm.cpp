@@ -21,6 +21,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -90,7 +91,7 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
         auto* score = new QLabel(L("0"), box);
         score->setObjectName(L("P%1ScoreLabel").arg(p + 1));
         score->setAlignment(Qt::AlignCenter);
-        score->setStyleSheet(L("QLabel { color: #1030C0; }"));
+        score->setStyleSheet(L("QLabel, QLabel:disabled { color: #1030C0; }"));
         auto* lay = new QVBoxLayout(box);
         lay->setContentsMargins(8, 4, 8, 4);
         lay->addWidget(score);
@@ -226,9 +227,10 @@ void TGameForm::ViewChanged()
         PLabel[i]->setVisible(v.PlayerVisible[i]);
         PScoreLabel[i]->setText(S(v.Scores[i]));
         const bool current = m_logic->Players() > 1 && m_logic->CurrentPlayer() == p + 1 && !m_logic->GameOver();
-        PLabel[i]->setStyleSheet(current ? L("QGroupBox { border: 3px solid #FFB000; border-radius: 4px; margin-top: 1.2em; }"
-                                             "QGroupBox::title { subcontrol-origin: margin; left: 8px; }")
-                                         : QString());
+        // The player whose turn it is has a bright frame.
+        PLabel[i]->setStyleSheet(L("QGroupBox { border: 3px solid %1; border-radius: 4px; margin-top: 1.2em; }"
+                                   "QGroupBox::title { subcontrol-origin: margin; left: 8px; }")
+                                     .arg(L(current ? "#FFB000" : "#C8CCD8")));
     }
     for (int col = 0; col < GameColumns; ++col) {
         const auto i = static_cast<std::size_t>(col);
@@ -405,7 +407,8 @@ bool TGameForm::HandleKey(QKeyEvent* event)
             B11Click(cell);
             return true;
         }
-        if (QuitBtn->hasFocus()) {
+        // Game over: Enter presses Done.
+        if (QuitBtn->hasFocus() || m_logic->GameOver()) {
             QuitBtn->click();
             return true;
         }
@@ -456,8 +459,16 @@ void TGameForm::ToggleFullScreen()
         for (QToolBar* bar : main->findChildren<QToolBar*>())
             bar->hide();
     }
-    if (!m_mainWasFullScreen)
+    m_mainGeometry = top->geometry();
+    if (!m_mainWasFullScreen) {
         top->showFullScreen();
+        // Without a window manager that honours full screen, take the screen ourselves.
+        QPointer<QWidget> main(top);
+        QTimer::singleShot(300, this, [this, main] {
+            if (m_fullScreen && main && main->screen() && main->geometry() != main->screen()->geometry())
+                main->setGeometry(main->screen()->geometry());
+        });
+    }
     QWidget* viewport = sub->mdiArea()->viewport();
     viewport->installEventFilter(this);
     sub->setGeometry(viewport->rect());
@@ -483,10 +494,12 @@ void TGameForm::LeaveFullScreen()
             bar->show();
     }
     if (!m_mainWasFullScreen) {
-        if (m_mainWasMaximised)
+        if (m_mainWasMaximised) {
             top->showMaximized();
-        else
+        } else {
             top->showNormal();
+            top->setGeometry(m_mainGeometry);
+        }
     }
     sub->setGeometry(m_normalGeometry);
 }

@@ -99,6 +99,7 @@ private:
     bool m_closed = false;
     bool m_fullScreen = false;
     QRect m_normalGeometry;
+    QRect m_mainGeometry;
     bool m_mainWasFullScreen = false;
     bool m_mainWasMaximised = false;
 };

@@ -299,8 +299,8 @@ TEST(GameForm, ATwoPlayerTwoRoundGamePlayedWithKeysReachesTheWallOfFame)
     EXPECT_GT(tried, 0);
     TWallOfFameDlg wall(s.f.user);
     EXPECT_EQ(wall.Name[0]->text().toStdString(), "Ann");
-    // Game over: Done closes without asking.
-    g->QuitBtn->click();
+    // Game over: Enter presses Done, which closes without asking.
+    QTest::keyClick(g, Qt::Key_Return);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(s.f.commandsOn, 1);
 }
