@@ -1,0 +1,630 @@
+#include "update/WebUpdate.h"
+
+#include "common/Win1252.h"
+#include "update/Checksums.h"
+#include "update/FileVersion.h"
+#include "update/Unpack.h"
+#include "update/UpdateDates.h"
+#include "update/UpdateStatus.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace sv {
+
+namespace {
+
+const QString kUpdate = QStringLiteral("update");
+const QString kApplication = QStringLiteral("application");
+const QString kAction = QStringLiteral("action");
+
+constexpr qint64 kReadBlock = 4096;
+constexpr qint64 kCopyBlock = 16384;
+
+// "\n" written as two characters in the control file starts a new line.
+QString WithLineBreaks(QString text)
+{
+    text.replace(QLatin1String("\\n"), QLatin1String("\r"));
+    return text;
+}
+
+QString DecodeText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    return FromWin1252(std::string_view(bytes.constData(), bytes.size()));
+}
+
+QFile::Permissions NewFilePermissions(const QString& replaced)
+{
+    if (QFileInfo::exists(replaced))
+        return QFile::permissions(replaced);
+    return QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup
+           | QFile::ReadOther;
+}
+
+} // namespace
+
+TWebUpdate::TWebUpdate(IUpdateHost& host) : m_host(host)
+{
+    ProcessId = QCoreApplication::applicationPid();
+}
+
+TWebUpdate::~TWebUpdate() = default;
+
+void TWebUpdate::Status(int id, const QString& arg)
+{
+    if (OnStatus)
+        OnStatus(UpdateStatusText(id, arg), id, UpdateStatusErrorCode(id));
+}
+
+void TWebUpdate::StatusText(const QString& text, int errorCode)
+{
+    if (OnStatus)
+        OnStatus(text, 0, errorCode);
+}
+
+QString TWebUpdate::Prefixed(const QString& value) const
+{
+    return ConvertPrefixes(value, Folders);
+}
+
+std::int32_t TWebUpdate::Checksum(const QString& path) const
+{
+    return FileChecksum(path, UseCRC32 ? TChecksumKind::Crc32 : TChecksumKind::ByteSum);
+}
+
+// --- The procedure ---
+
+void TWebUpdate::DoUpdate()
+{
+    m_restart = false;
+    m_silentRestart = false;
+    m_appName.clear();
+    m_appComps.clear();
+    m_staged.clear();
+    m_updaterCommand.clear();
+    m_runDir = std::make_unique<QTemporaryDir>(Folders.Tmp + QStringLiteral("/WUPDXXXXXX"));
+
+    const QString address = Prefixed(URL);
+    if (UpdateType != fileUpdate) {
+        Status(usCheckingConnection);
+        Status(usFoundConnection);
+    }
+    QString controlPath;
+    if (!m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &controlPath)) {
+        Status(usControlFileNotFound);
+    } else {
+        Status(usControlFileFound);
+        TIniFile ini;
+        ini.LoadFromFile(controlPath);
+        RunControlFile(ini);
+    }
+
+    // Finish.
+    if (m_net) {
+        m_net->clearConnectionCache();
+        Status(usClosedConnection);
+    }
+    m_runDir.reset();   // the control file copy and the texts fetched with it
+    if (m_restart && !m_staged.isEmpty())
+        RestartForUpdate();
+    else
+        DiscardStaged();
+}
+
+bool TWebUpdate::RunControlFile(const TIniFile& ini)
+{
+    if (SignatureCheck && ini.ReadString(kUpdate, QStringLiteral("signature")) != Signature) {
+        Status(usInvalidSignature);
+        return false;
+    }
+    const bool hasDate = ParseUpdateDate(ini.ReadString(kUpdate, QStringLiteral("date")), DateFormat, DateSeparator)
+                             .has_value();
+    if (hasDate) {
+        if (!DateTest(ini))
+            return false;
+    } else if (ini.ReadString(kUpdate, QStringLiteral("unconditional")).isEmpty()) {
+        if (!VersionTest(ini))
+            return false;
+    }
+    ReadApplication(ini);
+    return Actions(ini);
+}
+
+bool TWebUpdate::DateTest(const TIniFile& ini)
+{
+    const QString dateText = ini.ReadString(kUpdate, QStringLiteral("date"));
+    const auto date = ParseUpdateDate(dateText, DateFormat, DateSeparator);
+    Status(usDateBased);
+    QDateTime released(*date, QTime(0, 0));
+    if (const auto time = ParseUpdateTime(ini.ReadString(kUpdate, QStringLiteral("time")), TimeFormat, TimeSeparator))
+        released.setTime(*time);
+    if (LastUpdate >= released) {
+        Status(usNoNewVersion);
+        return false;
+    }
+    Status(usNewVersion, dateText);
+    return true;
+}
+
+bool TWebUpdate::VersionTest(const TIniFile& ini)
+{
+    const QString newVersion = ini.ReadString(kUpdate, QStringLiteral("newversion"));
+    const qint64 newSize = ini.ReadInteger(kUpdate, QStringLiteral("newsize"), 0);
+    const QString local = LocalPath(Prefixed(ini.ReadString(kUpdate, QStringLiteral("localversion"))));
+    const std::int32_t newChecksum = ini.ReadInt32(kUpdate, QStringLiteral("newchecksum"), -1);
+    if (!local.isEmpty() && QFileInfo::exists(local)) {
+        if (newChecksum != -1)
+            Status(usChecksumBased);
+        else if (newSize > 0)
+            Status(usSizeBased);
+        else if (!newVersion.isEmpty())
+            Status(usVersionBased);
+    }
+    if (!IsNewVersion(newVersion, local, newChecksum, newSize)) {
+        Status(usNoNewVersion);
+        return false;
+    }
+    Status(usNewVersion, newVersion);
+    return true;
+}
+
+void TWebUpdate::ReadApplication(const TIniFile& ini)
+{
+    m_restart = ini.ReadInteger(kApplication, QStringLiteral("appupdate"), 0) == 1;
+    // The program is the part before the first blank (its folder may hold blanks once the
+    // prefix is put in), the parameters the rest.
+    const QString raw = ini.ReadString(kApplication, QStringLiteral("appname"));
+    const qsizetype blank = raw.indexOf(QLatin1Char(' '));
+    const QString program = LocalPath(Prefixed(blank < 0 ? raw : raw.left(blank)));
+    const QString params = blank < 0 ? QString() : raw.mid(blank + 1);
+    QString app = params.isEmpty() ? program : program + QLatin1Char(' ') + params;
+    if (program.isEmpty())
+        m_restart = false;
+    if (app.contains(QLatin1Char(' ')))
+        app = QLatin1Char('"') + app + QLatin1Char('"');
+    m_appName = app;
+    m_appComps = LocalPath(Prefixed(ini.ReadString(kApplication, QStringLiteral("appcomps"))));
+    m_silentRestart = ini.ReadInteger(kApplication, QStringLiteral("silentrestart"), 0) == 1;
+}
+
+bool TWebUpdate::Actions(const TIniFile& ini)
+{
+    auto action = [&](const char* key) { return ini.ReadString(kAction, QString::fromLatin1(key)); };
+
+    if (const QString msg = action("msg"); !msg.isEmpty()) {
+        Status(usFoundMessage);
+        m_host.Information(WithLineBreaks(msg));
+    }
+    if (const QString page = action("htmldlg"); !page.isEmpty()) {
+        Status(usFoundHtmlDialog);
+        QString html;
+        if (FetchText(Prefixed(page), &html))
+            m_host.ShowHtmlDialog(html, page);
+    }
+    if (const QString cmd = action("runbefore"); !cmd.isEmpty())
+        m_host.StartCommand(cmd);
+    if (const QString query = action("query"); !query.isEmpty()) {
+        Status(usFoundQuery);
+        if (!m_host.Confirm(WithLineBreaks(query))) {
+            m_restart = false;
+            return false;
+        }
+    }
+    if (const QString file = ini.ReadString(QStringLiteral("whatsnew"), QStringLiteral("file")); !file.isEmpty()) {
+        Status(usFoundWhatsNew);
+        TWhatsNewCaptions c;
+        const QString w = QStringLiteral("whatsnew");
+        c.Caption = ini.ReadString(w, QStringLiteral("caption"));
+        c.OkButton = ini.ReadString(w, QStringLiteral("okbtn"), c.OkButton);
+        c.CancelButton = ini.ReadString(w, QStringLiteral("cancelbtn"), c.CancelButton);
+        QString text;
+        FetchText(Prefixed(file), &text);
+        if (!m_host.WhatsNew(text, c)) {
+            Status(usWhatsNewRefused);
+            m_restart = false;
+            return false;
+        }
+    }
+    if (const QString file = ini.ReadString(QStringLiteral("eula"), QStringLiteral("file")); !file.isEmpty()) {
+        Status(usFoundLicense);
+        TLicenseCaptions c;
+        const QString e = QStringLiteral("eula");
+        c.Caption = ini.ReadString(e, QStringLiteral("caption"));
+        c.OkButton = ini.ReadString(e, QStringLiteral("okbtn"), c.OkButton);
+        c.Accept = ini.ReadString(e, QStringLiteral("accept"), c.Accept);
+        c.NotAccept = ini.ReadString(e, QStringLiteral("notaccept"), c.NotAccept);
+        QString text;
+        FetchText(Prefixed(file), &text);
+        if (!m_host.License(text, c)) {
+            Status(usLicenseRefused);
+            m_restart = false;
+            return false;
+        }
+    }
+    // The new date and address would be stored here; this program keeps neither.
+    if (!action("updateURL").isEmpty())
+        Status(usFoundRedirection);
+    if (const QString url = action("showURL"); !url.isEmpty()) {
+        Status(usFoundShowUrl);
+        m_host.OpenUrl(Prefixed(url));
+    }
+    const qint64 count = ini.ReadInteger(QStringLiteral("files"), QStringLiteral("count"), 0);
+    if (count > 0) {
+        Status(usFoundFiles);
+        bool askedOnce = false;
+        bool stopAll = false;
+        for (qint64 i = 1; i <= count && !stopAll; ++i)
+            FileSection(ini, QStringLiteral("file%1").arg(i), askedOnce, stopAll);
+    }
+    if (const QString cmd = action("runafter"); !cmd.isEmpty())
+        m_host.StartCommand(cmd);
+    Status(usFinished);
+    return true;
+}
+
+void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& askedOnce, bool& stopAll)
+{
+    auto value = [&](const char* key) { return ini.ReadString(section, QString::fromLatin1(key)); };
+    const QString url = Prefixed(value("url"));
+    if (url.isEmpty())
+        return;
+    const QString newVersion = value("newversion");
+    const QString local = LocalPath(Prefixed(value("localversion")));
+    const qint64 newSize = ini.ReadInteger(section, QStringLiteral("newsize"), 0);
+    const std::int32_t newChecksum = ini.ReadInt32(section, QStringLiteral("newchecksum"), -1);
+    QString targetDir = LocalPath(Prefixed(value("targetdir")));
+    if (targetDir.isEmpty())
+        targetDir = QStringLiteral(".");
+    const bool compressed = ini.ReadInteger(section, QStringLiteral("compressed"), 0) == 1;
+    TExpected expected;
+    expected.Checksum = newChecksum;
+    expected.Sha256 = value("sha256").trimmed();
+    if (!QDir().mkpath(targetDir)) {
+        StatusText(QStringLiteral("Cannot create file ") + targetDir, ecInternet);
+        Status(usCannotDownload, url);
+        m_restart = false;
+        return;
+    }
+    if (!IsNewVersion(newVersion, local, newChecksum, newSize))
+        return;
+    Status(usDownloadUpdate, url);
+    const QString name = FileNameOfAddress(QUrl(url).isRelative() ? url : QUrl(url).path());
+    if (UpdateUpdate == wuuPromptAll && !m_host.Confirm(UpdateStatusText(usAskDownloadFile) + name))
+        return;
+    if (UpdateUpdate == wuuPromptOnce && !askedOnce) {
+        askedOnce = true;
+        if (!m_host.Confirm(UpdateStatusText(usAskDownloadFiles))) {
+            stopAll = true;
+            return;
+        }
+    }
+    // A program file waits beside its target for the updater, which puts all of them in
+    // place at once after the program has ended.
+    const bool program = m_restart && IsProgramFile(name);
+    QString saved;
+    if (!DownloadFile(url, compressed, targetDir, &saved, expected, program)) {
+        Status(usCannotDownload, url);
+        m_restart = false;
+        return;
+    }
+    if (program || IsProgramFile(QFileInfo(saved).fileName()))
+        return;
+    if (ExtractCAB && saved.endsWith(QLatin1String(".cab"), Qt::CaseInsensitive)) {
+        const TUnpackResult r = ExtractCabinet(saved, targetDir);
+        QFile::remove(saved);
+        if (!r.Ok)
+            Status(usCabError, saved + QStringLiteral(" (") + r.Error + QLatin1Char(')'));
+    }
+}
+
+bool TWebUpdate::IsProgramFile(const QString& name) const
+{
+    return !name.isEmpty() && !m_appComps.isEmpty() && m_appComps.contains(name, Qt::CaseInsensitive);
+}
+
+bool TWebUpdate::IsNewVersion(const QString& newVersion, const QString& localFile, std::int32_t newChecksum,
+                              qint64 newSize) const
+{
+    if (newVersion.isEmpty() && newSize == 0 && newChecksum == -1)
+        return true;
+    const QFileInfo local(localFile);
+    if (localFile.isEmpty() || !local.exists())
+        return true;
+    bool result = false;
+    if (newChecksum != -1)
+        result = Checksum(localFile) != newChecksum;
+    if (newSize > 0) {
+        result = local.size() > 0 && local.size() != newSize;
+    } else {
+        const TFileVersion wanted = ParseVersionString(newVersion);
+        if (wanted.HasBothHalves() && IsLowerVersion(ReadFileVersion(localFile), wanted))
+            result = true;
+    }
+    return result;
+}
+
+// --- Downloads ---
+
+bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString& targetDir, QString* savedPath,
+                              const TExpected& expected, bool staged)
+{
+    Status(usDownload, address);
+    const QUrl url(address);
+    const bool web = UpdateType != fileUpdate;
+    const QString name = FileNameOfAddress(web ? url.path() : address);
+    if (!IsSafeFileName(name)) {
+        Status(usUnsafeName, address);
+        return false;
+    }
+    const QFileInfo targetInfo(targetDir);
+    const QString targetPath = targetInfo.isFile() ? targetInfo.absoluteFilePath()
+                                                   : QDir(targetDir).absoluteFilePath(name);
+    const QString folder = QFileInfo(targetPath).absolutePath();
+    const QString temp = NewTempFileIn(folder);
+    if (temp.isEmpty()) {
+        StatusText(QStringLiteral("Cannot create file ") + targetPath, ecInternet);
+        Status(usDownloadNotFound, address);
+        return false;
+    }
+    const bool arrived = web ? HttpGet(address, temp, targetPath) : CopyLocal(address, temp, targetPath);
+    if (!arrived) {
+        QFile::remove(temp);
+        return false;
+    }
+
+    QString candidate = temp;
+    QString finalPath = targetPath;
+    if (expand && !name.endsWith(QLatin1String(".cab"), Qt::CaseInsensitive) && IsSzddFile(temp)) {
+        const QString expanded = NewTempFileIn(folder);
+        const TUnpackResult r = ExpandSzddTo(temp, expanded, name);
+        QFile::remove(temp);
+        if (!r.Ok) {
+            QFile::remove(expanded);
+            Status(usExpandError, name + QStringLiteral(" (") + r.Error + QLatin1Char(')'));
+            return false;
+        }
+        candidate = expanded;
+        finalPath = folder + QLatin1Char('/') + r.ExpandedName;
+    }
+    QString refused;
+    if (expected.Checksum != -1 && Checksum(candidate) != expected.Checksum)
+        refused = QStringLiteral("checksum");
+    else if (!expected.Sha256.isEmpty()
+             && Sha256Hex(candidate).compare(expected.Sha256, Qt::CaseInsensitive) != 0)
+        refused = QStringLiteral("sha256");
+    if (!refused.isEmpty()) {
+        QFile::remove(candidate);
+        Status(usChecksumMismatch, QFileInfo(finalPath).fileName() + QStringLiteral(" (") + refused + QLatin1Char(')'));
+        return false;
+    }
+    const QString dest = staged ? finalPath + QLatin1String(kStagedSuffix) : finalPath;
+    QFile::setPermissions(candidate, NewFilePermissions(finalPath));
+    QString error;
+    if (!ReplaceFile(candidate, dest, &error)) {
+        QFile::remove(candidate);
+        StatusText(QStringLiteral("Cannot create file ") + dest + QStringLiteral(" (") + error + QLatin1Char(')'),
+                   ecInternet);
+        return false;
+    }
+    if (staged && !m_staged.contains(finalPath))
+        m_staged << finalPath;
+    if (savedPath)
+        *savedPath = dest;
+    return true;
+}
+
+bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const QString& progressName)
+{
+    const QUrl url(address);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        Status(usDownloadNotFound, address);
+        return false;
+    }
+    if (!m_net)
+        m_net = std::make_unique<QNetworkAccessManager>();
+    if (Proxy.trimmed().isEmpty()) {
+        m_net->setProxy(QNetworkProxy(QNetworkProxy::DefaultProxy));
+    } else {
+        QString p = Proxy.trimmed();
+        if (const qsizetype s = p.indexOf(QLatin1String("://")); s >= 0)
+            p = p.mid(s + 3);
+        const qsizetype colon = p.lastIndexOf(QLatin1Char(':'));
+        bool ok = false;
+        const int port = colon > 0 ? p.mid(colon + 1).toInt(&ok) : 0;
+        m_net->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, ok ? p.left(colon) : p,
+                                      static_cast<quint16>(ok ? port : 8080), ProxyUserID, ProxyPassword));
+    }
+
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setRawHeader("Cache-Control", "no-cache");
+    request.setRawHeader("Pragma", "no-cache");
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("WebUpdate"));
+    request.setTransferTimeout(TransferTimeoutMs);
+
+    QFile out(tempPath);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        StatusText(QStringLiteral("Cannot create file ") + tempPath, ecInternet);
+        return false;
+    }
+    std::unique_ptr<QNetworkReply> reply(m_net->get(request));
+    int httpStatus = 0;
+    qint64 total = -1;
+    qint64 soFar = 0;
+    bool stopped = false;
+    bool writeFailed = false;
+    auto readBlocks = [&] {
+        if (stopped)
+            return;
+        if (!httpStatus)
+            httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (httpStatus > 299) {
+            reply->readAll();
+            return;
+        }
+        if (total < 0 && reply->header(QNetworkRequest::ContentLengthHeader).isValid())
+            total = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+        while (reply->bytesAvailable() > 0) {
+            const QByteArray block = reply->read(kReadBlock);
+            if (out.write(block) != block.size()) {
+                writeFailed = stopped = true;
+                reply->abort();
+                return;
+            }
+            soFar += block.size();
+            if (OnFileProgress)
+                OnFileProgress(progressName, total, soFar);
+            if (OnProgressCancel && OnProgressCancel()) {
+                stopped = true;
+                reply->abort();
+                return;
+            }
+        }
+    };
+    QEventLoop loop;
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, readBlocks);
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    if (!reply->isFinished())
+        loop.exec();
+    if (!reply->isFinished()) {   // the application is ending
+        stopped = true;
+        reply->abort();
+    }
+    readBlocks();
+    out.close();
+    if (!httpStatus)
+        httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (httpStatus > 299) {
+        Status(usHttpStatus, QString::number(httpStatus));
+        return false;
+    }
+    if (writeFailed) {
+        StatusText(QStringLiteral("Cannot create file ") + tempPath, ecInternet);
+        return false;
+    }
+    if (stopped)
+        return false;
+    if (reply->error() != QNetworkReply::NoError) {
+        StatusText(reply->errorString(), ecInternet);
+        Status(usDownloadNotFound, address);
+        return false;
+    }
+    if (soFar == 0 || (total >= 0 && soFar != total)) {
+        if (soFar != 0)
+            StatusText(QStringLiteral("Received %1 of %2 bytes").arg(soFar).arg(total), ecInternet);
+        Status(usDownloadNotFound, address);
+        return false;
+    }
+    return true;
+}
+
+bool TWebUpdate::CopyLocal(const QString& source, const QString& tempPath, const QString& target)
+{
+    const QFileInfo src(LocalPath(source));
+    if (!src.exists() || !src.isFile()) {
+        Status(usCopySourceNotFound, source);
+        return false;
+    }
+    if (src.canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
+        Status(usEqualFiles, source);
+        return false;
+    }
+    QFile in(src.absoluteFilePath());
+    QFile out(tempPath);
+    if (!in.open(QIODevice::ReadOnly) || in.size() <= 0) {
+        Status(usZeroLengthSource, source);
+        return false;
+    }
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        StatusText(QStringLiteral("Cannot create file ") + tempPath, ecInternet);
+        return false;
+    }
+    const qint64 total = in.size();
+    qint64 soFar = 0;
+    while (!in.atEnd()) {
+        const QByteArray block = in.read(kCopyBlock);
+        if (block.isEmpty() || out.write(block) != block.size())
+            return false;
+        soFar += block.size();
+        if (OnFileProgress)
+            OnFileProgress(target, total, soFar);
+        if (OnProgressCancel && OnProgressCancel())
+            return false;
+    }
+    return soFar > 0;
+}
+
+bool TWebUpdate::FetchText(const QString& address, QString* text)
+{
+    QString saved;
+    if (!m_runDir || !m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &saved))
+        return false;
+    QFile f(saved);
+    const bool ok = f.open(QIODevice::ReadOnly);
+    if (ok)
+        *text = DecodeText(f.readAll());
+    f.close();
+    QFile::remove(saved);
+    return ok;
+}
+
+// --- Restart ---
+
+void TWebUpdate::DiscardStaged()
+{
+    for (const QString& path : std::as_const(m_staged))
+        QFile::remove(path + QLatin1String(kStagedSuffix));
+    m_staged.clear();
+}
+
+void TWebUpdate::RestartForUpdate()
+{
+    if (!m_silentRestart && !m_host.Confirm(UpdateStatusText(usAskShutdown))) {
+        DiscardStaged();
+        return;
+    }
+    // The updater runs from a folder of its own, so that it may replace its own program file.
+    QTemporaryDir dir(Folders.Tmp + QStringLiteral("/sv-updater-XXXXXX"));
+    dir.setAutoRemove(false);
+    const QString updater = dir.filePath(QStringLiteral("upd"));
+    if (!dir.isValid() || UpdaterPath.isEmpty() || !QFile::copy(UpdaterPath, updater)) {
+        Status(usSpawnFailed, QStringLiteral("cannot copy the updater program ") + UpdaterPath);
+        if (dir.isValid())
+            dir.remove();
+        DiscardStaged();
+        return;
+    }
+    QFile::setPermissions(updater, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QString app = m_appName;
+    if (app.size() >= 2 && app.startsWith(QLatin1Char('"')) && app.endsWith(QLatin1Char('"')))
+        app = app.mid(1, app.size() - 2);
+    QStringList args{QString::number(ProcessId), app};
+    args += m_staged;
+    QString error;
+    if (!m_host.StartDetached(updater, args, &error)) {
+        Status(usSpawnFailed, error);
+        dir.remove();
+        DiscardStaged();
+        return;
+    }
+    m_updaterCommand = QStringList{updater} + args;
+    m_host.QuitApplication();
+}
+
+} // namespace sv

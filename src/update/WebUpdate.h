@@ -1,0 +1,140 @@
+#pragma once
+// TWebUpdate: the update procedure. Fetches the update control file, decides whether a newer
+// version exists, shows the messages, what's-new text and license the file asks for,
+// downloads the listed files (expanding or extracting them), and, when program files were
+// replaced, starts the updater program and ends the application so that the updater puts the
+// new files in place and starts the program again. Every step is reported through OnStatus.
+//
+// Downloads run on the caller's thread in a local event loop, so the window stays alive.
+// Safety rules kept by every download: a file lands only inside its target folder, under a
+// plain name; it replaces the old file only when it arrived whole (and, when the control file
+// gives a checksum or a "sha256" for it, only when that matches); compressed files and
+// cabinets that are cut short are refused and leave nothing behind. Program files (those the
+// control file lists in "appcomps") are not put in place by the download: they wait beside
+// their target with the suffix kStagedSuffix until the updater installs them all at once.
+
+#include "update/IniFile.h"
+#include "update/UpdateHost.h"
+#include "update/UpdatePaths.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QNetworkAccessManager;
+class QTemporaryDir;
+
+namespace sv {
+
+// The suffix of a program file waiting for the updater.
+inline constexpr char kStagedSuffix[] = ".update-new";
+
+// What a downloaded file must match before it is put in place.
+struct TExpected {
+    std::int32_t Checksum = -1;   // byte sum or CRC-32 (UseCRC32); -1: none
+    QString Sha256;               // lower- or upper-case hexadecimal; empty: none
+};
+
+enum TUpdateType { ftpUpdate, httpUpdate, fileUpdate };
+enum TUpdateUpdate { wuuPromptOnce, wuuPromptAll, wuuSilent };
+
+class TWebUpdate {
+public:
+    explicit TWebUpdate(IUpdateHost& host);
+    ~TWebUpdate();
+    TWebUpdate(const TWebUpdate&) = delete;
+    TWebUpdate& operator=(const TWebUpdate&) = delete;
+
+    // --- Settings ---
+    QString URL;                                  // the control file (http, https or a local path)
+    TUpdateType UpdateType = httpUpdate;          // httpUpdate: URL is a web address; fileUpdate: a file
+    TUpdateUpdate UpdateUpdate = wuuSilent;
+    QString DateFormat = QStringLiteral("dd/mm/yyyy");
+    QChar DateSeparator = QLatin1Char('/');
+    QString TimeFormat = QStringLiteral("hh:nn");
+    QChar TimeSeparator = QLatin1Char(':');
+    QString Signature = QStringLiteral("WebUpdate");
+    bool SignatureCheck = false;
+    bool ExtractCAB = false;
+    bool UseCRC32 = false;
+    // Proxy server as "host:port" (port 8080 when left out); the credentials go to the proxy
+    // only, never into the addresses.
+    QString Proxy;
+    QString ProxyUserID;
+    QString ProxyPassword;
+    // The folders the prefixes stand for.
+    TPrefixFolders Folders = CurrentPrefixFolders();
+    // The last update's date and time (the date rule) and address; nothing stores them.
+    QDateTime LastUpdate = QDateTime(QDate(1980, 1, 1), QTime(0, 0));
+    // The updater program, copied to a temporary folder and started by RestartForUpdate.
+    QString UpdaterPath;
+    // The process id given to the updater (the running program's, unless a test sets one).
+    qint64 ProcessId = 0;
+    // A transfer that stalls this long fails.
+    int TransferTimeoutMs = 30000;
+
+    // --- Events ---
+    std::function<void(const QString& text, int statusId, int errorCode)> OnStatus;
+    std::function<void(const QString& fileName, qint64 totalSize, qint64 bytesSoFar)> OnFileProgress;
+    // Asked after every block; true stops the download.
+    std::function<bool()> OnProgressCancel;
+
+    // --- Operations ---
+    void DoUpdate();
+
+    // The new-version rule for one file: none of the tests given (empty version, size 0, checksum -1) or no local file: true;
+    // a checksum that differs from the local file's; a size above 0 that differs from the
+    // local file's (size decides over version); else a version higher than the local file's.
+    bool IsNewVersion(const QString& newVersion, const QString& localFile, std::int32_t newChecksum,
+                      qint64 newSize) const;
+
+    // Downloads address into targetDir (a folder, or the file itself when it names an existing
+    // file), expanding an LZ-compressed file when expand is set (not a ".cab"). When staged,
+    // the file is put beside its target with kStagedSuffix instead. savedPath receives the
+    // path written. Reports statuses 915, 916, 917 and the errors of the added rules.
+    bool DownloadFile(const QString& address, bool expand, const QString& targetDir, QString* savedPath = nullptr,
+                      const TExpected& expected = {}, bool staged = false);
+
+    // --- The result of the last run (for the window and tests) ---
+    bool RestartFlag() const { return m_restart; }
+    bool ProgramFileDownloaded() const { return !m_staged.isEmpty(); }
+    // The program to restart as it goes on the updater's command line (enclosed in double
+    // quotes when it contains a blank).
+    QString AppName() const { return m_appName; }
+    // The updater's command line as started: program, then its arguments (empty: not started).
+    QStringList UpdaterCommand() const { return m_updaterCommand; }
+
+private:
+    void Status(int id, const QString& arg = {});
+    void StatusText(const QString& text, int errorCode);
+    bool RunControlFile(const TIniFile& ini);
+    bool DateTest(const TIniFile& ini);
+    bool VersionTest(const TIniFile& ini);
+    void ReadApplication(const TIniFile& ini);
+    bool Actions(const TIniFile& ini);
+    void FileSection(const TIniFile& ini, const QString& section, bool& askedOnce, bool& stopAll);
+    bool FetchText(const QString& address, QString* text);
+    bool HttpGet(const QString& address, const QString& tempPath, const QString& progressName);
+    bool CopyLocal(const QString& source, const QString& tempPath, const QString& target);
+    QString Prefixed(const QString& value) const;
+    bool IsProgramFile(const QString& name) const;
+    void RestartForUpdate();
+    void DiscardStaged();
+    std::int32_t Checksum(const QString& path) const;
+
+    IUpdateHost& m_host;
+    std::unique_ptr<QNetworkAccessManager> m_net;
+    std::unique_ptr<QTemporaryDir> m_runDir;
+    bool m_restart = false;
+    bool m_silentRestart = false;
+    QString m_appName;
+    QString m_appComps;
+    QStringList m_staged;   // the final paths of the program files waiting beside their targets
+    QStringList m_updaterCommand;
+};
+
+} // namespace sv

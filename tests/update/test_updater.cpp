@@ -1,0 +1,187 @@
+// The updater: all program files in place at once or none, and the real updater program
+// waiting for a process, replacing files and starting a dummy program again.
+
+#include "update/LocalHttpServer.h"
+#include "update/ProgramInstaller.h"
+#include "update/WebUpdate.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace sv {
+namespace {
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray Read(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+class UpdaterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::EnsureCoreApplication();
+        a = dir.filePath(QStringLiteral("sv_wf"));
+        b = dir.filePath(QStringLiteral("sv_update"));
+        c = dir.filePath(QStringLiteral("wf.qs"));
+        Write(a, "old a");
+        QFile::setPermissions(a, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        Write(b, "old b");
+        Write(a + QLatin1String(kStagedSuffix), "new a");
+        Write(b + QLatin1String(kStagedSuffix), "new b");
+        Write(c + QLatin1String(kStagedSuffix), "new c");   // no old file
+    }
+    QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
+
+    QTemporaryDir dir;
+    QString a, b, c;
+};
+
+TEST_F(UpdaterTest, PutsEveryNewFileInPlaceWithThePermissionsOfTheOld)
+{
+    const TInstallResult r = InstallProgramFiles({a, b, c});
+    ASSERT_TRUE(r.Ok) << r.Error.toStdString();
+    EXPECT_EQ(Read(a), "new a");
+    EXPECT_EQ(Read(b), "new b");
+    EXPECT_EQ(Read(c), "new c");
+    EXPECT_TRUE(QFileInfo(a).isExecutable());
+    EXPECT_TRUE(QFileInfo(c).isExecutable());   // a new program file can run
+    EXPECT_EQ(Files(), (QStringList{QStringLiteral("sv_update"), QStringLiteral("sv_wf"), QStringLiteral("wf.qs")}));
+}
+
+TEST_F(UpdaterTest, AFailureHalfWayRestoresTheOldFiles)
+{
+    for (int failAt : {0, 1, 2}) {
+        const TInstallResult r = InstallProgramFiles({a, b, c}, [failAt](int i) { return i == failAt; });
+        EXPECT_FALSE(r.Ok);
+        EXPECT_EQ(Read(a), "old a") << failAt;
+        EXPECT_EQ(Read(b), "old b") << failAt;
+        EXPECT_FALSE(QFileInfo::exists(c)) << failAt;
+        // The downloads wait for another try; no backup is left.
+        EXPECT_EQ(Files(), (QStringList{QStringLiteral("sv_update"), QStringLiteral("sv_update.update-new"),
+                                        QStringLiteral("sv_wf"), QStringLiteral("sv_wf.update-new"),
+                                        QStringLiteral("wf.qs.update-new")}))
+            << failAt;
+    }
+}
+
+TEST_F(UpdaterTest, AMissingDownloadChangesNothing)
+{
+    QFile::remove(b + QLatin1String(kStagedSuffix));
+    const TInstallResult r = InstallProgramFiles({a, b});
+    EXPECT_FALSE(r.Ok);
+    EXPECT_TRUE(r.Error.contains(b));
+    EXPECT_EQ(Read(a), "old a");
+    EXPECT_EQ(Read(b), "old b");
+}
+
+TEST_F(UpdaterTest, TheProgramToStartAgainAndItsParameters)
+{
+    QDir().mkpath(dir.filePath(QStringLiteral("My Program")));
+    const QString prog = dir.filePath(QStringLiteral("My Program/sv_wf"));
+    Write(prog, "x");
+    struct {
+        QString Text;
+        QString Program;
+        QStringList Args;
+    } cases[] = {
+        {prog, prog, {}},
+        {prog + QStringLiteral(" -x"), prog, {QStringLiteral("-x")}},
+        {prog + QStringLiteral(" -x \"two words\""), prog, {QStringLiteral("-x"), QStringLiteral("two words")}},
+        {QStringLiteral("/no/such -y"), QStringLiteral("/no/such"), {QStringLiteral("-y")}},
+    };
+    for (const auto& k : cases) {
+        const TProgramCall call = SplitProgramCall(k.Text);
+        EXPECT_EQ(call.Program, k.Program) << k.Text.toStdString();
+        EXPECT_EQ(call.Arguments, k.Args) << k.Text.toStdString();
+    }
+}
+
+TEST_F(UpdaterTest, WaitingForAProcess)
+{
+    QProcess sleeper;
+    sleeper.start(QStringLiteral("sleep"), {QStringLiteral("5")});
+    ASSERT_TRUE(sleeper.waitForStarted());
+    EXPECT_FALSE(WaitForProcessEnd(sleeper.processId(), 100));
+    sleeper.kill();
+    sleeper.waitForFinished();
+    EXPECT_TRUE(WaitForProcessEnd(sleeper.processId(), 1000));
+}
+
+// The updater program itself: waits for a running process, installs, starts the program.
+TEST_F(UpdaterTest, TheUpdaterProgramReplacesTheFilesAndStartsTheProgramAgain)
+{
+    const QString marker = dir.filePath(QStringLiteral("started"));
+    const QString program = dir.filePath(QStringLiteral("dummy"));
+    // The dummy program: the new version writes its arguments to the marker.
+    Write(program, "#!/bin/sh\necho old > \"" + marker.toUtf8() + "\"\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Write(program + QLatin1String(kStagedSuffix), "#!/bin/sh\necho new \"$@\" > \"" + marker.toUtf8() + "\"\n");
+
+    // The updater runs from a copy in its own temporary folder, as the program starts it.
+    QTemporaryDir tmp;
+    const QString own = tmp.filePath(QStringLiteral("sv-updater-test"));
+    QDir().mkpath(own);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SV_UPDATER_PROGRAM), own + QStringLiteral("/upd")));
+
+    QProcess running;   // stands for the program that is ending
+    running.start(QStringLiteral("sleep"), {QStringLiteral("0.5")});
+    ASSERT_TRUE(running.waitForStarted());
+    QProcess updater;
+    updater.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    updater.start(own + QStringLiteral("/upd"),
+                  {QString::number(running.processId()), program + QStringLiteral(" --after-update"), program, a});
+    ASSERT_TRUE(updater.waitForStarted());
+    QThread::msleep(150);
+    EXPECT_EQ(Read(program).contains("old"), true);   // nothing touched while the process runs
+    ASSERT_TRUE(running.waitForFinished());
+    ASSERT_TRUE(updater.waitForFinished(10000));
+    EXPECT_EQ(updater.exitCode(), 0);
+    EXPECT_EQ(Read(a), "new a");
+    QDeadlineTimer deadline(5000);
+    while (!QFileInfo::exists(marker) && !deadline.hasExpired())
+        QThread::msleep(20);
+    QThread::msleep(50);
+    EXPECT_EQ(Read(marker), "new --after-update\n");
+    EXPECT_FALSE(QFileInfo::exists(own));   // the updater removed its own folder
+}
+
+TEST_F(UpdaterTest, TheUpdaterProgramKeepsTheOldFilesWhenOneCannotBeInstalled)
+{
+    const QString marker = dir.filePath(QStringLiteral("started"));
+    const QString program = dir.filePath(QStringLiteral("dummy"));
+    Write(program, "#!/bin/sh\necho old > \"" + marker.toUtf8() + "\"\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Write(program + QLatin1String(kStagedSuffix), "#!/bin/sh\necho new > \"" + marker.toUtf8() + "\"\n");
+    QProcess updater;
+    updater.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The second file has no download waiting.
+    updater.start(QStringLiteral(SV_UPDATER_PROGRAM),
+                  {QStringLiteral("0"), program, program, dir.filePath(QStringLiteral("missing"))});
+    ASSERT_TRUE(updater.waitForFinished(10000));
+    EXPECT_EQ(updater.exitCode(), 1);
+    QDeadlineTimer deadline(5000);
+    while (!QFileInfo::exists(marker) && !deadline.hasExpired())
+        QThread::msleep(20);
+    QThread::msleep(50);
+    EXPECT_EQ(Read(marker), "old\n");   // the old program was started again
+    EXPECT_EQ(Read(program + QLatin1String(kStagedSuffix)).contains("new"), true);
+}
+
+} // namespace
+} // namespace sv

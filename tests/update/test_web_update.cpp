@@ -1,0 +1,474 @@
+// The update procedure against a local HTTP server on 127.0.0.1 that each test starts.
+
+#include "update/Checksums.h"
+#include "update/FileVersion.h"
+#include "update/LocalHttpServer.h"
+#include "update/PackedFiles.h"
+#include "update/UpdateStatus.h"
+#include "update/WebUpdate.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace sv {
+namespace {
+
+using test::TLocalHttpServer;
+
+class TScriptedHost : public IUpdateHost {
+public:
+    std::vector<QString> Shown;        // "I:text", "C:text", "H:html", "W:text", "L:text", "U:url", "R:cmd"
+    std::deque<bool> Answers;          // for Confirm, WhatsNew and License, in order
+    QString Started;
+    QStringList StartedArgs;
+    bool StartFails = false;
+    int Quits = 0;
+    TWhatsNewCaptions WhatsNewCaptions;
+
+    bool Next(const QString& what)
+    {
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unanswered: " << what.toStdString();
+            return false;
+        }
+        const bool a = Answers.front();
+        Answers.pop_front();
+        return a;
+    }
+    void Information(const QString& t) override { Shown.push_back(QStringLiteral("I:") + t); }
+    bool Confirm(const QString& t) override
+    {
+        Shown.push_back(QStringLiteral("C:") + t);
+        return Next(t);
+    }
+    void ShowHtmlDialog(const QString& html, const QString&) override { Shown.push_back(QStringLiteral("H:") + html); }
+    bool WhatsNew(const QString& text, const TWhatsNewCaptions& c) override
+    {
+        Shown.push_back(QStringLiteral("W:") + text);
+        WhatsNewCaptions = c;
+        return Next(text);
+    }
+    bool License(const QString& text, const TLicenseCaptions&) override
+    {
+        Shown.push_back(QStringLiteral("L:") + text);
+        return Next(text);
+    }
+    void OpenUrl(const QString& url) override { Shown.push_back(QStringLiteral("U:") + url); }
+    bool StartCommand(const QString& cmd) override
+    {
+        Shown.push_back(QStringLiteral("R:") + cmd);
+        return true;
+    }
+    bool StartDetached(const QString& program, const QStringList& args, QString* error) override
+    {
+        if (StartFails) {
+            *error = QStringLiteral("No such file or directory");
+            return false;
+        }
+        Started = program;
+        StartedArgs = args;
+        return true;
+    }
+    void QuitApplication() override { ++Quits; }
+};
+
+struct TStatusLine {
+    QString Text;
+    int Id;
+    int Code;
+};
+
+class WebUpdateTest : public ::testing::Test {
+protected:
+    // The server and the update need the application object before they are made.
+    static void SetUpTestSuite() { test::EnsureCoreApplication(); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.isListening());
+        app = root.filePath(QStringLiteral("My Program"));
+        tmp = root.filePath(QStringLiteral("tmp"));
+        QDir().mkpath(app);
+        QDir().mkpath(tmp);
+        u.Folders = {app, tmp, root.filePath(QStringLiteral("win")), root.path()};
+        u.DateFormat = QStringLiteral("mm/dd/yyyy");
+        u.URL = server.Base() + QStringLiteral("/updates/karvo_wf.inf");
+        u.UpdaterPath = root.filePath(QStringLiteral("sv_update"));
+        u.ProcessId = 4242;
+        u.TransferTimeoutMs = 5000;
+        Write(u.UpdaterPath, "#!/bin/sh\n");
+        u.OnStatus = [this](const QString& text, int id, int code) { statuses.push_back({text, id, code}); };
+    }
+    void TearDown() override { EXPECT_TRUE(host.Answers.empty()) << "unused scripted answers"; }
+
+    void Control(const QByteArray& text) { server.Serve("/updates/karvo_wf.inf", text); }
+    std::vector<int> Ids() const
+    {
+        std::vector<int> ids;
+        for (const TStatusLine& s : statuses)
+            ids.push_back(s.Id);
+        return ids;
+    }
+    bool Saw(int id) const
+    {
+        for (const TStatusLine& s : statuses)
+            if (s.Id == id)
+                return true;
+        return false;
+    }
+    QString TextOf(int id) const
+    {
+        for (const TStatusLine& s : statuses)
+            if (s.Id == id)
+                return s.Text;
+        return {};
+    }
+    static void Write(const QString& path, const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    static QByteArray Read(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    // Every file below the test folder (but the fake updater), relative.
+    QStringList Tree() const
+    {
+        QStringList out;
+        QDirIterator it(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString rel = QDir(root.path()).relativeFilePath(it.next());
+            if (rel != QLatin1String("sv_update"))
+                out << rel;
+        }
+        out.sort();
+        return out;
+    }
+    QByteArray FileLine(int n, const QString& url, const QByteArray& extra = {}) const
+    {
+        return "[file" + QByteArray::number(n) + "]\nurl=" + url.toUtf8() + "\ntargetdir={APP}\\data\n" + extra;
+    }
+
+    QTemporaryDir root;
+    QString app;
+    QString tmp;
+    TLocalHttpServer server;
+    TScriptedHost host;
+    TWebUpdate u{host};
+    std::vector<TStatusLine> statuses;
+};
+
+TEST_F(WebUpdateTest, ADateBasedUpdateIsAlwaysNewWithoutAStoredDate)
+{
+    Control("[update]\ndate=03/15/2024\ntime=14:30\n");
+    u.DoUpdate();
+    EXPECT_EQ(Ids(), (std::vector<int>{usCheckingConnection, usFoundConnection, usDownload, usControlFileFound,
+                                       usDateBased, usNewVersion, usFinished, usClosedConnection}));
+    EXPECT_EQ(TextOf(usNewVersion), QStringLiteral("New version found : 03/15/2024"));
+    EXPECT_EQ(statuses[5].Code, ecNewVersion);
+    // A request without cache, as the update agent.
+    ASSERT_EQ(server.Requests.size(), 1);
+    EXPECT_EQ(server.Requests[0].Headers.value("cache-control"), "no-cache");
+    EXPECT_EQ(server.Requests[0].Headers.value("user-agent"), "WebUpdate");
+    EXPECT_TRUE(Tree().isEmpty());   // the control file copy is gone
+}
+
+TEST_F(WebUpdateTest, AnUpdateNotLaterThanTheLastOneIsNotNew)
+{
+    Control("[update]\ndate=03/15/2024\ntime=14:30\n");
+    u.LastUpdate = QDateTime(QDate(2024, 3, 15), QTime(14, 30));
+    u.DoUpdate();
+    EXPECT_TRUE(Saw(usNoNewVersion));
+    EXPECT_FALSE(Saw(usNewVersion));
+    EXPECT_EQ(TextOf(usNoNewVersion), QStringLiteral("No new version found"));
+}
+
+TEST_F(WebUpdateTest, AMissingControlFileIsAFailedDownload)
+{
+    u.DoUpdate();   // nothing served: 404
+    EXPECT_EQ(TextOf(usHttpStatus), QStringLiteral("Http status : 404"));
+    EXPECT_EQ(Ids(), (std::vector<int>{usCheckingConnection, usFoundConnection, usDownload, usHttpStatus,
+                                       usControlFileNotFound, usClosedConnection}));
+    EXPECT_EQ(statuses[4].Code, ecNotFound);
+    EXPECT_TRUE(Tree().isEmpty());
+}
+
+TEST_F(WebUpdateTest, AServerThatIsNotThereIsReportedWithItsText)
+{
+    const quint16 port = server.Port();
+    server.close();
+    u.URL = QStringLiteral("http://127.0.0.1:%1/updates/karvo_wf.inf").arg(port);
+    u.DoUpdate();
+    ASSERT_TRUE(Saw(usDownloadNotFound));
+    EXPECT_TRUE(Saw(usControlFileNotFound));
+    const auto refused = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == ecInternet; });
+    ASSERT_NE(refused, statuses.end());
+    EXPECT_TRUE(refused->Text.contains(QStringLiteral("refused"), Qt::CaseInsensitive)) << refused->Text.toStdString();
+}
+
+TEST_F(WebUpdateTest, VersionTestAgainstTheLocalFile)
+{
+    const auto block = MakeVersionBlock(2, 1, 0, 4);
+    Write(app + QStringLiteral("/sv_wf"), QByteArray(64, 'x') + QByteArray(reinterpret_cast<const char*>(block.data()), 92));
+    struct {
+        const char* Keys;
+        int Test;
+        bool New;
+    } cases[] = {
+        {"newversion=2.1.0.5", usVersionBased, true},
+        {"newversion=2,1,0,5", usVersionBased, true},
+        {"newversion=2.1", usVersionBased, false},
+        {"newversion=2.1.0.4", usVersionBased, false},
+        {"newversion=9.0.0.0\nnewsize=156", usSizeBased, false},
+        {"newversion=1.0.0.0\nnewsize=999", usSizeBased, true},
+        {"newchecksum=5", usChecksumBased, true},
+    };
+    for (const auto& c : cases) {
+        statuses.clear();
+        Control(QByteArray("[update]\nlocalversion={APP}\\sv_wf\n") + c.Keys + "\n");
+        u.DoUpdate();
+        EXPECT_TRUE(Saw(c.Test)) << c.Keys;
+        EXPECT_EQ(Saw(usNewVersion), c.New) << c.Keys;
+        EXPECT_EQ(Saw(usNoNewVersion), !c.New) << c.Keys;
+    }
+}
+
+TEST_F(WebUpdateTest, MessageQueryAndUrlActions)
+{
+    Control("[action]\nmsg=New questions\\nfor chapter 3\nquery=Go on?\\nReally?\nshowURL={APP}\\news.html\n"
+            "runbefore=echo before\nrunafter=echo after\nupdateURL=http://elsewhere/x.inf\n[update]\nunconditional=1\n");
+    host.Answers = {true};
+    u.DoUpdate();
+    EXPECT_EQ(host.Shown, (std::vector<QString>{QStringLiteral("I:New questions\rfor chapter 3"), QStringLiteral("R:echo before"),
+                                               QStringLiteral("C:Go on?\rReally?"), QStringLiteral("U:") + app + QStringLiteral("\\news.html"),
+                                               QStringLiteral("R:echo after")}));
+    EXPECT_TRUE(Saw(usFoundMessage) && Saw(usFoundQuery) && Saw(usFoundRedirection) && Saw(usFoundShowUrl) && Saw(usFinished));
+}
+
+TEST_F(WebUpdateTest, NoToTheQueryEndsTheUpdateBeforeAnyDownload)
+{
+    server.Serve("/files/wf.qs", "new questions");
+    Control("[update]\nunconditional=1\n[action]\nquery=Update now?\n[files]\ncount=1\n"
+            + FileLine(1, server.Base() + QStringLiteral("/files/wf.qs")));
+    host.Answers = {false};
+    u.DoUpdate();
+    EXPECT_FALSE(Saw(usFoundFiles));
+    EXPECT_FALSE(Saw(usFinished));
+    EXPECT_EQ(server.Requests.size(), 1);
+}
+
+TEST_F(WebUpdateTest, WhatsNewAndLicense)
+{
+    server.Serve("/whatsnew.txt", "Chapter 3 questions");
+    server.Serve("/eula.txt", "Terms");
+    Control("[update]\nunconditional=1\n[whatsnew]\nfile=" + server.Base().toUtf8() + "/whatsnew.txt\ncaption=News\n"
+            "okbtn=Fine\n[eula]\nfile=" + server.Base().toUtf8() + "/eula.txt\n");
+    host.Answers = {true, false};
+    u.DoUpdate();
+    EXPECT_EQ(host.Shown, (std::vector<QString>{QStringLiteral("W:Chapter 3 questions"), QStringLiteral("L:Terms")}));
+    EXPECT_EQ(host.WhatsNewCaptions.Caption, QStringLiteral("News"));
+    EXPECT_EQ(host.WhatsNewCaptions.OkButton, QStringLiteral("Fine"));
+    EXPECT_EQ(host.WhatsNewCaptions.CancelButton, QStringLiteral("Cancel"));
+    EXPECT_TRUE(Saw(usFoundWhatsNew) && Saw(usFoundLicense) && Saw(usLicenseRefused));
+    EXPECT_FALSE(Saw(usFinished));
+    EXPECT_TRUE(Tree().isEmpty());
+}
+
+TEST_F(WebUpdateTest, FilesAreDownloadedIntoTheirFolderWithProgress)
+{
+    const QByteArray big(10000, 'b');
+    server.Serve("/files/wf.qs", big);
+    Write(app + QStringLiteral("/data/wf.qs"), "old");
+    Control("[update]\nunconditional=1\n[files]\ncount=1\n" + FileLine(1, server.Base() + QStringLiteral("/files/wf.qs")));
+    std::vector<qint64> progress;
+    u.OnFileProgress = [&](const QString& name, qint64 total, qint64 soFar) {
+        if (name.endsWith(QLatin1String(".inf")))
+            return;   // the control file
+        EXPECT_EQ(name, app + QStringLiteral("/data/wf.qs"));
+        EXPECT_EQ(total, 10000);
+        progress.push_back(soFar);
+    };
+    u.DoUpdate();
+    EXPECT_EQ(Read(app + QStringLiteral("/data/wf.qs")), big);
+    ASSERT_GE(progress.size(), 3u);
+    EXPECT_EQ(progress.back(), 10000);
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_TRUE(Saw(usDownloadUpdate) && Saw(usFinished));
+    EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/wf.qs")});
+}
+
+TEST_F(WebUpdateTest, AFileIsInstalledOnlyWhenItArrivedWholeAndMatchesItsChecksums)
+{
+    const QByteArray good = "the new question file";
+    QFile::remove(root.filePath(QStringLiteral("x")));
+    Write(root.filePath(QStringLiteral("x")), good);
+    const std::int32_t sum = FileChecksum(root.filePath(QStringLiteral("x")), TChecksumKind::ByteSum);
+    QFile::remove(root.filePath(QStringLiteral("x")));
+    const QByteArray sha = QCryptographicHash::hash(good, QCryptographicHash::Sha256).toHex();
+    TLocalHttpServer::TRoute cut;
+    cut.Body = good;
+    cut.CutAfter = 5;
+    server.Serve("/files/cut", cut);
+    struct {
+        const char* Why;
+        QByteArray Route;
+        QByteArray Extra;
+        bool Installed;
+    } cases[] = {
+        {"byte sum matches", "/files/good", "newchecksum=" + QByteArray::number(sum) + "\n", true},
+        {"sha256 matches", "/files/good", "sha256=" + sha.toUpper() + "\n", true},
+        {"byte sum differs", "/files/good", "newchecksum=" + QByteArray::number(sum + 1) + "\n", false},
+        {"sha256 differs", "/files/good", "sha256=" + QByteArray(64, '0') + "\n", false},
+        {"cut short", "/files/cut", "", false},
+        {"not found", "/files/none", "", false},
+    };
+    server.Serve("/files/good", good);
+    for (const auto& c : cases) {
+        statuses.clear();
+        const QString url = server.Base() + QString::fromLatin1(c.Route);
+        const QString installed = app + QStringLiteral("/data/") + QFileInfo(QUrl(url).path()).fileName();
+        Write(installed, "old");
+        Control("[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl=" + url.toUtf8() + "\ntargetdir={APP}\\data\n" + c.Extra);
+        u.DoUpdate();
+        EXPECT_EQ(Read(installed), c.Installed ? good : QByteArray("old")) << c.Why;
+        EXPECT_EQ(Saw(usCannotDownload), !c.Installed) << c.Why;
+        if (!c.Installed) {
+            EXPECT_EQ(TextOf(usCannotDownload), QStringLiteral("Cannot download update file : ") + url);
+        }
+        if (QByteArray(c.Why).contains("differs")) {
+            EXPECT_TRUE(TextOf(usChecksumMismatch).startsWith(QStringLiteral("Checksum does not match, file not installed : good")));
+        }
+        // No temporary download is left anywhere.
+        EXPECT_EQ(Tree(), QStringList{QDir(root.path()).relativeFilePath(installed)}) << c.Why;
+        QDir(app + QStringLiteral("/data")).removeRecursively();
+    }
+}
+
+TEST_F(WebUpdateTest, ACompressedFileIsExpandedUnderItsRecordedName)
+{
+    server.Serve("/files/readme.tx_", test::MakeSzdd("Read me first.", 't'));
+    TLocalHttpServer::TRoute cut;
+    cut.Body = test::MakeSzdd(QByteArray(400, 'r'), 't');
+    cut.Body.chop(100);   // complete as a download, cut short as a compressed file
+    server.Serve("/files/bad.tx_", cut);
+    Control("[update]\nunconditional=1\n[files]\ncount=2\n"
+            + FileLine(1, server.Base() + QStringLiteral("/files/readme.tx_"), "compressed=1\n")
+            + FileLine(2, server.Base() + QStringLiteral("/files/bad.tx_"), "compressed=1\n"));
+    u.DoUpdate();
+    EXPECT_EQ(Read(app + QStringLiteral("/data/readme.txt")), "Read me first.");
+    EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/readme.txt")});
+    EXPECT_TRUE(TextOf(usExpandError).startsWith(QStringLiteral("Error expanding compressed file : bad.tx_")));
+}
+
+TEST_F(WebUpdateTest, CabinetsAreExtractedWhenAskedAndRefusedWhenTheyLeaveTheFolder)
+{
+    u.ExtractCAB = true;
+    server.Serve("/files/good.cab", test::MakeCab({{"Sounds\\buzz.wav", "RIFF"}}));
+    server.Serve("/files/evil.cab", test::MakeCab({{"ok.txt", "ok"}, {"..\\..\\evil", "evil"}}));
+    Control("[update]\nunconditional=1\n[files]\ncount=2\n" + FileLine(1, server.Base() + QStringLiteral("/files/good.cab"))
+            + FileLine(2, server.Base() + QStringLiteral("/files/evil.cab")));
+    u.DoUpdate();
+    EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/Sounds/buzz.wav")});
+    EXPECT_TRUE(TextOf(usCabError).contains(QStringLiteral("..\\..\\evil"))) << TextOf(usCabError).toStdString();
+}
+
+TEST_F(WebUpdateTest, AddressesWhoseNameLeavesTheFolderAreRefused)
+{
+    Control("[update]\nunconditional=1\n[files]\ncount=2\n" + FileLine(1, server.Base() + QStringLiteral("/files/.."))
+            + FileLine(2, server.Base() + QStringLiteral("/files/")));
+    u.DoUpdate();
+    int refused = 0;
+    for (const TStatusLine& s : statuses)
+        refused += s.Id == usUnsafeName;
+    EXPECT_EQ(refused, 2);
+    EXPECT_EQ(server.Requests.size(), 1);   // only the control file was asked for
+}
+
+TEST_F(WebUpdateTest, ProgramFilesLeadToTheRestartThroughTheUpdater)
+{
+    server.Serve("/files/sv_wf", "new program");
+    Write(app + QStringLiteral("/sv_wf"), "old program");
+    Control("[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf -x\n"
+            "appcomps={APP}\\sv_wf\n[files]\ncount=1\n[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n");
+    host.Answers = {true};   // "Shutdown application to update executable files ?"
+    u.DoUpdate();
+    EXPECT_EQ(host.Shown, std::vector<QString>{QStringLiteral("C:Shutdown application to update executable files ?")});
+    // The program with its parameter is one quoted argument.
+    EXPECT_EQ(u.AppName(), QLatin1Char('"') + app + QStringLiteral("/sv_wf -x\""));
+    ASSERT_FALSE(host.Started.isEmpty());
+    EXPECT_EQ(QFileInfo(host.Started).fileName(), QStringLiteral("upd"));
+    EXPECT_EQ(host.StartedArgs, (QStringList{QStringLiteral("4242"), app + QStringLiteral("/sv_wf -x"), app + QStringLiteral("/sv_wf")}));
+    EXPECT_EQ(host.Quits, 1);
+    // The running program stays until the updater puts the new one in place.
+    EXPECT_EQ(Read(app + QStringLiteral("/sv_wf")), "old program");
+    EXPECT_EQ(Read(app + QStringLiteral("/sv_wf.update-new")), "new program");
+    QDir(QFileInfo(host.Started).absolutePath()).removeRecursively();
+}
+
+TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
+{
+    server.Serve("/files/sv_wf", "new program");
+    Write(app + QStringLiteral("/sv_wf"), "old program");
+    const QByteArray head = "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
+    const QByteArray program = "[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n";
+    struct {
+        const char* Why;
+        QByteArray Control;
+        std::deque<bool> Answers;
+        bool StartFails;
+    } cases[] = {
+        {"No to the shutdown question", head + "[files]\ncount=1\n" + program, {false}, false},
+        {"a later file failed", head + "[files]\ncount=2\n" + program + "[file2]\nurl=" + server.Base().toUtf8() + "/files/none\ntargetdir={APP}\n", {}, false},
+        {"appupdate not set", "[update]\nunconditional=1\n[application]\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n[files]\ncount=1\n" + program, {}, false},
+        {"the updater cannot start", head + "silentrestart=1\n[files]\ncount=1\n" + program, {}, true},
+    };
+    for (const auto& c : cases) {
+        statuses.clear();
+        Control(c.Control);
+        host.Answers = c.Answers;
+        host.StartFails = c.StartFails;
+        Write(app + QStringLiteral("/sv_wf"), "old program");
+        u.DoUpdate();
+        EXPECT_EQ(host.Quits, 0) << c.Why;
+        EXPECT_TRUE(host.Started.isEmpty()) << c.Why;
+        EXPECT_FALSE(QFileInfo::exists(app + QStringLiteral("/sv_wf.update-new"))) << c.Why;
+        if (c.StartFails) {
+            EXPECT_EQ(TextOf(usSpawnFailed), QStringLiteral("Failed to spawn updater process : No such file or directory"));
+        }
+        // Without the restart the downloaded program file is an ordinary download.
+        const QByteArray expected = QByteArray(c.Why) == "appupdate not set" ? "new program" : "old program";
+        EXPECT_EQ(Read(app + QStringLiteral("/sv_wf")), expected) << c.Why;
+    }
+}
+
+TEST_F(WebUpdateTest, TheProxyGetsTheCredentialsAndTheServerNever)
+{
+    server.Serve("/updates/karvo_wf.inf", "[update]\ndate=03/15/2024\n");
+    server.RequireProxyCredentials("quizzer", "s3cret");
+    u.URL = QStringLiteral("http://updates.scrivolt.invalid/updates/karvo_wf.inf");
+    u.Proxy = QStringLiteral("127.0.0.1:%1").arg(server.Port());
+    u.ProxyUserID = QStringLiteral("quizzer");
+    u.ProxyPassword = QStringLiteral("s3cret");
+    u.DoUpdate();
+    EXPECT_TRUE(Saw(usNewVersion));
+    ASSERT_FALSE(server.Requests.isEmpty());
+    const auto& last = server.Requests.back();
+    EXPECT_EQ(last.Target, "http://updates.scrivolt.invalid/updates/karvo_wf.inf");
+    EXPECT_EQ(last.Headers.value("proxy-authorization"), "Basic " + QByteArray("quizzer:s3cret").toBase64());
+    EXPECT_FALSE(last.Headers.contains("authorization"));
+}
+
+} // namespace
+} // namespace sv
