@@ -4,6 +4,7 @@
 #include "game/GameCommands.h"
 #include "print/SetsListsCommands.h"
 #include "study/StudyCommands.h"
+#include "update/UpdateCommands.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
 #include "wordstudy/Bible.h"
@@ -18,6 +19,7 @@ void RegisterProgramWindows(TMainForm& main)
     RegisterStudyCommands(main);
     RegisterSetsAndListsCommands(main);
     RegisterGameCommands(main);
+    RegisterUpdateCommands(main);
 
     std::shared_ptr<IBibleSpeech> speech(MakeBibleSpeech(main.Sounds()));
     main.SetOpener(main.CmdWordStudy, [&main, speech] {

@@ -1,0 +1,21 @@
+#pragma once
+// Hooks the update window to the main window: the command "Update software from the web..."
+// and the scheduled update reminder of the start-up sequence. The program calls it once
+// after the main window exists.
+
+#include <QString>
+
+namespace sv {
+
+class TMainForm;
+
+// The address of the update control file on the maker's update server (the program settings
+// may name another, e.g. a test server: "ControlFileURL" in the "Update" group).
+extern const char* const kControlFileURL;
+
+// The program's own version ("a.b.c.d"), as the version block in the program file holds it.
+QString ProgramVersion();
+
+void RegisterUpdateCommands(TMainForm& main);
+
+} // namespace sv

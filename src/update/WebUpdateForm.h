@@ -1,0 +1,104 @@
+#pragma once
+// TWebUpdateForm: the window from which the person updates the program over the web and
+// chooses how often to be reminded. It owns the update (TWebUpdate), shows its status lines
+// and progress, and edits the reminder and proxy settings of the program. TProxyForm edits
+// the proxy server and its credentials; it stores them only on "Ok".
+
+#include "update/WebUpdate.h"
+
+#include <QDialog>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+
+namespace sv {
+
+class IClock;
+class IMessageService;
+class TProgramSettings;
+
+// What the update window needs of the program around it.
+struct TUpdateFormContext {
+    TProgramSettings* Settings = nullptr;
+    IMessageService* Messages = nullptr;
+    IClock* Clock = nullptr;
+    // The address of the update control file.
+    QString ControlFileURL;
+    // The updater program (in the program folder).
+    QString UpdaterPath;
+    // The dialogs and programs of the update (not owned); without it the window makes its own
+    // from MakeHost.
+    IUpdateHost* Host = nullptr;
+    std::function<std::unique_ptr<IUpdateHost>(QWidget* owner)> MakeHost;
+    // Sent when the window opens (the start commands are held) and when it closes (the
+    // commands come back, or the start-up goes on to the user selection).
+    std::function<void()> DialogOpen;
+    std::function<void()> Closed;
+    std::function<void(int context)> ShowHelp;
+};
+
+class TWebUpdateForm : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 2050;
+    static inline const QString ScheduledCaption = QStringLiteral("Scheduled update");
+
+    // caption: the window's caption ("Scheduled update" when the start-up opened it).
+    TWebUpdateForm(const TUpdateFormContext& context, const QString& caption, QWidget* parent = nullptr);
+    ~TWebUpdateForm() override;
+
+    QListWidget* StatusListBox = nullptr;
+    QComboBox* ScheduleUpdateCB = nullptr;
+    QProgressBar* ProgressBar = nullptr;
+    QCheckBox* proxyCheckBox = nullptr;
+    QPushButton* UpdateBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QPushButton* helpBtn = nullptr;
+    TWebUpdate& WebUpdate() { return *m_update; }
+
+    void UpdateBtnClick();
+    void ScheduleUpdateCBChange(int index);
+    void ProxyCheckBoxClick();
+    void WebUpdateFileProgress(const QString& fileName, qint64 size, qint64 position);
+    void WebUpdateStatus(const QString& text, int statusCode, int errorCode);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    double Now() const;
+    void SaveSettings();
+
+    TUpdateFormContext m_context;
+    std::unique_ptr<IUpdateHost> m_ownHost;
+    std::unique_ptr<TWebUpdate> m_update;
+    bool m_running = false;
+    bool m_closed = false;
+};
+
+class TProxyForm : public QDialog {
+    Q_OBJECT
+public:
+    TProxyForm(TProgramSettings& settings, QWidget* owner);
+
+    QLineEdit* ProxyServerEdit = nullptr;
+    QLineEdit* ProxyUserIDEdit = nullptr;
+    QLineEdit* ProxyPasswordEdit = nullptr;
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelBtn = nullptr;
+
+    void OKButtonClick();
+
+private:
+    TProgramSettings& m_settings;
+};
+
+} // namespace sv

@@ -1,0 +1,311 @@
+// The update window and its dialogs offscreen, against a local HTTP server on 127.0.0.1; and
+// the update window in the main window's start-up sequence.
+
+#include "../app/AppFixture.h"
+#include "app/ProgramSettings.h"
+#include "app/Splash.h"
+#include "app/Startup.h"
+#include "update/LocalHttpServer.h"
+#include "update/UpdateCommands.h"
+#include "update/UpdateDialogs.h"
+#include "update/WebUpdateForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace sv::test {
+namespace {
+
+class TNoDialogs : public IUpdateHost {
+public:
+    void Information(const QString&) override {}
+    bool Confirm(const QString&) override { return false; }
+    void ShowHtmlDialog(const QString&, const QString&) override {}
+    bool WhatsNew(const QString&, const TWhatsNewCaptions&) override { return false; }
+    bool License(const QString&, const TLicenseCaptions&) override { return false; }
+    void OpenUrl(const QString&) override {}
+    bool StartCommand(const QString&) override { return false; }
+    bool StartDetached(const QString&, const QStringList&, QString*) override { return false; }
+    void QuitApplication() override {}
+};
+
+class UpdateWindowTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        settings = std::make_unique<TProgramSettings>(QString::fromStdString(Dir() + "settings.ini"));
+        context.Settings = settings.get();
+        context.Messages = &messages;
+        context.Clock = &clock;
+        context.Host = &host;
+        context.ControlFileURL = server.Base() + QStringLiteral("/updates/karvo_wf.inf");
+        context.DialogOpen = [this] { ++opened; };
+        context.Closed = [this] { ++closed; };
+        context.ShowHelp = [this](int c) { help = c; };
+    }
+    void TearDown() override
+    {
+        delete form;
+        settings.reset();
+        AppTest::TearDown();
+    }
+    TWebUpdateForm* Make(const QString& caption = QStringLiteral("Get the latest version of The Scrivolt from the Web"))
+    {
+        form = new TWebUpdateForm(context, caption);
+        form->setAttribute(Qt::WA_DeleteOnClose, false);
+        form->show();
+        return form;
+    }
+    QStringList Lines() const
+    {
+        QStringList out;
+        for (int i = 0; i < form->StatusListBox->count(); ++i)
+            out << form->StatusListBox->item(i)->text();
+        return out;
+    }
+    double Now() const { return ToDayNumber(clock.Now()); }
+
+    TLocalHttpServer server;
+    TNoDialogs host;
+    std::unique_ptr<TProgramSettings> settings;
+    TUpdateFormContext context;
+    TWebUpdateForm* form = nullptr;
+    int opened = 0, closed = 0, help = 0;
+};
+
+TEST_F(UpdateWindowTest, OpensWithItsIntroductionAndTheSettings)
+{
+    settings->UpdateSchedule = TProgramSettings::usMonthly;
+    settings->UseProxy = true;
+    Make();
+    EXPECT_EQ(opened, 1);
+    const QStringList lines = Lines();
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(lines[0], QStringLiteral("You are about to get the latest version of The Scrivolt."));
+    EXPECT_TRUE(lines[1].isEmpty());
+    EXPECT_TRUE(lines[7].isEmpty());
+    EXPECT_EQ(lines[10], QStringLiteral("functionality to The Scrivolt."));
+    EXPECT_FALSE(form->StatusListBox->isEnabled());
+    EXPECT_EQ(form->ScheduleUpdateCB->currentText(), QStringLiteral("Remind me monthly"));
+    EXPECT_TRUE(form->proxyCheckBox->isChecked());
+    EXPECT_TRUE(form->proxyCheckBox->isVisible());
+    EXPECT_TRUE(form->UpdateBtn->isDefault());
+    EXPECT_EQ(form->ProgressBar->maximum(), 100);
+    form->helpBtn->click();
+    EXPECT_EQ(help, TWebUpdateForm::HelpContext);
+    EXPECT_EQ(form->property("helpContext").toInt(), TWebUpdateForm::HelpContext);
+}
+
+TEST_F(UpdateWindowTest, NoNewVersionIsToldAndTheWindowCloses)
+{
+    server.Serve("/updates/karvo_wf.inf", "[update]\ndate=01/01/1980\n");
+    Make();
+    form->UpdateBtn->click();
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:You already have the latest version. You do not need to update now."}));
+    EXPECT_EQ(Lines().first(), QStringLiteral("Checking for Internet connection"));
+    EXPECT_TRUE(Lines().contains(QStringLiteral("No new version found")));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(closed, 1);
+}
+
+TEST_F(UpdateWindowTest, AMissingControlFileAbortsWithItsStatus)
+{
+    Make();
+    form->UpdateBtn->click();   // nothing served: 404
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:Update control file not found\r Update aborted."}));
+    EXPECT_TRUE(Lines().contains(QStringLiteral("Http status : 404")));
+    EXPECT_EQ(closed, 1);
+}
+
+TEST_F(UpdateWindowTest, ProgressFollowsTheDownload)
+{
+    server.Serve("/updates/karvo_wf.inf", "[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl="
+                                              + server.Base().toUtf8() + "/wf.qs\ntargetdir={TMP}\\svtest\n");
+    server.Serve("/wf.qs", QByteArray(20000, 'q'));
+    Make();
+    QTemporaryDir tmp;
+    form->WebUpdate().Folders.Tmp = tmp.path();
+    form->UpdateBtn->click();
+    EXPECT_EQ(form->ProgressBar->maximum(), 20000);
+    EXPECT_EQ(form->ProgressBar->value(), 20000);
+    EXPECT_TRUE(QFileInfo::exists(tmp.filePath(QStringLiteral("svtest/wf.qs"))));
+    EXPECT_TRUE(messages.Log().empty());
+}
+
+TEST_F(UpdateWindowTest, WithoutTheProxyBoxEarlierProxyValuesAreCleared)
+{
+    server.Serve("/updates/karvo_wf.inf", "[update]\ndate=03/15/2024\n");
+    settings->ProxyServer = QStringLiteral("127.0.0.1:1");
+    settings->ProxyUserID = QStringLiteral("u");
+    Make();
+    form->WebUpdate().Proxy = QStringLiteral("left.over:8080");
+    form->WebUpdate().ProxyUserID = QStringLiteral("old");
+    form->UpdateBtn->click();
+    EXPECT_TRUE(form->WebUpdate().Proxy.isEmpty());
+    EXPECT_TRUE(form->WebUpdate().ProxyUserID.isEmpty());
+    EXPECT_TRUE(Lines().contains(QStringLiteral("New version found : 03/15/2024")));
+}
+
+TEST_F(UpdateWindowTest, ScheduleAndTheScheduledWindowsClosing)
+{
+    Make(TWebUpdateForm::ScheduledCaption);
+    form->ScheduleUpdateCB->setCurrentIndex(1);
+    form->ScheduleUpdateCBChange(1);
+    EXPECT_EQ(settings->UpdateSchedule, 1);
+    EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 7);
+    form->ScheduleUpdateCBChange(2);
+    EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 28);
+    form->ScheduleUpdateCBChange(0);
+    EXPECT_EQ(settings->UpdateSchedule, 0);
+    EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 28);   // unchanged
+    form->ScheduleUpdateCBChange(1);
+    form->CancelBtn->click();
+    EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 3);
+    TProgramSettings stored(settings->Path());
+    stored.Load();
+    EXPECT_EQ(stored.UpdateSchedule, 1);
+    EXPECT_NEAR(stored.NextUpdateDue, Now() + 3, 1e-6);
+    EXPECT_EQ(closed, 1);
+}
+
+TEST_F(UpdateWindowTest, AnOrdinaryWindowLeavesTheReminderDate)
+{
+    settings->UpdateSchedule = TProgramSettings::usMonthly;
+    settings->NextUpdateDue = 100;
+    Make();
+    form->CancelBtn->click();
+    EXPECT_EQ(settings->NextUpdateDue, 100);
+}
+
+TEST_F(UpdateWindowTest, TheProxyWindowStoresOnlyOnOk)
+{
+    settings->ProxyServer = QStringLiteral("proxy.lan:3128");
+    Make();
+    form->proxyCheckBox->click();
+    EXPECT_TRUE(settings->UseProxy);
+    auto* proxy = form->findChild<TProxyForm*>();
+    ASSERT_NE(proxy, nullptr);
+    EXPECT_EQ(proxy->windowTitle(), QStringLiteral("Proxy settings"));
+    EXPECT_EQ(proxy->ProxyServerEdit->text(), QStringLiteral("proxy.lan:3128"));
+    EXPECT_EQ(proxy->ProxyPasswordEdit->echoMode(), QLineEdit::Password);
+    proxy->ProxyUserIDEdit->setText(QStringLiteral("quizzer"));
+    proxy->CancelBtn->click();
+    EXPECT_TRUE(settings->ProxyUserID.isEmpty());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    form->proxyCheckBox->click();   // off
+    EXPECT_FALSE(settings->UseProxy);
+    EXPECT_EQ(form->findChild<TProxyForm*>(), nullptr);
+    form->proxyCheckBox->click();   // on again
+    proxy = form->findChild<TProxyForm*>();
+    ASSERT_NE(proxy, nullptr);
+    proxy->ProxyUserIDEdit->setText(QStringLiteral("quizzer"));
+    proxy->ProxyPasswordEdit->setText(QStringLiteral("pw"));
+    proxy->OKButton->click();
+    EXPECT_EQ(settings->ProxyUserID, QStringLiteral("quizzer"));
+    EXPECT_EQ(settings->ProxyPassword, QStringLiteral("pw"));
+    TProgramSettings stored(settings->Path());
+    stored.Load();
+    EXPECT_TRUE(stored.UseProxy);
+    EXPECT_EQ(stored.ProxyUserID, QStringLiteral("quizzer"));
+}
+
+TEST(UpdateDialogs, WhatsNewAndLicense)
+{
+    TWhatsNewCaptions w;
+    w.Caption = QStringLiteral("What's new");
+    TWhatsNewDlg news(QStringLiteral("Chapter 3"), w);
+    EXPECT_EQ(news.windowTitle(), QStringLiteral("What's new"));
+    EXPECT_EQ(news.size(), QSize(400, 400));
+    EXPECT_TRUE(news.TextBox->isReadOnly());
+    EXPECT_EQ(news.TextBox->toPlainText(), QStringLiteral("Chapter 3"));
+    EXPECT_EQ(news.OkBtn->text(), QStringLiteral("Ok"));
+    EXPECT_EQ(news.CancelBtn->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(news.OkBtn->nextInFocusChain(), news.CancelBtn);
+
+    TLicenseDlg lic(QStringLiteral("Terms"), TLicenseCaptions{});
+    EXPECT_FALSE(lic.AcceptBtn->isChecked());
+    EXPECT_FALSE(lic.NotAcceptBtn->isChecked());
+    EXPECT_FALSE(lic.OkBtn->isEnabled());
+    lic.NotAcceptBtn->click();
+    EXPECT_TRUE(lic.OkBtn->isEnabled());
+    lic.OkBtn->click();
+    EXPECT_FALSE(lic.Accepted());
+    lic.AcceptBtn->click();
+    lic.OkBtn->click();
+    EXPECT_TRUE(lic.Accepted());
+    EXPECT_EQ(lic.AcceptBtn->text(), QStringLiteral("I accept"));
+    EXPECT_EQ(lic.NotAcceptBtn->text(), QStringLiteral("I do not accept"));
+}
+
+// --- In the main window ---
+
+class UpdateInMainWindowTest : public AppTest {
+protected:
+    // The start-up sequence up to its first window, with the update window registered.
+    void StartWithUpdates()
+    {
+        CreateMain();
+        RegisterUpdateCommands(*main);
+        main->WaitToSplashTimer();
+        auto* splash = Child<TSplashScreen>();
+        ASSERT_NE(splash, nullptr);
+        splash->SplashTimer->stop();
+        splash->SplashTimerTimer();
+        Settle();
+    }
+};
+
+TEST_F(UpdateInMainWindowTest, AScheduledReminderComesBeforeTheUserSelectionAndOnlyOnce)
+{
+    TProgramSettings s(QString::fromStdString(Dir() + "settings.ini"));
+    s.UpdateSchedule = TProgramSettings::usWeekly;
+    s.NextUpdateDue = ToDayNumber(clock.Now()) - 1;
+    s.Save();
+    StartWithUpdates();
+    auto* form = Child<TWebUpdateForm>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Scheduled update"));
+    EXPECT_EQ(Child<TStartupForm>(), nullptr);
+    EXPECT_NEAR(main->Settings().NextUpdateDue, ToDayNumber(clock.Now()) + 7, 1e-6);
+    EXPECT_FALSE(main->CmdUpgrade->isEnabled());
+    form->CancelBtn->click();
+    Settle();
+    EXPECT_EQ(Child<TWebUpdateForm>(), nullptr);
+    EXPECT_NE(Child<TStartupForm>(), nullptr);   // not a second reminder
+    EXPECT_NEAR(main->Settings().NextUpdateDue, ToDayNumber(clock.Now()) + 3, 1e-6);
+}
+
+TEST_F(UpdateInMainWindowTest, TheCommandOpensTheWindowOnceAUserIsChosen)
+{
+    StartWithUpdates();
+    EXPECT_FALSE(main->CmdUpgrade->isEnabled());
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Tester"));
+    EXPECT_TRUE(main->CmdUpgrade->isEnabled());
+    main->CmdUpgrade->trigger();
+    auto* form = Child<TWebUpdateForm>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Get the latest version of The Scrivolt from the Web"));
+    EXPECT_FALSE(main->CmdUpgrade->isEnabled());   // held while the window is open
+    EXPECT_FALSE(main->CmdQuestions->isEnabled());
+    form->CancelBtn->click();
+    Settle();
+    EXPECT_TRUE(main->CmdUpgrade->isEnabled());
+}
+
+} // namespace
+} // namespace sv::test
