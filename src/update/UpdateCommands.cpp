@@ -42,7 +42,8 @@ void QuitForUpdate(TMainForm& main)
         return;
     }
     main.Settings().Save();
-    QApplication::quit();
+    // Leaves the message loop without closing the windows (which would ask whether to exit).
+    QApplication::exit(0);
 }
 
 void OpenUpdateWindow(TMainForm& main, const QString& caption)

@@ -45,10 +45,12 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
 
     auto* layout = new QVBoxLayout(this);
     StatusListBox = new QListWidget(this);
-    StatusListBox->setEnabled(false);   // it only displays
+    // It only displays: no focus, no selection (and readable, not greyed out).
+    StatusListBox->setFocusPolicy(Qt::NoFocus);
+    StatusListBox->setSelectionMode(QAbstractItemView::NoSelection);
     for (const char* line : kIntroduction)
         StatusListBox->addItem(QString::fromLatin1(line));
-    StatusListBox->setMinimumSize(460, 200);
+    StatusListBox->setMinimumSize(StatusListBox->fontMetrics().horizontalAdvance(QStringLiteral("x")) * 82, 220);
     layout->addWidget(StatusListBox, 1);
 
     auto* grid = new QFormLayout;

@@ -45,13 +45,14 @@ class UpdateWindowTest : public AppTest {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();
+        AppTest::SetUp();   // the application object first: the server needs it
+        server = std::make_unique<TLocalHttpServer>();
         settings = std::make_unique<TProgramSettings>(QString::fromStdString(Dir() + "settings.ini"));
         context.Settings = settings.get();
         context.Messages = &messages;
         context.Clock = &clock;
         context.Host = &host;
-        context.ControlFileURL = server.Base() + QStringLiteral("/updates/karvo_wf.inf");
+        context.ControlFileURL = server->Base() + QStringLiteral("/updates/karvo_wf.inf");
         context.DialogOpen = [this] { ++opened; };
         context.Closed = [this] { ++closed; };
         context.ShowHelp = [this](int c) { help = c; };
@@ -60,6 +61,7 @@ protected:
     {
         delete form;
         settings.reset();
+        server.reset();
         AppTest::TearDown();
     }
     TWebUpdateForm* Make(const QString& caption = QStringLiteral("Get the latest version of The Scrivolt from the Web"))
@@ -78,7 +80,7 @@ protected:
     }
     double Now() const { return ToDayNumber(clock.Now()); }
 
-    TLocalHttpServer server;
+    std::unique_ptr<TLocalHttpServer> server;
     TNoDialogs host;
     std::unique_ptr<TProgramSettings> settings;
     TUpdateFormContext context;
@@ -98,7 +100,8 @@ TEST_F(UpdateWindowTest, OpensWithItsIntroductionAndTheSettings)
     EXPECT_TRUE(lines[1].isEmpty());
     EXPECT_TRUE(lines[7].isEmpty());
     EXPECT_EQ(lines[10], QStringLiteral("functionality to The Scrivolt."));
-    EXPECT_FALSE(form->StatusListBox->isEnabled());
+    EXPECT_EQ(form->StatusListBox->selectionMode(), QAbstractItemView::NoSelection);
+    EXPECT_EQ(form->StatusListBox->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(form->ScheduleUpdateCB->currentText(), QStringLiteral("Remind me monthly"));
     EXPECT_TRUE(form->proxyCheckBox->isChecked());
     EXPECT_TRUE(form->proxyCheckBox->isVisible());
@@ -111,7 +114,7 @@ TEST_F(UpdateWindowTest, OpensWithItsIntroductionAndTheSettings)
 
 TEST_F(UpdateWindowTest, NoNewVersionIsToldAndTheWindowCloses)
 {
-    server.Serve("/updates/karvo_wf.inf", "[update]\ndate=01/01/1980\n");
+    server->Serve("/updates/karvo_wf.inf", "[update]\ndate=01/01/1980\n");
     Make();
     form->UpdateBtn->click();
     EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:You already have the latest version. You do not need to update now."}));
@@ -132,9 +135,9 @@ TEST_F(UpdateWindowTest, AMissingControlFileAbortsWithItsStatus)
 
 TEST_F(UpdateWindowTest, ProgressFollowsTheDownload)
 {
-    server.Serve("/updates/karvo_wf.inf", "[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl="
-                                              + server.Base().toUtf8() + "/wf.qs\ntargetdir={TMP}\\svtest\n");
-    server.Serve("/wf.qs", QByteArray(20000, 'q'));
+    server->Serve("/updates/karvo_wf.inf", "[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl="
+                                              + server->Base().toUtf8() + "/wf.qs\ntargetdir={TMP}\\svtest\n");
+    server->Serve("/wf.qs", QByteArray(20000, 'q'));
     Make();
     QTemporaryDir tmp;
     form->WebUpdate().Folders.Tmp = tmp.path();
@@ -147,7 +150,7 @@ TEST_F(UpdateWindowTest, ProgressFollowsTheDownload)
 
 TEST_F(UpdateWindowTest, WithoutTheProxyBoxEarlierProxyValuesAreCleared)
 {
-    server.Serve("/updates/karvo_wf.inf", "[update]\ndate=03/15/2024\n");
+    server->Serve("/updates/karvo_wf.inf", "[update]\ndate=03/15/2024\n");
     settings->ProxyServer = QStringLiteral("127.0.0.1:1");
     settings->ProxyUserID = QStringLiteral("u");
     Make();
@@ -223,7 +226,7 @@ TEST_F(UpdateWindowTest, TheProxyWindowStoresOnlyOnOk)
     EXPECT_EQ(stored.ProxyUserID, QStringLiteral("quizzer"));
 }
 
-TEST(UpdateDialogs, WhatsNewAndLicense)
+TEST_F(UpdateWindowTest, WhatsNewAndLicenseDialogs)
 {
     TWhatsNewCaptions w;
     w.Caption = QStringLiteral("What's new");
