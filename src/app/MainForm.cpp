@@ -14,6 +14,7 @@
 #include "content/Words.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
+#include "voice/CharacterWindow.h"
 #include "voice/Sounds.h"
 
 #include <QAction>
@@ -128,7 +129,10 @@ void TMainForm::CreateObjects()
         if (m_commandsOn)
             CmdViewScrivolt->setEnabled(speech);
     };
-    m_assistant = std::make_unique<TAssistant>(m_programDir + "Characters/");
+    // The assistant's character stands on its own window at the main window's top edge; its
+    // spoken remarks join the program's speech queue.
+    auto* stage = new TCharacterWindow(this, [this](const std::string& text) { m_sounds->SpeakAloud(text); });
+    m_assistant = std::make_unique<TAssistant>(m_programDir + "Characters/", stage, [this] { return frameGeometry(); });
     m_sounds->SetAssistant(m_assistant.get());
     m_sounds->SetUseAssistantQuery([this] { return m_user->Options.UseAssistant != 0; });
     m_user->Reset(m_questions->UsesSituation(), m_assistant->AssistantAvailable());
@@ -622,6 +626,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         Q_EMIT FirstPainted();
         QTimer::singleShot(0, this, &TMainForm::StartEngines);
     }
+    if (watched == this && (event->type() == QEvent::Move || event->type() == QEvent::Resize) && m_assistant)
+        m_assistant->FollowMainWindow();
     if (event->type() == QEvent::Show) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && sub->mdiArea() == m_mdi)
             QTimer::singleShot(0, sub, [this, sub] { FitChild(sub); });

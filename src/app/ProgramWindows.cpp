@@ -7,8 +7,11 @@
 #include "update/UpdateCommands.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
+#include "voice/SpeechForm.h"
 #include "wordstudy/Bible.h"
 #include "wordstudy/BibleBrowser.h"
+
+#include <QAction>
 
 #include <memory>
 
@@ -20,6 +23,22 @@ void RegisterProgramWindows(TMainForm& main)
     RegisterSetsAndListsCommands(main);
     RegisterGameCommands(main);
     RegisterUpdateCommands(main);
+
+    main.SetOpener(main.CmdSpeech, [&main] {
+        TSpeechSettingsContext c;
+        c.User = &main.User();
+        c.Sounds = &main.Sounds();
+        c.Engine = main.Services().Speech;
+        c.Assistant = &main.Assistant();
+        c.AssistantChanged = [&main](bool on) {
+            main.CmdAssistant->setChecked(on);
+            main.UM_ASSISTANTCHANGED();
+        };
+        c.ShowHelp = [&main](int context) { main.ShowHelp(context); };
+        main.OpenChild(new TSpeechForm(c), TMainForm::TPlacement::Centred,
+                       Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowContextHelpButtonHint);
+    });
 
     std::shared_ptr<IBibleSpeech> speech(MakeBibleSpeech(main.Sounds()));
     main.SetOpener(main.CmdWordStudy, [&main, speech] {

@@ -7,8 +7,9 @@ namespace sv {
 
 class TMainForm;
 
-// Sets the openers of the study commands ("Questions...", "Memory verses...", "Reference
-// work...") and of "Word study" (a new browser window for each use).
+// Sets the openers of the speech settings ("Speech settings..."), the study commands
+// ("Questions...", "Memory verses...", "Reference work...") and of "Word study" (a new browser
+// window for each use).
 void RegisterProgramWindows(TMainForm& main);
 
 } // namespace sv

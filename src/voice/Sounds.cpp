@@ -114,6 +114,11 @@ void TSounds::Speak(const std::string& text, bool balloonOnly, int speechKind)
     }
     if (speechKind != skQuestion && speechKind != skWord && speechKind != skEither)
         return;
+    SpeakAloud(SpokenText(text));
+}
+
+void TSounds::SpeakAloud(const std::string& text)
+{
     if (!m_engine)
         return;
     bool active = m_engine->Active();
@@ -130,11 +135,11 @@ void TSounds::Speak(const std::string& text, bool balloonOnly, int speechKind)
     }
     m_speechAvailable = true;
     if (m_speaking) {
-        m_queue.push_back(SpokenText(text));
+        m_queue.push_back(text);
         return;
     }
     m_speaking = true;
-    m_engine->Speak(SpokenText(text));
+    m_engine->Speak(text);
 }
 
 void TSounds::TextDone()

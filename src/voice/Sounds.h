@@ -63,6 +63,9 @@ public:
     // Text-to-speech goes through one queue for the whole program: a text handed over while
     // another is spoken waits for it to finish, so no window cuts off another's speech.
     void Speak(const std::string& text, bool balloonOnly, int speechKind);
+    // Hands text to the engine through the queue as it is (no replacements): the assistant's
+    // spoken remarks and the settings' test sentence.
+    void SpeakAloud(const std::string& text);
     // Stops the text being spoken and drops the waiting ones.
     void StopSpeaking();
     // True from Speak until the last queued text is done.

@@ -258,7 +258,10 @@ TEST(Assistant, NotAvailableWithoutCharacterFilesAndDoesNothing)
     none.SayGoodbye("Bye", true);
     EXPECT_FALSE(none.Loaded());
 
-    std::ofstream(dir / "Genie.acs") << "x";
+    std::filesystem::create_directories(dir / "Genie");
+    std::ofstream(dir / "Genie" / "Genie.character")
+        << "character Genie\nart Genie.svg\nsize 40 50\nframe rest body\nanimation RestPose 0 rest\n";
+    std::ofstream(dir / "Genie" / "Genie.svg") << "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
     TAssistant genie(dir.string() + "/");
     EXPECT_TRUE(genie.AssistantAvailable());
     genie.ShowCharacter('M');   // Merlin is not installed: the first installed one instead

@@ -1,0 +1,73 @@
+#pragma once
+// TSpeechForm: "Speech and Assistant Settings". The person chooses the text-to-speech voice
+// (tried with a test sentence), switches the assistant on or off and picks its character and
+// personality. Nothing is stored before OK; a voice tried and then cancelled is undone when the
+// window closes.
+
+#include <QWidget>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace sv {
+
+class ISpeechEngine;
+class TAssistant;
+class TSounds;
+class TUser;
+
+// What the settings window works on (not owned).
+struct TSpeechSettingsContext {
+    TUser* User = nullptr;
+    TSounds* Sounds = nullptr;
+    ISpeechEngine* Engine = nullptr;
+    TAssistant* Assistant = nullptr;
+    // The assistant was switched on or off: the main window's Assistant command takes the new
+    // check mark and runs (it shows the character or says goodbye).
+    std::function<void(bool on)> AssistantChanged;
+    std::function<void(int context)> ShowHelp;
+};
+
+class TSpeechForm : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 2120;
+
+    explicit TSpeechForm(const TSpeechSettingsContext& context, QWidget* parent = nullptr);
+
+    QGroupBox* CommentsGroupBox = nullptr;
+    QCheckBox* useAssistant = nullptr;
+    QComboBox* assistantCB = nullptr;
+    QLabel* PersonalityLabel = nullptr;
+    QComboBox* PersonalityCB = nullptr;
+    QComboBox* VoiceCB = nullptr;
+    QLabel* TestLabel = nullptr;
+    QPlainTextEdit* TestMemo = nullptr;
+    QPushButton* TestBtn = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QPushButton* helpBtn = nullptr;
+
+    void VoiceCBChange();
+    void TestBtnClick();
+    void useAssistantClick();
+    void OKBtnClick();
+    void CancelBtnClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CloseWindow();
+
+    TSpeechSettingsContext m_context;
+    bool m_closed = false;
+};
+
+} // namespace sv

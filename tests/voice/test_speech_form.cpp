@@ -1,0 +1,191 @@
+// "Speech and Assistant Settings" over a fake engine and test characters.
+
+#include "voice/SpeechForm.h"
+
+#include "CharacterFixture.h"
+#include "VoiceFakes.h"
+#include "user/User.h"
+#include "voice/Assistant.h"
+#include "voice/Sounds.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace sv {
+namespace {
+
+QApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "test_speech_form";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+class TVoices : public test::TFakeSpeech {
+public:
+    QStringList Voices() const override
+    {
+        return {QStringLiteral("Default"), QStringLiteral("AdultMale1"), QStringLiteral("kal"),
+                QStringLiteral("Adult Female"), QStringLiteral("slt")};
+    }
+};
+
+class SpeechFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        App();
+        m_personality = std::filesystem::temp_directory_path() / "sv_speech_form_personality.txt";
+        std::ofstream(m_personality) << "[Personality=Encourager]\n[Category=Correct1]\nGood\n"
+                                        "[Personality=Coach]\n[Category=Correct1]\nRight\n";
+        sounds = std::make_unique<TSounds>("/prog/Sounds/", &engine, &sound, m_personality.string(), random);
+        user.Reset(false, true);
+        user.VoiceName.setText("kal");
+        user.PersonalityName.setText("Coach");
+    }
+    void TearDown() override { std::filesystem::remove(m_personality); }
+
+    // A settings window over the characters installed in dir.
+    std::unique_ptr<TSpeechForm> Open(const test::TCharactersDir& dir)
+    {
+        assistant = std::make_unique<TAssistant>(dir.Path(), &stage);
+        TSpeechSettingsContext c;
+        c.User = &user;
+        c.Sounds = sounds.get();
+        c.Engine = &engine;
+        c.Assistant = assistant.get();
+        c.AssistantChanged = [this](bool on) { changes.push_back(on); };
+        return std::make_unique<TSpeechForm>(c);
+    }
+    static std::vector<std::string> Items(const QComboBox* cb)
+    {
+        std::vector<std::string> items;
+        for (int i = 0; i < cb->count(); ++i)
+            items.push_back(cb->itemText(i).toStdString());
+        return items;
+    }
+
+    TVoices engine;
+    test::TFakeSound sound;
+    test::TFixedRandom random;
+    std::unique_ptr<TSounds> sounds;
+    test::TRecordingStage stage;
+    std::unique_ptr<TAssistant> assistant;
+    TUser user;
+    std::vector<bool> changes;
+    std::filesystem::path m_personality;
+};
+
+TEST_F(SpeechFormTest, OpensWithTheStoredChoicesAndWithoutAdultVoices)
+{
+    test::TCharactersDir dir("form_open");
+    dir.Add("Robby");
+    dir.Add("Merlin");
+    user.Options.AssistantChar = '?';
+    auto form = Open(dir);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Speech and Assistant Settings"));
+    EXPECT_EQ(Items(form->VoiceCB), (std::vector<std::string>{"Default", "kal", "slt"}));
+    EXPECT_EQ(form->VoiceCB->currentText(), QStringLiteral("kal"));
+    EXPECT_EQ(Items(form->PersonalityCB), (std::vector<std::string>{"Encourager", "Coach"}));
+    EXPECT_EQ(form->PersonalityCB->currentText(), QStringLiteral("Coach"));
+    // The installed characters in the fixed order; "?" selects the first.
+    EXPECT_EQ(Items(form->assistantCB), (std::vector<std::string>{"Merlin", "Robby"}));
+    EXPECT_EQ(form->assistantCB->currentText(), QStringLiteral("Merlin"));
+    EXPECT_TRUE(form->useAssistant->isChecked());
+    EXPECT_TRUE(form->assistantCB->isEnabled());
+    form->useAssistant->click();
+    EXPECT_FALSE(form->assistantCB->isEnabled());
+    EXPECT_FALSE(form->PersonalityCB->isEnabled());
+    EXPECT_FALSE(form->PersonalityLabel->isEnabled());
+    EXPECT_EQ(form->TestMemo->toPlainText(), QStringLiteral("With what did John baptize?"));
+}
+
+TEST_F(SpeechFormTest, WithoutCharactersTheAssistantPartIsOffAndOkStoresTheVoiceOnly)
+{
+    test::TCharactersDir dir("form_none");
+    user.Options.AssistantChar = 'M';
+    auto form = Open(dir);
+    EXPECT_FALSE(form->useAssistant->isChecked());
+    EXPECT_FALSE(form->useAssistant->isEnabled());
+    EXPECT_FALSE(form->assistantCB->isEnabled());
+    EXPECT_FALSE(form->PersonalityCB->isEnabled());
+    form->VoiceCB->setCurrentText(QStringLiteral("slt"));
+    form->OKBtnClick();
+    EXPECT_EQ(user.VoiceName.text(), "slt");
+    EXPECT_EQ(user.Options.AssistantChar, 'M');
+    EXPECT_EQ(engine.Mode, QStringLiteral("slt"));
+}
+
+TEST_F(SpeechFormTest, CancelUndoesTheVoicePreview)
+{
+    test::TCharactersDir dir("form_cancel");
+    auto form = Open(dir);
+    form->VoiceCB->setCurrentText(QStringLiteral("slt"));
+    EXPECT_EQ(engine.Mode, QStringLiteral("slt"));   // the preview
+    form->CancelBtnClick();
+    EXPECT_EQ(engine.Mode, QStringLiteral("kal"));
+    EXPECT_EQ(user.VoiceName.text(), "kal");
+}
+
+TEST_F(SpeechFormTest, TheTestSentenceIsSpokenAsTyped)
+{
+    test::TCharactersDir dir("form_test");
+    auto form = Open(dir);
+    form->TestMemo->setPlainText(QStringLiteral("Read 1 John 2 now"));
+    form->TestBtn->click();
+    ASSERT_FALSE(engine.Spoken.empty());
+    EXPECT_EQ(engine.Spoken.back(), "Read 1 John 2 now");
+}
+
+TEST_F(SpeechFormTest, OkTellsTheMainWindowOfAChangeOrChangesTheCharacter)
+{
+    test::TCharactersDir dir("form_ok");
+    dir.Add("Peedy");
+    dir.Add("Genie");
+    user.Options.UseAssistant = 1;
+    user.Options.AssistantChar = 'P';
+
+    // Off and on again in one visit: no net change, no call.
+    auto form = Open(dir);
+    form->useAssistant->click();
+    form->useAssistant->click();
+    form->OKBtnClick();
+    EXPECT_TRUE(changes.empty());
+    EXPECT_TRUE(stage.Calls.empty());
+
+    // Another character while the assistant stays on: the character changes.
+    assistant->ShowCharacter('P');
+    stage.Calls.clear();
+    form = Open(dir);
+    assistant->ShowCharacter('P');
+    form->assistantCB->setCurrentText(QStringLiteral("Genie"));
+    form->PersonalityCB->setCurrentText(QStringLiteral("Encourager"));
+    form->OKBtnClick();
+    EXPECT_EQ(user.Options.AssistantChar, 'G');
+    EXPECT_EQ(user.PersonalityName.text(), "Encourager");
+    EXPECT_EQ(sounds->SelectedPersonality(), 0);
+    EXPECT_EQ(assistant->CharacterName(), "Genie");
+    EXPECT_TRUE(changes.empty());
+
+    // Switched off: the main window hears of it.
+    form = Open(dir);
+    form->useAssistant->click();
+    form->OKBtnClick();
+    EXPECT_EQ(changes, (std::vector<bool>{false}));
+    EXPECT_EQ(user.Options.UseAssistant, 0);
+}
+
+} // namespace
+} // namespace sv
