@@ -15,7 +15,7 @@ class TUser;
 class TWallOfFameDlg : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int HelpContext = 2120;
+    static constexpr int HelpContext = 2125;
 
     explicit TWallOfFameDlg(const TUser& user, QWidget* parent = nullptr);
 

@@ -6,6 +6,8 @@
 #include <QEventLoop>
 #include <QPainter>
 #include <QPainterPath>
+#include <QBitmap>
+#include <QFontMetrics>
 #include <QSvgRenderer>
 #include <QTimer>
 
@@ -34,6 +36,7 @@ TCharacterWindow::TCharacterWindow(QWidget* owner, std::function<void(const std:
     m_balloonTimer->setSingleShot(true);
     connect(m_balloonTimer, &QTimer::timeout, this, [this] {
         m_balloon.clear();
+        UpdateShape();
         update();
     });
 }
@@ -70,10 +73,17 @@ bool TCharacterWindow::Load(const TCharacterFile& character)
     }
     m_character = character;
     m_frames = std::move(frames);
+    // The window takes only the character's shape (and the balloon while it speaks), so that
+    // it needs no compositing desktop to look right.
+    m_shape = QRegion();
+    for (const QPixmap& pm : m_frames)
+        m_shape = m_shape.united(QRegion(pm.mask()));
     const TCharacterAnimation& rest = m_character->Animation("RestPose");
     m_rest = rest.Frames.back();
     m_current = m_rest;
     resize(BalloonWidth + character.Width(), std::max(character.Height(), 120));
+    m_shape.translate(width() - character.Width(), height() - character.Height());
+    UpdateShape();
     return true;
 }
 
@@ -89,6 +99,7 @@ void TCharacterWindow::Unload()
     hide();
     m_character.reset();
     m_frames.clear();
+    m_shape = QRegion();
 }
 
 void TCharacterWindow::Show()
@@ -187,6 +198,7 @@ void TCharacterWindow::Speak(const std::string& spoken, const std::string& ballo
     if (!balloon.empty()) {
         m_balloon = FromWin1252(balloon);
         m_balloonTimer->start(2500 + 60 * static_cast<int>(balloon.size()));
+        UpdateShape();
         update();
     }
 }
@@ -213,6 +225,27 @@ void TCharacterWindow::WaitUntilHidden()
         m_hideWhenDone = true;
         Next();
     }
+}
+
+QRect TCharacterWindow::BalloonBox() const
+{
+    QFont f = font();
+    f.setPointSizeF(std::max(9.0, f.pointSizeF()));
+    const QFontMetrics fm(f);
+    const QRect textArea(kBalloonMargin + 8, 0, BalloonWidth - 2 * kBalloonMargin - 16, height());
+    const QRect needed = fm.boundingRect(textArea, Qt::TextWordWrap, m_balloon);
+    return QRect(kBalloonMargin, 4, BalloonWidth - 2 * kBalloonMargin, std::min(height() - 8, needed.height() + 16));
+}
+
+void TCharacterWindow::UpdateShape()
+{
+    QRegion shape = m_shape;
+    if (!m_balloon.isEmpty())
+        shape = shape.united(QRegion(BalloonBox().adjusted(-2, -2, kBalloonMargin + 10, 2)));
+    if (shape.isEmpty())
+        clearMask();
+    else
+        setMask(shape);
 }
 
 bool TCharacterWindow::Animating() const
@@ -242,10 +275,7 @@ void TCharacterWindow::paintEvent(QPaintEvent*)
     QFont f = font();
     f.setPointSizeF(std::max(9.0, f.pointSizeF()));
     p.setFont(f);
-    const QRect textArea(kBalloonMargin + 8, 0, BalloonWidth - 2 * kBalloonMargin - 16, height());
-    QRect needed = p.fontMetrics().boundingRect(textArea, Qt::TextWordWrap, m_balloon);
-    const int boxHeight = std::min(height() - 8, needed.height() + 16);
-    const QRectF box(kBalloonMargin, 4, BalloonWidth - 2 * kBalloonMargin, boxHeight);
+    const QRectF box = BalloonBox();
     QPainterPath path;
     path.addRoundedRect(box, 10, 10);
     QPainterPath tail;

@@ -9,6 +9,7 @@
 #include "voice/CharacterStage.h"
 
 #include <QPixmap>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -62,6 +63,8 @@ private:
     void Next();
     void StartStep(const TStep& step);
     void Tick();
+    QRect BalloonBox() const;
+    void UpdateShape();
 
     std::function<void(const std::string&)> m_speakAloud;
     std::optional<TCharacterFile> m_character;
@@ -75,6 +78,7 @@ private:
     bool m_shown = false;
     bool m_hideWhenDone = false;
     QString m_balloon;
+    QRegion m_shape;             // every frame's opaque pixels, in window coordinates
     QTimer* m_frameTimer;
     QTimer* m_balloonTimer;
 };

@@ -12,6 +12,8 @@
 #include "study/QAsker.h"
 #include "study/StudyDialogs.h"
 #include "user/User.h"
+#include "voice/Assistant.h"
+#include "voice/CharacterWindow.h"
 #include "voice/Sounds.h"
 #include "widgets/CheckListCombo.h"
 #include "wordstudy/Bible.h"
@@ -290,6 +292,35 @@ TEST_F(AppTest, SigTermLeavesACompleteUserFile)
     back.LoadFromFile(out + ".after");
     EXPECT_EQ(back.QuestionByte(0, 1), 0x55);
     EXPECT_EQ(back.FullName.text(), "Ann");
+}
+
+TEST_F(AppTest, TheAssistantGreetsAndTheCommandTurnedOffWavesAndHidesIt)
+{
+    std::filesystem::copy(SV_CHARACTERS_DIR, Dir() + "Characters", std::filesystem::copy_options::recursive);
+    StartUp();
+    ASSERT_TRUE(main->Assistant().AssistantAvailable());
+    auto* stage = main->findChild<TCharacterWindow*>(QStringLiteral("AssistantCharacter"));
+    ASSERT_NE(stage, nullptr);
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    // A new person has the assistant on: the first character in the fixed order greets.
+    EXPECT_TRUE(main->CmdAssistant->isEnabled());
+    EXPECT_TRUE(main->CmdAssistant->isChecked());
+    EXPECT_EQ(main->Assistant().CharacterName(), "Peedy");
+    EXPECT_TRUE(stage->isVisible());
+    EXPECT_EQ(stage->geometry().right(), main->frameGeometry().right());
+    EXPECT_EQ(speech.Spoken, (std::vector<std::string>{"Welcome back Ann. Are you ready to begin?"}));
+    speech.OnTextDone();
+
+    main->CmdAssistant->trigger();   // off
+    EXPECT_FALSE(main->CmdAssistant->isChecked());
+    EXPECT_FALSE(stage->isVisible());
+    EXPECT_FALSE(main->Assistant().Loaded());
+    EXPECT_EQ(speech.Spoken.back(), "Bye, bye. See you later.");
+    EXPECT_EQ(main->User().Options.UseAssistant, 0);
+
+    main->CmdAssistant->trigger();   // on again
+    EXPECT_TRUE(stage->isVisible());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "voice/CharacterWindow.h"
 
 #include "CharacterFixture.h"
+#include "WidgetApp.h"
 
 #include <QApplication>
 #include <QImage>
@@ -20,14 +21,7 @@ namespace {
 
 const char* const kShipped[] = {"Peedy", "Merlin", "Genie", "Robby"};
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "test_character_window";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+QApplication& App() { return test::WidgetApp(); }
 
 int OpaquePixels(const QPixmap& pm)
 {

@@ -3,6 +3,7 @@
 #include "voice/SpeechForm.h"
 
 #include "CharacterFixture.h"
+#include "WidgetApp.h"
 #include "VoiceFakes.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
@@ -24,14 +25,7 @@
 namespace sv {
 namespace {
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "test_speech_form";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+QApplication& App() { return test::WidgetApp(); }
 
 class TVoices : public test::TFakeSpeech {
 public:
