@@ -1,6 +1,7 @@
 #include "print/RtfWriter.h"
 
 #include "content/Questions.h"
+#include "print/WordCount.h"
 
 namespace sv {
 
@@ -22,13 +23,6 @@ constexpr std::string_view OpenA0 = "\\par \\pard\\plain \\s9\\fi-360\\li540\\sa
 constexpr std::string_view OpenQ1 = "\\par \\pard\\plain \\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 ";
 constexpr std::string_view OpenA1 = "\\par \\pard\\plain \\s13\\fi-360\\li720\\lin720\\sa120\\keep \\f3\\fs18\\lang1033 ";
 constexpr std::string_view ParPrefix = "\\par ";
-
-bool IsAsciiAlnum(unsigned char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool IsWordChar(unsigned char c) { return IsAsciiAlnum(c) || c >= 192; }
 
 } // namespace
 
@@ -120,8 +114,7 @@ void WriteRtfEntry(TDocFile& file, const TMarkedText& question, const TMarkedTex
         file.Write(".\\tab ");
     }
 
-    int words = 0;
-    bool inWord = false;
+    TWordCounter counter;
     bool ulOpen = false, ulClosed = false;
     bool markOpen = false;
     std::uint32_t lastTag = 0;
@@ -129,17 +122,12 @@ void WriteRtfEntry(TDocFile& file, const TMarkedText& question, const TMarkedTex
     for (int i = 1; i <= question.Len; ++i) {
         const char ch = question.Chars[i];
         const auto c = static_cast<unsigned char>(ch);
-        if (underline && !ulOpen && words == layout.PrejumpStart && IsAsciiAlnum(c)) {
+        if (underline && !ulOpen && counter.Words == layout.PrejumpStart && IsAsciiLetterOrDigit(c)) {
             file.Write("{\\ul ");
             ulOpen = true;
         }
-        if (IsWordChar(c)) {
-            inWord = true;
-        } else if (inWord && c != '\'' && c != '-') {
-            ++words;
-            inWord = false;
-        }
-        if (ulOpen && !ulClosed && words >= ulEnd) {
+        counter.Step(ch);
+        if (ulOpen && !ulClosed && counter.Words >= ulEnd) {
             file.Write("}");
             ulClosed = true;
         }

@@ -204,6 +204,9 @@ TEST(RtfWriter, PrejumpUnderline)
     const TEntryLayout two{.Number = 1, .UnderlinePrejump = true, .PrejumpWords = 2};
     EXPECT_EQ(QuestionBody(RtfEntry(Marked("Don't well-born men go?"), a, two)), "{\\ul Don't well-born} men go?");
     EXPECT_EQ(QuestionBody(RtfEntry(Marked("Caf\xE9 na\xEFve it"), a, two)), "{\\ul Caf\xE9 na\xEFve} it");
+    // The typographic apostrophe of the shipped text joins as the plain one does, as the
+    // content compiler counts prompt words.
+    EXPECT_EQ(QuestionBody(RtfEntry(Marked("Don\x92t be drunk"), a, two)), "{\\ul Don\x92t be} drunk");
 }
 
 TEST(RtfWriter, KeywordMarksAsColourOrBold)

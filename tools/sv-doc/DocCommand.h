@@ -41,6 +41,7 @@ public:
 
 enum class TOptionKind {
     Value,  // --name VALUE
+    Flag,   // --name alone
     Switch, // --name and --no-name; absent: the user file's stored choice
 };
 
