@@ -555,7 +555,7 @@ void TMainForm::EnableCommands()
     m_startCommandsHeld = false;
     CmdStart->setEnabled(true);
     for (QAction* a : {CmdUpgrade, CmdQuestions, CmdMemory, CmdReferenceWork, CmdWordStudy, CmdGame,
-                       CmdWallOfFame, CmdQuestionSets, CmdQuestionLists, CmdMemoryList, CmdScripturePortion,
+                       CmdWallOfFame, CmdQuestionSets, CmdQuestionLists, CmdMemoryList, CmdScripturePortion, CmdConcordance,
                        CmdProgress, CmdEdit})
         EnableIfOpener(a, true);
     CmdGoals->setEnabled(true);

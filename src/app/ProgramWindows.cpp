@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "game/GameCommands.h"
 #include "print/SetsListsCommands.h"
+#include "print/PrintCommands.h"
 #include "study/StudyCommands.h"
 #include "update/UpdateCommands.h"
 #include "user/User.h"
@@ -23,6 +24,7 @@ void RegisterProgramWindows(TMainForm& main)
     RegisterSetsAndListsCommands(main);
     RegisterGameCommands(main);
     RegisterUpdateCommands(main);
+    RegisterPrintCommands(main);
 
     main.SetOpener(main.CmdSpeech, [&main] {
         TSpeechSettingsContext c;

@@ -1,7 +1,7 @@
 #pragma once
-// What the question sets and question lists windows reach of the program: the program-wide
-// objects and the main window's services, gathered once so that the main window and the
-// tests hand them over alike.
+// What the print windows (question sets and lists, memory verse list, scripture portion,
+// concordance) reach of the program: the program-wide objects and the main window's
+// services, gathered once so that the main window and the tests hand them over alike.
 
 #include <QString>
 
@@ -15,9 +15,11 @@ namespace sv {
 class IMessageService;
 class IRandom;
 class IShell;
+class ISaveDialog;
 class TBooks;
 class TQuestions;
 class TUser;
+class TWords;
 
 // The file chosen in a save dialog; an empty path when the dialog was cancelled.
 struct TSaveChoice {
@@ -27,16 +29,22 @@ struct TSaveChoice {
 
 struct TPrintContext {
     TUser* User = nullptr;
+    const TWords* Words = nullptr;
     const TBooks* Books = nullptr;
     const TQuestions* Questions = nullptr;
     IMessageService* Messages = nullptr;
     IShell* Shell = nullptr;
     // The random source of the builds; null means a generator seeded from the clock.
     IRandom* Random = nullptr;
+    // The program folder, ending in "/" ("footnotes.txt" is read from it).
+    std::string ProgramDir;
 
     // The save dialog: default name (e.g. "MYSETS"), default extension "rtf", the filters
     // "Formatted output (RTF)" and "Text-only output".
     std::function<TSaveChoice(const QString& defaultName)> AskSaveFile;
+    // The same platform dialog with the request spelled out (caption, filters): the memory
+    // verse list, scripture portion and concordance windows ask through it.
+    ISaveDialog* SaveDialog = nullptr;
     // The set history file of the current person (the user file's path + "h").
     std::function<std::string()> HistoryPath;
     // Main window messages and services.

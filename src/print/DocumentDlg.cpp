@@ -1,0 +1,129 @@
+#include "print/DocumentDlg.h"
+
+#include "print/SaveDialog.h"
+#include "app/Services.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace sv {
+
+namespace {
+QString L(const char* text) { return QString::fromUtf8(text); }
+} // namespace
+
+TDocumentDlg::TDocumentDlg(const TPrintContext& context, const char* caption, const char* generateCaption,
+                           int helpContext, QWidget* parent)
+    : QWidget(parent), m_context(context), m_helpContext(helpContext)
+{
+    setProperty("helpContext", helpContext);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(L(caption));
+    GenerateBtn = new QPushButton(L(generateCaption), this);
+    CancelBtn = new QPushButton(L("Cancel"), this);
+    HelpBtn = new QPushButton(L("Help"), this);
+    GenerateBtn->setDefault(true);
+    connect(GenerateBtn, &QPushButton::clicked, this, [this] {
+        try {
+            GenerateBtnClick();
+        } catch (const std::exception& e) {
+            ShowError(e);
+        }
+    });
+    connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
+    connect(HelpBtn, &QPushButton::clicked, this, [this] {
+        if (m_context.ShowHelp)
+            m_context.ShowHelp(m_helpContext);
+    });
+}
+
+void TDocumentDlg::Finish(QWidget* page)
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(GenerateBtn);
+    buttons->addWidget(CancelBtn);
+    buttons->addWidget(HelpBtn);
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(page);
+    lay->addLayout(buttons);
+}
+
+std::optional<TDocumentDlg::TTarget> TDocumentDlg::AskTarget(const char* defaultName, TFormats formats)
+{
+    if (!m_context.SaveDialog)
+        return std::nullopt;
+    std::vector<TFileFilter> filters = DocumentFilters();
+    if (formats == TFormats::RtfOnly)
+        filters.resize(1);
+    const auto choice = m_context.SaveDialog->Ask({windowTitle(), L(defaultName), QStringLiteral("rtf"), filters});
+    if (!choice)
+        return std::nullopt;
+    TTarget t;
+    t.Path = QDir::toNativeSeparators(choice->Path);
+    // A name ending in ".txt" or ".rtf" says the format; otherwise the filter chosen does.
+    if (choice->Path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+        t.Format = TDocFormat::Text;
+    else if (choice->Path.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive))
+        t.Format = TDocFormat::Rtf;
+    else
+        t.Format = choice->Filter == 1 ? TDocFormat::Text : TDocFormat::Rtf;
+    return t;
+}
+
+bool TDocumentDlg::Produce(const TTarget& target, TDocFormat format, TDocumentKind kind,
+                           const std::function<void(TDocFile&)>& write)
+{
+    try {
+        TDocFile file(format);
+        write(file);
+        file.Save(target.Path.toStdString());
+    } catch (const std::exception& e) {
+        ShowError(e);
+        return false;
+    }
+    OfferToOpen(m_context, kind, target.Path);
+    return true;
+}
+
+void TDocumentDlg::Warn(const char* text)
+{
+    if (m_context.Messages)
+        m_context.Messages->Warning(L(text));
+}
+
+void TDocumentDlg::Inform(const char* text)
+{
+    if (m_context.Messages)
+        m_context.Messages->Information(L(text));
+}
+
+void TDocumentDlg::ShowError(const std::exception& e)
+{
+    if (m_context.Messages)
+        m_context.Messages->Error(QString::fromUtf8(e.what()));
+}
+
+void TDocumentDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (GenerateBtn->isEnabled())
+                GenerateBtn->click();
+            return;
+        case Qt::Key_Escape:
+            CancelBtn->click();
+            return;
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace sv

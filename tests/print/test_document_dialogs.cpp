@@ -1,0 +1,333 @@
+// The print dialogs over the shipped content: choices, messages, the scripted save dialog,
+// the offer to open, write failures, and the same bytes as sv-doc for the same choices.
+
+#include "../app/AppFixture.h"
+
+#include "content/Books.h"
+#include "content/Words.h"
+#include "print/ConcordanceDlg.h"
+#include "print/MemListDlg.h"
+#include "print/PrintCommands.h"
+#include "print/SaveDialog.h"
+#include "print/ScriptureDlg.h"
+#include "study/Frames.h"
+#include "user/User.h"
+#include "widgets/CheckListCombo.h"
+#include "widgets/SpinEdit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <deque>
+
+namespace sv::test {
+namespace {
+
+// Save dialogs answered from a queue (an empty answer cancels); the requests are kept.
+class TScriptedSaveDialog : public ISaveDialog {
+public:
+    std::deque<std::optional<TSaveAnswer>> Answers;
+    std::vector<TSaveRequest> Requests;
+    std::optional<TSaveAnswer> Ask(const TSaveRequest& request) override
+    {
+        Requests.push_back(request);
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unanswered save dialog";
+            return std::nullopt;
+        }
+        auto a = Answers.front();
+        Answers.pop_front();
+        return a;
+    }
+};
+
+struct TShipped {
+    TWords Words;
+    TBooks Books{Words};
+    TShipped()
+    {
+        Words.LoadFromFile(SV_PROGRAM_DIR "/wf.wl");
+        Books.LoadFromFile(SV_PROGRAM_DIR "/wf.bk");
+    }
+};
+
+const TShipped& Shipped()
+{
+    static const TShipped s;
+    return s;
+}
+
+std::string ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+}
+
+// sv-doc's document for the arguments (written into dir as name).
+std::string SvDocBytes(const QTemporaryDir& dir, const QString& name, QStringList args)
+{
+    args << QStringLiteral("--program") << QStringLiteral(SV_PROGRAM_DIR) << QStringLiteral("--out") << dir.filePath(name);
+    QProcess p;
+    p.start(QStringLiteral(SV_DOC_EXE), args);
+    p.waitForFinished(60000);
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    return ReadAll(dir.filePath(name));
+}
+
+class PrintWindows : public AppTest {
+protected:
+    TPrintContext Context()
+    {
+        TPrintContext c;
+        c.User = &user;
+        c.Words = &Shipped().Words;
+        c.Books = &Shipped().Books;
+        c.ProgramDir = SV_PROGRAM_DIR "/";
+        c.Messages = &messages;
+        c.Shell = &shell;
+        c.SaveDialog = &saves;
+        c.ShowHelp = [this](int context) { helpShown.push_back(context); };
+        return c;
+    }
+    void SaveAs(const QString& path, int filter = 0) { saves.Answers.push_back(TSaveAnswer{path, filter}); }
+
+    TUser user;
+    TScriptedSaveDialog saves;
+    std::vector<int> helpShown;
+    QTemporaryDir out;
+};
+
+TEST_F(PrintWindows, MemoryListWritesTheSameBytesAsSvDocAndOffersToOpen)
+{
+    auto* dlg = new TMemListDlg(Context());
+    dlg->show();
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Generate Memory Verses"));
+    EXPECT_EQ(dlg->includeSingleMulti->text(), QStringLiteral("Include single- && multi- verse prejump lists"));
+    dlg->Material->checkList->SetChecked(0, true);
+    dlg->Material->checkList->SetChecked(2, true);
+    dlg->highlightKeywords->setChecked(true);
+    dlg->highlightKeywordsSpin->setValue(2);
+    dlg->includePrejumpListCB->setChecked(false);
+    const QString path = out.filePath(QStringLiteral("MEMORY.rtf"));
+    SaveAs(path);
+    messages.Answers = {true};
+    dlg->GenerateBtn->click();
+    Settle();
+
+    ASSERT_EQ(saves.Requests.size(), 1u);
+    EXPECT_EQ(saves.Requests[0].DefaultName, QStringLiteral("MEMORY"));
+    EXPECT_EQ(saves.Requests[0].DefaultExtension, QStringLiteral("rtf"));
+    ASSERT_EQ(saves.Requests[0].Filters.size(), 2u);
+    EXPECT_EQ(saves.Requests[0].Filters[1].Label, QStringLiteral("Text-only output"));
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{
+                                  "C:Your memory verse list has been created and is in the file:\r" + path.toStdString()
+                                  + "\rWould you like to edit or print this file using your word processor?"}));
+    EXPECT_EQ(shell.Opened, (std::vector<QString>{path}));
+    // The choices went into the user record.
+    EXPECT_EQ(user.Options.HighlightKeywords, 1);
+    EXPECT_EQ(user.Options.KeywordLimit, 2);
+    EXPECT_EQ(user.Options.MemListIncludePrejumpList, 0);
+    EXPECT_EQ(user.ChapterSel[1], 1);
+    EXPECT_EQ(user.ChapterSel[2], 0);
+    EXPECT_EQ(user.ChapterSel[3], 1);
+
+    const std::string bytes = ReadAll(path);
+    EXPECT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes, SvDocBytes(out, QStringLiteral("cli.rtf"),
+                                {QStringLiteral("memory"), QStringLiteral("--material"), QStringLiteral("chapters:1,3"),
+                                 QStringLiteral("--highlight-keywords"), QStringLiteral("--keyword-limit"),
+                                 QStringLiteral("2"), QStringLiteral("--no-prejump-list")}));
+}
+
+TEST_F(PrintWindows, MemoryListWarnsWithoutMaterialAndWritesTextThroughTheFilter)
+{
+    auto* dlg = new TMemListDlg(Context());
+    dlg->show();
+    dlg->Material->checkList->SetAllChecked(false);
+    dlg->GenerateBtn->click();
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{"W:Please select some material to study."}));
+    EXPECT_TRUE(saves.Requests.empty());
+    EXPECT_TRUE(dlg->isVisible());
+
+    // Text-only chosen for a name without extension: plain text, no marks.
+    dlg->Material->checkList->SetChecked(0, true);
+    SaveAs(out.filePath(QStringLiteral("list")), 1);
+    messages.Answers = {false};
+    dlg->GenerateBtn->click();
+    Settle();
+    const std::string text = ReadAll(out.filePath(QStringLiteral("list")));
+    EXPECT_TRUE(text.starts_with("Memory Verse List\r\n")) << text;
+    EXPECT_EQ(text.find('{'), std::string::npos);
+    EXPECT_TRUE(shell.Opened.empty());
+}
+
+TEST_F(PrintWindows, AFailedWriteSaysSoKeepsTheWindowAndOffersNothing)
+{
+    auto* dlg = new TMemListDlg(Context());
+    dlg->show();
+    dlg->Material->checkList->SetChecked(0, true);
+    const QString bad = out.filePath(QStringLiteral("missing/MEMORY.rtf"));
+    SaveAs(bad);
+    dlg->GenerateBtn->click();
+    Settle();
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{"E:Cannot create file " + bad.toStdString()}));
+    EXPECT_FALSE(QFile::exists(bad));
+    EXPECT_TRUE(dlg->isVisible());
+    dlg->close();
+}
+
+TEST_F(PrintWindows, ScripturePortionThroughAChosenChapter)
+{
+    auto* dlg = new TScriptureDlg(Context());
+    dlg->show();
+    EXPECT_EQ(dlg->ChaptersCB->count(), Shipped().Books.TotalChapters());
+    EXPECT_EQ(dlg->ChaptersCB->currentIndex(), 0);
+    EXPECT_EQ(dlg->useColorCB->text(), QStringLiteral("Color memory && keywords"));
+    // Colour is enabled while either highlight box is checked, the spin while keywords are.
+    dlg->highlightMemory->setChecked(false);
+    dlg->highlightKeywords->setChecked(false);
+    EXPECT_FALSE(dlg->useColorCB->isEnabled());
+    EXPECT_FALSE(dlg->HighlightKeywordsSpin->isEnabled());
+    dlg->highlightKeywords->setChecked(true);
+    EXPECT_TRUE(dlg->useColorCB->isEnabled());
+    EXPECT_TRUE(dlg->HighlightKeywordsSpin->isEnabled());
+    dlg->highlightMemory->setChecked(true);
+    dlg->ChaptersCB->setCurrentIndex(1);
+
+    const QString path = out.filePath(QStringLiteral("SCRIPTURE.rtf"));
+    SaveAs(path);
+    messages.Answers = {false};
+    dlg->GenerateBtn->click();
+    Settle();
+    ASSERT_EQ(saves.Requests.size(), 1u);
+    EXPECT_EQ(saves.Requests[0].DefaultName, QStringLiteral("SCRIPTURE"));
+    EXPECT_EQ(saves.Requests[0].Filters.size(), 1u); // RTF only
+    EXPECT_EQ(messages.Log().size(), 1u);
+    EXPECT_TRUE(messages.Log()[0].starts_with("C:Your scripture portion has been created and is in the file:\r"));
+    EXPECT_EQ(user.Options.HighlightKeywords, 1);
+    EXPECT_NE(ReadAll(path).find("\\cols3"), std::string::npos);
+    EXPECT_EQ(ReadAll(path), SvDocBytes(out, QStringLiteral("cli.rtf"),
+                                        {QStringLiteral("portion"), QStringLiteral("--through"), QStringLiteral("2"),
+                                         QStringLiteral("--highlight-keywords"), QStringLiteral("--highlight-memory"),
+                                         QStringLiteral("--footnotes"), QStringLiteral("--color")}));
+}
+
+TEST_F(PrintWindows, ScripturePortionCancelledClosesAndABadFootnoteFileIsReported)
+{
+    auto* dlg = new TScriptureDlg(Context());
+    dlg->show();
+    saves.Answers.push_back(std::nullopt);
+    dlg->GenerateBtn->click();
+    Settle();
+    EXPECT_TRUE(messages.Log().empty());
+
+    QTemporaryDir program;
+    QFile notes(program.filePath(QStringLiteral("footnotes.txt")));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("1 1 x 4 bad\r\n");
+    notes.close();
+    TPrintContext c = Context();
+    c.ProgramDir = program.path().toStdString() + "/";
+    auto* second = new TScriptureDlg(c);
+    second->show();
+    const QString path = out.filePath(QStringLiteral("S.rtf"));
+    SaveAs(path);
+    second->GenerateBtn->click();
+    Settle();
+    ASSERT_EQ(messages.Log().size(), 1u);
+    EXPECT_TRUE(messages.Log()[0].starts_with("E:Invalid number in ")) << messages.Log()[0];
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(PrintWindows, ConcordanceChapterRangeNeverReverses)
+{
+    auto* dlg = new TConcordanceDlg(Context());
+    dlg->show();
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Generate a Concordance"));
+    EXPECT_EQ(dlg->StRefCB->currentIndex(), -1);
+    EXPECT_EQ(dlg->EndRefCB->currentIndex(), -1);
+    EXPECT_TRUE(dlg->RadioButton2->isChecked());
+    EXPECT_EQ(dlg->TotalSetsSpin->value(), 3);
+    for (QCheckBox* box : dlg->WordListBoxes)
+        EXPECT_FALSE(box->isChecked());
+
+    dlg->StRefCB->setCurrentIndex(3);
+    Q_EMIT dlg->StRefCB->activated(3);
+    EXPECT_EQ(dlg->EndRefCB->currentIndex(), 3); // "To" was empty
+    dlg->EndRefCB->setCurrentIndex(1);
+    Q_EMIT dlg->EndRefCB->activated(1);
+    EXPECT_EQ(dlg->StRefCB->currentIndex(), 1);  // "From" moves back
+    dlg->StRefCB->setCurrentIndex(2);
+    Q_EMIT dlg->StRefCB->activated(2);
+    EXPECT_EQ(dlg->EndRefCB->currentIndex(), 2);
+    const TConcordanceChoices c = dlg->Choices();
+    EXPECT_EQ(c.FromChapter, 3);
+    EXPECT_EQ(c.ToChapter, 3);
+    dlg->close();
+}
+
+TEST_F(PrintWindows, ConcordanceNeedsAListAndThenWritesIt)
+{
+    auto* dlg = new TConcordanceDlg(Context());
+    dlg->show();
+    dlg->OKBtn->click();
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{"W:Please select at least one list to include."}));
+    messages.Shown.clear();
+
+    dlg->WordListBoxes[static_cast<int>(TConcGroup::ProperPeople)]->setChecked(true);
+    dlg->InContextBoxes[static_cast<int>(TConcGroup::ProperPlaces)]->setChecked(true);
+    dlg->RadioButton1->setChecked(true);
+    const QString path = out.filePath(QStringLiteral("CONCORDANCE.txt"));
+    SaveAs(path, 1);
+    messages.Answers = {true};
+    dlg->OKBtn->click();
+    Settle();
+    EXPECT_EQ(saves.Requests.back().DefaultName, QStringLiteral("CONCORDANCE"));
+    EXPECT_TRUE(messages.Log().at(0).starts_with("C:Your concordance has been created and is in the file:\r"));
+    EXPECT_TRUE(ReadAll(path).starts_with("Proper People: Word List\r\n"));
+    EXPECT_EQ(ReadAll(path), SvDocBytes(out, QStringLiteral("cli.txt"),
+                                        {QStringLiteral("concordance"), QStringLiteral("--word-list"), QStringLiteral("people"),
+                                         QStringLiteral("--in-context"), QStringLiteral("places"),
+                                         QStringLiteral("--exhaustive")}));
+}
+
+TEST_F(PrintWindows, HelpButtonsOpenTheirPages)
+{
+    auto* a = new TMemListDlg(Context());
+    auto* b = new TScriptureDlg(Context());
+    auto* c = new TConcordanceDlg(Context());
+    for (TDocumentDlg* d : std::initializer_list<TDocumentDlg*>{a, b, c})
+        d->HelpBtn->click();
+    EXPECT_EQ(helpShown, (std::vector<int>{2090, 2100, 7200}));
+    for (QWidget* w : std::initializer_list<QWidget*>{a, b, c})
+        EXPECT_EQ(w->property("helpContext").toInt(), helpShown[static_cast<std::size_t>(w == a ? 0 : w == b ? 1 : 2)]);
+    delete a;
+    delete b;
+    delete c;
+}
+
+TEST_F(PrintWindows, ThePrintMenuShowsTheCommandsAndOpensTheDialogs)
+{
+    CreateMain();
+    RegisterPrintCommands(*main);
+    EXPECT_TRUE(main->CmdScripturePortion->isVisible());
+    EXPECT_TRUE(main->CmdConcordance->isVisible());
+    main->UM_COMMANDSON();
+    for (QAction* a : {main->CmdMemoryList, main->CmdScripturePortion, main->CmdConcordance})
+        EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
+    main->CmdMemoryList->trigger();
+    EXPECT_NE(Child<TMemListDlg>(), nullptr);
+    main->CmdScripturePortion->trigger();
+    EXPECT_NE(Child<TScriptureDlg>(), nullptr);
+    main->CmdConcordance->trigger();
+    EXPECT_NE(Child<TConcordanceDlg>(), nullptr);
+}
+
+} // namespace
+} // namespace sv::test
