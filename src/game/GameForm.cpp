@@ -316,6 +316,34 @@ void TGameForm::AskQuestion(const TMarkedText& question, const TMarkedText& answ
             asker->show();
     }
     m_asker->ShowNextQuestion(question, answer, cell);
+    FitQuestionWindow();
+}
+
+void TGameForm::FitQuestionWindow()
+{
+    if (!m_asker)
+        return;
+    auto* sub = qobject_cast<QMdiSubWindow*>(m_asker->parentWidget());
+    QWidget* frame = sub ? static_cast<QWidget*>(sub) : m_asker.data();
+    QRect area = frame->parentWidget() ? frame->parentWidget()->rect() : QRect();
+    if (!m_askerTimeFont)
+        m_askerTimeFont = m_asker->TimeStr->font();
+    if (m_fullScreen) {
+        QFont f = m_asker->font();
+        f.setPixelSize(static_cast<int>(std::clamp(height() * 0.028, 14.0, 40.0)));
+        m_asker->setFont(f);
+        QFont time = *m_askerTimeFont;
+        time.setPixelSize(f.pixelSize() * 2);
+        m_asker->TimeStr->setFont(time);
+    } else {
+        m_asker->setFont(QFont());
+        m_asker->TimeStr->setFont(*m_askerTimeFont);
+    }
+    if (!sub || sub->isMinimized() || area.isEmpty())
+        return;
+    QRect r(QPoint(), m_fullScreen ? QSize(area.width() * 3 / 5, area.height() * 3 / 5) : sub->sizeHint());
+    r.moveCenter(area.center() - QPoint(0, 23));
+    sub->setGeometry(r);
 }
 
 void TGameForm::FocusBoard()
@@ -448,6 +476,7 @@ void TGameForm::ToggleFullScreen()
     if (!sub || !sub->mdiArea()) {
         m_normalGeometry = geometry();
         showFullScreen();
+        FitQuestionWindow();
         return;
     }
     QWidget* top = window();
@@ -473,6 +502,7 @@ void TGameForm::ToggleFullScreen()
     viewport->installEventFilter(this);
     sub->setGeometry(viewport->rect());
     sub->raise();
+    FitQuestionWindow();
 }
 
 void TGameForm::LeaveFullScreen()
@@ -484,6 +514,7 @@ void TGameForm::LeaveFullScreen()
     if (!sub || !sub->mdiArea()) {
         showNormal();
         setGeometry(m_normalGeometry);
+        FitQuestionWindow();
         return;
     }
     sub->mdiArea()->viewport()->removeEventFilter(this);
@@ -502,6 +533,7 @@ void TGameForm::LeaveFullScreen()
         }
     }
     sub->setGeometry(m_normalGeometry);
+    FitQuestionWindow();
 }
 
 void TGameForm::resizeEvent(QResizeEvent* event)

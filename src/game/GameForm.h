@@ -12,12 +12,14 @@
 #include "game/GameLogic.h"
 #include "game/GameMaterial.h"
 
+#include <QFont>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QFrame;
 class QGroupBox;
@@ -87,6 +89,8 @@ private:
     void FocusBoard();
     void Rescale();
     void LeaveFullScreen();
+    // Full screen: the question window grows with the board, so that the room can read it.
+    void FitQuestionWindow();
 
     TGameContext m_context;
     TListGameMaterial m_material;
@@ -100,6 +104,7 @@ private:
     bool m_fullScreen = false;
     QRect m_normalGeometry;
     QRect m_mainGeometry;
+    std::optional<QFont> m_askerTimeFont; // the question window's clock as it was made
     bool m_mainWasFullScreen = false;
     bool m_mainWasMaximised = false;
 };

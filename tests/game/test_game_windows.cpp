@@ -243,6 +243,25 @@ TEST(GameForm, BoardKeysFullScreenAndScaling)
     EXPECT_EQ(g->windowTitle().toStdString(), "Round 1, Bob's turn.");
     EXPECT_TRUE(g->Button(2)->text().isEmpty()) << "a used cell is blank";
 
+    // Full screen: the question window's text and clock grow for the room, and shrink back.
+    QCoreApplication::processEvents();
+    ASSERT_NE(g->FocusedCell(), 0);
+    const QFont normalClock = asker->TimeStr->font();
+    QTest::keyClick(Focused(*g), Qt::Key_F11);
+    ASSERT_TRUE(g->IsFullScreenBoard());
+    QTest::keyClick(Focused(*g), Qt::Key_Down); // away from the wager cell
+    ASSERT_EQ(g->FocusedCell(), 3);
+    QTest::keyClick(Focused(*g), Qt::Key_Return);
+    EXPECT_GE(asker->font().pixelSize(), 14);
+    EXPECT_GE(asker->TimeStr->font().pixelSize(), 2 * asker->font().pixelSize());
+    QTest::keyClick(asker, Qt::Key_Space);
+    QTest::keyClick(asker, Qt::Key_R);
+    QCoreApplication::processEvents();
+    QTest::keyClick(Focused(*g), Qt::Key_F11);
+    EXPECT_FALSE(g->IsFullScreenBoard());
+    EXPECT_EQ(asker->TimeStr->font(), normalClock);
+    EXPECT_EQ(asker->font().pixelSize(), -1) << "back to the program's font";
+
     // Closing before the end asks; No keeps the game.
     s.f.messages.answers = {false, true};
     EXPECT_FALSE(g->close());
