@@ -27,11 +27,13 @@
 #include <QTimer>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <atomic>
 #include <deque>
 
 namespace sv::test {
@@ -137,6 +139,20 @@ std::string ReadFile(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
 }
+
+// Holds the worker inside its first draw until released.
+class TBlockingRandom : public IRandom {
+public:
+    std::atomic<bool> Entered{false};
+    std::atomic<bool> Released{false};
+    int Random(int) override
+    {
+        Entered = true;
+        while (!Released)
+            QThread::msleep(1);
+        return 0;
+    }
+};
 
 TEST(SetsWindow, OpensWithTheRememberedChoicesAndJudgesThem)
 {
@@ -335,6 +351,65 @@ TEST(ListsWindow, CancelLeavesNoFileOrAWholeOne)
         ASSERT_EQ(f.Messages.Shown.size(), 1u);
         EXPECT_EQ(f.Messages.Shown[0].first, "confirm");
     }
+}
+
+TEST(SetsWindow, ALongBuildShowsItsProgressAndCanBeCancelled)
+{
+    TWindowFixture f;
+    TBlockingRandom blocking;
+    TPrintContext context = f.Context();
+    context.Random = &blocking;
+    auto* dlg = new TSetsDlg_WF(context);
+    dlg->CheckAdequacyNow();
+    dlg->GenerateBtnClick();
+    EXPECT_TRUE(dlg->Building());
+    EXPECT_FALSE(dlg->GenerateBtn->isEnabled());
+    QProgressDialog* progress = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (progress = dlg->findChild<QProgressDialog*>()) != nullptr; }, 3000));
+    EXPECT_TRUE(progress->isVisible());
+    progress->cancel();
+    blocking.Released = true;
+    ASSERT_TRUE(WaitFor([&] { return !dlg->Building(); }));
+    EXPECT_TRUE(f.Messages.Shown.empty()); // cancelled: no warning, nothing written
+    EXPECT_TRUE(dlg->GenerateBtn->isEnabled());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(f.HistoryPath())));
+    delete dlg;
+}
+
+TEST(ListsWindow, ClosingWhileTheJobRunsAsksFirst)
+{
+    TWindowFixture f;
+    TBlockingRandom blocking;
+    TPrintContext context = f.Context();
+    context.Random = &blocking;
+    f.SavePath = QDir(f.Dir.path()).filePath(QStringLiteral("Team list.rtf"));
+    TListOptions o;
+    o.FileName = f.SavePath.toStdString();
+    o.Collections = AllCollections();
+    for (int t = 0; t <= MaxChoosableType; ++t)
+        o.Types[t] = 1;
+    o.Material.Total = f.Content.Books().TotalVerses();
+    for (int v = 1; v <= o.Material.Total; ++v)
+        o.Material.Choose(v);
+    o.Size = TListSize::NoMoreThan;
+    o.SizeValue = 3;
+    TProgressForm* form = StartListJob(context, o);
+    QPointer<QWidget> guard(form);
+    ASSERT_TRUE(WaitFor([&] { return blocking.Entered.load(); }));
+
+    f.Messages.Answers = {false};
+    form->close();
+    ASSERT_FALSE(guard.isNull());
+    EXPECT_FALSE(form->Finished());
+    ASSERT_EQ(f.Messages.Shown.size(), 1u);
+    EXPECT_EQ(f.Messages.Shown[0].second, "Are you sure you want to cancel generating the list Team list.rtf?");
+
+    f.Messages.Answers = {true, false}; // yes, cancel; no to opening a list already written
+    blocking.Released = true;
+    form->close();
+    ASSERT_TRUE(WaitFor([&] { return guard.isNull(); }));
+    const std::string written = ReadFile(f.SavePath);
+    EXPECT_TRUE(written.empty() || written.ends_with("\\par }\r\n"));
 }
 
 } // namespace

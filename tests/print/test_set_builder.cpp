@@ -278,6 +278,17 @@ TEST(SetBuilder, PropertyOverRandomPoolsAndSeeds)
     }
 }
 
+TEST(SetBuilder, VerseUsageCountsDoNotWrap)
+{
+    // 95 sets of four toss-ups from the eight questions of one verse: 380 uses of the verse.
+    TSetPool pool(SpreadPool({0, 8}, 1));
+    TRandom random(2);
+    auto sets = Build(pool, Request(95, {4, 0, 0, 0}), random);
+    EXPECT_EQ(sets->OverallVerseUsage(1), 380);
+    for (const TSetCandidate& k : pool.Candidates())
+        EXPECT_GE(k.TimesUsed, 47);
+}
+
 TEST(SetBuilder, SameSeedSameSets)
 {
     TSetPool a(SpreadPool({0, 50, 10, 10, 10}, 17)), b(SpreadPool({0, 50, 10, 10, 10}, 17));
