@@ -177,7 +177,7 @@ void TPrintList::WritePrejumpList(TDocFile& f)
         : (o.ShowCode && !o.OnlyDuplicates ? "\\par \\s10\\fi-360\\li360\\keep \\f3\\fs18\\lang1033 "
                                             : "\\par \\s10\\fi-180\\li180\\keep \\f3\\fs18\\lang1033 ");
     const std::string_view separator = rtf ? "\\tab " : "\t";
-    const int keywordLimit = o.HighlightKeywords ? o.KeywordColours[0] : 0;
+    const int keywordLimit = rtf && o.HighlightKeywords ? o.KeywordColours[0] : 0; // no marks in plain text
     auto qWords = std::make_unique<TWordPairs>();
     auto aWords = std::make_unique<TWordPairs>();
     for (int k = 1, n = m_list->Count(); k <= n; ++k) {

@@ -211,6 +211,9 @@ TEST(QuestionList, PrejumpListInWordsAndLetters)
     o.PrejumpMinimum = 10; // all of a shorter question
     EXPECT_EQ(PrejumpList(o), "\tWho was the apostle to the Gentiles? \r\n"
                               "\tSituation question: What should you do? \r\n*\tPaul wrote to whom? \r\n");
+    o.HighlightKeywords = true; // no marks in plain text
+    InitKeywordColours(o.KeywordColours, 9);
+    EXPECT_EQ(PrejumpList(o).find('{'), std::string::npos);
     o.MinimumInWords = false;
     o.PrejumpMinimum = 15; // cut inside the word that reaches the 15th letter
     EXPECT_EQ(PrejumpList(o).substr(0, 22), "\tWho was the apostl \r\n");
