@@ -38,7 +38,9 @@ TPrintContext MakeContext(TMainForm& main)
     c.Questions = &main.Questions();
     c.Messages = &main.Messages();
     c.Shell = main.Services().Shell;
-    c.Random = main.Services().Random;
+    // Builds and lists draw on worker threads: each window seeds its own generator rather than
+    // share the program's with the user-interface thread.
+    c.Random = nullptr;
     c.AskSaveFile = [&main](const QString& name) { return AskSaveFile(&main, name); };
     c.HistoryPath = [&main] { return UserFilePath(main.UsersDir(), main.User().FileName.text()) + "h"; };
     c.CommandsOn = [&main] { main.UM_COMMANDSON(); };

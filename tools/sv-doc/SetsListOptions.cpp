@@ -106,7 +106,7 @@ TOptionSpec CollectionsSpec()
 TOptionSpec DifficultySpec()
 {
     return {"difficulty", "NAME",
-            "short-qa, short-answer, short-question, mixed, long-question, long-answer or long-qa",
+            "short-qa, short-answer, short-question, mixed,\nlong-question, long-answer or long-qa",
             TOptionKind::Value};
 }
 
