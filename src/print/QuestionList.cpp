@@ -45,10 +45,23 @@ TPrintList::~TPrintList() = default;
 
 int TPrintList::ProgressPercent() const
 {
-    const int n = m_list->Count();
+    const int phase = m_phase.load(std::memory_order_relaxed);
+    if (phase == Done)
+        return 100;
+    const long long n = m_list->Count();
     if (n <= 0)
-        return 0;
-    return static_cast<int>(std::clamp<long long>(static_cast<long long>(m_list->SortProgress()) * 100 / n, 0, 100));
+        return phase == Building ? 0 : (phase == Ordering ? 30 : 90);
+    auto part = [n](long long done, int from, int span) {
+        return from + static_cast<int>(std::clamp<long long>(done, 0, n) * span / n);
+    };
+    switch (phase) {
+    case Building:
+        return part(m_list->SortProgress(), 0, 30);
+    case Ordering:
+        return part(m_list->SortProgress(), 30, 60);
+    default:
+        return part(m_written.load(std::memory_order_relaxed), 90, 10);
+    }
 }
 
 void TPrintList::Cancel() { m_list->SetCancel(true); }
@@ -108,6 +121,7 @@ TPrintList::TOutcome TPrintList::Write(TDocFile& out)
     Build();
     if (!Cancelled())
         Thin();
+    m_phase.store(Ordering, std::memory_order_relaxed);
     if (!Cancelled()) {
         if (m_options.Order == TListOrder::ByReference)
             m_list->SortByReference();
@@ -116,6 +130,7 @@ TPrintList::TOutcome TPrintList::Write(TDocFile& out)
     }
     if (Cancelled())
         return TOutcome::Cancelled;
+    m_phase.store(Writing, std::memory_order_relaxed);
     if (out.IsRtf())
         WriteQuestionDocHeader(out);
     if (m_options.PrejumpList)
@@ -124,6 +139,7 @@ TPrintList::TOutcome TPrintList::Write(TDocFile& out)
         WriteFullList(out);
     if (out.IsRtf())
         WriteDocTrailer(out, TTrailer::Plain);
+    m_phase.store(Done, std::memory_order_relaxed);
     return TOutcome::Written;
 }
 
@@ -142,6 +158,7 @@ void TPrintList::WriteFullList(TDocFile& f)
     auto question = std::make_unique<TMarkedText>();
     auto answer = std::make_unique<TMarkedText>();
     for (int k = 1, n = m_list->Count(); k <= n; ++k) {
+        m_written.store(k, std::memory_order_relaxed);
         const TQuestionId id = m_list->IdAt(k);
         const int c = CollectionOfId(id), i = IndexOfId(id);
         const int dups = m_questions.DupCount(c, i);
@@ -181,6 +198,7 @@ void TPrintList::WritePrejumpList(TDocFile& f)
     auto qWords = std::make_unique<TWordPairs>();
     auto aWords = std::make_unique<TWordPairs>();
     for (int k = 1, n = m_list->Count(); k <= n; ++k) {
+        m_written.store(k, std::memory_order_relaxed);
         const TQuestionId id = m_list->IdAt(k);
         const int c = CollectionOfId(id), i = IndexOfId(id);
         const int type = m_questions.ListType(c, i);

@@ -76,7 +76,8 @@ public:
     // The same without the file: the document is left in `out`.
     TOutcome Write(TDocFile& out);
 
-    // Shared with the progress window: percent done (0..100) and the cancel request.
+    // Shared with the progress window: percent done (0..100; building and thinning up to 30,
+    // ordering up to 90, writing the rest) and the cancel request.
     int ProgressPercent() const;
     void Cancel();
     bool Cancelled() const;
@@ -96,6 +97,11 @@ private:
     std::unique_ptr<TUser> m_user; // the job's own copy of the type choice
     std::unique_ptr<TQsList> m_list;
     std::vector<TSetCandidate> m_candidates;
+    // The step the job is in and, while writing, the questions written (read by the progress
+    // window on another thread).
+    enum TPhase : int { Building, Ordering, Writing, Done };
+    std::atomic<int> m_phase{Building};
+    std::atomic<int> m_written{0};
 };
 
 } // namespace sv
