@@ -469,8 +469,6 @@ bool TMainForm::SaveStudyResults(TReport report)
     try {
         if (m_user->IsChosen())
             m_user->SaveToFile(UserFilePath(UsersDir(), m_user->FileName.text()));
-        for (const auto& saver : m_resultSavers)
-            saver();
     } catch (const std::exception& e) {
         if (report == TReport::Show)
             m_services.Messages->Error(QString::fromStdString(e.what()));

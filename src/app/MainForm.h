@@ -13,7 +13,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 class QAction;
 class QMdiArea;
@@ -85,14 +84,11 @@ public:
 
     // --- Keeping the study results ---
     enum class TReport { Show, Log };
-    // Writes the current person's user file (when a person is chosen) and runs the savers
-    // that other parts of the program registered. Failures are shown through the message
-    // service, or only written to stderr with TReport::Log (when nobody may be asked, e.g. at
-    // a termination signal). Returns false when something could not be written.
+    // Writes the current person's user file (when a person is chosen; the set history is
+    // written by the question sets window as soon as it changes). Failures are shown through
+    // the message service, or only written to stderr with TReport::Log (when nobody may be
+    // asked, e.g. at a termination signal). Returns false when the file could not be written.
     bool SaveStudyResults(TReport report = TReport::Show);
-    // A saver run by SaveStudyResults (e.g. the set history where it changed); it throws on
-    // failure.
-    void AddResultSaver(std::function<void()> saver) { m_resultSavers.push_back(std::move(saver)); }
     // Ends the program without questions: saves the study results and the program settings,
     // then leaves the event loop (termination signals).
     void SaveAndQuit();
@@ -202,7 +198,6 @@ private:
     bool m_painted = false;
     bool m_startCommandsHeld = false;   // a set-up dialog holds the start commands
     bool m_commandsOn = false;
-    std::vector<std::function<void()>> m_resultSavers;
     std::map<const QAction*, std::function<void()>> m_openers;
     std::function<void(const QString&)> m_openScheduledUpdate;
 

@@ -87,6 +87,8 @@ TEST(CharacterWindow, AnimationsPlayInTurnAndACharacterAtRestRunsNoTimer)
     EXPECT_EQ(stage.BalloonText(), QStringLiteral("In the balloon"));
     const QImage withBalloon = stage.grab().toImage();
     EXPECT_FALSE(withBalloon.isNull());
+    if (const char* sheetPath = std::getenv("SV_CHARACTER_SHEET"))
+        withBalloon.save(QString::fromLocal8Bit(sheetPath) + QStringLiteral(".balloon.png"));
 
     stage.Hide();
     stage.WaitUntilHidden();
