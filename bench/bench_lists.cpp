@@ -3,7 +3,7 @@
 // shows what the orderings replace.
 
 #include "common/Random.h"
-#include "content/QsList.h"
+#include "lists/QsList.h"
 #include "support/ContentFixture.h"
 #include "user/User.h"
 

@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "app/Services.h"
+#include "shell/Services.h"
 
 #include <cstdio>
 #include <exception>

@@ -5,13 +5,13 @@
 #include "app/Splash.h"
 #include "app/Startup.h"
 #include "app/TipOfTheDay.h"
-#include "app/UserNames.h"
 #include "common/Errors.h"
 #include "common/Random.h"
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "content/Questions.h"
 #include "content/Words.h"
+#include "program/UserNames.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/CharacterWindow.h"
@@ -40,11 +40,8 @@
 namespace sv {
 
 namespace {
-TMainForm* g_mainForm = nullptr;
 const char* const kWebsite = "https://scrivolt.example.org/";
 } // namespace
-
-TMainForm* MainForm() { return g_mainForm; }
 
 TMainForm::TMainForm(const TPlatformServices& services, std::string programDir, QWidget* parent)
     : QMainWindow(parent),
@@ -86,7 +83,7 @@ TMainForm::TMainForm(const TPlatformServices& services, std::string programDir, 
     WaitToSplash->setInterval(1);
     connect(WaitToSplash, &QTimer::timeout, this, &TMainForm::WaitToSplashTimer);
     WaitToSplash->start();
-    g_mainForm = this;
+    SetShell(this);
 }
 
 TMainForm::~TMainForm()
@@ -105,8 +102,8 @@ TMainForm::~TMainForm()
     m_words.reset();
     m_sounds.reset();
     m_user.reset();
-    if (g_mainForm == this)
-        g_mainForm = nullptr;
+    if (Shell() == this)
+        SetShell(nullptr);
 }
 
 void TMainForm::CreateObjects()

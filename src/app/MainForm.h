@@ -4,8 +4,9 @@
 // content files, runs the start-up sequence (splash, scheduled update reminder, user
 // selection), owns the command table and its enabling rules, and saves the user at exit.
 
-#include "app/ProgramSettings.h"
-#include "app/Services.h"
+#include "program/ProgramSettings.h"
+#include "shell/ProgramShell.h"
+#include "shell/Services.h"
 
 #include <QMainWindow>
 
@@ -32,17 +33,7 @@ class TUser;
 class TWords;
 class THelpForm;
 
-// The platform services the main window and its children use (not owned).
-struct TPlatformServices {
-    IMessageService* Messages = nullptr;
-    IShell* Shell = nullptr;
-    IClock* Clock = nullptr;
-    ISpeechEngine* Speech = nullptr;
-    ISoundPlayer* Sound = nullptr;
-    IRandom* Random = nullptr;
-};
-
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public IProgramShell {
     Q_OBJECT
 public:
     // programDir ends in "/". Loads the content files "wf.wl", "wf.bk" and "wf.qs" from the
@@ -52,27 +43,27 @@ public:
     ~TMainForm() override;
 
     // --- The program-wide objects ---
-    const std::string& ProgramDir() const { return m_programDir; }
-    std::string UsersDir() const { return m_programDir + "Users/"; }
-    TUser& User() { return *m_user; }
-    TWords& Words() { return *m_words; }
-    TBooks& Books() { return *m_books; }
-    TQuestions& Questions() { return *m_questions; }
-    TSounds& Sounds() { return *m_sounds; }
-    TAssistant& Assistant() { return *m_assistant; }
-    TProgramSettings& Settings() { return m_settings; }
-    const TPlatformServices& Services() const { return m_services; }
-    IMessageService& Messages() { return *m_services.Messages; }
+    const std::string& ProgramDir() const override { return m_programDir; }
+    std::string UsersDir() const override { return m_programDir + "Users/"; }
+    TUser& User() override { return *m_user; }
+    TWords& Words() override { return *m_words; }
+    TBooks& Books() override { return *m_books; }
+    TQuestions& Questions() override { return *m_questions; }
+    TSounds& Sounds() override { return *m_sounds; }
+    TAssistant& Assistant() override { return *m_assistant; }
+    TProgramSettings& Settings() override { return m_settings; }
+    const TPlatformServices& Services() const override { return m_services; }
+    IMessageService& Messages() override { return *m_services.Messages; }
 
     // --- Messages from other windows (delivered synchronously) ---
-    void UM_COMMANDSON();
+    void UM_COMMANDSON() override;
     void UM_STARTUP();
-    void UM_DIALOGOPEN();
-    void UM_USERREADY();
-    void UM_ASSISTANTCHANGED();
+    void UM_DIALOGOPEN() override;
+    void UM_USERREADY() override;
+    void UM_ASSISTANTCHANGED() override;
 
-    void EnableCommands();
-    void DisableStartCommands();
+    void EnableCommands() override;
+    void DisableStartCommands() override;
 
     bool UpdateShown() const { return m_updateShown; }
 
@@ -93,64 +84,27 @@ public:
     // then leaves the event loop (termination signals).
     void SaveAndQuit();
 
-    // --- Child windows ---
-    enum class TPlacement { BottomRight, Centred };
-    // Shows widget as a child window of the multiple-document area, placed as asked; it is
-    // freed when it closes. flags are the child's window flags.
-    QMdiSubWindow* OpenChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags);
-    QMdiArea* MdiArea() const { return m_mdi; }
+    QWidget* Window() override { return this; }
 
-    // A window that is built by a later part of the program registers how the command opens
-    // it; until then the command stays disabled.
-    void SetOpener(QAction* command, std::function<void()> opener);
-    bool HasOpener(const QAction* command) const;
-    // The scheduled update reminder's window; without it the start-up goes on to the user
-    // selection.
-    void SetScheduledUpdateOpener(std::function<void(const QString& caption)> opener)
+    // --- Child windows ---
+    QMdiSubWindow* OpenChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags) override;
+    QMdiArea* MdiArea() const override { return m_mdi; }
+
+    void SetOpener(QAction* command, std::function<void()> opener) override;
+    bool HasOpener(const QAction* command) const override;
+    void SetScheduledUpdateOpener(std::function<void(const QString& caption)> opener) override
     {
         m_openScheduledUpdate = std::move(opener);
     }
 
-    // Opens the in-program help at a context number (0: the contents).
-    void ShowHelp(int context);
-    // The help context of the active child window (its "helpContext" property), or 0.
-    int ActiveHelpContext() const;
+    void ShowHelp(int context) override;
+    int ActiveHelpContext() const override;
 
     // --- The start-up timer and its handler ---
     QTimer* WaitToSplash = nullptr;
     void WaitToSplashTimer();
 
-    // --- The command table ---
-    QAction* CmdStart = nullptr;
-    QAction* CmdQuestions = nullptr;
-    QAction* CmdMemory = nullptr;
-    QAction* CmdReferenceWork = nullptr;
-    QAction* CmdWordStudy = nullptr;
-    QAction* CmdGame = nullptr;
-    QAction* CmdWallOfFame = nullptr;
-    QAction* CmdProgress = nullptr;
-    QAction* CmdQuestionSets = nullptr;
-    QAction* CmdQuestionLists = nullptr;
-    QAction* CmdMemoryList = nullptr;
-    QAction* CmdScripturePortion = nullptr;
-    QAction* CmdConcordance = nullptr;
-    QAction* CmdSpeech = nullptr;
-    QAction* CmdAssistant = nullptr;
-    QAction* CmdGoalCoach = nullptr;
-    QAction* CmdGoalCreateTasks = nullptr;
-    QAction* CmdGoalView = nullptr;
-    QAction* CmdGoals = nullptr;
-    QAction* CmdEdit = nullptr;
-    QAction* CmdUpgrade = nullptr;
-    QAction* CmdViewScrivolt = nullptr;
-    QAction* CmdUseLips = nullptr;
-    QAction* CmdTipOfTheDay = nullptr;
-    QAction* CmdHelpContent = nullptr;
-    QAction* CmdHelpContext = nullptr;
-    QAction* CmdTechSupport = nullptr;
-    QAction* CmdWebsite = nullptr;
-    QAction* CmdCatalog = nullptr;
-    QAction* CmdAbout = nullptr;
+    // --- The window commands (the program commands are in IProgramShell) ---
     QAction* Cascade1 = nullptr;
     QAction* TileHorizontally1 = nullptr;
     QAction* TileVertically1 = nullptr;
@@ -209,8 +163,5 @@ private:
     std::unique_ptr<TSounds> m_sounds;
     std::unique_ptr<TAssistant> m_assistant;
 };
-
-// The main window of the running program (set while it exists).
-TMainForm* MainForm();
 
 } // namespace sv

@@ -2,7 +2,7 @@
 // The desktop implementations of the platform services: Qt message boxes, the desktop's
 // "open" and the system clock.
 
-#include "app/Services.h"
+#include "shell/Services.h"
 
 class QWidget;
 

@@ -2,10 +2,10 @@
 
 #include "app/MainForm.h"
 #include "app/TipOfTheDay.h"
-#include "app/UserNames.h"
 #include "common/Errors.h"
 #include "common/Win1252.h"
 #include "content/Questions.h"
+#include "program/UserNames.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/Sounds.h"

@@ -20,8 +20,8 @@
 #include "content/QuestionId.h"
 #include "content/QuestionTypes.h"
 #include "content/VerseRef.h"
+#include "content/VerseSelection.h"
 #include "content/WordCode.h"
-#include "user/VerseSelection.h"
 
 #include <array>
 #include <cstdint>

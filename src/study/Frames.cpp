@@ -1,9 +1,9 @@
 #include "study/Frames.h"
 
-#include "app/Services.h"
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "content/Questions.h"
+#include "shell/Services.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"

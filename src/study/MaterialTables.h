@@ -4,8 +4,8 @@
 // need others, and the entries of the question-type list.
 
 #include "content/Questions.h"
+#include "content/VerseSelection.h"
 #include "user/SelectionKind.h"
-#include "user/VerseSelection.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "study/QAsker.h"
 
-#include "app/Services.h"
 #include "common/Win1252.h"
 #include "content/Books.h"
+#include "shell/Services.h"
 #include "study/AskerRuns.h"
 #include "study/QtSessionPorts.h"
 #include "user/User.h"

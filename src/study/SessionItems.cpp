@@ -1,11 +1,11 @@
 #include "study/SessionItems.h"
 
-#include "content/AccTos.h"
 #include "content/Books.h"
-#include "content/MVs.h"
-#include "content/QsList.h"
 #include "content/QuestionTypes.h"
 #include "content/Questions.h"
+#include "lists/AccTos.h"
+#include "lists/MVs.h"
+#include "lists/QsList.h"
 
 namespace sv {
 

@@ -1,9 +1,9 @@
 #include "study/StudyCommands.h"
 
-#include "app/MainForm.h"
-#include "content/AccTos.h"
-#include "content/MVs.h"
-#include "content/QsList.h"
+#include "lists/AccTos.h"
+#include "lists/MVs.h"
+#include "lists/QsList.h"
+#include "shell/ProgramShell.h"
 #include "study/QtSessionPorts.h"
 #include "study/StudyContext.h"
 #include "study/StudyDialogs.h"
@@ -19,8 +19,8 @@ namespace sv {
 
 class TStudyCommands : public QObject {
 public:
-    explicit TStudyCommands(TMainForm& main)
-        : QObject(&main), m_main(main), m_random(main.Services().Random ? *main.Services().Random : m_ownRandom),
+    explicit TStudyCommands(IProgramShell& main)
+        : QObject(main.Window()), m_main(main), m_random(main.Services().Random ? *main.Services().Random : m_ownRandom),
           m_qs(main.Questions(), main.User(), m_random), m_mvs(main.Books(), main.User(), m_random),
           m_accTos(main.Books(), main.Questions(), main.User(), m_random), m_voice(main.Sounds()),
           m_bibleSpeech(MakeBibleSpeech(main.Sounds()))
@@ -46,7 +46,7 @@ public:
             Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint;
             flags |= noCloseBox ? Qt::CustomizeWindowHint | Qt::WindowContextHelpButtonHint
                                 : Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-            m_main.OpenChild(w, TMainForm::TPlacement::BottomRight, flags);
+            m_main.OpenChild(w, IProgramShell::TPlacement::BottomRight, flags);
         };
         c.ShowHelp = [this](int context) { m_main.ShowHelp(context); };
         c.OpenWordStudy = [this]() -> TBibleForm* {
@@ -59,12 +59,12 @@ public:
     template <class Dialog>
     void Open()
     {
-        m_main.OpenChild(new Dialog(Context()), TMainForm::TPlacement::BottomRight,
+        m_main.OpenChild(new Dialog(Context()), IProgramShell::TPlacement::BottomRight,
             Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
 
 private:
-    TMainForm& m_main;
+    IProgramShell& m_main;
     TRandom m_ownRandom;
     IRandom& m_random;
     TQsList m_qs;
@@ -74,7 +74,7 @@ private:
     std::unique_ptr<IBibleSpeech> m_bibleSpeech;
 };
 
-TStudyCommands* RegisterStudyCommands(TMainForm& main)
+TStudyCommands* RegisterStudyCommands(IProgramShell& main)
 {
     auto* commands = new TStudyCommands(main);
     main.SetOpener(main.CmdQuestions, [commands] { commands->Open<TQsDlgStart>(); });

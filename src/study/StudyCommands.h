@@ -6,12 +6,12 @@
 
 namespace sv {
 
-class TMainForm;
+class IProgramShell;
 class TStudyCommands;
 
 // Creates the working lists (question, memory-verse and reference) and sets the openers of
 // CmdQuestions, CmdMemory and CmdReferenceWork; the commands then follow the main window's
 // enabling rules (EnableCommands / DisableStartCommands).
-TStudyCommands* RegisterStudyCommands(TMainForm& main);
+TStudyCommands* RegisterStudyCommands(IProgramShell& main);
 
 } // namespace sv

@@ -3,9 +3,9 @@
 // scripted message service and fake speech, sound, shell and clock. The windows run
 // offscreen; timers are fired by the tests, never waited out.
 
-#include "app/MainForm.h"
-#include "app/Services.h"
 #include "../voice/VoiceFakes.h"
+#include "app/MainForm.h"
+#include "shell/Services.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -2,10 +2,10 @@
 // A study set-up over the small content fixture: stores, user, working lists, a scripted
 // message service, a fake voice and clock, and the context the study windows take.
 
-#include "app/Services.h"
-#include "content/AccTos.h"
-#include "content/MVs.h"
-#include "content/QsList.h"
+#include "lists/AccTos.h"
+#include "lists/MVs.h"
+#include "lists/QsList.h"
+#include "shell/Services.h"
 #include "study/FakeSession.h"
 #include "study/StudyContext.h"
 #include "support/ContentFixture.h"

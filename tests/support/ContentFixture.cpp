@@ -271,7 +271,7 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
     wd.TotalWords = static_cast<std::uint16_t>(total);
     std::vector<std::uint8_t> chars{0}, sepText{0};
     std::vector<std::int16_t> occ{0};
-    std::vector<TWordRec> recs(1);
+    std::vector<TWordRec> wordRecs(1);
     std::unordered_map<std::string, int> indexOf;
     auto addRec = [&](const std::string& key) {
         const TWordInfo& w = info[key];
@@ -289,8 +289,8 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
             for (int v : w.Verses)
                 occ.push_back(static_cast<std::int16_t>(v));
         }
-        recs.push_back(r);
-        indexOf[key] = static_cast<int>(recs.size() - 1);
+        wordRecs.push_back(r);
+        indexOf[key] = static_cast<int>(wordRecs.size() - 1);
     };
     for (const auto& k : sorted)
         addRec(k);
@@ -311,7 +311,7 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
     wd.Occurrences.items() = occ;
     if (wd.OccCount == 0)
         wd.Occurrences.clear();
-    wd.WordRecs.items() = recs;
+    wd.WordRecs.items() = wordRecs;
     wd.WordChars.items() = chars;
     wd.SepStart.items() = sepStart;
     wd.SepText.items() = sepText;

@@ -1,10 +1,10 @@
-#include "content/MVs.h"
+#include "lists/MVs.h"
 
 #include "common/Errors.h"
 #include "common/Random.h"
 #include "content/Books.h"
-#include "content/LeastKnown.h"
-#include "content/ListWalk.h"
+#include "lists/LeastKnown.h"
+#include "lists/ListWalk.h"
 #include "user/User.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "content/AccTos.h"
-#include "user/User.h"
+#include "lists/AccTos.h"
 #include "ListFixtures.h"
+#include "user/User.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "content/AccTos.h"
+#include "lists/AccTos.h"
 
 #include "common/Errors.h"
 #include "common/Random.h"
 #include "content/Books.h"
-#include "content/LeastKnown.h"
-#include "content/ListWalk.h"
 #include "content/Questions.h"
+#include "lists/LeastKnown.h"
+#include "lists/ListWalk.h"
 #include "user/User.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 #include "common/BoundedArray.h"
 #include "content/MarkedText.h"
 #include "content/QuestionId.h"
-#include "user/VerseSelection.h"
+#include "content/VerseSelection.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/Tips.h"
+#include "program/Tips.h"
 
 #include <gtest/gtest.h>
 

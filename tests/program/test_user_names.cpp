@@ -1,4 +1,4 @@
-#include "app/UserNames.h"
+#include "program/UserNames.h"
 
 #include <gtest/gtest.h>
 

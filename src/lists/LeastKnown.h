@@ -11,7 +11,7 @@
 
 #include "common/Errors.h"
 #include "common/Random.h"
-#include "user/VerseSelection.h"
+#include "content/VerseSelection.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "content/QsList.h"
-#include "user/User.h"
+#include "lists/QsList.h"
 #include "ListFixtures.h"
+#include "user/User.h"
 
 #include <gtest/gtest.h>
 

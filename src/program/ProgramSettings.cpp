@@ -1,4 +1,4 @@
-#include "app/ProgramSettings.h"
+#include "program/ProgramSettings.h"
 
 #include <QSettings>
 #include <QTimeZone>

@@ -14,7 +14,7 @@
 #include "content/MarkedText.h"
 #include "content/QuestionId.h"
 #include "content/Questions.h"
-#include "user/VerseSelection.h"
+#include "content/VerseSelection.h"
 
 #include <array>
 #include <atomic>

@@ -1,6 +1,6 @@
-#include "content/MVs.h"
-#include "user/User.h"
+#include "lists/MVs.h"
 #include "ListFixtures.h"
+#include "user/User.h"
 
 #include <gtest/gtest.h>
 

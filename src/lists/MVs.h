@@ -7,7 +7,7 @@
 #include "common/BoundedArray.h"
 #include "content/MarkedText.h"
 #include "content/VerseRef.h"
-#include "user/VerseSelection.h"
+#include "content/VerseSelection.h"
 
 #include <cstdint>
 

@@ -1,6 +1,7 @@
 #pragma once
 // Platform services the windows use, behind small interfaces so that tests can put scripted
-// substitutes in their place: message boxes, the shell's "open", and the clock.
+// substitutes in their place: message boxes, the shell's "open", and the clock; and the set
+// of services the main window hands to its children (TPlatformServices).
 
 #include <QDateTime>
 #include <QString>
@@ -41,6 +42,20 @@ class IClock {
 public:
     virtual ~IClock() = default;
     virtual QDateTime Now() const = 0;
+};
+
+class IRandom;
+class ISoundPlayer;
+class ISpeechEngine;
+
+// The platform services the main window and its children use (not owned).
+struct TPlatformServices {
+    IMessageService* Messages = nullptr;
+    IShell* Shell = nullptr;
+    IClock* Clock = nullptr;
+    ISpeechEngine* Speech = nullptr;
+    ISoundPlayer* Sound = nullptr;
+    IRandom* Random = nullptr;
 };
 
 } // namespace sv

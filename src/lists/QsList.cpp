@@ -1,8 +1,8 @@
-#include "content/QsList.h"
+#include "lists/QsList.h"
 
 #include "common/Errors.h"
 #include "common/Random.h"
-#include "content/ListSort.h"
+#include "lists/ListSort.h"
 #include "user/User.h"
 
 #include <memory>

@@ -1,4 +1,4 @@
-#include "content/ListSort.h"
+#include "lists/ListSort.h"
 #include "ListFixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,127 @@
+#include "layers/LayerRules.h"
+
+#include <algorithm>
+#include <fstream>
+#include <regex>
+
+namespace sv::test {
+
+namespace {
+
+const std::set<std::string> kCore = {"common", "content", "user", "lists", "program"};
+
+std::set<std::string> With(std::set<std::string> base, const std::set<std::string>& more)
+{
+    base.insert(more.begin(), more.end());
+    return base;
+}
+
+bool IsSource(const std::filesystem::path& p)
+{
+    const std::string ext = p.extension().string();
+    return ext == ".h" || ext == ".cpp";
+}
+
+} // namespace
+
+const TLayerTable& LayerTable()
+{
+    static const TLayerTable table = [] {
+        TLayerTable t;
+        // The core, lowest first.
+        t["common"] = {};
+        t["content"] = {"common"};
+        t["user"] = {"common", "content"};
+        t["lists"] = {"common", "content", "user"};
+        t["program"] = {"common", "content", "user"};
+        t["voice"] = {"common"};
+        // The widgets and the shell every window folder builds on.
+        t["widgets"] = {"common", "content"};
+        t["shell"] = With(kCore, {"voice", "widgets"});
+        // The subsystems.
+        const std::set<std::string> windows = With(kCore, {"voice", "widgets", "shell"});
+        t["wordstudy"] = windows;
+        t["study"] = With(windows, {"wordstudy"});
+        t["update"] = windows;
+        t["editor"] = With(windows, {"wordstudy"});
+        t["print"] = With(windows, {"wordstudy", "study"});
+        t["game"] = With(windows, {"wordstudy", "study"});
+        t["progress"] = With(windows, {"wordstudy", "study"});
+        t["goals"] = With(windows, {"wordstudy", "study", "progress"});
+        // The main window uses everything.
+        std::set<std::string> all;
+        for (const auto& [folder, allowed] : t)
+            all.insert(folder);
+        t["app"] = all;
+        return t;
+    }();
+    return table;
+}
+
+const std::set<std::string>& WindowOnlyFolders()
+{
+    static const std::set<std::string> folders = {"widgets", "shell", "app"};
+    return folders;
+}
+
+std::vector<TIncludeFault> CheckIncludes(const std::filesystem::path& root, const TLayerTable& table)
+{
+    namespace fs = std::filesystem;
+    static const std::regex includeLine(R"re(^\s*#\s*include\s*"([^"]+)")re");
+    std::vector<TIncludeFault> faults;
+
+    for (const char* top : {"src", "tools"}) {
+        const fs::path base = root / top;
+        if (!fs::is_directory(base))
+            continue;
+        std::vector<fs::path> files;
+        for (const auto& entry : fs::recursive_directory_iterator(base))
+            if (entry.is_regular_file() && IsSource(entry.path()))
+                files.push_back(entry.path());
+        std::sort(files.begin(), files.end());
+
+        for (const fs::path& file : files) {
+            const fs::path rel = fs::relative(file, root);
+            const bool inSrc = std::string(top) == "src";
+            const std::string folder = std::next(rel.begin())->string();
+            const auto row = table.find(folder);
+            if (inSrc && row == table.end()) {
+                faults.push_back({rel.generic_string(), 0, {}, "folder src/" + folder + " has no row in the layer table"});
+                continue;
+            }
+            std::ifstream in(file);
+            std::string line;
+            int number = 0;
+            while (std::getline(in, line)) {
+                ++number;
+                std::smatch m;
+                if (!std::regex_search(line, m, includeLine))
+                    continue;
+                const std::string inc = m[1].str();
+                const auto slash = inc.find('/');
+                const std::string target = slash == std::string::npos ? std::string() : inc.substr(0, slash);
+                auto fault = [&](std::string reason) {
+                    faults.push_back({rel.generic_string(), number, inc, std::move(reason)});
+                };
+                if (!inSrc) {
+                    if (WindowOnlyFolders().count(target))
+                        fault("a command-line tool includes the window folder " + target + "/");
+                    continue;
+                }
+                if (target.empty() || !table.count(target)) {
+                    fault("includes in src/ name their folder (folder/File.h)");
+                    continue;
+                }
+                if (target == folder)
+                    continue;
+                if (target == "app")
+                    fault("nothing but app/ includes app/");
+                else if (!row->second.count(target))
+                    fault(folder + "/ may not include " + target + "/ (it is not below it)");
+            }
+        }
+    }
+    return faults;
+}
+
+} // namespace sv::test
