@@ -74,12 +74,7 @@ public:
     void StartEngines();
 
     // --- Keeping the study results ---
-    enum class TReport { Show, Log };
-    // Writes the current person's user file (when a person is chosen; the set history is
-    // written by the question sets window as soon as it changes). Failures are shown through
-    // the message service, or only written to stderr with TReport::Log (when nobody may be
-    // asked, e.g. at a termination signal). Returns false when the file could not be written.
-    bool SaveStudyResults(TReport report = TReport::Show);
+    bool SaveStudyResults(TReport report = TReport::Show) override;
     // Ends the program without questions: saves the study results and the program settings,
     // then leaves the event loop (termination signals).
     void SaveAndQuit();

@@ -1,10 +1,10 @@
 #include "game/GameCommands.h"
 
-#include "app/MainForm.h"
-#include "content/MVs.h"
-#include "content/QsList.h"
 #include "game/GameDlg.h"
 #include "game/WallFame.h"
+#include "lists/MVs.h"
+#include "lists/QsList.h"
+#include "shell/ProgramShell.h"
 #include "study/QtSessionPorts.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
@@ -20,8 +20,8 @@ namespace {
 // The game keeps lists of its own, so that a game never disturbs a study session's list.
 class TGameCommands : public QObject {
 public:
-    explicit TGameCommands(TMainForm& main)
-        : QObject(&main), m_main(main), m_random(main.Services().Random ? *main.Services().Random : m_ownRandom),
+    explicit TGameCommands(IProgramShell& main)
+        : QObject(main.Window()), m_main(main), m_random(main.Services().Random ? *main.Services().Random : m_ownRandom),
           m_qs(main.Questions(), main.User(), m_random), m_mvs(main.Books(), main.User(), m_random),
           m_voice(main.Sounds()), m_bibleSpeech(MakeBibleSpeech(main.Sounds()))
     {
@@ -41,7 +41,7 @@ public:
         c.Random = &m_random;
         c.DialogOpen = [this] { m_main.UM_DIALOGOPEN(); };
         c.CommandsOn = [this] { m_main.UM_COMMANDSON(); };
-        c.OpenChild = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, TMainForm::TPlacement::BottomRight); };
+        c.OpenChild = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, IProgramShell::TPlacement::BottomRight); };
         c.ShowHelp = [this](int context) { m_main.ShowHelp(context); };
         c.OpenWordStudy = [this]() -> TBibleForm* {
             return OpenBibleWindow(*m_main.MdiArea(), m_main.Books(), m_main.User().WordUseLimit,
@@ -49,11 +49,11 @@ public:
         };
         g.StopSound = [this] { m_main.Sounds().StopSound(); };
         g.PlayWagerSound = [this] { m_main.Sounds().PlayWagerSound(); };
-        g.OpenCentred = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, TMainForm::TPlacement::Centred); };
+        g.OpenCentred = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, IProgramShell::TPlacement::Centred); };
         return g;
     }
 
-    void Open(QWidget* w, bool noCloseBox, TMainForm::TPlacement placement)
+    void Open(QWidget* w, bool noCloseBox, IProgramShell::TPlacement placement)
     {
         Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint;
         flags |= noCloseBox ? Qt::CustomizeWindowHint : Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -62,16 +62,16 @@ public:
 
     void OpenSetup()
     {
-        Open(new TGameDlgStart(Context()), false, TMainForm::TPlacement::Centred);
+        Open(new TGameDlgStart(Context()), false, IProgramShell::TPlacement::Centred);
     }
 
     void OpenWallOfFame()
     {
-        Open(new TWallOfFameDlg(m_main.User()), false, TMainForm::TPlacement::Centred);
+        Open(new TWallOfFameDlg(m_main.User()), false, IProgramShell::TPlacement::Centred);
     }
 
 private:
-    TMainForm& m_main;
+    IProgramShell& m_main;
     TRandom m_ownRandom;
     IRandom& m_random;
     TQsList m_qs;
@@ -82,7 +82,7 @@ private:
 
 } // namespace
 
-void RegisterGameCommands(TMainForm& main)
+void RegisterGameCommands(IProgramShell& main)
 {
     auto* commands = new TGameCommands(main);
     main.SetOpener(main.CmdGame, [commands] { commands->OpenSetup(); });

@@ -6,8 +6,8 @@
 
 namespace sv {
 
-class TMainForm;
+class IProgramShell;
 
-void RegisterGameCommands(TMainForm& main);
+void RegisterGameCommands(IProgramShell& main);
 
 } // namespace sv

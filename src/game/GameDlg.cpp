@@ -1,12 +1,12 @@
 #include "game/GameDlg.h"
 
-#include "app/Services.h"
+#include "common/Win1252.h"
 #include "content/Books.h"
-#include "content/MVs.h"
-#include "content/QsList.h"
 #include "content/Questions.h"
 #include "game/GameForm.h"
-#include "common/Win1252.h"
+#include "lists/MVs.h"
+#include "lists/QsList.h"
+#include "shell/Services.h"
 #include "study/Frames.h"
 #include "user/User.h"
 

@@ -1,9 +1,9 @@
 #include "game/GameMaterial.h"
 
 #include "content/Books.h"
-#include "content/MVs.h"
-#include "content/QsList.h"
 #include "content/Questions.h"
+#include "lists/MVs.h"
+#include "lists/QsList.h"
 #include "user/User.h"
 
 namespace sv {

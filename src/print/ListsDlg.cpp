@@ -1,9 +1,9 @@
 #include "print/ListsDlg.h"
 
-#include "app/Services.h"
 #include "common/Random.h"
 #include "content/Questions.h"
 #include "print/RtfWriter.h"
+#include "shell/Services.h"
 #include "study/Frames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"

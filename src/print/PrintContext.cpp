@@ -1,7 +1,7 @@
 #include "print/PrintContext.h"
 
-#include "app/Services.h"
 #include "print/RtfWriter.h"
+#include "shell/Services.h"
 
 namespace sv {
 

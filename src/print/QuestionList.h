@@ -11,8 +11,8 @@
 
 #include "content/MarkedText.h"
 #include "content/Questions.h"
+#include "content/VerseSelection.h"
 #include "print/SetsHelper.h"
-#include "user/VerseSelection.h"
 
 #include <atomic>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "common/Errors.h"
 #include "common/Random.h"
-#include "content/QsList.h"
+#include "lists/QsList.h"
 #include "print/SetsHelper.h"
 #include "study/MaterialTables.h"
 #include "user/History.h"

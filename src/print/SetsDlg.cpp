@@ -1,12 +1,12 @@
 #include "print/SetsDlg.h"
 
-#include "app/Services.h"
 #include "common/Errors.h"
 #include "common/Random.h"
 #include "common/Win1252.h"
 #include "content/Questions.h"
 #include "print/DocFile.h"
 #include "print/RtfWriter.h"
+#include "shell/Services.h"
 #include "study/Frames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"

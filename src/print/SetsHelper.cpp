@@ -2,8 +2,8 @@
 
 #include "common/Errors.h"
 #include "content/Books.h"
-#include "content/QsList.h"
 #include "content/Questions.h"
+#include "lists/QsList.h"
 #include "user/History.h"
 
 #include <algorithm>

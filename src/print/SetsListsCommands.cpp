@@ -1,9 +1,9 @@
 #include "print/SetsListsCommands.h"
 
-#include "app/MainForm.h"
-#include "app/UserNames.h"
 #include "print/ListsDlg.h"
 #include "print/SetsDlg.h"
+#include "program/UserNames.h"
+#include "shell/ProgramShell.h"
 #include "user/User.h"
 
 #include <QDir>
@@ -30,7 +30,7 @@ TSaveChoice AskSaveFile(QWidget* parent, const QString& defaultName)
     return {dialog.selectedFiles().first(), dialog.selectedNameFilter() != txt};
 }
 
-TPrintContext MakeContext(TMainForm& main)
+TPrintContext MakeContext(IProgramShell& main)
 {
     TPrintContext c;
     c.User = &main.User();
@@ -41,11 +41,11 @@ TPrintContext MakeContext(TMainForm& main)
     // Builds and lists draw on worker threads: each window seeds its own generator rather than
     // share the program's with the user-interface thread.
     c.Random = nullptr;
-    c.AskSaveFile = [&main](const QString& name) { return AskSaveFile(&main, name); };
+    c.AskSaveFile = [&main](const QString& name) { return AskSaveFile(main.Window(), name); };
     c.HistoryPath = [&main] { return UserFilePath(main.UsersDir(), main.User().FileName.text()) + "h"; };
     c.CommandsOn = [&main] { main.UM_COMMANDSON(); };
     c.OpenChild = [&main](QWidget* w) {
-        main.OpenChild(w, TMainForm::TPlacement::BottomRight,
+        main.OpenChild(w, IProgramShell::TPlacement::BottomRight,
                        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     };
     c.ShowHelp = [&main](int context) { main.ShowHelp(context); };
@@ -54,7 +54,7 @@ TPrintContext MakeContext(TMainForm& main)
 
 } // namespace
 
-void RegisterSetsAndListsCommands(TMainForm& main)
+void RegisterSetsAndListsCommands(IProgramShell& main)
 {
     main.SetOpener(main.CmdQuestionSets, [&main] {
         const TPrintContext c = MakeContext(main);

@@ -5,10 +5,10 @@
 
 namespace sv {
 
-class TMainForm;
+class IProgramShell;
 
 // Sets the openers of CmdQuestionSets and CmdQuestionLists: each use opens a new window at
 // the bottom right of the main window's client area.
-void RegisterSetsAndListsCommands(TMainForm& main);
+void RegisterSetsAndListsCommands(IProgramShell& main);
 
 } // namespace sv

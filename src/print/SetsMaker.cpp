@@ -1,7 +1,7 @@
 #include "print/SetsMaker.h"
 
 #include "common/Random.h"
-#include "content/QsList.h"
+#include "lists/QsList.h"
 #include "user/History.h"
 #include "user/User.h"
 

@@ -66,6 +66,14 @@ public:
     virtual void EnableCommands() = 0;
     virtual void DisableStartCommands() = 0;
 
+    // --- Keeping the study results ---
+    enum class TReport { Show, Log };
+    // Writes the current person's user file (when a person is chosen; the set history is
+    // written by the question sets window as soon as it changes). Failures are shown through
+    // the message service, or only written to stderr with TReport::Log (when nobody may be
+    // asked, e.g. at a termination signal). Returns false when the file could not be written.
+    virtual bool SaveStudyResults(TReport report = TReport::Show) = 0;
+
     // --- Child windows ---
     enum class TPlacement { BottomRight, Centred };
     // Shows widget as a child window of the multiple-document area, placed as asked; it is

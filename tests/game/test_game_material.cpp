@@ -1,9 +1,9 @@
 // The game's material over the real working lists: stock types, wording without keyword
 // colours, the whole question shown at once, and answers reaching the knowledge bytes.
 
-#include "content/MVs.h"
-#include "content/QsList.h"
 #include "game/GameMaterial.h"
+#include "lists/MVs.h"
+#include "lists/QsList.h"
 #include "study/FakeSession.h"
 #include "support/ContentFixture.h"
 #include "user/Knowledge.h"

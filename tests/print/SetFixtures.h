@@ -2,8 +2,8 @@
 // Helpers for the set builder tests: candidates made directly (no content needed) and a
 // small portion with toss-ups and bonuses for the tests that read the stores.
 
-#include "content/ListFixtures.h"
 #include "common/Random.h"
+#include "lists/ListFixtures.h"
 #include "print/SetsHelper.h"
 #include "user/User.h"
 

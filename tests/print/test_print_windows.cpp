@@ -3,11 +3,11 @@
 
 #include "print/SetFixtures.h"
 
-#include "app/Services.h"
 #include "print/DocFile.h"
 #include "print/ListsDlg.h"
 #include "print/SetDocument.h"
 #include "print/SetsDlg.h"
+#include "shell/Services.h"
 #include "study/Frames.h"
 #include "user/History.h"
 #include "widgets/CheckListCombo.h"

@@ -6,7 +6,7 @@
 #include "print/SetsOfQs.h"
 
 #include "common/Random.h"
-#include "content/QsList.h"
+#include "lists/QsList.h"
 #include "user/History.h"
 #include "user/User.h"
 

@@ -1,8 +1,8 @@
 // Where the program finds its files and where it writes: beside the executable in a build or
 // portable folder, in ../share/scrivolt and the person's own folders when installed.
 
-#include "app/ProgramPaths.h"
 #include "common/Errors.h"
+#include "program/ProgramPaths.h"
 
 #include <QDir>
 #include <QFile>

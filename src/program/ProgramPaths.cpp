@@ -1,4 +1,4 @@
-#include "app/ProgramPaths.h"
+#include "program/ProgramPaths.h"
 
 #include "common/Errors.h"
 
