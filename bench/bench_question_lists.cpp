@@ -3,7 +3,7 @@
 // marked; and the same list thinned to the best quarter by difficulty.
 
 #include "common/Random.h"
-#include "content/QsList.h"
+#include "lists/QsList.h"
 #include "print/DocFile.h"
 #include "print/QuestionList.h"
 #include "support/ContentFixture.h"

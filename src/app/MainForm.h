@@ -57,7 +57,7 @@ public:
 
     // --- Messages from other windows (delivered synchronously) ---
     void UM_COMMANDSON() override;
-    void UM_STARTUP();
+    void UM_STARTUP() override;
     void UM_DIALOGOPEN() override;
     void UM_USERREADY() override;
     void UM_ASSISTANTCHANGED() override;

@@ -29,13 +29,13 @@ TConcordanceDlg::TConcordanceDlg(const TPrintContext& context, QWidget* parent)
     auto* grid = new QGridLayout(lists);
     for (int g = 0; g < ConcGroupCount; ++g) {
         auto* box = new QGroupBox(L(ConcGroupCaption(static_cast<TConcGroup>(g))), lists);
-        auto* context = new QCheckBox(L("In context of verse"), box);
+        auto* inContext = new QCheckBox(L("In context of verse"), box);
         auto* list = new QCheckBox(L("Word list"), box);
         auto* lay = new QVBoxLayout(box);
-        lay->addWidget(context);
+        lay->addWidget(inContext);
         lay->addWidget(list);
         GroupBoxes[static_cast<std::size_t>(g)] = box;
-        InContextBoxes[static_cast<std::size_t>(g)] = context;
+        InContextBoxes[static_cast<std::size_t>(g)] = inContext;
         WordListBoxes[static_cast<std::size_t>(g)] = list;
         grid->addWidget(box, g / 3, g % 3);
     }

@@ -1,7 +1,7 @@
 #include "print/DocumentDlg.h"
 
 #include "print/SaveDialog.h"
-#include "app/Services.h"
+#include "shell/Services.h"
 
 #include <QDir>
 #include <QHBoxLayout>

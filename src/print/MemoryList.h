@@ -5,8 +5,8 @@
 // multi-verse passages apart. RTF or plain text (no marks in plain text).
 
 #include "content/Books.h"
+#include "content/VerseSelection.h"
 #include "print/DocFile.h"
-#include "user/VerseSelection.h"
 
 #include <string>
 #include <vector>

@@ -1,10 +1,10 @@
 #include "print/PrintCommands.h"
 
-#include "app/MainForm.h"
 #include "print/ConcordanceDlg.h"
 #include "print/MemListDlg.h"
 #include "print/SaveDialog.h"
 #include "print/ScriptureDlg.h"
+#include "shell/ProgramShell.h"
 
 #include <QAction>
 
@@ -14,7 +14,7 @@ namespace sv {
 
 namespace {
 
-TPrintContext ContextOf(TMainForm& main, ISaveDialog* saveDialog)
+TPrintContext ContextOf(IProgramShell& main, ISaveDialog* saveDialog)
 {
     TPrintContext c;
     c.User = &main.User();
@@ -30,19 +30,19 @@ TPrintContext ContextOf(TMainForm& main, ISaveDialog* saveDialog)
 
 } // namespace
 
-void RegisterPrintCommands(TMainForm& main)
+void RegisterPrintCommands(IProgramShell& main)
 {
-    std::shared_ptr<ISaveDialog> saveDialog = std::make_shared<TQtSaveDialog>(&main);
+    std::shared_ptr<ISaveDialog> saveDialog = std::make_shared<TQtSaveDialog>(main.Window());
     const Qt::WindowFlags flags =
         Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     main.SetOpener(main.CmdMemoryList, [&main, saveDialog, flags] {
-        main.OpenChild(new TMemListDlg(ContextOf(main, saveDialog.get())), TMainForm::TPlacement::BottomRight, flags);
+        main.OpenChild(new TMemListDlg(ContextOf(main, saveDialog.get())), IProgramShell::TPlacement::BottomRight, flags);
     });
     main.SetOpener(main.CmdScripturePortion, [&main, saveDialog, flags] {
-        main.OpenChild(new TScriptureDlg(ContextOf(main, saveDialog.get())), TMainForm::TPlacement::BottomRight, flags);
+        main.OpenChild(new TScriptureDlg(ContextOf(main, saveDialog.get())), IProgramShell::TPlacement::BottomRight, flags);
     });
     main.SetOpener(main.CmdConcordance, [&main, saveDialog, flags] {
-        main.OpenChild(new TConcordanceDlg(ContextOf(main, saveDialog.get())), TMainForm::TPlacement::Centred, flags);
+        main.OpenChild(new TConcordanceDlg(ContextOf(main, saveDialog.get())), IProgramShell::TPlacement::Centred, flags);
     });
     main.CmdScripturePortion->setVisible(true);
     main.CmdConcordance->setVisible(true);

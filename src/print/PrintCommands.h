@@ -5,8 +5,8 @@
 
 namespace sv {
 
-class TMainForm;
+class IProgramShell;
 
-void RegisterPrintCommands(TMainForm& main);
+void RegisterPrintCommands(IProgramShell& main);
 
 } // namespace sv

@@ -58,6 +58,8 @@ public:
     virtual void UM_COMMANDSON() = 0;
     // A set-up dialog or session has opened: the start commands are disabled.
     virtual void UM_DIALOGOPEN() = 0;
+    // Goes on with the start-up sequence (after the scheduled update reminder has closed).
+    virtual void UM_STARTUP() = 0;
     // The user selection has finished: the commands follow the person chosen.
     virtual void UM_USERREADY() = 0;
     // The assistant was switched on or off, or changed.

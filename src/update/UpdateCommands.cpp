@@ -1,7 +1,8 @@
 #include "update/UpdateCommands.h"
 
-#include "app/MainForm.h"
-#include "app/UserNames.h"
+#include "program/ProgramSettings.h"
+#include "program/UserNames.h"
+#include "shell/ProgramShell.h"
 #include "update/FileVersion.h"
 #include "update/UpdateDialogs.h"
 #include "update/WebUpdateForm.h"
@@ -23,16 +24,16 @@ namespace {
 [[gnu::used]] constexpr auto kVersionBlock =
     MakeVersionBlock(SV_VERSION_MAJOR, SV_VERSION_MINOR, SV_VERSION_PATCH, SV_VERSION_TWEAK);
 
-QString ControlFileURL(const TMainForm& main)
+QString ControlFileURL(const IProgramShell& main)
 {
-    const QSettings s(const_cast<TMainForm&>(main).Settings().Path(), QSettings::IniFormat);
+    const QSettings s(const_cast<IProgramShell&>(main).Settings().Path(), QSettings::IniFormat);
     const QString url = s.value(QStringLiteral("Update/ControlFileURL")).toString().trimmed();
     return url.isEmpty() ? QString::fromLatin1(kControlFileURL) : url;
 }
 
 // Ends the program for the updater: the person's file is written as at any exit (a failure
 // keeps the program running, and the updater gives up waiting without changing anything).
-void QuitForUpdate(TMainForm& main)
+void QuitForUpdate(IProgramShell& main)
 {
     try {
         if (main.User().IsChosen())
@@ -46,7 +47,7 @@ void QuitForUpdate(TMainForm& main)
     QApplication::exit(0);
 }
 
-void OpenUpdateWindow(TMainForm& main, const QString& caption)
+void OpenUpdateWindow(IProgramShell& main, const QString& caption)
 {
     TUpdateFormContext c;
     c.Settings = &main.Settings();
@@ -67,7 +68,7 @@ void OpenUpdateWindow(TMainForm& main, const QString& caption)
     };
     c.ShowHelp = [&main](int context) { main.ShowHelp(context); };
     auto* form = new TWebUpdateForm(c, caption);
-    main.OpenChild(form, TMainForm::TPlacement::Centred,
+    main.OpenChild(form, IProgramShell::TPlacement::Centred,
                    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowContextHelpButtonHint);
 }
 
@@ -78,7 +79,7 @@ QString ProgramVersion()
     return QStringLiteral("%1.%2.%3.%4").arg(SV_VERSION_MAJOR).arg(SV_VERSION_MINOR).arg(SV_VERSION_PATCH).arg(SV_VERSION_TWEAK);
 }
 
-void RegisterUpdateCommands(TMainForm& main)
+void RegisterUpdateCommands(IProgramShell& main)
 {
     (void)kVersionBlock;
     main.SetOpener(main.CmdUpgrade, [&main] {

@@ -7,7 +7,7 @@
 
 namespace sv {
 
-class TMainForm;
+class IProgramShell;
 
 // The address of the update control file on the maker's update server (the program settings
 // may name another, e.g. a test server: "ControlFileURL" in the "Update" group).
@@ -16,6 +16,6 @@ extern const char* const kControlFileURL;
 // The program's own version ("a.b.c.d"), as the version block in the program file holds it.
 QString ProgramVersion();
 
-void RegisterUpdateCommands(TMainForm& main);
+void RegisterUpdateCommands(IProgramShell& main);
 
 } // namespace sv

@@ -1,6 +1,6 @@
 #include "update/UpdateDialogs.h"
 
-#include "app/Services.h"
+#include "shell/Services.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

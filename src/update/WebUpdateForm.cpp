@@ -1,7 +1,7 @@
 #include "update/WebUpdateForm.h"
 
-#include "app/ProgramSettings.h"
-#include "app/Services.h"
+#include "program/ProgramSettings.h"
+#include "shell/Services.h"
 #include "update/UpdateStatus.h"
 
 #include <QApplication>

@@ -34,9 +34,10 @@ const TLayerTable& LayerTable()
         t["user"] = {"common", "content"};
         t["lists"] = {"common", "content", "user"};
         t["program"] = {"common", "content", "user"};
-        t["voice"] = {"common"};
-        // The widgets and the shell every window folder builds on.
+        // The widgets, the voice (sounds, speech, the assistant and their windows) and the
+        // shell every window folder builds on.
         t["widgets"] = {"common", "content"};
+        t["voice"] = With(kCore, {"widgets"});
         t["shell"] = With(kCore, {"voice", "widgets"});
         // The subsystems.
         const std::set<std::string> windows = With(kCore, {"voice", "widgets", "shell"});

@@ -2,9 +2,9 @@
 // the update window in the main window's start-up sequence.
 
 #include "../app/AppFixture.h"
-#include "app/ProgramSettings.h"
 #include "app/Splash.h"
 #include "app/Startup.h"
+#include "program/ProgramSettings.h"
 #include "update/LocalHttpServer.h"
 #include "update/UpdateCommands.h"
 #include "update/UpdateDialogs.h"
