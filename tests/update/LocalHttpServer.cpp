@@ -1,11 +1,48 @@
 #include "update/LocalHttpServer.h"
 
+#include <QFile>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTcpSocket>
 #include <QUrl>
 
 namespace sv::test {
 
-TLocalHttpServer::TLocalHttpServer()
+namespace {
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+TLocalHttpServer::TLocalHttpServer() { Start(); }
+
+TLocalHttpServer::TLocalHttpServer(const QString& certificatePem, const QString& keyPem)
+    : m_certificate(ReadAll(certificatePem)), m_key(ReadAll(keyPem))
+{
+    Start();
+}
+
+void TLocalHttpServer::incomingConnection(qintptr handle)
+{
+    if (m_certificate.isEmpty()) {
+        QTcpServer::incomingConnection(handle);
+        return;
+    }
+    auto* socket = new QSslSocket(this);
+    if (!socket->setSocketDescriptor(handle)) {
+        delete socket;
+        return;
+    }
+    socket->setLocalCertificate(QSslCertificate(m_certificate));
+    socket->setPrivateKey(QSslKey(m_key, QSsl::Rsa));
+    addPendingConnection(socket);
+    socket->startServerEncryption();
+}
+
+void TLocalHttpServer::Start()
 {
     listen(QHostAddress::LocalHost, 0);
     connect(this, &QTcpServer::newConnection, this, [this] {
@@ -41,7 +78,12 @@ TLocalHttpServer::TLocalHttpServer()
     });
 }
 
-QString TLocalHttpServer::Base() const { return QStringLiteral("http://127.0.0.1:%1").arg(serverPort()); }
+QString TLocalHttpServer::Base() const
+{
+    return QStringLiteral("%1://127.0.0.1:%2")
+        .arg(m_certificate.isEmpty() ? QStringLiteral("http") : QStringLiteral("https"))
+        .arg(serverPort());
+}
 
 void TLocalHttpServer::Serve(const QByteArray& path, const QByteArray& body, int status)
 {

@@ -28,7 +28,9 @@ public:
     };
 
     TLocalHttpServer();
-    // http://127.0.0.1:<port>
+    // An HTTPS server with this certificate and key (PEM files).
+    TLocalHttpServer(const QString& certificatePem, const QString& keyPem);
+    // http://127.0.0.1:<port> (https:// for the HTTPS server)
     QString Base() const;
     quint16 Port() const { return serverPort(); }
 
@@ -39,8 +41,15 @@ public:
 
     QList<TRequest> Requests;
 
+protected:
+    void incomingConnection(qintptr handle) override;
+
 private:
     void Answer(class QTcpSocket* socket, const TRequest& request);
+    void Start();
+
+    QByteArray m_certificate;
+    QByteArray m_key;
 
     QMap<QByteArray, TRoute> m_routes;
     QByteArray m_proxyAuth;

@@ -12,6 +12,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSslConfiguration>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -247,14 +248,17 @@ TEST_F(WebUpdateTest, VersionTestAgainstTheLocalFile)
 
 TEST_F(WebUpdateTest, MessageQueryAndUrlActions)
 {
+    server.Serve("/news.html", "<h1>News</h1>");
     Control("[action]\nmsg=New questions\\nfor chapter 3\nquery=Go on?\\nReally?\nshowURL={APP}\\news.html\n"
+            "htmldlg=" + server.Base().toUtf8() + "/news.html\n"
             "runbefore=echo before\nrunafter=echo after\nupdateURL=http://elsewhere/x.inf\n[update]\nunconditional=1\n");
     host.Answers = {true};
     u.DoUpdate();
-    EXPECT_EQ(host.Shown, (std::vector<QString>{QStringLiteral("I:New questions\rfor chapter 3"), QStringLiteral("R:echo before"),
+    EXPECT_EQ(host.Shown, (std::vector<QString>{QStringLiteral("I:New questions\rfor chapter 3"), QStringLiteral("H:<h1>News</h1>"),
+                                               QStringLiteral("R:echo before"),
                                                QStringLiteral("C:Go on?\rReally?"), QStringLiteral("U:") + app + QStringLiteral("\\news.html"),
                                                QStringLiteral("R:echo after")}));
-    EXPECT_TRUE(Saw(usFoundMessage) && Saw(usFoundQuery) && Saw(usFoundRedirection) && Saw(usFoundShowUrl) && Saw(usFinished));
+    EXPECT_TRUE(Saw(usFoundMessage) && Saw(usFoundHtmlDialog) && Saw(usFoundQuery) && Saw(usFoundRedirection) && Saw(usFoundShowUrl) && Saw(usFinished));
 }
 
 TEST_F(WebUpdateTest, NoToTheQueryEndsTheUpdateBeforeAnyDownload)
@@ -468,6 +472,34 @@ TEST_F(WebUpdateTest, TheProxyGetsTheCredentialsAndTheServerNever)
     EXPECT_EQ(last.Target, "http://updates.scrivolt.invalid/updates/karvo_wf.inf");
     EXPECT_EQ(last.Headers.value("proxy-authorization"), "Basic " + QByteArray("quizzer:s3cret").toBase64());
     EXPECT_FALSE(last.Headers.contains("authorization"));
+}
+
+TEST_F(WebUpdateTest, HttpsWorksAndACertificateErrorFailsWithItsText)
+{
+    const QString data = QStringLiteral(SV_UPDATE_TEST_DATA);
+    TLocalHttpServer tls(data + QStringLiteral("/localhost.pem"), data + QStringLiteral("/localhost.key"));
+    tls.Serve("/updates/karvo_wf.inf", "[update]\ndate=03/15/2024\n");
+    u.URL = tls.Base() + QStringLiteral("/updates/karvo_wf.inf");
+    ASSERT_TRUE(u.URL.startsWith(QStringLiteral("https://")));
+    // A certificate nobody vouches for.
+    u.DoUpdate();
+    EXPECT_TRUE(Saw(usControlFileNotFound));
+    const auto error = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == ecInternet; });
+    ASSERT_NE(error, statuses.end());
+    EXPECT_TRUE(error->Text.contains(QStringLiteral("certificate"), Qt::CaseInsensitive)) << error->Text.toStdString();
+    EXPECT_TRUE(tls.Requests.isEmpty());   // nothing was asked over the untrusted connection
+    EXPECT_TRUE(Tree().isEmpty());
+
+    // The same server trusted: the update goes on.
+    statuses.clear();
+    QSslConfiguration trusted = QSslConfiguration::defaultConfiguration();
+    const QSslConfiguration before = trusted;
+    trusted.addCaCertificates(data + QStringLiteral("/localhost.pem"));
+    QSslConfiguration::setDefaultConfiguration(trusted);
+    u.DoUpdate();
+    QSslConfiguration::setDefaultConfiguration(before);
+    EXPECT_TRUE(Saw(usNewVersion));
+    EXPECT_EQ(tls.Requests.size(), 1);
 }
 
 } // namespace
