@@ -219,6 +219,9 @@ void TGameForm::ViewChanged()
     const TGameView& v = m_logic->View();
     const QString caption = S(v.Caption);
     setWindowTitle(caption);
+    // The frame keeps an old title when the board's goes empty (while the board scatters).
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->setWindowTitle(caption);
     TurnLabel->setText(caption.isEmpty() ? L(" ") : caption);
     QuitBtn->setText(S(v.QuitCaption));
     for (int p = 0; p < GameMaxPlayers; ++p) {
