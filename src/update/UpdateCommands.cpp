@@ -24,9 +24,9 @@ namespace {
 [[gnu::used]] constexpr auto kVersionBlock =
     MakeVersionBlock(SV_VERSION_MAJOR, SV_VERSION_MINOR, SV_VERSION_PATCH, SV_VERSION_TWEAK);
 
-QString ControlFileURL(const IProgramShell& main)
+QString ControlFileURL(IProgramShell& main)
 {
-    const QSettings s(const_cast<IProgramShell&>(main).Settings().Path(), QSettings::IniFormat);
+    const QSettings s(main.Settings().Path(), QSettings::IniFormat);
     const QString url = s.value(QStringLiteral("Update/ControlFileURL")).toString().trimmed();
     return url.isEmpty() ? QString::fromLatin1(kControlFileURL) : url;
 }

@@ -139,8 +139,8 @@ TEST_F(UpdaterTest, TheUpdaterProgramReplacesTheFilesAndStartsTheProgramAgain)
     QDir().mkpath(own);
     ASSERT_TRUE(QFile::copy(QStringLiteral(SV_UPDATER_PROGRAM), own + QStringLiteral("/upd")));
 
-    QProcess running;   // stands for the program that is ending
-    running.start(QStringLiteral("sleep"), {QStringLiteral("0.5")});
+    QProcess running;   // stands for the program, which ends when the test says so
+    running.start(QStringLiteral("sleep"), {QStringLiteral("30")});
     ASSERT_TRUE(running.waitForStarted());
     QProcess updater;
     updater.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -149,6 +149,7 @@ TEST_F(UpdaterTest, TheUpdaterProgramReplacesTheFilesAndStartsTheProgramAgain)
     ASSERT_TRUE(updater.waitForStarted());
     QThread::msleep(150);
     EXPECT_EQ(Read(program).contains("old"), true);   // nothing touched while the process runs
+    running.kill();
     ASSERT_TRUE(running.waitForFinished());
     ASSERT_TRUE(updater.waitForFinished(10000));
     EXPECT_EQ(updater.exitCode(), 0);
