@@ -28,11 +28,17 @@ TWagerForm::TWagerForm(std::function<void(int amount)> chosen, std::function<voi
                           "would like to wager on this question."),
         this);
     Label1->setWordWrap(true);
-    Label1->setMinimumWidth(300);
+    Label1->setMinimumWidth(340);
+    QFont big = Label1->font();
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    Label1->setFont(big);
     WagerSpinEdit = new TSpinEdit(MinimumWager, 1000, this);
     WagerSpinEdit->setSingleStep(WagerStep);
     WagerSpinEdit->setValue(MinimumWager);
     WagerSpinEdit->setAccelerated(true);
+    WagerSpinEdit->setFont(big);
+    WagerSpinEdit->setMinimumWidth(110);
+    WagerSpinEdit->setAlignment(Qt::AlignRight);
     OKBtn = new QPushButton(L("OK"), this);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
