@@ -386,10 +386,16 @@ TProgressForm::TProgressForm(const TPrintContext& context, std::unique_ptr<TPrin
     ProgressBar->setRange(0, 100);
     ProgressBar->setValue(0);
     CancelBtn = new QPushButton(S("Cancel"), this);
-    setToolTip(S("Creating list ") + m_caption + S(": 0 percent done."));
-    auto* lay = new QHBoxLayout(this);
-    lay->addWidget(ProgressBar, 1);
-    lay->addWidget(CancelBtn);
+    HintLabel = new QLabel(this);
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(HintLabel);
+    auto* row = new QHBoxLayout;
+    row->addWidget(ProgressBar, 1);
+    row->addWidget(CancelBtn);
+    lay->addLayout(row);
+    const QString hint = S("Creating list ") + m_caption + S(": 0 percent done.");
+    setToolTip(hint);
+    HintLabel->setText(hint);
     setMinimumWidth(320);
     connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
     Timer1 = new QTimer(this);
@@ -422,7 +428,9 @@ void TProgressForm::Timer1Timer()
 {
     const int percent = m_job->ProgressPercent();
     ProgressBar->setValue(percent);
-    setToolTip(S("Creating list ") + m_caption + S(": ") + QString::number(percent) + S(" percent done."));
+    const QString hint = S("Creating list ") + m_caption + S(": ") + QString::number(percent) + S(" percent done.");
+    setToolTip(hint);
+    HintLabel->setText(hint);
 }
 
 void TProgressForm::StopAndWait()

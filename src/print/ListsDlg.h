@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -93,6 +94,7 @@ public:
                   std::unique_ptr<IRandom> ownRandom, QWidget* parent = nullptr);
     ~TProgressForm() override;
 
+    QLabel* HintLabel; // the hint, also shown in the window
     QProgressBar* ProgressBar;
     QPushButton* CancelBtn;
     QTimer* Timer1;

@@ -307,6 +307,8 @@ TEST(ListsWindow, CreateRunsTheJobAndOffersToOpen)
     auto* progress = qobject_cast<TProgressForm*>(f.Children[0].data());
     ASSERT_TRUE(progress);
     EXPECT_EQ(progress->Caption().toStdString(), "MYLIST.txt");
+    EXPECT_EQ(progress->HintLabel->text().toStdString(), "Creating list MYLIST.txt: 0 percent done.");
+    EXPECT_EQ(progress->Timer1->interval(), 1000);
     EXPECT_TRUE(WaitFor([&] { return guard.isNull(); })); // the dialog closes at once
     ASSERT_TRUE(WaitFor([&] { return f.Children[0].isNull(); }));
     EXPECT_EQ(f.User.Options.ListSortByWords, 1);
