@@ -43,11 +43,19 @@ namespace {
 const char* const kWebsite = "https://scrivolt.example.org/";
 } // namespace
 
-TMainForm::TMainForm(const TPlatformServices& services, std::string programDir, QWidget* parent)
+TMainForm::TMainForm(const TPlatformServices& services, const std::string& programDir, QWidget* parent)
+    : TMainForm(services,
+                TProgramPaths{programDir, programDir, programDir + "Users/",
+                              QString::fromStdString(programDir + "settings.ini"), TDataLayout::ProgramFolder},
+                parent)
+{
+}
+
+TMainForm::TMainForm(const TPlatformServices& services, TProgramPaths paths, QWidget* parent)
     : QMainWindow(parent),
       m_services(services),
-      m_programDir(std::move(programDir)),
-      m_settings(QString::fromStdString(m_programDir + "settings.ini"))
+      m_paths(std::move(paths)),
+      m_settings(m_paths.SettingsFile)
 {
     setWindowTitle(QStringLiteral("The Scrivolt"));
     m_settings.Load();
@@ -116,8 +124,8 @@ void TMainForm::CreateObjects()
     m_questions = std::make_unique<TQuestions>(*m_words, *m_books);
     m_questions->LoadFromFile("wf.qs");
     // The engines start after the first paint (StartEngines): the window comes first.
-    m_sounds = std::make_unique<TSounds>(m_programDir + "Sounds/", m_services.Speech, m_services.Sound,
-                                         m_programDir + "personality.txt", *m_services.Random,
+    m_sounds = std::make_unique<TSounds>(m_paths.ProgramDir + "Sounds/", m_services.Speech, m_services.Sound,
+                                         m_paths.ProgramDir + "personality.txt", *m_services.Random,
                                          TEngineStart::Later);
     m_sounds->OnEngineStarted = [this](bool speech) {
         // The speech commands become available once the engine is there.
@@ -129,7 +137,7 @@ void TMainForm::CreateObjects()
     // The assistant's character stands on its own window at the main window's top edge; its
     // spoken remarks join the program's speech queue.
     auto* stage = new TCharacterWindow(this, [this](const std::string& text) { m_sounds->SpeakAloud(text); });
-    m_assistant = std::make_unique<TAssistant>(m_programDir + "Characters/", stage, [this] { return frameGeometry(); });
+    m_assistant = std::make_unique<TAssistant>(m_paths.ProgramDir + "Characters/", stage, [this] { return frameGeometry(); });
     m_sounds->SetAssistant(m_assistant.get());
     m_sounds->SetUseAssistantQuery([this] { return m_user->Options.UseAssistant != 0; });
     m_user->Reset(m_questions->UsesSituation(), m_assistant->AssistantAvailable());
@@ -600,7 +608,7 @@ void TMainForm::CmdAboutExecute()
 void TMainForm::ShowHelp(int context)
 {
     if (!m_help) {
-        m_help = new THelpForm(QString::fromStdString(m_programDir + "help/"), this);
+        m_help = new THelpForm(QString::fromStdString(m_paths.ProgramDir + "help/"), this);
         connect(m_help, &QObject::destroyed, this, [this] { m_help = nullptr; });
     }
     m_help->ShowContext(context);
@@ -642,9 +650,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 
 void TMainForm::OpenCatalog()
 {
-    if (m_programDir.empty())
+    if (m_paths.ProgramDir.empty())
         return;
-    const QString catalog = QString::fromStdString(m_programDir + "Catalog.pdf");
+    const QString catalog = QString::fromStdString(m_paths.ProgramDir + "Catalog.pdf");
     if (QFileInfo::exists(catalog))
         m_services.Shell->OpenDocument(catalog);
     else

@@ -4,6 +4,7 @@
 // content files, runs the start-up sequence (splash, scheduled update reminder, user
 // selection), owns the command table and its enabling rules, and saves the user at exit.
 
+#include "program/ProgramPaths.h"
 #include "program/ProgramSettings.h"
 #include "shell/ProgramShell.h"
 #include "shell/Services.h"
@@ -36,15 +37,18 @@ class THelpForm;
 class TMainForm : public QMainWindow, public IProgramShell {
     Q_OBJECT
 public:
-    // programDir ends in "/". Loads the content files "wf.wl", "wf.bk" and "wf.qs" from the
+    // paths tells where the program files are and where the person files and settings go (see
+    // LocateProgramFiles). Loads the content files "wf.wl", "wf.bk" and "wf.qs" from the
     // current directory; a file that cannot be loaded throws EFileError ("Cannot open file "
     // + name) and no window exists.
-    TMainForm(const TPlatformServices& services, std::string programDir, QWidget* parent = nullptr);
+    TMainForm(const TPlatformServices& services, TProgramPaths paths, QWidget* parent = nullptr);
+    // Everything in one program folder (programDir ends in "/"), as a build or portable copy.
+    TMainForm(const TPlatformServices& services, const std::string& programDir, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // --- The program-wide objects ---
-    const std::string& ProgramDir() const override { return m_programDir; }
-    std::string UsersDir() const override { return m_programDir + "Users/"; }
+    const std::string& ProgramDir() const override { return m_paths.ProgramDir; }
+    std::string UsersDir() const override { return m_paths.UsersDir; }
     TUser& User() override { return *m_user; }
     TWords& Words() override { return *m_words; }
     TBooks& Books() override { return *m_books; }
@@ -139,7 +143,7 @@ private:
     bool CloseChildren();
 
     TPlatformServices m_services;
-    std::string m_programDir;
+    TProgramPaths m_paths;
     TProgramSettings m_settings;
     QMdiArea* m_mdi = nullptr;
     THelpForm* m_help = nullptr;

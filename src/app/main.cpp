@@ -8,6 +8,7 @@
 #include "app/QtServices.h"
 #include "app/QuitSignals.h"
 #include "common/Random.h"
+#include "program/ProgramPaths.h"
 #include "voice/QtVoice.h"
 
 #include <QDir>
@@ -41,14 +42,20 @@ long long NowNs()
 int main(int argc, char** argv)
 {
     // --measure-startup: print the time from exec to the first paint of the main window and end.
-    const bool measure = argc > 1 && std::string(argv[1]) == "--measure-startup";
+    // --paths: print where the program files are and where a person's files go, check that the
+    // content files load, and end (0 when they do).
+    const std::string option = argc > 1 ? argv[1] : "";
+    const bool measure = option == "--measure-startup";
+    const bool showPaths = option == "--paths";
     sv::TApplication app(argc, argv);
     app.setWindowIcon(sv::ProgramIcon());
+    // The menu entry's name, so that the desktop groups the windows under the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.scrivolt.Scrivolt"));
 
-    // The program works from its own folder, wherever it was started from.
-    const QString dir = QCoreApplication::applicationDirPath();
-    QDir::setCurrent(dir);
-    const std::string programDir = QDir::cleanPath(dir).toStdString() + "/";
+    // The program works from the folder of its program files, wherever it was started from.
+    const sv::TProgramPaths paths =
+        sv::LocateProgramFiles(QCoreApplication::applicationDirPath(), sv::StandardPerUserFolders());
+    QDir::setCurrent(QString::fromStdString(paths.ProgramDir));
 
     sv::TMessageBoxes messages;
     sv::TDesktopShell shell;
@@ -69,11 +76,21 @@ int main(int argc, char** argv)
 
     std::unique_ptr<sv::TMainForm> main;
     try {
-        main = std::make_unique<sv::TMainForm>(services, programDir);
+        sv::MakeDataFolders(paths);
+        main = std::make_unique<sv::TMainForm>(services, paths);
     } catch (const std::exception& e) {
-        // The program cannot work without its content.
+        // The program cannot work without its content and a place for the person files.
+        if (showPaths) {
+            std::fprintf(stderr, "%s\n", e.what());
+            return 1;
+        }
         messages.Error(QString::fromStdString(e.what()));
         return 1;
+    }
+    if (showPaths) {
+        std::printf("Program files: %s\nPerson files: %s\nSettings: %s\n", paths.ProgramDir.c_str(),
+                    paths.UsersDir.c_str(), qPrintable(paths.SettingsFile));
+        return 0;
     }
     sv::RegisterProgramWindows(*main);
     if (measure) {

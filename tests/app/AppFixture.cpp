@@ -96,7 +96,7 @@ void AppTest::CreateMainUnshown()
     s.Speech = &speech;
     s.Sound = &sound;
     s.Random = randomSource;
-    main = std::make_unique<TMainForm>(s, Dir());
+    main = paths ? std::make_unique<TMainForm>(s, *paths) : std::make_unique<TMainForm>(s, Dir());
     main->WaitToSplash->stop();
 }
 

@@ -15,6 +15,7 @@
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,9 @@ protected:
     TFakeSound sound;
     TFixedRandom random;
     IRandom* randomSource = &random;   // what the main window draws from
+    // Where the main window finds and writes its files; unset: everything in the program
+    // folder Dir().
+    std::optional<TProgramPaths> paths;
     std::unique_ptr<TMainForm> main;
     std::filesystem::path m_dir;
     std::filesystem::path m_oldCwd;

@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "common/LeStream.h"
 #include "app/TipOfTheDay.h"
+#include "program/ProgramPaths.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
 
@@ -62,6 +63,34 @@ TEST_F(StartupTest, ANewNameIsCreatedGreetedAndShownTheTips)
     EXPECT_FALSE(main->CmdTipOfTheDay->isEnabled());
     // The new person's file is written at once.
     EXPECT_EQ(std::filesystem::file_size(UsersDir() + "Maryann.219"), TUser::FileSize);
+}
+
+// An installed program reads its files from the shared folder and writes the person's file,
+// the settings and nothing else into the person's own folders.
+TEST_F(StartupTest, AnInstalledProgramWritesThePersonsFileIntoTheirOwnFolder)
+{
+    const std::filesystem::path home = m_dir / "home";
+    TPerUserFolders perUser{QString::fromStdString((home / ".local/share/scrivolt").string()),
+                            QString::fromStdString((home / ".config/scrivolt").string())};
+    std::filesystem::remove_all(m_dir / "Users");
+    // The program folder is the executable's own: pretend it was found in share/ by making the
+    // per-user layout explicitly, as LocateProgramFiles does for an installed program.
+    TProgramPaths p = LocateProgramFiles(QString::fromStdString(m_dir.string()), perUser);
+    p.Layout = TDataLayout::PerUser;
+    p.DataDir = perUser.DataHome.toStdString() + "/";
+    p.UsersDir = p.DataDir + "Users/";
+    p.SettingsFile = perUser.ConfigHome + QStringLiteral("/settings.ini");
+    MakeDataFolders(p);
+    paths = p;
+
+    StartUp();
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Tester"));
+    EXPECT_EQ(std::filesystem::file_size(home / ".local/share/scrivolt/Users/Tester.219"), TUser::FileSize);
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "Users"));
+    EXPECT_EQ(main->Settings().Path(), perUser.ConfigHome + QStringLiteral("/settings.ini"));
+    EXPECT_TRUE(main->Settings().Save());
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "settings.ini"));
 }
 
 TEST_F(StartupTest, TypingANameReplacesThePrompt)
