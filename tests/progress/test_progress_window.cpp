@@ -1,0 +1,107 @@
+#include "progress/ProgressChart.h"
+#include "progress/ProgressChartForm.h"
+#include "study/Frames.h"
+#include "study/StudyFixture.h"
+#include "widgets/CheckListCombo.h"
+
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace {
+
+double ChartValue(TProgressChart& chart, TProgressSeries s, int point)
+{
+    chart.SetThisSerie(static_cast<int>(s));
+    return chart.Value(point);
+}
+
+} // namespace
+
+TEST(ProgressChartForm, ChartsTheCountsOfEachViewAndTheTotals)
+{
+    StudyFixture f;
+    f.user.Collections[0] = 1;
+    f.user.QuestionByte(0, 1) = 31; // Ga 1:1, mastered
+    f.user.QuestionByte(0, 3) = 15; // Ga 2:1, correct < 3
+    f.user.MemoryKnowledge[3] = 0;  // Pm 1:3, unmastered
+    const std::vector<std::uint8_t> before = f.UserBytes();
+    TProgressChartForm form(f.content.Books, f.content.Questions, f.user, &f.messages);
+    form.show();
+
+    EXPECT_EQ(form.windowTitle().toStdString(), "Study Progress Chart");
+    EXPECT_EQ(form.ViewGroupBox->title().toStdString(), "Percent of Questions");
+    EXPECT_TRUE(form.QuestionsRB->isChecked());
+    EXPECT_TRUE(form.CollectionsGroupBox->isVisible());
+    ASSERT_EQ(form.Chart->Points(), 4);
+    EXPECT_EQ(form.Chart->Legend(0).toStdString(), "Ga 1");
+    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::Mastered, 0), 1);
+    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::CorrectFewerThan3, 1), 1);
+    EXPECT_EQ(form.AvailableLabel->text().toStdString(), "8");
+    EXPECT_EQ(form.AttemptedLabel->text().toStdString(), "2");
+    EXPECT_EQ(form.UntriedLabel->text().toStdString(), "6");
+    EXPECT_EQ(form.MasteredLabel->text().toStdString(), "1");
+    EXPECT_EQ(form.CorrectLabel->text().toStdString(), "1");
+    EXPECT_EQ(form.UnmasteredLabel->text().toStdString(), "0");
+    EXPECT_EQ(form.HoverText(0).toStdString(), "Galatians 1\nMastered: 1\nCorrect < 3: 0\nUnmastered: 0\nUntried: 1");
+
+    // Unchecking the last collection refills the view: every chapter untried, zero totals.
+    form.Collections->checkList->ToggleItem(0);
+    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::Untried, 3), 100);
+    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::Mastered, 0), 0);
+    EXPECT_EQ(form.AvailableLabel->text().toStdString(), "0");
+    EXPECT_EQ(form.HoverText(0).toStdString(), "Galatians 1\nNo question collection chosen");
+
+    form.MemoryRB->click();
+    EXPECT_EQ(form.View(), TProgressView::MemoryVerses);
+    EXPECT_EQ(form.ViewGroupBox->title().toStdString(), "Percent of Memory Verses");
+    EXPECT_FALSE(form.CollectionsGroupBox->isVisible());
+    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::Unmastered, 3), 1);
+    EXPECT_EQ(form.AvailableLabel->text().toStdString(), "3");
+
+    form.ReferenceRB->click();
+    EXPECT_EQ(form.ViewGroupBox->title().toStdString(), "Percent of According To's");
+    EXPECT_EQ(form.AvailableLabel->text().toStdString(), "23");
+    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::Untried, 2), 7);
+
+    // The window reads the record and changes nothing, not even the collection choice.
+    EXPECT_EQ(f.UserBytes(), before);
+    EXPECT_TRUE(f.messages.shown.empty());
+}
+
+TEST(ProgressChartForm, SavesTheChartAsAPngImage)
+{
+    StudyFixture f;
+    f.user.Collections[0] = 1;
+    TProgressChartForm form(f.content.Books, f.content.Questions, f.user, &f.messages);
+    form.resize(760, 400);
+    form.show();
+    QTemporaryDir dir;
+    QString suggested;
+    form.AskSavePath = [&](const QString& s) {
+        suggested = s;
+        return dir.filePath(QStringLiteral("chart"));
+    };
+    form.SaveChartAsImage();
+    EXPECT_EQ(suggested.toStdString(), "Ann progress.png");
+    QImage image(dir.filePath(QStringLiteral("chart.png")));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GT(image.width(), 300);
+    EXPECT_TRUE(f.messages.shown.empty());
+
+    // Cancelled: nothing; a folder that does not exist: an error, reported.
+    form.AskSavePath = [](const QString&) { return QString(); };
+    form.SaveChartAsImage();
+    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_FALSE(form.SaveImage(dir.filePath(QStringLiteral("missing/chart.png"))));
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0].kind, "error");
+    EXPECT_EQ(f.messages.Last(), "Cannot create file " + dir.filePath(QStringLiteral("missing/chart.png")).toStdString());
+}
