@@ -1,0 +1,108 @@
+#pragma once
+// TGoalsCreateDlg: the window "Create or Edit Study Tasks". Its "Tasks" page adds, edits,
+// deletes and starts goal tasks: a row of buttons adds a task of a kind, the to-do list shows
+// every task of the person (sorted by its details), and the "Details" panel holds the study
+// page of the task's kind with "Record Changes". The "Goals" page holds four empty tabs.
+// Tasks are kept in TTasks; this window lists them and edits them through the study pages.
+
+#include "goals/Tasks.h"
+
+#include <QDate>
+#include <QWidget>
+
+#include <functional>
+
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace sv {
+
+class IMessageService;
+class TBooks;
+class TfrmAccTo;
+class TfrmMemory;
+class TfrmQuestions;
+class TQuestions;
+class TUser;
+
+class TGoalsCreateDlg : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 2130;
+    enum class TMode { Idle, Adding, Editing };
+    // The to-do list's columns.
+    enum TColumn { ColTask = 0, ColDetails = 1, ColTarget = 2, ColDue = 3, ColComplete = 4 };
+
+    TGoalsCreateDlg(const TBooks& books, const TQuestions& questions, const TUser& user, IMessageService* messages,
+        bool speechAvailable, TTasks& tasks, QDate today, QWidget* parent = nullptr);
+
+    // --- what the buttons do ---
+    void Add(TTaskKind kind);
+    void EditDetails();
+    void RecordChanges();
+    void Delete();
+    // Hands the selected study task to OnStartTask.
+    void StartTask();
+
+    TMode Mode() const { return m_mode; }
+    // The task id of a list item (0 while an added item is not yet recorded).
+    static int TaskIdOf(const QTreeWidgetItem* item);
+    QTreeWidgetItem* ItemOfTask(int id) const;
+    // Selects the list item of a task (as a click does).
+    void SelectTask(int id);
+
+    // Opens the set-up dialog of the task's kind filled with its choices; false when it cannot
+    // now (a study set-up or session is open).
+    std::function<bool(const TTaskDef& task)> OnStartTask;
+    std::function<void(int context)> ShowHelp;
+
+    QTabWidget* PageControl;
+    QLabel* AddCaption;
+    QWidget* ButtonRow;
+    QPushButton* StudyQuestionsBtn;
+    QPushButton* ReviewMemoryBtn;
+    QPushButton* StudyAccToBtn;
+    QPushButton* WordStudyBtn;
+    QPushButton* ReadScriptureBtn;
+    QPushButton* UserDefinedBtn;
+    QPushButton* EditDetailsBtn;
+    QPushButton* DuplicateBtn;
+    QPushButton* DeleteBtn;
+    QPushButton* StartTaskBtn;
+    QTreeWidget* TodoList;
+    QGroupBox* DetailsPanel;
+    QLineEdit* DetailsEdit;
+    QDateEdit* TargetEdit;
+    QDateEdit* DueEdit;
+    QSpinBox* CompleteSpin;
+    TfrmQuestions* QuestionsFrame;
+    TfrmMemory* MemoryFrame;
+    TfrmAccTo* AccToFrame;
+    QPushButton* RecordChangesBtn;
+    QPushButton* OKBtn;
+    QPushButton* HelpBtn;
+
+private:
+    void FillList();
+    QTreeWidgetItem* NewItem(const TTaskDef& task);
+    void ShowItem(QTreeWidgetItem* item, const TTaskDef& task);
+    void LoadScratchIntoFrame();
+    void ShowDetails(bool on);
+    void UpdateButtons();
+    QWidget* FrameOf(TTaskKind kind) const;
+
+    TTasks& m_tasks;
+    QDate m_today;
+    TTaskDef m_scratch;
+    TMode m_mode = TMode::Idle;
+    QTreeWidgetItem* m_edited = nullptr;
+};
+
+} // namespace sv

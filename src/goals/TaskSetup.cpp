@@ -1,0 +1,36 @@
+#include "goals/TaskSetup.h"
+
+#include "goals/TaskChoices.h"
+#include "study/Frames.h"
+#include "study/StudyDialogs.h"
+
+namespace sv {
+
+TStudyDlgStart* MakeTaskSetupDialog(const TStudyContext& context, const TTaskDef& task)
+{
+    const TMaterialChoice material = MaterialOfTask(task);
+    switch (task.Kind) {
+    case TTaskKind::Questions: {
+        auto* dlg = new TQsDlgStart(context);
+        dlg->df->LoadFromTask(material, QuestionChoicesOfTask(task));
+        return dlg;
+    }
+    case TTaskKind::Memory: {
+        auto* dlg = new TMemDlgStart(context);
+        dlg->df->LoadFromTask(material, MemoryChoicesOfTask(task));
+        return dlg;
+    }
+    case TTaskKind::AccordingTo: {
+        auto* dlg = new TAccToDlgStart(context);
+        dlg->df->LoadFromTask(material, ReferenceChoicesOfTask(task));
+        return dlg;
+    }
+    case TTaskKind::WordStudy:
+    case TTaskKind::ReadScripture:
+    case TTaskKind::UserDefined:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace sv

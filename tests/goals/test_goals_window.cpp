@@ -1,0 +1,213 @@
+#include "goals/GoalsCreateDlg.h"
+#include "goals/TaskSetup.h"
+#include "study/Frames.h"
+#include "study/StudyDialogs.h"
+#include "study/StudyFixture.h"
+#include "widgets/CheckListCombo.h"
+#include "widgets/SpinEdit.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace {
+
+const QDate Today(2026, 12, 10);
+
+struct GoalsFixture : StudyFixture {
+    TTasks tasks;
+    std::unique_ptr<TGoalsCreateDlg> Open()
+    {
+        auto dlg = std::make_unique<TGoalsCreateDlg>(content.Books, content.Questions, user, &messages, false, tasks, Today);
+        dlg->show();
+        return dlg;
+    }
+};
+
+std::vector<int> Checked(const TCheckListCombo& list)
+{
+    std::vector<int> out;
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.Checked(i))
+            out.push_back(i);
+    return out;
+}
+
+} // namespace
+
+TEST(GoalsCreateDlg, AddingShowsTheKindsPageAndRecordingGivesTheTaskItsId)
+{
+    GoalsFixture f;
+    auto dlg = f.Open();
+    EXPECT_EQ(dlg->windowTitle().toStdString(), "Create or Edit Study Tasks");
+    EXPECT_EQ(dlg->PageControl->tabText(0).toStdString(), "Tasks");
+    EXPECT_EQ(dlg->PageControl->tabText(1).toStdString(), "Goals");
+    EXPECT_FALSE(dlg->DetailsPanel->isVisible());
+    EXPECT_FALSE(dlg->EditDetailsBtn->isEnabled());
+
+    dlg->StudyQuestionsBtn->click();
+    EXPECT_EQ(dlg->Mode(), TGoalsCreateDlg::TMode::Adding);
+    EXPECT_TRUE(dlg->DetailsPanel->isVisible());
+    EXPECT_FALSE(dlg->ButtonRow->isVisible());
+    EXPECT_FALSE(dlg->OKBtn->isEnabled());
+    EXPECT_TRUE(dlg->QuestionsFrame->isVisible());
+    EXPECT_FALSE(dlg->MemoryFrame->isVisible());
+    EXPECT_FALSE(dlg->QuestionsFrame->Collections->isVisible()); // not part of a task
+    ASSERT_EQ(dlg->TodoList->topLevelItemCount(), 1);
+    QTreeWidgetItem* item = dlg->TodoList->topLevelItem(0);
+    EXPECT_EQ(item->text(TGoalsCreateDlg::ColTask).toStdString(), "Questions");
+    EXPECT_EQ(item->text(TGoalsCreateDlg::ColDue).toStdString(), "2026-12-10");
+    EXPECT_EQ(TGoalsCreateDlg::TaskIdOf(item), 0);
+    // A fresh task: by chapter, nothing chosen, all available.
+    EXPECT_TRUE(dlg->QuestionsFrame->Material->byChaptersRB->isChecked());
+    EXPECT_TRUE(Checked(*dlg->QuestionsFrame->Material->checkList).empty());
+
+    dlg->QuestionsFrame->Material->byVersesRB->click();
+    dlg->QuestionsFrame->Material->checkList->SetChecked(0, true);
+    dlg->QuestionsFrame->Material->checkList->SetChecked(4, true);
+    dlg->QuestionsFrame->Modes->TimedCheckBox->setChecked(true);
+    dlg->DetailsEdit->setText(QStringLiteral("Chapter 1 before Friday"));
+    dlg->RecordChangesBtn->click();
+
+    EXPECT_EQ(dlg->Mode(), TGoalsCreateDlg::TMode::Idle);
+    EXPECT_FALSE(dlg->DetailsPanel->isVisible());
+    EXPECT_TRUE(dlg->ButtonRow->isVisible());
+    EXPECT_TRUE(dlg->OKBtn->isEnabled());
+    ASSERT_EQ(f.tasks.Count(), 1);
+    const TTaskDef& t = f.tasks.Find(1);
+    EXPECT_EQ(TGoalsCreateDlg::TaskIdOf(item), 1);
+    EXPECT_TRUE(t.ByVerses);
+    EXPECT_TRUE(t.ItemChosen(0) && t.ItemChosen(4) && !t.ItemChosen(1));
+    EXPECT_TRUE(t.Timed);
+    EXPECT_EQ(t.Kind, TTaskKind::Questions);
+    EXPECT_EQ(t.Details, "Chapter 1 before Friday");
+    EXPECT_EQ(item->text(TGoalsCreateDlg::ColDetails).toStdString(), "Chapter 1 before Friday");
+}
+
+TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)
+{
+    GoalsFixture f;
+    TTaskDef other;
+    other.Kind = TTaskKind::UserDefined;
+    f.tasks.Add(other);
+    TTaskDef memory;
+    memory.Kind = TTaskKind::Memory;
+    memory.ByChapters = false;
+    memory.ByMemoryVerses = true;
+    memory.SetItemChosen(2, true);
+    memory.VerseTypes = 1;
+    memory.KeywordFlag = true;
+    TTaskDef verses;
+    verses.Kind = TTaskKind::AccordingTo;
+    verses.ByChapters = false;
+    verses.ByVerses = true;
+    verses.SetItemChosen(1, true);
+    verses.SetItemChosen(7, true);
+    f.tasks.Add(memory);
+    f.tasks.Add(verses);
+
+    auto dlg = f.Open();
+    ASSERT_EQ(dlg->TodoList->topLevelItemCount(), 3); // a new window lists every task
+    dlg->SelectTask(3);
+    EXPECT_TRUE(dlg->EditDetailsBtn->isEnabled());
+    dlg->EditDetailsBtn->click();
+    EXPECT_TRUE(dlg->AccToFrame->isVisible());
+    EXPECT_TRUE(dlg->AccToFrame->Material->byVersesRB->isChecked());
+    EXPECT_EQ(Checked(*dlg->AccToFrame->Material->checkList), (std::vector<int>{1, 7}));
+    dlg->AccToFrame->Material->checkList->SetChecked(7, false);
+    dlg->RecordChangesBtn->click();
+    EXPECT_EQ(f.tasks.Count(), 3);
+    EXPECT_TRUE(f.tasks.Find(3).ItemChosen(1));
+    EXPECT_FALSE(f.tasks.Find(3).ItemChosen(7));
+    EXPECT_EQ(f.tasks.At(3).Id, 3);
+
+    dlg->SelectTask(2);
+    dlg->EditDetails();
+    EXPECT_TRUE(dlg->MemoryFrame->isVisible());
+    EXPECT_TRUE(dlg->MemoryFrame->Material->byMemoryRB->isChecked());
+    EXPECT_EQ(Checked(*dlg->MemoryFrame->Material->checkList), (std::vector<int>{2}));
+    EXPECT_TRUE(dlg->MemoryFrame->MemoryTypes[1]->isChecked());
+    EXPECT_TRUE(dlg->MemoryFrame->KeywordsCheckBox->isChecked());
+    dlg->RecordChanges();
+    EXPECT_EQ(f.tasks.Find(2).VerseTypes, 1);
+
+    // A task without study settings shows no page and cannot be started.
+    dlg->SelectTask(1);
+    EXPECT_FALSE(dlg->StartTaskBtn->isEnabled());
+    dlg->EditDetails();
+    EXPECT_FALSE(dlg->QuestionsFrame->isVisible() || dlg->MemoryFrame->isVisible() || dlg->AccToFrame->isVisible());
+    dlg->RecordChanges();
+
+    dlg->SelectTask(2);
+    dlg->DeleteBtn->click();
+    EXPECT_EQ(f.tasks.Count(), 2);
+    EXPECT_FALSE(f.tasks.Contains(2));
+    EXPECT_EQ(dlg->TodoList->topLevelItemCount(), 2);
+    dlg->UserDefinedBtn->click();
+    dlg->RecordChanges();
+    EXPECT_TRUE(f.tasks.Contains(4));
+}
+
+TEST(GoalsCreateDlg, StartingATaskOpensItsSetupDialogWithTheTasksChoices)
+{
+    GoalsFixture f;
+    TTaskDef t;
+    t.Kind = TTaskKind::Questions;
+    t.ByChapters = false;
+    t.BySections = true;
+    t.SetItemChosen(1, true);
+    t.AllAvailable = false;
+    t.NumberOfQuestions = 12;
+    t.Mixed = true;
+    t.Timed = false;
+    t.KeywordFlag = true;
+    t.KeywordWords = 3;
+    f.tasks.Add(t);
+
+    auto dlg = f.Open();
+    std::vector<int> started;
+    dlg->OnStartTask = [&](const TTaskDef& task) {
+        started.push_back(task.Id);
+        return true;
+    };
+    dlg->SelectTask(1);
+    dlg->StartTaskBtn->click();
+    EXPECT_EQ(started, std::vector<int>{1});
+
+    TStudyDlgStart* setup = MakeTaskSetupDialog(f.Context(), f.tasks.Find(1));
+    ASSERT_NE(setup, nullptr);
+    f.children.push_back(setup);
+    auto* qs = dynamic_cast<TQsDlgStart*>(setup);
+    ASSERT_NE(qs, nullptr);
+    EXPECT_TRUE(qs->df->Material->bySectionsRB->isChecked());
+    EXPECT_EQ(Checked(*qs->df->Material->checkList), std::vector<int>{1});
+    EXPECT_TRUE(qs->df->Number->LimitRB->isChecked());
+    EXPECT_EQ(qs->df->Number->MaxNumberSpin->value(), 12);
+    EXPECT_TRUE(qs->df->Modes->MixedCheckBox->isChecked());
+    EXPECT_FALSE(qs->df->Modes->TimedCheckBox->isChecked());
+    EXPECT_TRUE(qs->df->KeywordCheckBox->isChecked());
+    EXPECT_EQ(qs->df->KeywordTargetSpin->value(), 3);
+    EXPECT_EQ(f.dialogOpen, 1);
+
+    t.Kind = TTaskKind::Memory;
+    t.VerseTypes = 0;
+    TStudyDlgStart* mem = MakeTaskSetupDialog(f.Context(), t);
+    f.children.push_back(mem);
+    ASSERT_NE(dynamic_cast<TMemDlgStart*>(mem), nullptr);
+    EXPECT_TRUE(dynamic_cast<TMemDlgStart*>(mem)->df->MemoryTypes[0]->isChecked());
+    t.Kind = TTaskKind::AccordingTo;
+    TStudyDlgStart* acc = MakeTaskSetupDialog(f.Context(), t);
+    f.children.push_back(acc);
+    EXPECT_NE(dynamic_cast<TAccToDlgStart*>(acc), nullptr);
+    t.Kind = TTaskKind::ReadScripture;
+    EXPECT_EQ(MakeTaskSetupDialog(f.Context(), t), nullptr);
+}
