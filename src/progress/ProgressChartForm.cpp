@@ -3,12 +3,17 @@
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "progress/ProgressChart.h"
+#include "progress/VerseMapView.h"
 #include "app/Services.h"
 #include "study/Frames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 
+#include <algorithm>
+
 #include <QChart>
+#include <QComboBox>
+#include <QStackedWidget>
 #include <QDate>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -60,7 +65,8 @@ QLabel* LegendLabel(TProgressSeries s, QWidget* parent)
 
 TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& questions, const TUser& user,
     IMessageService* messages, QWidget* parent)
-    : QWidget(parent), m_books(books), m_user(user), m_messages(messages), m_counts(books, questions, user)
+    : QWidget(parent), m_books(books), m_user(user), m_messages(messages), m_counts(books, questions, user),
+      m_map(books, questions, user)
 {
     setWindowTitle(S("Study Progress Chart"));
     setProperty("helpContext", HelpContext);
@@ -86,29 +92,95 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     // The view: caption, legend, radio buttons.
     ViewGroupBox = new QGroupBox(this);
     auto* viewLay = new QVBoxLayout(ViewGroupBox);
+    LegendGroupBox = new QGroupBox(ViewGroupBox);
+    LegendGroupBox->setFlat(true);
+    auto* legendLay = new QVBoxLayout(LegendGroupBox);
+    legendLay->setContentsMargins(0, 0, 0, 0);
     for (TProgressSeries s : AllSeries)
-        viewLay->addWidget(LegendLabel(s, ViewGroupBox));
+        legendLay->addWidget(LegendLabel(s, LegendGroupBox));
+    viewLay->addWidget(LegendGroupBox);
+    MapLegendGroupBox = new QGroupBox(ViewGroupBox);
+    MapLegendGroupBox->setFlat(true);
+    auto* mapLegendLay = new QVBoxLayout(MapLegendGroupBox);
+    mapLegendLay->setContentsMargins(0, 0, 0, 0);
+    for (TVerseQuestionState st : {TVerseQuestionState::AllMastered, TVerseQuestionState::SomeTried,
+             TVerseQuestionState::NoneTried, TVerseQuestionState::NoQuestions})
+        mapLegendLay->addWidget(new QLabel(
+            QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
+                .arg(TVerseMapView::StateColour(st).name(), S(VerseStateLabel(st))),
+            MapLegendGroupBox));
+    mapLegendLay->addWidget(new QLabel(S("\u25CF memory verse, \u25A0 reference work:\ncoloured as in the chart"), MapLegendGroupBox));
+    viewLay->addWidget(MapLegendGroupBox);
     QuestionsRB = new QRadioButton(S("Questions"), ViewGroupBox);
     MemoryRB = new QRadioButton(S("Memory verses"), ViewGroupBox);
     ReferenceRB = new QRadioButton(S("Reference work"), ViewGroupBox);
-    for (QRadioButton* rb : {QuestionsRB, MemoryRB, ReferenceRB})
+    VerseMapRB = new QRadioButton(S("Verse map"), ViewGroupBox);
+    VerseMapRB->setToolTip(S("Every verse of the chosen chapters: which have you never been asked?"));
+    for (QRadioButton* rb : {QuestionsRB, MemoryRB, ReferenceRB, VerseMapRB})
         viewLay->addWidget(rb);
     QuestionsRB->setChecked(true);
     connect(QuestionsRB, &QRadioButton::toggled, this, [this](bool on) { if (on) SelectView(TProgressView::Questions); });
     connect(MemoryRB, &QRadioButton::toggled, this, [this](bool on) { if (on) SelectView(TProgressView::MemoryVerses); });
     connect(ReferenceRB, &QRadioButton::toggled, this, [this](bool on) { if (on) SelectView(TProgressView::References); });
+    connect(VerseMapRB, &QRadioButton::toggled, this, [this](bool on) { if (on) SelectView(TProgressView::VerseMap); });
+
+    // The verse map page: the chapter range above the map.
+    MapPage = new QWidget(this);
+    MapFromCB = new QComboBox(MapPage);
+    MapToCB = new QComboBox(MapPage);
+    for (int c = 1; c <= books.TotalChapters(); ++c) {
+        const TVerseRef r = books.RefOfChapterNo(c);
+        const QString name = FromWin1252(books.BookName(r.Book)) + QLatin1Char(' ') + QString::number(r.Chapter);
+        MapFromCB->addItem(name);
+        MapToCB->addItem(name);
+    }
+    MapView = new TVerseMapView(books, m_map, MapPage);
+    MapView->OnVerseClicked = [this](const TVerseRef& ref) {
+        if (OpenWordStudyAt)
+            OpenWordStudyAt(ref);
+    };
+    MapSummaryLabel = new QLabel(MapPage);
+    auto* range = new QHBoxLayout;
+    range->addWidget(new QLabel(S("From"), MapPage));
+    range->addWidget(MapFromCB);
+    range->addWidget(new QLabel(S("to"), MapPage));
+    range->addWidget(MapToCB);
+    range->addStretch();
+    auto* mapLay = new QVBoxLayout(MapPage);
+    mapLay->setContentsMargins(0, 0, 0, 0);
+    mapLay->addLayout(range);
+    mapLay->addWidget(MapView, 1);
+    mapLay->addWidget(MapSummaryLabel);
+    auto rangeChanged = [this] {
+        if (MapToCB->currentIndex() < MapFromCB->currentIndex())
+            MapToCB->setCurrentIndex(MapFromCB->currentIndex());
+        else if (m_view == TProgressView::VerseMap)
+            Fill();
+    };
+    connect(MapFromCB, &QComboBox::currentIndexChanged, this, rangeChanged);
+    connect(MapToCB, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < MapFromCB->currentIndex())
+            MapFromCB->setCurrentIndex(index);
+        else if (m_view == TProgressView::VerseMap)
+            Fill();
+    });
+    MapFromCB->setCurrentIndex(0);
+    MapToCB->setCurrentIndex(std::min(books.TotalChapters(), 6) - 1);
+    Pages = new QStackedWidget(this);
+    Pages->addWidget(Chart);
+    Pages->addWidget(MapPage);
 
     CollectionsGroupBox = new QGroupBox(S("Question collections"), this);
     Collections = new TfrmCollections(questions, messages, CollectionsGroupBox);
     (new QVBoxLayout(CollectionsGroupBox))->addWidget(Collections);
     Collections->LoadFromUser(user);
     connect(Collections->checkList, &TCheckListCombo::ItemToggled, this, [this](int) {
-        if (m_view == TProgressView::Questions)
+        if (m_view == TProgressView::Questions || m_view == TProgressView::VerseMap)
             Fill();
     });
 
     // The totals.
-    auto* totals = new QGroupBox(S("Totals"), this);
+    auto* totals = TotalsGroupBox = new QGroupBox(S("Totals"), this);
     auto* grid = new QGridLayout(totals);
     auto number = [totals] {
         auto* l = new QLabel(QStringLiteral("0"), totals);
@@ -156,7 +228,7 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     buttons->addWidget(HelpBtn);
     side->addLayout(buttons);
     auto* lay = new QHBoxLayout(this);
-    lay->addWidget(Chart, 1);
+    lay->addWidget(Pages, 1);
     lay->addLayout(side);
 
     AskSavePath = [this](const QString& suggested) {
@@ -181,18 +253,38 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
 void TProgressChartForm::SelectView(TProgressView view)
 {
     m_view = view;
-    QRadioButton* rb = view == TProgressView::Questions ? QuestionsRB
+    QRadioButton* rb = view == TProgressView::Questions      ? QuestionsRB
                        : view == TProgressView::MemoryVerses ? MemoryRB
-                                                             : ReferenceRB;
+                       : view == TProgressView::References   ? ReferenceRB
+                                                             : VerseMapRB;
     if (!rb->isChecked())
         rb->setChecked(true); // comes back here through the toggle
+    const bool map = view == TProgressView::VerseMap;
     ViewGroupBox->setTitle(S(ProgressCaption(view)));
-    CollectionsGroupBox->setVisible(view == TProgressView::Questions);
+    CollectionsGroupBox->setVisible(view == TProgressView::Questions || map);
+    LegendGroupBox->setVisible(!map);
+    MapLegendGroupBox->setVisible(map);
+    TotalsGroupBox->setVisible(!map);
+    Pages->setCurrentWidget(map ? MapPage : static_cast<QWidget*>(Chart));
     Fill();
+}
+
+void TProgressChartForm::SetMapRange(int fromChapter, int toChapter)
+{
+    MapFromCB->setCurrentIndex(fromChapter - 1);
+    MapToCB->setCurrentIndex(toChapter - 1);
 }
 
 void TProgressChartForm::Fill()
 {
+    if (m_view == TProgressView::VerseMap) {
+        m_map.Count(MapFromCB->currentIndex() + 1, MapToCB->currentIndex() + 1, Collections->Chosen());
+        MapView->MapChanged();
+        const TVerseMapTotals& t = m_map.Totals();
+        MapSummaryLabel->setText(QStringLiteral("%1 verses: %2 never asked, %3 some asked, %4 all mastered, %5 without questions")
+                                     .arg(t.Verses).arg(t.NoneTried).arg(t.SomeTried).arg(t.AllMastered).arg(t.NoQuestions));
+        return;
+    }
     m_counts.Count(m_view, Collections->Chosen());
     Chart->OpenData(1, 0, 0);
     for (int p = 0; p < m_counts.Points(); ++p)

@@ -4,16 +4,20 @@
 // references are mastered, correct fewer than 3 times, unmastered and untried, and shows the
 // totals. The counting is TProgressCounts; this window hands the counts to its chart. It
 // changes nothing in the user record. A pop-up menu on the chart saves it as a PNG image;
-// hovering a bar shows the chapter and its four counts.
+// hovering a bar shows the chapter and its four counts. The fourth view, the verse map, shows
+// one cell per verse of a chapter range; a click on a cell opens the word study at the verse.
 
 #include "progress/ProgressCounts.h"
+#include "progress/VerseMap.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 
+class QComboBox;
 class QGroupBox;
+class QStackedWidget;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -24,6 +28,7 @@ namespace sv {
 class IMessageService;
 class TfrmCollections;
 class TProgressChart;
+class TVerseMapView;
 
 class TProgressChartForm : public QWidget {
     Q_OBJECT
@@ -49,12 +54,28 @@ public:
     std::function<QString(const QString& suggested)> AskSavePath;
     // Opens the help at a context number (the Help button); may be empty.
     std::function<void(int context)> ShowHelp;
+    // Opens the word study at a verse (a click on the verse map); may be empty.
+    std::function<void(const TVerseRef& ref)> OpenWordStudyAt;
+
+    // The verse map's chapter range (ChapterNo, inclusive), as the two lists choose it.
+    void SetMapRange(int fromChapter, int toChapter);
+    const TVerseMap& Map() const { return m_map; }
 
     TProgressChart* Chart;
     QGroupBox* ViewGroupBox;
     QRadioButton* QuestionsRB;
     QRadioButton* MemoryRB;
     QRadioButton* ReferenceRB;
+    QRadioButton* VerseMapRB;
+    QStackedWidget* Pages;
+    QWidget* MapPage;
+    QComboBox* MapFromCB;
+    QComboBox* MapToCB;
+    TVerseMapView* MapView;
+    QLabel* MapSummaryLabel;
+    QGroupBox* LegendGroupBox;
+    QGroupBox* MapLegendGroupBox;
+    QGroupBox* TotalsGroupBox;
     QGroupBox* CollectionsGroupBox;
     TfrmCollections* Collections;
     QLabel* AvailableLabel;
@@ -75,6 +96,7 @@ private:
     const TUser& m_user;
     IMessageService* m_messages;
     TProgressCounts m_counts;
+    TVerseMap m_map;
     TProgressView m_view = TProgressView::Questions;
 };
 

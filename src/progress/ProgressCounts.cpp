@@ -105,6 +105,7 @@ void TProgressCounts::Count(TProgressView view, const TCollectionFlags& chosen)
 {
     switch (view) {
     case TProgressView::Questions:
+    case TProgressView::VerseMap:
         CountQuestions(chosen);
         return;
     case TProgressView::MemoryVerses:
@@ -138,9 +139,11 @@ const char* ProgressCaption(TProgressView view)
     case TProgressView::MemoryVerses:
         return "Percent of Memory Verses";
     case TProgressView::References:
+        return "Percent of According To's";
+    case TProgressView::VerseMap:
         break;
     }
-    return "Percent of According To's";
+    return "Verse Map";
 }
 
 const char* SeriesLabel(TProgressSeries series)

@@ -18,7 +18,9 @@ namespace sv {
 class TBooks;
 class TUser;
 
-enum class TProgressView { Questions, MemoryVerses, References };
+// The progress window's views: the three charts and the verse map (which the chart counts as
+// questions while it is shown).
+enum class TProgressView { Questions, MemoryVerses, References, VerseMap };
 
 // The chart's series, in drawing order; the number is the series index.
 enum class TProgressSeries { Mastered = 0, CorrectFewerThan3 = 1, Unmastered = 2, Untried = 3 };
@@ -70,7 +72,7 @@ private:
     TProgressTotals m_totals;
 };
 
-// The group caption of a view ("Percent of Questions", ...).
+// The group caption of a view ("Percent of Questions", ..., "Verse Map").
 const char* ProgressCaption(TProgressView view);
 // The legend label of a series ("Mastered", "Correct < 3", "Unmastered", "Untried").
 const char* SeriesLabel(TProgressSeries series);

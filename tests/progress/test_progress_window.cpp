@@ -1,5 +1,6 @@
 #include "progress/ProgressChart.h"
 #include "progress/ProgressChartForm.h"
+#include "progress/VerseMapView.h"
 #include "study/Frames.h"
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -104,4 +106,49 @@ TEST(ProgressChartForm, SavesTheChartAsAPngImage)
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].kind, "error");
     EXPECT_EQ(f.messages.Last(), "Cannot create file " + dir.filePath(QStringLiteral("missing/chart.png")).toStdString());
+}
+
+TEST(ProgressChartForm, TheVerseMapShowsTheChosenChaptersAndOpensTheWordStudyAtAClickedVerse)
+{
+    StudyFixture f;
+    f.user.Collections[0] = 1;
+    f.user.QuestionByte(0, 1) = 31; // Ga 1:1 mastered
+    TProgressChartForm form(f.content.Books, f.content.Questions, f.user, &f.messages);
+    form.resize(760, 400);
+    form.show();
+    std::vector<TVerseRef> opened;
+    form.OpenWordStudyAt = [&](const TVerseRef& ref) { opened.push_back(ref); };
+
+    form.VerseMapRB->click();
+    EXPECT_EQ(form.View(), TProgressView::VerseMap);
+    EXPECT_EQ(form.ViewGroupBox->title().toStdString(), "Verse Map");
+    EXPECT_TRUE(form.MapView->isVisible());
+    EXPECT_FALSE(form.Chart->isVisible());
+    EXPECT_TRUE(form.CollectionsGroupBox->isVisible());
+    EXPECT_FALSE(form.TotalsGroupBox->isVisible());
+    EXPECT_EQ(form.Map().Cells().size(), 23u); // all four chapters of the fixture
+    EXPECT_EQ(form.MapSummaryLabel->text().toStdString(),
+        "23 verses: 7 never asked, 0 some asked, 1 all mastered, 15 without questions");
+
+    const QRect ga11 = form.MapView->CellRect(1);
+    ASSERT_FALSE(ga11.isEmpty());
+    EXPECT_EQ(form.MapView->VerseAt(ga11.center()), 1);
+    EXPECT_EQ(form.MapView->HoverText(1).toStdString(),
+        "Galatians 1:1\nQuestions: 1, asked 1, mastered 1\nReference work: Untried");
+    QTest::mouseClick(form.MapView, Qt::LeftButton, {}, form.MapView->CellRect(7).center());
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], TVerseRef(1, 2, 2));
+
+    form.SetMapRange(3, 3);
+    EXPECT_EQ(form.Map().Cells().size(), 7u);
+    EXPECT_TRUE(form.MapView->CellRect(1).isEmpty());
+    // Choosing a start after the end moves the end along.
+    form.MapFromCB->setCurrentIndex(3);
+    EXPECT_EQ(form.MapToCB->currentIndex(), 3);
+    EXPECT_EQ(form.Map().Cells().size(), 8u);
+
+    // Collections refill the map too.
+    form.Collections->checkList->ToggleItem(0);
+    EXPECT_EQ(form.Map().Totals().NoQuestions, 8);
+    EXPECT_TRUE(f.messages.shown.empty());
 }
