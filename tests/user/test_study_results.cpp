@@ -1,9 +1,12 @@
 #include "common/Errors.h"
 #include "user/History.h"
+#include "user/KnowledgeUndo.h"
 #include "user/User.h"
 #include "support/ContentFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace sv;
 using namespace sv::test;
@@ -100,4 +103,50 @@ TEST(StudyResults, MemoryVerseAnswersGoToTheMemoryVerseNumber)
     // Not a memory verse: counts as the first entry.
     u.RecordMemoryVerse(TVerseRef(1, 1, 9), false, content.Books);
     EXPECT_EQ(u.MemoryKnowledge[1], 5);
+}
+
+TEST(StudyResults, UndoGivesBackExactlyTheBytesOneAnswerChanged)
+{
+    TLoadedContent content;
+    content.Load(BuildFixture(Chain()));
+    TUser u;
+    u.QuestionByte(3, 1) = 5;
+    u.MemoryKnowledge[1] = 15;
+    auto bytes = [](const TUser& user) {
+        TStreamWriter w;
+        user.SaveToStream(w);
+        return w.data();
+    };
+    const struct {
+        const char* Name;
+        std::function<void(TUser&)> Record;
+    } answers[] = {
+        {"question right, with its copies", [&](TUser& x) { x.RecordQuestion(0, 1, true, content.Questions); }},
+        {"question wrong, with its copies", [&](TUser& x) { x.RecordQuestion(0, 1, false, content.Questions); }},
+        {"memory verse", [&](TUser& x) { x.RecordMemoryVerse(TVerseRef(1, 1, 1), false, content.Books); }},
+        {"reference", [&](TUser& x) { x.RecordReference(2, true); }},
+    };
+    for (const auto& a : answers) {
+        const std::vector<std::uint8_t> before = bytes(u);
+        TKnowledgeUndo undo;
+        undo.Before(u);
+        a.Record(u);
+        undo.After(u);
+        EXPECT_NE(bytes(u), before) << a.Name;
+        ASSERT_TRUE(undo.CanRestore()) << a.Name;
+        // A change made meanwhile elsewhere in the record stays.
+        u.WordUseLimit = 9;
+        undo.Restore(u);
+        u.WordUseLimit = 4;
+        EXPECT_EQ(bytes(u), before) << a.Name;
+        EXPECT_FALSE(undo.CanRestore());
+    }
+    // Once forgotten, nothing is given back.
+    TKnowledgeUndo undo;
+    undo.Before(u);
+    u.RecordReference(2, true);
+    undo.After(u);
+    undo.Forget();
+    undo.Restore(u);
+    EXPECT_EQ(u.ReferenceKnowledge[2], 15);
 }
