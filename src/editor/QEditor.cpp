@@ -69,6 +69,9 @@ TQEditor::TQEditor(const TBooks& books, const TQuestions& questions, std::int32_
     Panel1 = new QWidget(this);
     GroupBox1 = Box("Available Questions", Panel1);
     AvailableLB = new QListWidget(GroupBox1);
+    AvailableLB->setWordWrap(true);
+    AvailableLB->setResizeMode(QListView::Adjust);
+    AvailableLB->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     GroupBox1->layout()->addWidget(AvailableLB);
     connect(AvailableLB, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
@@ -135,6 +138,7 @@ void TQEditor::ListVerse(int verseNo)
     for (std::size_t i = 0; i < m_list.Entries().size(); ++i) {
         auto* item = new QListWidgetItem(FromWin1252(m_list.Entries()[i].Text), AvailableLB);
         item->setData(EntryRole, static_cast<int>(i));
+        item->setToolTip(item->text());
     }
     AvailableLB->blockSignals(false);
     GroupBox1->setTitle(S("Available Questions: ") + FromWin1252(m_books.VerseLabel(verseNo)));

@@ -23,6 +23,10 @@ TProgressChart::TProgressChart(QWidget* parent) : QChartView(parent)
     m_axisY = new QValueAxis(chart);
     m_axisY->setRange(0, 100);
     m_axisY->setTickCount(6);
+    QFont small = m_axisX->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    m_axisX->setLabelsFont(small);
+    m_axisY->setLabelsFont(small);
     m_axisY->setLabelFormat(QStringLiteral("%.0f%%"));
     chart->addAxis(m_axisX, Qt::AlignBottom);
     chart->addAxis(m_axisY, Qt::AlignLeft);
@@ -94,6 +98,8 @@ bool TProgressChart::CloseData(int type)
         labels.append(l);
     m_axisX->clear();
     m_axisX->append(labels);
+    // Many chapters: the labels stand upright under their bars instead of being cut short.
+    m_axisX->setLabelsAngle(m_points > 10 ? -90 : 0);
     return true;
 }
 

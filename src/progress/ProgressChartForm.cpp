@@ -21,6 +21,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -109,7 +112,7 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
             QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
                 .arg(TVerseMapView::StateColour(st).name(), S(VerseStateLabel(st))),
             MapLegendGroupBox));
-    mapLegendLay->addWidget(new QLabel(S("\u25CF memory verse, \u25A0 reference work:\ncoloured as in the chart"), MapLegendGroupBox));
+    mapLegendLay->addWidget(new QLabel(QStringLiteral("\u25CF memory verse, \u25A0 reference work:\ncoloured as in the chart"), MapLegendGroupBox));
     viewLay->addWidget(MapLegendGroupBox);
     QuestionsRB = new QRadioButton(S("Questions"), ViewGroupBox);
     MemoryRB = new QRadioButton(S("Memory verses"), ViewGroupBox);
@@ -140,6 +143,7 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
             OpenWordStudyAt(ref);
     };
     MapSummaryLabel = new QLabel(MapPage);
+    MapSummaryLabel->setWordWrap(true);
     auto* range = new QHBoxLayout;
     range->addWidget(new QLabel(S("From"), MapPage));
     range->addWidget(MapFromCB);
@@ -320,13 +324,24 @@ QString TProgressChartForm::HoverText(int point) const
 
 bool TProgressChartForm::SaveImage(const QString& path)
 {
-    // The saved picture names the person, the view and the day, so that it can be shared.
-    QChart* chart = Chart->chart();
-    chart->setTitle(FromWin1252(m_user.FullName.text()) + S(": ") + S(ProgressCaption(m_view)) + S(", ")
-                    + QDate::currentDate().toString(Qt::ISODate));
-    const QPixmap picture = Chart->grab();
-    chart->setTitle(QString());
-    if (picture.isNull() || !picture.save(path, "PNG")) {
+    // The saved picture names the person, the view and the day above the chart, so that it
+    // can be shared.
+    const QPixmap chart = Pages->currentWidget()->grab();
+    const QString title = FromWin1252(m_user.FullName.text()) + S(": ") + S(ProgressCaption(m_view)) + S(", ")
+                          + QDate::currentDate().toString(Qt::ISODate);
+    QFont font = this->font();
+    font.setBold(true);
+    const int header = QFontMetrics(font).height() + 12;
+    QImage image(chart.width(), chart.height() + header, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(QRect(0, 0, image.width(), header), Qt::AlignCenter, title);
+        p.drawPixmap(0, header, chart);
+    }
+    if (chart.isNull() || !image.save(path, "PNG")) {
         if (m_messages)
             m_messages->Error(S("Cannot create file ") + path);
         return false;
