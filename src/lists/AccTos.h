@@ -32,6 +32,8 @@ public:
     static constexpr int MaxRelated = 50;
 
     TAccToList(const TBooks& books, const TQuestions& questions, TUser& user, IRandom& random);
+    // The person whose knowledge bytes the marks change.
+    TUser& User() const { return m_user; }
 
     int Count() const { return m_count; }
     int Current() const { return m_current; }

@@ -33,6 +33,8 @@ public:
     static constexpr int Capacity = 1200;
 
     TMVList(const TBooks& books, TUser& user, IRandom& random);
+    // The person whose knowledge bytes the marks change.
+    TUser& User() const { return m_user; }
 
     int Count() const { return m_count; }
     int Current() const { return m_current; }

@@ -52,6 +52,8 @@ public:
     // The list reads the question store, reads and updates the user's study results and
     // draws from random.
     TQsList(const TQuestions& questions, TUser& user, IRandom& random);
+    // The person whose knowledge bytes the marks change.
+    TUser& User() const { return m_user; }
 
     int Count() const { return m_count.load(std::memory_order_relaxed); }
     int Current() const { return m_current; }

@@ -196,6 +196,7 @@ void TAskerLogic::StartStopClick()
 {
     if (!m_view.StartStopEnabled)
         return;
+    m_undo.reset(); // the graded item is left behind
     ++m_phase;
     TAskerFocus focus = TAskerFocus::None;
     switch (m_phase) {
@@ -392,6 +393,7 @@ void TAskerLogic::RightClick()
         GameGraded(true);
         return;
     }
+    NoteGrade();
     ++m_right;
     m_items.MarkRight();
     UpdateScore();
@@ -422,6 +424,7 @@ void TAskerLogic::WrongClick()
         GameGraded(false);
         return;
     }
+    NoteGrade();
     ++m_missed;
     m_items.MarkWrong();
     UpdateScore();
@@ -430,6 +433,38 @@ void TAskerLogic::WrongClick()
     CommentStreak(m_wrongStreak, TSessionComment::Incorrect1, TSessionComment::Incorrect3,
         TSessionComment::Incorrect5);
     Changed(TAskerFocus::StartStop);
+}
+
+void TAskerLogic::NoteGrade()
+{
+    // The view before the click: Right and Wrong still enabled.
+    TGradeUndo u{m_view, m_right, m_missed, m_rightStreak, m_wrongStreak};
+    u.View.RightEnabled = true;
+    u.View.WrongEnabled = true;
+    u.View.QuitEnabled = false;
+    u.View.StartStopEnabled = false;
+    m_undo = u;
+}
+
+bool TAskerLogic::CanUndoGrade() const { return m_undo.has_value(); }
+
+bool TAskerLogic::UndoGrade()
+{
+    if (!m_undo)
+        return false;
+    if (!m_items.UndoMark()) {
+        m_undo.reset();
+        return false;
+    }
+    m_view = m_undo->View;
+    m_right = m_undo->Right;
+    m_missed = m_undo->Missed;
+    m_rightStreak = m_undo->RightStreak;
+    m_wrongStreak = m_undo->WrongStreak;
+    m_undo.reset();
+    UpdateScore();
+    Changed(TAskerFocus::Right);
+    return true;
 }
 
 void TAskerLogic::ShowRelatedPos()

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace sv {
@@ -89,6 +90,11 @@ public:
     void LeftAccToClick();
     void RightAccToClick();
     void UseLipsClick(bool checked);
+    // Takes back the last Right or Wrong while its item is still shown (until Clear): the
+    // knowledge bytes it changed, the counts, the score and the streaks go back, and Right and
+    // Wrong are offered again. False (and nothing changes) when there is none to take back.
+    bool UndoGrade();
+    bool CanUndoGrade() const;
     // Space/Enter, R, W, comma, full stop: acts when the matching control is enabled.
     // Returns whether the key was used.
     bool KeyPress(int key);
@@ -157,6 +163,17 @@ private:
     int m_missed = 0;
     int m_rightStreak = 0;
     int m_wrongStreak = 0;
+
+    // The session as it was before the last grade, kept until the next item starts.
+    struct TGradeUndo {
+        TAskerView View;
+        int Right = 0;
+        int Missed = 0;
+        int RightStreak = 0;
+        int WrongStreak = 0;
+    };
+    std::optional<TGradeUndo> m_undo;
+    void NoteGrade();
 };
 
 // Helpers the logic and its tests share.

@@ -26,6 +26,7 @@ int TQsListItems::TotalCount() const { return m_list.Count(); }
 
 void TQsListItems::LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer)
 {
+    m_undo.Forget();
     const auto words = static_cast<std::int16_t>(m_settings.KeywordTarget);
     if (mixed)
         m_list.NextRandom(m_settings.MarkUniques, m_settings.KeywordTargeting, m_tags, answer, question, words);
@@ -33,8 +34,27 @@ void TQsListItems::LoadNext(bool mixed, TMarkedText& question, TMarkedText& answ
         m_list.NextInOrder(m_settings.MarkUniques, m_settings.KeywordTargeting, m_tags, answer, question, words);
 }
 
-void TQsListItems::MarkRight() { m_list.MarkRight(); }
-void TQsListItems::MarkWrong() { m_list.MarkWrong(); }
+void TQsListItems::MarkRight()
+{
+    m_undo.Before(m_list.User());
+    m_list.MarkRight();
+    m_undo.After(m_list.User());
+}
+
+void TQsListItems::MarkWrong()
+{
+    m_undo.Before(m_list.User());
+    m_list.MarkWrong();
+    m_undo.After(m_list.User());
+}
+
+bool TQsListItems::UndoMark()
+{
+    if (!m_undo.CanRestore())
+        return false;
+    m_undo.Restore(m_list.User());
+    return true;
+}
 
 std::string TQsListItems::QuestionCaption() const
 {
@@ -65,14 +85,34 @@ int TMVListItems::TotalCount() const { return m_list.Count(); }
 
 void TMVListItems::LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer)
 {
+    m_undo.Forget();
     if (mixed)
         m_list.NextRandom(question, answer, m_tags, m_keywordsOnly);
     else
         m_list.NextInOrder(question, answer, m_tags, m_keywordsOnly);
 }
 
-void TMVListItems::MarkRight() { m_list.MarkRight(); }
-void TMVListItems::MarkWrong() { m_list.MarkWrong(); }
+void TMVListItems::MarkRight()
+{
+    m_undo.Before(m_list.User());
+    m_list.MarkRight();
+    m_undo.After(m_list.User());
+}
+
+void TMVListItems::MarkWrong()
+{
+    m_undo.Before(m_list.User());
+    m_list.MarkWrong();
+    m_undo.After(m_list.User());
+}
+
+bool TMVListItems::UndoMark()
+{
+    if (!m_undo.CanRestore())
+        return false;
+    m_undo.Restore(m_list.User());
+    return true;
+}
 
 TStudyPassage TMVListItems::Passage() const
 {
@@ -93,6 +133,7 @@ int TAccToListItems::TotalCount() const { return m_list.Count(); }
 
 void TAccToListItems::LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer)
 {
+    m_undo.Forget();
     if (mixed)
         m_list.NextRandom(question, answer, m_tags);
     else
@@ -100,8 +141,27 @@ void TAccToListItems::LoadNext(bool mixed, TMarkedText& question, TMarkedText& a
     m_list.FillRelated();
 }
 
-void TAccToListItems::MarkRight() { m_list.MarkRight(); }
-void TAccToListItems::MarkWrong() { m_list.MarkWrong(); }
+void TAccToListItems::MarkRight()
+{
+    m_undo.Before(m_list.User());
+    m_list.MarkRight();
+    m_undo.After(m_list.User());
+}
+
+void TAccToListItems::MarkWrong()
+{
+    m_undo.Before(m_list.User());
+    m_list.MarkWrong();
+    m_undo.After(m_list.User());
+}
+
+bool TAccToListItems::UndoMark()
+{
+    if (!m_undo.CanRestore())
+        return false;
+    m_undo.Restore(m_list.User());
+    return true;
+}
 
 TStudyPassage TAccToListItems::Passage() const
 {

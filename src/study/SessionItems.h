@@ -5,6 +5,7 @@
 #include "content/MarkedText.h"
 #include "study/AskerLogic.h"
 #include "study/SessionPorts.h"
+#include "user/KnowledgeUndo.h"
 
 namespace sv {
 
@@ -22,12 +23,14 @@ public:
     void LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer) override;
     void MarkRight() override;
     void MarkWrong() override;
+    bool UndoMark() override;
     std::string QuestionCaption() const override;
     std::string Prefix() const override;
     TStudyPassage Passage() const override;
 
 private:
     TQsList& m_list;
+    TKnowledgeUndo m_undo;
     const TQuestions& m_questions;
     TKeywordTags m_tags;
     TSessionSettings m_settings;
@@ -40,10 +43,12 @@ public:
     void LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer) override;
     void MarkRight() override;
     void MarkWrong() override;
+    bool UndoMark() override;
     TStudyPassage Passage() const override;
 
 private:
     TMVList& m_list;
+    TKnowledgeUndo m_undo;
     TKeywordTags m_tags;
     bool m_keywordsOnly;
 };
@@ -55,6 +60,7 @@ public:
     void LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer) override;
     void MarkRight() override;
     void MarkWrong() override;
+    bool UndoMark() override;
     TStudyPassage Passage() const override;
     int RelatedCount() const override;
     int RelatedPos() const override;
@@ -64,6 +70,7 @@ public:
 
 private:
     TAccToList& m_list;
+    TKnowledgeUndo m_undo;
     const TBooks& m_books;
     TKeywordTags m_tags;
 };

@@ -46,6 +46,10 @@ public:
     virtual void LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer) = 0;
     virtual void MarkRight() = 0;
     virtual void MarkWrong() = 0;
+    // Takes back the last MarkRight or MarkWrong of the current item: every knowledge byte it
+    // changed gets its previous value. False when there is nothing to take back (also once
+    // the next item was loaded).
+    virtual bool UndoMark() { return false; }
 
     // Caption of the question box for the current item; empty keeps "QUESTION".
     virtual std::string QuestionCaption() const { return {}; }

@@ -108,6 +108,14 @@ public:
         state[current] = 2;
         log.push_back("wrong " + std::to_string(current));
     }
+    bool UndoMark() override
+    {
+        if (current < 0 || state[current] == 0)
+            return false;
+        state[current] = 0;
+        log.push_back("undo " + std::to_string(current));
+        return true;
+    }
     int RelatedCount() const override { return relatedCount; }
     int RelatedPos() const override { return relatedPos; }
     void NextRelated(TMarkedText& q) override

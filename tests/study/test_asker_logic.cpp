@@ -496,3 +496,70 @@ TEST(AskerRuns, RunsSplitOnSpacesColoursAndStyles)
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].Text, "Pau");
 }
+
+TEST(AskerLogic, UndoTakesBackTheLastGradeUntilTheNextItemStarts)
+{
+    std::vector<FakeItems::Item> list(4, {"Q?", "A"});
+    Session s(Settings(true), list);
+    auto answer = [&] {
+        s->StartStopClick();
+        s->StartStopClick();
+    };
+    EXPECT_FALSE(s->CanUndoGrade());
+    EXPECT_FALSE(s->UndoGrade());
+
+    // Two right, then a wrong that is taken back and graded right instead.
+    for (int i = 0; i < 2; ++i) {
+        answer();
+        s->RightClick();
+        s->StartStopClick();
+    }
+    answer();
+    const TAskerView beforeGrade = s.view();
+    s->WrongClick();
+    EXPECT_EQ(s.view().MissedText, "1");
+    EXPECT_EQ(s->WrongStreak(), 1);
+    ASSERT_TRUE(s->CanUndoGrade());
+    ASSERT_TRUE(s->UndoGrade());
+    EXPECT_EQ(s.items.log.back(), "undo 2");
+    EXPECT_EQ(s.view().MissedText, "0");
+    EXPECT_EQ(s.view().RightText, "2");
+    EXPECT_EQ(s.view().ScoreText, beforeGrade.ScoreText);
+    EXPECT_EQ(s->RightStreak(), 2);
+    EXPECT_EQ(s->WrongStreak(), 0);
+    EXPECT_TRUE(s.view().RightEnabled && s.view().WrongEnabled);
+    EXPECT_FALSE(s.view().StartStopEnabled);
+    EXPECT_EQ(s.view().Focus, TAskerFocus::Right);
+    EXPECT_FALSE(s->UndoGrade()); // one level only
+    s.voice.comments.clear();
+    s->RightClick();
+    // The streak goes on from where it was: the third right in a row.
+    EXPECT_EQ(s.voice.comments, std::vector<TSessionComment>{TSessionComment::Correct3});
+    EXPECT_EQ(s->RightCount(), 3);
+
+    // Once the next item starts, the grade stays.
+    s->StartStopClick();
+    EXPECT_FALSE(s->CanUndoGrade());
+    EXPECT_FALSE(s->UndoGrade());
+
+    // The last right answer ends the session; taking it back opens it again.
+    answer();
+    s->RightClick();
+    EXPECT_EQ(s.view().QuitCaption, "&Done");
+    ASSERT_TRUE(s->UndoGrade());
+    EXPECT_EQ(s.view().QuitCaption, "&Quit");
+    EXPECT_EQ(s->RightCount(), 3);
+    EXPECT_FALSE(s.view().QuitEnabled);
+}
+
+TEST(AskerLogic, NoUndoWhenTheListCannotTakeTheMarkBack)
+{
+    Session s(Settings(false));
+    s->StartStopClick();
+    s->StartStopClick();
+    s->RightClick();
+    s.items.state[0] = 0; // as if the list had nothing to take back
+    EXPECT_FALSE(s->UndoGrade());
+    EXPECT_EQ(s->RightCount(), 1);
+    EXPECT_FALSE(s->CanUndoGrade());
+}
