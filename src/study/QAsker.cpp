@@ -183,6 +183,9 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     m_popup = new QMenu(this);
     useLipsToReadQuestion = m_popup->addAction(L("Use lips to read question"));
     useLipsToReadQuestion->setCheckable(true);
+    undoGrade = m_popup->addAction(L("Undo grade"));
+    undoGrade->setShortcut(QKeySequence::Undo);
+    undoGrade->setShortcutContext(Qt::WidgetShortcut); // the window's key handling does the work
 
     if (!m_context.Timers) {
         m_ownTimers = std::make_unique<TQtSessionTimers>();
@@ -205,6 +208,7 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     connect(RightAccToButton, &QPushButton::clicked, this, [this] { m_logic->RightAccToClick(); });
     connect(useLipsToReadQuestion, &QAction::triggered, this,
         [this](bool checked) { m_logic->UseLipsClick(checked); });
+    connect(undoGrade, &QAction::triggered, this, [this] { m_logic->UndoGrade(); });
 
     // The window sees keys before its controls; the pop-up menu keeps its own keys.
     for (QWidget* w : findChildren<QWidget*>())
@@ -254,6 +258,7 @@ void TQuestionAsker::ViewChanged()
     Lip->setVisible(v.LipVisible);
     useLipsToReadQuestion->setEnabled(v.LipsMenuEnabled);
     useLipsToReadQuestion->setChecked(v.LipsMenuChecked);
+    undoGrade->setEnabled(m_logic->CanUndoGrade());
     AccToButtonsPanel->setVisible(v.AccToPanelVisible);
     LeftAccToButton->setEnabled(v.LeftAccToEnabled);
     RightAccToButton->setEnabled(v.RightAccToEnabled);
@@ -379,6 +384,8 @@ bool TQuestionAsker::HandleKey(QKeyEvent* event, QObject* receiver)
         b->click();
         return true;
     }
+    if (event->matches(QKeySequence::Undo))
+        return m_logic->UndoGrade();
     if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
         return false;
     int key = 0;

@@ -60,6 +60,7 @@ public:
     QPushButton* QuitBtn;
     QPushButton* Bible;
     QAction* useLipsToReadQuestion;
+    QAction* undoGrade = nullptr; // "Undo grade" (Ctrl+Z)
 
     TBibleForm* WordStudyWindow() const { return m_bible; }
 

@@ -394,10 +394,25 @@ TEST(QuestionAsker, KeysAndMnemonicsDriveTheSessionAndTheAnswerIsDrawn)
     EXPECT_TRUE(s->Right->isEnabled());
     const QImage shot = s->grab().toImage();
     EXPECT_FALSE(shot.isNull());
+    EXPECT_FALSE(s->undoGrade->isEnabled());
+    const std::vector<std::uint8_t> beforeGrade = f.UserBytes();
     QTest::keyClick(s->Right, Qt::Key_W);
     EXPECT_EQ(s->MissedLabel->text().toStdString(), "1");
     EXPECT_EQ(s->ScoreLabel->text().toStdString(), "0%");
+    // Ctrl+Z takes the grade back; the pop-up menu's "Undo grade" follows.
+    EXPECT_TRUE(s->undoGrade->isEnabled());
+    QTest::keyClick(s->StartStop, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
+    EXPECT_EQ(f.UserBytes(), beforeGrade);
+    EXPECT_TRUE(s->Right->isEnabled());
+    EXPECT_FALSE(s->undoGrade->isEnabled());
+    QTest::keyClick(s->Right, Qt::Key_W);
+    s->undoGrade->trigger();
+    EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
+    QTest::keyClick(s->Right, Qt::Key_W);
+    EXPECT_EQ(s->MissedLabel->text().toStdString(), "1");
     QTest::keyClick(s->StartStop, Qt::Key_Return); // Clear
+    EXPECT_FALSE(s->undoGrade->isEnabled());
     EXPECT_EQ(s->Logic().Phase(), 0);
     EXPECT_EQ(s->QuestionGroupBox->title().toStdString(), "According to question");
 
