@@ -17,7 +17,10 @@ TStudyDlgStart* MakeTaskSetupDialog(const TStudyContext& context, const TTaskDef
     }
     case TTaskKind::Memory: {
         auto* dlg = new TMemDlgStart(context);
-        dlg->df->LoadFromTask(material, MemoryChoicesOfTask(task));
+        // Typing the recitation is the person's way of study, not part of the task.
+        TMemoryChoices choices = MemoryChoicesOfTask(task);
+        choices.TypeVerse = dlg->df->Choices().TypeVerse;
+        dlg->df->LoadFromTask(material, choices);
         return dlg;
     }
     case TTaskKind::AccordingTo: {

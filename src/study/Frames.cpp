@@ -502,6 +502,7 @@ TfrmMemory::TfrmMemory(const TBooks& books, bool speechAvailable, QWidget* paren
     Number = new TfrmNumberOfQuestions(this);
     Modes = new TfrmMixTimedPrejump(speechAvailable, this);
     KeywordsCheckBox = Check("Keywords only", "Only show first words that make verse unique", this);
+    TypeVerseCheckBox = Check("Type the verse", "Type your recitation; the answer shows what you missed", this);
     MemoryTypesRadioGroup = new QGroupBox(S("Verse types"), this);
     MemoryTypesRadioGroup->setToolTip(S("Choose type of questions to ask"));
     auto* types = new QVBoxLayout(MemoryTypesRadioGroup);
@@ -514,6 +515,7 @@ TfrmMemory::TfrmMemory(const TBooks& books, bool speechAvailable, QWidget* paren
     auto* opt = new QVBoxLayout(options);
     opt->setContentsMargins(0, 0, 0, 0);
     opt->addWidget(KeywordsCheckBox);
+    opt->addWidget(TypeVerseCheckBox);
     opt->addWidget(Modes);
 
     auto* lay = new QGridLayout(this);
@@ -536,6 +538,7 @@ void TfrmMemory::LoadChoices(const TMemoryChoices& c)
     Number->Load(c.Number);
     Modes->Load(c.Modes);
     KeywordsCheckBox->setChecked(c.KeywordsOnly);
+    TypeVerseCheckBox->setChecked(c.TypeVerse);
     // A value outside the three choices (a damaged user file) shows "Both of above".
     const int types = c.VerseTypes >= 0 && c.VerseTypes <= 2 ? c.VerseTypes : 2;
     for (int i = 0; i < 3; ++i)
@@ -548,6 +551,7 @@ TMemoryChoices TfrmMemory::Choices() const
     c.Number = Number->Choice();
     c.Modes = Modes->Choice();
     c.KeywordsOnly = KeywordsCheckBox->isChecked();
+    c.TypeVerse = TypeVerseCheckBox->isChecked();
     c.VerseTypes = VerseTypes();
     return c;
 }

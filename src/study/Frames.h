@@ -184,6 +184,7 @@ public:
     TfrmNumberOfQuestions* Number;
     TfrmMixTimedPrejump* Modes;
     QCheckBox* KeywordsCheckBox;
+    QCheckBox* TypeVerseCheckBox;
     QGroupBox* MemoryTypesRadioGroup;
     QRadioButton* MemoryTypes[3];
 };

@@ -5,6 +5,7 @@
 #include "shell/Services.h"
 #include "study/AskerRuns.h"
 #include "study/QtSessionPorts.h"
+#include "study/Recitation.h"
 #include "user/User.h"
 #include "widgets/LipPicture.h"
 #include "wordstudy/Bible.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -175,6 +177,20 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     auto* left = new QVBoxLayout;
     left->addWidget(QuestionGroupBox, 1);
     left->addWidget(AnswerGroupBox, 1);
+    if (settings.Kind == TAskerKind::MemoryVerses && settings.TypeVerse) {
+        RecitationGroupBox = new QGroupBox(L("Your recitation"), this);
+        RecitationEdit = new QPlainTextEdit(RecitationGroupBox);
+        RecitationEdit->setPlaceholderText(L("Type the verse here, then press Answer (Ctrl+Enter)"));
+        RecitationEdit->setTabChangesFocus(true);
+        RecitationResult = new QLabel(RecitationGroupBox);
+        RecitationResult->setWordWrap(true);
+        RecitationResult->setTextFormat(Qt::RichText);
+        RecitationResult->hide();
+        auto* rLay = new QVBoxLayout(RecitationGroupBox);
+        rLay->addWidget(RecitationEdit);
+        rLay->addWidget(RecitationResult);
+        left->addWidget(RecitationGroupBox, 1);
+    }
     auto* lay = new QHBoxLayout(this);
     lay->addLayout(left, 1);
     lay->addLayout(right);
@@ -259,6 +275,7 @@ void TQuestionAsker::ViewChanged()
     useLipsToReadQuestion->setEnabled(v.LipsMenuEnabled);
     useLipsToReadQuestion->setChecked(v.LipsMenuChecked);
     undoGrade->setEnabled(m_logic->CanUndoGrade());
+    UpdateRecitation();
     AccToButtonsPanel->setVisible(v.AccToPanelVisible);
     LeftAccToButton->setEnabled(v.LeftAccToEnabled);
     RightAccToButton->setEnabled(v.RightAccToEnabled);
@@ -276,6 +293,9 @@ void TQuestionAsker::ViewChanged()
     case TAskerFocus::None:
         break;
     }
+    // A typed recitation suggests the grade: Right when nothing differs, else Wrong.
+    if (RecitationEdit && v.Focus == TAskerFocus::Right && m_recitationErrors > 0)
+        Wrong->setFocus();
     QuestionCanvas->update();
     AnswerCanvas->update();
 }
@@ -378,6 +398,68 @@ QPushButton* TQuestionAsker::OtherButton(QObject* receiver) const
     return nullptr;
 }
 
+namespace {
+
+QString RecitationHtml(const TRecitation& r)
+{
+    QString html;
+    for (const TRecitedWord& w : r.Words) {
+        if (!html.isEmpty())
+            html += QLatin1Char(' ');
+        switch (w.Kind) {
+        case TRecitedKind::Right:
+            html += w.Passage.toHtmlEscaped();
+            break;
+        case TRecitedKind::Missed:
+            html += QStringLiteral("<span style=\"color:#C00000; text-decoration:underline\" title=\"missed\">")
+                    + w.Passage.toHtmlEscaped() + QStringLiteral("</span>");
+            break;
+        case TRecitedKind::Extra:
+            html += QStringLiteral("<span style=\"color:#0050C0; text-decoration:line-through\" title=\"extra\">")
+                    + w.Typed.toHtmlEscaped() + QStringLiteral("</span>");
+            break;
+        case TRecitedKind::Wrong:
+            html += QStringLiteral("<span style=\"color:#B06000; font-weight:bold\" title=\"wrong\">")
+                    + w.Passage.toHtmlEscaped() + QStringLiteral("</span> <span style=\"color:#B06000\">[")
+                    + w.Typed.toHtmlEscaped() + QStringLiteral("]</span>");
+            break;
+        }
+    }
+    QString count = r.Errors == 0 ? QStringLiteral("No errors")
+                    : r.Errors == 1 ? QStringLiteral("1 error")
+                                    : QString::number(r.Errors) + QStringLiteral(" errors");
+    return QStringLiteral("<b>") + count + QStringLiteral("</b>: ") + html
+           + QStringLiteral("<br><small><span style=\"color:#C00000\">missed</span>, "
+                            "<span style=\"color:#0050C0\">extra</span>, "
+                            "<span style=\"color:#B06000\">wrong [typed]</span></small>");
+}
+
+} // namespace
+
+void TQuestionAsker::UpdateRecitation()
+{
+    if (!RecitationEdit)
+        return;
+    const int phase = m_logic->Phase();
+    if (phase != m_recitationPhase) {
+        if (phase == 0) {
+            RecitationEdit->clear();
+            RecitationResult->clear();
+            RecitationResult->hide();
+            m_recitationErrors = -1;
+        } else if ((phase == 1 || phase == 2) && m_recitationPhase == 0) {
+            RecitationEdit->setFocus();
+        } else if (phase == 3 && m_recitationErrors < 0) {
+            const TRecitation r = CompareRecitation(RecitationPassage(m_logic->Answer()), RecitationEdit->toPlainText());
+            m_recitationErrors = r.Errors;
+            RecitationResult->setText(RecitationHtml(r));
+            RecitationResult->show();
+        }
+        m_recitationPhase = phase;
+    }
+    RecitationEdit->setReadOnly(phase != 1 && phase != 2);
+}
+
 bool TQuestionAsker::HandleKey(QKeyEvent* event, QObject* receiver)
 {
     if (QPushButton* b = MnemonicButton(event)) {
@@ -431,6 +513,27 @@ void TQuestionAsker::keyPressEvent(QKeyEvent* event)
 
 bool TQuestionAsker::eventFilter(QObject* watched, QEvent* event)
 {
+    if (RecitationEdit && watched == RecitationEdit) {
+        // Typing goes to the box; mnemonics, Ctrl+Enter (Answer) and Ctrl+Z still reach the session.
+        if (event->type() == QEvent::ShortcutOverride && MnemonicButton(static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (QPushButton* b = MnemonicButton(key)) {
+                b->click();
+                return true;
+            }
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && (key->modifiers() & Qt::ControlModifier)) {
+                StartStop->click();
+                return true;
+            }
+            if (key->matches(QKeySequence::Undo) && m_logic->CanUndoGrade())
+                return m_logic->UndoGrade();
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         // In the active session its own mnemonics win over the menu bar's.
         if (MnemonicButton(static_cast<QKeyEvent*>(event))) {

@@ -14,6 +14,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace sv {
@@ -61,6 +62,13 @@ public:
     QPushButton* Bible;
     QAction* useLipsToReadQuestion;
     QAction* undoGrade = nullptr; // "Undo grade" (Ctrl+Z)
+    // Typed recitation (memory verses with "Type the verse"): the quizzer's text, and after the
+    // answer the passage with the differences marked.
+    QGroupBox* RecitationGroupBox = nullptr;
+    QPlainTextEdit* RecitationEdit = nullptr;
+    QLabel* RecitationResult = nullptr;
+    // Errors of the last comparison (-1 before the answer).
+    int RecitationErrors() const { return m_recitationErrors; }
 
     TBibleForm* WordStudyWindow() const { return m_bible; }
 
@@ -82,6 +90,8 @@ protected:
 private:
     // receiver is the widget the key went to (the focused one).
     bool HandleKey(QKeyEvent* event, QObject* receiver);
+    // Follows the phase: a new item clears the text, the answer compares it.
+    void UpdateRecitation();
     QPushButton* MnemonicButton(QKeyEvent* event) const;
     // receiver when it is one of the buttons Right, Wrong, Quit and Bible (Space and Enter on
     // them press that button rather than Start/Stop); null otherwise.
@@ -95,6 +105,8 @@ private:
     QMenu* m_popup;
     const TAskerLogic* m_logicPtr = nullptr;
     bool m_closed = false;
+    int m_recitationPhase = -1;
+    int m_recitationErrors = -1;
 };
 
 } // namespace sv

@@ -1,10 +1,21 @@
 #include "study/Recitation.h"
 
+#include "common/Win1252.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
 
 namespace sv {
+
+QString RecitationPassage(const TMarkedText& answer)
+{
+    std::string text;
+    for (int i = 1; i <= answer.Len; ++i)
+        if (answer.Tags[i] != TagReference)
+            text += answer.Chars[i];
+    return FromWin1252(text);
+}
 
 QString RecitationKey(const QString& word)
 {

@@ -4,6 +4,8 @@
 // are ignored; a word is a run of text between spaces or dashes, and a run without any letter
 // or digit is no word.
 
+#include "content/MarkedText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,9 @@ struct TRecitation {
     int Errors = 0; // missed + extra + wrong
 };
 
+// The passage a typed recitation is compared with: the answer's text without its appended
+// reference and markers.
+QString RecitationPassage(const TMarkedText& answer);
 // The words of a text (see the header comment).
 QStringList RecitationWords(const QString& text);
 // The comparison key of a word: its letters and digits, case folded.

@@ -62,6 +62,7 @@ TMemoryChoices MemoryChoicesOf(const TUser& user)
     c.Modes = ModeChoiceOf(user);
     c.KeywordsOnly = user.Options.MemKeywordsOnly != 0;
     c.VerseTypes = user.MemVerseTypes;
+    c.TypeVerse = user.TypeVerse != 0;
     return c;
 }
 
@@ -71,6 +72,7 @@ void StoreMemoryChoices(TUser& user, const TMemoryChoices& c)
     StoreModeChoice(user, c.Modes);
     user.Options.MemKeywordsOnly = Flag(c.KeywordsOnly);
     user.MemVerseTypes = c.VerseTypes;
+    user.TypeVerse = Flag(c.TypeVerse);
 }
 
 TReferenceChoices ReferenceChoicesOf(const TUser& user)
@@ -113,6 +115,7 @@ TSessionSettings MemorySessionSettings(const TUser& user)
 {
     TSessionSettings s = CommonSettings(user, TAskerKind::MemoryVerses);
     s.KeywordsOnly = user.Options.MemKeywordsOnly != 0;
+    s.TypeVerse = user.TypeVerse != 0;
     return s;
 }
 

@@ -47,6 +47,7 @@ struct TMemoryChoices {
     TModeChoice Modes;
     bool KeywordsOnly = false;
     int VerseTypes = 2; // 0 "Finish this verse", 1 "Quote", 2 "Both of above"
+    bool TypeVerse = false; // the quizzer types the recitation
 };
 
 struct TReferenceChoices {

@@ -17,7 +17,7 @@ void TUser::Fields(Self& s, F&& f)
     f(s.ChapterSel), f(s.SectionSel), f(s.VerseSel), f(s.MemorySel);
     f(s.QuestionKnowledge), f(s.ReferenceKnowledge), f(s.MemoryKnowledge);
     TWallOfFame::Fields(s.WallOfFame, f);
-    f(s.VoiceName), f(s.PersonalityName), f(s.ReservedBlock);
+    f(s.VoiceName), f(s.PersonalityName), f(s.TypeVerse), f(s.ReservedBlock);
 }
 
 TUser::TUser() { Reset(false, false); }
@@ -67,6 +67,7 @@ void TUser::Reset(bool usesSituation, bool assistantAvailable)
     WallOfFame.Reset();
     VoiceName = TShortString<255>("Default");
     PersonalityName = TShortString<255>("Encourager");
+    TypeVerse = 0;
     ReservedBlock.fill(0);
 }
 

@@ -116,7 +116,8 @@ public:
     TWallOfFame WallOfFame;
     TShortString<255> VoiceName;
     TShortString<255> PersonalityName;
-    TFixedArray<std::uint8_t, 1, 2008> ReservedBlock{"reserved block"};
+    std::uint8_t TypeVerse = 0; // memory verses: the quizzer types the recitation (0/1)
+    TFixedArray<std::uint8_t, 1, 2007> ReservedBlock{"reserved block"};
 
 private:
     template <class Self, class F>

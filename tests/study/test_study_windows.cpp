@@ -4,6 +4,7 @@
 
 #include "study/Frames.h"
 #include "study/QAsker.h"
+#include "study/Recitation.h"
 #include "study/StudyDialogs.h"
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
@@ -15,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -542,4 +544,51 @@ TEST(StudyEndToEnd, ThreeQuestionsGradedRightWrongRightReachTheUserFile)
     EXPECT_EQ(reloaded.QuestionByte(0, 3), 7);  // not studied
     EXPECT_EQ(reloaded.ChapterSel[1], 1);
     EXPECT_EQ(reloaded.Collections[0], 1);
+}
+
+TEST(MemDlgStart, TypedRecitationIsComparedWithThePassageOnAnswer)
+{
+    StudyFixture f;
+    f.user.Options.Timed = 0;
+    f.user.Options.Prejump = 0;
+    QPointer<TMemDlgStart> dlg = new TMemDlgStart(f.Context());
+    EXPECT_FALSE(dlg->df->TypeVerseCheckBox->isChecked());
+    CheckChapters(*dlg->df->Material, {2}); // Ga 3:5-7
+    dlg->df->MemoryTypes[1]->setChecked(true); // quote
+    dlg->df->TypeVerseCheckBox->setChecked(true);
+    dlg->OKBtnClick();
+    ASSERT_EQ(f.children.size(), 1u);
+    EXPECT_EQ(f.user.TypeVerse, 1);
+    auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
+    ASSERT_NE(s->RecitationEdit, nullptr);
+    EXPECT_TRUE(s->RecitationEdit->isReadOnly()); // nothing asked yet
+
+    s->StartStop->click();
+    ASSERT_EQ(s->Logic().Phase(), 2);
+    EXPECT_FALSE(s->RecitationEdit->isReadOnly());
+    // The passage without its first "Abraham"; the letters R and W and spaces are typing,
+    // not grading.
+    QString typed = RecitationPassage(s->Logic().Answer());
+    ASSERT_TRUE(typed.contains(QStringLiteral("Abraham")));
+    typed.replace(typed.indexOf(QStringLiteral("Abraham")), 7, QString());
+    typed = typed.toLower();
+    QTest::keyClicks(s->RecitationEdit, typed);
+    EXPECT_EQ(s->Logic().Phase(), 2);
+    EXPECT_EQ(s->Logic().MissedCount(), 0);
+    EXPECT_EQ(s->RecitationEdit->toPlainText(), typed);
+
+    QTest::keyClick(s->RecitationEdit, Qt::Key_Return, Qt::ControlModifier); // Answer
+    ASSERT_EQ(s->Logic().Phase(), 3);
+    EXPECT_EQ(s->RecitationErrors(), 1);
+    EXPECT_TRUE(s->RecitationResult->text().contains(QStringLiteral("1 error")));
+    EXPECT_TRUE(s->RecitationResult->text().contains(QStringLiteral("title=\"missed\">Abraham<")));
+    EXPECT_TRUE(s->RecitationEdit->isReadOnly());
+    EXPECT_TRUE(s->Right->isEnabled() && s->Wrong->isEnabled()); // the grade is the quizzer's
+
+    // The next item starts with an empty box.
+    s->Wrong->click();
+    s->StartStop->click(); // Clear
+    EXPECT_EQ(s->Logic().Phase(), 0);
+    EXPECT_TRUE(s->RecitationEdit->toPlainText().isEmpty());
+    EXPECT_EQ(s->RecitationErrors(), -1);
 }
