@@ -50,6 +50,7 @@ public:
     const std::string& ProgramDir() const override { return m_paths.ProgramDir; }
     std::string UsersDir() const override { return m_paths.UsersDir; }
     TUser& User() override { return *m_user; }
+    TTasks& Tasks() override { return *m_tasks; }
     TWords& Words() override { return *m_words; }
     TBooks& Books() override { return *m_books; }
     TQuestions& Questions() override { return *m_questions; }
@@ -159,6 +160,7 @@ private:
     std::unique_ptr<TWords> m_words;
     std::unique_ptr<TBooks> m_books;
     std::unique_ptr<TQuestions> m_questions;
+    std::unique_ptr<TTasks> m_tasks;
     std::unique_ptr<TSounds> m_sounds;
     std::unique_ptr<TAssistant> m_assistant;
 };

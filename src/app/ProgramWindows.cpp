@@ -1,9 +1,12 @@
 #include "app/ProgramWindows.h"
 
 #include "app/MainForm.h"
+#include "editor/EditorCommands.h"
 #include "game/GameCommands.h"
+#include "goals/GoalCommands.h"
 #include "print/SetsListsCommands.h"
 #include "print/PrintCommands.h"
+#include "progress/ProgressCommands.h"
 #include "study/StudyCommands.h"
 #include "update/UpdateCommands.h"
 #include "user/User.h"
@@ -20,7 +23,10 @@ namespace sv {
 
 void RegisterProgramWindows(TMainForm& main)
 {
-    RegisterStudyCommands(main);
+    TStudyCommands* study = RegisterStudyCommands(main);
+    RegisterProgressCommands(main);
+    RegisterGoalCommands(main, *study);
+    RegisterEditorCommands(main);
     RegisterSetsAndListsCommands(main);
     RegisterGameCommands(main);
     RegisterUpdateCommands(main);

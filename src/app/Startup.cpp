@@ -5,6 +5,7 @@
 #include "common/Errors.h"
 #include "common/Win1252.h"
 #include "content/Questions.h"
+#include "goals/Tasks.h"
 #include "program/UserNames.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
@@ -116,6 +117,12 @@ void TStartupForm::Choose(const std::string& typedText)
             m_main.Messages().Error(QString::fromStdString(e.what()));
             return;
         }
+        try {
+            // A damaged task list is reported and started empty; the person is loaded anyway.
+            m_main.Tasks().LoadFromFile(TaskFilePath(m_main.UsersDir(), r.FileName));
+        } catch (const std::exception& e) {
+            m_main.Messages().Error(QString::fromStdString(e.what()));
+        }
         break;
     case TNameAction::AskNew:
         if (!m_main.Messages().Confirm(
@@ -125,6 +132,7 @@ void TStartupForm::Choose(const std::string& typedText)
         user.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
         user.FullName.setText(typedText.substr(0, MaxNameLength));
         user.FileName.setText(r.FileName.substr(0, MaxNameLength));
+        m_main.Tasks().Clear();
         // The new person's file exists at once, not only after the first exit.
         m_main.SaveStudyResults();
         break;
@@ -156,6 +164,7 @@ bool TStartupForm::SaveCurrentUser()
         return true;
     try {
         user.SaveToFile(UserFilePath(m_main.UsersDir(), user.FileName.text()));
+        m_main.Tasks().SaveToFile(TaskFilePath(m_main.UsersDir(), user.FileName.text()));
     } catch (const std::exception& e) {
         m_main.Messages().Error(QString::fromStdString(e.what()));
         return false;

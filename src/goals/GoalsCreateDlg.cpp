@@ -305,7 +305,7 @@ void TGoalsCreateDlg::ShowDetails(bool on)
 void TGoalsCreateDlg::UpdateButtons()
 {
     const int id = m_mode == TMode::Idle ? TaskIdOf(TodoList->currentItem()) : 0;
-    const bool recorded = id > 0 && TodoList->currentItem()->isSelected();
+    const bool recorded = id > 0 && TodoList->currentItem()->isSelected() && m_tasks.Contains(id);
     EditDetailsBtn->setEnabled(recorded);
     DuplicateBtn->setEnabled(recorded);
     DeleteBtn->setEnabled(recorded);
@@ -335,6 +335,10 @@ void TGoalsCreateDlg::EditDetails()
     const int id = TaskIdOf(TodoList->currentItem());
     if (m_mode != TMode::Idle || id <= 0)
         return;
+    if (!m_tasks.Contains(id)) { // another person was chosen meanwhile
+        FillList();
+        return;
+    }
     m_mode = TMode::Editing;
     m_edited = TodoList->currentItem();
     m_scratch = m_tasks.Find(id);
@@ -368,7 +372,7 @@ void TGoalsCreateDlg::RecordChanges()
     m_scratch.TargetDay = DayOfDate(TargetEdit->date());
     m_scratch.DueDay = DayOfDate(DueEdit->date());
     m_scratch.Complete = CompleteSpin->value();
-    if (m_mode == TMode::Adding)
+    if (m_mode == TMode::Adding || !m_tasks.Contains(TaskIdOf(m_edited)))
         m_tasks.Add(m_scratch);
     else
         m_tasks.Replace(TaskIdOf(m_edited), m_scratch);
@@ -385,7 +389,8 @@ void TGoalsCreateDlg::Delete()
     const int id = TaskIdOf(item);
     if (m_mode != TMode::Idle || id <= 0)
         return;
-    m_tasks.Delete(id);
+    if (m_tasks.Contains(id))
+        m_tasks.Delete(id);
     delete item;
     UpdateButtons();
 }
@@ -393,7 +398,7 @@ void TGoalsCreateDlg::Delete()
 void TGoalsCreateDlg::StartTask()
 {
     const int id = TaskIdOf(TodoList->currentItem());
-    if (m_mode != TMode::Idle || id <= 0 || !OnStartTask)
+    if (m_mode != TMode::Idle || id <= 0 || !OnStartTask || !m_tasks.Contains(id))
         return;
     const TTaskDef& task = m_tasks.Find(id);
     if (IsStudyTask(task.Kind))

@@ -4,7 +4,7 @@
 #include "content/Books.h"
 #include "progress/ProgressChart.h"
 #include "progress/VerseMapView.h"
-#include "app/Services.h"
+#include "shell/Services.h"
 #include "study/Frames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"

@@ -29,6 +29,7 @@ class TBooks;
 class TProgramSettings;
 class TQuestions;
 class TSounds;
+class TTasks;
 class TUser;
 class TWords;
 
@@ -42,6 +43,8 @@ public:
     // The folder of the user files, ProgramDir() + "Users/".
     virtual std::string UsersDir() const = 0;
     virtual TUser& User() = 0;
+    // The current person's goal tasks (read and written with the user file).
+    virtual TTasks& Tasks() = 0;
     virtual TWords& Words() = 0;
     virtual TBooks& Books() = 0;
     virtual TQuestions& Questions() = 0;

@@ -59,7 +59,12 @@ public:
     template <class Dialog>
     void Open()
     {
-        m_main.OpenChild(new Dialog(Context()), IProgramShell::TPlacement::BottomRight,
+        Show(new Dialog(Context()));
+    }
+
+    void Show(QWidget* dialog)
+    {
+        m_main.OpenChild(dialog, IProgramShell::TPlacement::BottomRight,
             Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
 
@@ -82,5 +87,9 @@ TStudyCommands* RegisterStudyCommands(IProgramShell& main)
     main.SetOpener(main.CmdReferenceWork, [commands] { commands->Open<TAccToDlgStart>(); });
     return commands;
 }
+
+TStudyContext StudyContextOf(TStudyCommands& commands) { return commands.Context(); }
+
+void OpenSetupDialog(TStudyCommands& commands, QWidget* dialog) { commands.Show(dialog); }
 
 } // namespace sv

@@ -4,14 +4,22 @@
 // after creating its program-wide objects; the object made here holds the three working
 // lists and lives as long as the main window.
 
+class QWidget;
+
 namespace sv {
 
 class IProgramShell;
 class TStudyCommands;
+struct TStudyContext;
 
 // Creates the working lists (question, memory-verse and reference) and sets the openers of
 // CmdQuestions, CmdMemory and CmdReferenceWork; the commands then follow the main window's
 // enabling rules (EnableCommands / DisableStartCommands).
 TStudyCommands* RegisterStudyCommands(IProgramShell& main);
+
+// For windows that open a set-up dialog themselves (a started goal task): the context the
+// study commands give their dialogs, and showing such a dialog as they show theirs.
+TStudyContext StudyContextOf(TStudyCommands& commands);
+void OpenSetupDialog(TStudyCommands& commands, QWidget* dialog);
 
 } // namespace sv

@@ -1,9 +1,9 @@
 // Undo of a grade through the real working lists: every byte of the user record the grade
 // changed comes back, for questions (with their copies), memory verses and references.
 
-#include "content/AccTos.h"
-#include "content/MVs.h"
-#include "content/QsList.h"
+#include "lists/AccTos.h"
+#include "lists/MVs.h"
+#include "lists/QsList.h"
 #include "study/AskerLogic.h"
 #include "study/FakeSession.h"
 #include "study/SessionItems.h"
