@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "common/LeStream.h"
 #include "app/TipOfTheDay.h"
+#include "goals/Tasks.h"
 #include "program/ProgramPaths.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
@@ -255,6 +256,50 @@ TEST_F(StartupTest, AMissingUsersFolderOnNewUserIsReportedAndTheListStaysEmpty)
     EXPECT_NE(Child<TStartupForm>(), nullptr);
     EXPECT_TRUE(Listed().isEmpty());
     std::filesystem::create_directories(UsersDir());
+}
+
+} // namespace
+} // namespace sv::test
+
+namespace sv::test {
+namespace {
+
+TEST_F(StartupTest, TasksAreSavedWithTheUserFileAndComeBackWithThePerson)
+{
+    MakeUser("Ann", "Ann");
+    MakeUser("Bob", "Bob");
+    StartUp();
+    ChooseUser(QStringLiteral("Ann"));
+    TTaskDef t;
+    t.Kind = TTaskKind::Memory;
+    t.Details = "Eph 6 memory verses";
+    main->Tasks().Add(t);
+    main->CmdStart->trigger();
+    Settle();
+    EXPECT_TRUE(std::filesystem::exists(UsersDir() + "Ann.tasks"));
+    ChooseUser(QStringLiteral("Bob"));
+    EXPECT_EQ(main->Tasks().Count(), 0); // Bob has none
+
+    main->CmdStart->trigger();
+    Settle();
+    ChooseUser(QStringLiteral("Ann"));
+    ASSERT_EQ(main->Tasks().Count(), 1);
+    EXPECT_EQ(main->Tasks().At(1).Details, "Eph 6 memory verses");
+
+    // Bob's task file is damaged: reported, and Bob is loaded with an empty list.
+    TStreamWriter junk;
+    junk.u32(1);
+    junk.i32(5);
+    junk.saveToFile(UsersDir() + "Bob.tasks");
+    main->CmdStart->trigger();
+    Settle();
+    const std::size_t shown = messages.Shown.size();
+    ChooseUser(QStringLiteral("Bob"));
+    EXPECT_EQ(main->User().FullName.text(), "Bob");
+    EXPECT_EQ(main->Tasks().Count(), 0);
+    ASSERT_GT(messages.Shown.size(), shown);
+    EXPECT_EQ(messages.Shown[shown].Kind, 'E');
+    EXPECT_TRUE(messages.Shown[shown].Text.contains(QStringLiteral("Bob.tasks is damaged")));
 }
 
 } // namespace
