@@ -26,6 +26,7 @@ TProgressChart::TProgressChart(QWidget* parent) : QChartView(parent)
     QFont small = m_axisX->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     m_axisX->setLabelsFont(small);
+    m_axisX->setTruncateLabels(false); // a chapter label is short; never cut it to an ellipsis
     m_axisY->setLabelsFont(small);
     m_axisY->setLabelFormat(QStringLiteral("%.0f%%"));
     chart->addAxis(m_axisX, Qt::AlignBottom);

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int Gap = 2;
 constexpr int MaxCell = 22;
-constexpr int MinCell = 9;
+constexpr int MinCell = 6;
 
 QColor SeriesMarkColour(TProgressSeries s)
 {
@@ -81,14 +81,34 @@ void TVerseMapView::Layout()
 {
     const QFontMetrics fm(font());
     m_labelWidth = 8;
-    int widest = 1;
-    for (const TRow& r : m_rows) {
+    for (const TRow& r : m_rows)
         m_labelWidth = std::max(m_labelWidth, fm.horizontalAdvance(r.Label) + 8);
-        widest = std::max(widest, r.Count);
+    // The largest cells that fit: a chapter longer than a line wraps onto the next ones.
+    const int available = std::max(1, width() - m_labelWidth);
+    for (m_cell = MaxCell; m_cell >= MinCell; --m_cell) {
+        m_perLine = std::max(1, (available + Gap) / (m_cell + Gap));
+        int lines = 0;
+        for (const TRow& r : m_rows)
+            lines += (r.Count + m_perLine - 1) / m_perLine;
+        if (lines * (m_cell + Gap) <= height() || m_cell == MinCell)
+            break;
     }
-    const int byWidth = (width() - m_labelWidth - Gap) / widest - Gap;
-    const int byHeight = m_rows.empty() ? MaxCell : height() / static_cast<int>(m_rows.size()) - Gap;
-    m_cell = std::clamp(std::min(byWidth, byHeight), MinCell, MaxCell);
+    int line = 0;
+    for (TRow& r : m_rows) {
+        r.FirstLine = line;
+        line += (r.Count + m_perLine - 1) / m_perLine;
+    }
+}
+
+QRect TVerseMapView::CellBox(int index) const
+{
+    for (const TRow& row : m_rows)
+        if (index >= row.FirstCell && index < row.FirstCell + row.Count) {
+            const int i = index - row.FirstCell;
+            const int line = row.FirstLine + i / m_perLine;
+            return QRect(m_labelWidth + (i % m_perLine) * (m_cell + Gap), line * (m_cell + Gap), m_cell, m_cell);
+        }
+    return {};
 }
 
 void TVerseMapView::resizeEvent(QResizeEvent* event)
@@ -109,30 +129,18 @@ QSize TVerseMapView::minimumSizeHint() const { return {200, 120}; }
 
 QRect TVerseMapView::CellRect(int verseNo) const
 {
-    const TVerseCell* cell = m_map.CellOf(verseNo);
-    if (!cell || m_map.Cells().empty())
+    if (!m_map.CellOf(verseNo))
         return {};
-    const int index = verseNo - m_map.Cells().front().VerseNo;
-    for (std::size_t r = 0; r < m_rows.size(); ++r) {
-        const TRow& row = m_rows[r];
-        if (index >= row.FirstCell && index < row.FirstCell + row.Count)
-            return QRect(m_labelWidth + (index - row.FirstCell) * (m_cell + Gap), static_cast<int>(r) * (m_cell + Gap),
-                m_cell, m_cell);
-    }
-    return {};
+    return CellBox(verseNo - m_map.Cells().front().VerseNo);
 }
 
 int TVerseMapView::VerseAt(const QPoint& pos) const
 {
-    if (pos.x() < m_labelWidth || pos.y() < 0 || m_map.Cells().empty())
-        return 0;
-    const int r = pos.y() / (m_cell + Gap);
-    const int c = (pos.x() - m_labelWidth) / (m_cell + Gap);
-    if (r >= static_cast<int>(m_rows.size()) || c >= m_rows[static_cast<std::size_t>(r)].Count)
-        return 0;
-    if ((pos.x() - m_labelWidth) % (m_cell + Gap) >= m_cell || pos.y() % (m_cell + Gap) >= m_cell)
-        return 0;
-    return m_map.Cells().front().VerseNo + m_rows[static_cast<std::size_t>(r)].FirstCell + c;
+    const int count = static_cast<int>(m_map.Cells().size());
+    for (int i = 0; i < count; ++i)
+        if (CellBox(i).contains(pos))
+            return m_map.Cells()[static_cast<std::size_t>(i)].VerseNo;
+    return 0;
 }
 
 QString TVerseMapView::HoverText(int verseNo) const
@@ -156,14 +164,19 @@ void TVerseMapView::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), palette().window());
     const auto& cells = m_map.Cells();
-    for (std::size_t r = 0; r < m_rows.size(); ++r) {
-        const TRow& row = m_rows[r];
-        const int y = static_cast<int>(r) * (m_cell + Gap);
+    // Small cells take a smaller label font, so that the labels of one-line chapters keep apart.
+    QFont labelFont = font();
+    if (fontMetrics().height() > m_cell + Gap)
+        labelFont.setPixelSize(std::max(6, m_cell + Gap - 1));
+    p.setFont(labelFont);
+    for (const TRow& row : m_rows) {
+        const int y = row.FirstLine * (m_cell + Gap);
         p.setPen(palette().windowText().color());
-        p.drawText(QRect(0, y, m_labelWidth - 4, m_cell), Qt::AlignRight | Qt::AlignVCenter, row.Label);
+        p.drawText(QRect(0, y, m_labelWidth - 4, m_cell + Gap), Qt::AlignRight | Qt::AlignVCenter,
+            row.Label);
         for (int i = 0; i < row.Count; ++i) {
             const TVerseCell& cell = cells[static_cast<std::size_t>(row.FirstCell + i)];
-            const QRect box(m_labelWidth + i * (m_cell + Gap), y, m_cell, m_cell);
+            const QRect box = CellBox(row.FirstCell + i);
             p.fillRect(box, StateColour(cell.State));
             p.setPen(cell.VerseNo == m_hovered ? QPen(Qt::black, 2) : QPen(QColor(0x90, 0x90, 0x90)));
             p.drawRect(box.adjusted(0, 0, -1, -1));

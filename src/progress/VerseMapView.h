@@ -45,14 +45,18 @@ private:
         QString Label;
         int FirstCell = 0; // index into the map's cells
         int Count = 0;
+        int FirstLine = 0; // a long chapter wraps onto further lines
     };
     void Layout();
+    // The box of the cell at an index of the map's cells.
+    QRect CellBox(int index) const;
 
     const TBooks& m_books;
     const TVerseMap& m_map;
     std::vector<TRow> m_rows;
     int m_labelWidth = 40;
     int m_cell = 18;
+    int m_perLine = 1;
     int m_hovered = 0;
 };
 
