@@ -10,6 +10,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollArea>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -17,6 +20,8 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace sv {
 
@@ -170,9 +175,19 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     dl->addWidget(DueEdit, 1, 3);
     dl->addWidget(new QLabel(S("Complete"), DetailsPanel), 1, 4);
     dl->addWidget(CompleteSpin, 1, 5);
-    dl->addWidget(QuestionsFrame, 2, 0, 1, 6);
-    dl->addWidget(MemoryFrame, 3, 0, 1, 6);
-    dl->addWidget(AccToFrame, 4, 0, 1, 6);
+    // The study page scrolls when the main window leaves too little room for it.
+    auto* pages = new QWidget;
+    auto* pagesLay = new QVBoxLayout(pages);
+    pagesLay->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* f : {static_cast<QWidget*>(QuestionsFrame), static_cast<QWidget*>(MemoryFrame),
+             static_cast<QWidget*>(AccToFrame)})
+        pagesLay->addWidget(f);
+    auto* scroll = new QScrollArea(DetailsPanel);
+    scroll->setWidget(pages);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setMinimumHeight(160);
+    dl->addWidget(scroll, 2, 0, 1, 6);
     dl->addWidget(RecordChangesBtn, 5, 5);
     dl->setColumnStretch(1, 1);
     dl->setColumnStretch(3, 1);
@@ -300,6 +315,14 @@ void TGoalsCreateDlg::ShowDetails(bool on)
     ButtonRow->setVisible(!on);
     OKBtn->setEnabled(!on);
     UpdateButtons();
+    // The child window grows to show the panel, as far as the main window's area allows.
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (on && sub && sub->mdiArea()) {
+        const QSize room = sub->mdiArea()->viewport()->size();
+        const QSize want = QSize(std::max(sub->width(), sub->sizeHint().width()), room.height()).boundedTo(room);
+        sub->resize(want);
+        sub->move(std::max(0, room.width() - want.width() - 2), std::max(0, room.height() - want.height() - 2));
+    }
 }
 
 void TGoalsCreateDlg::UpdateButtons()
