@@ -80,10 +80,10 @@ TMaterialChoice ParseMaterialChoice(const TBooks& books, const std::string& text
         throw std::invalid_argument("unknown material kind \"" + kindName
                                     + "\" (chapters, sections, verses or memory)");
     const int n = static_cast<int>(MaterialItems(books, c.Kind).size());
-    c.Checked.assign(static_cast<std::size_t>(n), false);
+    c.Items.assign(static_cast<std::size_t>(n), false);
     const std::string items = text.substr(colon + 1);
     if (items == "all") {
-        c.Checked.assign(static_cast<std::size_t>(n), true);
+        c.Items.assign(static_cast<std::size_t>(n), true);
         return c;
     }
     std::size_t start = 0;
@@ -97,7 +97,7 @@ TMaterialChoice ParseMaterialChoice(const TBooks& books, const std::string& text
             throw std::invalid_argument("item range \"" + part + "\" is outside 1-" + std::to_string(n)
                                         + " of the " + kindName + " list");
         for (int i = from; i <= to; ++i)
-            c.Checked[static_cast<std::size_t>(i - 1)] = true;
+            c.Items[static_cast<std::size_t>(i - 1)] = true;
         if (comma == std::string::npos)
             break;
         start = comma + 1;

@@ -3,6 +3,7 @@
 // (chapters, sections, verses or memory verses, as the selection frame fills its list), the
 // check marks the user record keeps for them, and a written choice such as "chapters:1-3,5".
 
+#include "study/StudyChoices.h"
 #include "user/SelectionKind.h"
 
 #include <string>
@@ -18,11 +19,6 @@ std::vector<std::string> MaterialItems(const TBooks& books, TSelectionKind kind)
 
 // The user record's check marks for the items of a kind (item i from entry i + 1).
 std::vector<bool> StoredChecks(const TUser& user, const TBooks& books, TSelectionKind kind);
-
-struct TMaterialChoice {
-    TSelectionKind Kind = TSelectionKind::ByChapter;
-    std::vector<bool> Checked; // one flag per item of the kind's list
-};
 
 // Parses "KIND:ITEMS" where KIND is chapters, sections, verses or memory and ITEMS is "all"
 // or a comma-separated list of item numbers and ranges ("1-3,5"), numbered as the list shows

@@ -170,7 +170,7 @@ TMaterialChoice TDocContext::Material(bool memoryFrame)
     c.Kind = User().SelectionMode();
     if (memoryFrame && c.Kind == TSelectionKind::ByVerse)
         c.Kind = TSelectionKind::ByChapter;
-    c.Checked = StoredChecks(User(), books, c.Kind);
+    c.Items = StoredChecks(User(), books, c.Kind);
     return c;
 }
 

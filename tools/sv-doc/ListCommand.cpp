@@ -22,7 +22,7 @@ int RunList(TDocContext& ctx)
     const TUserOptions& uo = ctx.User().Options;
     const TMaterialChoice material = ctx.Material(false);
     TListOptions o;
-    o.Material = VerseTableFromList(ctx.Books(), material.Kind, material.Checked);
+    o.Material = VerseTableFromList(ctx.Books(), material.Kind, material.Items);
     o.Collections = CollectionsOption(ctx);
     if (ctx.Has("types")) {
         for (int t : ParseNumberList("types", ctx.Value("types"), 0, MaxChoosableType))

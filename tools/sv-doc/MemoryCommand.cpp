@@ -25,7 +25,7 @@ int RunMemory(TDocContext& ctx)
     c.KeywordLimit = ctx.Number("keyword-limit", 1, 9, c.KeywordLimit);
     c.UseColor = ctx.Switch("color", c.UseColor);
     const TMaterialChoice material = ctx.Material(true);
-    const auto passages = SelectedPassages(books, MemoryTableFromList(books, material.Kind, material.Checked));
+    const auto passages = SelectedPassages(books, MemoryTableFromList(books, material.Kind, material.Items));
     if (passages.empty()) {
         std::cerr << "sv-doc: There are no memory verses in the range of chapters that you selected\n";
         return 1;

@@ -24,11 +24,11 @@ int RunSets(TDocContext& ctx)
     const TMaterialChoice material = ctx.Material(false);
     TSetsChoices c;
     c.Kind = material.Kind;
-    c.Checked = material.Checked;
+    c.Checked = material.Items;
     if (ctx.Has("target")) {
         c.Targeting = true;
         try {
-            c.Targeted = ParseMaterialChoice(ctx.Books(), MaterialKindName(c.Kind) + ":" + ctx.Value("target")).Checked;
+            c.Targeted = ParseMaterialChoice(ctx.Books(), MaterialKindName(c.Kind) + ":" + ctx.Value("target")).Items;
         } catch (const std::invalid_argument& e) {
             throw EUsage(std::string("--target: ") + e.what());
         }
