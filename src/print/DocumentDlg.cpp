@@ -64,13 +64,7 @@ std::optional<TDocumentDlg::TTarget> TDocumentDlg::AskTarget(const char* default
         return std::nullopt;
     TTarget t;
     t.Path = QDir::toNativeSeparators(choice->Path);
-    // A name ending in ".txt" or ".rtf" says the format; otherwise the filter chosen does.
-    if (choice->Path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
-        t.Format = TDocFormat::Text;
-    else if (choice->Path.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive))
-        t.Format = TDocFormat::Rtf;
-    else
-        t.Format = choice->Filter == 1 ? TDocFormat::Text : TDocFormat::Rtf;
+    t.Format = AnswerIsRtf(*choice) ? TDocFormat::Rtf : TDocFormat::Text;
     return t;
 }
 

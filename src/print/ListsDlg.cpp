@@ -336,7 +336,7 @@ void TListsDlg::GenerateBtnClick()
              "Please choose additional types, books, or chapters.");
         return;
     }
-    const TSaveChoice file = m_context.AskSaveFile ? m_context.AskSaveFile(S("MYLIST")) : TSaveChoice{};
+    const TSaveChoice file = AskDocumentFile(m_context, windowTitle(), S("MYLIST"));
     if (!file.Path.isEmpty()) {
         StoreToUser();
         options.FileName = file.Path.toStdString();

@@ -1,9 +1,20 @@
 #include "print/PrintContext.h"
 
 #include "print/RtfWriter.h"
+#include "print/SaveDialog.h"
 #include "shell/Services.h"
 
 namespace sv {
+
+TSaveChoice AskDocumentFile(const TPrintContext& context, const QString& caption, const QString& defaultName)
+{
+    if (!context.SaveDialog)
+        return {};
+    const auto answer = context.SaveDialog->Ask({caption, defaultName, QStringLiteral("rtf"), DocumentFilters()});
+    if (!answer || answer->Path.isEmpty())
+        return {};
+    return {answer->Path, AnswerIsRtf(*answer)};
+}
 
 void OfferToOpen(const TPrintContext& context, TDocumentKind kind, const QString& path)
 {

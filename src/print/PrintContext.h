@@ -39,11 +39,7 @@ struct TPrintContext {
     // The program folder, ending in "/" ("footnotes.txt" is read from it).
     std::string ProgramDir;
 
-    // The save dialog: default name (e.g. "MYSETS"), default extension "rtf", the filters
-    // "Formatted output (RTF)" and "Text-only output".
-    std::function<TSaveChoice(const QString& defaultName)> AskSaveFile;
-    // The same platform dialog with the request spelled out (caption, filters): the memory
-    // verse list, scripture portion and concordance windows ask through it.
+    // The platform's save dialog, shared by the print windows; null means nothing is saved.
     ISaveDialog* SaveDialog = nullptr;
     // The set history file of the current person (the user file's path + "h").
     std::function<std::string()> HistoryPath;
@@ -52,6 +48,11 @@ struct TPrintContext {
     std::function<void(QWidget* window)> OpenChild;
     std::function<void(int context)> ShowHelp;
 };
+
+// Asks the context's save dialog for a document file: the window's caption, the default name
+// (e.g. "MYSETS"), default extension "rtf", the filters "Formatted output (RTF)" and
+// "Text-only output". An empty path when the person cancelled (or there is no dialog).
+TSaveChoice AskDocumentFile(const TPrintContext& context, const QString& caption, const QString& defaultName);
 
 // The end of every document command: the finished document's message, then the desktop's
 // "open" on Yes.

@@ -13,6 +13,15 @@ std::vector<TFileFilter> DocumentFilters()
             {QStringLiteral("Text-only output"), QStringLiteral("*.txt")}};
 }
 
+bool AnswerIsRtf(const TSaveAnswer& answer)
+{
+    if (answer.Path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+        return false;
+    if (answer.Path.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive))
+        return true;
+    return answer.Filter != 1;
+}
+
 std::optional<TSaveAnswer> TQtSaveDialog::Ask(const TSaveRequest& request)
 {
     if (m_lastDir.isEmpty())

@@ -51,4 +51,8 @@ private:
 // The two filters of every document: "Formatted output (RTF)" and "Text-only output".
 std::vector<TFileFilter> DocumentFilters();
 
+// Whether a document answer is to be written as RTF: a name ending in ".txt" or ".rtf" says
+// so; otherwise the filter chosen does (the first is RTF).
+bool AnswerIsRtf(const TSaveAnswer& answer);
+
 } // namespace sv

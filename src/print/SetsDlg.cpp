@@ -645,7 +645,7 @@ void TSetsDlg_WF::BuildFinished()
         return;
     }
     StoreToUser(m_building);
-    const TSaveChoice file = m_context.AskSaveFile ? m_context.AskSaveFile(S("MYSETS")) : TSaveChoice{};
+    const TSaveChoice file = AskDocumentFile(m_context, windowTitle(), S("MYSETS"));
     if (file.Path.isEmpty())
         return;
     try {

@@ -8,7 +8,7 @@
 #include "print/ConcordanceDlg.h"
 #include "print/MemListDlg.h"
 #include "print/PrintCommands.h"
-#include "print/SaveDialog.h"
+#include "print/ScriptedSaveDialog.h"
 #include "print/ScriptureDlg.h"
 #include "study/Frames.h"
 #include "user/User.h"
@@ -28,24 +28,6 @@
 
 namespace sv::test {
 namespace {
-
-// Save dialogs answered from a queue (an empty answer cancels); the requests are kept.
-class TScriptedSaveDialog : public ISaveDialog {
-public:
-    std::deque<std::optional<TSaveAnswer>> Answers;
-    std::vector<TSaveRequest> Requests;
-    std::optional<TSaveAnswer> Ask(const TSaveRequest& request) override
-    {
-        Requests.push_back(request);
-        if (Answers.empty()) {
-            ADD_FAILURE() << "unanswered save dialog";
-            return std::nullopt;
-        }
-        auto a = Answers.front();
-        Answers.pop_front();
-        return a;
-    }
-};
 
 struct TShipped {
     TWords Words;

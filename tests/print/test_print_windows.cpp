@@ -1,6 +1,7 @@
 // The question sets and question lists windows driven as a coach uses them, with scripted
 // message boxes, save dialog and shell.
 
+#include "print/ScriptedSaveDialog.h"
 #include "print/SetFixtures.h"
 
 #include "print/DocFile.h"
@@ -75,8 +76,8 @@ struct TWindowFixture {
     TScriptedMessages Messages;
     TRecordingShell Shell;
     QTemporaryDir Dir;
+    TScriptedSaveDialog Saves;
     QString SavePath;
-    bool SaveRtf = true;
     int CommandsOn = 0;
     std::vector<QPointer<QWidget>> Children;
 
@@ -108,7 +109,7 @@ struct TWindowFixture {
         c.Messages = &Messages;
         c.Shell = &Shell;
         c.Random = &Random;
-        c.AskSaveFile = [this](const QString&) { return TSaveChoice{SavePath, SaveRtf}; };
+        c.SaveDialog = &Saves;
         c.HistoryPath = [this] { return HistoryPath(); };
         c.CommandsOn = [this] { ++CommandsOn; };
         c.OpenChild = [this](QWidget* w) {
@@ -223,14 +224,22 @@ TEST(SetsWindow, CreateWritesTheSetsRecordsTheHistoryAndOffersToOpen)
 {
     TWindowFixture f;
     f.SavePath = QDir(f.Dir.path()).filePath(QStringLiteral("MYSETS.rtf"));
+    f.Saves.Answers.push_back(TSaveAnswer{f.SavePath, 0});
     f.Messages.Answers = {true};
     auto* dlg = new TSetsDlg_WF(f.Context());
     QPointer<QWidget> guard(dlg);
+    const QString caption = dlg->windowTitle();
     dlg->Frame->Heading->setText(QStringLiteral("Spring Meet"));
     dlg->CheckAdequacyNow();
     const TSetsChoices choices = dlg->Choices();
     dlg->GenerateBtn->click();
     ASSERT_TRUE(WaitFor([&] { return guard.isNull(); })) << "the window stays open";
+    ASSERT_EQ(f.Saves.Requests.size(), 1u);
+    EXPECT_EQ(f.Saves.Requests[0].Caption, caption);
+    EXPECT_EQ(f.Saves.Requests[0].DefaultName, QStringLiteral("MYSETS"));
+    EXPECT_EQ(f.Saves.Requests[0].DefaultExtension, QStringLiteral("rtf"));
+    ASSERT_EQ(f.Saves.Requests[0].Filters.size(), 2u);
+    EXPECT_EQ(f.Saves.Requests[0].Filters[1].Label, QStringLiteral("Text-only output"));
 
     // The same bytes as the core makes with the same draws.
     TRandom random(21);
@@ -253,6 +262,23 @@ TEST(SetsWindow, CreateWritesTheSetsRecordsTheHistoryAndOffersToOpen)
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(history.SetUseCount(1, i), 2) << i;
     EXPECT_EQ(f.User.Options.SetsCount, 2);
+}
+
+TEST(SetsWindow, ACancelledSaveWritesNothingAndKeepsTheWindow)
+{
+    TWindowFixture f;
+    f.Saves.Answers.push_back(std::nullopt);
+    auto* dlg = new TSetsDlg_WF(f.Context());
+    QPointer<QWidget> guard(dlg);
+    dlg->CheckAdequacyNow();
+    dlg->GenerateBtn->click();
+    ASSERT_TRUE(WaitFor([&] { return !f.Saves.Requests.empty() && !dlg->Building(); }));
+    WaitFor([] { return false; }, 200); // nothing closes it
+    ASSERT_FALSE(guard.isNull());
+    EXPECT_TRUE(f.Messages.Shown.empty());
+    EXPECT_TRUE(QDir(f.Dir.path()).entryList(QDir::Files).isEmpty()) << "no document, no set history";
+    EXPECT_EQ(f.CommandsOn, 0);
+    delete dlg;
 }
 
 TEST(SetsWindow, AFailedBuildWarnsAndKeepsTheWindow)
@@ -296,7 +322,7 @@ TEST(ListsWindow, CreateRunsTheJobAndOffersToOpen)
 {
     TWindowFixture f;
     f.SavePath = QDir(f.Dir.path()).filePath(QStringLiteral("MYLIST.txt"));
-    f.SaveRtf = false;
+    f.Saves.Answers.push_back(TSaveAnswer{f.SavePath, 1});
     f.Messages.Answers = {false};
     auto* dlg = new TListsDlg(f.Context());
     QPointer<QWidget> guard(dlg);
@@ -306,6 +332,8 @@ TEST(ListsWindow, CreateRunsTheJobAndOffersToOpen)
     ASSERT_EQ(f.Children.size(), 1u);
     auto* progress = qobject_cast<TProgressForm*>(f.Children[0].data());
     ASSERT_TRUE(progress);
+    ASSERT_EQ(f.Saves.Requests.size(), 1u);
+    EXPECT_EQ(f.Saves.Requests[0].DefaultName, QStringLiteral("MYLIST"));
     EXPECT_EQ(progress->Caption().toStdString(), "MYLIST.txt");
     EXPECT_EQ(progress->HintLabel->text().toStdString(), "Creating list MYLIST.txt: 0 percent done.");
     EXPECT_EQ(progress->Timer1->interval(), 1000);
@@ -369,7 +397,9 @@ TEST(SetsWindow, ALongBuildShowsItsProgressAndCanBeCancelled)
     QProgressDialog* progress = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (progress = dlg->findChild<QProgressDialog*>()) != nullptr; }, 3000));
     EXPECT_TRUE(progress->isVisible());
-    progress->cancel();
+    auto* cancel = progress->findChild<QPushButton*>();
+    ASSERT_TRUE(cancel);
+    cancel->click(); // as the person does: the button, which stops the build
     blocking.Released = true;
     ASSERT_TRUE(WaitFor([&] { return !dlg->Building(); }));
     EXPECT_TRUE(f.Messages.Shown.empty()); // cancelled: no warning, nothing written
