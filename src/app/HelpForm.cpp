@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -31,6 +32,16 @@ THelpForm::THelpForm(QString helpDir, QWidget* parent)
     connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
     resize(560, 520);
+}
+
+void THelpForm::keyPressEvent(QKeyEvent* event)
+{
+    // Escape puts the help away, as it does the program's other windows.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString THelpForm::PageOf(int context) const

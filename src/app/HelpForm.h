@@ -19,6 +19,9 @@ public:
     QString PageOf(int context) const;
     QTextBrowser* Browser() const { return m_browser; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QString m_dir;
     QTextBrowser* m_browser;

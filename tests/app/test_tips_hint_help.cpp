@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTest>
 #include <QTimer>
 #include <QWhatsThis>
 
@@ -140,6 +141,23 @@ TEST_F(AppTest, HelpOpensTheContentsOrTheContextPage)
     Settle();
     EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
     EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Tips page")));
+}
+
+TEST_F(AppTest, EscapePutsTheHelpAwayAndF1BringsItBack)
+{
+    std::filesystem::create_directories(Dir() + "help");
+    WriteFile("help/index.html", "<html><body><h1>Contents</h1></body></html>");
+    CreateMain();
+    main->CmdHelpContent->trigger();
+    auto* help = main->findChild<THelpForm*>();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(help->isVisible());
+    help->Browser()->setFocus();
+    QTest::keyClick(help->Browser(), Qt::Key_Escape);
+    Settle();
+    EXPECT_FALSE(help->isVisible());
+    main->CmdHelpContent->trigger();
+    EXPECT_TRUE(help->isVisible());
 }
 
 } // namespace
