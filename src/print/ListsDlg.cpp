@@ -136,7 +136,7 @@ QWidget* TListsDlg::MakeSelectionPage()
     };
     auto* lay = new QGridLayout(page);
     lay->addWidget(group("Material selection", Material), 0, 0);
-    lay->addWidget(group("Collectons to use", Collections), 1, 0);
+    lay->addWidget(group("Collections to use", Collections), 1, 0);
     lay->addWidget(group("Question types", Types), 2, 0);
     lay->addWidget(sizeBox, 0, 1, 3, 1);
     lay->setRowStretch(3, 1);
