@@ -424,9 +424,10 @@ TProgressForm::~TProgressForm()
     }
 }
 
-void TProgressForm::Timer1Timer()
+void TProgressForm::Timer1Timer() { ShowPercent(m_job->ProgressPercent()); }
+
+void TProgressForm::ShowPercent(int percent)
 {
-    const int percent = m_job->ProgressPercent();
     ProgressBar->setValue(percent);
     const QString hint = S("Creating list ") + m_caption + S(": ") + QString::number(percent) + S(" percent done.");
     setToolTip(hint);
@@ -459,7 +460,7 @@ void TProgressForm::EndJob()
         if (m_context.Messages)
             m_context.Messages->Error(QString::fromStdString(m_error));
     } else if (m_outcome == TPrintList::TOutcome::Written) {
-        ProgressBar->setValue(100);
+        ShowPercent(100);
         OfferToOpen(m_context, TDocumentKind::QuestionList, QString::fromStdString(m_job->Options().FileName));
     }
     Q_EMIT JobEnded();

@@ -114,6 +114,7 @@ protected:
 private:
     void StopAndWait();
     void EndJob();
+    void ShowPercent(int percent); // the bar and the hint
 
     TPrintContext m_context;
     std::unique_ptr<IRandom> m_ownRandom;

@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -36,6 +37,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 
 namespace sv::test {
 namespace {
@@ -44,6 +46,7 @@ class TScriptedMessages : public IMessageService {
 public:
     std::vector<std::pair<std::string, std::string>> Shown;
     std::deque<bool> Answers;
+    std::function<void()> BeforeAnswer; // looks at the windows while the question is open
     void Warning(const QString& t) override { Shown.push_back({"warning", t.toStdString()}); }
     void Error(const QString& t) override { Shown.push_back({"error", t.toStdString()}); }
     void Information(const QString& t) override { Shown.push_back({"information", t.toStdString()}); }
@@ -51,6 +54,8 @@ public:
     bool Confirm(const QString& t) override
     {
         Shown.push_back({"confirm", t.toStdString()});
+        if (BeforeAnswer)
+            BeforeAnswer();
         if (Answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << t.toStdString();
             return false;
@@ -337,6 +342,13 @@ TEST(ListsWindow, CreateRunsTheJobAndOffersToOpen)
     EXPECT_EQ(progress->Caption().toStdString(), "MYLIST.txt");
     EXPECT_EQ(progress->HintLabel->text().toStdString(), "Creating list MYLIST.txt: 0 percent done.");
     EXPECT_EQ(progress->Timer1->interval(), 1000);
+    // While the offer to open is asked, the window reads as done, as its bar shows.
+    QString hintAtOffer;
+    int barAtOffer = -1;
+    f.Messages.BeforeAnswer = [&] {
+        hintAtOffer = progress->HintLabel->text();
+        barAtOffer = progress->ProgressBar->value();
+    };
     EXPECT_TRUE(WaitFor([&] { return guard.isNull(); })); // the dialog closes at once
     ASSERT_TRUE(WaitFor([&] { return f.Children[0].isNull(); }));
     EXPECT_EQ(f.User.Options.ListSortByWords, 1);
@@ -352,6 +364,8 @@ TEST(ListsWindow, CreateRunsTheJobAndOffersToOpen)
                                               + f.SavePath.toStdString()
                                               + "\rWould you like to edit or print this file using your word processor?");
     EXPECT_TRUE(f.Shell.Opened.empty());
+    EXPECT_EQ(barAtOffer, 100);
+    EXPECT_EQ(hintAtOffer.toStdString(), "Creating list MYLIST.txt: 100 percent done.");
 }
 
 TEST(ListsWindow, CancelLeavesNoFileOrAWholeOne)
