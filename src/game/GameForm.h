@@ -34,7 +34,7 @@ class TWagerForm;
 class TGameForm : public QWidget, public IGameHost {
     Q_OBJECT
 public:
-    static constexpr int HelpContext = 2100;
+    static constexpr int HelpContext = 2115;
 
     explicit TGameForm(const TGameContext& context, QWidget* parent = nullptr);
     ~TGameForm() override;

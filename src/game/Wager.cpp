@@ -23,7 +23,7 @@ TWagerForm::TWagerForm(std::function<void(int amount)> chosen, std::function<voi
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(L("One-Way Wager"));
-    setProperty("helpContext", 2100); // the game's page, which explains the wager
+    setProperty("helpContext", HelpContext);
     Label1 = new QLabel(L("Congratulations! You have found the One-Way Wager. Select below how much you "
                           "would like to wager on this question."),
         this);

@@ -17,6 +17,9 @@ class TSpinEdit;
 class TWagerForm : public QWidget {
     Q_OBJECT
 public:
+    // The game's page, which explains the wager.
+    static constexpr int HelpContext = 2115;
+
     // chosen receives the amount on OK; closed runs when the window has closed.
     TWagerForm(std::function<void(int amount)> chosen, std::function<void()> closed, QWidget* parent = nullptr);
     ~TWagerForm() override;

@@ -19,7 +19,7 @@ QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TScriptureDlg::TScriptureDlg(const TPrintContext& context, QWidget* parent)
-    : TDocumentDlg(context, "Generate scripture portion", "Create", 2105, parent)
+    : TDocumentDlg(context, "Generate scripture portion", "Create", 2100, parent)
 {
     auto* page = new QWidget(this);
     ChaptersCB = new QComboBox(page);

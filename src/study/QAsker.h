@@ -27,7 +27,7 @@ class TQuestionAsker : public QWidget, public ISessionHost {
     Q_OBJECT
 public:
     // Help page of the window.
-    static constexpr int HelpContext = 2010;
+    static constexpr int HelpContext = 2005;
 
     // Creates the session window for a filled working list (items). The caller shows it as a
     // child of the main window (OpenChild); the window frees itself when it closes.

@@ -48,7 +48,7 @@ struct TUpdateFormContext {
 class TWebUpdateForm : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int HelpContext = 2050;
+    static constexpr int HelpContext = 2010;
     static inline const QString ScheduledCaption = QStringLiteral("Scheduled update");
 
     // caption: the window's caption ("Scheduled update" when the start-up opened it).

@@ -286,7 +286,7 @@ TEST_F(PrintWindows, HelpButtonsOpenTheirPages)
     auto* c = new TConcordanceDlg(Context());
     for (TDocumentDlg* d : std::initializer_list<TDocumentDlg*>{a, b, c})
         d->HelpBtn->click();
-    EXPECT_EQ(helpShown, (std::vector<int>{2090, 2105, 7200}));
+    EXPECT_EQ(helpShown, (std::vector<int>{2090, 2100, 7200}));
     for (QWidget* w : std::initializer_list<QWidget*>{a, b, c})
         EXPECT_EQ(w->property("helpContext").toInt(), helpShown[static_cast<std::size_t>(w == a ? 0 : w == b ? 1 : 2)]);
     delete a;
