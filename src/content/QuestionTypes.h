@@ -10,6 +10,11 @@ namespace sv {
 
 inline constexpr int TypeGeneral = 0;
 inline constexpr int TypeAccordingTo = 1;
+inline constexpr int TypeFinishThisVerse = 9;
+inline constexpr int TypeFinishWithReference = 11;
+inline constexpr int TypeQuoteOneVerse = 19;
+inline constexpr int TypeQuoteTwoVerses = 20;
+inline constexpr int TypeQuoteThreeVerses = 21;
 inline constexpr int TypeFinishTwoVerses = 22;
 inline constexpr int TypeFinishThreeVerses = 23;
 inline constexpr int TypeFinishThisAndNext = 24;

@@ -145,41 +145,96 @@ int WordCountOf(const std::vector<TToken>& t)
     return static_cast<int>(std::count_if(t.begin(), t.end(), [](const TToken& x) { return !x.Word.empty(); }));
 }
 
+// The named constants of the generated questions: where they go and what type they are.
+constexpr int GeneratedMemoryCollection = 0;        // quote and finish each memory passage
+constexpr int BookAndChapterCollection = 5;         // one question per verse
+constexpr int FinishWithReferenceCollection = 6;    // finish a passage and give the reference
+constexpr int CollectionCount = 8;
 
-} // namespace
+// One compilation of a source set, phase by phase (see Compile below); each phase reads what
+// the phases before it left in the members.
+class TCompilation {
+public:
+    TCompilation(const TSourceSet& sources, const TScriptureSource& scripture)
+        : src(sources), portion(sources.Portion), scriptureSource(scripture),
+          out(std::make_unique<TCompiledContent>()), stats(out->Stats),
+          groups(sources.Groups ? &*sources.Groups : nullptr)
+    {
+    }
 
-std::unique_ptr<TCompiledContent> Compile(const std::string& sourcesDir, const TScriptureSource& scripture)
+    // Scripture: every verse of the portion from the scripture source, with its footnotes;
+    // the authored questions and memory passages checked against it.
+    void Scripture();
+    void AuditSources();
+    // Memory passages and the prompt words that set each one apart.
+    void MemoryPassages();
+    // Generated questions: book and chapter for every verse, quote, finish and finish with
+    // reference for every memory passage.
+    void GeneratedQuestions();
+    void AuthoredQuestions();
+    // Word list: every word of the scripture and of the question texts, sorted and grouped.
+    void WordList();
+    // The scripture store: books, coded text, sections, memory verses; then the footnotes.
+    void ScriptureStore();
+    void Footnotes();
+    // Placeholders: where each question and its copies in other collections go.
+    void Placements();
+    // The question store: records, coded texts and references of every collection.
+    void QuestionStore();
+    // Question and answer lengths, sort keys, and the prejump words.
+    void SortKeys();
+
+    std::unique_ptr<TCompiledContent> Result() { return std::move(out); }
+
+private:
+    struct TPassage {
+        TMemoryDef Def;
+        std::string Text;
+        std::vector<TToken> Tokens;
+        std::vector<std::string> Verses; // each verse's text
+        int Prompt = 1;
+    };
+    struct TCodedDraft {
+        std::vector<TToken> Prefix, Question;
+        std::vector<std::vector<TToken>> Parts;
+    };
+
+    const TVerse& VerseAt(const TVerseRef& r) const
+    {
+        const auto& bv = books[static_cast<std::size_t>(r.Book - 1)];
+        int idx = 0;
+        for (int c = 1; c < r.Chapter; ++c)
+            idx += portion.VersesIn(r.Book, c);
+        return bv[static_cast<std::size_t>(idx + r.Verse - 1)];
+    }
+
+    const TSourceSet& src;
+    const TPortion& portion;
+    const TScriptureSource& scriptureSource;
+    std::unique_ptr<TCompiledContent> out;
+    TCompileStats& stats;
+    const TWordGroups* groups;
+
+    std::vector<std::vector<TVerse>> books;        // the verses of each book
+    std::vector<TAuditVerse> auditVerses;          // every verse, in order
+    std::vector<std::vector<std::size_t>> nearEqual;
+    TWordListBuilder wl;
+    std::vector<TPassage> passages;
+    std::vector<TQuestionDraft> drafts;
+    std::vector<TCodedDraft> coded;                // the tokens of each draft's texts
+    // Entries of each collection: (draft, is placeholder), ordered by primary reference.
+    std::array<std::vector<std::pair<std::size_t, bool>>, CollectionCount> entries;
+    std::vector<std::array<int, CollectionCount>> indexIn; // each draft's number in each collection
+};
+
+void TCompilation::Scripture()
 {
-    namespace fs = std::filesystem;
-    const fs::path dir(sourcesDir);
-    TSourceSet s;
-    s.Portion = ReadPortion((dir / "portion.yaml").string());
-    s.Sections = ReadSections((dir / "sections.yaml").string(), s.Portion);
-    s.Memory = ReadMemory((dir / "memory.yaml").string(), s.Portion);
-    if (fs::exists(dir / "wordgroups.tsv"))
-        s.Groups = ReadWordGroups((dir / "wordgroups.tsv").string());
-    s.Authored = ReadQuestions((dir / "questions").string(), s.Portion);
-    auto c = Compile(s, scripture);
-    if (!s.Groups)
-        c->Stats.Warnings.push_back((dir / "wordgroups.tsv").string()
-                                    + " is missing: every word is left without a word group");
-    return c;
-}
-
-std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptureSource& scripture)
-{
-    const TPortion& portion = src.Portion;
-    auto out = std::make_unique<TCompiledContent>();
-    TCompileStats& stats = out->Stats;
-    const TWordGroups* groups = src.Groups ? &*src.Groups : nullptr;
-
-    // ---- scripture ----
-    std::vector<std::vector<TVerse>> books(portion.Books.size());
+    books.resize(portion.Books.size());
     int verseNo = 0, chapterNo = 0;
     for (std::size_t b = 0; b < portion.Books.size(); ++b) {
         const TBookDef& def = portion.Books[b];
         const std::string sourceName = portion.Module + " " + def.Key + " (diatheke)";
-        const std::string raw = scripture(portion.Module, def.Key, "internal", "hf");
+        const std::string raw = scriptureSource(portion.Module, def.Key, "internal", "hf");
         const std::string label = LabelName(raw);
         if (label.empty())
             def.Pos.fail("diatheke gave no verse 1:1 for \"" + def.Key + "\" in " + portion.Module);
@@ -189,7 +244,7 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         for (const auto& v : verses)
             haveNotes = haveNotes || !v.Notes.empty();
         if (haveNotes) {
-            const std::string osis = scripture(portion.Module, def.Key, "OSIS", "f");
+            const std::string osis = scriptureSource(portion.Module, def.Key, "OSIS", "f");
             withNotes = ParseRawBook(osis, LabelName(osis), portion.Module, portion.Module + " " + def.Key + " (diatheke OSIS)");
         }
         // Chapter and verse counts must match the portion.
@@ -248,40 +303,24 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         }
     }
     stats.Verses = verseNo;
-    auto verseAt = [&](const TVerseRef& r) -> const TVerse& {
-        const auto& bv = books[r.Book - 1];
-        int idx = 0;
-        for (int c = 1; c < r.Chapter; ++c)
-            idx += portion.VersesIn(r.Book, c);
-        return bv[static_cast<std::size_t>(idx + r.Verse - 1)];
-    };
+}
 
-    for (const auto& f : CheckAnswerWords(src.Authored, portion,
-                                          [&](const TVerseRef& r) -> const std::vector<TToken>& { return verseAt(r).Tokens; }))
-        stats.AnswerWordFaults.push_back(f.Text());
-
-    std::vector<TAuditVerse> auditVerses;
+void TCompilation::AuditSources()
+{
     for (const auto& bv : books)
         for (const auto& v : bv)
             auditVerses.push_back({v.Ref, v.Where, v.Tokens});
-    const auto nearEqual = NearEqualVerses(auditVerses);
+    for (const auto& f : CheckAnswerWords(src.Authored, portion,
+                                          [&](const TVerseRef& r) -> const std::vector<TToken>& { return VerseAt(r).Tokens; }))
+        stats.AnswerWordFaults.push_back(f.Text());
+
+    nearEqual = NearEqualVerses(auditVerses);
     AuditAuthored(portion, auditVerses, src.Authored, stats.Audit);
     AuditMemory(auditVerses, src.Memory, stats.Audit);
+}
 
-    TWordListBuilder wl;
-    for (const auto& bv : books)
-        for (const auto& v : bv)
-            wl.AddScripture(v.Tokens, v.VerseNo, v.ChapterNo, v.Where);
-
-    // ---- memory passages and their prompt words ----
-    struct TPassage {
-        TMemoryDef Def;
-        std::string Text;
-        std::vector<TToken> Tokens;
-        std::vector<std::string> Verses; // each verse's text
-        int Prompt = 1;
-    };
-    std::vector<TPassage> passages;
+void TCompilation::MemoryPassages()
+{
     {
         std::vector<std::vector<std::string>> words;
         std::vector<int> classes;
@@ -289,7 +328,7 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
             TPassage p;
             p.Def = m;
             for (int k = 0; k < m.Count; ++k) {
-                const TVerse& v = verseAt(TVerseRef(m.Ref.Book, m.Ref.Chapter, m.Ref.Verse + k));
+                const TVerse& v = VerseAt(TVerseRef(m.Ref.Book, m.Ref.Chapter, m.Ref.Verse + k));
                 p.Verses.push_back(v.Text);
                 p.Text += (k ? " " : "") + v.Text;
             }
@@ -304,7 +343,7 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         }
         std::vector<std::size_t> firstVerse, clash;
         for (const auto& p : passages)
-            firstVerse.push_back(static_cast<std::size_t>(verseAt(p.Def.Ref).VerseNo - 1));
+            firstVerse.push_back(static_cast<std::size_t>(VerseAt(p.Def.Ref).VerseNo - 1));
         const auto prompts = PromptLengthsAgainstVerses(words, UniquePrefixLengths(words, classes), firstVerse,
                                                         VerseOpenings(auditVerses), &clash);
         for (std::size_t i = 0; i < passages.size(); ++i) {
@@ -321,14 +360,14 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         }
     }
     stats.MemoryPassages = static_cast<int>(passages.size());
+}
 
-    // ---- questions: generated, then authored ----
-    std::vector<TQuestionDraft> drafts;
-    const TSourcePos genPos{"(generated)", 0};
+void TCompilation::GeneratedQuestions()
+{
     for (const auto& bv : books)
         for (const auto& v : bv) {
             TQuestionDraft q;
-            q.Collection = 5;
+            q.Collection = BookAndChapterCollection;
             q.Type = TypeBookAndChapter;
             q.Question = v.Text + "\"";
             q.Pos = {"(generated for " + v.Where + ")", 0};
@@ -362,8 +401,8 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         // Quote the passage.
         {
             TQuestionDraft q;
-            q.Collection = 0;
-            q.Type = n == 1 ? 19 : n == 2 ? 20 : 21;
+            q.Collection = GeneratedMemoryCollection;
+            q.Type = n == 1 ? TypeQuoteOneVerse : n == 2 ? TypeQuoteTwoVerses : TypeQuoteThreeVerses;
             q.Question = "Quote " + name + " chapter " + c + (n == 1 ? ": verse " + v + "."
                          : n == 2 ? ": verses " + v + " and " + std::to_string(r.Verse + 1) + "."
                                   : ": verses " + v + " through " + std::to_string(r.Verse + n - 1) + ".");
@@ -379,8 +418,8 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         if (words >= 2) {
             const std::size_t k = NthWordToken(p.Tokens, prompt);
             TQuestionDraft q;
-            q.Collection = 0;
-            q.Type = n == 1 ? 9 : n == 2 ? TypeFinishTwoVerses : TypeFinishThreeVerses;
+            q.Collection = GeneratedMemoryCollection;
+            q.Type = n == 1 ? TypeFinishThisVerse : n == 2 ? TypeFinishTwoVerses : TypeFinishThreeVerses;
             q.Question = std::string(n == 1 ? "Finish this verse: " : "Finish these verses: ")
                          + JoinRange(p.Tokens, 0, k + 1) + "...";
             q.Parts.push_back({r, "... " + JoinRange(p.Tokens, k + 1, p.Tokens.size())});
@@ -395,8 +434,8 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
             const int pr = std::max(1, std::min(prompt, firstWords - 1));
             const std::size_t k = NthWordToken(first, pr);
             TQuestionDraft q;
-            q.Collection = 6;
-            q.Type = 11;
+            q.Collection = FinishWithReferenceCollection;
+            q.Type = TypeFinishWithReference;
             q.Question = std::string(n == 1 ? "Finish this verse and give the reference: "
                                             : "Finish these verses and give the reference: ")
                          + JoinRange(first, 0, k + 1) + "...";
@@ -407,6 +446,10 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
             drafts.push_back(std::move(q));
         }
     }
+}
+
+void TCompilation::AuthoredQuestions()
+{
     for (const auto& a : src.Authored) {
         TQuestionDraft q;
         q.Collection = a.Collection;
@@ -418,13 +461,16 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         q.Pos = a.Pos;
         drafts.push_back(std::move(q));
     }
+}
+
+void TCompilation::WordList()
+{
+    for (const auto& bv : books)
+        for (const auto& v : bv)
+            wl.AddScripture(v.Tokens, v.VerseNo, v.ChapterNo, v.Where);
 
     // Tokens of every question text; register their words.
-    struct TCodedDraft {
-        std::vector<TToken> Prefix, Question;
-        std::vector<std::vector<TToken>> Parts;
-    };
-    std::vector<TCodedDraft> coded(drafts.size());
+    coded.resize(drafts.size());
     for (std::size_t i = 0; i < drafts.size(); ++i) {
         const auto& d = drafts[i];
         coded[i].Prefix = Tokenize(d.Prefix);
@@ -445,8 +491,10 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
     if (groups && stats.Uncategorised > 0)
         stats.Warnings.push_back(std::to_string(stats.Uncategorised) + " scripture words have no entry in "
                                  + groups->File + " and belong to no word group");
+}
 
-    // ---- scripture store ----
+void TCompilation::ScriptureStore()
+{
     TBooksData& bd = out->Books.Data;
     bd.BookCount = static_cast<std::uint8_t>(portion.Books.size());
     for (std::size_t b = 0; b < portion.Books.size(); ++b) {
@@ -484,7 +532,7 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         TSectionRec s;
         s.Chapter = sdef.Ref.Chapter;
         s.Verse = sdef.Ref.Verse;
-        s.VerseNo = static_cast<std::int16_t>(verseAt(sdef.Ref).VerseNo);
+        s.VerseNo = static_cast<std::int16_t>(VerseAt(sdef.Ref).VerseNo);
         s.Title.setText(sdef.Title);
         rec.Sections[++rec.SectionCount] = s;
     }
@@ -504,8 +552,10 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         m.VerseCount = static_cast<std::int8_t>(p.Def.Count);
         rec.MemVerses[n] = m;
     }
+}
 
-    // Footnotes, in document order.
+void TCompilation::Footnotes()
+{
     for (const auto& bv : books)
         for (const auto& v : bv)
             for (const auto& note : v.Notes) {
@@ -520,21 +570,20 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
                                   + std::to_string(v.Ref.Verse) + " " + std::to_string(note.Position) + " "
                                   + note.Text + "\r\n";
             }
+}
 
-    // ---- question store ----
-    TQuestionsData& qd = out->Questions.Data;
-    qd.HasSortKeys = 1;
+void TCompilation::Placements()
+{
     // Entries of each collection: (draft, is placeholder), ordered by primary reference.
-    std::array<std::vector<std::pair<std::size_t, bool>>, 8> entries;
     for (std::size_t i = 0; i < drafts.size(); ++i) {
         entries[static_cast<std::size_t>(drafts[i].Collection)].push_back({i, false});
         for (int c : drafts[i].Also)
             entries[static_cast<std::size_t>(c)].push_back({i, true});
     }
-    std::vector<std::array<int, 8>> indexIn(drafts.size());
+    indexIn.resize(drafts.size());
     for (auto& a : indexIn)
         a.fill(0);
-    for (int c = 0; c < 8; ++c) {
+    for (int c = 0; c < CollectionCount; ++c) {
         auto& e = entries[static_cast<std::size_t>(c)];
         std::stable_sort(e.begin(), e.end(), [&](const auto& x, const auto& y) {
             return RefLess(drafts[x.first].Parts.front().Ref, drafts[y.first].Parts.front().Ref);
@@ -545,7 +594,13 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         for (std::size_t k = 0; k < e.size(); ++k)
             indexIn[e[k].first][static_cast<std::size_t>(c)] = static_cast<int>(k) + 1;
     }
-    for (int c = 0; c < 8; ++c) {
+}
+
+void TCompilation::QuestionStore()
+{
+    TQuestionsData& qd = out->Questions.Data;
+    qd.HasSortKeys = 1;
+    for (int c = 0; c < CollectionCount; ++c) {
         TCollection& col = qd.Collections[c];
         const TCollectionDef& cdef = portion.Collections[static_cast<std::size_t>(c)];
         col.Name.setText(cdef.Name);
@@ -632,8 +687,11 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
             std::count_if(e.begin(), e.end(), [](const auto& x) { return x.second; }));
     }
     out->Questions.UpdateDerived();
+}
 
-    // Lengths and sort keys from the plain texts (placeholders take their home's values).
+void TCompilation::SortKeys()
+{
+    TQuestionsData& qd = out->Questions.Data;
     std::vector<std::string> plain(drafts.size());
     for (std::size_t i = 0; i < drafts.size(); ++i) {
         const int c = drafts[i].Collection;
@@ -663,7 +721,43 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
         }
     }
     ComputePrejumpWords(out->Questions);
-    return out;
+}
+
+} // namespace
+
+std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptureSource& scripture)
+{
+    TCompilation c(src, scripture);
+    c.Scripture();
+    c.AuditSources();
+    c.MemoryPassages();
+    c.GeneratedQuestions();
+    c.AuthoredQuestions();
+    c.WordList();
+    c.ScriptureStore();
+    c.Footnotes();
+    c.Placements();
+    c.QuestionStore();
+    c.SortKeys();
+    return c.Result();
+}
+
+std::unique_ptr<TCompiledContent> Compile(const std::string& sourcesDir, const TScriptureSource& scripture)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir(sourcesDir);
+    TSourceSet s;
+    s.Portion = ReadPortion((dir / "portion.yaml").string());
+    s.Sections = ReadSections((dir / "sections.yaml").string(), s.Portion);
+    s.Memory = ReadMemory((dir / "memory.yaml").string(), s.Portion);
+    if (fs::exists(dir / "wordgroups.tsv"))
+        s.Groups = ReadWordGroups((dir / "wordgroups.tsv").string());
+    s.Authored = ReadQuestions((dir / "questions").string(), s.Portion);
+    auto c = Compile(s, scripture);
+    if (!s.Groups)
+        c->Stats.Warnings.push_back((dir / "wordgroups.tsv").string()
+                                    + " is missing: every word is left without a word group");
+    return c;
 }
 
 void WriteContent(TCompiledContent& content, const std::string& outDir)
