@@ -4,6 +4,8 @@
 #include "user/FieldIO.h"
 #include "user/Knowledge.h"
 
+#include <type_traits>
+
 namespace sv {
 
 template <class Self, class F>
@@ -22,7 +24,19 @@ void TUser::Fields(Self& s, F&& f)
 
 TUser::TUser() { Reset(false, false); }
 
-void TUser::SaveToStream(TStreamWriter& w) const { Fields(*this, TFieldWriter(w)); }
+void TUser::SaveToStream(TStreamWriter& w) const
+{
+    // The file is written in this program's layout, whatever version it was read as.
+    TFieldWriter write(w);
+    Fields(*this, [&](const auto& field) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(field)>, std::int32_t>)
+            if (&field == &Version) {
+                write(FileVersion);
+                return;
+            }
+        write(field);
+    });
+}
 
 void TUser::LoadFromStream(TStreamReader& r) { Fields(*this, TFieldReader(r)); }
 
@@ -41,7 +55,7 @@ void TUser::LoadFromFile(const std::string& path)
 
 void TUser::Reset(bool usesSituation, bool assistantAvailable)
 {
-    Version = 219;
+    Version = FileVersion;
     Reserved4 = 0;
     FullName = {};
     FileName = {};

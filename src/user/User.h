@@ -88,7 +88,9 @@ public:
     std::span<const std::uint8_t> SelectionFlags(TSelectionKind kind) const;
 
     // --- The record, in file order ---
-    std::int32_t Version = 219;
+    // The layout version every saved file carries.
+    static constexpr std::int32_t FileVersion = 219;
+    std::int32_t Version = FileVersion;
     std::uint8_t Reserved4 = 0;
     TShortString<100> FullName;
     TShortString<100> FileName;
