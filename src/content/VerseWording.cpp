@@ -77,8 +77,14 @@ void TBooks::ComposeVerseQuestion(const TVerseRef& ref, int n, const TKeywordTag
     // 2. Prompt words of a finish question.
     int start = 1;
     if (mode == 1 || mode == 2) {
+        // A passage of six words or more prompts with at least five; a pair without a word
+        // (an opening quotation mark) is no word, but a leading one is one more prompt pair.
+        int words = 0;
+        for (int j = 1; j <= pairs.Count; ++j)
+            if (WordIndexOf(pairs.Pairs[j].WordCode) != 0)
+                ++words;
         int prompt = ref.PromptWords;
-        if (!keywordsOnly && pairs.Count >= 6)
+        if (!keywordsOnly && words >= 6)
             prompt = ref.PromptWords > 5 ? ref.PromptWords : 5;
         if (pairs.Count >= 1 && WordIndexOf(pairs.Pairs[1].WordCode) == 0)
             ++prompt;

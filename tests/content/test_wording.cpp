@@ -26,7 +26,10 @@ struct TComposed {
 TComposed Compose(const TQuestions& q, int c, int i, bool refs, int past = 0, bool targeting = false)
 {
     TComposed r;
-    q.ComposeQuestion(c, i, NoTags(), refs, r.A, r.Q, static_cast<std::int16_t>(past), targeting, false);
+    q.ComposeQuestion(c, i, NoTags(),
+                      TComposeOptions{.WithReferences = refs, .KeywordTargeting = targeting,
+                                      .WordsPastKeyword = static_cast<std::int16_t>(past)},
+                      r.A, r.Q);
     return r;
 }
 
@@ -218,6 +221,7 @@ TEST(Wording, FinishQuestionPromptWords)
     d.Books[1].Chapters[0].push_back("Rejoice always, brothers."); // Pm 1:9, three words
     d.Books[1].Chapters[0].push_back("\"Rejoice always, brothers.\"");              // Pm 1:10
     d.Books[1].Chapters[0].push_back("\"to whom be the glory forever and ever.\""); // Pm 1:11
+    d.Books[1].Chapters[0].push_back("\"Grace be with you all.\"");                  // Pm 1:12
     const auto c = Load(d);
     const TBooks& b = c->Books;
     const TKeywordTags tags = NoTags();
@@ -237,6 +241,8 @@ TEST(Wording, FinishQuestionPromptWords)
         {{2, 1, 10, 2}, false, "Finish this verse: \"Rejoice always, ... ", "... brothers.\" (Pm 1:10)"},
         {{2, 1, 11, 2}, false, "Finish this verse: \"to whom be the glory ... ", "... forever and ever.\" (Pm 1:11)"},
         {{2, 1, 11, 2}, true, "Finish this verse: \"to whom ... ", "... be the glory forever and ever.\" (Pm 1:11)"},
+        // Five words in six pairs: fewer than six words, so the stored prompt holds.
+        {{2, 1, 12, 2}, false, "Finish this verse: \"Grace be ... ", "... with you all.\" (Pm 1:12)"},
     };
     for (const Row& r : rows) {
         b.ComposeVerseQuestion(r.ref, 1, tags, a, q, false, r.keywordsOnly, 1);
@@ -343,5 +349,6 @@ TEST(Wording, TextsAreBoundedNotTruncated)
     d.Collections[0].Questions[0].Answer[0].Text = longAnswer;
     const auto c = Load(d);
     TMarkedText q, a;
-    EXPECT_THROW(c->Questions.ComposeQuestion(0, 1, NoTags(), false, a, q, 0, false, false), ERangeError);
+    EXPECT_THROW(c->Questions.ComposeQuestion(0, 1, NoTags(), TComposeOptions{.WithReferences = false}, a, q),
+                 ERangeError);
 }
