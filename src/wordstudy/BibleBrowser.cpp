@@ -382,6 +382,7 @@ void TBibleBrowser::RebuildResults()
     // so the list always matches the words shown as chosen.
     m_current = m_results.get();
     m_current->Clear();
+    m_leftUnchosen = 0;
     for (int w = 1; w <= MaxWordIndex; ++w) {
         if (!m_selection[static_cast<std::size_t>(w)])
             continue;
@@ -395,8 +396,10 @@ void TBibleBrowser::RebuildResults()
             } catch (const ERangeError&) {
             }
         }
-        if (!added)
+        if (!added) {
             m_selection[static_cast<std::size_t>(w)] = false;
+            ++m_leftUnchosen;
+        }
     }
 
     // A word used twice in a verse lists the verse twice; each verse is shown (and counted)

@@ -145,6 +145,9 @@ public:
     int AnchorWord() const { return m_anchor; }
     bool WordSelected(int index) const;
     std::vector<int> SelectedWords() const; // in index order
+    // The chosen words the last change of the choice could not add (beyond 100 words, or
+    // more verses than the list holds); they were left unchosen.
+    int LeftUnchosen() const { return m_leftUnchosen; }
     TScrollState& VerseScroll() { return m_verseScroll; }
     const TScrollState& VerseScroll() const { return m_verseScroll; }
     TScrollState& WordScroll() { return m_wordScroll; }
@@ -247,6 +250,7 @@ private:
     int m_useLimit = NoKeywords;
     TCategorySet m_group = 0;
     std::vector<bool> m_selection; // word indexes 1..4096
+    int m_leftUnchosen = 0;
     int m_anchor = 1;
     int m_indent = TextIndent;
     TKeywordTags m_colours{"keyword colours"};

@@ -2,6 +2,7 @@
 
 #include "common/Win1252.h"
 #include "content/Books.h"
+#include "shell/ErrorBoundary.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -326,7 +326,7 @@ void TfrmBible::Guard(const std::function<void()>& operation)
         if (OnError)
             OnError(e);
         else
-            QMessageBox::warning(this, QStringLiteral("Error"), QString::fromLocal8Bit(e.what()));
+            ReportError(e, Messages);
     }
     Sync();
 }
@@ -587,6 +587,10 @@ void TfrmBible::WordCanvasPressed(int y, bool ctrl, bool shift)
     if (!m_browser->Active())
         return;
     Guard([&] { m_browser->ClickWord(y / WordLineHeight(), ctrl, shift); });
+    if (const int left = m_browser->LeftUnchosen(); left > 0)
+        if (IMessageService* m = MessagesOr(Messages))
+            m->Information(QStringLiteral("A word study lists at most 100 chosen words and the verses that "
+                                          "hold them: %1 more word(s) could not be added.").arg(left));
 }
 
 void TfrmBible::ScrollKey(bool verses, int key)

@@ -31,6 +31,8 @@ class QSpinBox;
 
 namespace sv {
 
+class IMessageService;
+
 class TBooks;
 class TBibleCanvas;
 class TWordlistCanvas;
@@ -65,6 +67,9 @@ public:
     // Called with an error that ended an operation (a range error in the content);
     // without it the frame shows a warning box.
     std::function<void(const std::exception&)> OnError;
+    // The message service for errors (without OnError) and notices; without one, the main
+    // window's.
+    IMessageService* Messages = nullptr;
 
     // Clipboard actions (also on the pop-up menus and Ctrl+C).
     void CopyVerses();

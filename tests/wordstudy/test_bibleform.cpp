@@ -5,6 +5,7 @@
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "content/Words.h"
+#include "shell/Services.h"
 #include "voice/Sounds.h"
 #include "wordstudy/Bible.h"
 #include "wordstudy/WordStudyFixture.h"
@@ -397,6 +398,51 @@ TEST_F(BibleFormTest, ShippedPortionOpensAndNarrowsByAChosenWord)
     EXPECT_GE(b.CurrentList().Count, 1);
     const QImage img = BibleCanvas(form)->grab().toImage();
     EXPECT_FALSE(img.isNull());
+}
+
+} // namespace
+} // namespace sv
+
+namespace sv {
+namespace {
+
+class RecordedMessages : public IMessageService {
+public:
+    std::vector<std::pair<std::string, std::string>> shown; // kind, text
+    void Warning(const QString& t) override { shown.push_back({"warning", t.toStdString()}); }
+    void Error(const QString& t) override { shown.push_back({"error", t.toStdString()}); }
+    bool Confirm(const QString& t) override
+    {
+        shown.push_back({"confirm", t.toStdString()});
+        return false;
+    }
+    void Information(const QString& t) override { shown.push_back({"information", t.toStdString()}); }
+    void Message(const QString& t) override { shown.push_back({"message", t.toStdString()}); }
+};
+
+// A choice beyond 100 words says how many words were left out; a choice that fits says nothing.
+TEST(BibleFormLimits, WordsBeyondOneHundredAreReportedNotDroppedSilently)
+{
+    App();
+    const auto content = test::LoadFixture(test::LargeFixture(1, 1));
+    std::int32_t limit = 255;
+    TBibleForm form(content->Books, limit, nullptr);
+    form.resize(760, 420);
+    form.show();
+    QApplication::processEvents();
+    RecordedMessages messages;
+    TfrmBible& f = form.Frame();
+    f.Messages = &messages;
+
+    f.WordCanvasPressed(0, false, false);
+    EXPECT_TRUE(messages.shown.empty());
+    f.Browser().ScrollWords(140);
+    f.WordCanvasPressed(0, false, true); // a range of 141 words
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].first, "information");
+    EXPECT_NE(messages.shown[0].second.find("41 more word(s) could not be added"), std::string::npos)
+        << messages.shown[0].second;
+    EXPECT_EQ(f.Browser().SelectedWords().size(), 100u);
 }
 
 } // namespace

@@ -135,10 +135,12 @@ TEST(BrowserLimits, AtMostOneHundredWordsAreChosenAndTheListMatchesThem)
     TBibleBrowser b(content.Books, limit);
     b.InitBrowser(TBibleHost::BibleWindow);
     b.ClickWord(0, false, false);
+    EXPECT_EQ(b.LeftUnchosen(), 0);
     b.ScrollWords(140);
     b.ClickWord(0, false, true); // a range of 141 words
     const std::vector<int> chosen = b.SelectedWords();
     ASSERT_EQ(chosen.size(), 100u);
+    EXPECT_EQ(b.LeftUnchosen(), 41); // the frame tells the user
     EXPECT_EQ(chosen.front(), b.ListedWordAt(0));
     ASSERT_EQ(b.CurrentList().WordsCount, 100);
     for (int i = 1; i <= 100; ++i)

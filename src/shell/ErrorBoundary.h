@@ -1,0 +1,25 @@
+#pragma once
+// The error boundary of the windows: a slot whose work can fail runs its body through
+// Guarded(), which reports an exception through the message service instead of letting it
+// reach the event loop (where only the application's last-resort handler would see it).
+
+#include "shell/Services.h"
+
+#include <exception>
+#include <functional>
+
+namespace sv {
+
+// The message service to report through: the one given, else the running main window's;
+// nullptr when there is neither.
+IMessageService* MessagesOr(IMessageService* given);
+
+// Shows e's text as an error through messages (or the main window's); written to the log when
+// there is no message service at all.
+void ReportError(const std::exception& e, IMessageService* messages = nullptr);
+
+// Runs body; an exception derived from std::exception is reported as above and goes no
+// further. Returns true when body finished without one.
+bool Guarded(const std::function<void()>& body, IMessageService* messages = nullptr);
+
+} // namespace sv
