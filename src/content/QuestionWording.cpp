@@ -152,10 +152,13 @@ std::int32_t TQuestions::KeywordTagOf(TWordCode code, const TKeywordTags& tags, 
 }
 
 void TQuestions::ComposeQuestion(int collection, int index, const TKeywordTags& tags,
-                                 bool withReferences, TMarkedText& answer, TMarkedText& question,
-                                 std::int16_t wordsPastKeyword, bool keywordTargeting,
-                                 bool markUniques) const
+                                 const TComposeOptions& options, TMarkedText& answer,
+                                 TMarkedText& question) const
 {
+    const bool withReferences = options.WithReferences;
+    const bool keywordTargeting = options.KeywordTargeting;
+    const bool markUniques = options.MarkUniques;
+    const std::int16_t wordsPastKeyword = options.WordsPastKeyword;
     const TQuestionRec& rec = Record(collection, index);
     const bool placeholder = rec.QType == TypePlaceholder;
     const TCollection& c = Collection(collection);

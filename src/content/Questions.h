@@ -118,6 +118,18 @@ struct TQuestionRange {
     int After = 0;
 };
 
+// How ComposeQuestion words a question.
+struct TComposeOptions {
+    // Each answer part ends with its reference.
+    bool WithReferences = true;
+    // Keyword colours from the use count of each word (otherwise no word is coloured).
+    bool MarkUniques = false;
+    // Bars ("||") after the prejump point, and the automatic reveal stops WordsPastKeyword
+    // words past it (otherwise it runs to the end of the question).
+    bool KeywordTargeting = false;
+    std::int16_t WordsPastKeyword = 0;
+};
+
 class TQuestions {
 public:
     TQuestions(const TWords& words, const TBooks& books);
@@ -185,9 +197,9 @@ public:
     // mode 2, 3: answer words. Returns the answer count (0 in modes 0 and 1).
     int QuestionWords(int collection, int index, int mode, TWordPairs& question,
                       TWordPairs& answer) const;
-    void ComposeQuestion(int collection, int index, const TKeywordTags& tags, bool withReferences,
-                         TMarkedText& answer, TMarkedText& question, std::int16_t wordsPastKeyword,
-                         bool keywordTargeting, bool markUniques) const;
+    // Words question and answer of a question into the two marked texts.
+    void ComposeQuestion(int collection, int index, const TKeywordTags& tags, const TComposeOptions& options,
+                         TMarkedText& answer, TMarkedText& question) const;
 
 private:
     // Decodes [from, to) of a stream into pairs.

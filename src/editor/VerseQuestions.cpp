@@ -49,7 +49,7 @@ void TVerseQuestions::Compose(int i, TMarkedText& question, TMarkedText& answer)
     TKeywordTags noTags{"keyword colours"};
     question = TMarkedText{};
     answer = TMarkedText{};
-    m_questions.ComposeQuestion(e.Collection, e.Index, noTags, false, answer, question, 0, false, false);
+    m_questions.ComposeQuestion(e.Collection, e.Index, noTags, TComposeOptions{.WithReferences = false}, answer, question);
 }
 
 } // namespace sv

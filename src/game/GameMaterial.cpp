@@ -44,8 +44,7 @@ void TListGameMaterial::Compose(const TGameCell& cell, TMarkedText& question, TM
             /*plainWords=*/false, /*keywordsOnly=*/false, e.Mode);
     } else {
         m_questions.ComposeQuestion(CollectionOfId(cell.Key), IndexOfId(cell.Key), m_noColours,
-            /*withReferences=*/true, answer, question, /*wordsPastKeyword=*/0,
-            /*keywordTargeting=*/false, /*markUniques=*/false);
+            TComposeOptions{}, answer, question);
     }
     question.RevealPos = question.Len;
 }

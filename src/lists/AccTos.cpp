@@ -134,8 +134,9 @@ void TAccToList::ShowRelated(TMarkedText& question, const TKeywordTags& tags)
 {
     const TQuestionId id = m_related[m_relatedPos];
     TMarkedText scratch;
-    m_questions.ComposeQuestion(CollectionOfId(id), IndexOfId(id), tags, true, scratch, question, 999,
-                                false, false);
+    m_questions.ComposeQuestion(CollectionOfId(id), IndexOfId(id), tags,
+                                TComposeOptions{.WithReferences = true, .WordsPastKeyword = 999}, scratch,
+                                question);
     question.RevealPos = question.Len;
 }
 

@@ -242,16 +242,15 @@ void TQsList::StepOn()
         m_current = 1;
 }
 
-void TQsList::Compose(bool markUniques, bool keywordTargeting, const TKeywordTags& tags,
-                      TMarkedText& answer, TMarkedText& question, std::int16_t wordsPastKeyword)
+void TQsList::Compose(const TComposeOptions& options, const TKeywordTags& tags, TMarkedText& answer,
+                      TMarkedText& question)
 {
     const TQuestionId id = CurrentEntry().Id;
-    m_questions.ComposeQuestion(CollectionOfId(id), IndexOfId(id), tags, true, answer, question,
-                                wordsPastKeyword, keywordTargeting, markUniques);
+    m_questions.ComposeQuestion(CollectionOfId(id), IndexOfId(id), tags, options, answer, question);
 }
 
-void TQsList::NextInOrder(bool markUniques, bool keywordTargeting, const TKeywordTags& tags,
-                          TMarkedText& answer, TMarkedText& question, std::int16_t wordsPastKeyword)
+void TQsList::NextInOrder(const TComposeOptions& options, const TKeywordTags& tags, TMarkedText& answer,
+                          TMarkedText& question)
 {
     const int n = Count();
     if (n == 0)
@@ -259,11 +258,11 @@ void TQsList::NextInOrder(bool markUniques, bool keywordTargeting, const TKeywor
     StepOn();
     for (int k = 0; k < n && m_items[m_current].State == StateRight; ++k)
         StepOn();
-    Compose(markUniques, keywordTargeting, tags, answer, question, wordsPastKeyword);
+    Compose(options, tags, answer, question);
 }
 
-void TQsList::NextRandom(bool markUniques, bool keywordTargeting, const TKeywordTags& tags,
-                         TMarkedText& answer, TMarkedText& question, std::int16_t wordsPastKeyword)
+void TQsList::NextRandom(const TComposeOptions& options, const TKeywordTags& tags, TMarkedText& answer,
+                         TMarkedText& question)
 {
     const int n = Count();
     if (n == 0)
@@ -283,7 +282,7 @@ void TQsList::NextRandom(bool markUniques, bool keywordTargeting, const TKeyword
         m_current = 1;
     for (int k = 0; k < n && m_items[m_current].State != StateNotAnswered; ++k)
         StepOn();
-    Compose(markUniques, keywordTargeting, tags, answer, question, wordsPastKeyword);
+    Compose(options, tags, answer, question);
 }
 
 void TQsList::Mark(bool right)

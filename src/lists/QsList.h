@@ -70,12 +70,12 @@ public:
     void BuildFull(const TVerseSelection& material, bool checkTypes, const TCollectionFlags& chosen,
                    int order, bool duplicatesOnly);
 
-    // Move to the next entry to ask and compose it (references on). Range error when the
+    // Move to the next entry to ask and compose it as the options say. Range error when the
     // list is empty.
-    void NextInOrder(bool markUniques, bool keywordTargeting, const TKeywordTags& tags,
-                     TMarkedText& answer, TMarkedText& question, std::int16_t wordsPastKeyword);
-    void NextRandom(bool markUniques, bool keywordTargeting, const TKeywordTags& tags,
-                    TMarkedText& answer, TMarkedText& question, std::int16_t wordsPastKeyword);
+    void NextInOrder(const TComposeOptions& options, const TKeywordTags& tags, TMarkedText& answer,
+                     TMarkedText& question);
+    void NextRandom(const TComposeOptions& options, const TKeywordTags& tags, TMarkedText& answer,
+                    TMarkedText& question);
     // Record the answer to the current entry (and every copy of its question).
     void MarkRight();
     void MarkWrong();
@@ -108,8 +108,8 @@ private:
     void ReduceLeastKnownFirst(int wanted);
     std::uint8_t KnowledgeOf(TQuestionId id) const;
     void StepOn();
-    void Compose(bool markUniques, bool keywordTargeting, const TKeywordTags& tags,
-                 TMarkedText& answer, TMarkedText& question, std::int16_t wordsPastKeyword);
+    void Compose(const TComposeOptions& options, const TKeywordTags& tags, TMarkedText& answer,
+                 TMarkedText& question);
     void Mark(bool right);
     TQsEntry& CurrentEntry();
     // Sorts entries 1..Count by less over 0-based positions; applies the result unless cancelled.

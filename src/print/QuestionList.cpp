@@ -164,8 +164,10 @@ void TPrintList::WriteFullList(TDocFile& f)
         const int dups = m_questions.DupCount(c, i);
         if (o.OnlyDuplicates && dups == 1)
             continue;
-        m_questions.ComposeQuestion(c, i, o.KeywordColours, o.IncludeReference, *answer, *question, 999, false,
-                                    true);
+        m_questions.ComposeQuestion(c, i, o.KeywordColours,
+                                    TComposeOptions{.WithReferences = o.IncludeReference, .MarkUniques = true,
+                                                    .WordsPastKeyword = 999},
+                                    *answer, *question);
         const int type = m_questions.ListType(c, i);
         TEntryLayout l;
         l.TypeCode = type;

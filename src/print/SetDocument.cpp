@@ -58,8 +58,10 @@ struct TSetWriter {
 
     void Compose(TQuestionId id, bool markUniques)
     {
-        Questions.ComposeQuestion(CollectionOfId(id), IndexOfId(id), Tags, true, *Answer, *Question, 999, false,
-                                  markUniques);
+        Questions.ComposeQuestion(CollectionOfId(id), IndexOfId(id), Tags,
+                                  TComposeOptions{.WithReferences = true, .MarkUniques = markUniques,
+                                                  .WordsPastKeyword = 999},
+                                  *Answer, *Question);
     }
 
     void RtfEntry(int set, int place, bool bonus)

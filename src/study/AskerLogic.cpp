@@ -49,6 +49,12 @@ std::string ScoreText(int right, int missed, int total)
     return std::to_string(q) + "%";
 }
 
+void TAskerLogic::SetSecondsLeft(int seconds)
+{
+    m_secondsLeft = seconds;
+    m_view.TimeStr = TimeText(seconds);
+}
+
 std::string TimeText(int seconds)
 {
     std::string s = std::to_string(seconds);
@@ -101,14 +107,14 @@ TAskerLogic::TAskerLogic(const TSessionSettings& settings, ISessionItems& items,
     m_delay = timers.MakeTimer(DelayInterval, [this] { DelayTimer(); });
 
     m_view.TimeActive = m_settings.Timed;
-    m_phase = 0;
+    m_phase = TSessionPhase::Ready;
     m_view.Caption = KindCaption(m_settings.Kind);
     const bool game = m_settings.Kind == TAskerKind::Game;
     m_total = game ? 1 : m_items.TotalCount();
     if (game) {
         m_view.ScorePanelVisible = false;
         m_view.QuitVisible = false;
-        m_phase = 2;
+        m_phase = TSessionPhase::QuestionShown;
         m_view.StartStopCaption = "An&swer";
     }
     m_right = 0;
@@ -128,7 +134,7 @@ TAskerLogic::TAskerLogic(const TSessionSettings& settings, ISessionItems& items,
     m_host.SetActiveLip(lips);
     m_rightStreak = 0;
     m_wrongStreak = 0;
-    m_view.TimeStr = "30";
+    SetSecondsLeft(AnswerSeconds);
     m_view.Focus = TAskerFocus::StartStop;
 }
 
@@ -142,14 +148,14 @@ void TAskerLogic::Changed(TAskerFocus focus)
 
 bool TAskerLogic::QuestionShown() const
 {
-    if (m_phase == 0)
+    if (m_phase == TSessionPhase::Ready)
         return false;
-    if (m_phase == 1 && m_settings.Prejump && m_settings.PrejumpSpoken)
+    if (m_phase == TSessionPhase::Revealing && m_settings.Prejump && m_settings.PrejumpSpoken)
         return false;
     return true;
 }
 
-bool TAskerLogic::AnswerShown() const { return m_phase != 0; }
+bool TAskerLogic::AnswerShown() const { return m_phase != TSessionPhase::Ready; }
 
 bool TAskerLogic::OneSecRunning() const { return m_oneSec->IsActive(); }
 bool TAskerLogic::WordTimerRunning() const { return m_word->IsActive(); }
@@ -167,7 +173,7 @@ void TAskerLogic::LoadItem()
         m_view.Prefix = m_items.Prefix();
     }
     m_answer.RevealPos = 0;
-    m_phase = 0;
+    m_phase = TSessionPhase::Ready;
 }
 
 void TAskerLogic::ShowGameQuestion()
@@ -175,13 +181,13 @@ void TAskerLogic::ShowGameQuestion()
     m_oneSec->Stop();
     LoadItem();
     m_question.RevealPos = m_question.Len;
-    m_phase = 2;
+    m_phase = TSessionPhase::QuestionShown;
     m_view.StartStopCaption = "An&swer";
     m_view.StartStopEnabled = true;
     m_view.RightEnabled = false;
     m_view.WrongEnabled = false;
     m_view.BibleEnabled = false;
-    m_view.TimeStr = "30";
+    SetSecondsLeft(AnswerSeconds);
     m_oneSec->Start();
     Changed(TAskerFocus::StartStop);
 }
@@ -197,10 +203,10 @@ void TAskerLogic::StartStopClick()
     if (!m_view.StartStopEnabled)
         return;
     m_undo.reset(); // the graded item is left behind
-    ++m_phase;
+    m_phase = static_cast<TSessionPhase>(static_cast<int>(m_phase) + 1);
     TAskerFocus focus = TAskerFocus::None;
     switch (m_phase) {
-    case 1:
+    case TSessionPhase::Revealing:
         m_view.QuitEnabled = false;
         if (!m_settings.Prejump) {
             m_question.RevealPos = m_settings.KeywordTargeting ? m_question.StopPos : m_question.Len;
@@ -220,11 +226,11 @@ void TAskerLogic::StartStopClick()
         if (m_settings.Prejump) {
             m_view.StartStopCaption = "&Stop";
         } else {
-            m_phase = 2;
+            m_phase = TSessionPhase::QuestionShown;
             m_view.StartStopCaption = "An&swer";
         }
         break;
-    case 2:
+    case TSessionPhase::QuestionShown:
         // Stop pressed while the question is being revealed or spoken.
         if (m_voice.SpeechAvailable())
             m_voice.StopSpeaking();
@@ -235,7 +241,7 @@ void TAskerLogic::StartStopClick()
         if (m_settings.Timed)
             m_oneSec->Start();
         break;
-    case 3:
+    case TSessionPhase::AnswerShown:
         m_oneSec->Stop();
         // A reveal or speech poll still running must not move the phase back afterwards.
         m_word->Stop();
@@ -254,7 +260,7 @@ void TAskerLogic::StartStopClick()
         m_view.StartStopEnabled = false;
         m_view.QuitEnabled = false;
         m_view.WrongEnabled = true;
-        if (m_settings.Kind == TAskerKind::Game && m_view.TimeStr == "00") {
+        if (m_settings.Kind == TAskerKind::Game && m_secondsLeft <= 0) {
             m_view.RightEnabled = false;
             focus = TAskerFocus::Wrong;
         } else {
@@ -262,12 +268,13 @@ void TAskerLogic::StartStopClick()
             focus = TAskerFocus::Right;
         }
         break;
-    default:
+    case TSessionPhase::Ready:
+    case TSessionPhase::Clearing:
         m_view.StartStopCaption = "&Start";
-        m_phase = 0;
+        m_phase = TSessionPhase::Ready;
         if (m_settings.PrejumpSpoken && m_useLips != 0)
             m_view.LipVisible = true;
-        m_view.TimeStr = "30";
+        SetSecondsLeft(AnswerSeconds);
         m_host.MinimiseWordStudy();
         m_view.BibleEnabled = false;
         m_view.AccToPanelVisible = false;
@@ -287,7 +294,7 @@ void TAskerLogic::WordTimerTimer()
         static_cast<std::int16_t>(RevealStep(m_question, m_question.RevealPos, m_question.StopPos));
     if (m_question.RevealPos >= m_question.StopPos) {
         m_word->Stop();
-        m_phase = 2;
+        m_phase = TSessionPhase::QuestionShown;
         m_view.StartStopCaption = "An&swer";
         m_view.StartStopEnabled = false;
         m_delay->Start();
@@ -309,7 +316,7 @@ void TAskerLogic::StillSpeakingTimerTimer()
     if (m_voice.IsSpeaking())
         return;
     m_stillSpeaking->Stop();
-    m_phase = 2;
+    m_phase = TSessionPhase::QuestionShown;
     m_view.StartStopCaption = "An&swer";
     if (m_settings.Timed)
         m_oneSec->Start();
@@ -318,8 +325,8 @@ void TAskerLogic::StillSpeakingTimerTimer()
 
 void TAskerLogic::OneSecTimerTimer()
 {
-    const int left = std::atoi(m_view.TimeStr.c_str()) - 1;
-    m_view.TimeStr = TimeText(left);
+    const int left = m_secondsLeft - 1;
+    SetSecondsLeft(left);
     if (left > 0) {
         Changed();
         return;
@@ -334,7 +341,7 @@ void TAskerLogic::OneSecTimerTimer()
     }
     m_word->Stop();
     m_stillSpeaking->Stop();
-    m_phase = 3;
+    m_phase = TSessionPhase::AnswerShown;
     m_view.StartStopCaption = "&Clear";
     m_view.LipVisible = false;
     RevealAll();

@@ -41,6 +41,19 @@ inline constexpr int DelayInterval = 1500;
 
 enum class TAskerFocus { None, StartStop, Right, Wrong };
 
+// Where a session stands with its item. Each press of the start/stop button moves to the next
+// phase first and then acts on it (Clearing passes straight on to Ready with the next item).
+enum class TSessionPhase {
+    Ready = 0,         // nothing shown; "&Start"
+    Revealing = 1,     // the question is being revealed or spoken; "&Stop"
+    QuestionShown = 2, // waiting for "An&swer"
+    AnswerShown = 3,   // answer shown, waiting for the grade or "&Clear"
+    Clearing = 4,
+};
+
+// The seconds a quizzer has for each question.
+inline constexpr int AnswerSeconds = 30;
+
 // Everything the window shows that the logic decides. Texts are Windows-1252 bytes.
 struct TAskerView {
     std::string Caption;                     // window caption
@@ -109,7 +122,9 @@ public:
     // from 30 and the Answer button ready.
     void ShowGameQuestion();
 
-    int Phase() const { return m_phase; }
+    TSessionPhase Phase() const { return m_phase; }
+    // The countdown (the view shows it as TimeStr).
+    int SecondsLeft() const { return m_secondsLeft; }
     int TotalCount() const { return m_total; }
     int RightCount() const { return m_right; }
     int MissedCount() const { return m_missed; }
@@ -158,7 +173,10 @@ private:
     TAskerView m_view;
     TMarkedText m_question;
     TMarkedText m_answer;
-    int m_phase = 0;
+    void SetSecondsLeft(int seconds);
+
+    TSessionPhase m_phase = TSessionPhase::Ready;
+    int m_secondsLeft = AnswerSeconds;
     int m_total = 0;
     int m_right = 0;
     int m_missed = 0;

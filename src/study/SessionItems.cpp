@@ -27,11 +27,14 @@ int TQsListItems::TotalCount() const { return m_list.Count(); }
 void TQsListItems::LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer)
 {
     m_undo.Forget();
-    const auto words = static_cast<std::int16_t>(m_settings.KeywordTarget);
+    const TComposeOptions options{.WithReferences = true,
+                                  .MarkUniques = m_settings.MarkUniques,
+                                  .KeywordTargeting = m_settings.KeywordTargeting,
+                                  .WordsPastKeyword = static_cast<std::int16_t>(m_settings.KeywordTarget)};
     if (mixed)
-        m_list.NextRandom(m_settings.MarkUniques, m_settings.KeywordTargeting, m_tags, answer, question, words);
+        m_list.NextRandom(options, m_tags, answer, question);
     else
-        m_list.NextInOrder(m_settings.MarkUniques, m_settings.KeywordTargeting, m_tags, answer, question, words);
+        m_list.NextInOrder(options, m_tags, answer, question);
 }
 
 void TQsListItems::MarkRight()

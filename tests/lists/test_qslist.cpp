@@ -128,7 +128,7 @@ TEST(QsListStudy, NextInOrderSkipsRightAndAsksWrongAgain)
     TMarkedText q, a;
     std::vector<int> asked;
     auto next = [&] {
-        list.NextInOrder(false, false, tags, a, q, 0);
+        list.NextInOrder(TComposeOptions{}, tags, a, q);
         asked.push_back(list.Current());
         EXPECT_GT(q.Len, 0);
     };
@@ -157,7 +157,7 @@ TEST(QsListStudy, NextRandomSteps)
     TMarkedText q, a;
     std::vector<int> asked;
     for (int i = 0; i < 4; ++i) {
-        list.NextRandom(false, false, tags, a, q, 0);
+        list.NextRandom(TComposeOptions{}, tags, a, q);
         asked.push_back(list.Current());
     }
     EXPECT_EQ(asked, (std::vector<int>{2, 3, 1, 2}));
@@ -177,16 +177,16 @@ TEST(QsListStudy, NextRandomAsksWrongAnswersAfterEveryOther)
         TKeywordTags tags;
         TMarkedText q, a;
         for (int i = 0; i < 3; ++i) {
-            list.NextInOrder(false, false, tags, a, q, 0);
+            list.NextInOrder(TComposeOptions{}, tags, a, q);
             i < 2 ? list.MarkRight() : list.MarkWrong();
         }
-        list.NextRandom(false, false, tags, a, q, 0);
+        list.NextRandom(TComposeOptions{}, tags, a, q);
         EXPECT_EQ(list.Current(), 4) << "seed " << seed;
         list.MarkRight();
-        list.NextRandom(false, false, tags, a, q, 0);
+        list.NextRandom(TComposeOptions{}, tags, a, q);
         EXPECT_EQ(list.Current(), 3) << "seed " << seed;
         list.MarkRight();
-        list.NextRandom(false, false, tags, a, q, 0);
+        list.NextRandom(TComposeOptions{}, tags, a, q);
         EXPECT_GE(list.Current(), 1);
         EXPECT_LE(list.Current(), 4);
         EXPECT_GT(q.Len, 0);
@@ -200,8 +200,8 @@ TEST(QsListStudy, EmptyListAndMarkingBeforeAskingAreRangeErrors)
     TQsList list(s.Content.Questions(), s.User, random);
     TKeywordTags tags;
     TMarkedText q, a;
-    EXPECT_THROW(list.NextInOrder(false, false, tags, a, q, 0), ERangeError);
-    EXPECT_THROW(list.NextRandom(false, false, tags, a, q, 0), ERangeError);
+    EXPECT_THROW(list.NextInOrder(TComposeOptions{}, tags, a, q), ERangeError);
+    EXPECT_THROW(list.NextRandom(TComposeOptions{}, tags, a, q), ERangeError);
     list.BuildForStudy(s.Material);
     EXPECT_THROW(list.MarkRight(), ERangeError);
     EXPECT_THROW(list.Item(0), ERangeError);

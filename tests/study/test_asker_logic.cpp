@@ -96,7 +96,7 @@ TEST(AskerHelpers, RevealStepTakesOneLetterAndWhatFollows)
 TEST(AskerLogic, CreationShowsReadyState)
 {
     Session s(Settings(true));
-    EXPECT_EQ(s->Phase(), 0);
+    EXPECT_EQ(s->Phase(), TSessionPhase::Ready);
     EXPECT_EQ(s.view().Caption, "Study questions");
     EXPECT_EQ(s.view().StartStopCaption, "&Start");
     EXPECT_TRUE(s.view().StartStopEnabled);
@@ -119,14 +119,14 @@ TEST(AskerLogic, TimedWithoutPrejumpCountsFromStartAndKeepsTimeUntilClear)
     s.clock.Advance(5000);
     EXPECT_EQ(s.view().TimeStr, "30"); // nothing runs before Start
     s->StartStopClick();
-    EXPECT_EQ(s->Phase(), 2);
+    EXPECT_EQ(s->Phase(), TSessionPhase::QuestionShown);
     EXPECT_EQ(s.view().StartStopCaption, "An&swer");
     EXPECT_FALSE(s.view().QuitEnabled);
     EXPECT_EQ(s->Question().RevealPos, s->Question().Len);
     s.clock.Advance(18000);
     EXPECT_EQ(s.view().TimeStr, "12");
     s->StartStopClick(); // Answer
-    EXPECT_EQ(s->Phase(), 3);
+    EXPECT_EQ(s->Phase(), TSessionPhase::AnswerShown);
     EXPECT_EQ(s.view().StartStopCaption, "&Clear");
     EXPECT_FALSE(s.view().StartStopEnabled);
     EXPECT_TRUE(s.view().RightEnabled);
@@ -137,7 +137,7 @@ TEST(AskerLogic, TimedWithoutPrejumpCountsFromStartAndKeepsTimeUntilClear)
     EXPECT_EQ(s.view().TimeStr, "12");
     s->WrongClick();
     s->StartStopClick(); // Clear
-    EXPECT_EQ(s->Phase(), 0);
+    EXPECT_EQ(s->Phase(), TSessionPhase::Ready);
     EXPECT_EQ(s.view().TimeStr, "30");
     EXPECT_EQ(s.view().StartStopCaption, "&Start");
     EXPECT_FALSE(s.view().BibleEnabled);
@@ -148,7 +148,7 @@ TEST(AskerLogic, TextRevealOfWhoWentTakesSevenTicksThenPauses)
 {
     Session s(Settings(true, true));
     s->StartStopClick();
-    EXPECT_EQ(s->Phase(), 1);
+    EXPECT_EQ(s->Phase(), TSessionPhase::Revealing);
     EXPECT_EQ(s.view().StartStopCaption, "&Stop");
     EXPECT_TRUE(s.view().StartStopEnabled);
     EXPECT_EQ(s->Question().RevealPos, 0);
@@ -156,12 +156,12 @@ TEST(AskerLogic, TextRevealOfWhoWentTakesSevenTicksThenPauses)
     for (int pos : expected) {
         s.clock.Advance(60);
         EXPECT_EQ(s->Question().RevealPos, pos);
-        EXPECT_EQ(s->Phase(), 1);
+        EXPECT_EQ(s->Phase(), TSessionPhase::Revealing);
         EXPECT_FALSE(s->OneSecRunning()); // the countdown waits for the reveal
     }
     s.clock.Advance(60); // seventh tick: "t?"
     EXPECT_EQ(s->Question().RevealPos, 9);
-    EXPECT_EQ(s->Phase(), 2);
+    EXPECT_EQ(s->Phase(), TSessionPhase::QuestionShown);
     EXPECT_EQ(s.view().StartStopCaption, "An&swer");
     EXPECT_FALSE(s.view().StartStopEnabled);
     EXPECT_FALSE(s->WordTimerRunning());
@@ -180,7 +180,7 @@ TEST(AskerLogic, StopDuringTextRevealKeepsWhatIsShownAndStartsCountdown)
     s->StartStopClick();
     s.clock.Advance(180); // W, h, "o "
     s->StartStopClick();  // Stop
-    EXPECT_EQ(s->Phase(), 2);
+    EXPECT_EQ(s->Phase(), TSessionPhase::QuestionShown);
     EXPECT_EQ(s->Question().RevealPos, 4);
     EXPECT_EQ(s.view().StartStopCaption, "An&swer");
     EXPECT_FALSE(s->WordTimerRunning());
@@ -198,14 +198,14 @@ TEST(AskerLogic, SpokenPrejumpWaitsForTheVoice)
     EXPECT_EQ(s.host.activeLip, (std::vector<bool>{true}));
     s->StartStopClick();
     EXPECT_EQ(s.voice.spoken, (std::vector<std::string>{"Question. Who went?"}));
-    EXPECT_EQ(s->Phase(), 1);
+    EXPECT_EQ(s->Phase(), TSessionPhase::Revealing);
     EXPECT_FALSE(s->QuestionShown()); // empty while spoken
     s.clock.Advance(1000);
-    EXPECT_EQ(s->Phase(), 1);
+    EXPECT_EQ(s->Phase(), TSessionPhase::Revealing);
     EXPECT_EQ(s.view().TimeStr, "30");
     s.voice.speaking = false;
     s.clock.Advance(250);
-    EXPECT_EQ(s->Phase(), 2);
+    EXPECT_EQ(s->Phase(), TSessionPhase::QuestionShown);
     EXPECT_TRUE(s->QuestionShown());
     EXPECT_EQ(s.view().StartStopCaption, "An&swer");
     EXPECT_FALSE(s->StillSpeakingRunning());
@@ -221,9 +221,9 @@ TEST(AskerLogic, AnswerRightAfterStoppingSpeechStaysAnswered)
     EXPECT_EQ(s.voice.stops, 1);
     EXPECT_EQ(s.view().StartStopCaption, "&Stop");
     s->StartStopClick(); // Answer
-    EXPECT_EQ(s->Phase(), 3);
+    EXPECT_EQ(s->Phase(), TSessionPhase::AnswerShown);
     s.clock.Advance(1000);
-    EXPECT_EQ(s->Phase(), 3);
+    EXPECT_EQ(s->Phase(), TSessionPhase::AnswerShown);
     EXPECT_EQ(s.view().StartStopCaption, "&Clear");
     EXPECT_TRUE(s.view().RightEnabled);
 }
@@ -278,10 +278,12 @@ TEST(AskerLogic, TimeOutCountsAMissWithoutGrading)
     s->StartStopClick();
     s.clock.Advance(21000);
     EXPECT_EQ(s.view().TimeStr, "09");
+    EXPECT_EQ(s->SecondsLeft(), 9);
     s.clock.Advance(9000);
     EXPECT_EQ(s.view().TimeStr, "00");
+    EXPECT_EQ(s->SecondsLeft(), 0);
     EXPECT_EQ(s.voice.timeUps, 1);
-    EXPECT_EQ(s->Phase(), 3);
+    EXPECT_EQ(s->Phase(), TSessionPhase::AnswerShown);
     EXPECT_EQ(s.view().StartStopCaption, "&Clear");
     EXPECT_EQ(s.view().MissedText, "1");
     EXPECT_FALSE(s.view().RightEnabled);
@@ -350,7 +352,7 @@ TEST(AskerLogic, KeysPressOnlyEnabledControls)
     EXPECT_FALSE(s->KeyPress('R'));
     EXPECT_TRUE(s->KeyPress(' '));
     EXPECT_TRUE(s->KeyPress('\r'));
-    EXPECT_EQ(s->Phase(), 3);
+    EXPECT_EQ(s->Phase(), TSessionPhase::AnswerShown);
     EXPECT_FALSE(s->KeyPress(' ')); // StartStop disabled while grading
     EXPECT_TRUE(s->KeyPress('w'));
     EXPECT_EQ(s->MissedCount(), 1);
@@ -405,7 +407,7 @@ TEST(AskerLogic, GameKindStartsAtAnswerAndHandsGradesOver)
     TSessionSettings st = Settings(true);
     st.Kind = TAskerKind::Game;
     Session s(st);
-    EXPECT_EQ(s->Phase(), 2);
+    EXPECT_EQ(s->Phase(), TSessionPhase::QuestionShown);
     EXPECT_EQ(s.view().StartStopCaption, "An&swer");
     EXPECT_FALSE(s.view().ScorePanelVisible);
     EXPECT_FALSE(s.view().QuitVisible);
@@ -414,7 +416,7 @@ TEST(AskerLogic, GameKindStartsAtAnswerAndHandsGradesOver)
     s->StartStopClick(); // phase 0 -> 1 -> 2 (no prejump)
     s.clock.Advance(30000);
     // Time up acts as the Answer press; Right stays off at "00".
-    EXPECT_EQ(s->Phase(), 3);
+    EXPECT_EQ(s->Phase(), TSessionPhase::AnswerShown);
     EXPECT_FALSE(s.view().RightEnabled);
     EXPECT_TRUE(s.view().WrongEnabled);
     EXPECT_EQ(s.view().Focus, TAskerFocus::Wrong);
@@ -435,7 +437,7 @@ TEST(AskerLogic, GameQuestionsRestartTheClockAfterEitherGrade)
     Session s(st, {{"Who went?", "Paul"}, {"Where?", "Rome"}});
     for (int pick = 0; pick < 3; ++pick) {
         s->ShowGameQuestion();
-        EXPECT_EQ(s->Phase(), 2);
+        EXPECT_EQ(s->Phase(), TSessionPhase::QuestionShown);
         EXPECT_EQ(s->Question().RevealPos, s->Question().Len) << "the whole question at once";
         EXPECT_EQ(s.view().TimeStr, "30");
         EXPECT_TRUE(s.view().StartStopEnabled);

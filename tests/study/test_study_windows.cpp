@@ -389,10 +389,10 @@ TEST(QuestionAsker, KeysAndMnemonicsDriveTheSessionAndTheAnswerIsDrawn)
     EXPECT_EQ(s->QuestionGroupBox->title().toStdString(), "General question"); // What (type 3)
 
     QTest::keyClick(s->StartStop, Qt::Key_S, Qt::AltModifier);
-    EXPECT_EQ(s->Logic().Phase(), 2);
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
     EXPECT_EQ(s->StartStop->text().toStdString(), "An&swer");
     QTest::keyClick(s->StartStop, Qt::Key_Space);
-    EXPECT_EQ(s->Logic().Phase(), 3);
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown);
     EXPECT_TRUE(s->Right->isEnabled());
     const QImage shot = s->grab().toImage();
     EXPECT_FALSE(shot.isNull());
@@ -415,7 +415,7 @@ TEST(QuestionAsker, KeysAndMnemonicsDriveTheSessionAndTheAnswerIsDrawn)
     EXPECT_EQ(s->MissedLabel->text().toStdString(), "1");
     QTest::keyClick(s->StartStop, Qt::Key_Return); // Clear
     EXPECT_FALSE(s->undoGrade->isEnabled());
-    EXPECT_EQ(s->Logic().Phase(), 0);
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
     EXPECT_EQ(s->QuestionGroupBox->title().toStdString(), "According to question");
 
     // Quitting early asks; No keeps the session.
@@ -445,9 +445,9 @@ TEST(QuestionAsker, SpaceAndEnterPressTheFocusedButtonAndTheResultsAreSavedOnClo
 
     // On the window itself (no button) and on Start/Stop: Start, then Answer.
     QTest::keyClick(s, Qt::Key_Space);
-    EXPECT_EQ(s->Logic().Phase(), 2);
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
     QTest::keyClick(s->StartStop, Qt::Key_Return);
-    EXPECT_EQ(s->Logic().Phase(), 3);
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown);
     // Enter on Right grades Right; Space on the disabled Wrong then does nothing.
     QTest::keyClick(s->Right, Qt::Key_Return);
     EXPECT_EQ(s->RightLabel->text().toStdString(), "1");
@@ -492,7 +492,7 @@ TEST(QuestionAsker, KeysInThePopupMenuStayInTheMenuAndTheWordStudyOutlivesTheSes
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(popup, &press);
     }
-    EXPECT_EQ(s->Logic().Phase(), 0);
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
 
     // The word-study window opened from the session may be freed after it (the program
     // ending frees its windows in turn): it no longer reports its closing to the session.
@@ -564,7 +564,7 @@ TEST(MemDlgStart, TypedRecitationIsComparedWithThePassageOnAnswer)
     EXPECT_TRUE(s->RecitationEdit->isReadOnly()); // nothing asked yet
 
     s->StartStop->click();
-    ASSERT_EQ(s->Logic().Phase(), 2);
+    ASSERT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
     EXPECT_FALSE(s->RecitationEdit->isReadOnly());
     // The passage without its first "Abraham"; the letters R and W and spaces are typing,
     // not grading.
@@ -573,12 +573,12 @@ TEST(MemDlgStart, TypedRecitationIsComparedWithThePassageOnAnswer)
     typed.replace(typed.indexOf(QStringLiteral("Abraham")), 7, QString());
     typed = typed.toLower();
     QTest::keyClicks(s->RecitationEdit, typed);
-    EXPECT_EQ(s->Logic().Phase(), 2);
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
     EXPECT_EQ(s->Logic().MissedCount(), 0);
     EXPECT_EQ(s->RecitationEdit->toPlainText(), typed);
 
     QTest::keyClick(s->RecitationEdit, Qt::Key_Return, Qt::ControlModifier); // Answer
-    ASSERT_EQ(s->Logic().Phase(), 3);
+    ASSERT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown);
     EXPECT_EQ(s->RecitationErrors(), 1);
     EXPECT_TRUE(s->RecitationResult->text().contains(QStringLiteral("1 error")));
     EXPECT_TRUE(s->RecitationResult->text().contains(QStringLiteral("title=\"missed\">Abraham<")));
@@ -588,7 +588,7 @@ TEST(MemDlgStart, TypedRecitationIsComparedWithThePassageOnAnswer)
     // The next item starts with an empty box.
     s->Wrong->click();
     s->StartStop->click(); // Clear
-    EXPECT_EQ(s->Logic().Phase(), 0);
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
     EXPECT_TRUE(s->RecitationEdit->toPlainText().isEmpty());
     EXPECT_EQ(s->RecitationErrors(), -1);
 }

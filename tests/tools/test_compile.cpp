@@ -130,11 +130,11 @@ TEST(Compile, TinyPortionRoundTripsThroughTheFiles)
     TKeywordTags tags;
     InitKeywordColours(tags, 0);
     TMarkedText q, a;
-    qs.ComposeQuestion(1, 2, tags, true, a, q, 0, false, false);
+    qs.ComposeQuestion(1, 2, tags, TComposeOptions{}, a, q);
     EXPECT_EQ(q.Text(), "Who went up to Jerusalem?");
     EXPECT_EQ(a.Text(), "I went up (Gal2:1)");
     EXPECT_EQ(a.Marks[3], MarkUnderline);
-    qs.ComposeQuestion(1, 1, tags, true, a, q, 0, false, false);
+    qs.ComposeQuestion(1, 1, tags, TComposeOptions{}, a, q);
     EXPECT_EQ(q.Text(), "According to Galatians chapter 1: verse 1, what did Paul call himself?");
     EXPECT_EQ(a.Text(), "An apostle (Gal1:1) Zebedee (Gal1:3)");
 

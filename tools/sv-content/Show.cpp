@@ -73,7 +73,7 @@ std::string ShowQuestion(const TQuestions& questions, int collection, int index)
     if (!prefix.empty())
         out += "  prefix: " + Utf8(prefix) + "\n";
     TMarkedText q, a;
-    questions.ComposeQuestion(c, i, NoTags(), true, a, q, 0, true, false);
+    questions.ComposeQuestion(c, i, NoTags(), TComposeOptions{.KeywordTargeting = true}, a, q);
     out += "  Q: " + Utf8(q.Text()) + "\n  A: " + Utf8(a.Text()) + "\n";
     return out;
 }
