@@ -440,16 +440,17 @@ void TQuestionAsker::UpdateRecitation()
 {
     if (!RecitationEdit)
         return;
-    const int phase = m_logic->Phase();
+    const TSessionPhase phase = m_logic->Phase();
+    const bool asking = phase == TSessionPhase::Revealing || phase == TSessionPhase::QuestionShown;
     if (phase != m_recitationPhase) {
-        if (phase == 0) {
+        if (phase == TSessionPhase::Ready) {
             RecitationEdit->clear();
             RecitationResult->clear();
             RecitationResult->hide();
             m_recitationErrors = -1;
-        } else if ((phase == 1 || phase == 2) && m_recitationPhase == 0) {
+        } else if (asking && m_recitationPhase == TSessionPhase::Ready) {
             RecitationEdit->setFocus();
-        } else if (phase == 3 && m_recitationErrors < 0) {
+        } else if (phase == TSessionPhase::AnswerShown && m_recitationErrors < 0) {
             const TRecitation r = CompareRecitation(RecitationPassage(m_logic->Answer()), RecitationEdit->toPlainText());
             m_recitationErrors = r.Errors;
             RecitationResult->setText(RecitationHtml(r));
@@ -457,7 +458,7 @@ void TQuestionAsker::UpdateRecitation()
         }
         m_recitationPhase = phase;
     }
-    RecitationEdit->setReadOnly(phase != 1 && phase != 2);
+    RecitationEdit->setReadOnly(!asking);
 }
 
 bool TQuestionAsker::HandleKey(QKeyEvent* event, QObject* receiver)

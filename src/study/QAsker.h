@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -105,7 +106,7 @@ private:
     QMenu* m_popup;
     const TAskerLogic* m_logicPtr = nullptr;
     bool m_closed = false;
-    int m_recitationPhase = -1;
+    std::optional<TSessionPhase> m_recitationPhase; // none before the first update
     int m_recitationErrors = -1;
 };
 
