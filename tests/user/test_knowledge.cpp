@@ -96,6 +96,7 @@ TEST(Knowledge, RecordReferenceAndQueriesCheckTheirIndexes)
     EXPECT_THROW(u.IsMemoryVerseMastered(1201), ERangeError);
     try {
         u.QuestionByte(0, 8192);
+        ADD_FAILURE() << "question index 8192 was accepted";
     } catch (const ERangeError& e) {
         EXPECT_NE(std::string(e.what()).find("8192"), std::string::npos) << e.what();
     }
