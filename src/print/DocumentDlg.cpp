@@ -2,6 +2,7 @@
 
 #include "print/SaveDialog.h"
 #include "shell/Services.h"
+#include "widgets/DialogKeys.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -103,21 +104,8 @@ void TDocumentDlg::ShowError(const std::exception& e)
 
 void TDocumentDlg::keyPressEvent(QKeyEvent* event)
 {
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (GenerateBtn->isEnabled())
-                GenerateBtn->click();
-            return;
-        case Qt::Key_Escape:
-            CancelBtn->click();
-            return;
-        default:
-            break;
-        }
-    }
-    QWidget::keyPressEvent(event);
+    if (!HandleDialogKeys(event, GenerateBtn, CancelBtn))
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace sv

@@ -7,6 +7,7 @@
 #include "study/Frames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
+#include "widgets/DialogKeys.h"
 #include "widgets/SpinEdit.h"
 
 #include <QButtonGroup>
@@ -358,17 +359,8 @@ void TListsDlg::closeEvent(QCloseEvent* event)
 
 void TListsDlg::keyPressEvent(QKeyEvent* event)
 {
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            GenerateBtn->click();
-            return;
-        }
-        if (event->key() == Qt::Key_Escape) {
-            CancelBtn->click();
-            return;
-        }
-    }
-    QWidget::keyPressEvent(event);
+    if (!HandleDialogKeys(event, GenerateBtn, CancelBtn))
+        QWidget::keyPressEvent(event);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "study/Frames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
+#include "widgets/DialogKeys.h"
 #include "widgets/SpinEdit.h"
 
 #include <QCheckBox>
@@ -684,21 +685,8 @@ void TSetsDlg_WF::closeEvent(QCloseEvent* event)
 
 void TSetsDlg_WF::keyPressEvent(QKeyEvent* event)
 {
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (GenerateBtn->isEnabled())
-                GenerateBtn->click();
-            return;
-        case Qt::Key_Escape:
-            CancelBtn->click();
-            return;
-        default:
-            break;
-        }
-    }
-    QWidget::keyPressEvent(event);
+    if (!HandleDialogKeys(event, GenerateBtn, CancelBtn))
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace sv

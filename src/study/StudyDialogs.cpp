@@ -12,6 +12,7 @@
 #include "study/StudyChoices.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
+#include "widgets/DialogKeys.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -72,21 +73,8 @@ void TStudyDlgStart::closeEvent(QCloseEvent* event)
 
 void TStudyDlgStart::keyPressEvent(QKeyEvent* event)
 {
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (OKBtn->isEnabled())
-                OKBtn->click();
-            return;
-        case Qt::Key_Escape:
-            CancelBtn->click();
-            return;
-        default:
-            break;
-        }
-    }
-    QWidget::keyPressEvent(event);
+    if (!HandleDialogKeys(event, OKBtn, CancelBtn))
+        QWidget::keyPressEvent(event);
 }
 
 void TStudyDlgStart::Warn(const char* text)
