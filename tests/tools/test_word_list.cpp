@@ -2,9 +2,9 @@
 // frequent words, extra words and the unique prefix rule.
 
 #include "Compiler.h"
-#include "Tokenizer.h"
 #include "WordListBuilder.h"
 
+#include "content/Tokenizer.h"
 #include "content/Words.h"
 
 #include <gtest/gtest.h>

@@ -45,7 +45,7 @@ bool IsAnswerStopWord(const std::string& key)
 std::vector<std::string> AnswerContentWords(const std::string& answerText)
 {
     std::vector<std::string> out;
-    for (const auto& t : Tokenize(answerText, true))
+    for (const auto& t : Tokenize(answerText, TTextMarkup::Underline))
         if (!t.Word.empty() && !IsAnswerStopWord(AnswerWordKey(t.Word)))
             out.push_back(t.Word);
     return out;

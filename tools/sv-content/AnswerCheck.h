@@ -7,7 +7,8 @@
 // words that rightly stand in its answer without being in its verses.
 
 #include "Sources.h"
-#include "Tokenizer.h"
+
+#include "content/Tokenizer.h"
 
 #include <functional>
 #include <string>

@@ -4,12 +4,12 @@
 #include "ContentAudit.h"
 
 #include "RawText.h"
-#include "Tokenizer.h"
 #include "WordListBuilder.h"
 
 #include "common/LeStream.h"
 #include "content/Prejump.h"
 #include "content/QuestionTypes.h"
+#include "content/Tokenizer.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -478,7 +478,7 @@ void TCompilation::WordList()
         wl.AddOther(coded[i].Prefix, d.Pos);
         wl.AddOther(coded[i].Question, d.Pos);
         for (const auto& p : d.Parts) {
-            coded[i].Parts.push_back(Tokenize(p.Text, true));
+            coded[i].Parts.push_back(Tokenize(p.Text, TTextMarkup::Underline));
             wl.AddOther(coded[i].Parts.back(), d.Pos);
         }
     }

@@ -244,7 +244,7 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
             if (next >= verses.size() || verses[next].Ref.Book != p.Ref.Book || verses[next].Ref.Chapter != p.Ref.Chapter
                 || cited.contains(next) || EndsSentence(verses[i].Tokens))
                 continue;
-            const auto answer = Keys(Tokenize(p.Text, true));
+            const auto answer = Keys(Tokenize(p.Text, TTextMarkup::Underline));
             const auto verse = Keys(verses[i].Tokens);
             if (answer.empty() || verse.empty() || answer.back() != verse.back())
                 continue;

@@ -25,7 +25,8 @@
 // (a question counts for the chapter of its first reference).
 
 #include "Sources.h"
-#include "Tokenizer.h"
+
+#include "content/Tokenizer.h"
 
 #include <cstddef>
 #include <string>

@@ -1,6 +1,6 @@
 #include "Sources.h"
 
-#include "Tokenizer.h"
+#include "content/Tokenizer.h"
 
 #include <yaml-cpp/yaml.h>
 

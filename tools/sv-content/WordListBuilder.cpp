@@ -1,7 +1,5 @@
 #include "WordListBuilder.h"
 
-#include "TextEncoder.h"
-
 #include "common/Errors.h"
 #include "content/Words.h"
 
@@ -249,12 +247,9 @@ void TWordListBuilder::Finish(const TWordGroups* groups, TWords& words)
         d.SepText[static_cast<long long>(i) + 1] = sepText[i];
 
     words.RebuildFrequent();
-    m_frequentSlot.assign(static_cast<std::size_t>(m_totalCount) + 1, 0);
-    for (int s = 1; s <= 63; ++s) {
-        const int w = d.Frequent[s];
-        if (w >= 1 && w <= m_totalCount)
-            m_frequentSlot[static_cast<std::size_t>(w)] = s;
-    }
+    m_encoder = std::make_unique<TTextEncoder>(
+        d, [this](const std::string& w) { return CodeOf(w); },
+        [this](const std::string& s) { return SepOf(s); });
 }
 
 TWordCode TWordListBuilder::CodeOf(const std::string& word) const
@@ -266,13 +261,8 @@ TWordCode TWordListBuilder::CodeOf(const std::string& word) const
         ThrowRange("word \"" + word + "\" was not registered with the word list");
     const TGroup& g = it->second;
     const auto idx = static_cast<TWordCode>(g.Index);
-    const std::string lower = LowerAscii(g.Stored);
-    if (word == lower)
-        return idx;
-    if (word == CapitaliseAscii(lower))
-        return idx | WordCapitalise;
-    if (word == g.Stored)
-        return idx | WordAsStored;
+    if (const auto bits = CaseBitsFor(g.Stored, word))
+        return idx | *bits;
     auto v = m_variants.find(word);
     if (v == m_variants.end())
         ThrowRange("word \"" + word + "\" has no spelling in the word list");
@@ -291,13 +281,9 @@ TSeparatorCode TWordListBuilder::SepOf(const std::string& sep) const
 
 std::vector<std::uint8_t> TWordListBuilder::Encode(const std::vector<TToken>& tokens) const
 {
-    std::vector<std::uint8_t> out;
-    for (const auto& t : tokens) {
-        const TWordCode code = CodeOf(t.Word);
-        const int idx = WordIndexOf(code);
-        EncodePair(code, SepOf(t.Sep), idx ? m_frequentSlot[static_cast<std::size_t>(idx)] : 0, out);
-    }
-    return out;
+    if (!m_encoder)
+        ThrowRange("word list not finished");
+    return m_encoder->Encode(tokens);
 }
 
 } // namespace sv::content

@@ -19,12 +19,14 @@
 // code 0. Frequent words follow the word list's rebuild rule (TWords::RebuildFrequent).
 
 #include "Sources.h"
-#include "Tokenizer.h"
 
+#include "content/TextEncoder.h"
+#include "content/Tokenizer.h"
 #include "content/WordCode.h"
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,11 @@ namespace sv::content {
 
 class TWordListBuilder {
 public:
+    TWordListBuilder() = default;
+    // The encoder made by Finish looks words up in this builder.
+    TWordListBuilder(const TWordListBuilder&) = delete;
+    TWordListBuilder& operator=(const TWordListBuilder&) = delete;
+
     // A verse of scripture: tokens, its VerseNo and ChapterNo; where names it for errors.
     void AddScripture(const std::vector<TToken>& tokens, int verseNo, int chapterNo,
                       const std::string& where);
@@ -84,7 +91,7 @@ private:
     std::map<std::string, int> m_sepUses;
     std::map<std::string, int> m_sepCode;
     std::vector<std::string> m_sepOrder;
-    std::vector<int> m_frequentSlot;        // by word index
+    std::unique_ptr<TTextEncoder> m_encoder; // made by Finish
     int m_sortedCount = 0;
     int m_totalCount = 0;
     int m_uncategorised = 0;

@@ -6,13 +6,14 @@
 // (don't, God's, like-minded). Everything else is separator text: the separator of a token
 // is the text up to the next word. Text that starts with a non-word ("“When", "(as") gives a
 // first token with an empty word; text that ends on a word gives a last separator that is
-// empty. With markup allowed, the underline opener "{\ul " is separator text even though it
-// holds letters.
+// empty. With underline markup, the opener "{\ul " is separator text even though it holds
+// letters (answer texts mark the words that answer the question this way).
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
-namespace sv::content {
+namespace sv {
 
 struct TToken {
     std::string Word;
@@ -20,9 +21,12 @@ struct TToken {
     bool operator==(const TToken&) const = default;
 };
 
+// Whether the text may carry the underline opener "{\ul " as markup.
+enum class TTextMarkup { Plain, Underline };
+
 bool IsWordChar(unsigned char c);
 
-std::vector<TToken> Tokenize(const std::string& text, bool allowMarkup = false);
+std::vector<TToken> Tokenize(const std::string& text, TTextMarkup markup = TTextMarkup::Plain);
 
 // The text the tokens stand for (words and separators in order).
 std::string JoinTokens(const std::vector<TToken>& tokens);
@@ -32,4 +36,4 @@ std::string JoinTokens(const std::vector<TToken>& tokens);
 // or opening parenthesis.
 bool StartsSentence(const std::vector<TToken>& tokens, std::size_t i);
 
-} // namespace sv::content
+} // namespace sv

@@ -1,8 +1,8 @@
-#include "Tokenizer.h"
+#include "content/Tokenizer.h"
 
 #include <string_view>
 
-namespace sv::content {
+namespace sv {
 
 namespace {
 constexpr std::string_view kUnderlineOpen = "{\\ul ";
@@ -15,8 +15,9 @@ bool IsWordChar(unsigned char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c >= 192;
 }
 
-std::vector<TToken> Tokenize(const std::string& text, bool allowMarkup)
+std::vector<TToken> Tokenize(const std::string& text, TTextMarkup markup)
 {
+    const bool allowMarkup = markup == TTextMarkup::Underline;
     std::vector<TToken> out;
     const std::size_t n = text.size();
     auto at = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
@@ -76,4 +77,4 @@ bool StartsSentence(const std::vector<TToken>& tokens, std::size_t i)
     return true;
 }
 
-} // namespace sv::content
+} // namespace sv
