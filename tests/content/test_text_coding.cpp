@@ -1,7 +1,9 @@
-// The coded text: tokenising, case bits, the pair forms and whole texts.
+// The coded text: tokenising, case bits, the pair forms, whole texts, and fixtures coded the
+// way the content compiler codes the shipped files.
 #include "content/TextEncoder.h"
 #include "content/Tokenizer.h"
 #include "content/Words.h"
+#include "support/ContentFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,19 @@ TCodeStream Stream(const std::vector<std::uint8_t>& bytes)
     for (std::size_t i = 0; i < bytes.size(); ++i)
         s[static_cast<long long>(i) + 1] = bytes[i];
     return s;
+}
+
+// Renders positions from..to of a code stream through the word list.
+std::string Render(const TWords& words, const TCodeStream& s, long long from, long long to)
+{
+    std::string out;
+    long long pos = from;
+    while (pos <= to) {
+        std::string w, sep;
+        words.DecodePairText(s, pos, w, sep);
+        out += w + sep;
+    }
+    return out;
 }
 
 } // namespace
@@ -188,4 +203,34 @@ TEST(TextEncoder, AWordWithoutACodeIsAnErrorNotAnEmptyWord)
     // An empty text codes to nothing; a text of punctuation only to word 0.
     EXPECT_TRUE(zero.Encode(Tokenize("")).empty());
     EXPECT_EQ(zero.Encode(Tokenize(" ")), (std::vector<std::uint8_t>{0x80, 0x00}));
+}
+
+TEST(TextEncoder, FixturesAreCodedAsTheShippedFiles)
+{
+    // Joined words, an apostrophe that ends a word, and underline markup in an answer.
+    test::TFixtureDesc d;
+    const std::string verse = "God\x92s like-minded brothers' hope, don't";
+    const std::string answer = "{\\ul God\x92s} hope";
+    d.Books = {{"Galatians", "Ga ", {{verse}}}};
+    test::TFixtureQuestion q;
+    q.Question = "Whose hope?";
+    q.Answer = {{TVerseRef(1, 1, 1), answer}};
+    d.Collections = {{"Main", {}, {q}}};
+    const auto c = test::LoadFixture(d);
+    const TWords& w = c->Words;
+
+    EXPECT_EQ(w.WordCount(), 5); // god's, like-minded, brothers, hope, don't
+    EXPECT_EQ(w.TotalWords(), 6); // ... and "whose" from the question
+    for (const char* word : {"god\x92s", "like-minded", "don't"})
+        EXPECT_NE(WordIndexOf(w.FindWord(word)), 0) << word;
+    for (const char* piece : {"God", "minded", "don", "ul"})
+        EXPECT_EQ(WordIndexOf(w.FindWord(piece)), 0) << piece;
+
+    const TBookRec& b = c->Books.Data.Books[1];
+    EXPECT_EQ(Render(w, b.TextCode, 1, b.TextLength), verse);
+    const TCollection& col = c->Questions.Data.Collections[0];
+    EXPECT_EQ(Render(w, col.AnswerText, 1, col.AnswerTextSize), answer);
+    EXPECT_EQ(test::EncodeText(w, answer, TTextMarkup::Underline),
+              std::vector<std::uint8_t>(col.AnswerText.items().begin() + 1,
+                                        col.AnswerText.items().begin() + 1 + col.AnswerTextSize));
 }

@@ -2,10 +2,11 @@
 
 #include "common/Errors.h"
 #include "content/Prejump.h"
+#include "content/TextEncoder.h"
+#include "content/Tokenizer.h"
 
 #include <algorithm>
 #include <fstream>
-#include <functional>
 #include <set>
 #include <stdexcept>
 #include <unordered_map>
@@ -14,14 +15,7 @@ namespace sv::test {
 
 namespace {
 
-bool IsWordChar(char ch)
-{
-    const auto c = static_cast<unsigned char>(ch);
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '\''
-           || c >= 192;
-}
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 std::string LowerText(std::string s)
 {
     for (char& c : s)
@@ -30,99 +24,18 @@ std::string LowerText(std::string s)
 }
 bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
-struct TToken {
-    std::string Word; // empty for a leading non-word
-    std::string Sep;
-};
-
-std::vector<TToken> Tokenize(const std::string& text)
+// The code of a word of the list from its lower-cased index, with the case bits of its form.
+TWordCode WordCodeOf(const TWords& words, int index, const std::string& form)
 {
-    std::vector<TToken> out;
-    std::size_t i = 0;
-    if (i < text.size() && !IsWordChar(text[i])) {
-        TToken t;
-        while (i < text.size() && !IsWordChar(text[i]))
-            t.Sep.push_back(text[i++]);
-        out.push_back(t);
-    }
-    while (i < text.size()) {
-        TToken t;
-        while (i < text.size() && IsWordChar(text[i]))
-            t.Word.push_back(text[i++]);
-        while (i < text.size() && !IsWordChar(text[i]))
-            t.Sep.push_back(text[i++]);
-        out.push_back(t);
-    }
-    return out;
+    if (index == 0)
+        throw std::invalid_argument("fixture: word not in the list: " + form);
+    const std::string stored = words.RawWordText(static_cast<TWordCode>(index));
+    const auto bits = CaseBitsFor(stored, form);
+    if (!bits)
+        throw std::invalid_argument("fixture: word form \"" + form + "\" cannot be coded from \""
+                                    + stored + "\"");
+    return static_cast<TWordCode>(index | *bits);
 }
-
-// The case bits that make the word list reproduce `form` from `stored`.
-TWordCode CaseBits(const std::string& stored, const std::string& form)
-{
-    std::string lower = LowerText(stored);
-    if (lower == form)
-        return 0;
-    std::string cap = lower;
-    if (!cap.empty())
-        cap[0] = Upper(cap[0]);
-    if (cap == form)
-        return WordCapitalise;
-    if (stored == form)
-        return WordAsStored;
-    throw std::invalid_argument("fixture: word form \"" + form + "\" cannot be coded from \""
-                                + stored + "\"");
-}
-
-// Encodes texts with the compact forms whenever they apply.
-class TEncoder {
-public:
-    TEncoder(const TWords& words, std::function<int(const std::string&)> lookup,
-             std::function<int(const std::string&)> separator)
-        : m_words(words), m_lookup(std::move(lookup)), m_separator(std::move(separator))
-    {
-        for (int f = 1; f <= 63; ++f)
-            if (words.Data.Frequent[f] != 0 && m_frequent.count(words.Data.Frequent[f]) == 0)
-                m_frequent[words.Data.Frequent[f]] = f;
-    }
-
-    void Encode(const std::string& text, std::vector<std::uint8_t>& out) const
-    {
-        for (const TToken& t : Tokenize(text)) {
-            int index = 0;
-            TWordCode bits = 0;
-            if (!t.Word.empty()) {
-                index = m_lookup(t.Word);
-                if (index == 0)
-                    throw std::invalid_argument("fixture: word not in the list: " + t.Word);
-                bits = CaseBits(m_words.RawWordText(static_cast<TWordCode>(index)), t.Word);
-            }
-            const int sep = m_separator(t.Sep);
-            const auto f = m_frequent.find(index);
-            const int freq = (index != 0 && f != m_frequent.end()) ? f->second : 0;
-            const bool cap = bits == WordCapitalise;
-            if (bits != WordAsStored && freq != 0 && sep == 1) {
-                out.push_back(static_cast<std::uint8_t>(freq | (cap ? 0x40 : 0)));
-            } else if (bits != WordAsStored && freq != 0 && freq <= 15) {
-                out.push_back(static_cast<std::uint8_t>(0xA0 | freq | (cap ? 0x10 : 0)));
-                out.push_back(static_cast<std::uint8_t>(sep));
-            } else if (bits != WordAsStored && sep == 1) {
-                out.push_back(static_cast<std::uint8_t>(0x80 | (cap ? 0x10 : 0) | (index >> 8)));
-                out.push_back(static_cast<std::uint8_t>(index & 0xFF));
-            } else {
-                out.push_back(static_cast<std::uint8_t>(0xC0 | (bits == WordAsStored ? 0x20 : 0)
-                                                        | (cap ? 0x10 : 0) | (index >> 8)));
-                out.push_back(static_cast<std::uint8_t>(index & 0xFF));
-                out.push_back(static_cast<std::uint8_t>(sep));
-            }
-        }
-    }
-
-private:
-    const TWords& m_words;
-    std::function<int(const std::string&)> m_lookup;
-    std::function<int(const std::string&)> m_separator;
-    std::unordered_map<int, int> m_frequent;
-};
 
 template <typename Fn>
 void ForEachQuestionText(const TFixtureDesc& d, Fn fn)
@@ -131,10 +44,10 @@ void ForEachQuestionText(const TFixtureDesc& d, Fn fn)
         for (const auto& q : c.Questions) {
             if (q.HomeCollection >= 0)
                 continue;
-            fn(q.Prefix);
-            fn(q.Question);
+            fn(q.Prefix, TTextMarkup::Plain);
+            fn(q.Question, TTextMarkup::Plain);
             for (const auto& a : q.Answer)
-                fn(a.Text);
+                fn(a.Text, TTextMarkup::Underline);
         }
 }
 
@@ -165,20 +78,18 @@ void TLoadedContent::Load(const TFixtureFiles& files)
     Questions.LoadFromStream(qs);
 }
 
-std::vector<std::uint8_t> EncodeText(const TWords& words, const std::string& text)
+std::vector<std::uint8_t> EncodeText(const TWords& words, const std::string& text, TTextMarkup markup)
 {
-    auto lookup = [&](const std::string& w) { return WordIndexOf(words.FindWord(w)); };
-    auto separator = [&](const std::string& s) {
-        if (s.empty())
-            return 0;
-        for (int i = 1; i <= words.Data.SepCount; ++i)
-            if (words.SeparatorText(static_cast<TSeparatorCode>(i)) == s)
-                return i;
-        throw std::invalid_argument("fixture: separator not in the list: \"" + s + "\"");
-    };
-    std::vector<std::uint8_t> out;
-    TEncoder(words, lookup, separator).Encode(text, out);
-    return out;
+    const TTextEncoder enc(
+        words.Data,
+        [&](const std::string& w) { return WordCodeOf(words, WordIndexOf(words.FindWord(w)), w); },
+        [&](const std::string& s) {
+            for (int i = 1; i <= words.Data.SepCount; ++i)
+                if (words.SeparatorText(static_cast<TSeparatorCode>(i)) == s)
+                    return static_cast<TSeparatorCode>(i);
+            throw std::invalid_argument("fixture: separator not in the list: \"" + s + "\"");
+        });
+    return enc.Encode(Tokenize(text, markup));
 }
 
 TFixtureFiles BuildFixture(const TFixtureDesc& d)
@@ -235,8 +146,8 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
                 }
             }
         }
-    auto noteText = [&](const std::string& text) {
-        for (const TToken& t : Tokenize(text)) {
+    auto noteText = [&](const std::string& text, TTextMarkup markup) {
+        for (const TToken& t : Tokenize(text, markup)) {
             if (!t.Word.empty())
                 noteWord(t.Word, false, 0, 0);
             noteSeparator(t.Sep);
@@ -244,7 +155,7 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
     };
     ForEachQuestionText(d, noteText);
     for (const auto& w : d.ExtraWords)
-        noteText(w);
+        noteText(w, TTextMarkup::Plain);
 
     std::vector<std::string> sorted;
     for (const auto& [key, w] : info)
@@ -317,13 +228,16 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
     wd.SepText.items() = sepText;
     words.RebuildFrequent();
 
-    TEncoder enc(
-        words,
+    const TTextEncoder enc(
+        words.Data,
         [&](const std::string& w) {
             const auto it = indexOf.find(LowerText(w));
-            return it == indexOf.end() ? 0 : it->second;
+            return WordCodeOf(words, it == indexOf.end() ? 0 : it->second, w);
         },
-        [&](const std::string& s) { return s.empty() ? 0 : sepIndex.at(s); });
+        [&](const std::string& s) { return static_cast<TSeparatorCode>(sepIndex.at(s)); });
+    auto encode = [&](const std::string& text, TTextMarkup markup, std::vector<std::uint8_t>& out) {
+        enc.Append(Tokenize(text, markup), out);
+    };
 
     TFixtureFiles files;
     {
@@ -350,7 +264,7 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
             b.ChapterStart[static_cast<int>(c) + 1] = static_cast<std::int16_t>(verse);
             for (const auto& v : fb.Chapters[c]) {
                 starts.push_back(static_cast<std::uint16_t>(code.size()));
-                enc.Encode(v, code);
+                encode(v, TTextMarkup::Plain, code);
                 ++verse;
             }
         }
@@ -432,8 +346,8 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
                 r.QType = static_cast<std::uint8_t>(fq.Type);
                 r.Info = 1;
                 r.SetPrejumpWords(fq.PrejumpWords);
-                enc.Encode(fq.Prefix, prefix);
-                enc.Encode(fq.Question, question);
+                encode(fq.Prefix, TTextMarkup::Plain, prefix);
+                encode(fq.Question, TTextMarkup::Plain, question);
             }
             for (const auto& part : fq.Answer) {
                 TQuestionRef qr;
@@ -441,7 +355,7 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
                 qr.Verse = part.Ref.Verse;
                 qr.AnswerStart = static_cast<std::uint32_t>(answer.size());
                 if (!placeholder)
-                    enc.Encode(part.Text, answer);
+                    encode(part.Text, TTextMarkup::Underline, answer);
                 refs.push_back(qr);
             }
             recs.push_back(r);

@@ -9,9 +9,11 @@
 //   sv::test::TLoadedContent c;  c.Load(f);               // TWords, TBooks, TQuestions
 //   f.WriteTo(dir);                                       // dir/wf.wl, wf.bk, wf.qs
 //
-// Text encoding. Texts are Windows-1252 bytes. A word is a run of letters, digits and
-// apostrophes; everything between words is a separator (a separator of exactly one space is
-// the default separator 1). Words used in verses become the sorted words, with use counts,
+// Text encoding. Texts are Windows-1252 bytes, split into words and separators and coded by
+// the content's own tokenizer and encoder (content/Tokenizer.h, content/TextEncoder.h), as the
+// content compiler codes the shipped files: an apostrophe or hyphen between letters stays
+// inside a word, and in answer texts "{\ul " is underline markup, not a word (a separator of
+// exactly one space is the default separator 1). Words used in verses become the sorted words, with use counts,
 // first chapters and occurrences from the verses; words found only in questions, section
 // titles or ExtraWords become extra words after them. A word written with a capital first
 // letter is coded with the capitalise bit, an all-capitals word (two letters or more) with the
@@ -27,6 +29,7 @@
 
 #include "content/Books.h"
 #include "content/Questions.h"
+#include "content/Tokenizer.h"
 #include "content/VerseRef.h"
 #include "content/Words.h"
 
@@ -108,9 +111,10 @@ TFixtureDesc LargeFixture(int collections = 8, int questionsPerCollection = 8000
 
 TFixtureFiles BuildFixture(const TFixtureDesc& desc);
 
-// Encodes text as a code stream through a loaded or built word list (used by BuildFixture;
-// handy for tests that need code bytes). Throws when a word is not in the list.
-std::vector<std::uint8_t> EncodeText(const TWords& words, const std::string& text);
+// Encodes text as a code stream through a loaded or built word list, as BuildFixture does
+// (handy for tests that need code bytes). Throws when a word or separator is not in the list.
+std::vector<std::uint8_t> EncodeText(const TWords& words, const std::string& text,
+                                     TTextMarkup markup = TTextMarkup::Plain);
 
 // The three stores, loaded from fixture files in the program's order.
 struct TLoadedContent {
