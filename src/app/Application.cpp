@@ -1,8 +1,7 @@
 #include "app/Application.h"
 
-#include "shell/Services.h"
+#include "shell/ErrorBoundary.h"
 
-#include <cstdio>
 #include <exception>
 
 namespace sv {
@@ -17,10 +16,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        if (m_messages)
-            m_messages->Error(QString::fromStdString(e.what()));
-        else
-            std::fprintf(stderr, "%s\n", e.what());
+        // The last resort: a window slot reports its own errors through the error boundary;
+        // what still escapes to the event loop is shown the same way.
+        ReportError(e, m_messages);
     }
     return false;
 }

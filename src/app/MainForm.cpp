@@ -13,6 +13,7 @@
 #include "content/Words.h"
 #include "goals/Tasks.h"
 #include "program/UserNames.h"
+#include "shell/ErrorBoundary.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/CharacterWindow.h"
@@ -233,12 +234,16 @@ void TMainForm::CreateActions()
     make(ViewCatalog1, "ViewCatalog1", QStringLiteral("View product catalog"),
          QStringLiteral("View catalog of all products"), {}, true);
 
-    connect(CmdStart, &QAction::triggered, this, &TMainForm::CmdStartExecute);
+    // The commands that read files or open windows run through the error boundary.
+    auto guarded = [this](void (TMainForm::*command)()) {
+        return [this, command] { Guarded([&] { (this->*command)(); }, m_services.Messages); };
+    };
+    connect(CmdStart, &QAction::triggered, this, guarded(&TMainForm::CmdStartExecute));
     // The game's theme plays before its set-up window opens (the opener is connected later).
     connect(CmdGame, &QAction::triggered, this, [this] { m_sounds->PlayGameSound(); });
-    connect(CmdAssistant, &QAction::triggered, this, &TMainForm::CmdAssistantExecute);
+    connect(CmdAssistant, &QAction::triggered, this, guarded(&TMainForm::CmdAssistantExecute));
     connect(CmdGoalCoach, &QAction::triggered, this, &TMainForm::CmdGoalCoachExecute);
-    connect(CmdTipOfTheDay, &QAction::triggered, this, &TMainForm::CmdTipOfTheDayExecute);
+    connect(CmdTipOfTheDay, &QAction::triggered, this, guarded(&TMainForm::CmdTipOfTheDayExecute));
     connect(CmdAbout, &QAction::triggered, this, &TMainForm::CmdAboutExecute);
     connect(CmdHelpContent, &QAction::triggered, this, [this] { ShowHelp(0); });
     connect(CmdTechSupport, &QAction::triggered, this, [this] { ShowHelp(500); });
@@ -359,11 +364,20 @@ void TMainForm::SetOpener(QAction* command, std::function<void()> opener)
         connect(command, &QAction::triggered, this, [this, command] {
             auto it = m_openers.find(command);
             if (it != m_openers.end() && it->second)
-                it->second();
+                RunOpener(it->second);
         });
     // Commands enabled at start become available once their window exists.
     if (command == CmdWordStudy || command == CmdScripturePortion || command == CmdGoalCreateTasks)
         command->setEnabled(true);
+}
+
+void TMainForm::RunOpener(const std::function<void()>& opener)
+{
+    // A window that fails while it opens is reported; when it had already held the start
+    // commands for itself, they are given back, since no window is left to release them.
+    const bool held = m_startCommandsHeld;
+    if (!Guarded(opener, m_services.Messages) && m_startCommandsHeld && !held && m_commandsOn)
+        EnableCommands();
 }
 
 bool TMainForm::HasOpener(const QAction* command) const
@@ -480,7 +494,7 @@ bool TMainForm::SaveStudyResults(TReport report)
         }
     } catch (const std::exception& e) {
         if (report == TReport::Show)
-            m_services.Messages->Error(QString::fromStdString(e.what()));
+            ReportError(e, m_services.Messages);
         else
             std::fprintf(stderr, "%s\n", e.what());
         return false;
@@ -709,7 +723,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
     } catch (const std::exception& e) {
         // The exit is cancelled; the person learns why instead of facing a window that will
         // not close.
-        m_services.Messages->Error(QString::fromStdString(e.what()));
+        ReportError(e, m_services.Messages);
         event->ignore();
         return;
     }

@@ -133,6 +133,8 @@ private:
     void CreateActions();
     void CreateMenusAndToolbar();
     void EnableIfOpener(QAction* command, bool enabled);
+    // Runs a command's opener through the error boundary.
+    void RunOpener(const std::function<void()>& opener);
     void OpenUserSelection();
     void Tile(bool horizontally);
     void OpenCatalog();

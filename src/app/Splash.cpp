@@ -3,7 +3,9 @@
 #include "app/Artwork.h"
 #include "app/MainForm.h"
 #include "app/Startup.h"
+#include "shell/ErrorBoundary.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -82,7 +84,10 @@ void TSplashScreen::ShowAsAbout()
 void TSplashScreen::SplashTimerTimer()
 {
     SplashTimer->stop();
-    m_main.UM_STARTUP();
+    // A start-up that fails is reported and the splash goes all the same; File, Start then
+    // tries the user selection again.
+    if (!Guarded([this] { m_main.UM_STARTUP(); }, &m_main.Messages()))
+        m_main.CmdStart->setEnabled(true);
     CloseChildWindow(this);
 }
 

@@ -7,6 +7,7 @@
 #include "content/Questions.h"
 #include "goals/Tasks.h"
 #include "program/UserNames.h"
+#include "shell/ErrorBoundary.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/Sounds.h"
@@ -87,7 +88,7 @@ void TStartupForm::OKBtnClick()
     if (m_done)
         return;
     const std::optional<std::string> typed = ToWin1252(SelectNameComboBox->currentText());
-    Choose(typed.value_or(std::string()));
+    Guarded([&] { Choose(typed.value_or(std::string())); }, &m_main.Messages());
 }
 
 void TStartupForm::Choose(const std::string& typedText)
@@ -114,14 +115,14 @@ void TStartupForm::Choose(const std::string& typedText)
             loaded.LoadFromFile(UserFilePath(m_main.UsersDir(), r.FileName));
             user = loaded;
         } catch (const std::exception& e) {
-            m_main.Messages().Error(QString::fromStdString(e.what()));
+            ReportError(e, &m_main.Messages());
             return;
         }
         try {
             // A damaged task list is reported and started empty; the person is loaded anyway.
             m_main.Tasks().LoadFromFile(TaskFilePath(m_main.UsersDir(), r.FileName));
         } catch (const std::exception& e) {
-            m_main.Messages().Error(QString::fromStdString(e.what()));
+            ReportError(e, &m_main.Messages());
         }
         break;
     case TNameAction::AskNew:
@@ -166,7 +167,7 @@ bool TStartupForm::SaveCurrentUser()
         user.SaveToFile(UserFilePath(m_main.UsersDir(), user.FileName.text()));
         m_main.Tasks().SaveToFile(TaskFilePath(m_main.UsersDir(), user.FileName.text()));
     } catch (const std::exception& e) {
-        m_main.Messages().Error(QString::fromStdString(e.what()));
+        ReportError(e, &m_main.Messages());
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "common/Win1252.h"
 #include "content/Books.h"
+#include "shell/ErrorBoundary.h"
 #include "wordstudy/uBible.h"
 
 #include <QComboBox>
@@ -75,7 +76,7 @@ TQEditor::TQEditor(const TBooks& books, const TQuestions& questions, std::int32_
     GroupBox1->layout()->addWidget(AvailableLB);
     connect(AvailableLB, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
-            AvailableLBClick(row);
+            Guarded([&] { AvailableLBClick(row); });
     });
 
     GroupBox2 = Box("Edited Question", Panel1);

@@ -5,6 +5,7 @@
 #include "game/Wager.h"
 #include "lists/MVs.h"
 #include "lists/QsList.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "study/QtSessionPorts.h"
 #include "user/User.h"
@@ -197,7 +198,7 @@ int TGameForm::StartNextRound() { return m_logic->StartNextRound(); }
 void TGameForm::B11Click(int cell)
 {
     m_lastCell = cell;
-    m_logic->Pick(cell);
+    Guarded([&] { m_logic->Pick(cell); }, m_context.Study.Messages);
 }
 
 void TGameForm::UM_GAMERIGHT()
@@ -283,7 +284,7 @@ void TGameForm::OpenWager(int limit)
 {
     if (m_asker)
         m_asker->setEnabled(false);
-    auto* wager = new TWagerForm([this](int amount) { UM_WAGER(amount); },
+    auto* wager = new TWagerForm([this](int amount) { Guarded([&] { UM_WAGER(amount); }, m_context.Study.Messages); },
         [this] {
             m_wager = nullptr;
             if (m_asker)
@@ -573,7 +574,11 @@ void TGameForm::Rescale()
 
 void TGameForm::closeEvent(QCloseEvent* event)
 {
-    if (!m_closed && !m_logic->QueryClose()) {
+    // A quit question that fails lets the game go rather than hold it open for good.
+    bool mayClose = true;
+    if (!m_closed)
+        Guarded([&] { mayClose = m_logic->QueryClose(); }, m_context.Study.Messages);
+    if (!mayClose) {
         event->ignore();
         return;
     }

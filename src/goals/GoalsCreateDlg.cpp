@@ -1,6 +1,7 @@
 #include "goals/GoalsCreateDlg.h"
 
 #include "goals/TaskChoices.h"
+#include "shell/ErrorBoundary.h"
 #include "study/Frames.h"
 
 #include <QDateEdit>
@@ -87,7 +88,7 @@ public:
 
 TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& questions, const TUser& user,
     IMessageService* messages, bool speechAvailable, TTasks& tasks, QDate today, QWidget* parent)
-    : QWidget(parent), m_tasks(tasks), m_today(today)
+    : QWidget(parent), m_tasks(tasks), m_today(today), m_messages(messages)
 {
     setWindowTitle(S("Create or Edit Study Tasks"));
     setProperty("helpContext", HelpContext);
@@ -108,7 +109,7 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     rowLay->addWidget(AddCaption, 0, 0, 1, 6);
     auto addButton = [this, rowLay](const char* caption, TTaskKind kind, int column) {
         auto* b = new QPushButton(KindIcon(kind), S(caption), ButtonRow);
-        connect(b, &QPushButton::clicked, this, [this, kind] { Add(kind); });
+        connect(b, &QPushButton::clicked, this, [this, kind] { Guarded([&] { Add(kind); }, m_messages); });
         rowLay->addWidget(b, 1, column);
         return b;
     };
@@ -124,9 +125,13 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     DeleteBtn = new QPushButton(S("Delete"), tasksPage);
     StartTaskBtn = new QPushButton(S("Start task"), tasksPage);
     StartTaskBtn->setToolTip(S("Open the study set-up with this task's choices"));
-    connect(EditDetailsBtn, &QPushButton::clicked, this, &TGoalsCreateDlg::EditDetails);
-    connect(DeleteBtn, &QPushButton::clicked, this, &TGoalsCreateDlg::Delete);
-    connect(StartTaskBtn, &QPushButton::clicked, this, &TGoalsCreateDlg::StartTask);
+    // The buttons act through the error boundary.
+    auto guarded = [this](void (TGoalsCreateDlg::*action)()) {
+        return [this, action] { Guarded([&] { (this->*action)(); }, m_messages); };
+    };
+    connect(EditDetailsBtn, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::EditDetails));
+    connect(DeleteBtn, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::Delete));
+    connect(StartTaskBtn, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::StartTask));
 
     TodoList = new QTreeWidget(tasksPage);
     TodoList->setRootIsDecorated(false);
@@ -139,7 +144,7 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     connect(TodoList, &QTreeWidget::itemSelectionChanged, this, &TGoalsCreateDlg::UpdateButtons);
     connect(TodoList, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (m_mode == TMode::Idle && TaskIdOf(TodoList->currentItem()) > 0)
-            EditDetails();
+            Guarded([this] { EditDetails(); }, m_messages);
     });
 
     // The "Details" panel: what the list shows of the task, and the task's study page.
@@ -165,7 +170,7 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     AccToFrame = new TfrmAccTo(books, speechAvailable, DetailsPanel);
     AccToFrame->LoadFromUser(user);
     RecordChangesBtn = new QPushButton(S("Record Changes"), DetailsPanel);
-    connect(RecordChangesBtn, &QPushButton::clicked, this, &TGoalsCreateDlg::RecordChanges);
+    connect(RecordChangesBtn, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::RecordChanges));
     auto* dl = new QGridLayout(DetailsPanel);
     dl->addWidget(new QLabel(S("Details"), DetailsPanel), 0, 0);
     dl->addWidget(DetailsEdit, 0, 1, 1, 5);

@@ -100,6 +100,7 @@ private:
 
     TTasks& m_tasks;
     QDate m_today;
+    IMessageService* m_messages;   // errors of the buttons are reported here
     TTaskDef m_scratch;
     TMode m_mode = TMode::Idle;
     QTreeWidgetItem* m_edited = nullptr;

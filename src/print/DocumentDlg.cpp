@@ -1,6 +1,7 @@
 #include "print/DocumentDlg.h"
 
 #include "print/SaveDialog.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "widgets/DialogKeys.h"
 
@@ -27,13 +28,7 @@ TDocumentDlg::TDocumentDlg(const TPrintContext& context, const char* caption, co
     CancelBtn = new QPushButton(L("Cancel"), this);
     HelpBtn = new QPushButton(L("Help"), this);
     GenerateBtn->setDefault(true);
-    connect(GenerateBtn, &QPushButton::clicked, this, [this] {
-        try {
-            GenerateBtnClick();
-        } catch (const std::exception& e) {
-            ShowError(e);
-        }
-    });
+    connect(GenerateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(HelpBtn, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
@@ -72,14 +67,13 @@ std::optional<TDocumentDlg::TTarget> TDocumentDlg::AskTarget(const char* default
 bool TDocumentDlg::Produce(const TTarget& target, TDocFormat format, TDocumentKind kind,
                            const std::function<void(TDocFile&)>& write)
 {
-    try {
+    const bool written = Guarded([&] {
         TDocFile file(format);
         write(file);
         file.Save(target.Path.toStdString());
-    } catch (const std::exception& e) {
-        ShowError(e);
+    }, m_context.Messages);
+    if (!written)
         return false;
-    }
     OfferToOpen(m_context, kind, target.Path);
     return true;
 }
@@ -94,12 +88,6 @@ void TDocumentDlg::Inform(const char* text)
 {
     if (m_context.Messages)
         m_context.Messages->Information(L(text));
-}
-
-void TDocumentDlg::ShowError(const std::exception& e)
-{
-    if (m_context.Messages)
-        m_context.Messages->Error(QString::fromUtf8(e.what()));
 }
 
 void TDocumentDlg::keyPressEvent(QKeyEvent* event)

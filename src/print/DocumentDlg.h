@@ -45,7 +45,6 @@ protected:
                  const std::function<void(TDocFile&)>& write);
     void Warn(const char* text);
     void Inform(const char* text);
-    void ShowError(const std::exception& e);
 
     void keyPressEvent(QKeyEvent* event) override;
 

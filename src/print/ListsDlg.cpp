@@ -3,6 +3,7 @@
 #include "common/Random.h"
 #include "content/Questions.h"
 #include "print/RtfWriter.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "study/Frames.h"
 #include "user/User.h"
@@ -65,7 +66,7 @@ TListsDlg::TListsDlg(const TPrintContext& context, QWidget* parent) : QWidget(pa
     CancelBtn = new QPushButton(S("Cancel"), this);
     helpBtn = new QPushButton(S("Help"), this);
     GenerateBtn->setDefault(true);
-    connect(GenerateBtn, &QPushButton::clicked, this, [this] { GenerateBtnClick(); });
+    connect(GenerateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(helpBtn, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
@@ -399,11 +400,11 @@ TProgressForm::TProgressForm(const TPrintContext& context, std::unique_ptr<TPrin
     m_thread = QThread::create([this, j] {
         try {
             m_outcome = j->Execute();
-        } catch (const std::exception& e) {
-            m_error = e.what();
+        } catch (const std::exception&) {
+            m_error = std::current_exception();
         }
     });
-    connect(m_thread, &QThread::finished, this, [this] { EndJob(); });
+    connect(m_thread, &QThread::finished, this, [this] { Guarded([this] { EndJob(); }, m_context.Messages); });
     m_thread->start(QThread::LowPriority);
 }
 
@@ -448,9 +449,8 @@ void TProgressForm::EndJob()
         m_thread = nullptr;
     }
     Timer1->stop();
-    if (!m_error.empty()) {
-        if (m_context.Messages)
-            m_context.Messages->Error(QString::fromStdString(m_error));
+    if (m_error) {
+        ReportError(m_error, m_context.Messages);
     } else if (m_outcome == TPrintList::TOutcome::Written) {
         ShowPercent(100);
         OfferToOpen(m_context, TDocumentKind::QuestionList, QString::fromStdString(m_job->Options().FileName));

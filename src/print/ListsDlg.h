@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <exception>
 #include <memory>
 
 class QCheckBox;
@@ -122,7 +123,7 @@ private:
     QThread* m_thread = nullptr;
     QString m_caption;
     TPrintList::TOutcome m_outcome = TPrintList::TOutcome::Cancelled;
-    std::string m_error;
+    std::exception_ptr m_error;   // what ended the job's thread, if anything
     bool m_ended = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "content/Books.h"
 #include "print/ComboItems.h"
+#include "shell/ErrorBoundary.h"
 #include "user/User.h"
 #include "widgets/SpinEdit.h"
 
@@ -97,10 +98,7 @@ void TScriptureDlg::GenerateBtnClick()
     user.Options.UseColor = useColorCB->isChecked() ? 1 : 0;
     TFootnotes notes;
     if (c.IncludeFootnotes) {
-        try {
-            notes = ReadFootnotes(m_context.ProgramDir + "footnotes.txt");
-        } catch (const std::exception& e) {
-            ShowError(e);
+        if (!Guarded([&] { notes = ReadFootnotes(m_context.ProgramDir + "footnotes.txt"); }, m_context.Messages)) {
             close();
             return;
         }

@@ -6,6 +6,7 @@
 #include "content/Questions.h"
 #include "print/DocFile.h"
 #include "print/RtfWriter.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "study/Frames.h"
 #include "user/User.h"
@@ -224,7 +225,7 @@ TSetsDlg_WF::TSetsDlg_WF(const TPrintContext& context, QWidget* parent) : QWidge
     CancelBtn = new QPushButton(S("Cancel"), this);
     helpBtn = new QPushButton(S("Help"), this);
     GenerateBtn->setDefault(true);
-    connect(GenerateBtn, &QPushButton::clicked, this, [this] { GenerateBtnClick(); });
+    connect(GenerateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(helpBtn, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
@@ -254,7 +255,7 @@ TSetsDlg_WF::TSetsDlg_WF(const TPrintContext& context, QWidget* parent) : QWidge
     AdequacyTimer->setInterval(500);
     connect(AdequacyTimer, &QTimer::timeout, this, [this] {
         if (m_ready)
-            CheckAdequacyNow();
+            Guarded([this] { CheckAdequacyNow(); }, m_context.Messages);
     });
     connect(Frame, &TfrmSets1::Changed, this, [this] { Restart(); });
     for (TSpinEdit* s : {Frame->ReplacementSpin, Bonus20Spin, Bonus30Spin, Bonus40Spin})
@@ -430,9 +431,8 @@ void TSetsDlg_WF::LoadFromUser()
         else
             m_history.Clear();
     } catch (const std::exception& e) {
-        m_history.Clear();
-        if (m_context.Messages)
-            m_context.Messages->Error(QString::fromStdString(e.what()));
+        m_history.Clear();   // a damaged history is reported and left out of this window's builds
+        ReportError(e, m_context.Messages);
     }
 
     Bonus20Spin->setValue(o.SetsBonus20);
@@ -577,18 +577,18 @@ void TSetsDlg_WF::GenerateBtnClick()
     }
     m_building = Choices();
     m_built.reset();
-    m_buildError.clear();
+    m_buildError = nullptr;
     m_progress = std::make_unique<TBuildProgress>();
     IRandom& random = m_context.Random ? *m_context.Random : *m_ownRandom;
     const TQuestions& questions = *m_context.Questions;
     m_thread = QThread::create([this, &random, &questions] {
         try {
             m_built = MakeQuestionSets(questions, m_building, m_history, random, m_progress.get());
-        } catch (const std::exception& e) {
-            m_buildError = e.what();
+        } catch (const std::exception&) {
+            m_buildError = std::current_exception();
         }
     });
-    connect(m_thread, &QThread::finished, this, [this] { BuildFinished(); });
+    connect(m_thread, &QThread::finished, this, [this] { Guarded([this] { BuildFinished(); }, m_context.Messages); });
     GenerateBtn->setEnabled(false);
     setCursor(Qt::BusyCursor);
     m_thread->start();
@@ -633,9 +633,8 @@ void TSetsDlg_WF::BuildFinished()
     const bool cancelled = m_progress && m_progress->Cancel.load();
     std::unique_ptr<TSetsOfQs> sets = std::move(m_built);
     GenerateBtn->setEnabled(true);
-    if (!m_buildError.empty()) {
-        if (m_context.Messages)
-            m_context.Messages->Error(QString::fromStdString(m_buildError));
+    if (m_buildError) {
+        ReportError(m_buildError, m_context.Messages);
         return;
     }
     if (cancelled || !m_notifyOnClose)
@@ -649,18 +648,16 @@ void TSetsDlg_WF::BuildFinished()
     const TSaveChoice file = AskDocumentFile(m_context, windowTitle(), S("MYSETS"));
     if (file.Path.isEmpty())
         return;
-    try {
+    const bool written = Guarded([&] {
         TDocFile doc(file.Rtf ? TDocFormat::Rtf : TDocFormat::Text);
         WriteSetDocument(doc, *sets, DocumentOptions(m_building), *m_context.Questions);
         doc.Save(file.Path.toStdString());
         if (m_building.UpdateHistory && m_context.HistoryPath)
             RecordSetsInHistory(*sets, m_building.Sets, m_building.Counts.QuestionsPerSet(), m_history,
                                 *m_context.Questions, m_context.HistoryPath());
-    } catch (const std::exception& e) {
-        if (m_context.Messages)
-            m_context.Messages->Error(QString::fromStdString(e.what()));
+    }, m_context.Messages);
+    if (!written)
         return;
-    }
     OfferToOpen(m_context, TDocumentKind::QuestionSets, file.Path);
     close();
 }

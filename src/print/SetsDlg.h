@@ -12,6 +12,7 @@
 
 #include <QWidget>
 
+#include <exception>
 #include <memory>
 
 class QCheckBox;
@@ -139,7 +140,7 @@ private:
     QThread* m_thread = nullptr;
     std::unique_ptr<TBuildProgress> m_progress;
     std::unique_ptr<TSetsOfQs> m_built;
-    std::string m_buildError;
+    std::exception_ptr m_buildError;
     TSetsChoices m_building;
     QProgressDialog* m_progressDlg = nullptr;
     QTimer* m_progressTimer = nullptr;

@@ -4,6 +4,7 @@
 #include "content/Books.h"
 #include "progress/ProgressChart.h"
 #include "progress/VerseMapView.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "study/Frames.h"
 #include "user/User.h"
@@ -82,14 +83,14 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     Chart->SetSeries(series);
     Chart->setContextMenuPolicy(Qt::CustomContextMenu);
     ChartPopupMenu = new QMenu(this);
-    ChartPopupMenu->addAction(S("Save chart as image..."), this, [this] { SaveChartAsImage(); });
+    ChartPopupMenu->addAction(S("Save chart as image..."), this, [this] { Guarded([this] { SaveChartAsImage(); }, m_messages); });
     connect(Chart, &QWidget::customContextMenuRequested, this,
         [this](const QPoint& pos) { ChartPopupMenu->popup(Chart->mapToGlobal(pos)); });
     Chart->OnHover = [this](int point) {
         if (point < 0)
             QToolTip::hideText();
         else
-            QToolTip::showText(QCursor::pos(), HoverText(point), Chart);
+            Guarded([&] { QToolTip::showText(QCursor::pos(), HoverText(point), Chart); }, m_messages);
     };
 
     // The view: caption, legend, radio buttons.
@@ -122,10 +123,16 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     for (QRadioButton* rb : {QuestionsRB, MemoryRB, ReferenceRB, VerseMapRB})
         viewLay->addWidget(rb);
     QuestionsRB->setChecked(true);
-    connect(QuestionsRB, &QRadioButton::toggled, this, [this](bool on) { if (on) SelectView(TProgressView::Questions); });
-    connect(MemoryRB, &QRadioButton::toggled, this, [this](bool on) { if (on) SelectView(TProgressView::MemoryVerses); });
-    connect(ReferenceRB, &QRadioButton::toggled, this, [this](bool on) { if (on) SelectView(TProgressView::References); });
-    connect(VerseMapRB, &QRadioButton::toggled, this, [this](bool on) { if (on) SelectView(TProgressView::VerseMap); });
+    auto viewOf = [this](QRadioButton* rb, TProgressView view) {
+        connect(rb, &QRadioButton::toggled, this, [this, view](bool on) {
+            if (on)
+                Guarded([&] { SelectView(view); }, m_messages);
+        });
+    };
+    viewOf(QuestionsRB, TProgressView::Questions);
+    viewOf(MemoryRB, TProgressView::MemoryVerses);
+    viewOf(ReferenceRB, TProgressView::References);
+    viewOf(VerseMapRB, TProgressView::VerseMap);
 
     // The verse map page: the chapter range above the map.
     MapPage = new QWidget(this);
@@ -140,7 +147,7 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     MapView = new TVerseMapView(books, m_map, MapPage);
     MapView->OnVerseClicked = [this](const TVerseRef& ref) {
         if (OpenWordStudyAt)
-            OpenWordStudyAt(ref);
+            Guarded([&] { OpenWordStudyAt(ref); }, m_messages);
     };
     MapSummaryLabel = new QLabel(MapPage);
     MapSummaryLabel->setWordWrap(true);
@@ -159,14 +166,14 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
         if (MapToCB->currentIndex() < MapFromCB->currentIndex())
             MapToCB->setCurrentIndex(MapFromCB->currentIndex());
         else if (m_view == TProgressView::VerseMap)
-            Fill();
+            Guarded([this] { Fill(); }, m_messages);
     };
     connect(MapFromCB, &QComboBox::currentIndexChanged, this, rangeChanged);
     connect(MapToCB, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < MapFromCB->currentIndex())
             MapFromCB->setCurrentIndex(index);
         else if (m_view == TProgressView::VerseMap)
-            Fill();
+            Guarded([this] { Fill(); }, m_messages);
     });
     MapFromCB->setCurrentIndex(0);
     MapToCB->setCurrentIndex(std::min(books.TotalChapters(), 6) - 1);
@@ -180,7 +187,7 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     Collections->LoadFromUser(user);
     connect(Collections->checkList, &TCheckListCombo::ItemToggled, this, [this](int) {
         if (m_view == TProgressView::Questions || m_view == TProgressView::VerseMap)
-            Fill();
+            Guarded([this] { Fill(); }, m_messages);
     });
 
     // The totals.

@@ -24,6 +24,13 @@ void ReportError(const std::exception& e, IMessageService* messages)
         qWarning("%s", qPrintable(text));
 }
 
+void ReportError(const std::exception_ptr& error, IMessageService* messages)
+{
+    if (!error)
+        return;
+    Guarded([&] { std::rethrow_exception(error); }, messages);
+}
+
 bool Guarded(const std::function<void()>& body, IMessageService* messages)
 {
     try {

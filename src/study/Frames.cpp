@@ -3,6 +3,7 @@
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "content/Questions.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
@@ -138,7 +139,8 @@ TfrmMaterialSelection::TfrmMaterialSelection(const TBooks& books, bool memoryStu
 
     auto wire = [this](QRadioButton* rb, TSelectionKind kind) {
         if (rb)
-            connect(rb, &QRadioButton::toggled, this, [this, kind](bool on) { RadioToggled(kind, on); });
+            connect(rb, &QRadioButton::toggled, this,
+                    [this, kind](bool on) { Guarded([&] { RadioToggled(kind, on); }); });
     };
     wire(byChaptersRB, TSelectionKind::ByChapter);
     wire(byVersesRB, TSelectionKind::ByVerse);
@@ -238,7 +240,8 @@ TfrmCollections::TfrmCollections(const TQuestions& questions, IMessageService* m
     auto* lay = new QHBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addWidget(checkList);
-    connect(checkList, &TCheckListCombo::ItemToggled, this, [this](int) { CheckRequired(); });
+    connect(checkList, &TCheckListCombo::ItemToggled, this,
+            [this](int) { Guarded([this] { CheckRequired(); }, m_messages); });
 }
 
 void TfrmCollections::LoadFromUser(const TUser& user)

@@ -2,6 +2,7 @@
 
 #include "common/Win1252.h"
 #include "content/Books.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "study/AskerRuns.h"
 #include "study/QtSessionPorts.h"
@@ -215,16 +216,20 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
         m_context.User->FullName.text());
     m_logicPtr = m_logic.get();
 
-    connect(StartStop, &QPushButton::clicked, this, [this] { m_logic->StartStopClick(); });
-    connect(Right, &QPushButton::clicked, this, [this] { m_logic->RightClick(); });
-    connect(Wrong, &QPushButton::clicked, this, [this] { m_logic->WrongClick(); });
+    // Every button and menu item acts through the error boundary.
+    auto click = [this](void (TAskerLogic::*action)()) {
+        return [this, action] { Guarded([&] { (m_logic.get()->*action)(); }, m_context.Messages); };
+    };
+    connect(StartStop, &QPushButton::clicked, this, click(&TAskerLogic::StartStopClick));
+    connect(Right, &QPushButton::clicked, this, click(&TAskerLogic::RightClick));
+    connect(Wrong, &QPushButton::clicked, this, click(&TAskerLogic::WrongClick));
     connect(QuitBtn, &QPushButton::clicked, this, [this] { close(); });
-    connect(Bible, &QPushButton::clicked, this, [this] { BibleClick(); });
-    connect(LeftAccToButton, &QPushButton::clicked, this, [this] { m_logic->LeftAccToClick(); });
-    connect(RightAccToButton, &QPushButton::clicked, this, [this] { m_logic->RightAccToClick(); });
+    connect(Bible, &QPushButton::clicked, this, [this] { Guarded([this] { BibleClick(); }, m_context.Messages); });
+    connect(LeftAccToButton, &QPushButton::clicked, this, click(&TAskerLogic::LeftAccToClick));
+    connect(RightAccToButton, &QPushButton::clicked, this, click(&TAskerLogic::RightAccToClick));
     connect(useLipsToReadQuestion, &QAction::triggered, this,
-        [this](bool checked) { m_logic->UseLipsClick(checked); });
-    connect(undoGrade, &QAction::triggered, this, [this] { m_logic->UndoGrade(); });
+        [this](bool checked) { Guarded([&] { m_logic->UseLipsClick(checked); }, m_context.Messages); });
+    connect(undoGrade, &QAction::triggered, this, [this] { UndoGrade(); });
 
     // The window sees keys before its controls; the pop-up menu keeps its own keys.
     for (QWidget* w : findChildren<QWidget*>())
@@ -349,7 +354,10 @@ void TQuestionAsker::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (!m_logic->QueryClose()) {
+    // A quit question that fails lets the session go rather than hold it open for good.
+    bool mayClose = true;
+    Guarded([&] { mayClose = m_logic->QueryClose(); }, m_context.Messages);
+    if (!mayClose) {
         event->ignore();
         return;
     }
@@ -468,7 +476,7 @@ bool TQuestionAsker::HandleKey(QKeyEvent* event, QObject* receiver)
         return true;
     }
     if (event->matches(QKeySequence::Undo))
-        return m_logic->UndoGrade();
+        return UndoGrade();
     if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
         return false;
     int key = 0;
@@ -503,7 +511,16 @@ bool TQuestionAsker::HandleKey(QKeyEvent* event, QObject* receiver)
     default:
         return false;
     }
-    return m_logic->KeyPress(key);
+    bool handled = true;   // a key whose step failed is still the session's
+    Guarded([&] { handled = m_logic->KeyPress(key); }, m_context.Messages);
+    return handled;
+}
+
+bool TQuestionAsker::UndoGrade()
+{
+    bool undone = true;
+    Guarded([&] { undone = m_logic->UndoGrade(); }, m_context.Messages);
+    return undone;
 }
 
 void TQuestionAsker::keyPressEvent(QKeyEvent* event)
@@ -531,7 +548,7 @@ bool TQuestionAsker::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
             if (key->matches(QKeySequence::Undo) && m_logic->CanUndoGrade())
-                return m_logic->UndoGrade();
+                return UndoGrade();
         }
         return QWidget::eventFilter(watched, event);
     }

@@ -91,6 +91,8 @@ protected:
 private:
     // receiver is the widget the key went to (the focused one).
     bool HandleKey(QKeyEvent* event, QObject* receiver);
+    // Undoes the last grade through the error boundary; false when there was none to undo.
+    bool UndoGrade();
     // Follows the phase: a new item clears the text, the answer compares it.
     void UpdateRecitation();
     QPushButton* MnemonicButton(QKeyEvent* event) const;

@@ -1,5 +1,6 @@
 #include "study/QtSessionPorts.h"
 
+#include "shell/ErrorBoundary.h"
 #include "voice/Sounds.h"
 
 #include <QTimer>
@@ -12,7 +13,15 @@ public:
     TQtTimer(int interval, std::function<void()> tick) : m_tick(std::move(tick))
     {
         m_timer.setInterval(interval);
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { m_tick(); });
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
+            try {
+                m_tick();
+            } catch (const std::exception& e) {
+                // Stopped first: a clock that kept failing would raise a box on every tick.
+                m_timer.stop();
+                ReportError(e);
+            }
+        });
     }
     void Start() override { m_timer.start(); }
     void Stop() override { m_timer.stop(); }

@@ -5,6 +5,7 @@
 #include "lists/AccTos.h"
 #include "lists/MVs.h"
 #include "lists/QsList.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "study/Frames.h"
 #include "study/QAsker.h"
@@ -38,7 +39,7 @@ TStudyDlgStart::TStudyDlgStart(const TStudyContext& context, const char* caption
     CancelBtn = new QPushButton(L("Cancel"), this);
     helpBtn = new QPushButton(L("Help"), this);
     OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(OKBtn, &QPushButton::clicked, this, [this] { Guarded([this] { OKBtnClick(); }, m_context.Messages); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
     connect(helpBtn, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)

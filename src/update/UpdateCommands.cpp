@@ -2,6 +2,7 @@
 
 #include "program/ProgramSettings.h"
 #include "program/UserNames.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/ProgramShell.h"
 #include "update/FileVersion.h"
 #include "update/UpdateDialogs.h"
@@ -10,8 +11,6 @@
 
 #include <QApplication>
 #include <QSettings>
-
-#include <exception>
 
 namespace sv {
 
@@ -35,13 +34,12 @@ QString ControlFileURL(IProgramShell& main)
 // keeps the program running, and the updater gives up waiting without changing anything).
 void QuitForUpdate(IProgramShell& main)
 {
-    try {
+    const bool saved = Guarded([&main] {
         if (main.User().IsChosen())
             main.User().SaveToFile(UserFilePath(main.UsersDir(), main.User().FileName.text()));
-    } catch (const std::exception& e) {
-        main.Messages().Error(QString::fromStdString(e.what()));
+    }, &main.Messages());
+    if (!saved)
         return;
-    }
     main.Settings().Save();
     // Leaves the message loop without closing the windows (which would ask whether to exit).
     QApplication::exit(0);

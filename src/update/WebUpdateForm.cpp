@@ -1,6 +1,7 @@
 #include "update/WebUpdateForm.h"
 
 #include "program/ProgramSettings.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "update/UpdateStatus.h"
 
@@ -106,14 +107,16 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     ScheduleUpdateCB->setCurrentIndex(std::clamp(m_context.Settings->UpdateSchedule, 0, 2));
     proxyCheckBox->setChecked(m_context.Settings->UseProxy);
 
-    connect(UpdateBtn, &QPushButton::clicked, this, &TWebUpdateForm::UpdateBtnClick);
+    connect(UpdateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { UpdateBtnClick(); }, m_context.Messages); });
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(helpBtn, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
             m_context.ShowHelp(HelpContext);
     });
-    connect(ScheduleUpdateCB, &QComboBox::activated, this, &TWebUpdateForm::ScheduleUpdateCBChange);
-    connect(proxyCheckBox, &QCheckBox::clicked, this, &TWebUpdateForm::ProxyCheckBoxClick);
+    connect(ScheduleUpdateCB, &QComboBox::activated, this,
+            [this](int index) { Guarded([&] { ScheduleUpdateCBChange(index); }, m_context.Messages); });
+    connect(proxyCheckBox, &QCheckBox::clicked, this,
+            [this] { Guarded([this] { ProxyCheckBoxClick(); }, m_context.Messages); });
     UpdateBtn->setFocus();
 }
 
@@ -147,7 +150,17 @@ void TWebUpdateForm::UpdateBtnClick()
     UpdateBtn->setEnabled(false);
     CancelBtn->setEnabled(false);
     m_running = true;
-    u.DoUpdate();
+    try {
+        u.DoUpdate();
+    } catch (const std::exception& e) {
+        // The window must not stay locked as if the update still ran: it can be tried again
+        // or closed.
+        m_running = false;
+        UpdateBtn->setEnabled(true);
+        CancelBtn->setEnabled(true);
+        ReportError(e, m_context.Messages);
+        return;
+    }
     m_running = false;
     close();
 }

@@ -320,14 +320,8 @@ void TfrmBible::BuildMenus()
 
 void TfrmBible::Guard(const std::function<void()>& operation)
 {
-    try {
-        operation();
-    } catch (const std::exception& e) {
-        if (OnError)
-            OnError(e);
-        else
-            ReportError(e, Messages);
-    }
+    // The controls follow the browser's state also after a failed operation.
+    Guarded(operation, Messages);
     Sync();
 }
 

@@ -64,11 +64,8 @@ public:
     std::function<void(const QString&)> OnCaption;
     // Called when a click selects a verse (the question editor takes it).
     std::function<void(const TVerseRef&)> OnVerseSelected;
-    // Called with an error that ended an operation (a range error in the content);
-    // without it the frame shows a warning box.
-    std::function<void(const std::exception&)> OnError;
-    // The message service for errors (without OnError) and notices; without one, the main
-    // window's.
+    // The message service for errors (a range error in the content that ended an operation)
+    // and notices; without one, the main window's.
     IMessageService* Messages = nullptr;
 
     // Clipboard actions (also on the pop-up menus and Ctrl+C).
