@@ -9,6 +9,7 @@
 #include "app/QuitSignals.h"
 #include "common/Random.h"
 #include "program/ProgramPaths.h"
+#include "shell/ErrorBoundary.h"
 #include "voice/QtVoice.h"
 
 #include <QDir>
@@ -84,7 +85,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "%s\n", e.what());
             return 1;
         }
-        messages.Error(QString::fromStdString(e.what()));
+        sv::ReportError(e, &messages);
         return 1;
     }
     if (showPaths) {

@@ -218,17 +218,17 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
 
     // Every button and menu item acts through the error boundary.
     auto click = [this](void (TAskerLogic::*action)()) {
-        return [this, action] { Guarded([&] { (m_logic.get()->*action)(); }, m_context.Messages); };
+        return [this, action] { Act([&] { (m_logic.get()->*action)(); }); };
     };
     connect(StartStop, &QPushButton::clicked, this, click(&TAskerLogic::StartStopClick));
     connect(Right, &QPushButton::clicked, this, click(&TAskerLogic::RightClick));
     connect(Wrong, &QPushButton::clicked, this, click(&TAskerLogic::WrongClick));
     connect(QuitBtn, &QPushButton::clicked, this, [this] { close(); });
-    connect(Bible, &QPushButton::clicked, this, [this] { Guarded([this] { BibleClick(); }, m_context.Messages); });
+    connect(Bible, &QPushButton::clicked, this, [this] { Act([this] { BibleClick(); }); });
     connect(LeftAccToButton, &QPushButton::clicked, this, click(&TAskerLogic::LeftAccToClick));
     connect(RightAccToButton, &QPushButton::clicked, this, click(&TAskerLogic::RightAccToClick));
     connect(useLipsToReadQuestion, &QAction::triggered, this,
-        [this](bool checked) { Guarded([&] { m_logic->UseLipsClick(checked); }, m_context.Messages); });
+        [this](bool checked) { Act([&] { m_logic->UseLipsClick(checked); }); });
     connect(undoGrade, &QAction::triggered, this, [this] { UndoGrade(); });
 
     // The window sees keys before its controls; the pop-up menu keeps its own keys.
@@ -356,7 +356,7 @@ void TQuestionAsker::closeEvent(QCloseEvent* event)
     }
     // A quit question that fails lets the session go rather than hold it open for good.
     bool mayClose = true;
-    Guarded([&] { mayClose = m_logic->QueryClose(); }, m_context.Messages);
+    Act([&] { mayClose = m_logic->QueryClose(); });
     if (!mayClose) {
         event->ignore();
         return;
@@ -512,15 +512,24 @@ bool TQuestionAsker::HandleKey(QKeyEvent* event, QObject* receiver)
         return false;
     }
     bool handled = true;   // a key whose step failed is still the session's
-    Guarded([&] { handled = m_logic->KeyPress(key); }, m_context.Messages);
+    Act([&] { handled = m_logic->KeyPress(key); });
     return handled;
 }
 
 bool TQuestionAsker::UndoGrade()
 {
     bool undone = true;
-    Guarded([&] { undone = m_logic->UndoGrade(); }, m_context.Messages);
+    Act([&] { undone = m_logic->UndoGrade(); });
     return undone;
+}
+
+bool TQuestionAsker::Act(const std::function<void()>& step)
+{
+    if (Guarded(step, m_context.Messages))
+        return true;
+    // The step stopped half way: the controls show where the session stands.
+    ViewChanged();
+    return false;
 }
 
 void TQuestionAsker::keyPressEvent(QKeyEvent* event)

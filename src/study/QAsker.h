@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -93,6 +94,9 @@ private:
     bool HandleKey(QKeyEvent* event, QObject* receiver);
     // Undoes the last grade through the error boundary; false when there was none to undo.
     bool UndoGrade();
+    // Runs a step of the session through the error boundary; after a failure the controls
+    // follow the session's state again. False when the step failed.
+    bool Act(const std::function<void()>& step);
     // Follows the phase: a new item clears the text, the answer compares it.
     void UpdateRecitation();
     QPushButton* MnemonicButton(QKeyEvent* event) const;

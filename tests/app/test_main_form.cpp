@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 
+#include "app/Application.h"
 #include "app/Splash.h"
 #include "app/Startup.h"
 #include "app/TipOfTheDay.h"
@@ -235,6 +236,50 @@ TEST_F(AppTest, AFailedSaveAtExitIsReportedAndTheProgramStays)
     messages.Answers = {true};
     EXPECT_TRUE(main->close());
     EXPECT_TRUE(std::filesystem::exists(UsersDir() + "Ann.219"));
+}
+
+TEST_F(AppTest, AWindowThatFailsWhileOpeningIsReportedByItsCommandAndGivesTheCommandsBack)
+{
+    // What reaches the event loop's last-resort handler is kept apart from what the
+    // windows report themselves.
+    TScriptedMessages lastResort;
+    static_cast<TApplication*>(qApp)->SetErrorReporter(&lastResort);
+    StartUp();
+    RegisterAllOpeners(*main);
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    const std::size_t before = messages.Shown.size();
+    // A set-up window that holds the start commands and then fails, and a window that fails
+    // without holding them.
+    main->SetOpener(main->CmdQuestions, [this] {
+        main->UM_DIALOGOPEN();
+        ThrowRange("Range check error: set-up");
+    });
+    main->SetOpener(main->CmdProgress, [] { ThrowRange("Range check error: chart"); });
+    struct TCase {
+        bool DialogOpen;   // another set-up window is open meanwhile
+        QAction* Command;
+        const char* States;
+    };
+    const TCase cases[] = {
+        {false, main->CmdQuestions, kUserChosen},
+        {false, main->CmdProgress, kUserChosen},
+        {true, main->CmdProgress, kDialogOpen},   // the open window keeps them held
+    };
+    for (const TCase& c : cases) {
+        if (c.DialogOpen)
+            main->UM_DIALOGOPEN();
+        QTimer::singleShot(0, c.Command, &QAction::trigger);
+        Settle();
+        EXPECT_EQ(States(*main), c.States) << c.Command->text().toStdString();
+        main->UM_COMMANDSON();
+    }
+    const std::vector<std::string> log = messages.Log();
+    EXPECT_EQ(std::vector<std::string>(log.begin() + static_cast<std::ptrdiff_t>(before), log.end()),
+              (std::vector<std::string>{"E:Range check error: set-up", "E:Range check error: chart",
+                                        "E:Range check error: chart"}));
+    EXPECT_TRUE(lastResort.Shown.empty()) << lastResort.Log().front();
+    static_cast<TApplication*>(qApp)->SetErrorReporter(&messages);
 }
 
 TEST_F(AppTest, ARangeErrorInACommandIsShownAndTheProgramGoesOn)

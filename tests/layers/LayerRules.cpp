@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <regex>
 
 namespace sv::test {
@@ -20,6 +21,28 @@ bool IsSource(const std::filesystem::path& p)
 {
     const std::string ext = p.extension().string();
     return ext == ".h" || ext == ".cpp";
+}
+
+// The .h and .cpp files below root/src and root/tools, sorted.
+std::vector<std::filesystem::path> Sources(const std::filesystem::path& root)
+{
+    namespace fs = std::filesystem;
+    std::vector<fs::path> files;
+    for (const char* top : {"src", "tools"}) {
+        const fs::path base = root / top;
+        if (!fs::is_directory(base))
+            continue;
+        for (const auto& entry : fs::recursive_directory_iterator(base))
+            if (entry.is_regular_file() && IsSource(entry.path()))
+                files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+int LineOf(const std::string& text, std::size_t offset)
+{
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
 }
 
 } // namespace
@@ -121,6 +144,37 @@ std::vector<TIncludeFault> CheckIncludes(const std::filesystem::path& root, cons
                     fault(folder + "/ may not include " + target + "/ (it is not below it)");
             }
         }
+    }
+    return faults;
+}
+
+const std::set<std::string>& MessageBoxFiles()
+{
+    static const std::set<std::string> files = {"src/app/QtServices.h", "src/app/QtServices.cpp"};
+    return files;
+}
+
+std::vector<TIncludeFault> CheckErrorReports(const std::filesystem::path& root)
+{
+    namespace fs = std::filesystem;
+    // Qt's own boxes, by class or header name.
+    static const std::regex messageBox(R"re(\b(QMessageBox|QErrorMessage)\b)re");
+    // A call of the message service (not ReportError) whose arguments, up to the end of the
+    // statement, use an exception's text.
+    static const std::regex shownWhat(R"re(\b(Error|Warning|Information|Message)\s*\([^;]*\bwhat\s*\(\s*\))re");
+    std::vector<TIncludeFault> faults;
+    for (const fs::path& file : Sources(root)) {
+        const std::string rel = fs::relative(file, root).generic_string();
+        std::ifstream in(file);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!MessageBoxFiles().count(rel))
+            for (auto it = std::sregex_iterator(text.begin(), text.end(), messageBox); it != std::sregex_iterator(); ++it)
+                faults.push_back({rel, LineOf(text, static_cast<std::size_t>(it->position())), it->str(),
+                                  "only the message service (app/QtServices) shows message boxes"});
+        if (rel != "src/shell/ErrorBoundary.cpp")
+            for (auto it = std::sregex_iterator(text.begin(), text.end(), shownWhat); it != std::sregex_iterator(); ++it)
+                faults.push_back({rel, LineOf(text, static_cast<std::size_t>(it->position())), it->str(),
+                                  "errors are shown through ReportError() or Guarded() (shell/ErrorBoundary.h)"});
     }
     return faults;
 }

@@ -32,4 +32,13 @@ struct TIncludeFault {
 // without a row, and an include in src/ written without its folder.
 std::vector<TIncludeFault> CheckIncludes(const std::filesystem::path& root, const TLayerTable& table);
 
+// The files that may show message boxes themselves: the message service of the program.
+const std::set<std::string>& MessageBoxFiles();
+
+// Reads every .h and .cpp below root/src and root/tools and returns what goes around the one
+// error boundary (shell/ErrorBoundary.h): a message box or error dialog of Qt used outside
+// MessageBoxFiles(), and an exception's what() handed to a message service call instead of
+// to ReportError(). Include holds the offending text; Line its first line.
+std::vector<TIncludeFault> CheckErrorReports(const std::filesystem::path& root);
+
 } // namespace sv::test

@@ -88,3 +88,51 @@ TEST(Layers, TheCheckerFindsEveryKindOfFault)
         EXPECT_EQ(faults[i].Include, expected[i].Include);
     }
 }
+
+TEST(ErrorBoundary, OnlyTheMessageServiceShowsBoxesAndErrorsGoThroughTheBoundary)
+{
+    const auto faults = CheckErrorReports(SV_SOURCE_DIR);
+    EXPECT_TRUE(faults.empty()) << Describe(faults);
+}
+
+TEST(ErrorBoundary, TheCheckerFindsBoxesAndErrorTextsShownAroundTheBoundary)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const fs::path root = dir.path().toStdString();
+    // Allowed: the message service itself, the boundary, a report through it, a warning
+    // without an exception's text, and a tool printing one.
+    Write(root / "src/app/QtServices.cpp", "#include <QMessageBox>\nvoid Box() { QMessageBox::warning(nullptr, {}, {}); }\n");
+    Write(root / "src/shell/ErrorBoundary.cpp", "void R(const std::exception& e) { m->Error(Q(e.what())); }\n");
+    Write(root / "src/print/Fine.cpp",
+          "void F() {\n  try { G(); } catch (const std::exception& e) { ReportError(e, m); }\n"
+          "  m->Warning(S(\"Please select some material.\"));\n}\n");
+    Write(root / "tools/sv-x/Main.cpp", "int main() { try {} catch (const std::exception& e) { std::puts(e.what()); } }\n");
+    // Faults.
+    Write(root / "src/study/Box.cpp", "#include <QMessageBox>\n\nvoid B() { QMessageBox::critical(w, t, x); }\n");
+    Write(root / "src/goals/Dialog.h", "class QErrorMessage;\n");
+    Write(root / "src/game/Own.cpp",
+          "void O() {\n  try { G(); } catch (const std::exception& e) {\n    m_messages->Error(\n"
+          "        QString::fromStdString(e.what()));\n  }\n}\n");
+    Write(root / "src/update/Warn.cpp", "void W(const std::exception& e) { messages.Warning(Q(e.what ())); }\n");
+
+    const auto faults = CheckErrorReports(root);
+    struct TExpected {
+        const char* File;
+        int Line;
+        const char* Text;
+    };
+    const TExpected expected[] = {
+        {"src/game/Own.cpp", 3, "Error(\n        QString::fromStdString(e.what()"},
+        {"src/goals/Dialog.h", 1, "QErrorMessage"},
+        {"src/study/Box.cpp", 1, "QMessageBox"},
+        {"src/study/Box.cpp", 3, "QMessageBox"},
+        {"src/update/Warn.cpp", 1, "Warning(Q(e.what ()"},
+    };
+    ASSERT_EQ(faults.size(), std::size(expected)) << Describe(faults);
+    for (std::size_t i = 0; i < faults.size(); ++i) {
+        EXPECT_EQ(faults[i].File, expected[i].File);
+        EXPECT_EQ(faults[i].Line, expected[i].Line);
+        EXPECT_EQ(faults[i].Include, expected[i].Text);
+    }
+}

@@ -307,6 +307,27 @@ TEST(SetsWindow, AFailedBuildWarnsAndKeepsTheWindow)
     delete dlg;
 }
 
+TEST(SetsWindow, ADocumentThatCannotBeWrittenIsReportedAndRecordsNoHistory)
+{
+    TWindowFixture f;
+    const QString bad = QDir(f.Dir.path()).filePath(QStringLiteral("missing/MYSETS.rtf"));
+    f.Saves.Answers.push_back(TSaveAnswer{bad, 0});
+    auto* dlg = new TSetsDlg_WF(f.Context());
+    QPointer<QWidget> guard(dlg);
+    dlg->CheckAdequacyNow();
+    EXPECT_NO_THROW(dlg->GenerateBtn->click());
+    ASSERT_TRUE(WaitFor([&] { return !f.Saves.Requests.empty() && !dlg->Building(); }));
+    ASSERT_EQ(f.Messages.Shown.size(), 1u);
+    EXPECT_EQ(f.Messages.Shown[0], (std::pair<std::string, std::string>{"error", "Cannot create file " + bad.toStdString()}));
+    // The sets were not handed out: the history stays as it was, and the window can try again.
+    EXPECT_TRUE(QDir(f.Dir.path()).entryList(QDir::Files).isEmpty());
+    WaitFor([] { return false; }, 200); // nothing closes it
+    ASSERT_FALSE(guard.isNull());
+    EXPECT_TRUE(dlg->GenerateBtn->isEnabled());
+    EXPECT_EQ(f.CommandsOn, 0);
+    delete dlg;
+}
+
 TEST(ListsWindow, WarningsBeforeAnythingStarts)
 {
     TWindowFixture f;
@@ -366,6 +387,22 @@ TEST(ListsWindow, CreateRunsTheJobAndOffersToOpen)
     EXPECT_TRUE(f.Shell.Opened.empty());
     EXPECT_EQ(barAtOffer, 100);
     EXPECT_EQ(hintAtOffer.toStdString(), "Creating list MYLIST.txt: 100 percent done.");
+}
+
+TEST(ListsWindow, AListThatCannotBeWrittenIsReportedWhenItsJobEnds)
+{
+    // The file is written on the job's thread; its error reaches the message service once
+    // the job has ended, and the progress window goes.
+    TWindowFixture f;
+    const QString bad = QDir(f.Dir.path()).filePath(QStringLiteral("missing/MYLIST.rtf"));
+    f.Saves.Answers.push_back(TSaveAnswer{bad, 0});
+    auto* dlg = new TListsDlg(f.Context());
+    EXPECT_NO_THROW(dlg->GenerateBtn->click());
+    ASSERT_EQ(f.Children.size(), 1u);
+    ASSERT_TRUE(WaitFor([&] { return f.Children[0].isNull(); }));
+    ASSERT_EQ(f.Messages.Shown.size(), 1u);
+    EXPECT_EQ(f.Messages.Shown[0], (std::pair<std::string, std::string>{"error", "Cannot create file " + bad.toStdString()}));
+    EXPECT_FALSE(QFile::exists(bad));
 }
 
 TEST(ListsWindow, CancelLeavesNoFileOrAWholeOne)

@@ -8,6 +8,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -144,6 +145,7 @@ public:
     std::vector<TSessionComment> comments;
     int timeUps = 0;
     int stops = 0;
+    std::string failComments;   // when set, every comment fails with this text
     bool SpeechAvailable() const override { return available; }
     void SpeakQuestion(const std::string& text) override
     {
@@ -157,7 +159,12 @@ public:
     }
     bool IsSpeaking() const override { return speaking; }
     void PlayTimeUpSound() override { ++timeUps; }
-    void Comment(TSessionComment e) override { comments.push_back(e); }
+    void Comment(TSessionComment e) override
+    {
+        if (!failComments.empty())
+            throw std::runtime_error(failComments);
+        comments.push_back(e);
+    }
 };
 
 class FakeHost : public ISessionHost {

@@ -429,6 +429,38 @@ TEST(QuestionAsker, KeysAndMnemonicsDriveTheSessionAndTheAnswerIsDrawn)
     EXPECT_EQ(f.commandsOn, 1);
 }
 
+TEST(QuestionAsker, AFailingCommentIsReportedAndTheSessionGoesOnWithTheGradeKept)
+{
+    StudyFixture f;
+    f.user.Options.Timed = 0;
+    QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
+    CheckChapters(*dlg->df->Material, {0});
+    dlg->df->Collections->checkList->SetChecked(0, true);
+    dlg->OKBtn->click();
+    ASSERT_EQ(f.children.size(), 1u);
+    auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
+    f.voice.failComments = "Cannot open file Sounds/wrong1.wav";
+    s->StartStop->click();
+    s->StartStop->click();
+    // The grade's spoken comment fails half way through the click: reported, not thrown.
+    EXPECT_NO_THROW(s->Wrong->click());
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0].kind, "error");
+    EXPECT_EQ(f.messages.shown[0].text, "Cannot open file Sounds/wrong1.wav");
+    // The grade stands, the controls show it, and the session goes on to the next question.
+    EXPECT_EQ(s->MissedLabel->text().toStdString(), "1");
+    EXPECT_FALSE(s->Wrong->isEnabled());
+    EXPECT_TRUE(s->StartStop->isEnabled());
+    f.voice.failComments.clear();
+    s->StartStop->click(); // Clear
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
+    s->StartStop->click();
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
+    f.messages.answers = {true};
+    EXPECT_TRUE(s->close());
+    EXPECT_EQ(f.commandsOn, 1);
+}
+
 TEST(QuestionAsker, SpaceAndEnterPressTheFocusedButtonAndTheResultsAreSavedOnClosing)
 {
     StudyFixture f;

@@ -25,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace sv::test {
 namespace {
 
@@ -224,6 +226,27 @@ TEST_F(UpdateWindowTest, TheProxyWindowStoresOnlyOnOk)
     stored.Load();
     EXPECT_TRUE(stored.UseProxy);
     EXPECT_EQ(stored.ProxyUserID, QStringLiteral("quizzer"));
+}
+
+TEST_F(UpdateWindowTest, AnUpdateThatFailsIsReportedAndTheWindowCanBeUsedAgain)
+{
+    // The control file's message cannot be shown: the update ends with an error.
+    class TFailingHost : public TNoDialogs {
+    public:
+        void Information(const QString&) override { throw std::runtime_error("Cannot open file /tmp/gone/msg"); }
+    } failing;
+    context.Host = &failing;
+    server->Serve("/updates/karvo_wf.inf", "[update]\nunconditional=1\n[action]\nmsg=Read me\n");
+    Make();
+    EXPECT_NO_THROW(form->UpdateBtn->click());
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{"E:Cannot open file /tmp/gone/msg"}));
+    // Not left as if the update still ran: both buttons work, and Cancel closes.
+    EXPECT_TRUE(form->UpdateBtn->isEnabled());
+    EXPECT_TRUE(form->CancelBtn->isEnabled());
+    EXPECT_EQ(closed, 0);
+    form->CancelBtn->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(closed, 1);
 }
 
 TEST_F(UpdateWindowTest, WhatsNewAndLicenseDialogs)
