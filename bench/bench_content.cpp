@@ -48,7 +48,7 @@ void BM_ComposeEveryQuestion(benchmark::State& state)
     for (auto _ : state)
         for (int c = 0; c < 8; ++c)
             for (int i = 1; i <= q.QuestionCount(c); ++i) {
-                q.ComposeQuestion(c, i, tags,
+                q.ComposeQuestion({c, i}, tags,
                                     TComposeOptions{.MarkUniques = true, .KeywordTargeting = true, .WordsPastKeyword = 2},
                                     answer, question);
                 benchmark::DoNotOptimize(answer.Len);

@@ -98,10 +98,10 @@ void BM_PlainInsertionSort5000(benchmark::State& st)
     auto l = FullList(0);
     std::vector<TQuestionId> start;
     for (int i = 1; i <= 5000; ++i)
-        start.push_back(l->IdAt(i));
+        start.push_back(l->QuestionAt(i).Id());
     const TQuestions& qs = s.Content.Questions;
     auto greater = [&](TQuestionId a, TQuestionId b) {
-        return RefLess(qs.PrimaryRef(CollectionOfId(b), IndexOfId(b)), qs.PrimaryRef(CollectionOfId(a), IndexOfId(a)));
+        return RefLess(qs.PrimaryRef(TQuestionAddr::FromId(b)), qs.PrimaryRef(TQuestionAddr::FromId(a)));
     };
     for (auto _ : st) {
         std::vector<TQuestionId> v = start;

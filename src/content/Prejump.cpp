@@ -24,12 +24,12 @@ void ComputePrejumpWords(TQuestions& questions)
     TWordPairs q, a;
     for (int c = 0; c < MaxCollections; ++c)
         for (int i = 1; i <= questions.QuestionCount(c); ++i) {
-            questions.QuestionWords(c, i, 1, q, a);
+            questions.QuestionWords({c, i}, 1, q, a);
             TEntry e{c, i, {}};
             e.Words.reserve(static_cast<std::size_t>(q.Count));
             for (int j = 1; j <= q.Count; ++j)
                 e.Words.push_back(static_cast<std::uint16_t>(WordIndexOf(q.Pairs[j].WordCode)));
-            classes[questions.PrejumpClass(c, i)].push_back(std::move(e));
+            classes[questions.PrejumpClass({c, i})].push_back(std::move(e));
         }
 
     auto common = [](const std::vector<std::uint16_t>& x, const std::vector<std::uint16_t>& y) {

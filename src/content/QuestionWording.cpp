@@ -19,11 +19,11 @@ const char* const BookChapterLead = "In what book and chapter is the following: 
 
 } // namespace
 
-std::string TQuestions::QuestionLead(int collection, int index) const
+std::string TQuestions::QuestionLead(TQuestionAddr q) const
 {
-    const int type = QuestionType(collection, index);
+    const int type = QuestionType(q);
     if (type == TypeAccordingTo) {
-        const TVerseRef r = PrimaryRef(collection, index);
+        const TVerseRef r = PrimaryRef(q);
         const std::string name = m_books.BookName(r.Book);
         if (name == "Philemon")
             return "According to " + name + ", verse " + Cut3(r.Verse) + ", ";
@@ -66,13 +66,13 @@ void TQuestions::DecodeRange(const TCodeStream& stream, long long from, long lon
         out.Append(m_words.DecodePair(stream, p));
 }
 
-std::string TQuestions::PrefixTextOf(int collection, int index) const
+std::string TQuestions::PrefixTextOf(TQuestionAddr q) const
 {
-    if (IsPlaceholder(collection, index))
+    if (IsPlaceholder(q))
         return {};
-    const TCollection& c = Collection(collection);
-    long long p = c.Records[index].PrefixStart;
-    const long long end = c.Records[index + 1].PrefixStart;
+    const TCollection& c = Collection(q.Collection);
+    long long p = c.Records[q.Index].PrefixStart;
+    const long long end = c.Records[q.Index + 1].PrefixStart;
     std::string s, word, sep;
     while (end > p) {
         m_words.DecodePairText(c.PrefixText, p, word, sep);
@@ -82,24 +82,24 @@ std::string TQuestions::PrefixTextOf(int collection, int index) const
     return s;
 }
 
-std::uint8_t TQuestions::PrejumpPoint(int collection, int index, bool countLeadWords) const
+std::uint8_t TQuestions::PrejumpPoint(TQuestionAddr q, bool countLeadWords) const
 {
-    const TQuestionRec& q = Record(collection, index);
-    if (q.QType == TypeAccordingTo || q.QType == TypeContext)
+    const TQuestionRec& rec = Record(q);
+    if (rec.QType == TypeAccordingTo || rec.QType == TypeContext)
         return NoPrejumpPoint;
-    int n = q.PrejumpWords();
-    if (countLeadWords && q.QType == TypeSituation)
+    int n = rec.PrejumpWords();
+    if (countLeadWords && rec.QType == TypeSituation)
         n += 2;
-    if (countLeadWords && q.QType == TypeBookAndChapter)
+    if (countLeadWords && rec.QType == TypeBookAndChapter)
         n += 8;
     return static_cast<std::uint8_t>(n);
 }
 
-std::string TQuestions::QuestionPlainText(int collection, int index) const
+std::string TQuestions::QuestionPlainText(TQuestionAddr q) const
 {
-    std::string s = QuestionLead(collection, index);
+    std::string s = QuestionLead(q);
     TWordPairs pairs, none;
-    QuestionWords(collection, index, 0, pairs, none);
+    QuestionWords(q, 0, pairs, none);
     for (int j = 1; j <= pairs.Count; ++j) {
         s += m_words.WordText(pairs.Pairs[j].WordCode);
         s += m_words.SeparatorText(pairs.Pairs[j].SeparatorCode);
@@ -109,17 +109,17 @@ std::string TQuestions::QuestionPlainText(int collection, int index) const
     return s;
 }
 
-int TQuestions::QuestionWords(int collection, int index, int mode, TWordPairs& question,
+int TQuestions::QuestionWords(TQuestionAddr q, int mode, TWordPairs& question,
                               TWordPairs& answer) const
 {
     question.Count = 0;
     answer.Count = 0;
-    const bool placeholder = IsPlaceholder(collection, index);
-    const TCollection& c = Collection(collection);
+    const bool placeholder = IsPlaceholder(q);
+    const TCollection& c = Collection(q.Collection);
     if (mode == 0 || mode == 1 || mode == 3) {
         if (!placeholder)
-            DecodeRange(c.QuestionText, c.Records[index].QuestionStart,
-                        c.Records[index + 1].QuestionStart, question);
+            DecodeRange(c.QuestionText, c.Records[q.Index].QuestionStart,
+                        c.Records[q.Index + 1].QuestionStart, question);
         if (mode == 1 && question.Count > 0 && WordIndexOf(question.Pairs[1].WordCode) == 0) {
             for (int j = 1; j < question.Count; ++j)
                 question.Pairs[j] = question.Pairs[j + 1];
@@ -128,8 +128,8 @@ int TQuestions::QuestionWords(int collection, int index, int mode, TWordPairs& q
     }
     if (mode == 2 || mode == 3) {
         if (!placeholder) {
-            const long long from = c.QuestionRefs[c.Records[index].RefStart].AnswerStart;
-            const long long to = c.QuestionRefs[c.Records[index + 1].RefStart].AnswerStart;
+            const long long from = c.QuestionRefs[c.Records[q.Index].RefStart].AnswerStart;
+            const long long to = c.QuestionRefs[c.Records[q.Index + 1].RefStart].AnswerStart;
             DecodeRange(c.AnswerText, from, to, answer);
         }
         return answer.Count;
@@ -151,7 +151,7 @@ std::int32_t TQuestions::KeywordTagOf(TWordCode code, const TKeywordTags& tags, 
     return tags[1 + use];
 }
 
-void TQuestions::ComposeQuestion(int collection, int index, const TKeywordTags& tags,
+void TQuestions::ComposeQuestion(TQuestionAddr q, const TKeywordTags& tags,
                                  const TComposeOptions& options, TMarkedText& answer,
                                  TMarkedText& question) const
 {
@@ -159,9 +159,9 @@ void TQuestions::ComposeQuestion(int collection, int index, const TKeywordTags& 
     const bool keywordTargeting = options.KeywordTargeting;
     const bool markUniques = options.MarkUniques;
     const std::int16_t wordsPastKeyword = options.WordsPastKeyword;
-    const TQuestionRec& rec = Record(collection, index);
+    const TQuestionRec& rec = Record(q);
     const bool placeholder = rec.QType == TypePlaceholder;
-    const TCollection& c = Collection(collection);
+    const TCollection& c = Collection(q.Collection);
 
     // 1. Clear.
     question.ClearTagsAndMarks();
@@ -171,11 +171,11 @@ void TQuestions::ComposeQuestion(int collection, int index, const TKeywordTags& 
     question.StopPos = NoPrejumpPoint;
 
     // 2. Question: lead, then the words with the prejump bars and the stop position.
-    question.Append(QuestionLead(collection, index));
+    question.Append(QuestionLead(q));
     TWordPairs pairs;
     if (!placeholder)
-        DecodeRange(c.QuestionText, rec.QuestionStart, c.Records[index + 1].QuestionStart, pairs);
-    const int p = PrejumpPoint(collection, index, rec.QType != TypeBookAndChapter);
+        DecodeRange(c.QuestionText, rec.QuestionStart, c.Records[q.Index + 1].QuestionStart, pairs);
+    const int p = PrejumpPoint(q, rec.QType != TypeBookAndChapter);
     int w = 0;
     for (int j = 1; j <= pairs.Count; ++j) {
         const TWordPair& pair = pairs.Pairs[j];
@@ -202,14 +202,14 @@ void TQuestions::ComposeQuestion(int collection, int index, const TKeywordTags& 
         question.StopPos = question.Len;
 
     // 4. and 5. Answer parts, each followed by its reference unless the text already ends in one.
-    const int refs = RefCountOf(collection, index);
+    const int refs = RefCountOf(q);
     for (int k = 1; k <= refs; ++k) {
         if (k > 1)
             answer.Append(' ');
         if (!placeholder) {
             TWordPairs part;
-            DecodeRange(c.AnswerText, AnswerStartOf(collection, index, k),
-                        AnswerEndOf(collection, index, k), part);
+            DecodeRange(c.AnswerText, AnswerStartOf(q, k),
+                        AnswerEndOf(q, k), part);
             for (int j = 1; j <= part.Count; ++j) {
                 const TWordPair& pair = part.Pairs[j];
                 answer.Append(m_words.WordText(pair.WordCode),
@@ -223,7 +223,7 @@ void TQuestions::ComposeQuestion(int collection, int index, const TKeywordTags& 
             const char third = answer.Chars[answer.Len - 2];
             const bool append = (last != ')' && second != ')') || (!IsDigit(second) && !IsDigit(third));
             if (append) {
-                const TVerseRef r = RefOf(collection, index, k);
+                const TVerseRef r = RefOf(q, k);
                 std::string verse = std::to_string(r.Verse);
                 const int run = VerseRunOfType(rec.QType);
                 if (run > 1)

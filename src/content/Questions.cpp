@@ -158,7 +158,7 @@ void TQuestions::UpdateDerived()
     m_usesSituation = false;
     for (int c = 0; c < MaxCollections; ++c)
         for (int i = 1; i <= QuestionCount(c); ++i) {
-            const int t = QuestionType(c, i);
+            const int t = QuestionType({c, i});
             if (t == TypeSituation || t == TypeBookAndChapter) {
                 m_usesSituation = t == TypeSituation;
                 return;
@@ -169,17 +169,12 @@ void TQuestions::UpdateDerived()
 const TCollection& TQuestions::Collection(int collection) const { return Data.Collections[collection]; }
 TCollection& TQuestions::Collection(int collection) { return Data.Collections[collection]; }
 
-const TQuestionRec& TQuestions::Record(int collection, int index) const
+const TQuestionRec& TQuestions::Record(TQuestionAddr q) const
 {
-    const TCollection& c = Collection(collection);
-    if (!c.HasQuestions() || index < 1 || index > c.QuestionCount)
-        ThrowIndex("question", index, 1, c.HasQuestions() ? c.QuestionCount : 0);
-    return c.Records[index];
-}
-
-const TQuestionRec& TQuestions::Record(TQuestionId id) const
-{
-    return Record(CollectionOfId(id), IndexOfId(id));
+    const TCollection& c = Collection(q.Collection);
+    if (!c.HasQuestions() || q.Index < 1 || q.Index > c.QuestionCount)
+        ThrowIndex("question", q.Index, 1, c.HasQuestions() ? c.QuestionCount : 0);
+    return c.Records[q.Index];
 }
 
 bool TQuestions::HasQuestions(int collection) const { return Collection(collection).HasQuestions(); }
@@ -190,99 +185,76 @@ int TQuestions::QuestionCount(int collection) const
     return c.HasQuestions() ? c.QuestionCount : 0;
 }
 
-std::uint8_t TQuestions::QuestionType(int collection, int index) const
-{
-    return Record(collection, index).QType;
-}
+std::uint8_t TQuestions::QuestionType(TQuestionAddr q) const { return Record(q).QType; }
+std::uint8_t TQuestions::ListType(TQuestionAddr q) const { return ListTypeOf(QuestionType(q)); }
+std::uint8_t TQuestions::PrejumpClass(TQuestionAddr q) const { return PrejumpClassOfType(QuestionType(q)); }
 
-std::uint8_t TQuestions::ListType(int collection, int index) const
+int TQuestions::RefCountOf(TQuestionAddr q) const
 {
-    return ListTypeOf(QuestionType(collection, index));
-}
-
-std::uint8_t TQuestions::PrejumpClass(int collection, int index) const
-{
-    return PrejumpClassOfType(QuestionType(collection, index));
-}
-
-int TQuestions::RefCountOf(int collection, int index) const
-{
-    const TQuestionRec& q = Record(collection, index);
-    const int n = Collection(collection).Records[index + 1].RefStart - q.RefStart;
+    const TQuestionRec& rec = Record(q);
+    const int n = Collection(q.Collection).Records[q.Index + 1].RefStart - rec.RefStart;
     if (n < 0 || n > 255)
-        ThrowRange("Range check error: question " + std::to_string(index) + " of collection "
-                   + std::to_string(collection) + " has " + std::to_string(n) + " references");
+        ThrowRange("Range check error: question " + std::to_string(q.Index) + " of collection "
+                   + std::to_string(q.Collection) + " has " + std::to_string(n) + " references");
     return n;
 }
 
-TVerseRef TQuestions::RefOf(int collection, int index, int k) const
+TVerseRef TQuestions::RefOf(TQuestionAddr q, int k) const
 {
-    const int n = RefCountOf(collection, index);
+    const int n = RefCountOf(q);
     if (k < 1 || k > n)
         ThrowIndex("question reference", k, 1, n);
-    const TQuestionRef& r =
-        Collection(collection).QuestionRefs[Record(collection, index).RefStart + k - 1LL];
+    const TQuestionRef& r = Collection(q.Collection).QuestionRefs[Record(q).RefStart + k - 1LL];
     return TVerseRef(r.Book(), r.Chapter(), r.Verse);
 }
 
-TVerseRef TQuestions::PrimaryRef(int collection, int index) const { return RefOf(collection, index, 1); }
+TVerseRef TQuestions::PrimaryRef(TQuestionAddr q) const { return RefOf(q, 1); }
 
-int TQuestions::PrimaryVerseNo(int collection, int index) const
-{
-    return m_books.VerseNoOf(PrimaryRef(collection, index));
-}
+int TQuestions::PrimaryVerseNo(TQuestionAddr q) const { return m_books.VerseNoOf(PrimaryRef(q)); }
 
-std::uint32_t TQuestions::AnswerStartOf(int collection, int index, int k) const
+std::uint32_t TQuestions::AnswerStartOf(TQuestionAddr q, int k) const
 {
-    const int n = RefCountOf(collection, index);
+    const int n = RefCountOf(q);
     if (k < 1 || k > n)
         ThrowIndex("question reference", k, 1, n);
-    return Collection(collection).QuestionRefs[Record(collection, index).RefStart + k - 1LL].AnswerStart;
+    return Collection(q.Collection).QuestionRefs[Record(q).RefStart + k - 1LL].AnswerStart;
 }
 
-std::uint32_t TQuestions::AnswerEndOf(int collection, int index, int k) const
+std::uint32_t TQuestions::AnswerEndOf(TQuestionAddr q, int k) const
 {
-    const TCollection& c = Collection(collection);
+    const TCollection& c = Collection(q.Collection);
     // Reference k+1's start; after the last reference, the next question's first reference
     // (the closing record and closing entry supply it for the last question).
-    return c.QuestionRefs[Record(collection, index).RefStart + static_cast<long long>(k)].AnswerStart;
+    return c.QuestionRefs[Record(q).RefStart + static_cast<long long>(k)].AnswerStart;
 }
 
-int TQuestions::DupCount(int collection, int index) const { return Record(collection, index).DupCount(); }
-std::uint8_t TQuestions::InfoByte(int collection, int index) const { return Record(collection, index).Info; }
+int TQuestions::DupCount(TQuestionAddr q) const { return Record(q).DupCount(); }
+std::uint8_t TQuestions::InfoByte(TQuestionAddr q) const { return Record(q).Info; }
 
-int TQuestions::HomeIndex(int collection, int index) const
+int TQuestions::HomeIndex(TQuestionAddr q) const
 {
-    const int h = Record(collection, index).HomeIndex;
+    const int h = Record(q).HomeIndex;
     if (h < 0)
         ThrowRange("Range check error: negative home index " + std::to_string(h));
     return h;
 }
 
-std::uint8_t TQuestions::HomeType(int collection, int index) const
-{
-    const TQuestionId home = HomeOf(collection, index);
-    return Record(home).QType;
-}
+std::uint8_t TQuestions::HomeType(TQuestionAddr q) const { return Record(HomeOf(q)).QType; }
 
-TQuestionId TQuestions::DupLink(int collection, int index) const { return Record(collection, index).DupLink; }
-std::uint16_t TQuestions::SortKey(int collection, int index) const { return Record(collection, index).SortKey; }
-std::int16_t TQuestions::QuestionLength(TQuestionId id) const { return Record(id).QuestionLength; }
-std::int16_t TQuestions::AnswerLength(TQuestionId id) const { return Record(id).AnswerLength; }
+TQuestionId TQuestions::DupLink(TQuestionAddr q) const { return Record(q).DupLink; }
+std::uint16_t TQuestions::SortKey(TQuestionAddr q) const { return Record(q).SortKey; }
+std::int16_t TQuestions::QuestionLength(TQuestionAddr q) const { return Record(q).QuestionLength; }
+std::int16_t TQuestions::AnswerLength(TQuestionAddr q) const { return Record(q).AnswerLength; }
 
-bool TQuestions::IsPlaceholder(int collection, int index) const
-{
-    return QuestionType(collection, index) == TypePlaceholder;
-}
+bool TQuestions::IsPlaceholder(TQuestionAddr q) const { return QuestionType(q) == TypePlaceholder; }
 
-TQuestionId TQuestions::HomeOf(int collection, int index) const
+TQuestionAddr TQuestions::HomeOf(TQuestionAddr q) const
 {
-    if (!IsPlaceholder(collection, index))
-        return QuestionId(collection, index);
-    const int homeCollection = InfoByte(collection, index);
-    const int homeIndex = HomeIndex(collection, index);
-    Record(homeCollection, homeIndex); // must exist
-    return QuestionId(homeCollection, homeIndex);
+    if (!IsPlaceholder(q))
+        return q;
+    const TQuestionAddr home{InfoByte(q), HomeIndex(q)};
+    Record(home); // must exist
+    return home;
 }
 
 TQuestionRange TQuestions::QuestionsOfVerse(int collection, int verseNo) const
@@ -290,14 +262,14 @@ TQuestionRange TQuestions::QuestionsOfVerse(int collection, int verseNo) const
     TQuestionRange r;
     const int n = QuestionCount(collection);
     for (int i = 1; i <= n; ++i)
-        if (PrimaryVerseNo(collection, i) == verseNo) {
+        if (PrimaryVerseNo({collection, i}) == verseNo) {
             r.First = i;
             break;
         }
     if (r.First == 0)
         return r;
     r.After = r.First + 1;
-    while (r.After <= n && PrimaryVerseNo(collection, r.After) == verseNo)
+    while (r.After <= n && PrimaryVerseNo({collection, r.After}) == verseNo)
         ++r.After;
     return r;
 }
@@ -314,7 +286,7 @@ void TQuestions::MarkMaterialQuestions(const TVerseSelection& material, TMateria
         int s = 1;
         TVerseRef sref = m_books.RefOfVerseNo(s);
         for (int i = 1; i <= m.QuestionCount; ++i) {
-            const TVerseRef pr = PrimaryRef(c, i);
+            const TVerseRef pr = PrimaryRef({c, i});
             while (CompareRefs(sref, pr) == 1) {
                 ++s;
                 if (s > MaxVerses)
@@ -346,7 +318,7 @@ bool TQuestions::AnyQuestionInMaterial(const TVerseSelection& material,
     for (int c = 0; c < MaxCollections; ++c)
         if (IsChosenCollection(*this, chosen, c))
             for (int i = 1; i <= QuestionCount(c); ++i)
-                if (material.Flags[PrimaryVerseNo(c, i)] != 0)
+                if (material.Flags[PrimaryVerseNo({c, i})] != 0)
                     return true;
     return false;
 }
@@ -358,38 +330,38 @@ bool TQuestions::AnyChosenTypeInMaterial(const TVerseSelection& material,
     for (int c = 0; c < MaxCollections; ++c)
         if (IsChosenCollection(*this, chosen, c))
             for (int i = 1; i <= QuestionCount(c); ++i) {
-                if (material.Flags[PrimaryVerseNo(c, i)] == 0)
+                const TQuestionAddr q{c, i};
+                if (material.Flags[PrimaryVerseNo(q)] == 0)
                     continue;
-                const int t = IsPlaceholder(c, i) ? HomeType(c, i) : QuestionType(c, i);
+                const int t = IsPlaceholder(q) ? HomeType(q) : QuestionType(q);
                 if (types[CheckedType(t)] != 0)
                     return true;
             }
     return false;
 }
 
-bool TQuestions::IsTypeChosen(int collection, int index, const TCollectionFlags& chosen,
+bool TQuestions::IsTypeChosen(TQuestionAddr q, const TCollectionFlags& chosen,
                               const TTypeFlags& types) const
 {
-    if (!IsPlaceholder(collection, index))
-        return types[CheckedType(QuestionType(collection, index))] != 0;
-    const TQuestionId self = QuestionId(collection, index);
-    TQuestionId cur = HomeOf(collection, index);
+    if (!IsPlaceholder(q))
+        return types[CheckedType(QuestionType(q))] != 0;
+    TQuestionAddr cur = HomeOf(q);
     // A chain holds at most one copy per collection; a longer walk means a corrupt chain.
     for (int steps = 0;; ++steps) {
         if (steps > 8 * MaxCollections)
             ThrowRange("Range check error: duplicate chain of question "
-                       + std::to_string(index) + " of collection " + std::to_string(collection)
+                       + std::to_string(q.Index) + " of collection " + std::to_string(q.Collection)
                        + " does not end");
-        if (IsChosenCollection(*this, chosen, CollectionOfId(cur)) || cur == self)
+        if (IsChosenCollection(*this, chosen, cur.Collection) || cur == q)
             break;
         const TQuestionId next = Record(cur).DupLink;
         if (next == 0)
             break;
-        cur = next;
+        cur = TQuestionAddr::FromId(next);
     }
-    if (cur != self)
+    if (cur != q)
         return false;
-    return types[CheckedType(HomeType(collection, index))] != 0;
+    return types[CheckedType(HomeType(q))] != 0;
 }
 
 } // namespace sv

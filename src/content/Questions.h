@@ -150,30 +150,31 @@ public:
 
     const TCollection& Collection(int collection) const;
     TCollection& Collection(int collection);
-    const TQuestionRec& Record(int collection, int index) const; // 1..QuestionCount
-    const TQuestionRec& Record(TQuestionId id) const;
+    // The record of a question, index 1..QuestionCount.
+    const TQuestionRec& Record(TQuestionAddr q) const;
 
     bool HasQuestions(int collection) const;
     int QuestionCount(int collection) const;
-    std::uint8_t QuestionType(int collection, int index) const;
-    std::uint8_t ListType(int collection, int index) const;
-    std::uint8_t PrejumpClass(int collection, int index) const;
-    int RefCountOf(int collection, int index) const;
-    TVerseRef RefOf(int collection, int index, int k) const;
-    TVerseRef PrimaryRef(int collection, int index) const;
-    int PrimaryVerseNo(int collection, int index) const;
-    std::uint32_t AnswerStartOf(int collection, int index, int k) const;
-    int DupCount(int collection, int index) const;
-    std::uint8_t InfoByte(int collection, int index) const;
-    int HomeIndex(int collection, int index) const;
-    std::uint8_t HomeType(int collection, int index) const;
-    TQuestionId DupLink(int collection, int index) const;
-    std::uint16_t SortKey(int collection, int index) const;
-    std::int16_t QuestionLength(TQuestionId id) const;
-    std::int16_t AnswerLength(TQuestionId id) const;
-    bool IsPlaceholder(int collection, int index) const;
-    // The home record's id for a placeholder, else the question's own id.
-    TQuestionId HomeOf(int collection, int index) const;
+    std::uint8_t QuestionType(TQuestionAddr q) const;
+    std::uint8_t ListType(TQuestionAddr q) const;
+    std::uint8_t PrejumpClass(TQuestionAddr q) const;
+    int RefCountOf(TQuestionAddr q) const;
+    TVerseRef RefOf(TQuestionAddr q, int k) const;
+    TVerseRef PrimaryRef(TQuestionAddr q) const;
+    int PrimaryVerseNo(TQuestionAddr q) const;
+    std::uint32_t AnswerStartOf(TQuestionAddr q, int k) const;
+    int DupCount(TQuestionAddr q) const;
+    std::uint8_t InfoByte(TQuestionAddr q) const;
+    int HomeIndex(TQuestionAddr q) const;
+    std::uint8_t HomeType(TQuestionAddr q) const;
+    // The stored link to the next copy of the question, 0 at the end of the chain.
+    TQuestionId DupLink(TQuestionAddr q) const;
+    std::uint16_t SortKey(TQuestionAddr q) const;
+    std::int16_t QuestionLength(TQuestionAddr q) const;
+    std::int16_t AnswerLength(TQuestionAddr q) const;
+    bool IsPlaceholder(TQuestionAddr q) const;
+    // The home record for a placeholder, else the question itself.
+    TQuestionAddr HomeOf(TQuestionAddr q) const;
 
     TQuestionRange QuestionsOfVerse(int collection, int verseNo) const;
     void MarkMaterialQuestions(const TVerseSelection& material, TMaterialQuestions& out) const;
@@ -181,31 +182,31 @@ public:
                                const TCollectionFlags& chosen) const;
     bool AnyChosenTypeInMaterial(const TVerseSelection& material, const TCollectionFlags& chosen,
                                  const TTypeFlags& types) const;
-    bool IsTypeChosen(int collection, int index, const TCollectionFlags& chosen,
+    bool IsTypeChosen(TQuestionAddr q, const TCollectionFlags& chosen,
                       const TTypeFlags& types) const;
     bool UsesSituation() const { return m_usesSituation; }
 
     // ---- Question wording ----
-    virtual std::string QuestionLead(int collection, int index) const;
+    virtual std::string QuestionLead(TQuestionAddr q) const;
     static std::string TypeLead(int type);
     static std::string PreannounceCode(int type);
     static char CollectionMark(int collection);
-    std::string PrefixTextOf(int collection, int index) const;
-    std::uint8_t PrejumpPoint(int collection, int index, bool countLeadWords) const;
-    std::string QuestionPlainText(int collection, int index) const;
+    std::string PrefixTextOf(TQuestionAddr q) const;
+    std::uint8_t PrejumpPoint(TQuestionAddr q, bool countLeadWords) const;
+    std::string QuestionPlainText(TQuestionAddr q) const;
     // Mode 0, 1, 3: question words (mode 1 drops a leading pair with word code 0);
     // mode 2, 3: answer words. Returns the answer count (0 in modes 0 and 1).
-    int QuestionWords(int collection, int index, int mode, TWordPairs& question,
+    int QuestionWords(TQuestionAddr q, int mode, TWordPairs& question,
                       TWordPairs& answer) const;
     // Words question and answer of a question into the two marked texts.
-    void ComposeQuestion(int collection, int index, const TKeywordTags& tags, const TComposeOptions& options,
+    void ComposeQuestion(TQuestionAddr q, const TKeywordTags& tags, const TComposeOptions& options,
                          TMarkedText& answer, TMarkedText& question) const;
 
 private:
     // Decodes [from, to) of a stream into pairs.
     void DecodeRange(const TCodeStream& stream, long long from, long long to, TWordPairs& out) const;
     // Answer range of reference k: from its AnswerStart to the next reference's.
-    std::uint32_t AnswerEndOf(int collection, int index, int k) const;
+    std::uint32_t AnswerEndOf(TQuestionAddr q, int k) const;
     std::int32_t KeywordTagOf(TWordCode code, const TKeywordTags& tags, bool markUniques) const;
 
     const TWords& m_words;

@@ -165,10 +165,10 @@ bool TGameBoard::FillCategory(int code, int round, int column)
                 k = k % count + 1;
                 if (k == start)
                     ++pass;
-                const TQuestionId id = m_material.QuestionAt(k);
-                if (m_material.QuestionType(id) == code && m_material.Knowledge(id) == pass
-                    && !onBoard(TGameCellKind::Question, id)) {
-                    cell = TGameCell{id, TGameCellKind::Question, 0};
+                const TQuestionAddr q = m_material.QuestionAt(k);
+                if (m_material.QuestionType(q) == code && m_material.Knowledge(q) == pass
+                    && !onBoard(TGameCellKind::Question, q.Id())) {
+                    cell = TGameCell{q.Id(), TGameCellKind::Question, 0};
                     break;
                 }
             }

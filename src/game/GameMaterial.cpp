@@ -18,17 +18,11 @@ TListGameMaterial::TListGameMaterial(const TQsList& questionList, const TMVList&
 
 int TListGameMaterial::QuestionCount() const { return m_questionList.Count(); }
 
-TQuestionId TListGameMaterial::QuestionAt(int entry) const { return m_questionList.IdAt(entry); }
+TQuestionAddr TListGameMaterial::QuestionAt(int entry) const { return m_questionList.QuestionAt(entry); }
 
-int TListGameMaterial::QuestionType(TQuestionId id) const
-{
-    return m_questions.QuestionType(CollectionOfId(id), IndexOfId(id));
-}
+int TListGameMaterial::QuestionType(TQuestionAddr q) const { return m_questions.QuestionType(q); }
 
-std::uint8_t TListGameMaterial::Knowledge(TQuestionId id) const
-{
-    return m_user.QuestionByte(CollectionOfId(id), IndexOfId(id));
-}
+std::uint8_t TListGameMaterial::Knowledge(TQuestionAddr q) const { return m_user.QuestionByte(q); }
 
 int TListGameMaterial::MemoryCount() const { return m_memoryList.Count(); }
 
@@ -43,7 +37,7 @@ void TListGameMaterial::Compose(const TGameCell& cell, TMarkedText& question, TM
         m_books.ComposeVerseQuestion(e.Ref, e.VerseCount, m_noColours, answer, question,
             /*plainWords=*/false, /*keywordsOnly=*/false, e.Mode);
     } else {
-        m_questions.ComposeQuestion(CollectionOfId(cell.Key), IndexOfId(cell.Key), m_noColours,
+        m_questions.ComposeQuestion(TQuestionAddr::FromId(cell.Key), m_noColours,
             TComposeOptions{}, answer, question);
     }
     question.RevealPos = question.Len;
@@ -56,7 +50,7 @@ void TListGameMaterial::Record(const TGameCell& cell, bool right)
     if (cell.Kind == TGameCellKind::MemoryVerse)
         m_user.RecordMemoryVerse(m_memoryList.Entry(cell.Key).Ref, right, m_books);
     else
-        m_user.RecordQuestion(CollectionOfId(cell.Key), IndexOfId(cell.Key), right, m_questions);
+        m_user.RecordQuestion(TQuestionAddr::FromId(cell.Key), right, m_questions);
 }
 
 TStudyPassage TListGameMaterial::Passage(const TGameCell& cell) const
@@ -67,7 +61,7 @@ TStudyPassage TListGameMaterial::Passage(const TGameCell& cell) const
         const TMVEntry& e = m_memoryList.Entry(cell.Key);
         return {e.Ref, e.VerseCount};
     }
-    return {m_questions.PrimaryRef(CollectionOfId(cell.Key), IndexOfId(cell.Key)), 1};
+    return {m_questions.PrimaryRef(TQuestionAddr::FromId(cell.Key)), 1};
 }
 
 } // namespace sv

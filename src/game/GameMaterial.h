@@ -38,10 +38,10 @@ public:
     virtual ~IGameMaterial() = default;
     // The question list: entries 1..QuestionCount.
     virtual int QuestionCount() const = 0;
-    virtual TQuestionId QuestionAt(int entry) const = 0;
-    virtual int QuestionType(TQuestionId id) const = 0;
+    virtual TQuestionAddr QuestionAt(int entry) const = 0;
+    virtual int QuestionType(TQuestionAddr q) const = 0;
     // The person's knowledge byte of a question.
-    virtual std::uint8_t Knowledge(TQuestionId id) const = 0;
+    virtual std::uint8_t Knowledge(TQuestionAddr q) const = 0;
     // The memory-verse list: entries 1..MemoryCount.
     virtual int MemoryCount() const = 0;
     // Composes a cell without keyword colours (the whole question at once).
@@ -59,9 +59,9 @@ public:
         const TQuestions& questions, const TBooks& books, TUser& user);
 
     int QuestionCount() const override;
-    TQuestionId QuestionAt(int entry) const override;
-    int QuestionType(TQuestionId id) const override;
-    std::uint8_t Knowledge(TQuestionId id) const override;
+    TQuestionAddr QuestionAt(int entry) const override;
+    int QuestionType(TQuestionAddr q) const override;
+    std::uint8_t Knowledge(TQuestionAddr q) const override;
     int MemoryCount() const override;
     void Compose(const TGameCell& cell, TMarkedText& question, TMarkedText& answer) const override;
     void Record(const TGameCell& cell, bool right) override;

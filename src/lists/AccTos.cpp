@@ -25,7 +25,7 @@ const TAccToEntry& TAccToList::Entry(int i) const
     return m_entries[i];
 }
 
-TQuestionId TAccToList::Related(int k) const
+TQuestionAddr TAccToList::Related(int k) const
 {
     if (k < 1 || k > m_relatedCount)
         ThrowIndex("related questions", k, 1, m_relatedCount);
@@ -114,17 +114,18 @@ void TAccToList::FillRelated()
             continue;
         bool inRun = false;
         for (int i = 1, n = m_questions.QuestionCount(c); i <= n; ++i) {
-            if (!m_questions.PrimaryRef(c, i).SameVerse(verse)) {
+            const TQuestionAddr q{c, i};
+            if (!m_questions.PrimaryRef(q).SameVerse(verse)) {
                 if (inRun)
                     break;
                 continue;
             }
             inRun = true;
-            if (m_questions.IsPlaceholder(c, i))
+            if (m_questions.IsPlaceholder(q))
                 continue;
             if (m_relatedCount == MaxRelated)
                 ThrowRange("Range check error: more than 50 questions on " + m_books.VerseLabel(CurrentEntry().VerseNo));
-            m_related[++m_relatedCount] = QuestionId(c, i);
+            m_related[++m_relatedCount] = q;
         }
     }
     m_relatedCountText = std::to_string(m_relatedCount);
@@ -132,9 +133,8 @@ void TAccToList::FillRelated()
 
 void TAccToList::ShowRelated(TMarkedText& question, const TKeywordTags& tags)
 {
-    const TQuestionId id = m_related[m_relatedPos];
     TMarkedText scratch;
-    m_questions.ComposeQuestion(CollectionOfId(id), IndexOfId(id), tags,
+    m_questions.ComposeQuestion(m_related[m_relatedPos], tags,
                                 TComposeOptions{.WithReferences = true, .WordsPastKeyword = 999}, scratch,
                                 question);
     question.RevealPos = question.Len;

@@ -59,7 +59,7 @@ public:
     int RelatedCount() const { return m_relatedCount; }
     const std::string& RelatedCountText() const { return m_relatedCountText; }
     int RelatedPos() const { return m_relatedPos; }
-    TQuestionId Related(int k) const; // 1..RelatedCount
+    TQuestionAddr Related(int k) const; // 1..RelatedCount
 
     bool NotListed(int verseNo) const;
 
@@ -75,7 +75,7 @@ private:
     IRandom& m_random;
     TFixedArray<TAccToEntry, 1, Capacity> m_entries{"reference list"};
     TFixedArray<std::uint8_t, 1, Capacity> m_listed{"listed verses"};
-    TFixedArray<TQuestionId, 1, MaxRelated> m_related{"related questions"};
+    TFixedArray<TQuestionAddr, 1, MaxRelated> m_related{"related questions"};
     int m_count = 0;
     int m_current = 0;
     int m_relatedCount = 0;

@@ -50,16 +50,16 @@ int TQsList::GroupStart(int g) const
 
 void TQsList::SetCount(int n) { m_count.store(n, std::memory_order_relaxed); }
 
-void TQsList::Append(TQuestionId id)
+void TQsList::Append(TQuestionAddr q)
 {
     const int n = Count();
     if (n >= Capacity)
         ThrowRange("Range check error: the question list holds at most "
                    + std::to_string(Capacity) + " questions");
     TQsEntry& e = m_items[n + 1];
-    e.Id = id;
+    e.Question = q;
     e.State = StateNotAnswered;
-    m_listed[id] = true;
+    m_listed[q.Id()] = true;
     SetCount(n + 1);
 }
 
@@ -67,22 +67,17 @@ void TQsList::RebuildListed()
 {
     m_listed.assign(m_listed.size(), false);
     for (int i = 1, n = Count(); i <= n; ++i)
-        m_listed[m_items[i].Id] = true;
+        m_listed[m_items[i].Question.Id()] = true;
 }
 
-bool TQsList::NotListed(TQuestionId id) const
+bool TQsList::NotListed(TQuestionAddr q) const
 {
     if (Count() == 0)
         return true;
-    const int c = CollectionOfId(id), i = IndexOfId(id);
-    const TQuestionId home = m_questions.IsPlaceholder(c, i) ? m_questions.HomeOf(c, i) : id;
-    return !m_listed[home];
+    return !m_listed[m_questions.HomeOf(q).Id()];
 }
 
-std::uint8_t TQsList::KnowledgeOf(TQuestionId id) const
-{
-    return m_user.QuestionByte(CollectionOfId(id), IndexOfId(id));
-}
+std::uint8_t TQsList::KnowledgeOf(TQuestionAddr q) const { return m_user.QuestionByte(q); }
 
 // ---------------------------------------------------------------------------------------
 // Building
@@ -104,8 +99,8 @@ void TQsList::BuildForStudy(const TVerseSelection& material)
             continue;
         const auto& flags = (*inMaterial)[c].Flags;
         for (int i = 1, n = m_questions.QuestionCount(c); i <= n; ++i)
-            if (flags[i] && m_questions.IsTypeChosen(c, i, chosen, types))
-                Append(m_questions.HomeOf(c, i));
+            if (flags[i] && m_questions.IsTypeChosen({c, i}, chosen, types))
+                Append(m_questions.HomeOf({c, i}));
     }
 
     const int wanted = m_user.MaxQuestions;
@@ -126,7 +121,7 @@ void TQsList::ReduceLeastKnownFirst(int wanted)
     std::vector<std::uint8_t> know(static_cast<std::size_t>(t) + 1);
     std::array<int, 256> ofValue{};
     for (int i = 1; i <= t; ++i) {
-        know[i] = KnowledgeOf(m_items[i].Id);
+        know[i] = KnowledgeOf(m_items[i].Question);
         ++ofValue[know[i]];
     }
     std::vector<char> picked(static_cast<std::size_t>(t) + 1, 0);
@@ -173,27 +168,27 @@ void TQsList::BuildFull(const TVerseSelection& material, bool checkTypes, const 
 
     const TTypeFlags& types = m_user.Options.QuestionTypes;
     auto isChosen = [&](int c) { return chosen[c] && m_questions.HasQuestions(c); };
-    for (int q = 0; q < MaxCollections; ++q) {
-        if (!isChosen(q))
+    for (int c = 0; c < MaxCollections; ++c) {
+        if (!isChosen(c))
             continue;
-        const auto& flags = (*inMaterial)[q].Flags;
-        for (int i = 1, n = m_questions.QuestionCount(q); i <= n; ++i) {
-            if (m_questions.IsPlaceholder(q, i)) {
-                const TQuestionId h = m_questions.HomeOf(q, i);
-                const int hc = CollectionOfId(h), hi = IndexOfId(h);
-                if (isChosen(hc) || !flags[i] || m_listed[h])
+        const auto& flags = (*inMaterial)[c].Flags;
+        for (int i = 1, n = m_questions.QuestionCount(c); i <= n; ++i) {
+            const TQuestionAddr q{c, i};
+            if (m_questions.IsPlaceholder(q)) {
+                const TQuestionAddr h = m_questions.HomeOf(q);
+                if (isChosen(h.Collection) || !flags[i] || m_listed[h.Id()])
                     continue;
-                if (checkTypes && !m_questions.IsTypeChosen(hc, hi, chosen, types))
+                if (checkTypes && !m_questions.IsTypeChosen(h, chosen, types))
                     continue;
-                if (duplicatesOnly && m_questions.DupCount(hc, hi) < 2)
+                if (duplicatesOnly && m_questions.DupCount(h) < 2)
                     continue;
                 Append(h);
             } else {
-                if (checkTypes && !m_questions.IsTypeChosen(q, i, chosen, types))
+                if (checkTypes && !m_questions.IsTypeChosen(q, chosen, types))
                     continue;
-                if (!flags[i] || (duplicatesOnly && m_questions.DupCount(q, i) < 2))
+                if (!flags[i] || (duplicatesOnly && m_questions.DupCount(q) < 2))
                     continue;
-                Append(QuestionId(q, i));
+                Append(q);
             }
         }
     }
@@ -245,8 +240,7 @@ void TQsList::StepOn()
 void TQsList::Compose(const TComposeOptions& options, const TKeywordTags& tags, TMarkedText& answer,
                       TMarkedText& question)
 {
-    const TQuestionId id = CurrentEntry().Id;
-    m_questions.ComposeQuestion(CollectionOfId(id), IndexOfId(id), tags, options, answer, question);
+    m_questions.ComposeQuestion(CurrentEntry().Question, tags, options, answer, question);
 }
 
 void TQsList::NextInOrder(const TComposeOptions& options, const TKeywordTags& tags, TMarkedText& answer,
@@ -288,7 +282,7 @@ void TQsList::NextRandom(const TComposeOptions& options, const TKeywordTags& tag
 void TQsList::Mark(bool right)
 {
     TQsEntry& e = CurrentEntry();
-    m_user.RecordQuestion(CollectionOfId(e.Id), IndexOfId(e.Id), right, m_questions);
+    m_user.RecordQuestion(e.Question, right, m_questions);
     e.State = right ? StateRight : StateWrong;
 }
 
@@ -328,10 +322,8 @@ bool TQsList::SortByReference()
     m_sortProgress.store(0, std::memory_order_relaxed);
     const int n = Count();
     std::vector<std::uint32_t> keys(static_cast<std::size_t>(n));
-    for (int p = 0; p < n; ++p) {
-        const TQuestionId id = m_items[p + 1].Id;
-        keys[p] = RefKey(m_questions.PrimaryRef(CollectionOfId(id), IndexOfId(id)));
-    }
+    for (int p = 0; p < n; ++p)
+        keys[p] = RefKey(m_questions.PrimaryRef(m_items[p + 1].Question));
     if (!Order([&](int a, int b) { return keys[a] < keys[b]; }))
         return false;
     BuildGroups();
@@ -344,8 +336,7 @@ void TQsList::BuildGroups()
     m_groupCount = 0;
     std::uint32_t previous = 0;
     for (int i = 1, n = Count(); i <= n; ++i) {
-        const TQuestionId id = m_items[i].Id;
-        const std::uint32_t key = RefKey(m_questions.PrimaryRef(CollectionOfId(id), IndexOfId(id)));
+        const std::uint32_t key = RefKey(m_questions.PrimaryRef(m_items[i].Question));
         if (i == 1 || key != previous) {
             if (m_groupCount == MaxGroups) {
                 m_groupCount = 0;
@@ -365,8 +356,7 @@ bool TQsList::SortByText()
     const int half = n / 2;
     std::vector<std::string> texts(static_cast<std::size_t>(n));
     for (int p = 0; p < n; ++p) {
-        const TQuestionId id = m_items[p + 1].Id;
-        texts[p] = FoldAscii(m_questions.QuestionPlainText(CollectionOfId(id), IndexOfId(id)));
+        texts[p] = FoldAscii(m_questions.QuestionPlainText(m_items[p + 1].Question));
         if ((p & 255) == 255) {
             m_sortProgress.store(static_cast<std::int32_t>(static_cast<std::int64_t>(p) * half / n),
                                  std::memory_order_relaxed);
@@ -383,10 +373,8 @@ bool TQsList::SortByKey()
     m_sortProgress.store(0, std::memory_order_relaxed);
     const int n = Count();
     std::vector<std::uint16_t> keys(static_cast<std::size_t>(n));
-    for (int p = 0; p < n; ++p) {
-        const TQuestionId id = m_items[p + 1].Id;
-        keys[p] = m_questions.SortKey(CollectionOfId(id), IndexOfId(id));
-    }
+    for (int p = 0; p < n; ++p)
+        keys[p] = m_questions.SortKey(m_items[p + 1].Question);
     // Equal keys end in the reverse of their previous order.
     return Order([&](int a, int b) { return keys[a] < keys[b] || (keys[a] == keys[b] && a > b); });
 }

@@ -5,7 +5,7 @@
 // build full lists and order them by reference, by text or by a stored key.
 //
 // Entries are 1-based (entry 0 is never used), at most 65528; every entry holds a home
-// record's identifier, never a placeholder's. The orderings run in O(n log n) and give the
+// record, never a placeholder. The orderings run in O(n log n) and give the
 // order of a stable insertion sort: SortProgress tells a progress window how far they are
 // (SortProgress * 100 / Count percent) and setting Cancel from another thread stops them
 // promptly, leaving Count unchanged and the entries as they were.
@@ -33,7 +33,7 @@ inline constexpr std::uint8_t StateRight = 1;
 inline constexpr std::uint8_t StateWrong = 2;
 
 struct TQsEntry {
-    TQuestionId Id = 0;
+    TQuestionAddr Question;
     std::uint8_t State = 0;
     std::uint8_t Spare = 0;
 };
@@ -59,7 +59,7 @@ public:
     int Current() const { return m_current; }
     // Entry i, 1..Count; range error outside.
     const TQsEntry& Item(int i) const;
-    TQuestionId IdAt(int i) const { return Item(i).Id; }
+    TQuestionAddr QuestionAt(int i) const { return Item(i).Question; }
 
     // The study list: every question of the chosen collections in the material whose type
     // is chosen, reduced to the user's number wanted (least-known first, unless "All
@@ -90,7 +90,7 @@ public:
     // Count := newCount, which may not exceed the number kept.
     void TakeEvery(int start, int step, int newCount);
     // True when no entry holds the question (a placeholder stands for its home record).
-    bool NotListed(TQuestionId id) const;
+    bool NotListed(TQuestionAddr q) const;
 
     // Verse groups of the last completed reference ordering: runs of entries on one verse.
     int GroupCount() const { return m_groupCount; }
@@ -102,11 +102,11 @@ public:
     bool Cancelled() const { return m_cancel.load(std::memory_order_relaxed) != 0; }
 
 private:
-    void Append(TQuestionId id);
+    void Append(TQuestionAddr q);
     void SetCount(int n);
     void RebuildListed();
     void ReduceLeastKnownFirst(int wanted);
-    std::uint8_t KnowledgeOf(TQuestionId id) const;
+    std::uint8_t KnowledgeOf(TQuestionAddr q) const;
     void StepOn();
     void Compose(const TComposeOptions& options, const TKeywordTags& tags, TMarkedText& answer,
                  TMarkedText& question);

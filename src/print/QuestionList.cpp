@@ -159,16 +159,15 @@ void TPrintList::WriteFullList(TDocFile& f)
     auto answer = std::make_unique<TMarkedText>();
     for (int k = 1, n = m_list->Count(); k <= n; ++k) {
         m_written.store(k, std::memory_order_relaxed);
-        const TQuestionId id = m_list->IdAt(k);
-        const int c = CollectionOfId(id), i = IndexOfId(id);
-        const int dups = m_questions.DupCount(c, i);
+        const TQuestionAddr q = m_list->QuestionAt(k);
+        const int dups = m_questions.DupCount(q);
         if (o.OnlyDuplicates && dups == 1)
             continue;
-        m_questions.ComposeQuestion(c, i, o.KeywordColours,
+        m_questions.ComposeQuestion(q, o.KeywordColours,
                                     TComposeOptions{.WithReferences = o.IncludeReference, .MarkUniques = true,
                                                     .WordsPastKeyword = 999},
                                     *answer, *question);
-        const int type = m_questions.ListType(c, i);
+        const int type = m_questions.ListType(q);
         TEntryLayout l;
         l.TypeCode = type;
         l.ShowCode = o.ShowCode;
@@ -176,7 +175,7 @@ void TPrintList::WriteFullList(TDocFile& f)
         if (f.IsRtf()) {
             l.UnderlinePrejump = o.UnderlinePrejumps;
             l.PrejumpStart = type == 39 ? 2 : (type == 40 ? 8 : 0);
-            l.PrejumpWords = type == 1 || type == 41 ? 0 : m_questions.Record(c, i).PrejumpWords();
+            l.PrejumpWords = type == 1 || type == 41 ? 0 : m_questions.Record(q).PrejumpWords();
             l.MarkKeywords = o.HighlightKeywords;
             l.UseColour = o.UseColour;
             WriteRtfEntry(f, *question, *answer, l);
@@ -201,16 +200,15 @@ void TPrintList::WritePrejumpList(TDocFile& f)
     auto aWords = std::make_unique<TWordPairs>();
     for (int k = 1, n = m_list->Count(); k <= n; ++k) {
         m_written.store(k, std::memory_order_relaxed);
-        const TQuestionId id = m_list->IdAt(k);
-        const int c = CollectionOfId(id), i = IndexOfId(id);
-        const int type = m_questions.ListType(c, i);
+        const TQuestionAddr q = m_list->QuestionAt(k);
+        const int type = m_questions.ListType(q);
         if (type == 1)
             continue;
         f.Write(opener);
         if (!o.OnlyDuplicates) {
             if (o.ShowCode)
                 f.WriteText(TQuestions::PreannounceCode(type));
-            if (m_questions.DupCount(c, i) > 1)
+            if (m_questions.DupCount(q) > 1)
                 f.Write("*");
             f.Write(separator);
         }
@@ -222,8 +220,8 @@ void TPrintList::WritePrejumpList(TDocFile& f)
         f.WriteText(last);
 
         qWords->Count = 0;
-        m_questions.QuestionWords(c, i, 0, *qWords, *aWords);
-        int p = m_questions.Record(c, i).PrejumpWords(), l = 0;
+        m_questions.QuestionWords(q, 0, *qWords, *aWords);
+        int p = m_questions.Record(q).PrejumpWords(), l = 0;
         if (o.MinimumInWords)
             p = std::max(p, o.PrejumpMinimum);
         else
@@ -266,7 +264,7 @@ void TPrintList::WritePrejumpList(TDocFile& f)
         if (last.empty() || last.back() != ' ')
             f.Write(" ");
         if (o.IncludeReference) {
-            const TVerseRef r = m_questions.PrimaryRef(c, i);
+            const TVerseRef r = m_questions.PrimaryRef(q);
             f.Write(" (");
             f.WriteText(books.BookAbbrev(r.Book));
             f.WriteNumber(r.Chapter);

@@ -103,7 +103,7 @@ std::array<int, 8> CountByCollection(const TQsList& pool)
 {
     std::array<int, 8> counts{};
     for (int i = 1, n = pool.Count(); i <= n; ++i)
-        ++counts[static_cast<std::size_t>(CollectionOfId(pool.IdAt(i)))];
+        ++counts[static_cast<std::size_t>(pool.QuestionAt(i).Collection)];
     return counts;
 }
 
@@ -186,7 +186,7 @@ void RecordSetsInHistory(const TSetsOfQs& sets, int setCount, int questionsPerSe
             const TSetEntry& e = sets.Entry(s, p);
             if (e.Id == 0 || (e.TypeCode >= 45 && e.TypeCode <= 47))
                 continue;
-            history.CountUse(CollectionOfId(e.Id), IndexOfId(e.Id), questions);
+            history.CountUse(TQuestionAddr::FromId(e.Id), questions);
         }
     history.SaveToFile(path);
 }

@@ -56,9 +56,9 @@ struct TSetWriter {
     std::unique_ptr<TMarkedText> Question = std::make_unique<TMarkedText>();
     std::unique_ptr<TMarkedText> Answer = std::make_unique<TMarkedText>();
 
-    void Compose(TQuestionId id, bool markUniques)
+    void Compose(TQuestionAddr q, bool markUniques)
     {
-        Questions.ComposeQuestion(CollectionOfId(id), IndexOfId(id), Tags,
+        Questions.ComposeQuestion(q, Tags,
                                   TComposeOptions{.WithReferences = true, .MarkUniques = markUniques,
                                                   .WordsPastKeyword = 999},
                                   *Answer, *Question);
@@ -67,16 +67,16 @@ struct TSetWriter {
     void RtfEntry(int set, int place, bool bonus)
     {
         const TSetEntry& e = Sets.Entry(set, place);
-        const int c = CollectionOfId(e.Id), i = IndexOfId(e.Id);
-        Compose(e.Id, true);
+        const TQuestionAddr q = TQuestionAddr::FromId(e.Id);
+        Compose(q, true);
         TEntryLayout l;
         l.Number = bonus ? place - Opt.TossUps : place;
-        l.TypeCode = bonus ? static_cast<unsigned char>(TQuestions::CollectionMark(c)) : e.TypeCode;
+        l.TypeCode = bonus ? static_cast<unsigned char>(TQuestions::CollectionMark(q.Collection)) : e.TypeCode;
         l.ShowCode = bonus;
-        l.Asterisks = Opt.MarkDuplicates ? Questions.DupCount(c, i) : 0;
+        l.Asterisks = Opt.MarkDuplicates ? Questions.DupCount(q) : 0;
         l.UnderlinePrejump = Opt.UnderlinePrejumps;
         l.PrejumpStart = 0;
-        l.PrejumpWords = SetPrejumpWords(e.TypeCode, Questions.Record(c, i).PrejumpWords());
+        l.PrejumpWords = SetPrejumpWords(e.TypeCode, Questions.Record(q).PrejumpWords());
         l.MarkKeywords = Opt.HighlightKeywords;
         l.UseColour = Opt.UseColour;
         l.FirstInColumn = Opt.TwoColumns;
@@ -86,10 +86,11 @@ struct TSetWriter {
     void TextEntry(int set, int place, bool bonus)
     {
         const TSetEntry& e = Sets.Entry(set, place);
-        Compose(e.Id, false);
+        const TQuestionAddr q = TQuestionAddr::FromId(e.Id);
+        Compose(q, false);
         TEntryLayout l;
         l.Number = bonus ? place - Opt.TossUps : place;
-        l.TypeCode = bonus ? static_cast<unsigned char>(TQuestions::CollectionMark(CollectionOfId(e.Id))) : e.TypeCode;
+        l.TypeCode = bonus ? static_cast<unsigned char>(TQuestions::CollectionMark(q.Collection)) : e.TypeCode;
         l.ShowCode = bonus;
         WriteTextEntry(File, *Question, *Answer, l);
     }

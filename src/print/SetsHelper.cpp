@@ -52,15 +52,14 @@ void TSetsHelper::BuildCandidates(std::vector<TSetCandidate>& candidates, const 
     const int n = pool.Count();
     candidates.assign(static_cast<std::size_t>(n), TSetCandidate{});
     for (int i = 1; i <= n; ++i) {
-        const TQuestionId id = pool.IdAt(i);
-        const int c = CollectionOfId(id), q = IndexOfId(id);
-        const TVerseRef ref = m_questions.PrimaryRef(c, q);
+        const TQuestionAddr q = pool.QuestionAt(i);
+        const TVerseRef ref = m_questions.PrimaryRef(q);
         TSetCandidate& k = candidates[static_cast<std::size_t>(i - 1)];
-        k.Id = id;
-        k.Collection = static_cast<std::uint8_t>(c);
-        k.TypeCode = m_questions.ListType(c, q);
-        k.CollectionsCount = static_cast<std::uint8_t>(m_questions.DupCount(c, q));
-        k.HistoryCount = history.SetUseCount(c, q);
+        k.Id = q.Id();
+        k.Collection = static_cast<std::uint8_t>(q.Collection);
+        k.TypeCode = m_questions.ListType(q);
+        k.CollectionsCount = static_cast<std::uint8_t>(m_questions.DupCount(q));
+        k.HistoryCount = history.SetUseCount(q);
         k.Chapter = static_cast<std::uint8_t>(books.ChapterNoOf(ref.Book, ref.Chapter));
         k.Section = static_cast<std::uint8_t>(books.SectionIndexOf(ref));
         k.Verse = books.VerseNoOf(ref);
@@ -70,8 +69,8 @@ void TSetsHelper::BuildCandidates(std::vector<TSetCandidate>& candidates, const 
 
     TLengthRange qr, ar;
     for (const TSetCandidate& k : candidates) {
-        qr.Add(m_questions.QuestionLength(k.Id));
-        ar.Add(m_questions.AnswerLength(k.Id));
+        qr.Add(m_questions.QuestionLength(TQuestionAddr::FromId(k.Id)));
+        ar.Add(m_questions.AnswerLength(TQuestionAddr::FromId(k.Id)));
     }
     const bool shortQ = difficulty == TDifficulty::ShortQA || difficulty == TDifficulty::ShortQuestion;
     const bool longQ = difficulty == TDifficulty::LongQuestion || difficulty == TDifficulty::LongQA;
@@ -79,7 +78,8 @@ void TSetsHelper::BuildCandidates(std::vector<TSetCandidate>& candidates, const 
     const bool longA = difficulty == TDifficulty::LongAnswer || difficulty == TDifficulty::LongQA;
     const double qStep = qr.Step(), aStep = ar.Step();
     for (TSetCandidate& k : candidates) {
-        const int qlen = m_questions.QuestionLength(k.Id), alen = m_questions.AnswerLength(k.Id);
+        const TQuestionAddr q = TQuestionAddr::FromId(k.Id);
+        const int qlen = m_questions.QuestionLength(q), alen = m_questions.AnswerLength(q);
         int score = 0;
         if (shortQ || longQ) {
             const int d = shortQ ? qr.Largest - qlen : qlen - qr.Smallest;

@@ -61,22 +61,19 @@ bool TQsListItems::UndoMark()
 
 std::string TQsListItems::QuestionCaption() const
 {
-    const TQuestionId id = m_list.IdAt(m_list.Current());
-    return QuestionBoxCaption(m_questions.QuestionType(CollectionOfId(id), IndexOfId(id)));
+    return QuestionBoxCaption(m_questions.QuestionType(m_list.QuestionAt(m_list.Current())));
 }
 
 std::string TQsListItems::Prefix() const
 {
-    const TQuestionId id = m_list.IdAt(m_list.Current());
-    return m_questions.PrefixTextOf(CollectionOfId(id), IndexOfId(id));
+    return m_questions.PrefixTextOf(m_list.QuestionAt(m_list.Current()));
 }
 
 TStudyPassage TQsListItems::Passage() const
 {
     if (m_list.Current() < 1)
         return {};
-    const TQuestionId id = m_list.IdAt(m_list.Current());
-    return {m_questions.PrimaryRef(CollectionOfId(id), IndexOfId(id)), 1};
+    return {m_questions.PrimaryRef(m_list.QuestionAt(m_list.Current())), 1};
 }
 
 TMVListItems::TMVListItems(TMVList& list, const TKeywordTags& tags, bool keywordsOnly)

@@ -14,25 +14,24 @@
 namespace sv {
 
 template <class F>
-void ForEachCopy(int collection, int number, const TQuestions& questions, F&& visit)
+void ForEachCopy(TQuestionAddr question, const TQuestions& questions, F&& visit)
 {
-    std::array<TQuestionId, MaxCollections> chain{};
+    std::array<TQuestionAddr, MaxCollections> chain{};
     int n = 0;
-    TQuestionId id = QuestionId(collection, number);
-    chain[n++] = id;
-    for (;;) {
-        const TQuestionId next = questions.DupLink(CollectionOfId(id), IndexOfId(id));
+    chain[n++] = question;
+    for (TQuestionAddr q = question;;) {
+        const TQuestionId next = questions.DupLink(q);
         if (next == 0)
             break;
         if (n == MaxCollections)
             ThrowRange("Range check error: the duplicate chain of question "
-                       + std::to_string(collection) + ":" + std::to_string(number)
+                       + std::to_string(question.Collection) + ":" + std::to_string(question.Index)
                        + " holds more than " + std::to_string(MaxCollections) + " copies");
-        chain[n++] = next;
-        id = next;
+        q = TQuestionAddr::FromId(next);
+        chain[n++] = q;
     }
     for (int i = 0; i < n; ++i)
-        visit(CollectionOfId(chain[i]), IndexOfId(chain[i]));
+        visit(chain[i]);
 }
 
 } // namespace sv

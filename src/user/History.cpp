@@ -7,15 +7,15 @@ namespace sv {
 
 namespace {
 
-int Offset(int collection, int number)
+int Offset(TQuestionAddr q)
 {
-    if (collection < 0 || collection > 7)
-        ThrowRange("Range check error: set history collection " + std::to_string(collection)
+    if (q.Collection < 0 || q.Collection > 7)
+        ThrowRange("Range check error: set history collection " + std::to_string(q.Collection)
                    + " outside 0..7");
-    if (number < 1 || number > 8191)
-        ThrowRange("Range check error: set history question " + std::to_string(number)
+    if (q.Index < 1 || q.Index > 8191)
+        ThrowRange("Range check error: set history question " + std::to_string(q.Index)
                    + " outside 1..8191");
-    return collection * 8191 + (number - 1);
+    return q.Collection * 8191 + (q.Index - 1);
 }
 
 } // namespace
@@ -39,11 +39,8 @@ void THistory::SaveToFile(const std::string& path) const
 
 void THistory::Clear() { m_uses.fill(0); }
 
-std::uint8_t THistory::SetUseCount(int collection, int number) const
-{
-    return m_uses[Offset(collection, number)];
-}
+std::uint8_t THistory::SetUseCount(TQuestionAddr q) const { return m_uses[Offset(q)]; }
 
-std::uint8_t& THistory::At(int collection, int number) { return m_uses[Offset(collection, number)]; }
+std::uint8_t& THistory::At(TQuestionAddr q) { return m_uses[Offset(q)]; }
 
 } // namespace sv

@@ -5,6 +5,7 @@
 
 #include "common/BoundedArray.h"
 #include "common/LeStream.h"
+#include "content/QuestionId.h"
 
 #include <cstdint>
 #include <string>
@@ -33,14 +34,14 @@ public:
     // All counts 0.
     void Clear();
 
-    // The use count of question (collection 0..7, number 1..8191); range error outside.
-    std::uint8_t SetUseCount(int collection, int number) const;
+    // The use count of a question (collection 0..7, number 1..8191); range error outside.
+    std::uint8_t SetUseCount(TQuestionAddr q) const;
     // Counts one use of the question and of every copy along its DupLink chain
     // (a count of 255 stays 255).
-    void CountUse(int collection, int number, const TQuestions& questions);
+    void CountUse(TQuestionAddr q, const TQuestions& questions);
 
     // Direct access for loading and tests.
-    std::uint8_t& At(int collection, int number);
+    std::uint8_t& At(TQuestionAddr q);
 
 private:
     TFixedArray<std::uint8_t, 0, 65527> m_uses{"set history"};

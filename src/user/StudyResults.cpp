@@ -9,11 +9,11 @@
 
 namespace sv {
 
-void TUser::RecordQuestion(int collection, int number, bool right, const TQuestions& questions)
+void TUser::RecordQuestion(TQuestionAddr q, bool right, const TQuestions& questions)
 {
-    QuestionByte(collection, number); // range-check the question itself first
-    ForEachCopy(collection, number, questions, [&](int c, int n) {
-        std::uint8_t& b = QuestionByte(c, n);
+    QuestionByte(q); // range-check the question itself first
+    ForEachCopy(q, questions, [&](TQuestionAddr copy) {
+        std::uint8_t& b = QuestionByte(copy);
         b = ApplyAnswer(b, right);
     });
 }
@@ -24,10 +24,10 @@ void TUser::RecordMemoryVerse(const TVerseRef& ref, bool right, const TBooks& bo
     b = ApplyAnswer(b, right);
 }
 
-void THistory::CountUse(int collection, int number, const TQuestions& questions)
+void THistory::CountUse(TQuestionAddr q, const TQuestions& questions)
 {
-    ForEachCopy(collection, number, questions, [&](int c, int n) {
-        std::uint8_t& b = At(c, n);
+    ForEachCopy(q, questions, [&](TQuestionAddr copy) {
+        std::uint8_t& b = At(copy);
         if (b < 255)
             ++b;
     });

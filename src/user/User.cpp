@@ -89,28 +89,22 @@ void TUser::Reset(bool usesSituation, bool assistantAvailable)
 
 namespace {
 
-int QuestionOffset(int collection, int number)
+int QuestionOffset(TQuestionAddr q)
 {
-    if (collection < 0 || collection > 7)
-        ThrowRange("Range check error: question collection " + std::to_string(collection)
+    if (q.Collection < 0 || q.Collection > 7)
+        ThrowRange("Range check error: question collection " + std::to_string(q.Collection)
                    + " outside 0..7");
-    if (number < 1 || number > TUser::QuestionsPerCollection)
-        ThrowRange("Range check error: question number " + std::to_string(number)
+    if (q.Index < 1 || q.Index > TUser::QuestionsPerCollection)
+        ThrowRange("Range check error: question number " + std::to_string(q.Index)
                    + " outside 1..8191");
-    return collection * TUser::QuestionsPerCollection + (number - 1);
+    return q.Collection * TUser::QuestionsPerCollection + (q.Index - 1);
 }
 
 } // namespace
 
-std::uint8_t& TUser::QuestionByte(int collection, int number)
-{
-    return QuestionKnowledge[QuestionOffset(collection, number)];
-}
+std::uint8_t& TUser::QuestionByte(TQuestionAddr q) { return QuestionKnowledge[QuestionOffset(q)]; }
 
-std::uint8_t TUser::QuestionByte(int collection, int number) const
-{
-    return QuestionKnowledge[QuestionOffset(collection, number)];
-}
+std::uint8_t TUser::QuestionByte(TQuestionAddr q) const { return QuestionKnowledge[QuestionOffset(q)]; }
 
 void TUser::RecordReference(int verseNo, bool right)
 {
@@ -118,9 +112,9 @@ void TUser::RecordReference(int verseNo, bool right)
     b = ApplyReferenceAnswer(b, right);
 }
 
-bool TUser::IsTried(int c, int n) const { return sv::IsTried(QuestionByte(c, n)); }
-bool TUser::IsUnmastered(int c, int n) const { return sv::IsUnmastered(QuestionByte(c, n)); }
-bool TUser::IsMastered(int c, int n) const { return sv::IsMastered(QuestionByte(c, n)); }
+bool TUser::IsTried(TQuestionAddr q) const { return sv::IsTried(QuestionByte(q)); }
+bool TUser::IsUnmastered(TQuestionAddr q) const { return sv::IsUnmastered(QuestionByte(q)); }
+bool TUser::IsMastered(TQuestionAddr q) const { return sv::IsMastered(QuestionByte(q)); }
 bool TUser::IsMemoryVerseTried(int m) const { return sv::IsTried(MemoryKnowledge[m]); }
 bool TUser::IsMemoryVerseUnmastered(int m) const { return sv::IsUnmastered(MemoryKnowledge[m]); }
 bool TUser::IsMemoryVerseMastered(int m) const { return sv::IsMastered(MemoryKnowledge[m]); }

@@ -10,6 +10,7 @@
 #include "common/BoundedArray.h"
 #include "common/LeStream.h"
 #include "common/ShortString.h"
+#include "content/QuestionId.h"
 #include "content/VerseRef.h"
 #include "user/SelectionKind.h"
 #include "user/UserOptions.h"
@@ -58,20 +59,20 @@ public:
     bool IsChosen() const { return FullName.length() > 0; }
 
     // --- Study results ---
-    // The knowledge byte of question (collection 0..7, number 1..8191); range error outside.
-    std::uint8_t& QuestionByte(int collection, int number);
-    std::uint8_t QuestionByte(int collection, int number) const;
+    // The knowledge byte of a question (collection 0..7, number 1..8191); range error outside.
+    std::uint8_t& QuestionByte(TQuestionAddr q);
+    std::uint8_t QuestionByte(TQuestionAddr q) const;
 
     // Applies the answer rule to the question and to every copy along its DupLink chain.
-    void RecordQuestion(int collection, int number, bool right, const TQuestions& questions);
+    void RecordQuestion(TQuestionAddr q, bool right, const TQuestions& questions);
     // Applies the answer rule to the memory verse of ref (MemoryVerseNoOf; 1 when none).
     void RecordMemoryVerse(const TVerseRef& ref, bool right, const TBooks& books);
     // Applies the reference answer rule to verse verseNo (1..1200).
     void RecordReference(int verseNo, bool right);
 
-    bool IsTried(int collection, int number) const;
-    bool IsUnmastered(int collection, int number) const;
-    bool IsMastered(int collection, int number) const;
+    bool IsTried(TQuestionAddr q) const;
+    bool IsUnmastered(TQuestionAddr q) const;
+    bool IsMastered(TQuestionAddr q) const;
     bool IsMemoryVerseTried(int m) const;
     bool IsMemoryVerseUnmastered(int m) const;
     bool IsMemoryVerseMastered(int m) const;

@@ -253,7 +253,7 @@ TEST_F(AppTest, ChildWaitingForATerminationSignal)
     StartUp();
     messages.Answers = {true};
     ChooseUser(QStringLiteral("Ann"));
-    main->User().QuestionByte(0, 1) = 0x55;   // a grade not yet on disk
+    main->User().QuestionByte({0, 1}) = 0x55;   // a grade not yet on disk
     TQuitSignals quitSignals;
     QObject::connect(&quitSignals, &TQuitSignals::Received, main.get(), [this](int) { main->SaveAndQuit(); });
     std::filesystem::copy_file(UsersDir() + "Ann.219", std::getenv("SV_SIGNAL_CHILD"));
@@ -290,7 +290,7 @@ TEST_F(AppTest, SigTermLeavesACompleteUserFile)
     ASSERT_EQ(after.size(), TUser::FileSize);
     TUser back;
     back.LoadFromFile(out + ".after");
-    EXPECT_EQ(back.QuestionByte(0, 1), 0x55);
+    EXPECT_EQ(back.QuestionByte({0, 1}), 0x55);
     EXPECT_EQ(back.FullName.text(), "Ann");
 }
 

@@ -20,8 +20,8 @@ std::vector<int> Reference(const TQuestions& q)
     TWordPairs w, a;
     for (int c = 0; c < 8; ++c)
         for (int i = 1; i <= q.QuestionCount(c); ++i) {
-            q.QuestionWords(c, i, 1, w, a);
-            TEntry e{c, i, q.PrejumpClass(c, i), q.QuestionType(c, i), {}};
+            q.QuestionWords({c, i}, 1, w, a);
+            TEntry e{c, i, q.PrejumpClass({c, i}), q.QuestionType({c, i}), {}};
             for (int j = 1; j <= w.Count; ++j)
                 e.words.push_back(WordIndexOf(w.Pairs[j].WordCode));
             all.push_back(e);
@@ -29,7 +29,7 @@ std::vector<int> Reference(const TQuestions& q)
     std::vector<int> out;
     for (const TEntry& e : all) {
         if (e.type == 1 || e.type == 44) {
-            out.push_back(q.Record(e.c, e.i).PrejumpWords());
+            out.push_back(q.Record({e.c, e.i}).PrejumpWords());
             continue;
         }
         const int count = static_cast<int>(e.words.size());
@@ -54,7 +54,7 @@ std::vector<int> Stored(const TQuestions& q)
     std::vector<int> out;
     for (int c = 0; c < 8; ++c)
         for (int i = 1; i <= q.QuestionCount(c); ++i)
-            out.push_back(q.Record(c, i).PrejumpWords());
+            out.push_back(q.Record({c, i}).PrejumpWords());
     return out;
 }
 
@@ -75,10 +75,10 @@ TEST(Prejump, MatchesTheDefinition)
         test::TLoadedContent c;
         c.Load(test::BuildFixture(desc));
         const std::vector<int> expect = Reference(c.Questions);
-        const std::uint8_t dup = c.Questions.Record(0, 6).Info & 7;
+        const std::uint8_t dup = c.Questions.Record({0, 6}).Info & 7;
         ComputePrejumpWords(c.Questions);
         EXPECT_EQ(Stored(c.Questions), expect);
-        EXPECT_EQ(c.Questions.Record(0, 6).Info & 7, dup); // DupCount kept
+        EXPECT_EQ(c.Questions.Record({0, 6}).Info & 7, dup); // DupCount kept
     }
 }
 
@@ -89,6 +89,6 @@ TEST(Prejump, SmallFixtureValues)
     const TQuestions& q = c.Questions;
     // "What did God the Father do?" and "What does Paul wish Philemon?" (class 0... type 3) differ
     // at word 2; the type-40 question is alone in its class.
-    EXPECT_EQ(q.Record(0, 1).PrejumpWords(), 2);
-    EXPECT_EQ(q.Record(0, 4).PrejumpWords(), 1);
+    EXPECT_EQ(q.Record({0, 1}).PrejumpWords(), 2);
+    EXPECT_EQ(q.Record({0, 4}).PrejumpWords(), 1);
 }

@@ -52,30 +52,44 @@ TEST(Questions, Accessors)
     EXPECT_EQ(q.Collection(5).Available, 0);
     EXPECT_EQ(q.Collection(2).Requires[0], 1);
     EXPECT_TRUE(q.UsesSituation()); // type 39 comes before type 40
-    EXPECT_EQ(q.QuestionType(0, 6), 2);
-    EXPECT_EQ(q.ListType(0, 6), 0);
-    EXPECT_EQ(q.PrejumpClass(0, 6), 0);
-    EXPECT_EQ(q.PrejumpClass(0, 4), 40);
-    EXPECT_EQ(q.RefCountOf(0, 7), 2);
-    EXPECT_EQ(q.RefOf(0, 7, 2), TVerseRef(2, 1, 2));
-    EXPECT_EQ(q.PrimaryRef(0, 7), TVerseRef(2, 1, 1));
-    EXPECT_EQ(q.PrimaryVerseNo(0, 7), 16);
-    EXPECT_EQ(q.DupCount(0, 6), 3);
-    EXPECT_EQ(q.DupLink(0, 6), QuestionId(1, 2));
-    EXPECT_EQ(q.DupLink(1, 2), QuestionId(2, 1));
-    EXPECT_EQ(q.DupLink(2, 1), 0);
-    EXPECT_EQ(q.InfoByte(2, 1), 0);
-    EXPECT_EQ(q.HomeIndex(2, 1), 6);
-    EXPECT_EQ(q.HomeType(2, 1), 2);
-    EXPECT_EQ(q.HomeOf(1, 2), QuestionId(0, 6));
+    EXPECT_EQ(q.QuestionType({0, 6}), 2);
+    EXPECT_EQ(q.ListType({0, 6}), 0);
+    EXPECT_EQ(q.PrejumpClass({0, 6}), 0);
+    EXPECT_EQ(q.PrejumpClass({0, 4}), 40);
+    EXPECT_EQ(q.RefCountOf({0, 7}), 2);
+    EXPECT_EQ(q.RefOf({0, 7}, 2), TVerseRef(2, 1, 2));
+    EXPECT_EQ(q.PrimaryRef({0, 7}), TVerseRef(2, 1, 1));
+    EXPECT_EQ(q.PrimaryVerseNo({0, 7}), 16);
+    EXPECT_EQ(q.DupCount({0, 6}), 3);
+    EXPECT_EQ(q.DupLink({0, 6}), QuestionId(1, 2));
+    EXPECT_EQ(q.DupLink({1, 2}), QuestionId(2, 1));
+    EXPECT_EQ(q.DupLink({2, 1}), 0);
+    EXPECT_EQ(q.InfoByte({2, 1}), 0);
+    EXPECT_EQ(q.HomeIndex({2, 1}), 6);
+    EXPECT_EQ(q.HomeType({2, 1}), 2);
+    EXPECT_EQ(q.HomeOf({1, 2}), (TQuestionAddr{0, 6}));
     EXPECT_EQ(QuestionId(7, 8191), 0xFFFF);
     EXPECT_EQ(CollectionOfId(QuestionId(5, 17)), 5);
     EXPECT_EQ(IndexOfId(QuestionId(5, 17)), 17);
-    EXPECT_THROW(q.QuestionType(8, 1), ERangeError);
-    EXPECT_THROW(q.QuestionType(0, 9), ERangeError); // the closing record is not a question
-    EXPECT_THROW(q.QuestionType(0, 0), ERangeError);
-    EXPECT_THROW(q.QuestionType(3, 1), ERangeError);
-    EXPECT_THROW(q.RefOf(0, 7, 3), ERangeError);
+    EXPECT_THROW(q.QuestionType({8, 1}), ERangeError);
+    EXPECT_THROW(q.QuestionType({0, 9}), ERangeError); // the closing record is not a question
+    EXPECT_THROW(q.QuestionType({0, 0}), ERangeError);
+    EXPECT_THROW(q.QuestionType({3, 1}), ERangeError);
+    EXPECT_THROW(q.RefOf({0, 7}, 3), ERangeError);
+}
+
+TEST(QuestionAddr, PacksIntoTheStoredIdAndKeepsItsOrder)
+{
+    const TQuestionAddr cases[] = {{0, 1}, {0, 2}, {0, 8191}, {1, 1}, {5, 17}, {7, 8190}, {7, 8191}};
+    for (const TQuestionAddr& q : cases) {
+        EXPECT_EQ(q.Id(), QuestionId(q.Collection, q.Index)) << q.Collection << ":" << q.Index;
+        EXPECT_EQ(TQuestionAddr::FromId(q.Id()), q) << q.Collection << ":" << q.Index;
+    }
+    for (std::size_t a = 0; a < std::size(cases); ++a)
+        for (std::size_t b = 0; b < std::size(cases); ++b) {
+            EXPECT_EQ(cases[a] < cases[b], cases[a].Id() < cases[b].Id()) << a << " " << b;
+            EXPECT_EQ(cases[a] == cases[b], a == b) << a << " " << b;
+        }
 }
 
 TEST(Questions, QuestionsOfVerse)
@@ -113,13 +127,13 @@ TEST(Questions, IsTypeChosenLetsTheFirstChosenCopyStandForTheQuestion)
         {Collections({3, 4}), 2, 1, true},     // chosen but empty collections do not count
     };
     for (const Row& r : rows)
-        EXPECT_EQ(q.IsTypeChosen(r.collection, r.index, r.chosen, AllTypes()), r.expect)
+        EXPECT_EQ(q.IsTypeChosen({r.collection, r.index}, r.chosen, AllTypes()), r.expect)
             << r.collection << "," << r.index;
     // The placeholder answers with its home record's type flag.
-    EXPECT_FALSE(q.IsTypeChosen(1, 2, Collections({1}), Types({3})));
-    EXPECT_TRUE(q.IsTypeChosen(1, 2, Collections({1}), Types({2})));
-    EXPECT_TRUE(q.IsTypeChosen(0, 1, Collections({}), Types({3})));
-    EXPECT_FALSE(q.IsTypeChosen(0, 1, Collections({}), Types({2})));
+    EXPECT_FALSE(q.IsTypeChosen({1, 2}, Collections({1}), Types({3})));
+    EXPECT_TRUE(q.IsTypeChosen({1, 2}, Collections({1}), Types({2})));
+    EXPECT_TRUE(q.IsTypeChosen({0, 1}, Collections({}), Types({3})));
+    EXPECT_FALSE(q.IsTypeChosen({0, 1}, Collections({}), Types({2})));
 }
 
 TEST(Questions, ACopyChainThatDoesNotEndIsARangeErrorNotAHang)
@@ -127,7 +141,7 @@ TEST(Questions, ACopyChainThatDoesNotEndIsARangeErrorNotAHang)
     test::TLoadedContent c;
     c.Load(test::BuildFixture(test::SmallFixture()));
     c.Questions.Collection(1).Records[2].DupLink = QuestionId(1, 2); // (1,2) links to itself
-    EXPECT_THROW(c.Questions.IsTypeChosen(2, 1, Collections({5}), AllTypes()), ERangeError);
+    EXPECT_THROW(c.Questions.IsTypeChosen({2, 1}, Collections({5}), AllTypes()), ERangeError);
 }
 
 TEST(Questions, MaterialFlags)

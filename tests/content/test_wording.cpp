@@ -26,7 +26,7 @@ struct TComposed {
 TComposed Compose(const TQuestions& q, int c, int i, bool refs, int past = 0, bool targeting = false)
 {
     TComposed r;
-    q.ComposeQuestion(c, i, NoTags(),
+    q.ComposeQuestion({c, i}, NoTags(),
                       TComposeOptions{.WithReferences = refs, .KeywordTargeting = targeting,
                                       .WordsPastKeyword = static_cast<std::int16_t>(past)},
                       r.A, r.Q);
@@ -48,32 +48,32 @@ test::TFixtureQuestion WhatOnGal11(const char* answer)
 TEST(Wording, Leads)
 {
     const TQuestions& q = Small().Questions;
-    EXPECT_EQ(q.QuestionLead(0, 2), "According to Galatians chapter 1: verse 4, ");
-    EXPECT_EQ(q.QuestionLead(0, 8), "According to Philemon, verse 8, "); // no chapter
-    EXPECT_EQ(q.QuestionLead(0, 3), "Situation question: ");
-    EXPECT_EQ(q.QuestionLead(0, 4), "In what book and chapter is the following: \"");
-    EXPECT_EQ(q.QuestionLead(0, 1), "");
+    EXPECT_EQ(q.QuestionLead({0, 2}), "According to Galatians chapter 1: verse 4, ");
+    EXPECT_EQ(q.QuestionLead({0, 8}), "According to Philemon, verse 8, "); // no chapter
+    EXPECT_EQ(q.QuestionLead({0, 3}), "Situation question: ");
+    EXPECT_EQ(q.QuestionLead({0, 4}), "In what book and chapter is the following: \"");
+    EXPECT_EQ(q.QuestionLead({0, 1}), "");
     EXPECT_EQ(TQuestions::TypeLead(1), "");
     EXPECT_EQ(TQuestions::TypeLead(39), "Situation question: ");
-    EXPECT_EQ(TQuestions::TypeLead(40), q.QuestionLead(0, 4));
-    EXPECT_EQ(q.QuestionPlainText(0, 3), "Situation question: Paul went up to Jerusalem with whom?");
-    EXPECT_EQ(q.QuestionPlainText(0, 2), "According to Galatians chapter 1: verse 4, who gave himself for our sins?");
-    EXPECT_EQ(q.PrefixTextOf(0, 3), "After fourteen years");
-    EXPECT_EQ(q.PrefixTextOf(0, 1), "");
-    EXPECT_EQ(q.PrefixTextOf(1, 2), ""); // placeholder
-    EXPECT_EQ(q.QuestionPlainText(1, 2), "");
+    EXPECT_EQ(TQuestions::TypeLead(40), q.QuestionLead({0, 4}));
+    EXPECT_EQ(q.QuestionPlainText({0, 3}), "Situation question: Paul went up to Jerusalem with whom?");
+    EXPECT_EQ(q.QuestionPlainText({0, 2}), "According to Galatians chapter 1: verse 4, who gave himself for our sins?");
+    EXPECT_EQ(q.PrefixTextOf({0, 3}), "After fourteen years");
+    EXPECT_EQ(q.PrefixTextOf({0, 1}), "");
+    EXPECT_EQ(q.PrefixTextOf({1, 2}), ""); // placeholder
+    EXPECT_EQ(q.QuestionPlainText({1, 2}), "");
 }
 
 TEST(Wording, PrejumpPoints)
 {
     const TQuestions& q = Small().Questions;
-    const int w3 = q.Record(0, 3).PrejumpWords(), w4 = q.Record(0, 4).PrejumpWords();
-    EXPECT_EQ(q.PrejumpPoint(0, 2, true), NoPrejumpPoint);
-    EXPECT_EQ(q.PrejumpPoint(0, 3, true), w3 + 2);
-    EXPECT_EQ(q.PrejumpPoint(0, 3, false), w3);
-    EXPECT_EQ(q.PrejumpPoint(0, 4, true), w4 + 8);
-    EXPECT_EQ(q.PrejumpPoint(0, 4, false), w4);
-    EXPECT_EQ(q.PrejumpPoint(0, 1, true), q.Record(0, 1).PrejumpWords());
+    const int w3 = q.Record({0, 3}).PrejumpWords(), w4 = q.Record({0, 4}).PrejumpWords();
+    EXPECT_EQ(q.PrejumpPoint({0, 2}, true), NoPrejumpPoint);
+    EXPECT_EQ(q.PrejumpPoint({0, 3}, true), w3 + 2);
+    EXPECT_EQ(q.PrejumpPoint({0, 3}, false), w3);
+    EXPECT_EQ(q.PrejumpPoint({0, 4}, true), w4 + 8);
+    EXPECT_EQ(q.PrejumpPoint({0, 4}, false), w4);
+    EXPECT_EQ(q.PrejumpPoint({0, 1}, true), q.Record({0, 1}).PrejumpWords());
 }
 
 TEST(Wording, KeywordTargetingBarsAndStopPosition)
@@ -199,19 +199,19 @@ TEST(Wording, QuestionWords)
     const TQuestions& q = Small().Questions;
     TWordPairs question, answer;
     // The type-40 question "O foolish Galatians! ..." starts with a word; mode 1 keeps it.
-    EXPECT_EQ(q.QuestionWords(0, 4, 1, question, answer), 0);
+    EXPECT_EQ(q.QuestionWords({0, 4}, 1, question, answer), 0);
     EXPECT_EQ(question.Count, 7);
-    EXPECT_EQ(q.QuestionWords(0, 7, 3, question, answer), 4); // both answer parts
+    EXPECT_EQ(q.QuestionWords({0, 7}, 3, question, answer), 4); // both answer parts
     EXPECT_EQ(question.Count, 7);
-    EXPECT_EQ(q.QuestionWords(0, 7, 2, question, answer), 4);
+    EXPECT_EQ(q.QuestionWords({0, 7}, 2, question, answer), 4);
     EXPECT_EQ(question.Count, 0);
     // A question opening with a non-word: mode 1 drops that first pair.
     test::TFixtureDesc d = test::SmallFixture();
     d.Collections[0].Questions[0].Question = "\"What did God the Father do?";
     const auto c = Load(d);
-    c->Questions.QuestionWords(0, 1, 0, question, answer);
+    c->Questions.QuestionWords({0, 1}, 0, question, answer);
     EXPECT_EQ(question.Count, 7);
-    c->Questions.QuestionWords(0, 1, 1, question, answer);
+    c->Questions.QuestionWords({0, 1}, 1, question, answer);
     EXPECT_EQ(question.Count, 6);
 }
 
@@ -349,6 +349,6 @@ TEST(Wording, TextsAreBoundedNotTruncated)
     d.Collections[0].Questions[0].Answer[0].Text = longAnswer;
     const auto c = Load(d);
     TMarkedText q, a;
-    EXPECT_THROW(c->Questions.ComposeQuestion(0, 1, NoTags(), TComposeOptions{.WithReferences = false}, a, q),
+    EXPECT_THROW(c->Questions.ComposeQuestion({0, 1}, NoTags(), TComposeOptions{.WithReferences = false}, a, q),
                  ERangeError);
 }

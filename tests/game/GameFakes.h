@@ -35,12 +35,13 @@ public:
     {
         return entries.empty() ? static_cast<int>(questions.size()) : static_cast<int>(entries.size());
     }
-    TQuestionId QuestionAt(int entry) const override
+    TQuestionAddr QuestionAt(int entry) const override
     {
-        return entries.empty() ? static_cast<TQuestionId>(entry) : entries.at(static_cast<std::size_t>(entry - 1));
+        return TQuestionAddr::FromId(
+            entries.empty() ? static_cast<TQuestionId>(entry) : entries.at(static_cast<std::size_t>(entry - 1)));
     }
-    int QuestionType(TQuestionId id) const override { return Q(id).Type; }
-    std::uint8_t Knowledge(TQuestionId id) const override { return Q(id).Knowledge; }
+    int QuestionType(TQuestionAddr q) const override { return Q(q.Id()).Type; }
+    std::uint8_t Knowledge(TQuestionAddr q) const override { return Q(q.Id()).Knowledge; }
     int MemoryCount() const override { return static_cast<int>(memoryAnswerLens.size()); }
     void Compose(const TGameCell& cell, TMarkedText& question, TMarkedText& answer) const override
     {

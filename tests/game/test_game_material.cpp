@@ -46,9 +46,10 @@ TEST(GameMaterial, ComposesAndRecordsQuestionsAndMemoryVerses)
     Lists l;
     ASSERT_GT(l.material.QuestionCount(), 5);
     ASSERT_EQ(l.material.MemoryCount(), 3);
-    const TQuestionId id = l.material.QuestionAt(1);
-    EXPECT_EQ(l.material.QuestionType(id), l.content->Questions.QuestionType(CollectionOfId(id), IndexOfId(id)));
-    EXPECT_EQ(l.material.Knowledge(id), KnowledgeUntried);
+    const TQuestionAddr first = l.material.QuestionAt(1);
+    const TQuestionId id = first.Id();
+    EXPECT_EQ(l.material.QuestionType(first), l.content->Questions.QuestionType(first));
+    EXPECT_EQ(l.material.Knowledge(first), KnowledgeUntried);
 
     for (const TGameCell cell : {TGameCell{id, TGameCellKind::Question, 0}, TGameCell{2, TGameCellKind::MemoryVerse, 0}}) {
         TMarkedText q, a;
@@ -61,7 +62,7 @@ TEST(GameMaterial, ComposesAndRecordsQuestionsAndMemoryVerses)
     }
 
     l.material.Record(TGameCell{id, TGameCellKind::Question, 0}, true);
-    EXPECT_NE(l.material.Knowledge(id), KnowledgeUntried);
+    EXPECT_NE(l.material.Knowledge(first), KnowledgeUntried);
     const TVerseRef ref = l.mvs.Entry(2).Ref;
     const int m = l.content->Books.MemoryVerseNoOf(ref);
     const std::uint8_t before = l.user.MemoryKnowledge[m];

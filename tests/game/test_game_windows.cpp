@@ -314,7 +314,7 @@ TEST(GameForm, ATwoPlayerTwoRoundGamePlayedWithKeysReachesTheWallOfFame)
     // Ann's answers reached her knowledge bytes; Bob's did not change any of them wrongly.
     int tried = 0;
     for (int i = 1; i <= s.f.content.Questions.QuestionCount(0); ++i)
-        tried += s.f.user.IsTried(0, i) ? 1 : 0;
+        tried += s.f.user.IsTried({0, i}) ? 1 : 0;
     EXPECT_GT(tried, 0);
     TWallOfFameDlg wall(s.f.user);
     EXPECT_EQ(wall.Name[0]->text().toStdString(), "Ann");

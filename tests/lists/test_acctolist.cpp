@@ -113,7 +113,7 @@ TEST(AccToList, RelatedQuestionsOfTheVerse)
     EXPECT_EQ(list.RelatedCount(), 4); // three in collection 0, one own in collection 2
     EXPECT_EQ(list.RelatedCountText(), "4");
     EXPECT_EQ(list.RelatedPos(), 0);
-    EXPECT_EQ(list.Related(4), QuestionId(2, 1));
+    EXPECT_EQ(list.Related(4), (TQuestionAddr{2, 1}));
 
     TMarkedText shown;
     list.PrevRelated(shown, tags);

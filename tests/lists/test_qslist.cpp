@@ -31,7 +31,7 @@ std::vector<int> Indexes(const TQsList& l)
 {
     std::vector<int> v;
     for (int i = 1; i <= l.Count(); ++i)
-        v.push_back(IndexOfId(l.IdAt(i)));
+        v.push_back(l.QuestionAt(i).Index);
     return v;
 }
 
@@ -39,7 +39,7 @@ std::vector<TQuestionId> Ids(const TQsList& l)
 {
     std::vector<TQuestionId> v;
     for (int i = 1; i <= l.Count(); ++i)
-        v.push_back(l.IdAt(i));
+        v.push_back(l.QuestionAt(i).Id());
     return v;
 }
 
@@ -54,7 +54,7 @@ struct TStudySetup {
         User.AllAvailable = allAvailable ? 1 : 0;
         const int bytes[10] = {0, 0, 1, 0, 2, 1, 0, 0, 1, 0};
         for (int i = 1; i <= 10; ++i)
-            User.QuestionByte(0, i) = static_cast<std::uint8_t>(bytes[i - 1]);
+            User.QuestionByte({0, i}) = static_cast<std::uint8_t>(bytes[i - 1]);
     }
 };
 
@@ -93,7 +93,7 @@ TEST(QsListStudy, LeastKnownFirstDraws)
         EXPECT_TRUE(std::is_sorted(got.begin(), got.end()));
         EXPECT_EQ(std::adjacent_find(got.begin(), got.end()), got.end());
         for (int i : got)
-            EXPECT_EQ(s.User.QuestionByte(0, i), 0) << "seed " << seed;
+            EXPECT_EQ(s.User.QuestionByte({0, i}), 0) << "seed " << seed;
     }
 }
 
@@ -140,8 +140,8 @@ TEST(QsListStudy, NextInOrderSkipsRightAndAsksWrongAgain)
     next();
     next(); // 1 was right: skipped; 2 was wrong: asked again
     EXPECT_EQ(asked, (std::vector<int>{1, 2, 3, 4, 2}));
-    EXPECT_EQ(s.User.QuestionByte(0, 1), 1); // 0 answered right
-    EXPECT_EQ(s.User.QuestionByte(0, 2), 0); // 0 answered wrong stays 0
+    EXPECT_EQ(s.User.QuestionByte({0, 1}), 1); // 0 answered right
+    EXPECT_EQ(s.User.QuestionByte({0, 2}), 0); // 0 answered wrong stays 0
 }
 
 TEST(QsListStudy, NextRandomSteps)
@@ -213,12 +213,12 @@ TEST(QsList, TakeEveryAndNotListed)
     TStudySetup s(4, true);
     TScriptedRandom random;
     TQsList list(s.Content.Questions(), s.User, random);
-    EXPECT_TRUE(list.NotListed(QuestionId(0, 1)));
+    EXPECT_TRUE(list.NotListed({0, 1}));
     list.BuildForStudy(s.Material);
     list.TakeEvery(2, 3, 3);
     EXPECT_EQ(Indexes(list), (std::vector<int>{2, 5, 8}));
-    EXPECT_FALSE(list.NotListed(QuestionId(0, 5)));
-    EXPECT_TRUE(list.NotListed(QuestionId(0, 3)));
+    EXPECT_FALSE(list.NotListed({0, 5}));
+    EXPECT_TRUE(list.NotListed({0, 3}));
     list.TakeEvery(1, 2, 1);
     EXPECT_EQ(Indexes(list), (std::vector<int>{2}));
     EXPECT_THROW(list.TakeEvery(1, 1, 2), ERangeError); // only one entry to keep
@@ -294,8 +294,8 @@ TEST(QsListFull, PlaceholdersEnterOnce)
         EXPECT_EQ(list.Count(), c.Count) << "case " << (&c - table.data());
         EXPECT_EQ(std::count(ids.begin(), ids.end(), home), c.HomeListed ? 1 : 0) << "case " << (&c - table.data());
         for (TQuestionId id : ids)
-            EXPECT_FALSE(content.Questions().IsPlaceholder(CollectionOfId(id), IndexOfId(id)));
-        EXPECT_EQ(list.NotListed(QuestionId(1, 1)), !c.HomeListed); // a placeholder stands for its home
+            EXPECT_FALSE(content.Questions().IsPlaceholder(TQuestionAddr::FromId(id)));
+        EXPECT_EQ(list.NotListed({1, 1}), !c.HomeListed); // a placeholder stands for its home
     }
 }
 
@@ -351,7 +351,7 @@ TFixtureDesc RandomCollection(unsigned seed, int questions)
 
 std::string Folded(const TQuestions& qs, TQuestionId id)
 {
-    std::string s = qs.QuestionPlainText(CollectionOfId(id), IndexOfId(id));
+    std::string s = qs.QuestionPlainText(TQuestionAddr::FromId(id));
     for (char& c : s)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
@@ -371,8 +371,8 @@ TEST(QsListOrder, EachOrderingMatchesTheInsertionSort)
         list.BuildFull(AllChosen<TVerseSelection>(content.Books().TotalVerses()), false, Chosen({0, 1}), 1, false);
         ASSERT_EQ(list.Count(), 600);
 
-        auto ref = [&](TQuestionId id) { return qs.PrimaryRef(CollectionOfId(id), IndexOfId(id)); };
-        auto key = [&](TQuestionId id) { return qs.SortKey(CollectionOfId(id), IndexOfId(id)); };
+        auto ref = [&](TQuestionId id) { return qs.PrimaryRef(TQuestionAddr::FromId(id)); };
+        auto key = [&](TQuestionId id) { return qs.SortKey(TQuestionAddr::FromId(id)); };
 
         // Built in collection order, then ordered by reference.
         std::vector<TQuestionId> expect;
@@ -417,7 +417,7 @@ TEST(QsListOrder, EachOrderingMatchesTheInsertionSort)
         // Verse groups: one per run of entries on the same verse.
         std::vector<int> starts;
         for (int i = 1; i <= list.Count(); ++i)
-            if (i == 1 || !ref(list.IdAt(i)).SameVerse(ref(list.IdAt(i - 1))))
+            if (i == 1 || !ref(list.QuestionAt(i).Id()).SameVerse(ref(list.QuestionAt(i - 1).Id())))
                 starts.push_back(i);
         ASSERT_EQ(list.GroupCount(), static_cast<int>(starts.size()));
         for (int g2 = 1; g2 <= list.GroupCount(); ++g2)

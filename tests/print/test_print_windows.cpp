@@ -265,7 +265,7 @@ TEST(SetsWindow, CreateWritesTheSetsRecordsTheHistoryAndOffersToOpen)
     THistory history;
     history.LoadFromFile(f.HistoryPath());
     for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(history.SetUseCount(1, i), 2) << i;
+        EXPECT_EQ(history.SetUseCount({1, i}), 2) << i;
     EXPECT_EQ(f.User.Options.SetsCount, 2);
 }
 

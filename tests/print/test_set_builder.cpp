@@ -359,7 +359,7 @@ TEST(SetCandidates, ScoresByDifficulty)
     ASSERT_EQ(pool.Count(), 4);
     TSetsHelper helper(s.Questions());
     THistory history;
-    history.At(1, 2) = 7;
+    history.At({1, 2}) = 7;
     struct TCase {
         TDifficulty d;
         bool scaled;
@@ -416,9 +416,9 @@ TEST(SetPools, TargetedAndMainPoolsSplitTheCheckedItems)
     PrepareTargetedPools(s.Books(), TSelectionKind::ByChapter, {true, true}, {false, true}, AllCollections(),
                          main, targeted);
     for (int i = 1; i <= main.Count(); ++i)
-        EXPECT_EQ(s.Questions().PrimaryRef(CollectionOfId(main.IdAt(i)), IndexOfId(main.IdAt(i))).Chapter, 1);
+        EXPECT_EQ(s.Questions().PrimaryRef(main.QuestionAt(i)).Chapter, 1);
     for (int i = 1; i <= targeted.Count(); ++i)
-        EXPECT_EQ(s.Questions().PrimaryRef(CollectionOfId(targeted.IdAt(i)), IndexOfId(targeted.IdAt(i))).Chapter, 2);
+        EXPECT_EQ(s.Questions().PrimaryRef(targeted.QuestionAt(i)).Chapter, 2);
     EXPECT_EQ(main.Count() + targeted.Count(), 4 + 6 + 2);
     EXPECT_EQ(CountByCollection(targeted), (std::array<int, 8>{0, 2, 1, 1, 1, 1, 0, 0}));
 }
@@ -434,19 +434,19 @@ TEST(SetHistory, RecordingCountsEveryPlaceAndSaturates)
     TSetPool pool(k);
     TRandom random(3);
     auto sets = Build(pool, Request(2, {4, 1, 1, 1}), random);
-    history.At(1, 1) = 255;
+    history.At({1, 1}) = 255;
     QTemporaryDir dir;
     const std::string path = QDir(dir.path()).filePath(QStringLiteral("coach.219h")).toStdString();
     RecordSetsInHistory(*sets, 2, 7, history, s.Questions(), path);
-    EXPECT_EQ(history.SetUseCount(1, 1), 255);
+    EXPECT_EQ(history.SetUseCount({1, 1}), 255);
     for (int i = 2; i <= 4; ++i)
-        EXPECT_EQ(history.SetUseCount(1, i), 2) << "toss-up " << i;
+        EXPECT_EQ(history.SetUseCount({1, i}), 2) << "toss-up " << i;
     for (int c = 2; c <= 4; ++c)
-        EXPECT_EQ(history.SetUseCount(c, 1) + history.SetUseCount(c, 2), 2);
-    EXPECT_EQ(history.SetUseCount(0, 1), 0);
+        EXPECT_EQ(history.SetUseCount({c, 1}) + history.SetUseCount({c, 2}), 2);
+    EXPECT_EQ(history.SetUseCount({0, 1}), 0);
     THistory reread;
     reread.LoadFromFile(path);
-    EXPECT_EQ(reread.SetUseCount(1, 2), 2);
+    EXPECT_EQ(reread.SetUseCount({1, 2}), 2);
     EXPECT_EQ(QFileInfo(QString::fromStdString(path)).size(), 65528);
 }
 

@@ -79,10 +79,10 @@ TEST(ProgressCounts, QuestionsCountInTheChapterOfTheirPrimaryReference)
 {
     const TLoadedContent& content = SmallContent();
     TUser user;
-    user.QuestionByte(0, 1) = 15; // Ga 1:1
-    user.QuestionByte(0, 3) = 31; // Ga 2:1
-    user.QuestionByte(0, 6) = 29; // Ga 3:6
-    user.QuestionByte(1, 3) = 31; // Pm 1:3, collection 1
+    user.QuestionByte({0, 1}) = 15; // Ga 1:1
+    user.QuestionByte({0, 3}) = 31; // Ga 2:1
+    user.QuestionByte({0, 6}) = 29; // Ga 3:6
+    user.QuestionByte({1, 3}) = 31; // Pm 1:3, collection 1
     TProgressCounts p(content.Books, content.Questions, user);
 
     p.CountQuestions(Chosen({0}));
@@ -104,7 +104,7 @@ TEST(ProgressCounts, NoCollectionChosenShowsEveryChapterUntriedAndZeroTotals)
 {
     const TLoadedContent& content = SmallContent();
     TUser user;
-    user.QuestionByte(0, 1) = 31;
+    user.QuestionByte({0, 1}) = 31;
     TProgressCounts p(content.Books, content.Questions, user);
     p.CountQuestions(Chosen({}));
     EXPECT_EQ(p.Totals(), TProgressTotals{});

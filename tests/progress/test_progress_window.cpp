@@ -31,8 +31,8 @@ TEST(ProgressChartForm, ChartsTheCountsOfEachViewAndTheTotals)
 {
     StudyFixture f;
     f.user.Collections[0] = 1;
-    f.user.QuestionByte(0, 1) = 31; // Ga 1:1, mastered
-    f.user.QuestionByte(0, 3) = 15; // Ga 2:1, correct < 3
+    f.user.QuestionByte({0, 1}) = 31; // Ga 1:1, mastered
+    f.user.QuestionByte({0, 3}) = 15; // Ga 2:1, correct < 3
     f.user.MemoryKnowledge[3] = 0;  // Pm 1:3, unmastered
     const std::vector<std::uint8_t> before = f.UserBytes();
     TProgressChartForm form(f.content.Books, f.content.Questions, f.user, &f.messages);
@@ -112,7 +112,7 @@ TEST(ProgressChartForm, TheVerseMapShowsTheChosenChaptersAndOpensTheWordStudyAtA
 {
     StudyFixture f;
     f.user.Collections[0] = 1;
-    f.user.QuestionByte(0, 1) = 31; // Ga 1:1 mastered
+    f.user.QuestionByte({0, 1}) = 31; // Ga 1:1 mastered
     TProgressChartForm form(f.content.Books, f.content.Questions, f.user, &f.messages);
     form.resize(760, 400);
     form.show();

@@ -50,8 +50,8 @@ TEST(VerseMap, AVerseIsMasteredOnlyWhenEveryQuestionOfItIs)
 {
     const TLoadedContent& content = SmallContent();
     TUser user;
-    user.QuestionByte(0, 1) = 31;   // Ga 1:1, its only question
-    user.QuestionByte(0, 8) = 31;   // Pm 1:8, collection 0 ...
+    user.QuestionByte({0, 1}) = 31;   // Ga 1:1, its only question
+    user.QuestionByte({0, 8}) = 31;   // Pm 1:8, collection 0 ...
     user.MemoryKnowledge[2] = 15;
     user.ReferenceKnowledge[VerseNo(1, 1, 2)] = 0;
     TVerseMap map(content.Books, content.Questions, user);
@@ -66,15 +66,15 @@ TEST(VerseMap, AVerseIsMasteredOnlyWhenEveryQuestionOfItIs)
     EXPECT_EQ(map.CellOf(VerseNo(1, 3, 6))->Memory, TProgressSeries::CorrectFewerThan3);
     EXPECT_EQ(map.CellOf(VerseNo(1, 1, 2))->Reference, TProgressSeries::Unmastered);
 
-    user.QuestionByte(2, 2) = 40; // level 0 after three right answers at the top: tried, not mastered
+    user.QuestionByte({2, 2}) = 40; // level 0 after three right answers at the top: tried, not mastered
     map.Count(1, 4, Chosen({0, 2}));
     EXPECT_EQ(map.CellOf(VerseNo(2, 1, 8))->Tried, 2);
     EXPECT_EQ(map.CellOf(VerseNo(2, 1, 8))->State, TVerseQuestionState::SomeTried);
-    user.QuestionByte(2, 2) = 31;
+    user.QuestionByte({2, 2}) = 31;
     map.Count(1, 4, Chosen({0, 2}));
     EXPECT_EQ(map.CellOf(VerseNo(2, 1, 8))->State, TVerseQuestionState::AllMastered);
     // With only collection 0 chosen the verse has one question.
-    user.QuestionByte(2, 2) = 7;
+    user.QuestionByte({2, 2}) = 7;
     map.Count(1, 4, Chosen({0}));
     EXPECT_EQ(map.CellOf(VerseNo(2, 1, 8))->Questions, 1);
     EXPECT_EQ(map.CellOf(VerseNo(2, 1, 8))->State, TVerseQuestionState::AllMastered);

@@ -568,12 +568,12 @@ TEST(StudyEndToEnd, ThreeQuestionsGradedRightWrongRightReachTheUserFile)
     f.user.SaveToFile(path);
     TUser reloaded;
     reloaded.LoadFromFile(path);
-    EXPECT_EQ(reloaded.QuestionByte(0, 1), 15); // untried, right
-    EXPECT_EQ(reloaded.QuestionByte(0, 2), 5);  // untried, wrong
-    EXPECT_EQ(reloaded.QuestionByte(0, 6), 15);
-    EXPECT_EQ(reloaded.QuestionByte(1, 2), 15); // its copies along the chain
-    EXPECT_EQ(reloaded.QuestionByte(2, 1), 15);
-    EXPECT_EQ(reloaded.QuestionByte(0, 3), 7);  // not studied
+    EXPECT_EQ(reloaded.QuestionByte({0, 1}), 15); // untried, right
+    EXPECT_EQ(reloaded.QuestionByte({0, 2}), 5);  // untried, wrong
+    EXPECT_EQ(reloaded.QuestionByte({0, 6}), 15);
+    EXPECT_EQ(reloaded.QuestionByte({1, 2}), 15); // its copies along the chain
+    EXPECT_EQ(reloaded.QuestionByte({2, 1}), 15);
+    EXPECT_EQ(reloaded.QuestionByte({0, 3}), 7);  // not studied
     EXPECT_EQ(reloaded.ChapterSel[1], 1);
     EXPECT_EQ(reloaded.Collections[0], 1);
 }

@@ -103,38 +103,38 @@ TEST(Compile, TinyPortionRoundTripsThroughTheFiles)
 
     // Collection 5: one type-40 question per verse; collection 0 quote + finish per passage.
     EXPECT_EQ(qs.QuestionCount(5), 4);
-    EXPECT_EQ(qs.QuestionType(5, 1), TypeBookAndChapter);
-    EXPECT_EQ(qs.QuestionPlainText(5, 4),
+    EXPECT_EQ(qs.QuestionType({5, 1}), TypeBookAndChapter);
+    EXPECT_EQ(qs.QuestionPlainText({5, 4}),
               "In what book and chapter is the following: \"(Then) I went up to Jerusalem\"");
     EXPECT_EQ(qs.QuestionCount(0), 4);
     EXPECT_FALSE(qs.UsesSituation());
 
     // Collection 1 is ordered by primary reference whatever the file order.
     ASSERT_EQ(qs.QuestionCount(1), 2);
-    EXPECT_EQ(qs.QuestionType(1, 1), 1);
-    EXPECT_EQ(qs.PrimaryRef(1, 2), TVerseRef(1, 2, 1));
-    EXPECT_EQ(qs.RefCountOf(1, 1), 2);
+    EXPECT_EQ(qs.QuestionType({1, 1}), 1);
+    EXPECT_EQ(qs.PrimaryRef({1, 2}), TVerseRef(1, 2, 1));
+    EXPECT_EQ(qs.RefCountOf({1, 1}), 2);
 
     // The home record and its placeholders: chain 1 -> 7 -> 3, DupCount 3.
-    EXPECT_EQ(qs.DupCount(1, 2), 3);
-    EXPECT_EQ(qs.DupLink(1, 2), QuestionId(7, 1));
-    EXPECT_EQ(qs.QuestionType(7, 1), TypePlaceholder);
-    EXPECT_EQ(qs.InfoByte(7, 1), 1);
-    EXPECT_EQ(qs.HomeIndex(7, 1), 2);
-    EXPECT_EQ(qs.DupLink(7, 1), QuestionId(3, 1));
-    EXPECT_EQ(qs.DupLink(3, 1), 0);
-    EXPECT_EQ(qs.PrimaryRef(3, 1), TVerseRef(1, 2, 1));
+    EXPECT_EQ(qs.DupCount({1, 2}), 3);
+    EXPECT_EQ(qs.DupLink({1, 2}), QuestionId(7, 1));
+    EXPECT_EQ(qs.QuestionType({7, 1}), TypePlaceholder);
+    EXPECT_EQ(qs.InfoByte({7, 1}), 1);
+    EXPECT_EQ(qs.HomeIndex({7, 1}), 2);
+    EXPECT_EQ(qs.DupLink({7, 1}), QuestionId(3, 1));
+    EXPECT_EQ(qs.DupLink({3, 1}), 0);
+    EXPECT_EQ(qs.PrimaryRef({3, 1}), TVerseRef(1, 2, 1));
     EXPECT_EQ(qs.Collection(7).Requires[1], 1);
 
     // Composed answer: the underline markup and the reference.
     TKeywordTags tags;
     InitKeywordColours(tags, 0);
     TMarkedText q, a;
-    qs.ComposeQuestion(1, 2, tags, TComposeOptions{}, a, q);
+    qs.ComposeQuestion({1, 2}, tags, TComposeOptions{}, a, q);
     EXPECT_EQ(q.Text(), "Who went up to Jerusalem?");
     EXPECT_EQ(a.Text(), "I went up (Gal2:1)");
     EXPECT_EQ(a.Marks[3], MarkUnderline);
-    qs.ComposeQuestion(1, 1, tags, TComposeOptions{}, a, q);
+    qs.ComposeQuestion({1, 1}, tags, TComposeOptions{}, a, q);
     EXPECT_EQ(q.Text(), "According to Galatians chapter 1: verse 1, what did Paul call himself?");
     EXPECT_EQ(a.Text(), "An apostle (Gal1:1) Zebedee (Gal1:3)");
 
@@ -144,19 +144,19 @@ TEST(Compile, TinyPortionRoundTripsThroughTheFiles)
     std::vector<std::pair<std::string, int>> keyed;
     for (int col = 0; col < 8; ++col)
         for (int i = 1; i <= qs.QuestionCount(col); ++i)
-            if (!qs.IsPlaceholder(col, i))
-                keyed.emplace_back(LowerAscii(qs.QuestionPlainText(col, i)), qs.SortKey(col, i));
+            if (!qs.IsPlaceholder({col, i}))
+                keyed.emplace_back(LowerAscii(qs.QuestionPlainText({col, i})), qs.SortKey({col, i}));
     for (const auto& x : keyed)
         for (const auto& y : keyed)
             EXPECT_EQ(x.first < y.first, x.second < y.second) << x.first << " / " << y.first;
-    EXPECT_EQ(qs.SortKey(7, 1), qs.SortKey(1, 2));
-    EXPECT_EQ(qs.QuestionLength(QuestionId(1, 2)), 25);
-    EXPECT_EQ(qs.AnswerLength(QuestionId(1, 2)), 9);
+    EXPECT_EQ(qs.SortKey({7, 1}), qs.SortKey({1, 2}));
+    EXPECT_EQ(qs.QuestionLength({1, 2}), 25);
+    EXPECT_EQ(qs.AnswerLength({1, 2}), 9);
 
     // Prejump words are computed: "Quote Galatians chapter 1: verse 2." and "... verse 3."
     // differ at their sixth word.
-    EXPECT_EQ(qs.QuestionType(0, 1), 19);
-    EXPECT_EQ(qs.Record(0, 1).PrejumpWords(), 6);
+    EXPECT_EQ(qs.QuestionType({0, 1}), 19);
+    EXPECT_EQ(qs.Record({0, 1}).PrejumpWords(), 6);
     // "Zebedee" is a question-only word: an extra word after the sorted ones.
     EXPECT_GT(WordIndexOf(words.FindWord("Zebedee")), words.WordCount());
     // ... and an answer word that is in neither cited verse: reported, the build goes on.

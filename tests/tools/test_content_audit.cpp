@@ -107,8 +107,8 @@ TEST(ContentAudit, BookAndChapterOfARepeatedVerseNamesEveryPlace)
     const TQuestions& qs = c->Questions;
     auto answerOf = [&](int index) {
         std::vector<std::string> places;
-        for (int k = 1; k <= qs.RefCountOf(5, index); ++k)
-            places.push_back(std::to_string(qs.RefOf(5, index, k).Book) + " " + std::to_string(qs.RefOf(5, index, k).Chapter));
+        for (int k = 1; k <= qs.RefCountOf({5, index}); ++k)
+            places.push_back(std::to_string(qs.RefOf({5, index}, k).Book) + " " + std::to_string(qs.RefOf({5, index}, k).Chapter));
         return places;
     };
     ASSERT_EQ(qs.QuestionCount(5), 9);

@@ -212,15 +212,15 @@ TEST(ShippedFiles, QuestionsLieInTheScriptureInPrimaryReferenceOrder)
     const TQuestions& q = s->Questions;
     for (int c = 0; c < MaxCollections; ++c)
         for (int i = 1; i <= q.QuestionCount(c); ++i) {
-            ASSERT_GE(q.RefCountOf(c, i), 1) << c << "/" << i;
-            for (int k = 1; k <= q.RefCountOf(c, i); ++k) {
-                const TVerseRef r = q.RefOf(c, i, k);
+            ASSERT_GE(q.RefCountOf({c, i}), 1) << c << "/" << i;
+            for (int k = 1; k <= q.RefCountOf({c, i}); ++k) {
+                const TVerseRef r = q.RefOf({c, i}, k);
                 ASSERT_TRUE(r.Book >= 1 && r.Book <= b.BookCount()) << c << "/" << i;
                 ASSERT_TRUE(r.Chapter >= 1 && r.Chapter <= b.ChapterCount(r.Book)) << c << "/" << i;
                 ASSERT_TRUE(r.Verse >= 1 && r.Verse <= b.VersesInChapter(r.Book, r.Chapter)) << c << "/" << i;
             }
             if (i > 1) {
-                EXPECT_FALSE(RefLess(q.PrimaryRef(c, i), q.PrimaryRef(c, i - 1)))
+                EXPECT_FALSE(RefLess(q.PrimaryRef({c, i}), q.PrimaryRef({c, i - 1})))
                     << "collection " << c << " question " << i << " comes before its predecessor";
             }
         }
@@ -235,38 +235,38 @@ TEST(ShippedFiles, CopyChainsRunThroughEveryPlaceholder)
     int placeholders = 0;
     for (int c = 0; c < MaxCollections; ++c)
         for (int i = 1; i <= q.QuestionCount(c); ++i) {
-            if (q.QuestionType(c, i) != TypePlaceholder)
+            if (q.QuestionType({c, i}) != TypePlaceholder)
                 continue;
             ++placeholders;
-            const int home = q.InfoByte(c, i);
+            const int home = q.InfoByte({c, i});
             ASSERT_TRUE(home >= 0 && home < MaxCollections && home != c) << c << "/" << i;
-            const int hi = q.HomeIndex(c, i);
+            const int hi = q.HomeIndex({c, i});
             ASSERT_TRUE(hi >= 1 && hi <= q.QuestionCount(home)) << c << "/" << i;
-            ASSERT_NE(q.QuestionType(home, hi), TypePlaceholder) << c << "/" << i;
+            ASSERT_NE(q.QuestionType({home, hi}), TypePlaceholder) << c << "/" << i;
             // It stands for the same question: same references and measures.
-            ASSERT_EQ(q.RefCountOf(c, i), q.RefCountOf(home, hi)) << c << "/" << i;
-            for (int k = 1; k <= q.RefCountOf(c, i); ++k)
-                EXPECT_EQ(CompareRefs(q.RefOf(c, i, k), q.RefOf(home, hi, k)), 0) << c << "/" << i;
-            EXPECT_EQ(q.SortKey(c, i), q.SortKey(home, hi));
-            EXPECT_EQ(q.QuestionLength(QuestionId(c, i)), q.QuestionLength(QuestionId(home, hi)));
+            ASSERT_EQ(q.RefCountOf({c, i}), q.RefCountOf({home, hi})) << c << "/" << i;
+            for (int k = 1; k <= q.RefCountOf({c, i}); ++k)
+                EXPECT_EQ(CompareRefs(q.RefOf({c, i}, k), q.RefOf({home, hi}, k)), 0) << c << "/" << i;
+            EXPECT_EQ(q.SortKey({c, i}), q.SortKey({home, hi}));
+            EXPECT_EQ(q.QuestionLength({c, i}), q.QuestionLength({home, hi}));
             byHome[QuestionId(home, hi)].insert(QuestionId(c, i));
         }
     EXPECT_GE(placeholders, 1);
     for (int c = 0; c < MaxCollections; ++c)
         for (int i = 1; i <= q.QuestionCount(c); ++i) {
-            if (q.QuestionType(c, i) == TypePlaceholder)
+            if (q.QuestionType({c, i}) == TypePlaceholder)
                 continue;
             const auto it = byHome.find(QuestionId(c, i));
             const std::set<TQuestionId> expected = it == byHome.end() ? std::set<TQuestionId>{} : it->second;
             std::set<TQuestionId> seen;
             int length = 1;
-            for (TQuestionId id = q.DupLink(c, i); id != 0; id = q.DupLink(CollectionOfId(id), IndexOfId(id))) {
+            for (TQuestionId id = q.DupLink({c, i}); id != 0; id = q.DupLink(TQuestionAddr::FromId(id))) {
                 ASSERT_TRUE(expected.count(id)) << c << "/" << i << " links to " << id;
                 ASSERT_TRUE(seen.insert(id).second) << c << "/" << i << " chain loops";
                 ++length;
             }
             EXPECT_EQ(seen, expected) << c << "/" << i;
-            EXPECT_EQ(q.DupCount(c, i), length) << c << "/" << i;
+            EXPECT_EQ(q.DupCount({c, i}), length) << c << "/" << i;
         }
 }
 
@@ -277,8 +277,8 @@ TEST(ShippedFiles, BookAndChapterQuestionsWithoutSituationQuestions)
     int type40 = 0, type39 = 0;
     for (int c = 0; c < MaxCollections; ++c)
         for (int i = 1; i <= q.QuestionCount(c); ++i) {
-            type40 += q.QuestionType(c, i) == TypeBookAndChapter;
-            type39 += q.QuestionType(c, i) == 39;
+            type40 += q.QuestionType({c, i}) == TypeBookAndChapter;
+            type39 += q.QuestionType({c, i}) == 39;
         }
     EXPECT_GT(type40, 0);
     EXPECT_EQ(type39, 0);
@@ -297,14 +297,14 @@ TEST(ShippedFiles, PrejumpWordsAreWhereEachQuestionBecomesUnique)
     TWordPairs qw, aw;
     for (int c = 0; c < MaxCollections; ++c)
         for (int i = 1; i <= q.QuestionCount(c); ++i) {
-            q.QuestionWords(c, i, 1, qw, aw);
-            TEntry e{c, i, q.PrejumpClass(c, i), {}};
+            q.QuestionWords({c, i}, 1, qw, aw);
+            TEntry e{c, i, q.PrejumpClass({c, i}), {}};
             for (int k = 1; k <= qw.Count; ++k)
                 e.Words.push_back(WordIndexOf(qw.Pairs[k].WordCode));
             all.push_back(std::move(e));
         }
     for (const TEntry& e : all) {
-        const int type = q.QuestionType(e.Collection, e.Index);
+        const int type = q.QuestionType({e.Collection, e.Index});
         if (type == TypeAccordingTo || type == TypePlaceholder)
             continue;
         const int count = static_cast<int>(e.Words.size());
@@ -318,7 +318,7 @@ TEST(ShippedFiles, PrejumpWordsAreWhereEachQuestionBecomesUnique)
             if (static_cast<int>(d) + 1 > best)
                 best = std::min(static_cast<int>(d) + 1, count);
         }
-        EXPECT_EQ(q.Record(e.Collection, e.Index).PrejumpWords(), std::min({best, count, 31}))
+        EXPECT_EQ(q.Record({e.Collection, e.Index}).PrejumpWords(), std::min({best, count, 31}))
             << e.Collection << "/" << e.Index;
     }
 }

@@ -13,9 +13,9 @@ TEST(History, FileIsExactlyTheCountsInQuestionOrder)
     QTemporaryDir dir;
     const std::string path = dir.filePath(QStringLiteral("ann.219h")).toStdString();
     THistory h;
-    h.At(0, 1) = 1;
-    h.At(3, 8191) = 200;
-    h.At(7, 8191) = 255;
+    h.At({0, 1}) = 1;
+    h.At({3, 8191}) = 200;
+    h.At({7, 8191}) = 255;
     h.SaveToFile(path);
     const auto b = ReadAll(path);
     ASSERT_EQ(b.size(), 65528u);
@@ -25,9 +25,9 @@ TEST(History, FileIsExactlyTheCountsInQuestionOrder)
 
     THistory back;
     back.LoadFromFile(path);
-    EXPECT_EQ(back.SetUseCount(3, 8191), 200);
+    EXPECT_EQ(back.SetUseCount({3, 8191}), 200);
     back.Clear();
-    EXPECT_EQ(back.SetUseCount(7, 8191), 0);
+    EXPECT_EQ(back.SetUseCount({7, 8191}), 0);
 }
 
 TEST(History, ShortFileLeavesTheRestUnchanged)
@@ -36,21 +36,21 @@ TEST(History, ShortFileLeavesTheRestUnchanged)
     const std::string path = dir.filePath(QStringLiteral("h")).toStdString();
     WriteAll(path, {9, 8, 7});
     THistory h;
-    h.At(0, 3) = 50;
-    h.At(0, 4) = 60;
+    h.At({0, 3}) = 50;
+    h.At({0, 4}) = 60;
     h.LoadFromFile(path);
-    EXPECT_EQ(h.SetUseCount(0, 1), 9);
-    EXPECT_EQ(h.SetUseCount(0, 3), 7);
-    EXPECT_EQ(h.SetUseCount(0, 4), 60);
+    EXPECT_EQ(h.SetUseCount({0, 1}), 9);
+    EXPECT_EQ(h.SetUseCount({0, 3}), 7);
+    EXPECT_EQ(h.SetUseCount({0, 4}), 60);
 }
 
 TEST(History, IndexesAreRangeChecked)
 {
     THistory h;
-    EXPECT_THROW(h.SetUseCount(8, 1), ERangeError);
-    EXPECT_THROW(h.SetUseCount(0, 0), ERangeError);
-    EXPECT_THROW(h.SetUseCount(0, 8192), ERangeError);
-    EXPECT_THROW(h.At(-1, 5), ERangeError);
+    EXPECT_THROW(h.SetUseCount({8, 1}), ERangeError);
+    EXPECT_THROW(h.SetUseCount({0, 0}), ERangeError);
+    EXPECT_THROW(h.SetUseCount({0, 8192}), ERangeError);
+    EXPECT_THROW(h.At({-1, 5}), ERangeError);
 }
 
 TEST(History, MissingFileAndFailedSave)
@@ -65,10 +65,10 @@ TEST(History, MissingFileAndFailedSave)
         EXPECT_EQ(std::string(e.what()), "Cannot open file " + path);
     }
 
-    h.At(1, 1) = 4;
+    h.At({1, 1}) = 4;
     h.SaveToFile(path);
     const auto old = ReadAll(path);
-    h.At(1, 1) = 5;
+    h.At({1, 1}) = 5;
     {
         sv::test::TFileSizeLimit limit(1000);
         try {

@@ -85,17 +85,17 @@ TEST(Knowledge, RecordReferenceAndQueriesCheckTheirIndexes)
     EXPECT_TRUE(u.IsReferenceTried(1200));
     EXPECT_FALSE(u.IsReferenceMastered(1200));
     EXPECT_FALSE(u.IsMemoryVerseTried(1));
-    EXPECT_FALSE(u.IsUnmastered(0, 1));
+    EXPECT_FALSE(u.IsUnmastered({0, 1}));
 
     EXPECT_THROW(u.RecordReference(0, true), ERangeError);
     EXPECT_THROW(u.RecordReference(1201, true), ERangeError);
-    EXPECT_THROW(u.IsTried(8, 1), ERangeError);
-    EXPECT_THROW(u.IsTried(-1, 1), ERangeError);
-    EXPECT_THROW(u.IsTried(0, 0), ERangeError);
-    EXPECT_THROW(u.IsTried(0, 8192), ERangeError);
+    EXPECT_THROW(u.IsTried({8, 1}), ERangeError);
+    EXPECT_THROW(u.IsTried({-1, 1}), ERangeError);
+    EXPECT_THROW(u.IsTried({0, 0}), ERangeError);
+    EXPECT_THROW(u.IsTried({0, 8192}), ERangeError);
     EXPECT_THROW(u.IsMemoryVerseMastered(1201), ERangeError);
     try {
-        u.QuestionByte(0, 8192);
+        u.QuestionByte({0, 8192});
         ADD_FAILURE() << "question index 8192 was accepted";
     } catch (const ERangeError& e) {
         EXPECT_NE(std::string(e.what()).find("8192"), std::string::npos) << e.what();

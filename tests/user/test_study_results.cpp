@@ -51,27 +51,27 @@ TEST(StudyResults, AnAnswerChangesEveryCopyOfTheQuestion)
 {
     TLoadedContent content;
     content.Load(BuildFixture(Chain()));
-    ASSERT_EQ(content.Questions.DupLink(0, 1), QuestionId(3, 1));
-    ASSERT_EQ(content.Questions.DupLink(3, 1), QuestionId(5, 1));
+    ASSERT_EQ(content.Questions.DupLink({0, 1}), QuestionId(3, 1));
+    ASSERT_EQ(content.Questions.DupLink({3, 1}), QuestionId(5, 1));
 
     TUser u;
-    u.QuestionByte(3, 1) = 5;
-    u.RecordQuestion(0, 1, true, content.Questions);
-    EXPECT_EQ(u.QuestionByte(0, 1), 15);
-    EXPECT_EQ(u.QuestionByte(3, 1), 6);
-    EXPECT_EQ(u.QuestionByte(5, 1), 15);
-    EXPECT_EQ(u.QuestionByte(0, 2), 7);
-    u.RecordQuestion(0, 2, false, content.Questions);
-    EXPECT_EQ(u.QuestionByte(0, 2), 5);
-    EXPECT_EQ(u.QuestionByte(0, 1), 15);
+    u.QuestionByte({3, 1}) = 5;
+    u.RecordQuestion({0, 1}, true, content.Questions);
+    EXPECT_EQ(u.QuestionByte({0, 1}), 15);
+    EXPECT_EQ(u.QuestionByte({3, 1}), 6);
+    EXPECT_EQ(u.QuestionByte({5, 1}), 15);
+    EXPECT_EQ(u.QuestionByte({0, 2}), 7);
+    u.RecordQuestion({0, 2}, false, content.Questions);
+    EXPECT_EQ(u.QuestionByte({0, 2}), 5);
+    EXPECT_EQ(u.QuestionByte({0, 1}), 15);
 
     THistory h;
-    h.At(3, 1) = 255;
-    h.CountUse(0, 1, content.Questions);
-    EXPECT_EQ(h.SetUseCount(0, 1), 1);
-    EXPECT_EQ(h.SetUseCount(3, 1), 255); // stays, and the chain goes on
-    EXPECT_EQ(h.SetUseCount(5, 1), 1);
-    EXPECT_EQ(h.SetUseCount(0, 2), 0);
+    h.At({3, 1}) = 255;
+    h.CountUse({0, 1}, content.Questions);
+    EXPECT_EQ(h.SetUseCount({0, 1}), 1);
+    EXPECT_EQ(h.SetUseCount({3, 1}), 255); // stays, and the chain goes on
+    EXPECT_EQ(h.SetUseCount({5, 1}), 1);
+    EXPECT_EQ(h.SetUseCount({0, 2}), 0);
 }
 
 // A question file whose copies link round in a circle would never finish: it is refused
@@ -82,12 +82,12 @@ TEST(StudyResults, LoopingDuplicateChainIsARangeError)
     content.Load(BuildFixture(Chain()));
     content.Questions.Collection(5).Records[1].DupLink = QuestionId(0, 1);
     TUser u;
-    EXPECT_THROW(u.RecordQuestion(0, 1, true, content.Questions), ERangeError);
-    EXPECT_EQ(u.QuestionByte(0, 1), 7);
-    EXPECT_EQ(u.QuestionByte(3, 1), 7);
+    EXPECT_THROW(u.RecordQuestion({0, 1}, true, content.Questions), ERangeError);
+    EXPECT_EQ(u.QuestionByte({0, 1}), 7);
+    EXPECT_EQ(u.QuestionByte({3, 1}), 7);
     THistory h;
-    EXPECT_THROW(h.CountUse(3, 1, content.Questions), ERangeError);
-    EXPECT_EQ(h.SetUseCount(3, 1), 0);
+    EXPECT_THROW(h.CountUse({3, 1}, content.Questions), ERangeError);
+    EXPECT_EQ(h.SetUseCount({3, 1}), 0);
 }
 
 TEST(StudyResults, MemoryVerseAnswersGoToTheMemoryVerseNumber)
@@ -110,7 +110,7 @@ TEST(StudyResults, UndoGivesBackExactlyTheBytesOneAnswerChanged)
     TLoadedContent content;
     content.Load(BuildFixture(Chain()));
     TUser u;
-    u.QuestionByte(3, 1) = 5;
+    u.QuestionByte({3, 1}) = 5;
     u.MemoryKnowledge[1] = 15;
     auto bytes = [](const TUser& user) {
         TStreamWriter w;
@@ -121,8 +121,8 @@ TEST(StudyResults, UndoGivesBackExactlyTheBytesOneAnswerChanged)
         const char* Name;
         std::function<void(TUser&)> Record;
     } answers[] = {
-        {"question right, with its copies", [&](TUser& x) { x.RecordQuestion(0, 1, true, content.Questions); }},
-        {"question wrong, with its copies", [&](TUser& x) { x.RecordQuestion(0, 1, false, content.Questions); }},
+        {"question right, with its copies", [&](TUser& x) { x.RecordQuestion({0, 1}, true, content.Questions); }},
+        {"question wrong, with its copies", [&](TUser& x) { x.RecordQuestion({0, 1}, false, content.Questions); }},
         {"memory verse", [&](TUser& x) { x.RecordMemoryVerse(TVerseRef(1, 1, 1), false, content.Books); }},
         {"reference", [&](TUser& x) { x.RecordReference(2, true); }},
     };

@@ -143,8 +143,8 @@ TEST(UserFile, FieldsLandAtTheirOffsets)
     u.SectionSel[1275] = 1;
     u.VerseSel[1200] = 1;
     u.MemorySel[1] = 1;
-    u.QuestionByte(7, 8191) = 0xEE;
-    u.QuestionByte(1, 1) = 0xDD;
+    u.QuestionByte({7, 8191}) = 0xEE;
+    u.QuestionByte({1, 1}) = 0xDD;
     u.ReferenceKnowledge[1200] = 0xCC;
     u.MemoryKnowledge[1] = 0xBB;
     u.WallOfFame.Scores[6] = -5;
@@ -227,13 +227,13 @@ TEST(UserFile, FailedSaveKeepsTheOldFile)
     const std::string path = dir.filePath(QStringLiteral("ann.219")).toStdString();
     TUser u;
     u.FullName.setText("Ann");
-    u.QuestionByte(0, 1) = 31;
+    u.QuestionByte({0, 1}) = 31;
     u.SaveToFile(path);
     const auto old = ReadAll(path);
     ASSERT_EQ(old.size(), TUser::FileSize);
 
     u.FullName.setText("Changed");
-    u.QuestionByte(0, 1) = 0;
+    u.QuestionByte({0, 1}) = 0;
     {
         sv::test::TFileSizeLimit limit(4096);
         try {
@@ -259,7 +259,7 @@ TEST(UserFile, FailedSaveKeepsTheOldFile)
     TUser back;
     back.LoadFromFile(path);
     EXPECT_EQ(back.FullName.text(), "Ann");
-    EXPECT_EQ(back.QuestionByte(0, 1), 31);
+    EXPECT_EQ(back.QuestionByte({0, 1}), 31);
 }
 
 TEST(UserFile, ResetRestoresDefaultsAfterAnotherPerson)

@@ -696,7 +696,7 @@ void TCompilation::SortKeys()
     for (std::size_t i = 0; i < drafts.size(); ++i) {
         const int c = drafts[i].Collection;
         const int idx = indexIn[i][static_cast<std::size_t>(c)];
-        plain[i] = out->Questions.QuestionPlainText(c, idx);
+        plain[i] = out->Questions.QuestionPlainText({c, idx});
         if (plain[i].size() > 999)
             drafts[i].Pos.fail("the question reads " + std::to_string(plain[i].size())
                                + " characters with its lead; at most 999");

@@ -47,33 +47,33 @@ std::string ShowMemory(const TBooks& books, int n)
     return out;
 }
 
-std::string ShowQuestion(const TQuestions& questions, int collection, int index)
+std::string ShowQuestion(const TQuestions& questions, TQuestionAddr question)
 {
-    const TQuestionRec& r = questions.Record(collection, index);
-    std::string out = "Collection " + std::to_string(collection) + " \""
-                      + Utf8(questions.Collection(collection).Name.text()) + "\", question "
-                      + std::to_string(index) + " of " + std::to_string(questions.QuestionCount(collection)) + "\n";
-    int c = collection, i = index;
-    if (questions.IsPlaceholder(collection, index)) {
+    const TQuestionRec& r = questions.Record(question);
+    std::string out = "Collection " + std::to_string(question.Collection) + " \""
+                      + Utf8(questions.Collection(question.Collection).Name.text()) + "\", question "
+                      + std::to_string(question.Index) + " of "
+                      + std::to_string(questions.QuestionCount(question.Collection)) + "\n";
+    TQuestionAddr shown = question;
+    if (questions.IsPlaceholder(question)) {
         out += "  placeholder of collection " + std::to_string(r.Info) + " question "
                + std::to_string(r.HomeIndex) + "\n";
-        c = r.Info;
-        i = r.HomeIndex;
+        shown = {r.Info, r.HomeIndex};
     }
-    const TQuestionRec& h = questions.Record(c, i);
+    const TQuestionRec& h = questions.Record(shown);
     out += "  type " + std::to_string(h.QType) + " \"" + TypeName(h.QType) + "\" " + PreannounceCodes[h.QType]
            + ", collections holding it " + std::to_string(h.DupCount()) + ", prejump words "
            + std::to_string(h.PrejumpWords()) + ", sort key " + std::to_string(h.SortKey)
            + ", lengths " + std::to_string(h.QuestionLength) + "/" + std::to_string(h.AnswerLength) + "\n";
     out += "  references:";
-    for (int k = 1; k <= questions.RefCountOf(c, i); ++k)
-        out += " " + Utf8(RefText(questions.Books(), questions.RefOf(c, i, k)));
+    for (int k = 1; k <= questions.RefCountOf(shown); ++k)
+        out += " " + Utf8(RefText(questions.Books(), questions.RefOf(shown, k)));
     out += "\n";
-    const std::string prefix = questions.PrefixTextOf(c, i);
+    const std::string prefix = questions.PrefixTextOf(shown);
     if (!prefix.empty())
         out += "  prefix: " + Utf8(prefix) + "\n";
     TMarkedText q, a;
-    questions.ComposeQuestion(c, i, NoTags(), TComposeOptions{.KeywordTargeting = true}, a, q);
+    questions.ComposeQuestion(shown, NoTags(), TComposeOptions{.KeywordTargeting = true}, a, q);
     out += "  Q: " + Utf8(q.Text()) + "\n  A: " + Utf8(a.Text()) + "\n";
     return out;
 }

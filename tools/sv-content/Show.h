@@ -14,6 +14,6 @@ std::string ShowVerse(const TBooks& books, const TVerseRef& ref);
 // Memory passage n (1-based, all books): quote, finish and finish-with-reference wording.
 std::string ShowMemory(const TBooks& books, int n);
 // Question index of a collection with its type, references, prejump point and sort key.
-std::string ShowQuestion(const TQuestions& questions, int collection, int index);
+std::string ShowQuestion(const TQuestions& questions, TQuestionAddr question);
 
 } // namespace sv::content

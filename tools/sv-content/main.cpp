@@ -167,7 +167,7 @@ int main(int argc, char** argv)
                               << (c >= 0 && c <= 7 ? questions.QuestionCount(c) : 0) << "\n";
                     return 1;
                 }
-                std::cout << ShowQuestion(questions, c, i);
+                std::cout << ShowQuestion(questions, {c, i});
             } else {
                 return Usage();
             }
