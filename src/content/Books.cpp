@@ -1,118 +1,54 @@
 #include "content/Books.h"
 
 #include "common/Errors.h"
+#include "common/FieldIO.h"
 #include "content/ConcRefs.h"
-#include "content/ContentIO.h"
 #include "content/QuestionTypes.h"
 #include "content/Words.h"
 
 #include <memory>
+#include <utility>
 
 namespace sv {
 
-namespace {
-
-template <int N>
-void ReadShortString(TStreamReader& r, TShortString<N>& s, const char* what)
+template <class Self, class Io>
+void TBookRec::Fields(Self& s, Io& io)
 {
-    s.read(r);
-    if (s.length() > N)
-        ThrowRange("File " + r.name() + ": " + what + " length " + std::to_string(s.length())
-                   + " above " + std::to_string(N));
-}
-
-void ReadBook(TStreamReader& r, TBookRec& b)
-{
-    r.read(b.EditFlag);
-    ReadShortString(r, b.BookAbbrev, "BookAbbrev");
-    ReadShortString(r, b.BookName, "BookName");
-    r.read(b.ChapterCount);
-    CheckCount(r, "ChapterCount", b.ChapterCount, 0, MaxChapters);
-    r.read(b.Spare);
-    for (auto& v : b.ChapterStart)
-        r.read(v);
-    r.read(b.VerseCount);
-    CheckCount(r, "VerseCount", b.VerseCount, 0, MaxVerses);
-    r.read(b.TextLength);
-    r.readBytes(b.Placeholders);
-    r.read(b.SectionCount);
-    CheckCount(r, "SectionCount", b.SectionCount, 0, MaxSections);
-    for (int i = 1; i <= MaxSections; ++i) {
-        TSectionRec& s = b.Sections[i];
-        r.read(s.Reserved0);
-        r.read(s.Chapter);
-        r.read(s.Verse);
-        r.read(s.Reserved3);
-        r.read(s.VerseNo);
-        s.Title.read(r);
-        r.read(s.Reserved107);
-    }
-    for (auto& v : b.ReservedTable)
-        r.read(v);
-    r.read(b.MemoryVerseCount);
-    CheckCount(r, "MemoryVerseCount", b.MemoryVerseCount, 0, MaxMemoryVerses);
-    for (auto& v : b.MemVerseStart)
-        r.read(v);
-    for (auto& m : b.MemVerses) {
-        r.read(m.Chapter);
-        r.read(m.Verse);
-        r.read(m.PromptWords);
-        r.read(m.VerseCount);
-        r.read(m.Reserved4);
-    }
-    if (b.HasText()) {
-        RequireBytes(r, 2LL * (b.VerseCount + 1) + b.TextLength + 1LL, "verse text");
-        b.VerseStart.setLength(b.VerseCount + 2LL);
-        for (int i = 1; i <= b.VerseCount + 1; ++i)
-            r.read(b.VerseStart[i]);
-        b.TextCode.setLength(b.TextLength + 2LL);
-        r.readBytes(std::span(b.TextCode.items()).subspan(1));
+    io(s.EditFlag);
+    io(s.BookAbbrev);
+    io.CheckLength("BookAbbrev", s.BookAbbrev);
+    io(s.BookName);
+    io.CheckLength("BookName", s.BookName);
+    io(s.ChapterCount);
+    io.CheckCount("ChapterCount", s.ChapterCount, 0, MaxChapters);
+    io(s.Spare), io(s.ChapterStart), io(s.VerseCount);
+    io.CheckCount("VerseCount", s.VerseCount, 0, MaxVerses);
+    io(s.TextLength), io(s.Placeholders), io(s.SectionCount);
+    io.CheckCount("SectionCount", s.SectionCount, 0, MaxSections);
+    io(s.Sections), io(s.ReservedTable), io(s.MemoryVerseCount);
+    io.CheckCount("MemoryVerseCount", s.MemoryVerseCount, 0, MaxMemoryVerses);
+    io(s.MemVerseStart), io(s.MemVerses);
+    if (s.HasText()) {
+        io.RequireBytes(2LL * (s.VerseCount + 1) + s.TextLength + 1LL, "verse text");
+        io.Entries(s.VerseStart, 1, s.VerseCount + 1);
+        io.Entries(s.TextCode, 1, s.TextLength + 1);
     }
 }
 
-void WriteBook(TStreamWriter& w, const TBookRec& b)
+template <class Self, class Io>
+void TBooksData::Fields(Self& s, Io& io)
 {
-    w.write(b.EditFlag);
-    b.BookAbbrev.write(w);
-    b.BookName.write(w);
-    w.write(b.ChapterCount);
-    w.write(b.Spare);
-    for (auto v : b.ChapterStart)
-        w.write(v);
-    w.write(b.VerseCount);
-    w.write(b.TextLength);
-    w.writeBytes(b.Placeholders);
-    w.write(b.SectionCount);
-    for (const TSectionRec& s : b.Sections) {
-        w.write(s.Reserved0);
-        w.write(s.Chapter);
-        w.write(s.Verse);
-        w.write(s.Reserved3);
-        w.write(s.VerseNo);
-        s.Title.write(w);
-        w.write(s.Reserved107);
-    }
-    for (auto v : b.ReservedTable)
-        w.write(v);
-    w.write(b.MemoryVerseCount);
-    for (auto v : b.MemVerseStart)
-        w.write(v);
-    for (const TMemVerseRec& m : b.MemVerses) {
-        w.write(m.Chapter);
-        w.write(m.Verse);
-        w.write(m.PromptWords);
-        w.write(m.VerseCount);
-        w.write(m.Reserved4);
-    }
-    if (b.HasText()) {
-        for (int i = 1; i <= b.VerseCount + 1; ++i)
-            w.write(b.VerseStart[i]);
-        for (int i = 1; i <= b.TextLength + 1; ++i)
-            w.write(b.TextCode[i]);
+    io(s.BookCount);
+    io.CheckCount("BookCount", s.BookCount, 0, MaxBooks);
+    int chapters = 0, verses = 0;
+    for (int i = 1; i <= s.BookCount; ++i) {
+        io(s.Books[i]);
+        chapters += s.Books[i].ChapterCount;
+        verses += s.Books[i].VerseCount;
+        io.CheckCount("total of chapters", chapters, 0, 127);
+        io.CheckCount("total of verses", verses, 0, MaxVerses);
     }
 }
-
-} // namespace
 
 TBooks::TBooks(const TWords& words) : m_words(words) {}
 
@@ -125,16 +61,8 @@ void TBooks::LoadFromFile(const std::string& path)
 void TBooks::LoadFromStream(TStreamReader& r)
 {
     auto d = std::make_unique<TBooksData>();
-    r.read(d->BookCount);
-    CheckCount(r, "BookCount", d->BookCount, 0, MaxBooks);
-    int chapters = 0, verses = 0;
-    for (int i = 1; i <= d->BookCount; ++i) {
-        ReadBook(r, d->Books[i]);
-        chapters += d->Books[i].ChapterCount;
-        verses += d->Books[i].VerseCount;
-        CheckCount(r, "total of chapters", chapters, 0, 127);
-        CheckCount(r, "total of verses", verses, 0, MaxVerses);
-    }
+    TFieldReader io(r);
+    TBooksData::Fields(*d, io);
     Data = std::move(*d);
 }
 
@@ -153,9 +81,8 @@ void TBooks::FitTextArrays()
 void TBooks::SaveToStream(TStreamWriter& w)
 {
     FitTextArrays();
-    w.write(Data.BookCount);
-    for (int i = 1; i <= Data.BookCount; ++i)
-        WriteBook(w, Data.Books[i]);
+    TFieldWriter io(w);
+    TBooksData::Fields(std::as_const(Data), io);
 }
 
 const TBookRec& TBooks::Book(int book) const

@@ -34,6 +34,13 @@ struct TSectionRec {
     TShortString<100> Title;    // an empty title ends the list for display
     std::uint8_t Reserved107 = 0;
     bool operator==(const TSectionRec&) const = default;
+
+    template <class Self, class Io>
+    static void Fields(Self& s, Io& io)
+    {
+        io(s.Reserved0), io(s.Chapter), io(s.Verse), io(s.Reserved3), io(s.VerseNo), io(s.Title);
+        io(s.Reserved107);
+    }
 };
 
 // A memory-verse entry, 5 bytes in the file.
@@ -44,6 +51,12 @@ struct TMemVerseRec {
     std::int8_t VerseCount = 0; // 1 for a single verse, n for n consecutive verses
     std::uint8_t Reserved4 = 0;
     bool operator==(const TMemVerseRec&) const = default;
+
+    template <class Self, class Io>
+    static void Fields(Self& s, Io& io)
+    {
+        io(s.Chapter), io(s.Verse), io(s.PromptWords), io(s.VerseCount), io(s.Reserved4);
+    }
 };
 
 inline constexpr int MaxBooks = 5;
@@ -74,11 +87,18 @@ struct TBookRec {
     TDynArray<std::uint8_t> TextCode{"TextCode"};      // entries 0..TextLength+1
 
     bool HasText() const { return VerseCount > 0 && TextLength > 0; }
+
+    // The block's field list with the reader's checks (Books.cpp).
+    template <class Self, class Io>
+    static void Fields(Self& s, Io& io);
 };
 
 struct TBooksData {
     std::uint8_t BookCount = 0;
     TFixedArray<TBookRec, 1, MaxBooks> Books{"Books"};
+
+    template <class Self, class Io>
+    static void Fields(Self& s, Io& io);
 };
 
 // A memory-verse entry as MemoryVerse returns it.

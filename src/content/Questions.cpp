@@ -1,130 +1,48 @@
 #include "content/Questions.h"
 
 #include "common/Errors.h"
+#include "common/FieldIO.h"
 #include "content/Books.h"
-#include "content/ContentIO.h"
 #include "content/Words.h"
 
 #include <memory>
 
 namespace sv {
 
-namespace {
-
-void ReadRecord(TStreamReader& r, TQuestionRec& q)
+template <class Self, class Io>
+void TCollection::Fields(Self& s, Io& io)
 {
-    r.read(q.QType);
-    r.read(q.Info);
-    r.read(q.Byte2);
-    r.read(q.Byte3);
-    r.read(q.PrefixStart);
-    r.read(q.QuestionStart);
-    r.read(q.RefStart);
-    r.read(q.HomeIndex);
-    r.read(q.DupLink);
-    r.read(q.SortKey);
-    r.read(q.QuestionLength);
-    r.read(q.AnswerLength);
-}
-
-void WriteRecord(TStreamWriter& w, const TQuestionRec& q)
-{
-    w.write(q.QType);
-    w.write(q.Info);
-    w.write(q.Byte2);
-    w.write(q.Byte3);
-    w.write(q.PrefixStart);
-    w.write(q.QuestionStart);
-    w.write(q.RefStart);
-    w.write(q.HomeIndex);
-    w.write(q.DupLink);
-    w.write(q.SortKey);
-    w.write(q.QuestionLength);
-    w.write(q.AnswerLength);
-}
-
-void ReadStream(TStreamReader& r, TDynArray<std::uint8_t>& s, std::int32_t size)
-{
-    s.setLength(size + 2LL);
-    r.readBytes(std::span(s.items()).subspan(1));
-}
-
-void WriteStream(TStreamWriter& w, const TDynArray<std::uint8_t>& s, std::int32_t size)
-{
-    for (long long i = 1; i <= size + 1LL; ++i)
-        w.write(s[i]);
-}
-
-void ReadCollection(TStreamReader& r, TCollection& c)
-{
-    r.read(c.Spare);
-    c.Name.read(r);
-    CheckCount(r, "collection name length", c.Name.length(), 0, 20);
-    for (auto& v : c.Requires)
-        r.read(v);
-    r.readBytes(c.Reserved);
-    r.read(c.QuestionCount);
-    CheckCount(r, "QuestionCount", c.QuestionCount, 0, MaxQuestionsPerCollection);
-    r.read(c.PrefixSize);
-    r.read(c.QuestionTextSize);
-    r.read(c.AnswerTextSize);
-    r.read(c.RefCount);
-    if (c.QuestionCount > 0) {
-        CheckCount(r, "PrefixSize", c.PrefixSize, 0, 0x7FFFFFFE);
-        CheckCount(r, "QuestionTextSize", c.QuestionTextSize, 0, 0x7FFFFFFE);
-        CheckCount(r, "AnswerTextSize", c.AnswerTextSize, 0, 0x7FFFFFFE);
-        RequireBytes(r,
-                     24LL * (c.QuestionCount + 1) + c.PrefixSize + 1LL + c.QuestionTextSize + 1LL
-                         + c.AnswerTextSize + 1LL + 8LL * (c.RefCount + 1),
-                     "question collection");
-        c.Records.setLength(c.QuestionCount + 2LL);
-        for (int i = 1; i <= c.QuestionCount + 1; ++i)
-            ReadRecord(r, c.Records[i]);
-        ReadStream(r, c.PrefixText, c.PrefixSize);
-        ReadStream(r, c.QuestionText, c.QuestionTextSize);
-        ReadStream(r, c.AnswerText, c.AnswerTextSize);
-        c.QuestionRefs.setLength(c.RefCount + 2LL);
-        for (int i = 1; i <= c.RefCount + 1; ++i) {
-            TQuestionRef& q = c.QuestionRefs[i];
-            r.read(q.BookChapter);
-            r.read(q.Verse);
-            r.read(q.Reserved2);
-            r.read(q.Reserved3);
-            r.read(q.AnswerStart);
-        }
+    io(s.Spare), io(s.Name);
+    io.CheckCount("collection name length", s.Name.length(), 0, 20);
+    for (auto& required : s.Requires) // flag by flag: a cut file names the flag it ends in
+        io(required);
+    io(s.Reserved), io(s.QuestionCount);
+    io.CheckCount("QuestionCount", s.QuestionCount, 0, MaxQuestionsPerCollection);
+    io(s.PrefixSize), io(s.QuestionTextSize), io(s.AnswerTextSize), io(s.RefCount);
+    if (s.QuestionCount > 0) {
+        io.CheckCount("PrefixSize", s.PrefixSize, 0, 0x7FFFFFFE);
+        io.CheckCount("QuestionTextSize", s.QuestionTextSize, 0, 0x7FFFFFFE);
+        io.CheckCount("AnswerTextSize", s.AnswerTextSize, 0, 0x7FFFFFFE);
+        io.RequireBytes(24LL * (s.QuestionCount + 1) + s.PrefixSize + 1LL + s.QuestionTextSize + 1LL
+                            + s.AnswerTextSize + 1LL + 8LL * (s.RefCount + 1),
+                        "question collection");
+        // Each array ends with a closing entry: the record, text position and reference after
+        // the last question.
+        io.Entries(s.Records, 1, s.QuestionCount + 1);
+        io.Entries(s.PrefixText, 1, s.PrefixSize + 1LL);
+        io.Entries(s.QuestionText, 1, s.QuestionTextSize + 1LL);
+        io.Entries(s.AnswerText, 1, s.AnswerTextSize + 1LL);
+        io.Entries(s.QuestionRefs, 1, s.RefCount + 1);
     }
 }
 
-void WriteCollection(TStreamWriter& w, const TCollection& c)
+template <class Self, class Io>
+void TQuestionsData::Fields(Self& s, Io& io)
 {
-    w.write(c.Spare);
-    c.Name.write(w);
-    for (auto v : c.Requires)
-        w.write(v);
-    w.writeBytes(c.Reserved);
-    w.write(c.QuestionCount);
-    w.write(c.PrefixSize);
-    w.write(c.QuestionTextSize);
-    w.write(c.AnswerTextSize);
-    w.write(c.RefCount);
-    if (c.QuestionCount > 0) {
-        for (int i = 1; i <= c.QuestionCount + 1; ++i)
-            WriteRecord(w, c.Records[i]);
-        WriteStream(w, c.PrefixText, c.PrefixSize);
-        WriteStream(w, c.QuestionText, c.QuestionTextSize);
-        WriteStream(w, c.AnswerText, c.AnswerTextSize);
-        for (int i = 1; i <= c.RefCount + 1; ++i) {
-            const TQuestionRef& q = c.QuestionRefs[i];
-            w.write(q.BookChapter);
-            w.write(q.Verse);
-            w.write(q.Reserved2);
-            w.write(q.Reserved3);
-            w.write(q.AnswerStart);
-        }
-    }
+    io(s.HasSortKeys);
+    for (int c = 0; c < MaxCollections; ++c)
+        io(s.Collections[c]);
 }
-
-} // namespace
 
 TQuestions::TQuestions(const TWords& words, const TBooks& books) : m_words(words), m_books(books) {}
 
@@ -137,18 +55,16 @@ void TQuestions::LoadFromFile(const std::string& path)
 void TQuestions::LoadFromStream(TStreamReader& r)
 {
     auto d = std::make_unique<TQuestionsData>();
-    r.read(d->HasSortKeys);
-    for (int c = 0; c < MaxCollections; ++c)
-        ReadCollection(r, d->Collections[c]);
+    TFieldReader io(r);
+    TQuestionsData::Fields(*d, io);
     Data = std::move(*d);
     UpdateDerived();
 }
 
 void TQuestions::SaveToStream(TStreamWriter& w) const
 {
-    w.write(Data.HasSortKeys);
-    for (int c = 0; c < MaxCollections; ++c)
-        WriteCollection(w, Data.Collections[c]);
+    TFieldWriter io(w);
+    TQuestionsData::Fields(Data, io);
 }
 
 void TQuestions::UpdateDerived()

@@ -52,6 +52,14 @@ struct TQuestionRec {
     int PrejumpWords() const { return Info >> 3; }
     void SetPrejumpWords(int n) { Info = static_cast<std::uint8_t>((Info & 0x07) | ((n & 0x1F) << 3)); }
     bool operator==(const TQuestionRec&) const = default;
+
+    template <class Self, class Io>
+    static void Fields(Self& s, Io& io)
+    {
+        io(s.QType), io(s.Info), io(s.Byte2), io(s.Byte3), io(s.PrefixStart), io(s.QuestionStart);
+        io(s.RefStart), io(s.HomeIndex), io(s.DupLink), io(s.SortKey), io(s.QuestionLength);
+        io(s.AnswerLength);
+    }
 };
 
 // A question reference, 8 bytes in the file.
@@ -69,6 +77,12 @@ struct TQuestionRef {
         BookChapter = static_cast<std::uint8_t>(((book & 0x07) << 5) | (chapter & 0x1F));
     }
     bool operator==(const TQuestionRef&) const = default;
+
+    template <class Self, class Io>
+    static void Fields(Self& s, Io& io)
+    {
+        io(s.BookChapter), io(s.Verse), io(s.Reserved2), io(s.Reserved3), io(s.AnswerStart);
+    }
 };
 
 struct TCollection {
@@ -90,11 +104,19 @@ struct TCollection {
 
     // The arrays exist (QuestionCount > 0 when loaded).
     bool HasQuestions() const { return !Records.empty(); }
+
+    // The collection's field list with the reader's checks (Questions.cpp); Available is
+    // not stored.
+    template <class Self, class Io>
+    static void Fields(Self& s, Io& io);
 };
 
 struct TQuestionsData {
     std::uint8_t HasSortKeys = 0;
     TFixedArray<TCollection, 0, 7> Collections{"collections"};
+
+    template <class Self, class Io>
+    static void Fields(Self& s, Io& io);
 };
 
 inline constexpr int CollectionHeadSize = 63;

@@ -1,7 +1,9 @@
 #include "content/Words.h"
 
 #include "common/Errors.h"
-#include "content/ContentIO.h"
+#include "common/FieldIO.h"
+
+#include <utility>
 
 namespace sv {
 
@@ -50,50 +52,34 @@ void TWords::LoadFromFile(const std::string& path)
     LoadFromStream(r);
 }
 
+template <class Self, class Io>
+void TWordsData::Fields(Self& s, Io& io)
+{
+    io(s.WordCount), io(s.Reserved), io(s.TotalWords);
+    io.CheckCount("TotalWords", s.TotalWords, 0, WordIndexMask);
+    io.CheckCount("WordCount", s.WordCount, 0, s.TotalWords);
+    io(s.TextSize), io(s.SepCount), io(s.SepTextSize), io(s.OccCount);
+    io.CheckCount("OccCount", s.OccCount, 0, 0x7FFFFFFE);
+    io(s.Frequent);
+    if (s.OccCount > 0) {
+        io.RequireBytes(2 * (s.OccCount + 1LL), "Occurrences");
+        io.Entries(s.Occurrences, 0, s.OccCount);
+    }
+    io.RequireBytes(10LL * s.TotalWords, "WordRecs");
+    io.Entries(s.WordRecs, 1, s.TotalWords);
+    io.RequireBytes(s.TextSize, "WordChars");
+    io.Entries(s.WordChars, 1, s.TextSize);
+    io.RequireBytes(2LL * s.SepCount, "SepStart");
+    io.Entries(s.SepStart, 1, s.SepCount);
+    io.RequireBytes(s.SepTextSize, "SepText");
+    io.Entries(s.SepText, 1, s.SepTextSize);
+}
+
 void TWords::LoadFromStream(TStreamReader& r)
 {
     TWordsData d;
-    r.read(d.WordCount);
-    r.read(d.Reserved);
-    r.read(d.TotalWords);
-    CheckCount(r, "TotalWords", d.TotalWords, 0, WordIndexMask);
-    CheckCount(r, "WordCount", d.WordCount, 0, d.TotalWords);
-    r.read(d.TextSize);
-    r.read(d.SepCount);
-    r.read(d.SepTextSize);
-    r.read(d.OccCount);
-    CheckCount(r, "OccCount", d.OccCount, 0, 0x7FFFFFFE);
-    for (int i = 1; i <= 63; ++i)
-        r.read(d.Frequent[i]);
-    if (d.OccCount > 0) {
-        RequireBytes(r, 2 * (d.OccCount + 1LL), "Occurrences");
-        d.Occurrences.setLength(d.OccCount + 1LL);
-        for (auto& o : d.Occurrences.items())
-            r.read(o);
-    }
-    RequireBytes(r, 10LL * d.TotalWords, "WordRecs");
-    d.WordRecs.setLength(d.TotalWords + 1LL);
-    for (int i = 1; i <= d.TotalWords; ++i) {
-        TWordRec& w = d.WordRecs[i];
-        r.read(w.UseCount);
-        r.read(w.Reserved1);
-        r.read(w.Reserved2);
-        r.read(w.FirstChapter);
-        r.read(w.Category);
-        r.read(w.Reserved5);
-        r.read(w.TextStart);
-        r.read(w.FirstOcc);
-    }
-    RequireBytes(r, d.TextSize, "WordChars");
-    d.WordChars.setLength(d.TextSize + 1LL);
-    r.readBytes(std::span(d.WordChars.items()).subspan(1));
-    RequireBytes(r, 2LL * d.SepCount, "SepStart");
-    d.SepStart.setLength(d.SepCount + 1LL);
-    for (int i = 1; i <= d.SepCount; ++i)
-        r.read(d.SepStart[i]);
-    RequireBytes(r, d.SepTextSize, "SepText");
-    d.SepText.setLength(d.SepTextSize + 1LL);
-    r.readBytes(std::span(d.SepText.items()).subspan(1));
+    TFieldReader io(r);
+    TWordsData::Fields(d, io);
     Data = std::move(d);
     m_loaded = true;
     m_frequentStale = false;
@@ -106,36 +92,8 @@ void TWords::SaveToStream(TStreamWriter& w)
         if (m_frequentStale)
             RebuildFrequent();
     }
-    const TWordsData& d = Data;
-    w.write(d.WordCount);
-    w.write(d.Reserved);
-    w.write(d.TotalWords);
-    w.write(d.TextSize);
-    w.write(d.SepCount);
-    w.write(d.SepTextSize);
-    w.write(d.OccCount);
-    for (int i = 1; i <= 63; ++i)
-        w.write(d.Frequent[i]);
-    if (d.OccCount > 0)
-        for (int i = 0; i <= d.OccCount; ++i)
-            w.write(d.Occurrences[i]);
-    for (int i = 1; i <= d.TotalWords; ++i) {
-        const TWordRec& r = d.WordRecs[i];
-        w.write(r.UseCount);
-        w.write(r.Reserved1);
-        w.write(r.Reserved2);
-        w.write(r.FirstChapter);
-        w.write(r.Category);
-        w.write(r.Reserved5);
-        w.write(r.TextStart);
-        w.write(r.FirstOcc);
-    }
-    for (int i = 1; i <= d.TextSize; ++i)
-        w.write(d.WordChars[i]);
-    for (int i = 1; i <= d.SepCount; ++i)
-        w.write(d.SepStart[i]);
-    for (int i = 1; i <= d.SepTextSize; ++i)
-        w.write(d.SepText[i]);
+    TFieldWriter io(w);
+    TWordsData::Fields(std::as_const(Data), io);
 }
 
 void TWords::RebuildFrequent()

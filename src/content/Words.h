@@ -29,6 +29,13 @@ struct TWordRec {
     std::uint16_t TextStart = 0;   // position of the NUL-terminated text in WordChars
     std::uint16_t FirstOcc = 0;    // index of the first entry in Occurrences
     bool operator==(const TWordRec&) const = default;
+
+    template <class Self, class Io>
+    static void Fields(Self& s, Io& io)
+    {
+        io(s.UseCount), io(s.Reserved1), io(s.Reserved2), io(s.FirstChapter), io(s.Category);
+        io(s.Reserved5), io(s.TextStart), io(s.FirstOcc);
+    }
 };
 
 // The word list file's fields, in file order.
@@ -46,6 +53,10 @@ struct TWordsData {
     TDynArray<std::uint8_t> WordChars{"WordChars"};     // positions 1..TextSize
     TDynArray<std::uint16_t> SepStart{"SepStart"};      // entries 1..SepCount
     TDynArray<std::uint8_t> SepText{"SepText"};         // positions 1..SepTextSize
+
+    // The file's field list with the reader's checks (Words.cpp).
+    template <class Self, class Io>
+    static void Fields(Self& s, Io& io);
 };
 
 // Word group sets: bit c set means category c belongs to the set; 0 means no filter.

@@ -1,7 +1,7 @@
 #include "user/History.h"
 
 #include "common/Errors.h"
-#include "user/FieldIO.h"
+#include "common/FieldIO.h"
 
 namespace sv {
 

@@ -1,7 +1,7 @@
 #include "user/User.h"
 
 #include "common/Errors.h"
-#include "user/FieldIO.h"
+#include "common/FieldIO.h"
 #include "user/Knowledge.h"
 
 #include <type_traits>

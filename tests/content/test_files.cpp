@@ -222,3 +222,44 @@ TEST(ContentFiles, LoadFromFileAndMissingFiles)
     EXPECT_THROW(c.Books.LoadFromFile(d + "/none/wf.bk"), EFileError);
     EXPECT_THROW(c.Questions.LoadFromFile(d + "/none/wf.qs"), EFileError);
 }
+
+TEST(ContentFiles, GarbageIsRefusedWithTheFieldFileAndOffset)
+{
+    const test::TFixtureFiles& f = SmallFiles();
+    const auto u16 = [](const std::vector<std::uint8_t>& b, std::size_t at) {
+        return static_cast<int>(b[at] | b[at + 1] << 8);
+    };
+    const int totalWords = u16(f.Wl, 4);
+    const int verses = u16(f.Bk, 1 + 81);
+    const long long verseText = 2LL * (verses + 1) + 60000 + 1;
+    struct Row {
+        TFile which;
+        std::function<void(std::vector<std::uint8_t>&)> corrupt;
+        std::string message;
+    } rows[] = {
+        {TFile::Wl, [](auto& b) { Put16(b, 4, 4096); }, "File wf.wl: TotalWords 4096 outside 0..4095 at offset 6"},
+        {TFile::Wl, [](auto& b) { Put16(b, 0, 4000); },
+         "File wf.wl: WordCount 4000 outside 0.." + std::to_string(totalWords) + " at offset 6"},
+        {TFile::Wl, [](auto& b) { Put16(b, 11, 0); Put16(b, 13, 0x8000); },
+         "File wf.wl: OccCount -2147483648 outside 0..2147483646 at offset 15"},
+        {TFile::Bk, [](auto& b) { b[0] = 6; }, "File wf.bk: BookCount 6 outside 0..5 at offset 1"},
+        {TFile::Bk, [](auto& b) { b[1 + 5] = 14; }, "File wf.bk: BookName length 14 above 13"},
+        {TFile::Bk, [](auto& b) { b[1 + 19] = 30; }, "File wf.bk: ChapterCount 30 outside 0..29 at offset 21"},
+        {TFile::Bk, [](auto& b) { Put16(b, 1 + 83, 60000); },
+         "File wf.bk is truncated: verse text needs " + std::to_string(verseText) + " bytes at offset 36098, "
+             + std::to_string(f.Bk.size() - 36098) + " left"},
+        {TFile::Qs, [](auto& b) { b[1 + 1] = 21; }, "File wf.qs: collection name length 21 outside 0..20 at offset 23"},
+        {TFile::Qs, [](auto& b) { Put16(b, 1 + 47, 8192); }, "File wf.qs: QuestionCount 8192 outside 0..8191 at offset 50"},
+        {TFile::Qs, [](auto& b) { b.resize(1 + 25); }, "File wf.qs is truncated: 1 bytes needed at offset 26, 0 left"},
+    };
+    for (const Row& r : rows) {
+        std::vector<std::uint8_t> bytes = r.which == TFile::Wl ? f.Wl : r.which == TFile::Bk ? f.Bk : f.Qs;
+        r.corrupt(bytes);
+        try {
+            LoadAndSave(r.which, bytes);
+            ADD_FAILURE() << r.message;
+        } catch (const ERangeError& e) {
+            EXPECT_EQ(std::string(e.what()), r.message);
+        }
+    }
+}
