@@ -145,7 +145,7 @@ void TGameDlgStart::OKBtnClick()
         m_gameContext.OpenCentred(game, false);
     else
         game->show();
-    NotifyOnClose = false;
+    CommandsOnClose.Withdraw();
     close();
 }
 

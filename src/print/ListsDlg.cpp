@@ -54,7 +54,8 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets)
 
 } // namespace
 
-TListsDlg::TListsDlg(const TPrintContext& context, QWidget* parent) : QWidget(parent), m_context(context)
+TListsDlg::TListsDlg(const TPrintContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context), m_commandsOnClose(context.CommandsOn)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(S("Generate Lists"));
@@ -351,11 +352,7 @@ void TListsDlg::GenerateBtnClick()
 void TListsDlg::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (m_notifyOnClose) {
-        m_notifyOnClose = false;
-        if (m_context.CommandsOn)
-            m_context.CommandsOn();
-    }
+    m_commandsOnClose.Give();
 }
 
 void TListsDlg::keyPressEvent(QKeyEvent* event)

@@ -6,6 +6,7 @@
 
 #include "print/PrintContext.h"
 #include "print/QuestionList.h"
+#include "shell/CloseNotice.h"
 
 #include <QWidget>
 
@@ -82,7 +83,7 @@ private:
     void Warn(const char* text);
 
     TPrintContext m_context;
-    bool m_notifyOnClose = true;
+    TCloseNotice m_commandsOnClose;
 };
 
 // The progress window of one list job: the bar (polled every second), Cancel, and the

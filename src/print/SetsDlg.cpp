@@ -207,7 +207,8 @@ void TfrmSets1::RebuildTargetedList()
 // ---------------------------------------------------------------------------------------
 // The window
 
-TSetsDlg_WF::TSetsDlg_WF(const TPrintContext& context, QWidget* parent) : QWidget(parent), m_context(context)
+TSetsDlg_WF::TSetsDlg_WF(const TPrintContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context), m_commandsOnClose(context.CommandsOn)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(S("Generate Question Sets"));
@@ -637,7 +638,7 @@ void TSetsDlg_WF::BuildFinished()
         ReportError(m_buildError, m_context.Messages);
         return;
     }
-    if (cancelled || !m_notifyOnClose)
+    if (cancelled || !m_commandsOnClose.Pending())
         return;
     if (!sets) {
         if (m_context.Messages)
@@ -673,11 +674,7 @@ void TSetsDlg_WF::closeEvent(QCloseEvent* event)
         m_thread = nullptr;
     }
     event->accept();
-    if (m_notifyOnClose) {
-        m_notifyOnClose = false;
-        if (m_context.CommandsOn)
-            m_context.CommandsOn();
-    }
+    m_commandsOnClose.Give();
 }
 
 void TSetsDlg_WF::keyPressEvent(QKeyEvent* event)

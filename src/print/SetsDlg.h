@@ -8,6 +8,7 @@
 #include "content/MarkedText.h"
 #include "print/PrintContext.h"
 #include "print/SetsMaker.h"
+#include "shell/CloseNotice.h"
 #include "user/History.h"
 
 #include <QWidget>
@@ -134,7 +135,7 @@ private:
     TPrintContext m_context;
     THistory m_history;
     bool m_ready = false;
-    bool m_notifyOnClose = true;
+    TCloseNotice m_commandsOnClose;
     std::unique_ptr<TRandom> m_ownRandom;
     // The build in progress.
     QThread* m_thread = nullptr;

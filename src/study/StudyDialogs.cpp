@@ -30,7 +30,7 @@ bool Speech(const TStudyContext& c) { return c.Voice && c.Voice->SpeechAvailable
 
 TStudyDlgStart::TStudyDlgStart(const TStudyContext& context, const char* caption, int dialogHelp,
     int buttonHelp, QWidget* parent)
-    : QWidget(parent), m_context(context), m_helpContext(buttonHelp)
+    : QWidget(parent), CommandsOnClose(context.CommandsOn), m_context(context), m_helpContext(buttonHelp)
 {
     setProperty("helpContext", dialogHelp);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -59,17 +59,12 @@ void TStudyDlgStart::Finish(QWidget* page)
     lay->addLayout(buttons);
     if (m_context.DialogOpen)
         m_context.DialogOpen();
-    NotifyOnClose = true;
 }
 
 void TStudyDlgStart::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (NotifyOnClose) {
-        NotifyOnClose = false; // once, however the close comes
-        if (m_context.CommandsOn)
-            m_context.CommandsOn();
-    }
+    CommandsOnClose.Give();
 }
 
 void TStudyDlgStart::keyPressEvent(QKeyEvent* event)
@@ -95,7 +90,7 @@ void TStudyDlgStart::OpenSession(TQuestionAsker* session)
     }
     if (m_context.OpenChild)
         m_context.OpenChild(session, true);
-    NotifyOnClose = false;
+    CommandsOnClose.Withdraw();
     close();
 }
 

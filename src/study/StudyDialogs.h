@@ -5,6 +5,7 @@
 // is open the main window holds the session commands disabled.
 
 #include "content/MarkedText.h"
+#include "shell/CloseNotice.h"
 #include "study/StudyContext.h"
 
 #include <QWidget>
@@ -25,7 +26,8 @@ public:
     QPushButton* CancelBtn;
     QPushButton* helpBtn;
     KeywordTags Tags{"keyword colours"};
-    bool NotifyOnClose = true;
+    // Gives the main window its commands back when the dialog closes without a session.
+    TCloseNotice CommandsOnClose;
 
     // The session opened by the last successful OK (null before).
     TQuestionAsker* Session() const { return m_session; }
