@@ -387,7 +387,7 @@ TProgressForm::TProgressForm(const TPrintContext& context, std::unique_ptr<TPrin
     setToolTip(hint);
     HintLabel->setText(hint);
     setMinimumWidth(320);
-    connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBtnClick(); }, m_context.Messages); });
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });

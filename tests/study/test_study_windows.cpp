@@ -4,6 +4,7 @@
 
 #include "study/Frames.h"
 #include "study/QAsker.h"
+#include "study/QtSessionPorts.h"
 #include "study/Recitation.h"
 #include "study/StudyDialogs.h"
 #include "study/StudyFixture.h"
@@ -22,6 +23,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtGlobal>
 
 using namespace sv;
 using namespace sv::test;
@@ -459,6 +461,29 @@ TEST(QuestionAsker, AFailingCommentIsReportedAndTheSessionGoesOnWithTheGradeKept
     f.messages.answers = {true};
     EXPECT_TRUE(s->close());
     EXPECT_EQ(f.commandsOn, 1);
+}
+
+TEST(SessionTimers, ATickThatFailsStopsItsTimerAndIsReportedOnce)
+{
+    // Without a main window the report goes to the log; it is caught there.
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { logged << text; });
+    TQtSessionTimers timers;
+    int ticks = 0;
+    auto timer = timers.MakeTimer(1, [&] {
+        ++ticks;
+        throw std::runtime_error("Range check error: clock");
+    });
+    timer->Start();
+    for (int i = 0; i < 50 && ticks == 0; ++i)
+        QTest::qWait(2);
+    QTest::qWait(20);   // a running timer would tick again meanwhile
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_FALSE(timer->IsActive());
+    EXPECT_EQ(logged, QStringList{QStringLiteral("Range check error: clock")});
 }
 
 TEST(QuestionAsker, SpaceAndEnterPressTheFocusedButtonAndTheResultsAreSavedOnClosing)
