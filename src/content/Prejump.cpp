@@ -16,20 +16,20 @@ namespace sv {
 void ComputePrejumpWords(TQuestions& questions)
 {
     struct TEntry {
-        int Collection;
-        int Index;
+        TQuestionAddr Question;
         std::vector<std::uint16_t> Words;
     };
     std::map<int, std::vector<TEntry>> classes;
     TWordPairs q, a;
     for (int c = 0; c < MaxCollections; ++c)
         for (int i = 1; i <= questions.QuestionCount(c); ++i) {
-            questions.QuestionWords({c, i}, 1, q, a);
-            TEntry e{c, i, {}};
+            const TQuestionAddr question{c, i};
+            questions.QuestionWords(question, 1, q, a);
+            TEntry e{question, {}};
             e.Words.reserve(static_cast<std::size_t>(q.Count));
             for (int j = 1; j <= q.Count; ++j)
                 e.Words.push_back(static_cast<std::uint16_t>(WordIndexOf(q.Pairs[j].WordCode)));
-            classes[questions.PrejumpClass({c, i})].push_back(std::move(e));
+            classes[questions.PrejumpClass(question)].push_back(std::move(e));
         }
 
     auto common = [](const std::vector<std::uint16_t>& x, const std::vector<std::uint16_t>& y) {
@@ -41,7 +41,7 @@ void ComputePrejumpWords(TQuestions& questions)
                   [](const TEntry& x, const TEntry& y) { return x.Words < y.Words; });
         for (std::size_t k = 0; k < list.size(); ++k) {
             const TEntry& e = list[k];
-            TQuestionRec& rec = questions.Collection(e.Collection).Records[e.Index];
+            TQuestionRec& rec = questions.Collection(e.Question.Collection).Records[e.Question.Index];
             if (rec.QType == TypeAccordingTo || rec.QType == TypePlaceholder)
                 continue;
             int maxD = 0;

@@ -31,10 +31,11 @@ void TVerseQuestions::ListVerse(int verseNo)
         if (range.First == 0)
             continue;
         for (int i = range.First; i < range.After; ++i) {
-            const int type = m_questions.QuestionType({c, i});
+            const TQuestionAddr q{c, i};
+            const int type = m_questions.QuestionType(q);
             if (type == TypePlaceholder)
                 continue;
-            m_entries.push_back({TQuestions::PreannounceCode(type) + " " + m_questions.QuestionPlainText({c, i}), c, i});
+            m_entries.push_back({TQuestions::PreannounceCode(type) + " " + m_questions.QuestionPlainText(q), q});
         }
     }
     std::stable_sort(m_entries.begin(), m_entries.end(),
@@ -49,7 +50,7 @@ void TVerseQuestions::Compose(int i, TMarkedText& question, TMarkedText& answer)
     TKeywordTags noTags{"keyword colours"};
     question = TMarkedText{};
     answer = TMarkedText{};
-    m_questions.ComposeQuestion({e.Collection, e.Index}, noTags, TComposeOptions{.WithReferences = false}, answer, question);
+    m_questions.ComposeQuestion(e.Question, noTags, TComposeOptions{.WithReferences = false}, answer, question);
 }
 
 } // namespace sv

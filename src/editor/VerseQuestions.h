@@ -2,9 +2,10 @@
 // The question editor's list: the questions whose primary reference is one verse, from every
 // collection that has questions (placeholders left out), each entry its preannounce code, a
 // blank and the question's plain text, kept in alphabetical order (case ignored). Every entry
-// keeps its own collection and index, whatever its place in the sorted list.
+// keeps its own question, whatever its place in the sorted list.
 
 #include "content/MarkedText.h"
+#include "content/QuestionId.h"
 
 #include <string>
 #include <vector>
@@ -15,8 +16,7 @@ class TQuestions;
 
 struct TVerseQuestion {
     std::string Text; // Windows-1252
-    int Collection = 0;
-    int Index = 0;
+    TQuestionAddr Question;
 };
 
 class TVerseQuestions {

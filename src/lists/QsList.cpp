@@ -98,9 +98,11 @@ void TQsList::BuildForStudy(const TVerseSelection& material)
         if (!chosen[c] || !m_questions.HasQuestions(c))
             continue;
         const auto& flags = (*inMaterial)[c].Flags;
-        for (int i = 1, n = m_questions.QuestionCount(c); i <= n; ++i)
-            if (flags[i] && m_questions.IsTypeChosen({c, i}, chosen, types))
-                Append(m_questions.HomeOf({c, i}));
+        for (int i = 1, n = m_questions.QuestionCount(c); i <= n; ++i) {
+            const TQuestionAddr q{c, i};
+            if (flags[i] && m_questions.IsTypeChosen(q, chosen, types))
+                Append(m_questions.HomeOf(q));
+        }
     }
 
     const int wanted = m_user.MaxQuestions;

@@ -61,8 +61,9 @@ void TProgressCounts::CountQuestions(const TCollectionFlags& chosen)
             continue;
         any = true;
         for (int n = 1; n <= m_questions.QuestionCount(c); ++n) {
-            const TVerseRef ref = m_questions.PrimaryRef({c, n});
-            Add(m_books.ChapterNoOf(ref.Book, ref.Chapter), m_user.QuestionByte({c, n}));
+            const TQuestionAddr q{c, n};
+            const TVerseRef ref = m_questions.PrimaryRef(q);
+            Add(m_books.ChapterNoOf(ref.Book, ref.Chapter), m_user.QuestionByte(q));
         }
     }
     if (!any) {

@@ -40,13 +40,14 @@ void TVerseMap::Count(int fromChapter, int toChapter, const TCollectionFlags& ch
         if (!chosen[c])
             continue;
         for (int n = 1; n <= m_questions.QuestionCount(c); ++n) {
-            if (m_questions.QuestionType({c, n}) == TypePlaceholder)
+            const TQuestionAddr q{c, n};
+            if (m_questions.QuestionType(q) == TypePlaceholder)
                 continue;
-            const int v = m_questions.PrimaryVerseNo({c, n});
+            const int v = m_questions.PrimaryVerseNo(q);
             if (v < firstVerse || v > lastVerse)
                 continue;
             TVerseCell& cell = m_cells[static_cast<std::size_t>(v - firstVerse)];
-            const std::uint8_t k = m_user.QuestionByte({c, n});
+            const std::uint8_t k = m_user.QuestionByte(q);
             ++cell.Questions;
             if (IsTried(k))
                 ++cell.Tried;

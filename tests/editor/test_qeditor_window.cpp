@@ -33,7 +33,7 @@ TEST(QEditor, AClickedVerseListsItsQuestionsAndTheChosenOneIsComposed)
         editor.frmBible->VerseCanvasPressed(y, true);
     ASSERT_EQ(editor.Entries().VerseNo(), verse3);
     ASSERT_EQ(editor.AvailableLB->count(), 1);
-    EXPECT_EQ(editor.Entries().Entries()[0].Collection, 1);
+    EXPECT_EQ(editor.Entries().Entries()[0].Question.Collection, 1);
     EXPECT_TRUE(editor.qMemo->toPlainText().isEmpty());
     editor.AvailableLB->setCurrentRow(0);
     EXPECT_NE(editor.qMemo->toPlainText().indexOf(QStringLiteral("How does Paul greet the churches?")), -1);
@@ -45,11 +45,11 @@ TEST(QEditor, AClickedVerseListsItsQuestionsAndTheChosenOneIsComposed)
     EXPECT_LT(editor.AvailableLB->item(0)->text().compare(editor.AvailableLB->item(1)->text(), Qt::CaseInsensitive), 0);
     const TVerseQuestion& first = editor.Entries().Entries()[0];
     editor.AvailableLBClick(0);
-    EXPECT_EQ(editor.qMemo->toPlainText().toStdString().find(content.Questions.QuestionPlainText({first.Collection, first.Index})) != std::string::npos,
+    EXPECT_EQ(editor.qMemo->toPlainText().toStdString().find(content.Questions.QuestionPlainText(first.Question)) != std::string::npos,
         true) << editor.qMemo->toPlainText().toStdString();
     editor.AvailableLBClick(1);
     const TVerseQuestion& second = editor.Entries().Entries()[1];
-    EXPECT_NE(editor.qMemo->toPlainText().toStdString().find(content.Questions.QuestionPlainText({second.Collection, second.Index})),
+    EXPECT_NE(editor.qMemo->toPlainText().toStdString().find(content.Questions.QuestionPlainText(second.Question)),
         std::string::npos);
 
     // The editing controls are there and do nothing.

@@ -61,14 +61,14 @@ TEST(VerseQuestions, ListsTheVersesQuestionsOfEveryCollectionSortedWithoutPlaceh
     const std::vector<std::string> expected = {code + " " + content->Questions.QuestionPlainText({2, 2}),
         code + " " + content->Questions.QuestionPlainText({2, 1}), code + " " + content->Questions.QuestionPlainText({0, 1})};
     EXPECT_EQ(Texts(list), expected);
-    EXPECT_EQ(list.Entries()[0].Collection, 2);
-    EXPECT_EQ(list.Entries()[0].Index, 2);
-    EXPECT_EQ(list.Entries()[2].Collection, 0);
+    EXPECT_EQ(list.Entries()[0].Question.Collection, 2);
+    EXPECT_EQ(list.Entries()[0].Question.Index, 2);
+    EXPECT_EQ(list.Entries()[2].Question.Collection, 0);
 
     list.ListVerse(2);
     ASSERT_EQ(list.Entries().size(), 1u);
-    EXPECT_EQ(list.Entries()[0].Collection, 0);
-    EXPECT_EQ(list.Entries()[0].Index, 2);
+    EXPECT_EQ(list.Entries()[0].Question.Collection, 0);
+    EXPECT_EQ(list.Entries()[0].Question.Index, 2);
 }
 
 TEST(VerseQuestions, TheFirstEntryComposesItsOwnQuestionWhicheverCollectionItCameFrom)
@@ -96,5 +96,5 @@ TEST(VerseQuestions, AVerseWithoutQuestionsListsNothing)
     EXPECT_TRUE(list.Entries().empty());
     list.ListVerse(content.Books.VerseNoOf(TVerseRef(2, 1, 8))); // Pm 1:8: collections 0 and 2
     ASSERT_EQ(list.Entries().size(), 2u);
-    EXPECT_NE(list.Entries()[0].Collection, list.Entries()[1].Collection);
+    EXPECT_NE(list.Entries()[0].Question.Collection, list.Entries()[1].Question.Collection);
 }
