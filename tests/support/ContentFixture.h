@@ -13,11 +13,12 @@
 // the content's own tokenizer and encoder (content/Tokenizer.h, content/TextEncoder.h), as the
 // content compiler codes the shipped files: an apostrophe or hyphen between letters stays
 // inside a word, and in answer texts "{\ul " is underline markup, not a word (a separator of
-// exactly one space is the default separator 1). Words used in verses become the sorted words, with use counts,
-// first chapters and occurrences from the verses; words found only in questions, section
-// titles or ExtraWords become extra words after them. A word written with a capital first
-// letter is coded with the capitalise bit, an all-capitals word (two letters or more) with the
-// as-stored bit; the stored text is lower case unless the word is only ever seen capitalised.
+// exactly one space is the default separator 1). Words used in verses become the sorted
+// words, with use counts, first chapters and occurrences from the verses; words found only in
+// questions or ExtraWords become extra words after them (section titles are plain text). A
+// word written with a capital first letter is coded with the capitalise bit, an all-capitals
+// word (two letters or more) with the as-stored bit; the stored text is lower case unless the
+// word is only ever seen capitalised.
 // The most frequent verse words fill the Frequent table (use count descending, index order),
 // so the compact one- and two-byte code forms occur naturally.
 //
