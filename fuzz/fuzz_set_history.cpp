@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         sv::TStreamWriter out;
         h.SaveToStream(out);
         for (int c = 0; c < 8; ++c)
-            (void)h.SetUseCount(c, 1);
+            (void)h.SetUseCount({c, 1});
     } catch (const sv::ERangeError&) {
     }
     return 0;
