@@ -5,7 +5,7 @@
 // build full lists and order them by reference, by text or by a stored key.
 //
 // Entries are 1-based (entry 0 is never used), at most 65528; every entry holds a home
-// record, never a placeholder. The orderings run in O(n log n) and give the
+// record's address, never a placeholder's. The orderings run in O(n log n) and give the
 // order of a stable insertion sort: SortProgress tells a progress window how far they are
 // (SortProgress * 100 / Count percent) and setting Cancel from another thread stops them
 // promptly, leaving Count unchanged and the entries as they were.
