@@ -106,25 +106,21 @@ void TStartupForm::Choose(const std::string& typedText)
     switch (r.Action) {
     case TNameAction::AskForName:
         return;
-    case TNameAction::LoadListed:
-        try {
-            // A short file leaves the fields it does not reach at their defaults, never at
-            // the previous person's values; a file that cannot be read changes nothing.
-            TUser loaded;
-            loaded.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
-            loaded.LoadFromFile(UserFilePath(m_main.UsersDir(), r.FileName));
-            user = loaded;
-        } catch (const std::exception& e) {
-            ReportError(e, &m_main.Messages());
+    case TNameAction::LoadListed: {
+        // A short file leaves the fields it does not reach at their defaults, never at the
+        // previous person's values; a file that cannot be read changes nothing.
+        const bool loaded = Guarded([&] {
+            TUser read;
+            read.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
+            read.LoadFromFile(UserFilePath(m_main.UsersDir(), r.FileName));
+            user = read;
+        }, &m_main.Messages());
+        if (!loaded)
             return;
-        }
-        try {
-            // A damaged task list is reported and started empty; the person is loaded anyway.
-            m_main.Tasks().LoadFromFile(TaskFilePath(m_main.UsersDir(), r.FileName));
-        } catch (const std::exception& e) {
-            ReportError(e, &m_main.Messages());
-        }
+        // A damaged task list is reported and started empty; the person is loaded anyway.
+        Guarded([&] { m_main.Tasks().LoadFromFile(TaskFilePath(m_main.UsersDir(), r.FileName)); }, &m_main.Messages());
         break;
+    }
     case TNameAction::AskNew:
         if (!m_main.Messages().Confirm(
                 QStringLiteral("I do not have you listed in my records.\rHave you spelled your name correctly?")))
@@ -163,14 +159,10 @@ bool TStartupForm::SaveCurrentUser()
     TUser& user = m_main.User();
     if (!user.IsChosen())
         return true;
-    try {
+    return Guarded([&] {
         user.SaveToFile(UserFilePath(m_main.UsersDir(), user.FileName.text()));
         m_main.Tasks().SaveToFile(TaskFilePath(m_main.UsersDir(), user.FileName.text()));
-    } catch (const std::exception& e) {
-        ReportError(e, &m_main.Messages());
-        return false;
-    }
-    return true;
+    }, &m_main.Messages());
 }
 
 void TStartupForm::closeEvent(QCloseEvent* event)
