@@ -6,6 +6,8 @@
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
 
+#include <stdexcept>
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -155,6 +157,32 @@ TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)
     dlg->UserDefinedBtn->click();
     dlg->RecordChanges();
     EXPECT_TRUE(f.tasks.Contains(4));
+}
+
+TEST(GoalsCreateDlg, ASetupThatFailsToOpenIsReportedAndTheListStaysUsable)
+{
+    GoalsFixture f;
+    TTaskDef t;
+    t.Kind = TTaskKind::Memory;
+    f.tasks.Add(t);
+    auto dlg = f.Open();
+    int tries = 0;
+    dlg->OnStartTask = [&](const TTaskDef&) -> bool {
+        ++tries;
+        throw std::runtime_error("Range check error: task material item 1300 outside 0..1207");
+    };
+    dlg->SelectTask(1);
+    EXPECT_NO_THROW(dlg->StartTaskBtn->click());
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0].kind, "error");
+    EXPECT_EQ(f.messages.shown[0].text, "Range check error: task material item 1300 outside 0..1207");
+    // The task is kept and can be tried again or edited.
+    EXPECT_TRUE(f.tasks.Contains(1));
+    EXPECT_TRUE(dlg->StartTaskBtn->isEnabled());
+    EXPECT_TRUE(dlg->EditDetailsBtn->isEnabled());
+    EXPECT_NO_THROW(dlg->StartTaskBtn->click());
+    EXPECT_EQ(tries, 2);
+    EXPECT_EQ(f.messages.shown.size(), 2u);
 }
 
 TEST(GoalsCreateDlg, StartingATaskOpensItsSetupDialogWithTheTasksChoices)
