@@ -98,31 +98,43 @@ void TWebUpdate::DoUpdate()
     m_updaterCommand.clear();
     m_runDir = std::make_unique<QTemporaryDir>(Folders.Tmp + QStringLiteral("/WUPDXXXXXX"));
 
-    const QString address = Prefixed(URL);
-    if (UpdateType != fileUpdate) {
-        Status(usCheckingConnection);
-        Status(usFoundConnection);
-    }
-    QString controlPath;
-    if (!m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &controlPath)) {
-        Status(usControlFileNotFound);
-    } else {
-        Status(usControlFileFound);
-        TIniFile ini;
-        ini.LoadFromFile(controlPath);
-        RunControlFile(ini);
-    }
+    try {
+        const QString address = Prefixed(URL);
+        if (UpdateType != fileUpdate) {
+            Status(usCheckingConnection);
+            Status(usFoundConnection);
+        }
+        QString controlPath;
+        if (!m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &controlPath)) {
+            Status(usControlFileNotFound);
+        } else {
+            Status(usControlFileFound);
+            TIniFile ini;
+            ini.LoadFromFile(controlPath);
+            RunControlFile(ini);
+        }
 
-    // Finish.
-    if (m_net) {
-        m_net->clearConnectionCache();
-        Status(usClosedConnection);
+        // Finish.
+        if (m_net) {
+            m_net->clearConnectionCache();
+            Status(usClosedConnection);
+        }
+        m_runDir.reset();   // the control file copy and the texts fetched with it
+        if (m_restart && !m_staged.isEmpty())
+            RestartForUpdate();
+        else
+            DiscardStaged();
+    } catch (...) {
+        // A run that fails halfway leaves nothing behind: no staged program files beside the
+        // real ones, no downloads in the temporary folder. Once the updater has started, the
+        // staged files are its own. The error goes on to the window that started the update.
+        if (m_net)
+            m_net->clearConnectionCache();
+        m_runDir.reset();
+        if (m_updaterCommand.isEmpty())
+            DiscardStaged();
+        throw;
     }
-    m_runDir.reset();   // the control file copy and the texts fetched with it
-    if (m_restart && !m_staged.isEmpty())
-        RestartForUpdate();
-    else
-        DiscardStaged();
 }
 
 bool TWebUpdate::RunControlFile(const TIniFile& ini)

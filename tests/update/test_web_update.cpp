@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <stdexcept>
 
 namespace sv {
 namespace {
@@ -32,6 +33,7 @@ public:
     QString Started;
     QStringList StartedArgs;
     bool StartFails = false;
+    QString FailCommands;              // when set, StartCommand and Confirm throw it
     int Quits = 0;
     TWhatsNewCaptions WhatsNewCaptions;
 
@@ -49,6 +51,8 @@ public:
     bool Confirm(const QString& t) override
     {
         Shown.push_back(QStringLiteral("C:") + t);
+        if (!FailCommands.isEmpty())
+            throw std::runtime_error(FailCommands.toStdString());
         return Next(t);
     }
     void ShowHtmlDialog(const QString& html, const QString&) override { Shown.push_back(QStringLiteral("H:") + html); }
@@ -67,6 +71,8 @@ public:
     bool StartCommand(const QString& cmd) override
     {
         Shown.push_back(QStringLiteral("R:") + cmd);
+        if (!FailCommands.isEmpty())
+            throw std::runtime_error(FailCommands.toStdString());
         return true;
     }
     bool StartDetached(const QString& program, const QStringList& args, QString* error) override
@@ -454,6 +460,31 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
         // Without the restart the downloaded program file is an ordinary download.
         const QByteArray expected = QByteArray(c.Why) == "appupdate not set" ? "new program" : "old program";
         EXPECT_EQ(Read(app + QStringLiteral("/sv_wf")), expected) << c.Why;
+    }
+}
+
+TEST_F(WebUpdateTest, AnUpdateThatFailsHalfWayLeavesNoStagedOrDownloadedFiles)
+{
+    server.Serve("/files/sv_wf", "new program");
+    const QByteArray head = "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
+    const QByteArray files = "[files]\ncount=1\n[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n";
+    struct {
+        const char* Why;
+        QByteArray Control;
+    } cases[] = {
+        {"the command after the files fails", head + "[action]\nrunafter=notify-done\n" + files},
+        {"the shutdown question fails", head + files},
+    };
+    for (const auto& c : cases) {
+        Control(c.Control);
+        Write(app + QStringLiteral("/sv_wf"), "old program");
+        host.FailCommands = QStringLiteral("Cannot open file /tmp/gone");
+        EXPECT_THROW(u.DoUpdate(), std::runtime_error) << c.Why;
+        EXPECT_EQ(Read(app + QStringLiteral("/sv_wf")), "old program") << c.Why;
+        EXPECT_FALSE(QFileInfo::exists(app + QStringLiteral("/sv_wf.update-new"))) << c.Why;
+        EXPECT_TRUE(QDir(tmp).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty()) << c.Why;
+        EXPECT_EQ(host.Quits, 0) << c.Why;
+        EXPECT_TRUE(host.Started.isEmpty()) << c.Why;
     }
 }
 
