@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sv::TWordPairs question, answer;
     for (int c = 0; c < 8; ++c)
         for (int i = 1; i <= q.QuestionCount(c) && i <= 16; ++i)
-            q.QuestionWords({c, i}, 3, question, answer);
+            q.QuestionWords({c, i}, sv::TQuestions::TWordsOf::QuestionAndAnswer, question, answer);
     } catch (const sv::ERangeError&) {
     }
     return 0;

@@ -24,7 +24,7 @@ void ComputePrejumpWords(TQuestions& questions)
     for (int c = 0; c < MaxCollections; ++c)
         for (int i = 1; i <= questions.QuestionCount(c); ++i) {
             const TQuestionAddr question{c, i};
-            questions.QuestionWords(question, 1, q, a);
+            questions.QuestionWords(question, TQuestions::TWordsOf::QuestionWithoutLead, q, a);
             TEntry e{question, {}};
             e.Words.reserve(static_cast<std::size_t>(q.Count));
             for (int j = 1; j <= q.Count; ++j)

@@ -99,7 +99,7 @@ std::string TQuestions::QuestionPlainText(TQuestionAddr q) const
 {
     std::string s = QuestionLead(q);
     TWordPairs pairs, none;
-    QuestionWords(q, 0, pairs, none);
+    QuestionWords(q, TWordsOf::Question, pairs, none);
     for (int j = 1; j <= pairs.Count; ++j) {
         s += m_words.WordText(pairs.Pairs[j].WordCode);
         s += m_words.SeparatorText(pairs.Pairs[j].SeparatorCode);
@@ -109,24 +109,24 @@ std::string TQuestions::QuestionPlainText(TQuestionAddr q) const
     return s;
 }
 
-int TQuestions::QuestionWords(TQuestionAddr q, int mode, TWordPairs& question,
+int TQuestions::QuestionWords(TQuestionAddr q, TWordsOf which, TWordPairs& question,
                               TWordPairs& answer) const
 {
     question.Count = 0;
     answer.Count = 0;
     const bool placeholder = IsPlaceholder(q);
     const TCollection& c = Collection(q.Collection);
-    if (mode == 0 || mode == 1 || mode == 3) {
+    if (which != TWordsOf::Answer) {
         if (!placeholder)
             DecodeRange(c.QuestionText, c.Records[q.Index].QuestionStart,
                         c.Records[q.Index + 1].QuestionStart, question);
-        if (mode == 1 && question.Count > 0 && WordIndexOf(question.Pairs[1].WordCode) == 0) {
+        if (which == TWordsOf::QuestionWithoutLead && question.Count > 0 && WordIndexOf(question.Pairs[1].WordCode) == 0) {
             for (int j = 1; j < question.Count; ++j)
                 question.Pairs[j] = question.Pairs[j + 1];
             --question.Count;
         }
     }
-    if (mode == 2 || mode == 3) {
+    if (which == TWordsOf::Answer || which == TWordsOf::QuestionAndAnswer) {
         if (!placeholder) {
             const long long from = c.QuestionRefs[c.Records[q.Index].RefStart].AnswerStart;
             const long long to = c.QuestionRefs[c.Records[q.Index + 1].RefStart].AnswerStart;

@@ -216,9 +216,16 @@ public:
     std::string PrefixTextOf(TQuestionAddr q) const;
     std::uint8_t PrejumpPoint(TQuestionAddr q, bool countLeadWords) const;
     std::string QuestionPlainText(TQuestionAddr q) const;
-    // Mode 0, 1, 3: question words (mode 1 drops a leading pair with word code 0);
-    // mode 2, 3: answer words. Returns the answer count (0 in modes 0 and 1).
-    int QuestionWords(TQuestionAddr q, int mode, TWordPairs& question,
+    // Which words QuestionWords decodes.
+    enum class TWordsOf {
+        Question,            // the question's words
+        QuestionWithoutLead, // the same without a leading pair whose word is none (punctuation)
+        Answer,              // the answer's words
+        QuestionAndAnswer,   // both
+    };
+    // Decodes the chosen words into question and answer (the other one is left empty).
+    // Returns the answer's pair count, 0 when the answer was not asked for.
+    int QuestionWords(TQuestionAddr q, TWordsOf which, TWordPairs& question,
                       TWordPairs& answer) const;
     // Words question and answer of a question into the two marked texts.
     void ComposeQuestion(TQuestionAddr q, const TKeywordTags& tags, const TComposeOptions& options,

@@ -220,7 +220,7 @@ void TPrintList::WritePrejumpList(TDocFile& f)
         f.WriteText(last);
 
         qWords->Count = 0;
-        m_questions.QuestionWords(q, 0, *qWords, *aWords);
+        m_questions.QuestionWords(q, TQuestions::TWordsOf::Question, *qWords, *aWords);
         int p = m_questions.Record(q).PrejumpWords(), l = 0;
         if (o.MinimumInWords)
             p = std::max(p, o.PrejumpMinimum);

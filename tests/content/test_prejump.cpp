@@ -20,7 +20,7 @@ std::vector<int> Reference(const TQuestions& q)
     TWordPairs w, a;
     for (int c = 0; c < 8; ++c)
         for (int i = 1; i <= q.QuestionCount(c); ++i) {
-            q.QuestionWords({c, i}, 1, w, a);
+            q.QuestionWords({c, i}, TQuestions::TWordsOf::QuestionWithoutLead, w, a);
             TEntry e{c, i, q.PrejumpClass({c, i}), q.QuestionType({c, i}), {}};
             for (int j = 1; j <= w.Count; ++j)
                 e.words.push_back(WordIndexOf(w.Pairs[j].WordCode));

@@ -198,20 +198,20 @@ TEST(Wording, QuestionWords)
 {
     const TQuestions& q = Small().Questions;
     TWordPairs question, answer;
-    // The type-40 question "O foolish Galatians! ..." starts with a word; mode 1 keeps it.
-    EXPECT_EQ(q.QuestionWords({0, 4}, 1, question, answer), 0);
+    // The type-40 question "O foolish Galatians! ..." starts with a word; leaving out the lead keeps it.
+    EXPECT_EQ(q.QuestionWords({0, 4}, TQuestions::TWordsOf::QuestionWithoutLead, question, answer), 0);
     EXPECT_EQ(question.Count, 7);
-    EXPECT_EQ(q.QuestionWords({0, 7}, 3, question, answer), 4); // both answer parts
+    EXPECT_EQ(q.QuestionWords({0, 7}, TQuestions::TWordsOf::QuestionAndAnswer, question, answer), 4); // both answer parts
     EXPECT_EQ(question.Count, 7);
-    EXPECT_EQ(q.QuestionWords({0, 7}, 2, question, answer), 4);
+    EXPECT_EQ(q.QuestionWords({0, 7}, TQuestions::TWordsOf::Answer, question, answer), 4);
     EXPECT_EQ(question.Count, 0);
-    // A question opening with a non-word: mode 1 drops that first pair.
+    // A question opening with a non-word: leaving out the lead drops that first pair.
     test::TFixtureDesc d = test::SmallFixture();
     d.Collections[0].Questions[0].Question = "\"What did God the Father do?";
     const auto c = Load(d);
-    c->Questions.QuestionWords({0, 1}, 0, question, answer);
+    c->Questions.QuestionWords({0, 1}, TQuestions::TWordsOf::Question, question, answer);
     EXPECT_EQ(question.Count, 7);
-    c->Questions.QuestionWords({0, 1}, 1, question, answer);
+    c->Questions.QuestionWords({0, 1}, TQuestions::TWordsOf::QuestionWithoutLead, question, answer);
     EXPECT_EQ(question.Count, 6);
 }
 

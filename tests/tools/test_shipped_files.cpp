@@ -297,7 +297,7 @@ TEST(ShippedFiles, PrejumpWordsAreWhereEachQuestionBecomesUnique)
     TWordPairs qw, aw;
     for (int c = 0; c < MaxCollections; ++c)
         for (int i = 1; i <= q.QuestionCount(c); ++i) {
-            q.QuestionWords({c, i}, 1, qw, aw);
+            q.QuestionWords({c, i}, TQuestions::TWordsOf::QuestionWithoutLead, qw, aw);
             TEntry e{c, i, q.PrejumpClass({c, i}), {}};
             for (int k = 1; k <= qw.Count; ++k)
                 e.Words.push_back(WordIndexOf(qw.Pairs[k].WordCode));
