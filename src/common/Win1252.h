@@ -23,4 +23,14 @@ std::optional<std::string> Utf8ToWin1252(std::string_view utf8, QChar* badChar =
 // Windows-1252 to UTF-8.
 std::string Win1252ToUtf8(std::string_view bytes);
 
+// Words are matched regardless of the case of the ASCII letters only: 'A'..'Z' become
+// 'a'..'z', every other byte (the accented letters included) stays as it is.
+constexpr char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline std::string LowerAscii(std::string s)
+{
+    for (char& c : s)
+        c = LowerAscii(c);
+    return s;
+}
+
 } // namespace sv

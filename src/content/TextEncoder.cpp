@@ -1,19 +1,10 @@
 #include "content/TextEncoder.h"
 
 #include "common/Errors.h"
+#include "common/Win1252.h"
 #include "content/Words.h"
 
 namespace sv {
-
-namespace {
-std::string LowerAscii(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-} // namespace
 
 void EncodePair(TWordCode code, TSeparatorCode sep, int frequentSlot, std::vector<std::uint8_t>& out)
 {

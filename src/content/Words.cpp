@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 #include "common/FieldIO.h"
+#include "common/Win1252.h"
 
 #include <utility>
 
@@ -9,7 +10,6 @@ namespace sv {
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The NUL-terminated text at pos (stops at the end of the array).

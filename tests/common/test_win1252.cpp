@@ -20,3 +20,12 @@ TEST(Win1252, RefusesUnmappableCharacters)
     EXPECT_FALSE(Utf8ToWin1252("Ω here", &bad).has_value());
     EXPECT_EQ(bad, QChar(0x03A9));
 }
+
+TEST(Win1252, LowerAsciiLeavesEveryOtherByteAsItIs)
+{
+    // "GRACE-É’s Ü" in Windows-1252: only A..Z change; É (0xC9), the closing quote (0x92) and
+    // Ü (0xDC) keep their bytes.
+    EXPECT_EQ(LowerAscii(std::string("GRACE-\xC9\x92s \xDC[Z@]")), std::string("grace-\xC9\x92s \xDC[z@]"));
+    EXPECT_EQ(LowerAscii('@'), '@');
+    EXPECT_EQ(LowerAscii('['), '[');
+}

@@ -1,6 +1,7 @@
 #include "support/ContentFixture.h"
 
 #include "common/Errors.h"
+#include "common/Win1252.h"
 #include "content/Prejump.h"
 #include "content/TextEncoder.h"
 #include "content/Tokenizer.h"
@@ -15,13 +16,6 @@ namespace sv::test {
 
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-std::string LowerText(std::string s)
-{
-    for (char& c : s)
-        c = Lower(c);
-    return s;
-}
 bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 // The code of a word of the list from its lower-cased index, with the case bits of its form.
@@ -116,7 +110,7 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
         }
     };
     auto noteWord = [&](const std::string& form, bool verse, int verseNo, int chapterNo) {
-        const std::string key = LowerText(form);
+        const std::string key = LowerAscii(form);
         auto [it, fresh] = info.try_emplace(key);
         TWordInfo& w = it->second;
         if (fresh) {
@@ -231,7 +225,7 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
     const TTextEncoder enc(
         words.Data,
         [&](const std::string& w) {
-            const auto it = indexOf.find(LowerText(w));
+            const auto it = indexOf.find(LowerAscii(w));
             return WordCodeOf(words, it == indexOf.end() ? 0 : it->second, w);
         },
         [&](const std::string& s) { return static_cast<TSeparatorCode>(sepIndex.at(s)); });

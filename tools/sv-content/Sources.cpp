@@ -85,14 +85,6 @@ std::string Trim(const std::string& s)
 
 } // namespace
 
-std::string LowerAscii(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 // ---- portion ----
 
 int TPortion::VersesIn(int book, int chapter) const

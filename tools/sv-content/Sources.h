@@ -10,6 +10,7 @@
 
 #include "SourceError.h"
 
+#include "common/Win1252.h"
 #include "content/VerseRef.h"
 
 #include <array>
@@ -105,7 +106,5 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
 // Type names of the authored-question format ("who", "according-to", ...) or a code.
 std::optional<int> AuthoredTypeCode(const std::string& name);
 
-// ASCII lower case of Windows-1252 text.
-std::string LowerAscii(std::string s);
 
 } // namespace sv::content
