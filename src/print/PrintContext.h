@@ -13,6 +13,7 @@ class QWidget;
 namespace sv {
 
 class IMessageService;
+class IProgramShell;
 class IRandom;
 class IShell;
 class ISaveDialog;
@@ -48,6 +49,12 @@ struct TPrintContext {
     std::function<void(QWidget* window)> OpenChild;
     std::function<void(int context)> ShowHelp;
 };
+
+// The context of a print window opened from the main window: the program-wide objects, the
+// person's set history, and the main window's services; saveDialog is shared by the windows
+// that were given it. Random stays null: builds and lists run on worker threads, so each
+// window seeds its own generator rather than share the program's with the interface thread.
+TPrintContext PrintContextOf(IProgramShell& main, ISaveDialog* saveDialog);
 
 // Asks the context's save dialog for a document file: the window's caption, the default name
 // (e.g. "MYSETS"), default extension "rtf", the filters "Formatted output (RTF)" and
