@@ -6,6 +6,7 @@
 #include "lists/QsList.h"
 #include "shell/ProgramShell.h"
 #include "study/QtSessionPorts.h"
+#include "study/StudyCommands.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
 #include "wordstudy/Bible.h"
@@ -31,22 +32,12 @@ public:
     {
         TGameContext g;
         TStudyContext& c = g.Study;
-        c.User = &m_main.User();
-        c.Books = &m_main.Books();
-        c.Questions = &m_main.Questions();
+        c = ShellStudyContext(m_main, m_bibleSpeech.get());
         c.QsList = &m_qs;
         c.MVList = &m_mvs;
-        c.Messages = &m_main.Messages();
         c.Voice = &m_voice;
         c.Random = &m_random;
-        c.DialogOpen = [this] { m_main.UM_DIALOGOPEN(); };
-        c.CommandsOn = [this] { m_main.UM_COMMANDSON(); };
         c.OpenChild = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, IProgramShell::TPlacement::BottomRight); };
-        c.ShowHelp = [this](int context) { m_main.ShowHelp(context); };
-        c.OpenWordStudy = [this]() -> TBibleForm* {
-            return OpenBibleWindow(*m_main.MdiArea(), m_main.Books(), m_main.User().WordUseLimit,
-                m_bibleSpeech.get());
-        };
         g.StopSound = [this] { m_main.Sounds().StopSound(); };
         g.PlayWagerSound = [this] { m_main.Sounds().PlayWagerSound(); };
         g.OpenCentred = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, IProgramShell::TPlacement::Centred); };

@@ -306,7 +306,9 @@ void TGameForm::AskQuestion(const TMarkedText& question, const TMarkedText& answ
 {
     if (!m_asker) {
         TStudyContext study = m_context.Study;
-        study.CommandsOn = nullptr; // the game window tells the main window when the game ends
+        // The game window tells the main window when the game ends, and saves its grades then.
+        study.CommandsOn = nullptr;
+        study.SaveResults = nullptr;
         auto* asker = new TGameQuestionAsker(study, m_material, [this](bool right) {
             if (right)
                 UM_GAMERIGHT();
@@ -596,6 +598,9 @@ void TGameForm::closeEvent(QCloseEvent* event)
     dispose(m_wager.data());
     dispose(m_asker.data());
     event->accept();
+    // The grades of the game reach the disk now, not only when the program ends.
+    if (m_context.Study.SaveResults)
+        m_context.Study.SaveResults();
     if (m_context.Study.CommandsOn)
         m_context.Study.CommandsOn();
     StopSound();

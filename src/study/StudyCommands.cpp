@@ -29,29 +29,17 @@ public:
 
     TStudyContext Context()
     {
-        TStudyContext c;
-        c.User = &m_main.User();
-        c.Books = &m_main.Books();
-        c.Questions = &m_main.Questions();
+        TStudyContext c = ShellStudyContext(m_main, m_bibleSpeech.get());
         c.QsList = &m_qs;
         c.MVList = &m_mvs;
         c.AccToList = &m_accTos;
-        c.Messages = &m_main.Messages();
         c.Voice = &m_voice;
         c.Random = &m_random;
-        c.DialogOpen = [this] { m_main.UM_DIALOGOPEN(); };
-        c.CommandsOn = [this] { m_main.UM_COMMANDSON(); };
-        c.SaveResults = [this] { m_main.SaveStudyResults(); };
         c.OpenChild = [this](QWidget* w, bool noCloseBox) {
             Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint;
             flags |= noCloseBox ? Qt::CustomizeWindowHint | Qt::WindowContextHelpButtonHint
                                 : Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
             m_main.OpenChild(w, IProgramShell::TPlacement::BottomRight, flags);
-        };
-        c.ShowHelp = [this](int context) { m_main.ShowHelp(context); };
-        c.OpenWordStudy = [this]() -> TBibleForm* {
-            return OpenBibleWindow(*m_main.MdiArea(), m_main.Books(), m_main.User().WordUseLimit,
-                m_bibleSpeech.get());
         };
         return c;
     }
@@ -78,6 +66,23 @@ private:
     TSoundsVoice m_voice;
     std::unique_ptr<IBibleSpeech> m_bibleSpeech;
 };
+
+TStudyContext ShellStudyContext(IProgramShell& main, IBibleSpeech* bibleSpeech)
+{
+    TStudyContext c;
+    c.User = &main.User();
+    c.Books = &main.Books();
+    c.Questions = &main.Questions();
+    c.Messages = &main.Messages();
+    c.DialogOpen = [&main] { main.UM_DIALOGOPEN(); };
+    c.CommandsOn = [&main] { main.UM_COMMANDSON(); };
+    c.SaveResults = [&main] { main.SaveStudyResults(); };
+    c.ShowHelp = [&main](int context) { main.ShowHelp(context); };
+    c.OpenWordStudy = [&main, bibleSpeech]() -> TBibleForm* {
+        return OpenBibleWindow(*main.MdiArea(), main.Books(), main.User().WordUseLimit, bibleSpeech);
+    };
+    return c;
+}
 
 TStudyCommands* RegisterStudyCommands(IProgramShell& main)
 {

@@ -8,6 +8,7 @@ class QWidget;
 
 namespace sv {
 
+class IBibleSpeech;
 class IProgramShell;
 class TStudyCommands;
 struct TStudyContext;
@@ -16,6 +17,11 @@ struct TStudyContext;
 // CmdQuestions, CmdMemory and CmdReferenceWork; the commands then follow the main window's
 // enabling rules (EnableCommands / DisableStartCommands).
 TStudyCommands* RegisterStudyCommands(IProgramShell& main);
+
+// What every study context takes from the main window: the program-wide stores, its
+// messages and help, the word study (spoken through bibleSpeech) and the saving of the
+// person's results. The caller adds its own lists, voice, random source and window placement.
+TStudyContext ShellStudyContext(IProgramShell& main, IBibleSpeech* bibleSpeech);
 
 // For windows that open a set-up dialog themselves (a started goal task): the context the
 // study commands give their dialogs, and showing such a dialog as they show theirs.

@@ -50,6 +50,7 @@ struct GameSetup {
     StudyFixture f;
     int stopSounds = 0;
     int wagerSounds = 0;
+    int saves = 0;
 
     explicit GameSetup(const TFixtureDesc& desc = GameFixture()) : f(desc) {}
 
@@ -57,6 +58,7 @@ struct GameSetup {
     {
         TGameContext g;
         g.Study = f.Context();
+        g.Study.SaveResults = [this] { ++saves; };
         g.StopSound = [this] { ++stopSounds; };
         g.PlayWagerSound = [this] { ++wagerSounds; };
         g.OpenCentred = [this](QWidget* w, bool) {
@@ -262,10 +264,13 @@ TEST(GameForm, BoardKeysFullScreenAndScaling)
     EXPECT_EQ(asker->TimeStr->font(), normalClock);
     EXPECT_EQ(asker->font().pixelSize(), -1) << "back to the program's font";
 
-    // Closing before the end asks; No keeps the game.
+    // Closing before the end asks; No keeps the game. The grades are saved once, at the end.
+    EXPECT_EQ(s.saves, 0);
     s.f.messages.answers = {false, true};
     EXPECT_FALSE(g->close());
+    EXPECT_EQ(s.saves, 0);
     EXPECT_TRUE(g->close());
+    EXPECT_EQ(s.saves, 1);
     EXPECT_EQ(s.f.commandsOn, 1);
     EXPECT_GE(s.stopSounds, 2);
 }
