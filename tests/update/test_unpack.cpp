@@ -3,6 +3,7 @@
 
 #include "update/PackedFiles.h"
 #include "update/Unpack.h"
+#include "update/UpdateTestFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -15,25 +16,14 @@
 namespace sv {
 namespace {
 
+using test::ReadFile;
+using test::WriteFile;
+
 using test::MakeCab;
 using test::MakeSzdd;
 using test::TCabMember;
 
 const QString kData = QStringLiteral(SV_UPDATE_TEST_DATA);
-
-void Write(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray Read(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Every file under dir, relative, sorted.
 QStringList Tree(const QString& dir)
@@ -50,10 +40,10 @@ TEST(Szdd, ExpandsUnderTheRecordedName)
 {
     QTemporaryDir dir;
     const QByteArray text = "A portion of text that is long enough to need several control bytes.";
-    Write(dir.filePath(QStringLiteral("readme.tx_")), MakeSzdd(text, 't'));
+    WriteFile(dir.filePath(QStringLiteral("readme.tx_")), MakeSzdd(text, 't'));
     const TUnpackResult r = ExpandSzdd(dir.filePath(QStringLiteral("readme.tx_")));
     ASSERT_TRUE(r.Ok) << r.Error.toStdString();
-    EXPECT_EQ(Read(dir.filePath(QStringLiteral("readme.txt"))), text);
+    EXPECT_EQ(ReadFile(dir.filePath(QStringLiteral("readme.txt"))), text);
     EXPECT_EQ(Tree(dir.path()), QStringList{QStringLiteral("readme.txt")});   // the compressed file is gone
 }
 
@@ -63,13 +53,13 @@ TEST(Szdd, AFileMadeByTheCompressorExpands)
     QFile::copy(kData + QStringLiteral("/notes.tx_"), dir.filePath(QStringLiteral("notes.tx_")));
     const TUnpackResult r = ExpandSzdd(dir.filePath(QStringLiteral("notes.tx_")));
     ASSERT_TRUE(r.Ok) << r.Error.toStdString();
-    EXPECT_EQ(Read(dir.filePath(QStringLiteral("notes.txt"))), Read(kData + QStringLiteral("/notes.txt")));
+    EXPECT_EQ(ReadFile(dir.filePath(QStringLiteral("notes.txt"))), ReadFile(kData + QStringLiteral("/notes.txt")));
 }
 
 TEST(Szdd, ACutShortOrDamagedFileIsRefusedAndLeavesNothing)
 {
     const QByteArray whole = MakeSzdd(QByteArray(100, 'q'), 't');
-    const QByteArray compressed = Read(kData + QStringLiteral("/notes.tx_"));
+    const QByteArray compressed = ReadFile(kData + QStringLiteral("/notes.tx_"));
     struct {
         const char* Why;
         QByteArray Bytes;
@@ -84,7 +74,7 @@ TEST(Szdd, ACutShortOrDamagedFileIsRefusedAndLeavesNothing)
     for (const auto& c : cases) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("readme.tx_"));
-        Write(path, c.Bytes);
+        WriteFile(path, c.Bytes);
         const TUnpackResult r = ExpandSzdd(path);
         EXPECT_FALSE(r.Ok) << c.Why;
         EXPECT_FALSE(r.Error.isEmpty()) << c.Why;
@@ -95,26 +85,26 @@ TEST(Szdd, ACutShortOrDamagedFileIsRefusedAndLeavesNothing)
 TEST(Szdd, ExpandingOverAnExistingFileKeepsItOnFailure)
 {
     QTemporaryDir dir;
-    Write(dir.filePath(QStringLiteral("readme.txt")), "old");
+    WriteFile(dir.filePath(QStringLiteral("readme.txt")), "old");
     const QByteArray whole = MakeSzdd(QByteArray(100, 'n'), 't');
-    Write(dir.filePath(QStringLiteral("readme.tx_")), whole.left(50));
+    WriteFile(dir.filePath(QStringLiteral("readme.tx_")), whole.left(50));
     EXPECT_FALSE(ExpandSzdd(dir.filePath(QStringLiteral("readme.tx_"))).Ok);
-    EXPECT_EQ(Read(dir.filePath(QStringLiteral("readme.txt"))), "old");
-    Write(dir.filePath(QStringLiteral("readme.tx_")), whole);
+    EXPECT_EQ(ReadFile(dir.filePath(QStringLiteral("readme.txt"))), "old");
+    WriteFile(dir.filePath(QStringLiteral("readme.tx_")), whole);
     EXPECT_TRUE(ExpandSzdd(dir.filePath(QStringLiteral("readme.tx_"))).Ok);
-    EXPECT_EQ(Read(dir.filePath(QStringLiteral("readme.txt"))), QByteArray(100, 'n'));
+    EXPECT_EQ(ReadFile(dir.filePath(QStringLiteral("readme.txt"))), QByteArray(100, 'n'));
 }
 
 TEST(Cabinet, ExtractsMembersIntoTheirFoldersWithTheirTimes)
 {
     QTemporaryDir dir;
     const QString cab = dir.filePath(QStringLiteral("in/update.cab"));
-    Write(cab, MakeCab({{"wf.qs", "questions"}, {"Sounds\\buzz.wav", "RIFF...."}}));
+    WriteFile(cab, MakeCab({{"wf.qs", "questions"}, {"Sounds\\buzz.wav", "RIFF...."}}));
     const QString target = dir.filePath(QStringLiteral("prog"));
     const TUnpackResult r = ExtractCabinet(cab, target);
     ASSERT_TRUE(r.Ok) << r.Error.toStdString();
     EXPECT_EQ(Tree(target), (QStringList{QStringLiteral("Sounds/buzz.wav"), QStringLiteral("wf.qs")}));
-    EXPECT_EQ(Read(target + QStringLiteral("/Sounds/buzz.wav")), "RIFF....");
+    EXPECT_EQ(ReadFile(target + QStringLiteral("/Sounds/buzz.wav")), "RIFF....");
     EXPECT_EQ(QFileInfo(target + QStringLiteral("/wf.qs")).lastModified(), QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
     EXPECT_EQ(r.Written.size(), 2);
 }
@@ -125,7 +115,7 @@ TEST(Cabinet, AnArchiveMadeByTheArchiverExtracts)
     const TUnpackResult r = ExtractCabinet(kData + QStringLiteral("/small.cab"), dir.path());
     ASSERT_TRUE(r.Ok) << r.Error.toStdString();
     EXPECT_EQ(Tree(dir.path()), (QStringList{QStringLiteral("sub/notes.txt"), QStringLiteral("whatsnew.txt")}));
-    EXPECT_EQ(Read(dir.filePath(QStringLiteral("sub/notes.txt"))), Read(kData + QStringLiteral("/notes.txt")));
+    EXPECT_EQ(ReadFile(dir.filePath(QStringLiteral("sub/notes.txt"))), ReadFile(kData + QStringLiteral("/notes.txt")));
 }
 
 TEST(Cabinet, NamesThatLeaveTheTargetRefuseTheWholeArchive)
@@ -134,7 +124,7 @@ TEST(Cabinet, NamesThatLeaveTheTargetRefuseTheWholeArchive)
         QTemporaryDir dir;
         const QString target = dir.filePath(QStringLiteral("prog"));
         QDir().mkpath(target);
-        Write(dir.filePath(QStringLiteral("u.cab")), MakeCab({{"good.txt", "fine"}, {bad, "evil"}}));
+        WriteFile(dir.filePath(QStringLiteral("u.cab")), MakeCab({{"good.txt", "fine"}, {bad, "evil"}}));
         const TUnpackResult r = ExtractCabinet(dir.filePath(QStringLiteral("u.cab")), target);
         EXPECT_FALSE(r.Ok) << bad;
         EXPECT_TRUE(r.Error.contains(QString::fromLatin1(bad))) << r.Error.toStdString();
@@ -150,7 +140,7 @@ TEST(Cabinet, AMemberIsNotWrittenThroughALink)
     QDir().mkpath(target);
     QDir().mkpath(outside);
     ASSERT_TRUE(QFile::link(outside, target + QStringLiteral("/Sounds")));
-    Write(dir.filePath(QStringLiteral("u.cab")), MakeCab({{"Sounds\\x.wav", "evil"}}));
+    WriteFile(dir.filePath(QStringLiteral("u.cab")), MakeCab({{"Sounds\\x.wav", "evil"}}));
     EXPECT_FALSE(ExtractCabinet(dir.filePath(QStringLiteral("u.cab")), target).Ok);
     EXPECT_TRUE(QDir(outside).isEmpty());
 }
@@ -158,7 +148,7 @@ TEST(Cabinet, AMemberIsNotWrittenThroughALink)
 TEST(Cabinet, ACutShortArchiveIsRefusedAndLeavesNothing)
 {
     const QByteArray whole = MakeCab({{"a.txt", QByteArray(3000, 'a')}, {"b.txt", QByteArray(3000, 'b')}});
-    const QByteArray made = Read(kData + QStringLiteral("/small.cab"));
+    const QByteArray made = ReadFile(kData + QStringLiteral("/small.cab"));
     struct {
         const char* Why;
         QByteArray Bytes;
@@ -172,12 +162,12 @@ TEST(Cabinet, ACutShortArchiveIsRefusedAndLeavesNothing)
         QTemporaryDir dir;
         const QString target = dir.filePath(QStringLiteral("prog"));
         QDir().mkpath(target);
-        Write(target + QStringLiteral("/a.txt"), "old a");
-        Write(dir.filePath(QStringLiteral("u.cab")), c.Bytes);
+        WriteFile(target + QStringLiteral("/a.txt"), "old a");
+        WriteFile(dir.filePath(QStringLiteral("u.cab")), c.Bytes);
         const TUnpackResult r = ExtractCabinet(dir.filePath(QStringLiteral("u.cab")), target);
         EXPECT_FALSE(r.Ok) << c.Why;
         EXPECT_EQ(Tree(target), QStringList{QStringLiteral("a.txt")}) << c.Why;
-        EXPECT_EQ(Read(target + QStringLiteral("/a.txt")), "old a") << c.Why;
+        EXPECT_EQ(ReadFile(target + QStringLiteral("/a.txt")), "old a") << c.Why;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "update/UpdateDates.h"
 #include "update/UpdatePaths.h"
 #include "update/UpdateStatus.h"
+#include "update/UpdateTestFiles.h"
 #include "update/WebUpdate.h"
 
 #include <QDir>
@@ -18,12 +19,8 @@
 namespace sv {
 namespace {
 
-void Write(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using test::ReadFile;
+using test::WriteFile;
 
 QByteArray Block(unsigned a, unsigned b, unsigned c, unsigned d)
 {
@@ -143,14 +140,14 @@ TEST(FileVersion, ReadFromTheVersionBlockInsideAFile)
     // Junk before and after, and a look-alike key without the fixed information's signature.
     QByteArray lookalike = Block(9, 9, 9, 9);
     lookalike[40] = 0;
-    Write(withBlock, QByteArray(1001, 'x') + lookalike + Block(2, 1, 0, 4) + QByteArray(50, '\0'));
+    WriteFile(withBlock, QByteArray(1001, 'x') + lookalike + Block(2, 1, 0, 4) + QByteArray(50, '\0'));
     EXPECT_EQ(VersionText(ReadFileVersion(withBlock)), QStringLiteral("2.1.0.4"));
     const QString plain = dir.filePath(QStringLiteral("plain"));
-    Write(plain, QByteArray(300, 'y'));
+    WriteFile(plain, QByteArray(300, 'y'));
     EXPECT_EQ(ReadFileVersion(plain), (TFileVersion{-1, -1}));
     EXPECT_EQ(ReadFileVersion(dir.filePath(QStringLiteral("none"))), (TFileVersion{-1, -1}));
     // A cut-off block is no block.
-    Write(plain, Block(2, 1, 0, 4).left(60));
+    WriteFile(plain, Block(2, 1, 0, 4).left(60));
     EXPECT_EQ(ReadFileVersion(plain), (TFileVersion{-1, -1}));
 }
 
@@ -158,38 +155,25 @@ TEST(Checksums, ByteSumAndCrc32)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("f"));
-    Write(path, QByteArrayLiteral("123456789"));
+    WriteFile(path, QByteArrayLiteral("123456789"));
     EXPECT_EQ(FileChecksum(path, TChecksumKind::Crc32), static_cast<std::int32_t>(0xCBF43926u));
     // -1 + the sum of the bytes '1'..'9' (49..57).
     EXPECT_EQ(FileChecksum(path, TChecksumKind::ByteSum), -1 + 477);
-    Write(path, QByteArray(3, '\xFF'));
+    WriteFile(path, QByteArray(3, '\xFF'));
     EXPECT_EQ(FileChecksum(path, TChecksumKind::ByteSum), -1 + 765);
     EXPECT_EQ(FileChecksum(dir.filePath(QStringLiteral("none")), TChecksumKind::ByteSum), -1);
     EXPECT_EQ(FileChecksum(dir.filePath(QStringLiteral("none")), TChecksumKind::Crc32), -1);
-    Write(path, QByteArrayLiteral("abc"));
+    WriteFile(path, QByteArrayLiteral("abc"));
     EXPECT_EQ(Sha256Hex(path), QStringLiteral("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"));
 }
-
-class NullHost : public IUpdateHost {
-public:
-    void Information(const QString&) override {}
-    bool Confirm(const QString&) override { return false; }
-    void ShowHtmlDialog(const QString&, const QString&) override {}
-    bool WhatsNew(const QString&, const TWhatsNewCaptions&) override { return false; }
-    bool License(const QString&, const TLicenseCaptions&) override { return false; }
-    void OpenUrl(const QString&) override {}
-    bool StartCommand(const QString&) override { return false; }
-    bool StartDetached(const QString&, const QStringList&, QString*) override { return false; }
-    void QuitApplication() override {}
-};
 
 TEST(IsNewVersion, TheRuleForOneFile)
 {
     QTemporaryDir dir;
     const QString local = dir.filePath(QStringLiteral("sv_wf"));
     const QByteArray content = QByteArray(100, 'a') + Block(2, 1, 0, 4);   // 192 bytes
-    Write(local, content);
-    NullHost host;
+    WriteFile(local, content);
+    test::TNoDialogs host;
     TWebUpdate u(host);
     const std::int32_t sum = FileChecksum(local, TChecksumKind::ByteSum);
     const std::int32_t crc = FileChecksum(local, TChecksumKind::Crc32);

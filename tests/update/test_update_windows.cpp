@@ -8,6 +8,7 @@
 #include "update/LocalHttpServer.h"
 #include "update/UpdateCommands.h"
 #include "update/UpdateDialogs.h"
+#include "update/UpdateTestFiles.h"
 #include "update/WebUpdateForm.h"
 
 #include <QAction>
@@ -29,19 +30,6 @@
 
 namespace sv::test {
 namespace {
-
-class TNoDialogs : public IUpdateHost {
-public:
-    void Information(const QString&) override {}
-    bool Confirm(const QString&) override { return false; }
-    void ShowHtmlDialog(const QString&, const QString&) override {}
-    bool WhatsNew(const QString&, const TWhatsNewCaptions&) override { return false; }
-    bool License(const QString&, const TLicenseCaptions&) override { return false; }
-    void OpenUrl(const QString&) override {}
-    bool StartCommand(const QString&) override { return false; }
-    bool StartDetached(const QString&, const QStringList&, QString*) override { return false; }
-    void QuitApplication() override {}
-};
 
 class UpdateWindowTest : public AppTest {
 protected:

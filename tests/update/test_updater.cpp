@@ -3,6 +3,7 @@
 
 #include "update/LocalHttpServer.h"
 #include "update/ProgramInstaller.h"
+#include "update/UpdateTestFiles.h"
 #include "update/WebUpdate.h"
 
 #include <QDeadlineTimer>
@@ -18,18 +19,8 @@
 namespace sv {
 namespace {
 
-void Write(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray Read(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using test::ReadFile;
+using test::WriteFile;
 
 class UpdaterTest : public ::testing::Test {
 protected:
@@ -39,12 +30,12 @@ protected:
         a = dir.filePath(QStringLiteral("sv_wf"));
         b = dir.filePath(QStringLiteral("sv_update"));
         c = dir.filePath(QStringLiteral("wf.qs"));
-        Write(a, "old a");
+        WriteFile(a, "old a");
         QFile::setPermissions(a, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        Write(b, "old b");
-        Write(a + QLatin1String(kStagedSuffix), "new a");
-        Write(b + QLatin1String(kStagedSuffix), "new b");
-        Write(c + QLatin1String(kStagedSuffix), "new c");   // no old file
+        WriteFile(b, "old b");
+        WriteFile(a + QLatin1String(kStagedSuffix), "new a");
+        WriteFile(b + QLatin1String(kStagedSuffix), "new b");
+        WriteFile(c + QLatin1String(kStagedSuffix), "new c");   // no old file
     }
     QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
 
@@ -56,9 +47,9 @@ TEST_F(UpdaterTest, PutsEveryNewFileInPlaceWithThePermissionsOfTheOld)
 {
     const TInstallResult r = InstallProgramFiles({a, b, c});
     ASSERT_TRUE(r.Ok) << r.Error.toStdString();
-    EXPECT_EQ(Read(a), "new a");
-    EXPECT_EQ(Read(b), "new b");
-    EXPECT_EQ(Read(c), "new c");
+    EXPECT_EQ(ReadFile(a), "new a");
+    EXPECT_EQ(ReadFile(b), "new b");
+    EXPECT_EQ(ReadFile(c), "new c");
     EXPECT_TRUE(QFileInfo(a).isExecutable());
     EXPECT_TRUE(QFileInfo(c).isExecutable());   // a new program file can run
     EXPECT_EQ(Files(), (QStringList{QStringLiteral("sv_update"), QStringLiteral("sv_wf"), QStringLiteral("wf.qs")}));
@@ -69,8 +60,8 @@ TEST_F(UpdaterTest, AFailureHalfWayRestoresTheOldFiles)
     for (int failAt : {0, 1, 2}) {
         const TInstallResult r = InstallProgramFiles({a, b, c}, [failAt](int i) { return i == failAt; });
         EXPECT_FALSE(r.Ok);
-        EXPECT_EQ(Read(a), "old a") << failAt;
-        EXPECT_EQ(Read(b), "old b") << failAt;
+        EXPECT_EQ(ReadFile(a), "old a") << failAt;
+        EXPECT_EQ(ReadFile(b), "old b") << failAt;
         EXPECT_FALSE(QFileInfo::exists(c)) << failAt;
         // The downloads wait for another try; no backup is left.
         EXPECT_EQ(Files(), (QStringList{QStringLiteral("sv_update"), QStringLiteral("sv_update.update-new"),
@@ -86,15 +77,15 @@ TEST_F(UpdaterTest, AMissingDownloadChangesNothing)
     const TInstallResult r = InstallProgramFiles({a, b});
     EXPECT_FALSE(r.Ok);
     EXPECT_TRUE(r.Error.contains(b));
-    EXPECT_EQ(Read(a), "old a");
-    EXPECT_EQ(Read(b), "old b");
+    EXPECT_EQ(ReadFile(a), "old a");
+    EXPECT_EQ(ReadFile(b), "old b");
 }
 
 TEST_F(UpdaterTest, TheProgramToStartAgainAndItsParameters)
 {
     QDir().mkpath(dir.filePath(QStringLiteral("My Program")));
     const QString prog = dir.filePath(QStringLiteral("My Program/sv_wf"));
-    Write(prog, "x");
+    WriteFile(prog, "x");
     struct {
         QString Text;
         QString Program;
@@ -129,9 +120,9 @@ TEST_F(UpdaterTest, TheUpdaterProgramReplacesTheFilesAndStartsTheProgramAgain)
     const QString marker = dir.filePath(QStringLiteral("started"));
     const QString program = dir.filePath(QStringLiteral("dummy"));
     // The dummy program: the new version writes its arguments to the marker.
-    Write(program, "#!/bin/sh\necho old > \"" + marker.toUtf8() + "\"\n");
+    WriteFile(program, "#!/bin/sh\necho old > \"" + marker.toUtf8() + "\"\n");
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    Write(program + QLatin1String(kStagedSuffix), "#!/bin/sh\necho new \"$@\" > \"" + marker.toUtf8() + "\"\n");
+    WriteFile(program + QLatin1String(kStagedSuffix), "#!/bin/sh\necho new \"$@\" > \"" + marker.toUtf8() + "\"\n");
 
     // The updater runs from a copy in its own temporary folder, as the program starts it.
     QTemporaryDir tmp;
@@ -148,17 +139,17 @@ TEST_F(UpdaterTest, TheUpdaterProgramReplacesTheFilesAndStartsTheProgramAgain)
                   {QString::number(running.processId()), program + QStringLiteral(" --after-update"), program, a});
     ASSERT_TRUE(updater.waitForStarted());
     QThread::msleep(150);
-    EXPECT_EQ(Read(program).contains("old"), true);   // nothing touched while the process runs
+    EXPECT_EQ(ReadFile(program).contains("old"), true);   // nothing touched while the process runs
     running.kill();
     ASSERT_TRUE(running.waitForFinished());
     ASSERT_TRUE(updater.waitForFinished(10000));
     EXPECT_EQ(updater.exitCode(), 0);
-    EXPECT_EQ(Read(a), "new a");
+    EXPECT_EQ(ReadFile(a), "new a");
     QDeadlineTimer deadline(5000);
     while (!QFileInfo::exists(marker) && !deadline.hasExpired())
         QThread::msleep(20);
     QThread::msleep(50);
-    EXPECT_EQ(Read(marker), "new --after-update\n");
+    EXPECT_EQ(ReadFile(marker), "new --after-update\n");
     EXPECT_FALSE(QFileInfo::exists(own));   // the updater removed its own folder
 }
 
@@ -166,9 +157,9 @@ TEST_F(UpdaterTest, TheUpdaterProgramKeepsTheOldFilesWhenOneCannotBeInstalled)
 {
     const QString marker = dir.filePath(QStringLiteral("started"));
     const QString program = dir.filePath(QStringLiteral("dummy"));
-    Write(program, "#!/bin/sh\necho old > \"" + marker.toUtf8() + "\"\n");
+    WriteFile(program, "#!/bin/sh\necho old > \"" + marker.toUtf8() + "\"\n");
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    Write(program + QLatin1String(kStagedSuffix), "#!/bin/sh\necho new > \"" + marker.toUtf8() + "\"\n");
+    WriteFile(program + QLatin1String(kStagedSuffix), "#!/bin/sh\necho new > \"" + marker.toUtf8() + "\"\n");
     QProcess updater;
     updater.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // The second file has no download waiting.
@@ -180,8 +171,8 @@ TEST_F(UpdaterTest, TheUpdaterProgramKeepsTheOldFilesWhenOneCannotBeInstalled)
     while (!QFileInfo::exists(marker) && !deadline.hasExpired())
         QThread::msleep(20);
     QThread::msleep(50);
-    EXPECT_EQ(Read(marker), "old\n");   // the old program was started again
-    EXPECT_EQ(Read(program + QLatin1String(kStagedSuffix)).contains("new"), true);
+    EXPECT_EQ(ReadFile(marker), "old\n");   // the old program was started again
+    EXPECT_EQ(ReadFile(program + QLatin1String(kStagedSuffix)).contains("new"), true);
 }
 
 } // namespace

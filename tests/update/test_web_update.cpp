@@ -5,6 +5,7 @@
 #include "update/LocalHttpServer.h"
 #include "update/PackedFiles.h"
 #include "update/UpdateStatus.h"
+#include "update/UpdateTestFiles.h"
 #include "update/WebUpdate.h"
 
 #include <QCryptographicHash>
@@ -23,6 +24,9 @@
 
 namespace sv {
 namespace {
+
+using test::ReadFile;
+using test::WriteFile;
 
 using test::TLocalHttpServer;
 
@@ -111,7 +115,7 @@ protected:
         u.UpdaterPath = root.filePath(QStringLiteral("sv_update"));
         u.ProcessId = 4242;
         u.TransferTimeoutMs = 5000;
-        Write(u.UpdaterPath, "#!/bin/sh\n");
+        WriteFile(u.UpdaterPath, "#!/bin/sh\n");
         u.OnStatus = [this](const QString& text, int id, int code) { statuses.push_back({text, id, code}); };
     }
     void TearDown() override { EXPECT_TRUE(host.Answers.empty()) << "unused scripted answers"; }
@@ -137,18 +141,6 @@ protected:
             if (s.Id == id)
                 return s.Text;
         return {};
-    }
-    static void Write(const QString& path, const QByteArray& bytes)
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    static QByteArray Read(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
     // Every file below the test folder (but the fake updater), relative.
     QStringList Tree() const
@@ -228,7 +220,7 @@ TEST_F(WebUpdateTest, AServerThatIsNotThereIsReportedWithItsText)
 TEST_F(WebUpdateTest, VersionTestAgainstTheLocalFile)
 {
     const auto block = MakeVersionBlock(2, 1, 0, 4);
-    Write(app + QStringLiteral("/sv_wf"), QByteArray(64, 'x') + QByteArray(reinterpret_cast<const char*>(block.data()), 92));
+    WriteFile(app + QStringLiteral("/sv_wf"), QByteArray(64, 'x') + QByteArray(reinterpret_cast<const char*>(block.data()), 92));
     struct {
         const char* Keys;
         int Test;
@@ -300,7 +292,7 @@ TEST_F(WebUpdateTest, FilesAreDownloadedIntoTheirFolderWithProgress)
 {
     const QByteArray big(10000, 'b');
     server.Serve("/files/wf.qs", big);
-    Write(app + QStringLiteral("/data/wf.qs"), "old");
+    WriteFile(app + QStringLiteral("/data/wf.qs"), "old");
     Control("[update]\nunconditional=1\n[files]\ncount=1\n" + FileLine(1, server.Base() + QStringLiteral("/files/wf.qs")));
     std::vector<qint64> progress;
     u.OnFileProgress = [&](const QString& name, qint64 total, qint64 soFar) {
@@ -311,7 +303,7 @@ TEST_F(WebUpdateTest, FilesAreDownloadedIntoTheirFolderWithProgress)
         progress.push_back(soFar);
     };
     u.DoUpdate();
-    EXPECT_EQ(Read(app + QStringLiteral("/data/wf.qs")), big);
+    EXPECT_EQ(ReadFile(app + QStringLiteral("/data/wf.qs")), big);
     ASSERT_GE(progress.size(), 3u);
     EXPECT_EQ(progress.back(), 10000);
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
@@ -323,7 +315,7 @@ TEST_F(WebUpdateTest, AFileIsInstalledOnlyWhenItArrivedWholeAndMatchesItsChecksu
 {
     const QByteArray good = "the new question file";
     QFile::remove(root.filePath(QStringLiteral("x")));
-    Write(root.filePath(QStringLiteral("x")), good);
+    WriteFile(root.filePath(QStringLiteral("x")), good);
     const std::int32_t sum = FileChecksum(root.filePath(QStringLiteral("x")), TChecksumKind::ByteSum);
     QFile::remove(root.filePath(QStringLiteral("x")));
     const QByteArray sha = QCryptographicHash::hash(good, QCryptographicHash::Sha256).toHex();
@@ -349,10 +341,10 @@ TEST_F(WebUpdateTest, AFileIsInstalledOnlyWhenItArrivedWholeAndMatchesItsChecksu
         statuses.clear();
         const QString url = server.Base() + QString::fromLatin1(c.Route);
         const QString installed = app + QStringLiteral("/data/") + QFileInfo(QUrl(url).path()).fileName();
-        Write(installed, "old");
+        WriteFile(installed, "old");
         Control("[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl=" + url.toUtf8() + "\ntargetdir={APP}\\data\n" + c.Extra);
         u.DoUpdate();
-        EXPECT_EQ(Read(installed), c.Installed ? good : QByteArray("old")) << c.Why;
+        EXPECT_EQ(ReadFile(installed), c.Installed ? good : QByteArray("old")) << c.Why;
         EXPECT_EQ(Saw(usCannotDownload), !c.Installed) << c.Why;
         if (!c.Installed) {
             EXPECT_EQ(TextOf(usCannotDownload), QStringLiteral("Cannot download update file : ") + url);
@@ -377,7 +369,7 @@ TEST_F(WebUpdateTest, ACompressedFileIsExpandedUnderItsRecordedName)
             + FileLine(1, server.Base() + QStringLiteral("/files/readme.tx_"), "compressed=1\n")
             + FileLine(2, server.Base() + QStringLiteral("/files/bad.tx_"), "compressed=1\n"));
     u.DoUpdate();
-    EXPECT_EQ(Read(app + QStringLiteral("/data/readme.txt")), "Read me first.");
+    EXPECT_EQ(ReadFile(app + QStringLiteral("/data/readme.txt")), "Read me first.");
     EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/readme.txt")});
     EXPECT_TRUE(TextOf(usExpandError).startsWith(QStringLiteral("Error expanding compressed file : bad.tx_")));
 }
@@ -409,7 +401,7 @@ TEST_F(WebUpdateTest, AddressesWhoseNameLeavesTheFolderAreRefused)
 TEST_F(WebUpdateTest, ProgramFilesLeadToTheRestartThroughTheUpdater)
 {
     server.Serve("/files/sv_wf", "new program");
-    Write(app + QStringLiteral("/sv_wf"), "old program");
+    WriteFile(app + QStringLiteral("/sv_wf"), "old program");
     Control("[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf -x\n"
             "appcomps={APP}\\sv_wf\n[files]\ncount=1\n[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n");
     host.Answers = {true};   // "Shutdown application to update executable files ?"
@@ -422,15 +414,15 @@ TEST_F(WebUpdateTest, ProgramFilesLeadToTheRestartThroughTheUpdater)
     EXPECT_EQ(host.StartedArgs, (QStringList{QStringLiteral("4242"), app + QStringLiteral("/sv_wf -x"), app + QStringLiteral("/sv_wf")}));
     EXPECT_EQ(host.Quits, 1);
     // The running program stays until the updater puts the new one in place.
-    EXPECT_EQ(Read(app + QStringLiteral("/sv_wf")), "old program");
-    EXPECT_EQ(Read(app + QStringLiteral("/sv_wf.update-new")), "new program");
+    EXPECT_EQ(ReadFile(app + QStringLiteral("/sv_wf")), "old program");
+    EXPECT_EQ(ReadFile(app + QStringLiteral("/sv_wf.update-new")), "new program");
     QDir(QFileInfo(host.Started).absolutePath()).removeRecursively();
 }
 
 TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
 {
     server.Serve("/files/sv_wf", "new program");
-    Write(app + QStringLiteral("/sv_wf"), "old program");
+    WriteFile(app + QStringLiteral("/sv_wf"), "old program");
     const QByteArray head = "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
     const QByteArray program = "[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n";
     struct {
@@ -449,7 +441,7 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
         Control(c.Control);
         host.Answers = c.Answers;
         host.StartFails = c.StartFails;
-        Write(app + QStringLiteral("/sv_wf"), "old program");
+        WriteFile(app + QStringLiteral("/sv_wf"), "old program");
         u.DoUpdate();
         EXPECT_EQ(host.Quits, 0) << c.Why;
         EXPECT_TRUE(host.Started.isEmpty()) << c.Why;
@@ -459,7 +451,7 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
         }
         // Without the restart the downloaded program file is an ordinary download.
         const QByteArray expected = QByteArray(c.Why) == "appupdate not set" ? "new program" : "old program";
-        EXPECT_EQ(Read(app + QStringLiteral("/sv_wf")), expected) << c.Why;
+        EXPECT_EQ(ReadFile(app + QStringLiteral("/sv_wf")), expected) << c.Why;
     }
 }
 
@@ -477,10 +469,10 @@ TEST_F(WebUpdateTest, AnUpdateThatFailsHalfWayLeavesNoStagedOrDownloadedFiles)
     };
     for (const auto& c : cases) {
         Control(c.Control);
-        Write(app + QStringLiteral("/sv_wf"), "old program");
+        WriteFile(app + QStringLiteral("/sv_wf"), "old program");
         host.FailCommands = QStringLiteral("Cannot open file /tmp/gone");
         EXPECT_THROW(u.DoUpdate(), std::runtime_error) << c.Why;
-        EXPECT_EQ(Read(app + QStringLiteral("/sv_wf")), "old program") << c.Why;
+        EXPECT_EQ(ReadFile(app + QStringLiteral("/sv_wf")), "old program") << c.Why;
         EXPECT_FALSE(QFileInfo::exists(app + QStringLiteral("/sv_wf.update-new"))) << c.Why;
         EXPECT_TRUE(QDir(tmp).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty()) << c.Why;
         EXPECT_EQ(host.Quits, 0) << c.Why;
