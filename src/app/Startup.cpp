@@ -91,8 +91,10 @@ void TStartupForm::OKBtnClick()
     Guarded([&] { Choose(typed.value_or(std::string())); }, &m_main.Messages());
 }
 
-void TStartupForm::Choose(const std::string& typedText)
+void TStartupForm::Choose(const std::string& typed)
 {
+    // The name is kept without the blanks around it: the game compares its players with it.
+    const std::string typedText = TrimName(typed);
     const TNameResolution r = ResolveTypedName(typedText, ListedNames());
     TUser& user = m_main.User();
     if (r.Action == TNameAction::AskForName) {

@@ -103,6 +103,16 @@ TEST_F(StartupTest, TypingANameReplacesThePrompt)
     EXPECT_EQ(form->SelectNameComboBox->currentText(), QStringLiteral("Tester"));
 }
 
+TEST_F(StartupTest, BlanksAroundATypedNameAreNotPartOfTheName)
+{
+    StartUp();
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("  Ann \t"));
+    EXPECT_EQ(main->User().FullName.text(), "Ann");
+    EXPECT_EQ(main->User().FileName.text(), "Ann");
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt welcomes Ann"));
+}
+
 TEST_F(StartupTest, NewUserSavesTheCurrentPersonAndListsThem)
 {
     StartUp();
