@@ -115,6 +115,7 @@ void TStartupForm::Choose(const std::string& typed)
             TUser read;
             read.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
             read.LoadFromFile(UserFilePath(m_main.UsersDir(), r.FileName));
+            m_main.ClosePersonChildren();
             user = read;
         }, &m_main.Messages());
         if (!loaded)
@@ -128,6 +129,7 @@ void TStartupForm::Choose(const std::string& typed)
                 QStringLiteral("I do not have you listed in my records.\rHave you spelled your name correctly?")))
             return;
         SelectNameComboBox->addItem(FromWin1252(r.FileName));
+        m_main.ClosePersonChildren();
         user.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
         user.FullName.setText(typedText.substr(0, MaxNameLength));
         user.FileName.setText(r.FileName.substr(0, MaxNameLength));
@@ -158,13 +160,7 @@ void TStartupForm::Choose(const std::string& typed)
 
 bool TStartupForm::SaveCurrentUser()
 {
-    TUser& user = m_main.User();
-    if (!user.IsChosen())
-        return true;
-    return Guarded([&] {
-        user.SaveToFile(UserFilePath(m_main.UsersDir(), user.FileName.text()));
-        m_main.Tasks().SaveToFile(TaskFilePath(m_main.UsersDir(), user.FileName.text()));
-    }, &m_main.Messages());
+    return !m_main.User().IsChosen() || m_main.SaveStudyResults();
 }
 
 void TStartupForm::closeEvent(QCloseEvent* event)
