@@ -29,6 +29,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 #include <QWhatsThis>
@@ -86,8 +87,7 @@ TMainForm::TMainForm(const TPlatformServices& services, TProgramPaths paths, QWi
     connect(f1, &QShortcut::activated, this, [this] { ShowHelp(ActiveHelpContext()); });
     qApp->installEventFilter(this);
     // The desktop session ends: what was studied is written before the program is stopped.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveStudyResults(TReport::Log); },
-            Qt::DirectConnection);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveForLogOut(); }, Qt::DirectConnection);
 
     WaitToSplash = new QTimer(this);
     WaitToSplash->setInterval(1);
@@ -99,10 +99,10 @@ TMainForm::TMainForm(const TPlatformServices& services, TProgramPaths paths, QWi
 TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);
-    // Children first: they may still refer to the program-wide objects.
-    const auto children = m_mdi->subWindowList();
-    for (QMdiSubWindow* w : children)
-        delete w;
+    // Children first: they may still refer to the program-wide objects. A child may free
+    // others as it goes.
+    for (const QPointer<QMdiSubWindow>& w : ChildList())
+        delete w.data();
     delete m_help;
     if (m_sounds)
         m_sounds->SetAssistant(nullptr);
@@ -426,6 +426,23 @@ QMdiSubWindow* TMainForm::OpenChild(QWidget* widget, TPlacement placement, Qt::W
     return sub;
 }
 
+namespace {
+const char* const kPersonWindow = "personWindow";
+} // namespace
+
+QMdiSubWindow* TMainForm::OpenPersonChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags)
+{
+    widget->setProperty(kPersonWindow, true);
+    return OpenChild(widget, placement, flags);
+}
+
+void TMainForm::ClosePersonChildren()
+{
+    for (const QPointer<QMdiSubWindow>& w : ChildList())
+        if (w && w->widget() && w->widget()->property(kPersonWindow).toBool())
+            w->close();
+}
+
 void TMainForm::PlaceFirstTime()
 {
     // Large enough for the largest child window (the word study, 720 x 480) inside the client
@@ -475,9 +492,10 @@ bool TMainForm::CloseChildren()
 {
     // The user selection window closes only once a person is chosen; it does not hold up the
     // exit. Every other window gets its close request (a session asks its quit question).
-    const auto children = m_mdi->subWindowList();
-    for (QMdiSubWindow* w : children) {
-        if (qobject_cast<TStartupForm*>(w->widget()) || w->isHidden())
+    // A window may close or free others as it closes (the game its question and wager
+    // windows): those already gone are passed over.
+    for (const QPointer<QMdiSubWindow>& w : ChildList()) {
+        if (!w || qobject_cast<TStartupForm*>(w->widget()) || w->isHidden())
             continue;
         if (!w->close())
             return false;
@@ -485,8 +503,18 @@ bool TMainForm::CloseChildren()
     return true;
 }
 
+QList<QPointer<QMdiSubWindow>> TMainForm::ChildList() const
+{
+    QList<QPointer<QMdiSubWindow>> list;
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        list.append(w);
+    return list;
+}
+
 bool TMainForm::SaveStudyResults(TReport report)
 {
+    // The window placement is kept even when the person's files cannot be written.
+    SaveWindowPlacement();
     try {
         if (m_user->IsChosen()) {
             m_user->SaveToFile(UserFilePath(UsersDir(), m_user->FileName.text()));
@@ -502,10 +530,14 @@ bool TMainForm::SaveStudyResults(TReport report)
     return true;
 }
 
+void TMainForm::SaveForLogOut()
+{
+    SaveStudyResults(TReport::Log);
+}
+
 void TMainForm::SaveAndQuit()
 {
     SaveStudyResults(TReport::Log);
-    SaveWindowPlacement();
     // exit(), not quit(): quit() would send the windows their close requests (and questions).
     QCoreApplication::exit(0);
 }
@@ -699,6 +731,11 @@ void TMainForm::Tile(bool horizontally)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    if (m_leaving) {
+        // The exit was agreed and the assistant has said goodbye.
+        event->accept();
+        return;
+    }
     if (!m_services.Messages->Confirm(QStringLiteral("Are you sure you want to exit The Scrivolt?"))) {
         event->ignore();
         return;
@@ -709,25 +746,31 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    try {
-        if (m_user->IsChosen()) {
-            m_user->SaveToFile(UserFilePath(UsersDir(), m_user->FileName.text()));
-            m_tasks->SaveToFile(TaskFilePath(UsersDir(), m_user->FileName.text()));
-        }
-        if (m_assistant->AssistantAvailable()) {
-            std::string bye = "Bye, bye, " + m_user->FullName.text();
-            if (bye.size() > 110)
-                bye.resize(110);
-            m_assistant->SayGoodbye(bye, true);
-        }
-    } catch (const std::exception& e) {
-        // The exit is cancelled; the person learns why instead of facing a window that will
-        // not close.
-        ReportError(e, m_services.Messages);
+    // A file that cannot be written cancels the exit; the person learns why instead of facing
+    // a window that will not close.
+    if (!SaveStudyResults(TReport::Show)) {
         event->ignore();
         return;
     }
-    SaveWindowPlacement();
+    if (m_assistant->AssistantAvailable() && m_assistant->Loaded()) {
+        std::string bye = "Bye, bye, " + m_user->FullName.text();
+        if (bye.size() > 110)
+            bye.resize(110);
+        // The window stays, with its commands off, until the character has gone (a few
+        // seconds at most); then it closes without asking again.
+        m_leaving = true;
+        setEnabled(false);
+        event->ignore();
+        try {
+            m_assistant->SayGoodbye(bye, true, [this] { QTimer::singleShot(0, this, [this] { close(); }); });
+        } catch (const std::exception& e) {
+            // A goodbye that fails cancels the exit rather than leave a window that will not close.
+            m_leaving = false;
+            setEnabled(true);
+            ReportError(e, m_services.Messages);
+        }
+        return;
+    }
     event->accept();
 }
 

@@ -9,7 +9,9 @@
 #include "shell/ProgramShell.h"
 #include "shell/Services.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <map>
@@ -79,15 +81,24 @@ public:
     void StartEngines();
 
     // --- Keeping the study results ---
+    // The one routine that writes the person's files (user file and task list) and the
+    // window placement; every exit and every change of person goes through it.
     bool SaveStudyResults(TReport report = TReport::Show) override;
-    // Ends the program without questions: saves the study results and the program settings,
-    // then leaves the event loop (termination signals).
+    // The desktop session ends (log-out): saves as above without asking anyone; the desktop
+    // then stops the program.
+    void SaveForLogOut();
+    // Ends the program without questions: saves as above, then leaves the event loop
+    // (termination signals).
     void SaveAndQuit();
 
     QWidget* Window() override { return this; }
 
     // --- Child windows ---
     QMdiSubWindow* OpenChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags) override;
+    QMdiSubWindow* OpenPersonChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags) override;
+    // Another person is about to take the current one's place: the windows opened with
+    // OpenPersonChild close.
+    void ClosePersonChildren();
     QMdiArea* MdiArea() const override { return m_mdi; }
 
     void SetOpener(QAction* command, std::function<void()> opener) override;
@@ -144,6 +155,8 @@ private:
     void FitChild(QMdiSubWindow* sub);
     // Gives every child window its close request; false when one refuses.
     bool CloseChildren();
+    // The child windows now, each watched: one freed while the list is walked reads null.
+    QList<QPointer<QMdiSubWindow>> ChildList() const;
 
     TPlatformServices m_services;
     TProgramPaths m_paths;
@@ -154,6 +167,7 @@ private:
     bool m_painted = false;
     bool m_startCommandsHeld = false;   // a set-up dialog holds the start commands
     bool m_commandsOn = false;
+    bool m_leaving = false;             // the exit is agreed; the assistant says goodbye
     std::map<const QAction*, std::function<void()>> m_openers;
     std::function<void(const QString&)> m_openScheduledUpdate;
 

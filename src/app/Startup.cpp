@@ -91,8 +91,10 @@ void TStartupForm::OKBtnClick()
     Guarded([&] { Choose(typed.value_or(std::string())); }, &m_main.Messages());
 }
 
-void TStartupForm::Choose(const std::string& typedText)
+void TStartupForm::Choose(const std::string& typed)
 {
+    // The name is kept without the blanks around it: the game compares its players with it.
+    const std::string typedText = TrimName(typed);
     const TNameResolution r = ResolveTypedName(typedText, ListedNames());
     TUser& user = m_main.User();
     if (r.Action == TNameAction::AskForName) {
@@ -113,6 +115,7 @@ void TStartupForm::Choose(const std::string& typedText)
             TUser read;
             read.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
             read.LoadFromFile(UserFilePath(m_main.UsersDir(), r.FileName));
+            m_main.ClosePersonChildren();
             user = read;
         }, &m_main.Messages());
         if (!loaded)
@@ -126,6 +129,7 @@ void TStartupForm::Choose(const std::string& typedText)
                 QStringLiteral("I do not have you listed in my records.\rHave you spelled your name correctly?")))
             return;
         SelectNameComboBox->addItem(FromWin1252(r.FileName));
+        m_main.ClosePersonChildren();
         user.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
         user.FullName.setText(typedText.substr(0, MaxNameLength));
         user.FileName.setText(r.FileName.substr(0, MaxNameLength));
@@ -156,13 +160,7 @@ void TStartupForm::Choose(const std::string& typedText)
 
 bool TStartupForm::SaveCurrentUser()
 {
-    TUser& user = m_main.User();
-    if (!user.IsChosen())
-        return true;
-    return Guarded([&] {
-        user.SaveToFile(UserFilePath(m_main.UsersDir(), user.FileName.text()));
-        m_main.Tasks().SaveToFile(TaskFilePath(m_main.UsersDir(), user.FileName.text()));
-    }, &m_main.Messages());
+    return !m_main.User().IsChosen() || m_main.SaveStudyResults();
 }
 
 void TStartupForm::closeEvent(QCloseEvent* event)

@@ -159,6 +159,9 @@ bool TGameBoard::FillCategory(int code, int round, int column)
             const int start = m_random.Random(count) + 1;
             // Least known first: the knowledge byte must equal the pass. A list whose entries
             // repeat a question can run out of new ones; past the largest byte the cell stays empty.
+            auto fits = [&](TQuestionAddr q) {
+                return m_material.QuestionType(q) == code && !onBoard(TGameCellKind::Question, q.Id());
+            };
             int pass = 0;
             int k = start;
             while (count > 0 && pass <= 255) {
@@ -166,12 +169,16 @@ bool TGameBoard::FillCategory(int code, int round, int column)
                 if (k == start)
                     ++pass;
                 const TQuestionAddr q = m_material.QuestionAt(k);
-                if (m_material.QuestionType(q) == code && m_material.Knowledge(q) == pass
-                    && !onBoard(TGameCellKind::Question, q.Id())) {
+                if (fits(q) && m_material.Knowledge(q) == pass) {
                     cell = TGameCell{q.Id(), TGameCellKind::Question, 0};
                     break;
                 }
             }
+            // The entry at the start is first looked at in pass 1, so a start entry with
+            // knowledge 0 is never taken by the walk; when it is the only one left, it fills
+            // the cell all the same.
+            if (cell.Empty() && count > 0 && fits(m_material.QuestionAt(start)))
+                cell = TGameCell{m_material.QuestionAt(start).Id(), TGameCellKind::Question, 0};
         }
         if (!cell.Empty()) {
             TMarkedText question, answer;

@@ -586,14 +586,18 @@ void TGameForm::closeEvent(QCloseEvent* event)
     }
     m_closed = true;
     LeaveFullScreen();
-    // The wager and question windows end with the game.
+    // The wager and question windows end with the game: hidden now and freed once control is
+    // back in the event loop, since whoever closes the game (the main window at exit) may
+    // still hold them in a list of its own. They get no close request (no quit question).
     auto dispose = [](QWidget* w) {
         if (!w)
             return;
+        QWidget* frame = w;
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
-            delete sub;
-        else
-            delete w;
+            frame = sub;
+        frame->setEnabled(false);
+        frame->hide();
+        frame->deleteLater();
     };
     dispose(m_wager.data());
     dispose(m_asker.data());

@@ -1,6 +1,7 @@
 #include "game/GameLogic.h"
 
 #include "common/Random.h"
+#include "program/UserNames.h"
 #include "user/User.h"
 
 #include <algorithm>
@@ -156,7 +157,7 @@ void TGameLogic::ScoreAnswer(bool right)
 {
     if (m_view.Enabled || m_wagerOpen || m_gameOver)
         return; // no question out
-    if (PlayerName(m_currentPlayer) == m_user.FullName.text())
+    if (TrimName(PlayerName(m_currentPlayer)) == TrimName(m_user.FullName.text()))
         m_material.Record(m_currentCell, right);
     std::int32_t points = 0;
     if (m_pendingWager > 0) {

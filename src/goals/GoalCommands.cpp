@@ -50,7 +50,8 @@ void RegisterGoalCommands(IProgramShell& shell, TStudyCommands& study)
                 OpenSetupDialog(study, setup);
             return true;
         };
-        shell.OpenChild(dlg, IProgramShell::TPlacement::BottomRight, Qt::SubWindow | Qt::FramelessWindowHint);
+        // The editor works on the person's task list by id: it goes when the person does.
+        shell.OpenPersonChild(dlg, IProgramShell::TPlacement::BottomRight, Qt::SubWindow | Qt::FramelessWindowHint);
     });
 }
 

@@ -112,6 +112,7 @@ void TTasks::Clear()
 {
     m_tasks.clear();
     m_lastId = 0;
+    m_keepPath.clear();
 }
 
 namespace {
@@ -223,6 +224,8 @@ void TTasks::LoadFromStream(TStreamReader& r)
 
 void TTasks::SaveToFile(const std::string& path) const
 {
+    if (!m_keepPath.empty() && path == m_keepPath)
+        return;
     TStreamWriter w;
     SaveToStream(w);
     w.saveToFile(path);
@@ -240,7 +243,19 @@ void TTasks::LoadFromFile(const std::string& path)
     } catch (const EFileError&) {
         throw;
     } catch (const std::exception& e) {
-        ThrowRange("The task list " + path + " is damaged (" + e.what() + "); it starts empty.");
+        // The unreadable file is put aside (or left alone), never written over by the next save.
+        const std::string aside = path + ".bad";
+        std::string kept;
+        if (!std::filesystem::exists(aside, ec)) {
+            std::filesystem::rename(path, aside, ec);
+            if (!ec)
+                kept = "it is kept as " + aside;
+        }
+        if (kept.empty()) {
+            m_keepPath = path;
+            kept = "it is left as it is and not written over";
+        }
+        ThrowRange("The task list " + path + " is damaged (" + e.what() + "); " + kept + ", and the list starts empty.");
     }
 }
 

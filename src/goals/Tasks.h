@@ -101,14 +101,19 @@ public:
     // Reads a whole task file; on any fault throws ERangeError and leaves the list as it was.
     void LoadFromStream(TStreamReader& r);
     // Atomic save; EFileError "Cannot create file " + path on failure (old file untouched).
+    // A file that could not be read and could not be put aside (see LoadFromFile) is never
+    // written over: the save leaves it as it is.
     void SaveToFile(const std::string& path) const;
-    // A missing file gives an empty list. A damaged file throws ERangeError naming the file,
-    // and the list is left empty.
+    // A missing file gives an empty list. A damaged file (or one of a newer version) throws
+    // ERangeError naming the file, and the list is left empty. So that the next save cannot
+    // destroy it, the file is first renamed to path + ".bad", and the message says so; when
+    // that name is taken or the rename fails, the file stays and is not written over.
     void LoadFromFile(const std::string& path);
 
 private:
     std::vector<TTaskDef> m_tasks;
     std::int32_t m_lastId = 0;
+    std::string m_keepPath;   // an unreadable file left in place
 };
 
 // "Users/<FileName>.tasks" for the user file of fileName in usersDir (ending in "/").

@@ -98,10 +98,10 @@ void TScriptureDlg::GenerateBtnClick()
     user.Options.UseColor = useColorCB->isChecked() ? 1 : 0;
     TFootnotes notes;
     if (c.IncludeFootnotes) {
-        if (!Guarded([&] { notes = ReadFootnotes(m_context.ProgramDir + "footnotes.txt"); }, m_context.Messages)) {
-            close();
+        // A footnote file that cannot be read ends this command with its message; the window
+        // stays open for another try.
+        if (!Guarded([&] { notes = ReadFootnotes(m_context.ProgramDir + "footnotes.txt"); }, m_context.Messages))
             return;
-        }
         if (notes.LeftOut > 0)
             Warn("The file footnotes.txt holds more than 500 footnotes; the footnotes after the first 500 are left out.");
     }

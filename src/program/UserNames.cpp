@@ -32,6 +32,15 @@ bool SameNameNoCase(std::string_view a, std::string_view b)
     return true;
 }
 
+std::string TrimName(std::string_view name)
+{
+    constexpr std::string_view blanks = " \t\r\n\v\f";
+    const std::size_t first = name.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(name.substr(first, name.find_last_not_of(blanks) - first + 1));
+}
+
 std::vector<std::string> ListUserNames(const std::string& usersDir)
 {
     std::vector<std::string> files;

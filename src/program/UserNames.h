@@ -18,6 +18,10 @@ std::string DeriveFileName(std::string_view typed);
 
 bool SameNameNoCase(std::string_view a, std::string_view b);
 
+// A typed name without the blanks (spaces, tabs, line breaks) before and after it: names are
+// kept and compared this way, so that "Ann " is Ann.
+std::string TrimName(std::string_view name);
+
 // The people with a user file in usersDir: for each file name containing ".219", the text
 // before its first ".219", once (compared without regard to case), in name order.
 std::vector<std::string> ListUserNames(const std::string& usersDir);

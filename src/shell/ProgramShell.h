@@ -73,10 +73,13 @@ public:
 
     // --- Keeping the study results ---
     enum class TReport { Show, Log };
-    // Writes the current person's user file (when a person is chosen; the set history is
-    // written by the question sets window as soon as it changes). Failures are shown through
-    // the message service, or only written to stderr with TReport::Log (when nobody may be
-    // asked, e.g. at a termination signal). Returns false when the file could not be written.
+    // Writes every file of the current person: the user file and the task list (when a person
+    // is chosen; the set history is written by the question sets window as soon as it
+    // changes), and the main window's placement. Every way out goes through it: the end of a
+    // session, a change of person, the exit, the desktop's log-out, a termination signal and
+    // the exit for an update. Failures are shown through the message service, or only
+    // written to stderr with TReport::Log (when nobody may be asked, e.g. at a termination
+    // signal). Returns false when a file could not be written.
     virtual bool SaveStudyResults(TReport report = TReport::Show) = 0;
 
     // --- Child windows ---
@@ -84,6 +87,9 @@ public:
     // Shows widget as a child window of the multiple-document area, placed as asked; it is
     // freed when it closes. flags are the child's window flags.
     virtual QMdiSubWindow* OpenChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags) = 0;
+    // The same for a window that works on the current person's records (their task list): it
+    // is closed when another person takes their place, never left acting on the new one's.
+    virtual QMdiSubWindow* OpenPersonChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags) = 0;
     virtual QMdiArea* MdiArea() const = 0;
 
     // A window that is built by a later part of the program registers how the command opens

@@ -1,8 +1,6 @@
 #include "update/UpdateCommands.h"
 
 #include "program/ProgramSettings.h"
-#include "program/UserNames.h"
-#include "shell/ErrorBoundary.h"
 #include "shell/ProgramShell.h"
 #include "update/FileVersion.h"
 #include "update/UpdateDialogs.h"
@@ -28,21 +26,6 @@ QString ControlFileURL(IProgramShell& main)
     const QSettings s(main.Settings().Path(), QSettings::IniFormat);
     const QString url = s.value(QStringLiteral("Update/ControlFileURL")).toString().trimmed();
     return url.isEmpty() ? QString::fromLatin1(kControlFileURL) : url;
-}
-
-// Ends the program for the updater: the person's file is written as at any exit (a failure
-// keeps the program running, and the updater gives up waiting without changing anything).
-void QuitForUpdate(IProgramShell& main)
-{
-    const bool saved = Guarded([&main] {
-        if (main.User().IsChosen())
-            main.User().SaveToFile(UserFilePath(main.UsersDir(), main.User().FileName.text()));
-    }, &main.Messages());
-    if (!saved)
-        return;
-    main.Settings().Save();
-    // Leaves the message loop without closing the windows (which would ask whether to exit).
-    QApplication::exit(0);
 }
 
 void OpenUpdateWindow(IProgramShell& main, const QString& caption)
@@ -71,6 +54,14 @@ void OpenUpdateWindow(IProgramShell& main, const QString& caption)
 }
 
 } // namespace
+
+void QuitForUpdate(IProgramShell& main)
+{
+    if (!main.SaveStudyResults())
+        return;
+    // Leaves the message loop without closing the windows (which would ask whether to exit).
+    QApplication::exit(0);
+}
 
 QString ProgramVersion()
 {

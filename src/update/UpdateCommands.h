@@ -18,4 +18,10 @@ QString ProgramVersion();
 
 void RegisterUpdateCommands(IProgramShell& main);
 
+// Ends the program for the updater: the person's files and the window placement are written
+// as at any exit (IProgramShell::SaveStudyResults), then the message loop is left without
+// closing the windows. When a file cannot be written the program keeps running (and the
+// updater gives up waiting without changing anything).
+void QuitForUpdate(IProgramShell& main);
+
 } // namespace sv

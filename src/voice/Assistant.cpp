@@ -184,25 +184,38 @@ void TAssistant::AnimateAndSpeak(const std::string& text, bool balloonOnly, int 
     AssistantSpeak(text, balloonOnly);
 }
 
-void TAssistant::SayGoodbye(const std::string& text, bool animated)
+void TAssistant::SayGoodbye(const std::string& text, bool animated, std::function<void()> gone)
 {
-    if (!m_loaded)
+    if (!m_loaded) {
+        if (gone)
+            gone();
         return;
-    if (CharacterVisible()) {
-        if (animated)
-            AnimateAndSpeak(text, false, 18);
-        else
-            AssistantSpeak(text, false);
-        m_stage->Hide();
-        m_stage->WaitUntilHidden();
     }
-    UnloadCharacter();
+    auto leave = [this, gone = std::move(gone)] {
+        UnloadCharacter();
+        if (gone)
+            gone();
+    };
+    if (!CharacterVisible()) {
+        leave();
+        return;
+    }
+    if (animated)
+        AnimateAndSpeak(text, false, 18);
+    else
+        AssistantSpeak(text, false);
+    m_stage->Hide();
+    // No waiting here: whoever called goes on, and the character leaves when its Hide ends.
+    m_stage->WhenHidden(std::move(leave));
 }
 
 void TAssistant::ChangeCharacter(char assistantChar)
 {
-    SayGoodbye("See you later.", true);
-    ShowCharacter(assistantChar);
+    if (!m_loaded) {
+        ShowCharacter(assistantChar);
+        return;
+    }
+    SayGoodbye("See you later.", true, [this, assistantChar] { ShowCharacter(assistantChar); });
 }
 
 } // namespace sv

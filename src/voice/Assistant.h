@@ -53,9 +53,11 @@ public:
     virtual void PlayAnimation(const std::string& name);
     virtual void AssistantSpeak(const std::string& text, bool balloonOnly);
     virtual void AnimateAndSpeak(const std::string& text, bool balloonOnly, int animation);
-    // Waves (animated) and says text, then hides and unloads the character; returns once it
-    // has gone, without blocking the program's events.
-    virtual void SayGoodbye(const std::string& text, bool animated);
+    // Waves (animated) and says text, then hides; once the character has gone it is unloaded
+    // and gone (if given) is called. Returns at once: the goodbye plays on in the program's
+    // event loop. A ShowCharacter meanwhile ends the goodbye, and gone is then not called.
+    virtual void SayGoodbye(const std::string& text, bool animated, std::function<void()> gone = {});
+    // Says goodbye, then shows the character of the letter.
     void ChangeCharacter(char assistantChar);
     // The main window moved or changed size: the visible character goes along.
     void FollowMainWindow();

@@ -2,8 +2,9 @@
 // ICharacterStage: what the assistant needs of the window that shows its character. The
 // desktop's stage is TCharacterWindow; tests put a recording fake in its place. Animations
 // and pauses are queued: each starts when the previous one has ended, and nothing blocks the
-// caller.
+// caller (no call runs an event loop of its own).
 
+#include <functional>
 #include <string>
 
 namespace sv {
@@ -33,9 +34,10 @@ public:
     // spoken goes to the program's speech queue; balloon (when not empty) is shown in the
     // speech balloon for a while.
     virtual void Speak(const std::string& spoken, const std::string& balloon) = 0;
-    // Returns once the stage is no longer visible (or after a few seconds at most); the
-    // program's events go on meanwhile.
-    virtual void WaitUntilHidden() = 0;
+    // Calls gone once the stage is no longer visible: at once when it is not, else when the
+    // Hide animation has ended, or after a few seconds at most (the stage then disappears at
+    // once). Returns without waiting. A later Load, Unload, Show or WhenHidden drops the call.
+    virtual void WhenHidden(std::function<void()> gone) = 0;
 };
 
 } // namespace sv

@@ -2,8 +2,6 @@
 
 #include "common/Win1252.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QPainter>
 #include <QPainterPath>
 #include <QBitmap>
@@ -12,6 +10,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace sv {
 
@@ -38,6 +37,18 @@ TCharacterWindow::TCharacterWindow(QWidget* owner, std::function<void(const std:
         m_balloon.clear();
         UpdateShape();
         update();
+    });
+    m_hideLimit = new QTimer(this);
+    m_hideLimit->setSingleShot(true);
+    m_hideLimit->setInterval(kWaitLimitMs);
+    connect(m_hideLimit, &QTimer::timeout, this, [this] {
+        if (!m_shown)
+            return;
+        // The hide animation did not end in time: disappear at once.
+        m_queue.clear();
+        m_frameTimer->stop();
+        m_hideWhenDone = true;
+        Next();
     });
 }
 
@@ -89,6 +100,8 @@ bool TCharacterWindow::Load(const TCharacterFile& character)
 
 void TCharacterWindow::Unload()
 {
+    m_whenHidden = nullptr;
+    m_hideLimit->stop();
     m_frameTimer->stop();
     m_balloonTimer->stop();
     m_queue.clear();
@@ -106,6 +119,8 @@ void TCharacterWindow::Show()
 {
     if (!m_character)
         return;
+    m_whenHidden = nullptr;
+    m_hideLimit->stop();
     m_shown = true;
     m_hideWhenDone = false;
     show();
@@ -154,6 +169,7 @@ void TCharacterWindow::Next()
             m_balloon.clear();
             m_balloonTimer->stop();
             hide();
+            ReportHidden();
         }
         return;
     }
@@ -203,28 +219,26 @@ void TCharacterWindow::Speak(const std::string& spoken, const std::string& ballo
     }
 }
 
-void TCharacterWindow::WaitUntilHidden()
+void TCharacterWindow::WhenHidden(std::function<void()> gone)
 {
-    QElapsedTimer waited;
-    waited.start();
-    QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(100);
-    connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (!m_shown || waited.elapsed() > kWaitLimitMs)
-            loop.quit();
-    });
-    if (!m_shown)
+    m_whenHidden = nullptr;
+    m_hideLimit->stop();
+    if (!m_shown) {
+        if (gone)
+            gone();
         return;
-    poll.start();
-    loop.exec();
-    if (m_shown) {
-        // The hide animation did not end in time: leave at once.
-        m_queue.clear();
-        m_frameTimer->stop();
-        m_hideWhenDone = true;
-        Next();
     }
+    m_whenHidden = std::move(gone);
+    m_hideLimit->start();
+}
+
+void TCharacterWindow::ReportHidden()
+{
+    m_hideLimit->stop();
+    // Taken out first: the call may load or unload a character on this stage.
+    const std::function<void()> gone = std::exchange(m_whenHidden, nullptr);
+    if (gone)
+        gone();
 }
 
 QRect TCharacterWindow::BalloonBox() const

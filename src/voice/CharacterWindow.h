@@ -42,7 +42,7 @@ public:
     void Play(const std::string& animation) override;
     void Pause(int ms) override;
     void Speak(const std::string& spoken, const std::string& balloon) override;
-    void WaitUntilHidden() override;
+    void WhenHidden(std::function<void()> gone) override;
 
     // For tests and screenshots: what is queued or playing, the balloon text, the timer.
     bool Animating() const;
@@ -63,6 +63,8 @@ private:
     void Next();
     void StartStep(const TStep& step);
     void Tick();
+    // Calls the pending WhenHidden call, if any (once).
+    void ReportHidden();
     QRect BalloonBox() const;
     void UpdateShape();
 
@@ -81,6 +83,8 @@ private:
     QRegion m_shape;             // every frame's opaque pixels, in window coordinates
     QTimer* m_frameTimer;
     QTimer* m_balloonTimer;
+    std::function<void()> m_whenHidden;
+    QTimer* m_hideLimit;         // how long a Hide may take before the stage just disappears
 };
 
 } // namespace sv

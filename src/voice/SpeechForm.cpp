@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -162,13 +163,17 @@ void TSpeechForm::OKBtnClick()
         user.Options.AssistantChar = static_cast<std::uint8_t>(character[0]);
     user.VoiceName.setText(Bytes(VoiceCB->currentText()).substr(0, 255));
     user.PersonalityName.setText(Bytes(PersonalityCB->currentText()).substr(0, 255));
+    // The goodbye these start plays on by itself; should the window go meanwhile all the
+    // same, nothing more is done on it.
+    const QPointer<TSpeechForm> self(this);
     if (changed) {
         if (m_context.AssistantChanged)
             m_context.AssistantChanged(on);
     } else if (on && !character.empty() && character[0] != oldChar && m_context.Assistant) {
         m_context.Assistant->ChangeCharacter(character[0]);
     }
-    CloseWindow();
+    if (self)
+        CloseWindow();
 }
 
 void TSpeechForm::CancelBtnClick() { CloseWindow(); }

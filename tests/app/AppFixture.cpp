@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <fstream>
 
 namespace sv::test {
@@ -54,8 +55,10 @@ void AppTest::SetUp()
 {
     App().SetErrorReporter(&messages);
     m_oldCwd = std::filesystem::current_path();
-    m_dir = std::filesystem::temp_directory_path()
-        / (std::string("sv_app_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // One folder per test; a parameterised test's name holds a "/".
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    m_dir = std::filesystem::temp_directory_path() / ("sv_app_" + name);
     std::filesystem::remove_all(m_dir);
     std::filesystem::create_directories(m_dir / "Users");
     BuildFixture(TinyPortion()).WriteTo(m_dir.string());

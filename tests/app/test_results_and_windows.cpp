@@ -15,20 +15,24 @@
 #include "voice/Assistant.h"
 #include "voice/CharacterWindow.h"
 #include "voice/Sounds.h"
+#include "voice/SpeechForm.h"
 #include "widgets/CheckListCombo.h"
 #include "wordstudy/Bible.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <csignal>
@@ -206,6 +210,29 @@ TEST_F(AppTest, ExitGivesAnOpenWindowItsCloseRequestAndStaysWhenItIsRefused)
     EXPECT_EQ(requests, 2);
 }
 
+TEST_F(AppTest, AWindowThatFreesAnotherAsItClosesLeavesTheExitWhole)
+{
+    // As a game frees its question window: the exit's walk must pass over the freed one and
+    // still reach the window after it.
+    struct TFreeing : QWidget {
+        QPointer<QMdiSubWindow> Other;
+        void closeEvent(QCloseEvent* e) override
+        {
+            delete Other.data();
+            e->accept();
+        }
+    };
+    CreateMain();
+    auto* freeing = new TFreeing;
+    main->OpenChild(freeing, TMainForm::TPlacement::Centred, kFramed);
+    freeing->Other = main->OpenChild(new TChild, TMainForm::TPlacement::Centred, kFramed);
+    int requests = 0;
+    main->OpenChild(new TChild(nullptr, &requests), TMainForm::TPlacement::Centred, kFramed);
+    messages.Answers = {true};
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(requests, 1);
+}
+
 TEST_F(AppTest, ASessionsGradeIsOnDiskOnceTheSessionCloses)
 {
     TRandom draws(7);   // the working list draws freely
@@ -312,15 +339,86 @@ TEST_F(AppTest, TheAssistantGreetsAndTheCommandTurnedOffWavesAndHidesIt)
     EXPECT_EQ(speech.Spoken, (std::vector<std::string>{"Welcome back Ann. Are you ready to begin?"}));
     speech.OnTextDone();
 
-    main->CmdAssistant->trigger();   // off
+    main->CmdAssistant->trigger();   // off: the character waves, then goes
     EXPECT_FALSE(main->CmdAssistant->isChecked());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !main->Assistant().Loaded(); }, 8000));
     EXPECT_FALSE(stage->isVisible());
-    EXPECT_FALSE(main->Assistant().Loaded());
     EXPECT_EQ(speech.Spoken.back(), "Bye, bye. See you later.");
     EXPECT_EQ(main->User().Options.UseAssistant, 0);
 
     main->CmdAssistant->trigger();   // on again
     EXPECT_TRUE(stage->isVisible());
+}
+
+TEST_F(AppTest, TheAssistantTurnedOnAgainDuringItsGoodbyeStays)
+{
+    std::filesystem::copy(SV_CHARACTERS_DIR, Dir() + "Characters", std::filesystem::copy_options::recursive);
+    StartUp();
+    auto* stage = main->findChild<TCharacterWindow*>(QStringLiteral("AssistantCharacter"));
+    ASSERT_NE(stage, nullptr);
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    ASSERT_TRUE(stage->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !stage->Animating(); }, 5000));
+
+    // On again while the character still waves goodbye.
+    bool turnedOn = false;
+    QTimer::singleShot(150, main.get(), [&] {
+        main->CmdAssistant->trigger();
+        turnedOn = true;
+    });
+    main->CmdAssistant->trigger();   // off
+    ASSERT_TRUE(QTest::qWaitFor([&] { return turnedOn && !stage->Animating(); }, 8000));
+    QTest::qWait(50);
+    EXPECT_TRUE(main->CmdAssistant->isChecked());
+    EXPECT_TRUE(main->Assistant().Loaded());
+    EXPECT_TRUE(stage->isVisible()) << "the check mark is on: the character must be there";
+}
+
+TEST_F(AppTest, TheSpeechSettingsClosedDuringTheGoodbyeTheirOkStarted)
+{
+    std::filesystem::copy(SV_CHARACTERS_DIR, Dir() + "Characters", std::filesystem::copy_options::recursive);
+    StartUp();
+    RegisterProgramWindows(*main);
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    ASSERT_TRUE(main->Assistant().Loaded());
+    ASSERT_TRUE(main->CmdSpeech->isEnabled());
+    main->CmdSpeech->trigger();
+    Settle();
+    QPointer<TSpeechForm> form = Child<TSpeechForm>();
+    ASSERT_FALSE(form.isNull());
+    form->useAssistant->click();   // off
+
+    // Cancel while the goodbye that OK starts still plays.
+    QTimer::singleShot(150, main.get(), [&] {
+        if (form)
+            form->CancelBtn->click();
+    });
+    form->OKBtn->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !main->Assistant().Loaded(); }, 8000));
+    Settle();
+    EXPECT_TRUE(form.isNull());
+    EXPECT_FALSE(main->CmdAssistant->isChecked());
+    EXPECT_EQ(main->User().Options.UseAssistant, 0);
+}
+
+TEST_F(AppTest, TheExitWaitsForTheAssistantsGoodbye)
+{
+    std::filesystem::copy(SV_CHARACTERS_DIR, Dir() + "Characters", std::filesystem::copy_options::recursive);
+    StartUp();
+    auto* stage = main->findChild<TCharacterWindow*>(QStringLiteral("AssistantCharacter"));
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    ASSERT_TRUE(stage->isVisible());
+    speech.OnTextDone();   // the greeting has been said
+    messages.Answers = {true};
+    EXPECT_FALSE(main->close()) << "the window stays while the character waves";
+    EXPECT_TRUE(std::filesystem::exists(UsersDir() + "Ann.219"));
+    EXPECT_FALSE(main->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !main->isVisible(); }, 8000));
+    EXPECT_FALSE(stage->isVisible());
+    EXPECT_EQ(speech.Spoken.back(), "Bye, bye, Ann");
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "AppFixture.h"
 
+#include "app/ProgramWindows.h"
 #include "app/Startup.h"
 #include "common/LeStream.h"
 #include "app/TipOfTheDay.h"
+#include "goals/GoalsCreateDlg.h"
 #include "goals/Tasks.h"
 #include "program/ProgramPaths.h"
 #include "user/User.h"
@@ -103,6 +105,16 @@ TEST_F(StartupTest, TypingANameReplacesThePrompt)
     EXPECT_EQ(form->SelectNameComboBox->currentText(), QStringLiteral("Tester"));
 }
 
+TEST_F(StartupTest, BlanksAroundATypedNameAreNotPartOfTheName)
+{
+    StartUp();
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("  Ann \t"));
+    EXPECT_EQ(main->User().FullName.text(), "Ann");
+    EXPECT_EQ(main->User().FileName.text(), "Ann");
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt welcomes Ann"));
+}
+
 TEST_F(StartupTest, NewUserSavesTheCurrentPersonAndListsThem)
 {
     StartUp();
@@ -118,6 +130,38 @@ TEST_F(StartupTest, NewUserSavesTheCurrentPersonAndListsThem)
     EXPECT_EQ(main->User().FullName.text(), "mary-ann");
     EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt welcomes mary-ann"));
     EXPECT_TRUE(main->CmdStart->isEnabled());
+}
+
+TEST_F(StartupTest, TheTaskEditorClosesWhenAnotherPersonTakesThePlace)
+{
+    StartUp();
+    RegisterProgramWindows(*main);
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    TTaskDef task;
+    main->Tasks().Add(task);
+    main->CmdGoalCreateTasks->trigger();
+    Settle();
+    ASSERT_NE(Child<TGoalsCreateDlg>(), nullptr);
+
+    // The selection window alone leaves Ann and her editor in place.
+    main->CmdStart->trigger();
+    Settle();
+    ASSERT_NE(Child<TGoalsCreateDlg>(), nullptr);
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Bob"));
+    EXPECT_EQ(Child<TGoalsCreateDlg>(), nullptr);
+    EXPECT_EQ(main->Tasks().Count(), 0);
+
+    // Back to Ann, a listed person: the editor opened for Bob goes as well.
+    main->CmdGoalCreateTasks->trigger();
+    Settle();
+    ASSERT_NE(Child<TGoalsCreateDlg>(), nullptr);
+    main->CmdStart->trigger();
+    Settle();
+    ChooseUser(QStringLiteral("Ann"));
+    EXPECT_EQ(Child<TGoalsCreateDlg>(), nullptr);
+    EXPECT_EQ(main->Tasks().Count(), 1);
 }
 
 TEST_F(StartupTest, AShortFileLeavesDefaultsNotThePreviousPersonsValues)

@@ -155,6 +155,25 @@ TEST(GameBoard, AListRepeatingOneQuestionLeavesCellsEmptyInsteadOfHanging)
     EXPECT_EQ(b.Cell(1, 1).Key, 1);
 }
 
+TEST(GameBoard, TheLastQuestionAtTheWalksStartWithKnowledgeZeroStillFillsItsCell)
+{
+    // Six questions of the type, all unknown: the sixth cell's walk starts at the only one left.
+    FakeMaterial m;
+    m.Add(3, 6);
+    m.Add(4, 2);
+    for (auto& q : m.questions)
+        q.Knowledge = 0;
+    QueuedRandom r;   // every walk starts at entry 1, which the first five walks pass over
+    TGameBoard b(m, r);
+    b.CountStock();
+    ASSERT_TRUE(b.FillCategory(3, 1, 1));
+    EXPECT_EQ(b.FilledCells(1), GameRows);
+    std::set<int> keys;
+    for (int row = 1; row <= GameRows; ++row)
+        keys.insert(b.Cell(1, CellOf(1, row)).Key);
+    EXPECT_EQ(keys, (std::set<int>{1, 2, 3, 4, 5, 6}));
+}
+
 TEST(GameBoard, RowsFollowAnswerLengthAndEqualLengthsKeepTheirOrder)
 {
     FakeMaterial m;

@@ -291,6 +291,15 @@ TEST(GameLogic, OnlyTheUsersOwnAnswersAreRecorded)
     EXPECT_NE(g.material.recorded[1].find("wrong"), std::string::npos);
 }
 
+TEST(GameLogic, APersonRegisteredWithBlanksAroundTheNameStillGetsTheirAnswersRecorded)
+{
+    Game g;
+    g.user.FullName.setText(" Ann \t");   // a file written before names were trimmed
+    g.Start("Ann");
+    g.Play(2, true);
+    EXPECT_EQ(g.material.recorded.size(), 1u);
+}
+
 TEST(GameLogic, AnEmptySecondNameMovesTheThirdUp)
 {
     Game g;

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QButtonGroup>
+#include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -269,10 +270,17 @@ TEST(GameForm, BoardKeysFullScreenAndScaling)
     s.f.messages.answers = {false, true};
     EXPECT_FALSE(g->close());
     EXPECT_EQ(s.saves, 0);
+    const QPointer<TGameQuestionAsker> closing = asker;
     EXPECT_TRUE(g->close());
     EXPECT_EQ(s.saves, 1);
     EXPECT_EQ(s.f.commandsOn, 1);
     EXPECT_GE(s.stopSounds, 2);
+    // The question window goes with the game, but only once the event loop has control: a
+    // window closing the game may still hold it in its list.
+    ASSERT_FALSE(closing.isNull());
+    EXPECT_TRUE(closing->isHidden());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closing.isNull());
 }
 
 TEST(GameForm, ATwoPlayerTwoRoundGamePlayedWithKeysReachesTheWallOfFame)

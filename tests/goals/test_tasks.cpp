@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 using namespace sv;
 
@@ -229,6 +230,54 @@ TEST(Tasks, ADamagedTaskFileIsRefusedWholeAndLeavesAnEmptyList)
         EXPECT_EQ(loaded.Count(), 0) << i;
         EXPECT_EQ(loaded.LastId(), 0) << i;
     }
+}
+
+TEST(Tasks, AnUnreadableTaskFileIsPutAsideAndNeverWrittenOver)
+{
+    TTempDir dir;
+    const std::string path = dir.File("bob.tasks");
+    const std::string newer("\x02\0\0\0", 4);   // a version this program does not know
+    auto write = [](const std::string& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; };
+    auto read = [](const std::string& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    TTaskDef task = Sample(TTaskKind::Memory);
+
+    // Put aside as "<name>.tasks.bad", and the message says where.
+    write(path, newer);
+    TTasks tasks;
+    try {
+        tasks.LoadFromFile(path);
+        ADD_FAILURE() << "a newer version was accepted";
+    } catch (const ERangeError& e) {
+        EXPECT_NE(std::string(e.what()).find("kept as " + path + ".bad"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(read(path + ".bad"), newer);
+    tasks.Add(task);
+    tasks.SaveToFile(path);
+    EXPECT_EQ(read(path + ".bad"), newer);
+    TTasks back;
+    back.LoadFromFile(path);
+    EXPECT_EQ(back.Count(), 1);
+
+    // The name is taken by an earlier one: the file stays where it is and the save leaves it.
+    write(path, newer + "x");
+    try {
+        tasks.LoadFromFile(path);
+        ADD_FAILURE() << "a damaged file was accepted";
+    } catch (const ERangeError& e) {
+        EXPECT_NE(std::string(e.what()).find("not written over"), std::string::npos) << e.what();
+    }
+    tasks.Add(task);
+    tasks.SaveToFile(path);
+    EXPECT_EQ(read(path), newer + "x");
+    EXPECT_EQ(read(path + ".bad"), newer);
+    // Another person's list is written as usual.
+    tasks.Clear();
+    tasks.Add(task);
+    tasks.SaveToFile(dir.File("ann.tasks"));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("ann.tasks")));
 }
 
 TEST(Tasks, AFailedSaveLeavesTheOldFile)

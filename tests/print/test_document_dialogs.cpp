@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -216,7 +217,7 @@ TEST_F(PrintWindows, ScripturePortionCancelledClosesAndABadFootnoteFileIsReporte
     notes.close();
     TPrintContext c = Context();
     c.ProgramDir = program.path().toStdString() + "/";
-    auto* second = new TScriptureDlg(c);
+    QPointer<TScriptureDlg> second = new TScriptureDlg(c);
     second->show();
     const QString path = out.filePath(QStringLiteral("S.rtf"));
     SaveAs(path);
@@ -225,6 +226,10 @@ TEST_F(PrintWindows, ScripturePortionCancelledClosesAndABadFootnoteFileIsReporte
     ASSERT_EQ(messages.Log().size(), 1u);
     EXPECT_TRUE(messages.Log()[0].starts_with("E:Invalid number in ")) << messages.Log()[0];
     EXPECT_FALSE(QFile::exists(path));
+    // Only the command ends: the window stays for another try.
+    ASSERT_FALSE(second.isNull());
+    EXPECT_TRUE(second->isVisible());
+    second->close();
 }
 
 TEST_F(PrintWindows, ConcordanceChapterRangeNeverReverses)

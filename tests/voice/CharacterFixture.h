@@ -10,7 +10,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sv::test {
@@ -66,11 +68,13 @@ public:
     bool Load(const TCharacterFile& c) override
     {
         Calls.push_back("load " + c.Name());
+        Pending = nullptr;
         return CanLoad;
     }
     void Unload() override
     {
         Calls.push_back("unload");
+        Pending = nullptr;
         IsVisible = false;
     }
     int Width() const override { return W; }
@@ -80,6 +84,7 @@ public:
     void Show() override
     {
         Calls.push_back("show");
+        Pending = nullptr;
         IsVisible = true;
     }
     void Hide() override { Calls.push_back("hide"); }
@@ -89,10 +94,29 @@ public:
     {
         Calls.push_back("speak " + spoken + "|" + balloon);
     }
-    void WaitUntilHidden() override
+    // With HoldHide the Hide animation does not end by itself: the WhenHidden call waits in
+    // Pending until EndHide.
+    bool HoldHide = false;
+    std::function<void()> Pending;
+    void WhenHidden(std::function<void()> gone) override
     {
         Calls.push_back("wait");
+        Pending = nullptr;
+        if (HoldHide && IsVisible) {
+            Pending = std::move(gone);
+            return;
+        }
         IsVisible = false;
+        if (gone)
+            gone();
+    }
+    // The held Hide animation ends (nothing when a later call dropped it).
+    void EndHide()
+    {
+        if (!Pending)
+            return;
+        IsVisible = false;
+        std::exchange(Pending, nullptr)();
     }
 };
 

@@ -131,6 +131,40 @@ TEST(Assistant, GoodbyeWavesSpeaksHidesWaitsAndUnloads)
     EXPECT_EQ(a.CharacterName(), "Genie");
 }
 
+TEST(Assistant, TheGoodbyeDoesNotWaitAndAShowMeanwhileKeepsTheNewCharacter)
+{
+    TCharactersDir dir("bye_async");
+    dir.Add("Genie");
+    TRecordingStage stage;
+    stage.HoldHide = true;
+    TAssistant a(dir.Path(), &stage);
+    a.ShowCharacter('G');
+    int gone = 0;
+    a.SayGoodbye("Bye", true, [&] { ++gone; });
+    EXPECT_EQ(stage.Calls.back(), "wait");
+    EXPECT_TRUE(a.Loaded()) << "still waving";
+    EXPECT_EQ(gone, 0);
+    stage.EndHide();
+    EXPECT_FALSE(a.Loaded());
+    EXPECT_EQ(gone, 1);
+
+    // Shown again while waving: the goodbye ends there, the character stays.
+    a.ShowCharacter('G');
+    a.SayGoodbye("Bye", true, [&] { ++gone; });
+    a.ShowCharacter('G');
+    stage.EndHide();
+    EXPECT_TRUE(a.Loaded());
+    EXPECT_TRUE(stage.IsVisible);
+    EXPECT_EQ(gone, 1);
+
+    // A change of character shows the new one once the old has gone.
+    a.ChangeCharacter('G');
+    EXPECT_EQ(stage.Calls.back(), "wait");
+    stage.EndHide();
+    EXPECT_EQ(stage.Calls.back(), "show");
+    EXPECT_TRUE(a.Loaded());
+}
+
 TEST(Assistant, ADamagedCharacterIsNotInstalledAndNothingFails)
 {
     const std::string good = "character Peedy\nart Peedy.svg\nsize 40 50\nframe rest body\nanimation RestPose 0 rest\n";

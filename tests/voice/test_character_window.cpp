@@ -90,8 +90,13 @@ TEST(CharacterWindow, AnimationsPlayInTurnAndACharacterAtRestRunsNoTimer)
     if (const char* sheetPath = std::getenv("SV_CHARACTER_SHEET"))
         withBalloon.save(QString::fromLocal8Bit(sheetPath) + QStringLiteral(".balloon.png"));
 
+    // The stage tells when the Hide animation has ended; the caller does not wait for it.
     stage.Hide();
-    stage.WaitUntilHidden();
+    bool gone = false;
+    stage.WhenHidden([&] { gone = true; });
+    EXPECT_FALSE(gone);
+    EXPECT_TRUE(stage.Visible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gone; }, 7000));
     EXPECT_FALSE(stage.Visible());
     EXPECT_FALSE(stage.isVisible());
     EXPECT_FALSE(stage.Animating());
