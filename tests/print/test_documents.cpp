@@ -169,6 +169,40 @@ TEST(MemoryList, PrejumpListsCutAfterThePromptInTextOrder)
         << rtf;
 }
 
+// The labels of the prejump list, in the order the list gives them.
+static std::vector<std::string> PrejumpLabels(const TBooks& books, const std::vector<TMemoryVerse>& passages)
+{
+    TMemListChoices c;
+    c.IncludeSingleMulti = false;
+    TDocFile f(TDocFormat::Text);
+    WriteMemoryList(f, books, passages, c);
+    const std::string text = f.Bytes();
+    std::vector<std::string> labels;
+    std::size_t at = text.find("Prejump List\r\n");
+    if (at == std::string::npos)
+        return labels;
+    for (at = text.find("\r\n", at) + 2; at < text.size(); at = text.find("\r\n", at) + 2)
+        labels.push_back(text.substr(at, text.find('\t', at) - at));
+    return labels;
+}
+
+TEST(MemoryList, PrejumpListSortsPassagesGivenOutOfTextOrder)
+{
+    // A portion where a passage opens with a curly quote (Windows-1252 0x93) before "Amen":
+    // it sorts by its first letter, not after every letter.
+    sv::test::TFixtureDesc d = sv::test::PrintFixtureDesc();
+    d.Books[0].Chapters[1][0] = "\x93" "Amen,\x94 said Titus.";
+    const auto content = sv::test::LoadFixture(d);
+    const TBooks& b = content->Books;
+    const TMemoryVerse tb11{TVerseRef(1, 1, 1, 3), 1}, tb12{TVerseRef(1, 1, 2, 3), 3};
+    const TMemoryVerse tb21{TVerseRef(1, 2, 1, 2), 1}, ob11{TVerseRef(2, 1, 1, 4), 1};
+    const std::vector<std::string> expected{"Tb 2:1", "Tb 1:1", "Tb 1:2-4", "Ob 1:1"};
+    EXPECT_EQ(PrejumpLabels(b, {ob11, tb12, tb21, tb11}), expected);
+    EXPECT_EQ(PrejumpLabels(b, {tb11, tb12, tb21, ob11}), expected);
+    // Without the curly passage the other three come out in text order from reverse order.
+    EXPECT_EQ(PrejumpLabels(b, {ob11, tb12, tb11}), (std::vector<std::string>{"Tb 1:1", "Tb 1:2-4", "Ob 1:1"}));
+}
+
 TEST(MemoryList, APassageShorterThanItsPromptEndsItsLine)
 {
     const TBooks& b = PrintContent().Books;
