@@ -451,3 +451,24 @@ TEST(Concordance, WordsInTheContextOfTheirVerses)
     const std::string text = Concordance(c);
     EXPECT_NE(text.find("Titus (3)\r\n  Tb 1:1\t\"Don't be deceived,\" he said to Titus.\r\n"), std::string::npos) << text;
 }
+
+TEST(Concordance, ThePronounIIsCapitalisedOtherWordsAreNot)
+{
+    sv::test::TFixtureDesc d = sv::test::PrintFixtureDesc();
+    d.Books[1].Chapters[0] = {"I thank my God, in it I rejoice."};
+    const auto content = sv::test::LoadFixture(d);
+    TConcordanceChoices c;
+    c.Groups[static_cast<int>(TConcGroup::AllWords)].WordList = true;
+    c.Groups[static_cast<int>(TConcGroup::AllWords)].InContext = true;
+    c.FromChapter = 3;
+    c.ToChapter = 3;
+    c.Exhaustive = true;
+    TDocFile f(TDocFormat::Text);
+    WriteConcordance(f, content->Words, content->Books, c);
+    const std::string doc = f.Bytes();
+    EXPECT_NE(doc.find("\r\nI\t2\r\n"), std::string::npos) << doc;
+    EXPECT_NE(doc.find("\r\nI (2)\r\n"), std::string::npos) << doc;
+    EXPECT_NE(doc.find("\r\nin\t1\r\n"), std::string::npos) << doc;
+    EXPECT_NE(doc.find("\r\nit\t1\r\n"), std::string::npos) << doc;
+    EXPECT_EQ(doc.find("\r\ni\t"), std::string::npos) << doc;
+}
