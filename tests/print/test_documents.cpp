@@ -284,6 +284,31 @@ TEST(ScripturePortion, HeadingsDropCapsVerseNumbersAndTheSecondBookInANewColumn)
     EXPECT_EQ(Balance(doc), 0);
 }
 
+TEST(ScripturePortion, ASectionInTheMiddleOfAChapterLeavesTheVersesAfterItInTheTextStyle)
+{
+    // Testbook 1 gets a second section at verse 3.
+    sv::test::TFixtureDesc d = sv::test::PrintFixtureDesc();
+    d.Sections.insert(d.Sections.begin() + 1, {1, 1, 3, "Farewell"});
+    const auto content = sv::test::LoadFixture(d);
+    TPortionChoices c;
+    c.ThroughChapter = 1;
+    c.HighlightMemory = c.HighlightKeywords = false;
+    TDocFile f(TDocFormat::Rtf);
+    WriteScripturePortion(f, content->Books, c, {});
+    const std::string doc = f.Bytes();
+    namespace O = PortionOpener;
+    // The paragraph of verses 1-2 ends before the heading; the heading's italic style ends
+    // with it: the text style opens again before verse 3, which is a verse number, not a drop
+    // cap, and verse 4 follows in the same paragraph.
+    EXPECT_NE(doc.find("{\\super 2}{Don't be drunk with wine  \\par}\r\n" + std::string(O::SectionHeading)
+                       + "Farewell \\par}\r\n" + std::string(O::Text) + "{\\super 3}{Grace and peace to you. }\r\n"
+                       + "{\\super 4}{Amen.  \\par}}\r\n"),
+              std::string::npos)
+        << doc;
+    EXPECT_TRUE(doc.ends_with("Amen.  \\par}}\r\n"));
+    EXPECT_EQ(Balance(doc), 0);
+}
+
 TEST(ScripturePortion, MemoryPassageAndKeywordsInColour)
 {
     TPortionChoices c;
