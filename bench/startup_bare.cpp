@@ -13,12 +13,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
 class TPaintProbe : public QObject {
 public:
-    explicit TPaintProbe(long long execNs) : m_exec(execNs) {}
+    TPaintProbe(long long execNs, bool exitWhenShown) : m_exec(execNs), m_exit(exitWhenShown) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -29,13 +30,15 @@ protected:
             const long long now = duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
             std::printf("main window shown %.1f ms after exec\n", m_exec ? (now - m_exec) / 1e6 : -1.0);
             std::fflush(stdout);
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+            if (m_exit)
+                QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
     long long m_exec;
+    bool m_exit;
     bool m_done = false;
 };
 
@@ -43,9 +46,12 @@ private:
 
 int main(int argc, char** argv)
 {
+    // --measure-startup: end after the first paint (as the program does); otherwise stay open,
+    // so that the benchmark can read the resident memory of an open window.
+    const bool measure = argc > 1 && std::strcmp(argv[1], "--measure-startup") == 0;
     QApplication app(argc, argv);
     const char* exec = std::getenv("SV_EXEC_NS");
-    TPaintProbe probe(exec ? std::atoll(exec) : 0);
+    TPaintProbe probe(exec ? std::atoll(exec) : 0, measure);
 
     QMainWindow window;
     auto* mdi = new QMdiArea(&window);

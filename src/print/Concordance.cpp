@@ -206,9 +206,12 @@ bool TConcordanceChoices::AnyList() const
 
 std::string ConcWordText(const TWords& words, int index)
 {
+    // Names and the pronoun "I" are written with their capital; the word list keeps every
+    // word in lower case.
     const int cat = words.CategoryOf(index);
     const bool proper = cat >= 5 && cat <= 8;
-    return words.WordText(static_cast<TWordCode>(index | (proper ? WordCapitalise : 0)));
+    const std::string text = words.WordText(static_cast<TWordCode>(index));
+    return words.WordText(static_cast<TWordCode>(index | (proper || text == "i" ? WordCapitalise : 0)));
 }
 
 std::vector<TConcWord> ConcordanceWords(const TWords& words, const TBooks& books, TConcGroup group,

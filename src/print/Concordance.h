@@ -56,7 +56,7 @@ struct TConcWord {
 std::vector<TConcWord> ConcordanceWords(const TWords& words, const TBooks& books, TConcGroup group,
                                         const TConcordanceChoices& choices);
 
-// The word as the document prints it: proper names with a capital first letter.
+// The word as the document prints it: proper names and the pronoun "I" with a capital first letter.
 std::string ConcWordText(const TWords& words, int index);
 
 void WriteConcordance(TDocFile& file, const TWords& words, const TBooks& books, const TConcordanceChoices& choices);

@@ -1,5 +1,6 @@
 #include "print/MemoryList.h"
 
+#include "common/Win1252.h"
 #include "print/RtfWriter.h"
 #include "print/WordCount.h"
 #include "user/User.h"
@@ -149,11 +150,13 @@ std::vector<TMemoryVerse> PrejumpOrder(const TBooks& books, std::vector<TMemoryV
     std::vector<std::pair<std::string, TMemoryVerse>> keyed;
     keyed.reserve(passages.size());
     for (const TMemoryVerse& p : passages) {
-        std::string key = PassageText(books, p, none).Text();
-        for (char& ch : key)
-            if (ch >= 'A' && ch <= 'Z')
-                ch = static_cast<char>(ch - 'A' + 'a');
-        keyed.emplace_back(std::move(key), p);
+        // Ordered by the words: an opening quote (straight or curly) or bracket before the
+        // first letter does not count.
+        const std::string text = PassageText(books, p, none).Text();
+        const auto first = std::find_if(text.begin(), text.end(), [](char ch) {
+            return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9');
+        });
+        keyed.emplace_back(LowerAscii(std::string(first, text.end())), p);
     }
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < keyed.size(); ++i)

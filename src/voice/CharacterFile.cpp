@@ -2,10 +2,14 @@
 
 #include "common/Errors.h"
 
+#include <QFile>
+#include <QXmlStreamReader>
+
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -23,6 +27,30 @@ bool ToInt(const std::string& text, int lo, int hi, int& value)
     const char* end = text.data() + text.size();
     const auto r = std::from_chars(text.data(), end, value);
     return r.ec == std::errc() && r.ptr == end && value >= lo && value <= hi;
+}
+
+// The layers of a drawing: the ids of the SVG's top-level groups. Empty when the drawing
+// cannot be read as XML.
+std::set<std::string> DrawingLayers(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::set<std::string> layers;
+    QXmlStreamReader xml(&file);
+    int depth = 0;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            ++depth;
+            const QStringView id = xml.attributes().value(QLatin1String("id"));
+            if (depth == 2 && xml.name() == QLatin1String("g") && !id.isEmpty())
+                layers.insert(id.toString().toStdString());
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+        }
+    }
+    return xml.hasError() ? std::set<std::string>{} : layers;
 }
 
 } // namespace
@@ -48,6 +76,7 @@ TCharacterFile TCharacterFile::Load(const std::string& path)
     if (!in)
         ThrowCannotOpen(path);
     TCharacterFile c;
+    std::vector<int> frameLines;   // the line of each frame, for the layer check below
     std::string text;
     int lineNo = 0;
     while (std::getline(in, text)) {
@@ -76,6 +105,7 @@ TCharacterFile TCharacterFile::Load(const std::string& path)
             if (known)
                 Refuse(path, lineNo, "frame " + w[1] + " is defined twice");
             c.m_frames.push_back({w[1], std::vector<std::string>(w.begin() + 2, w.end())});
+            frameLines.push_back(lineNo);
         } else if (key == "animation" && w.size() >= 4) {
             TCharacterAnimation a;
             a.Name = w[1];
@@ -102,6 +132,11 @@ TCharacterFile TCharacterFile::Load(const std::string& path)
     std::error_code ec;
     if (!std::filesystem::is_regular_file(c.m_art, ec))
         Refuse(path, lineNo, "the drawing " + c.m_art + " is missing");
+    const std::set<std::string> layers = DrawingLayers(c.m_art);
+    for (std::size_t f = 0; f < c.m_frames.size(); ++f)
+        for (const std::string& layer : c.m_frames[f].Layers)
+            if (layers.count(layer) == 0)
+                Refuse(path, frameLines[f], "the drawing has no layer " + layer + " (frame " + c.m_frames[f].Name + ")");
     if (!c.HasAnimation("RestPose"))
         Refuse(path, lineNo, "a character needs the animation RestPose");
     return c;

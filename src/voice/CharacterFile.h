@@ -43,7 +43,8 @@ public:
     // Reads and checks a character file. Throws EFileError "Cannot open file " + path when it
     // cannot be read, std::runtime_error naming the line and the rule when it breaks one
     // (unknown keyword, bad number, a frame or animation without parts, an animation naming an
-    // unknown frame, no "character", "art" or "size", a missing drawing, no "RestPose").
+    // unknown frame, no "character", "art" or "size", a missing drawing, a frame naming a layer
+    // the drawing lacks (the layers are the SVG's top-level groups, by id), no "RestPose").
     static TCharacterFile Load(const std::string& path);
 
     const std::string& Name() const { return m_name; }

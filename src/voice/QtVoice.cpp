@@ -2,9 +2,8 @@
 
 #include "common/Win1252.h"
 
-#include <QAudioOutput>
 #include <QFileInfo>
-#include <QMediaPlayer>
+#include <QSoundEffect>
 #include <QTextToSpeech>
 #include <QUrl>
 #include <QVoice>
@@ -19,15 +18,11 @@ bool TFliteSpeechEngine::Activate()
 {
     if (m_active)
         return true;
-    if (!m_tts) {
-        if (!QTextToSpeech::availableEngines().contains(QStringLiteral("flite")))
-            return false;
-        m_tts = new QTextToSpeech(QStringLiteral("flite"), this);
-        m_defaultVoice = m_tts->voice().name();
-        connect(m_tts, &QTextToSpeech::stateChanged, this,
-                [this](QTextToSpeech::State s) { StateChanged(static_cast<int>(s)); });
-    }
-    if (m_tts->state() == QTextToSpeech::Error) {
+    // The engine itself is created on first use (Engine()): activating only checks that the
+    // flite engine is installed, so that start-up spends neither the time nor the memory.
+    if (!m_tts && !QTextToSpeech::availableEngines().contains(QStringLiteral("flite")))
+        return false;
+    if (m_tts && m_tts->state() == QTextToSpeech::Error) {
         delete m_tts;
         m_tts = nullptr;
         return false;
@@ -35,6 +30,26 @@ bool TFliteSpeechEngine::Activate()
     ApplyVoice();
     m_active = true;
     return true;
+}
+
+QTextToSpeech* TFliteSpeechEngine::Engine() const
+{
+    if (m_tts)
+        return m_tts;
+    if (!QTextToSpeech::availableEngines().contains(QStringLiteral("flite")))
+        return nullptr;
+    auto* self = const_cast<TFliteSpeechEngine*>(this);
+    m_tts = new QTextToSpeech(QStringLiteral("flite"), self);
+    if (m_tts->state() == QTextToSpeech::Error) {
+        delete m_tts;
+        m_tts = nullptr;
+        return nullptr;
+    }
+    m_defaultVoice = m_tts->voice().name();
+    connect(m_tts, &QTextToSpeech::stateChanged, self,
+            [self](QTextToSpeech::State s) { self->StateChanged(static_cast<int>(s)); });
+    self->ApplyVoice();
+    return m_tts;
 }
 
 void TFliteSpeechEngine::Deactivate()
@@ -67,24 +82,33 @@ void TFliteSpeechEngine::ApplyVoice()
 
 QString TFliteSpeechEngine::CurrentVoice() const
 {
-    return m_tts ? m_tts->voice().name() : QString();
+    const QTextToSpeech* tts = m_active ? Engine() : m_tts;
+    return tts ? tts->voice().name() : QString();
 }
 
 QStringList TFliteSpeechEngine::Voices() const
 {
     QStringList names{QStringLiteral("Default")};
-    if (m_tts)
-        for (const QVoice& v : m_tts->availableVoices())
+    if (const QTextToSpeech* tts = Engine())
+        for (const QVoice& v : tts->availableVoices())
             names << v.name();
     return names;
 }
 
 void TFliteSpeechEngine::Speak(const std::string& text)
 {
-    if (!m_active || !m_tts)
+    if (!m_active)
         return;
+    QTextToSpeech* tts = Engine();
+    if (!tts) {
+        // The engine could not be made after all: the text ends at once, unspoken.
+        m_active = false;
+        if (OnTextDone)
+            OnTextDone();
+        return;
+    }
     m_busy = true;
-    m_tts->say(FromWin1252(text));
+    tts->say(FromWin1252(text));
 }
 
 void TFliteSpeechEngine::AudioReset()
@@ -115,19 +139,16 @@ void TMediaSoundPlayer::Play(const QString& path)
     Stop();
     if (!QFileInfo::exists(path))
         return;
-    if (!m_player) {
-        m_player = new QMediaPlayer(this);
-        m_output = new QAudioOutput(this);
-        m_player->setAudioOutput(m_output);
-    }
-    m_player->setSource(QUrl::fromLocalFile(path));
-    m_player->play();
+    if (!m_effect)
+        m_effect = new QSoundEffect(this);
+    m_effect->setSource(QUrl::fromLocalFile(path));
+    m_effect->play();
 }
 
 void TMediaSoundPlayer::Stop()
 {
-    if (m_player)
-        m_player->stop();
+    if (m_effect)
+        m_effect->stop();
 }
 
 } // namespace sv

@@ -169,6 +169,40 @@ TEST(MemoryList, PrejumpListsCutAfterThePromptInTextOrder)
         << rtf;
 }
 
+// The labels of the prejump list, in the order the list gives them.
+static std::vector<std::string> PrejumpLabels(const TBooks& books, const std::vector<TMemoryVerse>& passages)
+{
+    TMemListChoices c;
+    c.IncludeSingleMulti = false;
+    TDocFile f(TDocFormat::Text);
+    WriteMemoryList(f, books, passages, c);
+    const std::string text = f.Bytes();
+    std::vector<std::string> labels;
+    std::size_t at = text.find("Prejump List\r\n");
+    if (at == std::string::npos)
+        return labels;
+    for (at = text.find("\r\n", at) + 2; at < text.size(); at = text.find("\r\n", at) + 2)
+        labels.push_back(text.substr(at, text.find('\t', at) - at));
+    return labels;
+}
+
+TEST(MemoryList, PrejumpListSortsPassagesGivenOutOfTextOrder)
+{
+    // A portion where a passage opens with a curly quote (Windows-1252 0x93) before "Amen":
+    // it sorts by its first letter, not after every letter.
+    sv::test::TFixtureDesc d = sv::test::PrintFixtureDesc();
+    d.Books[0].Chapters[1][0] = "\x93" "Amen,\x94 said Titus.";
+    const auto content = sv::test::LoadFixture(d);
+    const TBooks& b = content->Books;
+    const TMemoryVerse tb11{TVerseRef(1, 1, 1, 3), 1}, tb12{TVerseRef(1, 1, 2, 3), 3};
+    const TMemoryVerse tb21{TVerseRef(1, 2, 1, 2), 1}, ob11{TVerseRef(2, 1, 1, 4), 1};
+    const std::vector<std::string> expected{"Tb 2:1", "Tb 1:1", "Tb 1:2-4", "Ob 1:1"};
+    EXPECT_EQ(PrejumpLabels(b, {ob11, tb12, tb21, tb11}), expected);
+    EXPECT_EQ(PrejumpLabels(b, {tb11, tb12, tb21, ob11}), expected);
+    // Without the curly passage the other three come out in text order from reverse order.
+    EXPECT_EQ(PrejumpLabels(b, {ob11, tb12, tb11}), (std::vector<std::string>{"Tb 1:1", "Tb 1:2-4", "Ob 1:1"}));
+}
+
 TEST(MemoryList, APassageShorterThanItsPromptEndsItsLine)
 {
     const TBooks& b = PrintContent().Books;
@@ -247,6 +281,31 @@ TEST(ScripturePortion, HeadingsDropCapsVerseNumbersAndTheSecondBookInANewColumn)
               std::string::npos)
         << doc;
     EXPECT_TRUE(doc.ends_with("our Father.  \\par}}\r\n"));
+    EXPECT_EQ(Balance(doc), 0);
+}
+
+TEST(ScripturePortion, ASectionInTheMiddleOfAChapterLeavesTheVersesAfterItInTheTextStyle)
+{
+    // Testbook 1 gets a second section at verse 3.
+    sv::test::TFixtureDesc d = sv::test::PrintFixtureDesc();
+    d.Sections.insert(d.Sections.begin() + 1, {1, 1, 3, "Farewell"});
+    const auto content = sv::test::LoadFixture(d);
+    TPortionChoices c;
+    c.ThroughChapter = 1;
+    c.HighlightMemory = c.HighlightKeywords = false;
+    TDocFile f(TDocFormat::Rtf);
+    WriteScripturePortion(f, content->Books, c, {});
+    const std::string doc = f.Bytes();
+    namespace O = PortionOpener;
+    // The paragraph of verses 1-2 ends before the heading; the heading's italic style ends
+    // with it: the text style opens again before verse 3, which is a verse number, not a drop
+    // cap, and verse 4 follows in the same paragraph.
+    EXPECT_NE(doc.find("{\\super 2}{Don't be drunk with wine  \\par}\r\n" + std::string(O::SectionHeading)
+                       + "Farewell \\par}\r\n" + std::string(O::Text) + "{\\super 3}{Grace and peace to you. }\r\n"
+                       + "{\\super 4}{Amen.  \\par}}\r\n"),
+              std::string::npos)
+        << doc;
+    EXPECT_TRUE(doc.ends_with("Amen.  \\par}}\r\n"));
     EXPECT_EQ(Balance(doc), 0);
 }
 
@@ -416,4 +475,25 @@ TEST(Concordance, WordsInTheContextOfTheirVerses)
     EXPECT_EQ(Balance(rtf), 0);
     const std::string text = Concordance(c);
     EXPECT_NE(text.find("Titus (3)\r\n  Tb 1:1\t\"Don't be deceived,\" he said to Titus.\r\n"), std::string::npos) << text;
+}
+
+TEST(Concordance, ThePronounIIsCapitalisedOtherWordsAreNot)
+{
+    sv::test::TFixtureDesc d = sv::test::PrintFixtureDesc();
+    d.Books[1].Chapters[0] = {"I thank my God, in it I rejoice."};
+    const auto content = sv::test::LoadFixture(d);
+    TConcordanceChoices c;
+    c.Groups[static_cast<int>(TConcGroup::AllWords)].WordList = true;
+    c.Groups[static_cast<int>(TConcGroup::AllWords)].InContext = true;
+    c.FromChapter = 3;
+    c.ToChapter = 3;
+    c.Exhaustive = true;
+    TDocFile f(TDocFormat::Text);
+    WriteConcordance(f, content->Words, content->Books, c);
+    const std::string doc = f.Bytes();
+    EXPECT_NE(doc.find("\r\nI\t2\r\n"), std::string::npos) << doc;
+    EXPECT_NE(doc.find("\r\nI (2)\r\n"), std::string::npos) << doc;
+    EXPECT_NE(doc.find("\r\nin\t1\r\n"), std::string::npos) << doc;
+    EXPECT_NE(doc.find("\r\nit\t1\r\n"), std::string::npos) << doc;
+    EXPECT_EQ(doc.find("\r\ni\t"), std::string::npos) << doc;
 }

@@ -244,6 +244,81 @@ TEST(QuestionList, PrejumpListAsRtf)
               std::string::npos);
 }
 
+// Questions for the full list: a situation and a book-and-chapter question (their prejump
+// words start after the lead-in), an "according to" question (never underlined, its lead
+// names the verse) and a
+// question held by two collections.
+const TLoaded& FullListContent()
+{
+    static std::unique_ptr<TLoaded> loaded = [] {
+        TFixtureDesc d;
+        d.Books = {PlainBook("Romans", "Ro ", 1, 5)};
+        d.Sections = {{1, 1, 1, "Greeting"}};
+        d.ComputePrejump = false;
+        d.Collections.resize(3);
+        for (int c = 0; c < 3; ++c)
+            d.Collections[c].Name = "Collection " + std::to_string(c);
+        auto q = [](int verse, int type, const std::string& text, int prejump) {
+            TFixtureQuestion x = PlainQuestion(1, 1, verse, text, type);
+            x.PrejumpWords = prejump;
+            return x;
+        };
+        d.Collections[1].Questions = {q(1, 3, "Who was the apostle to the Gentiles?", 2),
+                                      q(2, 39, "What should you do?", 1), q(3, 40, "Paul wrote to whom?", 2),
+                                      q(4, 1, "Quote Romans chapter one verse two.", 3)};
+        d.Collections[2].Questions = {Placeholder(1, 3, 1, 1, 3)};
+        return std::make_unique<TLoaded>(d);
+    }();
+    return *loaded;
+}
+
+TEST(QuestionList, FullListAsRtfUnderlinesPrejumpsAfterTheLeadInAndMarksDuplicates)
+{
+    TListOptions o = PlainOptions(FullListContent().Books());
+    o.Rtf = true;
+    o.UnderlinePrejumps = true;
+    TScriptedRandom random;
+    const auto write = [&](const TListOptions& options) {
+        TPrintList job(FullListContent().Questions(), options, random);
+        TDocFile doc(TDocFormat::Rtf);
+        EXPECT_EQ(job.Write(doc), TPrintList::TOutcome::Written);
+        return doc.Bytes();
+    };
+    const std::string codeQ = "\\par \\pard\\plain \\s6\\fi-450\\li450\\keep\\keepn\\tqc\\tx180 \\f3\\fs18\\lang1033 \\tab ";
+    const std::string codeA = "\\par \\pard\\plain \\s7\\fi-810\\li810\\sa120\\keep\\tx450 \\f3\\fs18\\lang1033 \\tab A.\\tab ";
+    const std::string answer = "grace\\~and\\~peace ";
+    const auto code = [](int type) { return TQuestions::PreannounceCode(type) + "\\tab "; };
+
+    o.ShowCode = true;
+    const std::string withCode = write(o);
+    const std::string expected[] = {
+        codeQ + code(3) + "{\\ul Who was} the apostle to the Gentiles?\r\n" + codeA + answer + "\r\n",
+        codeQ + code(39) + "Situation question: {\\ul What} should you do?\r\n" + codeA + answer + "\r\n",
+        codeQ + code(40) + "In what book and chapter is the following: \"{\\ul Paul wrote} to whom?\r\n" + codeA
+            + answer + "**\r\n",
+        codeQ + code(1) + "According to Romans chapter 1: verse 4, Quote Romans chapter one verse two.\r\n" + codeA
+            + answer + "\r\n",
+    };
+    std::size_t at = 0;
+    for (const std::string& entry : expected) {
+        const std::size_t found = withCode.find(entry, at);
+        EXPECT_NE(found, std::string::npos) << entry << "\nin\n" << withCode;
+        at = found == std::string::npos ? at : found + entry.size();
+    }
+    EXPECT_TRUE(withCode.ends_with("\\par }\r\n"));
+
+    // Without the code column: the other openers, the same underlines; without underlining none.
+    o.ShowCode = false;
+    const std::string noCode = write(o);
+    EXPECT_NE(noCode.find("\\par \\pard\\plain \\s8\\fi-0\\li0\\keep\\keepn \\f3\\fs18\\lang1033 Situation question: "
+                          "{\\ul What} should you do?\r\n\\par \\pard\\plain \\s9\\fi-360\\li540\\sa120\\keep "
+                          "\\f3\\fs18\\lang1033 A.\\tab " + answer + "\r\n"),
+              std::string::npos)
+        << noCode;
+    o.UnderlinePrejumps = false;
+    EXPECT_EQ(write(o).find("{\\ul "), std::string::npos);
+}
+
 TEST(QuestionList, CancelBeforeWritingLeavesNoFile)
 {
     QTemporaryDir dir;

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -19,13 +22,15 @@ namespace sv::test {
 
 class TCharactersDir {
 public:
+    // A folder of its own (the tag only helps to recognise it), so that two runs at once
+    // never share one.
     explicit TCharactersDir(const std::string& tag)
-        : m_dir(std::filesystem::temp_directory_path() / ("sv_chars_" + tag))
+        : m_temp(QDir::tempPath() + QStringLiteral("/sv_chars_") + QString::fromStdString(tag)
+                 + QStringLiteral("_XXXXXX")),
+          m_dir(m_temp.path().toStdString())
     {
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
+        EXPECT_TRUE(m_temp.isValid());
     }
-    ~TCharactersDir() { std::filesystem::remove_all(m_dir); }
     TCharactersDir(const TCharactersDir&) = delete;
     TCharactersDir& operator=(const TCharactersDir&) = delete;
 
@@ -52,6 +57,7 @@ public:
     std::filesystem::path Folder(const std::string& name) const { return m_dir / name; }
 
 private:
+    QTemporaryDir m_temp;
     std::filesystem::path m_dir;
 };
 

@@ -207,6 +207,34 @@ TEST(Assistant, ADamagedCharacterIsNotInstalledAndNothingFails)
     EXPECT_EQ(stage.Calls, (std::vector<std::string>{"load Peedy"}));
 }
 
+TEST(Assistant, ACharacterWhoseDrawingLacksALayerIsNotInstalledAndAnotherIsShown)
+{
+    TCharactersDir dir("layers");
+    dir.Add("Peedy");
+    dir.Add("Merlin");
+    // Merlin's frame names "hat", which is no top-level group of his drawing: a group nested
+    // inside a layer, or any other element with that id, is not a layer.
+    dir.Write("Merlin", "character Merlin\nart Merlin.svg\nsize 40 50\nframe rest body hat\nanimation RestPose 0 rest\n");
+    std::ofstream(dir.Folder("Merlin") / "Merlin.svg")
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 40 50\">"
+           "<g id=\"body\"><g id=\"hat\"/></g><rect id=\"hat\" width=\"1\" height=\"1\"/></svg>";
+    EXPECT_THROW(TCharacterFile::Load(TCharacterFile::PathFor(dir.Path(), "Merlin")), std::runtime_error);
+    TRecordingStage stage;
+    TAssistant a(dir.Path(), &stage);
+    EXPECT_FALSE(a.CharacterInstalled("Merlin"));
+    EXPECT_EQ(a.InstalledCharacters(), (std::vector<std::string>{"Peedy"}));
+    a.ShowCharacter('M');
+    EXPECT_TRUE(a.Loaded());
+    EXPECT_EQ(a.CharacterName(), "Peedy");
+    ASSERT_FALSE(stage.Calls.empty());
+    EXPECT_EQ(stage.Calls.front(), "load Peedy");
+
+    // A drawing that is no XML at all has no layers either.
+    std::ofstream(dir.Folder("Merlin") / "Merlin.svg") << "<svg><g id=\"body\">";
+    dir.Write("Merlin", "character Merlin\nart Merlin.svg\nsize 40 50\nframe rest body\nanimation RestPose 0 rest\n");
+    EXPECT_FALSE(a.CharacterInstalled("Merlin"));
+}
+
 TEST(Assistant, AMissingAnimationPlaysTheRestPose)
 {
     TCharactersDir dir("missing");

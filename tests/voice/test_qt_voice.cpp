@@ -17,6 +17,21 @@ QCoreApplication& App()
     return *app;
 }
 
+// Activating only checks that flite is installed: the engine itself (memory and time the
+// program should not spend at start-up) is created when first needed.
+TEST(FliteSpeechEngine, TheEngineIsCreatedOnFirstUseNotWhenActivated)
+{
+    App();
+    TFliteSpeechEngine engine;
+    if (!engine.Activate())
+        GTEST_SKIP() << "no flite engine";
+    EXPECT_TRUE(engine.findChildren<QTextToSpeech*>().isEmpty());
+    EXPECT_GT(engine.Voices().size(), 1);
+    EXPECT_EQ(engine.findChildren<QTextToSpeech*>().size(), 1);
+    engine.Voices();
+    EXPECT_EQ(engine.findChildren<QTextToSpeech*>().size(), 1);
+}
+
 // Voices are applied by name each time the engine is made active again (SetVoice at every
 // user selection): "Default" and an unknown name give the engine's own voice back, not the
 // voice of the person chosen before.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <filesystem>
 #include <fstream>
 
@@ -16,21 +18,19 @@ class SoundsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_personality = std::filesystem::temp_directory_path()
-            / (std::string("sv_personality_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_personality = m_temp.filePath(QStringLiteral("personality.txt")).toStdString();
         std::ofstream(m_personality) << "[Personality=Encourager]\n"
                                         "[Category=Correct1]\nOne\nTwo\nThree\n"
                                         "[Category=AllCorrect]\nAll!\n"
                                         "[Category=Incorrect1]\n"
                                         "[Personality=Coach]\n[Category=Correct1]\nOnly\n";
     }
-    void TearDown() override { std::filesystem::remove(m_personality); }
-
     TSounds Make() { return TSounds("/prog/Sounds/", &speech, &sound, m_personality.string(), random); }
 
     test::TFakeSpeech speech;
     test::TFakeSound sound;
     test::TFixedRandom random;
+    QTemporaryDir m_temp;   // private to this test: runs at the same time never share it
     std::filesystem::path m_personality;
 };
 
@@ -249,9 +249,9 @@ TEST_F(SoundsTest, PersonalityNamesListEverySlot)
 
 TEST(Assistant, NotAvailableWithoutCharacterFilesAndDoesNothing)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "sv_chars_test";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    const QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const std::filesystem::path dir = temp.path().toStdString();
     TAssistant none(dir.string() + "/");
     EXPECT_FALSE(none.AssistantAvailable());
     none.ShowCharacter('P');
@@ -261,14 +261,13 @@ TEST(Assistant, NotAvailableWithoutCharacterFilesAndDoesNothing)
     std::filesystem::create_directories(dir / "Genie");
     std::ofstream(dir / "Genie" / "Genie.character")
         << "character Genie\nart Genie.svg\nsize 40 50\nframe rest body\nanimation RestPose 0 rest\n";
-    std::ofstream(dir / "Genie" / "Genie.svg") << "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
+    std::ofstream(dir / "Genie" / "Genie.svg") << "<svg xmlns=\"http://www.w3.org/2000/svg\"><g id=\"body\"/></svg>";
     TAssistant genie(dir.string() + "/");
     EXPECT_TRUE(genie.AssistantAvailable());
     genie.ShowCharacter('M');   // Merlin is not installed: the first installed one instead
     EXPECT_EQ(genie.CharacterName(), "Genie");
     EXPECT_EQ(TAssistant::CharacterNameOf('?'), "???");
     EXPECT_EQ(TAssistant::CharacterNameOf('R'), "Robby");
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ protected:
     void SetUp() override
     {
         App();
-        m_personality = std::filesystem::temp_directory_path() / "sv_speech_form_personality.txt";
+        m_personality = m_temp.filePath(QStringLiteral("personality.txt")).toStdString();
         std::ofstream(m_personality) << "[Personality=Encourager]\n[Category=Correct1]\nGood\n"
                                         "[Personality=Coach]\n[Category=Correct1]\nRight\n";
         sounds = std::make_unique<TSounds>("/prog/Sounds/", &engine, &sound, m_personality.string(), random);
@@ -49,7 +50,6 @@ protected:
         user.VoiceName.setText("kal");
         user.PersonalityName.setText("Coach");
     }
-    void TearDown() override { std::filesystem::remove(m_personality); }
 
     // A settings window over the characters installed in dir.
     std::unique_ptr<TSpeechForm> Open(const test::TCharactersDir& dir)
@@ -79,6 +79,7 @@ protected:
     std::unique_ptr<TAssistant> assistant;
     TUser user;
     std::vector<bool> changes;
+    QTemporaryDir m_temp;   // private to this test: runs at the same time never share it
     std::filesystem::path m_personality;
 };
 
