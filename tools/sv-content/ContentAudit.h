@@ -20,9 +20,12 @@
 // A hit against a verse the question names in `unique: {reviewed: [...]}` is resolved; a
 // reviewed verse that is no hit any more is reported, so a review never outlives its reason.
 //
-// Coverage: every verse cited by an authored question, at least 0.75 toss-ups per verse in
-// every chapter, at least one question of each bonus collection (2, 3, 4) in every chapter
-// (a question counts for the chapter of its first reference).
+// Coverage: every verse the primary reference (first reference) of at least one authored
+// toss-up, at least MinTossUpsPerVerse toss-ups per verse in every chapter, at least one
+// question of each bonus collection (2, 3, 4) in every chapter (a question counts for the
+// chapter of its first reference).
+//
+// The wording of the questions is audited in WordingAudit.h; its rule breaks land in Faults.
 
 #include "Sources.h"
 
@@ -50,22 +53,25 @@ struct TChapterCoverage {
     TVerseRef Chapter; // verse 0
     std::string Name;  // "Gal 1"
     int Verses = 0, Cited = 0, TossUps = 0;
+    int Primary = 0; // verses that are the first reference of a toss-up
     int Bonuses[3] = {0, 0, 0}; // 20-, 30-, 40-point collections
     double TossUpsPerVerse() const { return Verses ? static_cast<double>(TossUps) / Verses : 0.0; }
 };
 
 struct TAuditReport {
-    std::vector<TAuditFinding> Open;     // ambiguity hits not resolved
+    std::vector<TAuditFinding> Faults;   // rule breaks of the questions (WordingAudit.h)
+    std::vector<TAuditFinding> Open;     // ambiguity and wording hits not resolved
     std::vector<TAuditFinding> Notes;    // hits the compiler resolved itself (near-equal verses)
     std::vector<TAuditFinding> Coverage; // coverage limits not met
     int Resolved = 0;                    // hits resolved by a review mark or by the compiler
     std::vector<TChapterCoverage> Chapters;
-    // Coverage summary: verses cited, toss-ups per verse per chapter (lowest first), bonuses
-    // per chapter, ambiguity hits resolved/open.
+    // Coverage summary with the minimums: verses cited, verses that are the primary reference
+    // of a toss-up, toss-ups per verse per chapter (lowest first), bonuses per chapter, hits
+    // resolved/open.
     std::string Summary() const;
 };
 
-inline constexpr double MinTossUpsPerVerse = 0.75;
+inline constexpr double MinTossUpsPerVerse = 1.0;
 // Share of a verse's words that another verse holds in order for the two to count as near-equal.
 inline constexpr double NearEqualShare = 0.9;
 
