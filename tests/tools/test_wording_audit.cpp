@@ -149,7 +149,7 @@ TEST(WordingAudit, PronounsAndDemonstrativesNeedTheirNounInTheQuestion)
         {"From what did the former insincerely preach Christ?", {"the former"}},                // Phil 1:16 as it was
         {"In his letter, what did Paul ask?", {"his"}},
         {"In Paul\x92s letter, what did he ask?", {}},
-        {"What will he who sows to the Spirit reap?", {}},                                 // "he who" is no pronoun of reference
+        {"What will he who sows to his own flesh reap?", {}}, // "he who" names whom "his" means
         {"Whether he is bound or free, what will each one receive?", {"he"}},
         {"What will each one receive, whether he is bound or free?", {}},
         {"Now that faith has come, under what are we?", {}},                               // "now that" joins a clause

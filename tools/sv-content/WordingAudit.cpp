@@ -172,7 +172,9 @@ void ReferentHits(const std::vector<TQuestionWord>& words, const TWordClasses& w
         const auto& w = words[i];
         const TQuestionWord* next = i + 1 < words.size() && w.Space ? &words[i + 1] : nullptr;
         if (!w.Quoted) {
-            if (IsThirdPersonPronoun(w.Key) && nouns.empty() && !(next && IsRelative(next->Key)))
+            if (IsThirdPersonPronoun(w.Key) && next && IsRelative(next->Key))
+                nouns.insert(w.Key); // "he who sows to his own flesh": the clause names him
+            else if (IsThirdPersonPronoun(w.Key) && nouns.empty())
                 flag(w.Key, "\"" + w.Key + "\" has no noun before it in the question; name whom or what it means");
             const bool demonstrative = w.Key == "this" || w.Key == "these" || w.Key == "that" || w.Key == "those";
             // "that" after "now" or "so" joins a clause ("now that faith has come").
