@@ -240,14 +240,28 @@ TEST(ContentAudit, MemoryPassageStartsWhereItsSentenceStarts)
     const std::vector<Case> cases = {
         {{{2, 1}, {4, 2}}, {}},                                          // after a colon, after a semicolon
         {{{3, 1}}, {"memory.yaml:3: the passage Gal 1:3 starts in mid-sentence: the sentence begins at Gal 1:2, "
-                    "and the passage before it does not hold that verse"}},
+                    "and the passage before it does not run from that verse up to it"}},
         {{{2, 1}, {3, 1}}, {}},                                          // the passage before holds the start
         {{{1, 1}, {5, 1}}, {"memory.yaml:5: the passage Gal 1:5 starts in mid-sentence: the sentence begins at Gal 1:4, "
-                            "and the passage before it does not hold that verse"}},
+                            "and the passage before it does not run from that verse up to it"}},
     };
     for (const auto& c : cases) {
         TAuditReport report;
         AuditMemory(verses, memory(c.passages), report);
         EXPECT_EQ(Texts(report.Open), c.hits) << c.passages.size();
     }
+
+    // Col 1:9-10 then 1:13-14: the passage before holds the sentence's start, but the verses
+    // between the two are missing, so "who delivered us" is learnt without its sentence.
+    const std::vector<TAuditVerse> long_ = {
+        Verse(1, "For this cause we pray,"), Verse(2, "that you may walk worthily,"),
+        Verse(3, "giving thanks to the Father,"), Verse(4, "who delivered us."),
+    };
+    TAuditReport gap, joined;
+    AuditMemory(long_, memory({{1, 2}, {4, 1}}), gap);
+    EXPECT_EQ(Texts(gap.Open), std::vector<std::string>{"memory.yaml:4: the passage Gal 1:4 starts in mid-sentence: the "
+                                                        "sentence begins at Gal 1:1, and the passage before it does not "
+                                                        "run from that verse up to it"});
+    AuditMemory(long_, memory({{1, 3}, {4, 1}}), joined);
+    EXPECT_TRUE(joined.Open.empty());
 }

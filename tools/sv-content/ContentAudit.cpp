@@ -334,12 +334,14 @@ void AuditMemory(const std::vector<TAuditVerse>& verses, const std::vector<TMemo
         if (m > 0) {
             const TMemoryDef& prev = memory[m - 1];
             const auto pf = indexOf.find(TVerseRef(prev.Ref.Book, prev.Ref.Chapter, prev.Ref.Verse).Packed());
-            if (pf != indexOf.end() && pf->second <= start && start < pf->second + static_cast<std::size_t>(prev.Count))
+            // The passage before must hold the sentence's start and run on up to this one.
+            if (pf != indexOf.end() && pf->second <= start && pf->second + static_cast<std::size_t>(prev.Count) == at->second)
                 continue;
         }
         report.Open.push_back({memory[m].Pos, "the passage " + verses[at->second].Where
                                                   + " starts in mid-sentence: the sentence begins at "
-                                                  + verses[start].Where + ", and the passage before it does not hold that verse"});
+                                                  + verses[start].Where
+                                                  + ", and the passage before it does not run from that verse up to it"});
     }
 }
 

@@ -97,7 +97,7 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
                    const std::vector<TAuthoredQuestion>& questions, TAuditReport& report);
 
 // Memory passages: a passage that starts in mid-sentence is a hit unless the passage right
-// before it holds the start of that sentence. A clause after a colon or semicolon counts as
+// before it holds the start of that sentence and runs on up to it (Eph 3:14-16, 3:17-19). A clause after a colon or semicolon counts as
 // a start ("for by grace you have been saved" after "...in Christ Jesus;").
 void AuditMemory(const std::vector<TAuditVerse>& verses, const std::vector<TMemoryDef>& memory,
                  TAuditReport& report);
