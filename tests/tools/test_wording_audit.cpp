@@ -150,6 +150,8 @@ TEST(WordingAudit, PronounsAndDemonstrativesNeedTheirNounInTheQuestion)
         {"In his letter, what did Paul ask?", {"his"}},
         {"In Paul\x92s letter, what did he ask?", {}},
         {"What will he who sows to his own flesh reap?", {}}, // "he who" names whom "his" means
+        {"When will those who are not weary reap, if they don\x92t give up?", {}},
+        {"With what should believers have their feet fitted?", {}}, // a word for people the text does not use
         {"Whether he is bound or free, what will each one receive?", {"he"}},
         {"What will each one receive, whether he is bound or free?", {}},
         {"Now that faith has come, under what are we?", {}},                               // "now that" joins a clause

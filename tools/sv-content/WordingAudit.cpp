@@ -85,7 +85,9 @@ public:
         case TWordKind::OtherName:
             return true;
         case TWordKind::Unknown:
-            return !first && !word.empty() && word[0] >= 'A' && word[0] <= 'Z';
+            // A word the text never uses: a name, or a word for people that only questions
+            // use ("believers"); function words are known to the groups or the stop list.
+            return !IsAnswerStopWord(AnswerWordKey(word)) && !(first && !word.empty() && word[0] >= 'A' && word[0] <= 'Z');
         default:
             return false;
         }
@@ -172,8 +174,10 @@ void ReferentHits(const std::vector<TQuestionWord>& words, const TWordClasses& w
         const auto& w = words[i];
         const TQuestionWord* next = i + 1 < words.size() && w.Space ? &words[i + 1] : nullptr;
         if (!w.Quoted) {
-            if (IsThirdPersonPronoun(w.Key) && next && IsRelative(next->Key))
-                nouns.insert(w.Key); // "he who sows to his own flesh": the clause names him
+            // "he who sows to his own flesh", "those who are not weary ... if they": the clause
+            // names whom the later pronoun means.
+            if ((IsThirdPersonPronoun(w.Key) || w.Key == "those") && next && IsRelative(next->Key))
+                nouns.insert(w.Key);
             else if (IsThirdPersonPronoun(w.Key) && nouns.empty())
                 flag(w.Key, "\"" + w.Key + "\" has no noun before it in the question; name whom or what it means");
             const bool demonstrative = w.Key == "this" || w.Key == "these" || w.Key == "that" || w.Key == "those";

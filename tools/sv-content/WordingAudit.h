@@ -22,7 +22,9 @@
 //     demonstrative with a noun ("these gifts", "that way", "at that time") whose noun the
 //     question has not used before. Relative uses ("he who", "those who"), words between
 //     quotation marks and "according to" questions (they name their verse) are left out.
-//     The hit names the words ("his", "these gifts", "the former").
+//     A noun is a word the groups class as a noun, name, place or people, or a content word
+//     the text never uses ("believers"). The hit names the words ("his", "these gifts",
+//     "the former").
 // Words are classed by the word groups (wordgroups.tsv); without them only the bonus parts
 // are checked.
 
