@@ -16,7 +16,7 @@
 //   - sentence goes on: an answer that runs to the end of a verse whose sentence continues
 //     in the next verse, while the question does not cite that verse.
 //   - memory passages: a passage starts in mid-sentence, and the passage before it does not
-//     hold the sentence's start (AuditMemory).
+//     run from the sentence's start up to it (AuditMemory).
 // A hit against a verse the question names in `unique: {reviewed: [...]}` is resolved; a
 // reviewed verse that is no hit any more is reported, so a review never outlives its reason.
 //
