@@ -159,7 +159,7 @@ TEST(ContentAudit, SharedRareWordsAreHitsUntilReviewed)
                         "q.yaml:42: reviewed verse Eph 1:4 is no hit of this question any more; remove it from \"reviewed\"",
                     }));
     EXPECT_EQ(c->Stats.Audit.Resolved, 1 + 3); // the review, and the three repeated greetings
-    EXPECT_TRUE(c->Stats.Audit.Summary().find("ambiguity hits: 4 resolved, 2 open") != std::string::npos);
+    EXPECT_TRUE(c->Stats.Audit.Summary().find("ambiguity and wording hits: 4 resolved, 2 open") != std::string::npos);
 }
 
 TEST(ContentAudit, AnswerStoppingWhereTheSentenceGoesOnIsFlagged)
@@ -189,27 +189,33 @@ TEST(ContentAudit, AnswerStoppingWhereTheSentenceGoesOnIsFlagged)
 TEST(ContentAudit, CoverageLimitsAreReportedWithFileAndLine)
 {
     std::vector<TAuthoredQuestion> qs;
-    // Galatians: every verse cited, four toss-ups for five verses (0.8), every bonus collection.
-    for (int v = 1; v <= 4; ++v)
-        qs.push_back(Question(1, "What?", {{TVerseRef(1, 1, v), "Grace"}, {TVerseRef(1, 1, v + 1), "Peace"}}, v));
+    // Galatians meets every limit: each verse opens a toss-up (1.0 a verse), every bonus collection.
+    for (int v = 1; v <= 5; ++v)
+        qs.push_back(Question(1, "What?", {{TVerseRef(1, 1, v), "Grace"}}, v));
     for (int col = 2; col <= 4; ++col)
         qs.push_back(Question(col, "What?", {{TVerseRef(1, 1, 1), "Paul"}}, 10 + col));
-    // Ephesians: two toss-ups for four verses, a 30-point bonus only; Eph 1:4 never cited.
+    // Ephesians: two toss-ups for four verses, a 30-point bonus only (Eph 1:3 is cited, but by
+    // no toss-up); Eph 1:4 never cited.
     qs.push_back(Question(1, "What?", {{TVerseRef(2, 1, 1), "Children"}}, 20));
     qs.push_back(Question(1, "What?", {{TVerseRef(2, 1, 2), "Grace"}}, 21));
     qs.push_back(Question(3, "What?", {{TVerseRef(2, 1, 3), "Grace"}}, 22));
     const auto c = CompileTiny(Sources(qs));
     const auto& audit = c->Stats.Audit;
     EXPECT_EQ(Texts(audit.Coverage), (std::vector<std::string>{
-                                         "portion.yaml:7: Eph 1:4 is cited by no authored question",
-                                         "portion.yaml:7: Eph 1 has 2 toss-ups for 4 verses (0.50 a verse); it needs at least 3",
+                                         "portion.yaml:7: Eph 1:3 is the primary reference of no authored toss-up",
+                                         "portion.yaml:7: Eph 1:4 is the primary reference of no authored toss-up",
+                                         "portion.yaml:7: Eph 1 has 2 toss-ups for 4 verses (0.50 a verse); it needs at least 4",
                                          "portion.yaml:7: Eph 1 has no question in the 20-point bonus collection",
                                          "portion.yaml:7: Eph 1 has no question in the 40-point bonus collection",
                                      }));
     const std::string summary = audit.Summary();
     EXPECT_NE(summary.find("coverage: 8 of 9 verses cited"), std::string::npos) << summary;
-    EXPECT_NE(summary.find("toss-ups per verse (lowest first): Eph 1 0.50 Gal 1 0.80"), std::string::npos) << summary;
-    EXPECT_NE(summary.find("bonuses 20/30/40 per chapter: Gal 1 1/1/1 Eph 1 0/1/0"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("primary references: 7 of 9 verses open a toss-up (needed: every verse)"), std::string::npos)
+        << summary;
+    EXPECT_NE(summary.find("toss-ups per verse (needed: 1.00; lowest first): Eph 1 0.50 Gal 1 1.00"), std::string::npos)
+        << summary;
+    EXPECT_NE(summary.find("bonuses 20/30/40 per chapter (needed: 1/1/1): Gal 1 1/1/1 Eph 1 0/1/0"), std::string::npos)
+        << summary;
 }
 
 TEST(ContentAudit, MemoryPassageStartsWhereItsSentenceStarts)
@@ -234,14 +240,28 @@ TEST(ContentAudit, MemoryPassageStartsWhereItsSentenceStarts)
     const std::vector<Case> cases = {
         {{{2, 1}, {4, 2}}, {}},                                          // after a colon, after a semicolon
         {{{3, 1}}, {"memory.yaml:3: the passage Gal 1:3 starts in mid-sentence: the sentence begins at Gal 1:2, "
-                    "and the passage before it does not hold that verse"}},
+                    "and the passage before it does not run from that verse up to it"}},
         {{{2, 1}, {3, 1}}, {}},                                          // the passage before holds the start
         {{{1, 1}, {5, 1}}, {"memory.yaml:5: the passage Gal 1:5 starts in mid-sentence: the sentence begins at Gal 1:4, "
-                            "and the passage before it does not hold that verse"}},
+                            "and the passage before it does not run from that verse up to it"}},
     };
     for (const auto& c : cases) {
         TAuditReport report;
         AuditMemory(verses, memory(c.passages), report);
         EXPECT_EQ(Texts(report.Open), c.hits) << c.passages.size();
     }
+
+    // Col 1:9-10 then 1:13-14: the passage before holds the sentence's start, but the verses
+    // between the two are missing, so "who delivered us" is learnt without its sentence.
+    const std::vector<TAuditVerse> long_ = {
+        Verse(1, "For this cause we pray,"), Verse(2, "that you may walk worthily,"),
+        Verse(3, "giving thanks to the Father,"), Verse(4, "who delivered us."),
+    };
+    TAuditReport gap, joined;
+    AuditMemory(long_, memory({{1, 2}, {4, 1}}), gap);
+    EXPECT_EQ(Texts(gap.Open), std::vector<std::string>{"memory.yaml:4: the passage Gal 1:4 starts in mid-sentence: the "
+                                                        "sentence begins at Gal 1:1, and the passage before it does not "
+                                                        "run from that verse up to it"});
+    AuditMemory(long_, memory({{1, 3}, {4, 1}}), joined);
+    EXPECT_TRUE(joined.Open.empty());
 }

@@ -110,6 +110,8 @@ TEST_F(SourcesTest, LimitsAreReportedWithFileAndLine)
         {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  unique: reviewed\n", "q.yaml:6: ", "must read {reviewed: [other verses]}"},
         {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  unique: {reviewed: []}\n", "q.yaml:6: ", "must list the other verses"},
         {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  unique: {reviewed: [Gal 7:1]}\n", "q.yaml:6: ", "no chapter 7"},
+        {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  wording: [what]\n", "q.yaml:6: ", "must read {reviewed: [words of the question]}"},
+        {"q.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n  wording: {reviewed: []}\n", "q.yaml:6: ", "must list the words of the question"},
     };
     for (const auto& c : cases) {
         const std::string path = Write(c.file, c.text);
@@ -185,4 +187,12 @@ TEST_F(SourcesTest, AllowListAndTheLinesOfAnswerParts)
     ASSERT_EQ(reviewed.size(), 1u);
     EXPECT_EQ(reviewed[0].Reviewed, (std::vector<TVerseRef>{TVerseRef(1, 2, 1), TVerseRef(1, 1, 1)}));
     EXPECT_EQ(reviewed[0].ReviewedPos.Line, 6);
+
+    const auto wording = ReadQuestionFile(Write("w.yaml", "- collection: 1\n  type: what\n  question: \"What?\"\n"
+                                                          "  ref: Gal 1:1\n  answer: \"Paul\"\n"
+                                                          "  wording: {reviewed: [What, \"that way\"]}\n"),
+                                          p);
+    ASSERT_EQ(wording.size(), 1u);
+    EXPECT_EQ(wording[0].WordingReviewed, (std::vector<std::string>{"what", "that way"}));
+    EXPECT_EQ(wording[0].WordingPos.Line, 6);
 }

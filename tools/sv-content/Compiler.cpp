@@ -2,6 +2,7 @@
 
 #include "AnswerCheck.h"
 #include "ContentAudit.h"
+#include "WordingAudit.h"
 
 #include "RawText.h"
 #include "WordListBuilder.h"
@@ -317,6 +318,7 @@ void TCompilation::AuditSources()
     nearEqual = NearEqualVerses(auditVerses);
     AuditAuthored(portion, auditVerses, src.Authored, stats.Audit);
     AuditMemory(auditVerses, src.Memory, stats.Audit);
+    AuditWording(src.Authored, groups, stats.Audit);
 }
 
 void TCompilation::MemoryPassages()

@@ -176,8 +176,10 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
     auto weight = [&](const std::string& k) { return std::log(n / df[k]); };
     auto indexFor = [&](const TVerseRef& r) { return indexOf.at(TVerseRef(r.Book, r.Chapter, r.Verse).Packed()); };
 
-    std::vector<int> citedBy(verses.size(), 0);
+    std::vector<int> citedBy(verses.size(), 0), primaryOf(verses.size(), 0);
     for (const auto& q : questions) {
+        if (q.Collection == 1 && !q.Parts.empty())
+            ++primaryOf[indexFor(q.Parts.front().Ref)];
         std::set<std::size_t> cited;
         for (const auto& p : q.Parts)
             cited.insert(indexFor(p.Ref));
@@ -276,9 +278,11 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
         TChapterCoverage& cc = report.Chapters[chapterAt[TVerseRef(verses[i].Ref.Book, verses[i].Ref.Chapter, 0).Packed()]];
         if (citedBy[i] > 0)
             ++cc.Cited;
+        if (primaryOf[i] > 0)
+            ++cc.Primary;
         else
             report.Coverage.push_back({portion.Books[static_cast<std::size_t>(verses[i].Ref.Book - 1)].Pos,
-                                       verses[i].Where + " is cited by no authored question"});
+                                       verses[i].Where + " is the primary reference of no authored toss-up"});
     }
     for (const auto& q : questions) {
         if (q.Parts.empty())
@@ -330,38 +334,44 @@ void AuditMemory(const std::vector<TAuditVerse>& verses, const std::vector<TMemo
         if (m > 0) {
             const TMemoryDef& prev = memory[m - 1];
             const auto pf = indexOf.find(TVerseRef(prev.Ref.Book, prev.Ref.Chapter, prev.Ref.Verse).Packed());
-            if (pf != indexOf.end() && pf->second <= start && start < pf->second + static_cast<std::size_t>(prev.Count))
+            // The passage before must hold the sentence's start and run on up to this one.
+            if (pf != indexOf.end() && pf->second <= start && pf->second + static_cast<std::size_t>(prev.Count) == at->second)
                 continue;
         }
         report.Open.push_back({memory[m].Pos, "the passage " + verses[at->second].Where
                                                   + " starts in mid-sentence: the sentence begins at "
-                                                  + verses[start].Where + ", and the passage before it does not hold that verse"});
+                                                  + verses[start].Where
+                                                  + ", and the passage before it does not run from that verse up to it"});
     }
 }
 
 std::string TAuditReport::Summary() const
 {
-    int verses = 0, cited = 0;
+    int verses = 0, cited = 0, primary = 0;
     for (const auto& c : Chapters) {
         verses += c.Verses;
         cited += c.Cited;
+        primary += c.Primary;
     }
     std::string s = "coverage: " + std::to_string(cited) + " of " + std::to_string(verses)
                     + " verses cited by an authored question\n";
+    s += "primary references: " + std::to_string(primary) + " of " + std::to_string(verses)
+         + " verses open a toss-up (needed: every verse)\n";
     std::vector<const TChapterCoverage*> order;
     for (const auto& c : Chapters)
         order.push_back(&c);
     std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
         return a->TossUpsPerVerse() < b->TossUpsPerVerse();
     });
-    s += "toss-ups per verse (lowest first):";
+    s += "toss-ups per verse (needed: " + Fixed(MinTossUpsPerVerse, 2) + "; lowest first):";
     for (const auto* c : order)
         s += " " + c->Name + " " + Fixed(c->TossUpsPerVerse(), 2);
-    s += "\nbonuses 20/30/40 per chapter:";
+    s += "\nbonuses 20/30/40 per chapter (needed: 1/1/1):";
     for (const auto& c : Chapters)
         s += " " + c.Name + " " + std::to_string(c.Bonuses[0]) + "/" + std::to_string(c.Bonuses[1]) + "/"
              + std::to_string(c.Bonuses[2]);
-    s += "\nambiguity hits: " + std::to_string(Resolved) + " resolved, " + std::to_string(Open.size()) + " open\n";
+    s += "\nambiguity and wording hits: " + std::to_string(Resolved) + " resolved, " + std::to_string(Open.size())
+         + " open\nrule breaks: " + std::to_string(Faults.size()) + "\n";
     return s;
 }
 

@@ -16,13 +16,16 @@
 //   - sentence goes on: an answer that runs to the end of a verse whose sentence continues
 //     in the next verse, while the question does not cite that verse.
 //   - memory passages: a passage starts in mid-sentence, and the passage before it does not
-//     hold the sentence's start (AuditMemory).
+//     run from the sentence's start up to it (AuditMemory).
 // A hit against a verse the question names in `unique: {reviewed: [...]}` is resolved; a
 // reviewed verse that is no hit any more is reported, so a review never outlives its reason.
 //
-// Coverage: every verse cited by an authored question, at least 0.75 toss-ups per verse in
-// every chapter, at least one question of each bonus collection (2, 3, 4) in every chapter
-// (a question counts for the chapter of its first reference).
+// Coverage: every verse the primary reference (first reference) of at least one authored
+// toss-up, at least MinTossUpsPerVerse toss-ups per verse in every chapter, at least one
+// question of each bonus collection (2, 3, 4) in every chapter (a question counts for the
+// chapter of its first reference).
+//
+// The wording of the questions is audited in WordingAudit.h; its rule breaks land in Faults.
 
 #include "Sources.h"
 
@@ -50,22 +53,25 @@ struct TChapterCoverage {
     TVerseRef Chapter; // verse 0
     std::string Name;  // "Gal 1"
     int Verses = 0, Cited = 0, TossUps = 0;
+    int Primary = 0; // verses that are the first reference of a toss-up
     int Bonuses[3] = {0, 0, 0}; // 20-, 30-, 40-point collections
     double TossUpsPerVerse() const { return Verses ? static_cast<double>(TossUps) / Verses : 0.0; }
 };
 
 struct TAuditReport {
-    std::vector<TAuditFinding> Open;     // ambiguity hits not resolved
+    std::vector<TAuditFinding> Faults;   // rule breaks of the questions (WordingAudit.h)
+    std::vector<TAuditFinding> Open;     // ambiguity and wording hits not resolved
     std::vector<TAuditFinding> Notes;    // hits the compiler resolved itself (near-equal verses)
     std::vector<TAuditFinding> Coverage; // coverage limits not met
     int Resolved = 0;                    // hits resolved by a review mark or by the compiler
     std::vector<TChapterCoverage> Chapters;
-    // Coverage summary: verses cited, toss-ups per verse per chapter (lowest first), bonuses
-    // per chapter, ambiguity hits resolved/open.
+    // Coverage summary with the minimums: verses cited, verses that are the primary reference
+    // of a toss-up, toss-ups per verse per chapter (lowest first), bonuses per chapter, hits
+    // resolved/open.
     std::string Summary() const;
 };
 
-inline constexpr double MinTossUpsPerVerse = 0.75;
+inline constexpr double MinTossUpsPerVerse = 1.0;
 // Share of a verse's words that another verse holds in order for the two to count as near-equal.
 inline constexpr double NearEqualShare = 0.9;
 
@@ -91,7 +97,7 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
                    const std::vector<TAuthoredQuestion>& questions, TAuditReport& report);
 
 // Memory passages: a passage that starts in mid-sentence is a hit unless the passage right
-// before it holds the start of that sentence. A clause after a colon or semicolon counts as
+// before it holds the start of that sentence and runs on up to it (Eph 3:14-16, 3:17-19). A clause after a colon or semicolon counts as
 // a start ("for by grace you have been saved" after "...in Christ Jesus;").
 void AuditMemory(const std::vector<TAuditVerse>& verses, const std::vector<TMemoryDef>& memory,
                  TAuditReport& report);

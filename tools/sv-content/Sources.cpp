@@ -396,7 +396,7 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
     if (!root.IsSequence())
         At(path, root).fail("expected a list of questions");
     for (const auto& q : root) {
-        CheckKeys(q, path, {"collection", "also", "type", "prefix", "question", "ref", "answer", "allow", "unique"});
+        CheckKeys(q, path, {"collection", "also", "type", "prefix", "question", "ref", "answer", "allow", "unique", "wording"});
         TAuthoredQuestion d;
         d.Pos = At(path, q);
         d.Collection = Int(Field(q, "collection", path), path, "collection", 0, 7);
@@ -474,6 +474,17 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
                 d.ReviewedPos.fail("\"reviewed\" must list the other verses that were checked");
             for (const auto& x : r)
                 d.Reviewed.push_back(portion.ParseRef(Str(x, path, "reviewed"), At(path, x)));
+        }
+        if (const YAML::Node w = q["wording"]) {
+            d.WordingPos = At(path, w);
+            if (!w.IsMap())
+                d.WordingPos.fail("\"wording\" must read {reviewed: [words of the question]}");
+            CheckKeys(w, path, {"reviewed"});
+            const YAML::Node r = Field(w, "reviewed", path);
+            if (!r.IsSequence() || r.size() == 0)
+                d.WordingPos.fail("\"reviewed\" must list the words of the question that were checked");
+            for (const auto& x : r)
+                d.WordingReviewed.push_back(LowerAscii(ToWin1252OrFail(Str(x, path, "reviewed"), At(path, x))));
         }
         for (const auto& p : d.Parts)
             if (Trim(p.Text).empty())

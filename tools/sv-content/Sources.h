@@ -92,7 +92,11 @@ struct TAuthoredQuestion {
     // Verses a reviewer checked against this question: "unique: {reviewed: [Eph 2:13]}"
     // resolves the audit's hits naming them (ContentAudit.h).
     std::vector<TVerseRef> Reviewed;
-    TSourcePos Pos, AllowPos, ReviewedPos;
+    // Words of the question a reviewer checked against its answer and its context:
+    // "wording: {reviewed: [what, these]}" resolves the wording hits naming them
+    // (WordingAudit.h). ASCII lower case.
+    std::vector<std::string> WordingReviewed;
+    TSourcePos Pos, AllowPos, ReviewedPos, WordingPos;
 };
 
 TPortion ReadPortion(const std::string& path);

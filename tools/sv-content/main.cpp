@@ -3,8 +3,9 @@
 //   sv-content build [--sources DIR] [--out DIR]   sources -> wf.wl, wf.bk, wf.qs, footnotes.txt
 //   sv-content check [--sources DIR]               compile and report, write nothing; fails
 //                                                  on an unexplained answer word (AnswerCheck.h),
-//                                                  an open ambiguity hit or an unmet coverage
-//                                                  limit (ContentAudit.h)
+//                                                  a bonus whose parts break its rules, an open
+//                                                  ambiguity or wording hit (WordingAudit.h) or
+//                                                  an unmet coverage limit (ContentAudit.h)
 //   sv-content show  [--dir DIR] verse "Gal 1:4" | memory N | question C I
 //
 // Scripture text is read from the installed SWORD module through diatheke.
@@ -59,7 +60,9 @@ void Report(const TCompiledContent& c, std::ostream& os)
         os << "warning: " << w << "\n";
 }
 
-// Open ambiguity hits and unmet coverage limits fail "check" ("build" only warns).
+// Rule breaks, open ambiguity and wording hits and unmet coverage limits fail "check"
+// ("build" only warns).
+constexpr bool RuleBreaksFail = true;
 constexpr bool AmbiguityHitsFail = true;
 constexpr bool CoverageLimitsFail = true;
 
@@ -67,6 +70,8 @@ constexpr bool CoverageLimitsFail = true;
 // False when "check" must fail.
 bool ReportAudit(const TAuditReport& audit, bool check, bool quiet)
 {
+    for (const auto& f : audit.Faults)
+        std::cerr << (check && RuleBreaksFail ? "" : "warning: ") << f.Text() << "\n";
     for (const auto& f : audit.Open)
         std::cerr << (check && AmbiguityHitsFail ? "" : "warning: ") << f.Text() << "\n";
     for (const auto& f : audit.Coverage)
@@ -79,8 +84,12 @@ bool ReportAudit(const TAuditReport& audit, bool check, bool quiet)
     if (!check)
         return true;
     bool ok = true;
+    if (!audit.Faults.empty() && RuleBreaksFail) {
+        std::cerr << "sv-content: " << audit.Faults.size() << " questions break the rules of their collection\n";
+        ok = false;
+    }
     if (!audit.Open.empty() && AmbiguityHitsFail) {
-        std::cerr << "sv-content: " << audit.Open.size() << " ambiguity hits are open\n";
+        std::cerr << "sv-content: " << audit.Open.size() << " ambiguity and wording hits are open\n";
         ok = false;
     }
     if (!audit.Coverage.empty() && CoverageLimitsFail) {
