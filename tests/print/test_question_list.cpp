@@ -166,28 +166,38 @@ TEST(QuestionList, BestByDifficultyThenInTheChosenOrder)
     EXPECT_EQ(Kept(ListContent(1000), o, random), (std::vector<int>{1000, 998, 999}));
 }
 
+// A question of Romans 1 with its stored prejump word count.
+TFixtureQuestion Romans1(int verse, int type, const std::string& text, int prejump)
+{
+    TFixtureQuestion x = PlainQuestion(1, 1, verse, text, type);
+    x.PrejumpWords = prejump;
+    return x;
+}
+
+// Romans 1 with the questions of collection 1 and a placeholder in collection 2 for the one
+// at index `duplicate` (held by two collections).
+std::unique_ptr<TLoaded> RomansWith(std::vector<TFixtureQuestion> questions, int duplicate)
+{
+    TFixtureDesc d;
+    d.Books = {PlainBook("Romans", "Ro ", 1, 5)};
+    d.Sections = {{1, 1, 1, "Greeting"}};
+    d.ComputePrejump = false;
+    d.Collections.resize(3);
+    for (int c = 0; c < 3; ++c)
+        d.Collections[c].Name = "Collection " + std::to_string(c);
+    d.Collections[1].Questions = std::move(questions);
+    d.Collections[2].Questions = {Placeholder(1, duplicate, 1, 1, duplicate)};
+    return std::make_unique<TLoaded>(d);
+}
+
 // Questions for the prejump lists; the last one is held by two collections.
 const TLoaded& PrejumpContent()
 {
-    static std::unique_ptr<TLoaded> loaded = [] {
-        TFixtureDesc d;
-        d.Books = {PlainBook("Romans", "Ro ", 1, 5)};
-        d.Sections = {{1, 1, 1, "Greeting"}};
-        d.ComputePrejump = false;
-        d.Collections.resize(3);
-        for (int c = 0; c < 3; ++c)
-            d.Collections[c].Name = "Collection " + std::to_string(c);
-        auto q = [](int verse, int type, const std::string& text, int prejump) {
-            TFixtureQuestion x = PlainQuestion(1, 1, verse, text, type);
-            x.PrejumpWords = prejump;
-            return x;
-        };
-        d.Collections[1].Questions = {q(1, 3, "Who was the apostle to the Gentiles?", 2),
-                                      q(2, 1, "Quote Romans chapter one verse two.", 3),
-                                      q(3, 39, "What should you do?", 1), q(4, 3, "Paul wrote to whom?", 1)};
-        d.Collections[2].Questions = {Placeholder(1, 4, 1, 1, 4)};
-        return std::make_unique<TLoaded>(d);
-    }();
+    static const std::unique_ptr<TLoaded> loaded =
+        RomansWith({Romans1(1, 3, "Who was the apostle to the Gentiles?", 2),
+                    Romans1(2, 1, "Quote Romans chapter one verse two.", 3), Romans1(3, 39, "What should you do?", 1),
+                    Romans1(4, 3, "Paul wrote to whom?", 1)},
+                   4);
     return *loaded;
 }
 
@@ -250,25 +260,10 @@ TEST(QuestionList, PrejumpListAsRtf)
 // question held by two collections.
 const TLoaded& FullListContent()
 {
-    static std::unique_ptr<TLoaded> loaded = [] {
-        TFixtureDesc d;
-        d.Books = {PlainBook("Romans", "Ro ", 1, 5)};
-        d.Sections = {{1, 1, 1, "Greeting"}};
-        d.ComputePrejump = false;
-        d.Collections.resize(3);
-        for (int c = 0; c < 3; ++c)
-            d.Collections[c].Name = "Collection " + std::to_string(c);
-        auto q = [](int verse, int type, const std::string& text, int prejump) {
-            TFixtureQuestion x = PlainQuestion(1, 1, verse, text, type);
-            x.PrejumpWords = prejump;
-            return x;
-        };
-        d.Collections[1].Questions = {q(1, 3, "Who was the apostle to the Gentiles?", 2),
-                                      q(2, 39, "What should you do?", 1), q(3, 40, "Paul wrote to whom?", 2),
-                                      q(4, 1, "Quote Romans chapter one verse two.", 3)};
-        d.Collections[2].Questions = {Placeholder(1, 3, 1, 1, 3)};
-        return std::make_unique<TLoaded>(d);
-    }();
+    static const std::unique_ptr<TLoaded> loaded =
+        RomansWith({Romans1(1, 3, "Who was the apostle to the Gentiles?", 2), Romans1(2, 39, "What should you do?", 1),
+                    Romans1(3, 40, "Paul wrote to whom?", 2), Romans1(4, 1, "Quote Romans chapter one verse two.", 3)},
+                   3);
     return *loaded;
 }
 
