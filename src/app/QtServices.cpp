@@ -20,33 +20,32 @@ QString Lines(const QString& text)
 const QString kTitle = QStringLiteral("The Scrivolt");
 } // namespace
 
-void TMessageBoxes::Warning(const QString& text)
+namespace {
+// Every text is shown as written: texts from files and servers (an update's message, a path)
+// must never be read as rich text.
+QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
+                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
-    QMessageBox::warning(Owner(), kTitle, Lines(text), QMessageBox::Ok);
+    QMessageBox box(icon, kTitle, Lines(text), buttons, Owner());
+    box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
+} // namespace
 
-void TMessageBoxes::Error(const QString& text)
-{
-    QMessageBox::critical(Owner(), kTitle, Lines(text), QMessageBox::Ok);
-}
+void TMessageBoxes::Warning(const QString& text) { Show(QMessageBox::Warning, text, QMessageBox::Ok); }
+
+void TMessageBoxes::Error(const QString& text) { Show(QMessageBox::Critical, text, QMessageBox::Ok); }
 
 bool TMessageBoxes::Confirm(const QString& text)
 {
-    return QMessageBox::question(Owner(), kTitle, Lines(text), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes)
-        == QMessageBox::Yes;
+    return Show(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-void TMessageBoxes::Information(const QString& text)
-{
-    QMessageBox::information(Owner(), kTitle, Lines(text), QMessageBox::Ok);
-}
+void TMessageBoxes::Information(const QString& text) { Show(QMessageBox::Information, text, QMessageBox::Ok); }
 
-void TMessageBoxes::Message(const QString& text)
-{
-    QMessageBox box(QMessageBox::NoIcon, kTitle, Lines(text), QMessageBox::Ok, Owner());
-    box.exec();
-}
+void TMessageBoxes::Message(const QString& text) { Show(QMessageBox::NoIcon, text, QMessageBox::Ok); }
 
 void TDesktopShell::OpenDocument(const QString& path)
 {

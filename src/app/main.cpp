@@ -10,6 +10,7 @@
 #include "common/Random.h"
 #include "program/ProgramPaths.h"
 #include "shell/ErrorBoundary.h"
+#include "update/ProgramInstaller.h"
 #include "voice/QtVoice.h"
 
 #include <QDir>
@@ -66,6 +67,17 @@ int main(int argc, char** argv)
     sv::TMediaSoundPlayer sound;
     app.SetErrorReporter(&messages);
     sv::InstallHintWindow();
+
+    // An update whose updater was stopped half-way is finished or undone before anything runs.
+    {
+        QString report;
+        const sv::TRecovery recovery =
+            sv::RecoverInterruptedInstall(sv::UpdateJournalPath(QString::fromStdString(paths.ProgramDir)), &report);
+        if (recovery == sv::TRecovery::Failed)
+            messages.Warning(report);
+        else if (recovery != sv::TRecovery::NothingToDo)
+            std::fprintf(stderr, "%s\n", report.toLocal8Bit().constData());
+    }
 
     sv::TPlatformServices services;
     services.Messages = &messages;

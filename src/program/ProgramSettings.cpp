@@ -36,7 +36,6 @@ void TProgramSettings::Load()
     UseProxy = s.value(QStringLiteral("Proxy/Use"), false).toBool();
     ProxyServer = s.value(QStringLiteral("Proxy/Server")).toString();
     ProxyUserID = s.value(QStringLiteral("Proxy/UserID")).toString();
-    ProxyPassword = s.value(QStringLiteral("Proxy/Password")).toString();
     MainWindowGeometry = s.value(QStringLiteral("Window/Geometry")).toByteArray();
 }
 
@@ -48,7 +47,7 @@ bool TProgramSettings::Save() const
     s.setValue(QStringLiteral("Proxy/Use"), UseProxy);
     s.setValue(QStringLiteral("Proxy/Server"), ProxyServer);
     s.setValue(QStringLiteral("Proxy/UserID"), ProxyUserID);
-    s.setValue(QStringLiteral("Proxy/Password"), ProxyPassword);
+    s.remove(QStringLiteral("Proxy/Password"));   // an older version wrote it here
     if (!MainWindowGeometry.isEmpty())
         s.setValue(QStringLiteral("Window/Geometry"), MainWindowGeometry);
     s.sync();

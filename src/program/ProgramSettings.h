@@ -24,6 +24,8 @@ public:
     bool UseProxy = false;
     QString ProxyServer;
     QString ProxyUserID;
+    // Kept for this run of the program only: it is never written to the settings file (the
+    // update keeps it in the desktop's keyring).
     QString ProxyPassword;
     // The main window's size, position and maximised state (QWidget::saveGeometry); empty
     // until the program was first closed.

@@ -9,6 +9,7 @@
 
 #include <mspack.h>
 
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,91 @@ bool LinkOnTheWay(const QString& folder, const QString& relative)
     }
     return false;
 }
+
+// Every part of the member's path, and the whole path below the target, within the lengths
+// the file system takes (in the bytes of the encoded name).
+bool FitsTheFileSystem(const QString& target, const QString& relative)
+{
+    for (const QString& part : relative.split(QLatin1Char('/')))
+        if (QFile::encodeName(part).size() > NAME_MAX)
+            return false;
+    return QFile::encodeName(target + QLatin1Char('/') + relative).size() < PATH_MAX;
+}
+
+// Puts extracted members in place and remembers how, so that Undo can take them out again:
+// the files they replaced are kept in the staging folder, the folders made for them are noted.
+class TPlacement {
+public:
+    TPlacement(QString target, QString staging) : m_target(std::move(target)), m_staging(std::move(staging)) {}
+
+    bool Place(const QString& staged, const QString& relative, QString* error)
+    {
+        const QString dest = m_target + QLatin1Char('/') + relative;
+        if (!MakeFolders(relative) || LinkOnTheWay(m_target, relative)) {
+            *error = QStringLiteral("Cannot create file ") + dest;
+            return false;
+        }
+        TStep step{dest, {}};
+        const QFileInfo old(dest);
+        if (old.exists() || old.isSymLink()) {
+            if (old.isDir() && !old.isSymLink()) {
+                *error = QStringLiteral("a folder has the name ") + dest;
+                return false;
+            }
+            step.Kept = m_staging + QStringLiteral("/old%1").arg(m_steps.size());
+            if (!ReplaceFile(dest, step.Kept, error))
+                return false;
+        }
+        if (!ReplaceFile(staged, dest, error)) {
+            if (!step.Kept.isEmpty())
+                ReplaceFile(step.Kept, dest);
+            return false;
+        }
+        m_steps.push_back(step);
+        return true;
+    }
+
+    void Undo()
+    {
+        for (auto it = m_steps.rbegin(); it != m_steps.rend(); ++it) {
+            if (it->Kept.isEmpty())
+                QFile::remove(it->Dest);
+            else
+                ReplaceFile(it->Kept, it->Dest);
+        }
+        m_steps.clear();
+        for (auto it = m_madeFolders.rbegin(); it != m_madeFolders.rend(); ++it)
+            QDir().rmdir(*it);
+        m_madeFolders.clear();
+    }
+
+private:
+    struct TStep {
+        QString Dest;
+        QString Kept;   // the file it replaced, in the staging folder; empty: none
+    };
+
+    bool MakeFolders(const QString& relative)
+    {
+        QString at = m_target;
+        const QStringList parts = relative.split(QLatin1Char('/'));
+        for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+            at += QLatin1Char('/') + parts[i];
+            const QFileInfo info(at);
+            if (info.isDir())
+                continue;
+            if (info.exists() || info.isSymLink() || !QDir().mkdir(at))
+                return false;
+            m_madeFolders << at;
+        }
+        return true;
+    }
+
+    QString m_target;
+    QString m_staging;
+    std::vector<TStep> m_steps;
+    QStringList m_madeFolders;
+};
 
 } // namespace
 
@@ -171,6 +257,11 @@ TUnpackResult ExtractCabinet(const QString& path, const QString& targetFolder)
             r.Error = QStringLiteral("refused member name \"%1\" (it would be written outside %2)").arg(name, target);
             return r;
         }
+        if (!FitsTheFileSystem(target, relative)) {
+            d->close(d.get(), cab);
+            r.Error = QStringLiteral("refused member name \"%1\" (too long for a file name here)").arg(name);
+            return r;
+        }
         members.push_back({f, relative, {}});
     }
     if (!QDir().mkpath(target)) {
@@ -195,23 +286,26 @@ TUnpackResult ExtractCabinet(const QString& path, const QString& targetFolder)
             return r;   // the staging folder goes with everything in it
         }
     }
-    // Everything was read whole: put the files in place.
+    // Everything was read whole: put the files in place. A member that cannot be placed undoes
+    // the ones placed before it, so that a refused archive leaves the target as it was.
+    TPlacement placement(target, staging.path());
     for (const TMember& m : members) {
         const QString dest = target + QLatin1Char('/') + m.Relative;
-        const QDateTime stamp(QDate(m.File->date_y, m.File->date_m, m.File->date_d),
-                              QTime(m.File->time_h, m.File->time_m, m.File->time_s));
-        if (!QDir().mkpath(QFileInfo(dest).absolutePath()) || LinkOnTheWay(target, m.Relative)
-            || !ReplaceFile(m.Staged, dest, &r.Error)) {
+        if (!placement.Place(m.Staged, m.Relative, &r.Error)) {
+            placement.Undo();
             d->close(d.get(), cab);
-            if (r.Error.isEmpty())
-                r.Error = QStringLiteral("Cannot create file ") + dest;
+            r.Error = QStringLiteral("%1: %2").arg(m.Relative, r.Error);
             return r;
         }
         r.Written << dest;
+    }
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const mscabd_file* f = members[i].File;
+        const QDateTime stamp(QDate(f->date_y, f->date_m, f->date_d), QTime(f->time_h, f->time_m, f->time_s));
         if (stamp.isValid()) {
-            QFile f(dest);
-            if (f.open(QIODevice::Append))
-                f.setFileTime(stamp, QFileDevice::FileModificationTime);
+            QFile file(r.Written[static_cast<qsizetype>(i)]);
+            if (file.open(QIODevice::Append))
+                file.setFileTime(stamp, QFileDevice::FileModificationTime);
         }
     }
     d->close(d.get(), cab);

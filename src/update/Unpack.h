@@ -35,8 +35,10 @@ TUnpackResult ExpandSzdd(const QString& path);
 // Extracts every file of the cabinet at path into targetFolder (followed by the member's
 // stored path, "\" read as "/"), creating the folders they need and setting each file's time
 // from its stored DOS date and time. The whole cabinet is refused, with nothing written, when
-// a member name is absolute, has a drive letter or a "." or ".." part, or would be written
-// through a symbolic link, and when any member cannot be read whole.
+// a member name is absolute, has a drive letter or a "." or ".." part, would be written
+// through a symbolic link or is too long for the file system, and when any member cannot be
+// read whole. When a member cannot be placed after others were (a file where a folder is
+// needed), the members placed go again and the files they replaced come back.
 TUnpackResult ExtractCabinet(const QString& path, const QString& targetFolder);
 
 // True when the file begins with the SZDD signature.

@@ -3,11 +3,15 @@
 #include "program/ProgramSettings.h"
 #include "shell/ProgramShell.h"
 #include "update/FileVersion.h"
+#include "update/KeychainStore.h"
+#include "update/ProgramInstaller.h"
 #include "update/UpdateDialogs.h"
 #include "update/WebUpdateForm.h"
 #include "user/User.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
 
 namespace sv {
@@ -28,6 +32,22 @@ QString ControlFileURL(IProgramShell& main)
     return url.isEmpty() ? QString::fromLatin1(kControlFileURL) : url;
 }
 
+// Plain http for the update, turned on by hand in the settings file (unsafe: anyone on the way
+// can change what arrives).
+bool AllowPlainHttp(IProgramShell& main)
+{
+    const QSettings s(main.Settings().Path(), QSettings::IniFormat);
+    return s.value(QStringLiteral("Update/AllowPlainHttp"), false).toBool();
+}
+
+// The installed layout keeps the person files outside the program folder; its program files
+// belong to the package manager, which updates them.
+bool InstalledLayout(IProgramShell& main)
+{
+    return QDir(QString::fromStdString(main.UsersDir())).absolutePath()
+           != QDir(QString::fromStdString(main.ProgramDir()) + QStringLiteral("Users")).absolutePath();
+}
+
 void OpenUpdateWindow(IProgramShell& main, const QString& caption)
 {
     TUpdateFormContext c;
@@ -35,7 +55,12 @@ void OpenUpdateWindow(IProgramShell& main, const QString& caption)
     c.Messages = &main.Messages();
     c.Clock = main.Services().Clock;
     c.ControlFileURL = ControlFileURL(main);
-    c.UpdaterPath = QString::fromStdString(main.ProgramDir()) + QStringLiteral("sv_update");
+    const QString programDir = QString::fromStdString(main.ProgramDir());
+    c.UpdaterPath = programDir + QStringLiteral("sv_update");
+    c.JournalPath = UpdateJournalPath(programDir);
+    c.DataFolder = QDir::cleanPath(QString::fromStdString(main.UsersDir()) + QStringLiteral(".."));
+    c.AllowPlainHttp = AllowPlainHttp(main);
+    c.Secrets = std::make_shared<TKeychainStore>(QStringLiteral("The Scrivolt"));
     c.MakeHost = [&main](QWidget* owner) -> std::unique_ptr<IUpdateHost> {
         return std::make_unique<TQtUpdateHost>(main.Messages(), *main.Services().Shell, owner,
                                                [&main] { QuitForUpdate(main); });
@@ -71,6 +96,12 @@ QString ProgramVersion()
 void RegisterUpdateCommands(IProgramShell& main)
 {
     (void)kVersionBlock;
+    if (InstalledLayout(main)) {
+        // The command stays disabled without an opener, and says why.
+        main.CmdUpgrade->setStatusTip(
+            QStringLiteral("This installed copy is updated by the system's package manager, not from the web"));
+        return;
+    }
     main.SetOpener(main.CmdUpgrade, [&main] {
         OpenUpdateWindow(main, QStringLiteral("Get the latest version of The Scrivolt from the Web"));
     });

@@ -135,10 +135,9 @@ void TQtUpdateHost::OpenUrl(const QString& address)
         m_shell.OpenUrl(address);
 }
 
-bool TQtUpdateHost::StartCommand(const QString& commandLine)
+bool TQtUpdateHost::StartProgram(const QString& program, const QStringList& args)
 {
-    const QStringList parts = QProcess::splitCommand(commandLine);
-    return !parts.isEmpty() && QProcess::startDetached(parts.front(), parts.mid(1));
+    return QProcess::startDetached(program, args);
 }
 
 bool TQtUpdateHost::StartDetached(const QString& program, const QStringList& args, QString* error)

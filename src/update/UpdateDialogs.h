@@ -63,7 +63,7 @@ public:
     bool WhatsNew(const QString& text, const TWhatsNewCaptions& captions) override;
     bool License(const QString& text, const TLicenseCaptions& captions) override;
     void OpenUrl(const QString& address) override;
-    bool StartCommand(const QString& commandLine) override;
+    bool StartProgram(const QString& program, const QStringList& args) override;
     bool StartDetached(const QString& program, const QStringList& args, QString* error) override;
     void QuitApplication() override;
 

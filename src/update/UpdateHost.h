@@ -36,8 +36,8 @@ public:
     virtual bool License(const QString& text, const TLicenseCaptions& captions) = 0;
     // Opens a web address in the browser.
     virtual void OpenUrl(const QString& address) = 0;
-    // Starts a command line (not waited for); false when it could not be started.
-    virtual bool StartCommand(const QString& commandLine) = 0;
+    // Starts program with args (no shell, not waited for); false when it could not be started.
+    virtual bool StartProgram(const QString& program, const QStringList& args) = 0;
     // Starts program with args, detached; on failure false and error receives the system's text.
     virtual bool StartDetached(const QString& program, const QStringList& args, QString* error) = 0;
     // Ends the application (the person's data saved as at any exit, without asking).

@@ -108,6 +108,30 @@ bool IsSafeRelativePath(const QString& path, QString* normalized)
     return true;
 }
 
+bool IsInsideFolder(const QString& path, const QString& root)
+{
+    if (path.isEmpty() || root.isEmpty() || LocalPath(path).split(QLatin1Char('/')).contains(QStringLiteral("..")))
+        return false;
+    const QString rootReal = QFileInfo(root).canonicalFilePath();
+    if (rootReal.isEmpty())
+        return false;
+    // The deepest part of the path that exists, with its links resolved, and the rest as written.
+    QString existing = QDir::cleanPath(QFileInfo(LocalPath(path)).absoluteFilePath());
+    QString rest;
+    while (!QFileInfo::exists(existing) && !QFileInfo(existing).isSymLink()) {
+        const qsizetype cut = existing.lastIndexOf(QLatin1Char('/'));
+        if (cut <= 0)
+            return false;
+        rest = existing.mid(cut) + rest;
+        existing = existing.left(cut);
+    }
+    const QString real = QFileInfo(existing).canonicalFilePath();
+    if (real.isEmpty())
+        return false;   // a link that leads nowhere
+    const QString full = real + rest;
+    return full == rootReal || full.startsWith(rootReal == QLatin1String("/") ? rootReal : rootReal + QLatin1Char('/'));
+}
+
 QString NewTempFileIn(const QString& folder)
 {
     QTemporaryFile t(folder + QStringLiteral("/WUPDXXXXXX.tmp"));

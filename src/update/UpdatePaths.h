@@ -46,6 +46,11 @@ bool IsSafeFileName(const QString& name);
 // On success normalized receives it with "/" separators.
 bool IsSafeRelativePath(const QString& path, QString* normalized = nullptr);
 
+// True when path (absolute, or relative to the current directory; it need not exist yet) lies
+// inside root or is root itself, symbolic links on the way followed. A path with a ".." part is
+// never inside.
+bool IsInsideFolder(const QString& path, const QString& root);
+
 // A new empty file in folder whose name begins with "WUPD" (readable and writable by the
 // owner only); empty when it cannot be created.
 QString NewTempFileIn(const QString& folder);

@@ -57,6 +57,17 @@ constexpr TStatus kStatuses[] = {
     {usChecksumMismatch, "Checksum does not match, file not installed : %s", ecInternet},
     {usUnsafeName, "Refused file name outside the target folder : %s", ecInternet},
     {usExpandError, "Error expanding compressed file : %s", ecInternet},
+    {usPlainHttpRefused, "Refused address without https (plain http is off in the settings) : %s", ecInternet},
+    {usRedirectRefused, "Refused redirection to a less safe address : %s", ecInternet},
+    {usNoSha256, "Program file without a matching sha256, not installed : %s", ecInternet},
+    {usFolderRefused, "Refused folder outside the program and data folders : %s", ecInternet},
+    {usCommandRefused, "Refused program outside the program folder : %s", ecInternet},
+    {usTooLarge, "Refused file larger than allowed : %s", ecInternet},
+    {usTooManyFiles, "Refused update with more files than allowed : %s", ecInternet},
+    {usCancelled, "Update cancelled", ecInternet},
+    {usTimeLimit, "Update stopped: it took longer than %s minutes", ecInternet},
+    {usAddressRefused, "Refused address that is not a web address : %s", ecInternet},
+    {usNotRestarted, "Program file not installed (the update does not restart the program) : %s", ecInternet},
 };
 
 const TStatus* Find(int id)

@@ -76,6 +76,17 @@ enum TUpdateStatusId : int {
     usChecksumMismatch = 960,
     usUnsafeName = 961,
     usExpandError = 962,
+    usPlainHttpRefused = 963,
+    usRedirectRefused = 964,
+    usNoSha256 = 965,
+    usFolderRefused = 966,
+    usCommandRefused = 967,
+    usTooLarge = 968,
+    usTooManyFiles = 969,
+    usCancelled = 970,
+    usTimeLimit = 971,
+    usNotRestarted = 972,
+    usAddressRefused = 973,
 };
 
 // The text with "%s" replaced by arg.

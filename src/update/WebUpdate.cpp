@@ -16,8 +16,10 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QProcess>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 
 namespace sv {
@@ -91,11 +93,13 @@ std::int32_t TWebUpdate::Checksum(const QString& path) const
 void TWebUpdate::DoUpdate()
 {
     m_restart = false;
-    m_silentRestart = false;
     m_appName.clear();
     m_appComps.clear();
     m_staged.clear();
     m_updaterCommand.clear();
+    m_cancelRequested = false;
+    m_stopReported = false;
+    m_deadline = QDeadlineTimer(Limits.TotalMs);
     m_runDir = std::make_unique<QTemporaryDir>(Folders.Tmp + QStringLiteral("/WUPDXXXXXX"));
 
     try {
@@ -105,7 +109,9 @@ void TWebUpdate::DoUpdate()
             Status(usFoundConnection);
         }
         QString controlPath;
-        if (!m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &controlPath)) {
+        TExpected bounded;
+        bounded.MaxSize = Limits.ControlFile;
+        if (!m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &controlPath, bounded)) {
             Status(usControlFileNotFound);
         } else {
             Status(usControlFileFound);
@@ -120,10 +126,13 @@ void TWebUpdate::DoUpdate()
             Status(usClosedConnection);
         }
         m_runDir.reset();   // the control file copy and the texts fetched with it
-        if (m_restart && !m_staged.isEmpty())
+        if (m_restart && !m_staged.isEmpty() && !ShouldStop()) {
             RestartForUpdate();
-        else
+        } else {
+            if (!m_staged.isEmpty())
+                Status(usNotRestarted, m_staged.join(QStringLiteral(", ")));
             DiscardStaged();
+        }
     } catch (...) {
         // A run that fails halfway leaves nothing behind: no staged program files beside the
         // real ones, no downloads in the temporary folder. Once the updater has started, the
@@ -206,11 +215,15 @@ void TWebUpdate::ReadApplication(const TIniFile& ini)
     QString app = params.isEmpty() ? program : program + QLatin1Char(' ') + params;
     if (program.isEmpty())
         m_restart = false;
+    if (!program.isEmpty() && !IsInsideFolder(program, Folders.App)) {
+        Status(usCommandRefused, raw);
+        m_restart = false;
+    }
     if (app.contains(QLatin1Char(' ')))
         app = QLatin1Char('"') + app + QLatin1Char('"');
     m_appName = app;
     m_appComps = LocalPath(Prefixed(ini.ReadString(kApplication, QStringLiteral("appcomps"))));
-    m_silentRestart = ini.ReadInteger(kApplication, QStringLiteral("silentrestart"), 0) == 1;
+    // "silentrestart" is not followed: the person always confirms the restart.
 }
 
 bool TWebUpdate::Actions(const TIniFile& ini)
@@ -228,7 +241,7 @@ bool TWebUpdate::Actions(const TIniFile& ini)
             m_host.ShowHtmlDialog(html, page);
     }
     if (const QString cmd = action("runbefore"); !cmd.isEmpty())
-        m_host.StartCommand(cmd);
+        StartProgram(cmd);
     if (const QString query = action("query"); !query.isEmpty()) {
         Status(usFoundQuery);
         if (!m_host.Confirm(WithLineBreaks(query))) {
@@ -272,18 +285,31 @@ bool TWebUpdate::Actions(const TIniFile& ini)
         Status(usFoundRedirection);
     if (const QString url = action("showURL"); !url.isEmpty()) {
         Status(usFoundShowUrl);
-        m_host.OpenUrl(Prefixed(url));
+        const QUrl address(Prefixed(url));
+        const QString scheme = address.scheme().toLower();
+        if (address.isValid() && !address.host().isEmpty()
+            && (scheme == QLatin1String("https") || scheme == QLatin1String("http")))
+            m_host.OpenUrl(address.toString());
+        else
+            Status(usAddressRefused, url);
     }
     const qint64 count = ini.ReadInteger(QStringLiteral("files"), QStringLiteral("count"), 0);
+    if (count > Limits.FileCount) {
+        Status(usTooManyFiles, QString::number(count));
+        m_restart = false;
+        return false;
+    }
     if (count > 0) {
         Status(usFoundFiles);
         bool askedOnce = false;
         bool stopAll = false;
-        for (qint64 i = 1; i <= count && !stopAll; ++i)
+        for (qint64 i = 1; i <= count && !stopAll && !ShouldStop(); ++i)
             FileSection(ini, QStringLiteral("file%1").arg(i), askedOnce, stopAll);
     }
+    if (ShouldStop())
+        return false;
     if (const QString cmd = action("runafter"); !cmd.isEmpty())
-        m_host.StartCommand(cmd);
+        StartProgram(cmd);
     Status(usFinished);
     return true;
 }
@@ -305,6 +331,16 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
     TExpected expected;
     expected.Checksum = newChecksum;
     expected.Sha256 = value("sha256").trimmed();
+    // The declared size bounds the download (a compressed file may be an eighth larger than
+    // what it holds, plus its header).
+    if (newSize > 0)
+        expected.MaxSize = compressed ? newSize + newSize / 8 + 64 : newSize;
+    if (!InsideAllowedFolder(targetDir)) {
+        Status(usFolderRefused, value("targetdir"));
+        Status(usCannotDownload, url);
+        m_restart = false;
+        return;
+    }
     if (!QDir().mkpath(targetDir)) {
         StatusText(QStringLiteral("Cannot create file ") + targetDir, ecInternet);
         Status(usCannotDownload, url);
@@ -326,14 +362,13 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
     }
     // A program file waits beside its target for the updater, which puts all of them in
     // place at once after the program has ended.
-    const bool program = m_restart && IsProgramFile(name);
     QString saved;
-    if (!DownloadFile(url, compressed, targetDir, &saved, expected, program)) {
+    if (!DownloadFile(url, compressed, targetDir, &saved, expected, TDownloadRole::UpdateFile)) {
         Status(usCannotDownload, url);
         m_restart = false;
         return;
     }
-    if (program || IsProgramFile(QFileInfo(saved).fileName()))
+    if (saved.endsWith(QLatin1String(kStagedSuffix)))
         return;
     if (ExtractCAB && saved.endsWith(QLatin1String(".cab"), Qt::CaseInsensitive)) {
         const TUnpackResult r = ExtractCabinet(saved, targetDir);
@@ -343,9 +378,81 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
     }
 }
 
-bool TWebUpdate::IsProgramFile(const QString& name) const
+bool TWebUpdate::IsProgramFile(const QString& finalPath, const QString& content) const
 {
-    return !name.isEmpty() && !m_appComps.isEmpty() && m_appComps.contains(name, Qt::CaseInsensitive);
+    // Named in "appcomps" (as a whole name: the list is separated by blanks, the names may
+    // carry their folder).
+    const QString name = QFileInfo(finalPath).fileName();
+    for (qsizetype at = m_appComps.indexOf(name, 0, Qt::CaseInsensitive); at >= 0 && !name.isEmpty();
+         at = m_appComps.indexOf(name, at + 1, Qt::CaseInsensitive)) {
+        const qsizetype end = at + name.size();
+        const bool startsWord = at == 0 || m_appComps.at(at - 1) == QLatin1Char(' ') || m_appComps.at(at - 1) == QLatin1Char('/');
+        const bool endsWord = end == m_appComps.size() || m_appComps.at(end) == QLatin1Char(' ');
+        if (startsWord && endsWord)
+            return true;
+    }
+    // It replaces a file that may run, or it is a program or a script itself.
+    const QFileInfo target(finalPath);
+    if (target.exists() && target.isExecutable())
+        return true;
+    QFile f(content);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = f.read(4);
+    return head == QByteArray("\x7f" "ELF", 4) || head.startsWith("#!");
+}
+
+bool TWebUpdate::InsideAllowedFolder(const QString& path) const
+{
+    return IsInsideFolder(path, Folders.App) || (!DataFolder.isEmpty() && IsInsideFolder(path, DataFolder));
+}
+
+bool TWebUpdate::StartProgram(const QString& commandLine)
+{
+    // Split as written, before the prefixes put in folders that may hold blanks.
+    QStringList parts = QProcess::splitCommand(commandLine);
+    if (parts.isEmpty())
+        return false;
+    for (QString& part : parts)
+        part = Prefixed(part);
+    const QString program = QDir(Folders.App).absoluteFilePath(LocalPath(parts.takeFirst()));
+    if (!IsInsideFolder(program, Folders.App) || !QFileInfo(program).isFile()) {
+        Status(usCommandRefused, commandLine);
+        return false;
+    }
+    QStringList shown{program};
+    for (const QString& a : std::as_const(parts))
+        shown << (a.contains(QLatin1Char(' ')) || a.isEmpty() ? QLatin1Char('"') + a + QLatin1Char('"') : a);
+    if (!m_host.Confirm(QStringLiteral("The update asks to start this program:\r%1\rStart it?").arg(shown.join(QLatin1Char(' ')))))
+        return false;
+    return m_host.StartProgram(program, parts);
+}
+
+bool TWebUpdate::SchemeAllowed(const QUrl& url, bool redirectFromHttps) const
+{
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("https"))
+        return true;
+    return scheme == QLatin1String("http") && AllowPlainHttp && !redirectFromHttps;
+}
+
+bool TWebUpdate::ShouldStop()
+{
+    if (!m_cancelRequested && OnProgressCancel && OnProgressCancel())
+        m_cancelRequested = true;
+    const bool late = !m_cancelRequested && m_deadline.hasExpired();
+    if (!m_cancelRequested && !late)
+        return false;
+    if (!m_stopReported) {
+        m_stopReported = true;
+        if (late)
+            Status(usTimeLimit, QString::number(Limits.TotalMs / 60000.0));
+        else
+            Status(usCancelled);
+    }
+    m_cancelRequested = true;
+    m_restart = false;
+    return true;
 }
 
 bool TWebUpdate::IsNewVersion(const QString& newVersion, const QString& localFile, std::int32_t newChecksum,
@@ -372,8 +479,9 @@ bool TWebUpdate::IsNewVersion(const QString& newVersion, const QString& localFil
 // --- Downloads ---
 
 bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString& targetDir, QString* savedPath,
-                              const TExpected& expected, bool staged)
+                              const TExpected& expected, TDownloadRole role)
 {
+    const qint64 maxBytes = expected.MaxSize > 0 ? expected.MaxSize : Limits.Download;
     Status(usDownload, address);
     const QUrl url(address);
     const bool web = UpdateType != fileUpdate;
@@ -392,7 +500,7 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
         Status(usDownloadNotFound, address);
         return false;
     }
-    const bool arrived = web ? HttpGet(address, temp, targetPath) : CopyLocal(address, temp, targetPath);
+    const bool arrived = web ? HttpGet(address, temp, targetPath, maxBytes) : CopyLocal(address, temp, targetPath, maxBytes);
     if (!arrived) {
         QFile::remove(temp);
         return false;
@@ -411,6 +519,18 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
         }
         candidate = expanded;
         finalPath = folder + QLatin1Char('/') + r.ExpandedName;
+        if (QFileInfo(candidate).size() > (expected.MaxSize > 0 ? expected.MaxSize : Limits.Download)) {
+            QFile::remove(candidate);
+            Status(usTooLarge, r.ExpandedName);
+            return false;
+        }
+    }
+    // A program file needs its sha256 and waits for the updater.
+    const bool staged = role == TDownloadRole::UpdateFile && IsProgramFile(finalPath, candidate);
+    if (staged && expected.Sha256.isEmpty()) {
+        QFile::remove(candidate);
+        Status(usNoSha256, QFileInfo(finalPath).fileName());
+        return false;
     }
     QString refused;
     if (expected.Checksum != -1 && Checksum(candidate) != expected.Checksum)
@@ -439,7 +559,8 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
     return true;
 }
 
-bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const QString& progressName)
+bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const QString& progressName,
+                         qint64 maxBytes)
 {
     const QUrl url(address);
     const QString scheme = url.scheme().toLower();
@@ -447,6 +568,12 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
         Status(usDownloadNotFound, address);
         return false;
     }
+    if (!SchemeAllowed(url, false)) {
+        Status(usPlainHttpRefused, address);
+        return false;
+    }
+    if (ShouldStop())
+        return false;
     if (!m_net)
         m_net = std::make_unique<QNetworkAccessManager>();
     if (Proxy.trimmed().isEmpty()) {
@@ -469,6 +596,8 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
     request.setRawHeader("Pragma", "no-cache");
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("WebUpdate"));
     request.setTransferTimeout(TransferTimeoutMs);
+    // Each redirection is checked: never from https to http, never to plain http unless allowed.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
 
     QFile out(tempPath);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -481,6 +610,15 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
     qint64 soFar = 0;
     bool stopped = false;
     bool writeFailed = false;
+    bool tooLarge = false;
+    QString refusedRedirect;
+    auto tooLong = [&](qint64 bytes) {
+        if (bytes <= maxBytes)
+            return false;
+        tooLarge = stopped = true;
+        reply->abort();
+        return true;
+    };
     auto readBlocks = [&] {
         if (stopped)
             return;
@@ -490,10 +628,15 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
             reply->readAll();
             return;
         }
-        if (total < 0 && reply->header(QNetworkRequest::ContentLengthHeader).isValid())
+        if (total < 0 && reply->header(QNetworkRequest::ContentLengthHeader).isValid()) {
             total = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+            if (tooLong(total))
+                return;
+        }
         while (reply->bytesAvailable() > 0) {
             const QByteArray block = reply->read(kReadBlock);
+            if (tooLong(soFar + block.size()))
+                return;
             if (out.write(block) != block.size()) {
                 writeFailed = stopped = true;
                 reply->abort();
@@ -502,7 +645,7 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
             soFar += block.size();
             if (OnFileProgress)
                 OnFileProgress(progressName, total, soFar);
-            if (OnProgressCancel && OnProgressCancel()) {
+            if (ShouldStop()) {
                 stopped = true;
                 reply->abort();
                 return;
@@ -512,14 +655,39 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
     QEventLoop loop;
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, readBlocks);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QUrl current = url;
+    QObject::connect(reply.get(), &QNetworkReply::redirected, &loop, [&](const QUrl& to) {
+        if (SchemeAllowed(to, current.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0)) {
+            current = to;
+            Q_EMIT reply->redirectAllowed();
+        } else {
+            refusedRedirect = to.toString();
+            stopped = true;
+            reply->abort();
+        }
+    });
+    // Cancel and the time limit are heard while a server keeps the download waiting.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+        if (!stopped && ShouldStop()) {
+            stopped = true;
+            reply->abort();
+        }
+    });
+    watch.start(100);
     if (!reply->isFinished())
         loop.exec();
+    watch.stop();
     if (!reply->isFinished()) {   // the application is ending
         stopped = true;
         reply->abort();
     }
     readBlocks();
     out.close();
+    if (!refusedRedirect.isEmpty()) {
+        Status(usRedirectRefused, refusedRedirect);
+        return false;
+    }
     if (!httpStatus)
         httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (httpStatus > 299) {
@@ -528,6 +696,10 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
     }
     if (writeFailed) {
         StatusText(QStringLiteral("Cannot create file ") + tempPath, ecInternet);
+        return false;
+    }
+    if (tooLarge) {
+        Status(usTooLarge, address);
         return false;
     }
     if (stopped)
@@ -546,7 +718,7 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
     return true;
 }
 
-bool TWebUpdate::CopyLocal(const QString& source, const QString& tempPath, const QString& target)
+bool TWebUpdate::CopyLocal(const QString& source, const QString& tempPath, const QString& target, qint64 maxBytes)
 {
     const QFileInfo src(LocalPath(source));
     if (!src.exists() || !src.isFile()) {
@@ -563,6 +735,10 @@ bool TWebUpdate::CopyLocal(const QString& source, const QString& tempPath, const
         Status(usZeroLengthSource, source);
         return false;
     }
+    if (in.size() > maxBytes) {
+        Status(usTooLarge, source);
+        return false;
+    }
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         StatusText(QStringLiteral("Cannot create file ") + tempPath, ecInternet);
         return false;
@@ -576,7 +752,7 @@ bool TWebUpdate::CopyLocal(const QString& source, const QString& tempPath, const
         soFar += block.size();
         if (OnFileProgress)
             OnFileProgress(target, total, soFar);
-        if (OnProgressCancel && OnProgressCancel())
+        if (ShouldStop())
             return false;
     }
     return soFar > 0;
@@ -585,7 +761,9 @@ bool TWebUpdate::CopyLocal(const QString& source, const QString& tempPath, const
 bool TWebUpdate::FetchText(const QString& address, QString* text)
 {
     QString saved;
-    if (!m_runDir || !m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &saved))
+    TExpected bounded;
+    bounded.MaxSize = Limits.ControlFile;
+    if (!m_runDir || !m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &saved, bounded))
         return false;
     QFile f(saved);
     const bool ok = f.open(QIODevice::ReadOnly);
@@ -607,7 +785,13 @@ void TWebUpdate::DiscardStaged()
 
 void TWebUpdate::RestartForUpdate()
 {
-    if (!m_silentRestart && !m_host.Confirm(UpdateStatusText(usAskShutdown))) {
+    // The person always sees which program starts again, with its parameters (a silent
+    // restart would run what the control file names without anyone looking).
+    QString shown = m_appName;
+    if (shown.size() >= 2 && shown.startsWith(QLatin1Char('"')) && shown.endsWith(QLatin1Char('"')))
+        shown = shown.mid(1, shown.size() - 2);
+    if (!m_host.Confirm(UpdateStatusText(usAskShutdown) + QStringLiteral("\rThe program started again afterwards: ")
+                        + shown)) {
         DiscardStaged();
         return;
     }
@@ -626,7 +810,10 @@ void TWebUpdate::RestartForUpdate()
     QString app = m_appName;
     if (app.size() >= 2 && app.startsWith(QLatin1Char('"')) && app.endsWith(QLatin1Char('"')))
         app = app.mid(1, app.size() - 2);
-    QStringList args{QString::number(ProcessId), app};
+    QStringList args;
+    if (!JournalPath.isEmpty())
+        args << QStringLiteral("--journal") << JournalPath;
+    args << QString::number(ProcessId) << app;
     args += m_staged;
     QString error;
     if (!m_host.StartDetached(updater, args, &error)) {

@@ -9,15 +9,25 @@
 // Safety rules kept by every download: a file lands only inside its target folder, under a
 // plain name; it replaces the old file only when it arrived whole (and, when the control file
 // gives a checksum or a "sha256" for it, only when that matches); compressed files and
-// cabinets that are cut short are refused and leave nothing behind. Program files (those the
-// control file lists in "appcomps") are not put in place by the download: they wait beside
-// their target with the suffix kStagedSuffix until the updater installs them all at once.
+// cabinets that are cut short are refused and leave nothing behind.
+//
+// What the control file may ask is bounded, since whoever controls the server or the way to
+// it writes it: addresses are https (plain http only when AllowPlainHttp is set, and never a
+// redirection from https to http); a file lands only in the program folder (Folders.App) or
+// the person's data folder (DataFolder); a program file (named in "appcomps", one that
+// replaces a file that may run, or one that is itself a program or script) needs a matching
+// "sha256", is never put in place by the download but waits beside its target with the suffix
+// kStagedSuffix until the updater installs them all at once; the programs the update starts
+// ("runbefore", "runafter", "appname") lie inside the program folder and run only when the
+// person agrees, without a shell; "showURL" is a web address. Sizes, the number of files and
+// the time of a run are limited (TLimits); Cancel stops a run at the next block.
 
 #include "update/IniFile.h"
 #include "update/UpdateHost.h"
 #include "update/UpdatePaths.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +37,7 @@
 
 class QNetworkAccessManager;
 class QTemporaryDir;
+class QUrl;
 
 namespace sv {
 
@@ -37,7 +48,20 @@ inline constexpr char kStagedSuffix[] = ".update-new";
 struct TExpected {
     std::int32_t Checksum = -1;   // byte sum or CRC-32 (UseCRC32); -1: none
     QString Sha256;               // lower- or upper-case hexadecimal; empty: none
+    qint64 MaxSize = 0;           // the most bytes the download may have; 0: TLimits::Download
 };
+
+// The bounds of one run.
+struct TLimits {
+    qint64 ControlFile = 1 << 20;                // bytes of the control file (and of its texts)
+    qint64 Download = qint64(200) << 20;         // bytes of a file whose size is not declared
+    qint64 FileCount = 1000;                     // "count" of the "files" section
+    qint64 TotalMs = 30 * 60 * 1000;             // the whole run
+};
+
+// What a download is for: a text the update reads (the control file, what's new ...) or a
+// file of the update, which the rules for program files apply to.
+enum class TDownloadRole { Text, UpdateFile };
 
 enum TUpdateType { ftpUpdate, httpUpdate, fileUpdate };
 enum TUpdateUpdate { wuuPromptOnce, wuuPromptAll, wuuSilent };
@@ -74,17 +98,29 @@ public:
     QString UpdaterPath;
     // The process id given to the updater (the running program's, unless a test sets one).
     qint64 ProcessId = 0;
+    // The updater's journal (see ProgramInstaller.h); empty: the updater keeps none.
+    QString JournalPath;
+    // Plain http for the control file and the downloads (unsafe: anyone on the way may change
+    // what arrives); off unless the person turns it on in the settings.
+    bool AllowPlainHttp = false;
+    // The person's data folder: besides the program folder the one place files may go.
+    QString DataFolder;
+    TLimits Limits;
     // A transfer that stalls this long fails.
     int TransferTimeoutMs = 30000;
 
     // --- Events ---
     std::function<void(const QString& text, int statusId, int errorCode)> OnStatus;
     std::function<void(const QString& fileName, qint64 totalSize, qint64 bytesSoFar)> OnFileProgress;
-    // Asked after every block; true stops the download.
+    // Asked after every block; true stops the run as Cancel does.
     std::function<bool()> OnProgressCancel;
 
     // --- Operations ---
     void DoUpdate();
+    // Stops the run under way at the next block or step (from a button or the window's close);
+    // nothing more is installed and the program is not restarted.
+    void Cancel() { m_cancelRequested = true; }
+    bool Cancelled() const { return m_cancelRequested; }
 
     // The new-version rule for one file: none of the tests given (empty version, size 0, checksum -1) or no local file: true;
     // a checksum that differs from the local file's; a size above 0 that differs from the
@@ -93,11 +129,12 @@ public:
                       qint64 newSize) const;
 
     // Downloads address into targetDir (a folder, or the file itself when it names an existing
-    // file), expanding an LZ-compressed file when expand is set (not a ".cab"). When staged,
-    // the file is put beside its target with kStagedSuffix instead. savedPath receives the
-    // path written. Reports statuses 915, 916, 917 and the errors of the added rules.
+    // file), expanding an LZ-compressed file when expand is set (not a ".cab"). A program file
+    // of an update file is refused without a matching sha256 and is put beside its target with
+    // kStagedSuffix instead. savedPath receives the path written. Reports statuses 915, 916,
+    // 917 and the errors of the added rules.
     bool DownloadFile(const QString& address, bool expand, const QString& targetDir, QString* savedPath = nullptr,
-                      const TExpected& expected = {}, bool staged = false);
+                      const TExpected& expected = {}, TDownloadRole role = TDownloadRole::Text);
 
     // --- The result of the last run (for the window and tests) ---
     bool RestartFlag() const { return m_restart; }
@@ -118,10 +155,14 @@ private:
     bool Actions(const TIniFile& ini);
     void FileSection(const TIniFile& ini, const QString& section, bool& askedOnce, bool& stopAll);
     bool FetchText(const QString& address, QString* text);
-    bool HttpGet(const QString& address, const QString& tempPath, const QString& progressName);
-    bool CopyLocal(const QString& source, const QString& tempPath, const QString& target);
+    bool HttpGet(const QString& address, const QString& tempPath, const QString& progressName, qint64 maxBytes);
+    bool CopyLocal(const QString& source, const QString& tempPath, const QString& target, qint64 maxBytes);
+    bool SchemeAllowed(const QUrl& url, bool redirectFromHttps) const;
+    bool ShouldStop();
     QString Prefixed(const QString& value) const;
-    bool IsProgramFile(const QString& name) const;
+    bool IsProgramFile(const QString& finalPath, const QString& content) const;
+    bool InsideAllowedFolder(const QString& path) const;
+    bool StartProgram(const QString& commandLine);
     void RestartForUpdate();
     void DiscardStaged();
     std::int32_t Checksum(const QString& path) const;
@@ -130,7 +171,9 @@ private:
     std::unique_ptr<QNetworkAccessManager> m_net;
     std::unique_ptr<QTemporaryDir> m_runDir;
     bool m_restart = false;
-    bool m_silentRestart = false;
+    bool m_cancelRequested = false;
+    bool m_stopReported = false;
+    QDeadlineTimer m_deadline;
     QString m_appName;
     QString m_appComps;
     QStringList m_staged;   // the final paths of the program files waiting beside their targets

@@ -98,6 +98,9 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     u.ExtractCAB = false;
     u.UseCRC32 = false;
     u.UpdaterPath = m_context.UpdaterPath;
+    u.JournalPath = m_context.JournalPath;
+    u.DataFolder = m_context.DataFolder;
+    u.AllowPlainHttp = m_context.AllowPlainHttp;
     u.OnStatus = [this](const QString& text, int status, int code) { WebUpdateStatus(text, status, code); };
     u.OnFileProgress = [this](const QString& name, qint64 size, qint64 pos) { WebUpdateFileProgress(name, size, pos); };
 
@@ -108,7 +111,7 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     proxyCheckBox->setChecked(m_context.Settings->UseProxy);
 
     connect(UpdateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { UpdateBtnClick(); }, m_context.Messages); });
-    connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
+    connect(CancelBtn, &QPushButton::clicked, this, &TWebUpdateForm::CancelBtnClick);
     connect(helpBtn, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
             m_context.ShowHelp(HelpContext);
@@ -138,6 +141,12 @@ void TWebUpdateForm::UpdateBtnClick()
     TWebUpdate& u = *m_update;
     u.URL = m_context.ControlFileURL;
     const TProgramSettings& s = *m_context.Settings;
+    if (proxyCheckBox->isChecked() && !ProxyPasswordKnown()) {
+        // Not stored (no keyring): the person types it again before the update goes out.
+        StatusListBox->addItem(QStringLiteral("The proxy password is not stored: enter it in the proxy settings."));
+        OpenProxyForm();
+        return;
+    }
     if (proxyCheckBox->isChecked()) {
         u.Proxy = s.ProxyServer;
         u.ProxyUserID = s.ProxyUserID;
@@ -148,7 +157,6 @@ void TWebUpdateForm::UpdateBtnClick()
         u.ProxyPassword.clear();
     }
     UpdateBtn->setEnabled(false);
-    CancelBtn->setEnabled(false);
     m_running = true;
     try {
         u.DoUpdate();
@@ -157,12 +165,42 @@ void TWebUpdateForm::UpdateBtnClick()
         // or closed.
         m_running = false;
         UpdateBtn->setEnabled(true);
-        CancelBtn->setEnabled(true);
         ReportError(e, m_context.Messages);
+        if (m_closeWhenDone)
+            close();
         return;
     }
     m_running = false;
     close();
+}
+
+void TWebUpdateForm::CancelBtnClick()
+{
+    if (m_running)
+        m_update->Cancel();   // the run ends at its next block, then the window closes
+    else
+        close();
+}
+
+bool TWebUpdateForm::ProxyPasswordKnown()
+{
+    TProgramSettings& s = *m_context.Settings;
+    if (s.ProxyUserID.isEmpty() || !s.ProxyPassword.isEmpty())
+        return true;
+    if (m_context.Secrets) {
+        if (const std::optional<QString> stored = m_context.Secrets->Read(ProxyPasswordKey); stored && !stored->isEmpty()) {
+            s.ProxyPassword = *stored;   // for this run of the program only
+            return true;
+        }
+    }
+    return false;
+}
+
+void TWebUpdateForm::OpenProxyForm()
+{
+    auto* proxy = new TProxyForm(*m_context.Settings, m_context.Secrets.get(), m_context.Messages, this);
+    proxy->setAttribute(Qt::WA_DeleteOnClose);
+    proxy->open();
 }
 
 void TWebUpdateForm::WebUpdateFileProgress(const QString&, qint64 size, qint64 position)
@@ -204,15 +242,16 @@ void TWebUpdateForm::ProxyCheckBoxClick()
     m_context.Settings->UseProxy = proxyCheckBox->isChecked();
     SaveSettings();
     if (proxyCheckBox->isChecked()) {
-        auto* proxy = new TProxyForm(*m_context.Settings, this);
-        proxy->setAttribute(Qt::WA_DeleteOnClose);
-        proxy->open();
+        ProxyPasswordKnown();   // the stored password fills the form
+        OpenProxyForm();
     }
 }
 
 void TWebUpdateForm::closeEvent(QCloseEvent* event)
 {
-    if (m_running) {   // the update is under way: the window stays until it ends
+    if (m_running) {   // the update under way stops first; the window closes when it has
+        m_update->Cancel();
+        m_closeWhenDone = true;
         event->ignore();
         return;
     }
@@ -232,7 +271,8 @@ void TWebUpdateForm::closeEvent(QCloseEvent* event)
         m_context.Closed();
 }
 
-TProxyForm::TProxyForm(TProgramSettings& settings, QWidget* owner) : QDialog(owner), m_settings(settings)
+TProxyForm::TProxyForm(TProgramSettings& settings, ISecretStore* secrets, IMessageService* messages, QWidget* owner)
+    : QDialog(owner), m_settings(settings), m_secrets(secrets), m_messages(messages)
 {
     setWindowTitle(QStringLiteral("Proxy settings"));
     auto* layout = new QVBoxLayout(this);
@@ -269,8 +309,22 @@ void TProxyForm::OKButtonClick()
 {
     m_settings.ProxyServer = ProxyServerEdit->text().trimmed();
     m_settings.ProxyUserID = ProxyUserIDEdit->text();
-    m_settings.ProxyPassword = ProxyPasswordEdit->text();
-    m_settings.Save();
+    m_settings.ProxyPassword = ProxyPasswordEdit->text();   // kept for this run of the program
+    m_settings.Save();                                       // without the password
+    QString error;
+    bool stored = false;
+    if (m_secrets) {
+        if (m_settings.ProxyPassword.isEmpty()) {
+            m_secrets->Remove(TWebUpdateForm::ProxyPasswordKey);
+            stored = true;
+        } else {
+            stored = m_secrets->Write(TWebUpdateForm::ProxyPasswordKey, m_settings.ProxyPassword, &error);
+        }
+    }
+    if (!stored && m_messages)
+        m_messages->Warning(QStringLiteral("No keyring could store the proxy password (%1). It is kept until the "
+                                           "program ends and asked for again after that.")
+                                .arg(error.isEmpty() ? QStringLiteral("none available") : error));
     accept();
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // TWebUpdateForm: the window from which the person updates the program over the web and
 // chooses how often to be reminded. It owns the update (TWebUpdate), shows its status lines
-// and progress, and edits the reminder and proxy settings of the program. TProxyForm edits
-// the proxy server and its credentials; it stores them only on "Ok".
+// and progress, and edits the reminder and proxy settings of the program. Cancel, or closing
+// the window, stops an update under way. TProxyForm edits the proxy server and its
+// credentials; it stores them only on "Ok", the password in the keyring (ISecretStore), never
+// in the settings file.
 
+#include "update/SecretStore.h"
 #include "update/WebUpdate.h"
 
 #include <QDialog>
@@ -32,8 +35,15 @@ struct TUpdateFormContext {
     IClock* Clock = nullptr;
     // The address of the update control file.
     QString ControlFileURL;
-    // The updater program (in the program folder).
+    // The updater program (in the program folder) and its journal.
     QString UpdaterPath;
+    QString JournalPath;
+    // The person's data folder (besides the program folder, where files may go).
+    QString DataFolder;
+    // Plain http allowed (the settings' "Update/AllowPlainHttp"; unsafe).
+    bool AllowPlainHttp = false;
+    // Where the proxy password is kept (none: it is asked for at every start).
+    std::shared_ptr<ISecretStore> Secrets;
     // The dialogs and programs of the update (not owned); without it the window makes its own
     // from MakeHost.
     IUpdateHost* Host = nullptr;
@@ -63,8 +73,13 @@ public:
     QPushButton* CancelBtn = nullptr;
     QPushButton* helpBtn = nullptr;
     TWebUpdate& WebUpdate() { return *m_update; }
+    bool Running() const { return m_running; }
+
+    // The key of the proxy password in the keyring.
+    static inline const QString ProxyPasswordKey = QStringLiteral("proxy password");
 
     void UpdateBtnClick();
+    void CancelBtnClick();
     void ScheduleUpdateCBChange(int index);
     void ProxyCheckBoxClick();
     void WebUpdateFileProgress(const QString& fileName, qint64 size, qint64 position);
@@ -76,18 +91,22 @@ protected:
 private:
     double Now() const;
     void SaveSettings();
+    void OpenProxyForm();
+    bool ProxyPasswordKnown();
 
     TUpdateFormContext m_context;
     std::unique_ptr<IUpdateHost> m_ownHost;
     std::unique_ptr<TWebUpdate> m_update;
     bool m_running = false;
+    bool m_closeWhenDone = false;
     bool m_closed = false;
 };
 
 class TProxyForm : public QDialog {
     Q_OBJECT
 public:
-    TProxyForm(TProgramSettings& settings, QWidget* owner);
+    // secrets and messages may be null (no keyring: the password is kept for this run only).
+    TProxyForm(TProgramSettings& settings, ISecretStore* secrets, IMessageService* messages, QWidget* owner);
 
     QLineEdit* ProxyServerEdit = nullptr;
     QLineEdit* ProxyUserIDEdit = nullptr;
@@ -99,6 +118,8 @@ public:
 
 private:
     TProgramSettings& m_settings;
+    ISecretStore* m_secrets;
+    IMessageService* m_messages;
 };
 
 } // namespace sv

@@ -1,10 +1,12 @@
 // The updater program: started by the program after an update has downloaded new program
 // files, as
-//     upd <process id> <program to start again> [<program file> ...]
-// It waits for the process to end, puts the new program files (each waiting beside its target
-// with the suffix ".update-new") in place all at once, and starts the program again. When the
-// files cannot be installed the old ones stay and the old program is started. It runs from a
-// temporary folder of its own ("sv-updater-..."), which it removes when done.
+//     upd [--journal <journal>] <process id> <program to start again> [<program file> ...]
+// It waits for the process to end, finishes or undoes an install an earlier run left
+// unfinished, puts the new program files (each waiting beside its target with the suffix
+// ".update-new") in place all at once, and starts the program again. When the files cannot be
+// installed the old ones stay and the old program is started. With a journal the install
+// survives a kill at any moment (see ProgramInstaller.h). It runs from a temporary folder of
+// its own ("sv-updater-..."), which it removes when done.
 
 #include "update/ProgramInstaller.h"
 
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -27,9 +30,14 @@ void Say(const QString& text)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    QString journal;
+    if (args.size() >= 3 && args[1] == QLatin1String("--journal")) {
+        journal = args[2];
+        args.remove(1, 2);
+    }
     if (args.size() < 3) {
-        Say(QStringLiteral("usage: upd <process id> <program> [<program file> ...]"));
+        Say(QStringLiteral("usage: upd [--journal <journal>] <process id> <program> [<program file> ...]"));
         return 2;
     }
     bool ok = false;
@@ -45,10 +53,21 @@ int main(int argc, char** argv)
         Say(QStringLiteral("the program (process %1) did not end; nothing was changed").arg(pid));
         return 3;
     }
+    QString report;
+    if (sv::RecoverInterruptedInstall(journal, &report) != sv::TRecovery::NothingToDo)
+        Say(report);
     int result = 0;
     const QStringList files = args.mid(3);
     if (!files.isEmpty()) {
-        const sv::TInstallResult r = sv::InstallProgramFiles(files);
+        sv::TInstallOptions options;
+        options.JournalPath = journal;
+        // For the tests that end the updater between two steps, as a kill or a power cut would.
+        if (const int stopAt = qEnvironmentVariableIntValue("SV_UPDATER_KILL_AFTER_STEP"); stopAt > 0)
+            options.AfterStep = [stopAt](int step) {
+                if (step == stopAt)
+                    std::raise(SIGKILL);
+            };
+        const sv::TInstallResult r = sv::InstallProgramFiles(files, options);
         if (!r.Ok) {
             Say(r.Error + QStringLiteral("; the old program files are kept"));
             result = 1;

@@ -116,10 +116,10 @@ void TLocalHttpServer::Answer(QTcpSocket* socket, const TRequest& request)
     for (const auto& [name, value] : route.Headers)
         head += name + ": " + value + "\r\n";
     const bool cut = route.CutAfter >= 0;
-    head += cut ? "Connection: close\r\n\r\n" : "\r\n";
+    head += cut && !route.KeepOpen ? "Connection: close\r\n\r\n" : "\r\n";
     socket->write(head);
     socket->write(cut ? route.Body.left(route.CutAfter) : route.Body);
-    if (cut) {
+    if (cut && !route.KeepOpen) {
         socket->flush();
         socket->disconnectFromHost();
     }

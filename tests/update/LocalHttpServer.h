@@ -19,6 +19,7 @@ public:
         QByteArray Body;
         QList<QPair<QByteArray, QByteArray>> Headers;
         qsizetype CutAfter = -1;   // >= 0: send only this many body bytes, then close
+        bool KeepOpen = false;     // with CutAfter: stay silent with the connection open (a stall)
     };
     struct TRequest {
         QByteArray Method;

@@ -23,7 +23,7 @@ public:
     bool WhatsNew(const QString&, const TWhatsNewCaptions&) override { return false; }
     bool License(const QString&, const TLicenseCaptions&) override { return false; }
     void OpenUrl(const QString&) override {}
-    bool StartCommand(const QString&) override { return false; }
+    bool StartProgram(const QString&, const QStringList&) override { return false; }
     bool StartDetached(const QString&, const QStringList&, QString*) override { return false; }
     void QuitApplication() override {}
 };

@@ -171,5 +171,34 @@ TEST(Cabinet, ACutShortArchiveIsRefusedAndLeavesNothing)
     }
 }
 
+// A member that cannot be placed after others were: the whole archive is refused, the members
+// already placed go again and the files they replaced come back.
+TEST(Cabinet, AMemberThatCannotBePlacedUndoesTheOthers)
+{
+    // Stored as Latin-1, each of these letters takes two bytes in a file name here: 400 bytes.
+    const QByteArray longName = "sub\\" + QByteArray(200, '\xe9');
+    struct {
+        const char* Why;
+        QList<TCabMember> Members;
+    } cases[] = {
+        {"a name too long for the file system", {{"a.txt", "new a"}, {"sub\\b.txt", "b"}, {longName, "x"}}},
+        {"a file where a later member needs a folder", {{"a.txt", "new a"}, {"c", "c"}, {"c\\d", "d"}}},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("prog"));
+        QDir().mkpath(target);
+        WriteFile(target + QStringLiteral("/a.txt"), "old a");
+        WriteFile(dir.filePath(QStringLiteral("u.cab")), MakeCab(c.Members));
+        const TUnpackResult r = ExtractCabinet(dir.filePath(QStringLiteral("u.cab")), target);
+        EXPECT_FALSE(r.Ok) << c.Why;
+        EXPECT_EQ(Tree(target), QStringList{QStringLiteral("a.txt")}) << c.Why;
+        EXPECT_EQ(ReadFile(target + QStringLiteral("/a.txt")), "old a") << c.Why;
+        EXPECT_EQ(QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                  QStringList{QStringLiteral("a.txt")})
+            << c.Why;   // no folder made for the refused archive stays either
+    }
+}
+
 } // namespace
 } // namespace sv

@@ -2,7 +2,9 @@
 // the update window in the main window's start-up sequence.
 
 #include "../app/AppFixture.h"
+#include "app/QtServices.h"
 #include "app/Splash.h"
+#include "program/ProgramPaths.h"
 #include "app/Startup.h"
 #include "program/ProgramSettings.h"
 #include "update/LocalHttpServer.h"
@@ -15,7 +17,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -26,6 +32,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace sv::test {
@@ -43,6 +52,7 @@ protected:
         context.Clock = &clock;
         context.Host = &host;
         context.ControlFileURL = server->Base() + QStringLiteral("/updates/karvo_wf.inf");
+        context.AllowPlainHttp = true;   // the local server speaks plain http
         context.DialogOpen = [this] { ++opened; };
         context.Closed = [this] { ++closed; };
         context.ShowHelp = [this](int c) { help = c; };
@@ -126,11 +136,11 @@ TEST_F(UpdateWindowTest, AMissingControlFileAbortsWithItsStatus)
 TEST_F(UpdateWindowTest, ProgressFollowsTheDownload)
 {
     server->Serve("/updates/karvo_wf.inf", "[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl="
-                                              + server->Base().toUtf8() + "/wf.qs\ntargetdir={TMP}\\svtest\n");
+                                              + server->Base().toUtf8() + "/wf.qs\ntargetdir={APP}\\svtest\n");
     server->Serve("/wf.qs", QByteArray(20000, 'q'));
     Make();
     QTemporaryDir tmp;
-    form->WebUpdate().Folders.Tmp = tmp.path();
+    form->WebUpdate().Folders.App = tmp.path();
     form->UpdateBtn->click();
     EXPECT_EQ(form->ProgressBar->maximum(), 20000);
     EXPECT_EQ(form->ProgressBar->value(), 20000);
@@ -265,6 +275,142 @@ TEST_F(UpdateWindowTest, WhatsNewAndLicenseDialogs)
     EXPECT_EQ(lic.NotAcceptBtn->text(), QStringLiteral("I do not accept"));
 }
 
+// A fake keyring: it stores, or (Available false) it is not there.
+class TFakeSecrets : public ISecretStore {
+public:
+    bool Available = true;
+    std::map<QString, QString> Stored;
+    std::optional<QString> Read(const QString& key) override
+    {
+        if (!Available || !Stored.count(key))
+            return std::nullopt;
+        return Stored[key];
+    }
+    bool Write(const QString& key, const QString& secret, QString* error) override
+    {
+        if (!Available) {
+            *error = QStringLiteral("No keyring daemon");
+            return false;
+        }
+        Stored[key] = secret;
+        return true;
+    }
+    void Remove(const QString& key) override { Stored.erase(key); }
+};
+
+TEST_F(UpdateWindowTest, TheProxyPasswordGoesToTheKeyringNeverToTheSettingsFile)
+{
+    auto secrets = std::make_shared<TFakeSecrets>();
+    context.Secrets = secrets;
+    settings->ProxyServer = QStringLiteral("127.0.0.1:1");
+    Make();
+    auto enter = [this](const QString& password) {
+        form->proxyCheckBox->setChecked(false);
+        form->proxyCheckBox->click();
+        auto* proxy = form->findChild<TProxyForm*>();
+        ASSERT_NE(proxy, nullptr);
+        proxy->ProxyUserIDEdit->setText(QStringLiteral("quizzer"));
+        proxy->ProxyPasswordEdit->setText(password);
+        proxy->OKButton->click();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    enter(QStringLiteral("s3cret"));
+    EXPECT_EQ(secrets->Stored[TWebUpdateForm::ProxyPasswordKey], QStringLiteral("s3cret"));
+    EXPECT_TRUE(messages.Log().empty());
+    QFile ini(settings->Path());
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray written = ini.readAll();
+    EXPECT_TRUE(written.contains("quizzer"));
+    EXPECT_FALSE(written.contains("s3cret"));
+
+    // The next start of the program finds it in the keyring.
+    settings->ProxyPassword.clear();
+    server->Serve("/updates/karvo_wf.inf", "[update]\ndate=01/01/1980\n");
+    form->UpdateBtn->click();
+    EXPECT_EQ(form->WebUpdate().ProxyPassword, QStringLiteral("s3cret"));
+}
+
+TEST_F(UpdateWindowTest, WithoutAKeyringThePasswordIsNotStoredAndAskedForAgain)
+{
+    auto secrets = std::make_shared<TFakeSecrets>();
+    secrets->Available = false;
+    context.Secrets = secrets;
+    settings->UseProxy = true;
+    settings->ProxyServer = QStringLiteral("127.0.0.1:1");
+    settings->ProxyUserID = QStringLiteral("quizzer");
+    Make();
+    form->UpdateBtn->click();   // no password known: the proxy form asks for it, nothing is fetched
+    EXPECT_TRUE(server->Requests.isEmpty());
+    EXPECT_TRUE(Lines().contains(QStringLiteral("The proxy password is not stored: enter it in the proxy settings.")));
+    auto* proxy = form->findChild<TProxyForm*>();
+    ASSERT_NE(proxy, nullptr);
+    proxy->ProxyPasswordEdit->setText(QStringLiteral("s3cret"));
+    proxy->OKButton->click();
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0].Kind, 'W');
+    EXPECT_TRUE(messages.Shown[0].Text.contains(QStringLiteral("asked for again")));
+    EXPECT_TRUE(secrets->Stored.empty());
+    EXPECT_EQ(settings->ProxyPassword, QStringLiteral("s3cret"));   // for this run of the program
+}
+
+TEST_F(UpdateWindowTest, CancelOrClosingTheWindowStopsARunThatStalls)
+{
+    TLocalHttpServer::TRoute stall;
+    stall.Body = QByteArray(5000, 's');
+    stall.CutAfter = 100;
+    stall.KeepOpen = true;
+    server->Serve("/wf.qs", stall);
+    server->Serve("/updates/karvo_wf.inf", "[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl="
+                                              + server->Base().toUtf8() + "/wf.qs\ntargetdir={APP}\\svtest\n");
+    for (const char* how : {"Cancel", "close"}) {
+        Make();
+        QTemporaryDir tmp;
+        form->WebUpdate().Folders.App = tmp.path();
+        form->WebUpdate().TransferTimeoutMs = 20000;
+        QTimer::singleShot(300, form, [this, how] {
+            EXPECT_TRUE(form->CancelBtn->isEnabled());   // usable while the update runs
+            if (QByteArray(how) == "Cancel")
+                form->CancelBtn->click();
+            else
+                form->close();
+        });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        form->UpdateBtn->click();
+        EXPECT_LT(elapsed.elapsed(), 5000) << how;
+        EXPECT_TRUE(Lines().contains(QStringLiteral("Update cancelled"))) << how;
+        EXPECT_FALSE(form->isVisible()) << how;
+        EXPECT_FALSE(QFileInfo::exists(tmp.filePath(QStringLiteral("svtest/wf.qs")))) << how;
+        delete form;
+        form = nullptr;
+    }
+}
+
+// The texts a control file or a server sends are shown as written, never as rich text.
+TEST_F(UpdateWindowTest, MessageBoxesShowTheUpdatesTextsAsPlainText)
+{
+    TMessageBoxes boxes;
+    TQtUpdateHost qtHost(boxes, shell, nullptr, [] {});
+    const QString text = QStringLiteral("<b>Free</b> <a href=\"https://evil.example\">update</a>");
+    std::vector<std::pair<Qt::TextFormat, QString>> seen;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen.emplace_back(box->textFormat(), box->text());
+            box->done(QMessageBox::Yes);
+        }
+    });
+    answer.start(20);
+    qtHost.Information(text);
+    qtHost.Confirm(text);
+    answer.stop();
+    ASSERT_EQ(seen.size(), 2u);
+    for (const auto& [format, shown] : seen) {
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_EQ(shown, text);
+    }
+}
+
 // --- In the main window ---
 
 class UpdateInMainWindowTest : public AppTest {
@@ -319,6 +465,20 @@ TEST_F(UpdateInMainWindowTest, TheCommandOpensTheWindowOnceAUserIsChosen)
     form->CancelBtn->click();
     Settle();
     EXPECT_TRUE(main->CmdUpgrade->isEnabled());
+}
+
+TEST_F(UpdateInMainWindowTest, TheInstalledProgramLeavesUpdatesToThePackageManager)
+{
+    TProgramPaths p{Dir(), Dir() + "home/data/", Dir() + "home/data/Users/",
+                    QString::fromStdString(Dir() + "home/settings.ini"), TDataLayout::PerUser};
+    MakeDataFolders(p);
+    paths = p;
+    StartWithUpdates();
+    main->EnableCommands();
+    EXPECT_FALSE(main->CmdUpgrade->isEnabled());
+    EXPECT_TRUE(main->CmdUpgrade->statusTip().contains(QStringLiteral("package manager")));
+    main->CmdUpgrade->trigger();
+    EXPECT_EQ(Child<TWebUpdateForm>(), nullptr);
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -173,6 +175,82 @@ TEST_F(UpdaterTest, TheUpdaterProgramKeepsTheOldFilesWhenOneCannotBeInstalled)
     QThread::msleep(50);
     EXPECT_EQ(ReadFile(marker), "old\n");   // the old program was started again
     EXPECT_EQ(ReadFile(program + QLatin1String(kStagedSuffix)).contains("new"), true);
+}
+
+// The updater ended by a kill after each of its steps in turn: every target still holds a
+// whole file (old or new), and the next start of the program, or of the updater, either
+// finishes the install or undoes it, never leaving a mix.
+TEST_F(UpdaterTest, AKillBetweenAnyTwoStepsLeavesAWorkingProgramAndTheNextStartSettlesIt)
+{
+    const QString trueProgram = QStandardPaths::findExecutable(QStringLiteral("true"));
+    ASSERT_FALSE(trueProgram.isEmpty());
+    int rolledBack = 0, finished = 0, steps = 0;
+    for (int step = 1; step < 20; ++step) {
+        QTemporaryDir here;
+        const QString x = here.filePath(QStringLiteral("sv_wf"));
+        const QString y = here.filePath(QStringLiteral("sv_update"));
+        const QString z = here.filePath(QStringLiteral("wf.qs"));
+        WriteFile(x, "old x");
+        WriteFile(y, "old y");
+        WriteFile(x + QLatin1String(kStagedSuffix), "new x");
+        WriteFile(y + QLatin1String(kStagedSuffix), "new y");
+        WriteFile(z + QLatin1String(kStagedSuffix), "new z");
+        const QString journal = UpdateJournalPath(here.path());
+
+        QProcess updater;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("SV_UPDATER_KILL_AFTER_STEP"), QString::number(step));
+        updater.setProcessEnvironment(env);
+        updater.start(QStringLiteral(SV_UPDATER_PROGRAM),
+                      {QStringLiteral("--journal"), journal, QStringLiteral("0"), trueProgram, x, y, z});
+        ASSERT_TRUE(updater.waitForFinished(10000));
+        if (updater.exitStatus() == QProcess::NormalExit) {   // no step was left to be killed after
+            EXPECT_EQ(updater.exitCode(), 0);
+            steps = step - 1;
+            break;
+        }
+        // Killed: each program file is whole, the old one or the new one.
+        for (const auto& [path, name] : {std::pair{x, "x"}, std::pair{y, "y"}}) {
+            const QByteArray now = ReadFile(path);
+            EXPECT_TRUE(now == "old " + QByteArray(name) || now == "new " + QByteArray(name)) << step << " " << now.constData();
+        }
+        // The next start settles it: the program's own start (odd steps) or the updater's.
+        if (step % 2) {
+            EXPECT_NE(RecoverInterruptedInstall(journal), TRecovery::Failed) << step;
+        } else {
+            QProcess again;
+            again.start(QStringLiteral(SV_UPDATER_PROGRAM), {QStringLiteral("--journal"), journal, QStringLiteral("0"), trueProgram});
+            ASSERT_TRUE(again.waitForFinished(10000));
+            EXPECT_EQ(again.exitCode(), 0) << step;
+        }
+        const bool isNew = ReadFile(x) == "new x";
+        (isNew ? finished : rolledBack) += 1;
+        EXPECT_EQ(ReadFile(x), isNew ? "new x" : "old x") << step;
+        EXPECT_EQ(ReadFile(y), isNew ? "new y" : "old y") << step;
+        EXPECT_EQ(QFileInfo::exists(z), isNew) << step;
+        if (isNew) {
+            EXPECT_EQ(ReadFile(z), "new z") << step;
+        }
+        EXPECT_FALSE(QFileInfo::exists(journal)) << step;
+        const QStringList left = QDir(here.path()).entryList(QDir::Files | QDir::Hidden);
+        for (const QString& name : left)
+            EXPECT_FALSE(name.endsWith(QLatin1String(kBackupSuffix))) << step << " " << name.toStdString();
+    }
+    // Journal, two second names, three moves, "done", two backups gone, journal gone.
+    EXPECT_EQ(steps, 10);
+    EXPECT_GT(rolledBack, 0);
+    EXPECT_GT(finished, 0);
+}
+
+TEST_F(UpdaterTest, AnUnreadableJournalIsKeptAndSaidSo)
+{
+    const QString journal = UpdateJournalPath(dir.path());
+    WriteFile(journal, "not a journal");
+    QString report;
+    EXPECT_EQ(RecoverInterruptedInstall(journal, &report), TRecovery::Failed);
+    EXPECT_TRUE(report.contains(journal));
+    EXPECT_TRUE(QFileInfo::exists(journal));
+    EXPECT_EQ(RecoverInterruptedInstall(dir.filePath(QStringLiteral("none")), &report), TRecovery::NothingToDo);
 }
 
 } // namespace

@@ -11,10 +11,12 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSslConfiguration>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -37,7 +39,7 @@ public:
     QString Started;
     QStringList StartedArgs;
     bool StartFails = false;
-    QString FailCommands;              // when set, StartCommand and Confirm throw it
+    QString FailCommands;              // when set, StartProgram and Confirm throw it
     int Quits = 0;
     TWhatsNewCaptions WhatsNewCaptions;
 
@@ -72,9 +74,9 @@ public:
         return Next(text);
     }
     void OpenUrl(const QString& url) override { Shown.push_back(QStringLiteral("U:") + url); }
-    bool StartCommand(const QString& cmd) override
+    bool StartProgram(const QString& program, const QStringList& args) override
     {
-        Shown.push_back(QStringLiteral("R:") + cmd);
+        Shown.push_back(QStringLiteral("R:") + (QStringList{program} + args).join(QLatin1Char(' ')));
         if (!FailCommands.isEmpty())
             throw std::runtime_error(FailCommands.toStdString());
         return true;
@@ -98,6 +100,12 @@ struct TStatusLine {
     int Code;
 };
 
+// The "sha256=" line that a program file needs.
+QByteArray Sha256Line(const QByteArray& content)
+{
+    return "sha256=" + QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex() + "\n";
+}
+
 class WebUpdateTest : public ::testing::Test {
 protected:
     // The server and the update need the application object before they are made.
@@ -115,6 +123,7 @@ protected:
         u.UpdaterPath = root.filePath(QStringLiteral("sv_update"));
         u.ProcessId = 4242;
         u.TransferTimeoutMs = 5000;
+        u.AllowPlainHttp = true;   // the local server speaks plain http; the rules for it have tests of their own
         WriteFile(u.UpdaterPath, "#!/bin/sh\n");
         u.OnStatus = [this](const QString& text, int id, int code) { statuses.push_back({text, id, code}); };
     }
@@ -247,15 +256,20 @@ TEST_F(WebUpdateTest, VersionTestAgainstTheLocalFile)
 TEST_F(WebUpdateTest, MessageQueryAndUrlActions)
 {
     server.Serve("/news.html", "<h1>News</h1>");
-    Control("[action]\nmsg=New questions\\nfor chapter 3\nquery=Go on?\\nReally?\nshowURL={APP}\\news.html\n"
+    const QString tool = app + QStringLiteral("/tool");
+    WriteFile(tool, "#!/bin/sh\n");
+    Control("[action]\nmsg=New questions\\nfor chapter 3\nquery=Go on?\\nReally?\nshowURL=https://scrivolt.example.org/news.html\n"
             "htmldlg=" + server.Base().toUtf8() + "/news.html\n"
-            "runbefore=echo before\nrunafter=echo after\nupdateURL=http://elsewhere/x.inf\n[update]\nunconditional=1\n");
-    host.Answers = {true};
+            "runbefore={APP}\\tool before\nrunafter={APP}\\tool \"after all\"\nupdateURL=http://elsewhere/x.inf\n[update]\nunconditional=1\n");
+    host.Answers = {true, true, true};   // start the tool, go on, start it again
     u.DoUpdate();
+    auto asked = [](const QString& shown) {
+        return QStringLiteral("C:The update asks to start this program:\r") + shown + QStringLiteral("\rStart it?");
+    };
     EXPECT_EQ(host.Shown, (std::vector<QString>{QStringLiteral("I:New questions\rfor chapter 3"), QStringLiteral("H:<h1>News</h1>"),
-                                               QStringLiteral("R:echo before"),
-                                               QStringLiteral("C:Go on?\rReally?"), QStringLiteral("U:") + app + QStringLiteral("\\news.html"),
-                                               QStringLiteral("R:echo after")}));
+                                               asked(tool + QStringLiteral(" before")), QStringLiteral("R:") + tool + QStringLiteral(" before"),
+                                               QStringLiteral("C:Go on?\rReally?"), QStringLiteral("U:https://scrivolt.example.org/news.html"),
+                                               asked(tool + QStringLiteral(" \"after all\"")), QStringLiteral("R:") + tool + QStringLiteral(" after all")}));
     EXPECT_TRUE(Saw(usFoundMessage) && Saw(usFoundHtmlDialog) && Saw(usFoundQuery) && Saw(usFoundRedirection) && Saw(usFoundShowUrl) && Saw(usFinished));
 }
 
@@ -403,10 +417,13 @@ TEST_F(WebUpdateTest, ProgramFilesLeadToTheRestartThroughTheUpdater)
     server.Serve("/files/sv_wf", "new program");
     WriteFile(app + QStringLiteral("/sv_wf"), "old program");
     Control("[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf -x\n"
-            "appcomps={APP}\\sv_wf\n[files]\ncount=1\n[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n");
+            "appcomps={APP}\\sv_wf\n[files]\ncount=1\n[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n"
+            + Sha256Line("new program"));
     host.Answers = {true};   // "Shutdown application to update executable files ?"
     u.DoUpdate();
-    EXPECT_EQ(host.Shown, std::vector<QString>{QStringLiteral("C:Shutdown application to update executable files ?")});
+    EXPECT_EQ(host.Shown, std::vector<QString>{QStringLiteral("C:Shutdown application to update executable files ?\r"
+                                                              "The program started again afterwards: ")
+                                               + app + QStringLiteral("/sv_wf -x")});
     // The program with its parameter is one quoted argument.
     EXPECT_EQ(u.AppName(), QLatin1Char('"') + app + QStringLiteral("/sv_wf -x\""));
     ASSERT_FALSE(host.Started.isEmpty());
@@ -424,7 +441,7 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
     server.Serve("/files/sv_wf", "new program");
     WriteFile(app + QStringLiteral("/sv_wf"), "old program");
     const QByteArray head = "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
-    const QByteArray program = "[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n";
+    const QByteArray program = "[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n" + Sha256Line("new program");
     struct {
         const char* Why;
         QByteArray Control;
@@ -434,7 +451,8 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
         {"No to the shutdown question", head + "[files]\ncount=1\n" + program, {false}, false},
         {"a later file failed", head + "[files]\ncount=2\n" + program + "[file2]\nurl=" + server.Base().toUtf8() + "/files/none\ntargetdir={APP}\n", {}, false},
         {"appupdate not set", "[update]\nunconditional=1\n[application]\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n[files]\ncount=1\n" + program, {}, false},
-        {"the updater cannot start", head + "silentrestart=1\n[files]\ncount=1\n" + program, {}, true},
+        // A silent restart is asked about all the same: the person sees what starts.
+        {"the updater cannot start", head + "silentrestart=1\n[files]\ncount=1\n" + program, {true}, true},
     };
     for (const auto& c : cases) {
         statuses.clear();
@@ -449,9 +467,9 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
         if (c.StartFails) {
             EXPECT_EQ(TextOf(usSpawnFailed), QStringLiteral("Failed to spawn updater process : No such file or directory"));
         }
-        // Without the restart the downloaded program file is an ordinary download.
-        const QByteArray expected = QByteArray(c.Why) == "appupdate not set" ? "new program" : "old program";
-        EXPECT_EQ(ReadFile(app + QStringLiteral("/sv_wf")), expected) << c.Why;
+        // Without the restart a program file is not installed at all: only the updater puts
+        // one in place.
+        EXPECT_EQ(ReadFile(app + QStringLiteral("/sv_wf")), "old program") << c.Why;
     }
 }
 
@@ -459,12 +477,14 @@ TEST_F(WebUpdateTest, AnUpdateThatFailsHalfWayLeavesNoStagedOrDownloadedFiles)
 {
     server.Serve("/files/sv_wf", "new program");
     const QByteArray head = "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
-    const QByteArray files = "[files]\ncount=1\n[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n";
+    const QByteArray files = "[files]\ncount=1\n[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n"
+                             + Sha256Line("new program");
+    WriteFile(app + QStringLiteral("/notify-done"), "#!/bin/sh\n");
     struct {
         const char* Why;
         QByteArray Control;
     } cases[] = {
-        {"the command after the files fails", head + "[action]\nrunafter=notify-done\n" + files},
+        {"the command after the files fails", head + "[action]\nrunafter={APP}\\notify-done\n" + files},
         {"the shutdown question fails", head + files},
     };
     for (const auto& c : cases) {
@@ -523,6 +543,208 @@ TEST_F(WebUpdateTest, HttpsWorksAndACertificateErrorFailsWithItsText)
     QSslConfiguration::setDefaultConfiguration(before);
     EXPECT_TRUE(Saw(usNewVersion));
     EXPECT_EQ(tls.Requests.size(), 1);
+}
+
+// --- What the control file may ask, bounded ---
+
+TEST_F(WebUpdateTest, ProgramFilesAreAlwaysStagedForTheUpdaterAndNeedTheirSha256)
+{
+    const QString program = app + QStringLiteral("/sv_wf");
+    const QByteArray head = "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
+    const QByteArray base = server.Base().toUtf8();
+    server.Serve("/files/sv_wf", "new program");
+    server.Serve("/files/sv_w_", test::MakeSzdd("new program", 'f'));
+    server.Serve("/files/notes.txt", "plain notes");
+    server.Serve("/files/tool", "\x7f" "ELF a program of its own");
+    server.Serve("/files/run.sh", "#!/bin/sh\necho a script\n");
+    struct {
+        const char* Why;
+        QByteArray Files;
+        int Refusal;   // the status that says why nothing was installed (0: none expected)
+    } cases[] = {
+        {"a program file after a failed download",
+         "[files]\ncount=2\n[file1]\nurl=" + base + "/files/none\ntargetdir={APP}\n[file2]\nurl=" + base
+             + "/files/sv_wf\ntargetdir={APP}\n" + Sha256Line("new program"),
+         usNotRestarted},
+        {"a compressed program file, after a failed download",
+         "[files]\ncount=2\n[file1]\nurl=" + base + "/files/none\ntargetdir={APP}\n[file2]\nurl=" + base
+             + "/files/sv_w_\ntargetdir={APP}\ncompressed=1\n" + Sha256Line("new program"),
+         usNotRestarted},
+        {"a target folder naming the program file",
+         "[files]\ncount=2\n[file1]\nurl=" + base + "/files/none\ntargetdir={APP}\n[file2]\nurl=" + base
+             + "/files/notes.txt\ntargetdir={APP}\\sv_wf\n" + Sha256Line("plain notes"),
+         usCannotDownload},
+        {"a program file without sha256", "[files]\ncount=1\n[file1]\nurl=" + base + "/files/sv_wf\ntargetdir={APP}\n",
+         usNoSha256},
+        {"a compressed program file without sha256",
+         "[files]\ncount=1\n[file1]\nurl=" + base + "/files/sv_w_\ntargetdir={APP}\ncompressed=1\n", usNoSha256},
+        {"a file over the program without sha256",
+         "[files]\ncount=1\n[file1]\nurl=" + base + "/files/notes.txt\ntargetdir={APP}\\sv_wf\n", usCannotDownload},
+        {"a new program without sha256", "[files]\ncount=1\n[file1]\nurl=" + base + "/files/tool\ntargetdir={APP}\n",
+         usNoSha256},
+        {"a new script without sha256", "[files]\ncount=1\n[file1]\nurl=" + base + "/files/run.sh\ntargetdir={APP}\n",
+         usNoSha256},
+    };
+    for (const auto& c : cases) {
+        statuses.clear();
+        WriteFile(program, "old program");
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        Control(head + c.Files);
+        u.DoUpdate();
+        EXPECT_EQ(ReadFile(program), "old program") << c.Why;
+        EXPECT_TRUE(Saw(c.Refusal)) << c.Why;
+        EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/sv_wf")}) << c.Why;   // nothing staged is left either
+        EXPECT_TRUE(host.Started.isEmpty()) << c.Why;
+    }
+    // Whole and with its sha256, the compressed program file waits for the updater like any other.
+    WriteFile(program, "old program");
+    Control(head + "[files]\ncount=1\n[file1]\nurl=" + base + "/files/sv_w_\ntargetdir={APP}\ncompressed=1\n"
+            + Sha256Line("new program"));
+    host.Answers = {false};   // no restart now
+    u.DoUpdate();
+    EXPECT_EQ(ReadFile(program), "old program");
+    EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/sv_wf")});
+}
+
+TEST_F(WebUpdateTest, PlainHttpOnlyWhenAllowedAndNeverAfterHttps)
+{
+    u.AllowPlainHttp = false;
+    Control("[update]\ndate=03/15/2024\n");
+    u.DoUpdate();
+    EXPECT_EQ(TextOf(usPlainHttpRefused),
+              QStringLiteral("Refused address without https (plain http is off in the settings) : ") + u.URL);
+    EXPECT_TRUE(Saw(usControlFileNotFound));
+    EXPECT_TRUE(server.Requests.isEmpty());
+
+    // An https server that sends the update on to plain http, allowed or not.
+    const QString data = QStringLiteral(SV_UPDATE_TEST_DATA);
+    TLocalHttpServer tls(data + QStringLiteral("/localhost.pem"), data + QStringLiteral("/localhost.key"));
+    TLocalHttpServer::TRoute away;
+    away.Status = 302;
+    away.Headers.append(qMakePair(QByteArray("Location"), (server.Base() + QStringLiteral("/updates/karvo_wf.inf")).toUtf8()));
+    tls.Serve("/updates/karvo_wf.inf", away);
+    QSslConfiguration trusted = QSslConfiguration::defaultConfiguration();
+    const QSslConfiguration before = trusted;
+    trusted.addCaCertificates(data + QStringLiteral("/localhost.pem"));
+    QSslConfiguration::setDefaultConfiguration(trusted);
+    u.URL = tls.Base() + QStringLiteral("/updates/karvo_wf.inf");
+    for (bool allowed : {false, true}) {
+        statuses.clear();
+        u.AllowPlainHttp = allowed;
+        u.DoUpdate();
+        EXPECT_EQ(TextOf(usRedirectRefused), QStringLiteral("Refused redirection to a less safe address : ") + server.Base()
+                                                 + QStringLiteral("/updates/karvo_wf.inf"))
+            << allowed;
+        EXPECT_TRUE(Saw(usControlFileNotFound)) << allowed;
+    }
+    QSslConfiguration::setDefaultConfiguration(before);
+    EXPECT_TRUE(server.Requests.isEmpty());
+}
+
+TEST_F(WebUpdateTest, ProgramsFoldersAndAddressesStayWhereTheyBelong)
+{
+    const QString tool = app + QStringLiteral("/tool");
+    WriteFile(tool, "#!/bin/sh\n");
+    WriteFile(root.filePath(QStringLiteral("outside/tool")), "#!/bin/sh\n");
+    QDir().mkpath(root.filePath(QStringLiteral("win")));
+    const QString data = root.filePath(QStringLiteral("data"));
+    QDir().mkpath(data);
+    u.DataFolder = data;
+    ASSERT_TRUE(QFile::link(root.filePath(QStringLiteral("outside")), app + QStringLiteral("/linked")));
+    server.Serve("/files/notes.txt", "notes");
+    auto file = [&](int n, const QByteArray& targetDir) {
+        return "[file" + QByteArray::number(n) + "]\nurl=" + server.Base().toUtf8() + "/files/notes.txt\ntargetdir=" + targetDir + "\n";
+    };
+    Control("[update]\nunconditional=1\n[application]\nappupdate=1\nappname=/bin/sh -c reboot\n"
+            "[action]\nrunbefore=/bin/sh -c \"rm -rf ~\"\nrunafter={APP}\\..\\outside\\tool\n"
+            "showURL=file:///etc/passwd\n[files]\ncount=6\n"
+            + file(1, "{TMP}") + file(2, "{WIN}") + file(3, "{APP}\\..\\outside") + file(4, "{APP}\\linked")
+            + file(5, data.toUtf8() + "/Users") + file(6, "{APP}\\data"));
+    u.DoUpdate();
+    std::vector<QString> refused;
+    for (const TStatusLine& st : statuses)
+        if (st.Id == usCommandRefused || st.Id == usFolderRefused || st.Id == usAddressRefused)
+            refused.push_back(st.Text);
+    EXPECT_EQ(refused, (std::vector<QString>{
+                           QStringLiteral("Refused program outside the program folder : /bin/sh -c reboot"),
+                           QStringLiteral("Refused program outside the program folder : /bin/sh -c \"rm -rf ~\""),
+                           QStringLiteral("Refused address that is not a web address : file:///etc/passwd"),
+                           QStringLiteral("Refused folder outside the program and data folders : {TMP}"),
+                           QStringLiteral("Refused folder outside the program and data folders : {WIN}"),
+                           QStringLiteral("Refused folder outside the program and data folders : {APP}\\..\\outside"),
+                           QStringLiteral("Refused folder outside the program and data folders : {APP}\\linked"),
+                           QStringLiteral("Refused program outside the program folder : {APP}\\..\\outside\\tool"),
+                       }));
+    EXPECT_TRUE(host.Shown.empty());   // nothing was started, opened or asked
+    EXPECT_EQ(Tree(), (QStringList{QStringLiteral("My Program/data/notes.txt"), QStringLiteral("My Program/tool"),
+                                   QStringLiteral("data/Users/notes.txt"), QStringLiteral("outside/tool")}));
+
+    // A program inside the program folder runs only when the person agrees.
+    statuses.clear();
+    Control("[update]\nunconditional=1\n[action]\nrunbefore={APP}\\tool --now\n");
+    host.Answers = {false};
+    u.DoUpdate();
+    EXPECT_EQ(host.Shown.back(),
+              QStringLiteral("C:The update asks to start this program:\r") + tool + QStringLiteral(" --now\rStart it?"));
+    EXPECT_TRUE(Saw(usFinished));
+}
+
+TEST_F(WebUpdateTest, SizesCountAndTimeAreBounded)
+{
+    const QByteArray ten(10, 'x');
+    server.Serve("/files/ten.txt", ten);
+    struct {
+        const char* Why;
+        QByteArray Control;
+        int Refusal;
+    } cases[] = {
+        {"a file larger than its declared size",
+         "[update]\nunconditional=1\n[files]\ncount=1\n" + FileLine(1, server.Base() + QStringLiteral("/files/ten.txt"), "newsize=9\n"),
+         usTooLarge},
+        {"a file larger than the limit", "[update]\nunconditional=1\n[files]\ncount=1\n" + FileLine(1, server.Base() + QStringLiteral("/files/ten.txt")),
+         usTooLarge},
+        {"more files than allowed", "[update]\nunconditional=1\n[files]\ncount=1001\n", usTooManyFiles},
+        {"a control file larger than allowed", "[update]\nunconditional=1\n" + QByteArray(2000, ';'), usTooLarge},
+    };
+    u.Limits.ControlFile = 1000;
+    u.Limits.Download = 9;
+    for (const auto& c : cases) {
+        statuses.clear();
+        Control(c.Control);
+        u.DoUpdate();
+        EXPECT_TRUE(Saw(c.Refusal)) << c.Why;
+        EXPECT_TRUE(Tree().isEmpty()) << c.Why;
+    }
+    EXPECT_EQ(u.Limits.FileCount, 1000);   // the bound itself
+    EXPECT_EQ(TLimits{}.ControlFile, 1 << 20);
+    EXPECT_EQ(TLimits{}.Download, qint64(200) << 20);
+}
+
+TEST_F(WebUpdateTest, CancelAndTheTimeLimitStopADownloadThatStalls)
+{
+    TLocalHttpServer::TRoute stall;
+    stall.Body = QByteArray(5000, 's');
+    stall.CutAfter = 100;
+    stall.KeepOpen = true;
+    server.Serve("/files/stall.txt", stall);
+    server.Serve("/files/later.txt", "later");
+    Control("[update]\nunconditional=1\n[files]\ncount=2\n" + FileLine(1, server.Base() + QStringLiteral("/files/stall.txt"))
+            + FileLine(2, server.Base() + QStringLiteral("/files/later.txt")));
+    for (const char* how : {"cancel", "time limit"}) {
+        statuses.clear();
+        QElapsedTimer clock;
+        clock.start();
+        if (QByteArray(how) == "cancel") {
+            QTimer::singleShot(300, [this] { u.Cancel(); });
+        } else {
+            u.Limits.TotalMs = 300;
+        }
+        u.DoUpdate();
+        EXPECT_LT(clock.elapsed(), 3000) << how;   // far below the transfer timeout of 5 s
+        EXPECT_TRUE(Saw(QByteArray(how) == "cancel" ? usCancelled : usTimeLimit)) << how;
+        EXPECT_FALSE(Saw(usFinished)) << how;
+        EXPECT_TRUE(Tree().isEmpty()) << how;   // the second file is not fetched, nothing half-written stays
+    }
 }
 
 } // namespace
