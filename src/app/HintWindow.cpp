@@ -1,4 +1,4 @@
-#include "app/CoolHint.h"
+#include "app/HintWindow.h"
 
 #include <QApplication>
 #include <QHelpEvent>

@@ -1,8 +1,8 @@
-#include "app/Splash.h"
+#include "app/SplashScreen.h"
 
 #include "app/Artwork.h"
 #include "app/MainForm.h"
-#include "app/Startup.h"
+#include "app/StartupForm.h"
 #include "shell/ErrorBoundary.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
-#include "app/Startup.h"
+#include "app/StartupForm.h"
 
 #include "app/MainForm.h"
-#include "app/TipOfTheDay.h"
+#include "app/TipOfDayForm.h"
 #include "common/Errors.h"
 #include "common/Win1252.h"
 #include "content/Questions.h"

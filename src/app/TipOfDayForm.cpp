@@ -1,8 +1,8 @@
-#include "app/TipOfTheDay.h"
+#include "app/TipOfDayForm.h"
 
 #include "app/Artwork.h"
 #include "app/MainForm.h"
-#include "app/Startup.h"
+#include "app/StartupForm.h"
 #include "common/Win1252.h"
 #include "user/User.h"
 

@@ -3,7 +3,7 @@
 // last tip the person saw; closing stores the position and the "show each time" choice in the
 // current user and enables the Tip of the Day command again.
 
-#include "program/Tips.h"
+#include "program/TipList.h"
 
 #include <QWidget>
 

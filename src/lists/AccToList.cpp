@@ -1,4 +1,4 @@
-#include "lists/AccTos.h"
+#include "lists/AccToList.h"
 
 #include "common/Errors.h"
 #include "common/Random.h"

@@ -1,4 +1,4 @@
-#include "lists/MVs.h"
+#include "lists/MVList.h"
 
 #include "common/Errors.h"
 #include "common/Random.h"

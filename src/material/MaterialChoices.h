@@ -4,7 +4,6 @@
 // user record through TMaterialSelections; with a task as TMaterialChoice (kind and the check
 // state of each list item). Collections and question types belong to the user record only.
 
-#include "study/AskerLogic.h"
 #include "user/SelectionKind.h"
 
 #include <vector>
@@ -66,10 +65,5 @@ TMemoryChoices MemoryChoicesOf(const TUser& user);
 void StoreMemoryChoices(TUser& user, const TMemoryChoices& c);
 TReferenceChoices ReferenceChoicesOf(const TUser& user);
 void StoreReferenceChoices(TUser& user, const TReferenceChoices& c);
-
-// Session settings of each study kind, read from the user record after its page was saved.
-TSessionSettings QuestionSessionSettings(const TUser& user);
-TSessionSettings MemorySessionSettings(const TUser& user);
-TSessionSettings ReferenceSessionSettings(const TUser& user);
 
 } // namespace sv

@@ -1,4 +1,4 @@
-#include "study/MaterialTables.h"
+#include "material/MaterialTables.h"
 
 #include "content/Books.h"
 #include "content/QuestionTypes.h"

@@ -1,7 +1,7 @@
 #include "print/MemoryList.h"
 
 #include "print/RtfWriter.h"
-#include "print/WordCount.h"
+#include "print/WordCounter.h"
 #include "user/User.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "print/QuestionList.h"
+#include "print/PrintList.h"
 
 #include "common/Errors.h"
 #include "common/Random.h"

@@ -1,4 +1,4 @@
-#include "study/AskerRuns.h"
+#include "study/AskerRun.h"
 
 namespace sv {
 

@@ -1,6 +1,6 @@
-#include "editor/EditorCommands.h"
+#include "editor/gui/EditorCommands.h"
 
-#include "editor/QEditor.h"
+#include "editor/gui/QEditor.h"
 #include "shell/ProgramShell.h"
 #include "user/User.h"
 

@@ -1,9 +1,9 @@
-#include "editor/QEditor.h"
+#include "editor/gui/QEditor.h"
 
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "shell/ErrorBoundary.h"
-#include "wordstudy/uBible.h"
+#include "wordstudy/gui/BibleFrame.h"
 
 #include <QComboBox>
 #include <QGroupBox>

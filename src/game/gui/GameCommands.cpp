@@ -1,15 +1,15 @@
-#include "game/GameCommands.h"
+#include "game/gui/GameCommands.h"
 
-#include "game/GameDlg.h"
-#include "game/WallFame.h"
-#include "lists/MVs.h"
+#include "game/gui/GameDlg.h"
+#include "game/gui/WallOfFameDlg.h"
+#include "lists/MVList.h"
 #include "lists/QsList.h"
 #include "shell/ProgramShell.h"
-#include "study/QtSessionPorts.h"
-#include "study/StudyCommands.h"
+#include "study/gui/QtSessionPorts.h"
+#include "study/gui/StudyCommands.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
-#include "wordstudy/Bible.h"
+#include "wordstudy/gui/BibleForm.h"
 #include "wordstudy/BibleBrowser.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // own working lists, messages, voice, timers, help, word study) and the sounds and
 // placement only the game uses. The registration and the tests fill it alike.
 
-#include "study/StudyContext.h"
+#include "study/gui/StudyContext.h"
 
 #include <QtGlobal>
 

@@ -1,13 +1,13 @@
-#include "game/GameDlg.h"
+#include "game/gui/GameDlg.h"
 
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "content/Questions.h"
-#include "game/GameForm.h"
-#include "lists/MVs.h"
+#include "game/gui/GameForm.h"
+#include "lists/MVList.h"
 #include "lists/QsList.h"
 #include "shell/Services.h"
-#include "study/Frames.h"
+#include "material/gui/SelectionFrames.h"
 #include "user/User.h"
 
 #include <QButtonGroup>

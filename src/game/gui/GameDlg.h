@@ -3,8 +3,8 @@
 // memory-verse choice, the number of rounds and up to three players (TfrmGame), builds the
 // game's question and memory-verse lists and starts the game window.
 
-#include "game/GameContext.h"
-#include "study/StudyDialogs.h"
+#include "game/gui/GameContext.h"
+#include "study/gui/StudyDialogs.h"
 
 #include <QWidget>
 

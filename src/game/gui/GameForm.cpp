@@ -1,13 +1,13 @@
-#include "game/GameForm.h"
+#include "game/gui/GameForm.h"
 
 #include "common/Win1252.h"
-#include "game/GameAsker.h"
-#include "game/Wager.h"
-#include "lists/MVs.h"
+#include "game/gui/GameQuestionAsker.h"
+#include "game/gui/WagerForm.h"
+#include "lists/MVList.h"
 #include "lists/QsList.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
-#include "study/QtSessionPorts.h"
+#include "study/gui/QtSessionPorts.h"
 #include "user/User.h"
 #include "widgets/SpinEdit.h"
 

@@ -8,7 +8,7 @@
 // shows the board full screen (Escape or F11 again returns). The board's fonts follow the
 // window's size so that it stays readable on a projector.
 
-#include "game/GameContext.h"
+#include "game/gui/GameContext.h"
 #include "game/GameLogic.h"
 #include "game/GameMaterial.h"
 

@@ -1,4 +1,4 @@
-#include "game/GameAsker.h"
+#include "game/gui/GameQuestionAsker.h"
 
 #include <QMdiArea>
 #include <QPushButton>

@@ -4,7 +4,7 @@
 // game window, and the window is minimised until the next pick.
 
 #include "game/GameMaterial.h"
-#include "study/QAsker.h"
+#include "study/gui/QuestionAsker.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "game/Wager.h"
+#include "game/gui/WagerForm.h"
 
 #include "game/GameRules.h"
 #include "widgets/SpinEdit.h"

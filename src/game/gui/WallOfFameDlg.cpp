@@ -1,4 +1,4 @@
-#include "game/WallFame.h"
+#include "game/gui/WallOfFameDlg.h"
 
 #include "common/Win1252.h"
 #include "user/User.h"

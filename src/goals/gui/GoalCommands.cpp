@@ -1,10 +1,10 @@
-#include "goals/GoalCommands.h"
+#include "goals/gui/GoalCommands.h"
 
-#include "goals/GoalsCreateDlg.h"
-#include "goals/TaskSetup.h"
+#include "goals/gui/GoalsCreateDlg.h"
+#include "goals/gui/TaskSetup.h"
 #include "shell/ProgramShell.h"
-#include "study/StudyCommands.h"
-#include "study/StudyDialogs.h"
+#include "study/gui/StudyCommands.h"
+#include "study/gui/StudyDialogs.h"
 #include "voice/Sounds.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
-#include "goals/GoalsCreateDlg.h"
+#include "goals/gui/GoalsCreateDlg.h"
 
 #include "goals/TaskChoices.h"
 #include "shell/ErrorBoundary.h"
-#include "study/Frames.h"
+#include "material/gui/SelectionFrames.h"
 
 #include <QDateEdit>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
-#include "goals/TaskSetup.h"
+#include "goals/gui/TaskSetup.h"
 
 #include "goals/TaskChoices.h"
-#include "study/Frames.h"
-#include "study/StudyDialogs.h"
+#include "material/gui/SelectionFrames.h"
+#include "study/gui/StudyDialogs.h"
 
 namespace sv {
 

@@ -1,4 +1,4 @@
-#include "study/Frames.h"
+#include "material/gui/SelectionFrames.h"
 
 #include "common/Win1252.h"
 #include "content/Books.h"

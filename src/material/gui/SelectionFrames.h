@@ -5,8 +5,8 @@
 // dialog opens and saves into it when the dialog is confirmed; the pages also exchange their
 // choices as plain values (StudyChoices.h) for goal tasks.
 
-#include "study/MaterialTables.h"
-#include "study/StudyChoices.h"
+#include "material/MaterialTables.h"
+#include "material/MaterialChoices.h"
 #include "user/MaterialSelections.h"
 
 #include <QWidget>

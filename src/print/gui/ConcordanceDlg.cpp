@@ -1,7 +1,7 @@
-#include "print/ConcordanceDlg.h"
+#include "print/gui/ConcordanceDlg.h"
 
 #include "content/Books.h"
-#include "print/ComboItems.h"
+#include "print/gui/ComboItems.h"
 #include "widgets/SpinEdit.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 // occurrence limit; OK writes the concordance (Concordance.h) as RTF or plain text.
 
 #include "print/Concordance.h"
-#include "print/DocumentDlg.h"
+#include "print/gui/DocumentDlg.h"
 
 #include <array>
 

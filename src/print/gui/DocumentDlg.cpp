@@ -1,6 +1,6 @@
-#include "print/DocumentDlg.h"
+#include "print/gui/DocumentDlg.h"
 
-#include "print/SaveDialog.h"
+#include "print/gui/SaveDialog.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "widgets/DialogKeys.h"

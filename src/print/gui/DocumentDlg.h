@@ -5,7 +5,7 @@
 // open the finished file with the desktop's program for it.
 
 #include "print/DocFile.h"
-#include "print/PrintContext.h"
+#include "print/gui/PrintContext.h"
 #include "print/RtfWriter.h"
 
 #include <QWidget>

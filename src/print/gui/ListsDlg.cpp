@@ -1,11 +1,11 @@
-#include "print/ListsDlg.h"
+#include "print/gui/ListsDlg.h"
 
 #include "common/Random.h"
 #include "content/Questions.h"
 #include "print/RtfWriter.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
-#include "study/Frames.h"
+#include "material/gui/SelectionFrames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"

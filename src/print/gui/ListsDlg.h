@@ -4,8 +4,8 @@
 // in reference or alphabetical order. "Create" asks for the file, starts the list job on a
 // worker thread with a progress window (TProgressForm) and closes.
 
-#include "print/PrintContext.h"
-#include "print/QuestionList.h"
+#include "print/gui/PrintContext.h"
+#include "print/PrintList.h"
 #include "shell/CloseNotice.h"
 
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "print/MemListDlg.h"
+#include "print/gui/MemListDlg.h"
 
 #include "content/Books.h"
 #include "print/MemoryList.h"
-#include "study/Frames.h"
+#include "material/gui/SelectionFrames.h"
 #include "user/User.h"
 #include "widgets/SpinEdit.h"
 

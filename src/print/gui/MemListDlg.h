@@ -2,7 +2,7 @@
 // TMemListDlg ("Generate Memory Verses"): writes the memory verse list of the chosen
 // material with its prejump lists (MemoryList.h), as RTF or plain text.
 
-#include "print/DocumentDlg.h"
+#include "print/gui/DocumentDlg.h"
 #include "print/MemoryList.h"
 
 class QCheckBox;

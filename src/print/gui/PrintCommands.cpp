@@ -1,10 +1,10 @@
-#include "print/PrintCommands.h"
+#include "print/gui/PrintCommands.h"
 
-#include "print/ConcordanceDlg.h"
-#include "print/MemListDlg.h"
-#include "print/PrintContext.h"
-#include "print/SaveDialog.h"
-#include "print/ScriptureDlg.h"
+#include "print/gui/ConcordanceDlg.h"
+#include "print/gui/MemListDlg.h"
+#include "print/gui/PrintContext.h"
+#include "print/gui/SaveDialog.h"
+#include "print/gui/ScriptureDlg.h"
 #include "shell/ProgramShell.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
-#include "print/PrintContext.h"
+#include "print/gui/PrintContext.h"
 
 #include "print/RtfWriter.h"
-#include "print/SaveDialog.h"
+#include "print/gui/SaveDialog.h"
 #include "program/UserNames.h"
 #include "shell/ProgramShell.h"
 #include "shell/Services.h"

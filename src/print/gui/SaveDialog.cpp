@@ -1,4 +1,4 @@
-#include "print/SaveDialog.h"
+#include "print/gui/SaveDialog.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
-#include "print/ScriptureDlg.h"
+#include "print/gui/ScriptureDlg.h"
 
 #include "content/Books.h"
-#include "print/ComboItems.h"
+#include "print/gui/ComboItems.h"
 #include "shell/ErrorBoundary.h"
 #include "user/User.h"
 #include "widgets/SpinEdit.h"

@@ -2,7 +2,7 @@
 // TScriptureDlg ("Generate scripture portion"): writes the scripture text from the first
 // chapter through the chosen one as a three-column RTF document (ScripturePortion.h).
 
-#include "print/DocumentDlg.h"
+#include "print/gui/DocumentDlg.h"
 #include "print/ScripturePortion.h"
 
 class QCheckBox;

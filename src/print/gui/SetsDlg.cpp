@@ -1,4 +1,4 @@
-#include "print/SetsDlg.h"
+#include "print/gui/SetsDlg.h"
 
 #include "common/Errors.h"
 #include "common/Random.h"
@@ -8,7 +8,7 @@
 #include "print/RtfWriter.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
-#include "study/Frames.h"
+#include "material/gui/SelectionFrames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"

@@ -6,7 +6,7 @@
 // second), writes the document, records the history and offers to open the file.
 
 #include "content/MarkedText.h"
-#include "print/PrintContext.h"
+#include "print/gui/PrintContext.h"
 #include "print/SetsMaker.h"
 #include "shell/CloseNotice.h"
 #include "user/History.h"

@@ -1,9 +1,9 @@
-#include "print/SetsListsCommands.h"
+#include "print/gui/SetsListsCommands.h"
 
-#include "print/ListsDlg.h"
-#include "print/PrintContext.h"
-#include "print/SaveDialog.h"
-#include "print/SetsDlg.h"
+#include "print/gui/ListsDlg.h"
+#include "print/gui/PrintContext.h"
+#include "print/gui/SaveDialog.h"
+#include "print/gui/SetsDlg.h"
 #include "shell/ProgramShell.h"
 
 #include <memory>

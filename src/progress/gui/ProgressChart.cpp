@@ -1,4 +1,4 @@
-#include "progress/ProgressChart.h"
+#include "progress/gui/ProgressChart.h"
 
 #include "common/Errors.h"
 

@@ -1,12 +1,12 @@
-#include "progress/ProgressChartForm.h"
+#include "progress/gui/ProgressChartForm.h"
 
 #include "common/Win1252.h"
 #include "content/Books.h"
-#include "progress/ProgressChart.h"
-#include "progress/VerseMapView.h"
+#include "progress/gui/ProgressChart.h"
+#include "progress/gui/VerseMapView.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
-#include "study/Frames.h"
+#include "material/gui/SelectionFrames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 

@@ -1,10 +1,10 @@
-#include "progress/ProgressCommands.h"
+#include "progress/gui/ProgressCommands.h"
 
-#include "progress/ProgressChartForm.h"
+#include "progress/gui/ProgressChartForm.h"
 #include "shell/ProgramShell.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
-#include "wordstudy/Bible.h"
+#include "wordstudy/gui/BibleForm.h"
 #include "wordstudy/BibleBrowser.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "progress/VerseMapView.h"
+#include "progress/gui/VerseMapView.h"
 
 #include "common/Win1252.h"
 #include "content/Books.h"

@@ -1,4 +1,4 @@
-#include "study/QtSessionPorts.h"
+#include "study/gui/QtSessionPorts.h"
 
 #include "shell/ErrorBoundary.h"
 #include "voice/Sounds.h"

@@ -1,15 +1,15 @@
-#include "study/QAsker.h"
+#include "study/gui/QuestionAsker.h"
 
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
-#include "study/AskerRuns.h"
-#include "study/QtSessionPorts.h"
+#include "study/AskerRun.h"
+#include "study/gui/QtSessionPorts.h"
 #include "study/Recitation.h"
 #include "user/User.h"
 #include "widgets/LipPicture.h"
-#include "wordstudy/Bible.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -40,7 +40,7 @@ QColor ColourOf(std::uint32_t bgr)
 }
 } // namespace
 
-// A text area of the session: draws a marked text in runs (AskerRuns.h).
+// A text area of the session: draws a marked text in runs (study/AskerRun.h).
 class TAskerCanvas : public QWidget {
 public:
     TAskerCanvas(const TAskerLogic* const* logic, bool answer, QWidget* parent)

@@ -4,7 +4,7 @@
 // forwards clicks and keys, and looks after the word-study window and the lips.
 
 #include "study/AskerLogic.h"
-#include "study/StudyContext.h"
+#include "study/gui/StudyContext.h"
 
 #include <QWidget>
 

@@ -1,15 +1,15 @@
-#include "study/StudyCommands.h"
+#include "study/gui/StudyCommands.h"
 
-#include "lists/AccTos.h"
-#include "lists/MVs.h"
+#include "lists/AccToList.h"
+#include "lists/MVList.h"
 #include "lists/QsList.h"
 #include "shell/ProgramShell.h"
-#include "study/QtSessionPorts.h"
-#include "study/StudyContext.h"
-#include "study/StudyDialogs.h"
+#include "study/gui/QtSessionPorts.h"
+#include "study/gui/StudyContext.h"
+#include "study/gui/StudyDialogs.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
-#include "wordstudy/Bible.h"
+#include "wordstudy/gui/BibleForm.h"
 #include "wordstudy/BibleBrowser.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 
 #include "content/MarkedText.h"
 #include "shell/CloseNotice.h"
-#include "study/StudyContext.h"
+#include "study/gui/StudyContext.h"
 
 #include <QWidget>
 

@@ -1,12 +1,12 @@
-#include "update/UpdateCommands.h"
+#include "update/gui/UpdateCommands.h"
 
 #include "program/ProgramSettings.h"
 #include "program/UserNames.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/ProgramShell.h"
 #include "update/FileVersion.h"
-#include "update/UpdateDialogs.h"
-#include "update/WebUpdateForm.h"
+#include "update/gui/UpdateDialogs.h"
+#include "update/gui/WebUpdateForm.h"
 #include "user/User.h"
 
 #include <QApplication>

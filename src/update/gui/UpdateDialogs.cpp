@@ -1,4 +1,4 @@
-#include "update/UpdateDialogs.h"
+#include "update/gui/UpdateDialogs.h"
 
 #include "shell/Services.h"
 

@@ -1,4 +1,4 @@
-#include "update/WebUpdateForm.h"
+#include "update/gui/WebUpdateForm.h"
 
 #include "program/ProgramSettings.h"
 #include "shell/ErrorBoundary.h"

@@ -1,4 +1,4 @@
-#include "voice/CharacterWindow.h"
+#include "voice/gui/CharacterWindow.h"
 
 #include "common/Win1252.h"
 

@@ -1,4 +1,4 @@
-#include "voice/QtVoice.h"
+#include "voice/gui/QtVoice.h"
 
 #include "common/Win1252.h"
 

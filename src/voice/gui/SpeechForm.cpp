@@ -1,4 +1,4 @@
-#include "voice/SpeechForm.h"
+#include "voice/gui/SpeechForm.h"
 
 #include "common/Win1252.h"
 #include "user/User.h"

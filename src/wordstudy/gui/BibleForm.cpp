@@ -1,4 +1,4 @@
-#include "wordstudy/Bible.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>

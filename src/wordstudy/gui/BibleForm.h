@@ -5,7 +5,7 @@
 // at the current passage (ShowPassage), forgetting it when it closes (OnClosed).
 
 #include "content/VerseRef.h"
-#include "wordstudy/uBible.h"
+#include "wordstudy/gui/BibleFrame.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "wordstudy/uBible.h"
+#include "wordstudy/gui/BibleFrame.h"
 
 #include "common/Win1252.h"
 #include "content/Books.h"

@@ -6,7 +6,7 @@
 // TBibleBrowser (BibleBrowser.h); this frame draws, forwards input and mirrors the state into
 // its controls.
 //
-// Hosts: the Bible window (TBibleForm, Bible.h) and the question editor, which uses the frame
+// Hosts: the Bible window (TBibleForm, BibleForm.h) and the question editor, which uses the frame
 // to pick a verse (no keywords, word list hidden, "Hide" hidden, any mouse button selects).
 
 #include "content/VerseRef.h"
