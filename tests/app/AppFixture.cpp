@@ -1,9 +1,9 @@
 #include "AppFixture.h"
 
 #include "app/Application.h"
-#include "app/CoolHint.h"
-#include "app/Splash.h"
-#include "app/Startup.h"
+#include "app/HintWindow.h"
+#include "app/SplashScreen.h"
+#include "app/StartupForm.h"
 #include "support/ContentFixture.h"
 #include "voice/Sounds.h"
 

@@ -1,9 +1,9 @@
 #include "AppFixture.h"
 
 #include "app/Application.h"
-#include "app/Splash.h"
-#include "app/Startup.h"
-#include "app/TipOfTheDay.h"
+#include "app/SplashScreen.h"
+#include "app/StartupForm.h"
+#include "app/TipOfDayForm.h"
 #include "common/Errors.h"
 #include "user/User.h"
 

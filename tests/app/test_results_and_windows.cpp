@@ -6,17 +6,17 @@
 
 #include "app/ProgramWindows.h"
 #include "app/QuitSignals.h"
-#include "app/Splash.h"
-#include "app/TipOfTheDay.h"
-#include "study/Frames.h"
-#include "study/QAsker.h"
-#include "study/StudyDialogs.h"
+#include "app/SplashScreen.h"
+#include "app/TipOfDayForm.h"
+#include "material/gui/SelectionFrames.h"
+#include "study/gui/QuestionAsker.h"
+#include "study/gui/StudyDialogs.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
-#include "voice/CharacterWindow.h"
+#include "voice/gui/CharacterWindow.h"
 #include "voice/Sounds.h"
 #include "widgets/CheckListCombo.h"
-#include "wordstudy/Bible.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "AppFixture.h"
 
-#include "app/Startup.h"
+#include "app/StartupForm.h"
 #include "common/LeStream.h"
-#include "app/TipOfTheDay.h"
+#include "app/TipOfDayForm.h"
 #include "goals/Tasks.h"
 #include "program/ProgramPaths.h"
 #include "user/User.h"

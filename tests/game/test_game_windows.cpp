@@ -1,12 +1,12 @@
 // The game's windows offscreen: the set-up checks, the wager window, the wall of fame, the
 // board's keyboard, full screen and scaling, and a whole two-player game played with keys.
 
-#include "game/GameAsker.h"
-#include "game/GameDlg.h"
-#include "game/GameForm.h"
-#include "game/Wager.h"
-#include "game/WallFame.h"
-#include "study/Frames.h"
+#include "game/gui/GameQuestionAsker.h"
+#include "game/gui/GameDlg.h"
+#include "game/gui/GameForm.h"
+#include "game/gui/WagerForm.h"
+#include "game/gui/WallOfFameDlg.h"
+#include "material/gui/SelectionFrames.h"
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A save dialog for the print window tests: answered from a queue, the requests kept.
 
-#include "print/SaveDialog.h"
+#include "print/gui/SaveDialog.h"
 
 #include <gtest/gtest.h>
 

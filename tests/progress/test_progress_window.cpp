@@ -1,7 +1,7 @@
-#include "progress/ProgressChart.h"
-#include "progress/ProgressChartForm.h"
-#include "progress/VerseMapView.h"
-#include "study/Frames.h"
+#include "progress/gui/ProgressChart.h"
+#include "progress/gui/ProgressChartForm.h"
+#include "progress/gui/VerseMapView.h"
+#include "material/gui/SelectionFrames.h"
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 

@@ -2,12 +2,12 @@
 // A study set-up over the small content fixture: stores, user, working lists, a scripted
 // message service, a fake voice and clock, and the context the study windows take.
 
-#include "lists/AccTos.h"
-#include "lists/MVs.h"
+#include "lists/AccToList.h"
+#include "lists/MVList.h"
 #include "lists/QsList.h"
 #include "shell/Services.h"
 #include "study/FakeSession.h"
-#include "study/StudyContext.h"
+#include "study/gui/StudyContext.h"
 #include "support/ContentFixture.h"
 #include "user/User.h"
 

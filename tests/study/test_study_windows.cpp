@@ -2,15 +2,15 @@
 // content fixture, with scripted message boxes and a fake clock; ends with a study whose
 // results are read back from the user file.
 
-#include "study/Frames.h"
-#include "study/QAsker.h"
-#include "study/QtSessionPorts.h"
+#include "material/gui/SelectionFrames.h"
+#include "study/gui/QuestionAsker.h"
+#include "study/gui/QtSessionPorts.h"
 #include "study/Recitation.h"
-#include "study/StudyDialogs.h"
+#include "study/gui/StudyDialogs.h"
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
-#include "wordstudy/Bible.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

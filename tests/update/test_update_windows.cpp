@@ -2,14 +2,14 @@
 // the update window in the main window's start-up sequence.
 
 #include "../app/AppFixture.h"
-#include "app/Splash.h"
-#include "app/Startup.h"
+#include "app/SplashScreen.h"
+#include "app/StartupForm.h"
 #include "program/ProgramSettings.h"
 #include "update/LocalHttpServer.h"
-#include "update/UpdateCommands.h"
-#include "update/UpdateDialogs.h"
+#include "update/gui/UpdateCommands.h"
+#include "update/gui/UpdateDialogs.h"
 #include "update/UpdateTestFiles.h"
-#include "update/WebUpdateForm.h"
+#include "update/gui/WebUpdateForm.h"
 
 #include <QAction>
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "content/Words.h"
 #include "shell/Services.h"
 #include "voice/Sounds.h"
-#include "wordstudy/Bible.h"
+#include "wordstudy/gui/BibleForm.h"
 #include "wordstudy/WordStudyFixture.h"
 
 #include <QAction>
