@@ -2,7 +2,7 @@
 // signal), starts its engines after the window is seen, places itself and its children, and
 // leaves Ctrl+W and Escape to the commands that own them.
 
-#include "AppFixture.h"
+#include "support/gui/AppFixture.h"
 
 #include "app/ProgramWindows.h"
 #include "app/QuitSignals.h"

@@ -1,7 +1,7 @@
 // The update window and its dialogs offscreen, against a local HTTP server on 127.0.0.1; and
 // the update window in the main window's start-up sequence.
 
-#include "../app/AppFixture.h"
+#include "support/gui/AppFixture.h"
 #include "app/SplashScreen.h"
 #include "app/StartupForm.h"
 #include "program/ProgramSettings.h"

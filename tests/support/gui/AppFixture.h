@@ -3,16 +3,16 @@
 // scripted message service and fake speech, sound, shell and clock. The windows run
 // offscreen; timers are fired by the tests, never waited out.
 
-#include "../voice/VoiceFakes.h"
 #include "app/MainForm.h"
 #include "shell/Services.h"
+#include "support/gui/ScriptedMessages.h"
+#include "voice/VoiceFakes.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -20,47 +20,6 @@
 #include <vector>
 
 namespace sv::test {
-
-// Message boxes answered from a queue. A confirmation without a queued answer fails the test,
-// and so does an answer left unused (checked by Verify).
-class TScriptedMessages : public IMessageService {
-public:
-    struct TShown {
-        char Kind;   // 'W' warning, 'E' error, 'C' confirmation, 'I' information, 'M' message
-        QString Text;
-    };
-    std::deque<bool> Answers;
-    std::vector<TShown> Shown;
-
-    void Warning(const QString& text) override { Shown.push_back({'W', text}); }
-    void Error(const QString& text) override { Shown.push_back({'E', text}); }
-    void Information(const QString& text) override { Shown.push_back({'I', text}); }
-    void Message(const QString& text) override { Shown.push_back({'M', text}); }
-    bool Confirm(const QString& text) override
-    {
-        Shown.push_back({'C', text});
-        if (Answers.empty()) {
-            ADD_FAILURE() << "unanswered confirmation: " << text.toStdString();
-            return false;
-        }
-        const bool a = Answers.front();
-        Answers.pop_front();
-        return a;
-    }
-    void Verify()
-    {
-        EXPECT_TRUE(Answers.empty()) << Answers.size() << " scripted answer(s) left unused";
-        Answers.clear();
-    }
-    // The texts shown, in order ("W:Please enter your name.").
-    std::vector<std::string> Log() const
-    {
-        std::vector<std::string> log;
-        for (const TShown& s : Shown)
-            log.push_back(std::string(1, s.Kind) + ":" + s.Text.toStdString());
-        return log;
-    }
-};
 
 class TFakeShell : public IShell {
 public:
