@@ -5,7 +5,7 @@
 #include "common/Random.h"
 #include "lists/QsList.h"
 #include "print/DocFile.h"
-#include "print/QuestionList.h"
+#include "print/PrintList.h"
 #include "support/ContentFixture.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // tips.txt of any content: read, and walked from the first tip through every tip.
 #include "FuzzFile.h"
-#include "program/Tips.h"
+#include "program/TipList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -13,6 +13,7 @@ SV_PACKAGES=(
   xvfb xauth xdotool imagemagick sox
   libreoffice-writer-nogui poppler-utils
   dpkg-dev file desktop-file-utils appstream
+  clang-format
 )
 
 missing=()

@@ -2,9 +2,9 @@
 
 #include "app/Artwork.h"
 #include "app/HelpForm.h"
-#include "app/Splash.h"
-#include "app/Startup.h"
-#include "app/TipOfTheDay.h"
+#include "app/SplashScreen.h"
+#include "app/StartupForm.h"
+#include "app/TipOfDayForm.h"
 #include "common/Errors.h"
 #include "common/Random.h"
 #include "common/Win1252.h"
@@ -16,7 +16,7 @@
 #include "shell/ErrorBoundary.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
-#include "voice/CharacterWindow.h"
+#include "voice/gui/CharacterWindow.h"
 #include "voice/Sounds.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Artwork.h"
-#include "app/CoolHint.h"
+#include "app/HintWindow.h"
 #include "app/MainForm.h"
 #include "app/ProgramWindows.h"
 #include "app/QtServices.h"
@@ -11,7 +11,7 @@
 #include "program/ProgramPaths.h"
 #include "shell/ErrorBoundary.h"
 #include "update/ProgramInstaller.h"
-#include "voice/QtVoice.h"
+#include "voice/gui/QtVoice.h"
 
 #include <QDir>
 #include <QTimer>

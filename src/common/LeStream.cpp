@@ -1,9 +1,9 @@
 #include "common/LeStream.h"
 
 #include "common/Errors.h"
+#include "common/SaveAtomically.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 #include <algorithm>
@@ -64,18 +64,6 @@ void TStreamWriter::writeBytes(std::span<const std::uint8_t> bytes)
 
 void TStreamWriter::writeZeros(std::size_t n) { m_data.insert(m_data.end(), n, 0); }
 
-void TStreamWriter::saveToFile(const std::string& path) const
-{
-    QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly))
-        ThrowCannotCreate(path);
-    const auto size = static_cast<qint64>(m_data.size());
-    if (f.write(reinterpret_cast<const char*>(m_data.data()), size) != size) {
-        f.cancelWriting();
-        ThrowCannotCreate(path);
-    }
-    if (!f.commit())
-        ThrowCannotCreate(path);
-}
+void TStreamWriter::saveToFile(const std::string& path) const { SaveAtomically(path, std::span<const std::uint8_t>(m_data)); }
 
 } // namespace sv

@@ -2,7 +2,7 @@
 
 #include "content/Books.h"
 #include "content/Questions.h"
-#include "lists/MVs.h"
+#include "lists/MVList.h"
 #include "lists/QsList.h"
 #include "user/User.h"
 

@@ -4,7 +4,7 @@
 // Collections and question types are not part of a task.
 
 #include "goals/Tasks.h"
-#include "study/StudyChoices.h"
+#include "material/MaterialChoices.h"
 
 namespace sv {
 

@@ -1,8 +1,7 @@
 #include "print/DocFile.h"
 
-#include "common/Errors.h"
+#include "common/SaveAtomically.h"
 
-#include <QSaveFile>
 #include <QString>
 
 namespace sv {
@@ -20,19 +19,7 @@ void TDocFile::WriteText(std::string_view text)
         WriteChar(c);
 }
 
-void TDocFile::Save(const std::string& path) const
-{
-    QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly))
-        ThrowCannotCreate(path);
-    const auto size = static_cast<qint64>(m_bytes.size());
-    if (f.write(m_bytes.data(), size) != size) {
-        f.cancelWriting();
-        ThrowCannotCreate(path);
-    }
-    if (!f.commit())
-        ThrowCannotCreate(path);
-}
+void TDocFile::Save(const std::string& path) const { SaveAtomically(path, std::span<const char>(m_bytes)); }
 
 TDocFormat FormatOfFileName(const std::string& path)
 {

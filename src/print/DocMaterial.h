@@ -3,7 +3,7 @@
 // (chapters, sections, verses or memory verses, as the selection frame fills its list), the
 // check marks the user record keeps for them, and a written choice such as "chapters:1-3,5".
 
-#include "study/StudyChoices.h"
+#include "material/MaterialChoices.h"
 #include "user/SelectionKind.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "common/Win1252.h"
 #include "print/RtfWriter.h"
-#include "print/WordCount.h"
+#include "print/WordCounter.h"
 #include "user/User.h"
 
 #include <algorithm>

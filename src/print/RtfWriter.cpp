@@ -1,7 +1,7 @@
 #include "print/RtfWriter.h"
 
 #include "content/Questions.h"
-#include "print/WordCount.h"
+#include "print/WordCounter.h"
 
 namespace sv {
 

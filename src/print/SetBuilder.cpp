@@ -4,7 +4,7 @@
 #include "common/Random.h"
 #include "lists/QsList.h"
 #include "print/SetsHelper.h"
-#include "study/MaterialTables.h"
+#include "material/MaterialTables.h"
 #include "user/History.h"
 
 #include <algorithm>

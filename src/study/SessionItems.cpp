@@ -3,8 +3,8 @@
 #include "content/Books.h"
 #include "content/QuestionTypes.h"
 #include "content/Questions.h"
-#include "lists/AccTos.h"
-#include "lists/MVs.h"
+#include "lists/AccToList.h"
+#include "lists/MVList.h"
 #include "lists/QsList.h"
 
 namespace sv {

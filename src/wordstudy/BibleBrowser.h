@@ -1,6 +1,6 @@
 #pragma once
 // TBibleBrowser: everything the word study window knows and decides, without widgets. The
-// frame TfrmBible (uBible.h) draws what this class lays out and hands every click, key and
+// frame TfrmBible (wordstudy/gui/BibleFrame.h) draws what this class lays out and hands every click, key and
 // menu choice to it, then reads the state back into its controls.
 //
 // The browser shows one of two verse lists: the all-verses list (plain reading, possibly cut

@@ -1,16 +1,16 @@
 // Every way out of a person's work writes all of the person's files: the user file, the task
 // list and the main window's placement. One case per way out.
 
-#include "AppFixture.h"
+#include "support/gui/AppFixture.h"
 
 #include "app/ProgramWindows.h"
 #include "common/LeStream.h"
 #include "common/Random.h"
 #include "goals/Tasks.h"
-#include "study/Frames.h"
-#include "study/QAsker.h"
-#include "study/StudyDialogs.h"
-#include "update/UpdateCommands.h"
+#include "material/gui/SelectionFrames.h"
+#include "study/gui/QuestionAsker.h"
+#include "study/gui/StudyDialogs.h"
+#include "update/gui/UpdateCommands.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 

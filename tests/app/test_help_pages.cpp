@@ -1,19 +1,19 @@
 // The help pages shipped in program/help: every window's help context has its page, the
 // contents page lists every page, and every link between pages leads to a page.
 
-#include "app/Startup.h"
-#include "app/TipOfTheDay.h"
-#include "editor/QEditor.h"
-#include "game/GameDlg.h"
-#include "game/GameForm.h"
-#include "game/Wager.h"
-#include "game/WallFame.h"
-#include "goals/GoalsCreateDlg.h"
-#include "progress/ProgressChartForm.h"
-#include "study/QAsker.h"
-#include "update/WebUpdateForm.h"
-#include "voice/SpeechForm.h"
-#include "wordstudy/Bible.h"
+#include "app/StartupForm.h"
+#include "app/TipOfDayForm.h"
+#include "editor/gui/QEditor.h"
+#include "game/gui/GameDlg.h"
+#include "game/gui/GameForm.h"
+#include "game/gui/WagerForm.h"
+#include "game/gui/WallOfFameDlg.h"
+#include "goals/gui/GoalsCreateDlg.h"
+#include "progress/gui/ProgressChartForm.h"
+#include "study/gui/QuestionAsker.h"
+#include "update/gui/WebUpdateForm.h"
+#include "voice/gui/SpeechForm.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <gtest/gtest.h>
 

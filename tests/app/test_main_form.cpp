@@ -1,9 +1,9 @@
-#include "AppFixture.h"
+#include "support/gui/AppFixture.h"
 
 #include "app/Application.h"
-#include "app/Splash.h"
-#include "app/Startup.h"
-#include "app/TipOfTheDay.h"
+#include "app/SplashScreen.h"
+#include "app/StartupForm.h"
+#include "app/TipOfDayForm.h"
 #include "common/Errors.h"
 #include "user/User.h"
 
@@ -230,8 +230,8 @@ TEST_F(AppTest, AFailedSaveAtExitIsReportedAndTheProgramStays)
     std::filesystem::remove_all(UsersDir());
     messages.Answers = {true};
     EXPECT_FALSE(main->close());
-    ASSERT_EQ(messages.Shown.back().Kind, 'E');
-    EXPECT_TRUE(messages.Shown.back().Text.startsWith(QStringLiteral("Cannot create file ")));
+    ASSERT_EQ(messages.Shown.back().Kind, "error");
+    EXPECT_TRUE(messages.Shown.back().Text.starts_with("Cannot create file "));
     std::filesystem::create_directories(UsersDir());
     messages.Answers = {true};
     EXPECT_TRUE(main->close());

@@ -2,22 +2,22 @@
 // signal), starts its engines after the window is seen, places itself and its children, and
 // leaves Ctrl+W and Escape to the commands that own them.
 
-#include "AppFixture.h"
+#include "support/gui/AppFixture.h"
 
 #include "app/ProgramWindows.h"
 #include "app/QuitSignals.h"
-#include "app/Splash.h"
-#include "app/TipOfTheDay.h"
-#include "study/Frames.h"
-#include "study/QAsker.h"
-#include "study/StudyDialogs.h"
+#include "app/SplashScreen.h"
+#include "app/TipOfDayForm.h"
+#include "material/gui/SelectionFrames.h"
+#include "study/gui/QuestionAsker.h"
+#include "study/gui/StudyDialogs.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
-#include "voice/CharacterWindow.h"
+#include "voice/gui/CharacterWindow.h"
 #include "voice/Sounds.h"
-#include "voice/SpeechForm.h"
+#include "voice/gui/SpeechForm.h"
 #include "widgets/CheckListCombo.h"
-#include "wordstudy/Bible.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
-#include "AppFixture.h"
+#include "support/gui/AppFixture.h"
 
 #include "app/ProgramWindows.h"
-#include "app/Startup.h"
+#include "app/StartupForm.h"
 #include "common/LeStream.h"
-#include "app/TipOfTheDay.h"
-#include "goals/GoalsCreateDlg.h"
+#include "app/TipOfDayForm.h"
+#include "goals/gui/GoalsCreateDlg.h"
 #include "goals/Tasks.h"
 #include "program/ProgramPaths.h"
 #include "user/User.h"
@@ -260,8 +260,8 @@ TEST_F(StartupTest, AListedUserWhoseFileCannotBeOpenedKeepsTheWindowOpen)
     StartUp();
     ChooseUser(QStringLiteral("Zed"));
     ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0].Kind, 'E');
-    EXPECT_TRUE(messages.Shown[0].Text.startsWith(QStringLiteral("Cannot open file ")));
+    EXPECT_EQ(messages.Shown[0].Kind, "error");
+    EXPECT_TRUE(messages.Shown[0].Text.starts_with("Cannot open file "));
     EXPECT_NE(Child<TStartupForm>(), nullptr);
     EXPECT_FALSE(main->User().IsChosen());
 }
@@ -296,7 +296,7 @@ TEST_F(StartupTest, AMissingUsersFolderOnNewUserIsReportedAndTheListStaysEmpty)
     main->CmdStart->trigger();
     Settle();
     ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_TRUE(messages.Shown[0].Text.startsWith(QStringLiteral("Cannot create file ")));
+    EXPECT_TRUE(messages.Shown[0].Text.starts_with("Cannot create file "));
     EXPECT_NE(Child<TStartupForm>(), nullptr);
     EXPECT_TRUE(Listed().isEmpty());
     std::filesystem::create_directories(UsersDir());
@@ -342,8 +342,8 @@ TEST_F(StartupTest, TasksAreSavedWithTheUserFileAndComeBackWithThePerson)
     EXPECT_EQ(main->User().FullName.text(), "Bob");
     EXPECT_EQ(main->Tasks().Count(), 0);
     ASSERT_GT(messages.Shown.size(), shown);
-    EXPECT_EQ(messages.Shown[shown].Kind, 'E');
-    EXPECT_TRUE(messages.Shown[shown].Text.contains(QStringLiteral("Bob.tasks is damaged")));
+    EXPECT_EQ(messages.Shown[shown].Kind, "error");
+    EXPECT_TRUE(messages.Shown[shown].Text.find("Bob.tasks is damaged") != std::string::npos);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
-#include "AppFixture.h"
+#include "support/gui/AppFixture.h"
 
-#include "app/CoolHint.h"
+#include "app/HintWindow.h"
 #include "app/HelpForm.h"
-#include "app/Splash.h"
-#include "app/TipOfTheDay.h"
+#include "app/SplashScreen.h"
+#include "app/TipOfDayForm.h"
 #include "user/User.h"
 
 #include <QAction>

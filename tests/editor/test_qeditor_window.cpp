@@ -1,7 +1,7 @@
 #include "content/Books.h"
-#include "editor/QEditor.h"
+#include "editor/gui/QEditor.h"
 #include "support/ContentFixture.h"
-#include "wordstudy/uBible.h"
+#include "wordstudy/gui/BibleFrame.h"
 
 #include <QComboBox>
 #include <QGroupBox>

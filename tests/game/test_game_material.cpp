@@ -2,7 +2,7 @@
 // colours, the whole question shown at once, and answers reaching the knowledge bytes.
 
 #include "game/GameMaterial.h"
-#include "lists/MVs.h"
+#include "lists/MVList.h"
 #include "lists/QsList.h"
 #include "study/FakeSession.h"
 #include "support/ContentFixture.h"

@@ -1,12 +1,12 @@
 // The game's windows offscreen: the set-up checks, the wager window, the wall of fame, the
 // board's keyboard, full screen and scaling, and a whole two-player game played with keys.
 
-#include "game/GameAsker.h"
-#include "game/GameDlg.h"
-#include "game/GameForm.h"
-#include "game/Wager.h"
-#include "game/WallFame.h"
-#include "study/Frames.h"
+#include "game/gui/GameQuestionAsker.h"
+#include "game/gui/GameDlg.h"
+#include "game/gui/GameForm.h"
+#include "game/gui/WagerForm.h"
+#include "game/gui/WallOfFameDlg.h"
+#include "material/gui/SelectionFrames.h"
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
@@ -108,7 +108,7 @@ TEST(GameDlgStart, ChecksInOrderAndKeepsChoicesForTheNextGame)
     dlg->df->material->checkList->SetAllChecked(false);
     dlg->OKBtnClick();
     EXPECT_EQ(s.f.messages.Last(), "Please select some material to study.");
-    EXPECT_EQ(s.f.messages.shown.size(), 3u);
+    EXPECT_EQ(s.f.messages.Shown.size(), 3u);
 
     // Too few questions: the warning, the dialog stays, the choices are saved.
     CheckAll(*dlg->df->material);
@@ -186,7 +186,7 @@ TGameForm* StartGame(GameSetup& s, const QString& p2, int roundsIndex)
     CheckAll(*dlg->df->material);
     dlg->df->Player2Edit->setText(p2);
     QTest::keyClick(dlg, Qt::Key_Return);
-    EXPECT_TRUE(s.f.messages.shown.empty()) << s.f.messages.Last();
+    EXPECT_TRUE(s.f.messages.Shown.empty()) << s.f.messages.Last();
     auto* game = s.Child<TGameForm>();
     EXPECT_NE(game, nullptr);
     EXPECT_EQ(s.f.commandsOn, 0);
@@ -267,7 +267,7 @@ TEST(GameForm, BoardKeysFullScreenAndScaling)
 
     // Closing before the end asks; No keeps the game. The grades are saved once, at the end.
     EXPECT_EQ(s.saves, 0);
-    s.f.messages.answers = {false, true};
+    s.f.messages.Answers = {false, true};
     EXPECT_FALSE(g->close());
     EXPECT_EQ(s.saves, 0);
     const QPointer<TGameQuestionAsker> closing = asker;
@@ -319,7 +319,7 @@ TEST(GameForm, ATwoPlayerTwoRoundGamePlayedWithKeysReachesTheWallOfFame)
     EXPECT_EQ(g->windowTitle().toStdString(), "GAME OVER");
     EXPECT_EQ(g->QuitBtn->text().toStdString(), "Done");
     EXPECT_GT(g->Logic().Score(1), g->Logic().Score(2));
-    EXPECT_EQ(s.f.messages.shown.back().kind, "information");
+    EXPECT_EQ(s.f.messages.Shown.back().Kind, "information");
     EXPECT_EQ(s.f.messages.Last(), "Congratulations, Ann! You won the game and\ryour score places you on the WALL OF "
                                    "FAME. Keep up the good work!");
     EXPECT_EQ(s.f.user.WallOfFame.Name(1), "Ann");

@@ -1,7 +1,7 @@
-#include "goals/GoalsCreateDlg.h"
-#include "goals/TaskSetup.h"
-#include "study/Frames.h"
-#include "study/StudyDialogs.h"
+#include "goals/gui/GoalsCreateDlg.h"
+#include "goals/gui/TaskSetup.h"
+#include "material/gui/SelectionFrames.h"
+#include "study/gui/StudyDialogs.h"
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
@@ -173,16 +173,16 @@ TEST(GoalsCreateDlg, ASetupThatFailsToOpenIsReportedAndTheListStaysUsable)
     };
     dlg->SelectTask(1);
     EXPECT_NO_THROW(dlg->StartTaskBtn->click());
-    ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0].kind, "error");
-    EXPECT_EQ(f.messages.shown[0].text, "Range check error: task material item 1300 outside 0..1207");
+    ASSERT_EQ(f.messages.Shown.size(), 1u);
+    EXPECT_EQ(f.messages.Shown[0].Kind, "error");
+    EXPECT_EQ(f.messages.Shown[0].Text, "Range check error: task material item 1300 outside 0..1207");
     // The task is kept and can be tried again or edited.
     EXPECT_TRUE(f.tasks.Contains(1));
     EXPECT_TRUE(dlg->StartTaskBtn->isEnabled());
     EXPECT_TRUE(dlg->EditDetailsBtn->isEnabled());
     EXPECT_NO_THROW(dlg->StartTaskBtn->click());
     EXPECT_EQ(tries, 2);
-    EXPECT_EQ(f.messages.shown.size(), 2u);
+    EXPECT_EQ(f.messages.Shown.size(), 2u);
 }
 
 TEST(GoalsCreateDlg, StartingATaskOpensItsSetupDialogWithTheTasksChoices)

@@ -40,6 +40,17 @@ std::vector<std::filesystem::path> Sources(const std::filesystem::path& root)
     return files;
 }
 
+// Whether a path inside src/ (or an include written as folder/...) names a widget file: one in
+// a gui/ subfolder or in a window-only folder.
+bool IsWidgetPath(const std::filesystem::path& path)
+{
+    if (path.empty())
+        return false;
+    if (WindowOnlyFolders().count(path.begin()->string()))
+        return true;
+    return std::any_of(path.begin(), path.end(), [](const std::filesystem::path& part) { return part == "gui"; });
+}
+
 int LineOf(const std::string& text, std::size_t offset)
 {
     return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
@@ -62,16 +73,18 @@ const TLayerTable& LayerTable()
         t["widgets"] = {"common", "content"};
         t["voice"] = With(kCore, {"widgets"});
         t["shell"] = With(kCore, {"voice", "widgets"});
-        // The subsystems.
+        // The subsystems. The material choice (material/) sits below everything that lets a
+        // person choose material; printing and progress use it without the study session.
         const std::set<std::string> windows = With(kCore, {"voice", "widgets", "shell"});
+        t["material"] = windows;
         t["wordstudy"] = windows;
-        t["study"] = With(windows, {"wordstudy"});
+        t["study"] = With(windows, {"wordstudy", "material"});
         t["update"] = windows;
         t["editor"] = With(windows, {"wordstudy"});
-        t["print"] = With(windows, {"wordstudy", "study"});
-        t["game"] = With(windows, {"wordstudy", "study"});
-        t["progress"] = With(windows, {"wordstudy", "study"});
-        t["goals"] = With(windows, {"wordstudy", "study", "progress"});
+        t["print"] = With(windows, {"wordstudy", "material"});
+        t["game"] = With(windows, {"wordstudy", "material", "study"});
+        t["progress"] = With(windows, {"wordstudy", "material"});
+        t["goals"] = With(windows, {"wordstudy", "material", "study", "progress"});
         // The main window uses everything.
         std::set<std::string> all;
         for (const auto& [folder, allowed] : t)
@@ -108,6 +121,8 @@ std::vector<TIncludeFault> CheckIncludes(const std::filesystem::path& root, cons
             const fs::path rel = fs::relative(file, root);
             const bool inSrc = std::string(top) == "src";
             const std::string folder = std::next(rel.begin())->string();
+            // A core file: neither in a gui/ subfolder nor in a window-only folder.
+            const bool core = !IsWidgetPath(fs::relative(file, base));
             const auto row = table.find(folder);
             if (inSrc && row == table.end()) {
                 faults.push_back({rel.generic_string(), 0, {}, "folder src/" + folder + " has no row in the layer table"});
@@ -130,10 +145,16 @@ std::vector<TIncludeFault> CheckIncludes(const std::filesystem::path& root, cons
                 if (!inSrc) {
                     if (WindowOnlyFolders().count(target))
                         fault("a command-line tool includes the window folder " + target + "/");
+                    else if (IsWidgetPath(inc))
+                        fault("a command-line tool includes a widget file (gui/)");
                     continue;
                 }
                 if (target.empty() || !table.count(target)) {
                     fault("includes in src/ name their folder (folder/File.h)");
+                    continue;
+                }
+                if (core && IsWidgetPath(inc)) {
+                    fault("a core file includes a widget file (gui/ or a window-only folder)");
                     continue;
                 }
                 if (target == folder)

@@ -1,7 +1,9 @@
 #pragma once
 // The layer order of src/: which folders each folder may include from. A folder includes only
-// from itself and from the folders of its row; nothing includes app/. tools/ may include from
-// every folder but the window-only ones; tests/ from every folder.
+// from itself and from the folders of its row; nothing includes app/. Within a folder, the
+// widget half lives in its gui/ subfolder: a core file (outside gui/ and the window-only
+// folders) never includes a gui/ file nor a window-only folder. tools/ may include from every
+// folder but the window-only ones and the gui/ subfolders; tests/ from every folder.
 
 #include <filesystem>
 #include <map>
@@ -28,8 +30,9 @@ struct TIncludeFault {
 
 // Reads every .h and .cpp below root/src and root/tools and returns the includes that go
 // against the table: an include from a folder the row does not allow, an include of app/ from
-// anywhere but app/, a window-only folder included by a tool, a source in src/ in a folder
-// without a row, and an include in src/ written without its folder.
+// anywhere but app/, a widget file (gui/ or a window-only folder) included by a core file or
+// a tool, a source in src/ in a folder without a row, and an include in src/ written without
+// its folder.
 std::vector<TIncludeFault> CheckIncludes(const std::filesystem::path& root, const TLayerTable& table);
 
 // The files that may show message boxes themselves: the message service of the program.

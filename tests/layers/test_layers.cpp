@@ -66,7 +66,13 @@ TEST(Layers, TheCheckerFindsEveryKindOfFault)
     Write(root / "src/lists/Bare.h", "#include \"QsList.h\"\n");
     Write(root / "src/stray/Thing.h", "#include \"common/LeStream.h\"\n");
     Write(root / "tools/sv-content/Tool.cpp", "#include \"Local.h\"\n#include \"shell/Services.h\"\n"
-                                               "#include \"study/AskerLogic.h\"\n");
+                                               "#include \"study/AskerLogic.h\"\n#include \"print/gui/SetsDlg.h\"\n");
+    // The widget half: a gui/ file may include its own folder's core, gui/ files below it and
+    // the window-only folders; a core file none of them.
+    Write(root / "src/print/gui/Window.cpp", "#include \"print/SetBuilder.h\"\n#include \"material/gui/SelectionFrames.h\"\n"
+                                              "#include \"widgets/SpinEdit.h\"\n");
+    Write(root / "src/print/Core.cpp", "#include \"print/SetBuilder.h\"\n#include \"print/gui/SetsDlg.h\"\n");
+    Write(root / "src/material/Tables.cpp", "#include \"widgets/SpinEdit.h\"\n#include \"study/AskerLogic.h\"\n");
 
     const auto faults = CheckIncludes(root, LayerTable());
     struct TExpected {
@@ -77,9 +83,13 @@ TEST(Layers, TheCheckerFindsEveryKindOfFault)
     const TExpected expected[] = {
         {"src/content/Up.cpp", 3, "user/User.h"},
         {"src/lists/Bare.h", 1, "QsList.h"},
+        {"src/material/Tables.cpp", 1, "widgets/SpinEdit.h"},
+        {"src/material/Tables.cpp", 2, "study/AskerLogic.h"},
+        {"src/print/Core.cpp", 2, "print/gui/SetsDlg.h"},
         {"src/stray/Thing.h", 0, ""},
         {"src/study/Top.cpp", 1, "app/MainForm.h"},
         {"tools/sv-content/Tool.cpp", 2, "shell/Services.h"},
+        {"tools/sv-content/Tool.cpp", 4, "print/gui/SetsDlg.h"},
     };
     ASSERT_EQ(faults.size(), std::size(expected)) << Describe(faults);
     for (std::size_t i = 0; i < faults.size(); ++i) {

@@ -1,4 +1,4 @@
-#include "lists/AccTos.h"
+#include "lists/AccToList.h"
 #include "ListFixtures.h"
 #include "user/User.h"
 

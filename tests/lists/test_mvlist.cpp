@@ -1,4 +1,4 @@
-#include "lists/MVs.h"
+#include "lists/MVList.h"
 #include "ListFixtures.h"
 #include "user/User.h"
 

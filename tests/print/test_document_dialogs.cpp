@@ -1,16 +1,16 @@
 // The print dialogs over the shipped content: choices, messages, the scripted save dialog,
 // the offer to open, write failures, and the same bytes as sv-doc for the same choices.
 
-#include "../app/AppFixture.h"
+#include "support/gui/AppFixture.h"
 
 #include "content/Books.h"
 #include "content/Words.h"
-#include "print/ConcordanceDlg.h"
-#include "print/MemListDlg.h"
-#include "print/PrintCommands.h"
-#include "print/ScriptedSaveDialog.h"
-#include "print/ScriptureDlg.h"
-#include "study/Frames.h"
+#include "print/gui/ConcordanceDlg.h"
+#include "print/gui/MemListDlg.h"
+#include "print/gui/PrintCommands.h"
+#include "support/gui/ScriptedSaveDialog.h"
+#include "print/gui/ScriptureDlg.h"
+#include "material/gui/SelectionFrames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"

@@ -4,7 +4,7 @@
 #include "print/SetFixtures.h"
 
 #include "print/DocFile.h"
-#include "print/QuestionList.h"
+#include "print/PrintList.h"
 
 #include <gtest/gtest.h>
 

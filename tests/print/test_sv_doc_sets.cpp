@@ -7,10 +7,10 @@
 #include "content/Words.h"
 #include "lists/QsList.h"
 #include "print/DocFile.h"
-#include "print/QuestionList.h"
+#include "print/PrintList.h"
 #include "print/SetDocument.h"
 #include "print/SetsMaker.h"
-#include "study/MaterialTables.h"
+#include "material/MaterialTables.h"
 #include "user/History.h"
 
 #include <gtest/gtest.h>

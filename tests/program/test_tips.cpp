@@ -1,4 +1,4 @@
-#include "program/Tips.h"
+#include "program/TipList.h"
 
 #include <gtest/gtest.h>
 

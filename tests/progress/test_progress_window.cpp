@@ -1,7 +1,7 @@
-#include "progress/ProgressChart.h"
-#include "progress/ProgressChartForm.h"
-#include "progress/VerseMapView.h"
-#include "study/Frames.h"
+#include "progress/gui/ProgressChart.h"
+#include "progress/gui/ProgressChartForm.h"
+#include "progress/gui/VerseMapView.h"
+#include "material/gui/SelectionFrames.h"
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 
@@ -75,7 +75,7 @@ TEST(ProgressChartForm, ChartsTheCountsOfEachViewAndTheTotals)
 
     // The window reads the record and changes nothing, not even the collection choice.
     EXPECT_EQ(f.UserBytes(), before);
-    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_TRUE(f.messages.Shown.empty());
 }
 
 TEST(ProgressChartForm, SavesTheChartAsAPngImage)
@@ -96,15 +96,15 @@ TEST(ProgressChartForm, SavesTheChartAsAPngImage)
     QImage image(dir.filePath(QStringLiteral("chart.png")));
     ASSERT_FALSE(image.isNull());
     EXPECT_GT(image.width(), 300);
-    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_TRUE(f.messages.Shown.empty());
 
     // Cancelled: nothing; a folder that does not exist: an error, reported.
     form.AskSavePath = [](const QString&) { return QString(); };
     form.SaveChartAsImage();
-    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_TRUE(f.messages.Shown.empty());
     EXPECT_FALSE(form.SaveImage(dir.filePath(QStringLiteral("missing/chart.png"))));
-    ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0].kind, "error");
+    ASSERT_EQ(f.messages.Shown.size(), 1u);
+    EXPECT_EQ(f.messages.Shown[0].Kind, "error");
     EXPECT_EQ(f.messages.Last(), "Cannot create file " + dir.filePath(QStringLiteral("missing/chart.png")).toStdString());
 }
 
@@ -150,5 +150,5 @@ TEST(ProgressChartForm, TheVerseMapShowsTheChosenChaptersAndOpensTheWordStudyAtA
     // Collections refill the map too.
     form.Collections->checkList->ToggleItem(0);
     EXPECT_EQ(form.Map().Totals().NoQuestions, 8);
-    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_TRUE(f.messages.Shown.empty());
 }

@@ -2,13 +2,14 @@
 // A study set-up over the small content fixture: stores, user, working lists, a scripted
 // message service, a fake voice and clock, and the context the study windows take.
 
-#include "lists/AccTos.h"
-#include "lists/MVs.h"
+#include "lists/AccToList.h"
+#include "lists/MVList.h"
 #include "lists/QsList.h"
 #include "shell/Services.h"
 #include "study/FakeSession.h"
-#include "study/StudyContext.h"
+#include "study/gui/StudyContext.h"
 #include "support/ContentFixture.h"
+#include "support/gui/ScriptedMessages.h"
 #include "user/User.h"
 
 #include <QPointer>
@@ -17,42 +18,11 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace sv::test {
-
-// Message boxes answered from a script; an unexpected box fails the test, and so does an
-// answer left unused (checked by Finish).
-class ScriptedMessages : public IMessageService {
-public:
-    struct Box {
-        std::string kind; // "warning", "error", "confirm", "information", "message"
-        std::string text;
-    };
-    std::vector<Box> shown;
-    std::deque<bool> answers;
-
-    void Warning(const QString& t) override { shown.push_back({"warning", t.toStdString()}); }
-    void Error(const QString& t) override { shown.push_back({"error", t.toStdString()}); }
-    void Information(const QString& t) override { shown.push_back({"information", t.toStdString()}); }
-    void Message(const QString& t) override { shown.push_back({"message", t.toStdString()}); }
-    bool Confirm(const QString& t) override
-    {
-        shown.push_back({"confirm", t.toStdString()});
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << t.toStdString();
-            return false;
-        }
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::string Last() const { return shown.empty() ? std::string() : shown.back().text; }
-    ~ScriptedMessages() override { EXPECT_TRUE(answers.empty()) << "answers left unused"; }
-};
 
 struct StudyFixture {
     TLoadedContent content;
@@ -61,7 +31,7 @@ struct StudyFixture {
     TQsList qs{content.Questions, user, random};
     TMVList mvs{content.Books, user, random};
     TAccToList accTos{content.Books, content.Questions, user, random};
-    ScriptedMessages messages;
+    TScriptedMessages messages;
     FakeVoice voice;
     FakeClock clock;
     int dialogOpen = 0;

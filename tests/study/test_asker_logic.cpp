@@ -3,7 +3,7 @@
 
 #include "study/AskerLogic.h"
 #include "study/FakeSession.h"
-#include "study/AskerRuns.h"
+#include "study/AskerRun.h"
 
 #include <gtest/gtest.h>
 

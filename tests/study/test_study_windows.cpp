@@ -2,15 +2,15 @@
 // content fixture, with scripted message boxes and a fake clock; ends with a study whose
 // results are read back from the user file.
 
-#include "study/Frames.h"
-#include "study/QAsker.h"
-#include "study/QtSessionPorts.h"
+#include "material/gui/SelectionFrames.h"
+#include "study/gui/QuestionAsker.h"
+#include "study/gui/QtSessionPorts.h"
 #include "study/Recitation.h"
-#include "study/StudyDialogs.h"
+#include "study/gui/StudyDialogs.h"
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
-#include "wordstudy/Bible.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -122,8 +122,8 @@ TEST(Frames, CollectionThatNeedsTwoOthersIsRefusedWithOneLine)
     EXPECT_EQ(frame.checkList->Count(), 3);
     EXPECT_EQ(frame.checkList->Summary().toStdString(), "NONE  selected.");
     frame.checkList->ToggleItem(2); // Bonus
-    ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0].kind, "warning");
+    ASSERT_EQ(f.messages.Shown.size(), 1u);
+    EXPECT_EQ(f.messages.Shown[0].Kind, "warning");
     EXPECT_EQ(f.messages.Last(),
         "To use the Bonus collection, you must also use the following collections: Main, Extra");
     EXPECT_FALSE(frame.checkList->Checked(2));
@@ -132,7 +132,7 @@ TEST(Frames, CollectionThatNeedsTwoOthersIsRefusedWithOneLine)
     frame.checkList->ToggleItem(0);
     frame.checkList->ToggleItem(1);
     frame.checkList->ToggleItem(2);
-    EXPECT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.Shown.size(), 1u);
     frame.SaveToUser(f.user);
     EXPECT_EQ(f.user.Collections[2], 1);
     int count = 0;
@@ -263,9 +263,9 @@ TEST(QsDlgStart, ChecksInOrderAndSavesNothingUntilAllPass)
     EXPECT_EQ(f.messages.Last(),
         "In the sets and chapters chosen, there are no questions of the type selected.\r"
         "Please choose additional types, sets, or chapters.");
-    for (const auto& box : f.messages.shown)
-        EXPECT_EQ(box.kind, "warning");
-    EXPECT_EQ(f.messages.shown.size(), 4u);
+    for (const auto& box : f.messages.Shown)
+        EXPECT_EQ(box.Kind, "warning");
+    EXPECT_EQ(f.messages.Shown.size(), 4u);
     EXPECT_EQ(f.UserBytes(), before);
     EXPECT_TRUE(dlg);
 
@@ -286,7 +286,7 @@ TEST(QsDlgStart, OkSavesBuildsTheListAndHandsOverToTheSession)
     dlg->helpBtn->click();
     EXPECT_EQ(f.help, (std::vector<int>{2020}));
     dlg->OKBtnClick();
-    EXPECT_TRUE(f.messages.shown.empty()) << f.messages.Last();
+    EXPECT_TRUE(f.messages.Shown.empty()) << f.messages.Last();
     ASSERT_EQ(f.children.size(), 1u);
     auto* session = qobject_cast<TQuestionAsker*>(f.children[0].data());
     ASSERT_NE(session, nullptr);
@@ -325,7 +325,7 @@ TEST(MemDlgStart, ChaptersWithoutMemoryVersesKeepTheNewChoices)
     CheckChapters(*dlg->df->Material, {1}); // Galatians 2: no memory verse
     dlg->df->KeywordsCheckBox->setChecked(true);
     dlg->OKBtnClick();
-    EXPECT_EQ(f.messages.shown.back().kind, "information");
+    EXPECT_EQ(f.messages.Shown.back().Kind, "information");
     EXPECT_EQ(f.messages.Last(), "There are no memory verses in the range of chapters that you selected");
     EXPECT_EQ(f.user.ChapterSel[2], 1);
     EXPECT_EQ(f.user.Options.MemKeywordsOnly, 1);
@@ -421,12 +421,12 @@ TEST(QuestionAsker, KeysAndMnemonicsDriveTheSessionAndTheAnswerIsDrawn)
     EXPECT_EQ(s->QuestionGroupBox->title().toStdString(), "According to question");
 
     // Quitting early asks; No keeps the session.
-    f.messages.answers = {false};
+    f.messages.Answers = {false};
     EXPECT_FALSE(s->close());
     EXPECT_EQ(f.messages.Last(),
         "You haven't finished answering all of the questions yet.\r Are you sure you want to quit?");
     EXPECT_EQ(f.commandsOn, 0);
-    f.messages.answers = {true};
+    f.messages.Answers = {true};
     EXPECT_TRUE(s->close());
     EXPECT_EQ(f.commandsOn, 1);
 }
@@ -446,9 +446,9 @@ TEST(QuestionAsker, AFailingCommentIsReportedAndTheSessionGoesOnWithTheGradeKept
     s->StartStop->click();
     // The grade's spoken comment fails half way through the click: reported, not thrown.
     EXPECT_NO_THROW(s->Wrong->click());
-    ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0].kind, "error");
-    EXPECT_EQ(f.messages.shown[0].text, "Cannot open file Sounds/wrong1.wav");
+    ASSERT_EQ(f.messages.Shown.size(), 1u);
+    EXPECT_EQ(f.messages.Shown[0].Kind, "error");
+    EXPECT_EQ(f.messages.Shown[0].Text, "Cannot open file Sounds/wrong1.wav");
     // The grade stands, the controls show it, and the session goes on to the next question.
     EXPECT_EQ(s->MissedLabel->text().toStdString(), "1");
     EXPECT_FALSE(s->Wrong->isEnabled());
@@ -458,7 +458,7 @@ TEST(QuestionAsker, AFailingCommentIsReportedAndTheSessionGoesOnWithTheGradeKept
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
     s->StartStop->click();
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
-    f.messages.answers = {true};
+    f.messages.Answers = {true};
     EXPECT_TRUE(s->close());
     EXPECT_EQ(f.commandsOn, 1);
 }
@@ -514,12 +514,12 @@ TEST(QuestionAsker, SpaceAndEnterPressTheFocusedButtonAndTheResultsAreSavedOnClo
     EXPECT_EQ(saved, 0);
 
     // Enter on Quit asks the quit question; No keeps the session and saves nothing.
-    f.messages.answers = {false};
+    f.messages.Answers = {false};
     QTest::keyClick(s->QuitBtn, Qt::Key_Return);
     EXPECT_EQ(f.messages.Last(),
         "You haven't finished answering all of the questions yet.\r Are you sure you want to quit?");
     EXPECT_EQ(saved, 0);
-    f.messages.answers = {true};
+    f.messages.Answers = {true};
     EXPECT_TRUE(s->close());
     EXPECT_EQ(saved, 1);
 }
@@ -585,7 +585,7 @@ TEST(StudyEndToEnd, ThreeQuestionsGradedRightWrongRightReachTheUserFile)
     }
     EXPECT_EQ(s->RightLabel->text().toStdString(), "2");
     EXPECT_EQ(s->ScoreLabel->text().toStdString(), "67%");
-    f.messages.answers = {true};
+    f.messages.Answers = {true};
     EXPECT_TRUE(s->close());
 
     QTemporaryDir dir;

@@ -1,8 +1,8 @@
 // Undo of a grade through the real working lists: every byte of the user record the grade
 // changed comes back, for questions (with their copies), memory verses and references.
 
-#include "lists/AccTos.h"
-#include "lists/MVs.h"
+#include "lists/AccToList.h"
+#include "lists/MVList.h"
 #include "lists/QsList.h"
 #include "study/AskerLogic.h"
 #include "study/FakeSession.h"

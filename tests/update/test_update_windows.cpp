@@ -1,17 +1,17 @@
 // The update window and its dialogs offscreen, against a local HTTP server on 127.0.0.1; and
 // the update window in the main window's start-up sequence.
 
-#include "../app/AppFixture.h"
+#include "support/gui/AppFixture.h"
 #include "app/QtServices.h"
-#include "app/Splash.h"
+#include "app/SplashScreen.h"
 #include "program/ProgramPaths.h"
-#include "app/Startup.h"
+#include "app/StartupForm.h"
 #include "program/ProgramSettings.h"
 #include "update/LocalHttpServer.h"
-#include "update/UpdateCommands.h"
-#include "update/UpdateDialogs.h"
+#include "update/gui/UpdateCommands.h"
+#include "update/gui/UpdateDialogs.h"
 #include "update/UpdateTestFiles.h"
-#include "update/WebUpdateForm.h"
+#include "update/gui/WebUpdateForm.h"
 
 #include <QAction>
 #include <QApplication>

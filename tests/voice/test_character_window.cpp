@@ -1,7 +1,7 @@
 // The shipped characters on the desktop stage: every file loads with every animation the
 // program plays, every frame draws, and a character at rest runs no timer.
 
-#include "voice/CharacterWindow.h"
+#include "voice/gui/CharacterWindow.h"
 
 #include "CharacterFixture.h"
 #include "WidgetApp.h"

@@ -1,4 +1,4 @@
-#include "voice/QtVoice.h"
+#include "voice/gui/QtVoice.h"
 
 #include <QCoreApplication>
 #include <QTextToSpeech>

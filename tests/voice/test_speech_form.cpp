@@ -1,6 +1,6 @@
 // "Speech and Assistant Settings" over a fake engine and test characters.
 
-#include "voice/SpeechForm.h"
+#include "voice/gui/SpeechForm.h"
 
 #include "CharacterFixture.h"
 #include "WidgetApp.h"

@@ -6,8 +6,9 @@
 #include "content/Books.h"
 #include "content/Words.h"
 #include "shell/Services.h"
+#include "support/gui/ScriptedMessages.h"
 #include "voice/Sounds.h"
-#include "wordstudy/Bible.h"
+#include "wordstudy/gui/BibleForm.h"
 #include "wordstudy/WordStudyFixture.h"
 
 #include <QAction>
@@ -406,20 +407,6 @@ TEST_F(BibleFormTest, ShippedPortionOpensAndNarrowsByAChosenWord)
 namespace sv {
 namespace {
 
-class RecordedMessages : public IMessageService {
-public:
-    std::vector<std::pair<std::string, std::string>> shown; // kind, text
-    void Warning(const QString& t) override { shown.push_back({"warning", t.toStdString()}); }
-    void Error(const QString& t) override { shown.push_back({"error", t.toStdString()}); }
-    bool Confirm(const QString& t) override
-    {
-        shown.push_back({"confirm", t.toStdString()});
-        return false;
-    }
-    void Information(const QString& t) override { shown.push_back({"information", t.toStdString()}); }
-    void Message(const QString& t) override { shown.push_back({"message", t.toStdString()}); }
-};
-
 // A choice beyond 100 words says how many words were left out; a choice that fits says nothing.
 TEST(BibleFormLimits, WordsBeyondOneHundredAreReportedNotDroppedSilently)
 {
@@ -430,18 +417,18 @@ TEST(BibleFormLimits, WordsBeyondOneHundredAreReportedNotDroppedSilently)
     form.resize(760, 420);
     form.show();
     QApplication::processEvents();
-    RecordedMessages messages;
+    test::TScriptedMessages messages;
     TfrmBible& f = form.Frame();
     f.Messages = &messages;
 
     f.WordCanvasPressed(0, false, false);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(messages.Shown.empty());
     f.Browser().ScrollWords(140);
     f.WordCanvasPressed(0, false, true); // a range of 141 words
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].first, "information");
-    EXPECT_NE(messages.shown[0].second.find("41 more word(s) could not be added"), std::string::npos)
-        << messages.shown[0].second;
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0].Kind, "information");
+    EXPECT_NE(messages.Shown[0].Text.find("41 more word(s) could not be added"), std::string::npos)
+        << messages.Shown[0].Text;
     EXPECT_EQ(f.Browser().SelectedWords().size(), 100u);
 }
 

@@ -5,8 +5,8 @@
 
 #include "content/QuestionTypes.h"
 #include "print/DocMaterial.h"
-#include "print/QuestionList.h"
-#include "study/MaterialTables.h"
+#include "print/PrintList.h"
+#include "material/MaterialTables.h"
 #include "user/User.h"
 
 #include <climits>

@@ -5,7 +5,7 @@
 #include "content/Books.h"
 #include "print/DocMaterial.h"
 #include "print/MemoryList.h"
-#include "study/MaterialTables.h"
+#include "material/MaterialTables.h"
 
 #include <iostream>
 

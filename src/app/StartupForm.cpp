@@ -1,0 +1,175 @@
+#include "app/StartupForm.h"
+
+#include "app/MainForm.h"
+#include "app/TipOfDayForm.h"
+#include "common/Errors.h"
+#include "common/Win1252.h"
+#include "content/Questions.h"
+#include "goals/Tasks.h"
+#include "program/UserNames.h"
+#include "shell/ErrorBoundary.h"
+#include "user/User.h"
+#include "voice/Assistant.h"
+#include "voice/Sounds.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace sv {
+
+void CloseChildWindow(QWidget* window)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        sub->close();
+    else
+        window->close();
+}
+
+TStartupForm::TStartupForm(TMainForm& main) : m_main(main)
+{
+    setObjectName(QStringLiteral("StartupForm"));
+    setWindowTitle(QStringLiteral("Select User"));
+    setProperty("helpContext", HelpContext);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 10, 12, 10);
+    auto* prompt = new QLabel(QStringLiteral("Enter your first name or select a name already in the list."), this);
+    prompt->setWordWrap(true);
+    layout->addWidget(prompt);
+    auto* row = new QHBoxLayout;
+    SelectNameComboBox = new QComboBox(this);
+    SelectNameComboBox->setObjectName(QStringLiteral("SelectNameComboBox"));
+    SelectNameComboBox->setEditable(true);
+    SelectNameComboBox->setInsertPolicy(QComboBox::NoInsert);
+    SelectNameComboBox->setMaxVisibleItems(4);
+    SelectNameComboBox->setMinimumWidth(180);
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setDefault(true);
+    OKBtn->setAutoDefault(true);
+    row->addWidget(SelectNameComboBox, 1);
+    row->addWidget(OKBtn);
+    layout->addLayout(row);
+    setFixedWidth(300);
+    connect(OKBtn, &QPushButton::clicked, this, &TStartupForm::OKBtnClick);
+    connect(SelectNameComboBox->lineEdit(), &QLineEdit::returnPressed, this, &TStartupForm::OKBtnClick);
+
+    main.OpenChild(this, TMainForm::TPlacement::BottomRight,
+                   Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                       | Qt::WindowContextHelpButtonHint);
+
+    if (SaveCurrentUser())
+        for (const std::string& name : ListUserNames(main.UsersDir()))
+            SelectNameComboBox->addItem(FromWin1252(name));
+    SelectNameComboBox->setCurrentIndex(-1);
+    SelectNameComboBox->setEditText(QString::fromLatin1(SelectNamePrompt));
+    // The prompt is selected so that typing a name replaces it.
+    SelectNameComboBox->lineEdit()->selectAll();
+    SelectNameComboBox->setFocus();
+}
+
+std::vector<std::string> TStartupForm::ListedNames() const
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < SelectNameComboBox->count(); ++i)
+        names.push_back(ToWin1252(SelectNameComboBox->itemText(i)).value_or(std::string()));
+    return names;
+}
+
+void TStartupForm::OKBtnClick()
+{
+    if (m_done)
+        return;
+    const std::optional<std::string> typed = ToWin1252(SelectNameComboBox->currentText());
+    Guarded([&] { Choose(typed.value_or(std::string())); }, &m_main.Messages());
+}
+
+void TStartupForm::Choose(const std::string& typed)
+{
+    // The name is kept without the blanks around it: the game compares its players with it.
+    const std::string typedText = TrimName(typed);
+    const TNameResolution r = ResolveTypedName(typedText, ListedNames());
+    TUser& user = m_main.User();
+    if (r.Action == TNameAction::AskForName) {
+        m_main.Messages().Warning(QStringLiteral("Please enter your name."));
+        return;
+    }
+    // The study commands stay open while this window is shown after "New User...": what the
+    // previous person studied meanwhile is saved before their record is replaced.
+    if (!SaveCurrentUser())
+        return;
+    switch (r.Action) {
+    case TNameAction::AskForName:
+        return;
+    case TNameAction::LoadListed: {
+        // A short file leaves the fields it does not reach at their defaults, never at the
+        // previous person's values; a file that cannot be read changes nothing.
+        const bool loaded = Guarded([&] {
+            TUser read;
+            read.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
+            read.LoadFromFile(UserFilePath(m_main.UsersDir(), r.FileName));
+            m_main.ClosePersonChildren();
+            user = read;
+        }, &m_main.Messages());
+        if (!loaded)
+            return;
+        // A damaged task list is reported and started empty; the person is loaded anyway.
+        Guarded([&] { m_main.Tasks().LoadFromFile(TaskFilePath(m_main.UsersDir(), r.FileName)); }, &m_main.Messages());
+        break;
+    }
+    case TNameAction::AskNew:
+        if (!m_main.Messages().Confirm(
+                QStringLiteral("I do not have you listed in my records.\rHave you spelled your name correctly?")))
+            return;
+        SelectNameComboBox->addItem(FromWin1252(r.FileName));
+        m_main.ClosePersonChildren();
+        user.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
+        user.FullName.setText(typedText.substr(0, MaxNameLength));
+        user.FileName.setText(r.FileName.substr(0, MaxNameLength));
+        m_main.Tasks().Clear();
+        // The new person's file exists at once, not only after the first exit.
+        m_main.SaveStudyResults();
+        break;
+    }
+
+    m_main.UM_COMMANDSON();
+    m_main.UM_USERREADY();
+    TSounds& sounds = m_main.Sounds();
+    sounds.SetVoice(user.VoiceName.text());
+    sounds.SelectPersonality(user.PersonalityName.text());
+    if (sounds.SpeechAvailable())
+        sounds.Speak("Welcome back " + typedText + ". Are you ready to begin?", false, skGreeting);
+    if (user.Options.ShowTips) {
+        new TTipOfDayForm(m_main);
+        m_main.CmdTipOfTheDay->setEnabled(false);
+    }
+    std::string caption = "The Scrivolt welcomes " + user.FullName.text();
+    if (caption.size() > 124)
+        caption.resize(124);
+    m_main.setWindowTitle(FromWin1252(caption));
+    m_done = true;
+    CloseChildWindow(this);
+}
+
+bool TStartupForm::SaveCurrentUser()
+{
+    return !m_main.User().IsChosen() || m_main.SaveStudyResults();
+}
+
+void TStartupForm::closeEvent(QCloseEvent* event)
+{
+    // The window closes only once a user is chosen.
+    if (m_done)
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace sv

@@ -1,0 +1,163 @@
+#include "editor/gui/QEditor.h"
+
+#include "common/Win1252.h"
+#include "content/Books.h"
+#include "shell/ErrorBoundary.h"
+#include "wordstudy/gui/BibleFrame.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace sv {
+
+namespace {
+
+QString S(const char* text) { return QString::fromLatin1(text); }
+constexpr int EntryRole = Qt::UserRole;
+
+QGroupBox* Box(const char* caption, QWidget* parent)
+{
+    auto* box = new QGroupBox(S(caption), parent);
+    new QVBoxLayout(box);
+    return box;
+}
+
+} // namespace
+
+QString MarkedTextHtml(const TMarkedText& text)
+{
+    QString html;
+    std::uint8_t open = 0;
+    auto closeTags = [&] {
+        if (open & MarkUnderline)
+            html += S("</u>");
+        if (open & MarkBold)
+            html += S("</b>");
+        open = 0;
+    };
+    for (int i = 1; i <= text.Len; ++i) {
+        const std::uint8_t mark = text.Marks[i] & (MarkBold | MarkUnderline);
+        if (mark != open) {
+            closeTags();
+            if (mark & MarkBold)
+                html += S("<b>");
+            if (mark & MarkUnderline)
+                html += S("<u>");
+            open = mark;
+        }
+        const char c = text.Chars[i];
+        html += FromWin1252(std::string_view(&c, 1)).toHtmlEscaped();
+    }
+    closeTags();
+    return html;
+}
+
+TQEditor::TQEditor(const TBooks& books, const TQuestions& questions, std::int32_t& wordUseLimit, QWidget* parent)
+    : QWidget(parent), m_books(books), m_list(questions)
+{
+    setWindowTitle(S("Question Editor"));
+    setProperty("helpContext", HelpContext);
+
+    frmBible = new TfrmBible(books, wordUseLimit, nullptr, TBibleHost::QuestionEditor, this);
+    frmBible->OnVerseSelected = [this](const TVerseRef& ref) { VerseSelected(ref); };
+
+    Panel1 = new QWidget(this);
+    GroupBox1 = Box("Available Questions", Panel1);
+    AvailableLB = new QListWidget(GroupBox1);
+    AvailableLB->setWordWrap(true);
+    AvailableLB->setResizeMode(QListView::Adjust);
+    AvailableLB->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    GroupBox1->layout()->addWidget(AvailableLB);
+    connect(AvailableLB, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            Guarded([&] { AvailableLBClick(row); });
+    });
+
+    GroupBox2 = Box("Edited Question", Panel1);
+    auto* tools = new QHBoxLayout;
+    newBtn = new QPushButton(S("New"), GroupBox2);
+    newBtn->setToolTip(S("New question"));
+    modifyBtn = new QPushButton(S("Modify"), GroupBox2);
+    modifyBtn->setToolTip(S("Modify selected question"));
+    deleteBtn = new QPushButton(S("Delete"), GroupBox2);
+    deleteBtn->setToolTip(S("Delete selected question"));
+    genreCB = new QComboBox(GroupBox2);
+    for (QWidget* w : {static_cast<QWidget*>(newBtn), static_cast<QWidget*>(modifyBtn),
+             static_cast<QWidget*>(deleteBtn), static_cast<QWidget*>(genreCB)})
+        tools->addWidget(w);
+    static_cast<QVBoxLayout*>(GroupBox2->layout())->addLayout(tools);
+    GroupBox4 = Box("Question", GroupBox2);
+    qMemo = new QTextEdit(GroupBox4);
+    qMemo->setAcceptRichText(false);
+    qMemo->setReadOnly(true);
+    GroupBox4->layout()->addWidget(qMemo);
+    GroupBox3 = Box("Answer", GroupBox2);
+    aMemo = new QTextEdit(GroupBox3);
+    aMemo->setReadOnly(true);
+    GroupBox3->layout()->addWidget(aMemo);
+    GroupBox2->layout()->addWidget(GroupBox4);
+    GroupBox2->layout()->addWidget(GroupBox3);
+
+    Button1 = new QPushButton(S("Done"), Panel1);
+    connect(Button1, &QPushButton::clicked, this, [this] { close(); });
+
+    auto* panelLay = new QVBoxLayout(Panel1);
+    panelLay->setContentsMargins(0, 0, 0, 0);
+    panelLay->addWidget(GroupBox1, 1);
+    panelLay->addWidget(GroupBox2, 1);
+    panelLay->addWidget(Button1, 0, Qt::AlignRight);
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(frmBible);
+    splitter->addWidget(Panel1);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    auto* lay = new QHBoxLayout(this);
+    lay->setContentsMargins(4, 4, 4, 4);
+    lay->addWidget(splitter);
+
+    ListVerse(1);
+    resize(900, 560);
+}
+
+void TQEditor::VerseSelected(const TVerseRef& ref)
+{
+    ListVerse(m_books.VerseNoOf(ref));
+}
+
+void TQEditor::ListVerse(int verseNo)
+{
+    m_list.ListVerse(verseNo);
+    AvailableLB->blockSignals(true);
+    AvailableLB->clear();
+    for (std::size_t i = 0; i < m_list.Entries().size(); ++i) {
+        auto* item = new QListWidgetItem(FromWin1252(m_list.Entries()[i].Text), AvailableLB);
+        item->setData(EntryRole, static_cast<int>(i));
+        item->setToolTip(item->text());
+    }
+    AvailableLB->blockSignals(false);
+    GroupBox1->setTitle(S("Available Questions: ") + FromWin1252(m_books.VerseLabel(verseNo)));
+    qMemo->clear();
+    aMemo->clear();
+}
+
+void TQEditor::AvailableLBClick(int row)
+{
+    QListWidgetItem* item = AvailableLB->item(row);
+    if (!item)
+        return;
+    TMarkedText question, answer;
+    m_list.Compose(item->data(EntryRole).toInt(), question, answer);
+    qMemo->setPlainText(FromWin1252(question.Text()));
+    aMemo->setHtml(MarkedTextHtml(answer));
+    if (AvailableLB->currentRow() != row)
+        AvailableLB->setCurrentRow(row);
+}
+
+} // namespace sv

@@ -1,0 +1,152 @@
+#include "game/gui/GameDlg.h"
+
+#include "common/Win1252.h"
+#include "content/Books.h"
+#include "content/Questions.h"
+#include "game/gui/GameForm.h"
+#include "lists/MVList.h"
+#include "lists/QsList.h"
+#include "shell/Services.h"
+#include "material/gui/SelectionFrames.h"
+#include "user/User.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace sv {
+
+namespace {
+QString L(const char* text) { return QString::fromUtf8(text); }
+} // namespace
+
+TfrmGame::TfrmGame(const TStudyContext& context, QWidget* parent) : QWidget(parent)
+{
+    ChaptersGroupBox = new QGroupBox(L("Material selection"), this);
+    material = new TfrmMaterialSelection(*context.Books, false, ChaptersGroupBox);
+    (new QVBoxLayout(ChaptersGroupBox))->addWidget(material);
+
+    GroupBox1 = new QGroupBox(L("Collections to use"), this);
+    collections = new TfrmCollections(*context.Questions, context.Messages, GroupBox1);
+    (new QVBoxLayout(GroupBox1))->addWidget(collections);
+
+    MemoryVersesRadioGroup = new QGroupBox(L("Memory Verses"), this);
+    MemoryVersesRadioGroup->setToolTip(L("Should memory verses be a category?"));
+    memoryChoice = new QButtonGroup(this);
+    auto* memLay = new QVBoxLayout(MemoryVersesRadioGroup);
+    int id = 0;
+    for (const char* item : {"Yes", "No"}) {
+        auto* rb = new QRadioButton(L(item), MemoryVersesRadioGroup);
+        memoryChoice->addButton(rb, id++);
+        memLay->addWidget(rb);
+    }
+
+    RoundsRadioGroup = new QGroupBox(L("Rounds"), this);
+    RoundsRadioGroup->setToolTip(L("# of rounds of 36 questions"));
+    roundsChoice = new QButtonGroup(this);
+    auto* roundsLay = new QHBoxLayout(RoundsRadioGroup);
+    id = 0;
+    for (const char* item : {"1", "2", "3"}) {
+        auto* rb = new QRadioButton(L(item), RoundsRadioGroup);
+        roundsChoice->addButton(rb, id++);
+        roundsLay->addWidget(rb);
+    }
+
+    PlayersGroupBox = new QGroupBox(L("Players"), this);
+    auto* playersLay = new QVBoxLayout(PlayersGroupBox);
+    int n = 1;
+    for (QLineEdit** edit : {&Player1Edit, &Player2Edit, &Player3Edit}) {
+        *edit = new QLineEdit(PlayersGroupBox);
+        (*edit)->setObjectName(L("Player%1Edit").arg(n));
+        (*edit)->setToolTip(L("Player %1's name").arg(n));
+        (*edit)->setPlaceholderText(L("Player %1's name").arg(n));
+        (*edit)->setMaxLength(100);
+        playersLay->addWidget(*edit);
+        ++n;
+    }
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(ChaptersGroupBox, 0, 0);
+    grid->addWidget(GroupBox1, 1, 0);
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(MemoryVersesRadioGroup);
+    choices->addWidget(RoundsRadioGroup);
+    grid->addLayout(choices, 2, 0);
+    grid->addWidget(PlayersGroupBox, 0, 1, 3, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+}
+
+void TfrmGame::LoadFromUser(const TUser& user)
+{
+    material->LoadFromUser(user);
+    collections->LoadFromUser(user);
+    Player1Edit->setText(FromWin1252(user.FullName.text()));
+    if (QAbstractButton* b = memoryChoice->button(std::clamp(user.GameMemoryVerses, 0, 1)))
+        b->setChecked(true);
+    if (QAbstractButton* b = roundsChoice->button(std::clamp(user.GameRounds, 0, 2)))
+        b->setChecked(true);
+}
+
+void TfrmGame::SaveToUser(TUser& user) const
+{
+    material->SaveToUser(user);
+    collections->SaveToUser(user);
+    user.GameMemoryVerses = std::max(0, memoryChoice->checkedId());
+    user.GameRounds = std::max(0, roundsChoice->checkedId());
+}
+
+TGameDlgStart::TGameDlgStart(const TGameContext& context, QWidget* parent)
+    : TStudyDlgStart(context.Study, "Play The One-Way Game", HelpContext, HelpContext, parent),
+      m_gameContext(context)
+{
+    df = new TfrmGame(m_context, this);
+    Finish(df);
+    df->LoadFromUser(*m_context.User);
+    df->Player1Edit->setFocus();
+}
+
+void TGameDlgStart::OKBtnClick()
+{
+    if (df->Player1Edit->text().trimmed().isEmpty()) {
+        Warn("Please enter at least one player's name.");
+        return;
+    }
+    int collectionCount = 0;
+    df->collections->Chosen(&collectionCount);
+    if (collectionCount == 0) {
+        Warn("Please select a question collection (or collections) to use.");
+        return;
+    }
+    if (!df->material->AnyChecked()) {
+        Warn("Please select some material to study.");
+        return;
+    }
+    TUser& user = *m_context.User;
+    df->SaveToUser(user);
+    m_context.MVList->Build(df->material->MemoryTable(), 1, true);
+    m_context.QsList->BuildFull(df->material->VerseTable(), false, user.Collections, 1, false);
+
+    auto* game = new TGameForm(m_gameContext);
+    game->SetPlayers(df->Player1Edit->text(), df->Player2Edit->text(), df->Player3Edit->text());
+    if (game->StartNextRound() <= 0) {
+        delete game; // the warning has been shown; the choices stay for another try
+        return;
+    }
+    m_game = game;
+    if (m_gameContext.OpenCentred)
+        m_gameContext.OpenCentred(game, false);
+    else
+        game->show();
+    CommandsOnClose.Withdraw();
+    close();
+}
+
+} // namespace sv

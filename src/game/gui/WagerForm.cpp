@@ -1,0 +1,101 @@
+#include "game/gui/WagerForm.h"
+
+#include "game/GameRules.h"
+#include "widgets/SpinEdit.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace sv {
+
+namespace {
+QString L(const char* text) { return QString::fromUtf8(text); }
+} // namespace
+
+TWagerForm::TWagerForm(std::function<void(int amount)> chosen, std::function<void()> closed, QWidget* parent)
+    : QWidget(parent), m_chosen(std::move(chosen)), m_closed(std::move(closed))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(L("One-Way Wager"));
+    setProperty("helpContext", HelpContext);
+    Label1 = new QLabel(L("Congratulations! You have found the One-Way Wager. Select below how much you "
+                          "would like to wager on this question."),
+        this);
+    Label1->setWordWrap(true);
+    Label1->setMinimumWidth(340);
+    QFont big = Label1->font();
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    Label1->setFont(big);
+    WagerSpinEdit = new TSpinEdit(MinimumWager, 1000, this);
+    WagerSpinEdit->setSingleStep(WagerStep);
+    WagerSpinEdit->setValue(MinimumWager);
+    WagerSpinEdit->setAccelerated(true);
+    WagerSpinEdit->setFont(big);
+    WagerSpinEdit->setMinimumWidth(110);
+    WagerSpinEdit->setAlignment(Qt::AlignRight);
+    OKBtn = new QPushButton(L("OK"), this);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(WagerSpinEdit);
+    row->addSpacing(12);
+    row->addWidget(OKBtn);
+    row->addStretch();
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(Label1);
+    lay->addLayout(row);
+    setFocusProxy(WagerSpinEdit);
+}
+
+TWagerForm::~TWagerForm() = default;
+
+void TWagerForm::SetWagerLimit(int score)
+{
+    WagerSpinEdit->setMaximum(WagerLimit(score));
+}
+
+void TWagerForm::OKBtnClick()
+{
+    if (m_ok)
+        return;
+    m_ok = true;
+    WagerSpinEdit->interpretText();
+    const int amount = std::clamp(WagerSpinEdit->value(), MinimumWager, WagerSpinEdit->maximum());
+    if (m_chosen)
+        m_chosen(amount);
+    close();
+}
+
+void TWagerForm::closeEvent(QCloseEvent* event)
+{
+    // OK is the only way out: the game waits for the wager.
+    if (!m_ok) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (m_closed) {
+        auto closed = std::move(m_closed);
+        m_closed = nullptr;
+        closed();
+    }
+}
+
+void TWagerForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        OKBtn->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace sv

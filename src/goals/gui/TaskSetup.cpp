@@ -1,0 +1,39 @@
+#include "goals/gui/TaskSetup.h"
+
+#include "goals/TaskChoices.h"
+#include "material/gui/SelectionFrames.h"
+#include "study/gui/StudyDialogs.h"
+
+namespace sv {
+
+TStudyDlgStart* MakeTaskSetupDialog(const TStudyContext& context, const TTaskDef& task)
+{
+    const TMaterialChoice material = MaterialOfTask(task);
+    switch (task.Kind) {
+    case TTaskKind::Questions: {
+        auto* dlg = new TQsDlgStart(context);
+        dlg->df->LoadFromTask(material, QuestionChoicesOfTask(task));
+        return dlg;
+    }
+    case TTaskKind::Memory: {
+        auto* dlg = new TMemDlgStart(context);
+        // Typing the recitation is the person's way of study, not part of the task.
+        TMemoryChoices choices = MemoryChoicesOfTask(task);
+        choices.TypeVerse = dlg->df->Choices().TypeVerse;
+        dlg->df->LoadFromTask(material, choices);
+        return dlg;
+    }
+    case TTaskKind::AccordingTo: {
+        auto* dlg = new TAccToDlgStart(context);
+        dlg->df->LoadFromTask(material, ReferenceChoicesOfTask(task));
+        return dlg;
+    }
+    case TTaskKind::WordStudy:
+    case TTaskKind::ReadScripture:
+    case TTaskKind::UserDefined:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace sv

@@ -1,0 +1,370 @@
+#include "progress/gui/ProgressChartForm.h"
+
+#include "common/Win1252.h"
+#include "content/Books.h"
+#include "progress/gui/ProgressChart.h"
+#include "progress/gui/VerseMapView.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/Services.h"
+#include "material/gui/SelectionFrames.h"
+#include "user/User.h"
+#include "widgets/CheckListCombo.h"
+
+#include <algorithm>
+
+#include <QChart>
+#include <QComboBox>
+#include <QStackedWidget>
+#include <QDate>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace sv {
+
+namespace {
+
+QString S(const char* text) { return QString::fromLatin1(text); }
+
+// The class colours: lime, yellow, red, grey.
+QColor SeriesColour(TProgressSeries s)
+{
+    switch (s) {
+    case TProgressSeries::Mastered:
+        return QColor(0x00, 0xFF, 0x00);
+    case TProgressSeries::CorrectFewerThan3:
+        return QColor(0xFF, 0xFF, 0x00);
+    case TProgressSeries::Unmastered:
+        return QColor(0xFF, 0x00, 0x00);
+    case TProgressSeries::Untried:
+        break;
+    }
+    return QColor(0xC0, 0xC0, 0xC0);
+}
+
+constexpr TProgressSeries AllSeries[] = {TProgressSeries::Mastered, TProgressSeries::CorrectFewerThan3,
+    TProgressSeries::Unmastered, TProgressSeries::Untried};
+
+QLabel* LegendLabel(TProgressSeries s, QWidget* parent)
+{
+    const QColor c = SeriesColour(s);
+    auto* label = new QLabel(QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
+                                 .arg(c.name(), S(SeriesLabel(s)).toHtmlEscaped()),
+        parent);
+    return label;
+}
+
+} // namespace
+
+TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& questions, const TUser& user,
+    IMessageService* messages, QWidget* parent)
+    : QWidget(parent), m_books(books), m_user(user), m_messages(messages), m_counts(books, questions, user),
+      m_map(books, questions, user)
+{
+    setWindowTitle(S("Study Progress Chart"));
+    setProperty("helpContext", HelpContext);
+
+    Chart = new TProgressChart(this);
+    Chart->setMinimumSize(420, 260);
+    std::vector<std::pair<QString, QColor>> series;
+    for (TProgressSeries s : AllSeries)
+        series.emplace_back(S(SeriesLabel(s)), SeriesColour(s));
+    Chart->SetSeries(series);
+    Chart->setContextMenuPolicy(Qt::CustomContextMenu);
+    ChartPopupMenu = new QMenu(this);
+    ChartPopupMenu->addAction(S("Save chart as image..."), this, [this] { Guarded([this] { SaveChartAsImage(); }, m_messages); });
+    connect(Chart, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& pos) { ChartPopupMenu->popup(Chart->mapToGlobal(pos)); });
+    Chart->OnHover = [this](int point) {
+        if (point < 0)
+            QToolTip::hideText();
+        else
+            Guarded([&] { QToolTip::showText(QCursor::pos(), HoverText(point), Chart); }, m_messages);
+    };
+
+    // The view: caption, legend, radio buttons.
+    ViewGroupBox = new QGroupBox(this);
+    auto* viewLay = new QVBoxLayout(ViewGroupBox);
+    LegendGroupBox = new QGroupBox(ViewGroupBox);
+    LegendGroupBox->setFlat(true);
+    auto* legendLay = new QVBoxLayout(LegendGroupBox);
+    legendLay->setContentsMargins(0, 0, 0, 0);
+    for (TProgressSeries s : AllSeries)
+        legendLay->addWidget(LegendLabel(s, LegendGroupBox));
+    viewLay->addWidget(LegendGroupBox);
+    MapLegendGroupBox = new QGroupBox(ViewGroupBox);
+    MapLegendGroupBox->setFlat(true);
+    auto* mapLegendLay = new QVBoxLayout(MapLegendGroupBox);
+    mapLegendLay->setContentsMargins(0, 0, 0, 0);
+    for (TVerseQuestionState st : {TVerseQuestionState::AllMastered, TVerseQuestionState::SomeTried,
+             TVerseQuestionState::NoneTried, TVerseQuestionState::NoQuestions})
+        mapLegendLay->addWidget(new QLabel(
+            QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
+                .arg(TVerseMapView::StateColour(st).name(), S(VerseStateLabel(st))),
+            MapLegendGroupBox));
+    mapLegendLay->addWidget(new QLabel(QStringLiteral("\u25CF memory verse, \u25A0 reference work:\ncoloured as in the chart"), MapLegendGroupBox));
+    viewLay->addWidget(MapLegendGroupBox);
+    QuestionsRB = new QRadioButton(S("Questions"), ViewGroupBox);
+    MemoryRB = new QRadioButton(S("Memory verses"), ViewGroupBox);
+    ReferenceRB = new QRadioButton(S("Reference work"), ViewGroupBox);
+    VerseMapRB = new QRadioButton(S("Verse map"), ViewGroupBox);
+    VerseMapRB->setToolTip(S("Every verse of the chosen chapters: which have you never been asked?"));
+    for (QRadioButton* rb : {QuestionsRB, MemoryRB, ReferenceRB, VerseMapRB})
+        viewLay->addWidget(rb);
+    QuestionsRB->setChecked(true);
+    auto viewOf = [this](QRadioButton* rb, TProgressView view) {
+        connect(rb, &QRadioButton::toggled, this, [this, view](bool on) {
+            if (on)
+                Guarded([&] { SelectView(view); }, m_messages);
+        });
+    };
+    viewOf(QuestionsRB, TProgressView::Questions);
+    viewOf(MemoryRB, TProgressView::MemoryVerses);
+    viewOf(ReferenceRB, TProgressView::References);
+    viewOf(VerseMapRB, TProgressView::VerseMap);
+
+    // The verse map page: the chapter range above the map.
+    MapPage = new QWidget(this);
+    MapFromCB = new QComboBox(MapPage);
+    MapToCB = new QComboBox(MapPage);
+    for (int c = 1; c <= books.TotalChapters(); ++c) {
+        const TVerseRef r = books.RefOfChapterNo(c);
+        const QString name = FromWin1252(books.BookName(r.Book)) + QLatin1Char(' ') + QString::number(r.Chapter);
+        MapFromCB->addItem(name);
+        MapToCB->addItem(name);
+    }
+    MapView = new TVerseMapView(books, m_map, MapPage);
+    MapView->OnVerseClicked = [this](const TVerseRef& ref) {
+        if (OpenWordStudyAt)
+            Guarded([&] { OpenWordStudyAt(ref); }, m_messages);
+    };
+    MapSummaryLabel = new QLabel(MapPage);
+    MapSummaryLabel->setWordWrap(true);
+    auto* range = new QHBoxLayout;
+    range->addWidget(new QLabel(S("From"), MapPage));
+    range->addWidget(MapFromCB);
+    range->addWidget(new QLabel(S("to"), MapPage));
+    range->addWidget(MapToCB);
+    range->addStretch();
+    auto* mapLay = new QVBoxLayout(MapPage);
+    mapLay->setContentsMargins(0, 0, 0, 0);
+    mapLay->addLayout(range);
+    mapLay->addWidget(MapView, 1);
+    mapLay->addWidget(MapSummaryLabel);
+    auto rangeChanged = [this] {
+        if (MapToCB->currentIndex() < MapFromCB->currentIndex())
+            MapToCB->setCurrentIndex(MapFromCB->currentIndex());
+        else if (m_view == TProgressView::VerseMap)
+            Guarded([this] { Fill(); }, m_messages);
+    };
+    connect(MapFromCB, &QComboBox::currentIndexChanged, this, rangeChanged);
+    connect(MapToCB, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < MapFromCB->currentIndex())
+            MapFromCB->setCurrentIndex(index);
+        else if (m_view == TProgressView::VerseMap)
+            Guarded([this] { Fill(); }, m_messages);
+    });
+    MapFromCB->setCurrentIndex(0);
+    MapToCB->setCurrentIndex(std::min(books.TotalChapters(), 6) - 1);
+    Pages = new QStackedWidget(this);
+    Pages->addWidget(Chart);
+    Pages->addWidget(MapPage);
+
+    CollectionsGroupBox = new QGroupBox(S("Question collections"), this);
+    Collections = new TfrmCollections(questions, messages, CollectionsGroupBox);
+    (new QVBoxLayout(CollectionsGroupBox))->addWidget(Collections);
+    Collections->LoadFromUser(user);
+    connect(Collections->checkList, &TCheckListCombo::ItemToggled, this, [this](int) {
+        if (m_view == TProgressView::Questions || m_view == TProgressView::VerseMap)
+            Guarded([this] { Fill(); }, m_messages);
+    });
+
+    // The totals.
+    auto* totals = TotalsGroupBox = new QGroupBox(S("Totals"), this);
+    auto* grid = new QGridLayout(totals);
+    auto number = [totals] {
+        auto* l = new QLabel(QStringLiteral("0"), totals);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return l;
+    };
+    AvailableLabel = number();
+    AttemptedLabel = number();
+    UntriedLabel = number();
+    MasteredLabel = number();
+    CorrectLabel = number();
+    UnmasteredLabel = number();
+    int row = 0;
+    auto line = [&](const char* caption, QLabel* value, int indent) {
+        auto* l = new QLabel(S(caption), totals);
+        l->setIndent(indent);
+        grid->addWidget(l, row, 0);
+        grid->addWidget(value, row, 1);
+        ++row;
+    };
+    line("Available", AvailableLabel, 0);
+    line("Attempted", AttemptedLabel, 0);
+    line("Untried", UntriedLabel, 0);
+    grid->addWidget(new QLabel(S("Of those attempted:"), totals), row++, 0, 1, 2);
+    line("Mastered", MasteredLabel, 12);
+    line("Correct < 3", CorrectLabel, 12);
+    line("Unmastered", UnmasteredLabel, 12);
+
+    OKBtn = new QPushButton(S("OK"), this);
+    HelpBtn = new QPushButton(S("Help"), this);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { close(); });
+    connect(HelpBtn, &QPushButton::clicked, this, [this] {
+        if (ShowHelp)
+            ShowHelp(HelpContext);
+    });
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(ViewGroupBox);
+    side->addWidget(CollectionsGroupBox);
+    side->addWidget(totals);
+    side->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(HelpBtn);
+    side->addLayout(buttons);
+    auto* lay = new QHBoxLayout(this);
+    lay->addWidget(Pages, 1);
+    lay->addLayout(side);
+
+    AskSavePath = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, S("Save chart as image"), suggested, S("PNG images (*.png)"));
+    };
+
+    // The chart starts as every chapter untried, then shows the questions view.
+    Chart->SetDecimals(0);
+    Chart->OpenData(1, 0, m_counts.Points());
+    for (int s = 0; s < ProgressSeriesCount; ++s) {
+        Chart->SetThisSerie(s);
+        for (int p = 0; p < m_counts.Points(); ++p) {
+            Chart->SetValue(p, s == static_cast<int>(TProgressSeries::Untried) ? 100 : 0);
+            Chart->SetLegend(p, FromWin1252(m_counts.Label(p)));
+        }
+    }
+    Chart->CloseData(1);
+    SelectView(TProgressView::Questions);
+    resize(760, 400);
+}
+
+void TProgressChartForm::SelectView(TProgressView view)
+{
+    m_view = view;
+    QRadioButton* rb = view == TProgressView::Questions      ? QuestionsRB
+                       : view == TProgressView::MemoryVerses ? MemoryRB
+                       : view == TProgressView::References   ? ReferenceRB
+                                                             : VerseMapRB;
+    if (!rb->isChecked())
+        rb->setChecked(true); // comes back here through the toggle
+    const bool map = view == TProgressView::VerseMap;
+    ViewGroupBox->setTitle(S(ProgressCaption(view)));
+    CollectionsGroupBox->setVisible(view == TProgressView::Questions || map);
+    LegendGroupBox->setVisible(!map);
+    MapLegendGroupBox->setVisible(map);
+    TotalsGroupBox->setVisible(!map);
+    Pages->setCurrentWidget(map ? MapPage : static_cast<QWidget*>(Chart));
+    Fill();
+}
+
+void TProgressChartForm::SetMapRange(int fromChapter, int toChapter)
+{
+    MapFromCB->setCurrentIndex(fromChapter - 1);
+    MapToCB->setCurrentIndex(toChapter - 1);
+}
+
+void TProgressChartForm::Fill()
+{
+    if (m_view == TProgressView::VerseMap) {
+        m_map.Count(MapFromCB->currentIndex() + 1, MapToCB->currentIndex() + 1, Collections->Chosen());
+        MapView->MapChanged();
+        const TVerseMapTotals& t = m_map.Totals();
+        MapSummaryLabel->setText(QStringLiteral("%1 verses: %2 never asked, %3 some asked, %4 all mastered, %5 without questions")
+                                     .arg(t.Verses).arg(t.NoneTried).arg(t.SomeTried).arg(t.AllMastered).arg(t.NoQuestions));
+        return;
+    }
+    m_counts.Count(m_view, Collections->Chosen());
+    Chart->OpenData(1, 0, 0);
+    for (int p = 0; p < m_counts.Points(); ++p)
+        for (TProgressSeries s : AllSeries) {
+            Chart->SetThisSerie(static_cast<int>(s));
+            Chart->SetValue(p, m_counts.Value(p, s));
+        }
+    Chart->CloseData(1);
+    ShowTotals();
+}
+
+void TProgressChartForm::ShowTotals()
+{
+    const TProgressTotals& t = m_counts.Totals();
+    AvailableLabel->setNum(t.Available);
+    AttemptedLabel->setNum(t.Attempted);
+    UntriedLabel->setNum(t.Untried());
+    MasteredLabel->setNum(t.Mastered);
+    CorrectLabel->setNum(t.CorrectFewerThan3);
+    UnmasteredLabel->setNum(t.Unmastered);
+}
+
+QString TProgressChartForm::HoverText(int point) const
+{
+    const TVerseRef ref = m_books.RefOfChapterNo(point + 1);
+    QString text = FromWin1252(m_books.BookName(ref.Book)) + QLatin1Char(' ') + QString::number(ref.Chapter);
+    if (m_view == TProgressView::Questions && m_counts.Totals().Available == 0)
+        return text + S("\nNo question collection chosen");
+    for (TProgressSeries s : AllSeries)
+        text += QLatin1Char('\n') + S(SeriesLabel(s)) + S(": ") + QString::number(m_counts.Value(point, s));
+    return text;
+}
+
+bool TProgressChartForm::SaveImage(const QString& path)
+{
+    // The saved picture names the person, the view and the day above the chart, so that it
+    // can be shared.
+    const QPixmap chart = Pages->currentWidget()->grab();
+    const QString title = FromWin1252(m_user.FullName.text()) + S(": ") + S(ProgressCaption(m_view)) + S(", ")
+                          + QDate::currentDate().toString(Qt::ISODate);
+    QFont font = this->font();
+    font.setBold(true);
+    const int header = QFontMetrics(font).height() + 12;
+    QImage image(chart.width(), chart.height() + header, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(QRect(0, 0, image.width(), header), Qt::AlignCenter, title);
+        p.drawPixmap(0, header, chart);
+    }
+    if (chart.isNull() || !image.save(path, "PNG")) {
+        if (m_messages)
+            m_messages->Error(S("Cannot create file ") + path);
+        return false;
+    }
+    return true;
+}
+
+void TProgressChartForm::SaveChartAsImage()
+{
+    const QString suggested = FromWin1252(m_user.FileName.text()) + S(" progress.png");
+    QString path = AskSavePath ? AskSavePath(suggested) : QString();
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(S(".png"), Qt::CaseInsensitive))
+        path += S(".png");
+    SaveImage(path);
+}
+
+} // namespace sv

@@ -1,0 +1,579 @@
+#include "study/gui/QuestionAsker.h"
+
+#include "common/Win1252.h"
+#include "content/Books.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/Services.h"
+#include "study/AskerRun.h"
+#include "study/gui/QtSessionPorts.h"
+#include "study/Recitation.h"
+#include "user/User.h"
+#include "widgets/LipPicture.h"
+#include "wordstudy/gui/BibleForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace sv {
+
+namespace {
+QString S(const std::string& bytes) { return FromWin1252(bytes); }
+QString L(const char* text) { return QString::fromUtf8(text); }
+
+QColor ColourOf(std::uint32_t bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+        static_cast<int>((bgr >> 16) & 0xFF));
+}
+} // namespace
+
+// A text area of the session: draws a marked text in runs (study/AskerRun.h).
+class TAskerCanvas : public QWidget {
+public:
+    TAskerCanvas(const TAskerLogic* const* logic, bool answer, QWidget* parent)
+        : QWidget(parent), m_logic(logic), m_answer(answer)
+    {
+        setMinimumSize(260, answer ? 90 : 70);
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        setPalette(pal);
+    }
+    int LineHeight() const { return QFontMetrics(font()).height() + 1; }
+    // Room for a long question or a two-verse answer without scrolling.
+    QSize sizeHint() const override { return {420, m_answer ? 130 : 110}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const TAskerLogic* logic = *m_logic;
+        if (!logic)
+            return;
+        if (m_answer ? !logic->AnswerShown() : !logic->QuestionShown())
+            return;
+        const TMarkedText& text = m_answer ? logic->Answer() : logic->Question();
+        QPainter p(this);
+        auto fontFor = [this](std::uint8_t style) {
+            QFont f = font();
+            f.setBold(style & 1);
+            f.setItalic(style & 2);
+            f.setUnderline(style & 4);
+            return f;
+        };
+        const int lineHeight = QFontMetrics(font()).boundingRect(L("Ag")).height() + 1;
+        const auto runs = LayoutAskerRuns(text, m_answer, width(), lineHeight,
+            [&](const std::string& s, std::uint8_t style) {
+                return QFontMetrics(fontFor(style)).horizontalAdvance(FromWin1252(s));
+            });
+        const int ascent = QFontMetrics(font()).ascent();
+        for (const TAskerRun& run : runs) {
+            p.setFont(fontFor(run.Style));
+            p.setPen(ColourOf(run.Colour));
+            p.drawText(run.X, run.Y + ascent, FromWin1252(run.Text));
+        }
+    }
+
+private:
+    const TAskerLogic* const* m_logic;
+    bool m_answer;
+};
+
+TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSettings& settings,
+    std::unique_ptr<ISessionItems> items, QWidget* parent)
+    : QWidget(parent), m_context(context), m_items(std::move(items))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFocusPolicy(Qt::StrongFocus);
+    setProperty("helpContext", HelpContext);
+
+    QuestionGroupBox = new QGroupBox(L("QUESTION"), this);
+    prefixLabel = new QLabel(QuestionGroupBox);
+    prefixLabel->setStyleSheet(L("QLabel { background: #FFF4C0; padding: 2px; }"));
+    prefixLabel->setWordWrap(true);
+    prefixLabel->hide();
+    QuestionCanvas = new TAskerCanvas(&m_logicPtr, false, QuestionGroupBox);
+    Lip = new TLipPicture(QuestionGroupBox);
+    AccToButtonsPanel = new QWidget(QuestionGroupBox);
+    NumOfAccTosLabel = new QLabel(AccToButtonsPanel);
+    LeftAccToButton = new QPushButton(L("<"), AccToButtonsPanel);
+    RightAccToButton = new QPushButton(L(">"), AccToButtonsPanel);
+    for (QPushButton* b : {LeftAccToButton, RightAccToButton}) {
+        b->setFixedWidth(28);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    auto* accLay = new QHBoxLayout(AccToButtonsPanel);
+    accLay->setContentsMargins(0, 0, 0, 0);
+    accLay->addWidget(NumOfAccTosLabel);
+    accLay->addWidget(LeftAccToButton);
+    accLay->addWidget(RightAccToButton);
+    AccToButtonsPanel->hide();
+    auto* qLay = new QGridLayout(QuestionGroupBox);
+    qLay->addWidget(prefixLabel, 0, 0, 1, 2);
+    qLay->addWidget(QuestionCanvas, 1, 0);
+    auto* side = new QVBoxLayout;
+    side->addWidget(Lip);
+    side->addStretch();
+    side->addWidget(AccToButtonsPanel);
+    qLay->addLayout(side, 1, 1);
+    qLay->setColumnStretch(0, 1);
+
+    AnswerGroupBox = new QGroupBox(L("ANSWER"), this);
+    AnswerCanvas = new TAskerCanvas(&m_logicPtr, true, AnswerGroupBox);
+    auto* aLay = new QVBoxLayout(AnswerGroupBox);
+    aLay->addWidget(AnswerCanvas);
+
+    TimeGroupBox = new QGroupBox(L("Time Left"), this);
+    TimeStr = new QLabel(L("30"), TimeGroupBox);
+    QFont big = TimeStr->font();
+    big.setPointSize(big.pointSize() * 2);
+    big.setBold(true);
+    TimeStr->setFont(big);
+    TimeStr->setAlignment(Qt::AlignCenter);
+    TimeStr->setAutoFillBackground(true);
+    auto* tLay = new QVBoxLayout(TimeGroupBox);
+    tLay->addWidget(TimeStr);
+
+    ScorePanel = new QWidget(this);
+    auto* sLay = new QGridLayout(ScorePanel);
+    sLay->setContentsMargins(0, 0, 0, 0);
+    TotalLabel = new QLabel(ScorePanel);
+    RightLabel = new QLabel(ScorePanel);
+    MissedLabel = new QLabel(ScorePanel);
+    ScoreLabel = new QLabel(ScorePanel);
+    const char* names[4] = {"Total Questions:", "Number Right:", "Number Missed:", "Complete:"};
+    QLabel* values[4] = {TotalLabel, RightLabel, MissedLabel, ScoreLabel};
+    for (int i = 0; i < 4; ++i) {
+        sLay->addWidget(new QLabel(L(names[i]), ScorePanel), i, 0);
+        sLay->addWidget(values[i], i, 1);
+    }
+
+    StartStop = new QPushButton(L("&Start"), this);
+    Right = new QPushButton(L("&Right"), this);
+    Wrong = new QPushButton(L("&Wrong"), this);
+    QuitBtn = new QPushButton(L("&Quit"), this);
+    Bible = new QPushButton(L("Bible"), this);
+    Bible->setToolTip(L("Show the passage in the word study"));
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {StartStop, Right, Wrong, QuitBtn, Bible})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(TimeGroupBox);
+    right->addWidget(ScorePanel);
+    right->addLayout(buttons);
+    auto* left = new QVBoxLayout;
+    left->addWidget(QuestionGroupBox, 1);
+    left->addWidget(AnswerGroupBox, 1);
+    if (settings.Kind == TAskerKind::MemoryVerses && settings.TypeVerse) {
+        RecitationGroupBox = new QGroupBox(L("Your recitation"), this);
+        RecitationEdit = new QPlainTextEdit(RecitationGroupBox);
+        RecitationEdit->setPlaceholderText(L("Type the verse here, then press Answer (Ctrl+Enter)"));
+        RecitationEdit->setTabChangesFocus(true);
+        RecitationResult = new QLabel(RecitationGroupBox);
+        RecitationResult->setWordWrap(true);
+        RecitationResult->setTextFormat(Qt::RichText);
+        RecitationResult->hide();
+        auto* rLay = new QVBoxLayout(RecitationGroupBox);
+        rLay->addWidget(RecitationEdit);
+        rLay->addWidget(RecitationResult);
+        left->addWidget(RecitationGroupBox, 1);
+    }
+    auto* lay = new QHBoxLayout(this);
+    lay->addLayout(left, 1);
+    lay->addLayout(right);
+    resize(560, 380);
+
+    m_popup = new QMenu(this);
+    useLipsToReadQuestion = m_popup->addAction(L("Use lips to read question"));
+    useLipsToReadQuestion->setCheckable(true);
+    undoGrade = m_popup->addAction(L("Undo grade"));
+    undoGrade->setShortcut(QKeySequence::Undo);
+    undoGrade->setShortcutContext(Qt::WidgetShortcut); // the window's key handling does the work
+
+    if (!m_context.Timers) {
+        m_ownTimers = std::make_unique<TQtSessionTimers>();
+        m_context.Timers = m_ownTimers.get();
+    }
+    Lip->SetSpeakingQuery([this] { return m_context.Voice && m_context.Voice->IsSpeaking(); });
+    Lip->hide();
+
+    m_logic = std::make_unique<TAskerLogic>(settings, *m_items, *m_context.Voice, *this,
+        *m_context.Timers, *m_context.Random, m_context.User->Options.UseLips,
+        m_context.User->FullName.text());
+    m_logicPtr = m_logic.get();
+
+    // Every button and menu item acts through the error boundary.
+    auto click = [this](void (TAskerLogic::*action)()) {
+        return [this, action] { Act([&] { (m_logic.get()->*action)(); }); };
+    };
+    connect(StartStop, &QPushButton::clicked, this, click(&TAskerLogic::StartStopClick));
+    connect(Right, &QPushButton::clicked, this, click(&TAskerLogic::RightClick));
+    connect(Wrong, &QPushButton::clicked, this, click(&TAskerLogic::WrongClick));
+    connect(QuitBtn, &QPushButton::clicked, this, [this] { close(); });
+    connect(Bible, &QPushButton::clicked, this, [this] { Act([this] { BibleClick(); }); });
+    connect(LeftAccToButton, &QPushButton::clicked, this, click(&TAskerLogic::LeftAccToClick));
+    connect(RightAccToButton, &QPushButton::clicked, this, click(&TAskerLogic::RightAccToClick));
+    connect(useLipsToReadQuestion, &QAction::triggered, this,
+        [this](bool checked) { Act([&] { m_logic->UseLipsClick(checked); }); });
+    connect(undoGrade, &QAction::triggered, this, [this] { UndoGrade(); });
+
+    // The window sees keys before its controls; the pop-up menu keeps its own keys.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w != m_popup && !m_popup->isAncestorOf(w))
+            w->installEventFilter(this);
+
+    ViewChanged();
+}
+
+TQuestionAsker::~TQuestionAsker()
+{
+    m_logicPtr = nullptr;
+    // Freed without a close (the program ending): a word-study window still open must not
+    // report its own closing to this window later.
+    if (m_bible)
+        m_bible->OnClosed = nullptr;
+}
+
+void TQuestionAsker::ViewChanged()
+{
+    if (!m_logic)
+        return;
+    const TAskerView& v = m_logic->View();
+    setWindowTitle(S(v.Caption));
+    QuestionGroupBox->setTitle(S(v.QuestionCaption));
+    AnswerGroupBox->setTitle(S(v.AnswerCaption));
+    prefixLabel->setText(S(v.Prefix));
+    prefixLabel->setVisible(!v.Prefix.empty());
+    StartStop->setText(S(v.StartStopCaption));
+    StartStop->setEnabled(v.StartStopEnabled);
+    Right->setEnabled(v.RightEnabled);
+    Wrong->setEnabled(v.WrongEnabled);
+    QuitBtn->setEnabled(v.QuitEnabled);
+    QuitBtn->setVisible(v.QuitVisible);
+    QuitBtn->setText(S(v.QuitCaption));
+    Bible->setEnabled(v.BibleEnabled);
+    TimeStr->setText(S(v.TimeStr));
+    QPalette pal = TimeStr->palette();
+    pal.setColor(QPalette::WindowText, v.TimeActive ? QColor(Qt::white) : QColor(122, 150, 223));
+    pal.setColor(QPalette::Window, QColor(0, 0, 96));
+    TimeStr->setPalette(pal);
+    ScorePanel->setVisible(v.ScorePanelVisible);
+    TotalLabel->setText(S(v.TotalText));
+    RightLabel->setText(S(v.RightText));
+    MissedLabel->setText(S(v.MissedText));
+    ScoreLabel->setText(S(v.ScoreText));
+    Lip->setVisible(v.LipVisible);
+    useLipsToReadQuestion->setEnabled(v.LipsMenuEnabled);
+    useLipsToReadQuestion->setChecked(v.LipsMenuChecked);
+    undoGrade->setEnabled(m_logic->CanUndoGrade());
+    UpdateRecitation();
+    AccToButtonsPanel->setVisible(v.AccToPanelVisible);
+    LeftAccToButton->setEnabled(v.LeftAccToEnabled);
+    RightAccToButton->setEnabled(v.RightAccToEnabled);
+    NumOfAccTosLabel->setText(S(v.NumOfAccTosText));
+    switch (v.Focus) {
+    case TAskerFocus::StartStop:
+        StartStop->setFocus();
+        break;
+    case TAskerFocus::Right:
+        Right->setFocus();
+        break;
+    case TAskerFocus::Wrong:
+        Wrong->setFocus();
+        break;
+    case TAskerFocus::None:
+        break;
+    }
+    // A typed recitation suggests the grade: Right when nothing differs, else Wrong.
+    if (RecitationEdit && v.Focus == TAskerFocus::Right && m_recitationErrors > 0)
+        Wrong->setFocus();
+    QuestionCanvas->update();
+    AnswerCanvas->update();
+}
+
+void TQuestionAsker::MinimiseWordStudy()
+{
+    if (!m_bible)
+        return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(m_bible->parentWidget()))
+        sub->showMinimized();
+    else
+        m_bible->showMinimized();
+}
+
+void TQuestionAsker::SetActiveLip(bool active)
+{
+    if (m_context.SetActiveLip)
+        m_context.SetActiveLip(active ? Lip : nullptr);
+}
+
+void TQuestionAsker::ShowMessage(const std::string& text)
+{
+    if (m_context.Messages)
+        m_context.Messages->Message(FromWin1252(text));
+}
+
+bool TQuestionAsker::Confirm(const std::string& text)
+{
+    return m_context.Messages && m_context.Messages->Confirm(FromWin1252(text));
+}
+
+void TQuestionAsker::BibleClick()
+{
+    const TStudyPassage passage = m_items->Passage();
+    const bool fresh = !m_bible;
+    if (fresh && m_context.OpenWordStudy) {
+        m_bible = m_context.OpenWordStudy();
+        if (m_bible)
+            m_bible->OnClosed = [this] { m_bible = nullptr; };
+    }
+    if (!m_bible || passage.VerseCount <= 0)
+        return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(m_bible->parentWidget()))
+        sub->showNormal();
+    m_bible->ShowPassage(passage.Ref, passage.VerseCount, fresh);
+}
+
+void TQuestionAsker::closeEvent(QCloseEvent* event)
+{
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    // A quit question that fails lets the session go rather than hold it open for good.
+    bool mayClose = true;
+    Act([&] { mayClose = m_logic->QueryClose(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    m_closed = true;
+    // The word-study window belongs to the session and goes with it.
+    if (m_bible) {
+        TBibleForm* bible = m_bible;
+        m_bible = nullptr;
+        bible->OnClosed = nullptr;
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(bible->parentWidget()))
+            sub->close();
+        else
+            bible->close();
+    }
+    if (m_context.SetActiveLip)
+        m_context.SetActiveLip(nullptr);
+    event->accept();
+    // The grades of the session reach the disk now, not only when the program ends.
+    if (m_context.SaveResults)
+        m_context.SaveResults();
+    if (m_context.CommandsOn)
+        m_context.CommandsOn();
+}
+
+QPushButton* TQuestionAsker::MnemonicButton(QKeyEvent* event) const
+{
+    if (!(event->modifiers() & Qt::AltModifier))
+        return nullptr;
+    const QString key = event->text().isEmpty() ? QKeySequence(event->key()).toString() : event->text();
+    for (QPushButton* b : {StartStop, Right, Wrong, QuitBtn}) {
+        if (!b->isVisible() || !b->isEnabled())
+            continue;
+        const QString text = b->text();
+        const int amp = text.indexOf(QLatin1Char('&'));
+        if (amp >= 0 && amp + 1 < text.size() && text.at(amp + 1).toLower() == key.toLower().at(0))
+            return b;
+    }
+    return nullptr;
+}
+
+QPushButton* TQuestionAsker::OtherButton(QObject* receiver) const
+{
+    for (QPushButton* b : {Right, Wrong, QuitBtn, Bible})
+        if (receiver == b)
+            return b;
+    return nullptr;
+}
+
+namespace {
+
+QString RecitationHtml(const TRecitation& r)
+{
+    QString html;
+    for (const TRecitedWord& w : r.Words) {
+        if (!html.isEmpty())
+            html += QLatin1Char(' ');
+        switch (w.Kind) {
+        case TRecitedKind::Right:
+            html += w.Passage.toHtmlEscaped();
+            break;
+        case TRecitedKind::Missed:
+            html += QStringLiteral("<span style=\"color:#C00000; text-decoration:underline\" title=\"missed\">")
+                    + w.Passage.toHtmlEscaped() + QStringLiteral("</span>");
+            break;
+        case TRecitedKind::Extra:
+            html += QStringLiteral("<span style=\"color:#0050C0; text-decoration:line-through\" title=\"extra\">")
+                    + w.Typed.toHtmlEscaped() + QStringLiteral("</span>");
+            break;
+        case TRecitedKind::Wrong:
+            html += QStringLiteral("<span style=\"color:#B06000; font-weight:bold\" title=\"wrong\">")
+                    + w.Passage.toHtmlEscaped() + QStringLiteral("</span> <span style=\"color:#B06000\">[")
+                    + w.Typed.toHtmlEscaped() + QStringLiteral("]</span>");
+            break;
+        }
+    }
+    QString count = r.Errors == 0 ? QStringLiteral("No errors")
+                    : r.Errors == 1 ? QStringLiteral("1 error")
+                                    : QString::number(r.Errors) + QStringLiteral(" errors");
+    return QStringLiteral("<b>") + count + QStringLiteral("</b>: ") + html
+           + QStringLiteral("<br><small><span style=\"color:#C00000\">missed</span>, "
+                            "<span style=\"color:#0050C0\">extra</span>, "
+                            "<span style=\"color:#B06000\">wrong [typed]</span></small>");
+}
+
+} // namespace
+
+void TQuestionAsker::UpdateRecitation()
+{
+    if (!RecitationEdit)
+        return;
+    const TSessionPhase phase = m_logic->Phase();
+    const bool asking = phase == TSessionPhase::Revealing || phase == TSessionPhase::QuestionShown;
+    if (phase != m_recitationPhase) {
+        if (phase == TSessionPhase::Ready) {
+            RecitationEdit->clear();
+            RecitationResult->clear();
+            RecitationResult->hide();
+            m_recitationErrors = -1;
+        } else if (asking && m_recitationPhase == TSessionPhase::Ready) {
+            RecitationEdit->setFocus();
+        } else if (phase == TSessionPhase::AnswerShown && m_recitationErrors < 0) {
+            const TRecitation r = CompareRecitation(RecitationPassage(m_logic->Answer()), RecitationEdit->toPlainText());
+            m_recitationErrors = r.Errors;
+            RecitationResult->setText(RecitationHtml(r));
+            RecitationResult->show();
+        }
+        m_recitationPhase = phase;
+    }
+    RecitationEdit->setReadOnly(!asking);
+}
+
+bool TQuestionAsker::HandleKey(QKeyEvent* event, QObject* receiver)
+{
+    if (QPushButton* b = MnemonicButton(event)) {
+        b->click();
+        return true;
+    }
+    if (event->matches(QKeySequence::Undo))
+        return UndoGrade();
+    if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
+        return false;
+    int key = 0;
+    switch (event->key()) {
+    case Qt::Key_Space:
+        // On a focused button other than Start/Stop, Space presses that button.
+        if (OtherButton(receiver))
+            return false;
+        key = ' ';
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (QPushButton* b = OtherButton(receiver)) {
+            if (b->isEnabled())
+                b->click();
+            return true;
+        }
+        key = '\r';
+        break;
+    case Qt::Key_R:
+        key = 'R';
+        break;
+    case Qt::Key_W:
+        key = 'W';
+        break;
+    case Qt::Key_Comma:
+        key = ',';
+        break;
+    case Qt::Key_Period:
+        key = '.';
+        break;
+    default:
+        return false;
+    }
+    bool handled = true;   // a key whose step failed is still the session's
+    Act([&] { handled = m_logic->KeyPress(key); });
+    return handled;
+}
+
+bool TQuestionAsker::UndoGrade()
+{
+    bool undone = true;
+    Act([&] { undone = m_logic->UndoGrade(); });
+    return undone;
+}
+
+bool TQuestionAsker::Act(const std::function<void()>& step)
+{
+    if (Guarded(step, m_context.Messages))
+        return true;
+    // The step stopped half way: the controls show where the session stands.
+    ViewChanged();
+    return false;
+}
+
+void TQuestionAsker::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleKey(event, this))
+        QWidget::keyPressEvent(event);
+}
+
+bool TQuestionAsker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (RecitationEdit && watched == RecitationEdit) {
+        // Typing goes to the box; mnemonics, Ctrl+Enter (Answer) and Ctrl+Z still reach the session.
+        if (event->type() == QEvent::ShortcutOverride && MnemonicButton(static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (QPushButton* b = MnemonicButton(key)) {
+                b->click();
+                return true;
+            }
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && (key->modifiers() & Qt::ControlModifier)) {
+                StartStop->click();
+                return true;
+            }
+            if (key->matches(QKeySequence::Undo) && m_logic->CanUndoGrade())
+                return UndoGrade();
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        // In the active session its own mnemonics win over the menu bar's.
+        if (MnemonicButton(static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyPress) {
+        if (HandleKey(static_cast<QKeyEvent*>(event), watched))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TQuestionAsker::contextMenuEvent(QContextMenuEvent* event) { m_popup->exec(event->globalPos()); }
+
+} // namespace sv

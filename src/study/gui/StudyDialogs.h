@@ -1,0 +1,83 @@
+#pragma once
+// The three study set-up dialogs: questions (TQsDlgStart), memory verses (TMemDlgStart) and
+// references (TAccToDlgStart). Each shows its page loaded from the user record, checks the
+// choices on OK, saves them, fills its working list and opens the session window. While one
+// is open the main window holds the session commands disabled.
+
+#include "content/MarkedText.h"
+#include "shell/CloseNotice.h"
+#include "study/gui/StudyContext.h"
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace sv {
+
+class TfrmAccTo;
+class TfrmMemory;
+class TfrmQuestions;
+class TQuestionAsker;
+
+class TStudyDlgStart : public QWidget {
+    Q_OBJECT
+public:
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+    QPushButton* helpBtn;
+    KeywordTags Tags{"keyword colours"};
+    // Gives the main window its commands back when the dialog closes without a session.
+    TCloseNotice CommandsOnClose;
+
+    // The session opened by the last successful OK (null before).
+    TQuestionAsker* Session() const { return m_session; }
+
+    virtual void OKBtnClick() = 0;
+    void CancelBtnClick() { close(); }
+
+protected:
+    // dialogHelp is the window's help page (F1, title-bar help), buttonHelp the Help button's.
+    TStudyDlgStart(const TStudyContext& context, const char* caption, int dialogHelp, int buttonHelp,
+        QWidget* parent);
+    // Lays out the page above the buttons; sends UM_DIALOGOPEN.
+    void Finish(QWidget* page);
+    void closeEvent(QCloseEvent* event) override;
+    // Enter presses OK and Escape Cancel, as in any dialog (the window is a child window, so
+    // the buttons' default role alone does not do it).
+    void keyPressEvent(QKeyEvent* event) override;
+    void Warn(const char* text);
+    // Creates the session, hands it to the main window and closes without re-enabling.
+    void OpenSession(TQuestionAsker* session);
+
+    TStudyContext m_context;
+    TQuestionAsker* m_session = nullptr;
+
+private:
+    int m_helpContext;
+};
+
+class TQsDlgStart : public TStudyDlgStart {
+    Q_OBJECT
+public:
+    explicit TQsDlgStart(const TStudyContext& context, QWidget* parent = nullptr);
+    void OKBtnClick() override;
+    TfrmQuestions* df;
+};
+
+class TMemDlgStart : public TStudyDlgStart {
+    Q_OBJECT
+public:
+    explicit TMemDlgStart(const TStudyContext& context, QWidget* parent = nullptr);
+    void OKBtnClick() override;
+    TfrmMemory* df;
+};
+
+class TAccToDlgStart : public TStudyDlgStart {
+    Q_OBJECT
+public:
+    explicit TAccToDlgStart(const TStudyContext& context, QWidget* parent = nullptr);
+    void OKBtnClick() override;
+    TfrmAccTo* df;
+};
+
+} // namespace sv

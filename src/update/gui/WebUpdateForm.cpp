@@ -1,0 +1,331 @@
+#include "update/gui/WebUpdateForm.h"
+
+#include "program/ProgramSettings.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/Services.h"
+#include "update/UpdateStatus.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace sv {
+
+namespace {
+
+const char* const kIntroduction[] = {
+    "You are about to get the latest version of The Scrivolt.",
+    "",
+    "In order to do this, you must have access to the internet on your computer. ",
+    "This upgrade procedure will automatically dial your Internet Service Provider ",
+    "(ISP) and connect you to the world wide web. It will then check to see if",
+    "there is a newer version of the program, and if so, it will automatically",
+    "download and install it.",
+    "",
+    "It is a good idea to update the program on a regular basis to get the latest ",
+    "additions and bug fixes. Often these updates add significant new",
+    "functionality to The Scrivolt.",
+};
+
+} // namespace
+
+TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString& caption, QWidget* parent)
+    : QWidget(parent), m_context(context)
+{
+    setWindowTitle(caption);
+    setProperty("helpContext", HelpContext);
+
+    auto* layout = new QVBoxLayout(this);
+    StatusListBox = new QListWidget(this);
+    // It only displays: no focus, no selection (and readable, not greyed out).
+    StatusListBox->setFocusPolicy(Qt::NoFocus);
+    StatusListBox->setSelectionMode(QAbstractItemView::NoSelection);
+    for (const char* line : kIntroduction)
+        StatusListBox->addItem(QString::fromLatin1(line));
+    StatusListBox->setMinimumSize(StatusListBox->fontMetrics().horizontalAdvance(QStringLiteral("x")) * 82, 220);
+    layout->addWidget(StatusListBox, 1);
+
+    auto* grid = new QFormLayout;
+    ScheduleUpdateCB = new QComboBox(this);
+    ScheduleUpdateCB->addItems({QStringLiteral("Don't remind me"), QStringLiteral("Remind me weekly"),
+                                QStringLiteral("Remind me monthly")});
+    auto* scheduleLabel = new QLabel(QStringLiteral("&Schedule updates"), this);
+    scheduleLabel->setBuddy(ScheduleUpdateCB);
+    grid->addRow(scheduleLabel, ScheduleUpdateCB);
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setValue(0);
+    grid->addRow(new QLabel(QStringLiteral("Progress"), this), ProgressBar);
+    layout->addLayout(grid);
+
+    auto* row = new QHBoxLayout;
+    proxyCheckBox = new QCheckBox(QStringLiteral("Use &proxy server"), this);
+    row->addWidget(proxyCheckBox);
+    row->addStretch(1);
+    UpdateBtn = new QPushButton(QStringLiteral("&Update"), this);
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    helpBtn = new QPushButton(QStringLiteral("&Help"), this);
+    UpdateBtn->setDefault(true);
+    UpdateBtn->setAutoDefault(true);
+    row->addWidget(UpdateBtn);
+    row->addWidget(CancelBtn);
+    row->addWidget(helpBtn);
+    layout->addLayout(row);
+
+    if (!m_context.Host && m_context.MakeHost) {
+        m_ownHost = m_context.MakeHost(this);
+        m_context.Host = m_ownHost.get();
+    }
+    m_update = std::make_unique<TWebUpdate>(*m_context.Host);
+    TWebUpdate& u = *m_update;
+    u.UpdateType = httpUpdate;
+    u.UpdateUpdate = wuuSilent;
+    u.DateFormat = QStringLiteral("mm/dd/yyyy");
+    u.DateSeparator = QLatin1Char('/');
+    u.TimeFormat = QStringLiteral("hh:nn");
+    u.TimeSeparator = QLatin1Char(':');
+    u.Signature = QStringLiteral("WebUpdate");
+    u.SignatureCheck = false;
+    u.ExtractCAB = false;
+    u.UseCRC32 = false;
+    u.UpdaterPath = m_context.UpdaterPath;
+    u.JournalPath = m_context.JournalPath;
+    u.DataFolder = m_context.DataFolder;
+    u.AllowPlainHttp = m_context.AllowPlainHttp;
+    u.OnStatus = [this](const QString& text, int status, int code) { WebUpdateStatus(text, status, code); };
+    u.OnFileProgress = [this](const QString& name, qint64 size, qint64 pos) { WebUpdateFileProgress(name, size, pos); };
+
+    // FormCreate
+    if (m_context.DialogOpen)
+        m_context.DialogOpen();
+    ScheduleUpdateCB->setCurrentIndex(std::clamp(m_context.Settings->UpdateSchedule, 0, 2));
+    proxyCheckBox->setChecked(m_context.Settings->UseProxy);
+
+    connect(UpdateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { UpdateBtnClick(); }, m_context.Messages); });
+    connect(CancelBtn, &QPushButton::clicked, this, &TWebUpdateForm::CancelBtnClick);
+    connect(helpBtn, &QPushButton::clicked, this, [this] {
+        if (m_context.ShowHelp)
+            m_context.ShowHelp(HelpContext);
+    });
+    connect(ScheduleUpdateCB, &QComboBox::activated, this,
+            [this](int index) { Guarded([&] { ScheduleUpdateCBChange(index); }, m_context.Messages); });
+    connect(proxyCheckBox, &QCheckBox::clicked, this,
+            [this] { Guarded([this] { ProxyCheckBoxClick(); }, m_context.Messages); });
+    UpdateBtn->setFocus();
+}
+
+TWebUpdateForm::~TWebUpdateForm() = default;
+
+double TWebUpdateForm::Now() const { return ToDayNumber(m_context.Clock->Now()); }
+
+void TWebUpdateForm::SaveSettings()
+{
+    if (!m_context.Settings->Save())
+        m_context.Messages->Warning(QStringLiteral("Cannot create file ") + m_context.Settings->Path());
+}
+
+void TWebUpdateForm::UpdateBtnClick()
+{
+    if (m_running)
+        return;
+    StatusListBox->clear();
+    TWebUpdate& u = *m_update;
+    u.URL = m_context.ControlFileURL;
+    const TProgramSettings& s = *m_context.Settings;
+    if (proxyCheckBox->isChecked() && !ProxyPasswordKnown()) {
+        // Not stored (no keyring): the person types it again before the update goes out.
+        StatusListBox->addItem(QStringLiteral("The proxy password is not stored: enter it in the proxy settings."));
+        OpenProxyForm();
+        return;
+    }
+    if (proxyCheckBox->isChecked()) {
+        u.Proxy = s.ProxyServer;
+        u.ProxyUserID = s.ProxyUserID;
+        u.ProxyPassword = s.ProxyPassword;
+    } else {
+        u.Proxy.clear();
+        u.ProxyUserID.clear();
+        u.ProxyPassword.clear();
+    }
+    UpdateBtn->setEnabled(false);
+    m_running = true;
+    try {
+        u.DoUpdate();
+    } catch (const std::exception& e) {
+        // The window must not stay locked as if the update still ran: it can be tried again
+        // or closed.
+        m_running = false;
+        UpdateBtn->setEnabled(true);
+        ReportError(e, m_context.Messages);
+        if (m_closeWhenDone)
+            close();
+        return;
+    }
+    m_running = false;
+    close();
+}
+
+void TWebUpdateForm::CancelBtnClick()
+{
+    if (m_running)
+        m_update->Cancel();   // the run ends at its next block, then the window closes
+    else
+        close();
+}
+
+bool TWebUpdateForm::ProxyPasswordKnown()
+{
+    TProgramSettings& s = *m_context.Settings;
+    if (s.ProxyUserID.isEmpty() || !s.ProxyPassword.isEmpty())
+        return true;
+    if (m_context.Secrets) {
+        if (const std::optional<QString> stored = m_context.Secrets->Read(ProxyPasswordKey); stored && !stored->isEmpty()) {
+            s.ProxyPassword = *stored;   // for this run of the program only
+            return true;
+        }
+    }
+    return false;
+}
+
+void TWebUpdateForm::OpenProxyForm()
+{
+    auto* proxy = new TProxyForm(*m_context.Settings, m_context.Secrets.get(), m_context.Messages, this);
+    proxy->setAttribute(Qt::WA_DeleteOnClose);
+    proxy->open();
+}
+
+void TWebUpdateForm::WebUpdateFileProgress(const QString&, qint64 size, qint64 position)
+{
+    if (size > 0) {
+        // The bar counts in kilobytes beyond what an int holds.
+        const int shift = size > 0x7FFFFFFF ? 10 : 0;
+        ProgressBar->setMaximum(static_cast<int>(size >> shift));
+        ProgressBar->setValue(static_cast<int>(std::min(position, size) >> shift));
+    } else {
+        ProgressBar->setMaximum(0);   // size unknown: a busy bar
+    }
+}
+
+void TWebUpdateForm::WebUpdateStatus(const QString& text, int, int errorCode)
+{
+    StatusListBox->addItem(text);
+    StatusListBox->scrollToBottom();
+    StatusListBox->repaint();
+    if (errorCode == ecNoNewVersion)
+        m_context.Messages->Information(QStringLiteral("You already have the latest version. You do not need to update now."));
+    else if (errorCode == ecNotFound)
+        m_context.Messages->Information(text + QStringLiteral("\r Update aborted."));
+}
+
+void TWebUpdateForm::ScheduleUpdateCBChange(int index)
+{
+    TProgramSettings& s = *m_context.Settings;
+    s.UpdateSchedule = index;
+    if (index == TProgramSettings::usWeekly)
+        s.NextUpdateDue = Now() + 7;
+    else if (index == TProgramSettings::usMonthly)
+        s.NextUpdateDue = Now() + 28;
+    SaveSettings();
+}
+
+void TWebUpdateForm::ProxyCheckBoxClick()
+{
+    m_context.Settings->UseProxy = proxyCheckBox->isChecked();
+    SaveSettings();
+    if (proxyCheckBox->isChecked()) {
+        ProxyPasswordKnown();   // the stored password fills the form
+        OpenProxyForm();
+    }
+}
+
+void TWebUpdateForm::closeEvent(QCloseEvent* event)
+{
+    if (m_running) {   // the update under way stops first; the window closes when it has
+        m_update->Cancel();
+        m_closeWhenDone = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (m_closed)
+        return;
+    m_closed = true;
+    TProgramSettings& s = *m_context.Settings;
+    if (windowTitle() == ScheduledCaption) {
+        if (s.UpdateSchedule == TProgramSettings::usWeekly)
+            s.NextUpdateDue = Now() + 3;
+        else if (s.UpdateSchedule == TProgramSettings::usMonthly)
+            s.NextUpdateDue = Now() + 14;
+        SaveSettings();
+    }
+    if (m_context.Closed)
+        m_context.Closed();
+}
+
+TProxyForm::TProxyForm(TProgramSettings& settings, ISecretStore* secrets, IMessageService* messages, QWidget* owner)
+    : QDialog(owner), m_settings(settings), m_secrets(secrets), m_messages(messages)
+{
+    setWindowTitle(QStringLiteral("Proxy settings"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    ProxyServerEdit = new QLineEdit(settings.ProxyServer, this);
+    ProxyServerEdit->setPlaceholderText(QStringLiteral("host:port"));
+    ProxyUserIDEdit = new QLineEdit(settings.ProxyUserID, this);
+    ProxyPasswordEdit = new QLineEdit(settings.ProxyPassword, this);
+    ProxyPasswordEdit->setEchoMode(QLineEdit::Password);
+    form->addRow(QStringLiteral("Proxy &server"), ProxyServerEdit);
+    form->addRow(QStringLiteral("Proxy &user ID"), ProxyUserIDEdit);
+    form->addRow(QStringLiteral("Proxy pass&word"), ProxyPasswordEdit);
+    layout->addLayout(form);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    OKButton = new QPushButton(QStringLiteral("Ok"), this);
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    OKButton->setDefault(true);
+    row->addWidget(OKButton);
+    row->addWidget(CancelBtn);
+    layout->addLayout(row);
+    ProxyServerEdit->setMinimumWidth(220);
+    connect(OKButton, &QPushButton::clicked, this, &TProxyForm::OKButtonClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    adjustSize();
+    // Centred in the owner, 23 pixels above its middle and 2 to the left.
+    if (owner) {
+        const QPoint centre = owner->mapToGlobal(owner->rect().center());
+        move(centre - QPoint(width() / 2 + 2, height() / 2 + 23));
+    }
+}
+
+void TProxyForm::OKButtonClick()
+{
+    m_settings.ProxyServer = ProxyServerEdit->text().trimmed();
+    m_settings.ProxyUserID = ProxyUserIDEdit->text();
+    m_settings.ProxyPassword = ProxyPasswordEdit->text();   // kept for this run of the program
+    m_settings.Save();                                       // without the password
+    QString error;
+    bool stored = false;
+    if (m_secrets) {
+        if (m_settings.ProxyPassword.isEmpty()) {
+            m_secrets->Remove(TWebUpdateForm::ProxyPasswordKey);
+            stored = true;
+        } else {
+            stored = m_secrets->Write(TWebUpdateForm::ProxyPasswordKey, m_settings.ProxyPassword, &error);
+        }
+    }
+    if (!stored && m_messages)
+        m_messages->Warning(QStringLiteral("No keyring could store the proxy password (%1). It is kept until the "
+                                           "program ends and asked for again after that.")
+                                .arg(error.isEmpty() ? QStringLiteral("none available") : error));
+    accept();
+}
+
+} // namespace sv

@@ -1,0 +1,144 @@
+#include "support/gui/AppFixture.h"
+
+#include "app/Application.h"
+#include "app/HintWindow.h"
+#include "app/SplashScreen.h"
+#include "app/StartupForm.h"
+#include "support/ContentFixture.h"
+#include "voice/Sounds.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <fstream>
+
+namespace sv::test {
+
+namespace {
+TApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "test_app_windows";
+    static char* argv[] = {name, nullptr};
+    static TApplication* app = [] {
+        auto* a = new TApplication(argc, argv);
+        a->setQuitOnLastWindowClosed(false);
+        InstallHintWindow();
+        return a;
+    }();
+    return *app;
+}
+// The windows of the shell only need content files that load.
+TFixtureDesc TinyPortion()
+{
+    TFixtureDesc d;
+    TFixtureBook b;
+    b.Name = "Philemon";
+    b.Abbrev = "Phm";
+    b.Chapters = {{"Paul a prisoner of Christ Jesus and Timothy our brother", "grace to you and peace"}};
+    d.Books.push_back(b);
+    TFixtureSection s;
+    s.Title = "Greeting";
+    d.Sections.push_back(s);
+    d.MemoryVerses.push_back(TFixtureMemVerse{});
+    return d;
+}
+
+} // namespace
+
+void AppTest::SetUp()
+{
+    App().SetErrorReporter(&messages);
+    m_oldCwd = std::filesystem::current_path();
+    // One folder per test; a parameterised test's name holds a "/".
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    m_dir = std::filesystem::temp_directory_path() / ("sv_app_" + name);
+    std::filesystem::remove_all(m_dir);
+    std::filesystem::create_directories(m_dir / "Users");
+    BuildFixture(TinyPortion()).WriteTo(m_dir.string());
+    WriteFile("tips.txt", "Tip zero\nTip <B>one</B>\nTip two\n");
+    WriteFile("personality.txt", "[Personality=Encourager]\n[Category=Correct1]\nWell done\n");
+    std::filesystem::current_path(m_dir);
+}
+
+void AppTest::TearDown()
+{
+    main.reset();
+    Settle();
+    messages.Verify();
+    App().SetErrorReporter(nullptr);
+    std::filesystem::current_path(m_oldCwd);
+    std::filesystem::remove_all(m_dir);
+}
+
+void AppTest::WriteFile(const std::string& name, const std::string& text) const
+{
+    std::ofstream(m_dir / name, std::ios::binary) << text;
+}
+
+void AppTest::CreateMain()
+{
+    CreateMainUnshown();
+    main->show();
+    // The engines start after the first paint.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return main->Sounds().EngineStarted(); }, 5000));
+}
+
+void AppTest::CreateMainUnshown()
+{
+    TPlatformServices s;
+    s.Messages = &messages;
+    s.Shell = &shell;
+    s.Clock = &clock;
+    s.Speech = &speech;
+    s.Sound = &sound;
+    s.Random = randomSource;
+    main = paths ? std::make_unique<TMainForm>(s, *paths) : std::make_unique<TMainForm>(s, Dir());
+    main->WaitToSplash->stop();
+}
+
+void AppTest::StartUp()
+{
+    CreateMain();
+    main->WaitToSplashTimer();
+    auto* splash = Child<TSplashScreen>();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(splash->SplashTimer->isActive());
+    EXPECT_EQ(splash->SplashTimer->interval(), 3000);
+    splash->SplashTimer->stop();
+    splash->SplashTimerTimer();
+    Settle();
+}
+
+void AppTest::ChooseUser(const QString& name)
+{
+    auto* form = Child<TStartupForm>();
+    ASSERT_NE(form, nullptr);
+    form->SelectNameComboBox->setEditText(name);
+    form->OKBtn->click();
+    Settle();
+}
+
+int AppTest::ChildCount() const
+{
+    int n = 0;
+    for (QMdiSubWindow* w : main->MdiArea()->subWindowList())
+        if (!w->isHidden())
+            ++n;
+    return n;
+}
+
+void AppTest::Settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace sv::test
