@@ -347,8 +347,8 @@ TEST_F(UpdateWindowTest, WithoutAKeyringThePasswordIsNotStoredAndAskedForAgain)
     proxy->ProxyPasswordEdit->setText(QStringLiteral("s3cret"));
     proxy->OKButton->click();
     ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0].Kind, 'W');
-    EXPECT_TRUE(messages.Shown[0].Text.contains(QStringLiteral("asked for again")));
+    EXPECT_EQ(messages.Shown[0].Kind, "warning");
+    EXPECT_NE(messages.Shown[0].Text.find("asked for again"), std::string::npos);
     EXPECT_TRUE(secrets->Stored.empty());
     EXPECT_EQ(settings->ProxyPassword, QStringLiteral("s3cret"));   // for this run of the program
 }
