@@ -4,7 +4,7 @@
 set -euo pipefail
 
 SV_PACKAGES=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev libqt6opengl6-dev qt6-declarative-dev qt6-charts-dev qt6-multimedia-dev
   qt6-speech-dev qt6-svg-dev qt6-speech-flite-plugin qt6-tools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
