@@ -44,20 +44,6 @@
 namespace sv::test {
 namespace {
 
-std::vector<char> FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<char> MemoryBytes(const TUser& user)
-{
-    TStreamWriter w;
-    user.SaveToStream(w);
-    const auto& d = w.data();
-    return {d.begin(), d.end()};
-}
-
 // A child window with a line edit; it refuses its close request while Refuse is set.
 class TChild : public QWidget {
 public:

@@ -4,7 +4,9 @@
 #include "app/HintWindow.h"
 #include "app/SplashScreen.h"
 #include "app/StartupForm.h"
+#include "common/LeStream.h"
 #include "support/ContentFixture.h"
+#include "user/User.h"
 #include "voice/Sounds.h"
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 
 namespace sv::test {
 
@@ -139,6 +142,20 @@ void AppTest::Settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::vector<char> FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<char> MemoryBytes(const TUser& user)
+{
+    TStreamWriter w;
+    user.SaveToStream(w);
+    const auto& d = w.data();
+    return {d.begin(), d.end()};
 }
 
 } // namespace sv::test

@@ -81,4 +81,9 @@ protected:
     std::filesystem::path m_oldCwd;
 };
 
+// The bytes of a file (empty when it cannot be read), and the bytes the user file of a record
+// would hold: a test compares what was written with what should have been.
+std::vector<char> FileBytes(const std::string& path);
+std::vector<char> MemoryBytes(const TUser& user);
+
 } // namespace sv::test
