@@ -137,10 +137,10 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     TodoList->setRootIsDecorated(false);
     TodoList->setHeaderLabels({S("Task"), S("Details"), S("Target"), S("Due"), S("Complete")});
     TodoList->setSortingEnabled(true);
-    TodoList->sortByColumn(ColDetails, Qt::AscendingOrder);
-    TodoList->header()->setSectionResizeMode(ColDetails, QHeaderView::Stretch);
+    TodoList->sortByColumn(Column(TColumn::Details), Qt::AscendingOrder);
+    TodoList->header()->setSectionResizeMode(Column(TColumn::Details), QHeaderView::Stretch);
     TodoList->header()->setStretchLastSection(false);
-    TodoList->setColumnWidth(ColTask, 120);
+    TodoList->setColumnWidth(Column(TColumn::Task), 120);
     connect(TodoList, &QTreeWidget::itemSelectionChanged, this, &TGoalsCreateDlg::UpdateButtons);
     connect(TodoList, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (m_mode == TMode::Idle && TaskIdOf(TodoList->currentItem()) > 0)
@@ -229,7 +229,7 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
 
 int TGoalsCreateDlg::TaskIdOf(const QTreeWidgetItem* item)
 {
-    return item ? item->data(ColTask, IdRole).toInt() : 0;
+    return item ? item->data(Column(TColumn::Task), IdRole).toInt() : 0;
 }
 
 QTreeWidgetItem* TGoalsCreateDlg::ItemOfTask(int id) const
@@ -264,14 +264,14 @@ void TGoalsCreateDlg::ShowItem(QTreeWidgetItem* item, const TTaskDef& task)
 {
     const bool sorting = TodoList->isSortingEnabled();
     TodoList->setSortingEnabled(false);
-    item->setIcon(ColTask, KindIcon(task.Kind));
-    item->setText(ColTask, S(TaskSubject(task.Kind)));
-    item->setData(ColTask, IdRole, task.Id);
-    item->setData(ColTask, KindRole, static_cast<int>(task.Kind));
-    item->setText(ColDetails, QString::fromUtf8(task.Details));
-    item->setText(ColTarget, DateOfDay(task.TargetDay).toString(Qt::ISODate));
-    item->setText(ColDue, DateOfDay(task.DueDay).toString(Qt::ISODate));
-    item->setText(ColComplete, QString::number(task.Complete) + S(" %"));
+    item->setIcon(Column(TColumn::Task), KindIcon(task.Kind));
+    item->setText(Column(TColumn::Task), S(TaskSubject(task.Kind)));
+    item->setData(Column(TColumn::Task), IdRole, task.Id);
+    item->setData(Column(TColumn::Task), KindRole, static_cast<int>(task.Kind));
+    item->setText(Column(TColumn::Details), QString::fromUtf8(task.Details));
+    item->setText(Column(TColumn::Target), DateOfDay(task.TargetDay).toString(Qt::ISODate));
+    item->setText(Column(TColumn::Due), DateOfDay(task.DueDay).toString(Qt::ISODate));
+    item->setText(Column(TColumn::Complete), QString::number(task.Complete) + S(" %"));
     TodoList->setSortingEnabled(sorting);
 }
 

@@ -38,7 +38,8 @@ public:
     static constexpr int HelpContext = 2130;
     enum class TMode { Idle, Adding, Editing };
     // The to-do list's columns.
-    enum TColumn { ColTask = 0, ColDetails = 1, ColTarget = 2, ColDue = 3, ColComplete = 4 };
+    enum class TColumn { Task = 0, Details = 1, Target = 2, Due = 3, Complete = 4 };
+    static constexpr int Column(TColumn c) { return static_cast<int>(c); }
 
     TGoalsCreateDlg(const TBooks& books, const TQuestions& questions, const TUser& user, IMessageService* messages,
         bool speechAvailable, TTasks& tasks, QDate today, QWidget* parent = nullptr);

@@ -1,86 +1,87 @@
 #pragma once
 // The update's status messages: each has an id (its string-table number), a text ("%s" takes
 // the argument) and an error code that tells the receiver what happened. The update window
-// reacts to ecNotFound (a failed download or missing control file) and ecNoNewVersion.
+// reacts to NotFound (a failed download or missing control file) and NoNewVersion.
 
 #include <QString>
 
 namespace sv {
 
-enum TUpdateErrorCode : int {
-    ecNone = 0,
-    ecInternet = 1,          // a network error (its text) or no connection
-    ecNotFound = 2,
-    ecInfo = 3,
-    ecNoNewVersion = 4,
-    ecNewVersion = 5,
-    ecHttpStatus = 6,
-    ecHtmlDialog = 7,
-    ecCab = 8,
-    ecSpawn = 9,
-    ecFileCopy = 10,
-    ecSignature = 11,
-    ecWhatsNew = 12,
-    ecLicense = 13,
-    ecWhatsNewRefused = 14,
-    ecLicenseRefused = 15,
-    ecPostConnect = 16,
-    ecPostResource = 17,
+enum class TUpdateErrorCode : int {
+    None = 0,
+    Internet = 1,          // a network error (its text) or no connection
+    NotFound = 2,
+    Info = 3,
+    NoNewVersion = 4,
+    NewVersion = 5,
+    HttpStatus = 6,
+    HtmlDialog = 7,
+    Cab = 8,
+    Spawn = 9,
+    FileCopy = 10,
+    Signature = 11,
+    WhatsNew = 12,
+    License = 13,
+    WhatsNewRefused = 14,
+    LicenseRefused = 15,
+    PostConnect = 16,
+    PostResource = 17,
 };
 
-enum TUpdateStatusId : int {
-    usAskDownloadFile = 909,
-    usAskDownloadFiles = 910,
-    usAskShutdown = 911,
-    usEqualFiles = 912,
-    usCopySourceNotFound = 913,
-    usZeroLengthSource = 914,
-    usDownload = 915,
-    usHttpStatus = 916,
-    usDownloadNotFound = 917,
-    usCheckingConnection = 918,
-    usPromptConnection = 919,
-    usOpeningConnection = 920,
-    usFoundConnection = 921,
-    usCannotOpenConnection = 922,
-    usConnectHost = 923,
-    usCannotConnectFtp = 924,
-    usControlFileNotFound = 925,
-    usControlFileFound = 926,
-    usInvalidSignature = 927,
-    usDateBased = 928,
-    usNewVersion = 929,
-    usNoNewVersion = 930,
-    usChecksumBased = 931,
-    usSizeBased = 932,
-    usVersionBased = 933,
-    usFoundMessage = 934,
-    usFoundHtmlDialog = 935,
-    usFoundQuery = 936,
-    usFoundWhatsNew = 937,
-    usWhatsNewRefused = 938,
-    usFoundLicense = 939,
-    usLicenseRefused = 940,
-    usFoundRedirection = 941,
-    usFoundShowUrl = 942,
-    usFoundFiles = 943,
-    usDownloadUpdate = 945,
-    usCannotDownload = 946,
-    usCabError = 947,
-    usFinished = 948,
-    usClosedConnection = 949,
-    usSpawnFailed = 950,
-    usPostConnect = 951,
-    usPostResource = 952,
+enum class TUpdateStatusId : int {
+    None = 0,                // a text of its own, not from the table
+    AskDownloadFile = 909,
+    AskDownloadFiles = 910,
+    AskShutdown = 911,
+    EqualFiles = 912,
+    CopySourceNotFound = 913,
+    ZeroLengthSource = 914,
+    Download = 915,
+    HttpStatus = 916,
+    DownloadNotFound = 917,
+    CheckingConnection = 918,
+    PromptConnection = 919,
+    OpeningConnection = 920,
+    FoundConnection = 921,
+    CannotOpenConnection = 922,
+    ConnectHost = 923,
+    CannotConnectFtp = 924,
+    ControlFileNotFound = 925,
+    ControlFileFound = 926,
+    InvalidSignature = 927,
+    DateBased = 928,
+    NewVersion = 929,
+    NoNewVersion = 930,
+    ChecksumBased = 931,
+    SizeBased = 932,
+    VersionBased = 933,
+    FoundMessage = 934,
+    FoundHtmlDialog = 935,
+    FoundQuery = 936,
+    FoundWhatsNew = 937,
+    WhatsNewRefused = 938,
+    FoundLicense = 939,
+    LicenseRefused = 940,
+    FoundRedirection = 941,
+    FoundShowUrl = 942,
+    FoundFiles = 943,
+    DownloadUpdate = 945,
+    CannotDownload = 946,
+    CabError = 947,
+    Finished = 948,
+    ClosedConnection = 949,
+    SpawnFailed = 950,
+    PostConnect = 951,
+    PostResource = 952,
     // Our additions (no string-table entry of the original set).
-    usChecksumMismatch = 960,
-    usUnsafeName = 961,
-    usExpandError = 962,
+    ChecksumMismatch = 960,
+    UnsafeName = 961,
+    ExpandError = 962,
 };
 
 // The text with "%s" replaced by arg.
-QString UpdateStatusText(int id, const QString& arg = {});
-// The error code that goes with a status (ecNone for the questions 909-911).
-int UpdateStatusErrorCode(int id);
+QString UpdateStatusText(TUpdateStatusId id, const QString& arg = {});
+// The error code that goes with a status (None for the questions 909-911).
+TUpdateErrorCode UpdateStatusErrorCode(TUpdateStatusId id);
 
 } // namespace sv

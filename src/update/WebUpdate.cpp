@@ -64,16 +64,16 @@ TWebUpdate::TWebUpdate(IUpdateHost& host) : m_host(host)
 
 TWebUpdate::~TWebUpdate() = default;
 
-void TWebUpdate::Status(int id, const QString& arg)
+void TWebUpdate::Status(TUpdateStatusId id, const QString& arg)
 {
     if (OnStatus)
         OnStatus(UpdateStatusText(id, arg), id, UpdateStatusErrorCode(id));
 }
 
-void TWebUpdate::StatusText(const QString& text, int errorCode)
+void TWebUpdate::StatusText(const QString& text, TUpdateErrorCode errorCode)
 {
     if (OnStatus)
-        OnStatus(text, 0, errorCode);
+        OnStatus(text, TUpdateStatusId::None, errorCode);
 }
 
 QString TWebUpdate::Prefixed(const QString& value) const
@@ -100,15 +100,15 @@ void TWebUpdate::DoUpdate()
 
     try {
         const QString address = Prefixed(URL);
-        if (UpdateType != fileUpdate) {
-            Status(usCheckingConnection);
-            Status(usFoundConnection);
+        if (UpdateType != TUpdateType::File) {
+            Status(TUpdateStatusId::CheckingConnection);
+            Status(TUpdateStatusId::FoundConnection);
         }
         QString controlPath;
         if (!m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &controlPath)) {
-            Status(usControlFileNotFound);
+            Status(TUpdateStatusId::ControlFileNotFound);
         } else {
-            Status(usControlFileFound);
+            Status(TUpdateStatusId::ControlFileFound);
             TIniFile ini;
             ini.LoadFromFile(controlPath);
             RunControlFile(ini);
@@ -117,7 +117,7 @@ void TWebUpdate::DoUpdate()
         // Finish.
         if (m_net) {
             m_net->clearConnectionCache();
-            Status(usClosedConnection);
+            Status(TUpdateStatusId::ClosedConnection);
         }
         m_runDir.reset();   // the control file copy and the texts fetched with it
         if (m_restart && !m_staged.isEmpty())
@@ -140,7 +140,7 @@ void TWebUpdate::DoUpdate()
 bool TWebUpdate::RunControlFile(const TIniFile& ini)
 {
     if (SignatureCheck && ini.ReadString(kUpdate, QStringLiteral("signature")) != Signature) {
-        Status(usInvalidSignature);
+        Status(TUpdateStatusId::InvalidSignature);
         return false;
     }
     const bool hasDate = ParseUpdateDate(ini.ReadString(kUpdate, QStringLiteral("date")), DateFormat, DateSeparator)
@@ -160,15 +160,15 @@ bool TWebUpdate::DateTest(const TIniFile& ini)
 {
     const QString dateText = ini.ReadString(kUpdate, QStringLiteral("date"));
     const auto date = ParseUpdateDate(dateText, DateFormat, DateSeparator);
-    Status(usDateBased);
+    Status(TUpdateStatusId::DateBased);
     QDateTime released(*date, QTime(0, 0));
     if (const auto time = ParseUpdateTime(ini.ReadString(kUpdate, QStringLiteral("time")), TimeFormat, TimeSeparator))
         released.setTime(*time);
     if (LastUpdate >= released) {
-        Status(usNoNewVersion);
+        Status(TUpdateStatusId::NoNewVersion);
         return false;
     }
-    Status(usNewVersion, dateText);
+    Status(TUpdateStatusId::NewVersion, dateText);
     return true;
 }
 
@@ -180,17 +180,17 @@ bool TWebUpdate::VersionTest(const TIniFile& ini)
     const std::int32_t newChecksum = ini.ReadInt32(kUpdate, QStringLiteral("newchecksum"), -1);
     if (!local.isEmpty() && QFileInfo::exists(local)) {
         if (newChecksum != -1)
-            Status(usChecksumBased);
+            Status(TUpdateStatusId::ChecksumBased);
         else if (newSize > 0)
-            Status(usSizeBased);
+            Status(TUpdateStatusId::SizeBased);
         else if (!newVersion.isEmpty())
-            Status(usVersionBased);
+            Status(TUpdateStatusId::VersionBased);
     }
     if (!IsNewVersion(newVersion, local, newChecksum, newSize)) {
-        Status(usNoNewVersion);
+        Status(TUpdateStatusId::NoNewVersion);
         return false;
     }
-    Status(usNewVersion, newVersion);
+    Status(TUpdateStatusId::NewVersion, newVersion);
     return true;
 }
 
@@ -218,11 +218,11 @@ bool TWebUpdate::Actions(const TIniFile& ini)
     auto action = [&](const char* key) { return ini.ReadString(kAction, QString::fromLatin1(key)); };
 
     if (const QString msg = action("msg"); !msg.isEmpty()) {
-        Status(usFoundMessage);
+        Status(TUpdateStatusId::FoundMessage);
         m_host.Information(WithLineBreaks(msg));
     }
     if (const QString page = action("htmldlg"); !page.isEmpty()) {
-        Status(usFoundHtmlDialog);
+        Status(TUpdateStatusId::FoundHtmlDialog);
         QString html;
         if (FetchText(Prefixed(page), &html))
             m_host.ShowHtmlDialog(html, page);
@@ -230,14 +230,14 @@ bool TWebUpdate::Actions(const TIniFile& ini)
     if (const QString cmd = action("runbefore"); !cmd.isEmpty())
         m_host.StartCommand(cmd);
     if (const QString query = action("query"); !query.isEmpty()) {
-        Status(usFoundQuery);
+        Status(TUpdateStatusId::FoundQuery);
         if (!m_host.Confirm(WithLineBreaks(query))) {
             m_restart = false;
             return false;
         }
     }
     if (const QString file = ini.ReadString(QStringLiteral("whatsnew"), QStringLiteral("file")); !file.isEmpty()) {
-        Status(usFoundWhatsNew);
+        Status(TUpdateStatusId::FoundWhatsNew);
         TWhatsNewCaptions c;
         const QString w = QStringLiteral("whatsnew");
         c.Caption = ini.ReadString(w, QStringLiteral("caption"));
@@ -246,13 +246,13 @@ bool TWebUpdate::Actions(const TIniFile& ini)
         QString text;
         FetchText(Prefixed(file), &text);
         if (!m_host.WhatsNew(text, c)) {
-            Status(usWhatsNewRefused);
+            Status(TUpdateStatusId::WhatsNewRefused);
             m_restart = false;
             return false;
         }
     }
     if (const QString file = ini.ReadString(QStringLiteral("eula"), QStringLiteral("file")); !file.isEmpty()) {
-        Status(usFoundLicense);
+        Status(TUpdateStatusId::FoundLicense);
         TLicenseCaptions c;
         const QString e = QStringLiteral("eula");
         c.Caption = ini.ReadString(e, QStringLiteral("caption"));
@@ -262,21 +262,21 @@ bool TWebUpdate::Actions(const TIniFile& ini)
         QString text;
         FetchText(Prefixed(file), &text);
         if (!m_host.License(text, c)) {
-            Status(usLicenseRefused);
+            Status(TUpdateStatusId::LicenseRefused);
             m_restart = false;
             return false;
         }
     }
     // The new date and address would be stored here; this program keeps neither.
     if (!action("updateURL").isEmpty())
-        Status(usFoundRedirection);
+        Status(TUpdateStatusId::FoundRedirection);
     if (const QString url = action("showURL"); !url.isEmpty()) {
-        Status(usFoundShowUrl);
+        Status(TUpdateStatusId::FoundShowUrl);
         m_host.OpenUrl(Prefixed(url));
     }
     const qint64 count = ini.ReadInteger(QStringLiteral("files"), QStringLiteral("count"), 0);
     if (count > 0) {
-        Status(usFoundFiles);
+        Status(TUpdateStatusId::FoundFiles);
         bool askedOnce = false;
         bool stopAll = false;
         for (qint64 i = 1; i <= count && !stopAll; ++i)
@@ -284,7 +284,7 @@ bool TWebUpdate::Actions(const TIniFile& ini)
     }
     if (const QString cmd = action("runafter"); !cmd.isEmpty())
         m_host.StartCommand(cmd);
-    Status(usFinished);
+    Status(TUpdateStatusId::Finished);
     return true;
 }
 
@@ -306,20 +306,20 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
     expected.Checksum = newChecksum;
     expected.Sha256 = value("sha256").trimmed();
     if (!QDir().mkpath(targetDir)) {
-        StatusText(QStringLiteral("Cannot create file ") + targetDir, ecInternet);
-        Status(usCannotDownload, url);
+        StatusText(QStringLiteral("Cannot create file ") + targetDir, TUpdateErrorCode::Internet);
+        Status(TUpdateStatusId::CannotDownload, url);
         m_restart = false;
         return;
     }
     if (!IsNewVersion(newVersion, local, newChecksum, newSize))
         return;
-    Status(usDownloadUpdate, url);
+    Status(TUpdateStatusId::DownloadUpdate, url);
     const QString name = FileNameOfAddress(QUrl(url).isRelative() ? url : QUrl(url).path());
-    if (UpdateUpdate == wuuPromptAll && !m_host.Confirm(UpdateStatusText(usAskDownloadFile) + name))
+    if (UpdateUpdate == TUpdateUpdate::PromptAll && !m_host.Confirm(UpdateStatusText(TUpdateStatusId::AskDownloadFile) + name))
         return;
-    if (UpdateUpdate == wuuPromptOnce && !askedOnce) {
+    if (UpdateUpdate == TUpdateUpdate::PromptOnce && !askedOnce) {
         askedOnce = true;
-        if (!m_host.Confirm(UpdateStatusText(usAskDownloadFiles))) {
+        if (!m_host.Confirm(UpdateStatusText(TUpdateStatusId::AskDownloadFiles))) {
             stopAll = true;
             return;
         }
@@ -329,7 +329,7 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
     const bool program = m_restart && IsProgramFile(name);
     QString saved;
     if (!DownloadFile(url, compressed, targetDir, &saved, expected, program)) {
-        Status(usCannotDownload, url);
+        Status(TUpdateStatusId::CannotDownload, url);
         m_restart = false;
         return;
     }
@@ -339,7 +339,7 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
         const TUnpackResult r = ExtractCabinet(saved, targetDir);
         QFile::remove(saved);
         if (!r.Ok)
-            Status(usCabError, saved + QStringLiteral(" (") + r.Error + QLatin1Char(')'));
+            Status(TUpdateStatusId::CabError, saved + QStringLiteral(" (") + r.Error + QLatin1Char(')'));
     }
 }
 
@@ -374,12 +374,12 @@ bool TWebUpdate::IsNewVersion(const QString& newVersion, const QString& localFil
 bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString& targetDir, QString* savedPath,
                               const TExpected& expected, bool staged)
 {
-    Status(usDownload, address);
+    Status(TUpdateStatusId::Download, address);
     const QUrl url(address);
-    const bool web = UpdateType != fileUpdate;
+    const bool web = UpdateType != TUpdateType::File;
     const QString name = FileNameOfAddress(web ? url.path() : address);
     if (!IsSafeFileName(name)) {
-        Status(usUnsafeName, address);
+        Status(TUpdateStatusId::UnsafeName, address);
         return false;
     }
     const QFileInfo targetInfo(targetDir);
@@ -388,8 +388,8 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
     const QString folder = QFileInfo(targetPath).absolutePath();
     const QString temp = NewTempFileIn(folder);
     if (temp.isEmpty()) {
-        StatusText(QStringLiteral("Cannot create file ") + targetPath, ecInternet);
-        Status(usDownloadNotFound, address);
+        StatusText(QStringLiteral("Cannot create file ") + targetPath, TUpdateErrorCode::Internet);
+        Status(TUpdateStatusId::DownloadNotFound, address);
         return false;
     }
     const bool arrived = web ? HttpGet(address, temp, targetPath) : CopyLocal(address, temp, targetPath);
@@ -406,7 +406,7 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
         QFile::remove(temp);
         if (!r.Ok) {
             QFile::remove(expanded);
-            Status(usExpandError, name + QStringLiteral(" (") + r.Error + QLatin1Char(')'));
+            Status(TUpdateStatusId::ExpandError, name + QStringLiteral(" (") + r.Error + QLatin1Char(')'));
             return false;
         }
         candidate = expanded;
@@ -420,7 +420,7 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
         refused = QStringLiteral("sha256");
     if (!refused.isEmpty()) {
         QFile::remove(candidate);
-        Status(usChecksumMismatch, QFileInfo(finalPath).fileName() + QStringLiteral(" (") + refused + QLatin1Char(')'));
+        Status(TUpdateStatusId::ChecksumMismatch, QFileInfo(finalPath).fileName() + QStringLiteral(" (") + refused + QLatin1Char(')'));
         return false;
     }
     const QString dest = staged ? finalPath + QLatin1String(kStagedSuffix) : finalPath;
@@ -429,7 +429,7 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
     if (!ReplaceFile(candidate, dest, &error)) {
         QFile::remove(candidate);
         StatusText(QStringLiteral("Cannot create file ") + dest + QStringLiteral(" (") + error + QLatin1Char(')'),
-                   ecInternet);
+                   TUpdateErrorCode::Internet);
         return false;
     }
     if (staged && !m_staged.contains(finalPath))
@@ -444,7 +444,7 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
     const QUrl url(address);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        Status(usDownloadNotFound, address);
+        Status(TUpdateStatusId::DownloadNotFound, address);
         return false;
     }
     if (!m_net)
@@ -472,7 +472,7 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
 
     QFile out(tempPath);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        StatusText(QStringLiteral("Cannot create file ") + tempPath, ecInternet);
+        StatusText(QStringLiteral("Cannot create file ") + tempPath, TUpdateErrorCode::Internet);
         return false;
     }
     std::unique_ptr<QNetworkReply> reply(m_net->get(request));
@@ -523,24 +523,24 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
     if (!httpStatus)
         httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (httpStatus > 299) {
-        Status(usHttpStatus, QString::number(httpStatus));
+        Status(TUpdateStatusId::HttpStatus, QString::number(httpStatus));
         return false;
     }
     if (writeFailed) {
-        StatusText(QStringLiteral("Cannot create file ") + tempPath, ecInternet);
+        StatusText(QStringLiteral("Cannot create file ") + tempPath, TUpdateErrorCode::Internet);
         return false;
     }
     if (stopped)
         return false;
     if (reply->error() != QNetworkReply::NoError) {
-        StatusText(reply->errorString(), ecInternet);
-        Status(usDownloadNotFound, address);
+        StatusText(reply->errorString(), TUpdateErrorCode::Internet);
+        Status(TUpdateStatusId::DownloadNotFound, address);
         return false;
     }
     if (soFar == 0 || (total >= 0 && soFar != total)) {
         if (soFar != 0)
-            StatusText(QStringLiteral("Received %1 of %2 bytes").arg(soFar).arg(total), ecInternet);
-        Status(usDownloadNotFound, address);
+            StatusText(QStringLiteral("Received %1 of %2 bytes").arg(soFar).arg(total), TUpdateErrorCode::Internet);
+        Status(TUpdateStatusId::DownloadNotFound, address);
         return false;
     }
     return true;
@@ -550,21 +550,21 @@ bool TWebUpdate::CopyLocal(const QString& source, const QString& tempPath, const
 {
     const QFileInfo src(LocalPath(source));
     if (!src.exists() || !src.isFile()) {
-        Status(usCopySourceNotFound, source);
+        Status(TUpdateStatusId::CopySourceNotFound, source);
         return false;
     }
     if (src.canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
-        Status(usEqualFiles, source);
+        Status(TUpdateStatusId::EqualFiles, source);
         return false;
     }
     QFile in(src.absoluteFilePath());
     QFile out(tempPath);
     if (!in.open(QIODevice::ReadOnly) || in.size() <= 0) {
-        Status(usZeroLengthSource, source);
+        Status(TUpdateStatusId::ZeroLengthSource, source);
         return false;
     }
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        StatusText(QStringLiteral("Cannot create file ") + tempPath, ecInternet);
+        StatusText(QStringLiteral("Cannot create file ") + tempPath, TUpdateErrorCode::Internet);
         return false;
     }
     const qint64 total = in.size();
@@ -607,7 +607,7 @@ void TWebUpdate::DiscardStaged()
 
 void TWebUpdate::RestartForUpdate()
 {
-    if (!m_silentRestart && !m_host.Confirm(UpdateStatusText(usAskShutdown))) {
+    if (!m_silentRestart && !m_host.Confirm(UpdateStatusText(TUpdateStatusId::AskShutdown))) {
         DiscardStaged();
         return;
     }
@@ -616,7 +616,7 @@ void TWebUpdate::RestartForUpdate()
     dir.setAutoRemove(false);
     const QString updater = dir.filePath(QStringLiteral("upd"));
     if (!dir.isValid() || UpdaterPath.isEmpty() || !QFile::copy(UpdaterPath, updater)) {
-        Status(usSpawnFailed, QStringLiteral("cannot copy the updater program ") + UpdaterPath);
+        Status(TUpdateStatusId::SpawnFailed, QStringLiteral("cannot copy the updater program ") + UpdaterPath);
         if (dir.isValid())
             dir.remove();
         DiscardStaged();
@@ -630,7 +630,7 @@ void TWebUpdate::RestartForUpdate()
     args += m_staged;
     QString error;
     if (!m_host.StartDetached(updater, args, &error)) {
-        Status(usSpawnFailed, error);
+        Status(TUpdateStatusId::SpawnFailed, error);
         dir.remove();
         DiscardStaged();
         return;

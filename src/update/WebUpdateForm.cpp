@@ -87,8 +87,8 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     }
     m_update = std::make_unique<TWebUpdate>(*m_context.Host);
     TWebUpdate& u = *m_update;
-    u.UpdateType = httpUpdate;
-    u.UpdateUpdate = wuuSilent;
+    u.UpdateType = TUpdateType::Http;
+    u.UpdateUpdate = TUpdateUpdate::Silent;
     u.DateFormat = QStringLiteral("mm/dd/yyyy");
     u.DateSeparator = QLatin1Char('/');
     u.TimeFormat = QStringLiteral("hh:nn");
@@ -98,13 +98,13 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     u.ExtractCAB = false;
     u.UseCRC32 = false;
     u.UpdaterPath = m_context.UpdaterPath;
-    u.OnStatus = [this](const QString& text, int status, int code) { WebUpdateStatus(text, status, code); };
+    u.OnStatus = [this](const QString& text, TUpdateStatusId status, TUpdateErrorCode code) { WebUpdateStatus(text, status, code); };
     u.OnFileProgress = [this](const QString& name, qint64 size, qint64 pos) { WebUpdateFileProgress(name, size, pos); };
 
     // FormCreate
     if (m_context.DialogOpen)
         m_context.DialogOpen();
-    ScheduleUpdateCB->setCurrentIndex(std::clamp(m_context.Settings->UpdateSchedule, 0, 2));
+    ScheduleUpdateCB->setCurrentIndex(std::clamp(static_cast<int>(m_context.Settings->UpdateSchedule), 0, 2));
     proxyCheckBox->setChecked(m_context.Settings->UseProxy);
 
     connect(UpdateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { UpdateBtnClick(); }, m_context.Messages); });
@@ -177,24 +177,24 @@ void TWebUpdateForm::WebUpdateFileProgress(const QString&, qint64 size, qint64 p
     }
 }
 
-void TWebUpdateForm::WebUpdateStatus(const QString& text, int, int errorCode)
+void TWebUpdateForm::WebUpdateStatus(const QString& text, TUpdateStatusId, TUpdateErrorCode errorCode)
 {
     StatusListBox->addItem(text);
     StatusListBox->scrollToBottom();
     StatusListBox->repaint();
-    if (errorCode == ecNoNewVersion)
+    if (errorCode == TUpdateErrorCode::NoNewVersion)
         m_context.Messages->Information(QStringLiteral("You already have the latest version. You do not need to update now."));
-    else if (errorCode == ecNotFound)
+    else if (errorCode == TUpdateErrorCode::NotFound)
         m_context.Messages->Information(text + QStringLiteral("\r Update aborted."));
 }
 
 void TWebUpdateForm::ScheduleUpdateCBChange(int index)
 {
     TProgramSettings& s = *m_context.Settings;
-    s.UpdateSchedule = index;
-    if (index == TProgramSettings::usWeekly)
+    s.UpdateSchedule = static_cast<TProgramSettings::TSchedule>(index);
+    if (s.UpdateSchedule == TProgramSettings::TSchedule::Weekly)
         s.NextUpdateDue = Now() + 7;
-    else if (index == TProgramSettings::usMonthly)
+    else if (s.UpdateSchedule == TProgramSettings::TSchedule::Monthly)
         s.NextUpdateDue = Now() + 28;
     SaveSettings();
 }
@@ -222,9 +222,9 @@ void TWebUpdateForm::closeEvent(QCloseEvent* event)
     m_closed = true;
     TProgramSettings& s = *m_context.Settings;
     if (windowTitle() == ScheduledCaption) {
-        if (s.UpdateSchedule == TProgramSettings::usWeekly)
+        if (s.UpdateSchedule == TProgramSettings::TSchedule::Weekly)
             s.NextUpdateDue = Now() + 3;
-        else if (s.UpdateSchedule == TProgramSettings::usMonthly)
+        else if (s.UpdateSchedule == TProgramSettings::TSchedule::Monthly)
             s.NextUpdateDue = Now() + 14;
         SaveSettings();
     }

@@ -68,7 +68,7 @@ public:
     void ScheduleUpdateCBChange(int index);
     void ProxyCheckBoxClick();
     void WebUpdateFileProgress(const QString& fileName, qint64 size, qint64 position);
-    void WebUpdateStatus(const QString& text, int statusCode, int errorCode);
+    void WebUpdateStatus(const QString& text, TUpdateStatusId statusCode, TUpdateErrorCode errorCode);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

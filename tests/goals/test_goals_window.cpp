@@ -66,8 +66,8 @@ TEST(GoalsCreateDlg, AddingShowsTheKindsPageAndRecordingGivesTheTaskItsId)
     EXPECT_FALSE(dlg->QuestionsFrame->Collections->isVisible()); // not part of a task
     ASSERT_EQ(dlg->TodoList->topLevelItemCount(), 1);
     QTreeWidgetItem* item = dlg->TodoList->topLevelItem(0);
-    EXPECT_EQ(item->text(TGoalsCreateDlg::ColTask).toStdString(), "Questions");
-    EXPECT_EQ(item->text(TGoalsCreateDlg::ColDue).toStdString(), "2026-12-10");
+    EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Task)).toStdString(), "Questions");
+    EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Due)).toStdString(), "2026-12-10");
     EXPECT_EQ(TGoalsCreateDlg::TaskIdOf(item), 0);
     // A fresh task: by chapter, nothing chosen, all available.
     EXPECT_TRUE(dlg->QuestionsFrame->Material->byChaptersRB->isChecked());
@@ -92,7 +92,7 @@ TEST(GoalsCreateDlg, AddingShowsTheKindsPageAndRecordingGivesTheTaskItsId)
     EXPECT_TRUE(t.Timed);
     EXPECT_EQ(t.Kind, TTaskKind::Questions);
     EXPECT_EQ(t.Details, "Chapter 1 before Friday");
-    EXPECT_EQ(item->text(TGoalsCreateDlg::ColDetails).toStdString(), "Chapter 1 before Friday");
+    EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Details)).toStdString(), "Chapter 1 before Friday");
 }
 
 TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)

@@ -80,7 +80,7 @@ protected:
 
 TEST_F(UpdateWindowTest, OpensWithItsIntroductionAndTheSettings)
 {
-    settings->UpdateSchedule = TProgramSettings::usMonthly;
+    settings->UpdateSchedule = TProgramSettings::TSchedule::Monthly;
     settings->UseProxy = true;
     Make();
     EXPECT_EQ(opened, 1);
@@ -157,26 +157,26 @@ TEST_F(UpdateWindowTest, ScheduleAndTheScheduledWindowsClosing)
     Make(TWebUpdateForm::ScheduledCaption);
     form->ScheduleUpdateCB->setCurrentIndex(1);
     form->ScheduleUpdateCBChange(1);
-    EXPECT_EQ(settings->UpdateSchedule, 1);
+    EXPECT_EQ(settings->UpdateSchedule, TProgramSettings::TSchedule::Weekly);
     EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 7);
     form->ScheduleUpdateCBChange(2);
     EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 28);
     form->ScheduleUpdateCBChange(0);
-    EXPECT_EQ(settings->UpdateSchedule, 0);
+    EXPECT_EQ(settings->UpdateSchedule, TProgramSettings::TSchedule::None);
     EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 28);   // unchanged
     form->ScheduleUpdateCBChange(1);
     form->CancelBtn->click();
     EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 3);
     TProgramSettings stored(settings->Path());
     stored.Load();
-    EXPECT_EQ(stored.UpdateSchedule, 1);
+    EXPECT_EQ(stored.UpdateSchedule, TProgramSettings::TSchedule::Weekly);
     EXPECT_NEAR(stored.NextUpdateDue, Now() + 3, 1e-6);
     EXPECT_EQ(closed, 1);
 }
 
 TEST_F(UpdateWindowTest, AnOrdinaryWindowLeavesTheReminderDate)
 {
-    settings->UpdateSchedule = TProgramSettings::usMonthly;
+    settings->UpdateSchedule = TProgramSettings::TSchedule::Monthly;
     settings->NextUpdateDue = 100;
     Make();
     form->CancelBtn->click();
@@ -286,7 +286,7 @@ protected:
 TEST_F(UpdateInMainWindowTest, AScheduledReminderComesBeforeTheUserSelectionAndOnlyOnce)
 {
     TProgramSettings s(QString::fromStdString(Dir() + "settings.ini"));
-    s.UpdateSchedule = TProgramSettings::usWeekly;
+    s.UpdateSchedule = TProgramSettings::TSchedule::Weekly;
     s.NextUpdateDue = ToDayNumber(clock.Now()) - 1;
     s.Save();
     StartWithUpdates();

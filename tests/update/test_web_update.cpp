@@ -94,8 +94,8 @@ public:
 
 struct TStatusLine {
     QString Text;
-    int Id;
-    int Code;
+    TUpdateStatusId Id;
+    TUpdateErrorCode Code;
 };
 
 class WebUpdateTest : public ::testing::Test {
@@ -116,26 +116,26 @@ protected:
         u.ProcessId = 4242;
         u.TransferTimeoutMs = 5000;
         WriteFile(u.UpdaterPath, "#!/bin/sh\n");
-        u.OnStatus = [this](const QString& text, int id, int code) { statuses.push_back({text, id, code}); };
+        u.OnStatus = [this](const QString& text, TUpdateStatusId id, TUpdateErrorCode code) { statuses.push_back({text, id, code}); };
     }
     void TearDown() override { EXPECT_TRUE(host.Answers.empty()) << "unused scripted answers"; }
 
     void Control(const QByteArray& text) { server.Serve("/updates/karvo_wf.inf", text); }
-    std::vector<int> Ids() const
+    std::vector<TUpdateStatusId> Ids() const
     {
-        std::vector<int> ids;
+        std::vector<TUpdateStatusId> ids;
         for (const TStatusLine& s : statuses)
             ids.push_back(s.Id);
         return ids;
     }
-    bool Saw(int id) const
+    bool Saw(TUpdateStatusId id) const
     {
         for (const TStatusLine& s : statuses)
             if (s.Id == id)
                 return true;
         return false;
     }
-    QString TextOf(int id) const
+    QString TextOf(TUpdateStatusId id) const
     {
         for (const TStatusLine& s : statuses)
             if (s.Id == id)
@@ -173,10 +173,10 @@ TEST_F(WebUpdateTest, ADateBasedUpdateIsAlwaysNewWithoutAStoredDate)
 {
     Control("[update]\ndate=03/15/2024\ntime=14:30\n");
     u.DoUpdate();
-    EXPECT_EQ(Ids(), (std::vector<int>{usCheckingConnection, usFoundConnection, usDownload, usControlFileFound,
-                                       usDateBased, usNewVersion, usFinished, usClosedConnection}));
-    EXPECT_EQ(TextOf(usNewVersion), QStringLiteral("New version found : 03/15/2024"));
-    EXPECT_EQ(statuses[5].Code, ecNewVersion);
+    EXPECT_EQ(Ids(), (std::vector<TUpdateStatusId>{TUpdateStatusId::CheckingConnection, TUpdateStatusId::FoundConnection, TUpdateStatusId::Download, TUpdateStatusId::ControlFileFound,
+                                       TUpdateStatusId::DateBased, TUpdateStatusId::NewVersion, TUpdateStatusId::Finished, TUpdateStatusId::ClosedConnection}));
+    EXPECT_EQ(TextOf(TUpdateStatusId::NewVersion), QStringLiteral("New version found : 03/15/2024"));
+    EXPECT_EQ(statuses[5].Code, TUpdateErrorCode::NewVersion);
     // A request without cache, as the update agent.
     ASSERT_EQ(server.Requests.size(), 1);
     EXPECT_EQ(server.Requests[0].Headers.value("cache-control"), "no-cache");
@@ -189,18 +189,18 @@ TEST_F(WebUpdateTest, AnUpdateNotLaterThanTheLastOneIsNotNew)
     Control("[update]\ndate=03/15/2024\ntime=14:30\n");
     u.LastUpdate = QDateTime(QDate(2024, 3, 15), QTime(14, 30));
     u.DoUpdate();
-    EXPECT_TRUE(Saw(usNoNewVersion));
-    EXPECT_FALSE(Saw(usNewVersion));
-    EXPECT_EQ(TextOf(usNoNewVersion), QStringLiteral("No new version found"));
+    EXPECT_TRUE(Saw(TUpdateStatusId::NoNewVersion));
+    EXPECT_FALSE(Saw(TUpdateStatusId::NewVersion));
+    EXPECT_EQ(TextOf(TUpdateStatusId::NoNewVersion), QStringLiteral("No new version found"));
 }
 
 TEST_F(WebUpdateTest, AMissingControlFileIsAFailedDownload)
 {
     u.DoUpdate();   // nothing served: 404
-    EXPECT_EQ(TextOf(usHttpStatus), QStringLiteral("Http status : 404"));
-    EXPECT_EQ(Ids(), (std::vector<int>{usCheckingConnection, usFoundConnection, usDownload, usHttpStatus,
-                                       usControlFileNotFound, usClosedConnection}));
-    EXPECT_EQ(statuses[4].Code, ecNotFound);
+    EXPECT_EQ(TextOf(TUpdateStatusId::HttpStatus), QStringLiteral("Http status : 404"));
+    EXPECT_EQ(Ids(), (std::vector<TUpdateStatusId>{TUpdateStatusId::CheckingConnection, TUpdateStatusId::FoundConnection, TUpdateStatusId::Download, TUpdateStatusId::HttpStatus,
+                                       TUpdateStatusId::ControlFileNotFound, TUpdateStatusId::ClosedConnection}));
+    EXPECT_EQ(statuses[4].Code, TUpdateErrorCode::NotFound);
     EXPECT_TRUE(Tree().isEmpty());
 }
 
@@ -210,9 +210,9 @@ TEST_F(WebUpdateTest, AServerThatIsNotThereIsReportedWithItsText)
     server.close();
     u.URL = QStringLiteral("http://127.0.0.1:%1/updates/karvo_wf.inf").arg(port);
     u.DoUpdate();
-    ASSERT_TRUE(Saw(usDownloadNotFound));
-    EXPECT_TRUE(Saw(usControlFileNotFound));
-    const auto refused = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == ecInternet; });
+    ASSERT_TRUE(Saw(TUpdateStatusId::DownloadNotFound));
+    EXPECT_TRUE(Saw(TUpdateStatusId::ControlFileNotFound));
+    const auto refused = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == TUpdateErrorCode::Internet; });
     ASSERT_NE(refused, statuses.end());
     EXPECT_TRUE(refused->Text.contains(QStringLiteral("refused"), Qt::CaseInsensitive)) << refused->Text.toStdString();
 }
@@ -223,24 +223,24 @@ TEST_F(WebUpdateTest, VersionTestAgainstTheLocalFile)
     WriteFile(app + QStringLiteral("/sv_wf"), QByteArray(64, 'x') + QByteArray(reinterpret_cast<const char*>(block.data()), 92));
     struct {
         const char* Keys;
-        int Test;
+        TUpdateStatusId Test;
         bool New;
     } cases[] = {
-        {"newversion=2.1.0.5", usVersionBased, true},
-        {"newversion=2,1,0,5", usVersionBased, true},
-        {"newversion=2.1", usVersionBased, false},
-        {"newversion=2.1.0.4", usVersionBased, false},
-        {"newversion=9.0.0.0\nnewsize=156", usSizeBased, false},
-        {"newversion=1.0.0.0\nnewsize=999", usSizeBased, true},
-        {"newchecksum=5", usChecksumBased, true},
+        {"newversion=2.1.0.5", TUpdateStatusId::VersionBased, true},
+        {"newversion=2,1,0,5", TUpdateStatusId::VersionBased, true},
+        {"newversion=2.1", TUpdateStatusId::VersionBased, false},
+        {"newversion=2.1.0.4", TUpdateStatusId::VersionBased, false},
+        {"newversion=9.0.0.0\nnewsize=156", TUpdateStatusId::SizeBased, false},
+        {"newversion=1.0.0.0\nnewsize=999", TUpdateStatusId::SizeBased, true},
+        {"newchecksum=5", TUpdateStatusId::ChecksumBased, true},
     };
     for (const auto& c : cases) {
         statuses.clear();
         Control(QByteArray("[update]\nlocalversion={APP}\\sv_wf\n") + c.Keys + "\n");
         u.DoUpdate();
         EXPECT_TRUE(Saw(c.Test)) << c.Keys;
-        EXPECT_EQ(Saw(usNewVersion), c.New) << c.Keys;
-        EXPECT_EQ(Saw(usNoNewVersion), !c.New) << c.Keys;
+        EXPECT_EQ(Saw(TUpdateStatusId::NewVersion), c.New) << c.Keys;
+        EXPECT_EQ(Saw(TUpdateStatusId::NoNewVersion), !c.New) << c.Keys;
     }
 }
 
@@ -256,7 +256,7 @@ TEST_F(WebUpdateTest, MessageQueryAndUrlActions)
                                                QStringLiteral("R:echo before"),
                                                QStringLiteral("C:Go on?\rReally?"), QStringLiteral("U:") + app + QStringLiteral("\\news.html"),
                                                QStringLiteral("R:echo after")}));
-    EXPECT_TRUE(Saw(usFoundMessage) && Saw(usFoundHtmlDialog) && Saw(usFoundQuery) && Saw(usFoundRedirection) && Saw(usFoundShowUrl) && Saw(usFinished));
+    EXPECT_TRUE(Saw(TUpdateStatusId::FoundMessage) && Saw(TUpdateStatusId::FoundHtmlDialog) && Saw(TUpdateStatusId::FoundQuery) && Saw(TUpdateStatusId::FoundRedirection) && Saw(TUpdateStatusId::FoundShowUrl) && Saw(TUpdateStatusId::Finished));
 }
 
 TEST_F(WebUpdateTest, NoToTheQueryEndsTheUpdateBeforeAnyDownload)
@@ -266,8 +266,8 @@ TEST_F(WebUpdateTest, NoToTheQueryEndsTheUpdateBeforeAnyDownload)
             + FileLine(1, server.Base() + QStringLiteral("/files/wf.qs")));
     host.Answers = {false};
     u.DoUpdate();
-    EXPECT_FALSE(Saw(usFoundFiles));
-    EXPECT_FALSE(Saw(usFinished));
+    EXPECT_FALSE(Saw(TUpdateStatusId::FoundFiles));
+    EXPECT_FALSE(Saw(TUpdateStatusId::Finished));
     EXPECT_EQ(server.Requests.size(), 1);
 }
 
@@ -283,8 +283,8 @@ TEST_F(WebUpdateTest, WhatsNewAndLicense)
     EXPECT_EQ(host.WhatsNewCaptions.Caption, QStringLiteral("News"));
     EXPECT_EQ(host.WhatsNewCaptions.OkButton, QStringLiteral("Fine"));
     EXPECT_EQ(host.WhatsNewCaptions.CancelButton, QStringLiteral("Cancel"));
-    EXPECT_TRUE(Saw(usFoundWhatsNew) && Saw(usFoundLicense) && Saw(usLicenseRefused));
-    EXPECT_FALSE(Saw(usFinished));
+    EXPECT_TRUE(Saw(TUpdateStatusId::FoundWhatsNew) && Saw(TUpdateStatusId::FoundLicense) && Saw(TUpdateStatusId::LicenseRefused));
+    EXPECT_FALSE(Saw(TUpdateStatusId::Finished));
     EXPECT_TRUE(Tree().isEmpty());
 }
 
@@ -307,7 +307,7 @@ TEST_F(WebUpdateTest, FilesAreDownloadedIntoTheirFolderWithProgress)
     ASSERT_GE(progress.size(), 3u);
     EXPECT_EQ(progress.back(), 10000);
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
-    EXPECT_TRUE(Saw(usDownloadUpdate) && Saw(usFinished));
+    EXPECT_TRUE(Saw(TUpdateStatusId::DownloadUpdate) && Saw(TUpdateStatusId::Finished));
     EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/wf.qs")});
 }
 
@@ -345,12 +345,12 @@ TEST_F(WebUpdateTest, AFileIsInstalledOnlyWhenItArrivedWholeAndMatchesItsChecksu
         Control("[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl=" + url.toUtf8() + "\ntargetdir={APP}\\data\n" + c.Extra);
         u.DoUpdate();
         EXPECT_EQ(ReadFile(installed), c.Installed ? good : QByteArray("old")) << c.Why;
-        EXPECT_EQ(Saw(usCannotDownload), !c.Installed) << c.Why;
+        EXPECT_EQ(Saw(TUpdateStatusId::CannotDownload), !c.Installed) << c.Why;
         if (!c.Installed) {
-            EXPECT_EQ(TextOf(usCannotDownload), QStringLiteral("Cannot download update file : ") + url);
+            EXPECT_EQ(TextOf(TUpdateStatusId::CannotDownload), QStringLiteral("Cannot download update file : ") + url);
         }
         if (QByteArray(c.Why).contains("differs")) {
-            EXPECT_TRUE(TextOf(usChecksumMismatch).startsWith(QStringLiteral("Checksum does not match, file not installed : good")));
+            EXPECT_TRUE(TextOf(TUpdateStatusId::ChecksumMismatch).startsWith(QStringLiteral("Checksum does not match, file not installed : good")));
         }
         // No temporary download is left anywhere.
         EXPECT_EQ(Tree(), QStringList{QDir(root.path()).relativeFilePath(installed)}) << c.Why;
@@ -371,7 +371,7 @@ TEST_F(WebUpdateTest, ACompressedFileIsExpandedUnderItsRecordedName)
     u.DoUpdate();
     EXPECT_EQ(ReadFile(app + QStringLiteral("/data/readme.txt")), "Read me first.");
     EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/readme.txt")});
-    EXPECT_TRUE(TextOf(usExpandError).startsWith(QStringLiteral("Error expanding compressed file : bad.tx_")));
+    EXPECT_TRUE(TextOf(TUpdateStatusId::ExpandError).startsWith(QStringLiteral("Error expanding compressed file : bad.tx_")));
 }
 
 TEST_F(WebUpdateTest, CabinetsAreExtractedWhenAskedAndRefusedWhenTheyLeaveTheFolder)
@@ -383,7 +383,7 @@ TEST_F(WebUpdateTest, CabinetsAreExtractedWhenAskedAndRefusedWhenTheyLeaveTheFol
             + FileLine(2, server.Base() + QStringLiteral("/files/evil.cab")));
     u.DoUpdate();
     EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/Sounds/buzz.wav")});
-    EXPECT_TRUE(TextOf(usCabError).contains(QStringLiteral("..\\..\\evil"))) << TextOf(usCabError).toStdString();
+    EXPECT_TRUE(TextOf(TUpdateStatusId::CabError).contains(QStringLiteral("..\\..\\evil"))) << TextOf(TUpdateStatusId::CabError).toStdString();
 }
 
 TEST_F(WebUpdateTest, AddressesWhoseNameLeavesTheFolderAreRefused)
@@ -393,7 +393,7 @@ TEST_F(WebUpdateTest, AddressesWhoseNameLeavesTheFolderAreRefused)
     u.DoUpdate();
     int refused = 0;
     for (const TStatusLine& s : statuses)
-        refused += s.Id == usUnsafeName;
+        refused += s.Id == TUpdateStatusId::UnsafeName;
     EXPECT_EQ(refused, 2);
     EXPECT_EQ(server.Requests.size(), 1);   // only the control file was asked for
 }
@@ -447,7 +447,7 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
         EXPECT_TRUE(host.Started.isEmpty()) << c.Why;
         EXPECT_FALSE(QFileInfo::exists(app + QStringLiteral("/sv_wf.update-new"))) << c.Why;
         if (c.StartFails) {
-            EXPECT_EQ(TextOf(usSpawnFailed), QStringLiteral("Failed to spawn updater process : No such file or directory"));
+            EXPECT_EQ(TextOf(TUpdateStatusId::SpawnFailed), QStringLiteral("Failed to spawn updater process : No such file or directory"));
         }
         // Without the restart the downloaded program file is an ordinary download.
         const QByteArray expected = QByteArray(c.Why) == "appupdate not set" ? "new program" : "old program";
@@ -489,7 +489,7 @@ TEST_F(WebUpdateTest, TheProxyGetsTheCredentialsAndTheServerNever)
     u.ProxyUserID = QStringLiteral("quizzer");
     u.ProxyPassword = QStringLiteral("s3cret");
     u.DoUpdate();
-    EXPECT_TRUE(Saw(usNewVersion));
+    EXPECT_TRUE(Saw(TUpdateStatusId::NewVersion));
     ASSERT_FALSE(server.Requests.isEmpty());
     const auto& last = server.Requests.back();
     EXPECT_EQ(last.Target, "http://updates.scrivolt.invalid/updates/karvo_wf.inf");
@@ -506,8 +506,8 @@ TEST_F(WebUpdateTest, HttpsWorksAndACertificateErrorFailsWithItsText)
     ASSERT_TRUE(u.URL.startsWith(QStringLiteral("https://")));
     // A certificate nobody vouches for.
     u.DoUpdate();
-    EXPECT_TRUE(Saw(usControlFileNotFound));
-    const auto error = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == ecInternet; });
+    EXPECT_TRUE(Saw(TUpdateStatusId::ControlFileNotFound));
+    const auto error = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == TUpdateErrorCode::Internet; });
     ASSERT_NE(error, statuses.end());
     EXPECT_TRUE(error->Text.contains(QStringLiteral("certificate"), Qt::CaseInsensitive)) << error->Text.toStdString();
     EXPECT_TRUE(tls.Requests.isEmpty());   // nothing was asked over the untrusted connection
@@ -521,7 +521,7 @@ TEST_F(WebUpdateTest, HttpsWorksAndACertificateErrorFailsWithItsText)
     QSslConfiguration::setDefaultConfiguration(trusted);
     u.DoUpdate();
     QSslConfiguration::setDefaultConfiguration(before);
-    EXPECT_TRUE(Saw(usNewVersion));
+    EXPECT_TRUE(Saw(TUpdateStatusId::NewVersion));
     EXPECT_EQ(tls.Requests.size(), 1);
 }
 
