@@ -1,5 +1,6 @@
 #include "goals/GoalsCreateDlg.h"
 
+#include "common/Utf8Text.h"
 #include "goals/TaskChoices.h"
 #include "shell/ErrorBoundary.h"
 #include "study/Frames.h"
@@ -27,8 +28,6 @@
 namespace sv {
 
 namespace {
-
-QString S(const char* text) { return QString::fromLatin1(text); }
 
 constexpr int IdRole = Qt::UserRole;
 constexpr int KindRole = Qt::UserRole + 1;
@@ -90,25 +89,25 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     IMessageService* messages, bool speechAvailable, TTasks& tasks, QDate today, QWidget* parent)
     : QWidget(parent), m_tasks(tasks), m_today(today), m_messages(messages)
 {
-    setWindowTitle(S("Create or Edit Study Tasks"));
+    setWindowTitle(FromUtf8("Create or Edit Study Tasks"));
     setProperty("helpContext", HelpContext);
 
     PageControl = new QTabWidget(this);
     auto* tasksPage = new QWidget(PageControl);
-    PageControl->addTab(tasksPage, S("Tasks"));
+    PageControl->addTab(tasksPage, FromUtf8("Tasks"));
     auto* goalsPage = new QTabWidget(PageControl);
     for (const char* tab : {"General information", "Target dates", "Skills desired", "Skill level"})
-        goalsPage->addTab(new QWidget(goalsPage), S(tab));
-    PageControl->addTab(goalsPage, S("Goals"));
+        goalsPage->addTab(new QWidget(goalsPage), FromUtf8(tab));
+    PageControl->addTab(goalsPage, FromUtf8("Goals"));
 
     // The row of buttons that add a task.
     ButtonRow = new QWidget(tasksPage);
     auto* rowLay = new QGridLayout(ButtonRow);
     rowLay->setContentsMargins(0, 0, 0, 0);
-    AddCaption = new QLabel(S("Click icon to add task"), ButtonRow);
+    AddCaption = new QLabel(FromUtf8("Click icon to add task"), ButtonRow);
     rowLay->addWidget(AddCaption, 0, 0, 1, 6);
     auto addButton = [this, rowLay](const char* caption, TTaskKind kind, int column) {
-        auto* b = new QPushButton(KindIcon(kind), S(caption), ButtonRow);
+        auto* b = new QPushButton(KindIcon(kind), FromUtf8(caption), ButtonRow);
         connect(b, &QPushButton::clicked, this, [this, kind] { Guarded([&] { Add(kind); }, m_messages); });
         rowLay->addWidget(b, 1, column);
         return b;
@@ -120,11 +119,11 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     ReadScriptureBtn = addButton("Read scripture", TTaskKind::ReadScripture, 4);
     UserDefinedBtn = addButton("User-defined task", TTaskKind::UserDefined, 5);
 
-    EditDetailsBtn = new QPushButton(S("Edit Details"), tasksPage);
-    DuplicateBtn = new QPushButton(S("Duplicate"), tasksPage);
-    DeleteBtn = new QPushButton(S("Delete"), tasksPage);
-    StartTaskBtn = new QPushButton(S("Start task"), tasksPage);
-    StartTaskBtn->setToolTip(S("Open the study set-up with this task's choices"));
+    EditDetailsBtn = new QPushButton(FromUtf8("Edit Details"), tasksPage);
+    DuplicateBtn = new QPushButton(FromUtf8("Duplicate"), tasksPage);
+    DeleteBtn = new QPushButton(FromUtf8("Delete"), tasksPage);
+    StartTaskBtn = new QPushButton(FromUtf8("Start task"), tasksPage);
+    StartTaskBtn->setToolTip(FromUtf8("Open the study set-up with this task's choices"));
     // The buttons act through the error boundary.
     auto guarded = [this](void (TGoalsCreateDlg::*action)()) {
         return [this, action] { Guarded([&] { (this->*action)(); }, m_messages); };
@@ -135,7 +134,7 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
 
     TodoList = new QTreeWidget(tasksPage);
     TodoList->setRootIsDecorated(false);
-    TodoList->setHeaderLabels({S("Task"), S("Details"), S("Target"), S("Due"), S("Complete")});
+    TodoList->setHeaderLabels({FromUtf8("Task"), FromUtf8("Details"), FromUtf8("Target"), FromUtf8("Due"), FromUtf8("Complete")});
     TodoList->setSortingEnabled(true);
     TodoList->sortByColumn(Column(TColumn::Details), Qt::AscendingOrder);
     TodoList->header()->setSectionResizeMode(Column(TColumn::Details), QHeaderView::Stretch);
@@ -148,18 +147,18 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     });
 
     // The "Details" panel: what the list shows of the task, and the task's study page.
-    DetailsPanel = new QGroupBox(S("Details"), tasksPage);
+    DetailsPanel = new QGroupBox(FromUtf8("Details"), tasksPage);
     DetailsEdit = new QLineEdit(DetailsPanel);
-    DetailsEdit->setPlaceholderText(S("What this task is for"));
+    DetailsEdit->setPlaceholderText(FromUtf8("What this task is for"));
     TargetEdit = new QDateEdit(DetailsPanel);
     DueEdit = new QDateEdit(DetailsPanel);
     for (QDateEdit* d : {TargetEdit, DueEdit}) {
         d->setCalendarPopup(true);
-        d->setDisplayFormat(S("yyyy-MM-dd"));
+        d->setDisplayFormat(FromUtf8("yyyy-MM-dd"));
     }
     CompleteSpin = new QSpinBox(DetailsPanel);
     CompleteSpin->setRange(0, 100);
-    CompleteSpin->setSuffix(S(" %"));
+    CompleteSpin->setSuffix(FromUtf8(" %"));
     QuestionsFrame = new TfrmQuestions(books, questions, messages, speechAvailable, DetailsPanel);
     QuestionsFrame->LoadFromUser(user);
     // Collections and question types are not part of a task.
@@ -169,16 +168,16 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     MemoryFrame->LoadFromUser(user);
     AccToFrame = new TfrmAccTo(books, speechAvailable, DetailsPanel);
     AccToFrame->LoadFromUser(user);
-    RecordChangesBtn = new QPushButton(S("Record Changes"), DetailsPanel);
+    RecordChangesBtn = new QPushButton(FromUtf8("Record Changes"), DetailsPanel);
     connect(RecordChangesBtn, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::RecordChanges));
     auto* dl = new QGridLayout(DetailsPanel);
-    dl->addWidget(new QLabel(S("Details"), DetailsPanel), 0, 0);
+    dl->addWidget(new QLabel(FromUtf8("Details"), DetailsPanel), 0, 0);
     dl->addWidget(DetailsEdit, 0, 1, 1, 5);
-    dl->addWidget(new QLabel(S("Target"), DetailsPanel), 1, 0);
+    dl->addWidget(new QLabel(FromUtf8("Target"), DetailsPanel), 1, 0);
     dl->addWidget(TargetEdit, 1, 1);
-    dl->addWidget(new QLabel(S("Due"), DetailsPanel), 1, 2);
+    dl->addWidget(new QLabel(FromUtf8("Due"), DetailsPanel), 1, 2);
     dl->addWidget(DueEdit, 1, 3);
-    dl->addWidget(new QLabel(S("Complete"), DetailsPanel), 1, 4);
+    dl->addWidget(new QLabel(FromUtf8("Complete"), DetailsPanel), 1, 4);
     dl->addWidget(CompleteSpin, 1, 5);
     // The study page scrolls when the main window leaves too little room for it.
     auto* pages = new QWidget;
@@ -207,8 +206,8 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     tl->addWidget(TodoList, 1);
     tl->addWidget(DetailsPanel);
 
-    OKBtn = new QPushButton(S("OK"), this);
-    HelpBtn = new QPushButton(S("Help"), this);
+    OKBtn = new QPushButton(FromUtf8("OK"), this);
+    HelpBtn = new QPushButton(FromUtf8("Help"), this);
     connect(OKBtn, &QPushButton::clicked, this, [this] { close(); });
     connect(HelpBtn, &QPushButton::clicked, this, [this] {
         if (ShowHelp)
@@ -265,13 +264,13 @@ void TGoalsCreateDlg::ShowItem(QTreeWidgetItem* item, const TTaskDef& task)
     const bool sorting = TodoList->isSortingEnabled();
     TodoList->setSortingEnabled(false);
     item->setIcon(Column(TColumn::Task), KindIcon(task.Kind));
-    item->setText(Column(TColumn::Task), S(TaskSubject(task.Kind)));
+    item->setText(Column(TColumn::Task), FromUtf8(TaskSubject(task.Kind)));
     item->setData(Column(TColumn::Task), IdRole, task.Id);
     item->setData(Column(TColumn::Task), KindRole, static_cast<int>(task.Kind));
     item->setText(Column(TColumn::Details), QString::fromUtf8(task.Details));
     item->setText(Column(TColumn::Target), DateOfDay(task.TargetDay).toString(Qt::ISODate));
     item->setText(Column(TColumn::Due), DateOfDay(task.DueDay).toString(Qt::ISODate));
-    item->setText(Column(TColumn::Complete), QString::number(task.Complete) + S(" %"));
+    item->setText(Column(TColumn::Complete), QString::number(task.Complete) + FromUtf8(" %"));
     TodoList->setSortingEnabled(sorting);
 }
 

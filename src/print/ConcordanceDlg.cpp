@@ -1,5 +1,6 @@
 #include "print/ConcordanceDlg.h"
 
+#include "common/Utf8Text.h"
 #include "content/Books.h"
 #include "print/ComboItems.h"
 #include "widgets/SpinEdit.h"
@@ -18,19 +19,18 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TConcordanceDlg::TConcordanceDlg(const TPrintContext& context, QWidget* parent)
     : TDocumentDlg(context, "Generate a Concordance", "OK", 7200, parent), OKBtn(GenerateBtn)
 {
     auto* page = new QWidget(this);
-    auto* lists = new QGroupBox(L("Select Lists to include"), page);
+    auto* lists = new QGroupBox(FromUtf8("Select Lists to include"), page);
     auto* grid = new QGridLayout(lists);
     for (int g = 0; g < ConcGroupCount; ++g) {
-        auto* box = new QGroupBox(L(ConcGroupCaption(static_cast<TConcGroup>(g))), lists);
-        auto* inContext = new QCheckBox(L("In context of verse"), box);
-        auto* list = new QCheckBox(L("Word list"), box);
+        auto* box = new QGroupBox(FromUtf8(ConcGroupCaption(static_cast<TConcGroup>(g))), lists);
+        auto* inContext = new QCheckBox(FromUtf8("In context of verse"), box);
+        auto* list = new QCheckBox(FromUtf8("Word list"), box);
         auto* lay = new QVBoxLayout(box);
         lay->addWidget(inContext);
         lay->addWidget(list);
@@ -40,25 +40,25 @@ TConcordanceDlg::TConcordanceDlg(const TPrintContext& context, QWidget* parent)
         grid->addWidget(box, g / 3, g % 3);
     }
 
-    auto* criteria = new QGroupBox(L("Selection criteria"), page);
-    auto* chapters = new QGroupBox(L("Chapters from which to take words"), criteria);
+    auto* criteria = new QGroupBox(FromUtf8("Selection criteria"), page);
+    auto* chapters = new QGroupBox(FromUtf8("Chapters from which to take words"), criteria);
     StRefCB = new QComboBox(chapters);
     EndRefCB = new QComboBox(chapters);
-    StRefCB->setToolTip(L("First chapter from which to ask verses"));
-    EndRefCB->setToolTip(L("Last chapter from which to ask verses"));
+    StRefCB->setToolTip(FromUtf8("First chapter from which to ask verses"));
+    EndRefCB->setToolTip(FromUtf8("Last chapter from which to ask verses"));
     for (QComboBox* cb : {StRefCB, EndRefCB}) {
         TComboItems items(*cb);
         context.Books->FillChapterCombo(items);
         cb->setCurrentIndex(-1);
-        cb->setPlaceholderText(L("(all)"));
+        cb->setPlaceholderText(FromUtf8("(all)"));
     }
     auto* chapterLay = new QFormLayout(chapters);
-    chapterLay->addRow(L("From"), StRefCB);
-    chapterLay->addRow(L("To"), EndRefCB);
+    chapterLay->addRow(FromUtf8("From"), StRefCB);
+    chapterLay->addRow(FromUtf8("To"), EndRefCB);
 
-    auto* occurrence = new QGroupBox(L("Maximum word occurrence"), criteria);
-    RadioButton1 = new QRadioButton(L("Exhaustive list"), occurrence);
-    RadioButton2 = new QRadioButton(L("Don't include word unless it occurs more than"), occurrence);
+    auto* occurrence = new QGroupBox(FromUtf8("Maximum word occurrence"), criteria);
+    RadioButton1 = new QRadioButton(FromUtf8("Exhaustive list"), occurrence);
+    RadioButton2 = new QRadioButton(FromUtf8("Don't include word unless it occurs more than"), occurrence);
     RadioButton2->setChecked(true);
     TotalSetsSpin = new TSpinEdit(1, 10, occurrence);
     TotalSetsSpin->setValue(3);
@@ -68,7 +68,7 @@ TConcordanceDlg::TConcordanceDlg(const TPrintContext& context, QWidget* parent)
     auto* moreThan = new QHBoxLayout;
     moreThan->addWidget(RadioButton2);
     moreThan->addWidget(TotalSetsSpin);
-    moreThan->addWidget(new QLabel(L("times."), occurrence));
+    moreThan->addWidget(new QLabel(FromUtf8("times."), occurrence));
     moreThan->addStretch();
     auto* occLay = new QVBoxLayout(occurrence);
     occLay->addWidget(RadioButton1);

@@ -1,5 +1,6 @@
 #include "print/DocumentDlg.h"
 
+#include "common/Utf8Text.h"
 #include "print/SaveDialog.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
@@ -14,7 +15,6 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TDocumentDlg::TDocumentDlg(const TPrintContext& context, const char* caption, const char* generateCaption,
@@ -23,10 +23,10 @@ TDocumentDlg::TDocumentDlg(const TPrintContext& context, const char* caption, co
 {
     setProperty("helpContext", helpContext);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(L(caption));
-    GenerateBtn = new QPushButton(L(generateCaption), this);
-    CancelBtn = new QPushButton(L("Cancel"), this);
-    HelpBtn = new QPushButton(L("Help"), this);
+    setWindowTitle(FromUtf8(caption));
+    GenerateBtn = new QPushButton(FromUtf8(generateCaption), this);
+    CancelBtn = new QPushButton(FromUtf8("Cancel"), this);
+    HelpBtn = new QPushButton(FromUtf8("Help"), this);
     GenerateBtn->setDefault(true);
     connect(GenerateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
@@ -55,7 +55,7 @@ std::optional<TDocumentDlg::TTarget> TDocumentDlg::AskTarget(const char* default
     std::vector<TFileFilter> filters = DocumentFilters();
     if (formats == TFormats::RtfOnly)
         filters.resize(1);
-    const auto choice = m_context.SaveDialog->Ask({windowTitle(), L(defaultName), QStringLiteral("rtf"), filters});
+    const auto choice = m_context.SaveDialog->Ask({windowTitle(), FromUtf8(defaultName), QStringLiteral("rtf"), filters});
     if (!choice)
         return std::nullopt;
     TTarget t;
@@ -81,13 +81,13 @@ bool TDocumentDlg::Produce(const TTarget& target, TDocFormat format, TDocumentKi
 void TDocumentDlg::Warn(const char* text)
 {
     if (m_context.Messages)
-        m_context.Messages->Warning(L(text));
+        m_context.Messages->Warning(FromUtf8(text));
 }
 
 void TDocumentDlg::Inform(const char* text)
 {
     if (m_context.Messages)
-        m_context.Messages->Information(L(text));
+        m_context.Messages->Information(FromUtf8(text));
 }
 
 void TDocumentDlg::keyPressEvent(QKeyEvent* event)

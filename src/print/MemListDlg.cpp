@@ -1,5 +1,6 @@
 #include "print/MemListDlg.h"
 
+#include "common/Utf8Text.h"
 #include "content/Books.h"
 #include "print/MemoryList.h"
 #include "study/Frames.h"
@@ -15,7 +16,6 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TMemListDlg::TMemListDlg(const TPrintContext& context, QWidget* parent)
@@ -23,18 +23,18 @@ TMemListDlg::TMemListDlg(const TPrintContext& context, QWidget* parent)
 {
     auto* page = new QWidget(this);
     Material = new TfrmMaterialSelection(*context.Books, true, page);
-    auto* options = new QGroupBox(L("Options"), page);
-    UnderlinePrejumpsCheckBox = new QCheckBox(L("Underline prejump words"), options);
-    includePrejumpListCB = new QCheckBox(L("Include prejump list"), options);
-    includeSingleMulti = new QCheckBox(L("Include single- && multi- verse prejump lists"), options);
-    highlightKeywords = new QCheckBox(L("Highlight keywords used at most"), options);
+    auto* options = new QGroupBox(FromUtf8("Options"), page);
+    UnderlinePrejumpsCheckBox = new QCheckBox(FromUtf8("Underline prejump words"), options);
+    includePrejumpListCB = new QCheckBox(FromUtf8("Include prejump list"), options);
+    includeSingleMulti = new QCheckBox(FromUtf8("Include single- && multi- verse prejump lists"), options);
+    highlightKeywords = new QCheckBox(FromUtf8("Highlight keywords used at most"), options);
     highlightKeywordsSpin = new TSpinEdit(1, 9, options);
-    useColorCB = new QCheckBox(L("Use color for keywords"), options);
+    useColorCB = new QCheckBox(FromUtf8("Use color for keywords"), options);
 
     auto* keywordRow = new QHBoxLayout;
     keywordRow->addWidget(highlightKeywords);
     keywordRow->addWidget(highlightKeywordsSpin);
-    keywordRow->addWidget(new QLabel(L("times"), options));
+    keywordRow->addWidget(new QLabel(FromUtf8("times"), options));
     keywordRow->addStretch();
     auto* optionLay = new QVBoxLayout(options);
     optionLay->addWidget(UnderlinePrejumpsCheckBox);

@@ -1,5 +1,6 @@
 #include "print/ScriptureDlg.h"
 
+#include "common/Utf8Text.h"
 #include "content/Books.h"
 #include "print/ComboItems.h"
 #include "shell/ErrorBoundary.h"
@@ -16,7 +17,6 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TScriptureDlg::TScriptureDlg(const TPrintContext& context, QWidget* parent)
@@ -24,26 +24,26 @@ TScriptureDlg::TScriptureDlg(const TPrintContext& context, QWidget* parent)
 {
     auto* page = new QWidget(this);
     ChaptersCB = new QComboBox(page);
-    ChaptersCB->setToolTip(L("Last chapter to include in printed portion"));
+    ChaptersCB->setToolTip(FromUtf8("Last chapter to include in printed portion"));
     TComboItems items(*ChaptersCB);
     context.Books->FillChapterCombo(items);
     ChaptersCB->setCurrentIndex(0);
-    highlightMemory = new QCheckBox(L("Highlight memory verses"), page);
-    highlightKeywords = new QCheckBox(L("Highlight keywords used"), page);
+    highlightMemory = new QCheckBox(FromUtf8("Highlight memory verses"), page);
+    highlightKeywords = new QCheckBox(FromUtf8("Highlight keywords used"), page);
     HighlightKeywordsSpin = new TSpinEdit(1, 9, page);
-    useColorCB = new QCheckBox(L("Color memory && keywords"), page);
-    includeFootnotesCB = new QCheckBox(L("Include footnotes"), page);
+    useColorCB = new QCheckBox(FromUtf8("Color memory && keywords"), page);
+    includeFootnotesCB = new QCheckBox(FromUtf8("Include footnotes"), page);
 
     auto* chapterRow = new QHBoxLayout;
-    auto* thru = new QLabel(L("Material thru"), page);
+    auto* thru = new QLabel(FromUtf8("Material thru"), page);
     thru->setBuddy(ChaptersCB);
     chapterRow->addWidget(thru);
     chapterRow->addWidget(ChaptersCB, 1);
     auto* keywordRow = new QHBoxLayout;
     keywordRow->addWidget(highlightKeywords);
-    keywordRow->addWidget(new QLabel(L("at most"), page));
+    keywordRow->addWidget(new QLabel(FromUtf8("at most"), page));
     keywordRow->addWidget(HighlightKeywordsSpin);
-    keywordRow->addWidget(new QLabel(L("times"), page));
+    keywordRow->addWidget(new QLabel(FromUtf8("times"), page));
     keywordRow->addStretch();
     auto* lay = new QVBoxLayout(page);
     lay->setContentsMargins(0, 0, 0, 0);
