@@ -131,7 +131,7 @@ void TGameDlgStart::OKBtnClick()
     }
     TUser& user = *m_context.User;
     df->SaveToUser(user);
-    m_context.MVList->Build(df->material->MemoryTable(), 1, true);
+    m_context.MVList->Build(df->material->MemoryTable(), MemoryKindQuote, true);
     m_context.QsList->BuildFull(df->material->VerseTable(), false, user.Collections, 1, false);
 
     auto* game = new TGameForm(m_gameContext);

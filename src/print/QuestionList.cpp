@@ -174,8 +174,8 @@ void TPrintList::WriteFullList(TDocFile& f)
         l.Asterisks = dups;
         if (f.IsRtf()) {
             l.UnderlinePrejump = o.UnderlinePrejumps;
-            l.PrejumpStart = type == 39 ? 2 : (type == 40 ? 8 : 0);
-            l.PrejumpWords = type == 1 || type == 41 ? 0 : m_questions.Record(q).PrejumpWords();
+            l.PrejumpStart = type == TypeSituation ? 2 : (type == TypeBookAndChapter ? 8 : 0);
+            l.PrejumpWords = type == TypeAccordingTo || type == TypeContext ? 0 : m_questions.Record(q).PrejumpWords();
             l.MarkKeywords = o.HighlightKeywords;
             l.UseColour = o.UseColour;
             WriteRtfEntry(f, *question, *answer, l);
@@ -202,7 +202,7 @@ void TPrintList::WritePrejumpList(TDocFile& f)
         m_written.store(k, std::memory_order_relaxed);
         const TQuestionAddr q = m_list->QuestionAt(k);
         const int type = m_questions.ListType(q);
-        if (type == 1)
+        if (type == TypeAccordingTo)
             continue;
         f.Write(opener);
         if (!o.OnlyDuplicates) {
@@ -213,9 +213,9 @@ void TPrintList::WritePrejumpList(TDocFile& f)
             f.Write(separator);
         }
         std::string last;
-        if (type == 39)
+        if (type == TypeSituation)
             last = "Situation question: ";
-        else if (type == 40)
+        else if (type == TypeBookAndChapter)
             last = "In what book and chapter is the following: \"";
         f.WriteText(last);
 

@@ -542,7 +542,7 @@ void TfrmMemory::LoadChoices(const TMemoryChoices& c)
     KeywordsCheckBox->setChecked(c.KeywordsOnly);
     TypeVerseCheckBox->setChecked(c.TypeVerse);
     // A value outside the three choices (a damaged user file) shows "Both of above".
-    const int types = c.VerseTypes >= 0 && c.VerseTypes <= 2 ? c.VerseTypes : 2;
+    const int types = c.VerseTypes >= MemoryKindFinish && c.VerseTypes <= MemoryKindBoth ? c.VerseTypes : MemoryKindBoth;
     for (int i = 0; i < 3; ++i)
         MemoryTypes[i]->setChecked(i == types);
 }

@@ -5,6 +5,7 @@
 // state of each list item). Collections and question types belong to the user record only.
 
 #include "study/AskerLogic.h"
+#include "user/MemoryKind.h"
 #include "user/SelectionKind.h"
 
 #include <vector>
@@ -46,7 +47,7 @@ struct TMemoryChoices {
     TNumberChoice Number;
     TModeChoice Modes;
     bool KeywordsOnly = false;
-    int VerseTypes = 2; // 0 "Finish this verse", 1 "Quote", 2 "Both of above"
+    int VerseTypes = MemoryKindBoth; // a MemoryKind..., "Both of above" by default
     bool TypeVerse = false; // the quizzer types the recitation
 };
 
