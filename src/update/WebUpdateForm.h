@@ -55,13 +55,6 @@ public:
     TWebUpdateForm(const TUpdateFormContext& context, const QString& caption, QWidget* parent = nullptr);
     ~TWebUpdateForm() override;
 
-    QListWidget* StatusListBox = nullptr;
-    QComboBox* ScheduleUpdateCB = nullptr;
-    QProgressBar* ProgressBar = nullptr;
-    QCheckBox* proxyCheckBox = nullptr;
-    QPushButton* UpdateBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
-    QPushButton* helpBtn = nullptr;
     TWebUpdate& WebUpdate() { return *m_update; }
 
     void UpdateBtnClick();
@@ -74,6 +67,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The widgets; tests find them by objectName.
+    QListWidget* m_statusList = nullptr;
+    QComboBox* m_scheduleBox = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    QCheckBox* m_useProxyBox = nullptr;
+    QPushButton* m_updateButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+
     double Now() const;
     void SaveSettings();
 
@@ -89,15 +91,16 @@ class TProxyForm : public QDialog {
 public:
     TProxyForm(TProgramSettings& settings, QWidget* owner);
 
-    QLineEdit* ProxyServerEdit = nullptr;
-    QLineEdit* ProxyUserIDEdit = nullptr;
-    QLineEdit* ProxyPasswordEdit = nullptr;
-    QPushButton* OKButton = nullptr;
-    QPushButton* CancelBtn = nullptr;
-
     void OKButtonClick();
 
 private:
+    // The widgets; tests find them by objectName.
+    QLineEdit* m_serverEdit = nullptr;
+    QLineEdit* m_userIdEdit = nullptr;
+    QLineEdit* m_passwordEdit = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+
     TProgramSettings& m_settings;
 };
 
