@@ -64,33 +64,34 @@ public:
     std::function<bool(const TTaskDef& task)> OnStartTask;
     std::function<void(int context)> ShowHelp;
 
-    QTabWidget* PageControl;
-    QLabel* AddCaption;
-    QWidget* ButtonRow;
-    QPushButton* StudyQuestionsBtn;
-    QPushButton* ReviewMemoryBtn;
-    QPushButton* StudyAccToBtn;
-    QPushButton* WordStudyBtn;
-    QPushButton* ReadScriptureBtn;
-    QPushButton* UserDefinedBtn;
-    QPushButton* EditDetailsBtn;
-    QPushButton* DuplicateBtn;
-    QPushButton* DeleteBtn;
-    QPushButton* StartTaskBtn;
-    QTreeWidget* TodoList;
-    QGroupBox* DetailsPanel;
-    QLineEdit* DetailsEdit;
-    QDateEdit* TargetEdit;
-    QDateEdit* DueEdit;
-    QSpinBox* CompleteSpin;
-    TfrmQuestions* QuestionsFrame;
-    TfrmMemory* MemoryFrame;
-    TfrmAccTo* AccToFrame;
-    QPushButton* RecordChangesBtn;
-    QPushButton* OKBtn;
-    QPushButton* HelpBtn;
-
 private:
+    // The widgets; tests find them by objectName.
+    QTabWidget* m_pages = nullptr;
+    QLabel* m_addCaption = nullptr;
+    QWidget* m_addButtons = nullptr;
+    QPushButton* m_studyQuestionsButton = nullptr;
+    QPushButton* m_reviewMemoryButton = nullptr;
+    QPushButton* m_studyAccToButton = nullptr;
+    QPushButton* m_wordStudyButton = nullptr;
+    QPushButton* m_readScriptureButton = nullptr;
+    QPushButton* m_userDefinedButton = nullptr;
+    QPushButton* m_editDetailsButton = nullptr;
+    QPushButton* m_duplicateButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_startTaskButton = nullptr;
+    QTreeWidget* m_todoList = nullptr;
+    QGroupBox* m_detailsPanel = nullptr;
+    QLineEdit* m_detailsEdit = nullptr;
+    QDateEdit* m_targetDateEdit = nullptr;
+    QDateEdit* m_dueDateEdit = nullptr;
+    QSpinBox* m_completeSpin = nullptr;
+    TfrmQuestions* m_questionsFrame = nullptr;
+    TfrmMemory* m_memoryFrame = nullptr;
+    TfrmAccTo* m_accToFrame = nullptr;
+    QPushButton* m_recordChangesButton = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+
     void FillList();
     QTreeWidgetItem* NewItem(const TTaskDef& task);
     void ShowItem(QTreeWidgetItem* item, const TTaskDef& task);
