@@ -24,13 +24,16 @@ TDocumentDlg::TDocumentDlg(const TPrintContext& context, const char* caption, co
     setProperty("helpContext", helpContext);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FromUtf8(caption));
-    GenerateBtn = new QPushButton(FromUtf8(generateCaption), this);
-    CancelBtn = new QPushButton(FromUtf8("Cancel"), this);
-    HelpBtn = new QPushButton(FromUtf8("Help"), this);
-    GenerateBtn->setDefault(true);
-    connect(GenerateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
-    connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
-    connect(HelpBtn, &QPushButton::clicked, this, [this] {
+    m_generateButton = new QPushButton(FromUtf8(generateCaption), this);
+    m_generateButton->setObjectName(QStringLiteral("generateButton"));
+    m_cancelButton = new QPushButton(FromUtf8("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_helpButton = new QPushButton(FromUtf8("Help"), this);
+    m_helpButton->setObjectName(QStringLiteral("helpButton"));
+    m_generateButton->setDefault(true);
+    connect(m_generateButton, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_helpButton, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
             m_context.ShowHelp(m_helpContext);
     });
@@ -40,9 +43,9 @@ void TDocumentDlg::Finish(QWidget* page)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(GenerateBtn);
-    buttons->addWidget(CancelBtn);
-    buttons->addWidget(HelpBtn);
+    buttons->addWidget(m_generateButton);
+    buttons->addWidget(m_cancelButton);
+    buttons->addWidget(m_helpButton);
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(page);
     lay->addLayout(buttons);
@@ -92,7 +95,7 @@ void TDocumentDlg::Inform(const char* text)
 
 void TDocumentDlg::keyPressEvent(QKeyEvent* event)
 {
-    if (!HandleDialogKeys(event, GenerateBtn, CancelBtn))
+    if (!HandleDialogKeys(event, m_generateButton, m_cancelButton))
         QWidget::keyPressEvent(event);
 }
 
