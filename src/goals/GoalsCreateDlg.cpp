@@ -101,123 +101,10 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
         goalsPage->addTab(new QWidget(goalsPage), FromUtf8(tab));
     m_pages->addTab(goalsPage, FromUtf8("Goals"));
 
-    // The row of buttons that add a task.
-    m_addButtons = new QWidget(tasksPage);
-    m_addButtons->setObjectName(QStringLiteral("addButtons"));
-    auto* rowLay = new QGridLayout(m_addButtons);
-    rowLay->setContentsMargins(0, 0, 0, 0);
-    m_addCaption = new QLabel(FromUtf8("Click icon to add task"), m_addButtons);
-    m_addCaption->setObjectName(QStringLiteral("addCaption"));
-    rowLay->addWidget(m_addCaption, 0, 0, 1, 6);
-    auto addButton = [this, rowLay](const char* caption, TTaskKind kind, int column) {
-        auto* b = new QPushButton(KindIcon(kind), FromUtf8(caption), m_addButtons);
-        connect(b, &QPushButton::clicked, this, [this, kind] { Guarded([&] { Add(kind); }, m_messages); });
-        rowLay->addWidget(b, 1, column);
-        return b;
-    };
-    m_studyQuestionsButton = addButton("Study Questions", TTaskKind::Questions, 0);
-    m_studyQuestionsButton->setObjectName(QStringLiteral("studyQuestionsButton"));
-    m_reviewMemoryButton = addButton("Review memory verses", TTaskKind::Memory, 1);
-    m_reviewMemoryButton->setObjectName(QStringLiteral("reviewMemoryButton"));
-    m_studyAccToButton = addButton("Study according to's", TTaskKind::AccordingTo, 2);
-    m_studyAccToButton->setObjectName(QStringLiteral("studyAccToButton"));
-    m_wordStudyButton = addButton("Do word study", TTaskKind::WordStudy, 3);
-    m_wordStudyButton->setObjectName(QStringLiteral("wordStudyButton"));
-    m_readScriptureButton = addButton("Read scripture", TTaskKind::ReadScripture, 4);
-    m_readScriptureButton->setObjectName(QStringLiteral("readScriptureButton"));
-    m_userDefinedButton = addButton("User-defined task", TTaskKind::UserDefined, 5);
-    m_userDefinedButton->setObjectName(QStringLiteral("userDefinedButton"));
-
-    m_editDetailsButton = new QPushButton(FromUtf8("Edit Details"), tasksPage);
-    m_editDetailsButton->setObjectName(QStringLiteral("editDetailsButton"));
-    m_duplicateButton = new QPushButton(FromUtf8("Duplicate"), tasksPage);
-    m_duplicateButton->setObjectName(QStringLiteral("duplicateButton"));
-    m_deleteButton = new QPushButton(FromUtf8("Delete"), tasksPage);
-    m_deleteButton->setObjectName(QStringLiteral("deleteButton"));
-    m_startTaskButton = new QPushButton(FromUtf8("Start task"), tasksPage);
-    m_startTaskButton->setObjectName(QStringLiteral("startTaskButton"));
-    m_startTaskButton->setToolTip(FromUtf8("Open the study set-up with this task's choices"));
-    // The buttons act through the error boundary.
-    auto guarded = [this](void (TGoalsCreateDlg::*action)()) {
-        return [this, action] { Guarded([&] { (this->*action)(); }, m_messages); };
-    };
-    connect(m_editDetailsButton, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::EditDetails));
-    connect(m_deleteButton, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::Delete));
-    connect(m_startTaskButton, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::StartTask));
-
-    m_todoList = new QTreeWidget(tasksPage);
-    m_todoList->setObjectName(QStringLiteral("todoList"));
-    m_todoList->setRootIsDecorated(false);
-    m_todoList->setHeaderLabels({FromUtf8("Task"), FromUtf8("Details"), FromUtf8("Target"), FromUtf8("Due"), FromUtf8("Complete")});
-    m_todoList->setSortingEnabled(true);
-    m_todoList->sortByColumn(Column(TColumn::Details), Qt::AscendingOrder);
-    m_todoList->header()->setSectionResizeMode(Column(TColumn::Details), QHeaderView::Stretch);
-    m_todoList->header()->setStretchLastSection(false);
-    m_todoList->setColumnWidth(Column(TColumn::Task), 120);
-    connect(m_todoList, &QTreeWidget::itemSelectionChanged, this, &TGoalsCreateDlg::UpdateButtons);
-    connect(m_todoList, &QTreeWidget::itemDoubleClicked, this, [this] {
-        if (m_mode == TMode::Idle && TaskIdOf(m_todoList->currentItem()) > 0)
-            Guarded([this] { EditDetails(); }, m_messages);
-    });
-
-    // The "Details" panel: what the list shows of the task, and the task's study page.
-    m_detailsPanel = new QGroupBox(FromUtf8("Details"), tasksPage);
-    m_detailsPanel->setObjectName(QStringLiteral("detailsPanel"));
-    m_detailsEdit = new QLineEdit(m_detailsPanel);
-    m_detailsEdit->setObjectName(QStringLiteral("detailsEdit"));
-    m_detailsEdit->setPlaceholderText(FromUtf8("What this task is for"));
-    m_targetDateEdit = new QDateEdit(m_detailsPanel);
-    m_targetDateEdit->setObjectName(QStringLiteral("targetDateEdit"));
-    m_dueDateEdit = new QDateEdit(m_detailsPanel);
-    m_dueDateEdit->setObjectName(QStringLiteral("dueDateEdit"));
-    for (QDateEdit* d : {m_targetDateEdit, m_dueDateEdit}) {
-        d->setCalendarPopup(true);
-        d->setDisplayFormat(FromUtf8("yyyy-MM-dd"));
-    }
-    m_completeSpin = new QSpinBox(m_detailsPanel);
-    m_completeSpin->setObjectName(QStringLiteral("completeSpin"));
-    m_completeSpin->setRange(0, 100);
-    m_completeSpin->setSuffix(FromUtf8(" %"));
-    m_questionsFrame = new TfrmQuestions(books, questions, messages, speechAvailable, m_detailsPanel);
-    m_questionsFrame->setObjectName(QStringLiteral("questionsFrame"));
-    m_questionsFrame->LoadFromUser(user);
-    // Collections and question types are not part of a task.
-    m_questionsFrame->Collections->parentWidget()->hide();
-    m_questionsFrame->Types->parentWidget()->hide();
-    m_memoryFrame = new TfrmMemory(books, speechAvailable, m_detailsPanel);
-    m_memoryFrame->setObjectName(QStringLiteral("memoryFrame"));
-    m_memoryFrame->LoadFromUser(user);
-    m_accToFrame = new TfrmAccTo(books, speechAvailable, m_detailsPanel);
-    m_accToFrame->setObjectName(QStringLiteral("accToFrame"));
-    m_accToFrame->LoadFromUser(user);
-    m_recordChangesButton = new QPushButton(FromUtf8("Record Changes"), m_detailsPanel);
-    m_recordChangesButton->setObjectName(QStringLiteral("recordChangesButton"));
-    connect(m_recordChangesButton, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::RecordChanges));
-    auto* dl = new QGridLayout(m_detailsPanel);
-    dl->addWidget(new QLabel(FromUtf8("Details"), m_detailsPanel), 0, 0);
-    dl->addWidget(m_detailsEdit, 0, 1, 1, 5);
-    dl->addWidget(new QLabel(FromUtf8("Target"), m_detailsPanel), 1, 0);
-    dl->addWidget(m_targetDateEdit, 1, 1);
-    dl->addWidget(new QLabel(FromUtf8("Due"), m_detailsPanel), 1, 2);
-    dl->addWidget(m_dueDateEdit, 1, 3);
-    dl->addWidget(new QLabel(FromUtf8("Complete"), m_detailsPanel), 1, 4);
-    dl->addWidget(m_completeSpin, 1, 5);
-    // The study page scrolls when the main window leaves too little room for it.
-    auto* pages = new QWidget;
-    auto* pagesLay = new QVBoxLayout(pages);
-    pagesLay->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* f : {static_cast<QWidget*>(m_questionsFrame), static_cast<QWidget*>(m_memoryFrame),
-             static_cast<QWidget*>(m_accToFrame)})
-        pagesLay->addWidget(f);
-    auto* scroll = new QScrollArea(m_detailsPanel);
-    scroll->setWidget(pages);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setMinimumHeight(160);
-    dl->addWidget(scroll, 2, 0, 1, 6);
-    dl->addWidget(m_recordChangesButton, 5, 5);
-    dl->setColumnStretch(1, 1);
-    dl->setColumnStretch(3, 1);
+    MakeAddButtons(tasksPage);
+    MakeListButtons(tasksPage);
+    MakeTodoList(tasksPage);
+    MakeDetailsPanel(tasksPage, books, questions, user, speechAvailable);
 
     auto* listButtons = new QHBoxLayout;
     for (QPushButton* b : {m_editDetailsButton, m_duplicateButton, m_deleteButton, m_startTaskButton})
@@ -249,6 +136,138 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     FillList();
     ShowDetails(false);
     resize(720, 520);
+}
+
+std::function<void()> TGoalsCreateDlg::GuardedAction(void (TGoalsCreateDlg::*action)())
+{
+    return [this, action] { Guarded([&] { (this->*action)(); }, m_messages); };
+}
+
+void TGoalsCreateDlg::MakeAddButtons(QWidget* tasksPage)
+{
+    // The row of buttons that add a task.
+    m_addButtons = new QWidget(tasksPage);
+    m_addButtons->setObjectName(QStringLiteral("addButtons"));
+    auto* rowLay = new QGridLayout(m_addButtons);
+    rowLay->setContentsMargins(0, 0, 0, 0);
+    m_addCaption = new QLabel(FromUtf8("Click icon to add task"), m_addButtons);
+    m_addCaption->setObjectName(QStringLiteral("addCaption"));
+    rowLay->addWidget(m_addCaption, 0, 0, 1, 6);
+    auto addButton = [this, rowLay](const char* caption, TTaskKind kind, int column) {
+        auto* b = new QPushButton(KindIcon(kind), FromUtf8(caption), m_addButtons);
+        connect(b, &QPushButton::clicked, this, [this, kind] { Guarded([&] { Add(kind); }, m_messages); });
+        rowLay->addWidget(b, 1, column);
+        return b;
+    };
+    m_studyQuestionsButton = addButton("Study Questions", TTaskKind::Questions, 0);
+    m_studyQuestionsButton->setObjectName(QStringLiteral("studyQuestionsButton"));
+    m_reviewMemoryButton = addButton("Review memory verses", TTaskKind::Memory, 1);
+    m_reviewMemoryButton->setObjectName(QStringLiteral("reviewMemoryButton"));
+    m_studyAccToButton = addButton("Study according to's", TTaskKind::AccordingTo, 2);
+    m_studyAccToButton->setObjectName(QStringLiteral("studyAccToButton"));
+    m_wordStudyButton = addButton("Do word study", TTaskKind::WordStudy, 3);
+    m_wordStudyButton->setObjectName(QStringLiteral("wordStudyButton"));
+    m_readScriptureButton = addButton("Read scripture", TTaskKind::ReadScripture, 4);
+    m_readScriptureButton->setObjectName(QStringLiteral("readScriptureButton"));
+    m_userDefinedButton = addButton("User-defined task", TTaskKind::UserDefined, 5);
+    m_userDefinedButton->setObjectName(QStringLiteral("userDefinedButton"));
+}
+
+void TGoalsCreateDlg::MakeListButtons(QWidget* tasksPage)
+{
+    m_editDetailsButton = new QPushButton(FromUtf8("Edit Details"), tasksPage);
+    m_editDetailsButton->setObjectName(QStringLiteral("editDetailsButton"));
+    m_duplicateButton = new QPushButton(FromUtf8("Duplicate"), tasksPage);
+    m_duplicateButton->setObjectName(QStringLiteral("duplicateButton"));
+    m_deleteButton = new QPushButton(FromUtf8("Delete"), tasksPage);
+    m_deleteButton->setObjectName(QStringLiteral("deleteButton"));
+    m_startTaskButton = new QPushButton(FromUtf8("Start task"), tasksPage);
+    m_startTaskButton->setObjectName(QStringLiteral("startTaskButton"));
+    m_startTaskButton->setToolTip(FromUtf8("Open the study set-up with this task's choices"));
+    connect(m_editDetailsButton, &QPushButton::clicked, this, GuardedAction(&TGoalsCreateDlg::EditDetails));
+    connect(m_deleteButton, &QPushButton::clicked, this, GuardedAction(&TGoalsCreateDlg::Delete));
+    connect(m_startTaskButton, &QPushButton::clicked, this, GuardedAction(&TGoalsCreateDlg::StartTask));
+}
+
+void TGoalsCreateDlg::MakeTodoList(QWidget* tasksPage)
+{
+    m_todoList = new QTreeWidget(tasksPage);
+    m_todoList->setObjectName(QStringLiteral("todoList"));
+    m_todoList->setRootIsDecorated(false);
+    m_todoList->setHeaderLabels({FromUtf8("Task"), FromUtf8("Details"), FromUtf8("Target"), FromUtf8("Due"), FromUtf8("Complete")});
+    m_todoList->setSortingEnabled(true);
+    m_todoList->sortByColumn(Column(TColumn::Details), Qt::AscendingOrder);
+    m_todoList->header()->setSectionResizeMode(Column(TColumn::Details), QHeaderView::Stretch);
+    m_todoList->header()->setStretchLastSection(false);
+    m_todoList->setColumnWidth(Column(TColumn::Task), 120);
+    connect(m_todoList, &QTreeWidget::itemSelectionChanged, this, &TGoalsCreateDlg::UpdateButtons);
+    connect(m_todoList, &QTreeWidget::itemDoubleClicked, this, [this] {
+        if (m_mode == TMode::Idle && TaskIdOf(m_todoList->currentItem()) > 0)
+            Guarded([this] { EditDetails(); }, m_messages);
+    });
+}
+
+void TGoalsCreateDlg::MakeDetailsPanel(QWidget* tasksPage, const TBooks& books, const TQuestions& questions,
+                                       const TUser& user, bool speechAvailable)
+{
+    // The "Details" panel: what the list shows of the task, and the task's study page.
+    m_detailsPanel = new QGroupBox(FromUtf8("Details"), tasksPage);
+    m_detailsPanel->setObjectName(QStringLiteral("detailsPanel"));
+    m_detailsEdit = new QLineEdit(m_detailsPanel);
+    m_detailsEdit->setObjectName(QStringLiteral("detailsEdit"));
+    m_detailsEdit->setPlaceholderText(FromUtf8("What this task is for"));
+    m_targetDateEdit = new QDateEdit(m_detailsPanel);
+    m_targetDateEdit->setObjectName(QStringLiteral("targetDateEdit"));
+    m_dueDateEdit = new QDateEdit(m_detailsPanel);
+    m_dueDateEdit->setObjectName(QStringLiteral("dueDateEdit"));
+    for (QDateEdit* d : {m_targetDateEdit, m_dueDateEdit}) {
+        d->setCalendarPopup(true);
+        d->setDisplayFormat(FromUtf8("yyyy-MM-dd"));
+    }
+    m_completeSpin = new QSpinBox(m_detailsPanel);
+    m_completeSpin->setObjectName(QStringLiteral("completeSpin"));
+    m_completeSpin->setRange(0, 100);
+    m_completeSpin->setSuffix(FromUtf8(" %"));
+    m_questionsFrame = new TfrmQuestions(books, questions, m_messages, speechAvailable, m_detailsPanel);
+    m_questionsFrame->setObjectName(QStringLiteral("questionsFrame"));
+    m_questionsFrame->LoadFromUser(user);
+    // Collections and question types are not part of a task.
+    m_questionsFrame->Collections->parentWidget()->hide();
+    m_questionsFrame->Types->parentWidget()->hide();
+    m_memoryFrame = new TfrmMemory(books, speechAvailable, m_detailsPanel);
+    m_memoryFrame->setObjectName(QStringLiteral("memoryFrame"));
+    m_memoryFrame->LoadFromUser(user);
+    m_accToFrame = new TfrmAccTo(books, speechAvailable, m_detailsPanel);
+    m_accToFrame->setObjectName(QStringLiteral("accToFrame"));
+    m_accToFrame->LoadFromUser(user);
+    m_recordChangesButton = new QPushButton(FromUtf8("Record Changes"), m_detailsPanel);
+    m_recordChangesButton->setObjectName(QStringLiteral("recordChangesButton"));
+    connect(m_recordChangesButton, &QPushButton::clicked, this, GuardedAction(&TGoalsCreateDlg::RecordChanges));
+    auto* dl = new QGridLayout(m_detailsPanel);
+    dl->addWidget(new QLabel(FromUtf8("Details"), m_detailsPanel), 0, 0);
+    dl->addWidget(m_detailsEdit, 0, 1, 1, 5);
+    dl->addWidget(new QLabel(FromUtf8("Target"), m_detailsPanel), 1, 0);
+    dl->addWidget(m_targetDateEdit, 1, 1);
+    dl->addWidget(new QLabel(FromUtf8("Due"), m_detailsPanel), 1, 2);
+    dl->addWidget(m_dueDateEdit, 1, 3);
+    dl->addWidget(new QLabel(FromUtf8("Complete"), m_detailsPanel), 1, 4);
+    dl->addWidget(m_completeSpin, 1, 5);
+    // The study page scrolls when the main window leaves too little room for it.
+    auto* pages = new QWidget;
+    auto* pagesLay = new QVBoxLayout(pages);
+    pagesLay->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* f : {static_cast<QWidget*>(m_questionsFrame), static_cast<QWidget*>(m_memoryFrame),
+             static_cast<QWidget*>(m_accToFrame)})
+        pagesLay->addWidget(f);
+    auto* scroll = new QScrollArea(m_detailsPanel);
+    scroll->setWidget(pages);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setMinimumHeight(160);
+    dl->addWidget(scroll, 2, 0, 1, 6);
+    dl->addWidget(m_recordChangesButton, 5, 5);
+    dl->setColumnStretch(1, 1);
+    dl->setColumnStretch(3, 1);
 }
 
 int TGoalsCreateDlg::TaskIdOf(const QTreeWidgetItem* item)

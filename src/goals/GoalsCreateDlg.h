@@ -92,6 +92,15 @@ private:
     QPushButton* m_okButton = nullptr;
     QPushButton* m_helpButton = nullptr;
 
+    // The parts of the window, built in this order (the order of the focus chain).
+    void MakeAddButtons(QWidget* tasksPage);
+    void MakeListButtons(QWidget* tasksPage);
+    void MakeTodoList(QWidget* tasksPage);
+    void MakeDetailsPanel(QWidget* tasksPage, const TBooks& books, const TQuestions& questions, const TUser& user,
+                          bool speechAvailable);
+    // A button's action, run through the error boundary.
+    std::function<void()> GuardedAction(void (TGoalsCreateDlg::*action)());
+
     void FillList();
     QTreeWidgetItem* NewItem(const TTaskDef& task);
     void ShowItem(QTreeWidgetItem* item, const TTaskDef& task);
