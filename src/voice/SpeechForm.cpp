@@ -33,58 +33,9 @@ TSpeechForm::TSpeechForm(const TSpeechSettingsContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Speech and Assistant Settings"));
     setProperty("helpContext", HelpContext);
 
-    m_commentsBox = new QGroupBox(QStringLiteral("The Scrivolt's Assistant"), this);
-    m_commentsBox->setObjectName(QStringLiteral("commentsBox"));
-    m_useAssistantBox = new QCheckBox(QStringLiteral("Use the Scrivolt's Assistant"), m_commentsBox);
-    m_useAssistantBox->setObjectName(QStringLiteral("useAssistantBox"));
-    m_useAssistantBox->setToolTip(QStringLiteral("Allow The Scrivolt's assistant to make comments"));
-    auto* selectLabel = new QLabel(QStringLiteral("Select assistant"), m_commentsBox);
-    m_assistantBox = new QComboBox(m_commentsBox);
-    m_assistantBox->setObjectName(QStringLiteral("assistantBox"));
-    m_assistantBox->setToolTip(kPersonalityHint);
-    m_personalityLabel = new QLabel(QStringLiteral("Personality"), m_commentsBox);
-    m_personalityLabel->setObjectName(QStringLiteral("personalityLabel"));
-    m_personalityBox = new QComboBox(m_commentsBox);
-    m_personalityBox->setObjectName(QStringLiteral("personalityBox"));
-    m_personalityBox->setToolTip(kPersonalityHint);
-    auto* comments = new QGridLayout(m_commentsBox);
-    comments->addWidget(m_useAssistantBox, 0, 0, 1, 2);
-    comments->addWidget(selectLabel, 1, 0);
-    comments->addWidget(m_assistantBox, 1, 1);
-    comments->addWidget(m_personalityLabel, 2, 0);
-    comments->addWidget(m_personalityBox, 2, 1);
-
-    auto* voiceBox = new QGroupBox(QStringLiteral("Chosen Scrivolt"), this);
-    m_voiceBox = new QComboBox(voiceBox);
-    m_voiceBox->setObjectName(QStringLiteral("voiceBox"));
-    m_voiceBox->setToolTip(QStringLiteral("Choose the Scrivolt's voice"));
-    m_testLabel = new QLabel(QStringLiteral("Test sentence (you may change this)"), voiceBox);
-    m_testLabel->setObjectName(QStringLiteral("testLabel"));
-    m_testText = new QPlainTextEdit(QStringLiteral("With what did John baptize?"), voiceBox);
-    m_testText->setObjectName(QStringLiteral("testText"));
-    m_testText->setFixedHeight(48);
-    m_testText->setTabChangesFocus(true);
-    m_testButton = new QPushButton(QStringLiteral("Test Voice"), voiceBox);
-    m_testButton->setObjectName(QStringLiteral("testButton"));
-    auto* voice = new QVBoxLayout(voiceBox);
-    voice->addWidget(m_voiceBox);
-    voice->addWidget(m_testLabel);
-    voice->addWidget(m_testText);
-    voice->addWidget(m_testButton, 0, Qt::AlignRight);
-
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
-    m_okButton->setObjectName(QStringLiteral("okButton"));
-    m_okButton->setDefault(true);
-    m_okButton->setAutoDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    m_helpButton = new QPushButton(QStringLiteral("Help"), this);
-    m_helpButton->setObjectName(QStringLiteral("helpButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_okButton);
-    buttons->addWidget(m_cancelButton);
-    buttons->addWidget(m_helpButton);
+    MakeCommentsBox();
+    QGroupBox* voiceBox = MakeVoiceBox();
+    QHBoxLayout* buttons = MakeButtonRow();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_commentsBox);
@@ -139,6 +90,70 @@ TSpeechForm::TSpeechForm(const TSpeechSettingsContext& context, QWidget* parent)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, &TSpeechForm::CancelBtnClick);
+}
+
+void TSpeechForm::MakeCommentsBox()
+{
+    m_commentsBox = new QGroupBox(QStringLiteral("The Scrivolt's Assistant"), this);
+    m_commentsBox->setObjectName(QStringLiteral("commentsBox"));
+    m_useAssistantBox = new QCheckBox(QStringLiteral("Use the Scrivolt's Assistant"), m_commentsBox);
+    m_useAssistantBox->setObjectName(QStringLiteral("useAssistantBox"));
+    m_useAssistantBox->setToolTip(QStringLiteral("Allow The Scrivolt's assistant to make comments"));
+    auto* selectLabel = new QLabel(QStringLiteral("Select assistant"), m_commentsBox);
+    m_assistantBox = new QComboBox(m_commentsBox);
+    m_assistantBox->setObjectName(QStringLiteral("assistantBox"));
+    m_assistantBox->setToolTip(kPersonalityHint);
+    m_personalityLabel = new QLabel(QStringLiteral("Personality"), m_commentsBox);
+    m_personalityLabel->setObjectName(QStringLiteral("personalityLabel"));
+    m_personalityBox = new QComboBox(m_commentsBox);
+    m_personalityBox->setObjectName(QStringLiteral("personalityBox"));
+    m_personalityBox->setToolTip(kPersonalityHint);
+    auto* comments = new QGridLayout(m_commentsBox);
+    comments->addWidget(m_useAssistantBox, 0, 0, 1, 2);
+    comments->addWidget(selectLabel, 1, 0);
+    comments->addWidget(m_assistantBox, 1, 1);
+    comments->addWidget(m_personalityLabel, 2, 0);
+    comments->addWidget(m_personalityBox, 2, 1);
+}
+
+QGroupBox* TSpeechForm::MakeVoiceBox()
+{
+    auto* voiceBox = new QGroupBox(QStringLiteral("Chosen Scrivolt"), this);
+    m_voiceBox = new QComboBox(voiceBox);
+    m_voiceBox->setObjectName(QStringLiteral("voiceBox"));
+    m_voiceBox->setToolTip(QStringLiteral("Choose the Scrivolt's voice"));
+    m_testLabel = new QLabel(QStringLiteral("Test sentence (you may change this)"), voiceBox);
+    m_testLabel->setObjectName(QStringLiteral("testLabel"));
+    m_testText = new QPlainTextEdit(QStringLiteral("With what did John baptize?"), voiceBox);
+    m_testText->setObjectName(QStringLiteral("testText"));
+    m_testText->setFixedHeight(48);
+    m_testText->setTabChangesFocus(true);
+    m_testButton = new QPushButton(QStringLiteral("Test Voice"), voiceBox);
+    m_testButton->setObjectName(QStringLiteral("testButton"));
+    auto* voice = new QVBoxLayout(voiceBox);
+    voice->addWidget(m_voiceBox);
+    voice->addWidget(m_testLabel);
+    voice->addWidget(m_testText);
+    voice->addWidget(m_testButton, 0, Qt::AlignRight);
+    return voiceBox;
+}
+
+QHBoxLayout* TSpeechForm::MakeButtonRow()
+{
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
+    m_okButton->setAutoDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_helpButton = new QPushButton(QStringLiteral("Help"), this);
+    m_helpButton->setObjectName(QStringLiteral("helpButton"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
+    buttons->addWidget(m_helpButton);
+    return buttons;
 }
 
 void TSpeechForm::VoiceCBChange()

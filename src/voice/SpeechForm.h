@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -51,6 +52,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The parts of the window, built in this order (the order of the focus chain).
+    void MakeCommentsBox();
+    QGroupBox* MakeVoiceBox();
+    QHBoxLayout* MakeButtonRow();
+
     // The widgets; tests find them by objectName.
     QGroupBox* m_commentsBox = nullptr;
     QCheckBox* m_useAssistantBox = nullptr;
