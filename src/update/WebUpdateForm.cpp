@@ -45,6 +45,33 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     setProperty("helpContext", HelpContext);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeStatusList(), 1);
+    layout->addLayout(MakeSettingsRows());
+    layout->addLayout(MakeButtonRow());
+
+    MakeUpdate();
+
+    // FormCreate
+    if (m_context.DialogOpen)
+        m_context.DialogOpen();
+    m_scheduleBox->setCurrentIndex(std::clamp(static_cast<int>(m_context.Settings->UpdateSchedule), 0, 2));
+    m_useProxyBox->setChecked(m_context.Settings->UseProxy);
+
+    connect(m_updateButton, &QPushButton::clicked, this, [this] { Guarded([this] { UpdateBtnClick(); }, m_context.Messages); });
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_helpButton, &QPushButton::clicked, this, [this] {
+        if (m_context.ShowHelp)
+            m_context.ShowHelp(HelpContext);
+    });
+    connect(m_scheduleBox, &QComboBox::activated, this,
+            [this](int index) { Guarded([&] { ScheduleUpdateCBChange(index); }, m_context.Messages); });
+    connect(m_useProxyBox, &QCheckBox::clicked, this,
+            [this] { Guarded([this] { ProxyCheckBoxClick(); }, m_context.Messages); });
+    m_updateButton->setFocus();
+}
+
+QListWidget* TWebUpdateForm::MakeStatusList()
+{
     m_statusList = new QListWidget(this);
     m_statusList->setObjectName(QStringLiteral("statusList"));
     // It only displays: no focus, no selection (and readable, not greyed out).
@@ -53,8 +80,11 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     for (const char* line : kIntroduction)
         m_statusList->addItem(QString::fromLatin1(line));
     m_statusList->setMinimumSize(m_statusList->fontMetrics().horizontalAdvance(QStringLiteral("x")) * 82, 220);
-    layout->addWidget(m_statusList, 1);
+    return m_statusList;
+}
 
+QFormLayout* TWebUpdateForm::MakeSettingsRows()
+{
     auto* grid = new QFormLayout;
     m_scheduleBox = new QComboBox(this);
     m_scheduleBox->setObjectName(QStringLiteral("scheduleBox"));
@@ -68,8 +98,11 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
     grid->addRow(new QLabel(QStringLiteral("Progress"), this), m_progressBar);
-    layout->addLayout(grid);
+    return grid;
+}
 
+QHBoxLayout* TWebUpdateForm::MakeButtonRow()
+{
     auto* row = new QHBoxLayout;
     m_useProxyBox = new QCheckBox(QStringLiteral("Use &proxy server"), this);
     m_useProxyBox->setObjectName(QStringLiteral("useProxyBox"));
@@ -86,8 +119,11 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     row->addWidget(m_updateButton);
     row->addWidget(m_cancelButton);
     row->addWidget(m_helpButton);
-    layout->addLayout(row);
+    return row;
+}
 
+void TWebUpdateForm::MakeUpdate()
+{
     if (!m_context.Host && m_context.MakeHost) {
         m_ownHost = m_context.MakeHost(this);
         m_context.Host = m_ownHost.get();
@@ -107,24 +143,6 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     u.UpdaterPath = m_context.UpdaterPath;
     u.OnStatus = [this](const QString& text, TUpdateStatusId status, TUpdateErrorCode code) { WebUpdateStatus(text, status, code); };
     u.OnFileProgress = [this](const QString& name, qint64 size, qint64 pos) { WebUpdateFileProgress(name, size, pos); };
-
-    // FormCreate
-    if (m_context.DialogOpen)
-        m_context.DialogOpen();
-    m_scheduleBox->setCurrentIndex(std::clamp(static_cast<int>(m_context.Settings->UpdateSchedule), 0, 2));
-    m_useProxyBox->setChecked(m_context.Settings->UseProxy);
-
-    connect(m_updateButton, &QPushButton::clicked, this, [this] { Guarded([this] { UpdateBtnClick(); }, m_context.Messages); });
-    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_helpButton, &QPushButton::clicked, this, [this] {
-        if (m_context.ShowHelp)
-            m_context.ShowHelp(HelpContext);
-    });
-    connect(m_scheduleBox, &QComboBox::activated, this,
-            [this](int index) { Guarded([&] { ScheduleUpdateCBChange(index); }, m_context.Messages); });
-    connect(m_useProxyBox, &QCheckBox::clicked, this,
-            [this] { Guarded([this] { ProxyCheckBoxClick(); }, m_context.Messages); });
-    m_updateButton->setFocus();
 }
 
 TWebUpdateForm::~TWebUpdateForm() = default;

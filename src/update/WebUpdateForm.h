@@ -14,6 +14,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
@@ -67,6 +69,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The parts of the window, built in this order (the order of the focus chain), and the
+    // update it runs.
+    QListWidget* MakeStatusList();
+    QFormLayout* MakeSettingsRows();
+    QHBoxLayout* MakeButtonRow();
+    void MakeUpdate();
+
     // The widgets; tests find them by objectName.
     QListWidget* m_statusList = nullptr;
     QComboBox* m_scheduleBox = nullptr;
