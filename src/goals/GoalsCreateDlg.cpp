@@ -153,24 +153,19 @@ void TGoalsCreateDlg::MakeAddButtons(QWidget* tasksPage)
     m_addCaption = new QLabel(FromUtf8("Click icon to add task"), m_addButtons);
     m_addCaption->setObjectName(QStringLiteral("addCaption"));
     rowLay->addWidget(m_addCaption, 0, 0, 1, 6);
-    auto addButton = [this, rowLay](const char* caption, TTaskKind kind, int column) {
+    auto addButton = [this, rowLay](const char* caption, TTaskKind kind, int column, const char* name) {
         auto* b = new QPushButton(KindIcon(kind), FromUtf8(caption), m_addButtons);
+        b->setObjectName(QLatin1String(name));
         connect(b, &QPushButton::clicked, this, [this, kind] { Guarded([&] { Add(kind); }, m_messages); });
         rowLay->addWidget(b, 1, column);
         return b;
     };
-    m_studyQuestionsButton = addButton("Study Questions", TTaskKind::Questions, 0);
-    m_studyQuestionsButton->setObjectName(QStringLiteral("studyQuestionsButton"));
-    m_reviewMemoryButton = addButton("Review memory verses", TTaskKind::Memory, 1);
-    m_reviewMemoryButton->setObjectName(QStringLiteral("reviewMemoryButton"));
-    m_studyAccToButton = addButton("Study according to's", TTaskKind::AccordingTo, 2);
-    m_studyAccToButton->setObjectName(QStringLiteral("studyAccToButton"));
-    m_wordStudyButton = addButton("Do word study", TTaskKind::WordStudy, 3);
-    m_wordStudyButton->setObjectName(QStringLiteral("wordStudyButton"));
-    m_readScriptureButton = addButton("Read scripture", TTaskKind::ReadScripture, 4);
-    m_readScriptureButton->setObjectName(QStringLiteral("readScriptureButton"));
-    m_userDefinedButton = addButton("User-defined task", TTaskKind::UserDefined, 5);
-    m_userDefinedButton->setObjectName(QStringLiteral("userDefinedButton"));
+    m_studyQuestionsButton = addButton("Study Questions", TTaskKind::Questions, 0, "studyQuestionsButton");
+    m_reviewMemoryButton = addButton("Review memory verses", TTaskKind::Memory, 1, "reviewMemoryButton");
+    m_studyAccToButton = addButton("Study according to's", TTaskKind::AccordingTo, 2, "studyAccToButton");
+    m_wordStudyButton = addButton("Do word study", TTaskKind::WordStudy, 3, "wordStudyButton");
+    m_readScriptureButton = addButton("Read scripture", TTaskKind::ReadScripture, 4, "readScriptureButton");
+    m_userDefinedButton = addButton("User-defined task", TTaskKind::UserDefined, 5, "userDefinedButton");
 }
 
 void TGoalsCreateDlg::MakeListButtons(QWidget* tasksPage)
