@@ -145,7 +145,7 @@ void TStartupForm::Choose(const std::string& typed)
     sounds.SetVoice(user.VoiceName.text());
     sounds.SelectPersonality(user.PersonalityName.text());
     if (sounds.SpeechAvailable())
-        sounds.Speak("Welcome back " + typedText + ". Are you ready to begin?", false, skGreeting);
+        sounds.Speak("Welcome back " + typedText + ". Are you ready to begin?", false, TSpeechKind::Greeting);
     if (user.Options.ShowTips) {
         new TTipOfDayForm(m_main);
         m_main.CmdTipOfTheDay->setEnabled(false);

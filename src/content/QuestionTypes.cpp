@@ -18,16 +18,16 @@ std::string PreannounceCode(int type)
 
 std::uint8_t PrejumpClassOfType(int type)
 {
-    if (type >= 2 && type <= 7)
-        return 0;
-    if (type == 42 || (type >= 45 && type <= 47))
-        return 42;
+    if (type >= TypeWho && type <= TypeHow)
+        return TypeGeneral;
+    if (type == TypeMemoryVerse || (type >= TypeMemoryQuote && type <= TypeMemoryFinishWithReference))
+        return TypeMemoryVerse;
     return static_cast<std::uint8_t>(type);
 }
 
 std::uint8_t ListTypeOf(int type)
 {
-    return static_cast<std::uint8_t>(type >= 2 && type <= 7 ? 0 : type);
+    return static_cast<std::uint8_t>(type >= TypeWho && type <= TypeHow ? TypeGeneral : type);
 }
 
 std::string TypeTitle(int type)

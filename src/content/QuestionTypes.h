@@ -10,8 +10,12 @@ namespace sv {
 
 inline constexpr int TypeGeneral = 0;
 inline constexpr int TypeAccordingTo = 1;
+inline constexpr int TypeWho = 2;                 // the first of the general kinds 2..7
+inline constexpr int TypeHow = 7;                 // the last of them
+inline constexpr int TypeQuote = 8;
 inline constexpr int TypeFinishThisVerse = 9;
 inline constexpr int TypeFinishWithReference = 11;
+inline constexpr int TypeTwoPointQuote = 17;
 inline constexpr int TypeQuoteOneVerse = 19;
 inline constexpr int TypeQuoteTwoVerses = 20;
 inline constexpr int TypeQuoteThreeVerses = 21;
@@ -24,6 +28,9 @@ inline constexpr int TypeBookAndChapter = 40;
 inline constexpr int TypeContext = 41;
 inline constexpr int TypeMemoryVerse = 42;
 inline constexpr int TypePlaceholder = 44;
+// A memory verse asked as a quotation, as a finish, as a finish with its reference.
+inline constexpr int TypeMemoryQuote = 45;
+inline constexpr int TypeMemoryFinishWithReference = 47;
 inline constexpr int MaxTypeCode = 47;
 inline constexpr int MaxChoosableType = 44; // user choice flags are indexed 0..44
 

@@ -1,5 +1,7 @@
 #include "game/GameRules.h"
 
+#include "content/QuestionTypes.h"
+
 #include <array>
 #include <cstdio>
 
@@ -22,7 +24,8 @@ std::string CategoryCaption(int code)
 
 bool IsMemoryKind(int code)
 {
-    return (code >= 8 && code <= 11) || (code >= 17 && code <= 25) || code == MemoryVerseCode;
+    return (code >= TypeQuote && code <= TypeFinishWithReference)
+        || (code >= TypeTwoPointQuote && code <= TypeFinishThisAndNextTwo) || code == MemoryVerseCode;
 }
 
 std::string ValueText(int value)

@@ -36,9 +36,9 @@ void TMVList::Add(int m, int kind)
     TMVEntry& e = m_entries[++m_count];
     e.State = 0;
     e.VerseCount = static_cast<std::uint8_t>(mv.VerseCount);
-    if (kind == 0)
+    if (kind == MemoryKindFinish)
         e.Mode = MemoryModeFinishWithReference;
-    else if (kind == 1)
+    else if (kind == MemoryKindQuote)
         e.Mode = MemoryModeQuote;
     else
         e.Mode = m_random.Random(2) == 0 ? MemoryModeQuote : MemoryModeFinishWithReference;
@@ -50,7 +50,7 @@ void TMVList::Add(int m, int kind)
 
 void TMVList::Build(const TMemoryVerseSelection& selection, int kind, bool noLimit)
 {
-    if (kind < 0 || kind > 2)
+    if (kind < MemoryKindFinish || kind > MemoryKindBoth)
         ThrowRange("Range check error: memory verse question kind " + std::to_string(kind) + " outside 0..2");
     int wanted = selection.Selected;
     if (!noLimit && !m_user.AllAvailable)

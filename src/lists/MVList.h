@@ -8,6 +8,7 @@
 #include "content/MarkedText.h"
 #include "content/VerseRef.h"
 #include "content/VerseSelection.h"
+#include "user/MemoryKind.h"
 
 #include <cstdint>
 
@@ -40,8 +41,8 @@ public:
     int Current() const { return m_current; }
     const TMVEntry& Entry(int i) const; // 1..Count
 
-    // kind: 0 "Finish this verse" (mode 2), 1 "Quote" (mode 0), 2 both (one random draw per
-    // entry). Without noLimit and unless the user chose "All available", at most the
+    // kind: MemoryKindFinish (mode 2), MemoryKindQuote (mode 0), MemoryKindBoth (one random
+    // draw per entry). Without noLimit and unless the user chose "All available", at most the
     // user's number of questions are taken, least-known first.
     void Build(const TMemoryVerseSelection& selection, int kind, bool noLimit);
 

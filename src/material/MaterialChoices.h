@@ -4,6 +4,7 @@
 // user record through TMaterialSelections; with a task as TMaterialChoice (kind and the check
 // state of each list item). Collections and question types belong to the user record only.
 
+#include "user/MemoryKind.h"
 #include "user/SelectionKind.h"
 
 #include <vector>
@@ -45,7 +46,7 @@ struct TMemoryChoices {
     TNumberChoice Number;
     TModeChoice Modes;
     bool KeywordsOnly = false;
-    int VerseTypes = 2; // 0 "Finish this verse", 1 "Quote", 2 "Both of above"
+    int VerseTypes = MemoryKindBoth; // a MemoryKind..., "Both of above" by default
     bool TypeVerse = false; // the quizzer types the recitation
 };
 

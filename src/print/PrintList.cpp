@@ -45,19 +45,19 @@ TPrintList::~TPrintList() = default;
 
 int TPrintList::ProgressPercent() const
 {
-    const int phase = m_phase.load(std::memory_order_relaxed);
-    if (phase == Done)
+    const TPhase phase = m_phase.load(std::memory_order_relaxed);
+    if (phase == TPhase::Done)
         return 100;
     const long long n = m_list->Count();
     if (n <= 0)
-        return phase == Building ? 0 : (phase == Ordering ? 30 : 90);
+        return phase == TPhase::Building ? 0 : (phase == TPhase::Ordering ? 30 : 90);
     auto part = [n](long long done, int from, int span) {
         return from + static_cast<int>(std::clamp<long long>(done, 0, n) * span / n);
     };
     switch (phase) {
-    case Building:
+    case TPhase::Building:
         return part(m_list->SortProgress(), 0, 30);
-    case Ordering:
+    case TPhase::Ordering:
         return part(m_list->SortProgress(), 30, 60);
     default:
         return part(m_written.load(std::memory_order_relaxed), 90, 10);
@@ -121,7 +121,7 @@ TPrintList::TOutcome TPrintList::Write(TDocFile& out)
     Build();
     if (!Cancelled())
         Thin();
-    m_phase.store(Ordering, std::memory_order_relaxed);
+    m_phase.store(TPhase::Ordering, std::memory_order_relaxed);
     if (!Cancelled()) {
         if (m_options.Order == TListOrder::ByReference)
             m_list->SortByReference();
@@ -130,7 +130,7 @@ TPrintList::TOutcome TPrintList::Write(TDocFile& out)
     }
     if (Cancelled())
         return TOutcome::Cancelled;
-    m_phase.store(Writing, std::memory_order_relaxed);
+    m_phase.store(TPhase::Writing, std::memory_order_relaxed);
     if (out.IsRtf())
         WriteQuestionDocHeader(out);
     if (m_options.PrejumpList)
@@ -139,7 +139,7 @@ TPrintList::TOutcome TPrintList::Write(TDocFile& out)
         WriteFullList(out);
     if (out.IsRtf())
         WriteDocTrailer(out, TTrailer::Plain);
-    m_phase.store(Done, std::memory_order_relaxed);
+    m_phase.store(TPhase::Done, std::memory_order_relaxed);
     return TOutcome::Written;
 }
 
@@ -174,8 +174,8 @@ void TPrintList::WriteFullList(TDocFile& f)
         l.Asterisks = dups;
         if (f.IsRtf()) {
             l.UnderlinePrejump = o.UnderlinePrejumps;
-            l.PrejumpStart = type == 39 ? 2 : (type == 40 ? 8 : 0);
-            l.PrejumpWords = type == 1 || type == 41 ? 0 : m_questions.Record(q).PrejumpWords();
+            l.PrejumpStart = type == TypeSituation ? 2 : (type == TypeBookAndChapter ? 8 : 0);
+            l.PrejumpWords = type == TypeAccordingTo || type == TypeContext ? 0 : m_questions.Record(q).PrejumpWords();
             l.MarkKeywords = o.HighlightKeywords;
             l.UseColour = o.UseColour;
             WriteRtfEntry(f, *question, *answer, l);
@@ -202,7 +202,7 @@ void TPrintList::WritePrejumpList(TDocFile& f)
         m_written.store(k, std::memory_order_relaxed);
         const TQuestionAddr q = m_list->QuestionAt(k);
         const int type = m_questions.ListType(q);
-        if (type == 1)
+        if (type == TypeAccordingTo)
             continue;
         f.Write(opener);
         if (!o.OnlyDuplicates) {
@@ -213,9 +213,9 @@ void TPrintList::WritePrejumpList(TDocFile& f)
             f.Write(separator);
         }
         std::string last;
-        if (type == 39)
+        if (type == TypeSituation)
             last = "Situation question: ";
-        else if (type == 40)
+        else if (type == TypeBookAndChapter)
             last = "In what book and chapter is the following: \"";
         f.WriteText(last);
 

@@ -99,8 +99,8 @@ private:
     std::vector<TSetCandidate> m_candidates;
     // The step the job is in and, while writing, the questions written (read by the progress
     // window on another thread).
-    enum TPhase : int { Building, Ordering, Writing, Done };
-    std::atomic<int> m_phase{Building};
+    enum class TPhase { Building, Ordering, Writing, Done };
+    std::atomic<TPhase> m_phase{TPhase::Building};
     std::atomic<int> m_written{0};
 };
 

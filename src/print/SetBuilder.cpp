@@ -184,7 +184,7 @@ void RecordSetsInHistory(const TSetsOfQs& sets, int setCount, int questionsPerSe
     for (int s = 1; s <= setCount; ++s)
         for (int p = 1; p <= questionsPerSet; ++p) {
             const TSetEntry& e = sets.Entry(s, p);
-            if (e.Id == 0 || (e.TypeCode >= 45 && e.TypeCode <= 47))
+            if (e.Id == 0 || (e.TypeCode >= TypeMemoryQuote && e.TypeCode <= TypeMemoryFinishWithReference))
                 continue;
             history.CountUse(TQuestionAddr::FromId(e.Id), questions);
         }

@@ -14,13 +14,13 @@ namespace sv {
 int SetPrejumpWords(int typeCode, int prejumpWords)
 {
     switch (typeCode) {
-    case 1:
+    case TypeAccordingTo:
         return 0;
-    case 41:
-        return 240;
-    case 39:
+    case TypeContext:
+        return NoPrejumpPoint;
+    case TypeSituation:
         return prejumpWords + 2; // "Situation question:"
-    case 40:
+    case TypeBookAndChapter:
         return prejumpWords + 8; // "In what book and chapter is the following:"
     default:
         return prejumpWords;

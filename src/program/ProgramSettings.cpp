@@ -31,7 +31,7 @@ TProgramSettings::TProgramSettings(QString iniPath) : m_path(std::move(iniPath))
 void TProgramSettings::Load()
 {
     QSettings s(m_path, QSettings::IniFormat);
-    UpdateSchedule = s.value(QStringLiteral("Update/Schedule"), 0).toInt();
+    UpdateSchedule = static_cast<TSchedule>(s.value(QStringLiteral("Update/Schedule"), 0).toInt());
     NextUpdateDue = s.value(QStringLiteral("Update/NextDue"), 0.0).toDouble();
     UseProxy = s.value(QStringLiteral("Proxy/Use"), false).toBool();
     ProxyServer = s.value(QStringLiteral("Proxy/Server")).toString();
@@ -42,7 +42,7 @@ void TProgramSettings::Load()
 bool TProgramSettings::Save() const
 {
     QSettings s(m_path, QSettings::IniFormat);
-    s.setValue(QStringLiteral("Update/Schedule"), UpdateSchedule);
+    s.setValue(QStringLiteral("Update/Schedule"), static_cast<int>(UpdateSchedule));
     s.setValue(QStringLiteral("Update/NextDue"), NextUpdateDue);
     s.setValue(QStringLiteral("Proxy/Use"), UseProxy);
     s.setValue(QStringLiteral("Proxy/Server"), ProxyServer);
@@ -56,14 +56,14 @@ bool TProgramSettings::Save() const
 
 bool TProgramSettings::ScheduledUpdateDue(bool updateShown, double now) const
 {
-    return !updateShown && UpdateSchedule > 0 && now > NextUpdateDue;
+    return !updateShown && static_cast<int>(UpdateSchedule) > 0 && now > NextUpdateDue;
 }
 
 void TProgramSettings::MoveNextUpdateDue(double now)
 {
-    if (UpdateSchedule == usWeekly)
+    if (UpdateSchedule == TSchedule::Weekly)
         NextUpdateDue = now + 7;
-    else if (UpdateSchedule == usMonthly)
+    else if (UpdateSchedule == TSchedule::Monthly)
         NextUpdateDue = now + 28;
 }
 

@@ -15,11 +15,12 @@ QDateTime FromDayNumber(double days);
 
 class TProgramSettings {
 public:
-    enum TSchedule : int { usNone = 0, usWeekly = 1, usMonthly = 2 };
+    // The update reminder's schedule; its number is stored and is the schedule box's row.
+    enum class TSchedule : int { None = 0, Weekly = 1, Monthly = 2 };
 
     explicit TProgramSettings(QString iniPath);
 
-    int UpdateSchedule = usNone;
+    TSchedule UpdateSchedule = TSchedule::None;
     double NextUpdateDue = 0;   // day number (see ToDayNumber)
     bool UseProxy = false;
     QString ProxyServer;

@@ -66,16 +66,16 @@ TWebUpdate::TWebUpdate(IUpdateHost& host) : m_host(host)
 
 TWebUpdate::~TWebUpdate() = default;
 
-void TWebUpdate::Status(int id, const QString& arg)
+void TWebUpdate::Status(TUpdateStatusId id, const QString& arg)
 {
     if (OnStatus)
         OnStatus(UpdateStatusText(id, arg), id, UpdateStatusErrorCode(id));
 }
 
-void TWebUpdate::StatusText(const QString& text, int errorCode)
+void TWebUpdate::StatusText(const QString& text, TUpdateErrorCode errorCode)
 {
     if (OnStatus)
-        OnStatus(text, 0, errorCode);
+        OnStatus(text, TUpdateStatusId::None, errorCode);
 }
 
 QString TWebUpdate::Prefixed(const QString& value) const
@@ -104,17 +104,17 @@ void TWebUpdate::DoUpdate()
 
     try {
         const QString address = Prefixed(URL);
-        if (UpdateType != fileUpdate) {
-            Status(usCheckingConnection);
-            Status(usFoundConnection);
+        if (UpdateType != TUpdateType::File) {
+            Status(TUpdateStatusId::CheckingConnection);
+            Status(TUpdateStatusId::FoundConnection);
         }
         QString controlPath;
         TExpected bounded;
         bounded.MaxSize = Limits.ControlFile;
         if (!m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &controlPath, bounded)) {
-            Status(usControlFileNotFound);
+            Status(TUpdateStatusId::ControlFileNotFound);
         } else {
-            Status(usControlFileFound);
+            Status(TUpdateStatusId::ControlFileFound);
             TIniFile ini;
             ini.LoadFromFile(controlPath);
             RunControlFile(ini);
@@ -123,14 +123,14 @@ void TWebUpdate::DoUpdate()
         // Finish.
         if (m_net) {
             m_net->clearConnectionCache();
-            Status(usClosedConnection);
+            Status(TUpdateStatusId::ClosedConnection);
         }
         m_runDir.reset();   // the control file copy and the texts fetched with it
         if (m_restart && !m_staged.isEmpty() && !ShouldStop()) {
             RestartForUpdate();
         } else {
             if (!m_staged.isEmpty())
-                Status(usNotRestarted, m_staged.join(QStringLiteral(", ")));
+                Status(TUpdateStatusId::NotRestarted, m_staged.join(QStringLiteral(", ")));
             DiscardStaged();
         }
     } catch (...) {
@@ -149,7 +149,7 @@ void TWebUpdate::DoUpdate()
 bool TWebUpdate::RunControlFile(const TIniFile& ini)
 {
     if (SignatureCheck && ini.ReadString(kUpdate, QStringLiteral("signature")) != Signature) {
-        Status(usInvalidSignature);
+        Status(TUpdateStatusId::InvalidSignature);
         return false;
     }
     const bool hasDate = ParseUpdateDate(ini.ReadString(kUpdate, QStringLiteral("date")), DateFormat, DateSeparator)
@@ -169,15 +169,15 @@ bool TWebUpdate::DateTest(const TIniFile& ini)
 {
     const QString dateText = ini.ReadString(kUpdate, QStringLiteral("date"));
     const auto date = ParseUpdateDate(dateText, DateFormat, DateSeparator);
-    Status(usDateBased);
+    Status(TUpdateStatusId::DateBased);
     QDateTime released(*date, QTime(0, 0));
     if (const auto time = ParseUpdateTime(ini.ReadString(kUpdate, QStringLiteral("time")), TimeFormat, TimeSeparator))
         released.setTime(*time);
     if (LastUpdate >= released) {
-        Status(usNoNewVersion);
+        Status(TUpdateStatusId::NoNewVersion);
         return false;
     }
-    Status(usNewVersion, dateText);
+    Status(TUpdateStatusId::NewVersion, dateText);
     return true;
 }
 
@@ -189,17 +189,17 @@ bool TWebUpdate::VersionTest(const TIniFile& ini)
     const std::int32_t newChecksum = ini.ReadInt32(kUpdate, QStringLiteral("newchecksum"), -1);
     if (!local.isEmpty() && QFileInfo::exists(local)) {
         if (newChecksum != -1)
-            Status(usChecksumBased);
+            Status(TUpdateStatusId::ChecksumBased);
         else if (newSize > 0)
-            Status(usSizeBased);
+            Status(TUpdateStatusId::SizeBased);
         else if (!newVersion.isEmpty())
-            Status(usVersionBased);
+            Status(TUpdateStatusId::VersionBased);
     }
     if (!IsNewVersion(newVersion, local, newChecksum, newSize)) {
-        Status(usNoNewVersion);
+        Status(TUpdateStatusId::NoNewVersion);
         return false;
     }
-    Status(usNewVersion, newVersion);
+    Status(TUpdateStatusId::NewVersion, newVersion);
     return true;
 }
 
@@ -216,7 +216,7 @@ void TWebUpdate::ReadApplication(const TIniFile& ini)
     if (program.isEmpty())
         m_restart = false;
     if (!program.isEmpty() && !IsInsideFolder(program, Folders.App)) {
-        Status(usCommandRefused, raw);
+        Status(TUpdateStatusId::CommandRefused, raw);
         m_restart = false;
     }
     if (app.contains(QLatin1Char(' ')))
@@ -231,11 +231,11 @@ bool TWebUpdate::Actions(const TIniFile& ini)
     auto action = [&](const char* key) { return ini.ReadString(kAction, QString::fromLatin1(key)); };
 
     if (const QString msg = action("msg"); !msg.isEmpty()) {
-        Status(usFoundMessage);
+        Status(TUpdateStatusId::FoundMessage);
         m_host.Information(WithLineBreaks(msg));
     }
     if (const QString page = action("htmldlg"); !page.isEmpty()) {
-        Status(usFoundHtmlDialog);
+        Status(TUpdateStatusId::FoundHtmlDialog);
         QString html;
         if (FetchText(Prefixed(page), &html))
             m_host.ShowHtmlDialog(html, page);
@@ -243,14 +243,14 @@ bool TWebUpdate::Actions(const TIniFile& ini)
     if (const QString cmd = action("runbefore"); !cmd.isEmpty())
         StartProgram(cmd);
     if (const QString query = action("query"); !query.isEmpty()) {
-        Status(usFoundQuery);
+        Status(TUpdateStatusId::FoundQuery);
         if (!m_host.Confirm(WithLineBreaks(query))) {
             m_restart = false;
             return false;
         }
     }
     if (const QString file = ini.ReadString(QStringLiteral("whatsnew"), QStringLiteral("file")); !file.isEmpty()) {
-        Status(usFoundWhatsNew);
+        Status(TUpdateStatusId::FoundWhatsNew);
         TWhatsNewCaptions c;
         const QString w = QStringLiteral("whatsnew");
         c.Caption = ini.ReadString(w, QStringLiteral("caption"));
@@ -259,13 +259,13 @@ bool TWebUpdate::Actions(const TIniFile& ini)
         QString text;
         FetchText(Prefixed(file), &text);
         if (!m_host.WhatsNew(text, c)) {
-            Status(usWhatsNewRefused);
+            Status(TUpdateStatusId::WhatsNewRefused);
             m_restart = false;
             return false;
         }
     }
     if (const QString file = ini.ReadString(QStringLiteral("eula"), QStringLiteral("file")); !file.isEmpty()) {
-        Status(usFoundLicense);
+        Status(TUpdateStatusId::FoundLicense);
         TLicenseCaptions c;
         const QString e = QStringLiteral("eula");
         c.Caption = ini.ReadString(e, QStringLiteral("caption"));
@@ -275,32 +275,32 @@ bool TWebUpdate::Actions(const TIniFile& ini)
         QString text;
         FetchText(Prefixed(file), &text);
         if (!m_host.License(text, c)) {
-            Status(usLicenseRefused);
+            Status(TUpdateStatusId::LicenseRefused);
             m_restart = false;
             return false;
         }
     }
     // The new date and address would be stored here; this program keeps neither.
     if (!action("updateURL").isEmpty())
-        Status(usFoundRedirection);
+        Status(TUpdateStatusId::FoundRedirection);
     if (const QString url = action("showURL"); !url.isEmpty()) {
-        Status(usFoundShowUrl);
+        Status(TUpdateStatusId::FoundShowUrl);
         const QUrl address(Prefixed(url));
         const QString scheme = address.scheme().toLower();
         if (address.isValid() && !address.host().isEmpty()
             && (scheme == QLatin1String("https") || scheme == QLatin1String("http")))
             m_host.OpenUrl(address.toString());
         else
-            Status(usAddressRefused, url);
+            Status(TUpdateStatusId::AddressRefused, url);
     }
     const qint64 count = ini.ReadInteger(QStringLiteral("files"), QStringLiteral("count"), 0);
     if (count > Limits.FileCount) {
-        Status(usTooManyFiles, QString::number(count));
+        Status(TUpdateStatusId::TooManyFiles, QString::number(count));
         m_restart = false;
         return false;
     }
     if (count > 0) {
-        Status(usFoundFiles);
+        Status(TUpdateStatusId::FoundFiles);
         bool askedOnce = false;
         bool stopAll = false;
         for (qint64 i = 1; i <= count && !stopAll && !ShouldStop(); ++i)
@@ -310,7 +310,7 @@ bool TWebUpdate::Actions(const TIniFile& ini)
         return false;
     if (const QString cmd = action("runafter"); !cmd.isEmpty())
         StartProgram(cmd);
-    Status(usFinished);
+    Status(TUpdateStatusId::Finished);
     return true;
 }
 
@@ -336,26 +336,26 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
     if (newSize > 0)
         expected.MaxSize = compressed ? newSize + newSize / 8 + 64 : newSize;
     if (!InsideAllowedFolder(targetDir)) {
-        Status(usFolderRefused, value("targetdir"));
-        Status(usCannotDownload, url);
+        Status(TUpdateStatusId::FolderRefused, value("targetdir"));
+        Status(TUpdateStatusId::CannotDownload, url);
         m_restart = false;
         return;
     }
     if (!QDir().mkpath(targetDir)) {
-        StatusText(QStringLiteral("Cannot create file ") + targetDir, ecInternet);
-        Status(usCannotDownload, url);
+        StatusText(QStringLiteral("Cannot create file ") + targetDir, TUpdateErrorCode::Internet);
+        Status(TUpdateStatusId::CannotDownload, url);
         m_restart = false;
         return;
     }
     if (!IsNewVersion(newVersion, local, newChecksum, newSize))
         return;
-    Status(usDownloadUpdate, url);
+    Status(TUpdateStatusId::DownloadUpdate, url);
     const QString name = FileNameOfAddress(QUrl(url).isRelative() ? url : QUrl(url).path());
-    if (UpdateUpdate == wuuPromptAll && !m_host.Confirm(UpdateStatusText(usAskDownloadFile) + name))
+    if (UpdateUpdate == TUpdateUpdate::PromptAll && !m_host.Confirm(UpdateStatusText(TUpdateStatusId::AskDownloadFile) + name))
         return;
-    if (UpdateUpdate == wuuPromptOnce && !askedOnce) {
+    if (UpdateUpdate == TUpdateUpdate::PromptOnce && !askedOnce) {
         askedOnce = true;
-        if (!m_host.Confirm(UpdateStatusText(usAskDownloadFiles))) {
+        if (!m_host.Confirm(UpdateStatusText(TUpdateStatusId::AskDownloadFiles))) {
             stopAll = true;
             return;
         }
@@ -364,7 +364,7 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
     // place at once after the program has ended.
     QString saved;
     if (!DownloadFile(url, compressed, targetDir, &saved, expected, TDownloadRole::UpdateFile)) {
-        Status(usCannotDownload, url);
+        Status(TUpdateStatusId::CannotDownload, url);
         m_restart = false;
         return;
     }
@@ -374,7 +374,7 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
         const TUnpackResult r = ExtractCabinet(saved, targetDir);
         QFile::remove(saved);
         if (!r.Ok)
-            Status(usCabError, saved + QStringLiteral(" (") + r.Error + QLatin1Char(')'));
+            Status(TUpdateStatusId::CabError, saved + QStringLiteral(" (") + r.Error + QLatin1Char(')'));
     }
 }
 
@@ -417,7 +417,7 @@ bool TWebUpdate::StartProgram(const QString& commandLine)
         part = Prefixed(part);
     const QString program = QDir(Folders.App).absoluteFilePath(LocalPath(parts.takeFirst()));
     if (!IsInsideFolder(program, Folders.App) || !QFileInfo(program).isFile()) {
-        Status(usCommandRefused, commandLine);
+        Status(TUpdateStatusId::CommandRefused, commandLine);
         return false;
     }
     QStringList shown{program};
@@ -446,9 +446,9 @@ bool TWebUpdate::ShouldStop()
     if (!m_stopReported) {
         m_stopReported = true;
         if (late)
-            Status(usTimeLimit, QString::number(Limits.TotalMs / 60000.0));
+            Status(TUpdateStatusId::TimeLimit, QString::number(Limits.TotalMs / 60000.0));
         else
-            Status(usCancelled);
+            Status(TUpdateStatusId::Cancelled);
     }
     m_cancelRequested = true;
     m_restart = false;
@@ -482,12 +482,12 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
                               const TExpected& expected, TDownloadRole role)
 {
     const qint64 maxBytes = expected.MaxSize > 0 ? expected.MaxSize : Limits.Download;
-    Status(usDownload, address);
+    Status(TUpdateStatusId::Download, address);
     const QUrl url(address);
-    const bool web = UpdateType != fileUpdate;
+    const bool web = UpdateType != TUpdateType::File;
     const QString name = FileNameOfAddress(web ? url.path() : address);
     if (!IsSafeFileName(name)) {
-        Status(usUnsafeName, address);
+        Status(TUpdateStatusId::UnsafeName, address);
         return false;
     }
     const QFileInfo targetInfo(targetDir);
@@ -496,8 +496,8 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
     const QString folder = QFileInfo(targetPath).absolutePath();
     const QString temp = NewTempFileIn(folder);
     if (temp.isEmpty()) {
-        StatusText(QStringLiteral("Cannot create file ") + targetPath, ecInternet);
-        Status(usDownloadNotFound, address);
+        StatusText(QStringLiteral("Cannot create file ") + targetPath, TUpdateErrorCode::Internet);
+        Status(TUpdateStatusId::DownloadNotFound, address);
         return false;
     }
     const bool arrived = web ? HttpGet(address, temp, targetPath, maxBytes) : CopyLocal(address, temp, targetPath, maxBytes);
@@ -514,14 +514,14 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
         QFile::remove(temp);
         if (!r.Ok) {
             QFile::remove(expanded);
-            Status(usExpandError, name + QStringLiteral(" (") + r.Error + QLatin1Char(')'));
+            Status(TUpdateStatusId::ExpandError, name + QStringLiteral(" (") + r.Error + QLatin1Char(')'));
             return false;
         }
         candidate = expanded;
         finalPath = folder + QLatin1Char('/') + r.ExpandedName;
         if (QFileInfo(candidate).size() > (expected.MaxSize > 0 ? expected.MaxSize : Limits.Download)) {
             QFile::remove(candidate);
-            Status(usTooLarge, r.ExpandedName);
+            Status(TUpdateStatusId::TooLarge, r.ExpandedName);
             return false;
         }
     }
@@ -529,7 +529,7 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
     const bool staged = role == TDownloadRole::UpdateFile && IsProgramFile(finalPath, candidate);
     if (staged && expected.Sha256.isEmpty()) {
         QFile::remove(candidate);
-        Status(usNoSha256, QFileInfo(finalPath).fileName());
+        Status(TUpdateStatusId::NoSha256, QFileInfo(finalPath).fileName());
         return false;
     }
     QString refused;
@@ -540,7 +540,7 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
         refused = QStringLiteral("sha256");
     if (!refused.isEmpty()) {
         QFile::remove(candidate);
-        Status(usChecksumMismatch, QFileInfo(finalPath).fileName() + QStringLiteral(" (") + refused + QLatin1Char(')'));
+        Status(TUpdateStatusId::ChecksumMismatch, QFileInfo(finalPath).fileName() + QStringLiteral(" (") + refused + QLatin1Char(')'));
         return false;
     }
     const QString dest = staged ? finalPath + QLatin1String(kStagedSuffix) : finalPath;
@@ -549,7 +549,7 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
     if (!ReplaceFile(candidate, dest, &error)) {
         QFile::remove(candidate);
         StatusText(QStringLiteral("Cannot create file ") + dest + QStringLiteral(" (") + error + QLatin1Char(')'),
-                   ecInternet);
+                   TUpdateErrorCode::Internet);
         return false;
     }
     if (staged && !m_staged.contains(finalPath))
@@ -565,11 +565,11 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
     const QUrl url(address);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        Status(usDownloadNotFound, address);
+        Status(TUpdateStatusId::DownloadNotFound, address);
         return false;
     }
     if (!SchemeAllowed(url, false)) {
-        Status(usPlainHttpRefused, address);
+        Status(TUpdateStatusId::PlainHttpRefused, address);
         return false;
     }
     if (ShouldStop())
@@ -601,7 +601,7 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
 
     QFile out(tempPath);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        StatusText(QStringLiteral("Cannot create file ") + tempPath, ecInternet);
+        StatusText(QStringLiteral("Cannot create file ") + tempPath, TUpdateErrorCode::Internet);
         return false;
     }
     std::unique_ptr<QNetworkReply> reply(m_net->get(request));
@@ -685,34 +685,34 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
     readBlocks();
     out.close();
     if (!refusedRedirect.isEmpty()) {
-        Status(usRedirectRefused, refusedRedirect);
+        Status(TUpdateStatusId::RedirectRefused, refusedRedirect);
         return false;
     }
     if (!httpStatus)
         httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (httpStatus > 299) {
-        Status(usHttpStatus, QString::number(httpStatus));
+        Status(TUpdateStatusId::HttpStatus, QString::number(httpStatus));
         return false;
     }
     if (writeFailed) {
-        StatusText(QStringLiteral("Cannot create file ") + tempPath, ecInternet);
+        StatusText(QStringLiteral("Cannot create file ") + tempPath, TUpdateErrorCode::Internet);
         return false;
     }
     if (tooLarge) {
-        Status(usTooLarge, address);
+        Status(TUpdateStatusId::TooLarge, address);
         return false;
     }
     if (stopped)
         return false;
     if (reply->error() != QNetworkReply::NoError) {
-        StatusText(reply->errorString(), ecInternet);
-        Status(usDownloadNotFound, address);
+        StatusText(reply->errorString(), TUpdateErrorCode::Internet);
+        Status(TUpdateStatusId::DownloadNotFound, address);
         return false;
     }
     if (soFar == 0 || (total >= 0 && soFar != total)) {
         if (soFar != 0)
-            StatusText(QStringLiteral("Received %1 of %2 bytes").arg(soFar).arg(total), ecInternet);
-        Status(usDownloadNotFound, address);
+            StatusText(QStringLiteral("Received %1 of %2 bytes").arg(soFar).arg(total), TUpdateErrorCode::Internet);
+        Status(TUpdateStatusId::DownloadNotFound, address);
         return false;
     }
     return true;
@@ -722,25 +722,25 @@ bool TWebUpdate::CopyLocal(const QString& source, const QString& tempPath, const
 {
     const QFileInfo src(LocalPath(source));
     if (!src.exists() || !src.isFile()) {
-        Status(usCopySourceNotFound, source);
+        Status(TUpdateStatusId::CopySourceNotFound, source);
         return false;
     }
     if (src.canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
-        Status(usEqualFiles, source);
+        Status(TUpdateStatusId::EqualFiles, source);
         return false;
     }
     QFile in(src.absoluteFilePath());
     QFile out(tempPath);
     if (!in.open(QIODevice::ReadOnly) || in.size() <= 0) {
-        Status(usZeroLengthSource, source);
+        Status(TUpdateStatusId::ZeroLengthSource, source);
         return false;
     }
     if (in.size() > maxBytes) {
-        Status(usTooLarge, source);
+        Status(TUpdateStatusId::TooLarge, source);
         return false;
     }
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        StatusText(QStringLiteral("Cannot create file ") + tempPath, ecInternet);
+        StatusText(QStringLiteral("Cannot create file ") + tempPath, TUpdateErrorCode::Internet);
         return false;
     }
     const qint64 total = in.size();
@@ -790,7 +790,7 @@ void TWebUpdate::RestartForUpdate()
     QString shown = m_appName;
     if (shown.size() >= 2 && shown.startsWith(QLatin1Char('"')) && shown.endsWith(QLatin1Char('"')))
         shown = shown.mid(1, shown.size() - 2);
-    if (!m_host.Confirm(UpdateStatusText(usAskShutdown) + QStringLiteral("\rThe program started again afterwards: ")
+    if (!m_host.Confirm(UpdateStatusText(TUpdateStatusId::AskShutdown) + QStringLiteral("\rThe program started again afterwards: ")
                         + shown)) {
         DiscardStaged();
         return;
@@ -800,7 +800,7 @@ void TWebUpdate::RestartForUpdate()
     dir.setAutoRemove(false);
     const QString updater = dir.filePath(QStringLiteral("upd"));
     if (!dir.isValid() || UpdaterPath.isEmpty() || !QFile::copy(UpdaterPath, updater)) {
-        Status(usSpawnFailed, QStringLiteral("cannot copy the updater program ") + UpdaterPath);
+        Status(TUpdateStatusId::SpawnFailed, QStringLiteral("cannot copy the updater program ") + UpdaterPath);
         if (dir.isValid())
             dir.remove();
         DiscardStaged();
@@ -817,7 +817,7 @@ void TWebUpdate::RestartForUpdate()
     args += m_staged;
     QString error;
     if (!m_host.StartDetached(updater, args, &error)) {
-        Status(usSpawnFailed, error);
+        Status(TUpdateStatusId::SpawnFailed, error);
         dir.remove();
         DiscardStaged();
         return;

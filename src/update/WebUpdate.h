@@ -25,6 +25,7 @@
 #include "update/IniFile.h"
 #include "update/UpdateHost.h"
 #include "update/UpdatePaths.h"
+#include "update/UpdateStatus.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -63,8 +64,9 @@ struct TLimits {
 // file of the update, which the rules for program files apply to.
 enum class TDownloadRole { Text, UpdateFile };
 
-enum TUpdateType { ftpUpdate, httpUpdate, fileUpdate };
-enum TUpdateUpdate { wuuPromptOnce, wuuPromptAll, wuuSilent };
+enum class TUpdateType { Ftp, Http, File };
+// When the person is asked before a file is downloaded: once for all, for each file, never.
+enum class TUpdateUpdate { PromptOnce, PromptAll, Silent };
 
 class TWebUpdate {
 public:
@@ -75,8 +77,8 @@ public:
 
     // --- Settings ---
     QString URL;                                  // the control file (http, https or a local path)
-    TUpdateType UpdateType = httpUpdate;          // httpUpdate: URL is a web address; fileUpdate: a file
-    TUpdateUpdate UpdateUpdate = wuuSilent;
+    TUpdateType UpdateType = TUpdateType::Http;   // Http: URL is a web address; File: a file
+    TUpdateUpdate UpdateUpdate = TUpdateUpdate::Silent;
     QString DateFormat = QStringLiteral("dd/mm/yyyy");
     QChar DateSeparator = QLatin1Char('/');
     QString TimeFormat = QStringLiteral("hh:nn");
@@ -110,7 +112,7 @@ public:
     int TransferTimeoutMs = 30000;
 
     // --- Events ---
-    std::function<void(const QString& text, int statusId, int errorCode)> OnStatus;
+    std::function<void(const QString& text, TUpdateStatusId statusId, TUpdateErrorCode errorCode)> OnStatus;
     std::function<void(const QString& fileName, qint64 totalSize, qint64 bytesSoFar)> OnFileProgress;
     // Asked after every block; true stops the run as Cancel does.
     std::function<bool()> OnProgressCancel;
@@ -146,8 +148,8 @@ public:
     QStringList UpdaterCommand() const { return m_updaterCommand; }
 
 private:
-    void Status(int id, const QString& arg = {});
-    void StatusText(const QString& text, int errorCode);
+    void Status(TUpdateStatusId id, const QString& arg = {});
+    void StatusText(const QString& text, TUpdateErrorCode errorCode);
     bool RunControlFile(const TIniFile& ini);
     bool DateTest(const TIniFile& ini);
     bool VersionTest(const TIniFile& ini);

@@ -3,6 +3,7 @@
 #include "common/Errors.h"
 #include "common/FieldIO.h"
 #include "user/Knowledge.h"
+#include "user/MemoryKind.h"
 
 #include <type_traits>
 
@@ -68,7 +69,7 @@ void TUser::Reset(bool usesSituation, bool assistantAvailable)
     Collections.fill(0);
     Options.Reset(usesSituation, assistantAvailable);
     WordUseLimit = 4;
-    MemVerseTypes = 2;
+    MemVerseTypes = MemoryKindBoth;
     GameRounds = 0;
     GameMemoryVerses = 0;
     ChapterSel.fill(0);

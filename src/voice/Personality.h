@@ -13,19 +13,22 @@
 namespace sv {
 
 // Comment events, in file-key order.
-enum TCommentEvent : int {
-    ceCorrect1 = 0,
-    ceCorrect3,
-    ceCorrect5,
-    ceAllCorrect,
-    ceIncorrect1,
-    ceIncorrect3,
-    ceIncorrect5,
-    ceQuit,
-    ceQuitEarly,
-    ceGoodbye,
+enum class TCommentEvent {
+    Correct1 = 0,
+    Correct3,
+    Correct5,
+    AllCorrect,
+    Incorrect1,
+    Incorrect3,
+    Incorrect5,
+    Quit,
+    QuitEarly,
+    Goodbye,
 };
 inline constexpr int CommentEventCount = 10;
+
+// The event's place in a personality's tables and in the file-key order.
+constexpr int EventIndex(TCommentEvent event) { return static_cast<int>(event); }
 
 // The event keys used in the file ("Correct1" ... "Goodbye").
 const char* CommentEventName(int event);
@@ -37,6 +40,9 @@ struct TPersonality {
     int Header[CommentEventCount];   // index of the "[Category=...]" line, -1 when absent
     int Last[CommentEventCount];     // index of the section's last line, -1 when absent
     TPersonality();
+
+    int HeaderOf(TCommentEvent event) const { return Header[EventIndex(event)]; }
+    int LastOf(TCommentEvent event) const { return Last[EventIndex(event)]; }
 };
 
 struct TPersonalities {

@@ -67,11 +67,12 @@ void TSounds::StartEngine()
         OnEngineStarted(m_speechAvailable);
 }
 
-const TCommentRow& TSounds::CommentRow(int event)
+const TCommentRow& TSounds::CommentRow(TCommentEvent event)
 {
-    if (event < 0 || event >= CommentEventCount)
-        ThrowIndex("comment event", event, 0, CommentEventCount - 1);
-    return kCommentTable[event];
+    const int e = EventIndex(event);
+    if (e < 0 || e >= CommentEventCount)
+        ThrowIndex("comment event", e, 0, CommentEventCount - 1);
+    return kCommentTable[e];
 }
 
 void TSounds::PlayWave(const char* name)
@@ -104,15 +105,15 @@ std::string TSounds::SpokenText(std::string text)
     return text;
 }
 
-void TSounds::Speak(const std::string& text, bool balloonOnly, int speechKind)
+void TSounds::Speak(const std::string& text, bool balloonOnly, TSpeechKind speechKind)
 {
-    const bool assistantKind = speechKind == skGreeting || speechKind == skAssistant
-        || speechKind == skEither;
+    const bool assistantKind = speechKind == TSpeechKind::Greeting || speechKind == TSpeechKind::Assistant
+        || speechKind == TSpeechKind::Either;
     if (assistantKind && AssistantAvailable()) {
         m_assistant->AssistantSpeak(text, balloonOnly);
         return;
     }
-    if (speechKind != skQuestion && speechKind != skWord && speechKind != skEither)
+    if (speechKind != TSpeechKind::Question && speechKind != TSpeechKind::Word && speechKind != TSpeechKind::Either)
         return;
     SpeakAloud(SpokenText(text));
 }
@@ -191,7 +192,7 @@ std::vector<std::string> TSounds::PersonalityNames() const
     return names;
 }
 
-void TSounds::Comment(int event)
+void TSounds::Comment(TCommentEvent event)
 {
     if (!m_speechAvailable || !m_useAssistant || !m_useAssistant())
         return;
@@ -199,8 +200,8 @@ void TSounds::Comment(int event)
     if (m_selected < 0 || m_selected >= static_cast<int>(m_personalities.Slots.size()))
         return;
     const TPersonality& p = m_personalities.Slots[m_selected];
-    const int h = p.Header[event];
-    const int l = p.Last[event];
+    const int h = p.HeaderOf(event);
+    const int l = p.LastOf(event);
     if (l - h <= 0)
         return;
     const std::string& remark = m_personalities.Lines.at(h + 1 + m_random.Random(l - h));

@@ -5,6 +5,7 @@
 
 #include "common/Random.h"
 #include "voice/Personality.h"
+#include "voice/SpeechKind.h"
 #include "voice/SpeechEngine.h"
 
 #include <cstdint>
@@ -15,10 +16,6 @@
 namespace sv {
 
 class TAssistant;
-
-// Speech kinds of Speak: 0 and 2 the assistant only, 1 and 3 text-to-speech only, 4 the
-// assistant when there is one, else text-to-speech.
-enum TSpeechKind : int { skGreeting = 0, skQuestion = 1, skAssistant = 2, skWord = 3, skEither = 4 };
 
 struct TCommentRow {
     int SpeakPercent;
@@ -62,7 +59,7 @@ public:
     bool SpeechAvailable() const { return m_speechAvailable; }
     // Text-to-speech goes through one queue for the whole program: a text handed over while
     // another is spoken waits for it to finish, so no window cuts off another's speech.
-    void Speak(const std::string& text, bool balloonOnly, int speechKind);
+    void Speak(const std::string& text, bool balloonOnly, TSpeechKind speechKind);
     // Hands text to the engine through the queue as it is (no replacements): the assistant's
     // spoken remarks and the settings' test sentence.
     void SpeakAloud(const std::string& text);
@@ -83,8 +80,8 @@ public:
     std::vector<std::string> PersonalityNames() const;
     const TPersonalities& Personalities() const { return m_personalities; }
 
-    void Comment(int event);
-    static const TCommentRow& CommentRow(int event);
+    void Comment(TCommentEvent event);
+    static const TCommentRow& CommentRow(TCommentEvent event);
 
     // The text handed to the engine for a text-to-speech kind.
     static std::string SpokenText(std::string text);

@@ -526,7 +526,7 @@ void TBibleBrowser::SpeakWords()
     if (!m_speech || !m_speech->SpeechAvailable())
         return;
     for (int w : SelectedWords())
-        m_speech->Speak(m_words.RawWordText(static_cast<TWordCode>(w)), false, 3);
+        m_speech->Speak(m_words.RawWordText(static_cast<TWordCode>(w)), false, TSpeechKind::Word);
 }
 
 void TBibleBrowser::WheelVerses(int delta)

@@ -14,6 +14,7 @@
 #include "content/MarkedText.h"
 #include "content/VerseRef.h"
 #include "content/Words.h"
+#include "voice/SpeechKind.h"
 #include "wordstudy/TextRuns.h"
 
 #include <cstdint>
@@ -38,8 +39,8 @@ class IBibleSpeech {
 public:
     virtual ~IBibleSpeech() = default;
     virtual bool SpeechAvailable() const = 0;
-    // text is Windows-1252; kind 3 is text-to-speech only.
-    virtual void Speak(const std::string& text, bool balloonOnly, int kind) = 0;
+    // text is Windows-1252.
+    virtual void Speak(const std::string& text, bool balloonOnly, TSpeechKind kind) = 0;
 };
 
 // Adapts any service with SpeechAvailable() and Speak(text, balloonOnly, kind).
@@ -48,7 +49,7 @@ class TBibleSpeechAdapter final : public IBibleSpeech {
 public:
     explicit TBibleSpeechAdapter(TService& service) : m_service(service) {}
     bool SpeechAvailable() const override { return m_service.SpeechAvailable(); }
-    void Speak(const std::string& text, bool balloonOnly, int kind) override
+    void Speak(const std::string& text, bool balloonOnly, TSpeechKind kind) override
     {
         m_service.Speak(text, balloonOnly, kind);
     }

@@ -3,6 +3,7 @@
 // leaves Ctrl+W and Escape to the commands that own them.
 
 #include "support/gui/AppFixture.h"
+#include "support/gui/FindWidget.h"
 
 #include "app/ProgramWindows.h"
 #include "app/QuitSignals.h"
@@ -374,14 +375,14 @@ TEST_F(AppTest, TheSpeechSettingsClosedDuringTheGoodbyeTheirOkStarted)
     Settle();
     QPointer<TSpeechForm> form = Child<TSpeechForm>();
     ASSERT_FALSE(form.isNull());
-    form->useAssistant->click();   // off
+    FindWidget<QCheckBox>(form, "useAssistantBox")->click();   // off
 
     // Cancel while the goodbye that OK starts still plays.
     QTimer::singleShot(150, main.get(), [&] {
         if (form)
-            form->CancelBtn->click();
+            FindWidget<QPushButton>(form, "cancelButton")->click();
     });
-    form->OKBtn->click();
+    FindWidget<QPushButton>(form, "okButton")->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !main->Assistant().Loaded(); }, 8000));
     Settle();
     EXPECT_TRUE(form.isNull());

@@ -37,7 +37,7 @@ struct Lists {
         memory.Total = content->Books.TotalMemoryVerses();
         for (int m = 1; m <= memory.Total; ++m)
             memory.Choose(m);
-        mvs.Build(memory, 1, true);
+        mvs.Build(memory, MemoryKindQuote, true);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "material/gui/SelectionFrames.h"
 #include "study/gui/StudyDialogs.h"
 #include "study/StudyFixture.h"
+#include "support/gui/FindWidget.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
 
@@ -51,39 +52,39 @@ TEST(GoalsCreateDlg, AddingShowsTheKindsPageAndRecordingGivesTheTaskItsId)
     GoalsFixture f;
     auto dlg = f.Open();
     EXPECT_EQ(dlg->windowTitle().toStdString(), "Create or Edit Study Tasks");
-    EXPECT_EQ(dlg->PageControl->tabText(0).toStdString(), "Tasks");
-    EXPECT_EQ(dlg->PageControl->tabText(1).toStdString(), "Goals");
-    EXPECT_FALSE(dlg->DetailsPanel->isVisible());
-    EXPECT_FALSE(dlg->EditDetailsBtn->isEnabled());
+    EXPECT_EQ(FindWidget<QTabWidget>(dlg, "pages")->tabText(0).toStdString(), "Tasks");
+    EXPECT_EQ(FindWidget<QTabWidget>(dlg, "pages")->tabText(1).toStdString(), "Goals");
+    EXPECT_FALSE(FindWidget<QGroupBox>(dlg, "detailsPanel")->isVisible());
+    EXPECT_FALSE(FindWidget<QPushButton>(dlg, "editDetailsButton")->isEnabled());
 
-    dlg->StudyQuestionsBtn->click();
+    FindWidget<QPushButton>(dlg, "studyQuestionsButton")->click();
     EXPECT_EQ(dlg->Mode(), TGoalsCreateDlg::TMode::Adding);
-    EXPECT_TRUE(dlg->DetailsPanel->isVisible());
-    EXPECT_FALSE(dlg->ButtonRow->isVisible());
-    EXPECT_FALSE(dlg->OKBtn->isEnabled());
-    EXPECT_TRUE(dlg->QuestionsFrame->isVisible());
-    EXPECT_FALSE(dlg->MemoryFrame->isVisible());
-    EXPECT_FALSE(dlg->QuestionsFrame->Collections->isVisible()); // not part of a task
-    ASSERT_EQ(dlg->TodoList->topLevelItemCount(), 1);
-    QTreeWidgetItem* item = dlg->TodoList->topLevelItem(0);
-    EXPECT_EQ(item->text(TGoalsCreateDlg::ColTask).toStdString(), "Questions");
-    EXPECT_EQ(item->text(TGoalsCreateDlg::ColDue).toStdString(), "2026-12-10");
+    EXPECT_TRUE(FindWidget<QGroupBox>(dlg, "detailsPanel")->isVisible());
+    EXPECT_FALSE(FindWidget<QWidget>(dlg, "addButtons")->isVisible());
+    EXPECT_FALSE(FindWidget<QPushButton>(dlg, "okButton")->isEnabled());
+    EXPECT_TRUE(FindWidget<TfrmQuestions>(dlg, "questionsFrame")->isVisible());
+    EXPECT_FALSE(FindWidget<TfrmMemory>(dlg, "memoryFrame")->isVisible());
+    EXPECT_FALSE(FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Collections->isVisible()); // not part of a task
+    ASSERT_EQ(FindWidget<QTreeWidget>(dlg, "todoList")->topLevelItemCount(), 1);
+    QTreeWidgetItem* item = FindWidget<QTreeWidget>(dlg, "todoList")->topLevelItem(0);
+    EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Task)).toStdString(), "Questions");
+    EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Due)).toStdString(), "2026-12-10");
     EXPECT_EQ(TGoalsCreateDlg::TaskIdOf(item), 0);
     // A fresh task: by chapter, nothing chosen, all available.
-    EXPECT_TRUE(dlg->QuestionsFrame->Material->byChaptersRB->isChecked());
-    EXPECT_TRUE(Checked(*dlg->QuestionsFrame->Material->checkList).empty());
+    EXPECT_TRUE(FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Material->byChaptersRB->isChecked());
+    EXPECT_TRUE(Checked(*FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Material->checkList).empty());
 
-    dlg->QuestionsFrame->Material->byVersesRB->click();
-    dlg->QuestionsFrame->Material->checkList->SetChecked(0, true);
-    dlg->QuestionsFrame->Material->checkList->SetChecked(4, true);
-    dlg->QuestionsFrame->Modes->TimedCheckBox->setChecked(true);
-    dlg->DetailsEdit->setText(QStringLiteral("Chapter 1 before Friday"));
-    dlg->RecordChangesBtn->click();
+    FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Material->byVersesRB->click();
+    FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Material->checkList->SetChecked(0, true);
+    FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Material->checkList->SetChecked(4, true);
+    FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Modes->TimedCheckBox->setChecked(true);
+    FindWidget<QLineEdit>(dlg, "detailsEdit")->setText(QStringLiteral("Chapter 1 before Friday"));
+    FindWidget<QPushButton>(dlg, "recordChangesButton")->click();
 
     EXPECT_EQ(dlg->Mode(), TGoalsCreateDlg::TMode::Idle);
-    EXPECT_FALSE(dlg->DetailsPanel->isVisible());
-    EXPECT_TRUE(dlg->ButtonRow->isVisible());
-    EXPECT_TRUE(dlg->OKBtn->isEnabled());
+    EXPECT_FALSE(FindWidget<QGroupBox>(dlg, "detailsPanel")->isVisible());
+    EXPECT_TRUE(FindWidget<QWidget>(dlg, "addButtons")->isVisible());
+    EXPECT_TRUE(FindWidget<QPushButton>(dlg, "okButton")->isEnabled());
     ASSERT_EQ(f.tasks.Count(), 1);
     const TTaskDef& t = f.tasks.Find(1);
     EXPECT_EQ(TGoalsCreateDlg::TaskIdOf(item), 1);
@@ -92,7 +93,7 @@ TEST(GoalsCreateDlg, AddingShowsTheKindsPageAndRecordingGivesTheTaskItsId)
     EXPECT_TRUE(t.Timed);
     EXPECT_EQ(t.Kind, TTaskKind::Questions);
     EXPECT_EQ(t.Details, "Chapter 1 before Friday");
-    EXPECT_EQ(item->text(TGoalsCreateDlg::ColDetails).toStdString(), "Chapter 1 before Friday");
+    EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Details)).toStdString(), "Chapter 1 before Friday");
 }
 
 TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)
@@ -118,15 +119,15 @@ TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)
     f.tasks.Add(verses);
 
     auto dlg = f.Open();
-    ASSERT_EQ(dlg->TodoList->topLevelItemCount(), 3); // a new window lists every task
+    ASSERT_EQ(FindWidget<QTreeWidget>(dlg, "todoList")->topLevelItemCount(), 3); // a new window lists every task
     dlg->SelectTask(3);
-    EXPECT_TRUE(dlg->EditDetailsBtn->isEnabled());
-    dlg->EditDetailsBtn->click();
-    EXPECT_TRUE(dlg->AccToFrame->isVisible());
-    EXPECT_TRUE(dlg->AccToFrame->Material->byVersesRB->isChecked());
-    EXPECT_EQ(Checked(*dlg->AccToFrame->Material->checkList), (std::vector<int>{1, 7}));
-    dlg->AccToFrame->Material->checkList->SetChecked(7, false);
-    dlg->RecordChangesBtn->click();
+    EXPECT_TRUE(FindWidget<QPushButton>(dlg, "editDetailsButton")->isEnabled());
+    FindWidget<QPushButton>(dlg, "editDetailsButton")->click();
+    EXPECT_TRUE(FindWidget<TfrmAccTo>(dlg, "accToFrame")->isVisible());
+    EXPECT_TRUE(FindWidget<TfrmAccTo>(dlg, "accToFrame")->Material->byVersesRB->isChecked());
+    EXPECT_EQ(Checked(*FindWidget<TfrmAccTo>(dlg, "accToFrame")->Material->checkList), (std::vector<int>{1, 7}));
+    FindWidget<TfrmAccTo>(dlg, "accToFrame")->Material->checkList->SetChecked(7, false);
+    FindWidget<QPushButton>(dlg, "recordChangesButton")->click();
     EXPECT_EQ(f.tasks.Count(), 3);
     EXPECT_TRUE(f.tasks.Find(3).ItemChosen(1));
     EXPECT_FALSE(f.tasks.Find(3).ItemChosen(7));
@@ -134,27 +135,27 @@ TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)
 
     dlg->SelectTask(2);
     dlg->EditDetails();
-    EXPECT_TRUE(dlg->MemoryFrame->isVisible());
-    EXPECT_TRUE(dlg->MemoryFrame->Material->byMemoryRB->isChecked());
-    EXPECT_EQ(Checked(*dlg->MemoryFrame->Material->checkList), (std::vector<int>{2}));
-    EXPECT_TRUE(dlg->MemoryFrame->MemoryTypes[1]->isChecked());
-    EXPECT_TRUE(dlg->MemoryFrame->KeywordsCheckBox->isChecked());
+    EXPECT_TRUE(FindWidget<TfrmMemory>(dlg, "memoryFrame")->isVisible());
+    EXPECT_TRUE(FindWidget<TfrmMemory>(dlg, "memoryFrame")->Material->byMemoryRB->isChecked());
+    EXPECT_EQ(Checked(*FindWidget<TfrmMemory>(dlg, "memoryFrame")->Material->checkList), (std::vector<int>{2}));
+    EXPECT_TRUE(FindWidget<TfrmMemory>(dlg, "memoryFrame")->MemoryTypes[1]->isChecked());
+    EXPECT_TRUE(FindWidget<TfrmMemory>(dlg, "memoryFrame")->KeywordsCheckBox->isChecked());
     dlg->RecordChanges();
     EXPECT_EQ(f.tasks.Find(2).VerseTypes, 1);
 
     // A task without study settings shows no page and cannot be started.
     dlg->SelectTask(1);
-    EXPECT_FALSE(dlg->StartTaskBtn->isEnabled());
+    EXPECT_FALSE(FindWidget<QPushButton>(dlg, "startTaskButton")->isEnabled());
     dlg->EditDetails();
-    EXPECT_FALSE(dlg->QuestionsFrame->isVisible() || dlg->MemoryFrame->isVisible() || dlg->AccToFrame->isVisible());
+    EXPECT_FALSE(FindWidget<TfrmQuestions>(dlg, "questionsFrame")->isVisible() || FindWidget<TfrmMemory>(dlg, "memoryFrame")->isVisible() || FindWidget<TfrmAccTo>(dlg, "accToFrame")->isVisible());
     dlg->RecordChanges();
 
     dlg->SelectTask(2);
-    dlg->DeleteBtn->click();
+    FindWidget<QPushButton>(dlg, "deleteButton")->click();
     EXPECT_EQ(f.tasks.Count(), 2);
     EXPECT_FALSE(f.tasks.Contains(2));
-    EXPECT_EQ(dlg->TodoList->topLevelItemCount(), 2);
-    dlg->UserDefinedBtn->click();
+    EXPECT_EQ(FindWidget<QTreeWidget>(dlg, "todoList")->topLevelItemCount(), 2);
+    FindWidget<QPushButton>(dlg, "userDefinedButton")->click();
     dlg->RecordChanges();
     EXPECT_TRUE(f.tasks.Contains(4));
 }
@@ -172,15 +173,15 @@ TEST(GoalsCreateDlg, ASetupThatFailsToOpenIsReportedAndTheListStaysUsable)
         throw std::runtime_error("Range check error: task material item 1300 outside 0..1207");
     };
     dlg->SelectTask(1);
-    EXPECT_NO_THROW(dlg->StartTaskBtn->click());
+    EXPECT_NO_THROW(FindWidget<QPushButton>(dlg, "startTaskButton")->click());
     ASSERT_EQ(f.messages.Shown.size(), 1u);
     EXPECT_EQ(f.messages.Shown[0].Kind, "error");
     EXPECT_EQ(f.messages.Shown[0].Text, "Range check error: task material item 1300 outside 0..1207");
     // The task is kept and can be tried again or edited.
     EXPECT_TRUE(f.tasks.Contains(1));
-    EXPECT_TRUE(dlg->StartTaskBtn->isEnabled());
-    EXPECT_TRUE(dlg->EditDetailsBtn->isEnabled());
-    EXPECT_NO_THROW(dlg->StartTaskBtn->click());
+    EXPECT_TRUE(FindWidget<QPushButton>(dlg, "startTaskButton")->isEnabled());
+    EXPECT_TRUE(FindWidget<QPushButton>(dlg, "editDetailsButton")->isEnabled());
+    EXPECT_NO_THROW(FindWidget<QPushButton>(dlg, "startTaskButton")->click());
     EXPECT_EQ(tries, 2);
     EXPECT_EQ(f.messages.Shown.size(), 2u);
 }
@@ -208,7 +209,7 @@ TEST(GoalsCreateDlg, StartingATaskOpensItsSetupDialogWithTheTasksChoices)
         return true;
     };
     dlg->SelectTask(1);
-    dlg->StartTaskBtn->click();
+    FindWidget<QPushButton>(dlg, "startTaskButton")->click();
     EXPECT_EQ(started, std::vector<int>{1});
 
     TStudyDlgStart* setup = MakeTaskSetupDialog(f.Context(), f.tasks.Find(1));

@@ -48,7 +48,7 @@ TEST(MVList, QuoteWithoutLimitListsEverySelectedVerseInOrder)
     TSetup s({6, 1, 3, 5}, 2);
     TScriptedRandom random;
     TMVList list(s.Content.Books(), s.User, random);
-    list.Build(s.Sel, 1, true);
+    list.Build(s.Sel, MemoryKindQuote, true);
     EXPECT_EQ(s.Numbers(list), (std::vector<int>{1, 3, 5, 6}));
     for (int i = 1; i <= list.Count(); ++i) {
         EXPECT_EQ(list.Entry(i).Mode, MemoryModeQuote);
@@ -82,7 +82,7 @@ TEST(MVList, LeastKnownFirstDraws)
             s.User.MemoryKnowledge[m] = static_cast<std::uint8_t>(c.Bytes[m - 1]);
         TScriptedRandom random(c.Draws);
         TMVList list(s.Content.Books(), s.User, random);
-        list.Build(s.Sel, 1, false);
+        list.Build(s.Sel, MemoryKindQuote, false);
         EXPECT_EQ(s.Numbers(list), c.Expect) << "case " << (&c - table.data());
         EXPECT_EQ(random.Bounds, c.Bounds) << "case " << (&c - table.data());
     }
@@ -92,7 +92,7 @@ TEST(MVList, LeastKnownFirstDraws)
             s.User.MemoryKnowledge[m] = 0;
         TRandom random(seed);
         TMVList list(s.Content.Books(), s.User, random);
-        list.Build(s.Sel, 1, false);
+        list.Build(s.Sel, MemoryKindQuote, false);
         const auto got = s.Numbers(list);
         ASSERT_EQ(got.size(), 2u);
         EXPECT_LT(got[0], got[1]) << "seed " << seed;
@@ -104,10 +104,10 @@ TEST(MVList, KindsGiveTheirModes)
     TSetup s({1, 2, 3});
     TScriptedRandom random({0, 1, 1});
     TMVList list(s.Content.Books(), s.User, random);
-    list.Build(s.Sel, 0, true);
+    list.Build(s.Sel, MemoryKindFinish, true);
     for (int i = 1; i <= 3; ++i)
         EXPECT_EQ(list.Entry(i).Mode, MemoryModeFinishWithReference);
-    list.Build(s.Sel, 2, true); // one draw per entry
+    list.Build(s.Sel, MemoryKindBoth, true); // one draw per entry
     EXPECT_EQ(list.Entry(1).Mode, MemoryModeQuote);
     EXPECT_EQ(list.Entry(2).Mode, MemoryModeFinishWithReference);
     EXPECT_EQ(list.Entry(3).Mode, MemoryModeFinishWithReference);
@@ -122,9 +122,9 @@ TEST(MVList, InconsistentSelectionIsARangeError)
     s.Sel.Selected = 6;
     TRandom random(1);
     TMVList list(s.Content.Books(), s.User, random);
-    EXPECT_THROW(list.Build(s.Sel, 1, false), ERangeError);
+    EXPECT_THROW(list.Build(s.Sel, MemoryKindQuote, false), ERangeError);
     s.Sel.Selected = 4;
-    EXPECT_THROW(list.Build(s.Sel, 1, false), ERangeError);
+    EXPECT_THROW(list.Build(s.Sel, MemoryKindQuote, false), ERangeError);
 }
 
 TEST(MVList, WalkingMarkingAndComposing)
@@ -133,7 +133,7 @@ TEST(MVList, WalkingMarkingAndComposing)
     // NextRandom from 0: draw 0 -> 1; from 1: draw 1 -> 3; from 3: draw 0 -> 4 mod 4 = 0 -> 1.
     TScriptedRandom random({0, 1, 0});
     TMVList list(s.Content.Books(), s.User, random);
-    list.Build(s.Sel, 0, true);
+    list.Build(s.Sel, MemoryKindFinish, true);
     TKeywordTags tags;
     TMarkedText q, a;
     std::vector<int> asked;
@@ -156,7 +156,7 @@ TEST(MVList, WalkingMarkingAndComposing)
     list.NextInOrder(q, a, tags, false);
     EXPECT_EQ(list.Current(), 2) << "right answers are skipped, wrong ones asked again";
 
-    list.Build(s.Sel, 1, true);
+    list.Build(s.Sel, MemoryKindQuote, true);
     for (int i = 0; i < 3; ++i)
         list.NextInOrder(q, a, tags, false);
     const std::string lead = q.Text();
@@ -170,7 +170,7 @@ TEST(MVList, EmptyListIsARangeErrorWhenAsked)
     TSetup s({});
     TScriptedRandom random;
     TMVList list(s.Content.Books(), s.User, random);
-    list.Build(s.Sel, 1, false);
+    list.Build(s.Sel, MemoryKindQuote, false);
     EXPECT_EQ(list.Count(), 0);
     TKeywordTags tags;
     TMarkedText q, a;

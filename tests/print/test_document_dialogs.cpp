@@ -11,6 +11,7 @@
 #include "support/gui/ScriptedSaveDialog.h"
 #include "print/gui/ScriptureDlg.h"
 #include "material/gui/SelectionFrames.h"
+#include "support/gui/FindWidget.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
@@ -63,6 +64,10 @@ std::string SvDocBytes(const QTemporaryDir& dir, const QString& name, QStringLis
     return ReadAll(dir.filePath(name));
 }
 
+// The concordance window's check boxes of one word group.
+std::string WordListBoxName(TConcGroup g) { return "wordListBox" + std::to_string(static_cast<int>(g)); }
+std::string InContextBoxName(TConcGroup g) { return "inContextBox" + std::to_string(static_cast<int>(g)); }
+
 class PrintWindows : public AppTest {
 protected:
     TPrintContext Context()
@@ -91,16 +96,16 @@ TEST_F(PrintWindows, MemoryListWritesTheSameBytesAsSvDocAndOffersToOpen)
     auto* dlg = new TMemListDlg(Context());
     dlg->show();
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Generate Memory Verses"));
-    EXPECT_EQ(dlg->includeSingleMulti->text(), QStringLiteral("Include single- && multi- verse prejump lists"));
-    dlg->Material->checkList->SetChecked(0, true);
-    dlg->Material->checkList->SetChecked(2, true);
-    dlg->highlightKeywords->setChecked(true);
-    dlg->highlightKeywordsSpin->setValue(2);
-    dlg->includePrejumpListCB->setChecked(false);
+    EXPECT_EQ(FindWidget<QCheckBox>(dlg, "singleMultiBox")->text(), QStringLiteral("Include single- && multi- verse prejump lists"));
+    FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetChecked(0, true);
+    FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetChecked(2, true);
+    FindWidget<QCheckBox>(dlg, "highlightKeywordsBox")->setChecked(true);
+    FindWidget<TSpinEdit>(dlg, "keywordSpin")->setValue(2);
+    FindWidget<QCheckBox>(dlg, "prejumpListBox")->setChecked(false);
     const QString path = out.filePath(QStringLiteral("MEMORY.rtf"));
     SaveAs(path);
     messages.Answers = {true};
-    dlg->GenerateBtn->click();
+    FindWidget<QPushButton>(dlg, "generateButton")->click();
     Settle();
 
     ASSERT_EQ(saves.Requests.size(), 1u);
@@ -132,17 +137,17 @@ TEST_F(PrintWindows, MemoryListWarnsWithoutMaterialAndWritesTextThroughTheFilter
 {
     auto* dlg = new TMemListDlg(Context());
     dlg->show();
-    dlg->Material->checkList->SetAllChecked(false);
-    dlg->GenerateBtn->click();
+    FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetAllChecked(false);
+    FindWidget<QPushButton>(dlg, "generateButton")->click();
     EXPECT_EQ(messages.Log(), (std::vector<std::string>{"W:Please select some material to study."}));
     EXPECT_TRUE(saves.Requests.empty());
     EXPECT_TRUE(dlg->isVisible());
 
     // Text-only chosen for a name without extension: plain text, no marks.
-    dlg->Material->checkList->SetChecked(0, true);
+    FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetChecked(0, true);
     SaveAs(out.filePath(QStringLiteral("list")), 1);
     messages.Answers = {false};
-    dlg->GenerateBtn->click();
+    FindWidget<QPushButton>(dlg, "generateButton")->click();
     Settle();
     const std::string text = ReadAll(out.filePath(QStringLiteral("list")));
     EXPECT_TRUE(text.starts_with("Memory Verse List\r\n")) << text;
@@ -154,10 +159,10 @@ TEST_F(PrintWindows, AFailedWriteSaysSoKeepsTheWindowAndOffersNothing)
 {
     auto* dlg = new TMemListDlg(Context());
     dlg->show();
-    dlg->Material->checkList->SetChecked(0, true);
+    FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetChecked(0, true);
     const QString bad = out.filePath(QStringLiteral("missing/MEMORY.rtf"));
     SaveAs(bad);
-    dlg->GenerateBtn->click();
+    FindWidget<QPushButton>(dlg, "generateButton")->click();
     Settle();
     EXPECT_EQ(messages.Log(), (std::vector<std::string>{"E:Cannot create file " + bad.toStdString()}));
     EXPECT_FALSE(QFile::exists(bad));
@@ -169,24 +174,24 @@ TEST_F(PrintWindows, ScripturePortionThroughAChosenChapter)
 {
     auto* dlg = new TScriptureDlg(Context());
     dlg->show();
-    EXPECT_EQ(dlg->ChaptersCB->count(), Shipped().Books.TotalChapters());
-    EXPECT_EQ(dlg->ChaptersCB->currentIndex(), 0);
-    EXPECT_EQ(dlg->useColorCB->text(), QStringLiteral("Color memory && keywords"));
+    EXPECT_EQ(FindWidget<QComboBox>(dlg, "chaptersBox")->count(), Shipped().Books.TotalChapters());
+    EXPECT_EQ(FindWidget<QComboBox>(dlg, "chaptersBox")->currentIndex(), 0);
+    EXPECT_EQ(FindWidget<QCheckBox>(dlg, "useColourBox")->text(), QStringLiteral("Color memory && keywords"));
     // Colour is enabled while either highlight box is checked, the spin while keywords are.
-    dlg->highlightMemory->setChecked(false);
-    dlg->highlightKeywords->setChecked(false);
-    EXPECT_FALSE(dlg->useColorCB->isEnabled());
-    EXPECT_FALSE(dlg->HighlightKeywordsSpin->isEnabled());
-    dlg->highlightKeywords->setChecked(true);
-    EXPECT_TRUE(dlg->useColorCB->isEnabled());
-    EXPECT_TRUE(dlg->HighlightKeywordsSpin->isEnabled());
-    dlg->highlightMemory->setChecked(true);
-    dlg->ChaptersCB->setCurrentIndex(1);
+    FindWidget<QCheckBox>(dlg, "highlightMemoryBox")->setChecked(false);
+    FindWidget<QCheckBox>(dlg, "highlightKeywordsBox")->setChecked(false);
+    EXPECT_FALSE(FindWidget<QCheckBox>(dlg, "useColourBox")->isEnabled());
+    EXPECT_FALSE(FindWidget<TSpinEdit>(dlg, "keywordSpin")->isEnabled());
+    FindWidget<QCheckBox>(dlg, "highlightKeywordsBox")->setChecked(true);
+    EXPECT_TRUE(FindWidget<QCheckBox>(dlg, "useColourBox")->isEnabled());
+    EXPECT_TRUE(FindWidget<TSpinEdit>(dlg, "keywordSpin")->isEnabled());
+    FindWidget<QCheckBox>(dlg, "highlightMemoryBox")->setChecked(true);
+    FindWidget<QComboBox>(dlg, "chaptersBox")->setCurrentIndex(1);
 
     const QString path = out.filePath(QStringLiteral("SCRIPTURE.rtf"));
     SaveAs(path);
     messages.Answers = {false};
-    dlg->GenerateBtn->click();
+    FindWidget<QPushButton>(dlg, "generateButton")->click();
     Settle();
     ASSERT_EQ(saves.Requests.size(), 1u);
     EXPECT_EQ(saves.Requests[0].DefaultName, QStringLiteral("SCRIPTURE"));
@@ -206,7 +211,7 @@ TEST_F(PrintWindows, ScripturePortionCancelledClosesAndABadFootnoteFileIsReporte
     auto* dlg = new TScriptureDlg(Context());
     dlg->show();
     saves.Answers.push_back(std::nullopt);
-    dlg->GenerateBtn->click();
+    FindWidget<QPushButton>(dlg, "generateButton")->click();
     Settle();
     EXPECT_TRUE(messages.Log().empty());
 
@@ -221,7 +226,7 @@ TEST_F(PrintWindows, ScripturePortionCancelledClosesAndABadFootnoteFileIsReporte
     second->show();
     const QString path = out.filePath(QStringLiteral("S.rtf"));
     SaveAs(path);
-    second->GenerateBtn->click();
+    FindWidget<QPushButton>(second, "generateButton")->click();
     Settle();
     ASSERT_EQ(messages.Log().size(), 1u);
     EXPECT_TRUE(messages.Log()[0].starts_with("E:Invalid number in ")) << messages.Log()[0];
@@ -237,22 +242,22 @@ TEST_F(PrintWindows, ConcordanceChapterRangeNeverReverses)
     auto* dlg = new TConcordanceDlg(Context());
     dlg->show();
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Generate a Concordance"));
-    EXPECT_EQ(dlg->StRefCB->currentIndex(), -1);
-    EXPECT_EQ(dlg->EndRefCB->currentIndex(), -1);
-    EXPECT_TRUE(dlg->RadioButton2->isChecked());
-    EXPECT_EQ(dlg->TotalSetsSpin->value(), 3);
-    for (QCheckBox* box : dlg->WordListBoxes)
-        EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(FindWidget<QComboBox>(dlg, "fromBox")->currentIndex(), -1);
+    EXPECT_EQ(FindWidget<QComboBox>(dlg, "toBox")->currentIndex(), -1);
+    EXPECT_TRUE(FindWidget<QRadioButton>(dlg, "frequentOnlyButton")->isChecked());
+    EXPECT_EQ(FindWidget<TSpinEdit>(dlg, "occurrencesSpin")->value(), 3);
+    for (int g = 0; g < ConcGroupCount; ++g)
+        EXPECT_FALSE(FindWidget<QCheckBox>(dlg, WordListBoxName(static_cast<TConcGroup>(g)).c_str())->isChecked());
 
-    dlg->StRefCB->setCurrentIndex(3);
-    Q_EMIT dlg->StRefCB->activated(3);
-    EXPECT_EQ(dlg->EndRefCB->currentIndex(), 3); // "To" was empty
-    dlg->EndRefCB->setCurrentIndex(1);
-    Q_EMIT dlg->EndRefCB->activated(1);
-    EXPECT_EQ(dlg->StRefCB->currentIndex(), 1);  // "From" moves back
-    dlg->StRefCB->setCurrentIndex(2);
-    Q_EMIT dlg->StRefCB->activated(2);
-    EXPECT_EQ(dlg->EndRefCB->currentIndex(), 2);
+    FindWidget<QComboBox>(dlg, "fromBox")->setCurrentIndex(3);
+    Q_EMIT FindWidget<QComboBox>(dlg, "fromBox")->activated(3);
+    EXPECT_EQ(FindWidget<QComboBox>(dlg, "toBox")->currentIndex(), 3); // "To" was empty
+    FindWidget<QComboBox>(dlg, "toBox")->setCurrentIndex(1);
+    Q_EMIT FindWidget<QComboBox>(dlg, "toBox")->activated(1);
+    EXPECT_EQ(FindWidget<QComboBox>(dlg, "fromBox")->currentIndex(), 1);  // "From" moves back
+    FindWidget<QComboBox>(dlg, "fromBox")->setCurrentIndex(2);
+    Q_EMIT FindWidget<QComboBox>(dlg, "fromBox")->activated(2);
+    EXPECT_EQ(FindWidget<QComboBox>(dlg, "toBox")->currentIndex(), 2);
     const TConcordanceChoices c = dlg->Choices();
     EXPECT_EQ(c.FromChapter, 3);
     EXPECT_EQ(c.ToChapter, 3);
@@ -263,17 +268,17 @@ TEST_F(PrintWindows, ConcordanceNeedsAListAndThenWritesIt)
 {
     auto* dlg = new TConcordanceDlg(Context());
     dlg->show();
-    dlg->OKBtn->click();
+    FindWidget<QPushButton>(dlg, "generateButton")->click();
     EXPECT_EQ(messages.Log(), (std::vector<std::string>{"W:Please select at least one list to include."}));
     messages.Shown.clear();
 
-    dlg->WordListBoxes[static_cast<int>(TConcGroup::ProperPeople)]->setChecked(true);
-    dlg->InContextBoxes[static_cast<int>(TConcGroup::ProperPlaces)]->setChecked(true);
-    dlg->RadioButton1->setChecked(true);
+    FindWidget<QCheckBox>(dlg, WordListBoxName(TConcGroup::ProperPeople).c_str())->setChecked(true);
+    FindWidget<QCheckBox>(dlg, InContextBoxName(TConcGroup::ProperPlaces).c_str())->setChecked(true);
+    FindWidget<QRadioButton>(dlg, "exhaustiveButton")->setChecked(true);
     const QString path = out.filePath(QStringLiteral("CONCORDANCE.txt"));
     SaveAs(path, 1);
     messages.Answers = {true};
-    dlg->OKBtn->click();
+    FindWidget<QPushButton>(dlg, "generateButton")->click();
     Settle();
     EXPECT_EQ(saves.Requests.back().DefaultName, QStringLiteral("CONCORDANCE"));
     EXPECT_TRUE(messages.Log().at(0).starts_with("C:Your concordance has been created and is in the file:\r"));
@@ -290,7 +295,7 @@ TEST_F(PrintWindows, HelpButtonsOpenTheirPages)
     auto* b = new TScriptureDlg(Context());
     auto* c = new TConcordanceDlg(Context());
     for (TDocumentDlg* d : std::initializer_list<TDocumentDlg*>{a, b, c})
-        d->HelpBtn->click();
+        FindWidget<QPushButton>(d, "helpButton")->click();
     EXPECT_EQ(helpShown, (std::vector<int>{2090, 2100, 7200}));
     for (QWidget* w : std::initializer_list<QWidget*>{a, b, c})
         EXPECT_EQ(w->property("helpContext").toInt(), helpShown[static_cast<std::size_t>(w == a ? 0 : w == b ? 1 : 2)]);

@@ -8,6 +8,8 @@
 namespace sv {
 namespace {
 
+using TSchedule = TProgramSettings::TSchedule;
+
 TEST(DayNumbers, CountDaysSince18991230WithTheTimeAsFraction)
 {
     EXPECT_DOUBLE_EQ(ToDayNumber(QDateTime(QDate(1899, 12, 30), QTime(0, 0))), 0.0);
@@ -21,22 +23,23 @@ TEST(ScheduledUpdate, DueOnlyWithAScheduleWhenPastAndNotYetShown)
     TProgramSettings s(QString{});
     s.NextUpdateDue = 100.0;
     const struct {
-        int schedule;
+        TProgramSettings::TSchedule schedule;
         bool shown;
         double now;
         bool due;
     } cases[] = {
-        {0, false, 500.0, false}, {1, false, 100.5, true}, {2, false, 100.5, true},
-        {1, false, 99.0, false},  {1, false, 100.0, false}, {1, true, 500.0, false},
+        {TSchedule::None, false, 500.0, false},   {TSchedule::Weekly, false, 100.5, true},
+        {TSchedule::Monthly, false, 100.5, true}, {TSchedule::Weekly, false, 99.0, false},
+        {TSchedule::Weekly, false, 100.0, false}, {TSchedule::Weekly, true, 500.0, false},
     };
     for (const auto& c : cases) {
         s.UpdateSchedule = c.schedule;
-        EXPECT_EQ(s.ScheduledUpdateDue(c.shown, c.now), c.due) << c.schedule << " " << c.now;
+        EXPECT_EQ(s.ScheduledUpdateDue(c.shown, c.now), c.due) << static_cast<int>(c.schedule) << " " << c.now;
     }
-    s.UpdateSchedule = 1;
+    s.UpdateSchedule = TSchedule::Weekly;
     s.MoveNextUpdateDue(200.25);
     EXPECT_DOUBLE_EQ(s.NextUpdateDue, 207.25);
-    s.UpdateSchedule = 2;
+    s.UpdateSchedule = TSchedule::Monthly;
     s.MoveNextUpdateDue(200.25);
     EXPECT_DOUBLE_EQ(s.NextUpdateDue, 228.25);
 }
@@ -48,8 +51,8 @@ TEST(ProgramSettingsFile, SurvivesARestart)
     {
         TProgramSettings s(path);
         s.Load();
-        EXPECT_EQ(s.UpdateSchedule, 0);
-        s.UpdateSchedule = 2;
+        EXPECT_EQ(s.UpdateSchedule, TSchedule::None);
+        s.UpdateSchedule = TSchedule::Monthly;
         s.NextUpdateDue = 45123.5;
         s.UseProxy = true;
         s.ProxyServer = QStringLiteral("proxy.local:8080");
@@ -59,7 +62,7 @@ TEST(ProgramSettingsFile, SurvivesARestart)
     }
     TProgramSettings again(path);
     again.Load();
-    EXPECT_EQ(again.UpdateSchedule, 2);
+    EXPECT_EQ(again.UpdateSchedule, TSchedule::Monthly);
     EXPECT_DOUBLE_EQ(again.NextUpdateDue, 45123.5);
     EXPECT_TRUE(again.UseProxy);
     EXPECT_EQ(again.ProxyServer, QStringLiteral("proxy.local:8080"));

@@ -213,12 +213,12 @@ TEST(IsNewVersion, TheRuleForOneFile)
 
 TEST(UpdateStatus, TextsAndCodes)
 {
-    EXPECT_EQ(UpdateStatusText(usHttpStatus, QStringLiteral("404")), QStringLiteral("Http status : 404"));
-    EXPECT_EQ(UpdateStatusErrorCode(usHttpStatus), 6);
-    EXPECT_EQ(UpdateStatusErrorCode(usControlFileNotFound), ecNotFound);
-    EXPECT_EQ(UpdateStatusErrorCode(usCannotDownload), ecNotFound);
-    EXPECT_EQ(UpdateStatusErrorCode(usNoNewVersion), ecNoNewVersion);
-    EXPECT_EQ(UpdateStatusText(usAskShutdown), QStringLiteral("Shutdown application to update executable files ?"));
+    EXPECT_EQ(UpdateStatusText(TUpdateStatusId::HttpStatus, QStringLiteral("404")), QStringLiteral("Http status : 404"));
+    EXPECT_EQ(UpdateStatusErrorCode(TUpdateStatusId::HttpStatus), TUpdateErrorCode::HttpStatus);
+    EXPECT_EQ(UpdateStatusErrorCode(TUpdateStatusId::ControlFileNotFound), TUpdateErrorCode::NotFound);
+    EXPECT_EQ(UpdateStatusErrorCode(TUpdateStatusId::CannotDownload), TUpdateErrorCode::NotFound);
+    EXPECT_EQ(UpdateStatusErrorCode(TUpdateStatusId::NoNewVersion), TUpdateErrorCode::NoNewVersion);
+    EXPECT_EQ(UpdateStatusText(TUpdateStatusId::AskShutdown), QStringLiteral("Shutdown application to update executable files ?"));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "program/ProgramPaths.h"
 #include "app/StartupForm.h"
 #include "program/ProgramSettings.h"
+#include "support/gui/FindWidget.h"
 #include "update/LocalHttpServer.h"
 #include "update/gui/UpdateCommands.h"
 #include "update/gui/UpdateDialogs.h"
@@ -74,8 +75,8 @@ protected:
     QStringList Lines() const
     {
         QStringList out;
-        for (int i = 0; i < form->StatusListBox->count(); ++i)
-            out << form->StatusListBox->item(i)->text();
+        for (int i = 0; i < FindWidget<QListWidget>(form, "statusList")->count(); ++i)
+            out << FindWidget<QListWidget>(form, "statusList")->item(i)->text();
         return out;
     }
     double Now() const { return ToDayNumber(clock.Now()); }
@@ -90,7 +91,7 @@ protected:
 
 TEST_F(UpdateWindowTest, OpensWithItsIntroductionAndTheSettings)
 {
-    settings->UpdateSchedule = TProgramSettings::usMonthly;
+    settings->UpdateSchedule = TProgramSettings::TSchedule::Monthly;
     settings->UseProxy = true;
     Make();
     EXPECT_EQ(opened, 1);
@@ -100,14 +101,14 @@ TEST_F(UpdateWindowTest, OpensWithItsIntroductionAndTheSettings)
     EXPECT_TRUE(lines[1].isEmpty());
     EXPECT_TRUE(lines[7].isEmpty());
     EXPECT_EQ(lines[10], QStringLiteral("functionality to The Scrivolt."));
-    EXPECT_EQ(form->StatusListBox->selectionMode(), QAbstractItemView::NoSelection);
-    EXPECT_EQ(form->StatusListBox->focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ(form->ScheduleUpdateCB->currentText(), QStringLiteral("Remind me monthly"));
-    EXPECT_TRUE(form->proxyCheckBox->isChecked());
-    EXPECT_TRUE(form->proxyCheckBox->isVisible());
-    EXPECT_TRUE(form->UpdateBtn->isDefault());
-    EXPECT_EQ(form->ProgressBar->maximum(), 100);
-    form->helpBtn->click();
+    EXPECT_EQ(FindWidget<QListWidget>(form, "statusList")->selectionMode(), QAbstractItemView::NoSelection);
+    EXPECT_EQ(FindWidget<QListWidget>(form, "statusList")->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(FindWidget<QComboBox>(form, "scheduleBox")->currentText(), QStringLiteral("Remind me monthly"));
+    EXPECT_TRUE(FindWidget<QCheckBox>(form, "useProxyBox")->isChecked());
+    EXPECT_TRUE(FindWidget<QCheckBox>(form, "useProxyBox")->isVisible());
+    EXPECT_TRUE(FindWidget<QPushButton>(form, "updateButton")->isDefault());
+    EXPECT_EQ(FindWidget<QProgressBar>(form, "progressBar")->maximum(), 100);
+    FindWidget<QPushButton>(form, "helpButton")->click();
     EXPECT_EQ(help, TWebUpdateForm::HelpContext);
     EXPECT_EQ(form->property("helpContext").toInt(), TWebUpdateForm::HelpContext);
 }
@@ -116,7 +117,7 @@ TEST_F(UpdateWindowTest, NoNewVersionIsToldAndTheWindowCloses)
 {
     server->Serve("/updates/karvo_wf.inf", "[update]\ndate=01/01/1980\n");
     Make();
-    form->UpdateBtn->click();
+    FindWidget<QPushButton>(form, "updateButton")->click();
     EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:You already have the latest version. You do not need to update now."}));
     EXPECT_EQ(Lines().first(), QStringLiteral("Checking for Internet connection"));
     EXPECT_TRUE(Lines().contains(QStringLiteral("No new version found")));
@@ -127,7 +128,7 @@ TEST_F(UpdateWindowTest, NoNewVersionIsToldAndTheWindowCloses)
 TEST_F(UpdateWindowTest, AMissingControlFileAbortsWithItsStatus)
 {
     Make();
-    form->UpdateBtn->click();   // nothing served: 404
+    FindWidget<QPushButton>(form, "updateButton")->click();   // nothing served: 404
     EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:Update control file not found\r Update aborted."}));
     EXPECT_TRUE(Lines().contains(QStringLiteral("Http status : 404")));
     EXPECT_EQ(closed, 1);
@@ -141,9 +142,9 @@ TEST_F(UpdateWindowTest, ProgressFollowsTheDownload)
     Make();
     QTemporaryDir tmp;
     form->WebUpdate().Folders.App = tmp.path();
-    form->UpdateBtn->click();
-    EXPECT_EQ(form->ProgressBar->maximum(), 20000);
-    EXPECT_EQ(form->ProgressBar->value(), 20000);
+    FindWidget<QPushButton>(form, "updateButton")->click();
+    EXPECT_EQ(FindWidget<QProgressBar>(form, "progressBar")->maximum(), 20000);
+    EXPECT_EQ(FindWidget<QProgressBar>(form, "progressBar")->value(), 20000);
     EXPECT_TRUE(QFileInfo::exists(tmp.filePath(QStringLiteral("svtest/wf.qs"))));
     EXPECT_TRUE(messages.Log().empty());
 }
@@ -156,7 +157,7 @@ TEST_F(UpdateWindowTest, WithoutTheProxyBoxEarlierProxyValuesAreCleared)
     Make();
     form->WebUpdate().Proxy = QStringLiteral("left.over:8080");
     form->WebUpdate().ProxyUserID = QStringLiteral("old");
-    form->UpdateBtn->click();
+    FindWidget<QPushButton>(form, "updateButton")->click();
     EXPECT_TRUE(form->WebUpdate().Proxy.isEmpty());
     EXPECT_TRUE(form->WebUpdate().ProxyUserID.isEmpty());
     EXPECT_TRUE(Lines().contains(QStringLiteral("New version found : 03/15/2024")));
@@ -165,31 +166,31 @@ TEST_F(UpdateWindowTest, WithoutTheProxyBoxEarlierProxyValuesAreCleared)
 TEST_F(UpdateWindowTest, ScheduleAndTheScheduledWindowsClosing)
 {
     Make(TWebUpdateForm::ScheduledCaption);
-    form->ScheduleUpdateCB->setCurrentIndex(1);
+    FindWidget<QComboBox>(form, "scheduleBox")->setCurrentIndex(1);
     form->ScheduleUpdateCBChange(1);
-    EXPECT_EQ(settings->UpdateSchedule, 1);
+    EXPECT_EQ(settings->UpdateSchedule, TProgramSettings::TSchedule::Weekly);
     EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 7);
     form->ScheduleUpdateCBChange(2);
     EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 28);
     form->ScheduleUpdateCBChange(0);
-    EXPECT_EQ(settings->UpdateSchedule, 0);
+    EXPECT_EQ(settings->UpdateSchedule, TProgramSettings::TSchedule::None);
     EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 28);   // unchanged
     form->ScheduleUpdateCBChange(1);
-    form->CancelBtn->click();
+    FindWidget<QPushButton>(form, "cancelButton")->click();
     EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 3);
     TProgramSettings stored(settings->Path());
     stored.Load();
-    EXPECT_EQ(stored.UpdateSchedule, 1);
+    EXPECT_EQ(stored.UpdateSchedule, TProgramSettings::TSchedule::Weekly);
     EXPECT_NEAR(stored.NextUpdateDue, Now() + 3, 1e-6);
     EXPECT_EQ(closed, 1);
 }
 
 TEST_F(UpdateWindowTest, AnOrdinaryWindowLeavesTheReminderDate)
 {
-    settings->UpdateSchedule = TProgramSettings::usMonthly;
+    settings->UpdateSchedule = TProgramSettings::TSchedule::Monthly;
     settings->NextUpdateDue = 100;
     Make();
-    form->CancelBtn->click();
+    FindWidget<QPushButton>(form, "cancelButton")->click();
     EXPECT_EQ(settings->NextUpdateDue, 100);
 }
 
@@ -197,27 +198,27 @@ TEST_F(UpdateWindowTest, TheProxyWindowStoresOnlyOnOk)
 {
     settings->ProxyServer = QStringLiteral("proxy.lan:3128");
     Make();
-    form->proxyCheckBox->click();
+    FindWidget<QCheckBox>(form, "useProxyBox")->click();
     EXPECT_TRUE(settings->UseProxy);
     auto* proxy = form->findChild<TProxyForm*>();
     ASSERT_NE(proxy, nullptr);
     EXPECT_EQ(proxy->windowTitle(), QStringLiteral("Proxy settings"));
-    EXPECT_EQ(proxy->ProxyServerEdit->text(), QStringLiteral("proxy.lan:3128"));
-    EXPECT_EQ(proxy->ProxyPasswordEdit->echoMode(), QLineEdit::Password);
-    proxy->ProxyUserIDEdit->setText(QStringLiteral("quizzer"));
-    proxy->CancelBtn->click();
+    EXPECT_EQ(FindWidget<QLineEdit>(proxy, "serverEdit")->text(), QStringLiteral("proxy.lan:3128"));
+    EXPECT_EQ(FindWidget<QLineEdit>(proxy, "passwordEdit")->echoMode(), QLineEdit::Password);
+    FindWidget<QLineEdit>(proxy, "userIdEdit")->setText(QStringLiteral("quizzer"));
+    FindWidget<QPushButton>(proxy, "cancelButton")->click();
     EXPECT_TRUE(settings->ProxyUserID.isEmpty());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    form->proxyCheckBox->click();   // off
+    FindWidget<QCheckBox>(form, "useProxyBox")->click();   // off
     EXPECT_FALSE(settings->UseProxy);
     EXPECT_EQ(form->findChild<TProxyForm*>(), nullptr);
-    form->proxyCheckBox->click();   // on again
+    FindWidget<QCheckBox>(form, "useProxyBox")->click();   // on again
     proxy = form->findChild<TProxyForm*>();
     ASSERT_NE(proxy, nullptr);
-    proxy->ProxyUserIDEdit->setText(QStringLiteral("quizzer"));
-    proxy->ProxyPasswordEdit->setText(QStringLiteral("pw"));
-    proxy->OKButton->click();
+    FindWidget<QLineEdit>(proxy, "userIdEdit")->setText(QStringLiteral("quizzer"));
+    FindWidget<QLineEdit>(proxy, "passwordEdit")->setText(QStringLiteral("pw"));
+    FindWidget<QPushButton>(proxy, "okButton")->click();
     EXPECT_EQ(settings->ProxyUserID, QStringLiteral("quizzer"));
     EXPECT_EQ(settings->ProxyPassword, QStringLiteral("pw"));
     TProgramSettings stored(settings->Path());
@@ -236,13 +237,13 @@ TEST_F(UpdateWindowTest, AnUpdateThatFailsIsReportedAndTheWindowCanBeUsedAgain)
     context.Host = &failing;
     server->Serve("/updates/karvo_wf.inf", "[update]\nunconditional=1\n[action]\nmsg=Read me\n");
     Make();
-    EXPECT_NO_THROW(form->UpdateBtn->click());
+    EXPECT_NO_THROW(FindWidget<QPushButton>(form, "updateButton")->click());
     EXPECT_EQ(messages.Log(), (std::vector<std::string>{"E:Cannot open file /tmp/gone/msg"}));
     // Not left as if the update still ran: both buttons work, and Cancel closes.
-    EXPECT_TRUE(form->UpdateBtn->isEnabled());
-    EXPECT_TRUE(form->CancelBtn->isEnabled());
+    EXPECT_TRUE(FindWidget<QPushButton>(form, "updateButton")->isEnabled());
+    EXPECT_TRUE(FindWidget<QPushButton>(form, "cancelButton")->isEnabled());
     EXPECT_EQ(closed, 0);
-    form->CancelBtn->click();
+    FindWidget<QPushButton>(form, "cancelButton")->click();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(closed, 1);
 }
@@ -254,25 +255,25 @@ TEST_F(UpdateWindowTest, WhatsNewAndLicenseDialogs)
     TWhatsNewDlg news(QStringLiteral("Chapter 3"), w);
     EXPECT_EQ(news.windowTitle(), QStringLiteral("What's new"));
     EXPECT_EQ(news.size(), QSize(400, 400));
-    EXPECT_TRUE(news.TextBox->isReadOnly());
-    EXPECT_EQ(news.TextBox->toPlainText(), QStringLiteral("Chapter 3"));
-    EXPECT_EQ(news.OkBtn->text(), QStringLiteral("Ok"));
-    EXPECT_EQ(news.CancelBtn->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(news.OkBtn->nextInFocusChain(), news.CancelBtn);
+    EXPECT_TRUE(FindWidget<QPlainTextEdit>(&news, "textBox")->isReadOnly());
+    EXPECT_EQ(FindWidget<QPlainTextEdit>(&news, "textBox")->toPlainText(), QStringLiteral("Chapter 3"));
+    EXPECT_EQ(FindWidget<QPushButton>(&news, "okButton")->text(), QStringLiteral("Ok"));
+    EXPECT_EQ(FindWidget<QPushButton>(&news, "cancelButton")->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(FindWidget<QPushButton>(&news, "okButton")->nextInFocusChain(), FindWidget<QPushButton>(&news, "cancelButton"));
 
     TLicenseDlg lic(QStringLiteral("Terms"), TLicenseCaptions{});
-    EXPECT_FALSE(lic.AcceptBtn->isChecked());
-    EXPECT_FALSE(lic.NotAcceptBtn->isChecked());
-    EXPECT_FALSE(lic.OkBtn->isEnabled());
-    lic.NotAcceptBtn->click();
-    EXPECT_TRUE(lic.OkBtn->isEnabled());
-    lic.OkBtn->click();
+    EXPECT_FALSE(FindWidget<QRadioButton>(&lic, "acceptButton")->isChecked());
+    EXPECT_FALSE(FindWidget<QRadioButton>(&lic, "notAcceptButton")->isChecked());
+    EXPECT_FALSE(FindWidget<QPushButton>(&lic, "okButton")->isEnabled());
+    FindWidget<QRadioButton>(&lic, "notAcceptButton")->click();
+    EXPECT_TRUE(FindWidget<QPushButton>(&lic, "okButton")->isEnabled());
+    FindWidget<QPushButton>(&lic, "okButton")->click();
     EXPECT_FALSE(lic.Accepted());
-    lic.AcceptBtn->click();
-    lic.OkBtn->click();
+    FindWidget<QRadioButton>(&lic, "acceptButton")->click();
+    FindWidget<QPushButton>(&lic, "okButton")->click();
     EXPECT_TRUE(lic.Accepted());
-    EXPECT_EQ(lic.AcceptBtn->text(), QStringLiteral("I accept"));
-    EXPECT_EQ(lic.NotAcceptBtn->text(), QStringLiteral("I do not accept"));
+    EXPECT_EQ(FindWidget<QRadioButton>(&lic, "acceptButton")->text(), QStringLiteral("I accept"));
+    EXPECT_EQ(FindWidget<QRadioButton>(&lic, "notAcceptButton")->text(), QStringLiteral("I do not accept"));
 }
 
 // A fake keyring: it stores, or (Available false) it is not there.
@@ -305,13 +306,13 @@ TEST_F(UpdateWindowTest, TheProxyPasswordGoesToTheKeyringNeverToTheSettingsFile)
     settings->ProxyServer = QStringLiteral("127.0.0.1:1");
     Make();
     auto enter = [this](const QString& password) {
-        form->proxyCheckBox->setChecked(false);
-        form->proxyCheckBox->click();
+        FindWidget<QCheckBox>(form, "useProxyBox")->setChecked(false);
+        FindWidget<QCheckBox>(form, "useProxyBox")->click();
         auto* proxy = form->findChild<TProxyForm*>();
         ASSERT_NE(proxy, nullptr);
-        proxy->ProxyUserIDEdit->setText(QStringLiteral("quizzer"));
-        proxy->ProxyPasswordEdit->setText(password);
-        proxy->OKButton->click();
+        FindWidget<QLineEdit>(proxy, "userIdEdit")->setText(QStringLiteral("quizzer"));
+        FindWidget<QLineEdit>(proxy, "passwordEdit")->setText(password);
+        FindWidget<QPushButton>(proxy, "okButton")->click();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
     enter(QStringLiteral("s3cret"));
@@ -326,7 +327,7 @@ TEST_F(UpdateWindowTest, TheProxyPasswordGoesToTheKeyringNeverToTheSettingsFile)
     // The next start of the program finds it in the keyring.
     settings->ProxyPassword.clear();
     server->Serve("/updates/karvo_wf.inf", "[update]\ndate=01/01/1980\n");
-    form->UpdateBtn->click();
+    FindWidget<QPushButton>(form, "updateButton")->click();
     EXPECT_EQ(form->WebUpdate().ProxyPassword, QStringLiteral("s3cret"));
 }
 
@@ -339,13 +340,13 @@ TEST_F(UpdateWindowTest, WithoutAKeyringThePasswordIsNotStoredAndAskedForAgain)
     settings->ProxyServer = QStringLiteral("127.0.0.1:1");
     settings->ProxyUserID = QStringLiteral("quizzer");
     Make();
-    form->UpdateBtn->click();   // no password known: the proxy form asks for it, nothing is fetched
+    FindWidget<QPushButton>(form, "updateButton")->click();   // no password known: the proxy form asks for it, nothing is fetched
     EXPECT_TRUE(server->Requests.isEmpty());
     EXPECT_TRUE(Lines().contains(QStringLiteral("The proxy password is not stored: enter it in the proxy settings.")));
     auto* proxy = form->findChild<TProxyForm*>();
     ASSERT_NE(proxy, nullptr);
-    proxy->ProxyPasswordEdit->setText(QStringLiteral("s3cret"));
-    proxy->OKButton->click();
+    FindWidget<QLineEdit>(proxy, "passwordEdit")->setText(QStringLiteral("s3cret"));
+    FindWidget<QPushButton>(proxy, "okButton")->click();
     ASSERT_EQ(messages.Shown.size(), 1u);
     EXPECT_EQ(messages.Shown[0].Kind, "warning");
     EXPECT_NE(messages.Shown[0].Text.find("asked for again"), std::string::npos);
@@ -368,15 +369,15 @@ TEST_F(UpdateWindowTest, CancelOrClosingTheWindowStopsARunThatStalls)
         form->WebUpdate().Folders.App = tmp.path();
         form->WebUpdate().TransferTimeoutMs = 20000;
         QTimer::singleShot(300, form, [this, how] {
-            EXPECT_TRUE(form->CancelBtn->isEnabled());   // usable while the update runs
+            EXPECT_TRUE(FindWidget<QPushButton>(form, "cancelButton")->isEnabled());   // usable while the update runs
             if (QByteArray(how) == "Cancel")
-                form->CancelBtn->click();
+                FindWidget<QPushButton>(form, "cancelButton")->click();
             else
                 form->close();
         });
         QElapsedTimer elapsed;
         elapsed.start();
-        form->UpdateBtn->click();
+        FindWidget<QPushButton>(form, "updateButton")->click();
         EXPECT_LT(elapsed.elapsed(), 5000) << how;
         EXPECT_TRUE(Lines().contains(QStringLiteral("Update cancelled"))) << how;
         EXPECT_FALSE(form->isVisible()) << how;
@@ -432,7 +433,7 @@ protected:
 TEST_F(UpdateInMainWindowTest, AScheduledReminderComesBeforeTheUserSelectionAndOnlyOnce)
 {
     TProgramSettings s(QString::fromStdString(Dir() + "settings.ini"));
-    s.UpdateSchedule = TProgramSettings::usWeekly;
+    s.UpdateSchedule = TProgramSettings::TSchedule::Weekly;
     s.NextUpdateDue = ToDayNumber(clock.Now()) - 1;
     s.Save();
     StartWithUpdates();
@@ -442,7 +443,7 @@ TEST_F(UpdateInMainWindowTest, AScheduledReminderComesBeforeTheUserSelectionAndO
     EXPECT_EQ(Child<TStartupForm>(), nullptr);
     EXPECT_NEAR(main->Settings().NextUpdateDue, ToDayNumber(clock.Now()) + 7, 1e-6);
     EXPECT_FALSE(main->CmdUpgrade->isEnabled());
-    form->CancelBtn->click();
+    FindWidget<QPushButton>(form, "cancelButton")->click();
     Settle();
     EXPECT_EQ(Child<TWebUpdateForm>(), nullptr);
     EXPECT_NE(Child<TStartupForm>(), nullptr);   // not a second reminder
@@ -462,7 +463,7 @@ TEST_F(UpdateInMainWindowTest, TheCommandOpensTheWindowOnceAUserIsChosen)
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Get the latest version of The Scrivolt from the Web"));
     EXPECT_FALSE(main->CmdUpgrade->isEnabled());   // held while the window is open
     EXPECT_FALSE(main->CmdQuestions->isEnabled());
-    form->CancelBtn->click();
+    FindWidget<QPushButton>(form, "cancelButton")->click();
     Settle();
     EXPECT_TRUE(main->CmdUpgrade->isEnabled());
 }

@@ -96,8 +96,8 @@ public:
 
 struct TStatusLine {
     QString Text;
-    int Id;
-    int Code;
+    TUpdateStatusId Id;
+    TUpdateErrorCode Code;
 };
 
 // The "sha256=" line that a program file needs.
@@ -125,26 +125,26 @@ protected:
         u.TransferTimeoutMs = 5000;
         u.AllowPlainHttp = true;   // the local server speaks plain http; the rules for it have tests of their own
         WriteFile(u.UpdaterPath, "#!/bin/sh\n");
-        u.OnStatus = [this](const QString& text, int id, int code) { statuses.push_back({text, id, code}); };
+        u.OnStatus = [this](const QString& text, TUpdateStatusId id, TUpdateErrorCode code) { statuses.push_back({text, id, code}); };
     }
     void TearDown() override { EXPECT_TRUE(host.Answers.empty()) << "unused scripted answers"; }
 
     void Control(const QByteArray& text) { server.Serve("/updates/karvo_wf.inf", text); }
-    std::vector<int> Ids() const
+    std::vector<TUpdateStatusId> Ids() const
     {
-        std::vector<int> ids;
+        std::vector<TUpdateStatusId> ids;
         for (const TStatusLine& s : statuses)
             ids.push_back(s.Id);
         return ids;
     }
-    bool Saw(int id) const
+    bool Saw(TUpdateStatusId id) const
     {
         for (const TStatusLine& s : statuses)
             if (s.Id == id)
                 return true;
         return false;
     }
-    QString TextOf(int id) const
+    QString TextOf(TUpdateStatusId id) const
     {
         for (const TStatusLine& s : statuses)
             if (s.Id == id)
@@ -182,10 +182,10 @@ TEST_F(WebUpdateTest, ADateBasedUpdateIsAlwaysNewWithoutAStoredDate)
 {
     Control("[update]\ndate=03/15/2024\ntime=14:30\n");
     u.DoUpdate();
-    EXPECT_EQ(Ids(), (std::vector<int>{usCheckingConnection, usFoundConnection, usDownload, usControlFileFound,
-                                       usDateBased, usNewVersion, usFinished, usClosedConnection}));
-    EXPECT_EQ(TextOf(usNewVersion), QStringLiteral("New version found : 03/15/2024"));
-    EXPECT_EQ(statuses[5].Code, ecNewVersion);
+    EXPECT_EQ(Ids(), (std::vector<TUpdateStatusId>{TUpdateStatusId::CheckingConnection, TUpdateStatusId::FoundConnection, TUpdateStatusId::Download, TUpdateStatusId::ControlFileFound,
+                                       TUpdateStatusId::DateBased, TUpdateStatusId::NewVersion, TUpdateStatusId::Finished, TUpdateStatusId::ClosedConnection}));
+    EXPECT_EQ(TextOf(TUpdateStatusId::NewVersion), QStringLiteral("New version found : 03/15/2024"));
+    EXPECT_EQ(statuses[5].Code, TUpdateErrorCode::NewVersion);
     // A request without cache, as the update agent.
     ASSERT_EQ(server.Requests.size(), 1);
     EXPECT_EQ(server.Requests[0].Headers.value("cache-control"), "no-cache");
@@ -198,18 +198,18 @@ TEST_F(WebUpdateTest, AnUpdateNotLaterThanTheLastOneIsNotNew)
     Control("[update]\ndate=03/15/2024\ntime=14:30\n");
     u.LastUpdate = QDateTime(QDate(2024, 3, 15), QTime(14, 30));
     u.DoUpdate();
-    EXPECT_TRUE(Saw(usNoNewVersion));
-    EXPECT_FALSE(Saw(usNewVersion));
-    EXPECT_EQ(TextOf(usNoNewVersion), QStringLiteral("No new version found"));
+    EXPECT_TRUE(Saw(TUpdateStatusId::NoNewVersion));
+    EXPECT_FALSE(Saw(TUpdateStatusId::NewVersion));
+    EXPECT_EQ(TextOf(TUpdateStatusId::NoNewVersion), QStringLiteral("No new version found"));
 }
 
 TEST_F(WebUpdateTest, AMissingControlFileIsAFailedDownload)
 {
     u.DoUpdate();   // nothing served: 404
-    EXPECT_EQ(TextOf(usHttpStatus), QStringLiteral("Http status : 404"));
-    EXPECT_EQ(Ids(), (std::vector<int>{usCheckingConnection, usFoundConnection, usDownload, usHttpStatus,
-                                       usControlFileNotFound, usClosedConnection}));
-    EXPECT_EQ(statuses[4].Code, ecNotFound);
+    EXPECT_EQ(TextOf(TUpdateStatusId::HttpStatus), QStringLiteral("Http status : 404"));
+    EXPECT_EQ(Ids(), (std::vector<TUpdateStatusId>{TUpdateStatusId::CheckingConnection, TUpdateStatusId::FoundConnection, TUpdateStatusId::Download, TUpdateStatusId::HttpStatus,
+                                       TUpdateStatusId::ControlFileNotFound, TUpdateStatusId::ClosedConnection}));
+    EXPECT_EQ(statuses[4].Code, TUpdateErrorCode::NotFound);
     EXPECT_TRUE(Tree().isEmpty());
 }
 
@@ -219,9 +219,9 @@ TEST_F(WebUpdateTest, AServerThatIsNotThereIsReportedWithItsText)
     server.close();
     u.URL = QStringLiteral("http://127.0.0.1:%1/updates/karvo_wf.inf").arg(port);
     u.DoUpdate();
-    ASSERT_TRUE(Saw(usDownloadNotFound));
-    EXPECT_TRUE(Saw(usControlFileNotFound));
-    const auto refused = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == ecInternet; });
+    ASSERT_TRUE(Saw(TUpdateStatusId::DownloadNotFound));
+    EXPECT_TRUE(Saw(TUpdateStatusId::ControlFileNotFound));
+    const auto refused = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == TUpdateErrorCode::Internet; });
     ASSERT_NE(refused, statuses.end());
     EXPECT_TRUE(refused->Text.contains(QStringLiteral("refused"), Qt::CaseInsensitive)) << refused->Text.toStdString();
 }
@@ -232,24 +232,24 @@ TEST_F(WebUpdateTest, VersionTestAgainstTheLocalFile)
     WriteFile(app + QStringLiteral("/sv_wf"), QByteArray(64, 'x') + QByteArray(reinterpret_cast<const char*>(block.data()), 92));
     struct {
         const char* Keys;
-        int Test;
+        TUpdateStatusId Test;
         bool New;
     } cases[] = {
-        {"newversion=2.1.0.5", usVersionBased, true},
-        {"newversion=2,1,0,5", usVersionBased, true},
-        {"newversion=2.1", usVersionBased, false},
-        {"newversion=2.1.0.4", usVersionBased, false},
-        {"newversion=9.0.0.0\nnewsize=156", usSizeBased, false},
-        {"newversion=1.0.0.0\nnewsize=999", usSizeBased, true},
-        {"newchecksum=5", usChecksumBased, true},
+        {"newversion=2.1.0.5", TUpdateStatusId::VersionBased, true},
+        {"newversion=2,1,0,5", TUpdateStatusId::VersionBased, true},
+        {"newversion=2.1", TUpdateStatusId::VersionBased, false},
+        {"newversion=2.1.0.4", TUpdateStatusId::VersionBased, false},
+        {"newversion=9.0.0.0\nnewsize=156", TUpdateStatusId::SizeBased, false},
+        {"newversion=1.0.0.0\nnewsize=999", TUpdateStatusId::SizeBased, true},
+        {"newchecksum=5", TUpdateStatusId::ChecksumBased, true},
     };
     for (const auto& c : cases) {
         statuses.clear();
         Control(QByteArray("[update]\nlocalversion={APP}\\sv_wf\n") + c.Keys + "\n");
         u.DoUpdate();
         EXPECT_TRUE(Saw(c.Test)) << c.Keys;
-        EXPECT_EQ(Saw(usNewVersion), c.New) << c.Keys;
-        EXPECT_EQ(Saw(usNoNewVersion), !c.New) << c.Keys;
+        EXPECT_EQ(Saw(TUpdateStatusId::NewVersion), c.New) << c.Keys;
+        EXPECT_EQ(Saw(TUpdateStatusId::NoNewVersion), !c.New) << c.Keys;
     }
 }
 
@@ -270,7 +270,7 @@ TEST_F(WebUpdateTest, MessageQueryAndUrlActions)
                                                asked(tool + QStringLiteral(" before")), QStringLiteral("R:") + tool + QStringLiteral(" before"),
                                                QStringLiteral("C:Go on?\rReally?"), QStringLiteral("U:https://scrivolt.example.org/news.html"),
                                                asked(tool + QStringLiteral(" \"after all\"")), QStringLiteral("R:") + tool + QStringLiteral(" after all")}));
-    EXPECT_TRUE(Saw(usFoundMessage) && Saw(usFoundHtmlDialog) && Saw(usFoundQuery) && Saw(usFoundRedirection) && Saw(usFoundShowUrl) && Saw(usFinished));
+    EXPECT_TRUE(Saw(TUpdateStatusId::FoundMessage) && Saw(TUpdateStatusId::FoundHtmlDialog) && Saw(TUpdateStatusId::FoundQuery) && Saw(TUpdateStatusId::FoundRedirection) && Saw(TUpdateStatusId::FoundShowUrl) && Saw(TUpdateStatusId::Finished));
 }
 
 TEST_F(WebUpdateTest, NoToTheQueryEndsTheUpdateBeforeAnyDownload)
@@ -280,8 +280,8 @@ TEST_F(WebUpdateTest, NoToTheQueryEndsTheUpdateBeforeAnyDownload)
             + FileLine(1, server.Base() + QStringLiteral("/files/wf.qs")));
     host.Answers = {false};
     u.DoUpdate();
-    EXPECT_FALSE(Saw(usFoundFiles));
-    EXPECT_FALSE(Saw(usFinished));
+    EXPECT_FALSE(Saw(TUpdateStatusId::FoundFiles));
+    EXPECT_FALSE(Saw(TUpdateStatusId::Finished));
     EXPECT_EQ(server.Requests.size(), 1);
 }
 
@@ -297,8 +297,8 @@ TEST_F(WebUpdateTest, WhatsNewAndLicense)
     EXPECT_EQ(host.WhatsNewCaptions.Caption, QStringLiteral("News"));
     EXPECT_EQ(host.WhatsNewCaptions.OkButton, QStringLiteral("Fine"));
     EXPECT_EQ(host.WhatsNewCaptions.CancelButton, QStringLiteral("Cancel"));
-    EXPECT_TRUE(Saw(usFoundWhatsNew) && Saw(usFoundLicense) && Saw(usLicenseRefused));
-    EXPECT_FALSE(Saw(usFinished));
+    EXPECT_TRUE(Saw(TUpdateStatusId::FoundWhatsNew) && Saw(TUpdateStatusId::FoundLicense) && Saw(TUpdateStatusId::LicenseRefused));
+    EXPECT_FALSE(Saw(TUpdateStatusId::Finished));
     EXPECT_TRUE(Tree().isEmpty());
 }
 
@@ -321,7 +321,7 @@ TEST_F(WebUpdateTest, FilesAreDownloadedIntoTheirFolderWithProgress)
     ASSERT_GE(progress.size(), 3u);
     EXPECT_EQ(progress.back(), 10000);
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
-    EXPECT_TRUE(Saw(usDownloadUpdate) && Saw(usFinished));
+    EXPECT_TRUE(Saw(TUpdateStatusId::DownloadUpdate) && Saw(TUpdateStatusId::Finished));
     EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/wf.qs")});
 }
 
@@ -359,12 +359,12 @@ TEST_F(WebUpdateTest, AFileIsInstalledOnlyWhenItArrivedWholeAndMatchesItsChecksu
         Control("[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl=" + url.toUtf8() + "\ntargetdir={APP}\\data\n" + c.Extra);
         u.DoUpdate();
         EXPECT_EQ(ReadFile(installed), c.Installed ? good : QByteArray("old")) << c.Why;
-        EXPECT_EQ(Saw(usCannotDownload), !c.Installed) << c.Why;
+        EXPECT_EQ(Saw(TUpdateStatusId::CannotDownload), !c.Installed) << c.Why;
         if (!c.Installed) {
-            EXPECT_EQ(TextOf(usCannotDownload), QStringLiteral("Cannot download update file : ") + url);
+            EXPECT_EQ(TextOf(TUpdateStatusId::CannotDownload), QStringLiteral("Cannot download update file : ") + url);
         }
         if (QByteArray(c.Why).contains("differs")) {
-            EXPECT_TRUE(TextOf(usChecksumMismatch).startsWith(QStringLiteral("Checksum does not match, file not installed : good")));
+            EXPECT_TRUE(TextOf(TUpdateStatusId::ChecksumMismatch).startsWith(QStringLiteral("Checksum does not match, file not installed : good")));
         }
         // No temporary download is left anywhere.
         EXPECT_EQ(Tree(), QStringList{QDir(root.path()).relativeFilePath(installed)}) << c.Why;
@@ -385,7 +385,7 @@ TEST_F(WebUpdateTest, ACompressedFileIsExpandedUnderItsRecordedName)
     u.DoUpdate();
     EXPECT_EQ(ReadFile(app + QStringLiteral("/data/readme.txt")), "Read me first.");
     EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/readme.txt")});
-    EXPECT_TRUE(TextOf(usExpandError).startsWith(QStringLiteral("Error expanding compressed file : bad.tx_")));
+    EXPECT_TRUE(TextOf(TUpdateStatusId::ExpandError).startsWith(QStringLiteral("Error expanding compressed file : bad.tx_")));
 }
 
 TEST_F(WebUpdateTest, CabinetsAreExtractedWhenAskedAndRefusedWhenTheyLeaveTheFolder)
@@ -397,7 +397,7 @@ TEST_F(WebUpdateTest, CabinetsAreExtractedWhenAskedAndRefusedWhenTheyLeaveTheFol
             + FileLine(2, server.Base() + QStringLiteral("/files/evil.cab")));
     u.DoUpdate();
     EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/Sounds/buzz.wav")});
-    EXPECT_TRUE(TextOf(usCabError).contains(QStringLiteral("..\\..\\evil"))) << TextOf(usCabError).toStdString();
+    EXPECT_TRUE(TextOf(TUpdateStatusId::CabError).contains(QStringLiteral("..\\..\\evil"))) << TextOf(TUpdateStatusId::CabError).toStdString();
 }
 
 TEST_F(WebUpdateTest, AddressesWhoseNameLeavesTheFolderAreRefused)
@@ -407,7 +407,7 @@ TEST_F(WebUpdateTest, AddressesWhoseNameLeavesTheFolderAreRefused)
     u.DoUpdate();
     int refused = 0;
     for (const TStatusLine& s : statuses)
-        refused += s.Id == usUnsafeName;
+        refused += s.Id == TUpdateStatusId::UnsafeName;
     EXPECT_EQ(refused, 2);
     EXPECT_EQ(server.Requests.size(), 1);   // only the control file was asked for
 }
@@ -465,7 +465,7 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
         EXPECT_TRUE(host.Started.isEmpty()) << c.Why;
         EXPECT_FALSE(QFileInfo::exists(app + QStringLiteral("/sv_wf.update-new"))) << c.Why;
         if (c.StartFails) {
-            EXPECT_EQ(TextOf(usSpawnFailed), QStringLiteral("Failed to spawn updater process : No such file or directory"));
+            EXPECT_EQ(TextOf(TUpdateStatusId::SpawnFailed), QStringLiteral("Failed to spawn updater process : No such file or directory"));
         }
         // Without the restart a program file is not installed at all: only the updater puts
         // one in place.
@@ -509,7 +509,7 @@ TEST_F(WebUpdateTest, TheProxyGetsTheCredentialsAndTheServerNever)
     u.ProxyUserID = QStringLiteral("quizzer");
     u.ProxyPassword = QStringLiteral("s3cret");
     u.DoUpdate();
-    EXPECT_TRUE(Saw(usNewVersion));
+    EXPECT_TRUE(Saw(TUpdateStatusId::NewVersion));
     ASSERT_FALSE(server.Requests.isEmpty());
     const auto& last = server.Requests.back();
     EXPECT_EQ(last.Target, "http://updates.scrivolt.invalid/updates/karvo_wf.inf");
@@ -526,8 +526,8 @@ TEST_F(WebUpdateTest, HttpsWorksAndACertificateErrorFailsWithItsText)
     ASSERT_TRUE(u.URL.startsWith(QStringLiteral("https://")));
     // A certificate nobody vouches for.
     u.DoUpdate();
-    EXPECT_TRUE(Saw(usControlFileNotFound));
-    const auto error = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == ecInternet; });
+    EXPECT_TRUE(Saw(TUpdateStatusId::ControlFileNotFound));
+    const auto error = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == TUpdateErrorCode::Internet; });
     ASSERT_NE(error, statuses.end());
     EXPECT_TRUE(error->Text.contains(QStringLiteral("certificate"), Qt::CaseInsensitive)) << error->Text.toStdString();
     EXPECT_TRUE(tls.Requests.isEmpty());   // nothing was asked over the untrusted connection
@@ -541,7 +541,7 @@ TEST_F(WebUpdateTest, HttpsWorksAndACertificateErrorFailsWithItsText)
     QSslConfiguration::setDefaultConfiguration(trusted);
     u.DoUpdate();
     QSslConfiguration::setDefaultConfiguration(before);
-    EXPECT_TRUE(Saw(usNewVersion));
+    EXPECT_TRUE(Saw(TUpdateStatusId::NewVersion));
     EXPECT_EQ(tls.Requests.size(), 1);
 }
 
@@ -560,30 +560,30 @@ TEST_F(WebUpdateTest, ProgramFilesAreAlwaysStagedForTheUpdaterAndNeedTheirSha256
     struct {
         const char* Why;
         QByteArray Files;
-        int Refusal;   // the status that says why nothing was installed (0: none expected)
+        TUpdateStatusId Refusal;   // the status that says why nothing was installed (None: none expected)
     } cases[] = {
         {"a program file after a failed download",
          "[files]\ncount=2\n[file1]\nurl=" + base + "/files/none\ntargetdir={APP}\n[file2]\nurl=" + base
              + "/files/sv_wf\ntargetdir={APP}\n" + Sha256Line("new program"),
-         usNotRestarted},
+         TUpdateStatusId::NotRestarted},
         {"a compressed program file, after a failed download",
          "[files]\ncount=2\n[file1]\nurl=" + base + "/files/none\ntargetdir={APP}\n[file2]\nurl=" + base
              + "/files/sv_w_\ntargetdir={APP}\ncompressed=1\n" + Sha256Line("new program"),
-         usNotRestarted},
+         TUpdateStatusId::NotRestarted},
         {"a target folder naming the program file",
          "[files]\ncount=2\n[file1]\nurl=" + base + "/files/none\ntargetdir={APP}\n[file2]\nurl=" + base
              + "/files/notes.txt\ntargetdir={APP}\\sv_wf\n" + Sha256Line("plain notes"),
-         usCannotDownload},
+         TUpdateStatusId::CannotDownload},
         {"a program file without sha256", "[files]\ncount=1\n[file1]\nurl=" + base + "/files/sv_wf\ntargetdir={APP}\n",
-         usNoSha256},
+         TUpdateStatusId::NoSha256},
         {"a compressed program file without sha256",
-         "[files]\ncount=1\n[file1]\nurl=" + base + "/files/sv_w_\ntargetdir={APP}\ncompressed=1\n", usNoSha256},
+         "[files]\ncount=1\n[file1]\nurl=" + base + "/files/sv_w_\ntargetdir={APP}\ncompressed=1\n", TUpdateStatusId::NoSha256},
         {"a file over the program without sha256",
-         "[files]\ncount=1\n[file1]\nurl=" + base + "/files/notes.txt\ntargetdir={APP}\\sv_wf\n", usCannotDownload},
+         "[files]\ncount=1\n[file1]\nurl=" + base + "/files/notes.txt\ntargetdir={APP}\\sv_wf\n", TUpdateStatusId::CannotDownload},
         {"a new program without sha256", "[files]\ncount=1\n[file1]\nurl=" + base + "/files/tool\ntargetdir={APP}\n",
-         usNoSha256},
+         TUpdateStatusId::NoSha256},
         {"a new script without sha256", "[files]\ncount=1\n[file1]\nurl=" + base + "/files/run.sh\ntargetdir={APP}\n",
-         usNoSha256},
+         TUpdateStatusId::NoSha256},
     };
     for (const auto& c : cases) {
         statuses.clear();
@@ -611,9 +611,9 @@ TEST_F(WebUpdateTest, PlainHttpOnlyWhenAllowedAndNeverAfterHttps)
     u.AllowPlainHttp = false;
     Control("[update]\ndate=03/15/2024\n");
     u.DoUpdate();
-    EXPECT_EQ(TextOf(usPlainHttpRefused),
+    EXPECT_EQ(TextOf(TUpdateStatusId::PlainHttpRefused),
               QStringLiteral("Refused address without https (plain http is off in the settings) : ") + u.URL);
-    EXPECT_TRUE(Saw(usControlFileNotFound));
+    EXPECT_TRUE(Saw(TUpdateStatusId::ControlFileNotFound));
     EXPECT_TRUE(server.Requests.isEmpty());
 
     // An https server that sends the update on to plain http, allowed or not.
@@ -632,10 +632,10 @@ TEST_F(WebUpdateTest, PlainHttpOnlyWhenAllowedAndNeverAfterHttps)
         statuses.clear();
         u.AllowPlainHttp = allowed;
         u.DoUpdate();
-        EXPECT_EQ(TextOf(usRedirectRefused), QStringLiteral("Refused redirection to a less safe address : ") + server.Base()
+        EXPECT_EQ(TextOf(TUpdateStatusId::RedirectRefused), QStringLiteral("Refused redirection to a less safe address : ") + server.Base()
                                                  + QStringLiteral("/updates/karvo_wf.inf"))
             << allowed;
-        EXPECT_TRUE(Saw(usControlFileNotFound)) << allowed;
+        EXPECT_TRUE(Saw(TUpdateStatusId::ControlFileNotFound)) << allowed;
     }
     QSslConfiguration::setDefaultConfiguration(before);
     EXPECT_TRUE(server.Requests.isEmpty());
@@ -663,7 +663,7 @@ TEST_F(WebUpdateTest, ProgramsFoldersAndAddressesStayWhereTheyBelong)
     u.DoUpdate();
     std::vector<QString> refused;
     for (const TStatusLine& st : statuses)
-        if (st.Id == usCommandRefused || st.Id == usFolderRefused || st.Id == usAddressRefused)
+        if (st.Id == TUpdateStatusId::CommandRefused || st.Id == TUpdateStatusId::FolderRefused || st.Id == TUpdateStatusId::AddressRefused)
             refused.push_back(st.Text);
     EXPECT_EQ(refused, (std::vector<QString>{
                            QStringLiteral("Refused program outside the program folder : /bin/sh -c reboot"),
@@ -686,7 +686,7 @@ TEST_F(WebUpdateTest, ProgramsFoldersAndAddressesStayWhereTheyBelong)
     u.DoUpdate();
     EXPECT_EQ(host.Shown.back(),
               QStringLiteral("C:The update asks to start this program:\r") + tool + QStringLiteral(" --now\rStart it?"));
-    EXPECT_TRUE(Saw(usFinished));
+    EXPECT_TRUE(Saw(TUpdateStatusId::Finished));
 }
 
 TEST_F(WebUpdateTest, SizesCountAndTimeAreBounded)
@@ -696,15 +696,15 @@ TEST_F(WebUpdateTest, SizesCountAndTimeAreBounded)
     struct {
         const char* Why;
         QByteArray Control;
-        int Refusal;
+        TUpdateStatusId Refusal;
     } cases[] = {
         {"a file larger than its declared size",
          "[update]\nunconditional=1\n[files]\ncount=1\n" + FileLine(1, server.Base() + QStringLiteral("/files/ten.txt"), "newsize=9\n"),
-         usTooLarge},
+         TUpdateStatusId::TooLarge},
         {"a file larger than the limit", "[update]\nunconditional=1\n[files]\ncount=1\n" + FileLine(1, server.Base() + QStringLiteral("/files/ten.txt")),
-         usTooLarge},
-        {"more files than allowed", "[update]\nunconditional=1\n[files]\ncount=1001\n", usTooManyFiles},
-        {"a control file larger than allowed", "[update]\nunconditional=1\n" + QByteArray(2000, ';'), usTooLarge},
+         TUpdateStatusId::TooLarge},
+        {"more files than allowed", "[update]\nunconditional=1\n[files]\ncount=1001\n", TUpdateStatusId::TooManyFiles},
+        {"a control file larger than allowed", "[update]\nunconditional=1\n" + QByteArray(2000, ';'), TUpdateStatusId::TooLarge},
     };
     u.Limits.ControlFile = 1000;
     u.Limits.Download = 9;
@@ -741,8 +741,8 @@ TEST_F(WebUpdateTest, CancelAndTheTimeLimitStopADownloadThatStalls)
         }
         u.DoUpdate();
         EXPECT_LT(clock.elapsed(), 3000) << how;   // far below the transfer timeout of 5 s
-        EXPECT_TRUE(Saw(QByteArray(how) == "cancel" ? usCancelled : usTimeLimit)) << how;
-        EXPECT_FALSE(Saw(usFinished)) << how;
+        EXPECT_TRUE(Saw(QByteArray(how) == "cancel" ? TUpdateStatusId::Cancelled : TUpdateStatusId::TimeLimit)) << how;
+        EXPECT_FALSE(Saw(TUpdateStatusId::Finished)) << how;
         EXPECT_TRUE(Tree().isEmpty()) << how;   // the second file is not fetched, nothing half-written stays
     }
 }

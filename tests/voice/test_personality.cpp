@@ -39,23 +39,23 @@ TEST(PersonalityFile, SectionsRunToTheNextHeaderAndEmptyLinesAreDropped)
     EXPECT_EQ(p.Slots[2].Name, "Encourager");
 
     const TPersonality& e = p.Slots[0];
-    EXPECT_EQ(e.Header[ceCorrect1], 1);
-    EXPECT_EQ(e.Last[ceCorrect1], 3);
-    EXPECT_EQ(e.Header[ceIncorrect1], 4);
-    EXPECT_EQ(e.Last[ceIncorrect1], 5);
-    EXPECT_EQ(e.Header[ceQuit], 6);
-    EXPECT_EQ(e.Last[ceQuit], 6);             // no lines: l - h = 0, silent
-    EXPECT_EQ(e.Header[ceAllCorrect], 7);
-    EXPECT_EQ(e.Last[ceAllCorrect], 8);
-    EXPECT_EQ(e.Header[ceCorrect3], -1);      // missing events stay absent
-    EXPECT_EQ(e.Last[ceCorrect3], -1);
+    EXPECT_EQ(e.HeaderOf(TCommentEvent::Correct1), 1);
+    EXPECT_EQ(e.LastOf(TCommentEvent::Correct1), 3);
+    EXPECT_EQ(e.HeaderOf(TCommentEvent::Incorrect1), 4);
+    EXPECT_EQ(e.LastOf(TCommentEvent::Incorrect1), 5);
+    EXPECT_EQ(e.HeaderOf(TCommentEvent::Quit), 6);
+    EXPECT_EQ(e.LastOf(TCommentEvent::Quit), 6);             // no lines: l - h = 0, silent
+    EXPECT_EQ(e.HeaderOf(TCommentEvent::AllCorrect), 7);
+    EXPECT_EQ(e.LastOf(TCommentEvent::AllCorrect), 8);
+    EXPECT_EQ(e.HeaderOf(TCommentEvent::Correct3), -1);      // missing events stay absent
+    EXPECT_EQ(e.LastOf(TCommentEvent::Correct3), -1);
 
     const TPersonality& c = p.Slots[1];
-    EXPECT_EQ(c.Header[ceCorrect1], 12);
-    EXPECT_EQ(c.Last[ceCorrect1], 14);
+    EXPECT_EQ(c.HeaderOf(TCommentEvent::Correct1), 12);
+    EXPECT_EQ(c.LastOf(TCommentEvent::Correct1), 14);
 
-    EXPECT_EQ(p.Slots[2].Header[ceGoodbye], 16);
-    EXPECT_EQ(p.Slots[2].Last[ceGoodbye], 17);  // the last section runs to the end of the file
+    EXPECT_EQ(p.Slots[2].HeaderOf(TCommentEvent::Goodbye), 16);
+    EXPECT_EQ(p.Slots[2].LastOf(TCommentEvent::Goodbye), 17);  // the last section runs to the end of the file
     EXPECT_EQ(p.Find("Encourager"), 0);         // duplicates: the first
     EXPECT_EQ(p.Find("Coach"), 1);
     EXPECT_EQ(p.Find("Nobody"), 0);
@@ -72,24 +72,24 @@ TEST(PersonalityFile, UnknownAndOrphanHeadersAndGrowth)
     p.Parse(text);
     EXPECT_EQ(p.Count, 11);
     EXPECT_EQ(p.Slots.size(), 15u);               // grown to count + 4
-    EXPECT_EQ(p.Slots[0].Header[ceCorrect1], -1);
+    EXPECT_EQ(p.Slots[0].HeaderOf(TCommentEvent::Correct1), -1);
     const TPersonality& last = p.Slots[10];
     // An unknown category name keeps the previous event selected and moves its header.
-    EXPECT_EQ(p.Lines[last.Header[ceCorrect3]], "[Category=Shouting]");
+    EXPECT_EQ(p.Lines[last.HeaderOf(TCommentEvent::Correct3)], "[Category=Shouting]");
     // The section runs to the next Personality or Category header; another "[key=value]" line
     // inside it does not end it.
-    EXPECT_EQ(p.Lines[last.Last[ceCorrect3]], "D");
-    EXPECT_EQ(p.Lines[last.Header[ceQuit]], "[Category=Quit]");
-    EXPECT_EQ(p.Lines[last.Last[ceQuit]], "E");
+    EXPECT_EQ(p.Lines[last.LastOf(TCommentEvent::Correct3)], "D");
+    EXPECT_EQ(p.Lines[last.HeaderOf(TCommentEvent::Quit)], "[Category=Quit]");
+    EXPECT_EQ(p.Lines[last.LastOf(TCommentEvent::Quit)], "E");
 }
 
 TEST(PersonalityFile, LastPersonalityWithoutTheCurrentEventStaysSilent)
 {
     TPersonalities p;
     p.Parse("[Personality=A]\n[Category=Goodbye]\nBye\n[Personality=B]\nloose line\n");
-    EXPECT_EQ(p.Slots[0].Last[ceGoodbye], 2);
-    EXPECT_EQ(p.Slots[1].Header[ceGoodbye], -1);
-    EXPECT_EQ(p.Slots[1].Last[ceGoodbye], -1);
+    EXPECT_EQ(p.Slots[0].LastOf(TCommentEvent::Goodbye), 2);
+    EXPECT_EQ(p.Slots[1].HeaderOf(TCommentEvent::Goodbye), -1);
+    EXPECT_EQ(p.Slots[1].LastOf(TCommentEvent::Goodbye), -1);
 }
 
 TEST(PersonalityFile, MissingFileGivesNoPersonalities)

@@ -39,12 +39,12 @@ TEST_F(SoundsTest, SpeechAvailabilityFollowsTheEngine)
     speech.CanActivate = false;
     TSounds s = Make();
     EXPECT_FALSE(s.SpeechAvailable());
-    s.Speak("Question. Who?", false, skQuestion);
+    s.Speak("Question. Who?", false, TSpeechKind::Question);
     EXPECT_TRUE(speech.Spoken.empty());
     EXPECT_FALSE(s.IsSpeaking());
 
     speech.CanActivate = true;   // a later text-to-speech kind tries again
-    s.Speak("Question. Who?", false, skQuestion);
+    s.Speak("Question. Who?", false, TSpeechKind::Question);
     EXPECT_TRUE(s.SpeechAvailable());
     EXPECT_TRUE(s.IsSpeaking());
     s.SetSpeaking(false);        // the engine's "text done"
@@ -72,13 +72,15 @@ TEST_F(SoundsTest, SpokenTextReplacesOnlyTheFirstOccurrences)
 TEST_F(SoundsTest, SpeechKindsRouteToTheAssistantOrTheEngine)
 {
     const struct {
-        int kind;
+        TSpeechKind kind;
         bool assistant;
         bool toAssistant, toEngine;
     } cases[] = {
-        {0, true, true, false}, {0, false, false, false}, {1, true, false, true}, {1, false, false, true},
-        {2, true, true, false}, {2, false, false, false}, {3, true, false, true}, {3, false, false, true},
-        {4, true, true, false}, {4, false, false, true},
+        {TSpeechKind::Greeting, true, true, false}, {TSpeechKind::Greeting, false, false, false},
+        {TSpeechKind::Question, true, false, true}, {TSpeechKind::Question, false, false, true},
+        {TSpeechKind::Assistant, true, true, false}, {TSpeechKind::Assistant, false, false, false},
+        {TSpeechKind::Word, true, false, true}, {TSpeechKind::Word, false, false, true},
+        {TSpeechKind::Either, true, true, false}, {TSpeechKind::Either, false, false, true},
     };
     for (const auto& c : cases) {
         test::TFakeAssistant assistant(c.assistant);
@@ -86,8 +88,8 @@ TEST_F(SoundsTest, SpeechKindsRouteToTheAssistantOrTheEngine)
         TSounds s = Make();
         s.SetAssistant(&assistant);
         s.Speak("Hello", true, c.kind);
-        EXPECT_EQ(!assistant.Calls.empty(), c.toAssistant) << "kind " << c.kind << " assistant " << c.assistant;
-        EXPECT_EQ(!speech.Spoken.empty(), c.toEngine) << "kind " << c.kind << " assistant " << c.assistant;
+        EXPECT_EQ(!assistant.Calls.empty(), c.toAssistant) << "kind " << static_cast<int>(c.kind) << " assistant " << c.assistant;
+        EXPECT_EQ(!speech.Spoken.empty(), c.toEngine) << "kind " << static_cast<int>(c.kind) << " assistant " << c.assistant;
         if (c.toAssistant) {
             EXPECT_EQ(assistant.Calls[0], (TAssistantCall{"Hello", true, -1}));
         }
@@ -97,9 +99,9 @@ TEST_F(SoundsTest, SpeechKindsRouteToTheAssistantOrTheEngine)
 TEST_F(SoundsTest, OneQueueSpeaksEveryTextInTurnWithoutCuttingOffTheOneSpoken)
 {
     TSounds s = Make();
-    s.Speak("Question. Who went?", false, skQuestion);   // the session
-    s.Speak("grace", false, skWord);                     // a word study window meanwhile
-    s.Speak("peace", false, skWord);
+    s.Speak("Question. Who went?", false, TSpeechKind::Question);   // the session
+    s.Speak("grace", false, TSpeechKind::Word);                     // a word study window meanwhile
+    s.Speak("peace", false, TSpeechKind::Word);
     EXPECT_EQ(speech.Spoken, (std::vector<std::string>{"Question. Who went?"}));
     EXPECT_EQ(speech.Resets, 0);
     EXPECT_EQ(s.QueuedTexts(), 2u);
@@ -112,8 +114,8 @@ TEST_F(SoundsTest, OneQueueSpeaksEveryTextInTurnWithoutCuttingOffTheOneSpoken)
     EXPECT_FALSE(s.IsSpeaking());
 
     // Stopping drops what waits.
-    s.Speak("one", false, skWord);
-    s.Speak("two", false, skWord);
+    s.Speak("one", false, TSpeechKind::Word);
+    s.Speak("two", false, TSpeechKind::Word);
     s.StopSpeaking();
     EXPECT_EQ(s.QueuedTexts(), 0u);
     speech.OnTextDone();   // the engine reports the stopped text
@@ -180,18 +182,18 @@ TEST_F(SoundsTest, CommentRoutesByTheDrawnPercentage)
 
     // Correct1: speak 50 %, animated 10 % (Acknowledge); remark draw r in 0..2 picks One/Two/Three.
     random.Draws = {0, 49};                 // spoken aloud
-    s.Comment(ceCorrect1);
+    s.Comment(TCommentEvent::Correct1);
     random.Draws = {1, 50};                 // animated, the only animation of the set (draw 0 of 1)
     random.Draws.push_back(0);
-    s.Comment(ceCorrect1);
+    s.Comment(TCommentEvent::Correct1);
     random.Draws = {2, 59};
     random.Draws.push_back(0);
-    s.Comment(ceCorrect1);
+    s.Comment(TCommentEvent::Correct1);
     random.Draws = {2, 60};                 // the rest: balloon only
-    s.Comment(ceCorrect1);
+    s.Comment(TCommentEvent::Correct1);
     // AllCorrect: always animated; the 4th member of {2, 4, 9, 19} is Write (19).
     random.Draws = {0, 0, 3};
-    s.Comment(ceAllCorrect);
+    s.Comment(TCommentEvent::AllCorrect);
 
     EXPECT_EQ(assistant.Calls, (std::vector<TAssistantCall>{
                                    {"One", false, -1},
@@ -212,25 +214,25 @@ TEST_F(SoundsTest, CommentIsSilentWithoutRemarksSpeechOrTheAssistantOption)
     bool use = true;
     s.SetUseAssistantQuery([&] { return use; });
 
-    s.Comment(ceIncorrect1);   // header without lines
-    s.Comment(ceCorrect3);     // no section
+    s.Comment(TCommentEvent::Incorrect1);   // header without lines
+    s.Comment(TCommentEvent::Correct3);     // no section
     use = false;
-    s.Comment(ceCorrect1);     // the option is off
+    s.Comment(TCommentEvent::Correct1);     // the option is off
     use = true;
     speech.CanActivate = false;
     speech.IsActive = false;
-    s.Speak("x", false, skQuestion);   // speech now unavailable
-    s.Comment(ceCorrect1);
+    s.Speak("x", false, TSpeechKind::Question);   // speech now unavailable
+    s.Comment(TCommentEvent::Correct1);
     EXPECT_TRUE(assistant.Calls.empty());
     EXPECT_TRUE(random.Bounds.empty());
 
     // One remark line is always that line.
     speech.CanActivate = true;
-    s.Speak("x", false, skQuestion);
+    s.Speak("x", false, TSpeechKind::Question);
     s.SelectPersonality("Coach");
     EXPECT_EQ(s.SelectedPersonality(), 1);
     random.Draws = {0, 10};
-    s.Comment(ceCorrect1);
+    s.Comment(TCommentEvent::Correct1);
     ASSERT_EQ(assistant.Calls.size(), 1u);
     EXPECT_EQ(assistant.Calls[0].Text, "Only");
 }

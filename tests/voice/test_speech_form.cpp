@@ -5,6 +5,7 @@
 #include "CharacterFixture.h"
 #include "WidgetApp.h"
 #include "VoiceFakes.h"
+#include "support/gui/FindWidget.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/Sounds.h"
@@ -25,6 +26,8 @@
 
 namespace sv {
 namespace {
+
+using test::FindWidget;
 
 QApplication& App() { return test::WidgetApp(); }
 
@@ -91,20 +94,20 @@ TEST_F(SpeechFormTest, OpensWithTheStoredChoicesAndWithoutAdultVoices)
     user.Options.AssistantChar = '?';
     auto form = Open(dir);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Speech and Assistant Settings"));
-    EXPECT_EQ(Items(form->VoiceCB), (std::vector<std::string>{"Default", "kal", "slt"}));
-    EXPECT_EQ(form->VoiceCB->currentText(), QStringLiteral("kal"));
-    EXPECT_EQ(Items(form->PersonalityCB), (std::vector<std::string>{"Encourager", "Coach"}));
-    EXPECT_EQ(form->PersonalityCB->currentText(), QStringLiteral("Coach"));
+    EXPECT_EQ(Items(FindWidget<QComboBox>(form, "voiceBox")), (std::vector<std::string>{"Default", "kal", "slt"}));
+    EXPECT_EQ(FindWidget<QComboBox>(form, "voiceBox")->currentText(), QStringLiteral("kal"));
+    EXPECT_EQ(Items(FindWidget<QComboBox>(form, "personalityBox")), (std::vector<std::string>{"Encourager", "Coach"}));
+    EXPECT_EQ(FindWidget<QComboBox>(form, "personalityBox")->currentText(), QStringLiteral("Coach"));
     // The installed characters in the fixed order; "?" selects the first.
-    EXPECT_EQ(Items(form->assistantCB), (std::vector<std::string>{"Merlin", "Robby"}));
-    EXPECT_EQ(form->assistantCB->currentText(), QStringLiteral("Merlin"));
-    EXPECT_TRUE(form->useAssistant->isChecked());
-    EXPECT_TRUE(form->assistantCB->isEnabled());
-    form->useAssistant->click();
-    EXPECT_FALSE(form->assistantCB->isEnabled());
-    EXPECT_FALSE(form->PersonalityCB->isEnabled());
-    EXPECT_FALSE(form->PersonalityLabel->isEnabled());
-    EXPECT_EQ(form->TestMemo->toPlainText(), QStringLiteral("With what did John baptize?"));
+    EXPECT_EQ(Items(FindWidget<QComboBox>(form, "assistantBox")), (std::vector<std::string>{"Merlin", "Robby"}));
+    EXPECT_EQ(FindWidget<QComboBox>(form, "assistantBox")->currentText(), QStringLiteral("Merlin"));
+    EXPECT_TRUE(FindWidget<QCheckBox>(form, "useAssistantBox")->isChecked());
+    EXPECT_TRUE(FindWidget<QComboBox>(form, "assistantBox")->isEnabled());
+    FindWidget<QCheckBox>(form, "useAssistantBox")->click();
+    EXPECT_FALSE(FindWidget<QComboBox>(form, "assistantBox")->isEnabled());
+    EXPECT_FALSE(FindWidget<QComboBox>(form, "personalityBox")->isEnabled());
+    EXPECT_FALSE(FindWidget<QLabel>(form, "personalityLabel")->isEnabled());
+    EXPECT_EQ(FindWidget<QPlainTextEdit>(form, "testText")->toPlainText(), QStringLiteral("With what did John baptize?"));
 }
 
 TEST_F(SpeechFormTest, WithoutCharactersTheAssistantPartIsOffAndOkStoresTheVoiceOnly)
@@ -112,11 +115,11 @@ TEST_F(SpeechFormTest, WithoutCharactersTheAssistantPartIsOffAndOkStoresTheVoice
     test::TCharactersDir dir("form_none");
     user.Options.AssistantChar = 'M';
     auto form = Open(dir);
-    EXPECT_FALSE(form->useAssistant->isChecked());
-    EXPECT_FALSE(form->useAssistant->isEnabled());
-    EXPECT_FALSE(form->assistantCB->isEnabled());
-    EXPECT_FALSE(form->PersonalityCB->isEnabled());
-    form->VoiceCB->setCurrentText(QStringLiteral("slt"));
+    EXPECT_FALSE(FindWidget<QCheckBox>(form, "useAssistantBox")->isChecked());
+    EXPECT_FALSE(FindWidget<QCheckBox>(form, "useAssistantBox")->isEnabled());
+    EXPECT_FALSE(FindWidget<QComboBox>(form, "assistantBox")->isEnabled());
+    EXPECT_FALSE(FindWidget<QComboBox>(form, "personalityBox")->isEnabled());
+    FindWidget<QComboBox>(form, "voiceBox")->setCurrentText(QStringLiteral("slt"));
     form->OKBtnClick();
     EXPECT_EQ(user.VoiceName.text(), "slt");
     EXPECT_EQ(user.Options.AssistantChar, 'M');
@@ -127,7 +130,7 @@ TEST_F(SpeechFormTest, CancelUndoesTheVoicePreview)
 {
     test::TCharactersDir dir("form_cancel");
     auto form = Open(dir);
-    form->VoiceCB->setCurrentText(QStringLiteral("slt"));
+    FindWidget<QComboBox>(form, "voiceBox")->setCurrentText(QStringLiteral("slt"));
     EXPECT_EQ(engine.Mode, QStringLiteral("slt"));   // the preview
     form->CancelBtnClick();
     EXPECT_EQ(engine.Mode, QStringLiteral("kal"));
@@ -138,8 +141,8 @@ TEST_F(SpeechFormTest, TheTestSentenceIsSpokenAsTyped)
 {
     test::TCharactersDir dir("form_test");
     auto form = Open(dir);
-    form->TestMemo->setPlainText(QStringLiteral("Read 1 John 2 now"));
-    form->TestBtn->click();
+    FindWidget<QPlainTextEdit>(form, "testText")->setPlainText(QStringLiteral("Read 1 John 2 now"));
+    FindWidget<QPushButton>(form, "testButton")->click();
     ASSERT_FALSE(engine.Spoken.empty());
     EXPECT_EQ(engine.Spoken.back(), "Read 1 John 2 now");
 }
@@ -154,8 +157,8 @@ TEST_F(SpeechFormTest, OkTellsTheMainWindowOfAChangeOrChangesTheCharacter)
 
     // Off and on again in one visit: no net change, no call.
     auto form = Open(dir);
-    form->useAssistant->click();
-    form->useAssistant->click();
+    FindWidget<QCheckBox>(form, "useAssistantBox")->click();
+    FindWidget<QCheckBox>(form, "useAssistantBox")->click();
     form->OKBtnClick();
     EXPECT_TRUE(changes.empty());
     EXPECT_TRUE(stage.Calls.empty());
@@ -165,8 +168,8 @@ TEST_F(SpeechFormTest, OkTellsTheMainWindowOfAChangeOrChangesTheCharacter)
     stage.Calls.clear();
     form = Open(dir);
     assistant->ShowCharacter('P');
-    form->assistantCB->setCurrentText(QStringLiteral("Genie"));
-    form->PersonalityCB->setCurrentText(QStringLiteral("Encourager"));
+    FindWidget<QComboBox>(form, "assistantBox")->setCurrentText(QStringLiteral("Genie"));
+    FindWidget<QComboBox>(form, "personalityBox")->setCurrentText(QStringLiteral("Encourager"));
     form->OKBtnClick();
     EXPECT_EQ(user.Options.AssistantChar, 'G');
     EXPECT_EQ(user.PersonalityName.text(), "Encourager");
@@ -176,7 +179,7 @@ TEST_F(SpeechFormTest, OkTellsTheMainWindowOfAChangeOrChangesTheCharacter)
 
     // Switched off: the main window hears of it.
     form = Open(dir);
-    form->useAssistant->click();
+    FindWidget<QCheckBox>(form, "useAssistantBox")->click();
     form->OKBtnClick();
     EXPECT_EQ(changes, (std::vector<bool>{false}));
     EXPECT_EQ(user.Options.UseAssistant, 0);

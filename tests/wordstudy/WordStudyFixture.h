@@ -38,9 +38,9 @@ int RowOf(const TBibleBrowser& browser, int wordIndex);
 class TRecordingSpeech : public IBibleSpeech {
 public:
     bool Available = true;
-    std::vector<std::pair<std::string, int>> Said;
+    std::vector<std::pair<std::string, TSpeechKind>> Said;
     bool SpeechAvailable() const override { return Available; }
-    void Speak(const std::string& text, bool, int kind) override { Said.emplace_back(text, kind); }
+    void Speak(const std::string& text, bool, TSpeechKind kind) override { Said.emplace_back(text, kind); }
 };
 
 } // namespace sv::test

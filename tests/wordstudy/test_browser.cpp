@@ -469,7 +469,7 @@ TEST_F(BrowserTest, SpeaksTheChosenWordsOnlyWhenSpeechIsAvailable)
     Click("grace", true);
     b->SpeakWords();
     ASSERT_EQ(speech.Said.size(), 2u);
-    EXPECT_EQ(speech.Said[0], (std::pair<std::string, int>{c.Words().RawWordText(static_cast<TWordCode>(c.Index("grace"))), 3}));
+    EXPECT_EQ(speech.Said[0], (std::pair<std::string, TSpeechKind>{c.Words().RawWordText(static_cast<TWordCode>(c.Index("grace"))), TSpeechKind::Word}));
     EXPECT_EQ(speech.Said[1].first, "zebra");
     speech.Available = false;
     Click("peace");

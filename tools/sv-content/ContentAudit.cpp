@@ -3,6 +3,7 @@
 #include "AnswerCheck.h"
 
 #include "common/Win1252.h"
+#include "content/QuestionTypes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -202,7 +203,7 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
 
         // Shared distinctive words. A question that names its verse cannot be answered from
         // another one.
-        if (q.Type != 1) {
+        if (q.Type != TypeAccordingTo) {
             std::set<std::string> distinctive;
             for (const auto* text : {&q.Prefix, &q.Question})
                 for (const auto& w : AnswerContentWords(*text)) {

@@ -1,5 +1,6 @@
 #include "Sources.h"
 
+#include "content/QuestionTypes.h"
 #include "content/Tokenizer.h"
 
 #include <yaml-cpp/yaml.h>
@@ -419,7 +420,7 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
         const auto type = AuthoredTypeCode(typeName);
         if (!type)
             At(path, q["type"]).fail("unknown question type \"" + typeName + "\"");
-        if (*type > 43 || *type == 39)
+        if (*type >= TypePlaceholder || *type == TypeSituation)
             At(path, q["type"]).fail("type " + typeName + " cannot be used in an authored question"
                                      " (39 and 44 and above are not allowed)");
         d.Type = *type;

@@ -1,5 +1,6 @@
 #include "editor/gui/QEditor.h"
 
+#include "common/Utf8Text.h"
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "shell/ErrorBoundary.h"
@@ -18,12 +19,11 @@ namespace sv {
 
 namespace {
 
-QString S(const char* text) { return QString::fromLatin1(text); }
 constexpr int EntryRole = Qt::UserRole;
 
 QGroupBox* Box(const char* caption, QWidget* parent)
 {
-    auto* box = new QGroupBox(S(caption), parent);
+    auto* box = new QGroupBox(FromUtf8(caption), parent);
     new QVBoxLayout(box);
     return box;
 }
@@ -36,9 +36,9 @@ QString MarkedTextHtml(const TMarkedText& text)
     std::uint8_t open = 0;
     auto closeTags = [&] {
         if (open & MarkUnderline)
-            html += S("</u>");
+            html += FromUtf8("</u>");
         if (open & MarkBold)
-            html += S("</b>");
+            html += FromUtf8("</b>");
         open = 0;
     };
     for (int i = 1; i <= text.Len; ++i) {
@@ -46,9 +46,9 @@ QString MarkedTextHtml(const TMarkedText& text)
         if (mark != open) {
             closeTags();
             if (mark & MarkBold)
-                html += S("<b>");
+                html += FromUtf8("<b>");
             if (mark & MarkUnderline)
-                html += S("<u>");
+                html += FromUtf8("<u>");
             open = mark;
         }
         const char c = text.Chars[i];
@@ -61,7 +61,7 @@ QString MarkedTextHtml(const TMarkedText& text)
 TQEditor::TQEditor(const TBooks& books, const TQuestions& questions, std::int32_t& wordUseLimit, QWidget* parent)
     : QWidget(parent), m_books(books), m_list(questions)
 {
-    setWindowTitle(S("Question Editor"));
+    setWindowTitle(FromUtf8("Question Editor"));
     setProperty("helpContext", HelpContext);
 
     frmBible = new TfrmBible(books, wordUseLimit, nullptr, TBibleHost::QuestionEditor, this);
@@ -81,12 +81,12 @@ TQEditor::TQEditor(const TBooks& books, const TQuestions& questions, std::int32_
 
     GroupBox2 = Box("Edited Question", Panel1);
     auto* tools = new QHBoxLayout;
-    newBtn = new QPushButton(S("New"), GroupBox2);
-    newBtn->setToolTip(S("New question"));
-    modifyBtn = new QPushButton(S("Modify"), GroupBox2);
-    modifyBtn->setToolTip(S("Modify selected question"));
-    deleteBtn = new QPushButton(S("Delete"), GroupBox2);
-    deleteBtn->setToolTip(S("Delete selected question"));
+    newBtn = new QPushButton(FromUtf8("New"), GroupBox2);
+    newBtn->setToolTip(FromUtf8("New question"));
+    modifyBtn = new QPushButton(FromUtf8("Modify"), GroupBox2);
+    modifyBtn->setToolTip(FromUtf8("Modify selected question"));
+    deleteBtn = new QPushButton(FromUtf8("Delete"), GroupBox2);
+    deleteBtn->setToolTip(FromUtf8("Delete selected question"));
     genreCB = new QComboBox(GroupBox2);
     for (QWidget* w : {static_cast<QWidget*>(newBtn), static_cast<QWidget*>(modifyBtn),
              static_cast<QWidget*>(deleteBtn), static_cast<QWidget*>(genreCB)})
@@ -104,7 +104,7 @@ TQEditor::TQEditor(const TBooks& books, const TQuestions& questions, std::int32_
     GroupBox2->layout()->addWidget(GroupBox4);
     GroupBox2->layout()->addWidget(GroupBox3);
 
-    Button1 = new QPushButton(S("Done"), Panel1);
+    Button1 = new QPushButton(FromUtf8("Done"), Panel1);
     connect(Button1, &QPushButton::clicked, this, [this] { close(); });
 
     auto* panelLay = new QVBoxLayout(Panel1);
@@ -142,7 +142,7 @@ void TQEditor::ListVerse(int verseNo)
         item->setToolTip(item->text());
     }
     AvailableLB->blockSignals(false);
-    GroupBox1->setTitle(S("Available Questions: ") + FromWin1252(m_books.VerseLabel(verseNo)));
+    GroupBox1->setTitle(FromUtf8("Available Questions: ") + FromWin1252(m_books.VerseLabel(verseNo)));
     qMemo->clear();
     aMemo->clear();
 }

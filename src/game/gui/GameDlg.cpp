@@ -1,5 +1,6 @@
 #include "game/gui/GameDlg.h"
 
+#include "common/Utf8Text.h"
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "content/Questions.h"
@@ -23,49 +24,48 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TfrmGame::TfrmGame(const TStudyContext& context, QWidget* parent) : QWidget(parent)
 {
-    ChaptersGroupBox = new QGroupBox(L("Material selection"), this);
+    ChaptersGroupBox = new QGroupBox(FromUtf8("Material selection"), this);
     material = new TfrmMaterialSelection(*context.Books, false, ChaptersGroupBox);
     (new QVBoxLayout(ChaptersGroupBox))->addWidget(material);
 
-    GroupBox1 = new QGroupBox(L("Collections to use"), this);
+    GroupBox1 = new QGroupBox(FromUtf8("Collections to use"), this);
     collections = new TfrmCollections(*context.Questions, context.Messages, GroupBox1);
     (new QVBoxLayout(GroupBox1))->addWidget(collections);
 
-    MemoryVersesRadioGroup = new QGroupBox(L("Memory Verses"), this);
-    MemoryVersesRadioGroup->setToolTip(L("Should memory verses be a category?"));
+    MemoryVersesRadioGroup = new QGroupBox(FromUtf8("Memory Verses"), this);
+    MemoryVersesRadioGroup->setToolTip(FromUtf8("Should memory verses be a category?"));
     memoryChoice = new QButtonGroup(this);
     auto* memLay = new QVBoxLayout(MemoryVersesRadioGroup);
     int id = 0;
     for (const char* item : {"Yes", "No"}) {
-        auto* rb = new QRadioButton(L(item), MemoryVersesRadioGroup);
+        auto* rb = new QRadioButton(FromUtf8(item), MemoryVersesRadioGroup);
         memoryChoice->addButton(rb, id++);
         memLay->addWidget(rb);
     }
 
-    RoundsRadioGroup = new QGroupBox(L("Rounds"), this);
-    RoundsRadioGroup->setToolTip(L("# of rounds of 36 questions"));
+    RoundsRadioGroup = new QGroupBox(FromUtf8("Rounds"), this);
+    RoundsRadioGroup->setToolTip(FromUtf8("# of rounds of 36 questions"));
     roundsChoice = new QButtonGroup(this);
     auto* roundsLay = new QHBoxLayout(RoundsRadioGroup);
     id = 0;
     for (const char* item : {"1", "2", "3"}) {
-        auto* rb = new QRadioButton(L(item), RoundsRadioGroup);
+        auto* rb = new QRadioButton(FromUtf8(item), RoundsRadioGroup);
         roundsChoice->addButton(rb, id++);
         roundsLay->addWidget(rb);
     }
 
-    PlayersGroupBox = new QGroupBox(L("Players"), this);
+    PlayersGroupBox = new QGroupBox(FromUtf8("Players"), this);
     auto* playersLay = new QVBoxLayout(PlayersGroupBox);
     int n = 1;
     for (QLineEdit** edit : {&Player1Edit, &Player2Edit, &Player3Edit}) {
         *edit = new QLineEdit(PlayersGroupBox);
-        (*edit)->setObjectName(L("Player%1Edit").arg(n));
-        (*edit)->setToolTip(L("Player %1's name").arg(n));
-        (*edit)->setPlaceholderText(L("Player %1's name").arg(n));
+        (*edit)->setObjectName(FromUtf8("Player%1Edit").arg(n));
+        (*edit)->setToolTip(FromUtf8("Player %1's name").arg(n));
+        (*edit)->setPlaceholderText(FromUtf8("Player %1's name").arg(n));
         (*edit)->setMaxLength(100);
         playersLay->addWidget(*edit);
         ++n;
@@ -131,7 +131,7 @@ void TGameDlgStart::OKBtnClick()
     }
     TUser& user = *m_context.User;
     df->SaveToUser(user);
-    m_context.MVList->Build(df->material->MemoryTable(), 1, true);
+    m_context.MVList->Build(df->material->MemoryTable(), MemoryKindQuote, true);
     m_context.QsList->BuildFull(df->material->VerseTable(), false, user.Collections, 1, false);
 
     auto* game = new TGameForm(m_gameContext);

@@ -1,5 +1,6 @@
 #include "game/gui/GameForm.h"
 
+#include "common/Utf8Text.h"
 #include "common/Win1252.h"
 #include "game/gui/GameQuestionAsker.h"
 #include "game/gui/WagerForm.h"
@@ -35,9 +36,6 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
-QString S(const std::string& bytes) { return FromWin1252(bytes); }
-
 constexpr const char* BoardBlue = "#0B1A78";
 
 void KeepSpaceWhenHidden(QWidget* w)
@@ -73,7 +71,7 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setProperty("helpContext", HelpContext);
-    setWindowTitle(L("The One-Way Game"));
+    setWindowTitle(FromUtf8("The One-Way Game"));
     setFocusPolicy(Qt::StrongFocus);
     ISessionTimers* timers = m_context.Study.Timers;
     if (!timers) {
@@ -88,11 +86,11 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
     auto* top = new QHBoxLayout;
     for (int p = 0; p < GameMaxPlayers; ++p) {
         auto* box = new QGroupBox(this);
-        box->setObjectName(L("P%1Label").arg(p + 1));
-        auto* score = new QLabel(L("0"), box);
-        score->setObjectName(L("P%1ScoreLabel").arg(p + 1));
+        box->setObjectName(FromUtf8("P%1Label").arg(p + 1));
+        auto* score = new QLabel(FromUtf8("0"), box);
+        score->setObjectName(FromUtf8("P%1ScoreLabel").arg(p + 1));
         score->setAlignment(Qt::AlignCenter);
-        score->setStyleSheet(L("QLabel, QLabel:disabled { color: #1030C0; }"));
+        score->setStyleSheet(FromUtf8("QLabel, QLabel:disabled { color: #1030C0; }"));
         auto* lay = new QVBoxLayout(box);
         lay->setContentsMargins(8, 4, 8, 4);
         lay->addWidget(score);
@@ -102,40 +100,40 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
         top->addWidget(box, 1);
     }
     top->addStretch(0);
-    QuitBtn = new QPushButton(L("Quit"), this);
-    QuitBtn->setObjectName(L("QuitBtn"));
+    QuitBtn = new QPushButton(FromUtf8("Quit"), this);
+    QuitBtn->setObjectName(FromUtf8("QuitBtn"));
     QuitBtn->setFocusPolicy(Qt::TabFocus);
     connect(QuitBtn, &QPushButton::clicked, this, [this] { QuitBtnClick(); });
     top->addWidget(QuitBtn, 0, Qt::AlignBottom);
 
     TurnLabel = new QLabel(this);
     TurnLabel->setAlignment(Qt::AlignCenter);
-    TurnLabel->setStyleSheet(L("QLabel { color: #0B1A78; }"));
+    TurnLabel->setStyleSheet(FromUtf8("QLabel { color: #0B1A78; }"));
 
     // The board: six category boxes, each a caption over a blue panel of six buttons.
     auto* board = new QHBoxLayout;
     board->setSpacing(6);
-    const QString buttonStyle = L(
+    const QString buttonStyle = FromUtf8(
         "QPushButton { background: #1C3FD0; color: #FFD54A; border: 1px solid #08145A; border-radius: 3px; }"
         "QPushButton:hover:enabled { background: #2E55F2; }"
         "QPushButton:focus { border: 3px solid #FFFFFF; }"
         "QPushButton:disabled { color: #7084DC; }");
     for (int col = 1; col <= GameColumns; ++col) {
         auto* cat = new QWidget(this);
-        cat->setObjectName(L("Cat%1").arg(col));
-        auto* caption = new QLabel(L("x"), cat);
+        cat->setObjectName(FromUtf8("Cat%1").arg(col));
+        auto* caption = new QLabel(FromUtf8("x"), cat);
         caption->setAlignment(Qt::AlignCenter);
         caption->setWordWrap(true);
-        caption->setStyleSheet(L("QLabel { background: %1; color: white; border-radius: 3px; padding: 2px; }").arg(L(BoardBlue)));
+        caption->setStyleSheet(FromUtf8("QLabel { background: %1; color: white; border-radius: 3px; padding: 2px; }").arg(FromUtf8(BoardBlue)));
         auto* panel = new QFrame(cat);
-        panel->setObjectName(L("Panel%1").arg(col));
-        panel->setStyleSheet(L("QFrame#Panel%1 { background: %2; border-radius: 4px; }").arg(col).arg(L(BoardBlue)));
+        panel->setObjectName(FromUtf8("Panel%1").arg(col));
+        panel->setStyleSheet(FromUtf8("QFrame#Panel%1 { background: %2; border-radius: 4px; }").arg(col).arg(FromUtf8(BoardBlue)));
         auto* panelLay = new QVBoxLayout(panel);
         panelLay->setContentsMargins(5, 5, 5, 5);
         panelLay->setSpacing(5);
         for (int row = 1; row <= GameRows; ++row) {
             auto* b = new QPushButton(panel);
-            b->setObjectName(L("B%1%2").arg(col).arg(row));
+            b->setObjectName(FromUtf8("B%1%2").arg(col).arg(row));
             b->setStyleSheet(buttonStyle);
             b->setEnabled(false);
             b->setMinimumSize(40, 22);
@@ -218,34 +216,34 @@ void TGameForm::UM_WAGER(int amount) { m_logic->WagerChosen(amount); }
 void TGameForm::ViewChanged()
 {
     const TGameView& v = m_logic->View();
-    const QString caption = S(v.Caption);
+    const QString caption = FromWin1252(v.Caption);
     setWindowTitle(caption);
     // The frame keeps an old title when the board's goes empty (while the board scatters).
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->setWindowTitle(caption);
-    TurnLabel->setText(caption.isEmpty() ? L(" ") : caption);
-    QuitBtn->setText(S(v.QuitCaption));
+    TurnLabel->setText(caption.isEmpty() ? FromUtf8(" ") : caption);
+    QuitBtn->setText(FromWin1252(v.QuitCaption));
     for (int p = 0; p < GameMaxPlayers; ++p) {
         const auto i = static_cast<std::size_t>(p);
-        PLabel[i]->setTitle(S(v.PlayerNames[i]));
+        PLabel[i]->setTitle(FromWin1252(v.PlayerNames[i]));
         PLabel[i]->setVisible(v.PlayerVisible[i]);
-        PScoreLabel[i]->setText(S(v.Scores[i]));
+        PScoreLabel[i]->setText(FromWin1252(v.Scores[i]));
         const bool current = m_logic->Players() > 1 && m_logic->CurrentPlayer() == p + 1 && !m_logic->GameOver();
         // The player whose turn it is has a bright frame.
-        PLabel[i]->setStyleSheet(L("QGroupBox { border: 3px solid %1; border-radius: 4px; margin-top: 1.2em; }"
+        PLabel[i]->setStyleSheet(FromUtf8("QGroupBox { border: 3px solid %1; border-radius: 4px; margin-top: 1.2em; }"
                                    "QGroupBox::title { subcontrol-origin: margin; left: 8px; }")
-                                     .arg(L(current ? "#FFB000" : "#C8CCD8")));
+                                     .arg(FromUtf8(current ? "#FFB000" : "#C8CCD8")));
     }
     for (int col = 0; col < GameColumns; ++col) {
         const auto i = static_cast<std::size_t>(col);
-        CatCaption[i]->setText(S(v.ColumnCaptions[i]).replace(L("&&"), L("&")));
+        CatCaption[i]->setText(FromWin1252(v.ColumnCaptions[i]).replace(FromUtf8("&&"), FromUtf8("&")));
         Cat[i]->setVisible(v.ColumnVisible[i]);
     }
     bool playable = false;
     for (int c = 0; c < GameCells; ++c) {
         const auto i = static_cast<std::size_t>(c);
         QPushButton* b = m_buttons[i];
-        b->setText(v.ButtonUsed[i] ? QString() : S(v.ButtonTexts[i]).trimmed());
+        b->setText(v.ButtonUsed[i] ? QString() : FromWin1252(v.ButtonTexts[i]).trimmed());
         b->setEnabled(v.ButtonEnabled[i]);
         playable = playable || v.ButtonEnabled[i];
     }
@@ -260,18 +258,18 @@ void TGameForm::ViewChanged()
 void TGameForm::Warning(const std::string& text)
 {
     if (m_context.Study.Messages)
-        m_context.Study.Messages->Warning(S(text));
+        m_context.Study.Messages->Warning(FromWin1252(text));
 }
 
 void TGameForm::Information(const std::string& text)
 {
     if (m_context.Study.Messages)
-        m_context.Study.Messages->Information(S(text));
+        m_context.Study.Messages->Information(FromWin1252(text));
 }
 
 bool TGameForm::Confirm(const std::string& text)
 {
-    return m_context.Study.Messages && m_context.Study.Messages->Confirm(S(text));
+    return m_context.Study.Messages && m_context.Study.Messages->Confirm(FromWin1252(text));
 }
 
 void TGameForm::StopSound()

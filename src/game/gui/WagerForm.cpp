@@ -1,5 +1,6 @@
 #include "game/gui/WagerForm.h"
 
+#include "common/Utf8Text.h"
 #include "game/GameRules.h"
 #include "widgets/SpinEdit.h"
 
@@ -15,16 +16,15 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TWagerForm::TWagerForm(std::function<void(int amount)> chosen, std::function<void()> closed, QWidget* parent)
     : QWidget(parent), m_chosen(std::move(chosen)), m_closed(std::move(closed))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(L("One-Way Wager"));
+    setWindowTitle(FromUtf8("One-Way Wager"));
     setProperty("helpContext", HelpContext);
-    Label1 = new QLabel(L("Congratulations! You have found the One-Way Wager. Select below how much you "
+    Label1 = new QLabel(FromUtf8("Congratulations! You have found the One-Way Wager. Select below how much you "
                           "would like to wager on this question."),
         this);
     Label1->setWordWrap(true);
@@ -39,7 +39,7 @@ TWagerForm::TWagerForm(std::function<void(int amount)> chosen, std::function<voi
     WagerSpinEdit->setFont(big);
     WagerSpinEdit->setMinimumWidth(110);
     WagerSpinEdit->setAlignment(Qt::AlignRight);
-    OKBtn = new QPushButton(L("OK"), this);
+    OKBtn = new QPushButton(FromUtf8("OK"), this);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
 

@@ -1,5 +1,6 @@
 #include "game/gui/WallOfFameDlg.h"
 
+#include "common/Utf8Text.h"
 #include "common/Win1252.h"
 #include "user/User.h"
 
@@ -12,26 +13,25 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TWallOfFameDlg::TWallOfFameDlg(const TUser& user, QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(L("One-Way Game Wall Of Fame"));
+    setWindowTitle(FromUtf8("One-Way Game Wall Of Fame"));
     setProperty("helpContext", HelpContext);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
-    const QString panel = L("QLabel { background: #FFFBE6; border: 1px solid #8A7A40; padding: 4px 8px; }");
+    const QString panel = FromUtf8("QLabel { background: #FFFBE6; border: 1px solid #8A7A40; padding: 4px 8px; }");
     for (int k = 0; k < TWallOfFame::Places; ++k) {
-        auto* place = new QLabel(QString::number(k + 1) + L("."), this);
+        auto* place = new QLabel(QString::number(k + 1) + FromUtf8("."), this);
         Name[static_cast<std::size_t>(k)] = new QLabel(FromWin1252(user.WallOfFame.Name(k + 1)), this);
         Score[static_cast<std::size_t>(k)] = new QLabel(QString::number(user.WallOfFame.Score(k + 1)), this);
         QLabel* name = Name[static_cast<std::size_t>(k)];
         QLabel* score = Score[static_cast<std::size_t>(k)];
-        name->setObjectName(L("Name") + QString::number(k + 1));
-        score->setObjectName(L("Score") + QString::number(k + 1));
+        name->setObjectName(FromUtf8("Name") + QString::number(k + 1));
+        score->setObjectName(FromUtf8("Score") + QString::number(k + 1));
         name->setStyleSheet(panel);
         score->setStyleSheet(panel);
         name->setMinimumWidth(220);
@@ -48,7 +48,7 @@ TWallOfFameDlg::TWallOfFameDlg(const TUser& user, QWidget* parent) : QWidget(par
         grid->addWidget(score, k, 2);
     }
     grid->setColumnStretch(1, 1);
-    OKBtn = new QPushButton(L("OK"), this);
+    OKBtn = new QPushButton(FromUtf8("OK"), this);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "goals/gui/GoalsCreateDlg.h"
 
+#include "common/Utf8Text.h"
 #include "goals/TaskChoices.h"
 #include "shell/ErrorBoundary.h"
 #include "material/gui/SelectionFrames.h"
@@ -27,8 +28,6 @@
 namespace sv {
 
 namespace {
-
-QString S(const char* text) { return QString::fromLatin1(text); }
 
 constexpr int IdRole = Qt::UserRole;
 constexpr int KindRole = Qt::UserRole + 1;
@@ -90,136 +89,48 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     IMessageService* messages, bool speechAvailable, TTasks& tasks, QDate today, QWidget* parent)
     : QWidget(parent), m_tasks(tasks), m_today(today), m_messages(messages)
 {
-    setWindowTitle(S("Create or Edit Study Tasks"));
+    setWindowTitle(FromUtf8("Create or Edit Study Tasks"));
     setProperty("helpContext", HelpContext);
 
-    PageControl = new QTabWidget(this);
-    auto* tasksPage = new QWidget(PageControl);
-    PageControl->addTab(tasksPage, S("Tasks"));
-    auto* goalsPage = new QTabWidget(PageControl);
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("pages"));
+    auto* tasksPage = new QWidget(m_pages);
+    m_pages->addTab(tasksPage, FromUtf8("Tasks"));
+    auto* goalsPage = new QTabWidget(m_pages);
     for (const char* tab : {"General information", "Target dates", "Skills desired", "Skill level"})
-        goalsPage->addTab(new QWidget(goalsPage), S(tab));
-    PageControl->addTab(goalsPage, S("Goals"));
+        goalsPage->addTab(new QWidget(goalsPage), FromUtf8(tab));
+    m_pages->addTab(goalsPage, FromUtf8("Goals"));
 
-    // The row of buttons that add a task.
-    ButtonRow = new QWidget(tasksPage);
-    auto* rowLay = new QGridLayout(ButtonRow);
-    rowLay->setContentsMargins(0, 0, 0, 0);
-    AddCaption = new QLabel(S("Click icon to add task"), ButtonRow);
-    rowLay->addWidget(AddCaption, 0, 0, 1, 6);
-    auto addButton = [this, rowLay](const char* caption, TTaskKind kind, int column) {
-        auto* b = new QPushButton(KindIcon(kind), S(caption), ButtonRow);
-        connect(b, &QPushButton::clicked, this, [this, kind] { Guarded([&] { Add(kind); }, m_messages); });
-        rowLay->addWidget(b, 1, column);
-        return b;
-    };
-    StudyQuestionsBtn = addButton("Study Questions", TTaskKind::Questions, 0);
-    ReviewMemoryBtn = addButton("Review memory verses", TTaskKind::Memory, 1);
-    StudyAccToBtn = addButton("Study according to's", TTaskKind::AccordingTo, 2);
-    WordStudyBtn = addButton("Do word study", TTaskKind::WordStudy, 3);
-    ReadScriptureBtn = addButton("Read scripture", TTaskKind::ReadScripture, 4);
-    UserDefinedBtn = addButton("User-defined task", TTaskKind::UserDefined, 5);
-
-    EditDetailsBtn = new QPushButton(S("Edit Details"), tasksPage);
-    DuplicateBtn = new QPushButton(S("Duplicate"), tasksPage);
-    DeleteBtn = new QPushButton(S("Delete"), tasksPage);
-    StartTaskBtn = new QPushButton(S("Start task"), tasksPage);
-    StartTaskBtn->setToolTip(S("Open the study set-up with this task's choices"));
-    // The buttons act through the error boundary.
-    auto guarded = [this](void (TGoalsCreateDlg::*action)()) {
-        return [this, action] { Guarded([&] { (this->*action)(); }, m_messages); };
-    };
-    connect(EditDetailsBtn, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::EditDetails));
-    connect(DeleteBtn, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::Delete));
-    connect(StartTaskBtn, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::StartTask));
-
-    TodoList = new QTreeWidget(tasksPage);
-    TodoList->setRootIsDecorated(false);
-    TodoList->setHeaderLabels({S("Task"), S("Details"), S("Target"), S("Due"), S("Complete")});
-    TodoList->setSortingEnabled(true);
-    TodoList->sortByColumn(ColDetails, Qt::AscendingOrder);
-    TodoList->header()->setSectionResizeMode(ColDetails, QHeaderView::Stretch);
-    TodoList->header()->setStretchLastSection(false);
-    TodoList->setColumnWidth(ColTask, 120);
-    connect(TodoList, &QTreeWidget::itemSelectionChanged, this, &TGoalsCreateDlg::UpdateButtons);
-    connect(TodoList, &QTreeWidget::itemDoubleClicked, this, [this] {
-        if (m_mode == TMode::Idle && TaskIdOf(TodoList->currentItem()) > 0)
-            Guarded([this] { EditDetails(); }, m_messages);
-    });
-
-    // The "Details" panel: what the list shows of the task, and the task's study page.
-    DetailsPanel = new QGroupBox(S("Details"), tasksPage);
-    DetailsEdit = new QLineEdit(DetailsPanel);
-    DetailsEdit->setPlaceholderText(S("What this task is for"));
-    TargetEdit = new QDateEdit(DetailsPanel);
-    DueEdit = new QDateEdit(DetailsPanel);
-    for (QDateEdit* d : {TargetEdit, DueEdit}) {
-        d->setCalendarPopup(true);
-        d->setDisplayFormat(S("yyyy-MM-dd"));
-    }
-    CompleteSpin = new QSpinBox(DetailsPanel);
-    CompleteSpin->setRange(0, 100);
-    CompleteSpin->setSuffix(S(" %"));
-    QuestionsFrame = new TfrmQuestions(books, questions, messages, speechAvailable, DetailsPanel);
-    QuestionsFrame->LoadFromUser(user);
-    // Collections and question types are not part of a task.
-    QuestionsFrame->Collections->parentWidget()->hide();
-    QuestionsFrame->Types->parentWidget()->hide();
-    MemoryFrame = new TfrmMemory(books, speechAvailable, DetailsPanel);
-    MemoryFrame->LoadFromUser(user);
-    AccToFrame = new TfrmAccTo(books, speechAvailable, DetailsPanel);
-    AccToFrame->LoadFromUser(user);
-    RecordChangesBtn = new QPushButton(S("Record Changes"), DetailsPanel);
-    connect(RecordChangesBtn, &QPushButton::clicked, this, guarded(&TGoalsCreateDlg::RecordChanges));
-    auto* dl = new QGridLayout(DetailsPanel);
-    dl->addWidget(new QLabel(S("Details"), DetailsPanel), 0, 0);
-    dl->addWidget(DetailsEdit, 0, 1, 1, 5);
-    dl->addWidget(new QLabel(S("Target"), DetailsPanel), 1, 0);
-    dl->addWidget(TargetEdit, 1, 1);
-    dl->addWidget(new QLabel(S("Due"), DetailsPanel), 1, 2);
-    dl->addWidget(DueEdit, 1, 3);
-    dl->addWidget(new QLabel(S("Complete"), DetailsPanel), 1, 4);
-    dl->addWidget(CompleteSpin, 1, 5);
-    // The study page scrolls when the main window leaves too little room for it.
-    auto* pages = new QWidget;
-    auto* pagesLay = new QVBoxLayout(pages);
-    pagesLay->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* f : {static_cast<QWidget*>(QuestionsFrame), static_cast<QWidget*>(MemoryFrame),
-             static_cast<QWidget*>(AccToFrame)})
-        pagesLay->addWidget(f);
-    auto* scroll = new QScrollArea(DetailsPanel);
-    scroll->setWidget(pages);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setMinimumHeight(160);
-    dl->addWidget(scroll, 2, 0, 1, 6);
-    dl->addWidget(RecordChangesBtn, 5, 5);
-    dl->setColumnStretch(1, 1);
-    dl->setColumnStretch(3, 1);
+    MakeAddButtons(tasksPage);
+    MakeListButtons(tasksPage);
+    MakeTodoList(tasksPage);
+    MakeDetailsPanel(tasksPage, books, questions, user, speechAvailable);
 
     auto* listButtons = new QHBoxLayout;
-    for (QPushButton* b : {EditDetailsBtn, DuplicateBtn, DeleteBtn, StartTaskBtn})
+    for (QPushButton* b : {m_editDetailsButton, m_duplicateButton, m_deleteButton, m_startTaskButton})
         listButtons->addWidget(b);
     listButtons->addStretch();
     auto* tl = new QVBoxLayout(tasksPage);
-    tl->addWidget(ButtonRow);
+    tl->addWidget(m_addButtons);
     tl->addLayout(listButtons);
-    tl->addWidget(TodoList, 1);
-    tl->addWidget(DetailsPanel);
+    tl->addWidget(m_todoList, 1);
+    tl->addWidget(m_detailsPanel);
 
-    OKBtn = new QPushButton(S("OK"), this);
-    HelpBtn = new QPushButton(S("Help"), this);
-    connect(OKBtn, &QPushButton::clicked, this, [this] { close(); });
-    connect(HelpBtn, &QPushButton::clicked, this, [this] {
+    m_okButton = new QPushButton(FromUtf8("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_helpButton = new QPushButton(FromUtf8("Help"), this);
+    m_helpButton->setObjectName(QStringLiteral("helpButton"));
+    connect(m_okButton, &QPushButton::clicked, this, [this] { close(); });
+    connect(m_helpButton, &QPushButton::clicked, this, [this] {
         if (ShowHelp)
             ShowHelp(HelpContext);
     });
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    bottom->addWidget(OKBtn);
-    bottom->addWidget(HelpBtn);
+    bottom->addWidget(m_okButton);
+    bottom->addWidget(m_helpButton);
     auto* lay = new QVBoxLayout(this);
-    lay->addWidget(PageControl, 1);
+    lay->addWidget(m_pages, 1);
     lay->addLayout(bottom);
 
     FillList();
@@ -227,63 +138,190 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     resize(720, 520);
 }
 
+std::function<void()> TGoalsCreateDlg::GuardedAction(void (TGoalsCreateDlg::*action)())
+{
+    return [this, action] { Guarded([&] { (this->*action)(); }, m_messages); };
+}
+
+void TGoalsCreateDlg::MakeAddButtons(QWidget* tasksPage)
+{
+    // The row of buttons that add a task.
+    m_addButtons = new QWidget(tasksPage);
+    m_addButtons->setObjectName(QStringLiteral("addButtons"));
+    auto* rowLay = new QGridLayout(m_addButtons);
+    rowLay->setContentsMargins(0, 0, 0, 0);
+    m_addCaption = new QLabel(FromUtf8("Click icon to add task"), m_addButtons);
+    m_addCaption->setObjectName(QStringLiteral("addCaption"));
+    rowLay->addWidget(m_addCaption, 0, 0, 1, 6);
+    auto addButton = [this, rowLay](const char* caption, TTaskKind kind, int column, const char* name) {
+        auto* b = new QPushButton(KindIcon(kind), FromUtf8(caption), m_addButtons);
+        b->setObjectName(QLatin1String(name));
+        connect(b, &QPushButton::clicked, this, [this, kind] { Guarded([&] { Add(kind); }, m_messages); });
+        rowLay->addWidget(b, 1, column);
+        return b;
+    };
+    m_studyQuestionsButton = addButton("Study Questions", TTaskKind::Questions, 0, "studyQuestionsButton");
+    m_reviewMemoryButton = addButton("Review memory verses", TTaskKind::Memory, 1, "reviewMemoryButton");
+    m_studyAccToButton = addButton("Study according to's", TTaskKind::AccordingTo, 2, "studyAccToButton");
+    m_wordStudyButton = addButton("Do word study", TTaskKind::WordStudy, 3, "wordStudyButton");
+    m_readScriptureButton = addButton("Read scripture", TTaskKind::ReadScripture, 4, "readScriptureButton");
+    m_userDefinedButton = addButton("User-defined task", TTaskKind::UserDefined, 5, "userDefinedButton");
+}
+
+void TGoalsCreateDlg::MakeListButtons(QWidget* tasksPage)
+{
+    m_editDetailsButton = new QPushButton(FromUtf8("Edit Details"), tasksPage);
+    m_editDetailsButton->setObjectName(QStringLiteral("editDetailsButton"));
+    m_duplicateButton = new QPushButton(FromUtf8("Duplicate"), tasksPage);
+    m_duplicateButton->setObjectName(QStringLiteral("duplicateButton"));
+    m_deleteButton = new QPushButton(FromUtf8("Delete"), tasksPage);
+    m_deleteButton->setObjectName(QStringLiteral("deleteButton"));
+    m_startTaskButton = new QPushButton(FromUtf8("Start task"), tasksPage);
+    m_startTaskButton->setObjectName(QStringLiteral("startTaskButton"));
+    m_startTaskButton->setToolTip(FromUtf8("Open the study set-up with this task's choices"));
+    connect(m_editDetailsButton, &QPushButton::clicked, this, GuardedAction(&TGoalsCreateDlg::EditDetails));
+    connect(m_deleteButton, &QPushButton::clicked, this, GuardedAction(&TGoalsCreateDlg::Delete));
+    connect(m_startTaskButton, &QPushButton::clicked, this, GuardedAction(&TGoalsCreateDlg::StartTask));
+}
+
+void TGoalsCreateDlg::MakeTodoList(QWidget* tasksPage)
+{
+    m_todoList = new QTreeWidget(tasksPage);
+    m_todoList->setObjectName(QStringLiteral("todoList"));
+    m_todoList->setRootIsDecorated(false);
+    m_todoList->setHeaderLabels({FromUtf8("Task"), FromUtf8("Details"), FromUtf8("Target"), FromUtf8("Due"), FromUtf8("Complete")});
+    m_todoList->setSortingEnabled(true);
+    m_todoList->sortByColumn(Column(TColumn::Details), Qt::AscendingOrder);
+    m_todoList->header()->setSectionResizeMode(Column(TColumn::Details), QHeaderView::Stretch);
+    m_todoList->header()->setStretchLastSection(false);
+    m_todoList->setColumnWidth(Column(TColumn::Task), 120);
+    connect(m_todoList, &QTreeWidget::itemSelectionChanged, this, &TGoalsCreateDlg::UpdateButtons);
+    connect(m_todoList, &QTreeWidget::itemDoubleClicked, this, [this] {
+        if (m_mode == TMode::Idle && TaskIdOf(m_todoList->currentItem()) > 0)
+            Guarded([this] { EditDetails(); }, m_messages);
+    });
+}
+
+void TGoalsCreateDlg::MakeDetailsPanel(QWidget* tasksPage, const TBooks& books, const TQuestions& questions,
+                                       const TUser& user, bool speechAvailable)
+{
+    // The "Details" panel: what the list shows of the task, and the task's study page.
+    m_detailsPanel = new QGroupBox(FromUtf8("Details"), tasksPage);
+    m_detailsPanel->setObjectName(QStringLiteral("detailsPanel"));
+    m_detailsEdit = new QLineEdit(m_detailsPanel);
+    m_detailsEdit->setObjectName(QStringLiteral("detailsEdit"));
+    m_detailsEdit->setPlaceholderText(FromUtf8("What this task is for"));
+    m_targetDateEdit = new QDateEdit(m_detailsPanel);
+    m_targetDateEdit->setObjectName(QStringLiteral("targetDateEdit"));
+    m_dueDateEdit = new QDateEdit(m_detailsPanel);
+    m_dueDateEdit->setObjectName(QStringLiteral("dueDateEdit"));
+    for (QDateEdit* d : {m_targetDateEdit, m_dueDateEdit}) {
+        d->setCalendarPopup(true);
+        d->setDisplayFormat(FromUtf8("yyyy-MM-dd"));
+    }
+    m_completeSpin = new QSpinBox(m_detailsPanel);
+    m_completeSpin->setObjectName(QStringLiteral("completeSpin"));
+    m_completeSpin->setRange(0, 100);
+    m_completeSpin->setSuffix(FromUtf8(" %"));
+    m_questionsFrame = new TfrmQuestions(books, questions, m_messages, speechAvailable, m_detailsPanel);
+    m_questionsFrame->setObjectName(QStringLiteral("questionsFrame"));
+    m_questionsFrame->LoadFromUser(user);
+    // Collections and question types are not part of a task.
+    m_questionsFrame->Collections->parentWidget()->hide();
+    m_questionsFrame->Types->parentWidget()->hide();
+    m_memoryFrame = new TfrmMemory(books, speechAvailable, m_detailsPanel);
+    m_memoryFrame->setObjectName(QStringLiteral("memoryFrame"));
+    m_memoryFrame->LoadFromUser(user);
+    m_accToFrame = new TfrmAccTo(books, speechAvailable, m_detailsPanel);
+    m_accToFrame->setObjectName(QStringLiteral("accToFrame"));
+    m_accToFrame->LoadFromUser(user);
+    m_recordChangesButton = new QPushButton(FromUtf8("Record Changes"), m_detailsPanel);
+    m_recordChangesButton->setObjectName(QStringLiteral("recordChangesButton"));
+    connect(m_recordChangesButton, &QPushButton::clicked, this, GuardedAction(&TGoalsCreateDlg::RecordChanges));
+    auto* dl = new QGridLayout(m_detailsPanel);
+    dl->addWidget(new QLabel(FromUtf8("Details"), m_detailsPanel), 0, 0);
+    dl->addWidget(m_detailsEdit, 0, 1, 1, 5);
+    dl->addWidget(new QLabel(FromUtf8("Target"), m_detailsPanel), 1, 0);
+    dl->addWidget(m_targetDateEdit, 1, 1);
+    dl->addWidget(new QLabel(FromUtf8("Due"), m_detailsPanel), 1, 2);
+    dl->addWidget(m_dueDateEdit, 1, 3);
+    dl->addWidget(new QLabel(FromUtf8("Complete"), m_detailsPanel), 1, 4);
+    dl->addWidget(m_completeSpin, 1, 5);
+    // The study page scrolls when the main window leaves too little room for it.
+    auto* pages = new QWidget;
+    auto* pagesLay = new QVBoxLayout(pages);
+    pagesLay->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* f : {static_cast<QWidget*>(m_questionsFrame), static_cast<QWidget*>(m_memoryFrame),
+             static_cast<QWidget*>(m_accToFrame)})
+        pagesLay->addWidget(f);
+    auto* scroll = new QScrollArea(m_detailsPanel);
+    scroll->setWidget(pages);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setMinimumHeight(160);
+    dl->addWidget(scroll, 2, 0, 1, 6);
+    dl->addWidget(m_recordChangesButton, 5, 5);
+    dl->setColumnStretch(1, 1);
+    dl->setColumnStretch(3, 1);
+}
+
 int TGoalsCreateDlg::TaskIdOf(const QTreeWidgetItem* item)
 {
-    return item ? item->data(ColTask, IdRole).toInt() : 0;
+    return item ? item->data(Column(TColumn::Task), IdRole).toInt() : 0;
 }
 
 QTreeWidgetItem* TGoalsCreateDlg::ItemOfTask(int id) const
 {
-    for (int i = 0; i < TodoList->topLevelItemCount(); ++i)
-        if (TaskIdOf(TodoList->topLevelItem(i)) == id)
-            return TodoList->topLevelItem(i);
+    for (int i = 0; i < m_todoList->topLevelItemCount(); ++i)
+        if (TaskIdOf(m_todoList->topLevelItem(i)) == id)
+            return m_todoList->topLevelItem(i);
     return nullptr;
 }
 
 void TGoalsCreateDlg::SelectTask(int id)
 {
     if (QTreeWidgetItem* item = ItemOfTask(id))
-        TodoList->setCurrentItem(item);
+        m_todoList->setCurrentItem(item);
 }
 
 void TGoalsCreateDlg::FillList()
 {
-    TodoList->clear();
+    m_todoList->clear();
     for (int i = 1; i <= m_tasks.Count(); ++i)
         NewItem(m_tasks.At(i));
 }
 
 QTreeWidgetItem* TGoalsCreateDlg::NewItem(const TTaskDef& task)
 {
-    auto* item = new TTodoItem(TodoList);
+    auto* item = new TTodoItem(m_todoList);
     ShowItem(item, task);
     return item;
 }
 
 void TGoalsCreateDlg::ShowItem(QTreeWidgetItem* item, const TTaskDef& task)
 {
-    const bool sorting = TodoList->isSortingEnabled();
-    TodoList->setSortingEnabled(false);
-    item->setIcon(ColTask, KindIcon(task.Kind));
-    item->setText(ColTask, S(TaskSubject(task.Kind)));
-    item->setData(ColTask, IdRole, task.Id);
-    item->setData(ColTask, KindRole, static_cast<int>(task.Kind));
-    item->setText(ColDetails, QString::fromUtf8(task.Details));
-    item->setText(ColTarget, DateOfDay(task.TargetDay).toString(Qt::ISODate));
-    item->setText(ColDue, DateOfDay(task.DueDay).toString(Qt::ISODate));
-    item->setText(ColComplete, QString::number(task.Complete) + S(" %"));
-    TodoList->setSortingEnabled(sorting);
+    const bool sorting = m_todoList->isSortingEnabled();
+    m_todoList->setSortingEnabled(false);
+    item->setIcon(Column(TColumn::Task), KindIcon(task.Kind));
+    item->setText(Column(TColumn::Task), FromUtf8(TaskSubject(task.Kind)));
+    item->setData(Column(TColumn::Task), IdRole, task.Id);
+    item->setData(Column(TColumn::Task), KindRole, static_cast<int>(task.Kind));
+    item->setText(Column(TColumn::Details), QString::fromUtf8(task.Details));
+    item->setText(Column(TColumn::Target), DateOfDay(task.TargetDay).toString(Qt::ISODate));
+    item->setText(Column(TColumn::Due), DateOfDay(task.DueDay).toString(Qt::ISODate));
+    item->setText(Column(TColumn::Complete), QString::number(task.Complete) + FromUtf8(" %"));
+    m_todoList->setSortingEnabled(sorting);
 }
 
 QWidget* TGoalsCreateDlg::FrameOf(TTaskKind kind) const
 {
     switch (kind) {
     case TTaskKind::Questions:
-        return QuestionsFrame;
+        return m_questionsFrame;
     case TTaskKind::Memory:
-        return MemoryFrame;
+        return m_memoryFrame;
     case TTaskKind::AccordingTo:
-        return AccToFrame;
+        return m_accToFrame;
     default:
         return nullptr;
     }
@@ -294,31 +332,31 @@ void TGoalsCreateDlg::LoadScratchIntoFrame()
     const TMaterialChoice material = MaterialOfTask(m_scratch);
     switch (m_scratch.Kind) {
     case TTaskKind::Questions:
-        QuestionsFrame->LoadFromTask(material, QuestionChoicesOfTask(m_scratch));
+        m_questionsFrame->LoadFromTask(material, QuestionChoicesOfTask(m_scratch));
         break;
     case TTaskKind::Memory:
-        MemoryFrame->LoadFromTask(material, MemoryChoicesOfTask(m_scratch));
+        m_memoryFrame->LoadFromTask(material, MemoryChoicesOfTask(m_scratch));
         break;
     case TTaskKind::AccordingTo:
-        AccToFrame->LoadFromTask(material, ReferenceChoicesOfTask(m_scratch));
+        m_accToFrame->LoadFromTask(material, ReferenceChoicesOfTask(m_scratch));
         break;
     default:
         break;
     }
-    for (QWidget* f : {static_cast<QWidget*>(QuestionsFrame), static_cast<QWidget*>(MemoryFrame),
-             static_cast<QWidget*>(AccToFrame)})
+    for (QWidget* f : {static_cast<QWidget*>(m_questionsFrame), static_cast<QWidget*>(m_memoryFrame),
+             static_cast<QWidget*>(m_accToFrame)})
         f->setVisible(f == FrameOf(m_scratch.Kind));
-    DetailsEdit->setText(QString::fromUtf8(m_scratch.Details));
-    TargetEdit->setDate(DateOfDay(m_scratch.TargetDay).isValid() ? DateOfDay(m_scratch.TargetDay) : m_today);
-    DueEdit->setDate(DateOfDay(m_scratch.DueDay).isValid() ? DateOfDay(m_scratch.DueDay) : m_today);
-    CompleteSpin->setValue(m_scratch.Complete);
+    m_detailsEdit->setText(QString::fromUtf8(m_scratch.Details));
+    m_targetDateEdit->setDate(DateOfDay(m_scratch.TargetDay).isValid() ? DateOfDay(m_scratch.TargetDay) : m_today);
+    m_dueDateEdit->setDate(DateOfDay(m_scratch.DueDay).isValid() ? DateOfDay(m_scratch.DueDay) : m_today);
+    m_completeSpin->setValue(m_scratch.Complete);
 }
 
 void TGoalsCreateDlg::ShowDetails(bool on)
 {
-    DetailsPanel->setVisible(on);
-    ButtonRow->setVisible(!on);
-    OKBtn->setEnabled(!on);
+    m_detailsPanel->setVisible(on);
+    m_addButtons->setVisible(!on);
+    m_okButton->setEnabled(!on);
     UpdateButtons();
     // The child window grows to show the panel, as far as the main window's area allows.
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
@@ -332,12 +370,12 @@ void TGoalsCreateDlg::ShowDetails(bool on)
 
 void TGoalsCreateDlg::UpdateButtons()
 {
-    const int id = m_mode == TMode::Idle ? TaskIdOf(TodoList->currentItem()) : 0;
-    const bool recorded = id > 0 && TodoList->currentItem()->isSelected() && m_tasks.Contains(id);
-    EditDetailsBtn->setEnabled(recorded);
-    DuplicateBtn->setEnabled(recorded);
-    DeleteBtn->setEnabled(recorded);
-    StartTaskBtn->setEnabled(recorded && IsStudyTask(m_tasks.Find(id).Kind));
+    const int id = m_mode == TMode::Idle ? TaskIdOf(m_todoList->currentItem()) : 0;
+    const bool recorded = id > 0 && m_todoList->currentItem()->isSelected() && m_tasks.Contains(id);
+    m_editDetailsButton->setEnabled(recorded);
+    m_duplicateButton->setEnabled(recorded);
+    m_deleteButton->setEnabled(recorded);
+    m_startTaskButton->setEnabled(recorded && IsStudyTask(m_tasks.Find(id).Kind));
 }
 
 void TGoalsCreateDlg::Add(TTaskKind kind)
@@ -352,15 +390,15 @@ void TGoalsCreateDlg::Add(TTaskKind kind)
     m_scratch.Kind = kind;
     m_scratch.TargetDay = m_scratch.DueDay = DayOfDate(m_today);
     m_edited = NewItem(m_scratch);
-    TodoList->setCurrentItem(m_edited);
+    m_todoList->setCurrentItem(m_edited);
     LoadScratchIntoFrame();
     ShowDetails(true);
-    DetailsEdit->setFocus();
+    m_detailsEdit->setFocus();
 }
 
 void TGoalsCreateDlg::EditDetails()
 {
-    const int id = TaskIdOf(TodoList->currentItem());
+    const int id = TaskIdOf(m_todoList->currentItem());
     if (m_mode != TMode::Idle || id <= 0)
         return;
     if (!m_tasks.Contains(id)) { // another person was chosen meanwhile
@@ -368,7 +406,7 @@ void TGoalsCreateDlg::EditDetails()
         return;
     }
     m_mode = TMode::Editing;
-    m_edited = TodoList->currentItem();
+    m_edited = m_todoList->currentItem();
     m_scratch = m_tasks.Find(id);
     LoadScratchIntoFrame();
     ShowDetails(true);
@@ -380,40 +418,40 @@ void TGoalsCreateDlg::RecordChanges()
         return;
     switch (m_scratch.Kind) {
     case TTaskKind::Questions:
-        StoreMaterial(m_scratch, QuestionsFrame->Material->Choice());
-        StoreQuestionChoices(m_scratch, QuestionsFrame->Choices());
+        StoreMaterial(m_scratch, m_questionsFrame->Material->Choice());
+        StoreQuestionChoices(m_scratch, m_questionsFrame->Choices());
         break;
     case TTaskKind::Memory:
-        StoreMaterial(m_scratch, MemoryFrame->Material->Choice());
-        StoreMemoryChoices(m_scratch, MemoryFrame->Choices());
+        StoreMaterial(m_scratch, m_memoryFrame->Material->Choice());
+        StoreMemoryChoices(m_scratch, m_memoryFrame->Choices());
         break;
     case TTaskKind::AccordingTo:
-        StoreMaterial(m_scratch, AccToFrame->Material->Choice());
-        StoreReferenceChoices(m_scratch, AccToFrame->Choices());
+        StoreMaterial(m_scratch, m_accToFrame->Material->Choice());
+        StoreReferenceChoices(m_scratch, m_accToFrame->Choices());
         break;
     default:
         break;
     }
-    m_scratch.Details = DetailsEdit->text().toStdString();
+    m_scratch.Details = m_detailsEdit->text().toStdString();
     if (m_scratch.Details.size() > 2000)
         m_scratch.Details.resize(2000);
-    m_scratch.TargetDay = DayOfDate(TargetEdit->date());
-    m_scratch.DueDay = DayOfDate(DueEdit->date());
-    m_scratch.Complete = CompleteSpin->value();
+    m_scratch.TargetDay = DayOfDate(m_targetDateEdit->date());
+    m_scratch.DueDay = DayOfDate(m_dueDateEdit->date());
+    m_scratch.Complete = m_completeSpin->value();
     if (m_mode == TMode::Adding || !m_tasks.Contains(TaskIdOf(m_edited)))
         m_tasks.Add(m_scratch);
     else
         m_tasks.Replace(TaskIdOf(m_edited), m_scratch);
     ShowItem(m_edited, m_tasks.Find(m_scratch.Id));
     m_mode = TMode::Idle;
-    TodoList->setCurrentItem(m_edited);
+    m_todoList->setCurrentItem(m_edited);
     m_edited = nullptr;
     ShowDetails(false);
 }
 
 void TGoalsCreateDlg::Delete()
 {
-    QTreeWidgetItem* item = TodoList->currentItem();
+    QTreeWidgetItem* item = m_todoList->currentItem();
     const int id = TaskIdOf(item);
     if (m_mode != TMode::Idle || id <= 0)
         return;
@@ -425,7 +463,7 @@ void TGoalsCreateDlg::Delete()
 
 void TGoalsCreateDlg::StartTask()
 {
-    const int id = TaskIdOf(TodoList->currentItem());
+    const int id = TaskIdOf(m_todoList->currentItem());
     if (m_mode != TMode::Idle || id <= 0 || !OnStartTask || !m_tasks.Contains(id))
         return;
     const TTaskDef& task = m_tasks.Find(id);

@@ -38,7 +38,8 @@ public:
     static constexpr int HelpContext = 2130;
     enum class TMode { Idle, Adding, Editing };
     // The to-do list's columns.
-    enum TColumn { ColTask = 0, ColDetails = 1, ColTarget = 2, ColDue = 3, ColComplete = 4 };
+    enum class TColumn { Task = 0, Details = 1, Target = 2, Due = 3, Complete = 4 };
+    static constexpr int Column(TColumn c) { return static_cast<int>(c); }
 
     TGoalsCreateDlg(const TBooks& books, const TQuestions& questions, const TUser& user, IMessageService* messages,
         bool speechAvailable, TTasks& tasks, QDate today, QWidget* parent = nullptr);
@@ -63,33 +64,43 @@ public:
     std::function<bool(const TTaskDef& task)> OnStartTask;
     std::function<void(int context)> ShowHelp;
 
-    QTabWidget* PageControl;
-    QLabel* AddCaption;
-    QWidget* ButtonRow;
-    QPushButton* StudyQuestionsBtn;
-    QPushButton* ReviewMemoryBtn;
-    QPushButton* StudyAccToBtn;
-    QPushButton* WordStudyBtn;
-    QPushButton* ReadScriptureBtn;
-    QPushButton* UserDefinedBtn;
-    QPushButton* EditDetailsBtn;
-    QPushButton* DuplicateBtn;
-    QPushButton* DeleteBtn;
-    QPushButton* StartTaskBtn;
-    QTreeWidget* TodoList;
-    QGroupBox* DetailsPanel;
-    QLineEdit* DetailsEdit;
-    QDateEdit* TargetEdit;
-    QDateEdit* DueEdit;
-    QSpinBox* CompleteSpin;
-    TfrmQuestions* QuestionsFrame;
-    TfrmMemory* MemoryFrame;
-    TfrmAccTo* AccToFrame;
-    QPushButton* RecordChangesBtn;
-    QPushButton* OKBtn;
-    QPushButton* HelpBtn;
-
 private:
+    // The widgets; tests find them by objectName.
+    QTabWidget* m_pages = nullptr;
+    QLabel* m_addCaption = nullptr;
+    QWidget* m_addButtons = nullptr;
+    QPushButton* m_studyQuestionsButton = nullptr;
+    QPushButton* m_reviewMemoryButton = nullptr;
+    QPushButton* m_studyAccToButton = nullptr;
+    QPushButton* m_wordStudyButton = nullptr;
+    QPushButton* m_readScriptureButton = nullptr;
+    QPushButton* m_userDefinedButton = nullptr;
+    QPushButton* m_editDetailsButton = nullptr;
+    QPushButton* m_duplicateButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_startTaskButton = nullptr;
+    QTreeWidget* m_todoList = nullptr;
+    QGroupBox* m_detailsPanel = nullptr;
+    QLineEdit* m_detailsEdit = nullptr;
+    QDateEdit* m_targetDateEdit = nullptr;
+    QDateEdit* m_dueDateEdit = nullptr;
+    QSpinBox* m_completeSpin = nullptr;
+    TfrmQuestions* m_questionsFrame = nullptr;
+    TfrmMemory* m_memoryFrame = nullptr;
+    TfrmAccTo* m_accToFrame = nullptr;
+    QPushButton* m_recordChangesButton = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+
+    // The parts of the window, built in this order (the order of the focus chain).
+    void MakeAddButtons(QWidget* tasksPage);
+    void MakeListButtons(QWidget* tasksPage);
+    void MakeTodoList(QWidget* tasksPage);
+    void MakeDetailsPanel(QWidget* tasksPage, const TBooks& books, const TQuestions& questions, const TUser& user,
+                          bool speechAvailable);
+    // A button's action, run through the error boundary.
+    std::function<void()> GuardedAction(void (TGoalsCreateDlg::*action)());
+
     void FillList();
     QTreeWidgetItem* NewItem(const TTaskDef& task);
     void ShowItem(QTreeWidgetItem* item, const TTaskDef& task);

@@ -1,5 +1,6 @@
 #include "material/gui/SelectionFrames.h"
 
+#include "common/Utf8Text.h"
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "content/Questions.h"
@@ -23,34 +24,32 @@ namespace sv {
 
 namespace {
 
-QString S(const char* text) { return QString::fromUtf8(text); }
-
 QRadioButton* Radio(const char* caption, const char* hint, QWidget* parent)
 {
-    auto* rb = new QRadioButton(S(caption), parent);
+    auto* rb = new QRadioButton(FromUtf8(caption), parent);
     if (hint)
-        rb->setToolTip(S(hint));
+        rb->setToolTip(FromUtf8(hint));
     return rb;
 }
 
 QCheckBox* Check(const char* caption, const char* hint, QWidget* parent)
 {
-    auto* cb = new QCheckBox(S(caption), parent);
-    cb->setToolTip(S(hint));
+    auto* cb = new QCheckBox(FromUtf8(caption), parent);
+    cb->setToolTip(FromUtf8(hint));
     return cb;
 }
 
 QPushButton* SmallButton(const char* caption, const char* hint, QWidget* parent)
 {
-    auto* b = new QPushButton(S(caption), parent);
-    b->setToolTip(S(hint));
+    auto* b = new QPushButton(FromUtf8(caption), parent);
+    b->setToolTip(FromUtf8(hint));
     b->setFixedWidth(24);
     return b;
 }
 
 QGroupBox* Group(const char* caption, QWidget* content, QWidget* parent)
 {
-    auto* box = new QGroupBox(S(caption), parent);
+    auto* box = new QGroupBox(FromUtf8(caption), parent);
     auto* lay = new QVBoxLayout(box);
     lay->setContentsMargins(6, 4, 6, 4);
     lay->addWidget(content);
@@ -119,7 +118,7 @@ TfrmMaterialSelection::TfrmMaterialSelection(const TBooks& books, bool memoryStu
                                : Radio("Sections", "Select material by text sections", this);
     byMemoryRB = Radio("Memory", memoryStudy ? nullptr : "Select material by memory verses", this);
     checkList = new TCheckListCombo(this);
-    checkList->setToolTip(S(memoryStudy ? "Select material" : "Select material to study"));
+    checkList->setToolTip(FromUtf8(memoryStudy ? "Select material" : "Select material to study"));
     selectAllMaterialBtn = SmallButton("S", "Select all material", this);
     clearAllMaterialBtn = SmallButton("C", "Clear selections", this);
 
@@ -235,7 +234,7 @@ TfrmCollections::TfrmCollections(const TQuestions& questions, IMessageService* m
     : QWidget(parent), m_questions(questions), m_messages(messages)
 {
     checkList = new TCheckListCombo(this);
-    checkList->setToolTip(S("Select material to study"));
+    checkList->setToolTip(FromUtf8("Select material to study"));
     checkList->SetDropDownWidth(110);
     auto* lay = new QHBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
@@ -298,7 +297,7 @@ TfrmQuestionTypes::TfrmQuestionTypes(bool usesSituation, QWidget* parent)
     : QWidget(parent), m_items(QuestionTypeItems(usesSituation))
 {
     checkList = new TCheckListCombo(this);
-    checkList->setToolTip(S("Select material to study"));
+    checkList->setToolTip(FromUtf8("Select material to study"));
     checkList->SetDropDownWidth(150);
     selectAllBtn = SmallButton("S", "Select all material", this);
     clearAllBtn = SmallButton("C", "Clear selections", this);
@@ -349,7 +348,7 @@ TfrmNumberOfQuestions::TfrmNumberOfQuestions(QWidget* parent) : QWidget(parent)
     AllInRangeRB = Radio("All available", "Select all available questions", this);
     LimitRB = Radio("Limit to ...", "Study limited number of questions", this);
     MaxNumberSpin = new TSpinEdit(1, 1000, this);
-    MaxNumberSpin->setToolTip(S("# of questions to study"));
+    MaxNumberSpin->setToolTip(FromUtf8("# of questions to study"));
     auto* lay = new QGridLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addWidget(AllInRangeRB, 0, 0);
@@ -433,7 +432,7 @@ TfrmQuestions::TfrmQuestions(const TBooks& books, const TQuestions& questions, I
     Modes = new TfrmMixTimedPrejump(speechAvailable, this);
     KeywordCheckBox = Check("Keyword targeting", "Show only first few words of question", this);
     KeywordTargetSpin = new TSpinEdit(0, 9, this);
-    KeywordTargetSpin->setToolTip(S("No. of words past keyword to show"));
+    KeywordTargetSpin->setToolTip(FromUtf8("No. of words past keyword to show"));
     UniquesCheckBox = Check("Mark uniques", "1- 2- and 3- time used words colored", this);
 
     auto* options = new QWidget(this);
@@ -506,12 +505,12 @@ TfrmMemory::TfrmMemory(const TBooks& books, bool speechAvailable, QWidget* paren
     Modes = new TfrmMixTimedPrejump(speechAvailable, this);
     KeywordsCheckBox = Check("Keywords only", "Only show first words that make verse unique", this);
     TypeVerseCheckBox = Check("Type the verse", "Type your recitation; the answer shows what you missed", this);
-    MemoryTypesRadioGroup = new QGroupBox(S("Verse types"), this);
-    MemoryTypesRadioGroup->setToolTip(S("Choose type of questions to ask"));
+    MemoryTypesRadioGroup = new QGroupBox(FromUtf8("Verse types"), this);
+    MemoryTypesRadioGroup->setToolTip(FromUtf8("Choose type of questions to ask"));
     auto* types = new QVBoxLayout(MemoryTypesRadioGroup);
     const char* names[3] = {"Finish this verse", "Quote", "Both of above"};
     for (int i = 0; i < 3; ++i) {
-        MemoryTypes[i] = new QRadioButton(S(names[i]), MemoryTypesRadioGroup);
+        MemoryTypes[i] = new QRadioButton(FromUtf8(names[i]), MemoryTypesRadioGroup);
         types->addWidget(MemoryTypes[i]);
     }
     auto* options = new QWidget(this);
@@ -543,7 +542,7 @@ void TfrmMemory::LoadChoices(const TMemoryChoices& c)
     KeywordsCheckBox->setChecked(c.KeywordsOnly);
     TypeVerseCheckBox->setChecked(c.TypeVerse);
     // A value outside the three choices (a damaged user file) shows "Both of above".
-    const int types = c.VerseTypes >= 0 && c.VerseTypes <= 2 ? c.VerseTypes : 2;
+    const int types = c.VerseTypes >= MemoryKindFinish && c.VerseTypes <= MemoryKindBoth ? c.VerseTypes : MemoryKindBoth;
     for (int i = 0; i < 3; ++i)
         MemoryTypes[i]->setChecked(i == types);
 }

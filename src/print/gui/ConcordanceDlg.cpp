@@ -1,5 +1,6 @@
 #include "print/gui/ConcordanceDlg.h"
 
+#include "common/Utf8Text.h"
 #include "content/Books.h"
 #include "print/gui/ComboItems.h"
 #include "widgets/SpinEdit.h"
@@ -18,60 +19,67 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TConcordanceDlg::TConcordanceDlg(const TPrintContext& context, QWidget* parent)
-    : TDocumentDlg(context, "Generate a Concordance", "OK", 7200, parent), OKBtn(GenerateBtn)
+    : TDocumentDlg(context, "Generate a Concordance", "OK", 7200, parent), m_okButton(m_generateButton)
 {
     auto* page = new QWidget(this);
-    auto* lists = new QGroupBox(L("Select Lists to include"), page);
+    auto* lists = new QGroupBox(FromUtf8("Select Lists to include"), page);
     auto* grid = new QGridLayout(lists);
     for (int g = 0; g < ConcGroupCount; ++g) {
-        auto* box = new QGroupBox(L(ConcGroupCaption(static_cast<TConcGroup>(g))), lists);
-        auto* inContext = new QCheckBox(L("In context of verse"), box);
-        auto* list = new QCheckBox(L("Word list"), box);
+        auto* box = new QGroupBox(FromUtf8(ConcGroupCaption(static_cast<TConcGroup>(g))), lists);
+        auto* inContext = new QCheckBox(FromUtf8("In context of verse"), box);
+        auto* list = new QCheckBox(FromUtf8("Word list"), box);
         auto* lay = new QVBoxLayout(box);
         lay->addWidget(inContext);
         lay->addWidget(list);
-        GroupBoxes[static_cast<std::size_t>(g)] = box;
-        InContextBoxes[static_cast<std::size_t>(g)] = inContext;
-        WordListBoxes[static_cast<std::size_t>(g)] = list;
+        box->setObjectName(QStringLiteral("groupBox%1").arg(g));
+        inContext->setObjectName(QStringLiteral("inContextBox%1").arg(g));
+        list->setObjectName(QStringLiteral("wordListBox%1").arg(g));
+        m_groupBoxes[static_cast<std::size_t>(g)] = box;
+        m_inContextBoxes[static_cast<std::size_t>(g)] = inContext;
+        m_wordListBoxes[static_cast<std::size_t>(g)] = list;
         grid->addWidget(box, g / 3, g % 3);
     }
 
-    auto* criteria = new QGroupBox(L("Selection criteria"), page);
-    auto* chapters = new QGroupBox(L("Chapters from which to take words"), criteria);
-    StRefCB = new QComboBox(chapters);
-    EndRefCB = new QComboBox(chapters);
-    StRefCB->setToolTip(L("First chapter from which to ask verses"));
-    EndRefCB->setToolTip(L("Last chapter from which to ask verses"));
-    for (QComboBox* cb : {StRefCB, EndRefCB}) {
+    auto* criteria = new QGroupBox(FromUtf8("Selection criteria"), page);
+    auto* chapters = new QGroupBox(FromUtf8("Chapters from which to take words"), criteria);
+    m_fromBox = new QComboBox(chapters);
+    m_fromBox->setObjectName(QStringLiteral("fromBox"));
+    m_toBox = new QComboBox(chapters);
+    m_toBox->setObjectName(QStringLiteral("toBox"));
+    m_fromBox->setToolTip(FromUtf8("First chapter from which to ask verses"));
+    m_toBox->setToolTip(FromUtf8("Last chapter from which to ask verses"));
+    for (QComboBox* cb : {m_fromBox, m_toBox}) {
         TComboItems items(*cb);
         context.Books->FillChapterCombo(items);
         cb->setCurrentIndex(-1);
-        cb->setPlaceholderText(L("(all)"));
+        cb->setPlaceholderText(FromUtf8("(all)"));
     }
     auto* chapterLay = new QFormLayout(chapters);
-    chapterLay->addRow(L("From"), StRefCB);
-    chapterLay->addRow(L("To"), EndRefCB);
+    chapterLay->addRow(FromUtf8("From"), m_fromBox);
+    chapterLay->addRow(FromUtf8("To"), m_toBox);
 
-    auto* occurrence = new QGroupBox(L("Maximum word occurrence"), criteria);
-    RadioButton1 = new QRadioButton(L("Exhaustive list"), occurrence);
-    RadioButton2 = new QRadioButton(L("Don't include word unless it occurs more than"), occurrence);
-    RadioButton2->setChecked(true);
-    TotalSetsSpin = new TSpinEdit(1, 10, occurrence);
-    TotalSetsSpin->setValue(3);
+    auto* occurrence = new QGroupBox(FromUtf8("Maximum word occurrence"), criteria);
+    m_exhaustiveButton = new QRadioButton(FromUtf8("Exhaustive list"), occurrence);
+    m_exhaustiveButton->setObjectName(QStringLiteral("exhaustiveButton"));
+    m_frequentOnlyButton = new QRadioButton(FromUtf8("Don't include word unless it occurs more than"), occurrence);
+    m_frequentOnlyButton->setObjectName(QStringLiteral("frequentOnlyButton"));
+    m_frequentOnlyButton->setChecked(true);
+    m_occurrencesSpin = new TSpinEdit(1, 10, occurrence);
+    m_occurrencesSpin->setObjectName(QStringLiteral("occurrencesSpin"));
+    m_occurrencesSpin->setValue(3);
     // The number is chosen with the arrows only.
-    if (auto* edit = TotalSetsSpin->findChild<QLineEdit*>())
+    if (auto* edit = m_occurrencesSpin->findChild<QLineEdit*>())
         edit->setReadOnly(true);
     auto* moreThan = new QHBoxLayout;
-    moreThan->addWidget(RadioButton2);
-    moreThan->addWidget(TotalSetsSpin);
-    moreThan->addWidget(new QLabel(L("times."), occurrence));
+    moreThan->addWidget(m_frequentOnlyButton);
+    moreThan->addWidget(m_occurrencesSpin);
+    moreThan->addWidget(new QLabel(FromUtf8("times."), occurrence));
     moreThan->addStretch();
     auto* occLay = new QVBoxLayout(occurrence);
-    occLay->addWidget(RadioButton1);
+    occLay->addWidget(m_exhaustiveButton);
     occLay->addLayout(moreThan);
 
     auto* criteriaLay = new QHBoxLayout(criteria);
@@ -83,34 +91,34 @@ TConcordanceDlg::TConcordanceDlg(const TPrintContext& context, QWidget* parent)
     lay->addWidget(criteria);
     Finish(page);
 
-    connect(StRefCB, &QComboBox::activated, this, [this] { StRefCBChange(); });
-    connect(EndRefCB, &QComboBox::activated, this, [this] { EndRefCBChange(); });
+    connect(m_fromBox, &QComboBox::activated, this, [this] { StRefCBChange(); });
+    connect(m_toBox, &QComboBox::activated, this, [this] { EndRefCBChange(); });
 }
 
 void TConcordanceDlg::StRefCBChange()
 {
-    if (EndRefCB->currentIndex() < StRefCB->currentIndex())
-        EndRefCB->setCurrentIndex(StRefCB->currentIndex());
+    if (m_toBox->currentIndex() < m_fromBox->currentIndex())
+        m_toBox->setCurrentIndex(m_fromBox->currentIndex());
 }
 
 void TConcordanceDlg::EndRefCBChange()
 {
-    if (EndRefCB->currentIndex() < StRefCB->currentIndex())
-        StRefCB->setCurrentIndex(EndRefCB->currentIndex());
+    if (m_toBox->currentIndex() < m_fromBox->currentIndex())
+        m_fromBox->setCurrentIndex(m_toBox->currentIndex());
 }
 
 TConcordanceChoices TConcordanceDlg::Choices() const
 {
     TConcordanceChoices c;
     for (std::size_t g = 0; g < c.Groups.size(); ++g) {
-        c.Groups[g].InContext = InContextBoxes[g]->isChecked();
-        c.Groups[g].WordList = WordListBoxes[g]->isChecked();
+        c.Groups[g].InContext = m_inContextBoxes[g]->isChecked();
+        c.Groups[g].WordList = m_wordListBoxes[g]->isChecked();
     }
     // A chapter list left empty means the whole material at that end.
-    c.FromChapter = StRefCB->currentIndex() >= 0 ? StRefCB->currentIndex() + 1 : 1;
-    c.ToChapter = EndRefCB->currentIndex() >= 0 ? EndRefCB->currentIndex() + 1 : EndRefCB->count();
-    c.Exhaustive = RadioButton1->isChecked();
-    c.MoreThan = TotalSetsSpin->value();
+    c.FromChapter = m_fromBox->currentIndex() >= 0 ? m_fromBox->currentIndex() + 1 : 1;
+    c.ToChapter = m_toBox->currentIndex() >= 0 ? m_toBox->currentIndex() + 1 : m_toBox->count();
+    c.Exhaustive = m_exhaustiveButton->isChecked();
+    c.MoreThan = m_occurrencesSpin->value();
     return c;
 }
 

@@ -22,23 +22,25 @@ class TConcordanceDlg : public TDocumentDlg {
 public:
     explicit TConcordanceDlg(const TPrintContext& context, QWidget* parent = nullptr);
 
-    QPushButton* OKBtn; // the "OK" button (GenerateBtn)
-    // Per word group, in the order of TConcGroup: its box and its two check boxes.
-    std::array<QGroupBox*, ConcGroupCount> GroupBoxes{};
-    std::array<QCheckBox*, ConcGroupCount> InContextBoxes{};
-    std::array<QCheckBox*, ConcGroupCount> WordListBoxes{};
-    QComboBox* StRefCB;
-    QComboBox* EndRefCB;
-    QRadioButton* RadioButton1; // "Exhaustive list"
-    QRadioButton* RadioButton2; // "Don't include word unless it occurs more than"
-    TSpinEdit* TotalSetsSpin;
-
     TConcordanceChoices Choices() const;
 
 protected:
     void GenerateBtnClick() override;
 
 private:
+    // The widgets; tests find them by objectName.
+    QPushButton* m_okButton = nullptr;
+    QComboBox* m_fromBox = nullptr;
+    QComboBox* m_toBox = nullptr;
+    QRadioButton* m_exhaustiveButton = nullptr;
+    QRadioButton* m_frequentOnlyButton = nullptr;
+    TSpinEdit* m_occurrencesSpin = nullptr;
+    // Per word group, in the order of TConcGroup: its box and its two check boxes, named
+    // "groupBox", "inContextBox" and "wordListBox" followed by the group's number.
+    std::array<QGroupBox*, ConcGroupCount> m_groupBoxes{};
+    std::array<QCheckBox*, ConcGroupCount> m_inContextBoxes{};
+    std::array<QCheckBox*, ConcGroupCount> m_wordListBoxes{};
+
     void StRefCBChange();
     void EndRefCBChange();
 };

@@ -1,6 +1,7 @@
 #include "print/gui/DocumentDlg.h"
 
 #include "print/gui/SaveDialog.h"
+#include "common/Utf8Text.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "widgets/DialogKeys.h"
@@ -14,7 +15,6 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TDocumentDlg::TDocumentDlg(const TPrintContext& context, const char* caption, const char* generateCaption,
@@ -23,14 +23,17 @@ TDocumentDlg::TDocumentDlg(const TPrintContext& context, const char* caption, co
 {
     setProperty("helpContext", helpContext);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(L(caption));
-    GenerateBtn = new QPushButton(L(generateCaption), this);
-    CancelBtn = new QPushButton(L("Cancel"), this);
-    HelpBtn = new QPushButton(L("Help"), this);
-    GenerateBtn->setDefault(true);
-    connect(GenerateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
-    connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
-    connect(HelpBtn, &QPushButton::clicked, this, [this] {
+    setWindowTitle(FromUtf8(caption));
+    m_generateButton = new QPushButton(FromUtf8(generateCaption), this);
+    m_generateButton->setObjectName(QStringLiteral("generateButton"));
+    m_cancelButton = new QPushButton(FromUtf8("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_helpButton = new QPushButton(FromUtf8("Help"), this);
+    m_helpButton->setObjectName(QStringLiteral("helpButton"));
+    m_generateButton->setDefault(true);
+    connect(m_generateButton, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_helpButton, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
             m_context.ShowHelp(m_helpContext);
     });
@@ -40,9 +43,9 @@ void TDocumentDlg::Finish(QWidget* page)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(GenerateBtn);
-    buttons->addWidget(CancelBtn);
-    buttons->addWidget(HelpBtn);
+    buttons->addWidget(m_generateButton);
+    buttons->addWidget(m_cancelButton);
+    buttons->addWidget(m_helpButton);
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(page);
     lay->addLayout(buttons);
@@ -55,7 +58,7 @@ std::optional<TDocumentDlg::TTarget> TDocumentDlg::AskTarget(const char* default
     std::vector<TFileFilter> filters = DocumentFilters();
     if (formats == TFormats::RtfOnly)
         filters.resize(1);
-    const auto choice = m_context.SaveDialog->Ask({windowTitle(), L(defaultName), QStringLiteral("rtf"), filters});
+    const auto choice = m_context.SaveDialog->Ask({windowTitle(), FromUtf8(defaultName), QStringLiteral("rtf"), filters});
     if (!choice)
         return std::nullopt;
     TTarget t;
@@ -81,18 +84,18 @@ bool TDocumentDlg::Produce(const TTarget& target, TDocFormat format, TDocumentKi
 void TDocumentDlg::Warn(const char* text)
 {
     if (m_context.Messages)
-        m_context.Messages->Warning(L(text));
+        m_context.Messages->Warning(FromUtf8(text));
 }
 
 void TDocumentDlg::Inform(const char* text)
 {
     if (m_context.Messages)
-        m_context.Messages->Information(L(text));
+        m_context.Messages->Information(FromUtf8(text));
 }
 
 void TDocumentDlg::keyPressEvent(QKeyEvent* event)
 {
-    if (!HandleDialogKeys(event, GenerateBtn, CancelBtn))
+    if (!HandleDialogKeys(event, m_generateButton, m_cancelButton))
         QWidget::keyPressEvent(event);
 }
 

@@ -20,11 +20,12 @@ namespace sv {
 class TDocumentDlg : public QWidget {
     Q_OBJECT
 public:
-    QPushButton* GenerateBtn; // "Create" (the concordance: "OK")
-    QPushButton* CancelBtn;
-    QPushButton* HelpBtn;
-
 protected:
+    // The widgets; tests find them by objectName.
+    QPushButton* m_generateButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+
     TDocumentDlg(const TPrintContext& context, const char* caption, const char* generateCaption, int helpContext,
                  QWidget* parent);
     // Lays out the page above the buttons.

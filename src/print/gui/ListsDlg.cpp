@@ -1,6 +1,7 @@
 #include "print/gui/ListsDlg.h"
 
 #include "common/Random.h"
+#include "common/Utf8Text.h"
 #include "content/Questions.h"
 #include "print/RtfWriter.h"
 #include "shell/ErrorBoundary.h"
@@ -34,8 +35,6 @@ namespace sv {
 
 namespace {
 
-QString S(const char* text) { return QString::fromUtf8(text); }
-
 TSpinEdit* Spin(int lo, int hi, int step, QWidget* parent)
 {
     auto* s = new TSpinEdit(lo, hi, parent);
@@ -58,14 +57,14 @@ TListsDlg::TListsDlg(const TPrintContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_commandsOnClose(context.CommandsOn)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(S("Generate Lists"));
+    setWindowTitle(FromUtf8("Generate Lists"));
     setProperty("helpContext", 2080);
     auto* pages = new QTabWidget(this);
-    pages->addTab(MakeSelectionPage(), S("Selection"));
-    pages->addTab(MakeOptionsPage(), S("List Options"));
-    GenerateBtn = new QPushButton(S("Create"), this);
-    CancelBtn = new QPushButton(S("Cancel"), this);
-    helpBtn = new QPushButton(S("Help"), this);
+    pages->addTab(MakeSelectionPage(), FromUtf8("Selection"));
+    pages->addTab(MakeOptionsPage(), FromUtf8("List Options"));
+    GenerateBtn = new QPushButton(FromUtf8("Create"), this);
+    CancelBtn = new QPushButton(FromUtf8("Cancel"), this);
+    helpBtn = new QPushButton(FromUtf8("Help"), this);
     GenerateBtn->setDefault(true);
     connect(GenerateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
@@ -92,19 +91,19 @@ QWidget* TListsDlg::MakeSelectionPage()
     Collections = new TfrmCollections(*m_context.Questions, m_context.Messages, page);
     Types = new TfrmQuestionTypes(m_context.Questions->UsesSituation(), page);
 
-    auto* sizeBox = new QGroupBox(S("Number of questions"), page);
-    AllAvailableCB = new QRadioButton(S("All available"), sizeBox);
-    NoMoreThanCB = new QRadioButton(S("No more than"), sizeBox);
+    auto* sizeBox = new QGroupBox(FromUtf8("Number of questions"), page);
+    AllAvailableCB = new QRadioButton(FromUtf8("All available"), sizeBox);
+    NoMoreThanCB = new QRadioButton(FromUtf8("No more than"), sizeBox);
     NoMoreThanSpin = Spin(1, 9999, 50, sizeBox);
     PercentCB = new QRadioButton(sizeBox);
     PercentSpin = Spin(5, 100, 5, sizeBox);
-    DifficultyCB = new QRadioButton(S("Select by difficulty of question and answer"), sizeBox);
+    DifficultyCB = new QRadioButton(FromUtf8("Select by difficulty of question and answer"), sizeBox);
     DifficultyCombo = new QComboBox(sizeBox);
     for (int d = 0; d < DifficultyCount; ++d)
-        DifficultyCombo->addItem(S(DifficultyName(static_cast<TDifficulty>(d))));
-    DifficultyPercentCB = new QRadioButton(S("Best"), sizeBox);
+        DifficultyCombo->addItem(FromUtf8(DifficultyName(static_cast<TDifficulty>(d))));
+    DifficultyPercentCB = new QRadioButton(FromUtf8("Best"), sizeBox);
     DifficultyPercentSpin = Spin(5, 100, 5, sizeBox);
-    DifficultyTotalCB = new QRadioButton(S("Best"), sizeBox);
+    DifficultyTotalCB = new QRadioButton(FromUtf8("Best"), sizeBox);
     DifficultyTotalSpin = Spin(1, 9999, 50, sizeBox);
     auto* sizeGroup = new QButtonGroup(sizeBox);
     for (QRadioButton* rb : {AllAvailableCB, NoMoreThanCB, PercentCB, DifficultyCB})
@@ -115,23 +114,23 @@ QWidget* TListsDlg::MakeSelectionPage()
 
     auto* sl = new QVBoxLayout(sizeBox);
     sl->addLayout(Row({AllAvailableCB}));
-    sl->addLayout(Row({NoMoreThanCB, NoMoreThanSpin, new QLabel(S("questions"), sizeBox)}));
-    sl->addLayout(Row({PercentCB, PercentSpin, new QLabel(S("percent of available questions"), sizeBox)}));
+    sl->addLayout(Row({NoMoreThanCB, NoMoreThanSpin, new QLabel(FromUtf8("questions"), sizeBox)}));
+    sl->addLayout(Row({PercentCB, PercentSpin, new QLabel(FromUtf8("percent of available questions"), sizeBox)}));
     sl->addLayout(Row({DifficultyCB}));
     auto* best = new QGridLayout;
     best->setContentsMargins(24, 0, 0, 0);
     best->addWidget(DifficultyCombo, 0, 0, 1, 3);
     best->addWidget(DifficultyPercentCB, 1, 0);
     best->addWidget(DifficultyPercentSpin, 1, 1);
-    best->addWidget(new QLabel(S("percent"), sizeBox), 1, 2);
+    best->addWidget(new QLabel(FromUtf8("percent"), sizeBox), 1, 2);
     best->addWidget(DifficultyTotalCB, 2, 0);
     best->addWidget(DifficultyTotalSpin, 2, 1);
-    best->addWidget(new QLabel(S("questions"), sizeBox), 2, 2);
+    best->addWidget(new QLabel(FromUtf8("questions"), sizeBox), 2, 2);
     best->setColumnStretch(3, 1);
     sl->addLayout(best);
 
     auto group = [page](const char* caption, QWidget* w) {
-        auto* box = new QGroupBox(S(caption), page);
+        auto* box = new QGroupBox(FromUtf8(caption), page);
         auto* l = new QVBoxLayout(box);
         l->setContentsMargins(6, 4, 6, 4);
         l->addWidget(w);
@@ -153,23 +152,23 @@ QWidget* TListsDlg::MakeSelectionPage()
 QWidget* TListsDlg::MakeOptionsPage()
 {
     auto* page = new QWidget(this);
-    OnlyDuplicates = new QCheckBox(S("Only include duplicate questions (in multiple collections)"), page);
-    IncludeReference = new QCheckBox(S("Include reference at the end of each question"), page);
-    IncludeQuestionType = new QCheckBox(S("Include symbol signifying question type"), page);
-    UnderlinePrejumps = new QCheckBox(S("Underline prejump words"), page);
-    highlightKeywords = new QCheckBox(S("Highlight keywords used"), page);
+    OnlyDuplicates = new QCheckBox(FromUtf8("Only include duplicate questions (in multiple collections)"), page);
+    IncludeReference = new QCheckBox(FromUtf8("Include reference at the end of each question"), page);
+    IncludeQuestionType = new QCheckBox(FromUtf8("Include symbol signifying question type"), page);
+    UnderlinePrejumps = new QCheckBox(FromUtf8("Underline prejump words"), page);
+    highlightKeywords = new QCheckBox(FromUtf8("Highlight keywords used"), page);
     highlightKeywordsSpin = Spin(1, 9, 1, page);
-    useColorCB = new QCheckBox(S("Use color for keywords"), page);
-    PrejumpList = new QCheckBox(S("Prejump list with minimum of"), page);
+    useColorCB = new QCheckBox(FromUtf8("Use color for keywords"), page);
+    PrejumpList = new QCheckBox(FromUtf8("Prejump list with minimum of"), page);
     MinPrejumpSpin = Spin(0, 99, 1, page);
-    PrejumpListWordsRB = new QRadioButton(S("words"), page);
-    PrejumpListCharsRB = new QRadioButton(S("letters"), page);
+    PrejumpListWordsRB = new QRadioButton(FromUtf8("words"), page);
+    PrejumpListCharsRB = new QRadioButton(FromUtf8("letters"), page);
     auto* prejumpGroup = new QButtonGroup(page);
     prejumpGroup->addButton(PrejumpListWordsRB);
     prejumpGroup->addButton(PrejumpListCharsRB);
-    auto* orderBox = new QGroupBox(S("Order of questions in list"), page);
-    SortByReference = new QRadioButton(S("By reference"), orderBox);
-    SortByWords = new QRadioButton(S("Alphabetical"), orderBox);
+    auto* orderBox = new QGroupBox(FromUtf8("Order of questions in list"), page);
+    SortByReference = new QRadioButton(FromUtf8("By reference"), orderBox);
+    SortByWords = new QRadioButton(FromUtf8("Alphabetical"), orderBox);
     auto* ol = new QHBoxLayout(orderBox);
     ol->addWidget(SortByReference);
     ol->addWidget(SortByWords);
@@ -178,7 +177,7 @@ QWidget* TListsDlg::MakeOptionsPage()
     auto* lay = new QVBoxLayout(page);
     for (QCheckBox* cb : {OnlyDuplicates, IncludeReference, IncludeQuestionType, UnderlinePrejumps})
         lay->addWidget(cb);
-    lay->addLayout(Row({highlightKeywords, highlightKeywordsSpin, new QLabel(S("times or less"), page)}));
+    lay->addLayout(Row({highlightKeywords, highlightKeywordsSpin, new QLabel(FromUtf8("times or less"), page)}));
     auto* colour = Row({useColorCB});
     colour->insertSpacing(0, 20);
     lay->addLayout(colour);
@@ -318,7 +317,7 @@ TListOptions TListsDlg::Options() const
 void TListsDlg::Warn(const char* text)
 {
     if (m_context.Messages)
-        m_context.Messages->Warning(S(text));
+        m_context.Messages->Warning(FromUtf8(text));
 }
 
 void TListsDlg::GenerateBtnClick()
@@ -339,7 +338,7 @@ void TListsDlg::GenerateBtnClick()
              "Please choose additional types, books, or chapters.");
         return;
     }
-    const TSaveChoice file = AskDocumentFile(m_context, windowTitle(), S("MYLIST"));
+    const TSaveChoice file = AskDocumentFile(m_context, windowTitle(), FromUtf8("MYLIST"));
     if (!file.Path.isEmpty()) {
         StoreToUser();
         options.FileName = file.Path.toStdString();
@@ -375,7 +374,7 @@ TProgressForm::TProgressForm(const TPrintContext& context, std::unique_ptr<TPrin
     ProgressBar = new QProgressBar(this);
     ProgressBar->setRange(0, 100);
     ProgressBar->setValue(0);
-    CancelBtn = new QPushButton(S("Cancel"), this);
+    CancelBtn = new QPushButton(FromUtf8("Cancel"), this);
     HintLabel = new QLabel(this);
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(HintLabel);
@@ -383,7 +382,7 @@ TProgressForm::TProgressForm(const TPrintContext& context, std::unique_ptr<TPrin
     row->addWidget(ProgressBar, 1);
     row->addWidget(CancelBtn);
     lay->addLayout(row);
-    const QString hint = S("Creating list ") + m_caption + S(": 0 percent done.");
+    const QString hint = FromUtf8("Creating list ") + m_caption + FromUtf8(": 0 percent done.");
     setToolTip(hint);
     HintLabel->setText(hint);
     setMinimumWidth(320);
@@ -419,7 +418,7 @@ void TProgressForm::Timer1Timer() { ShowPercent(m_job->ProgressPercent()); }
 void TProgressForm::ShowPercent(int percent)
 {
     ProgressBar->setValue(percent);
-    const QString hint = S("Creating list ") + m_caption + S(": ") + QString::number(percent) + S(" percent done.");
+    const QString hint = FromUtf8("Creating list ") + m_caption + FromUtf8(": ") + QString::number(percent) + FromUtf8(" percent done.");
     setToolTip(hint);
     HintLabel->setText(hint);
 }
@@ -466,8 +465,8 @@ void TProgressForm::closeEvent(QCloseEvent* event)
 {
     if (!m_ended) {
         const bool yes = !m_context.Messages
-            || m_context.Messages->Confirm(S("Are you sure you want to cancel generating the list ") + m_caption
-                                           + S("?"));
+            || m_context.Messages->Confirm(FromUtf8("Are you sure you want to cancel generating the list ") + m_caption
+                                           + FromUtf8("?"));
         if (!yes) {
             event->ignore();
             return;

@@ -1,5 +1,6 @@
 #include "print/gui/MemListDlg.h"
 
+#include "common/Utf8Text.h"
 #include "content/Books.h"
 #include "print/MemoryList.h"
 #include "material/gui/SelectionFrames.h"
@@ -15,80 +16,86 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TMemListDlg::TMemListDlg(const TPrintContext& context, QWidget* parent)
     : TDocumentDlg(context, "Generate Memory Verses", "Create", 2090, parent)
 {
     auto* page = new QWidget(this);
-    Material = new TfrmMaterialSelection(*context.Books, true, page);
-    auto* options = new QGroupBox(L("Options"), page);
-    UnderlinePrejumpsCheckBox = new QCheckBox(L("Underline prejump words"), options);
-    includePrejumpListCB = new QCheckBox(L("Include prejump list"), options);
-    includeSingleMulti = new QCheckBox(L("Include single- && multi- verse prejump lists"), options);
-    highlightKeywords = new QCheckBox(L("Highlight keywords used at most"), options);
-    highlightKeywordsSpin = new TSpinEdit(1, 9, options);
-    useColorCB = new QCheckBox(L("Use color for keywords"), options);
+    m_material = new TfrmMaterialSelection(*context.Books, true, page);
+    m_material->setObjectName(QStringLiteral("material"));
+    auto* options = new QGroupBox(FromUtf8("Options"), page);
+    m_underlinePrejumpsBox = new QCheckBox(FromUtf8("Underline prejump words"), options);
+    m_underlinePrejumpsBox->setObjectName(QStringLiteral("underlinePrejumpsBox"));
+    m_prejumpListBox = new QCheckBox(FromUtf8("Include prejump list"), options);
+    m_prejumpListBox->setObjectName(QStringLiteral("prejumpListBox"));
+    m_singleMultiBox = new QCheckBox(FromUtf8("Include single- && multi- verse prejump lists"), options);
+    m_singleMultiBox->setObjectName(QStringLiteral("singleMultiBox"));
+    m_highlightKeywordsBox = new QCheckBox(FromUtf8("Highlight keywords used at most"), options);
+    m_highlightKeywordsBox->setObjectName(QStringLiteral("highlightKeywordsBox"));
+    m_keywordSpin = new TSpinEdit(1, 9, options);
+    m_keywordSpin->setObjectName(QStringLiteral("keywordSpin"));
+    m_useColourBox = new QCheckBox(FromUtf8("Use color for keywords"), options);
+    m_useColourBox->setObjectName(QStringLiteral("useColourBox"));
 
     auto* keywordRow = new QHBoxLayout;
-    keywordRow->addWidget(highlightKeywords);
-    keywordRow->addWidget(highlightKeywordsSpin);
-    keywordRow->addWidget(new QLabel(L("times"), options));
+    keywordRow->addWidget(m_highlightKeywordsBox);
+    keywordRow->addWidget(m_keywordSpin);
+    keywordRow->addWidget(new QLabel(FromUtf8("times"), options));
     keywordRow->addStretch();
     auto* optionLay = new QVBoxLayout(options);
-    optionLay->addWidget(UnderlinePrejumpsCheckBox);
-    optionLay->addWidget(includePrejumpListCB);
-    optionLay->addWidget(includeSingleMulti);
+    optionLay->addWidget(m_underlinePrejumpsBox);
+    optionLay->addWidget(m_prejumpListBox);
+    optionLay->addWidget(m_singleMultiBox);
     optionLay->addLayout(keywordRow);
-    optionLay->addWidget(useColorCB);
+    optionLay->addWidget(m_useColourBox);
     auto* lay = new QVBoxLayout(page);
     lay->setContentsMargins(0, 0, 0, 0);
-    lay->addWidget(Material);
+    lay->addWidget(m_material);
     lay->addWidget(options);
     Finish(page);
 
     const TMemListChoices c = MemListChoicesOf(*context.User);
-    Material->LoadFromUser(*context.User);
-    UnderlinePrejumpsCheckBox->setChecked(c.UnderlinePrejumps);
-    includePrejumpListCB->setChecked(c.IncludePrejumpList);
-    includeSingleMulti->setChecked(c.IncludeSingleMulti);
-    highlightKeywords->setChecked(c.HighlightKeywords);
-    highlightKeywordsSpin->setValue(c.KeywordLimit);
-    useColorCB->setChecked(c.UseColor);
-    connect(highlightKeywords, &QCheckBox::toggled, this, [this] { UpdateEnabled(); });
+    m_material->LoadFromUser(*context.User);
+    m_underlinePrejumpsBox->setChecked(c.UnderlinePrejumps);
+    m_prejumpListBox->setChecked(c.IncludePrejumpList);
+    m_singleMultiBox->setChecked(c.IncludeSingleMulti);
+    m_highlightKeywordsBox->setChecked(c.HighlightKeywords);
+    m_keywordSpin->setValue(c.KeywordLimit);
+    m_useColourBox->setChecked(c.UseColor);
+    connect(m_highlightKeywordsBox, &QCheckBox::toggled, this, [this] { UpdateEnabled(); });
     UpdateEnabled();
 }
 
 void TMemListDlg::UpdateEnabled()
 {
-    highlightKeywordsSpin->setEnabled(highlightKeywords->isChecked());
-    useColorCB->setEnabled(highlightKeywords->isChecked());
+    m_keywordSpin->setEnabled(m_highlightKeywordsBox->isChecked());
+    m_useColourBox->setEnabled(m_highlightKeywordsBox->isChecked());
 }
 
 TMemListChoices TMemListDlg::Choices() const
 {
     TMemListChoices c;
-    c.UnderlinePrejumps = UnderlinePrejumpsCheckBox->isChecked();
-    c.IncludePrejumpList = includePrejumpListCB->isChecked();
-    c.IncludeSingleMulti = includeSingleMulti->isChecked();
-    c.HighlightKeywords = highlightKeywords->isChecked();
-    c.KeywordLimit = highlightKeywordsSpin->value();
-    c.UseColor = useColorCB->isChecked();
+    c.UnderlinePrejumps = m_underlinePrejumpsBox->isChecked();
+    c.IncludePrejumpList = m_prejumpListBox->isChecked();
+    c.IncludeSingleMulti = m_singleMultiBox->isChecked();
+    c.HighlightKeywords = m_highlightKeywordsBox->isChecked();
+    c.KeywordLimit = m_keywordSpin->value();
+    c.UseColor = m_useColourBox->isChecked();
     return c;
 }
 
 void TMemListDlg::GenerateBtnClick()
 {
-    if (!Material->AnyChecked()) {
+    if (!m_material->AnyChecked()) {
         Warn("Please select some material to study.");
         return;
     }
     TUser& user = *m_context.User;
     const TMemListChoices c = Choices();
     StoreMemListChoices(user, c);
-    Material->SaveToUser(user);
-    const auto passages = SelectedPassages(*m_context.Books, Material->MemoryTable());
+    m_material->SaveToUser(user);
+    const auto passages = SelectedPassages(*m_context.Books, m_material->MemoryTable());
     if (passages.empty()) {
         Inform("There are no memory verses in the range of chapters that you selected");
         return;

@@ -17,20 +17,21 @@ class TMemListDlg : public TDocumentDlg {
 public:
     explicit TMemListDlg(const TPrintContext& context, QWidget* parent = nullptr);
 
-    TfrmMaterialSelection* Material;
-    QCheckBox* UnderlinePrejumpsCheckBox;
-    QCheckBox* includePrejumpListCB;
-    QCheckBox* includeSingleMulti;
-    QCheckBox* highlightKeywords;
-    TSpinEdit* highlightKeywordsSpin;
-    QCheckBox* useColorCB;
-
     TMemListChoices Choices() const;
 
 protected:
     void GenerateBtnClick() override;
 
 private:
+    // The widgets; tests find them by objectName.
+    TfrmMaterialSelection* m_material = nullptr;
+    QCheckBox* m_underlinePrejumpsBox = nullptr;
+    QCheckBox* m_prejumpListBox = nullptr;
+    QCheckBox* m_singleMultiBox = nullptr;
+    QCheckBox* m_highlightKeywordsBox = nullptr;
+    TSpinEdit* m_keywordSpin = nullptr;
+    QCheckBox* m_useColourBox = nullptr;
+
     void UpdateEnabled();
 };
 

@@ -1,5 +1,6 @@
 #include "print/gui/ScriptureDlg.h"
 
+#include "common/Utf8Text.h"
 #include "content/Books.h"
 #include "print/gui/ComboItems.h"
 #include "shell/ErrorBoundary.h"
@@ -16,70 +17,75 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 } // namespace
 
 TScriptureDlg::TScriptureDlg(const TPrintContext& context, QWidget* parent)
     : TDocumentDlg(context, "Generate scripture portion", "Create", 2100, parent)
 {
     auto* page = new QWidget(this);
-    ChaptersCB = new QComboBox(page);
-    ChaptersCB->setToolTip(L("Last chapter to include in printed portion"));
-    TComboItems items(*ChaptersCB);
+    m_chaptersBox = new QComboBox(page);
+    m_chaptersBox->setObjectName(QStringLiteral("chaptersBox"));
+    m_chaptersBox->setToolTip(FromUtf8("Last chapter to include in printed portion"));
+    TComboItems items(*m_chaptersBox);
     context.Books->FillChapterCombo(items);
-    ChaptersCB->setCurrentIndex(0);
-    highlightMemory = new QCheckBox(L("Highlight memory verses"), page);
-    highlightKeywords = new QCheckBox(L("Highlight keywords used"), page);
-    HighlightKeywordsSpin = new TSpinEdit(1, 9, page);
-    useColorCB = new QCheckBox(L("Color memory && keywords"), page);
-    includeFootnotesCB = new QCheckBox(L("Include footnotes"), page);
+    m_chaptersBox->setCurrentIndex(0);
+    m_highlightMemoryBox = new QCheckBox(FromUtf8("Highlight memory verses"), page);
+    m_highlightMemoryBox->setObjectName(QStringLiteral("highlightMemoryBox"));
+    m_highlightKeywordsBox = new QCheckBox(FromUtf8("Highlight keywords used"), page);
+    m_highlightKeywordsBox->setObjectName(QStringLiteral("highlightKeywordsBox"));
+    m_keywordSpin = new TSpinEdit(1, 9, page);
+    m_keywordSpin->setObjectName(QStringLiteral("keywordSpin"));
+    m_useColourBox = new QCheckBox(FromUtf8("Color memory && keywords"), page);
+    m_useColourBox->setObjectName(QStringLiteral("useColourBox"));
+    m_footnotesBox = new QCheckBox(FromUtf8("Include footnotes"), page);
+    m_footnotesBox->setObjectName(QStringLiteral("footnotesBox"));
 
     auto* chapterRow = new QHBoxLayout;
-    auto* thru = new QLabel(L("Material thru"), page);
-    thru->setBuddy(ChaptersCB);
+    auto* thru = new QLabel(FromUtf8("Material thru"), page);
+    thru->setBuddy(m_chaptersBox);
     chapterRow->addWidget(thru);
-    chapterRow->addWidget(ChaptersCB, 1);
+    chapterRow->addWidget(m_chaptersBox, 1);
     auto* keywordRow = new QHBoxLayout;
-    keywordRow->addWidget(highlightKeywords);
-    keywordRow->addWidget(new QLabel(L("at most"), page));
-    keywordRow->addWidget(HighlightKeywordsSpin);
-    keywordRow->addWidget(new QLabel(L("times"), page));
+    keywordRow->addWidget(m_highlightKeywordsBox);
+    keywordRow->addWidget(new QLabel(FromUtf8("at most"), page));
+    keywordRow->addWidget(m_keywordSpin);
+    keywordRow->addWidget(new QLabel(FromUtf8("times"), page));
     keywordRow->addStretch();
     auto* lay = new QVBoxLayout(page);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addLayout(chapterRow);
-    lay->addWidget(highlightMemory);
+    lay->addWidget(m_highlightMemoryBox);
     lay->addLayout(keywordRow);
-    lay->addWidget(useColorCB);
-    lay->addWidget(includeFootnotesCB);
+    lay->addWidget(m_useColourBox);
+    lay->addWidget(m_footnotesBox);
     Finish(page);
 
     const TPortionChoices c = PortionChoicesOf(*context.User);
-    highlightMemory->setChecked(c.HighlightMemory);
-    highlightKeywords->setChecked(c.HighlightKeywords);
-    HighlightKeywordsSpin->setValue(c.KeywordLimit);
-    useColorCB->setChecked(c.UseColor);
-    includeFootnotesCB->setChecked(c.IncludeFootnotes);
-    connect(highlightMemory, &QCheckBox::toggled, this, [this] { UpdateEnabled(); });
-    connect(highlightKeywords, &QCheckBox::toggled, this, [this] { UpdateEnabled(); });
+    m_highlightMemoryBox->setChecked(c.HighlightMemory);
+    m_highlightKeywordsBox->setChecked(c.HighlightKeywords);
+    m_keywordSpin->setValue(c.KeywordLimit);
+    m_useColourBox->setChecked(c.UseColor);
+    m_footnotesBox->setChecked(c.IncludeFootnotes);
+    connect(m_highlightMemoryBox, &QCheckBox::toggled, this, [this] { UpdateEnabled(); });
+    connect(m_highlightKeywordsBox, &QCheckBox::toggled, this, [this] { UpdateEnabled(); });
     UpdateEnabled();
 }
 
 void TScriptureDlg::UpdateEnabled()
 {
-    HighlightKeywordsSpin->setEnabled(highlightKeywords->isChecked());
-    useColorCB->setEnabled(highlightKeywords->isChecked() || highlightMemory->isChecked());
+    m_keywordSpin->setEnabled(m_highlightKeywordsBox->isChecked());
+    m_useColourBox->setEnabled(m_highlightKeywordsBox->isChecked() || m_highlightMemoryBox->isChecked());
 }
 
 TPortionChoices TScriptureDlg::Choices() const
 {
     TPortionChoices c;
-    c.ThroughChapter = ChaptersCB->currentIndex() + 1;
-    c.HighlightMemory = highlightMemory->isChecked();
-    c.HighlightKeywords = highlightKeywords->isChecked();
-    c.KeywordLimit = HighlightKeywordsSpin->value();
-    c.UseColor = useColorCB->isChecked() && useColorCB->isEnabled();
-    c.IncludeFootnotes = includeFootnotesCB->isChecked();
+    c.ThroughChapter = m_chaptersBox->currentIndex() + 1;
+    c.HighlightMemory = m_highlightMemoryBox->isChecked();
+    c.HighlightKeywords = m_highlightKeywordsBox->isChecked();
+    c.KeywordLimit = m_keywordSpin->value();
+    c.UseColor = m_useColourBox->isChecked() && m_useColourBox->isEnabled();
+    c.IncludeFootnotes = m_footnotesBox->isChecked();
     return c;
 }
 
@@ -95,7 +101,7 @@ void TScriptureDlg::GenerateBtnClick()
     TPortionChoices c = Choices();
     StorePortionChoices(user, c);
     // The colour choice is remembered even while it is disabled.
-    user.Options.UseColor = useColorCB->isChecked() ? 1 : 0;
+    user.Options.UseColor = m_useColourBox->isChecked() ? 1 : 0;
     TFootnotes notes;
     if (c.IncludeFootnotes) {
         // A footnote file that cannot be read ends this command with its message; the window

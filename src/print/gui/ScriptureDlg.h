@@ -17,19 +17,20 @@ class TScriptureDlg : public TDocumentDlg {
 public:
     explicit TScriptureDlg(const TPrintContext& context, QWidget* parent = nullptr);
 
-    QComboBox* ChaptersCB;
-    QCheckBox* highlightMemory;
-    QCheckBox* highlightKeywords;
-    TSpinEdit* HighlightKeywordsSpin;
-    QCheckBox* useColorCB;
-    QCheckBox* includeFootnotesCB;
-
     TPortionChoices Choices() const;
 
 protected:
     void GenerateBtnClick() override;
 
 private:
+    // The widgets; tests find them by objectName.
+    QComboBox* m_chaptersBox = nullptr;
+    QCheckBox* m_highlightMemoryBox = nullptr;
+    QCheckBox* m_highlightKeywordsBox = nullptr;
+    TSpinEdit* m_keywordSpin = nullptr;
+    QCheckBox* m_useColourBox = nullptr;
+    QCheckBox* m_footnotesBox = nullptr;
+
     void UpdateEnabled();
 };
 

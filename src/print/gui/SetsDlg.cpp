@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 #include "common/Random.h"
+#include "common/Utf8Text.h"
 #include "common/Win1252.h"
 #include "content/Questions.h"
 #include "print/DocFile.h"
@@ -37,11 +38,9 @@ namespace sv {
 
 namespace {
 
-QString S(const char* text) { return QString::fromUtf8(text); }
-
 QCheckBox* Check(const char* caption, QWidget* parent)
 {
-    return new QCheckBox(S(caption), parent);
+    return new QCheckBox(FromUtf8(caption), parent);
 }
 
 TSpinEdit* Spin(int lo, int hi, int step, QWidget* parent)
@@ -53,8 +52,8 @@ TSpinEdit* Spin(int lo, int hi, int step, QWidget* parent)
 
 QPushButton* SmallButton(const char* caption, const char* hint, QWidget* parent)
 {
-    auto* b = new QPushButton(S(caption), parent);
-    b->setToolTip(S(hint));
+    auto* b = new QPushButton(FromUtf8(caption), parent);
+    b->setToolTip(FromUtf8(hint));
     b->setFixedWidth(24);
     return b;
 }
@@ -63,11 +62,11 @@ QString ColourStyle(TAdequacyColour c)
 {
     switch (c) {
     case TAdequacyColour::Green:
-        return S("QLabel { background: #40c040; color: black; padding: 1px 4px; }");
+        return FromUtf8("QLabel { background: #40c040; color: black; padding: 1px 4px; }");
     case TAdequacyColour::Yellow:
-        return S("QLabel { background: #ffff00; color: black; padding: 1px 4px; }");
+        return FromUtf8("QLabel { background: #ffff00; color: black; padding: 1px 4px; }");
     case TAdequacyColour::Red:
-        return S("QLabel { background: #ff3030; color: white; padding: 1px 4px; }");
+        return FromUtf8("QLabel { background: #ff3030; color: white; padding: 1px 4px; }");
     }
     return {};
 }
@@ -81,10 +80,10 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
 {
     Material = new TfrmMaterialSelection(*context.Books, false, this);
     targetSpecificCheckBox = Check("Target specific material", this);
-    targetedLabel = new QLabel(S("Targeted material"), this);
+    targetedLabel = new QLabel(FromUtf8("Targeted material"), this);
     targetedCheckList = new TCheckListCombo(this);
     targetedCheckList->setMinimumWidth(150);
-    auto* percentLabel = new QLabel(S("Percent of questions from targeted material"), this);
+    auto* percentLabel = new QLabel(FromUtf8("Percent of questions from targeted material"), this);
     PercentTargetedSpin = Spin(5, 100, 5, this);
     selectAllTargetedBtn = SmallButton("S", "Select all targeted material", this);
     clearAllTargetedBtn = SmallButton("C", "Clear all targeted material", this);
@@ -96,7 +95,7 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
     targetedLabel->setBuddy(targetedCheckList);
     percentLabel->setBuddy(PercentTargetedSpin);
 
-    auto* materialBox = new QGroupBox(S("Material selection"), this);
+    auto* materialBox = new QGroupBox(FromUtf8("Material selection"), this);
     auto* ml = new QVBoxLayout(materialBox);
     ml->setContentsMargins(6, 4, 6, 4);
     ml->addWidget(Material);
@@ -113,19 +112,19 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
     pl->addStretch();
     ml->addLayout(pl);
 
-    auto* collBox = new QGroupBox(S("Collections to use"), this);
+    auto* collBox = new QGroupBox(FromUtf8("Collections to use"), this);
     auto* cl = new QVBoxLayout(collBox);
     cl->setContentsMargins(6, 4, 6, 4);
     cl->addWidget(Collections);
 
     auto* grid = new QGridLayout;
-    auto* headingLabel = new QLabel(S("Heading to include at top of each set"), this);
+    auto* headingLabel = new QLabel(FromUtf8("Heading to include at top of each set"), this);
     headingLabel->setBuddy(Heading);
     grid->addWidget(headingLabel, 0, 0, 1, 2);
     grid->addWidget(Heading, 1, 0, 1, 2);
-    auto* setsLabel = new QLabel(S("Sets"), this);
+    auto* setsLabel = new QLabel(FromUtf8("Sets"), this);
     setsLabel->setBuddy(PrimarySpin);
-    auto* tossLabel = new QLabel(S("Toss-up questions per set"), this);
+    auto* tossLabel = new QLabel(FromUtf8("Toss-up questions per set"), this);
     tossLabel->setBuddy(ReplacementSpin);
     grid->addWidget(setsLabel, 2, 0);
     grid->addWidget(PrimarySpin, 2, 1);
@@ -211,20 +210,20 @@ TSetsDlg_WF::TSetsDlg_WF(const TPrintContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_commandsOnClose(context.CommandsOn)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(S("Generate Question Sets"));
+    setWindowTitle(FromUtf8("Generate Question Sets"));
     setProperty("helpContext", 2070);
     if (!m_context.Random)
         m_ownRandom = std::make_unique<TRandom>();
 
     Frame = new TfrmSets1(m_context, this);
     Pages = new QTabWidget(this);
-    Pages->addTab(Frame, S("Basic Options"));
-    Pages->addTab(MakeAdvancedPage(), S("Advanced Options"));
+    Pages->addTab(Frame, FromUtf8("Basic Options"));
+    Pages->addTab(MakeAdvancedPage(), FromUtf8("Advanced Options"));
     AdvancedSectoringPage = MakeSectoringPage();
 
-    GenerateBtn = new QPushButton(S("Create"), this);
-    CancelBtn = new QPushButton(S("Cancel"), this);
-    helpBtn = new QPushButton(S("Help"), this);
+    GenerateBtn = new QPushButton(FromUtf8("Create"), this);
+    CancelBtn = new QPushButton(FromUtf8("Cancel"), this);
+    helpBtn = new QPushButton(FromUtf8("Help"), this);
     GenerateBtn->setDefault(true);
     connect(GenerateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
@@ -284,7 +283,7 @@ QWidget* TSetsDlg_WF::MakeAdvancedPage()
     Bonus40Spin = Spin(0, 100, 1, page);
     DifficultyCB = new QComboBox(page);
     for (int d = 0; d < DifficultyCount; ++d)
-        DifficultyCB->addItem(S(DifficultyName(static_cast<TDifficulty>(d))));
+        DifficultyCB->addItem(FromUtf8(DifficultyName(static_cast<TDifficulty>(d))));
     highlightKeywords = Check("Highlight keywords used at most", page);
     highlightKeywordsSpin = Spin(1, 9, 1, page);
     FavorDuplicatesCheckBox = Check("Favor questions occuring most often in collections", page);
@@ -294,14 +293,14 @@ QWidget* TSetsDlg_WF::MakeAdvancedPage()
     updateHistoryCB = Check("Update history when done", page);
     UseTwoColumns = Check("Use two columns to save space", page);
     AdvancedSectoring = Check("Use Advanced Sectoring", page);
-    ResetBtn = new QPushButton(S("Reset to Defaults"), page);
+    ResetBtn = new QPushButton(FromUtf8("Reset to Defaults"), page);
 
-    auto* bonusBox = new QGroupBox(S("Bonus questions per set"), page);
+    auto* bonusBox = new QGroupBox(FromUtf8("Bonus questions per set"), page);
     auto* bl = new QHBoxLayout(bonusBox);
     const std::array<std::pair<const char*, TSpinEdit*>, 3> bonuses{
         {{"20Pts", Bonus20Spin}, {"30Pts", Bonus30Spin}, {"40Pts", Bonus40Spin}}};
     for (const auto& [caption, spin] : bonuses) {
-        auto* l = new QLabel(S(caption), bonusBox);
+        auto* l = new QLabel(FromUtf8(caption), bonusBox);
         l->setBuddy(spin);
         bl->addWidget(l);
         bl->addWidget(spin);
@@ -311,7 +310,7 @@ QWidget* TSetsDlg_WF::MakeAdvancedPage()
     auto* lay = new QVBoxLayout(page);
     lay->addWidget(bonusBox);
     auto* dl = new QHBoxLayout;
-    auto* difficultyLabel = new QLabel(S("Difficulty"), page);
+    auto* difficultyLabel = new QLabel(FromUtf8("Difficulty"), page);
     difficultyLabel->setBuddy(DifficultyCB);
     dl->addWidget(difficultyLabel);
     dl->addWidget(DifficultyCB);
@@ -320,7 +319,7 @@ QWidget* TSetsDlg_WF::MakeAdvancedPage()
     auto* hl = new QHBoxLayout;
     hl->addWidget(highlightKeywords);
     hl->addWidget(highlightKeywordsSpin);
-    hl->addWidget(new QLabel(S("times"), page));
+    hl->addWidget(new QLabel(FromUtf8("times"), page));
     hl->addStretch();
     lay->addLayout(hl);
     auto* colour = new QHBoxLayout;
@@ -352,9 +351,9 @@ QWidget* TSetsDlg_WF::MakeSectoringPage()
     distQUESTIONS = Check("Select evenly across available QUESTIONS", page);
     distCHAPTER = Check("Select evenly across chosen CHAPTERS", page);
     distSECTION = Check("Select evenly across available SECTIONS", page);
-    ResetBtn2 = new QPushButton(S("Reset to Defaults"), page);
+    ResetBtn2 = new QPushButton(FromUtf8("Reset to Defaults"), page);
     auto* text = new QLabel(
-        S("The first two rules exclude each other. Evenly across VERSES gives every chosen verse the same "
+        FromUtf8("The first two rules exclude each other. Evenly across VERSES gives every chosen verse the same "
           "chance to be drawn, however many questions it has; evenly across QUESTIONS lets a verse with more "
           "questions be drawn more often, while still spreading a set over the verses.\n\n"
           "Evenly across CHAPTERS and SECTIONS spreads each set over the chapters and the text sections of "
@@ -384,13 +383,13 @@ QWidget* TSetsDlg_WF::MakeSectoringPage()
 
 QWidget* TSetsDlg_WF::MakeAvailableBox()
 {
-    auto* box = new QGroupBox(S("Available Questions"), this);
+    auto* box = new QGroupBox(FromUtf8("Available Questions"), this);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(S("Need"), box), 0, 1, Qt::AlignRight);
-    grid->addWidget(new QLabel(S("Have"), box), 0, 2, Qt::AlignRight);
+    grid->addWidget(new QLabel(FromUtf8("Need"), box), 0, 1, Qt::AlignRight);
+    grid->addWidget(new QLabel(FromUtf8("Have"), box), 0, 2, Qt::AlignRight);
     const char* rows[4] = {"Toss-ups", "20-Pt Bonus", "30-Pt Bonus", "40-Pt Bonus"};
     for (int k = 0; k < 4; ++k) {
-        grid->addWidget(new QLabel(S(rows[k]), box), k + 1, 0);
+        grid->addWidget(new QLabel(FromUtf8(rows[k]), box), k + 1, 0);
         NeedLabels[static_cast<std::size_t>(k)] = new QLabel(box);
         HaveLabels[static_cast<std::size_t>(k)] = new QLabel(box);
         NeedLabels[static_cast<std::size_t>(k)]->setAlignment(Qt::AlignRight);
@@ -398,7 +397,7 @@ QWidget* TSetsDlg_WF::MakeAvailableBox()
         grid->addWidget(NeedLabels[static_cast<std::size_t>(k)], k + 1, 1);
         grid->addWidget(HaveLabels[static_cast<std::size_t>(k)], k + 1, 2);
     }
-    grid->addWidget(new QLabel(S("Total Needed"), box), 5, 0);
+    grid->addWidget(new QLabel(FromUtf8("Total Needed"), box), 5, 0);
     TotalNeededLabel = new QLabel(box);
     TotalNeededLabel->setAlignment(Qt::AlignRight);
     grid->addWidget(TotalNeededLabel, 5, 1);
@@ -409,7 +408,7 @@ void TSetsDlg_WF::ShowAdvancedSectoring(bool on)
 {
     const int at = Pages->indexOf(AdvancedSectoringPage);
     if (on && at < 0)
-        Pages->addTab(AdvancedSectoringPage, S("Advanced Sectoring"));
+        Pages->addTab(AdvancedSectoringPage, FromUtf8("Advanced Sectoring"));
     else if (!on && at >= 0)
         Pages->removeTab(at);
 }
@@ -572,8 +571,8 @@ void TSetsDlg_WF::GenerateBtnClick()
     QChar bad;
     if (!ToWin1252(Frame->Heading->text(), &bad)) {
         if (m_context.Messages)
-            m_context.Messages->Warning(S("The heading cannot be printed with the character \"") + bad
-                                        + S("\".\rPlease change the heading."));
+            m_context.Messages->Warning(FromUtf8("The heading cannot be printed with the character \"") + bad
+                                        + FromUtf8("\".\rPlease change the heading."));
         return;
     }
     m_building = Choices();
@@ -602,8 +601,8 @@ void TSetsDlg_WF::GenerateBtnClick()
         if (!m_thread)
             return;
         if (!m_progressDlg) {
-            m_progressDlg = new QProgressDialog(S("Creating question sets..."), S("Cancel"), 0, std::max(1, total), this);
-            m_progressDlg->setWindowTitle(S("Generate Question Sets"));
+            m_progressDlg = new QProgressDialog(FromUtf8("Creating question sets..."), FromUtf8("Cancel"), 0, std::max(1, total), this);
+            m_progressDlg->setWindowTitle(FromUtf8("Generate Question Sets"));
             m_progressDlg->setMinimumDuration(0);
             m_progressDlg->setAutoClose(false);
             m_progressDlg->setAutoReset(false);
@@ -646,7 +645,7 @@ void TSetsDlg_WF::BuildFinished()
         return;
     }
     StoreToUser(m_building);
-    const TSaveChoice file = AskDocumentFile(m_context, windowTitle(), S("MYSETS"));
+    const TSaveChoice file = AskDocumentFile(m_context, windowTitle(), FromUtf8("MYSETS"));
     if (file.Path.isEmpty())
         return;
     const bool written = Guarded([&] {

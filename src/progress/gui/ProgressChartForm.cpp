@@ -1,5 +1,6 @@
 #include "progress/gui/ProgressChartForm.h"
 
+#include "common/Utf8Text.h"
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "progress/gui/ProgressChart.h"
@@ -35,8 +36,6 @@ namespace sv {
 
 namespace {
 
-QString S(const char* text) { return QString::fromLatin1(text); }
-
 // The class colours: lime, yellow, red, grey.
 QColor SeriesColour(TProgressSeries s)
 {
@@ -60,7 +59,7 @@ QLabel* LegendLabel(TProgressSeries s, QWidget* parent)
 {
     const QColor c = SeriesColour(s);
     auto* label = new QLabel(QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
-                                 .arg(c.name(), S(SeriesLabel(s)).toHtmlEscaped()),
+                                 .arg(c.name(), FromUtf8(SeriesLabel(s)).toHtmlEscaped()),
         parent);
     return label;
 }
@@ -72,18 +71,18 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     : QWidget(parent), m_books(books), m_user(user), m_messages(messages), m_counts(books, questions, user),
       m_map(books, questions, user)
 {
-    setWindowTitle(S("Study Progress Chart"));
+    setWindowTitle(FromUtf8("Study Progress Chart"));
     setProperty("helpContext", HelpContext);
 
     Chart = new TProgressChart(this);
     Chart->setMinimumSize(420, 260);
     std::vector<std::pair<QString, QColor>> series;
     for (TProgressSeries s : AllSeries)
-        series.emplace_back(S(SeriesLabel(s)), SeriesColour(s));
+        series.emplace_back(FromUtf8(SeriesLabel(s)), SeriesColour(s));
     Chart->SetSeries(series);
     Chart->setContextMenuPolicy(Qt::CustomContextMenu);
     ChartPopupMenu = new QMenu(this);
-    ChartPopupMenu->addAction(S("Save chart as image..."), this, [this] { Guarded([this] { SaveChartAsImage(); }, m_messages); });
+    ChartPopupMenu->addAction(FromUtf8("Save chart as image..."), this, [this] { Guarded([this] { SaveChartAsImage(); }, m_messages); });
     connect(Chart, &QWidget::customContextMenuRequested, this,
         [this](const QPoint& pos) { ChartPopupMenu->popup(Chart->mapToGlobal(pos)); });
     Chart->OnHover = [this](int point) {
@@ -111,15 +110,15 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
              TVerseQuestionState::NoneTried, TVerseQuestionState::NoQuestions})
         mapLegendLay->addWidget(new QLabel(
             QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
-                .arg(TVerseMapView::StateColour(st).name(), S(VerseStateLabel(st))),
+                .arg(TVerseMapView::StateColour(st).name(), FromUtf8(VerseStateLabel(st))),
             MapLegendGroupBox));
     mapLegendLay->addWidget(new QLabel(QStringLiteral("\u25CF memory verse, \u25A0 reference work:\ncoloured as in the chart"), MapLegendGroupBox));
     viewLay->addWidget(MapLegendGroupBox);
-    QuestionsRB = new QRadioButton(S("Questions"), ViewGroupBox);
-    MemoryRB = new QRadioButton(S("Memory verses"), ViewGroupBox);
-    ReferenceRB = new QRadioButton(S("Reference work"), ViewGroupBox);
-    VerseMapRB = new QRadioButton(S("Verse map"), ViewGroupBox);
-    VerseMapRB->setToolTip(S("Every verse of the chosen chapters: which have you never been asked?"));
+    QuestionsRB = new QRadioButton(FromUtf8("Questions"), ViewGroupBox);
+    MemoryRB = new QRadioButton(FromUtf8("Memory verses"), ViewGroupBox);
+    ReferenceRB = new QRadioButton(FromUtf8("Reference work"), ViewGroupBox);
+    VerseMapRB = new QRadioButton(FromUtf8("Verse map"), ViewGroupBox);
+    VerseMapRB->setToolTip(FromUtf8("Every verse of the chosen chapters: which have you never been asked?"));
     for (QRadioButton* rb : {QuestionsRB, MemoryRB, ReferenceRB, VerseMapRB})
         viewLay->addWidget(rb);
     QuestionsRB->setChecked(true);
@@ -152,9 +151,9 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     MapSummaryLabel = new QLabel(MapPage);
     MapSummaryLabel->setWordWrap(true);
     auto* range = new QHBoxLayout;
-    range->addWidget(new QLabel(S("From"), MapPage));
+    range->addWidget(new QLabel(FromUtf8("From"), MapPage));
     range->addWidget(MapFromCB);
-    range->addWidget(new QLabel(S("to"), MapPage));
+    range->addWidget(new QLabel(FromUtf8("to"), MapPage));
     range->addWidget(MapToCB);
     range->addStretch();
     auto* mapLay = new QVBoxLayout(MapPage);
@@ -181,7 +180,7 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     Pages->addWidget(Chart);
     Pages->addWidget(MapPage);
 
-    CollectionsGroupBox = new QGroupBox(S("Question collections"), this);
+    CollectionsGroupBox = new QGroupBox(FromUtf8("Question collections"), this);
     Collections = new TfrmCollections(questions, messages, CollectionsGroupBox);
     (new QVBoxLayout(CollectionsGroupBox))->addWidget(Collections);
     Collections->LoadFromUser(user);
@@ -191,7 +190,7 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     });
 
     // The totals.
-    auto* totals = TotalsGroupBox = new QGroupBox(S("Totals"), this);
+    auto* totals = TotalsGroupBox = new QGroupBox(FromUtf8("Totals"), this);
     auto* grid = new QGridLayout(totals);
     auto number = [totals] {
         auto* l = new QLabel(QStringLiteral("0"), totals);
@@ -206,7 +205,7 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     UnmasteredLabel = number();
     int row = 0;
     auto line = [&](const char* caption, QLabel* value, int indent) {
-        auto* l = new QLabel(S(caption), totals);
+        auto* l = new QLabel(FromUtf8(caption), totals);
         l->setIndent(indent);
         grid->addWidget(l, row, 0);
         grid->addWidget(value, row, 1);
@@ -215,13 +214,13 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     line("Available", AvailableLabel, 0);
     line("Attempted", AttemptedLabel, 0);
     line("Untried", UntriedLabel, 0);
-    grid->addWidget(new QLabel(S("Of those attempted:"), totals), row++, 0, 1, 2);
+    grid->addWidget(new QLabel(FromUtf8("Of those attempted:"), totals), row++, 0, 1, 2);
     line("Mastered", MasteredLabel, 12);
     line("Correct < 3", CorrectLabel, 12);
     line("Unmastered", UnmasteredLabel, 12);
 
-    OKBtn = new QPushButton(S("OK"), this);
-    HelpBtn = new QPushButton(S("Help"), this);
+    OKBtn = new QPushButton(FromUtf8("OK"), this);
+    HelpBtn = new QPushButton(FromUtf8("Help"), this);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { close(); });
     connect(HelpBtn, &QPushButton::clicked, this, [this] {
@@ -243,7 +242,7 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     lay->addLayout(side);
 
     AskSavePath = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, S("Save chart as image"), suggested, S("PNG images (*.png)"));
+        return QFileDialog::getSaveFileName(this, FromUtf8("Save chart as image"), suggested, FromUtf8("PNG images (*.png)"));
     };
 
     // The chart starts as every chapter untried, then shows the questions view.
@@ -271,7 +270,7 @@ void TProgressChartForm::SelectView(TProgressView view)
     if (!rb->isChecked())
         rb->setChecked(true); // comes back here through the toggle
     const bool map = view == TProgressView::VerseMap;
-    ViewGroupBox->setTitle(S(ProgressCaption(view)));
+    ViewGroupBox->setTitle(FromUtf8(ProgressCaption(view)));
     CollectionsGroupBox->setVisible(view == TProgressView::Questions || map);
     LegendGroupBox->setVisible(!map);
     MapLegendGroupBox->setVisible(map);
@@ -323,9 +322,9 @@ QString TProgressChartForm::HoverText(int point) const
     const TVerseRef ref = m_books.RefOfChapterNo(point + 1);
     QString text = FromWin1252(m_books.BookName(ref.Book)) + QLatin1Char(' ') + QString::number(ref.Chapter);
     if (m_view == TProgressView::Questions && m_counts.Totals().Available == 0)
-        return text + S("\nNo question collection chosen");
+        return text + FromUtf8("\nNo question collection chosen");
     for (TProgressSeries s : AllSeries)
-        text += QLatin1Char('\n') + S(SeriesLabel(s)) + S(": ") + QString::number(m_counts.Value(point, s));
+        text += QLatin1Char('\n') + FromUtf8(SeriesLabel(s)) + FromUtf8(": ") + QString::number(m_counts.Value(point, s));
     return text;
 }
 
@@ -334,7 +333,7 @@ bool TProgressChartForm::SaveImage(const QString& path)
     // The saved picture names the person, the view and the day above the chart, so that it
     // can be shared.
     const QPixmap chart = Pages->currentWidget()->grab();
-    const QString title = FromWin1252(m_user.FullName.text()) + S(": ") + S(ProgressCaption(m_view)) + S(", ")
+    const QString title = FromWin1252(m_user.FullName.text()) + FromUtf8(": ") + FromUtf8(ProgressCaption(m_view)) + FromUtf8(", ")
                           + QDate::currentDate().toString(Qt::ISODate);
     QFont font = this->font();
     font.setBold(true);
@@ -350,7 +349,7 @@ bool TProgressChartForm::SaveImage(const QString& path)
     }
     if (chart.isNull() || !image.save(path, "PNG")) {
         if (m_messages)
-            m_messages->Error(S("Cannot create file ") + path);
+            m_messages->Error(FromUtf8("Cannot create file ") + path);
         return false;
     }
     return true;
@@ -358,12 +357,12 @@ bool TProgressChartForm::SaveImage(const QString& path)
 
 void TProgressChartForm::SaveChartAsImage()
 {
-    const QString suggested = FromWin1252(m_user.FileName.text()) + S(" progress.png");
+    const QString suggested = FromWin1252(m_user.FileName.text()) + FromUtf8(" progress.png");
     QString path = AskSavePath ? AskSavePath(suggested) : QString();
     if (path.isEmpty())
         return;
-    if (!path.endsWith(S(".png"), Qt::CaseInsensitive))
-        path += S(".png");
+    if (!path.endsWith(FromUtf8(".png"), Qt::CaseInsensitive))
+        path += FromUtf8(".png");
     SaveImage(path);
 }
 

@@ -39,10 +39,10 @@ std::unique_ptr<ISessionTimer> TQtSessionTimers::MakeTimer(int intervalMs, std::
 }
 
 bool TSoundsVoice::SpeechAvailable() const { return m_sounds.SpeechAvailable(); }
-void TSoundsVoice::SpeakQuestion(const std::string& text) { m_sounds.Speak(text, false, skQuestion); }
+void TSoundsVoice::SpeakQuestion(const std::string& text) { m_sounds.Speak(text, false, TSpeechKind::Question); }
 void TSoundsVoice::StopSpeaking() { m_sounds.StopSpeaking(); }
 bool TSoundsVoice::IsSpeaking() const { return m_sounds.IsSpeaking(); }
 void TSoundsVoice::PlayTimeUpSound() { m_sounds.PlayTimeUpSound(); }
-void TSoundsVoice::Comment(TSessionComment event) { m_sounds.Comment(static_cast<int>(event)); }
+void TSoundsVoice::Comment(TSessionComment event) { m_sounds.Comment(static_cast<TCommentEvent>(event)); }
 
 } // namespace sv

@@ -1,5 +1,6 @@
 #include "study/gui/QuestionAsker.h"
 
+#include "common/Utf8Text.h"
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "shell/ErrorBoundary.h"
@@ -30,9 +31,6 @@
 namespace sv {
 
 namespace {
-QString S(const std::string& bytes) { return FromWin1252(bytes); }
-QString L(const char* text) { return QString::fromUtf8(text); }
-
 QColor ColourOf(std::uint32_t bgr)
 {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
@@ -73,7 +71,7 @@ protected:
             f.setUnderline(style & 4);
             return f;
         };
-        const int lineHeight = QFontMetrics(font()).boundingRect(L("Ag")).height() + 1;
+        const int lineHeight = QFontMetrics(font()).boundingRect(FromUtf8("Ag")).height() + 1;
         const auto runs = LayoutAskerRuns(text, m_answer, width(), lineHeight,
             [&](const std::string& s, std::uint8_t style) {
                 return QFontMetrics(fontFor(style)).horizontalAdvance(FromWin1252(s));
@@ -99,17 +97,17 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     setFocusPolicy(Qt::StrongFocus);
     setProperty("helpContext", HelpContext);
 
-    QuestionGroupBox = new QGroupBox(L("QUESTION"), this);
+    QuestionGroupBox = new QGroupBox(FromUtf8("QUESTION"), this);
     prefixLabel = new QLabel(QuestionGroupBox);
-    prefixLabel->setStyleSheet(L("QLabel { background: #FFF4C0; padding: 2px; }"));
+    prefixLabel->setStyleSheet(FromUtf8("QLabel { background: #FFF4C0; padding: 2px; }"));
     prefixLabel->setWordWrap(true);
     prefixLabel->hide();
     QuestionCanvas = new TAskerCanvas(&m_logicPtr, false, QuestionGroupBox);
     Lip = new TLipPicture(QuestionGroupBox);
     AccToButtonsPanel = new QWidget(QuestionGroupBox);
     NumOfAccTosLabel = new QLabel(AccToButtonsPanel);
-    LeftAccToButton = new QPushButton(L("<"), AccToButtonsPanel);
-    RightAccToButton = new QPushButton(L(">"), AccToButtonsPanel);
+    LeftAccToButton = new QPushButton(FromUtf8("<"), AccToButtonsPanel);
+    RightAccToButton = new QPushButton(FromUtf8(">"), AccToButtonsPanel);
     for (QPushButton* b : {LeftAccToButton, RightAccToButton}) {
         b->setFixedWidth(28);
         b->setFocusPolicy(Qt::NoFocus);
@@ -130,13 +128,13 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     qLay->addLayout(side, 1, 1);
     qLay->setColumnStretch(0, 1);
 
-    AnswerGroupBox = new QGroupBox(L("ANSWER"), this);
+    AnswerGroupBox = new QGroupBox(FromUtf8("ANSWER"), this);
     AnswerCanvas = new TAskerCanvas(&m_logicPtr, true, AnswerGroupBox);
     auto* aLay = new QVBoxLayout(AnswerGroupBox);
     aLay->addWidget(AnswerCanvas);
 
-    TimeGroupBox = new QGroupBox(L("Time Left"), this);
-    TimeStr = new QLabel(L("30"), TimeGroupBox);
+    TimeGroupBox = new QGroupBox(FromUtf8("Time Left"), this);
+    TimeStr = new QLabel(FromUtf8("30"), TimeGroupBox);
     QFont big = TimeStr->font();
     big.setPointSize(big.pointSize() * 2);
     big.setBold(true);
@@ -156,16 +154,16 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     const char* names[4] = {"Total Questions:", "Number Right:", "Number Missed:", "Complete:"};
     QLabel* values[4] = {TotalLabel, RightLabel, MissedLabel, ScoreLabel};
     for (int i = 0; i < 4; ++i) {
-        sLay->addWidget(new QLabel(L(names[i]), ScorePanel), i, 0);
+        sLay->addWidget(new QLabel(FromUtf8(names[i]), ScorePanel), i, 0);
         sLay->addWidget(values[i], i, 1);
     }
 
-    StartStop = new QPushButton(L("&Start"), this);
-    Right = new QPushButton(L("&Right"), this);
-    Wrong = new QPushButton(L("&Wrong"), this);
-    QuitBtn = new QPushButton(L("&Quit"), this);
-    Bible = new QPushButton(L("Bible"), this);
-    Bible->setToolTip(L("Show the passage in the word study"));
+    StartStop = new QPushButton(FromUtf8("&Start"), this);
+    Right = new QPushButton(FromUtf8("&Right"), this);
+    Wrong = new QPushButton(FromUtf8("&Wrong"), this);
+    QuitBtn = new QPushButton(FromUtf8("&Quit"), this);
+    Bible = new QPushButton(FromUtf8("Bible"), this);
+    Bible->setToolTip(FromUtf8("Show the passage in the word study"));
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {StartStop, Right, Wrong, QuitBtn, Bible})
@@ -179,9 +177,9 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     left->addWidget(QuestionGroupBox, 1);
     left->addWidget(AnswerGroupBox, 1);
     if (settings.Kind == TAskerKind::MemoryVerses && settings.TypeVerse) {
-        RecitationGroupBox = new QGroupBox(L("Your recitation"), this);
+        RecitationGroupBox = new QGroupBox(FromUtf8("Your recitation"), this);
         RecitationEdit = new QPlainTextEdit(RecitationGroupBox);
-        RecitationEdit->setPlaceholderText(L("Type the verse here, then press Answer (Ctrl+Enter)"));
+        RecitationEdit->setPlaceholderText(FromUtf8("Type the verse here, then press Answer (Ctrl+Enter)"));
         RecitationEdit->setTabChangesFocus(true);
         RecitationResult = new QLabel(RecitationGroupBox);
         RecitationResult->setWordWrap(true);
@@ -198,9 +196,9 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     resize(560, 380);
 
     m_popup = new QMenu(this);
-    useLipsToReadQuestion = m_popup->addAction(L("Use lips to read question"));
+    useLipsToReadQuestion = m_popup->addAction(FromUtf8("Use lips to read question"));
     useLipsToReadQuestion->setCheckable(true);
-    undoGrade = m_popup->addAction(L("Undo grade"));
+    undoGrade = m_popup->addAction(FromUtf8("Undo grade"));
     undoGrade->setShortcut(QKeySequence::Undo);
     undoGrade->setShortcutContext(Qt::WidgetShortcut); // the window's key handling does the work
 
@@ -253,29 +251,29 @@ void TQuestionAsker::ViewChanged()
     if (!m_logic)
         return;
     const TAskerView& v = m_logic->View();
-    setWindowTitle(S(v.Caption));
-    QuestionGroupBox->setTitle(S(v.QuestionCaption));
-    AnswerGroupBox->setTitle(S(v.AnswerCaption));
-    prefixLabel->setText(S(v.Prefix));
+    setWindowTitle(FromWin1252(v.Caption));
+    QuestionGroupBox->setTitle(FromWin1252(v.QuestionCaption));
+    AnswerGroupBox->setTitle(FromWin1252(v.AnswerCaption));
+    prefixLabel->setText(FromWin1252(v.Prefix));
     prefixLabel->setVisible(!v.Prefix.empty());
-    StartStop->setText(S(v.StartStopCaption));
+    StartStop->setText(FromWin1252(v.StartStopCaption));
     StartStop->setEnabled(v.StartStopEnabled);
     Right->setEnabled(v.RightEnabled);
     Wrong->setEnabled(v.WrongEnabled);
     QuitBtn->setEnabled(v.QuitEnabled);
     QuitBtn->setVisible(v.QuitVisible);
-    QuitBtn->setText(S(v.QuitCaption));
+    QuitBtn->setText(FromWin1252(v.QuitCaption));
     Bible->setEnabled(v.BibleEnabled);
-    TimeStr->setText(S(v.TimeStr));
+    TimeStr->setText(FromWin1252(v.TimeStr));
     QPalette pal = TimeStr->palette();
     pal.setColor(QPalette::WindowText, v.TimeActive ? QColor(Qt::white) : QColor(122, 150, 223));
     pal.setColor(QPalette::Window, QColor(0, 0, 96));
     TimeStr->setPalette(pal);
     ScorePanel->setVisible(v.ScorePanelVisible);
-    TotalLabel->setText(S(v.TotalText));
-    RightLabel->setText(S(v.RightText));
-    MissedLabel->setText(S(v.MissedText));
-    ScoreLabel->setText(S(v.ScoreText));
+    TotalLabel->setText(FromWin1252(v.TotalText));
+    RightLabel->setText(FromWin1252(v.RightText));
+    MissedLabel->setText(FromWin1252(v.MissedText));
+    ScoreLabel->setText(FromWin1252(v.ScoreText));
     Lip->setVisible(v.LipVisible);
     useLipsToReadQuestion->setEnabled(v.LipsMenuEnabled);
     useLipsToReadQuestion->setChecked(v.LipsMenuChecked);
@@ -284,7 +282,7 @@ void TQuestionAsker::ViewChanged()
     AccToButtonsPanel->setVisible(v.AccToPanelVisible);
     LeftAccToButton->setEnabled(v.LeftAccToEnabled);
     RightAccToButton->setEnabled(v.RightAccToEnabled);
-    NumOfAccTosLabel->setText(S(v.NumOfAccTosText));
+    NumOfAccTosLabel->setText(FromWin1252(v.NumOfAccTosText));
     switch (v.Focus) {
     case TAskerFocus::StartStop:
         StartStop->setFocus();

@@ -1,5 +1,6 @@
 #include "study/gui/StudyDialogs.h"
 
+#include "common/Utf8Text.h"
 #include "content/Books.h"
 #include "content/Questions.h"
 #include "lists/AccToList.h"
@@ -24,7 +25,6 @@
 namespace sv {
 
 namespace {
-QString L(const char* text) { return QString::fromUtf8(text); }
 bool Speech(const TStudyContext& c) { return c.Voice && c.Voice->SpeechAvailable(); }
 } // namespace
 
@@ -34,10 +34,10 @@ TStudyDlgStart::TStudyDlgStart(const TStudyContext& context, const char* caption
 {
     setProperty("helpContext", dialogHelp);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(L(caption));
-    OKBtn = new QPushButton(L("OK"), this);
-    CancelBtn = new QPushButton(L("Cancel"), this);
-    helpBtn = new QPushButton(L("Help"), this);
+    setWindowTitle(FromUtf8(caption));
+    OKBtn = new QPushButton(FromUtf8("OK"), this);
+    CancelBtn = new QPushButton(FromUtf8("Cancel"), this);
+    helpBtn = new QPushButton(FromUtf8("Help"), this);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { Guarded([this] { OKBtnClick(); }, m_context.Messages); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
@@ -76,7 +76,7 @@ void TStudyDlgStart::keyPressEvent(QKeyEvent* event)
 void TStudyDlgStart::Warn(const char* text)
 {
     if (m_context.Messages)
-        m_context.Messages->Warning(L(text));
+        m_context.Messages->Warning(FromUtf8(text));
 }
 
 void TStudyDlgStart::OpenSession(TQuestionAsker* session)
@@ -165,7 +165,7 @@ void TMemDlgStart::OKBtnClick()
     m_context.MVList->Build(table, user.MemVerseTypes, false);
     if (m_context.MVList->Count() == 0) {
         if (m_context.Messages)
-            m_context.Messages->Information(L("There are no memory verses in the range of chapters that you selected"));
+            m_context.Messages->Information(FromUtf8("There are no memory verses in the range of chapters that you selected"));
         return;
     }
     const TSessionSettings settings = MemorySessionSettings(user);

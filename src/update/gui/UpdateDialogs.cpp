@@ -41,21 +41,24 @@ TWhatsNewDlg::TWhatsNewDlg(const QString& text, const TWhatsNewCaptions& caption
     setWindowTitle(captions.Caption);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
-    TextBox = TextBoxOf(this, text);
-    layout->addWidget(TextBox, 1);
+    m_textBox = TextBoxOf(this, text);
+    m_textBox->setObjectName(QStringLiteral("textBox"));
+    layout->addWidget(m_textBox, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    OkBtn = new QPushButton(captions.OkButton, this);
-    CancelBtn = new QPushButton(captions.CancelButton, this);
-    OkBtn->setDefault(true);
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CancelBtn);
+    m_okButton = new QPushButton(captions.OkButton, this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_cancelButton = new QPushButton(captions.CancelButton, this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_okButton->setDefault(true);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
     layout->addLayout(buttons);
-    setTabOrder(OkBtn, CancelBtn);
-    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    setTabOrder(m_okButton, m_cancelButton);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     CentreOnScreen(this);
-    OkBtn->setFocus();
+    m_okButton->setFocus();
 }
 
 TLicenseDlg::TLicenseDlg(const QString& text, const TLicenseCaptions& captions, QWidget* parent)
@@ -64,35 +67,40 @@ TLicenseDlg::TLicenseDlg(const QString& text, const TLicenseCaptions& captions, 
     setWindowTitle(captions.Caption);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
-    TextBox = TextBoxOf(this, text);
-    layout->addWidget(TextBox, 1);
+    m_textBox = TextBoxOf(this, text);
+    m_textBox->setObjectName(QStringLiteral("textBox"));
+    layout->addWidget(m_textBox, 1);
     auto* row = new QHBoxLayout;
-    AcceptBtn = new QRadioButton(captions.Accept, this);
-    NotAcceptBtn = new QRadioButton(captions.NotAccept, this);
-    OkBtn = new QPushButton(captions.OkButton, this);
-    OkBtn->setEnabled(false);
-    row->addWidget(AcceptBtn);
-    row->addWidget(NotAcceptBtn);
+    m_acceptButton = new QRadioButton(captions.Accept, this);
+    m_acceptButton->setObjectName(QStringLiteral("acceptButton"));
+    m_notAcceptButton = new QRadioButton(captions.NotAccept, this);
+    m_notAcceptButton->setObjectName(QStringLiteral("notAcceptButton"));
+    m_okButton = new QPushButton(captions.OkButton, this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setEnabled(false);
+    row->addWidget(m_acceptButton);
+    row->addWidget(m_notAcceptButton);
     row->addStretch(1);
-    row->addWidget(OkBtn);
+    row->addWidget(m_okButton);
     layout->addLayout(row);
-    auto choose = [this] { OkBtn->setEnabled(true); };
-    connect(AcceptBtn, &QRadioButton::toggled, this, choose);
-    connect(NotAcceptBtn, &QRadioButton::toggled, this, choose);
-    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    auto choose = [this] { m_okButton->setEnabled(true); };
+    connect(m_acceptButton, &QRadioButton::toggled, this, choose);
+    connect(m_notAcceptButton, &QRadioButton::toggled, this, choose);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
     CentreOnScreen(this);
 }
 
-bool TLicenseDlg::Accepted() const { return result() == QDialog::Accepted && AcceptBtn->isChecked(); }
+bool TLicenseDlg::Accepted() const { return result() == QDialog::Accepted && m_acceptButton->isChecked(); }
 
 THtmlDlg::THtmlDlg(const QString& html, const QString& address, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(address);
     auto* layout = new QVBoxLayout(this);
-    Browser = new QTextBrowser(this);
-    Browser->setOpenExternalLinks(true);
-    Browser->setHtml(html);
-    layout->addWidget(Browser, 1);
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("browser"));
+    m_browser->setOpenExternalLinks(true);
+    m_browser->setHtml(html);
+    layout->addWidget(m_browser, 1);
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(box);

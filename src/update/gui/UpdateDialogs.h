@@ -25,9 +25,12 @@ class TWhatsNewDlg : public QDialog {
     Q_OBJECT
 public:
     TWhatsNewDlg(const QString& text, const TWhatsNewCaptions& captions, QWidget* parent = nullptr);
-    QPlainTextEdit* TextBox = nullptr;
-    QPushButton* OkBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
+
+private:
+    // The widgets; tests find them by objectName.
+    QPlainTextEdit* m_textBox = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };
 
 // The license text: the same window with an OK button at the right and the choices "accept"
@@ -38,10 +41,13 @@ class TLicenseDlg : public QDialog {
 public:
     TLicenseDlg(const QString& text, const TLicenseCaptions& captions, QWidget* parent = nullptr);
     bool Accepted() const;
-    QPlainTextEdit* TextBox = nullptr;
-    QPushButton* OkBtn = nullptr;
-    QRadioButton* AcceptBtn = nullptr;
-    QRadioButton* NotAcceptBtn = nullptr;
+
+private:
+    // The widgets; tests find them by objectName.
+    QPlainTextEdit* m_textBox = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QRadioButton* m_acceptButton = nullptr;
+    QRadioButton* m_notAcceptButton = nullptr;
 };
 
 // An HTML page shown as a dialog (links open in the browser).
@@ -49,7 +55,10 @@ class THtmlDlg : public QDialog {
     Q_OBJECT
 public:
     THtmlDlg(const QString& html, const QString& address, QWidget* parent = nullptr);
-    QTextBrowser* Browser = nullptr;
+
+private:
+    // The widgets; tests find them by objectName.
+    QTextBrowser* m_browser = nullptr;
 };
 
 class TQtUpdateHost : public IUpdateHost {

@@ -45,50 +45,93 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     setProperty("helpContext", HelpContext);
 
     auto* layout = new QVBoxLayout(this);
-    StatusListBox = new QListWidget(this);
-    // It only displays: no focus, no selection (and readable, not greyed out).
-    StatusListBox->setFocusPolicy(Qt::NoFocus);
-    StatusListBox->setSelectionMode(QAbstractItemView::NoSelection);
-    for (const char* line : kIntroduction)
-        StatusListBox->addItem(QString::fromLatin1(line));
-    StatusListBox->setMinimumSize(StatusListBox->fontMetrics().horizontalAdvance(QStringLiteral("x")) * 82, 220);
-    layout->addWidget(StatusListBox, 1);
+    layout->addWidget(MakeStatusList(), 1);
+    layout->addLayout(MakeSettingsRows());
+    layout->addLayout(MakeButtonRow());
 
+    MakeUpdate();
+
+    // FormCreate
+    if (m_context.DialogOpen)
+        m_context.DialogOpen();
+    m_scheduleBox->setCurrentIndex(std::clamp(static_cast<int>(m_context.Settings->UpdateSchedule), 0, 2));
+    m_useProxyBox->setChecked(m_context.Settings->UseProxy);
+
+    connect(m_updateButton, &QPushButton::clicked, this, [this] { Guarded([this] { UpdateBtnClick(); }, m_context.Messages); });
+    connect(m_cancelButton, &QPushButton::clicked, this, &TWebUpdateForm::CancelBtnClick);
+    connect(m_helpButton, &QPushButton::clicked, this, [this] {
+        if (m_context.ShowHelp)
+            m_context.ShowHelp(HelpContext);
+    });
+    connect(m_scheduleBox, &QComboBox::activated, this,
+            [this](int index) { Guarded([&] { ScheduleUpdateCBChange(index); }, m_context.Messages); });
+    connect(m_useProxyBox, &QCheckBox::clicked, this,
+            [this] { Guarded([this] { ProxyCheckBoxClick(); }, m_context.Messages); });
+    m_updateButton->setFocus();
+}
+
+QListWidget* TWebUpdateForm::MakeStatusList()
+{
+    m_statusList = new QListWidget(this);
+    m_statusList->setObjectName(QStringLiteral("statusList"));
+    // It only displays: no focus, no selection (and readable, not greyed out).
+    m_statusList->setFocusPolicy(Qt::NoFocus);
+    m_statusList->setSelectionMode(QAbstractItemView::NoSelection);
+    for (const char* line : kIntroduction)
+        m_statusList->addItem(QString::fromLatin1(line));
+    m_statusList->setMinimumSize(m_statusList->fontMetrics().horizontalAdvance(QStringLiteral("x")) * 82, 220);
+    return m_statusList;
+}
+
+QFormLayout* TWebUpdateForm::MakeSettingsRows()
+{
     auto* grid = new QFormLayout;
-    ScheduleUpdateCB = new QComboBox(this);
-    ScheduleUpdateCB->addItems({QStringLiteral("Don't remind me"), QStringLiteral("Remind me weekly"),
+    m_scheduleBox = new QComboBox(this);
+    m_scheduleBox->setObjectName(QStringLiteral("scheduleBox"));
+    m_scheduleBox->addItems({QStringLiteral("Don't remind me"), QStringLiteral("Remind me weekly"),
                                 QStringLiteral("Remind me monthly")});
     auto* scheduleLabel = new QLabel(QStringLiteral("&Schedule updates"), this);
-    scheduleLabel->setBuddy(ScheduleUpdateCB);
-    grid->addRow(scheduleLabel, ScheduleUpdateCB);
-    ProgressBar = new QProgressBar(this);
-    ProgressBar->setRange(0, 100);
-    ProgressBar->setValue(0);
-    grid->addRow(new QLabel(QStringLiteral("Progress"), this), ProgressBar);
-    layout->addLayout(grid);
+    scheduleLabel->setBuddy(m_scheduleBox);
+    grid->addRow(scheduleLabel, m_scheduleBox);
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("progressBar"));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    grid->addRow(new QLabel(QStringLiteral("Progress"), this), m_progressBar);
+    return grid;
+}
 
+QHBoxLayout* TWebUpdateForm::MakeButtonRow()
+{
     auto* row = new QHBoxLayout;
-    proxyCheckBox = new QCheckBox(QStringLiteral("Use &proxy server"), this);
-    row->addWidget(proxyCheckBox);
+    m_useProxyBox = new QCheckBox(QStringLiteral("Use &proxy server"), this);
+    m_useProxyBox->setObjectName(QStringLiteral("useProxyBox"));
+    row->addWidget(m_useProxyBox);
     row->addStretch(1);
-    UpdateBtn = new QPushButton(QStringLiteral("&Update"), this);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    helpBtn = new QPushButton(QStringLiteral("&Help"), this);
-    UpdateBtn->setDefault(true);
-    UpdateBtn->setAutoDefault(true);
-    row->addWidget(UpdateBtn);
-    row->addWidget(CancelBtn);
-    row->addWidget(helpBtn);
-    layout->addLayout(row);
+    m_updateButton = new QPushButton(QStringLiteral("&Update"), this);
+    m_updateButton->setObjectName(QStringLiteral("updateButton"));
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    m_helpButton->setObjectName(QStringLiteral("helpButton"));
+    m_updateButton->setDefault(true);
+    m_updateButton->setAutoDefault(true);
+    row->addWidget(m_updateButton);
+    row->addWidget(m_cancelButton);
+    row->addWidget(m_helpButton);
+    return row;
+}
 
+void TWebUpdateForm::MakeUpdate()
+{
     if (!m_context.Host && m_context.MakeHost) {
         m_ownHost = m_context.MakeHost(this);
         m_context.Host = m_ownHost.get();
     }
     m_update = std::make_unique<TWebUpdate>(*m_context.Host);
     TWebUpdate& u = *m_update;
-    u.UpdateType = httpUpdate;
-    u.UpdateUpdate = wuuSilent;
+    u.UpdateType = TUpdateType::Http;
+    u.UpdateUpdate = TUpdateUpdate::Silent;
     u.DateFormat = QStringLiteral("mm/dd/yyyy");
     u.DateSeparator = QLatin1Char('/');
     u.TimeFormat = QStringLiteral("hh:nn");
@@ -101,26 +144,8 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     u.JournalPath = m_context.JournalPath;
     u.DataFolder = m_context.DataFolder;
     u.AllowPlainHttp = m_context.AllowPlainHttp;
-    u.OnStatus = [this](const QString& text, int status, int code) { WebUpdateStatus(text, status, code); };
+    u.OnStatus = [this](const QString& text, TUpdateStatusId status, TUpdateErrorCode code) { WebUpdateStatus(text, status, code); };
     u.OnFileProgress = [this](const QString& name, qint64 size, qint64 pos) { WebUpdateFileProgress(name, size, pos); };
-
-    // FormCreate
-    if (m_context.DialogOpen)
-        m_context.DialogOpen();
-    ScheduleUpdateCB->setCurrentIndex(std::clamp(m_context.Settings->UpdateSchedule, 0, 2));
-    proxyCheckBox->setChecked(m_context.Settings->UseProxy);
-
-    connect(UpdateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { UpdateBtnClick(); }, m_context.Messages); });
-    connect(CancelBtn, &QPushButton::clicked, this, &TWebUpdateForm::CancelBtnClick);
-    connect(helpBtn, &QPushButton::clicked, this, [this] {
-        if (m_context.ShowHelp)
-            m_context.ShowHelp(HelpContext);
-    });
-    connect(ScheduleUpdateCB, &QComboBox::activated, this,
-            [this](int index) { Guarded([&] { ScheduleUpdateCBChange(index); }, m_context.Messages); });
-    connect(proxyCheckBox, &QCheckBox::clicked, this,
-            [this] { Guarded([this] { ProxyCheckBoxClick(); }, m_context.Messages); });
-    UpdateBtn->setFocus();
 }
 
 TWebUpdateForm::~TWebUpdateForm() = default;
@@ -137,17 +162,17 @@ void TWebUpdateForm::UpdateBtnClick()
 {
     if (m_running)
         return;
-    StatusListBox->clear();
+    m_statusList->clear();
     TWebUpdate& u = *m_update;
     u.URL = m_context.ControlFileURL;
     const TProgramSettings& s = *m_context.Settings;
-    if (proxyCheckBox->isChecked() && !ProxyPasswordKnown()) {
+    if (m_useProxyBox->isChecked() && !ProxyPasswordKnown()) {
         // Not stored (no keyring): the person types it again before the update goes out.
-        StatusListBox->addItem(QStringLiteral("The proxy password is not stored: enter it in the proxy settings."));
+        m_statusList->addItem(QStringLiteral("The proxy password is not stored: enter it in the proxy settings."));
         OpenProxyForm();
         return;
     }
-    if (proxyCheckBox->isChecked()) {
+    if (m_useProxyBox->isChecked()) {
         u.Proxy = s.ProxyServer;
         u.ProxyUserID = s.ProxyUserID;
         u.ProxyPassword = s.ProxyPassword;
@@ -156,7 +181,7 @@ void TWebUpdateForm::UpdateBtnClick()
         u.ProxyUserID.clear();
         u.ProxyPassword.clear();
     }
-    UpdateBtn->setEnabled(false);
+    m_updateButton->setEnabled(false);
     m_running = true;
     try {
         u.DoUpdate();
@@ -164,7 +189,7 @@ void TWebUpdateForm::UpdateBtnClick()
         // The window must not stay locked as if the update still ran: it can be tried again
         // or closed.
         m_running = false;
-        UpdateBtn->setEnabled(true);
+        m_updateButton->setEnabled(true);
         ReportError(e, m_context.Messages);
         if (m_closeWhenDone)
             close();
@@ -208,40 +233,40 @@ void TWebUpdateForm::WebUpdateFileProgress(const QString&, qint64 size, qint64 p
     if (size > 0) {
         // The bar counts in kilobytes beyond what an int holds.
         const int shift = size > 0x7FFFFFFF ? 10 : 0;
-        ProgressBar->setMaximum(static_cast<int>(size >> shift));
-        ProgressBar->setValue(static_cast<int>(std::min(position, size) >> shift));
+        m_progressBar->setMaximum(static_cast<int>(size >> shift));
+        m_progressBar->setValue(static_cast<int>(std::min(position, size) >> shift));
     } else {
-        ProgressBar->setMaximum(0);   // size unknown: a busy bar
+        m_progressBar->setMaximum(0);   // size unknown: a busy bar
     }
 }
 
-void TWebUpdateForm::WebUpdateStatus(const QString& text, int, int errorCode)
+void TWebUpdateForm::WebUpdateStatus(const QString& text, TUpdateStatusId, TUpdateErrorCode errorCode)
 {
-    StatusListBox->addItem(text);
-    StatusListBox->scrollToBottom();
-    StatusListBox->repaint();
-    if (errorCode == ecNoNewVersion)
+    m_statusList->addItem(text);
+    m_statusList->scrollToBottom();
+    m_statusList->repaint();
+    if (errorCode == TUpdateErrorCode::NoNewVersion)
         m_context.Messages->Information(QStringLiteral("You already have the latest version. You do not need to update now."));
-    else if (errorCode == ecNotFound)
+    else if (errorCode == TUpdateErrorCode::NotFound)
         m_context.Messages->Information(text + QStringLiteral("\r Update aborted."));
 }
 
 void TWebUpdateForm::ScheduleUpdateCBChange(int index)
 {
     TProgramSettings& s = *m_context.Settings;
-    s.UpdateSchedule = index;
-    if (index == TProgramSettings::usWeekly)
+    s.UpdateSchedule = static_cast<TProgramSettings::TSchedule>(index);
+    if (s.UpdateSchedule == TProgramSettings::TSchedule::Weekly)
         s.NextUpdateDue = Now() + 7;
-    else if (index == TProgramSettings::usMonthly)
+    else if (s.UpdateSchedule == TProgramSettings::TSchedule::Monthly)
         s.NextUpdateDue = Now() + 28;
     SaveSettings();
 }
 
 void TWebUpdateForm::ProxyCheckBoxClick()
 {
-    m_context.Settings->UseProxy = proxyCheckBox->isChecked();
+    m_context.Settings->UseProxy = m_useProxyBox->isChecked();
     SaveSettings();
-    if (proxyCheckBox->isChecked()) {
+    if (m_useProxyBox->isChecked()) {
         ProxyPasswordKnown();   // the stored password fills the form
         OpenProxyForm();
     }
@@ -261,9 +286,9 @@ void TWebUpdateForm::closeEvent(QCloseEvent* event)
     m_closed = true;
     TProgramSettings& s = *m_context.Settings;
     if (windowTitle() == ScheduledCaption) {
-        if (s.UpdateSchedule == TProgramSettings::usWeekly)
+        if (s.UpdateSchedule == TProgramSettings::TSchedule::Weekly)
             s.NextUpdateDue = Now() + 3;
-        else if (s.UpdateSchedule == TProgramSettings::usMonthly)
+        else if (s.UpdateSchedule == TProgramSettings::TSchedule::Monthly)
             s.NextUpdateDue = Now() + 14;
         SaveSettings();
     }
@@ -277,26 +302,31 @@ TProxyForm::TProxyForm(TProgramSettings& settings, ISecretStore* secrets, IMessa
     setWindowTitle(QStringLiteral("Proxy settings"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    ProxyServerEdit = new QLineEdit(settings.ProxyServer, this);
-    ProxyServerEdit->setPlaceholderText(QStringLiteral("host:port"));
-    ProxyUserIDEdit = new QLineEdit(settings.ProxyUserID, this);
-    ProxyPasswordEdit = new QLineEdit(settings.ProxyPassword, this);
-    ProxyPasswordEdit->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("Proxy &server"), ProxyServerEdit);
-    form->addRow(QStringLiteral("Proxy &user ID"), ProxyUserIDEdit);
-    form->addRow(QStringLiteral("Proxy pass&word"), ProxyPasswordEdit);
+    m_serverEdit = new QLineEdit(settings.ProxyServer, this);
+    m_serverEdit->setObjectName(QStringLiteral("serverEdit"));
+    m_serverEdit->setPlaceholderText(QStringLiteral("host:port"));
+    m_userIdEdit = new QLineEdit(settings.ProxyUserID, this);
+    m_userIdEdit->setObjectName(QStringLiteral("userIdEdit"));
+    m_passwordEdit = new QLineEdit(settings.ProxyPassword, this);
+    m_passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
+    form->addRow(QStringLiteral("Proxy &server"), m_serverEdit);
+    form->addRow(QStringLiteral("Proxy &user ID"), m_userIdEdit);
+    form->addRow(QStringLiteral("Proxy pass&word"), m_passwordEdit);
     layout->addLayout(form);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    OKButton = new QPushButton(QStringLiteral("Ok"), this);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    OKButton->setDefault(true);
-    row->addWidget(OKButton);
-    row->addWidget(CancelBtn);
+    m_okButton = new QPushButton(QStringLiteral("Ok"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_okButton->setDefault(true);
+    row->addWidget(m_okButton);
+    row->addWidget(m_cancelButton);
     layout->addLayout(row);
-    ProxyServerEdit->setMinimumWidth(220);
-    connect(OKButton, &QPushButton::clicked, this, &TProxyForm::OKButtonClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    m_serverEdit->setMinimumWidth(220);
+    connect(m_okButton, &QPushButton::clicked, this, &TProxyForm::OKButtonClick);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     adjustSize();
     // Centred in the owner, 23 pixels above its middle and 2 to the left.
     if (owner) {
@@ -307,9 +337,9 @@ TProxyForm::TProxyForm(TProgramSettings& settings, ISecretStore* secrets, IMessa
 
 void TProxyForm::OKButtonClick()
 {
-    m_settings.ProxyServer = ProxyServerEdit->text().trimmed();
-    m_settings.ProxyUserID = ProxyUserIDEdit->text();
-    m_settings.ProxyPassword = ProxyPasswordEdit->text();   // kept for this run of the program
+    m_settings.ProxyServer = m_serverEdit->text().trimmed();
+    m_settings.ProxyUserID = m_userIdEdit->text();
+    m_settings.ProxyPassword = m_passwordEdit->text();   // kept for this run of the program
     m_settings.Save();                                       // without the password
     QString error;
     bool stored = false;

@@ -17,6 +17,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
@@ -65,13 +67,6 @@ public:
     TWebUpdateForm(const TUpdateFormContext& context, const QString& caption, QWidget* parent = nullptr);
     ~TWebUpdateForm() override;
 
-    QListWidget* StatusListBox = nullptr;
-    QComboBox* ScheduleUpdateCB = nullptr;
-    QProgressBar* ProgressBar = nullptr;
-    QCheckBox* proxyCheckBox = nullptr;
-    QPushButton* UpdateBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
-    QPushButton* helpBtn = nullptr;
     TWebUpdate& WebUpdate() { return *m_update; }
     bool Running() const { return m_running; }
 
@@ -83,12 +78,28 @@ public:
     void ScheduleUpdateCBChange(int index);
     void ProxyCheckBoxClick();
     void WebUpdateFileProgress(const QString& fileName, qint64 size, qint64 position);
-    void WebUpdateStatus(const QString& text, int statusCode, int errorCode);
+    void WebUpdateStatus(const QString& text, TUpdateStatusId statusCode, TUpdateErrorCode errorCode);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The parts of the window, built in this order (the order of the focus chain), and the
+    // update it runs.
+    QListWidget* MakeStatusList();
+    QFormLayout* MakeSettingsRows();
+    QHBoxLayout* MakeButtonRow();
+    void MakeUpdate();
+
+    // The widgets; tests find them by objectName.
+    QListWidget* m_statusList = nullptr;
+    QComboBox* m_scheduleBox = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    QCheckBox* m_useProxyBox = nullptr;
+    QPushButton* m_updateButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+
     double Now() const;
     void SaveSettings();
     void OpenProxyForm();
@@ -108,15 +119,16 @@ public:
     // secrets and messages may be null (no keyring: the password is kept for this run only).
     TProxyForm(TProgramSettings& settings, ISecretStore* secrets, IMessageService* messages, QWidget* owner);
 
-    QLineEdit* ProxyServerEdit = nullptr;
-    QLineEdit* ProxyUserIDEdit = nullptr;
-    QLineEdit* ProxyPasswordEdit = nullptr;
-    QPushButton* OKButton = nullptr;
-    QPushButton* CancelBtn = nullptr;
-
     void OKButtonClick();
 
 private:
+    // The widgets; tests find them by objectName.
+    QLineEdit* m_serverEdit = nullptr;
+    QLineEdit* m_userIdEdit = nullptr;
+    QLineEdit* m_passwordEdit = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+
     TProgramSettings& m_settings;
     ISecretStore* m_secrets;
     IMessageService* m_messages;

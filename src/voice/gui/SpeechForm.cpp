@@ -34,49 +34,12 @@ TSpeechForm::TSpeechForm(const TSpeechSettingsContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Speech and Assistant Settings"));
     setProperty("helpContext", HelpContext);
 
-    CommentsGroupBox = new QGroupBox(QStringLiteral("The Scrivolt's Assistant"), this);
-    useAssistant = new QCheckBox(QStringLiteral("Use the Scrivolt's Assistant"), CommentsGroupBox);
-    useAssistant->setToolTip(QStringLiteral("Allow The Scrivolt's assistant to make comments"));
-    auto* selectLabel = new QLabel(QStringLiteral("Select assistant"), CommentsGroupBox);
-    assistantCB = new QComboBox(CommentsGroupBox);
-    assistantCB->setToolTip(kPersonalityHint);
-    PersonalityLabel = new QLabel(QStringLiteral("Personality"), CommentsGroupBox);
-    PersonalityCB = new QComboBox(CommentsGroupBox);
-    PersonalityCB->setToolTip(kPersonalityHint);
-    auto* comments = new QGridLayout(CommentsGroupBox);
-    comments->addWidget(useAssistant, 0, 0, 1, 2);
-    comments->addWidget(selectLabel, 1, 0);
-    comments->addWidget(assistantCB, 1, 1);
-    comments->addWidget(PersonalityLabel, 2, 0);
-    comments->addWidget(PersonalityCB, 2, 1);
-
-    auto* voiceBox = new QGroupBox(QStringLiteral("Chosen Scrivolt"), this);
-    VoiceCB = new QComboBox(voiceBox);
-    VoiceCB->setToolTip(QStringLiteral("Choose the Scrivolt's voice"));
-    TestLabel = new QLabel(QStringLiteral("Test sentence (you may change this)"), voiceBox);
-    TestMemo = new QPlainTextEdit(QStringLiteral("With what did John baptize?"), voiceBox);
-    TestMemo->setFixedHeight(48);
-    TestMemo->setTabChangesFocus(true);
-    TestBtn = new QPushButton(QStringLiteral("Test Voice"), voiceBox);
-    auto* voice = new QVBoxLayout(voiceBox);
-    voice->addWidget(VoiceCB);
-    voice->addWidget(TestLabel);
-    voice->addWidget(TestMemo);
-    voice->addWidget(TestBtn, 0, Qt::AlignRight);
-
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setDefault(true);
-    OKBtn->setAutoDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    helpBtn = new QPushButton(QStringLiteral("Help"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    buttons->addWidget(helpBtn);
+    MakeCommentsBox();
+    QGroupBox* voiceBox = MakeVoiceBox();
+    QHBoxLayout* buttons = MakeButtonRow();
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(CommentsGroupBox);
+    layout->addWidget(m_commentsBox);
     layout->addWidget(voiceBox);
     layout->addLayout(buttons);
     setMinimumWidth(360);
@@ -87,41 +50,41 @@ TSpeechForm::TSpeechForm(const TSpeechSettingsContext& context, QWidget* parent)
     for (qsizetype i = voices.size() - 1; i >= 0; --i)
         if (voices[i].left(5) == QStringLiteral("Adult"))
             voices.removeAt(i);
-    VoiceCB->addItems(voices);
+    m_voiceBox->addItems(voices);
     const QString voiceName = FromWin1252(user.VoiceName.text());
-    VoiceCB->setCurrentIndex(voices.isEmpty() ? -1 : 0);
+    m_voiceBox->setCurrentIndex(voices.isEmpty() ? -1 : 0);
     if (const qsizetype at = voices.indexOf(voiceName); at >= 0)
-        VoiceCB->setCurrentIndex(static_cast<int>(at));
+        m_voiceBox->setCurrentIndex(static_cast<int>(at));
 
     const std::vector<std::string> personalities = m_context.Sounds->PersonalityNames();
     const int count = std::min<int>(m_context.Sounds->PersonalityCount(), static_cast<int>(personalities.size()));
     for (int i = 0; i < count; ++i)
-        PersonalityCB->addItem(FromWin1252(personalities[static_cast<std::size_t>(i)]));
-    PersonalityCB->setCurrentIndex(PersonalityCB->findText(FromWin1252(user.PersonalityName.text())));
+        m_personalityBox->addItem(FromWin1252(personalities[static_cast<std::size_t>(i)]));
+    m_personalityBox->setCurrentIndex(m_personalityBox->findText(FromWin1252(user.PersonalityName.text())));
 
     TAssistant* assistant = m_context.Assistant;
     if (!assistant || !assistant->AssistantAvailable()) {
-        useAssistant->setChecked(false);
-        useAssistant->setEnabled(false);
-        assistantCB->setEnabled(false);
-        PersonalityLabel->setEnabled(false);
-        PersonalityCB->setEnabled(false);
+        m_useAssistantBox->setChecked(false);
+        m_useAssistantBox->setEnabled(false);
+        m_assistantBox->setEnabled(false);
+        m_personalityLabel->setEnabled(false);
+        m_personalityBox->setEnabled(false);
     } else {
-        useAssistant->setChecked(user.Options.UseAssistant != 0);
+        m_useAssistantBox->setChecked(user.Options.UseAssistant != 0);
         for (const std::string& name : assistant->InstalledCharacters())
-            assistantCB->addItem(QString::fromStdString(name));
+            m_assistantBox->addItem(QString::fromStdString(name));
         const char letter = static_cast<char>(user.Options.AssistantChar);
-        assistantCB->setCurrentIndex(
-            letter == '?' ? 0 : assistantCB->findText(QString::fromStdString(TAssistant::CharacterNameOf(letter))));
+        m_assistantBox->setCurrentIndex(
+            letter == '?' ? 0 : m_assistantBox->findText(QString::fromStdString(TAssistant::CharacterNameOf(letter))));
         useAssistantClick();
     }
 
-    connect(VoiceCB, &QComboBox::currentIndexChanged, this, [this] { VoiceCBChange(); });
-    connect(TestBtn, &QPushButton::clicked, this, &TSpeechForm::TestBtnClick);
-    connect(useAssistant, &QCheckBox::clicked, this, &TSpeechForm::useAssistantClick);
-    connect(OKBtn, &QPushButton::clicked, this, &TSpeechForm::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &TSpeechForm::CancelBtnClick);
-    connect(helpBtn, &QPushButton::clicked, this, [this] {
+    connect(m_voiceBox, &QComboBox::currentIndexChanged, this, [this] { VoiceCBChange(); });
+    connect(m_testButton, &QPushButton::clicked, this, &TSpeechForm::TestBtnClick);
+    connect(m_useAssistantBox, &QCheckBox::clicked, this, &TSpeechForm::useAssistantClick);
+    connect(m_okButton, &QPushButton::clicked, this, &TSpeechForm::OKBtnClick);
+    connect(m_cancelButton, &QPushButton::clicked, this, &TSpeechForm::CancelBtnClick);
+    connect(m_helpButton, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
             m_context.ShowHelp(HelpContext);
     });
@@ -130,39 +93,103 @@ TSpeechForm::TSpeechForm(const TSpeechSettingsContext& context, QWidget* parent)
     connect(escape, &QShortcut::activated, this, &TSpeechForm::CancelBtnClick);
 }
 
+void TSpeechForm::MakeCommentsBox()
+{
+    m_commentsBox = new QGroupBox(QStringLiteral("The Scrivolt's Assistant"), this);
+    m_commentsBox->setObjectName(QStringLiteral("commentsBox"));
+    m_useAssistantBox = new QCheckBox(QStringLiteral("Use the Scrivolt's Assistant"), m_commentsBox);
+    m_useAssistantBox->setObjectName(QStringLiteral("useAssistantBox"));
+    m_useAssistantBox->setToolTip(QStringLiteral("Allow The Scrivolt's assistant to make comments"));
+    auto* selectLabel = new QLabel(QStringLiteral("Select assistant"), m_commentsBox);
+    m_assistantBox = new QComboBox(m_commentsBox);
+    m_assistantBox->setObjectName(QStringLiteral("assistantBox"));
+    m_assistantBox->setToolTip(kPersonalityHint);
+    m_personalityLabel = new QLabel(QStringLiteral("Personality"), m_commentsBox);
+    m_personalityLabel->setObjectName(QStringLiteral("personalityLabel"));
+    m_personalityBox = new QComboBox(m_commentsBox);
+    m_personalityBox->setObjectName(QStringLiteral("personalityBox"));
+    m_personalityBox->setToolTip(kPersonalityHint);
+    auto* comments = new QGridLayout(m_commentsBox);
+    comments->addWidget(m_useAssistantBox, 0, 0, 1, 2);
+    comments->addWidget(selectLabel, 1, 0);
+    comments->addWidget(m_assistantBox, 1, 1);
+    comments->addWidget(m_personalityLabel, 2, 0);
+    comments->addWidget(m_personalityBox, 2, 1);
+}
+
+QGroupBox* TSpeechForm::MakeVoiceBox()
+{
+    auto* voiceBox = new QGroupBox(QStringLiteral("Chosen Scrivolt"), this);
+    m_voiceBox = new QComboBox(voiceBox);
+    m_voiceBox->setObjectName(QStringLiteral("voiceBox"));
+    m_voiceBox->setToolTip(QStringLiteral("Choose the Scrivolt's voice"));
+    m_testLabel = new QLabel(QStringLiteral("Test sentence (you may change this)"), voiceBox);
+    m_testLabel->setObjectName(QStringLiteral("testLabel"));
+    m_testText = new QPlainTextEdit(QStringLiteral("With what did John baptize?"), voiceBox);
+    m_testText->setObjectName(QStringLiteral("testText"));
+    m_testText->setFixedHeight(48);
+    m_testText->setTabChangesFocus(true);
+    m_testButton = new QPushButton(QStringLiteral("Test Voice"), voiceBox);
+    m_testButton->setObjectName(QStringLiteral("testButton"));
+    auto* voice = new QVBoxLayout(voiceBox);
+    voice->addWidget(m_voiceBox);
+    voice->addWidget(m_testLabel);
+    voice->addWidget(m_testText);
+    voice->addWidget(m_testButton, 0, Qt::AlignRight);
+    return voiceBox;
+}
+
+QHBoxLayout* TSpeechForm::MakeButtonRow()
+{
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
+    m_okButton->setAutoDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_helpButton = new QPushButton(QStringLiteral("Help"), this);
+    m_helpButton->setObjectName(QStringLiteral("helpButton"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
+    buttons->addWidget(m_helpButton);
+    return buttons;
+}
+
 void TSpeechForm::VoiceCBChange()
 {
     // A preview: the engine speaks with the chosen voice while the window is open.
-    m_context.Sounds->SetVoice(Bytes(VoiceCB->currentText()));
+    m_context.Sounds->SetVoice(Bytes(m_voiceBox->currentText()));
 }
 
 void TSpeechForm::TestBtnClick()
 {
     // Spoken as typed: no replacements.
-    m_context.Sounds->SpeakAloud(Bytes(TestMemo->toPlainText()));
+    m_context.Sounds->SpeakAloud(Bytes(m_testText->toPlainText()));
 }
 
 void TSpeechForm::useAssistantClick()
 {
-    const bool on = useAssistant->isChecked();
-    PersonalityLabel->setEnabled(on);
-    PersonalityCB->setEnabled(on);
-    assistantCB->setEnabled(on);
+    const bool on = m_useAssistantBox->isChecked();
+    m_personalityLabel->setEnabled(on);
+    m_personalityBox->setEnabled(on);
+    m_assistantBox->setEnabled(on);
 }
 
 void TSpeechForm::OKBtnClick()
 {
     TUser& user = *m_context.User;
-    m_context.Sounds->SelectPersonality(Bytes(PersonalityCB->currentText()));
+    m_context.Sounds->SelectPersonality(Bytes(m_personalityBox->currentText()));
     const char oldChar = static_cast<char>(user.Options.AssistantChar);
-    const bool on = useAssistant->isChecked();
+    const bool on = m_useAssistantBox->isChecked();
     const bool changed = on != (user.Options.UseAssistant != 0);
     user.Options.UseAssistant = on ? 1 : 0;
-    const std::string character = Bytes(assistantCB->currentText());
+    const std::string character = Bytes(m_assistantBox->currentText());
     if (!character.empty())
         user.Options.AssistantChar = static_cast<std::uint8_t>(character[0]);
-    user.VoiceName.setText(Bytes(VoiceCB->currentText()).substr(0, 255));
-    user.PersonalityName.setText(Bytes(PersonalityCB->currentText()).substr(0, 255));
+    user.VoiceName.setText(Bytes(m_voiceBox->currentText()).substr(0, 255));
+    user.PersonalityName.setText(Bytes(m_personalityBox->currentText()).substr(0, 255));
     // The goodbye these start plays on by itself; should the window go meanwhile all the
     // same, nothing more is done on it.
     const QPointer<TSpeechForm> self(this);

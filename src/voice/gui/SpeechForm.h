@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -41,19 +42,6 @@ public:
 
     explicit TSpeechForm(const TSpeechSettingsContext& context, QWidget* parent = nullptr);
 
-    QGroupBox* CommentsGroupBox = nullptr;
-    QCheckBox* useAssistant = nullptr;
-    QComboBox* assistantCB = nullptr;
-    QLabel* PersonalityLabel = nullptr;
-    QComboBox* PersonalityCB = nullptr;
-    QComboBox* VoiceCB = nullptr;
-    QLabel* TestLabel = nullptr;
-    QPlainTextEdit* TestMemo = nullptr;
-    QPushButton* TestBtn = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
-    QPushButton* helpBtn = nullptr;
-
     void VoiceCBChange();
     void TestBtnClick();
     void useAssistantClick();
@@ -64,6 +52,25 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The parts of the window, built in this order (the order of the focus chain).
+    void MakeCommentsBox();
+    QGroupBox* MakeVoiceBox();
+    QHBoxLayout* MakeButtonRow();
+
+    // The widgets; tests find them by objectName.
+    QGroupBox* m_commentsBox = nullptr;
+    QCheckBox* m_useAssistantBox = nullptr;
+    QComboBox* m_assistantBox = nullptr;
+    QLabel* m_personalityLabel = nullptr;
+    QComboBox* m_personalityBox = nullptr;
+    QComboBox* m_voiceBox = nullptr;
+    QLabel* m_testLabel = nullptr;
+    QPlainTextEdit* m_testText = nullptr;
+    QPushButton* m_testButton = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+
     void CloseWindow();
 
     TSpeechSettingsContext m_context;
