@@ -58,10 +58,7 @@ private:
 
 int Offset(TQuestionAddr q) { return q.Collection * TUser::QuestionsPerCollection + (q.Index - 1); }
 
-std::string Plural(int n, const char* one, const char* many)
-{
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
+std::string Plural(int n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
 
 // Keeps a copy of path as path + ".before-" + today, unless that backup exists already.
 void KeepOnce(const std::string& path, const std::string& today)
@@ -100,8 +97,8 @@ TCarryCounts CarryProgress(const TQuestionKeys& from, const TQuestionKeys& to, T
             // An alias matches an old question's key or alias, and only one whose key is gone
             // from the new table.
             if (!src && !k.Alias.empty()) {
-                for (const TQuestionAddr* candidate : {old.Key(c, k.Alias), old.Alias(c, k.Alias), old.AnyKey(k.Alias),
-                                                       old.AnyAlias(k.Alias)})
+                for (const TQuestionAddr* candidate :
+                     {old.Key(c, k.Alias), old.Alias(c, k.Alias), old.AnyKey(k.Alias), old.AnyAlias(k.Alias)})
                     if (candidate && !now.HasKey(from.At(*candidate).Key)) {
                         src = candidate;
                         break;

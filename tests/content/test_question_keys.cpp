@@ -18,7 +18,8 @@ TQuestionKeys Sample()
     TQuestionKeys k;
     k.Fingerprint.fill(0xAB);
     k.Collection(0) = {{"quote Gal 2:20", ""}, {"finish Gal 2:20", ""}};
-    k.Collection(1) = {{"id 3", "text Gal 1:4 0123456789ab"}, {"text Gal 1:6 ba9876543210", "text Gal 1:6 ba9876543210"}};
+    k.Collection(1) = {{"id 3", "text Gal 1:4 0123456789ab"},
+                       {"text Gal 1:6 ba9876543210", "text Gal 1:6 ba9876543210"}};
     k.Collection(7) = {{"id 3", "text Gal 1:4 0123456789ab"}};
     return k;
 }
@@ -37,8 +38,8 @@ TEST(QuestionKeys, RoundTripsAndAnswersByPlace)
     const TQuestionKeys k = Sample();
     const auto bytes = Bytes(k);
     // version, fingerprint, eight counts, then each key and alias with its length byte.
-    EXPECT_EQ(bytes.size(), 4u + 32 + 8 * 2 + (1 + 14 + 1) + (1 + 15 + 1) + (1 + 4 + 1 + 25) + (1 + 25 + 1 + 25)
-                                + (1 + 4 + 1 + 25));
+    EXPECT_EQ(bytes.size(),
+              4u + 32 + 8 * 2 + (1 + 14 + 1) + (1 + 15 + 1) + (1 + 4 + 1 + 25) + (1 + 25 + 1 + 25) + (1 + 4 + 1 + 25));
     TQuestionKeys read;
     TStreamReader r(bytes, "wf.qid");
     read.LoadFromStream(r);
@@ -62,7 +63,12 @@ TEST(QuestionKeys, DamagedTablesAreRefusedWholeAndNameTheFile)
         {"cut short", [](auto& b) { b.resize(b.size() - 3); }, "truncated"},
         {"cut in the fingerprint", [](auto& b) { b.resize(20); }, "truncated"},
         {"bytes after the end", [](auto& b) { b.push_back(0); }, "1 bytes after the last question"},
-        {"count beyond the file", [](auto& b) { b[36] = 0xFF; b[37] = 0x1F; }, "does not fit"},
+        {"count beyond the file",
+         [](auto& b) {
+             b[36] = 0xFF;
+             b[37] = 0x1F;
+         },
+         "does not fit"},
         {"empty key", [](auto& b) { b[38] = 0; }, "empty question key"},
         {"a key twice in a collection",
          [](auto& b) {

@@ -214,14 +214,17 @@ TEST(QuestionIds, TheIdsCommandWritesOnlyTheIds)
          "# Galatians\n\n# chapter 1\n- collection: 1   # toss-up\n  type: what\n  question: 'What, \"said\" he?'\n"
          "  ref: Gal 1:1\n  answer: \"Paul\"\n\n- collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:2\n"
          "  answer: Paul\n",
-         "# Galatians\n\n# chapter 1\n- id: 1\n  collection: 1   # toss-up\n  type: what\n  question: 'What, \"said\" he?'\n"
-         "  ref: Gal 1:1\n  answer: \"Paul\"\n\n- id: 2\n  collection: 1\n  type: who\n  question: \"Who?\"\n  ref: Gal 1:2\n"
+         "# Galatians\n\n# chapter 1\n- id: 1\n  collection: 1   # toss-up\n  type: what\n  question: 'What, \"said\" "
+         "he?'\n"
+         "  ref: Gal 1:1\n  answer: \"Paul\"\n\n- id: 2\n  collection: 1\n  type: who\n  question: \"Who?\"\n  ref: "
+         "Gal 1:2\n"
          "  answer: Paul\n"},
         {"Windows line ends and an id already given",
          "- id: 7\r\n  collection: 1\r\n  type: who\r\n  question: \"Who?\"\r\n  ref: Gal 1:2\r\n  answer: Paul\r\n"
          "-   type: who\r\n    collection: 2\r\n    question: \"Who?\"\r\n    ref: Gal 1:3\r\n    answer: Paul",
          "- id: 7\r\n  collection: 1\r\n  type: who\r\n  question: \"Who?\"\r\n  ref: Gal 1:2\r\n  answer: Paul\r\n"
-         "-   id: 8\r\n    type: who\r\n    collection: 2\r\n    question: \"Who?\"\r\n    ref: Gal 1:3\r\n    answer: Paul"},
+         "-   id: 8\r\n    type: who\r\n    collection: 2\r\n    question: \"Who?\"\r\n    ref: Gal 1:3\r\n    answer: "
+         "Paul"},
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
@@ -257,7 +260,8 @@ TEST(QuestionIds, AnIdIsNeverHandedOutTwice)
     // The question with the highest id is deleted; a new one gets a fresh id, not 2 again.
     Write(dir.filePath(QStringLiteral("questions/a.yaml")), "- id: 1\n  " + q.substr(2) + q);
     AssignIds(dir.path().toStdString());
-    EXPECT_EQ(Read(dir.filePath(QStringLiteral("questions/a.yaml"))), "- id: 1\n  " + q.substr(2) + "- id: 3\n  " + q.substr(2));
+    EXPECT_EQ(Read(dir.filePath(QStringLiteral("questions/a.yaml"))),
+              "- id: 1\n  " + q.substr(2) + "- id: 3\n  " + q.substr(2));
     const std::string portion = Read(dir.filePath(QStringLiteral("portion.yaml")));
     EXPECT_EQ(portion.substr(portion.size() - 11), "next-id: 4\n");
 

@@ -31,7 +31,7 @@ TQuestionKeys Table(const std::map<int, std::vector<std::string>>& collections)
         for (const std::string& k : keys) {
             const auto eq = k.find('=');
             t.Collection(c).push_back(eq == std::string::npos ? TQuestionKey{k, ""}
-                                                               : TQuestionKey{k.substr(0, eq), k.substr(eq + 1)});
+                                                              : TQuestionKey{k.substr(0, eq), k.substr(eq + 1)});
         }
     return t;
 }
@@ -164,7 +164,8 @@ TEST(ProgressCarry, APersonWithoutTableIsTakenAsMatchingAndGetsOne)
     TQuestionKeys mine;
     mine.LoadFromFile(f.Files.KeysFile);
     EXPECT_TRUE(mine.SameQuestions(f.New));
-    EXPECT_EQ(Entries(f.Dir), (QStringList{QStringLiteral("Ann.219"), QStringLiteral("Ann.219h"), QStringLiteral("Ann.qid")}));
+    EXPECT_EQ(Entries(f.Dir),
+              (QStringList{QStringLiteral("Ann.219"), QStringLiteral("Ann.219h"), QStringLiteral("Ann.qid")}));
     // Loaded again with the same questions: nothing to do.
     EXPECT_EQ(FollowQuestions(f.New, f.Files, user, "2026-12-10").Outcome, TCarryOutcome::Matching);
 }
@@ -230,7 +231,8 @@ TEST(ProgressCarry, ADamagedTableIsReportedAndNothingIsLost)
 TEST(ProgressCarry, ThePortionTableMustBelongToItsQuestionFile)
 {
     QTemporaryDir dir;
-    const std::string qs = dir.filePath(QStringLiteral("wf.qs")).toStdString(), qid = dir.filePath(QStringLiteral("wf.qid")).toStdString();
+    const std::string qs = dir.filePath(QStringLiteral("wf.qs")).toStdString(),
+                      qid = dir.filePath(QStringLiteral("wf.qid")).toStdString();
     WriteAll(qs, {1, 2, 3});
     // No table: nothing to follow, nothing to say.
     TPortionKeys none = LoadPortionKeys(qid, qs);
