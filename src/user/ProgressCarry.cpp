@@ -73,6 +73,32 @@ void KeepOnce(const std::string& path, const std::string& today)
     SaveAtomically(backup, bytes);
 }
 
+const char* const CarriedSuffix = ".carried";
+
+// The new files of a carry-over are all written (the table's last) when the table's is there:
+// they take the old ones' places, the table last, and user is read again as soon as the user
+// file is the new one (so that a later save never writes the old record over it). Otherwise the
+// old files are untouched and the new ones that were written are removed.
+void FinishInterruptedCarry(const TPersonFiles& files, TUser& user)
+{
+    std::error_code ec;
+    const bool complete = std::filesystem::exists(files.KeysFile + CarriedSuffix, ec);
+    for (const std::string& path : {files.HistoryFile, files.UserFile, files.KeysFile}) {
+        const std::string carried = path + CarriedSuffix;
+        if (!std::filesystem::exists(carried, ec))
+            continue;
+        if (!complete) {
+            std::filesystem::remove(carried, ec);
+            continue;
+        }
+        std::filesystem::rename(carried, path, ec);
+        if (ec)
+            ThrowCannotCreate(path);
+        if (path == files.UserFile)
+            user.LoadFromFile(path);
+    }
+}
+
 } // namespace
 
 TCarryCounts CarryProgress(const TQuestionKeys& from, const TQuestionKeys& to, TUser& user, THistory* history)
@@ -150,6 +176,8 @@ std::string TCarryReport::Message() const
 TCarryReport FollowQuestions(const TQuestionKeys& portion, const TPersonFiles& files, TUser& user,
                              const std::string& today)
 {
+    // An earlier carry-over cut short is finished (or undone) first.
+    FinishInterruptedCarry(files, user);
     std::error_code ec;
     if (!std::filesystem::exists(files.KeysFile, ec)) {
         portion.SaveToFile(files.KeysFile);
@@ -176,13 +204,14 @@ TCarryReport FollowQuestions(const TQuestionKeys& portion, const TPersonFiles& f
     if (hasHistory)
         KeepOnce(files.HistoryFile, today);
     KeepOnce(files.KeysFile, today);
-    // Each file is replaced whole or not at all; the backups above hold the old ones should
-    // the writes stop half-way through. The table goes last.
-    carried.SaveToFile(files.UserFile);
+    // The new files are written whole beside the old ones first, the table last; only then do
+    // they take the old ones' places. A carry-over that stops half-way is finished or undone by
+    // the next load (FinishInterruptedCarry), never done twice.
+    carried.SaveToFile(files.UserFile + CarriedSuffix);
     if (hasHistory)
-        history.SaveToFile(files.HistoryFile);
-    portion.SaveToFile(files.KeysFile);
-    user = carried;
+        history.SaveToFile(files.HistoryFile + CarriedSuffix);
+    portion.SaveToFile(files.KeysFile + CarriedSuffix);
+    FinishInterruptedCarry(files, user);
     return {TCarryOutcome::Carried, counts};
 }
 

@@ -55,7 +55,9 @@ struct TCarryReport {
 // After the person's user file was loaded into user: compares the person's table with the
 // portion's and, when they differ, carries the results over, keeps each old file once as
 // "<file>.before-<today>" (today as yyyy-mm-dd; an existing backup of that day is kept as it
-// is) and writes the user file, the set history and the person's table again, each atomically.
+// is) and writes the user file, the set history and the person's table again: all three are
+// written whole as "<file>.carried" before any takes its old file's place, so a carry-over cut
+// short (a crash, a full disk) is finished or undone by the next call, never done twice.
 // A person's table that cannot be read throws ERangeError naming it before anything is
 // written: the results stay as they are.
 TCarryReport FollowQuestions(const TQuestionKeys& portion, const TPersonFiles& files, TUser& user,

@@ -207,6 +207,49 @@ TEST(ProgressCarry, ChangedQuestionsMoveTheResultsAndKeepTheOldFilesOnce)
     EXPECT_EQ(Entries(f.Dir).size(), 6);
 }
 
+// A carry-over cut short (a crash or a full disk between its writes) is finished or undone by
+// the next load; the results are never moved twice.
+TEST(ProgressCarry, ACarryOverCutShortIsFinishedOrUndoneNeverDoneTwice)
+{
+    // What a whole carry-over writes.
+    TPersonFixture whole;
+    TUser u = whole.Written();
+    whole.Old.SaveToFile(whole.Files.KeysFile);
+    FollowQuestions(whole.New, whole.Files, u, "2026-12-10");
+    const auto newUser = ReadAll(whole.Files.UserFile), newHistory = ReadAll(whole.Files.HistoryFile),
+               newKeys = ReadAll(whole.Files.KeysFile);
+
+    enum TStep { UserWritten, AllWritten, HistoryPlaced, UserPlaced };
+    const struct {
+        const char* Name;
+        TStep CutAfter;
+    } cases[] = {
+        {"cut before the table was written", UserWritten},
+        {"cut before any file took its place", AllWritten},
+        {"cut after the set history took its place", HistoryPlaced},
+        {"cut after the user file took its place", UserPlaced},
+    };
+    for (const auto& c : cases) {
+        TPersonFixture f;
+        f.Written();
+        f.Old.SaveToFile(f.Files.KeysFile);
+        WriteAll(f.Files.UserFile + (c.CutAfter == UserPlaced ? "" : ".carried"), newUser);
+        if (c.CutAfter != UserWritten) {
+            WriteAll(f.Files.HistoryFile + (c.CutAfter >= HistoryPlaced ? "" : ".carried"), newHistory);
+            WriteAll(f.Files.KeysFile + ".carried", newKeys);
+        }
+        TUser loaded = f.Loaded(); // what the program read before it looks at the questions
+        FollowQuestions(f.New, f.Files, loaded, "2026-12-11");
+        EXPECT_EQ(ReadAll(f.Files.UserFile), newUser) << c.Name;
+        EXPECT_EQ(ReadAll(f.Files.HistoryFile), newHistory) << c.Name;
+        EXPECT_EQ(ReadAll(f.Files.KeysFile), newKeys) << c.Name;
+        EXPECT_EQ(loaded.QuestionByte({1, 3}), 31) << c.Name;
+        EXPECT_EQ(loaded.QuestionByte({1, 2}), KnowledgeUntried) << c.Name;
+        for (const QString& name : Entries(f.Dir))
+            EXPECT_FALSE(name.endsWith(QStringLiteral(".carried"))) << c.Name << ": " << name.toStdString();
+    }
+}
+
 TEST(ProgressCarry, ADamagedTableIsReportedAndNothingIsLost)
 {
     TPersonFixture f;
