@@ -139,8 +139,10 @@ void TStartupForm::Choose(const std::string& typed)
         // The new person's file exists at once, not only after the first exit, and so does the
         // table of the questions their results will be written against.
         if (m_main.SaveStudyResults() && m_main.PortionKeys().Keys)
-            Guarded([&] { m_main.PortionKeys().Keys->SaveToFile(m_main.UsersDir() + r.FileName + ".qid"); },
-                    &m_main.Messages());
+            Guarded([&] {
+                const std::string userFile = UserFilePath(m_main.UsersDir(), r.FileName);
+                m_main.PortionKeys().Keys->SaveToFile(PersonFilesOf(userFile, m_main.UsersDir(), r.FileName).KeysFile);
+            }, &m_main.Messages());
         break;
     }
 
