@@ -126,6 +126,7 @@ void TMainForm::CreateObjects()
     m_questions = std::make_unique<TQuestions>(*m_words, *m_books);
     m_tasks = std::make_unique<TTasks>();
     m_questions->LoadFromFile("wf.qs");
+    m_portionKeys = LoadPortionKeys("wf.qid", "wf.qs");
     // The engines start after the first paint (StartEngines): the window comes first.
     m_sounds = std::make_unique<TSounds>(m_paths.ProgramDir + "Sounds/", m_services.Speech, m_services.Sound,
                                          m_paths.ProgramDir + "personality.txt", *m_services.Random,

@@ -8,6 +8,7 @@
 #include "program/ProgramSettings.h"
 #include "shell/ProgramShell.h"
 #include "shell/Services.h"
+#include "user/ProgressCarry.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -56,6 +57,9 @@ public:
     TWords& Words() override { return *m_words; }
     TBooks& Books() override { return *m_books; }
     TQuestions& Questions() override { return *m_questions; }
+    // The table of question keys that came with the content files ("wf.qid"), or why it is
+    // missing or cannot be used.
+    const TPortionKeys& PortionKeys() const { return m_portionKeys; }
     TSounds& Sounds() override { return *m_sounds; }
     TAssistant& Assistant() override { return *m_assistant; }
     TProgramSettings& Settings() override { return m_settings; }
@@ -177,6 +181,7 @@ private:
     std::unique_ptr<TBooks> m_books;
     std::unique_ptr<TQuestions> m_questions;
     std::unique_ptr<TTasks> m_tasks;
+    TPortionKeys m_portionKeys;
     std::unique_ptr<TSounds> m_sounds;
     std::unique_ptr<TAssistant> m_assistant;
 };

@@ -8,6 +8,7 @@
 #include "goals/Tasks.h"
 #include "program/UserNames.h"
 #include "shell/ErrorBoundary.h"
+#include "user/ProgressCarry.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/Sounds.h"
@@ -122,6 +123,7 @@ void TStartupForm::Choose(const std::string& typed)
             return;
         // A damaged task list is reported and started empty; the person is loaded anyway.
         Guarded([&] { m_main.Tasks().LoadFromFile(TaskFilePath(m_main.UsersDir(), r.FileName)); }, &m_main.Messages());
+        FollowChangedQuestions(r.FileName);
         break;
     }
     case TNameAction::AskNew:
@@ -134,8 +136,13 @@ void TStartupForm::Choose(const std::string& typed)
         user.FullName.setText(typedText.substr(0, MaxNameLength));
         user.FileName.setText(r.FileName.substr(0, MaxNameLength));
         m_main.Tasks().Clear();
-        // The new person's file exists at once, not only after the first exit.
-        m_main.SaveStudyResults();
+        // The new person's file exists at once, not only after the first exit, and so does the
+        // table of the questions their results will be written against.
+        if (m_main.SaveStudyResults() && m_main.PortionKeys().Keys)
+            Guarded([&] {
+                const std::string userFile = UserFilePath(m_main.UsersDir(), r.FileName);
+                m_main.PortionKeys().Keys->SaveToFile(PersonFilesOf(userFile, m_main.UsersDir(), r.FileName).KeysFile);
+            }, &m_main.Messages());
         break;
     }
 
@@ -156,6 +163,24 @@ void TStartupForm::Choose(const std::string& typed)
     m_main.setWindowTitle(FromWin1252(caption));
     m_done = true;
     CloseChildWindow(this);
+}
+
+void TStartupForm::FollowChangedQuestions(const std::string& fileName)
+{
+    const TPortionKeys& portion = m_main.PortionKeys();
+    if (!portion.Keys) {
+        if (!portion.Problem.empty())
+            m_main.Messages().Warning(FromWin1252(portion.Problem));
+        return;
+    }
+    Guarded([&] {
+        const std::string userFile = UserFilePath(m_main.UsersDir(), fileName);
+        const QDate today = m_main.Services().Clock ? m_main.Services().Clock->Now().date() : QDate::currentDate();
+        const TCarryReport report = FollowQuestions(*portion.Keys, PersonFilesOf(userFile, m_main.UsersDir(), fileName),
+                                                    m_main.User(), today.toString(QStringLiteral("yyyy-MM-dd")).toStdString());
+        if (!report.Message().empty())
+            m_main.Messages().Information(QString::fromStdString(report.Message()));
+    }, &m_main.Messages());
 }
 
 bool TStartupForm::SaveCurrentUser()

@@ -36,6 +36,9 @@ protected:
 
 private:
     void Choose(const std::string& typed);
+    // After a person was loaded: when the questions changed since their results were written,
+    // their results follow their questions, and the person is told so in one line.
+    void FollowChangedQuestions(const std::string& fileName);
     // Writes the current person's file when a person is chosen; false (error shown) on failure.
     bool SaveCurrentUser();
 

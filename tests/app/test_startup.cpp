@@ -3,6 +3,7 @@
 #include "app/ProgramWindows.h"
 #include "app/StartupForm.h"
 #include "common/LeStream.h"
+#include "content/QuestionKeys.h"
 #include "app/TipOfDayForm.h"
 #include "goals/gui/GoalsCreateDlg.h"
 #include "goals/Tasks.h"
@@ -300,6 +301,41 @@ TEST_F(StartupTest, AMissingUsersFolderOnNewUserIsReportedAndTheListStaysEmpty)
     EXPECT_NE(Child<TStartupForm>(), nullptr);
     EXPECT_TRUE(Listed().isEmpty());
     std::filesystem::create_directories(UsersDir());
+}
+
+// The questions changed since Ann's results were written: her results follow their questions,
+// she is told so in one line, and a new person gets the table at once.
+TEST_F(StartupTest, ResultsFollowChangedQuestionsAndThePersonIsToldInOneLine)
+{
+    TQuestionKeys portion;
+    portion.Collection(1) = {{"x", ""}, {"a", ""}, {"b", ""}};
+    portion.Fingerprint = TQuestionKeys::FingerprintOfFile(Dir() + "wf.qs");
+    portion.SaveToFile(Dir() + "wf.qid");
+    TQuestionKeys annsTable;
+    annsTable.Collection(1) = {{"a", ""}, {"b", ""}};
+    annsTable.SaveToFile(UsersDir() + "Ann.qid");
+    {
+        TUser u;
+        u.Reset(false, false);
+        u.FullName.setText("Ann");
+        u.FileName.setText("Ann");
+        u.QuestionByte({1, 1}) = 31;
+        u.SaveToFile(UsersDir() + "Ann.219");
+    }
+    StartUp();
+    ChooseUser(QStringLiteral("Ann"));
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:1 question new; your results were kept."}));
+    EXPECT_EQ(main->User().QuestionByte({1, 2}), 31);
+    EXPECT_EQ(main->User().QuestionByte({1, 1}), 7);
+    EXPECT_TRUE(std::filesystem::exists(UsersDir() + "Ann.219.before-2024-03-01"));
+
+    main->CmdStart->trigger();
+    Settle();
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Bob"));
+    TQuestionKeys bobs;
+    bobs.LoadFromFile(UsersDir() + "Bob.qid");
+    EXPECT_TRUE(bobs.SameQuestions(portion));
 }
 
 } // namespace

@@ -12,8 +12,11 @@
 #include "content/QuestionTypes.h"
 #include "content/Tokenizer.h"
 
+#include <QCryptographicHash>
+
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <numeric>
 
 namespace sv::content {
@@ -373,6 +376,7 @@ void TCompilation::GeneratedQuestions()
             q.Type = TypeBookAndChapter;
             q.Question = v.Text + "\"";
             q.Pos = {"(generated for " + v.Where + ")", 0};
+            q.Key.Key = "book-and-chapter " + v.Where;
             // A verse whose words stand in other verses too: the answer names every book and
             // chapter that holds them.
             std::vector<TVerseRef> places{v.Ref};
@@ -400,6 +404,7 @@ void TCompilation::GeneratedQuestions()
         const std::string name = portion.Books[r.Book - 1].Name;
         const std::string c = std::to_string(r.Chapter), v = std::to_string(r.Verse);
         const TSourcePos pos{p.Def.Pos.File, p.Def.Pos.Line};
+        const std::string where = RefLabel(portion, r);
         // Quote the passage.
         {
             TQuestionDraft q;
@@ -411,6 +416,7 @@ void TCompilation::GeneratedQuestions()
             for (int k = 0; k < n; ++k)
                 q.Parts.push_back({TVerseRef(r.Book, r.Chapter, r.Verse + k), p.Verses[static_cast<std::size_t>(k)]});
             q.Pos = pos;
+            q.Key.Key = "quote " + where;
             drafts.push_back(std::move(q));
         }
         // Finish the passage from its prompt.
@@ -426,6 +432,7 @@ void TCompilation::GeneratedQuestions()
                          + JoinRange(p.Tokens, 0, k + 1) + "...";
             q.Parts.push_back({r, "... " + JoinRange(p.Tokens, k + 1, p.Tokens.size())});
             q.Pos = pos;
+            q.Key.Key = "finish " + where;
             drafts.push_back(std::move(q));
         }
         // Finish and give the reference: the prompt stays within the first verse, one answer
@@ -445,6 +452,7 @@ void TCompilation::GeneratedQuestions()
             for (int j = 1; j < n; ++j)
                 q.Parts.push_back({TVerseRef(r.Book, r.Chapter, r.Verse + j), p.Verses[static_cast<std::size_t>(j)]});
             q.Pos = pos;
+            q.Key.Key = "finish-with-reference " + where;
             drafts.push_back(std::move(q));
         }
     }
@@ -452,8 +460,27 @@ void TCompilation::GeneratedQuestions()
 
 void TCompilation::AuthoredQuestions()
 {
+    std::map<int, TSourcePos> ids;
+    std::map<std::string, int> textKeys; // how often each text key was given
+    for (const auto& a : src.Authored) {
+        if (a.Id > 0) {
+            if (const auto [at, fresh] = ids.emplace(a.Id, a.IdPos); !fresh)
+                a.IdPos.fail("id " + std::to_string(a.Id) + " is given twice (also at " + at->second.File + ":"
+                             + std::to_string(at->second.Line) + ")");
+            if (portion.NextId > 0 && a.Id >= portion.NextId)
+                a.IdPos.fail("id " + std::to_string(a.Id) + " is not below next-id " + std::to_string(portion.NextId)
+                             + " of portion.yaml; ids are handed out by \"sv-content ids\"");
+        }
+    }
     for (const auto& a : src.Authored) {
         TQuestionDraft q;
+        // Two questions of the same verse and text: the later ones are told apart by their place.
+        q.Key.Alias = TextKeyOf(a, portion);
+        if (const int n = ++textKeys[q.Key.Alias]; n > 1)
+            q.Key.Alias += " #" + std::to_string(n);
+        q.Key.Key = a.Id > 0 ? "id " + std::to_string(a.Id) : q.Key.Alias;
+        if (a.Id == 0)
+            ++stats.MissingIds;
         q.Collection = a.Collection;
         q.Also = a.Also;
         q.Type = a.Type;
@@ -462,6 +489,12 @@ void TCompilation::AuthoredQuestions()
         q.Parts = a.Parts;
         q.Pos = a.Pos;
         drafts.push_back(std::move(q));
+    }
+    if (stats.MissingIds > 0) {
+        const auto first = std::find_if(src.Authored.begin(), src.Authored.end(), [](const auto& a) { return a.Id == 0; });
+        stats.Warnings.push_back(std::to_string(stats.MissingIds) + " authored questions have no id yet (the first at "
+                                 + first->Pos.File + ":" + std::to_string(first->Pos.Line)
+                                 + "); \"sv-content ids\" gives each one");
     }
 }
 
@@ -610,6 +643,8 @@ void TCompilation::QuestionStore()
             col.Requires[j] = 1;
         const auto& e = entries[static_cast<std::size_t>(c)];
         col.QuestionCount = static_cast<std::int16_t>(e.size());
+        for (const auto& [di, placeholder] : e)
+            out->Keys.Collection(c).push_back(drafts[di].Key);
         if (e.empty())
             continue;
         std::vector<std::uint8_t> prefix, question, answer;
@@ -727,6 +762,13 @@ void TCompilation::SortKeys()
 
 } // namespace
 
+std::string TextKeyOf(const TAuthoredQuestion& q, const TPortion& portion)
+{
+    const QByteArray text = QByteArray::fromStdString(q.Prefix + "\n" + q.Question);
+    const QByteArray hash = QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex().left(12);
+    return "text " + RefLabel(portion, q.Parts.front().Ref) + " " + hash.toStdString();
+}
+
 std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptureSource& scripture)
 {
     TCompilation c(src, scripture);
@@ -780,6 +822,8 @@ void WriteContent(TCompiledContent& content, const std::string& outDir)
         TStreamWriter w;
         content.Questions.SaveToStream(w);
         w.saveToFile((fs::path(outDir) / "wf.qs").string());
+        content.Keys.Fingerprint = TQuestionKeys::FingerprintOf(w.data());
+        content.Keys.SaveToFile((fs::path(outDir) / "wf.qid").string());
     }
     {
         TStreamWriter w;

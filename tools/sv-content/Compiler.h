@@ -7,6 +7,7 @@
 #include "Sources.h"
 
 #include "content/Books.h"
+#include "content/QuestionKeys.h"
 #include "content/Questions.h"
 #include "content/Words.h"
 
@@ -32,6 +33,7 @@ struct TQuestionDraft {
     std::string Prefix, Question;   // Windows-1252
     std::vector<TAnswerPart> Parts;
     TSourcePos Pos;
+    TQuestionKey Key; // its identity through every build (content/QuestionKeys.h)
 };
 
 struct TCompileStats {
@@ -46,6 +48,8 @@ struct TCompileStats {
     std::vector<std::string> AnswerWordFaults;
     // Ambiguity hits and coverage of the portion (ContentAudit.h).
     TAuditReport Audit;
+    // Authored questions that have no id yet (they are known by their text key meanwhile).
+    int MissingIds = 0;
 };
 
 class TCompiledContent {
@@ -55,6 +59,7 @@ public:
     TBooks Books;
     TQuestions Questions;
     std::string Footnotes; // footnotes.txt, Windows-1252, one footnote a line
+    TQuestionKeys Keys;    // wf.qid: the key of every question by collection and number
     TCompileStats Stats;
 };
 
@@ -71,7 +76,12 @@ struct TSourceSet {
 };
 std::unique_ptr<TCompiledContent> Compile(const TSourceSet& sources, const TScriptureSource& scripture);
 
-// Writes wf.wl, wf.bk, wf.qs and footnotes.txt into the folder (and creates Users/ there).
+// The text key of an authored question: "text Gal 1:4 " and the first 12 hexadecimal digits of
+// the SHA-256 of its prefix and question text. It stands for the question until it has an id
+// and stays its alias afterwards.
+std::string TextKeyOf(const TAuthoredQuestion& q, const TPortion& portion);
+
+// Writes wf.wl, wf.bk, wf.qs, wf.qid and footnotes.txt into the folder (and creates Users/ there).
 void WriteContent(TCompiledContent& content, const std::string& outDir);
 
 // The leading word counts that make each passage unique among the passages of its class:

@@ -169,7 +169,7 @@ TPortion ReadPortion(const std::string& path)
 {
     const YAML::Node root = LoadYaml(path);
     TPortion p;
-    CheckKeys(root, path, {"module", "books", "collections"});
+    CheckKeys(root, path, {"module", "books", "collections", "next-id"});
     p.Module = Str(Field(root, "module", path), path, "module");
     const YAML::Node books = Field(root, "books", path);
     if (!books.IsSequence() || books.size() < 1 || books.size() > 5)
@@ -227,6 +227,8 @@ TPortion ReadPortion(const std::string& path)
             }
         }
     }
+    if (const YAML::Node n = root["next-id"])
+        p.NextId = Int(n, path, "next-id", 1, MaxQuestionIdValue);
     return p;
 }
 
@@ -397,9 +399,13 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
     if (!root.IsSequence())
         At(path, root).fail("expected a list of questions");
     for (const auto& q : root) {
-        CheckKeys(q, path, {"collection", "also", "type", "prefix", "question", "ref", "answer", "allow", "unique", "wording"});
+        CheckKeys(q, path, {"id", "collection", "also", "type", "prefix", "question", "ref", "answer", "allow", "unique", "wording"});
         TAuthoredQuestion d;
         d.Pos = At(path, q);
+        if (const YAML::Node id = q["id"]) {
+            d.IdPos = At(path, id);
+            d.Id = Int(id, path, "id", 1, MaxQuestionIdValue);
+        }
         d.Collection = Int(Field(q, "collection", path), path, "collection", 0, 7);
         if (const YAML::Node a = q["also"]) {
             if (!a.IsSequence())

@@ -21,6 +21,9 @@
 
 namespace sv::content {
 
+// The highest id (and next-id) a question file may give.
+inline constexpr int MaxQuestionIdValue = 999999999;
+
 struct TBookDef {
     std::string Name;   // Windows-1252
     std::string Abbrev; // Windows-1252, at most 3 characters
@@ -38,6 +41,9 @@ struct TPortion {
     std::string Module;
     std::vector<TBookDef> Books;
     std::array<TCollectionDef, 8> Collections;
+    // "next-id": the id "sv-content ids" gives the next authored question without one; it
+    // only grows, so an id is never handed out twice. 0 when the file does not say.
+    int NextId = 0;
 
     // "Gal 1:4", "Galatians 1:4": book by key, name or abbreviation (case-insensitive).
     // Checks that the chapter and verse exist. Errors at pos.
@@ -81,6 +87,9 @@ struct TAnswerPart {
 };
 
 struct TAuthoredQuestion {
+    // "id": the question's identity, given once and kept through every change of the
+    // question; 0 while it has none.
+    int Id = 0;
     int Collection = 0;
     std::vector<int> Also;
     int Type = 0;
@@ -96,7 +105,7 @@ struct TAuthoredQuestion {
     // "wording: {reviewed: [what, these]}" resolves the wording hits naming them
     // (WordingAudit.h). ASCII lower case.
     std::vector<std::string> WordingReviewed;
-    TSourcePos Pos, AllowPos, ReviewedPos, WordingPos;
+    TSourcePos Pos, AllowPos, ReviewedPos, WordingPos, IdPos;
 };
 
 TPortion ReadPortion(const std::string& path);

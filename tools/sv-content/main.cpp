@@ -1,16 +1,20 @@
 // sv-content: the content compiler.
 //
-//   sv-content build [--sources DIR] [--out DIR]   sources -> wf.wl, wf.bk, wf.qs, footnotes.txt
+//   sv-content build [--sources DIR] [--out DIR]   sources -> wf.wl, wf.bk, wf.qs, wf.qid,
+//                                                  footnotes.txt
 //   sv-content check [--sources DIR]               compile and report, write nothing; fails
 //                                                  on an unexplained answer word (AnswerCheck.h),
 //                                                  a bonus whose parts break its rules, an open
 //                                                  ambiguity or wording hit (WordingAudit.h) or
 //                                                  an unmet coverage limit (ContentAudit.h)
+//   sv-content ids   [--sources DIR]               gives every authored question without an
+//                                                  id the next free one, in its source file
 //   sv-content show  [--dir DIR] verse "Gal 1:4" | memory N | question C I
 //
 // Scripture text is read from the installed SWORD module through diatheke.
 
 #include "Compiler.h"
+#include "IdAssigner.h"
 #include "Show.h"
 #include "SourceError.h"
 
@@ -34,6 +38,7 @@ int Usage()
     std::cerr << "usage:\n"
                  "  sv-content build [--sources DIR] [--out DIR] [--quiet]\n"
                  "  sv-content check [--sources DIR]\n"
+                 "  sv-content ids [--sources DIR]\n"
                  "  sv-content show [--dir DIR] [--sources DIR] verse \"Gal 1:4\"\n"
                  "  sv-content show [--dir DIR] memory N\n"
                  "  sv-content show [--dir DIR] question COLLECTION INDEX\n"
@@ -133,7 +138,7 @@ int main(int argc, char** argv)
             if (!quiet)
                 Report(*content, std::cout);
             if (cmd == "build" && !quiet)
-                std::cout << "wrote " << (std::filesystem::path(out) / "wf.wl").string() << ", wf.bk, wf.qs, footnotes.txt\n";
+                std::cout << "wrote " << (std::filesystem::path(out) / "wf.wl").string() << ", wf.bk, wf.qs, wf.qid, footnotes.txt\n";
             // Answer words missing from their verses: a warning when building (even quietly),
             // a failure when checking.
             const auto& faults = content->Stats.AnswerWordFaults;
@@ -148,6 +153,17 @@ int main(int argc, char** argv)
                 std::cout << "answer words: every one is in its cited verses or explained\n";
             }
             return ReportAudit(content->Stats.Audit, cmd == "check", quiet) ? 0 : 1;
+        }
+        if (cmd == "ids") {
+            if (!rest.empty())
+                return Usage();
+            const TIdAssignment a = AssignIds(sources);
+            if (!quiet) {
+                std::cout << a.Assigned << " questions got an id; next-id is " << a.NextId << "\n";
+                for (const auto& f : a.Files)
+                    std::cout << "wrote " << f << "\n";
+            }
+            return 0;
         }
         if (cmd == "show") {
             if (rest.empty())
