@@ -9,6 +9,7 @@
 #include "voice/Assistant.h"
 #include "voice/Sounds.h"
 
+#include <QGroupBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -105,6 +106,9 @@ TEST_F(SpeechFormTest, OpensWithTheStoredChoicesAndWithoutAdultVoices)
     EXPECT_FALSE(form->PersonalityCB->isEnabled());
     EXPECT_FALSE(form->PersonalityLabel->isEnabled());
     EXPECT_EQ(form->TestMemo->toPlainText(), QStringLiteral("With what did John baptize?"));
+    // The voice chooser says what it chooses.
+    ASSERT_TRUE(qobject_cast<QGroupBox*>(form->VoiceCB->parentWidget()));
+    EXPECT_EQ(qobject_cast<QGroupBox*>(form->VoiceCB->parentWidget())->title(), QStringLiteral("Voice"));
 }
 
 TEST_F(SpeechFormTest, WithoutCharactersTheAssistantPartIsOffAndOkStoresTheVoiceOnly)

@@ -56,7 +56,7 @@ TConcordanceDlg::TConcordanceDlg(const TPrintContext& context, QWidget* parent)
     chapterLay->addRow(L("From"), StRefCB);
     chapterLay->addRow(L("To"), EndRefCB);
 
-    auto* occurrence = new QGroupBox(L("Maximum word occurrence"), criteria);
+    auto* occurrence = new QGroupBox(L("Minimum word occurrence"), criteria);
     RadioButton1 = new QRadioButton(L("Exhaustive list"), occurrence);
     RadioButton2 = new QRadioButton(L("Don't include word unless it occurs more than"), occurrence);
     RadioButton2->setChecked(true);

@@ -50,7 +50,7 @@ TSpeechForm::TSpeechForm(const TSpeechSettingsContext& context, QWidget* parent)
     comments->addWidget(PersonalityLabel, 2, 0);
     comments->addWidget(PersonalityCB, 2, 1);
 
-    auto* voiceBox = new QGroupBox(QStringLiteral("Chosen Scrivolt"), this);
+    auto* voiceBox = new QGroupBox(QStringLiteral("Voice"), this);
     VoiceCB = new QComboBox(voiceBox);
     VoiceCB->setToolTip(QStringLiteral("Choose the Scrivolt's voice"));
     TestLabel = new QLabel(QStringLiteral("Test sentence (you may change this)"), voiceBox);
