@@ -190,28 +190,19 @@ void TPrintList::WriteTitleAndKey(TDocFile& f)
         key.emplace_back(std::string(o.UseColour ? "{\\cf2 coloured}" : "{\\b bold}") + ": keywords, used at most "
                          + std::to_string(o.KeywordColours[0]) + " times in the portion");
 
-    const char* title = o.PrejumpList ? "Prejump list" : "Question list";
-    if (rtf) {
-        f.Write("\\par \\pard\\plain \\s3\\qc\\sa120 \\b\\fs24\\lang1033 ");
-        f.Write(title);
-        f.EndLine();
-        if (!key.empty()) {
-            f.Write("\\par \\pard\\plain \\s8\\sa240 \\f3\\fs18\\lang1033 Key: ");
-            for (std::size_t i = 0; i < key.size(); ++i)
-                f.Write((i > 0 ? "; " : "") + key[i]);
-            f.EndLine();
-        }
-        return;
-    }
-    f.Write(title);
+    // RTF: the title centred in bold, the key in a paragraph of its own; plain text: a line
+    // each and an empty line before the entries.
+    f.Write(rtf ? "\\par \\pard\\plain \\s3\\qc\\sa120 \\b\\fs24\\lang1033 " : "");
+    f.Write(o.PrejumpList ? "Prejump list" : "Question list");
     f.EndLine();
     if (!key.empty()) {
-        f.Write("Key: ");
+        f.Write(rtf ? "\\par \\pard\\plain \\s8\\sa240 \\f3\\fs18\\lang1033 Key: " : "Key: ");
         for (std::size_t i = 0; i < key.size(); ++i)
             f.Write((i > 0 ? "; " : "") + key[i]);
         f.EndLine();
     }
-    f.EndLine();
+    if (!rtf)
+        f.EndLine();
 }
 
 void TPrintList::WriteFullList(TDocFile& f)

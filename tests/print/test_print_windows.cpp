@@ -169,7 +169,7 @@ TEST(SetsWindow, OpensWithTheRememberedChoicesAndJudgesThem)
     EXPECT_TRUE(dlg->distVERSE->isChecked());
     EXPECT_FALSE(dlg->distQUESTIONS->isChecked());
     dlg->ResetBtn->click();
-    EXPECT_EQ(dlg->Bonus20Spin->value(), 25);
+    EXPECT_EQ(dlg->Bonus20Spin->value(), 2);
     EXPECT_EQ(dlg->DifficultyCB->currentText().toStdString(), "Mixed Length Q & A");
     EXPECT_FALSE(dlg->AdvancedSectoring->isChecked());
     EXPECT_EQ(dlg->Pages->count(), 2);
@@ -229,7 +229,7 @@ TEST(SetsWindow, CreateWritesTheSetsRecordsTheHistoryAndOffersToOpen)
     ASSERT_TRUE(sets);
     TDocFile doc(TDocFormat::Rtf);
     WriteSetDocument(doc, *sets, DocumentOptions(choices), f.Content.Questions());
-    EXPECT_EQ(ReadFile(f.SavePath), doc.Bytes());
+    EXPECT_EQ(ReadFile(f.SavePath), doc.SavedBytes());
 
     ASSERT_EQ(f.Messages.Shown.size(), 1u);
     EXPECT_EQ(f.Messages.Shown[0].Text, "Your question sets have been created and are in the file:\r"
@@ -356,7 +356,7 @@ TEST(ListsWindow, CreateRunsTheJobAndOffersToOpen)
     TPrintList job(f.Content.Questions(), options, random);
     TDocFile doc(TDocFormat::Text);
     job.Write(doc);
-    EXPECT_EQ(ReadFile(f.SavePath), doc.Bytes());
+    EXPECT_EQ(ReadFile(f.SavePath), doc.SavedBytes());
     ASSERT_EQ(f.Messages.Shown.size(), 1u);
     EXPECT_EQ(f.Messages.Shown[0].Text, "Your question list has been created and is in the file:\r"
                                               + f.SavePath.toStdString()

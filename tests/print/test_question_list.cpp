@@ -338,9 +338,6 @@ TEST(QuestionList, CancelBeforeWritingLeavesNoFile)
     EXPECT_EQ(again.ProgressPercent(), 100);
 }
 
-} // namespace
-} // namespace sv::test
-
 TEST(QuestionList, AListOpensWithItsTitleAndAKeyToItsSymbols)
 {
     TListOptions o = PlainOptions(PrejumpContent().Books());
@@ -375,7 +372,11 @@ TEST(QuestionList, AListOpensWithItsTitleAndAKeyToItsSymbols)
         ASSERT_EQ(job.Write(doc), TPrintList::TOutcome::Written);
         const std::string& d = doc.Bytes();
         EXPECT_NE(d.find(c.Opening), std::string::npos) << c.Name << "\n" << d.substr(0, 2000);
-        if (!c.Rtf)
+        if (!c.Rtf) {
             EXPECT_TRUE(d.starts_with(c.Opening)) << c.Name;
+        }
     }
 }
+
+} // namespace
+} // namespace sv::test

@@ -5,6 +5,7 @@
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 
+#include <QPushButton>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
