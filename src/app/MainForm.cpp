@@ -14,6 +14,7 @@
 #include "goals/Tasks.h"
 #include "program/UserNames.h"
 #include "shell/ErrorBoundary.h"
+#include "shell/ExitAgreement.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/gui/CharacterWindow.h"
@@ -201,7 +202,7 @@ void TMainForm::CreateActions()
          QStringLiteral("Make and edit tasks"), {}, true);
     make(CmdGoalView, "CmdGoalView", QStringLiteral("&View or print goal progress"),
          QStringLiteral("View and print goal progress"), {}, true);
-    make(CmdGoals, "CmdGoals", QStringLiteral("Set/Modify Study  &Goals"),
+    make(CmdGoals, "CmdGoals", QStringLiteral("Set/Modify Study &Goals"),
          QStringLiteral("Set/Modify your study goals for the year"), {}, true);
     make(CmdEdit, "CmdEdit", QStringLiteral("Edit/modify questions..."),
          QStringLiteral("Edit or modify questions in collections"), QKeySequence(QStringLiteral("Ctrl+E")), false);
@@ -492,12 +493,15 @@ void TMainForm::FitChild(QMdiSubWindow* sub)
 bool TMainForm::CloseChildren()
 {
     // The user selection window closes only once a person is chosen; it does not hold up the
-    // exit. Every other window gets its close request (a session asks its quit question).
+    // exit. Every other window gets its close request, marked as part of the agreed exit (a
+    // session does not ask its quit question after the exit question).
     // A window may close or free others as it closes (the game its question and wager
     // windows): those already gone are passed over.
     for (const QPointer<QMdiSubWindow>& w : ChildList()) {
         if (!w || qobject_cast<TStartupForm*>(w->widget()) || w->isHidden())
             continue;
+        if (w->widget())
+            MarkExitAgreed(*w->widget());
         if (!w->close())
             return false;
     }

@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "app/StartupForm.h"
 #include "shell/ErrorBoundary.h"
+#include "update/gui/UpdateCommands.h"
 
 #include <QAction>
 #include <QLabel>
@@ -38,7 +39,7 @@ TSplashScreen::TSplashScreen(TMainForm& main) : m_main(main)
     edition->setObjectName(QStringLiteral("edition"));
     forx = label(QString(), QRect(0, 120, 447, 24), 18, false, QColor(0x1c, 0x2c, 0x6c));
     forx->setObjectName(QStringLiteral("forx"));
-    version = label(QStringLiteral("Current version May 2023"), QRect(236, 330, 200, 20), 13, false,
+    version = label(QStringLiteral("Version ") + ProgramVersion(), QRect(236, 330, 200, 20), 13, false,
                     QColor(0xff, 0xff, 0xff));
     version->setObjectName(QStringLiteral("version"));
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

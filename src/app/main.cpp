@@ -8,11 +8,16 @@
 #include "app/QtServices.h"
 #include "app/QuitSignals.h"
 #include "common/Random.h"
+#include "content/Books.h"
+#include "content/Questions.h"
+#include "content/Words.h"
 #include "program/ProgramPaths.h"
 #include "shell/ErrorBoundary.h"
 #include "update/ProgramInstaller.h"
+#include "update/gui/UpdateCommands.h"
 #include "voice/gui/QtVoice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
 
@@ -39,16 +44,47 @@ long long NowNs()
     return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
 }
 
+// --paths, answered in a terminal without a display: where the program files are and where a
+// person's files go; the person's folders are made and the content files loaded as the program
+// does. 0 when everything is in place, else 1 with the reason on standard error.
+int AnswerPaths(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const sv::TProgramPaths paths =
+        sv::LocateProgramFiles(QCoreApplication::applicationDirPath(), sv::StandardPerUserFolders());
+    try {
+        sv::MakeDataFolders(paths);
+        sv::TWords words;
+        words.LoadFromFile(paths.ProgramDir + "wf.wl");
+        sv::TBooks books(words);
+        books.LoadFromFile(paths.ProgramDir + "wf.bk");
+        sv::TQuestions questions(words, books);
+        questions.LoadFromFile(paths.ProgramDir + "wf.qs");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    std::printf("Program files: %s\nPerson files: %s\nSettings: %s\n", paths.ProgramDir.c_str(),
+                paths.UsersDir.c_str(), qPrintable(paths.SettingsFile));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // --version: print the program's version and end (no display needed).
     // --measure-startup: print the time from exec to the first paint of the main window and end.
     // --paths: print where the program files are and where a person's files go, check that the
     // content files load, and end (0 when they do).
     const std::string option = argc > 1 ? argv[1] : "";
     const bool measure = option == "--measure-startup";
-    const bool showPaths = option == "--paths";
+    if (option == "--paths")
+        return AnswerPaths(argc, argv);
+    if (option == "--version") {
+        std::printf("The Scrivolt %s\n", qPrintable(sv::ProgramVersion()));
+        return 0;
+    }
     sv::TApplication app(argc, argv);
     app.setWindowIcon(sv::ProgramIcon());
     // The menu entry's name, so that the desktop groups the windows under the program's icon.
@@ -93,17 +129,8 @@ int main(int argc, char** argv)
         main = std::make_unique<sv::TMainForm>(services, paths);
     } catch (const std::exception& e) {
         // The program cannot work without its content and a place for the person files.
-        if (showPaths) {
-            std::fprintf(stderr, "%s\n", e.what());
-            return 1;
-        }
         sv::ReportError(e, &messages);
         return 1;
-    }
-    if (showPaths) {
-        std::printf("Program files: %s\nPerson files: %s\nSettings: %s\n", paths.ProgramDir.c_str(),
-                    paths.UsersDir.c_str(), qPrintable(paths.SettingsFile));
-        return 0;
     }
     sv::RegisterProgramWindows(*main);
     if (measure) {

@@ -36,6 +36,8 @@ public:
     TMVList(const TBooks& books, TUser& user, IRandom& random);
     // The person whose knowledge bytes the marks change.
     TUser& User() const { return m_user; }
+    // The scripture store the entries are composed from.
+    const TBooks& Books() const { return m_books; }
 
     int Count() const { return m_count; }
     int Current() const { return m_current; }

@@ -1,6 +1,7 @@
 #include "print/DocFile.h"
 
 #include "common/SaveAtomically.h"
+#include "common/Win1252.h"
 
 #include <QString>
 
@@ -19,7 +20,20 @@ void TDocFile::WriteText(std::string_view text)
         WriteChar(c);
 }
 
-void TDocFile::Save(const std::string& path) const { SaveAtomically(path, std::span<const char>(m_bytes)); }
+std::string TDocFile::SavedBytes() const
+{
+    if (m_format == TDocFormat::Rtf || m_text == TTextEncoding::Windows1252)
+        return m_bytes;
+    std::string text = Win1252ToUtf8(m_bytes);
+    std::erase(text, '\r');
+    return text;
+}
+
+void TDocFile::Save(const std::string& path) const
+{
+    const std::string bytes = SavedBytes();
+    SaveAtomically(path, std::span<const char>(bytes));
+}
 
 TDocFormat FormatOfFileName(const std::string& path)
 {

@@ -133,6 +133,7 @@ TPrintList::TOutcome TPrintList::Write(TDocFile& out)
     m_phase.store(TPhase::Writing, std::memory_order_relaxed);
     if (out.IsRtf())
         WriteQuestionDocHeader(out);
+    WriteTitleAndKey(out);
     if (m_options.PrejumpList)
         WritePrejumpList(out);
     else
@@ -145,11 +146,63 @@ TPrintList::TOutcome TPrintList::Write(TDocFile& out)
 
 TPrintList::TOutcome TPrintList::Execute()
 {
-    TDocFile doc(m_options.Rtf ? TDocFormat::Rtf : TDocFormat::Text);
+    TDocFile doc(m_options.Rtf ? TDocFormat::Rtf : TDocFormat::Text, m_options.TextEncoding);
     if (Write(doc) == TOutcome::Cancelled)
         return TOutcome::Cancelled;
     doc.Save(m_options.FileName);
     return TOutcome::Written;
+}
+
+void TPrintList::WriteTitleAndKey(TDocFile& f)
+{
+    const TListOptions& o = m_options;
+    const bool rtf = f.IsRtf();
+    // The symbols the entries show: the type codes in the order they first appear, and
+    // whether a question held by several collections is among them.
+    std::vector<std::pair<std::string, int>> codes;
+    bool shared = false;
+    for (int k = 1, n = m_list->Count(); k <= n; ++k) {
+        const TQuestionAddr q = m_list->QuestionAt(k);
+        const int dups = m_questions.DupCount(q);
+        const int type = m_questions.ListType(q);
+        if ((o.OnlyDuplicates && dups == 1) || (o.PrejumpList && type == 1))
+            continue;
+        shared = shared || dups > 1;
+        const std::string code = TQuestions::PreannounceCode(type);
+        if (std::none_of(codes.begin(), codes.end(), [&](const auto& c) { return c.first == code; }))
+            codes.emplace_back(code, type);
+    }
+    std::vector<std::string> key;
+    const bool showCode = o.ShowCode && !(o.PrejumpList && o.OnlyDuplicates);
+    if (showCode)
+        for (const auto& [code, type] : codes) {
+            std::string name = code == DefaultPreannounceCode ? std::string("General question") : QuestionTypeNames[type];
+            for (std::size_t at = name.find("&&"); at != std::string::npos; at = name.find("&&", at + 1))
+                name.erase(at, 1);
+            key.push_back(code + " " + name);
+        }
+    if (shared && !(o.PrejumpList && o.OnlyDuplicates))
+        key.emplace_back(o.PrejumpList ? "* the question is in more than one collection"
+                                       : "* after an answer: one for each collection that holds the question");
+    if (rtf && !o.PrejumpList && o.UnderlinePrejumps)
+        key.emplace_back("{\\ul underlined}: the words to hear before buzzing in (prejump)");
+    if (rtf && o.HighlightKeywords && o.KeywordColours[0] > 0)
+        key.emplace_back(std::string(o.UseColour ? "{\\cf2 coloured}" : "{\\b bold}") + ": keywords, used at most "
+                         + std::to_string(o.KeywordColours[0]) + " times in the portion");
+
+    // RTF: the title centred in bold, the key in a paragraph of its own; plain text: a line
+    // each and an empty line before the entries.
+    f.Write(rtf ? "\\par \\pard\\plain \\s3\\qc\\sa120 \\b\\fs24\\lang1033 " : "");
+    f.Write(o.PrejumpList ? "Prejump list" : "Question list");
+    f.EndLine();
+    if (!key.empty()) {
+        f.Write(rtf ? "\\par \\pard\\plain \\s8\\sa240 \\f3\\fs18\\lang1033 Key: " : "Key: ");
+        for (std::size_t i = 0; i < key.size(); ++i)
+            f.Write((i > 0 ? "; " : "") + key[i]);
+        f.EndLine();
+    }
+    if (!rtf)
+        f.EndLine();
 }
 
 void TPrintList::WriteFullList(TDocFile& f)

@@ -12,6 +12,7 @@
 #include "content/MarkedText.h"
 #include "content/Questions.h"
 #include "content/VerseSelection.h"
+#include "print/DocFile.h"
 #include "print/SetsHelper.h"
 
 #include <atomic>
@@ -39,6 +40,7 @@ enum class TListOrder : int { Alphabetical = 0, ByReference = 1 };
 struct TListOptions {
     std::string FileName;
     bool Rtf = true;
+    TTextEncoding TextEncoding = TTextEncoding::Utf8; // how a plain-text list is saved
     bool PrejumpList = false;
     bool OnlyDuplicates = false;
     bool IncludeReference = true;
@@ -88,6 +90,8 @@ public:
 private:
     void Build();
     void Thin();
+    // The list's title and the key to the symbols its entries use.
+    void WriteTitleAndKey(TDocFile& f);
     void WriteFullList(TDocFile& f);
     void WritePrejumpList(TDocFile& f);
 

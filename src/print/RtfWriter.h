@@ -70,8 +70,10 @@ inline constexpr std::string_view SectionHeading =
     "\\pard\\plain \\s11\\ql \\li0\\ri0\\sb120\\sa40\\keepn\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\i\\f1\\fs24\\lang1033\\langfe1033\\cgrid\\langnp1033\\langfenp1033 {";
 inline constexpr std::string_view Text =
     "\\pard\\plain \\s12\\qj \\li0\\ri0\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\f1\\fs18\\lang1033\\langfe1033\\cgrid\\langnp1033\\langfenp1033 ";
-inline constexpr std::string_view DropCap =
-    "\\pard\\plain \\s12\\qj \\li0\\ri0\\sl-412\\slmult0\\keepn\\nowidctlpar\\pvpara\\dxfrtext72\\dfrmtxtx72\\dfrmtxty0\\dropcapli2\\dropcapt1\\faroman\\rin0\\lin0\\itap0 \\f1\\fs18\\lang1033\\langfe1033\\cgrid\\langnp1033\\langfenp1033 {\\fs47\\dn4 ";
+// The chapter number at the start of its chapter's first paragraph: inline and large, so
+// that every word processor puts it beside the chapter's first verse (a positioned frame
+// lands in another column in some of them).
+inline constexpr std::string_view ChapterNumber = "{\\b\\fs40 ";
 inline constexpr std::string_view FootnoteStart =
     "}{\\cs18\\b\\super \\chftn {\\footnote {\\cs18\\b\\super \\chftn }{\\fs14 ";
 inline constexpr std::string_view FootnoteEnd = "}}}{";

@@ -182,12 +182,10 @@ void WriteScripturePortion(TDocFile& file, const TBooks& books, const TPortionCh
         books.RenderVerse(ref, noWords, tags, false, static_cast<std::uint8_t>(tags[0]), text);
 
         if (ref.Verse == 1) {
-            file.Write(O::DropCap);
-            file.WriteNumber(ref.Chapter);
-            file.Write(" \\par}");
-            file.EndLine();
             file.Write(O::Text);
-            file.Write("{");
+            file.Write(O::ChapterNumber);
+            file.WriteNumber(ref.Chapter);
+            file.Write(" }{");
         } else {
             file.Write(O::Superscript);
             file.Write(" ");

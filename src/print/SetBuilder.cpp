@@ -109,7 +109,7 @@ std::array<int, 8> CountByCollection(const TQsList& pool)
 
 const char* KindLabel(int kind)
 {
-    static const char* const labels[4] = {"10-PT", "20-PT", "30-PT", "40-PT"};
+    static const char* const labels[4] = {"Toss-ups", "20-Pt Bonus", "30-Pt Bonus", "40-Pt Bonus"};
     if (kind < 0 || kind > 3)
         ThrowIndex("question kinds", kind, 0, 3);
     return labels[kind];
@@ -117,13 +117,13 @@ const char* KindLabel(int kind)
 
 namespace {
 
-// "A", "A or B", "A, B or C".
+// "A", "A and B", "A, B and C".
 std::string JoinLabels(const std::vector<std::string>& labels)
 {
     std::string s;
     for (std::size_t i = 0; i < labels.size(); ++i) {
         if (i > 0)
-            s += i + 1 == labels.size() ? " or " : ", ";
+            s += i + 1 == labels.size() ? " and " : ", ";
         s += labels[i];
     }
     return s;
@@ -158,12 +158,12 @@ TAdequacy CheckAdequacy(const std::array<int, 8>& byCollection, int sets, const 
         a.Summary = "Your selections should be adequate to build good sets.";
         a.TotalColour = TAdequacyColour::Green;
     } else if (shortList.empty()) {
-        a.Summary = "Though sets can be created from your selections, there are not enough "
-                    + JoinLabels(repeatList) + " questions and some of these will be repeated.";
+        a.Summary = "Though sets can be created from your selections, there are not enough questions for "
+                    + JoinLabels(repeatList) + ", and some of these will be repeated.";
         a.TotalColour = TAdequacyColour::Yellow;
     } else {
-        a.Summary = "There are not enough " + JoinLabels(shortList)
-                    + " questions to avoid repeating questions in a set. Please modify your selections.";
+        a.Summary = "There are not enough questions for " + JoinLabels(shortList)
+                    + " to avoid repeating questions in a set. Please modify your selections.";
         a.TotalColour = TAdequacyColour::Red;
     }
     a.CreateEnabled = a.TotalColour != TAdequacyColour::Red;

@@ -79,7 +79,7 @@ struct TAdequacy {
     bool CreateEnabled = true;
 };
 
-// The kinds' labels "10-PT", "20-PT", "30-PT", "40-PT".
+// The kinds' names as the sets window's table shows them: "Toss-ups", "20-Pt Bonus", ...
 const char* KindLabel(int kind);
 // Judges the counts of a pool against the sets wanted.
 TAdequacy CheckAdequacy(const std::array<int, 8>& byCollection, int sets, const TSetCounts& counts);

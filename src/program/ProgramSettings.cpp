@@ -37,6 +37,7 @@ void TProgramSettings::Load()
     ProxyServer = s.value(QStringLiteral("Proxy/Server")).toString();
     ProxyUserID = s.value(QStringLiteral("Proxy/UserID")).toString();
     MainWindowGeometry = s.value(QStringLiteral("Window/Geometry")).toByteArray();
+    TextForWindows = s.value(QStringLiteral("Documents/TextForWindows"), false).toBool();
 }
 
 bool TProgramSettings::Save() const
@@ -47,6 +48,7 @@ bool TProgramSettings::Save() const
     s.setValue(QStringLiteral("Proxy/Use"), UseProxy);
     s.setValue(QStringLiteral("Proxy/Server"), ProxyServer);
     s.setValue(QStringLiteral("Proxy/UserID"), ProxyUserID);
+    s.setValue(QStringLiteral("Documents/TextForWindows"), TextForWindows);
     s.remove(QStringLiteral("Proxy/Password"));   // an older version wrote it here
     if (!MainWindowGeometry.isEmpty())
         s.setValue(QStringLiteral("Window/Geometry"), MainWindowGeometry);

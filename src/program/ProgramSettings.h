@@ -31,6 +31,9 @@ public:
     // The main window's size, position and maximised state (QWidget::saveGeometry); empty
     // until the program was first closed.
     QByteArray MainWindowGeometry;
+    // Plain-text documents are saved as Windows-1252 with CR LF line ends, for Windows
+    // machines, rather than as UTF-8.
+    bool TextForWindows = false;
 
     void Load();
     // Returns false when the file could not be written.

@@ -92,7 +92,7 @@ std::string QuitQuestion(TAskerKind kind)
         text = "You haven't finished the game yet.";
         break;
     }
-    return text + "\r Are you sure you want to quit?";
+    return text + "\rAre you sure you want to quit?";
 }
 
 TAskerLogic::TAskerLogic(const TSessionSettings& settings, ISessionItems& items,
@@ -101,6 +101,9 @@ TAskerLogic::TAskerLogic(const TSessionSettings& settings, ISessionItems& items,
     : m_settings(settings), m_items(items), m_voice(voice), m_host(host), m_random(random),
       m_useLips(useLips), m_fullName(std::move(fullName))
 {
+    // Typing a passage takes longer than saying it: a typed recitation runs without the clock.
+    if (m_settings.Kind == TAskerKind::MemoryVerses && m_settings.TypeVerse)
+        m_settings.Timed = false;
     m_oneSec = timers.MakeTimer(OneSecInterval, [this] { OneSecTimerTimer(); });
     m_word = timers.MakeTimer(WordInterval, [this] { WordTimerTimer(); });
     m_stillSpeaking = timers.MakeTimer(StillSpeakingInterval, [this] { StillSpeakingTimerTimer(); });
@@ -231,13 +234,16 @@ void TAskerLogic::StartStopClick()
         }
         break;
     case TSessionPhase::QuestionShown:
-        // Stop pressed while the question is being revealed or spoken.
+        // Stop pressed while the question is being revealed or spoken. The button turns into
+        // Answer and rests as it does at the end of a reveal, so that a second press meant
+        // as Stop cannot show the answer.
         if (m_voice.SpeechAvailable())
             m_voice.StopSpeaking();
-        if (m_question.RevealPos < m_question.StopPos) {
+        if (m_question.RevealPos < m_question.StopPos)
             m_word->Stop();
-            m_view.StartStopCaption = "An&swer";
-        }
+        m_view.StartStopCaption = "An&swer";
+        m_view.StartStopEnabled = false;
+        m_delay->Start();
         if (m_settings.Timed)
             m_oneSec->Start();
         break;

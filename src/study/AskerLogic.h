@@ -30,7 +30,7 @@ struct TSessionSettings {
     int KeywordTarget = 999; // words past the prejump point; 999 without targeting
     bool MarkUniques = false;
     bool KeywordsOnly = false;
-    bool TypeVerse = false; // memory verses: a typed recitation is compared with the passage
+    bool TypeVerse = false; // memory verses: a typed recitation is compared with the passage (no clock)
 };
 
 // Timer intervals (ms).

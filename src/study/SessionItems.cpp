@@ -124,6 +124,13 @@ TStudyPassage TMVListItems::Passage() const
     return {ref, e.VerseCount};
 }
 
+std::optional<TRecitationTask> TMVListItems::RecitationTask(const TMarkedText& answer) const
+{
+    if (m_list.Current() < 1)
+        return std::nullopt;
+    return RecitationTaskOf(m_list.Books(), m_list.Entry(m_list.Current()), answer);
+}
+
 TAccToListItems::TAccToListItems(TAccToList& list, const TBooks& books, const TKeywordTags& tags)
     : m_list(list), m_books(books), m_tags(tags)
 {

@@ -45,6 +45,7 @@ public:
     void MarkWrong() override;
     bool UndoMark() override;
     TStudyPassage Passage() const override;
+    std::optional<TRecitationTask> RecitationTask(const TMarkedText& answer) const override;
 
 private:
     TMVList& m_list;

@@ -5,9 +5,11 @@
 
 #include "content/MarkedText.h"
 #include "content/VerseRef.h"
+#include "study/Recitation.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace sv {
@@ -57,6 +59,9 @@ public:
     virtual std::string Prefix() const { return {}; }
     // The passage of the current item, for the word-study window.
     virtual TStudyPassage Passage() const { return {}; }
+    // What a typed recitation of the current item is compared with, given its composed
+    // answer; none where the item is not recited (the answer's text is compared then).
+    virtual std::optional<TRecitationTask> RecitationTask(const TMarkedText& /*answer*/) const { return std::nullopt; }
 
     // Related questions of the current verse (reference study only).
     virtual int RelatedCount() const { return 0; }

@@ -65,8 +65,10 @@ struct TUserOptions {
     Flag SetsTwoColumns = 1;
 
     std::int32_t KeywordTargetWords = 0;
-    std::int32_t SetsCount = 1;
-    std::int32_t SetsTossUps = 200;
+    // Sets the shipped portion can fill: five practice matches of 20 toss-ups and two bonuses
+    // of each kind.
+    std::int32_t SetsCount = 5;
+    std::int32_t SetsTossUps = 20;
     std::int32_t SetsPercentTargeted = 50;
     std::int32_t ListPrejumpMinimum = 3;
     std::int32_t SetsKeywordLimit = 3;
@@ -79,9 +81,9 @@ struct TUserOptions {
     std::int32_t ListPercentValue = 100;
     std::int32_t ListBestPercentValue = 25;
     std::int32_t ListBestNumberValue = 200;
-    std::int32_t SetsBonus20 = 25;
-    std::int32_t SetsBonus30 = 25;
-    std::int32_t SetsBonus40 = 25;
+    std::int32_t SetsBonus20 = 2;
+    std::int32_t SetsBonus30 = 2;
+    std::int32_t SetsBonus40 = 2;
     TFixedArray<std::int32_t, 1, 2> Unused3{"unused options"};
     std::int32_t TipIndex = -1;
 

@@ -20,9 +20,9 @@ QString CheckListSummary(int n, int count, const std::string& noun)
         text = std::to_string(n);
     else
         text = noun.empty() ? "NONE" : "No";
-    text += " " + noun;
-    if (!noun.empty() && n != 1)
-        text += "s";
+    // A list without a noun reads "NONE selected.", with one space.
+    if (!noun.empty())
+        text += " " + noun + (n != 1 ? "s" : "");
     text += " selected.";
     return FromWin1252(text);
 }

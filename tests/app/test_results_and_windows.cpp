@@ -12,6 +12,7 @@
 #include "material/gui/SelectionFrames.h"
 #include "study/gui/QuestionAsker.h"
 #include "study/gui/StudyDialogs.h"
+#include "update/gui/UpdateCommands.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/gui/CharacterWindow.h"
@@ -168,6 +169,10 @@ TEST_F(AppTest, EscapeClosesTheTipOfTheDayAndTheAboutBox)
     main->CmdAboutExecute();
     auto* about = Child<TSplashScreen>();
     ASSERT_NE(about, nullptr);
+    auto* version = about->findChild<QLabel*>(QStringLiteral("version"));
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(), QStringLiteral("Version ") + ProgramVersion());
+    EXPECT_TRUE(ProgramVersion().startsWith(QStringLiteral("0.1."))) << ProgramVersion().toStdString();
     QTest::keyClick(about->CloseBtn, Qt::Key_Escape);
     Settle();
     EXPECT_EQ(Child<TSplashScreen>(), nullptr);
@@ -256,6 +261,34 @@ TEST_F(AppTest, ASessionsGradeIsOnDiskOnceTheSessionCloses)
     const std::vector<char> after = FileBytes(path);
     EXPECT_NE(after, created);
     EXPECT_EQ(after, MemoryBytes(main->User()));
+}
+
+TEST_F(AppTest, ExitWithASessionOpenAsksOneQuestion)
+{
+    TRandom draws(7);
+    randomSource = &draws;
+    StartUp();
+    RegisterProgramWindows(*main);
+    messages.Answers = {true};
+    ChooseUser(QStringLiteral("Ann"));
+    main->CmdMemory->trigger();
+    auto* dlg = Child<TMemDlgStart>();
+    ASSERT_NE(dlg, nullptr);
+    dlg->df->Material->byChaptersRB->setChecked(true);
+    dlg->df->Material->checkList->SetAllChecked(true);
+    main->User().Options.Timed = 0;
+    dlg->OKBtnClick();
+    Settle();
+    auto* session = Child<TQuestionAsker>();
+    ASSERT_NE(session, nullptr);
+    session->StartStop->click();
+    const std::size_t asked = messages.Shown.size();
+
+    // The exit question alone: Yes ends the unfinished session with the program.
+    messages.Answers = {true};
+    EXPECT_TRUE(main->close());
+    ASSERT_EQ(messages.Shown.size(), asked + 1) << messages.Log().back();
+    EXPECT_EQ(messages.Shown.back().Text, "Are you sure you want to exit The Scrivolt?");
 }
 
 // Run as a child process by the next test: a person with a grade in memory only, waiting for

@@ -25,8 +25,12 @@ snapshot() { (cd "$prefix" && find . -printf '%p %s %T@\n' | sort); }
 before=$(snapshot)
 home=$tmp/home
 mkdir -p "$home"
-out=$(env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$home" "$prefix/bin/sv_wf" --paths) || fail "installed program: $out"
+# Asked in a terminal: no display, no platform plugin chosen.
+out=$(env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" \
+  "$prefix/bin/sv_wf" --paths 2>&1) || fail "installed program: $out"
 echo "$out"
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/sv_wf" --version 2>&1) || fail "version: $version"
+grep -qx "The Scrivolt [0-9.]*" <<<"$version" || fail "no version: $version"
 grep -qx "Program files: $prefix/share/scrivolt/" <<<"$out" || fail "program files not found in share"
 grep -qx "Person files: $home/.local/share/scrivolt/Users/" <<<"$out" || fail "person files not in the home folder"
 grep -qx "Settings: $home/.config/scrivolt/settings.ini" <<<"$out" || fail "settings not in the home folder"

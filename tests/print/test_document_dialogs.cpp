@@ -3,13 +3,18 @@
 
 #include "support/gui/AppFixture.h"
 
+#include "common/Win1252.h"
 #include "content/Books.h"
+#include "content/Questions.h"
 #include "content/Words.h"
 #include "print/gui/ConcordanceDlg.h"
 #include "print/gui/MemListDlg.h"
 #include "print/gui/PrintCommands.h"
+#include "print/gui/PrintContext.h"
+#include "program/ProgramSettings.h"
 #include "support/gui/ScriptedSaveDialog.h"
 #include "print/gui/ScriptureDlg.h"
+#include "print/gui/SetsDlg.h"
 #include "material/gui/SelectionFrames.h"
 #include "support/gui/FindWidget.h"
 #include "user/User.h"
@@ -23,10 +28,16 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <deque>
+#include <map>
 
 namespace sv::test {
 namespace {
@@ -34,10 +45,12 @@ namespace {
 struct TShipped {
     TWords Words;
     TBooks Books{Words};
+    TQuestions Questions{Words, Books};
     TShipped()
     {
         Words.LoadFromFile(SV_PROGRAM_DIR "/wf.wl");
         Books.LoadFromFile(SV_PROGRAM_DIR "/wf.bk");
+        Questions.LoadFromFile(SV_PROGRAM_DIR "/wf.qs");
     }
 };
 
@@ -76,6 +89,7 @@ protected:
         c.User = &user;
         c.Words = &Shipped().Words;
         c.Books = &Shipped().Books;
+        c.Questions = &Shipped().Questions;
         c.ProgramDir = SV_PROGRAM_DIR "/";
         c.Messages = &messages;
         c.Shell = &shell;
@@ -150,7 +164,7 @@ TEST_F(PrintWindows, MemoryListWarnsWithoutMaterialAndWritesTextThroughTheFilter
     FindWidget<QPushButton>(dlg, "generateButton")->click();
     Settle();
     const std::string text = ReadAll(out.filePath(QStringLiteral("list")));
-    EXPECT_TRUE(text.starts_with("Memory Verse List\r\n")) << text;
+    EXPECT_TRUE(text.starts_with("Memory Verse List\n")) << text;
     EXPECT_EQ(text.find('{'), std::string::npos);
     EXPECT_TRUE(shell.Opened.empty());
 }
@@ -282,11 +296,60 @@ TEST_F(PrintWindows, ConcordanceNeedsAListAndThenWritesIt)
     Settle();
     EXPECT_EQ(saves.Requests.back().DefaultName, QStringLiteral("CONCORDANCE"));
     EXPECT_TRUE(messages.Log().at(0).starts_with("C:Your concordance has been created and is in the file:\r"));
-    EXPECT_TRUE(ReadAll(path).starts_with("Proper People: Word List\r\n"));
+    EXPECT_TRUE(ReadAll(path).starts_with("Proper People: Word List\n"));
     EXPECT_EQ(ReadAll(path), SvDocBytes(out, QStringLiteral("cli.txt"),
                                         {QStringLiteral("concordance"), QStringLiteral("--word-list"), QStringLiteral("people"),
                                          QStringLiteral("--in-context"), QStringLiteral("places"),
                                          QStringLiteral("--exhaustive")}));
+}
+
+TEST_F(PrintWindows, QuestionSetsOpenWithDefaultsTheShippedPortionCanFill)
+{
+    // A new person: the window's first choices make sets, and so does Reset to Defaults.
+    auto* dlg = new TSetsDlg_WF(Context());
+    QPointer<QWidget> guard(dlg);
+    dlg->resize(900, 600);
+    dlg->show();
+    dlg->CheckAdequacyNow();
+    EXPECT_TRUE(dlg->GenerateBtn->isEnabled()) << dlg->summaryMemo->toPlainText().toStdString();
+    EXPECT_EQ(dlg->summaryMemo->toPlainText(), QStringLiteral("Your selections should be adequate to build good sets."));
+    const char* needed[4] = {"100", "10", "10", "10"}; // 5 sets of 20 toss-ups and 2 of each bonus
+    for (std::size_t k = 0; k < 4; ++k)
+        EXPECT_EQ(dlg->NeedLabels[k]->text().toStdString(), needed[k]) << k;
+    for (TSpinEdit* spin : {dlg->Bonus20Spin, dlg->Bonus30Spin, dlg->Bonus40Spin})
+        spin->setValue(100); // more than the portion has
+    dlg->CheckAdequacyNow();
+    EXPECT_FALSE(dlg->GenerateBtn->isEnabled());
+    EXPECT_TRUE(dlg->summaryMemo->toPlainText().startsWith(
+        QStringLiteral("There are not enough questions for 20-Pt Bonus, 30-Pt Bonus and 40-Pt Bonus to")))
+        << dlg->summaryMemo->toPlainText().toStdString();
+    dlg->ResetBtn->click();
+    dlg->CheckAdequacyNow();
+    EXPECT_TRUE(dlg->GenerateBtn->isEnabled());
+
+    // Both tabs take a click over their whole face: nothing lies over the tab bar.
+    QTabBar* tabs = dlg->Pages->tabBar();
+    for (int i = 0; i < tabs->count(); ++i) {
+        const QRect r = tabs->tabRect(i);
+        for (const QPoint p : {r.center(), r.topLeft() + QPoint(4, 3), r.bottomRight() - QPoint(4, 3)})
+            EXPECT_EQ(dlg->childAt(tabs->mapTo(dlg, p)), tabs) << i << " at " << p.x() << "," << p.y();
+    }
+    dlg->close();
+}
+
+TEST_F(PrintWindows, CaptionsSayWhatTheyMean)
+{
+    auto* sets = new TSetsDlg_WF(Context());
+    EXPECT_EQ(sets->FavorDuplicatesCheckBox->text(), QStringLiteral("Favor questions occurring most often in collections"));
+    auto* concordance = new TConcordanceDlg(Context());
+    // "Don't include word unless it occurs more than n times" is a least number of uses.
+    QStringList titles;
+    for (const QGroupBox* box : concordance->findChildren<QGroupBox*>())
+        titles << box->title();
+    EXPECT_TRUE(titles.contains(QStringLiteral("Minimum word occurrence"))) << titles.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(titles.contains(QStringLiteral("Maximum word occurrence")));
+    delete sets;
+    delete concordance;
 }
 
 TEST_F(PrintWindows, HelpButtonsOpenTheirPages)
@@ -319,6 +382,38 @@ TEST_F(PrintWindows, ThePrintMenuShowsTheCommandsAndOpensTheDialogs)
     EXPECT_NE(Child<TScriptureDlg>(), nullptr);
     main->CmdConcordance->trigger();
     EXPECT_NE(Child<TConcordanceDlg>(), nullptr);
+}
+
+TEST_F(PrintWindows, PlainTextIsUtf8UnlessThePrintMenuSaysForWindows)
+{
+    CreateMain();
+    RegisterPrintCommands(*main);
+    auto* forWindows = main->findChild<QAction*>(QStringLiteral("CmdTextForWindows"));
+    ASSERT_NE(forWindows, nullptr);
+    EXPECT_FALSE(forWindows->isChecked());
+    EXPECT_EQ(PrintContextOf(*main, nullptr).TextEncoding, TTextEncoding::Utf8);
+    forWindows->trigger();
+    EXPECT_EQ(PrintContextOf(*main, nullptr).TextEncoding, TTextEncoding::Windows1252);
+    // Kept in the program settings for the next start.
+    TProgramSettings reread(main->Settings().Path());
+    reread.Load();
+    EXPECT_TRUE(reread.TextForWindows);
+
+    // A memory verse list saved as text: the same list, as Windows-1252 with CR LF or as UTF-8.
+    std::map<bool, std::string> saved;
+    for (const bool windows : {true, false}) {
+        forWindows->setChecked(windows);
+        auto* dlg = new TMemListDlg(PrintContextOf(*main, &saves));
+        dlg->Material->checkList->SetAllChecked(true);
+        const QString path = out.filePath(windows ? QStringLiteral("w.txt") : QStringLiteral("u.txt"));
+        SaveAs(path, 1);
+        messages.Answers = {false};
+        dlg->GenerateBtn->click();
+        saved[windows] = ReadAll(path);
+        ASSERT_FALSE(saved[windows].empty()) << windows;
+        EXPECT_EQ(saved[windows].find("\r\n") != std::string::npos, windows);
+    }
+    EXPECT_EQ(QString::fromStdString(Win1252ToUtf8(saved[true])).remove(QLatin1Char('\r')).toStdString(), saved[false]);
 }
 
 } // namespace

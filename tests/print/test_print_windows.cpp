@@ -153,13 +153,13 @@ TEST(SetsWindow, OpensWithTheRememberedChoicesAndJudgesThem)
     EXPECT_EQ(dlg->NeedLabels[0]->text().toStdString(), "8");
     EXPECT_EQ(dlg->TotalNeededLabel->text().toStdString(), "14");
     EXPECT_EQ(dlg->summaryMemo->toPlainText().toStdString(),
-              "Though sets can be created from your selections, there are not enough 10-PT questions and some of "
-              "these will be repeated.");
+              "Though sets can be created from your selections, there are not enough questions for Toss-ups, and "
+              "some of these will be repeated.");
     EXPECT_TRUE(dlg->GenerateBtn->isEnabled());
     dlg->Bonus20Spin->setValue(3); // only two 20-point bonuses
     dlg->CheckAdequacyNow();
     EXPECT_FALSE(dlg->GenerateBtn->isEnabled());
-    EXPECT_NE(dlg->summaryMemo->toPlainText().toStdString().find("There are not enough 20-PT questions"),
+    EXPECT_NE(dlg->summaryMemo->toPlainText().toStdString().find("There are not enough questions for 20-Pt Bonus to"),
               std::string::npos);
     dlg->AdvancedSectoring->setChecked(true);
     EXPECT_EQ(dlg->Pages->count(), 3);
@@ -169,7 +169,7 @@ TEST(SetsWindow, OpensWithTheRememberedChoicesAndJudgesThem)
     EXPECT_TRUE(dlg->distVERSE->isChecked());
     EXPECT_FALSE(dlg->distQUESTIONS->isChecked());
     dlg->ResetBtn->click();
-    EXPECT_EQ(dlg->Bonus20Spin->value(), 25);
+    EXPECT_EQ(dlg->Bonus20Spin->value(), 2);
     EXPECT_EQ(dlg->DifficultyCB->currentText().toStdString(), "Mixed Length Q & A");
     EXPECT_FALSE(dlg->AdvancedSectoring->isChecked());
     EXPECT_EQ(dlg->Pages->count(), 2);
@@ -229,7 +229,7 @@ TEST(SetsWindow, CreateWritesTheSetsRecordsTheHistoryAndOffersToOpen)
     ASSERT_TRUE(sets);
     TDocFile doc(TDocFormat::Rtf);
     WriteSetDocument(doc, *sets, DocumentOptions(choices), f.Content.Questions());
-    EXPECT_EQ(ReadFile(f.SavePath), doc.Bytes());
+    EXPECT_EQ(ReadFile(f.SavePath), doc.SavedBytes());
 
     ASSERT_EQ(f.Messages.Shown.size(), 1u);
     EXPECT_EQ(f.Messages.Shown[0].Text, "Your question sets have been created and are in the file:\r"
@@ -356,7 +356,7 @@ TEST(ListsWindow, CreateRunsTheJobAndOffersToOpen)
     TPrintList job(f.Content.Questions(), options, random);
     TDocFile doc(TDocFormat::Text);
     job.Write(doc);
-    EXPECT_EQ(ReadFile(f.SavePath), doc.Bytes());
+    EXPECT_EQ(ReadFile(f.SavePath), doc.SavedBytes());
     ASSERT_EQ(f.Messages.Shown.size(), 1u);
     EXPECT_EQ(f.Messages.Shown[0].Text, "Your question list has been created and is in the file:\r"
                                               + f.SavePath.toStdString()
@@ -374,12 +374,39 @@ TEST(ListsWindow, AListThatCannotBeWrittenIsReportedWhenItsJobEnds)
     const QString bad = QDir(f.Dir.path()).filePath(QStringLiteral("missing/MYLIST.rtf"));
     f.Saves.Answers.push_back(TSaveAnswer{bad, 0});
     auto* dlg = new TListsDlg(f.Context());
+    QPointer<QWidget> guard(dlg);
+    dlg->SortByWords->setChecked(true);
     EXPECT_NO_THROW(dlg->GenerateBtn->click());
     ASSERT_EQ(f.Children.size(), 1u);
     ASSERT_TRUE(WaitFor([&] { return f.Children[0].isNull(); }));
     ASSERT_EQ(f.Messages.Shown.size(), 1u);
     EXPECT_EQ(f.Messages.Shown[0], (TScriptedMessages::TShown{"error", "Cannot create file " + bad.toStdString()}));
     EXPECT_FALSE(QFile::exists(bad));
+    // The lists window is there again with its choices, ready for another try.
+    ASSERT_FALSE(guard.isNull());
+    EXPECT_TRUE(dlg->isEnabled());
+    EXPECT_TRUE(dlg->SortByWords->isChecked());
+    EXPECT_EQ(f.CommandsOn, 0);
+    delete dlg;
+}
+
+TEST(ListsWindow, CancelInTheSaveDialogKeepsTheWindowAndItsChoices)
+{
+    TWindowFixture f;
+    f.Saves.Answers.push_back(std::nullopt);
+    auto* dlg = new TListsDlg(f.Context());
+    QPointer<QWidget> guard(dlg);
+    dlg->show();
+    dlg->SortByWords->setChecked(true);
+    dlg->GenerateBtn->click();
+    EXPECT_EQ(f.Saves.Requests.size(), 1u);
+    EXPECT_TRUE(f.Children.empty());
+    WaitFor([] { return false; }, 100); // nothing closes it
+    ASSERT_FALSE(guard.isNull());
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(dlg->SortByWords->isChecked());
+    EXPECT_EQ(f.CommandsOn, 0);
+    delete dlg;
 }
 
 TEST(ListsWindow, CancelLeavesNoFileOrAWholeOne)

@@ -58,6 +58,13 @@ TListOptions PlainOptions(const TBooks& books)
     return o;
 }
 
+// A text list without its title and key (the lines up to the first empty one).
+std::string Entries(const std::string& doc)
+{
+    const std::size_t end = doc.find("\r\n\r\n");
+    return doc.starts_with("Question list\r\n") || doc.starts_with("Prejump list\r\n") ? doc.substr(end + 4) : doc;
+}
+
 // The question lines of a text list (every line that is not an answer).
 std::vector<std::string> QuestionLines(const std::string& doc)
 {
@@ -86,7 +93,7 @@ std::vector<int> Kept(const TLoaded& content, TListOptions o, IRandom& random)
     TPrintList job(content.Questions(), std::move(o), random);
     TDocFile doc(TDocFormat::Text);
     EXPECT_EQ(job.Write(doc), TPrintList::TOutcome::Written);
-    return Numbers(QuestionLines(doc.Bytes()));
+    return Numbers(QuestionLines(Entries(doc.Bytes())));
 }
 
 std::vector<int> Range(int from, int step, int count)
@@ -207,7 +214,7 @@ std::string PrejumpList(TListOptions o)
     TPrintList job(PrejumpContent().Questions(), std::move(o), random);
     TDocFile doc(o.Rtf ? TDocFormat::Rtf : TDocFormat::Text);
     EXPECT_EQ(job.Write(doc), TPrintList::TOutcome::Written);
-    return doc.Bytes();
+    return Entries(doc.Bytes());
 }
 
 TEST(QuestionList, PrejumpListInWordsAndLetters)
@@ -329,6 +336,46 @@ TEST(QuestionList, CancelBeforeWritingLeavesNoFile)
     EXPECT_EQ(again.Execute(), TPrintList::TOutcome::Written);
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(o.FileName)));
     EXPECT_EQ(again.ProgressPercent(), 100);
+}
+
+TEST(QuestionList, AListOpensWithItsTitleAndAKeyToItsSymbols)
+{
+    TListOptions o = PlainOptions(PrejumpContent().Books());
+    o.PrejumpMinimum = 3;
+    const struct {
+        const char* Name;
+        bool Prejump;
+        bool Rtf;
+        bool ShowCode;
+        std::string Opening;
+    } cases[] = {
+        {"question list", false, false, true,
+         "Question list\r\nKey: [g] General question; [a] According to; [s] Situation; * after an answer: one for each collection that "
+         "holds the question\r\n\r\n"},
+        {"without type symbols", false, false, false,
+         "Question list\r\nKey: * after an answer: one for each collection that holds the question\r\n\r\n"},
+        {"prejump list", true, false, true,
+         "Prejump list\r\nKey: [g] General question; [s] Situation; * the question is in more than one "
+         "collection\r\n\r\n"},
+        {"RTF", false, true, true,
+         "\\par \\pard\\plain \\s3\\qc\\sa120 \\b\\fs24\\lang1033 Question list\r\n"
+         "\\par \\pard\\plain \\s8\\sa240 \\f3\\fs18\\lang1033 Key: [g] General question; [a] According to; "
+         "[s] Situation; * after an answer: one for each collection that holds the question\r\n"},
+    };
+    for (const auto& c : cases) {
+        o.PrejumpList = c.Prejump;
+        o.Rtf = c.Rtf;
+        o.ShowCode = c.ShowCode;
+        TScriptedRandom random;
+        TPrintList job(PrejumpContent().Questions(), o, random);
+        TDocFile doc(c.Rtf ? TDocFormat::Rtf : TDocFormat::Text);
+        ASSERT_EQ(job.Write(doc), TPrintList::TOutcome::Written);
+        const std::string& d = doc.Bytes();
+        EXPECT_NE(d.find(c.Opening), std::string::npos) << c.Name << "\n" << d.substr(0, 2000);
+        if (!c.Rtf) {
+            EXPECT_TRUE(d.starts_with(c.Opening)) << c.Name;
+        }
+    }
 }
 
 } // namespace

@@ -354,6 +354,40 @@ TEST(DocFile, SaveWritesBytesOrLeavesNothing)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.rtf")});
 }
 
+TEST(DocFile, PlainTextIsSavedAsUtf8UnlessMeantForWindows)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string written = "\x93quoted\x94 caf\xE9 \x96 1:2\r\nnext\r\n";
+    const struct {
+        const char* Name;
+        TDocFormat Format;
+        TTextEncoding Text;
+        std::string Saved;
+    } cases[] = {
+        {"plain text", TDocFormat::Text, TTextEncoding::Utf8, "\u201Cquoted\u201D caf\u00E9 \u2013 1:2\nnext\n"},
+        {"plain text for Windows", TDocFormat::Text, TTextEncoding::Windows1252, written},
+        {"RTF", TDocFormat::Rtf, TTextEncoding::Utf8, written},
+    };
+    for (const auto& c : cases) {
+        TDocFile f(c.Format, c.Text);
+        f.WriteText("\x93quoted\x94 caf\xE9 \x96 1:2");
+        f.EndLine();
+        f.Write("next");
+        f.EndLine();
+        EXPECT_EQ(f.Bytes(), written) << c.Name;
+        const std::string path = dir.filePath(QString::fromUtf8(c.Name)).toStdString();
+        f.Save(path);
+        QFile in(QString::fromStdString(path));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        EXPECT_EQ(in.readAll().toStdString(), c.Saved) << c.Name;
+    }
+    // A plain-text document made without saying how is saved as UTF-8.
+    TDocFile plain(TDocFormat::Text);
+    plain.WriteText("\xE9");
+    EXPECT_EQ(plain.SavedBytes(), "\u00E9");
+}
+
 TEST(DocFile, FormatFollowsTheExtension)
 {
     EXPECT_EQ(FormatOfFileName("a/MEMORY.txt"), TDocFormat::Text);

@@ -169,7 +169,7 @@ TEST(SvDoc, DocumentsAreTheCoreWritersBytesForTheSameChoices)
                         QStringLiteral("--in-context"), QStringLiteral("verbs"), QStringLiteral("--from"), QStringLiteral("2"),
                         QStringLiteral("--to"), QStringLiteral("3"), QStringLiteral("--more-than"), QStringLiteral("5"),
                         QStringLiteral("--format"), QStringLiteral("txt")}),
-              conc.Bytes());
+              conc.SavedBytes());
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("c.txt"))));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("c"))));
 }

@@ -5,6 +5,7 @@
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 
+#include <QPushButton>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -91,12 +92,23 @@ TEST(ProgressChartForm, SavesTheChartAsAPngImage)
         suggested = s;
         return dir.filePath(QStringLiteral("chart"));
     };
-    form.SaveChartAsImage();
+    // The button in the window, not only the chart's pop-up menu.
+    ASSERT_TRUE(form.SaveImageBtn->isVisible());
+    form.SaveImageBtn->click();
     EXPECT_EQ(suggested.toStdString(), "Ann progress.png");
     QImage image(dir.filePath(QStringLiteral("chart.png")));
     ASSERT_FALSE(image.isNull());
     EXPECT_GT(image.width(), 300);
     EXPECT_TRUE(f.messages.Shown.empty());
+    // Below the chart, the key: a swatch of each class colour (the new person's chart is all
+    // untried, so these colours come from the key alone).
+    for (const QColor colour : {QColor(0x00, 0xFF, 0x00), QColor(0xFF, 0xFF, 0x00), QColor(0xFF, 0x00, 0x00)}) {
+        int found = 0;
+        for (int y = image.height() - 40; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                found += image.pixelColor(x, y) == colour;
+        EXPECT_GT(found, 20) << colour.name().toStdString();
+    }
 
     // Cancelled: nothing; a folder that does not exist: an error, reported.
     form.AskSavePath = [](const QString&) { return QString(); };

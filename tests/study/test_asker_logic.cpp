@@ -70,7 +70,7 @@ TEST(AskerHelpers, TimeTextAndMessages)
     EXPECT_EQ(t.substr(0, 118), "Congratulations, " + std::string(100, 'x') + "!");
 
     EXPECT_EQ(QuitQuestion(TAskerKind::MemoryVerses),
-        "You still have more memory verses to go.\r Are you sure you want to quit?");
+        "You still have more memory verses to go.\rAre you sure you want to quit?");
 }
 
 TEST(AskerHelpers, RevealStepTakesOneLetterAndWhatFollows)
@@ -190,6 +190,43 @@ TEST(AskerLogic, StopDuringTextRevealKeepsWhatIsShownAndStartsCountdown)
     EXPECT_EQ(s.view().TimeStr, "29");
 }
 
+TEST(AskerLogic, StopTurnsIntoAnswerOnlyAfterAPause)
+{
+    // A second press right after Stop (a double press, a repeated key) must not show the
+    // answer, whether the question is revealed as text or spoken.
+    for (const bool spoken : {false, true}) {
+        Session s(Settings(true, true, spoken));
+        s->StartStopClick();
+        s.clock.Advance(120);
+        s->StartStopClick(); // Stop
+        EXPECT_EQ(s->Phase(), TSessionPhase::QuestionShown) << spoken;
+        EXPECT_EQ(s.view().StartStopCaption, "An&swer") << spoken;
+        EXPECT_FALSE(s.view().StartStopEnabled) << spoken;
+        EXPECT_FALSE(s->KeyPress(' ')) << spoken;
+        s->StartStopClick();
+        EXPECT_EQ(s->Phase(), TSessionPhase::QuestionShown) << spoken;
+        s.clock.Advance(DelayInterval);
+        EXPECT_TRUE(s.view().StartStopEnabled) << spoken;
+        EXPECT_EQ(s.view().Focus, TAskerFocus::StartStop) << spoken;
+        EXPECT_TRUE(s->KeyPress(' ')) << spoken;
+        EXPECT_EQ(s->Phase(), TSessionPhase::AnswerShown) << spoken;
+    }
+}
+
+TEST(AskerLogic, ATypedRecitationRunsWithoutTheClock)
+{
+    TSessionSettings settings = Settings(true);
+    settings.Kind = TAskerKind::MemoryVerses;
+    settings.TypeVerse = true;
+    Session s(settings);
+    EXPECT_FALSE(s.view().TimeActive);
+    s->StartStopClick();
+    EXPECT_FALSE(s->OneSecRunning());
+    s.clock.Advance(60000);
+    EXPECT_EQ(s->Phase(), TSessionPhase::QuestionShown);
+    EXPECT_EQ(s->MissedCount(), 0);
+}
+
 TEST(AskerLogic, SpokenPrejumpWaitsForTheVoice)
 {
     Session s(Settings(true, true, true));
@@ -217,11 +254,14 @@ TEST(AskerLogic, AnswerRightAfterStoppingSpeechStaysAnswered)
     // Stop, then Answer before the speech poll noticed: the poll must not undo the answer.
     Session s(Settings(false, true, true));
     s->StartStopClick();
-    s->StartStopClick(); // Stop: phase 2, caption still "&Stop" until the poll
+    s->StartStopClick(); // Stop: phase 2
     EXPECT_EQ(s.voice.stops, 1);
-    EXPECT_EQ(s.view().StartStopCaption, "&Stop");
+    s.voice.speaking = true; // the voice takes a moment to fall silent
+    s.clock.Advance(DelayInterval);
+    EXPECT_TRUE(s->StillSpeakingRunning());
     s->StartStopClick(); // Answer
     EXPECT_EQ(s->Phase(), TSessionPhase::AnswerShown);
+    s.voice.speaking = false;
     s.clock.Advance(1000);
     EXPECT_EQ(s->Phase(), TSessionPhase::AnswerShown);
     EXPECT_EQ(s.view().StartStopCaption, "&Clear");
@@ -307,7 +347,7 @@ TEST(AskerLogic, QuittingAsksOnlyBeforeTheEnd)
     s.host.answers = {false};
     EXPECT_FALSE(s->QueryClose());
     EXPECT_EQ(s.host.questions.back(),
-        "You haven't finished answering all of the questions yet.\r Are you sure you want to quit?");
+        "You haven't finished answering all of the questions yet.\rAre you sure you want to quit?");
     EXPECT_EQ(s.voice.comments, (std::vector<TSessionComment>{TSessionComment::Quit}));
     EXPECT_EQ(s.view().Focus, TAskerFocus::StartStop);
 
@@ -427,7 +467,7 @@ TEST(AskerLogic, GameKindStartsAtAnswerAndHandsGradesOver)
     s.host.answers = {false};
     EXPECT_FALSE(s->QueryClose());
     EXPECT_EQ(s.host.questions.back(),
-        "You haven't finished the game yet.\r Are you sure you want to quit?");
+        "You haven't finished the game yet.\rAre you sure you want to quit?");
 }
 
 TEST(AskerLogic, GameQuestionsRestartTheClockAfterEitherGrade)

@@ -2,6 +2,7 @@
 // content fixture, with scripted message boxes and a fake clock; ends with a study whose
 // results are read back from the user file.
 
+#include "common/Win1252.h"
 #include "material/gui/SelectionFrames.h"
 #include "study/gui/QuestionAsker.h"
 #include "study/gui/QtSessionPorts.h"
@@ -120,7 +121,7 @@ TEST(Frames, CollectionThatNeedsTwoOthersIsRefusedWithOneLine)
     TfrmCollections frame(f.content.Questions, &f.messages);
     frame.LoadFromUser(f.user);
     EXPECT_EQ(frame.checkList->Count(), 3);
-    EXPECT_EQ(frame.checkList->Summary().toStdString(), "NONE  selected.");
+    EXPECT_EQ(frame.checkList->Summary().toStdString(), "NONE selected.");
     frame.checkList->ToggleItem(2); // Bonus
     ASSERT_EQ(f.messages.Shown.size(), 1u);
     EXPECT_EQ(f.messages.Shown[0].Kind, "warning");
@@ -168,7 +169,7 @@ TEST(Frames, TypeListIsSortedWithOtherLastAndSavingClearsUnshownCodes)
     EXPECT_EQ(QuestionTypeItems(false)[1].Text, "Book & Chapter");
 
     frame.LoadFromUser(f.user);
-    EXPECT_EQ(frame.checkList->Summary().toStdString(), "ALL  selected.");
+    EXPECT_EQ(frame.checkList->Summary().toStdString(), "ALL selected.");
     frame.checkList->SetChecked(0, false);
     frame.SaveToUser(f.user);
     for (int code = 12; code <= 38; ++code)
@@ -424,7 +425,7 @@ TEST(QuestionAsker, KeysAndMnemonicsDriveTheSessionAndTheAnswerIsDrawn)
     f.messages.Answers = {false};
     EXPECT_FALSE(s->close());
     EXPECT_EQ(f.messages.Last(),
-        "You haven't finished answering all of the questions yet.\r Are you sure you want to quit?");
+        "You haven't finished answering all of the questions yet.\rAre you sure you want to quit?");
     EXPECT_EQ(f.commandsOn, 0);
     f.messages.Answers = {true};
     EXPECT_TRUE(s->close());
@@ -505,23 +506,59 @@ TEST(QuestionAsker, SpaceAndEnterPressTheFocusedButtonAndTheResultsAreSavedOnClo
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
     QTest::keyClick(s->StartStop, Qt::Key_Return);
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown);
-    // Enter on Right grades Right; Space on the disabled Wrong then does nothing.
+    // Enter on Right grades Right; Space on the disabled Wrong then goes on (Clear).
     QTest::keyClick(s->Right, Qt::Key_Return);
     EXPECT_EQ(s->RightLabel->text().toStdString(), "1");
     EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
     QTest::keyClick(s->Wrong, Qt::Key_Space);
     EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
     EXPECT_EQ(saved, 0);
 
     // Enter on Quit asks the quit question; No keeps the session and saves nothing.
     f.messages.Answers = {false};
     QTest::keyClick(s->QuitBtn, Qt::Key_Return);
     EXPECT_EQ(f.messages.Last(),
-        "You haven't finished answering all of the questions yet.\r Are you sure you want to quit?");
+        "You haven't finished answering all of the questions yet.\rAre you sure you want to quit?");
     EXPECT_EQ(saved, 0);
     f.messages.Answers = {true};
     EXPECT_TRUE(s->close());
     EXPECT_EQ(saved, 1);
+}
+
+TEST(QuestionAsker, SpaceIsTheNextStepKeyAndNeverGrades)
+{
+    StudyFixture f;
+    f.user.Options.Timed = 0;
+    QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
+    CheckChapters(*dlg->df->Material, {0});
+    dlg->df->Collections->checkList->SetChecked(0, true);
+    dlg->OKBtnClick();
+    ASSERT_EQ(f.children.size(), 1u);
+    auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
+
+    QTest::keyClick(s, Qt::Key_Space);
+    QTest::keyClick(s->StartStop, Qt::Key_Space);
+    ASSERT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown);
+    // Waiting for the grade: Space on any control, a focused grade button too, grades nothing.
+    for (QWidget* target : std::initializer_list<QWidget*>{s->Right, s->Wrong, s->QuitBtn, s->Bible, s->StartStop, s}) {
+        QTest::keyClick(target, Qt::Key_Space);
+        EXPECT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown) << target->objectName().toStdString();
+        EXPECT_EQ(s->RightLabel->text().toStdString(), "0");
+        EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
+    }
+    EXPECT_TRUE(s->isVisible());
+    QTest::keyClick(s->Right, Qt::Key_R);
+    EXPECT_EQ(s->RightLabel->text().toStdString(), "1");
+    QTest::keyClick(s->Right, Qt::Key_Space); // Clear
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
+    // A held Space does not run on from Start to Answer.
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QTest::keyClick(s, Qt::Key_Space);
+    QCoreApplication::sendEvent(s, &held);
+    EXPECT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
+    f.messages.Answers = {true};
+    EXPECT_TRUE(s->close());
 }
 
 TEST(QuestionAsker, KeysInThePopupMenuStayInTheMenuAndTheWordStudyOutlivesTheSession)
@@ -648,4 +685,34 @@ TEST(MemDlgStart, TypedRecitationIsComparedWithThePassageOnAnswer)
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
     EXPECT_TRUE(s->RecitationEdit->toPlainText().isEmpty());
     EXPECT_EQ(s->RecitationErrors(), -1);
+}
+
+TEST(MemDlgStart, AFinishQuestionTypedWholeWithTheReferenceSpelledOutHasNoErrors)
+{
+    StudyFixture f;
+    f.user.Options.Timed = 1;
+    f.user.Options.Prejump = 0;
+    QPointer<TMemDlgStart> dlg = new TMemDlgStart(f.Context());
+    CheckChapters(*dlg->df->Material, {2}); // Ga 3:5-7
+    dlg->df->MemoryTypes[0]->setChecked(true); // finish and give the reference
+    dlg->df->TypeVerseCheckBox->setChecked(true);
+    dlg->OKBtnClick();
+    ASSERT_EQ(f.children.size(), 1u);
+    auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
+    s->StartStop->click();
+    ASSERT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
+    EXPECT_FALSE(s->Logic().OneSecRunning()); // no clock while typing
+
+    // The prompt words the question showed, the rest of the passage, the reference in full.
+    const QString question = FromWin1252(s->Logic().Question().Text());
+    const QString lead = QStringLiteral("Finish these verses and give the reference: ");
+    ASSERT_TRUE(question.startsWith(lead)) << question.toStdString();
+    const QString prompt = question.mid(lead.size()).remove(QStringLiteral("..."));
+    QString rest = RecitationPassage(s->Logic().Answer()).remove(QStringLiteral("..."));
+    rest.truncate(rest.lastIndexOf(QStringLiteral(" (")));
+    s->RecitationEdit->setPlainText(prompt + rest + QStringLiteral(" Galatians 3:5-7"));
+    QTest::keyClick(s->RecitationEdit, Qt::Key_Return, Qt::ControlModifier); // Answer
+    ASSERT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown);
+    EXPECT_EQ(s->RecitationErrors(), 0) << s->RecitationResult->text().toStdString();
+    EXPECT_TRUE(s->RecitationResult->text().contains(QStringLiteral(" 3:5-7"))); // the reference, right
 }

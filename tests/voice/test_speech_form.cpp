@@ -10,6 +10,7 @@
 #include "voice/Assistant.h"
 #include "voice/Sounds.h"
 
+#include <QGroupBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -108,6 +109,10 @@ TEST_F(SpeechFormTest, OpensWithTheStoredChoicesAndWithoutAdultVoices)
     EXPECT_FALSE(FindWidget<QComboBox>(form, "personalityBox")->isEnabled());
     EXPECT_FALSE(FindWidget<QLabel>(form, "personalityLabel")->isEnabled());
     EXPECT_EQ(FindWidget<QPlainTextEdit>(form, "testText")->toPlainText(), QStringLiteral("With what did John baptize?"));
+    // The voice chooser says what it chooses.
+    auto* voiceGroup = qobject_cast<QGroupBox*>(FindWidget<QComboBox>(form, "voiceBox")->parentWidget());
+    ASSERT_TRUE(voiceGroup);
+    EXPECT_EQ(voiceGroup->title(), QStringLiteral("Voice"));
 }
 
 TEST_F(SpeechFormTest, WithoutCharactersTheAssistantPartIsOffAndOkStoresTheVoiceOnly)

@@ -25,9 +25,9 @@ TEST(CheckListSummary, FollowsTheRule)
         {1, 4, "chapter", "1 chapter selected."},
         {1, 1, "chapter", "ALL chapter selected."},
         {0, 0, "verse", "No verses selected."},
-        {0, 3, "", "NONE  selected."},
-        {3, 3, "", "ALL  selected."},
-        {2, 3, "", "2  selected."},
+        {0, 3, "", "NONE selected."},
+        {3, 3, "", "ALL selected."},
+        {2, 3, "", "2 selected."},
         {2, 5, "memory verse", "2 memory verses selected."},
     };
     for (const Case& c : cases)
@@ -74,7 +74,7 @@ TEST(CheckListCombo, PersonsTogglesAreSignalledAndTextsStayBytes)
     EXPECT_EQ(list.itemText(0), QStringLiteral("Fr\u00E9d"));
     list.Clear();
     EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(list.Summary().toStdString(), "NONE  selected.");
+    EXPECT_EQ(list.Summary().toStdString(), "NONE selected.");
 }
 
 TEST(CheckListCombo, OnlyAClickOnAnItemInTheOpenListTogglesIt)

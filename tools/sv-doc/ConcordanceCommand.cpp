@@ -38,7 +38,7 @@ int RunConcordance(TDocContext& ctx)
 {
     const TBooks& books = ctx.Books();
     const std::string path = ctx.OutPath("CONCORDANCE");
-    TDocFile file(ctx.Format());
+    TDocFile file(ctx.Format(), ctx.TextEncoding());
     TConcordanceChoices c;
     ChooseGroups(ctx, "word-list", &TConcGroupChoice::WordList, c);
     ChooseGroups(ctx, "in-context", &TConcGroupChoice::InContext, c);

@@ -39,6 +39,8 @@ const std::vector<TOptionSpec>& CommonOptions()
                               "user's choices)"},
         {"out", "FILE", "output file (default: the document's name in the current folder)"},
         {"format", "rtf|txt", "RTF or plain text (default: by the extension of --out, else RTF)"},
+        {"text", "utf-8|windows", "how plain text is saved: UTF-8 with LF line ends (default), or\n"
+                                  "Windows-1252 with CR LF line ends for Windows machines"},
     };
     return options;
 }
@@ -185,6 +187,18 @@ TDocFormat TDocContext::Format() const
         throw EUsage("--format takes rtf or txt, not \"" + f + "\"");
     }
     return Has("out") ? FormatOfFileName(Value("out")) : TDocFormat::Rtf;
+}
+
+TTextEncoding TDocContext::TextEncoding() const
+{
+    if (!Has("text"))
+        return TTextEncoding::Utf8;
+    const std::string t = Value("text");
+    if (t == "utf-8" || t == "utf8")
+        return TTextEncoding::Utf8;
+    if (t == "windows")
+        return TTextEncoding::Windows1252;
+    throw EUsage("--text takes utf-8 or windows, not \"" + t + "\"");
 }
 
 std::string TDocContext::OutPath(const std::string& defaultName) const

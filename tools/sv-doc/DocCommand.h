@@ -109,6 +109,8 @@ public:
     std::string OutPath(const std::string& defaultName) const;
     // --format, else the extension of --out, else RTF.
     TDocFormat Format() const;
+    // --text: how a plain-text document is saved (UTF-8 unless "windows").
+    TTextEncoding TextEncoding() const;
     // Saves the document and reports the file written on standard output.
     void SaveDocument(const TDocFile& file, const std::string& path) const;
 

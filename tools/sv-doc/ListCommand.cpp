@@ -102,7 +102,7 @@ int RunList(TDocContext& ctx)
     o.FileName = path;
     o.Rtf = ctx.Format() == TDocFormat::Rtf;
     TPrintList job(ctx.Questions(), o, *random);
-    TDocFile doc(ctx.Format());
+    TDocFile doc(ctx.Format(), ctx.TextEncoding());
     job.Write(doc);
     ctx.SaveDocument(doc, path);
     return 0;

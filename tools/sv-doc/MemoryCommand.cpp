@@ -16,7 +16,7 @@ int RunMemory(TDocContext& ctx)
 {
     const TBooks& books = ctx.Books();
     const std::string path = ctx.OutPath("MEMORY");
-    TDocFile file(ctx.Format());
+    TDocFile file(ctx.Format(), ctx.TextEncoding());
     TMemListChoices c = MemListChoicesOf(ctx.User());
     c.UnderlinePrejumps = ctx.Switch("underline-prejumps", c.UnderlinePrejumps);
     c.IncludePrejumpList = ctx.Switch("prejump-list", c.IncludePrejumpList);

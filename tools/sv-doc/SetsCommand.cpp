@@ -94,7 +94,7 @@ int RunSets(TDocContext& ctx)
         std::cerr << "sv-doc: " << message << "\n";
         return 1;
     }
-    TDocFile doc(ctx.Format());
+    TDocFile doc(ctx.Format(), ctx.TextEncoding());
     WriteSetDocument(doc, *sets, DocumentOptions(c), ctx.Questions());
     ctx.SaveDocument(doc, ctx.OutPath("MYSETS"));
     if (c.UpdateHistory && !historyPath.empty()) {

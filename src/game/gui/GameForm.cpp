@@ -7,6 +7,7 @@
 #include "lists/MVList.h"
 #include "lists/QsList.h"
 #include "shell/ErrorBoundary.h"
+#include "shell/ExitAgreement.h"
 #include "shell/Services.h"
 #include "study/gui/QtSessionPorts.h"
 #include "user/User.h"
@@ -576,7 +577,7 @@ void TGameForm::closeEvent(QCloseEvent* event)
 {
     // A quit question that fails lets the game go rather than hold it open for good.
     bool mayClose = true;
-    if (!m_closed)
+    if (!m_closed && !ExitAgreed(*this))
         Guarded([&] { mayClose = m_logic->QueryClose(); }, m_context.Study.Messages);
     if (!mayClose) {
         event->ignore();

@@ -61,7 +61,7 @@ TConcordanceDlg::TConcordanceDlg(const TPrintContext& context, QWidget* parent)
     chapterLay->addRow(FromUtf8("From"), m_fromBox);
     chapterLay->addRow(FromUtf8("To"), m_toBox);
 
-    auto* occurrence = new QGroupBox(FromUtf8("Maximum word occurrence"), criteria);
+    auto* occurrence = new QGroupBox(FromUtf8("Minimum word occurrence"), criteria);
     m_exhaustiveButton = new QRadioButton(FromUtf8("Exhaustive list"), occurrence);
     m_exhaustiveButton->setObjectName(QStringLiteral("exhaustiveButton"));
     m_frequentOnlyButton = new QRadioButton(FromUtf8("Don't include word unless it occurs more than"), occurrence);

@@ -71,7 +71,7 @@ bool TDocumentDlg::Produce(const TTarget& target, TDocFormat format, TDocumentKi
                            const std::function<void(TDocFile&)>& write)
 {
     const bool written = Guarded([&] {
-        TDocFile file(format);
+        TDocFile file(format, m_context.TextEncoding);
         write(file);
         file.Save(target.Path.toStdString());
     }, m_context.Messages);

@@ -338,14 +338,24 @@ void TListsDlg::GenerateBtnClick()
              "Please choose additional types, books, or chapters.");
         return;
     }
+    // Cancel in the save dialog keeps the window and its choices.
     const TSaveChoice file = AskDocumentFile(m_context, windowTitle(), FromUtf8("MYLIST"));
-    if (!file.Path.isEmpty()) {
-        StoreToUser();
-        options.FileName = file.Path.toStdString();
-        options.Rtf = file.Rtf;
-        StartListJob(m_context, std::move(options));
-    }
-    close();
+    if (file.Path.isEmpty())
+        return;
+    StoreToUser();
+    options.FileName = file.Path.toStdString();
+    options.Rtf = file.Rtf;
+    options.TextEncoding = m_context.TextEncoding;
+    // The window waits for the job: it closes when the list was written and is there again,
+    // with its choices, when the job failed or was cancelled.
+    TProgressForm* job = StartListJob(m_context, std::move(options));
+    setEnabled(false);
+    connect(job, &TProgressForm::JobEnded, this, [this, job] {
+        if (job->Written())
+            close();
+        else
+            setEnabled(true);
+    });
 }
 
 void TListsDlg::closeEvent(QCloseEvent* event)
@@ -448,6 +458,7 @@ void TProgressForm::EndJob()
     if (m_error) {
         ReportError(m_error, m_context.Messages);
     } else if (m_outcome == TPrintList::TOutcome::Written) {
+        m_written = true;
         ShowPercent(100);
         OfferToOpen(m_context, TDocumentKind::QuestionList, QString::fromStdString(m_job->Options().FileName));
     }

@@ -105,6 +105,8 @@ public:
     void Timer1Timer();
     const QString& Caption() const { return m_caption; }
     bool Finished() const { return m_ended; }
+    // The job ended with its list written whole (no error, not cancelled).
+    bool Written() const { return m_written; }
 
 Q_SIGNALS:
     // The job has ended (written, cancelled or failed) and the window is closing.
@@ -126,6 +128,7 @@ private:
     TPrintList::TOutcome m_outcome = TPrintList::TOutcome::Cancelled;
     std::exception_ptr m_error;   // what ended the job's thread, if anything
     bool m_ended = false;
+    bool m_written = false;
 };
 
 // Starts a list job and its progress window (shown through the context's OpenChild).

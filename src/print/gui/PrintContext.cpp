@@ -2,6 +2,7 @@
 
 #include "print/RtfWriter.h"
 #include "print/gui/SaveDialog.h"
+#include "program/ProgramSettings.h"
 #include "program/UserNames.h"
 #include "shell/ProgramShell.h"
 #include "shell/Services.h"
@@ -19,6 +20,7 @@ TPrintContext PrintContextOf(IProgramShell& main, ISaveDialog* saveDialog)
     c.Messages = &main.Messages();
     c.Shell = main.Services().Shell;
     c.ProgramDir = main.ProgramDir();
+    c.TextEncoding = main.Settings().TextForWindows ? TTextEncoding::Windows1252 : TTextEncoding::Utf8;
     c.SaveDialog = saveDialog;
     c.HistoryPath = [&main] { return UserFilePath(main.UsersDir(), main.User().FileName.text()) + "h"; };
     c.CommandsOn = [&main] { main.UM_COMMANDSON(); };

@@ -3,6 +3,8 @@
 // concordance) reach of the program: the program-wide objects and the main window's
 // services, gathered once so that the main window and the tests hand them over alike.
 
+#include "print/DocFile.h"
+
 #include <QString>
 
 #include <functional>
@@ -39,6 +41,8 @@ struct TPrintContext {
     IRandom* Random = nullptr;
     // The program folder, ending in "/" ("footnotes.txt" is read from it).
     std::string ProgramDir;
+    // How plain-text documents are saved (the program setting "plain text for Windows").
+    TTextEncoding TextEncoding = TTextEncoding::Utf8;
 
     // The platform's save dialog, shared by the print windows; null means nothing is saved.
     ISaveDialog* SaveDialog = nullptr;

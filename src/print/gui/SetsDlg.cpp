@@ -34,6 +34,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace sv {
 
 namespace {
@@ -286,7 +288,7 @@ QWidget* TSetsDlg_WF::MakeAdvancedPage()
         DifficultyCB->addItem(FromUtf8(DifficultyName(static_cast<TDifficulty>(d))));
     highlightKeywords = Check("Highlight keywords used at most", page);
     highlightKeywordsSpin = Spin(1, 9, 1, page);
-    FavorDuplicatesCheckBox = Check("Favor questions occuring most often in collections", page);
+    FavorDuplicatesCheckBox = Check("Favor questions occurring most often in collections", page);
     underlinePrejumps = Check("Underline prejump words at beginning of question", page);
     useColorCB = Check("Use color for keywords", page);
     useHistoryCB = Check("Avoid using questions from previously generated sets", page);
@@ -352,6 +354,8 @@ QWidget* TSetsDlg_WF::MakeSectoringPage()
     distCHAPTER = Check("Select evenly across chosen CHAPTERS", page);
     distSECTION = Check("Select evenly across available SECTIONS", page);
     ResetBtn2 = new QPushButton(FromUtf8("Reset to Defaults"), page);
+    // Shown only as a tab: hidden until then, so that it does not lie over the tab bar.
+    page->hide();
     auto* text = new QLabel(
         FromUtf8("The first two rules exclude each other. Evenly across VERSES gives every chosen verse the same "
           "chance to be drawn, however many questions it has; evenly across QUESTIONS lets a verse with more "
@@ -387,9 +391,8 @@ QWidget* TSetsDlg_WF::MakeAvailableBox()
     auto* grid = new QGridLayout(box);
     grid->addWidget(new QLabel(FromUtf8("Need"), box), 0, 1, Qt::AlignRight);
     grid->addWidget(new QLabel(FromUtf8("Have"), box), 0, 2, Qt::AlignRight);
-    const char* rows[4] = {"Toss-ups", "20-Pt Bonus", "30-Pt Bonus", "40-Pt Bonus"};
     for (int k = 0; k < 4; ++k) {
-        grid->addWidget(new QLabel(FromUtf8(rows[k]), box), k + 1, 0);
+        grid->addWidget(new QLabel(FromUtf8(KindLabel(k)), box), k + 1, 0);
         NeedLabels[static_cast<std::size_t>(k)] = new QLabel(box);
         HaveLabels[static_cast<std::size_t>(k)] = new QLabel(box);
         NeedLabels[static_cast<std::size_t>(k)]->setAlignment(Qt::AlignRight);
@@ -419,6 +422,14 @@ void TSetsDlg_WF::LoadFromUser()
     const TUserOptions& o = u.Options;
     Frame->Material->LoadFromUser(u);
     Frame->Collections->LoadFromUser(u);
+    // A person who has chosen no material or no collections yet starts from the whole portion
+    // and every collection, so that the first sets can be made at once.
+    if (std::ranges::none_of(Frame->Material->checkList->CheckedStates(), [](bool on) { return on; }))
+        Frame->Material->checkList->SetAllChecked(true);
+    int collections = 0;
+    Frame->Collections->Chosen(&collections);
+    if (collections == 0)
+        Frame->Collections->checkList->SetAllChecked(true);
     Frame->PrimarySpin->setValue(o.SetsCount);
     Frame->ReplacementSpin->setValue(o.SetsTossUps);
     Frame->PercentTargetedSpin->setValue(o.SetsPercentTargeted);
@@ -548,9 +559,10 @@ void TSetsDlg_WF::ResetAdvanced()
     FavorDuplicatesCheckBox->setChecked(false);
     underlinePrejumps->setChecked(false);
     highlightKeywords->setChecked(false);
-    Bonus20Spin->setValue(25);
-    Bonus30Spin->setValue(25);
-    Bonus40Spin->setValue(25);
+    const TUserOptions defaults;
+    Bonus20Spin->setValue(defaults.SetsBonus20);
+    Bonus30Spin->setValue(defaults.SetsBonus30);
+    Bonus40Spin->setValue(defaults.SetsBonus40);
     useHistoryCB->setChecked(true);
     updateHistoryCB->setChecked(true);
     AdvancedSectoring->setChecked(false);
@@ -649,7 +661,7 @@ void TSetsDlg_WF::BuildFinished()
     if (file.Path.isEmpty())
         return;
     const bool written = Guarded([&] {
-        TDocFile doc(file.Rtf ? TDocFormat::Rtf : TDocFormat::Text);
+        TDocFile doc(file.Rtf ? TDocFormat::Rtf : TDocFormat::Text, m_context.TextEncoding);
         WriteSetDocument(doc, *sets, DocumentOptions(m_building), *m_context.Questions);
         doc.Save(file.Path.toStdString());
         if (m_building.UpdateHistory && m_context.HistoryPath)

@@ -12,6 +12,8 @@
 #include "widgets/CheckListCombo.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <QChart>
 #include <QComboBox>
@@ -221,6 +223,9 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
 
     OKBtn = new QPushButton(FromUtf8("OK"), this);
     HelpBtn = new QPushButton(FromUtf8("Help"), this);
+    SaveImageBtn = new QPushButton(FromUtf8("Save as image..."), this);
+    SaveImageBtn->setToolTip(FromUtf8("Save the chart or the verse map, with its key, as a PNG picture"));
+    connect(SaveImageBtn, &QPushButton::clicked, this, [this] { Guarded([this] { SaveChartAsImage(); }, m_messages); });
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { close(); });
     connect(HelpBtn, &QPushButton::clicked, this, [this] {
@@ -233,6 +238,7 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     side->addWidget(CollectionsGroupBox);
     side->addWidget(totals);
     side->addStretch();
+    side->addWidget(SaveImageBtn);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(OKBtn);
     buttons->addWidget(HelpBtn);
@@ -330,15 +336,41 @@ QString TProgressChartForm::HoverText(int point) const
 
 bool TProgressChartForm::SaveImage(const QString& path)
 {
-    // The saved picture names the person, the view and the day above the chart, so that it
-    // can be shared.
+    // The saved picture names the person, the view and the day above the chart, and keeps the
+    // key to its colours below it, so that it can be shared and read on its own.
     const QPixmap chart = Pages->currentWidget()->grab();
     const QString title = FromWin1252(m_user.FullName.text()) + FromUtf8(": ") + FromUtf8(ProgressCaption(m_view)) + FromUtf8(", ")
                           + QDate::currentDate().toString(Qt::ISODate);
+    std::vector<std::pair<QColor, QString>> key;
+    if (m_view == TProgressView::VerseMap) {
+        for (TVerseQuestionState st : {TVerseQuestionState::AllMastered, TVerseQuestionState::SomeTried,
+                 TVerseQuestionState::NoneTried, TVerseQuestionState::NoQuestions})
+            key.emplace_back(TVerseMapView::StateColour(st), FromUtf8(VerseStateLabel(st)));
+    } else {
+        for (TProgressSeries s : AllSeries)
+            key.emplace_back(SeriesColour(s), FromUtf8(SeriesLabel(s)));
+    }
     QFont font = this->font();
     font.setBold(true);
-    const int header = QFontMetrics(font).height() + 12;
-    QImage image(chart.width(), chart.height() + header, QImage::Format_RGB32);
+    const QFontMetrics bold(font);
+    const QFontMetrics plain(this->font());
+    const int header = bold.height() + 12;
+    const int keyLine = plain.height() + 8;
+    const int swatch = plain.height() - 2;
+    // The key's entries side by side, on as many lines as the picture's width needs.
+    std::vector<QPoint> places;
+    int x = 8, y = 0;
+    for (const auto& [colour, label] : key) {
+        const int width = swatch + 6 + plain.horizontalAdvance(label) + 16;
+        if (x > 8 && x + width > chart.width()) {
+            x = 8;
+            y += keyLine;
+        }
+        places.emplace_back(x, y);
+        x += width;
+    }
+    const int keyHeight = y + keyLine + 4;
+    QImage image(chart.width(), chart.height() + header + keyHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter p(&image);
@@ -346,6 +378,15 @@ bool TProgressChartForm::SaveImage(const QString& path)
         p.setPen(Qt::black);
         p.drawText(QRect(0, 0, image.width(), header), Qt::AlignCenter, title);
         p.drawPixmap(0, header, chart);
+        p.setFont(this->font());
+        const int top = header + chart.height() + 4;
+        for (std::size_t i = 0; i < key.size(); ++i) {
+            const QPoint at = places[i] + QPoint(0, top);
+            p.fillRect(QRect(at.x(), at.y() + 4, swatch, swatch), key[i].first);
+            p.drawRect(QRect(at.x(), at.y() + 4, swatch, swatch));
+            p.drawText(QRect(at.x() + swatch + 6, at.y(), image.width(), keyLine), Qt::AlignLeft | Qt::AlignVCenter,
+                key[i].second);
+        }
     }
     if (chart.isNull() || !image.save(path, "PNG")) {
         if (m_messages)

@@ -86,6 +86,8 @@ public:
     QLabel* UnmasteredLabel;
     QPushButton* OKBtn;
     QPushButton* HelpBtn;
+    QPushButton* SaveImageBtn; // "Save as image...", as the chart's pop-up menu
+
     QMenu* ChartPopupMenu;
 
 private:

@@ -4,6 +4,7 @@
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "shell/ErrorBoundary.h"
+#include "shell/ExitAgreement.h"
 #include "shell/Services.h"
 #include "study/AskerRun.h"
 #include "study/gui/QtSessionPorts.h"
@@ -352,9 +353,11 @@ void TQuestionAsker::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    // A quit question that fails lets the session go rather than hold it open for good.
+    // A quit question that fails lets the session go rather than hold it open for good. The
+    // program's exit question, once answered, stands for the session's own.
     bool mayClose = true;
-    Act([&] { mayClose = m_logic->QueryClose(); });
+    if (!ExitAgreed(*this))
+        Act([&] { mayClose = m_logic->QueryClose(); });
     if (!mayClose) {
         event->ignore();
         return;
@@ -404,43 +407,6 @@ QPushButton* TQuestionAsker::OtherButton(QObject* receiver) const
     return nullptr;
 }
 
-namespace {
-
-QString RecitationHtml(const TRecitation& r)
-{
-    QString html;
-    for (const TRecitedWord& w : r.Words) {
-        if (!html.isEmpty())
-            html += QLatin1Char(' ');
-        switch (w.Kind) {
-        case TRecitedKind::Right:
-            html += w.Passage.toHtmlEscaped();
-            break;
-        case TRecitedKind::Missed:
-            html += QStringLiteral("<span style=\"color:#C00000; text-decoration:underline\" title=\"missed\">")
-                    + w.Passage.toHtmlEscaped() + QStringLiteral("</span>");
-            break;
-        case TRecitedKind::Extra:
-            html += QStringLiteral("<span style=\"color:#0050C0; text-decoration:line-through\" title=\"extra\">")
-                    + w.Typed.toHtmlEscaped() + QStringLiteral("</span>");
-            break;
-        case TRecitedKind::Wrong:
-            html += QStringLiteral("<span style=\"color:#B06000; font-weight:bold\" title=\"wrong\">")
-                    + w.Passage.toHtmlEscaped() + QStringLiteral("</span> <span style=\"color:#B06000\">[")
-                    + w.Typed.toHtmlEscaped() + QStringLiteral("]</span>");
-            break;
-        }
-    }
-    QString count = r.Errors == 0 ? QStringLiteral("No errors")
-                    : r.Errors == 1 ? QStringLiteral("1 error")
-                                    : QString::number(r.Errors) + QStringLiteral(" errors");
-    return QStringLiteral("<b>") + count + QStringLiteral("</b>: ") + html
-           + QStringLiteral("<br><small><span style=\"color:#C00000\">missed</span>, "
-                            "<span style=\"color:#0050C0\">extra</span>, "
-                            "<span style=\"color:#B06000\">wrong [typed]</span></small>");
-}
-
-} // namespace
 
 void TQuestionAsker::UpdateRecitation()
 {
@@ -457,9 +423,12 @@ void TQuestionAsker::UpdateRecitation()
         } else if (asking && m_recitationPhase == TSessionPhase::Ready) {
             RecitationEdit->setFocus();
         } else if (phase == TSessionPhase::AnswerShown && m_recitationErrors < 0) {
-            const TRecitation r = CompareRecitation(RecitationPassage(m_logic->Answer()), RecitationEdit->toPlainText());
+            const QString typed = RecitationEdit->toPlainText();
+            const std::optional<TRecitationTask> task = m_items->RecitationTask(m_logic->Answer());
+            const TRecitation r = task ? CompareRecitation(*task, typed)
+                                       : CompareRecitation(RecitationPassage(m_logic->Answer()), typed);
             m_recitationErrors = r.Errors;
-            RecitationResult->setText(RecitationHtml(r));
+            RecitationResult->setText(RecitationMarkup(r));
             RecitationResult->show();
         }
         m_recitationPhase = phase;
@@ -479,12 +448,13 @@ bool TQuestionAsker::HandleKey(QKeyEvent* event, QObject* receiver)
         return false;
     int key = 0;
     switch (event->key()) {
-    case Qt::Key_Space:
-        // On a focused button other than Start/Stop, Space presses that button.
-        if (OtherButton(receiver))
-            return false;
-        key = ' ';
-        break;
+    case Qt::Key_Space: {
+        // Space is the next-step key (Start, Stop, Answer, Clear) wherever the focus is: it
+        // never presses a grade button, Quit or Bible, and a held key does not step on.
+        if (!event->isAutoRepeat())
+            Act([&] { m_logic->KeyPress(' '); });
+        return true;
+    }
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (QPushButton* b = OtherButton(receiver)) {

@@ -100,8 +100,8 @@ private:
     // Follows the phase: a new item clears the text, the answer compares it.
     void UpdateRecitation();
     QPushButton* MnemonicButton(QKeyEvent* event) const;
-    // receiver when it is one of the buttons Right, Wrong, Quit and Bible (Space and Enter on
-    // them press that button rather than Start/Stop); null otherwise.
+    // receiver when it is one of the buttons Right, Wrong, Quit and Bible (Enter on them
+    // presses that button rather than Start/Stop); null otherwise.
     QPushButton* OtherButton(QObject* receiver) const;
 
     TStudyContext m_context;

@@ -119,7 +119,7 @@ void TSpeechForm::MakeCommentsBox()
 
 QGroupBox* TSpeechForm::MakeVoiceBox()
 {
-    auto* voiceBox = new QGroupBox(QStringLiteral("Chosen Scrivolt"), this);
+    auto* voiceBox = new QGroupBox(QStringLiteral("Voice"), this);
     m_voiceBox = new QComboBox(voiceBox);
     m_voiceBox->setObjectName(QStringLiteral("voiceBox"));
     m_voiceBox->setToolTip(QStringLiteral("Choose the Scrivolt's voice"));
