@@ -37,6 +37,7 @@ void TProgramSettings::Load()
     ProxyServer = s.value(QStringLiteral("Proxy/Server")).toString();
     ProxyUserID = s.value(QStringLiteral("Proxy/UserID")).toString();
     MainWindowGeometry = s.value(QStringLiteral("Window/Geometry")).toByteArray();
+    LastUser = s.value(QStringLiteral("User/Last")).toString();
 }
 
 bool TProgramSettings::Save() const
@@ -50,6 +51,8 @@ bool TProgramSettings::Save() const
     s.remove(QStringLiteral("Proxy/Password"));   // an older version wrote it here
     if (!MainWindowGeometry.isEmpty())
         s.setValue(QStringLiteral("Window/Geometry"), MainWindowGeometry);
+    if (!LastUser.isEmpty())
+        s.setValue(QStringLiteral("User/Last"), LastUser);
     s.sync();
     return s.status() == QSettings::NoError;
 }

@@ -31,6 +31,8 @@ public:
     // The main window's size, position and maximised state (QWidget::saveGeometry); empty
     // until the program was first closed.
     QByteArray MainWindowGeometry;
+    // The file name of the person chosen last, preselected in the user selection.
+    QString LastUser;
 
     void Load();
     // Returns false when the file could not be written.
