@@ -340,6 +340,11 @@ void TMainForm::CreateMenusAndToolbar()
     help->addSeparator();
     help->addAction(CmdTechSupport);
     help->addAction(ViewCatalog1);
+    // The catalog is offered only where its file was installed beside the program.
+    const bool catalog = !m_paths.ProgramDir.empty()
+        && QFileInfo::exists(QString::fromStdString(m_paths.ProgramDir + "Catalog.pdf"));
+    ViewCatalog1->setVisible(catalog);
+    CmdCatalog->setVisible(catalog);
     help->addAction(CmdWebsite);
     help->addSeparator();
     help->addAction(CmdAbout);

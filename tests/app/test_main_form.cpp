@@ -154,6 +154,19 @@ TEST_F(AppTest, AChildNeverResizesTheMainWindowButFitsInsideOrScrolls)
     }
 }
 
+TEST_F(AppTest, TheCatalogIsOfferedOnlyWhereItsFileIsInstalled)
+{
+    for (const bool installed : {false, true}) {
+        SCOPED_TRACE(installed);
+        if (installed)
+            WriteFile("Catalog.pdf", "%PDF-1.4\n");
+        CreateMain();
+        EXPECT_EQ(main->ViewCatalog1->isVisible(), installed);
+        EXPECT_EQ(main->CmdCatalog->isVisible(), installed);
+        main.reset();
+    }
+}
+
 TEST_F(AppTest, NewChildrenOpenCascadedFromTheTopLeft)
 {
     CreateMain();
