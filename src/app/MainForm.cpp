@@ -32,6 +32,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QStyle>
 #include <QShortcut>
 #include <QWhatsThis>
 #include <QStatusBar>
@@ -67,6 +68,9 @@ TMainForm::TMainForm(const TPlatformServices& services, TProgramPaths paths, QWi
 
     m_mdi = new QMdiArea(this);
     m_mdi->setBackground(QColor(0x80, 0x80, 0x80));
+    // A child larger than a small main window is scrolled to, never cut off.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     CreateActions();
     CreateMenusAndToolbar();
@@ -289,10 +293,12 @@ void TMainForm::CreateMenusAndToolbar()
 
     QMenu* goals = bar->addMenu(QStringLiteral("&Goals"));
     goals->addAction(CmdGoalCreateTasks);
+    // Viewing goal progress and coach mode have nothing to show yet: they are left out of the
+    // menu rather than offered as commands that do nothing visible.
     goals->addAction(CmdGoalView);
-    goals->addSeparator();
     goals->addAction(CmdGoalCoach);
-    // The task editor works; viewing goal progress has no window yet and stays disabled.
+    CmdGoalView->setVisible(false);
+    CmdGoalCoach->setVisible(false);
 
     QMenu* print = bar->addMenu(QStringLiteral("&Print"));
     print->addAction(CmdQuestionSets);
@@ -336,6 +342,11 @@ void TMainForm::CreateMenusAndToolbar()
     help->addSeparator();
     help->addAction(CmdTechSupport);
     help->addAction(ViewCatalog1);
+    // The catalog is offered only where its file was installed beside the program.
+    const bool catalog = !m_paths.ProgramDir.empty()
+        && QFileInfo::exists(QString::fromStdString(m_paths.ProgramDir + "Catalog.pdf"));
+    ViewCatalog1->setVisible(catalog);
+    CmdCatalog->setVisible(catalog);
     help->addAction(CmdWebsite);
     help->addSeparator();
     help->addAction(CmdAbout);
@@ -401,29 +412,18 @@ QMdiSubWindow* TMainForm::OpenChild(QWidget* widget, TPlacement placement, Qt::W
     // freed itself drops the call).
     connect(widget, &QObject::destroyed, sub, &QMdiSubWindow::close, Qt::QueuedConnection);
     sub->adjustSize();
-    const QSize own = sub->size();
-    // A child larger than the client area (fonts here are larger than the window was drawn
-    // for) grows the main window, as far as the screen allows, so that it is seen whole.
-    QSize client = m_mdi->viewport()->size();
-    const QSize missing(std::max(0, own.width() + 2 - client.width()),
-                        std::max(0, own.height() + 23 - client.height()));
-    if (missing.width() > 0 || missing.height() > 0) {
-        QSize wanted = size() + missing;
-        if (const QScreen* screen = this->screen())
-            wanted = wanted.boundedTo(screen->availableGeometry().size());
-        if (!isMaximized() && !isFullScreen())
-            resize(wanted.expandedTo(size()));
-        client = m_mdi->viewport()->size();
+    // A child never resizes the main window: it is fitted into the client area as far as its
+    // contents allow, and the area scrolls to what is still larger.
+    const QSize client = m_mdi->viewport()->size();
+    QSize own = sub->size();
+    if (!client.isEmpty()) {
+        own = own.boundedTo(client).expandedTo(sub->minimumSizeHint()).expandedTo(sub->minimumSize());
+        sub->resize(own);
     }
-    int left, top;
-    if (placement == TPlacement::BottomRight) {
-        left = client.width() - own.width() - 2;
-        top = client.height() - own.height() - 23;
-    } else {
-        left = (client.width() - own.width()) / 2;
-        top = (client.height() - own.height()) / 2 - 23;
-    }
-    sub->move(std::max(0, left), std::max(0, top));
+    const QPoint at = placement == TPlacement::Centred
+        ? QPoint((client.width() - own.width()) / 2, (client.height() - own.height()) / 2)
+        : CascadePosition(sub, own, client);
+    sub->move(std::max(0, at.x()), std::max(0, at.y()));
     sub->show();
     return sub;
 }
@@ -445,18 +445,36 @@ void TMainForm::ClosePersonChildren()
             w->close();
 }
 
+QPoint TMainForm::CascadePosition(const QMdiSubWindow* sub, QSize size, QSize client) const
+{
+    // One title bar's height further down and right per window already open; back to the top
+    // left when the next step would not fit.
+    const int step = std::max(16, sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub));
+    int open = 0;
+    for (const QMdiSubWindow* w : m_mdi->subWindowList())
+        if (w != sub && w->isVisible() && !w->isMinimized())
+            ++open;
+    const QPoint at(open * step, open * step);
+    if (at.x() + size.width() > client.width() || at.y() + size.height() > client.height())
+        return {};
+    return at;
+}
+
 void TMainForm::PlaceFirstTime()
 {
-    // Large enough for the largest child window (the word study, 720 x 480) inside the client
-    // area, as far as the screen allows, and centred.
+    // On the screen the window is on: most of its room (the largest child window, the word
+    // study of 720 x 480, fits inside the client area then), within the screen, centred.
     const QSize client(740, 500);
     int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     for (QToolBar* bar : findChildren<QToolBar*>())
         chrome += bar->sizeHint().height();
     QSize wanted(client.width() + 4, client.height() + chrome + 4);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
         const QRect avail = screen->availableGeometry();
-        wanted = wanted.boundedTo(avail.size() - QSize(16, 48)).expandedTo(minimumSize());
+        wanted = wanted.expandedTo(avail.size() * 0.85)
+                     .boundedTo(avail.size() - QSize(16, 48))
+                     .expandedTo(minimumSize());
         resize(wanted);
         move(avail.center() - QPoint(wanted.width() / 2, wanted.height() / 2));
     } else {
@@ -483,7 +501,7 @@ void TMainForm::FitChild(QMdiSubWindow* sub)
     if (client.isEmpty())
         return;
     QRect r = sub->geometry();
-    r.setSize(r.size().boundedTo(client).expandedTo(sub->minimumSize()));
+    r.setSize(r.size().boundedTo(client).expandedTo(sub->minimumSizeHint()).expandedTo(sub->minimumSize()));
     r.moveLeft(std::max(0, std::min(r.left(), client.width() - r.width())));
     r.moveTop(std::max(0, std::min(r.top(), client.height() - r.height())));
     if (r != sub->geometry())

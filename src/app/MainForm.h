@@ -154,6 +154,8 @@ private:
     void Tile(bool horizontally);
     void OpenCatalog();
     void PlaceFirstTime();
+    // Where a new child of size opens among those open: cascaded from the top left.
+    QPoint CascadePosition(const QMdiSubWindow* sub, QSize size, QSize client) const;
     void SaveWindowPlacement();
     // A new child window: wholly inside the client area, Ctrl+W left to the main window.
     void FitChild(QMdiSubWindow* sub);

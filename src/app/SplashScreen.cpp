@@ -66,7 +66,7 @@ TSplashScreen::TSplashScreen(TMainForm& main) : m_main(main)
     SplashTimer->setSingleShot(true);
     connect(SplashTimer, &QTimer::timeout, this, &TSplashScreen::SplashTimerTimer);
 
-    main.OpenChild(this, TMainForm::TPlacement::BottomRight, Qt::FramelessWindowHint);
+    main.OpenChild(this, TMainForm::TPlacement::Centred, Qt::FramelessWindowHint);
     edition->setText(QStringLiteral("Wrenfold Edition"));
     forx->setText(QStringLiteral("for KARVO"));
 }

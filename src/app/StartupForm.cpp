@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -55,14 +56,20 @@ TStartupForm::TStartupForm(TMainForm& main) : m_main(main)
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
     OKBtn->setAutoDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setAutoDefault(false);
+    CancelBtn->setVisible(main.User().IsChosen());
     row->addWidget(SelectNameComboBox, 1);
     row->addWidget(OKBtn);
+    row->addWidget(CancelBtn);
     layout->addLayout(row);
-    setFixedWidth(300);
+    setFixedWidth(CancelBtn->isVisibleTo(this) ? 380 : 300);
     connect(OKBtn, &QPushButton::clicked, this, &TStartupForm::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TStartupForm::CancelBtnClick);
     connect(SelectNameComboBox->lineEdit(), &QLineEdit::returnPressed, this, &TStartupForm::OKBtnClick);
 
-    main.OpenChild(this, TMainForm::TPlacement::BottomRight,
+    main.OpenChild(this, TMainForm::TPlacement::Cascaded,
                    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                        | Qt::WindowContextHelpButtonHint);
 
@@ -71,6 +78,10 @@ TStartupForm::TStartupForm(TMainForm& main) : m_main(main)
             SelectNameComboBox->addItem(FromWin1252(name));
     SelectNameComboBox->setCurrentIndex(-1);
     SelectNameComboBox->setEditText(QString::fromLatin1(SelectNamePrompt));
+    const QString last = main.Settings().LastUser;
+    for (int i = 0; !last.isEmpty() && i < SelectNameComboBox->count(); ++i)
+        if (SelectNameComboBox->itemText(i).compare(last, Qt::CaseInsensitive) == 0)
+            SelectNameComboBox->setCurrentIndex(i);
     // The prompt is selected so that typing a name replaces it.
     SelectNameComboBox->lineEdit()->selectAll();
     SelectNameComboBox->setFocus();
@@ -88,8 +99,36 @@ void TStartupForm::OKBtnClick()
 {
     if (m_done)
         return;
-    const std::optional<std::string> typed = ToWin1252(SelectNameComboBox->currentText());
-    Guarded([&] { Choose(typed.value_or(std::string())); }, &m_main.Messages());
+    QChar bad;
+    const std::optional<std::string> typed = ToWin1252(SelectNameComboBox->currentText(), &bad);
+    if (!typed) {
+        // Names are kept in Windows-1252, as every file of the program: say what can be used.
+        m_main.Messages().Warning(QStringLiteral("A name cannot contain \u201C%1\u201D. Names can use the letters A to Z "
+                                                 "and the accented letters of Western European languages "
+                                                 "(such as \u00E9, \u00EB, \u00F1, \u00DF).")
+                                      .arg(bad));
+        return;
+    }
+    Guarded([&] { Choose(*typed); }, &m_main.Messages());
+}
+
+void TStartupForm::CancelBtnClick()
+{
+    // Only while a person is chosen: they stay, with their windows.
+    if (m_done || !m_main.User().IsChosen())
+        return;
+    m_done = true;
+    m_main.CmdStart->setEnabled(true);
+    CloseChildWindow(this);
+}
+
+void TStartupForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CancelBtnClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TStartupForm::Choose(const std::string& typed)
@@ -161,6 +200,8 @@ void TStartupForm::Choose(const std::string& typed)
     if (caption.size() > 124)
         caption.resize(124);
     m_main.setWindowTitle(FromWin1252(caption));
+    m_main.Settings().LastUser = FromWin1252(user.FileName.text());
+    m_main.Settings().Save();
     m_done = true;
     CloseChildWindow(this);
 }

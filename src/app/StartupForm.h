@@ -1,7 +1,8 @@
 #pragma once
-// TStartupForm: "Select User". Lists the people who have a user file, lets the person pick
-// one or type a new name, loads or creates the current user and tells the main window that a
-// user is ready.
+// TStartupForm: "Select User". Lists the people who have a user file (the one chosen last
+// preselected), lets the person pick one or type a new name, loads or creates the current
+// user and tells the main window that a user is ready. Opened again while a person is chosen
+// ("New User..."), Cancel or Escape leaves that person in place.
 
 #include <QWidget>
 
@@ -26,13 +27,16 @@ public:
 
     QComboBox* SelectNameComboBox = nullptr;
     QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;   // shown only while a person is chosen
 
     void OKBtnClick();
+    void CancelBtnClick();
     // The names in the list, as Windows-1252 bytes.
     std::vector<std::string> ListedNames() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Choose(const std::string& typed);

@@ -82,7 +82,7 @@ TTipOfDayForm::TTipOfDayForm(TMainForm& main) : m_main(main)
         m_current = TTipList::FirstIndex(user.Options.TipIndex, m_tips.Count());
         ShowCurrent();
     }
-    main.OpenChild(this, TMainForm::TPlacement::BottomRight,
+    main.OpenChild(this, TMainForm::TPlacement::Cascaded,
                    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     closeBtn->setFocus();
 }

@@ -153,19 +153,21 @@ void TGameLogic::WagerChosen(int amount)
     m_host.AskQuestion(question, answer, m_currentCell);
 }
 
+std::int32_t TGameLogic::Stake() const
+{
+    if (m_pendingWager > 0)
+        return m_pendingWager;
+    return m_pickedCell > 0 ? CellValue(RowOfCell(m_pickedCell), m_currentRound, m_players) : 0;
+}
+
 void TGameLogic::ScoreAnswer(bool right)
 {
     if (m_view.Enabled || m_wagerOpen || m_gameOver)
         return; // no question out
     if (TrimName(PlayerName(m_currentPlayer)) == TrimName(m_user.FullName.text()))
         m_material.Record(m_currentCell, right);
-    std::int32_t points = 0;
-    if (m_pendingWager > 0) {
-        points = m_pendingWager;
-        m_pendingWager = 0;
-    } else {
-        points = CellValue(RowOfCell(m_pickedCell), m_currentRound, m_players);
-    }
+    std::int32_t points = Stake();
+    m_pendingWager = 0;
     if (!right)
         points = -points;
     auto& score = m_scores[static_cast<std::size_t>(m_currentPlayer - 1)];

@@ -85,6 +85,8 @@ public:
     int CellsLeft() const { return m_cellsLeft; }
     std::int32_t Score(int player) const { return m_scores[static_cast<std::size_t>(player - 1)]; }
     std::int32_t PendingWager() const { return m_pendingWager; }
+    // The points the question out is worth: the wager when one was chosen, else the cell's value.
+    std::int32_t Stake() const;
     int WagerLimitNow() const { return m_wagerLimit; }
     const std::string& PlayerName(int player) const { return m_names[static_cast<std::size_t>(player - 1)]; }
     bool ScatterRunning() const;

@@ -37,6 +37,15 @@ std::string ValueText(int value)
 
 int WagerLimit(std::int32_t score) { return score > 1000 ? score : 1000; }
 
+int AllowedWager(int typed, int limit)
+{
+    if (typed >= limit)
+        return limit;
+    if (typed <= MinimumWager)
+        return MinimumWager;
+    return MinimumWager + (typed - MinimumWager) / WagerStep * WagerStep;
+}
+
 std::string EndGameMessage(int players, const std::string& winner, std::int32_t best, bool qualified)
 {
     if (players <= 1) {

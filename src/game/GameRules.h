@@ -39,6 +39,9 @@ std::string ValueText(int value);
 
 // The largest wager allowed to a player with score: the score above 1000, else 1000.
 int WagerLimit(std::int32_t score);
+// The wager a typed amount stands for: within MinimumWager..limit, between them rounded down to
+// a whole step (the limit itself, which need not be one, stays allowed).
+int AllowedWager(int typed, int limit);
 
 // The message at game over for the number of players, the winner and the best score, and
 // whether the wall of fame took it.

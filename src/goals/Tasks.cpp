@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 #include "common/LeStream.h"
+#include "common/Win1252.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,9 +20,11 @@ const char* TaskSubject(TTaskKind kind)
     case TTaskKind::AccordingTo:
         return "According to";
     case TTaskKind::WordStudy:
+        return "Word study";
     case TTaskKind::ReadScripture:
+        return "Read scripture";
     case TTaskKind::UserDefined:
-        break;
+        return "User-defined";
     }
     return "";
 }
@@ -261,7 +264,7 @@ void TTasks::LoadFromFile(const std::string& path)
 
 std::string TaskFilePath(const std::string& usersDir, const std::string& fileName)
 {
-    return usersDir + fileName + ".tasks";
+    return usersDir + Win1252ToUtf8(fileName) + ".tasks";   // file names on disk are UTF-8
 }
 
 } // namespace sv

@@ -116,7 +116,7 @@ private:
     std::string m_keepPath;   // an unreadable file left in place
 };
 
-// "Users/<FileName>.tasks" for the user file of fileName in usersDir (ending in "/").
+// "Users/<FileName>.tasks" for the user file of fileName in usersDir (ending in "/"), in UTF-8.
 std::string TaskFilePath(const std::string& usersDir, const std::string& fileName);
 
 } // namespace sv

@@ -38,6 +38,7 @@ void TProgramSettings::Load()
     ProxyUserID = s.value(QStringLiteral("Proxy/UserID")).toString();
     MainWindowGeometry = s.value(QStringLiteral("Window/Geometry")).toByteArray();
     TextForWindows = s.value(QStringLiteral("Documents/TextForWindows"), false).toBool();
+    LastUser = s.value(QStringLiteral("User/Last")).toString();
 }
 
 bool TProgramSettings::Save() const
@@ -52,6 +53,8 @@ bool TProgramSettings::Save() const
     s.remove(QStringLiteral("Proxy/Password"));   // an older version wrote it here
     if (!MainWindowGeometry.isEmpty())
         s.setValue(QStringLiteral("Window/Geometry"), MainWindowGeometry);
+    if (!LastUser.isEmpty())
+        s.setValue(QStringLiteral("User/Last"), LastUser);
     s.sync();
     return s.status() == QSettings::NoError;
 }

@@ -34,6 +34,8 @@ public:
     // Plain-text documents are saved as Windows-1252 with CR LF line ends, for Windows
     // machines, rather than as UTF-8.
     bool TextForWindows = false;
+    // The file name of the person chosen last, preselected in the user selection.
+    QString LastUser;
 
     void Load();
     // Returns false when the file could not be written.

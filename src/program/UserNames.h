@@ -1,7 +1,7 @@
 #pragma once
 // Who the person is: the file name derived from a typed name, the list of known people (the
 // user files in the "Users" folder) and what OK in the user selection window does with a name.
-// Names are Windows-1252 bytes.
+// Names are Windows-1252 bytes; on disk the file names are UTF-8.
 
 #include <string>
 #include <string_view>
@@ -12,10 +12,15 @@ namespace sv {
 inline constexpr const char* SelectNamePrompt = "<Select name>";
 inline constexpr int MaxNameLength = 100;
 
-// Keeps the letters A-Z and a-z in order, lower-cased, with the first one upper-cased
-// ("mary-ann" -> "Maryann"). Everything else is dropped.
+// A letter Windows-1252 has: A-Z, a-z and the accented and other Western European letters
+// (é, ë, ñ, ß, Š, Œ, ...).
+bool IsNameLetter(char c);
+
+// Keeps the letters in order, lower-cased, with the first one upper-cased ("mary-ann" ->
+// "Maryann", "zoë" -> "Zoë"). Everything else is dropped.
 std::string DeriveFileName(std::string_view typed);
 
+// Compares two names without regard to the case of their letters (accented ones included).
 bool SameNameNoCase(std::string_view a, std::string_view b);
 
 // A typed name without the blanks (spaces, tabs, line breaks) before and after it: names are
@@ -23,12 +28,13 @@ bool SameNameNoCase(std::string_view a, std::string_view b);
 std::string TrimName(std::string_view name);
 
 // The people with a user file in usersDir: for each file name containing ".219", the text
-// before its first ".219", once (compared without regard to case), in name order.
+// before its first ".219", once (compared without regard to case), in name order. A file
+// name Windows-1252 cannot hold is passed over.
 std::vector<std::string> ListUserNames(const std::string& usersDir);
 
-// The path of the user file of fileName in usersDir (ending in "/"). An existing file whose
-// name differs only in case is used, so that "Bob" finds "bob.219" as it does on a desktop
-// with case-blind file names.
+// The path of the user file of fileName in usersDir (ending in "/"), in UTF-8. An existing
+// file whose name differs only in case is used, so that "Bob" finds "bob.219" as it does on a
+// desktop with case-blind file names.
 std::string UserFilePath(const std::string& usersDir, const std::string& fileName);
 
 enum class TNameAction {
@@ -44,7 +50,7 @@ struct TNameResolution {
 
 // What OK does with the typed text given the listed names.
 //  - The prompt, an empty text or a single space asks for a name; so does a name without any
-//    letter A-Z/a-z (it would give a nameless ".219" file).
+//    letter (it would give a nameless ".219" file).
 //  - A typed text in the list (without regard to case) loads that person.
 //  - A typed text whose derived file name is a listed person's loads that person as well:
 //    creating a new record would overwrite that person's file at the next save.

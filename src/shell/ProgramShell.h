@@ -83,9 +83,11 @@ public:
     virtual bool SaveStudyResults(TReport report = TReport::Show) = 0;
 
     // --- Child windows ---
-    enum class TPlacement { BottomRight, Centred };
-    // Shows widget as a child window of the multiple-document area, placed as asked; it is
-    // freed when it closes. flags are the child's window flags.
+    enum class TPlacement { Cascaded, Centred };
+    // Shows widget as a child window of the multiple-document area, placed as asked: cascaded
+    // from the top left below the windows already open, or centred. It never resizes the main
+    // window: it is fitted into the area as far as its contents allow, and the area scrolls
+    // when it is still larger. It is freed when it closes. flags are the child's window flags.
     virtual QMdiSubWindow* OpenChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags) = 0;
     // The same for a window that works on the current person's records (their task list): it
     // is closed when another person takes their place, never left acting on the new one's.

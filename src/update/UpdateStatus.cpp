@@ -67,6 +67,7 @@ constexpr TStatus kStatuses[] = {
     {TUpdateStatusId::Cancelled, "Update cancelled", TUpdateErrorCode::Internet},
     {TUpdateStatusId::TimeLimit, "Update stopped: it took longer than %s minutes", TUpdateErrorCode::Internet},
     {TUpdateStatusId::AddressRefused, "Refused address that is not a web address : %s", TUpdateErrorCode::Internet},
+    {TUpdateStatusId::ServerUnreachable, "Could not reach the update server \u2014 check the internet connection", TUpdateErrorCode::Unreachable},
     {TUpdateStatusId::NotRestarted, "Program file not installed (the update does not restart the program) : %s", TUpdateErrorCode::Internet},
 };
 
@@ -85,7 +86,7 @@ QString UpdateStatusText(TUpdateStatusId id, const QString& arg)
     const TStatus* s = Find(id);
     if (!s)
         return arg;
-    QString text = QString::fromLatin1(s->Text);
+    QString text = QString::fromUtf8(s->Text);
     text.replace(QLatin1String("%s"), arg);
     return text;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The update's status messages: each has an id (its string-table number), a text ("%s" takes
 // the argument) and an error code that tells the receiver what happened. The update window
-// reacts to NotFound (a failed download or missing control file) and NoNewVersion.
+// reacts to NotFound (a failed download or missing control file), Unreachable (no connection
+// to the server) and NoNewVersion.
 
 #include <QString>
 
@@ -26,6 +27,7 @@ enum class TUpdateErrorCode : int {
     LicenseRefused = 15,
     PostConnect = 16,
     PostResource = 17,
+    Unreachable = 18,      // no connection to the server at all: told once, plainly
 };
 
 enum class TUpdateStatusId : int {
@@ -88,6 +90,7 @@ enum class TUpdateStatusId : int {
     TimeLimit = 971,
     NotRestarted = 972,
     AddressRefused = 973,
+    ServerUnreachable = 974,
 };
 
 // The text with "%s" replaced by arg.

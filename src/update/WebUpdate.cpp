@@ -88,6 +88,31 @@ std::int32_t TWebUpdate::Checksum(const QString& path) const
     return FileChecksum(path, UseCRC32 ? TChecksumKind::Crc32 : TChecksumKind::ByteSum);
 }
 
+namespace {
+// Errors that mean the server was never reached (or stopped answering), as opposed to a
+// server that answered with an error: offline, no name resolution, refused, timed out.
+bool NoConnection(QNetworkReply::NetworkError error)
+{
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::RemoteHostClosedError:
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError:   // the transfer timeout
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::UnknownNetworkError:
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 // --- The procedure ---
 
 void TWebUpdate::DoUpdate()
@@ -99,20 +124,18 @@ void TWebUpdate::DoUpdate()
     m_updaterCommand.clear();
     m_cancelRequested = false;
     m_stopReported = false;
+    m_unreachable = false;
     m_deadline = QDeadlineTimer(Limits.TotalMs);
     m_runDir = std::make_unique<QTemporaryDir>(Folders.Tmp + QStringLiteral("/WUPDXXXXXX"));
 
     try {
         const QString address = Prefixed(URL);
-        if (UpdateType != TUpdateType::File) {
-            Status(TUpdateStatusId::CheckingConnection);
-            Status(TUpdateStatusId::FoundConnection);
-        }
         QString controlPath;
         TExpected bounded;
         bounded.MaxSize = Limits.ControlFile;
         if (!m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &controlPath, bounded)) {
-            Status(TUpdateStatusId::ControlFileNotFound);
+            if (!m_unreachable)   // that has been told already, once
+                Status(TUpdateStatusId::ControlFileNotFound);
         } else {
             Status(TUpdateStatusId::ControlFileFound);
             TIniFile ini;
@@ -123,7 +146,8 @@ void TWebUpdate::DoUpdate()
         // Finish.
         if (m_net) {
             m_net->clearConnectionCache();
-            Status(TUpdateStatusId::ClosedConnection);
+            if (!m_unreachable)   // there was none
+                Status(TUpdateStatusId::ClosedConnection);
         }
         m_runDir.reset();   // the control file copy and the texts fetched with it
         if (m_restart && !m_staged.isEmpty() && !ShouldStop()) {
@@ -364,7 +388,10 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
     // place at once after the program has ended.
     QString saved;
     if (!DownloadFile(url, compressed, targetDir, &saved, expected, TDownloadRole::UpdateFile)) {
-        Status(TUpdateStatusId::CannotDownload, url);
+        if (m_unreachable)   // listed, but the one message about the connection is enough
+            StatusText(UpdateStatusText(TUpdateStatusId::CannotDownload, url), TUpdateErrorCode::Internet);
+        else
+            Status(TUpdateStatusId::CannotDownload, url);
         m_restart = false;
         return;
     }
@@ -706,7 +733,13 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
         return false;
     if (reply->error() != QNetworkReply::NoError) {
         StatusText(reply->errorString(), TUpdateErrorCode::Internet);
-        Status(TUpdateStatusId::DownloadNotFound, address);
+        // A server that sent a status or bytes was reached, even when it broke off.
+        if (httpStatus != 0 || soFar != 0 || !NoConnection(reply->error()))
+            Status(TUpdateStatusId::DownloadNotFound, address);
+        else if (!m_unreachable) {
+            m_unreachable = true;
+            Status(TUpdateStatusId::ServerUnreachable);
+        }
         return false;
     }
     if (soFar == 0 || (total >= 0 && soFar != total)) {

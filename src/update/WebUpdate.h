@@ -175,6 +175,7 @@ private:
     bool m_restart = false;
     bool m_cancelRequested = false;
     bool m_stopReported = false;
+    bool m_unreachable = false;   // the server could not be reached in this run
     QDeadlineTimer m_deadline;
     QString m_appName;
     QString m_appComps;

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
 
@@ -43,13 +45,13 @@ void RegisterAllOpeners(TMainForm& m)
 }
 
 // One character per command of States(): 1 enabled, . disabled. The hidden commands (Scripture
-// portion, Concordance, See Scrivolt speak) cannot be reached and report disabled.
+// portion, Concordance, See Scrivolt speak, coach mode) cannot be reached and report disabled.
 //                                  Start Q M R WS Game WoF Prog Sets Lists MemL Scr Conc Speech View
 //                                  Asst Coach Tasks Edit Upg Tip Help Tech About
 const char* const kAtStart      = "....1............1..1111";
-const char* const kUserChosen   = "11111111111..1..1111.111";
-const char* const kDialogOpen   = "....1.11111.....111..111";
-const char* const kUserNoSpeech = "11111111111.....1111.111";
+const char* const kUserChosen   = "11111111111..1...111.111";
+const char* const kDialogOpen   = "....1.11111......11..111";
+const char* const kUserNoSpeech = "11111111111......111.111";
 
 TEST_F(AppTest, EnablingRulesAtStartAfterAUserAndWhileADialogIsOpen)
 {
@@ -83,9 +85,9 @@ TEST_F(AppTest, CommandsWithoutTheirWindowStayDisabled)
     EXPECT_EQ(States(*main), "....................1111");
     messages.Answers = {true};
     ChooseUser(QStringLiteral("Ann"));
-    EXPECT_EQ(States(*main), "1...............1....111");
+    EXPECT_EQ(States(*main), "1....................111");
     EXPECT_TRUE(main->CmdGoals->isEnabled());      // defined as doing nothing
-    EXPECT_TRUE(main->CmdGoalView->isEnabled());
+    EXPECT_FALSE(main->CmdGoalView->isVisible());   // nothing to show yet: not offered
     EXPECT_FALSE(main->CmdAssistant->isEnabled()); // no character installed
 }
 
@@ -119,16 +121,76 @@ TEST_F(AppTest, TheGameCommandPlaysTheGameThemeBeforeItsWindowOpens)
                                                       QString::fromStdString(Dir() + "Sounds/jeopardy.wav")}));
 }
 
-TEST_F(AppTest, AChildLargerThanTheClientAreaGrowsTheWindowAndIsSeenWhole)
+TEST_F(AppTest, AChildNeverResizesTheMainWindowButFitsInsideOrScrolls)
 {
     CreateMain();
     main->resize(main->minimumSize());
-    auto* big = new QWidget;
-    big->setMinimumSize(main->MdiArea()->viewport()->width() + 150, 200);
-    QMdiSubWindow* sub = main->OpenChild(big, TMainForm::TPlacement::BottomRight, Qt::SubWindow);
-    EXPECT_GE(sub->x(), 0);
-    EXPECT_GE(sub->y(), 0);
-    EXPECT_LE(sub->x() + sub->width(), main->MdiArea()->viewport()->width());
+    QCoreApplication::processEvents();
+    const QSize mainSize = main->size();
+    QWidget* area = main->MdiArea()->viewport();
+    const struct {
+        const char* what;
+        int extraWidth; // beyond the client area
+        bool shrinks;   // its contents allow it to be made smaller
+    } cases[] = {{"a wide window that can shrink", 300, true}, {"a window that cannot shrink", 150, false}};
+    for (auto c : cases) {
+        SCOPED_TRACE(c.what);
+        auto* child = new QWidget;
+        child->resize(area->width() + c.extraWidth, 200);
+        if (!c.shrinks)
+            child->setMinimumSize(area->width() + c.extraWidth, 200);
+        QMdiSubWindow* sub = main->OpenChild(child, TMainForm::TPlacement::Cascaded, Qt::SubWindow);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(main->size(), mainSize);
+        EXPECT_GE(sub->x(), 0);
+        EXPECT_GE(sub->y(), 0);
+        if (c.shrinks) {
+            EXPECT_LE(sub->x() + sub->width(), area->width());
+        } else {
+            EXPECT_GT(main->MdiArea()->horizontalScrollBar()->maximum(), 0) << "the area scrolls to the rest";
+        }
+        sub->close();
+        QCoreApplication::processEvents();
+    }
+}
+
+TEST_F(AppTest, TheCatalogIsOfferedOnlyWhereItsFileIsInstalled)
+{
+    for (const bool installed : {false, true}) {
+        SCOPED_TRACE(installed);
+        if (installed)
+            WriteFile("Catalog.pdf", "%PDF-1.4\n");
+        CreateMain();
+        EXPECT_EQ(main->ViewCatalog1->isVisible(), installed);
+        EXPECT_EQ(main->CmdCatalog->isVisible(), installed);
+        main.reset();
+    }
+}
+
+TEST_F(AppTest, NewChildrenOpenCascadedFromTheTopLeft)
+{
+    CreateMain();
+    main->resize(1000, 800);
+    QCoreApplication::processEvents();
+    std::vector<QPoint> at;
+    for (int i = 0; i < 3; ++i) {
+        auto* child = new QWidget;
+        child->resize(300, 200);
+        at.push_back(main->OpenChild(child, TMainForm::TPlacement::Cascaded, Qt::SubWindow)->pos());
+    }
+    EXPECT_EQ(at[0], QPoint(0, 0));
+    EXPECT_GT(at[1].x(), at[0].x());
+    EXPECT_GT(at[1].y(), at[0].y());
+    EXPECT_EQ(at[2] - at[1], at[1] - at[0]);
+}
+
+TEST_F(AppTest, TheFirstRunOpensTheMainWindowAtMostOfItsScreen)
+{
+    CreateMain();
+    const QRect avail = main->screen()->availableGeometry();
+    EXPECT_TRUE(avail.contains(main->geometry())) << "within the screen";
+    EXPECT_GE(main->width(), std::min(avail.width() * 8 / 10, avail.width() - 16));
+    EXPECT_GE(main->height(), std::min(avail.height() * 8 / 10, avail.height() - 48));
 }
 
 TEST_F(AppTest, AChildThatClosesItselfTakesItsFrameAlong)
@@ -136,7 +198,7 @@ TEST_F(AppTest, AChildThatClosesItselfTakesItsFrameAlong)
     CreateMain();
     main->show();
     auto* child = new QWidget;
-    main->OpenChild(child, TMainForm::TPlacement::BottomRight, Qt::SubWindow);
+    main->OpenChild(child, TMainForm::TPlacement::Cascaded, Qt::SubWindow);
     ASSERT_EQ(main->MdiArea()->subWindowList().size(), 1);
     child->close();
     Settle();

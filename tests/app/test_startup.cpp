@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <filesystem>
@@ -40,6 +41,12 @@ protected:
         for (int i = 0; form && i < form->SelectNameComboBox->count(); ++i)
             names << form->SelectNameComboBox->itemText(i);
         return names;
+    }
+    void ChooseUserAgain(const QString& name)
+    {
+        main->CmdStart->trigger();
+        Settle();
+        ChooseUser(name);
     }
     const char* const kNotListed =
         "C:I do not have you listed in my records.\rHave you spelled your name correctly?";
@@ -241,6 +248,66 @@ TEST_F(StartupTest, NamesWithoutALetterAreRefused)
     EXPECT_NE(Child<TStartupForm>(), nullptr);
     EXPECT_FALSE(main->User().IsChosen());
     EXPECT_FALSE(main->CmdStart->isEnabled());
+}
+
+TEST_F(StartupTest, WindowsLettersAreKeptInTheNameAndTheFileOthersAreRefusedSayingWhy)
+{
+    StartUp();
+    ChooseUser(QString::fromUtf8("\u0418\u0432\u0430\u043D"));   // Иван
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{
+                                  "W:A name cannot contain \u201C\u0418\u201D. Names can use the letters A to Z and the "
+                                  "accented letters of Western European languages (such as \u00E9, \u00EB, \u00F1, "
+                                  "\u00DF)."}));
+    EXPECT_NE(Child<TStartupForm>(), nullptr);
+    EXPECT_FALSE(main->User().IsChosen());
+
+    messages.Shown.clear();
+    messages.Answers = {true};
+    ChooseUser(QString::fromUtf8("Zo\u00EB"));
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{kNotListed}));
+    EXPECT_EQ(main->User().FullName.text(), "Zo\xEB");
+    EXPECT_EQ(main->User().FileName.text(), "Zo\xEB");
+    EXPECT_TRUE(std::filesystem::exists(UsersDir() + "Zo\xC3\xAB.219")) << "UTF-8 on disk";
+    EXPECT_EQ(main->windowTitle(), QString::fromUtf8("The Scrivolt welcomes Zo\u00EB"));
+    Settle();
+    main->CmdStart->trigger();
+    Settle();
+    EXPECT_EQ(Listed(), QStringList{QString::fromUtf8("Zo\u00EB")});
+    ChooseUser(QString::fromUtf8("ZO\u00CB"));   // the same person, loaded
+    EXPECT_EQ(main->User().FileName.text(), "Zo\xEB");
+}
+
+TEST_F(StartupTest, TheLastPersonIsPreselectedAndCancelOrEscapeKeepsThePersonChosen)
+{
+    StartUp();
+    auto* first = Child<TStartupForm>();
+    ASSERT_NE(first, nullptr);
+    EXPECT_FALSE(first->CancelBtn->isVisible()) << "someone must be chosen first";
+    QTest::keyClick(first->SelectNameComboBox, Qt::Key_Escape);
+    Settle();
+    EXPECT_NE(Child<TStartupForm>(), nullptr);
+    messages.Answers = {true, true};
+    ChooseUser(QStringLiteral("Ann"));
+    ChooseUserAgain(QStringLiteral("Bob"));
+    ChooseUserAgain(QStringLiteral("Ann"));
+    Settle();
+
+    for (const bool escape : {false, true}) {
+        main->CmdStart->trigger();
+        Settle();
+        auto* form = Child<TStartupForm>();
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(form->SelectNameComboBox->currentText(), QStringLiteral("Ann")) << "the person chosen last";
+        EXPECT_TRUE(form->CancelBtn->isVisible());
+        if (escape)
+            QTest::keyClick(form->SelectNameComboBox, Qt::Key_Escape);
+        else
+            form->CancelBtn->click();
+        Settle();
+        EXPECT_EQ(Child<TStartupForm>(), nullptr);
+        EXPECT_EQ(main->User().FileName.text(), "Ann");
+        EXPECT_TRUE(main->CmdStart->isEnabled());
+    }
 }
 
 TEST_F(StartupTest, NoToTheSpellingQuestionKeepsTheWindowOpen)

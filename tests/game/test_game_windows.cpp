@@ -6,6 +6,7 @@
 #include "game/gui/GameForm.h"
 #include "game/gui/WagerForm.h"
 #include "game/gui/WallOfFameDlg.h"
+#include "support/gui/FindWidget.h"
 #include "material/gui/SelectionFrames.h"
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
@@ -15,6 +16,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QButtonGroup>
@@ -52,6 +55,7 @@ struct GameSetup {
     int stopSounds = 0;
     int wagerSounds = 0;
     int saves = 0;
+    QMdiArea* area = nullptr; // when set, the windows open as its children
 
     explicit GameSetup(const TFixtureDesc& desc = GameFixture()) : f(desc) {}
 
@@ -64,7 +68,10 @@ struct GameSetup {
         g.PlayWagerSound = [this] { ++wagerSounds; };
         g.OpenCentred = [this](QWidget* w, bool) {
             f.children.push_back(w);
-            w->show();
+            if (area)
+                area->addSubWindow(w)->show();
+            else
+                w->show();
         };
         return g;
     }
@@ -151,6 +158,83 @@ TEST(WagerForm, LimitStepAndOnlyOkCloses)
         EXPECT_EQ(closed, 1);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_FALSE(w);
+    }
+}
+
+TEST(WagerForm, ATypedAmountIsCorrectedInTheBoxBeforeItIsPlayed)
+{
+    const struct {
+        int score;
+        const char* typed;
+        int shown; // after the first Enter; 0: played at once
+        int played;
+    } cases[] = {
+        {250, "700", 0, 700},
+        {250, "50", 100, 100},
+        {250, "250", 200, 200},
+        {4350, "4350", 0, 4350}, // the whole score, though not a whole step
+        {4350, "4320", 4300, 4300},
+    };
+    for (auto c : cases) {
+        SCOPED_TRACE(c.typed);
+        std::vector<int> chosen;
+        QPointer<TWagerForm> w = new TWagerForm([&](int a) { chosen.push_back(a); }, nullptr);
+        w->SetWagerLimit(c.score);
+        w->show();
+        w->WagerSpinEdit->selectAll();
+        QTest::keyClicks(w->WagerSpinEdit, QString::fromUtf8(c.typed));
+        QTest::keyClick(w->WagerSpinEdit, Qt::Key_Return);
+        if (c.shown) {
+            EXPECT_TRUE(chosen.empty()) << "the corrected amount is shown first";
+            EXPECT_EQ(w->WagerSpinEdit->value(), c.shown);
+            EXPECT_EQ(w->WagerSpinEdit->text().toStdString(), std::to_string(c.shown));
+            QTest::keyClick(w->WagerSpinEdit, Qt::Key_Return);
+        }
+        EXPECT_EQ(chosen, (std::vector<int>{c.played}));
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(w);
+    }
+}
+
+TEST(GameDlgStart, PlayersOfTheSameNameAreRefused)
+{
+    const struct {
+        const char *p1, *p2, *p3;
+        bool refused;
+    } cases[] = {
+        {"Ann", "Ann", "", true},
+        {"Ann", " ann ", "", true},
+        {"Ann", "", "Ann", true},
+        {"Ann", "Bob", "bob", true},
+        {"Ann", "Bob", "", false},
+        {"Ann", "", "", false},
+    };
+    for (auto c : cases) {
+        SCOPED_TRACE(std::string(c.p1) + "/" + c.p2 + "/" + c.p3);
+        GameSetup s;
+        s.f.user.GameRounds = 0;
+        s.f.user.GameMemoryVerses = 1;
+        s.f.user.Collections.fill(0);
+        s.f.user.Collections[0] = 1;
+        QPointer<TGameDlgStart> dlg = new TGameDlgStart(s.Context());
+        CheckAll(*dlg->df->material);
+        dlg->df->Player1Edit->setText(QString::fromUtf8(c.p1));
+        dlg->df->Player2Edit->setText(QString::fromUtf8(c.p2));
+        dlg->df->Player3Edit->setText(QString::fromUtf8(c.p3));
+        dlg->OKBtnClick();
+        if (c.refused) {
+            EXPECT_EQ(s.f.messages.Last(), "Two players have the same name. Please give each player a different name.");
+            EXPECT_EQ(dlg->Game(), nullptr);
+            delete dlg.data();
+        } else {
+            EXPECT_TRUE(s.f.messages.Shown.empty()) << s.f.messages.Last();
+            EXPECT_NE(s.Child<TGameForm>(), nullptr);
+            if (auto* g = s.Child<TGameForm>()) {
+                s.f.messages.Answers = {true};
+                g->close();
+            }
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
@@ -335,6 +419,67 @@ TEST(GameForm, ATwoPlayerTwoRoundGamePlayedWithKeysReachesTheWallOfFame)
     QTest::keyClick(g, Qt::Key_Return);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(s.f.commandsOn, 1);
+}
+
+QMdiSubWindow* FrameOf(QWidget* w) { return w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr; }
+
+// A click on the board activates its frame: the question (or the wager) comes back to the front.
+void ClickBoard(QMdiArea& area, TGameForm& g)
+{
+    area.setActiveSubWindow(FrameOf(&g));
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+TEST(GameForm, TheQuestionStaysInFrontOfTheBoardUntilGradedAndShowsItsStake)
+{
+    QMdiArea area;
+    area.resize(1100, 800);
+    area.show();
+    GameSetup s;
+    s.area = &area;
+    TGameForm* g = StartGame(s, QStringLiteral("Bob"), 1);
+    ASSERT_NE(g, nullptr);
+    ASSERT_NE(FrameOf(g), nullptr);
+    const int wagerCell = g->Logic().Board().WagerCell(1);
+    const int cell = wagerCell == 2 ? 3 : 2;
+    g->B11Click(cell);
+    TGameQuestionAsker* asker = g->Asker();
+    ASSERT_NE(asker, nullptr);
+    QMdiSubWindow* question = FrameOf(asker);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(test::FindWidget<QLabel>(asker, "StakeLabel")->text().toStdString(),
+        "For " + std::to_string(CellValue(RowOfCell(cell), 1, 2)) + " points");
+
+    ClickBoard(area, *g);
+    EXPECT_EQ(area.activeSubWindow(), question);
+    EXPECT_EQ(area.subWindowList(QMdiArea::StackingOrder).last(), question);
+    question->showMinimized();
+    ClickBoard(area, *g);
+    EXPECT_FALSE(question->isMinimized()) << "the clock never runs unseen";
+    EXPECT_EQ(area.activeSubWindow(), question);
+
+    // Graded: the board may come to the front again.
+    QTest::keyClick(asker, Qt::Key_Space);
+    QTest::keyClick(asker, Qt::Key_R);
+    ClickBoard(area, *g);
+    EXPECT_EQ(area.activeSubWindow(), FrameOf(g));
+
+    // The wager stays in front as well, and its amount is the question's stake.
+    g->B11Click(wagerCell);
+    TWagerForm* wager = g->Wager();
+    ASSERT_NE(wager, nullptr);
+    ClickBoard(area, *g);
+    EXPECT_EQ(area.activeSubWindow(), FrameOf(wager));
+    QTest::keyClick(wager->WagerSpinEdit, Qt::Key_Up);
+    QTest::keyClick(wager->WagerSpinEdit, Qt::Key_Return);
+    EXPECT_EQ(test::FindWidget<QLabel>(asker, "StakeLabel")->text().toStdString(), "Wager: 200 points");
+    ClickBoard(area, *g);
+    EXPECT_EQ(area.activeSubWindow(), question);
+
+    s.f.messages.Answers = {true};
+    g->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "goals/gui/GoalsCreateDlg.h"
 #include "goals/gui/TaskSetup.h"
 #include "material/gui/SelectionFrames.h"
+#include "study/gui/QuestionAsker.h"
 #include "study/gui/StudyDialogs.h"
 #include "study/StudyFixture.h"
 #include "support/gui/FindWidget.h"
@@ -12,9 +13,11 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -53,7 +56,7 @@ TEST(GoalsCreateDlg, AddingShowsTheKindsPageAndRecordingGivesTheTaskItsId)
     auto dlg = f.Open();
     EXPECT_EQ(dlg->windowTitle().toStdString(), "Create or Edit Study Tasks");
     EXPECT_EQ(FindWidget<QTabWidget>(dlg, "pages")->tabText(0).toStdString(), "Tasks");
-    EXPECT_EQ(FindWidget<QTabWidget>(dlg, "pages")->tabText(1).toStdString(), "Goals");
+    EXPECT_EQ(FindWidget<QTabWidget>(dlg, "pages")->count(), 1) << "no empty pages";
     EXPECT_FALSE(FindWidget<QGroupBox>(dlg, "detailsPanel")->isVisible());
     EXPECT_FALSE(FindWidget<QPushButton>(dlg, "editDetailsButton")->isEnabled());
 
@@ -151,6 +154,7 @@ TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)
     dlg->RecordChanges();
 
     dlg->SelectTask(2);
+    f.messages.Answers = {true};
     FindWidget<QPushButton>(dlg, "deleteButton")->click();
     EXPECT_EQ(f.tasks.Count(), 2);
     EXPECT_FALSE(f.tasks.Contains(2));
@@ -158,6 +162,74 @@ TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)
     FindWidget<QPushButton>(dlg, "userDefinedButton")->click();
     dlg->RecordChanges();
     EXPECT_TRUE(f.tasks.Contains(4));
+}
+
+TEST(GoalsCreateDlg, EveryKindIsNamedInTheList)
+{
+    const struct {
+        TTaskKind kind;
+        const char* shown;
+    } cases[] = {
+        {TTaskKind::Questions, "Questions"},
+        {TTaskKind::Memory, "Memory"},
+        {TTaskKind::AccordingTo, "According to"},
+        {TTaskKind::WordStudy, "Word study"},
+        {TTaskKind::ReadScripture, "Read scripture"},
+        {TTaskKind::UserDefined, "User-defined"},
+    };
+    GoalsFixture f;
+    for (auto c : cases) {
+        TTaskDef t;
+        t.Kind = c.kind;
+        f.tasks.Add(t);
+    }
+    auto dlg = f.Open();
+    for (int id = 1; id <= 6; ++id) {
+        QTreeWidgetItem* item = dlg->ItemOfTask(id);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Task)).toStdString(),
+            cases[id - 1].shown);
+    }
+}
+
+TEST(GoalsCreateDlg, DeleteAsksAndCancelOrEscapeLeaveTheDetailsUnrecorded)
+{
+    GoalsFixture f;
+    TTaskDef t;
+    t.Kind = TTaskKind::ReadScripture;
+    t.Details = "Galatians 1-3";
+    f.tasks.Add(t);
+    auto dlg = f.Open();
+    auto* list = FindWidget<QTreeWidget>(dlg, "todoList");
+
+    // No keeps the task; the question names it.
+    dlg->SelectTask(1);
+    f.messages.Answers = {false};
+    FindWidget<QPushButton>(dlg, "deleteButton")->click();
+    EXPECT_EQ(f.messages.Last(), "Delete the task Read scripture \u201CGalatians 1-3\u201D?");
+    EXPECT_TRUE(f.tasks.Contains(1));
+    EXPECT_EQ(list->topLevelItemCount(), 1);
+
+    // Cancel drops a task being added; Escape leaves an edit with the task as it was.
+    FindWidget<QPushButton>(dlg, "userDefinedButton")->click();
+    EXPECT_EQ(list->topLevelItemCount(), 2);
+    FindWidget<QPushButton>(dlg, "cancelChangesButton")->click();
+    EXPECT_EQ(dlg->Mode(), TGoalsCreateDlg::TMode::Idle);
+    EXPECT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(f.tasks.Count(), 1);
+    EXPECT_FALSE(FindWidget<QGroupBox>(dlg, "detailsPanel")->isVisible());
+
+    dlg->SelectTask(1);
+    dlg->EditDetails();
+    FindWidget<QLineEdit>(dlg, "detailsEdit")->setText(QStringLiteral("changed"));
+    QTest::keyClick(FindWidget<QLineEdit>(dlg, "detailsEdit"), Qt::Key_Escape);
+    EXPECT_EQ(dlg->Mode(), TGoalsCreateDlg::TMode::Idle);
+    EXPECT_EQ(f.tasks.Find(1).Details, "Galatians 1-3");
+    EXPECT_EQ(list->topLevelItem(0)->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Details)).toStdString(),
+        "Galatians 1-3");
+    EXPECT_TRUE(dlg->isVisible());
+    QTest::keyClick(list, Qt::Key_Escape);   // nothing being edited: the window closes
+    EXPECT_FALSE(dlg->isVisible());
 }
 
 TEST(GoalsCreateDlg, ASetupThatFailsToOpenIsReportedAndTheListStaysUsable)
@@ -184,6 +256,34 @@ TEST(GoalsCreateDlg, ASetupThatFailsToOpenIsReportedAndTheListStaysUsable)
     EXPECT_NO_THROW(FindWidget<QPushButton>(dlg, "startTaskButton")->click());
     EXPECT_EQ(tries, 2);
     EXPECT_EQ(f.messages.Shown.size(), 2u);
+}
+
+TEST(GoalsCreateDlg, AStartedTaskIsStudiedWithoutChangingThePersonsOwnChoices)
+{
+    GoalsFixture f;
+    f.user.Options.KeywordTargeting = 0;
+    f.user.Options.Timed = 1;
+    f.user.Collections.fill(1);
+    const TSelectionKind ownKind = f.user.SelectionMode();
+    ASSERT_NE(ownKind, TSelectionKind::BySection);
+    TTaskDef t;
+    t.Kind = TTaskKind::Questions;
+    t.ByChapters = false;
+    t.BySections = true;
+    t.SetItemChosen(0, true);
+    t.Timed = false;
+    t.KeywordFlag = true;
+    t.KeywordWords = 3;
+    QPointer<TStudyDlgStart> setup = MakeTaskSetupDialog(f.Context(), t);
+    ASSERT_NE(setup, nullptr);
+    f.children.push_back(setup.data());
+    setup->OKBtnClick();
+    ASSERT_TRUE(f.messages.Shown.empty()) << f.messages.Last();
+    ASSERT_NE(setup->Session(), nullptr);
+    EXPECT_FALSE(setup->Session()->Logic().Settings().Timed) << "the task's choices are studied";
+    EXPECT_EQ(f.user.SelectionMode(), ownKind);
+    EXPECT_EQ(f.user.Options.KeywordTargeting, 0);
+    EXPECT_EQ(f.user.Options.Timed, 1);
 }
 
 TEST(GoalsCreateDlg, StartingATaskOpensItsSetupDialogWithTheTasksChoices)

@@ -22,8 +22,14 @@ TEST(FileNameDerivation, KeepsOnlyLettersLowerCasedWithCapitalFirst)
         {"  j.r. o'neil 3rd", "Jroneilrd"},
         {"42", ""},
         {"", ""},
-        {"Zo\xEB", "Zo"},         // letters outside A-Z are dropped
-        {"\xC9mile", "Mile"},     // ... also at the start
+        {"Zo\xEB", "Zo\xEB"},        // the letters of Windows-1252 are kept: Zoë
+        {"ZO\xCB", "Zo\xEB"},        // ... lower-cased as A-Z are
+        {"\xE9mile", "\xC9mile"},    // ... and the first one capitalised: Émile
+        {"\xFEorir", "\xDEorir"},    // Þórir
+        {"\xFFves", "\x9Fves"},      // ÿ has its capital at 0x9F
+        {"\x9Aime", "\x8Aime"},      // Šime
+        {"\xDF", "\xDF"},            // ß has no capital of its own
+        {"Ni\xF1o \xD7 2", "Ni\xF1o"}, // the multiplication sign is no letter
     };
     for (const auto& c : cases)
         EXPECT_EQ(DeriveFileName(c.typed), c.fileName) << "typed: " << c.typed;
@@ -49,6 +55,9 @@ TEST(TypedNameResolution, AsksForANameLoadsListedOrOffersNew)
         // Mended: no letter at all would make a nameless ".219" file.
         {"123", TNameAction::AskForName, ""},
         {"--", TNameAction::AskForName, ""},
+        {"\xE9", TNameAction::AskNew, "\xC9"},           // one accented letter is a name
+        {"Ann\xA0", TNameAction::AskNew, "Ann"},         // a no-break space is no letter
+
         {"  ", TNameAction::AskForName, ""},
     };
     for (const auto& c : cases) {
@@ -91,6 +100,15 @@ TEST_F(UserFolder, UserFileFoundWithoutRegardToCase)
     Touch("bob.219");
     EXPECT_EQ(UserFilePath(Dir(), "Bob"), Dir() + "bob.219");
     EXPECT_EQ(UserFilePath(Dir(), "Ann"), Dir() + "Ann.219");
+}
+
+TEST_F(UserFolder, AccentedNamesAreUtf8OnDiskAndWindows1252InTheProgram)
+{
+    Touch("zo\xC3\xAB.219");          // zoë.219, as the desktop writes it
+    Touch("\xD0\x98\xD0\xB2.219");    // Ив.219: no letter of ours
+    EXPECT_EQ(ListUserNames(Dir()), (std::vector<std::string>{"zo\xEB"}));
+    EXPECT_EQ(UserFilePath(Dir(), "Zo\xEB"), Dir() + "zo\xC3\xAB.219");
+    EXPECT_EQ(UserFilePath(Dir(), "\xC9mile"), Dir() + "\xC3\x89mile.219");
 }
 
 } // namespace

@@ -96,11 +96,13 @@ TEST_F(UpdateWindowTest, OpensWithItsIntroductionAndTheSettings)
     Make();
     EXPECT_EQ(opened, 1);
     const QStringList lines = Lines();
-    ASSERT_EQ(lines.size(), 11);
+    ASSERT_EQ(lines.size(), 9);
     EXPECT_EQ(lines[0], QStringLiteral("You are about to get the latest version of The Scrivolt."));
     EXPECT_TRUE(lines[1].isEmpty());
-    EXPECT_TRUE(lines[7].isEmpty());
-    EXPECT_EQ(lines[10], QStringLiteral("functionality to The Scrivolt."));
+    EXPECT_TRUE(lines[5].isEmpty());
+    EXPECT_EQ(lines[8], QStringLiteral("functionality to The Scrivolt."));
+    for (const QString& line : lines)
+        EXPECT_FALSE(line.contains(QStringLiteral("dial")) || line.contains(QStringLiteral("ISP"))) << line.toStdString();
     EXPECT_EQ(FindWidget<QListWidget>(form, "statusList")->selectionMode(), QAbstractItemView::NoSelection);
     EXPECT_EQ(FindWidget<QListWidget>(form, "statusList")->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(FindWidget<QComboBox>(form, "scheduleBox")->currentText(), QStringLiteral("Remind me monthly"));
@@ -119,7 +121,7 @@ TEST_F(UpdateWindowTest, NoNewVersionIsToldAndTheWindowCloses)
     Make();
     FindWidget<QPushButton>(form, "updateButton")->click();
     EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:You already have the latest version. You do not need to update now."}));
-    EXPECT_EQ(Lines().first(), QStringLiteral("Checking for Internet connection"));
+    EXPECT_EQ(Lines().first(), QStringLiteral("Download : ") + context.ControlFileURL);
     EXPECT_TRUE(Lines().contains(QStringLiteral("No new version found")));
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(closed, 1);
@@ -131,6 +133,21 @@ TEST_F(UpdateWindowTest, AMissingControlFileAbortsWithItsStatus)
     FindWidget<QPushButton>(form, "updateButton")->click();   // nothing served: 404
     EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:Update control file not found\r Update aborted."}));
     EXPECT_TRUE(Lines().contains(QStringLiteral("Http status : 404")));
+    EXPECT_EQ(closed, 1);
+}
+
+TEST_F(UpdateWindowTest, AnUnreachableServerIsOnePlainError)
+{
+    const quint16 port = server->Port();
+    server->close();
+    context.ControlFileURL = QStringLiteral("http://127.0.0.1:%1/updates/karvo_wf.inf").arg(port);
+    Make();
+    FindWidget<QPushButton>(form, "updateButton")->click();
+    EXPECT_EQ(messages.Log(),
+        (std::vector<std::string>{"W:Could not reach the update server \u2014 check the internet connection"}));
+    for (const QString& line : Lines())
+        EXPECT_FALSE(line.contains(QStringLiteral("Internet connection")) || line.contains(QStringLiteral("not found")))
+            << line.toStdString();
     EXPECT_EQ(closed, 1);
 }
 

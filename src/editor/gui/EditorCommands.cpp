@@ -14,7 +14,7 @@ void RegisterEditorCommands(IProgramShell& shell)
     shell.Window()->addAction(shell.CmdEdit);
     shell.SetOpener(shell.CmdEdit, [&shell] {
         auto* editor = new TQEditor(shell.Books(), shell.Questions(), shell.User().WordUseLimit);
-        shell.OpenChild(editor, IProgramShell::TPlacement::BottomRight,
+        shell.OpenChild(editor, IProgramShell::TPlacement::Cascaded,
             Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                 | Qt::WindowMinMaxButtonsHint);
     });

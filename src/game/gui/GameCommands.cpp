@@ -37,7 +37,7 @@ public:
         c.MVList = &m_mvs;
         c.Voice = &m_voice;
         c.Random = &m_random;
-        c.OpenChild = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, IProgramShell::TPlacement::BottomRight); };
+        c.OpenChild = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, IProgramShell::TPlacement::Cascaded); };
         g.StopSound = [this] { m_main.Sounds().StopSound(); };
         g.PlayWagerSound = [this] { m_main.Sounds().PlayWagerSound(); };
         g.OpenCentred = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, IProgramShell::TPlacement::Centred); };

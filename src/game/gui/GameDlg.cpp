@@ -119,6 +119,15 @@ void TGameDlgStart::OKBtnClick()
         Warn("Please enter at least one player's name.");
         return;
     }
+    // The scores and the turns are told by name: two players of one name cannot be told apart.
+    const QString names[] = {df->Player1Edit->text().trimmed(), df->Player2Edit->text().trimmed(),
+        df->Player3Edit->text().trimmed()};
+    for (int a = 0; a < 3; ++a)
+        for (int b = a + 1; b < 3; ++b)
+            if (!names[a].isEmpty() && names[a].compare(names[b], Qt::CaseInsensitive) == 0) {
+                Warn("Two players have the same name. Please give each player a different name.");
+                return;
+            }
     int collectionCount = 0;
     df->collections->Chosen(&collectionCount);
     if (collectionCount == 0) {

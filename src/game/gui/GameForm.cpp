@@ -202,12 +202,14 @@ void TGameForm::B11Click(int cell)
 
 void TGameForm::UM_GAMERIGHT()
 {
+    m_questionOut = false;
     m_logic->ScoreAnswer(true);
     QTimer::singleShot(0, this, [this] { FocusBoard(); });
 }
 
 void TGameForm::UM_GAMEWRONG()
 {
+    m_questionOut = false;
     m_logic->ScoreAnswer(false);
     QTimer::singleShot(0, this, [this] { FocusBoard(); });
 }
@@ -295,6 +297,7 @@ void TGameForm::OpenWager(int limit)
         m_context.OpenCentred(wager, true);
     else
         wager->show();
+    WatchActivation();
     if (m_context.PlayWagerSound)
         m_context.PlayWagerSound();
     wager->WagerSpinEdit->setFocus();
@@ -320,8 +323,40 @@ void TGameForm::AskQuestion(const TMarkedText& question, const TMarkedText& answ
         else
             asker->show();
     }
-    m_asker->ShowNextQuestion(question, answer, cell);
+    m_questionOut = true;
+    m_asker->ShowNextQuestion(question, answer, cell, m_logic->Stake(),
+        m_logic->PendingWager() > 0 ? TGameStake::Wager : TGameStake::CellValue);
     FitQuestionWindow();
+    WatchActivation();
+}
+
+void TGameForm::WatchActivation()
+{
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (m_watchingActivation || !sub || !sub->mdiArea())
+        return;
+    m_watchingActivation = true;
+    connect(sub->mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* activated) {
+        // Queued: the area finishes its own activation first.
+        QPointer<QMdiSubWindow> which(activated);
+        QTimer::singleShot(0, this, [this, which] { KeepQuestionInFront(which); });
+    });
+}
+
+void TGameForm::KeepQuestionInFront(QMdiSubWindow* activated)
+{
+    auto* board = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (m_closed || !board || !activated || activated != board || !board->mdiArea())
+        return;
+    QWidget* front = m_wager ? static_cast<QWidget*>(m_wager.data())
+                             : (m_questionOut && m_asker ? static_cast<QWidget*>(m_asker.data()) : nullptr);
+    auto* frontSub = front ? qobject_cast<QMdiSubWindow*>(front->parentWidget()) : nullptr;
+    if (!frontSub || frontSub->isHidden())
+        return;
+    if (frontSub->isMinimized())
+        frontSub->showNormal();
+    frontSub->raise();
+    board->mdiArea()->setActiveSubWindow(frontSub);
 }
 
 void TGameForm::FitQuestionWindow()

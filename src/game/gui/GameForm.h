@@ -24,6 +24,7 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QMdiSubWindow;
 class QPushButton;
 
 namespace sv {
@@ -91,6 +92,11 @@ private:
     void LeaveFullScreen();
     // Full screen: the question window grows with the board, so that the room can read it.
     void FitQuestionWindow();
+    // While a question or the wager is out it stays in front of the board: activating the
+    // board (a click on it) brings that window back to the front, restored when minimised,
+    // so that its clock never runs unseen.
+    void WatchActivation();
+    void KeepQuestionInFront(QMdiSubWindow* activated);
 
     TGameContext m_context;
     TListGameMaterial m_material;
@@ -100,6 +106,8 @@ private:
     QPointer<TGameQuestionAsker> m_asker;
     QPointer<TWagerForm> m_wager;
     int m_lastCell = 1;
+    bool m_questionOut = false;
+    bool m_watchingActivation = false;
     bool m_closed = false;
     bool m_fullScreen = false;
     QRect m_normalGeometry;

@@ -1,5 +1,10 @@
 #include "game/gui/GameQuestionAsker.h"
 
+#include "common/Utf8Text.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QMdiSubWindow>
@@ -50,11 +55,20 @@ TGameQuestionAsker::TGameQuestionAsker(const TStudyContext& context, const IGame
       m_grade(std::move(grade))
 {
     m_gameItems = static_cast<TGameItems*>(&Logic().Items());
+    m_stake = new QLabel(TimeGroupBox);
+    m_stake->setObjectName(FromUtf8("StakeLabel"));
+    m_stake->setAlignment(Qt::AlignCenter);
+    QFont bold = m_stake->font();
+    bold.setBold(true);
+    m_stake->setFont(bold);
+    TimeGroupBox->layout()->addWidget(m_stake);
 }
 
-void TGameQuestionAsker::ShowNextQuestion(const TMarkedText& question, const TMarkedText& answer, const TGameCell& cell)
+void TGameQuestionAsker::ShowNextQuestion(const TMarkedText& question, const TMarkedText& answer,
+    const TGameCell& cell, int stake, TGameStake kind)
 {
     m_gameItems->Set(question, answer, cell);
+    m_stake->setText((kind == TGameStake::Wager ? FromUtf8("Wager: %1 points") : FromUtf8("For %1 points")).arg(stake));
     setEnabled(true);
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         sub->setEnabled(true);

@@ -15,9 +15,6 @@
 
 namespace sv {
 
-namespace {
-} // namespace
-
 TWagerForm::TWagerForm(std::function<void(int amount)> chosen, std::function<void()> closed, QWidget* parent)
     : QWidget(parent), m_chosen(std::move(chosen)), m_closed(std::move(closed))
 {
@@ -39,6 +36,9 @@ TWagerForm::TWagerForm(std::function<void(int amount)> chosen, std::function<voi
     WagerSpinEdit->setFont(big);
     WagerSpinEdit->setMinimumWidth(110);
     WagerSpinEdit->setAlignment(Qt::AlignRight);
+    WagerSpinEdit->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    // Enter reaches OK before the box corrects the text itself, so that a correction is seen.
+    WagerSpinEdit->installEventFilter(this);
     OKBtn = new QPushButton(FromUtf8("OK"), this);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
@@ -66,9 +66,19 @@ void TWagerForm::OKBtnClick()
 {
     if (m_ok)
         return;
+    // A typed amount outside the range or between two steps is put right in the box first,
+    // so that the wager played is the one shown: OK again accepts it.
+    bool typedNumber = false;
+    const int typed = WagerSpinEdit->cleanText().trimmed().toInt(&typedNumber);
+    const int amount = AllowedWager(typedNumber ? typed : MinimumWager, WagerSpinEdit->maximum());
+    if (!typedNumber || amount != typed) {
+        WagerSpinEdit->setValue(amount);
+        WagerSpinEdit->selectAll();
+        WagerSpinEdit->setFocus();
+        return;
+    }
     m_ok = true;
-    WagerSpinEdit->interpretText();
-    const int amount = std::clamp(WagerSpinEdit->value(), MinimumWager, WagerSpinEdit->maximum());
+    WagerSpinEdit->setValue(amount);
     if (m_chosen)
         m_chosen(amount);
     close();
@@ -87,6 +97,18 @@ void TWagerForm::closeEvent(QCloseEvent* event)
         m_closed = nullptr;
         closed();
     }
+}
+
+bool TWagerForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == WagerSpinEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OKBtnClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TWagerForm::keyPressEvent(QKeyEvent* event)

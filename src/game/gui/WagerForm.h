@@ -1,7 +1,7 @@
 #pragma once
 // TWagerForm: the One-Way Wager. Opened by the game window when a player finds the round's
 // wager cell; OK (the only way out) hands the amount, 100 up to the limit in steps of 100,
-// to the game window.
+// to the game window. A typed amount that is not one of them is first corrected in the box.
 
 #include <QWidget>
 
@@ -36,6 +36,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::function<void(int)> m_chosen;

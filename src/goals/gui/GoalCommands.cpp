@@ -51,7 +51,7 @@ void RegisterGoalCommands(IProgramShell& shell, TStudyCommands& study)
             return true;
         };
         // The editor works on the person's task list by id: it goes when the person does.
-        shell.OpenPersonChild(dlg, IProgramShell::TPlacement::BottomRight, Qt::SubWindow | Qt::FramelessWindowHint);
+        shell.OpenPersonChild(dlg, IProgramShell::TPlacement::Cascaded, Qt::SubWindow);
     });
 }
 

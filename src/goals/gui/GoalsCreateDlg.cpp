@@ -3,6 +3,7 @@
 #include "common/Utf8Text.h"
 #include "goals/TaskChoices.h"
 #include "shell/ErrorBoundary.h"
+#include "shell/Services.h"
 #include "material/gui/SelectionFrames.h"
 
 #include <QDateEdit>
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -96,10 +98,6 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
     m_pages->setObjectName(QStringLiteral("pages"));
     auto* tasksPage = new QWidget(m_pages);
     m_pages->addTab(tasksPage, FromUtf8("Tasks"));
-    auto* goalsPage = new QTabWidget(m_pages);
-    for (const char* tab : {"General information", "Target dates", "Skills desired", "Skill level"})
-        goalsPage->addTab(new QWidget(goalsPage), FromUtf8(tab));
-    m_pages->addTab(goalsPage, FromUtf8("Goals"));
 
     MakeAddButtons(tasksPage);
     MakeListButtons(tasksPage);
@@ -223,6 +221,7 @@ void TGoalsCreateDlg::MakeDetailsPanel(QWidget* tasksPage, const TBooks& books, 
     m_completeSpin->setObjectName(QStringLiteral("completeSpin"));
     m_completeSpin->setRange(0, 100);
     m_completeSpin->setSuffix(FromUtf8(" %"));
+    m_completeSpin->setToolTip(FromUtf8("Set by hand: how much of the task is done"));
     m_questionsFrame = new TfrmQuestions(books, questions, m_messages, speechAvailable, m_detailsPanel);
     m_questionsFrame->setObjectName(QStringLiteral("questionsFrame"));
     m_questionsFrame->LoadFromUser(user);
@@ -238,6 +237,9 @@ void TGoalsCreateDlg::MakeDetailsPanel(QWidget* tasksPage, const TBooks& books, 
     m_recordChangesButton = new QPushButton(FromUtf8("Record Changes"), m_detailsPanel);
     m_recordChangesButton->setObjectName(QStringLiteral("recordChangesButton"));
     connect(m_recordChangesButton, &QPushButton::clicked, this, GuardedAction(&TGoalsCreateDlg::RecordChanges));
+    m_cancelChangesButton = new QPushButton(FromUtf8("Cancel"), m_detailsPanel);
+    m_cancelChangesButton->setObjectName(QStringLiteral("cancelChangesButton"));
+    connect(m_cancelChangesButton, &QPushButton::clicked, this, GuardedAction(&TGoalsCreateDlg::CancelChanges));
     auto* dl = new QGridLayout(m_detailsPanel);
     dl->addWidget(new QLabel(FromUtf8("Details"), m_detailsPanel), 0, 0);
     dl->addWidget(m_detailsEdit, 0, 1, 1, 5);
@@ -245,7 +247,7 @@ void TGoalsCreateDlg::MakeDetailsPanel(QWidget* tasksPage, const TBooks& books, 
     dl->addWidget(m_targetDateEdit, 1, 1);
     dl->addWidget(new QLabel(FromUtf8("Due"), m_detailsPanel), 1, 2);
     dl->addWidget(m_dueDateEdit, 1, 3);
-    dl->addWidget(new QLabel(FromUtf8("Complete"), m_detailsPanel), 1, 4);
+    dl->addWidget(new QLabel(FromUtf8("Complete (set by hand)"), m_detailsPanel), 1, 4);
     dl->addWidget(m_completeSpin, 1, 5);
     // The study page scrolls when the main window leaves too little room for it.
     auto* pages = new QWidget;
@@ -260,7 +262,11 @@ void TGoalsCreateDlg::MakeDetailsPanel(QWidget* tasksPage, const TBooks& books, 
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setMinimumHeight(160);
     dl->addWidget(scroll, 2, 0, 1, 6);
-    dl->addWidget(m_recordChangesButton, 5, 5);
+    auto* detailButtons = new QHBoxLayout;
+    detailButtons->addStretch();
+    detailButtons->addWidget(m_recordChangesButton);
+    detailButtons->addWidget(m_cancelChangesButton);
+    dl->addLayout(detailButtons, 5, 0, 1, 6);
     dl->setColumnStretch(1, 1);
     dl->setColumnStretch(3, 1);
 }
@@ -364,7 +370,8 @@ void TGoalsCreateDlg::ShowDetails(bool on)
         const QSize room = sub->mdiArea()->viewport()->size();
         const QSize want = QSize(std::max(sub->width(), sub->sizeHint().width()), room.height()).boundedTo(room);
         sub->resize(want);
-        sub->move(std::max(0, room.width() - want.width() - 2), std::max(0, room.height() - want.height() - 2));
+        sub->move(std::max(0, std::min(sub->x(), room.width() - want.width())),
+            std::max(0, std::min(sub->y(), room.height() - want.height())));
     }
 }
 
@@ -449,11 +456,42 @@ void TGoalsCreateDlg::RecordChanges()
     ShowDetails(false);
 }
 
+void TGoalsCreateDlg::CancelChanges()
+{
+    if (m_mode == TMode::Idle)
+        return;
+    if (m_mode == TMode::Adding)
+        delete m_edited;
+    else
+        m_todoList->setCurrentItem(m_edited);
+    m_mode = TMode::Idle;
+    m_edited = nullptr;
+    ShowDetails(false);
+}
+
+void TGoalsCreateDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // Escape leaves the details first, then the window.
+        if (m_mode != TMode::Idle)
+            Guarded([this] { CancelChanges(); }, m_messages);
+        else
+            close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void TGoalsCreateDlg::Delete()
 {
     QTreeWidgetItem* item = m_todoList->currentItem();
     const int id = TaskIdOf(item);
     if (m_mode != TMode::Idle || id <= 0)
+        return;
+    const QString subject = item->text(Column(TColumn::Task));
+    const QString details = item->text(Column(TColumn::Details));
+    const QString what = details.isEmpty() ? subject : subject + FromUtf8(" \u201C") + details + FromUtf8("\u201D");
+    if (!m_messages || !m_messages->Confirm(FromUtf8("Delete the task %1?").arg(what)))
         return;
     if (m_tasks.Contains(id))
         m_tasks.Delete(id);

@@ -2,7 +2,7 @@
 // TGoalsCreateDlg: the window "Create or Edit Study Tasks". Its "Tasks" page adds, edits,
 // deletes and starts goal tasks: a row of buttons adds a task of a kind, the to-do list shows
 // every task of the person (sorted by its details), and the "Details" panel holds the study
-// page of the task's kind with "Record Changes". The "Goals" page holds four empty tabs.
+// page of the task's kind with "Record Changes" and "Cancel" (or Escape). Delete asks first.
 // Tasks are kept in TTasks; this window lists them and edits them through the study pages.
 
 #include "goals/Tasks.h"
@@ -48,6 +48,9 @@ public:
     void Add(TTaskKind kind);
     void EditDetails();
     void RecordChanges();
+    // Leaves the details without recording them; a task being added is dropped.
+    void CancelChanges();
+    // Removes the selected task once the person has agreed.
     void Delete();
     // Hands the selected study task to OnStartTask.
     void StartTask();
@@ -63,6 +66,9 @@ public:
     // now (a study set-up or session is open).
     std::function<bool(const TTaskDef& task)> OnStartTask;
     std::function<void(int context)> ShowHelp;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The widgets; tests find them by objectName.
@@ -89,6 +95,7 @@ private:
     TfrmMemory* m_memoryFrame = nullptr;
     TfrmAccTo* m_accToFrame = nullptr;
     QPushButton* m_recordChangesButton = nullptr;
+    QPushButton* m_cancelChangesButton = nullptr;
     QPushButton* m_okButton = nullptr;
     QPushButton* m_helpButton = nullptr;
 

@@ -6,7 +6,9 @@
 
 namespace sv {
 
-TStudyDlgStart* MakeTaskSetupDialog(const TStudyContext& context, const TTaskDef& task)
+namespace {
+
+TStudyDlgStart* MakeSetupDialog(const TStudyContext& context, const TTaskDef& task)
 {
     const TMaterialChoice material = MaterialOfTask(task);
     switch (task.Kind) {
@@ -34,6 +36,17 @@ TStudyDlgStart* MakeTaskSetupDialog(const TStudyContext& context, const TTaskDef
         break;
     }
     return nullptr;
+}
+
+} // namespace
+
+TStudyDlgStart* MakeTaskSetupDialog(const TStudyContext& context, const TTaskDef& task)
+{
+    TStudyDlgStart* dlg = MakeSetupDialog(context, task);
+    // The task's choices are studied once; the person's own stay theirs.
+    if (dlg)
+        dlg->KeepPersonsChoices();
+    return dlg;
 }
 
 } // namespace sv

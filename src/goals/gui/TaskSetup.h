@@ -1,7 +1,7 @@
 #pragma once
 // Starting a goal task: the study set-up dialog of the task's kind, made as its command makes
 // it (loaded from the user record) and then filled with the task's material and choices, so
-// that the person only has to press OK.
+// that the person only has to press OK. Its OK leaves the person's own study choices as they were.
 
 namespace sv {
 

@@ -22,10 +22,10 @@ void RegisterPrintCommands(IProgramShell& main)
     const Qt::WindowFlags flags =
         Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     main.SetOpener(main.CmdMemoryList, [&main, saveDialog, flags] {
-        main.OpenChild(new TMemListDlg(PrintContextOf(main, saveDialog.get())), IProgramShell::TPlacement::BottomRight, flags);
+        main.OpenChild(new TMemListDlg(PrintContextOf(main, saveDialog.get())), IProgramShell::TPlacement::Cascaded, flags);
     });
     main.SetOpener(main.CmdScripturePortion, [&main, saveDialog, flags] {
-        main.OpenChild(new TScriptureDlg(PrintContextOf(main, saveDialog.get())), IProgramShell::TPlacement::BottomRight, flags);
+        main.OpenChild(new TScriptureDlg(PrintContextOf(main, saveDialog.get())), IProgramShell::TPlacement::Cascaded, flags);
     });
     main.SetOpener(main.CmdConcordance, [&main, saveDialog, flags] {
         main.OpenChild(new TConcordanceDlg(PrintContextOf(main, saveDialog.get())), IProgramShell::TPlacement::Centred, flags);

@@ -25,7 +25,7 @@ TPrintContext PrintContextOf(IProgramShell& main, ISaveDialog* saveDialog)
     c.HistoryPath = [&main] { return UserFilePath(main.UsersDir(), main.User().FileName.text()) + "h"; };
     c.CommandsOn = [&main] { main.UM_COMMANDSON(); };
     c.OpenChild = [&main](QWidget* w) {
-        main.OpenChild(w, IProgramShell::TPlacement::BottomRight,
+        main.OpenChild(w, IProgramShell::TPlacement::Cascaded,
                        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     };
     c.ShowHelp = [&main](int context) { main.ShowHelp(context); };

@@ -23,7 +23,7 @@ void RegisterProgressCommands(IProgramShell& shell)
             TBibleForm* bible = OpenBibleWindow(*shell.MdiArea(), shell.Books(), shell.User().WordUseLimit, speech.get());
             bible->ShowPassage(ref, 1, false);
         };
-        shell.OpenChild(form, IProgramShell::TPlacement::BottomRight,
+        shell.OpenChild(form, IProgramShell::TPlacement::Cascaded,
             Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                 | Qt::WindowMinMaxButtonsHint);
     });

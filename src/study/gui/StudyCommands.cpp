@@ -39,7 +39,7 @@ public:
             Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint;
             flags |= noCloseBox ? Qt::CustomizeWindowHint | Qt::WindowContextHelpButtonHint
                                 : Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-            m_main.OpenChild(w, IProgramShell::TPlacement::BottomRight, flags);
+            m_main.OpenChild(w, IProgramShell::TPlacement::Cascaded, flags);
         };
         return c;
     }
@@ -52,7 +52,7 @@ public:
 
     void Show(QWidget* dialog)
     {
-        m_main.OpenChild(dialog, IProgramShell::TPlacement::BottomRight,
+        m_main.OpenChild(dialog, IProgramShell::TPlacement::Cascaded,
             Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
 

@@ -22,10 +22,39 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+#include <utility>
+
 namespace sv {
 
 namespace {
 bool Speech(const TStudyContext& c) { return c.Voice && c.Voice->SpeechAvailable(); }
+
+// Runs its work when the scope ends, on every way out.
+class TAtScopeEnd {
+public:
+    explicit TAtScopeEnd(std::function<void()> work) : m_work(std::move(work)) {}
+    ~TAtScopeEnd()
+    {
+        if (m_work)
+            m_work();
+    }
+    TAtScopeEnd(const TAtScopeEnd&) = delete;
+    TAtScopeEnd& operator=(const TAtScopeEnd&) = delete;
+
+private:
+    std::function<void()> m_work;
+};
+
+// Writes the study choices of own into user through a page of the kind that is never shown:
+// what the page's Save writes is exactly what the dialog's OK wrote over.
+template <class TPage, class... TArgs>
+void PutBackChoices(const TUser& own, TUser& user, TArgs&&... pageArgs)
+{
+    TPage page(std::forward<TArgs>(pageArgs)..., nullptr);
+    page.LoadFromUser(own);
+    page.SaveToUser(user);
+}
 } // namespace
 
 TStudyDlgStart::TStudyDlgStart(const TStudyContext& context, const char* caption, int dialogHelp,
@@ -134,6 +163,11 @@ void TQsDlgStart::OKBtnClick()
         return;
     }
     TUser& user = *m_context.User;
+    const TUser own = user;
+    const TAtScopeEnd putBack(m_keepOwnChoices ? std::function<void()>([&] {
+        PutBackChoices<TfrmQuestions>(own, user, *m_context.Books, *m_context.Questions, m_context.Messages,
+            Speech(m_context));
+    }) : nullptr);
     df->SaveToUser(user);
     InitKeywordColours(Tags, user.Options.MarkUniques ? 3 : 0);
     m_context.QsList->BuildForStudy(material);
@@ -160,6 +194,10 @@ void TMemDlgStart::OKBtnClick()
         return;
     }
     TUser& user = *m_context.User;
+    const TUser own = user;
+    const TAtScopeEnd putBack(m_keepOwnChoices ? std::function<void()>([&] {
+        PutBackChoices<TfrmMemory>(own, user, *m_context.Books, Speech(m_context));
+    }) : nullptr);
     df->SaveToUser(user);
     const TMemoryVerseSelection table = df->Material->MemoryTable();
     m_context.MVList->Build(table, user.MemVerseTypes, false);
@@ -191,6 +229,10 @@ void TAccToDlgStart::OKBtnClick()
         return;
     }
     TUser& user = *m_context.User;
+    const TUser own = user;
+    const TAtScopeEnd putBack(m_keepOwnChoices ? std::function<void()>([&] {
+        PutBackChoices<TfrmAccTo>(own, user, *m_context.Books, Speech(m_context));
+    }) : nullptr);
     df->SaveToUser(user);
     const TVerseSelection table = df->Material->VerseTable();
     m_context.AccToList->Build(table);

@@ -34,6 +34,9 @@ public:
 
     virtual void OKBtnClick() = 0;
     void CancelBtnClick() { close(); }
+    // The choices shown are for one session only (a task's): OK studies them and leaves the
+    // person's own choices in their record as they were.
+    void KeepPersonsChoices() { m_keepOwnChoices = true; }
 
 protected:
     // dialogHelp is the window's help page (F1, title-bar help), buttonHelp the Help button's.
@@ -51,6 +54,7 @@ protected:
 
     TStudyContext m_context;
     TQuestionAsker* m_session = nullptr;
+    bool m_keepOwnChoices = false;
 
 private:
     int m_helpContext;

@@ -25,11 +25,9 @@ namespace {
 const char* const kIntroduction[] = {
     "You are about to get the latest version of The Scrivolt.",
     "",
-    "In order to do this, you must have access to the internet on your computer. ",
-    "This upgrade procedure will automatically dial your Internet Service Provider ",
-    "(ISP) and connect you to the world wide web. It will then check to see if",
-    "there is a newer version of the program, and if so, it will automatically",
-    "download and install it.",
+    "In order to do this, your computer must be connected to the internet.",
+    "The update asks the update server whether there is a newer version",
+    "of the program, and if so, it downloads and installs it.",
     "",
     "It is a good idea to update the program on a regular basis to get the latest ",
     "additions and bug fixes. Often these updates add significant new",
@@ -249,6 +247,8 @@ void TWebUpdateForm::WebUpdateStatus(const QString& text, TUpdateStatusId, TUpda
         m_context.Messages->Information(QStringLiteral("You already have the latest version. You do not need to update now."));
     else if (errorCode == TUpdateErrorCode::NotFound)
         m_context.Messages->Information(text + QStringLiteral("\r Update aborted."));
+    else if (errorCode == TUpdateErrorCode::Unreachable)
+        m_context.Messages->Warning(text);
 }
 
 void TWebUpdateForm::ScheduleUpdateCBChange(int index)
