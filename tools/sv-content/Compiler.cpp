@@ -750,12 +750,17 @@ std::unique_ptr<TCompiledContent> Compile(const std::string& sourcesDir, const T
     const fs::path dir(sourcesDir);
     TSourceSet s;
     s.Portion = ReadPortion((dir / "portion.yaml").string());
-    s.Sections = ReadSections((dir / "sections.yaml").string(), s.Portion);
-    s.Memory = ReadMemory((dir / "memory.yaml").string(), s.Portion);
+    // Every file is read to its end and the compilation runs on what was read right, so that
+    // one run lists every error of the sources.
+    TProblems problems;
+    problems.Attempt([&] { s.Sections = ReadSections((dir / "sections.yaml").string(), s.Portion, problems); });
+    problems.Attempt([&] { s.Memory = ReadMemory((dir / "memory.yaml").string(), s.Portion, problems); });
     if (fs::exists(dir / "wordgroups.tsv"))
-        s.Groups = ReadWordGroups((dir / "wordgroups.tsv").string());
-    s.Authored = ReadQuestions((dir / "questions").string(), s.Portion);
-    auto c = Compile(s, scripture);
+        problems.Attempt([&] { s.Groups = ReadWordGroups((dir / "wordgroups.tsv").string(), problems); });
+    problems.Attempt([&] { s.Authored = ReadQuestions((dir / "questions").string(), s.Portion, problems); });
+    std::unique_ptr<TCompiledContent> c;
+    problems.Attempt([&] { c = Compile(s, scripture); });
+    problems.ThrowIfAny();
     if (!s.Groups)
         c->Stats.Warnings.push_back((dir / "wordgroups.tsv").string()
                                     + " is missing: every word is left without a word group");

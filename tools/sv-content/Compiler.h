@@ -58,7 +58,8 @@ public:
     TCompileStats Stats;
 };
 
-// Reads every source of the folder and compiles it. Throws ESourceError on the first fault.
+// Reads every source of the folder and compiles it. Throws ESourceError with every fault the
+// run met (ESourceProblems when there are several).
 std::unique_ptr<TCompiledContent> Compile(const std::string& sourcesDir, const TScriptureSource& scripture);
 
 // Compiles from already-read sources (tests use it with tiny sources).

@@ -183,6 +183,10 @@ int main(int argc, char** argv)
             return 0;
         }
         return Usage();
+    } catch (const ESourceProblems& e) {
+        for (const auto& m : e.messages())
+            std::cerr << "sv-content: " << m << "\n";
+        std::cerr << "sv-content: " << e.messages().size() << " problems in the sources\n";
     } catch (const ESourceError& e) {
         std::cerr << "sv-content: " << e.what() << "\n";
     } catch (const std::invalid_argument&) {
