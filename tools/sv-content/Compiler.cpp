@@ -85,25 +85,6 @@ std::string RefLabel(const TPortion& p, const TVerseRef& r)
     return p.Books[r.Book - 1].Key + " " + std::to_string(r.Chapter) + ":" + std::to_string(r.Verse);
 }
 
-// The label diatheke writes before "1:1:" on the first verse line.
-std::string LabelName(const std::string& raw)
-{
-    const auto at = raw.find(" 1:1: ");
-    if (at == std::string::npos)
-        return {};
-    auto lineStart = raw.rfind('\n', at);
-    lineStart = lineStart == std::string::npos ? 0 : lineStart + 1;
-    std::string head = raw.substr(lineStart, at - lineStart);
-    // Drop leading tags.
-    while (!head.empty() && head[0] == '<') {
-        const auto gt = head.find('>');
-        if (gt == std::string::npos)
-            break;
-        head.erase(0, gt + 1);
-    }
-    return head;
-}
-
 std::string StripMarkup(const std::string& s)
 {
     std::string out;
@@ -236,7 +217,7 @@ void TCompilation::Scripture()
         const TBookDef& def = portion.Books[b];
         const std::string sourceName = portion.Module + " " + def.Key + " (diatheke)";
         const std::string raw = scriptureSource(portion.Module, def.Key, "internal", "hf");
-        const std::string label = LabelName(raw);
+        const std::string label = DiathekeLabel(raw);
         if (label.empty())
             def.Pos.fail("diatheke gave no verse 1:1 for \"" + def.Key + "\" in " + portion.Module);
         const auto verses = ParseRawBook(raw, label, portion.Module, sourceName);
@@ -246,7 +227,7 @@ void TCompilation::Scripture()
             haveNotes = haveNotes || !v.Notes.empty();
         if (haveNotes) {
             const std::string osis = scriptureSource(portion.Module, def.Key, "OSIS", "f");
-            withNotes = ParseRawBook(osis, LabelName(osis), portion.Module, portion.Module + " " + def.Key + " (diatheke OSIS)");
+            withNotes = ParseRawBook(osis, DiathekeLabel(osis), portion.Module, portion.Module + " " + def.Key + " (diatheke OSIS)");
         }
         // Chapter and verse counts must match the portion.
         std::vector<int> counts;
@@ -452,6 +433,7 @@ void TCompilation::GeneratedQuestions()
 
 void TCompilation::AuthoredQuestions()
 {
+    stats.AuthoredQuestions = static_cast<int>(src.Authored.size());
     for (const auto& a : src.Authored) {
         TQuestionDraft q;
         q.Collection = a.Collection;

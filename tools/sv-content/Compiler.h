@@ -36,6 +36,7 @@ struct TQuestionDraft {
 
 struct TCompileStats {
     int Verses = 0, Sections = 0, MemoryPassages = 0, Footnotes = 0;
+    int AuthoredQuestions = 0;
     int SortedWords = 0, ExtraWords = 0, Separators = 0, Uncategorised = 0;
     std::array<int, 8> Questions{};      // records per collection (placeholders included)
     std::array<int, 8> Placeholders{};

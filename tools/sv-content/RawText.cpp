@@ -219,6 +219,24 @@ std::vector<TRawVerse> ParseRawBook(const std::string& output, const std::string
     return verses;
 }
 
+std::string DiathekeLabel(const std::string& raw)
+{
+    const auto at = raw.find(" 1:1: ");
+    if (at == std::string::npos)
+        return {};
+    auto lineStart = raw.rfind('\n', at);
+    lineStart = lineStart == std::string::npos ? 0 : lineStart + 1;
+    std::string head = raw.substr(lineStart, at - lineStart);
+    // Drop leading tags.
+    while (!head.empty() && head[0] == '<') {
+        const auto gt = head.find('>');
+        if (gt == std::string::npos)
+            break;
+        head.erase(0, gt + 1);
+    }
+    return head;
+}
+
 std::string RunDiatheke(const std::string& module, const std::string& key,
                         const std::string& format, const std::string& options)
 {

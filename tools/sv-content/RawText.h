@@ -33,6 +33,10 @@ struct TRawVerse {
 std::vector<TRawVerse> ParseRawBook(const std::string& output, const std::string& bookName,
                                     const std::string& module, const std::string& sourceName);
 
+// The book name diatheke writes before "1:1:" in its labels ("I Peter"); empty when the
+// output holds no verse 1:1.
+std::string DiathekeLabel(const std::string& raw);
+
 // Runs diatheke for a whole book with the given output format and options and returns its
 // standard output; a missing program, a failed run or an empty answer is an error.
 std::string RunDiatheke(const std::string& module, const std::string& key,
