@@ -220,7 +220,11 @@ void TCompilation::Scripture()
         const std::string label = DiathekeLabel(raw);
         if (label.empty())
             def.Pos.fail("diatheke gave no verse 1:1 for \"" + def.Key + "\" in " + portion.Module);
-        const auto verses = ParseRawBook(raw, label, portion.Module, sourceName);
+        auto verses = ParseRawBook(raw, label, portion.Module, sourceName);
+        // A portion may end before its book does ("Matthew 1-7"): the chapters it lists.
+        const int listed = static_cast<int>(def.VersesPerChapter.size());
+        std::erase_if(verses, [&](const TRawVerse& v) { return v.Chapter > listed; });
+        DropEmptyChapterEnds(verses);
         std::vector<TRawVerse> withNotes;
         bool haveNotes = false;
         for (const auto& v : verses)
@@ -228,6 +232,8 @@ void TCompilation::Scripture()
         if (haveNotes) {
             const std::string osis = scriptureSource(portion.Module, def.Key, "OSIS", "f");
             withNotes = ParseRawBook(osis, DiathekeLabel(osis), portion.Module, portion.Module + " " + def.Key + " (diatheke OSIS)");
+            std::erase_if(withNotes, [&](const TRawVerse& v) { return v.Chapter > listed; });
+            DropEmptyChapterEnds(withNotes);
         }
         // Chapter and verse counts must match the portion.
         std::vector<int> counts;

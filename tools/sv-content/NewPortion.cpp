@@ -134,6 +134,7 @@ TNewPortionReport WriteNewPortion(const TNewPortionOptions& o, const TScriptureS
     TNewPortionReport report;
     std::string portion = "# The study portion: its books and the question collections. The verse counts\n"
                           "# were read from the module; sv-content checks them against it at every build.\n"
+                          "# A book may stop before its last chapter: its chapters run from 1 on.\n"
                           "# A book's abbreviation (at most 3 characters) is shown with the chapter number\n"
                           "# written right after it.\n\nmodule: "
                           + o.Module + "\n\nbooks:\n";
@@ -146,8 +147,10 @@ TNewPortionReport WriteNewPortion(const TNewPortionOptions& o, const TScriptureS
         const std::string label = DiathekeLabel(raw);
         if (label.empty())
             throw ESourceError(o.Module, 0, "the module has no " + std::string(r.Book.Name));
+        auto verses = ParseRawBook(raw, label, o.Module, o.Module + " " + r.Book.Key);
+        DropEmptyChapterEnds(verses);
         std::vector<int> counts;
-        for (const auto& v : ParseRawBook(raw, label, o.Module, o.Module + " " + r.Book.Key)) {
+        for (const auto& v : verses) {
             if (r.LastChapter && v.Chapter > r.LastChapter)
                 break;
             if (v.Chapter > static_cast<int>(counts.size()))

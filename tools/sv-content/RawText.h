@@ -33,6 +33,10 @@ struct TRawVerse {
 std::vector<TRawVerse> ParseRawBook(const std::string& output, const std::string& bookName,
                                     const std::string& module, const std::string& sourceName);
 
+// Drops the verses without text that end a chapter (a module's versification may count a
+// verse its text does not have, as 3 John 1:15 in the WEB).
+void DropEmptyChapterEnds(std::vector<TRawVerse>& verses);
+
 // The book name diatheke writes before "1:1:" in its labels ("I Peter"); empty when the
 // output holds no verse 1:1.
 std::string DiathekeLabel(const std::string& raw);

@@ -275,7 +275,7 @@ int main(int argc, char** argv)
     } catch (const ESourceProblems& e) {
         for (const auto& m : e.messages())
             std::cerr << "sv-content: " << m << "\n";
-        std::cerr << "sv-content: " << e.messages().size() << " problems in the sources\n";
+        std::cerr << "sv-content: problems in the sources: " << e.messages().size() << "\n";
     } catch (const ESourceError& e) {
         std::cerr << "sv-content: " << e.what() << "\n";
     } catch (const std::invalid_argument&) {
