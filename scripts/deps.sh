@@ -9,7 +9,7 @@ SV_PACKAGES=(
   qt6-speech-dev qt6-svg-dev qt6-speech-flite-plugin qt6-tools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libmspack-dev zlib1g-dev libgtest-dev libbenchmark-dev libyaml-cpp-dev qtkeychain-qt6-dev
-  sword-text-web diatheke
+  sword-text-web sword-text-kjv diatheke
   xvfb xauth xdotool imagemagick sox
   libreoffice-writer-nogui poppler-utils
   dpkg-dev file desktop-file-utils appstream

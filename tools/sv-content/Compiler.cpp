@@ -88,25 +88,6 @@ std::string RefLabel(const TPortion& p, const TVerseRef& r)
     return p.Books[r.Book - 1].Key + " " + std::to_string(r.Chapter) + ":" + std::to_string(r.Verse);
 }
 
-// The label diatheke writes before "1:1:" on the first verse line.
-std::string LabelName(const std::string& raw)
-{
-    const auto at = raw.find(" 1:1: ");
-    if (at == std::string::npos)
-        return {};
-    auto lineStart = raw.rfind('\n', at);
-    lineStart = lineStart == std::string::npos ? 0 : lineStart + 1;
-    std::string head = raw.substr(lineStart, at - lineStart);
-    // Drop leading tags.
-    while (!head.empty() && head[0] == '<') {
-        const auto gt = head.find('>');
-        if (gt == std::string::npos)
-            break;
-        head.erase(0, gt + 1);
-    }
-    return head;
-}
-
 std::string StripMarkup(const std::string& s)
 {
     std::string out;
@@ -239,17 +220,23 @@ void TCompilation::Scripture()
         const TBookDef& def = portion.Books[b];
         const std::string sourceName = portion.Module + " " + def.Key + " (diatheke)";
         const std::string raw = scriptureSource(portion.Module, def.Key, "internal", "hf");
-        const std::string label = LabelName(raw);
+        const std::string label = DiathekeLabel(raw);
         if (label.empty())
             def.Pos.fail("diatheke gave no verse 1:1 for \"" + def.Key + "\" in " + portion.Module);
-        const auto verses = ParseRawBook(raw, label, portion.Module, sourceName);
+        auto verses = ParseRawBook(raw, label, portion.Module, sourceName);
+        // A portion may end before its book does ("Matthew 1-7"): the chapters it lists.
+        const int listed = static_cast<int>(def.VersesPerChapter.size());
+        std::erase_if(verses, [&](const TRawVerse& v) { return v.Chapter > listed; });
+        DropEmptyChapterEnds(verses);
         std::vector<TRawVerse> withNotes;
         bool haveNotes = false;
         for (const auto& v : verses)
             haveNotes = haveNotes || !v.Notes.empty();
         if (haveNotes) {
             const std::string osis = scriptureSource(portion.Module, def.Key, "OSIS", "f");
-            withNotes = ParseRawBook(osis, LabelName(osis), portion.Module, portion.Module + " " + def.Key + " (diatheke OSIS)");
+            withNotes = ParseRawBook(osis, DiathekeLabel(osis), portion.Module, portion.Module + " " + def.Key + " (diatheke OSIS)");
+            std::erase_if(withNotes, [&](const TRawVerse& v) { return v.Chapter > listed; });
+            DropEmptyChapterEnds(withNotes);
         }
         // Chapter and verse counts must match the portion.
         std::vector<int> counts;
@@ -472,6 +459,7 @@ void TCompilation::AuthoredQuestions()
                              + " of portion.yaml; ids are handed out by \"sv-content ids\"");
         }
     }
+    stats.AuthoredQuestions = static_cast<int>(src.Authored.size());
     for (const auto& a : src.Authored) {
         TQuestionDraft q;
         // Two questions of the same verse and text: the later ones are told apart by their place.
@@ -792,12 +780,17 @@ std::unique_ptr<TCompiledContent> Compile(const std::string& sourcesDir, const T
     const fs::path dir(sourcesDir);
     TSourceSet s;
     s.Portion = ReadPortion((dir / "portion.yaml").string());
-    s.Sections = ReadSections((dir / "sections.yaml").string(), s.Portion);
-    s.Memory = ReadMemory((dir / "memory.yaml").string(), s.Portion);
+    // Every file is read to its end and the compilation runs on what was read right, so that
+    // one run lists every error of the sources.
+    TProblems problems;
+    problems.Attempt([&] { s.Sections = ReadSections((dir / "sections.yaml").string(), s.Portion, problems); });
+    problems.Attempt([&] { s.Memory = ReadMemory((dir / "memory.yaml").string(), s.Portion, problems); });
     if (fs::exists(dir / "wordgroups.tsv"))
-        s.Groups = ReadWordGroups((dir / "wordgroups.tsv").string());
-    s.Authored = ReadQuestions((dir / "questions").string(), s.Portion);
-    auto c = Compile(s, scripture);
+        problems.Attempt([&] { s.Groups = ReadWordGroups((dir / "wordgroups.tsv").string(), problems); });
+    problems.Attempt([&] { s.Authored = ReadQuestions((dir / "questions").string(), s.Portion, problems); });
+    std::unique_ptr<TCompiledContent> c;
+    problems.Attempt([&] { c = Compile(s, scripture); });
+    problems.ThrowIfAny();
     if (!s.Groups)
         c->Stats.Warnings.push_back((dir / "wordgroups.tsv").string()
                                     + " is missing: every word is left without a word group");

@@ -38,6 +38,7 @@ struct TQuestionDraft {
 
 struct TCompileStats {
     int Verses = 0, Sections = 0, MemoryPassages = 0, Footnotes = 0;
+    int AuthoredQuestions = 0;
     int SortedWords = 0, ExtraWords = 0, Separators = 0, Uncategorised = 0;
     std::array<int, 8> Questions{};      // records per collection (placeholders included)
     std::array<int, 8> Placeholders{};
@@ -63,7 +64,8 @@ public:
     TCompileStats Stats;
 };
 
-// Reads every source of the folder and compiles it. Throws ESourceError on the first fault.
+// Reads every source of the folder and compiles it. Throws ESourceError with every fault the
+// run met (ESourceProblems when there are several).
 std::unique_ptr<TCompiledContent> Compile(const std::string& sourcesDir, const TScriptureSource& scripture);
 
 // Compiles from already-read sources (tests use it with tiny sources).

@@ -30,7 +30,14 @@ class TVerseText {
 public:
     void addText(std::string_view s)
     {
-        for (char c : s) {
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const char c = s[i];
+            // The paragraph sign some modules write before a verse is markup, not text.
+            if (s.substr(i).starts_with("\xC2\xB6")) {
+                m_pendingSpace = true;
+                ++i;
+                continue;
+            }
             if (IsSpace(c)) {
                 m_pendingSpace = true;
                 continue;
@@ -217,6 +224,41 @@ std::vector<TRawVerse> ParseRawBook(const std::string& output, const std::string
         verses[i].Notes = texts[i].notes();
     }
     return verses;
+}
+
+void DropEmptyChapterEnds(std::vector<TRawVerse>& verses)
+{
+    std::vector<TRawVerse> kept;
+    for (std::size_t i = 0; i < verses.size(); ++i) {
+        std::size_t j = i;
+        while (j < verses.size() && verses[j].Chapter == verses[i].Chapter && verses[j].Text.empty())
+            ++j;
+        const bool chapterEnds = j == verses.size() || verses[j].Chapter != verses[i].Chapter;
+        if (j > i && chapterEnds && verses[i].Verse > 1) {
+            i = j - 1;
+            continue;
+        }
+        kept.push_back(std::move(verses[i]));
+    }
+    verses = std::move(kept);
+}
+
+std::string DiathekeLabel(const std::string& raw)
+{
+    const auto at = raw.find(" 1:1: ");
+    if (at == std::string::npos)
+        return {};
+    auto lineStart = raw.rfind('\n', at);
+    lineStart = lineStart == std::string::npos ? 0 : lineStart + 1;
+    std::string head = raw.substr(lineStart, at - lineStart);
+    // Drop leading tags and the spaces between them.
+    while (!head.empty() && (head[0] == '<' || head[0] == ' ')) {
+        const auto gt = head[0] == ' ' ? 0 : head.find('>');
+        if (gt == std::string::npos)
+            break;
+        head.erase(0, gt + 1);
+    }
+    return head;
 }
 
 std::string RunDiatheke(const std::string& module, const std::string& key,

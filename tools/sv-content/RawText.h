@@ -33,6 +33,14 @@ struct TRawVerse {
 std::vector<TRawVerse> ParseRawBook(const std::string& output, const std::string& bookName,
                                     const std::string& module, const std::string& sourceName);
 
+// Drops the verses without text that end a chapter (a module's versification may count a
+// verse its text does not have, as 3 John 1:15 in the WEB).
+void DropEmptyChapterEnds(std::vector<TRawVerse>& verses);
+
+// The book name diatheke writes before "1:1:" in its labels ("I Peter"); empty when the
+// output holds no verse 1:1.
+std::string DiathekeLabel(const std::string& raw);
+
 // Runs diatheke for a whole book with the given output format and options and returns its
 // standard output; a missing program, a failed run or an empty answer is an error.
 std::string RunDiatheke(const std::string& module, const std::string& key,

@@ -20,6 +20,44 @@ ESourceError::ESourceError(const std::string& file, int line, const std::string&
 {
 }
 
+ESourceError::ESourceError(const std::string& file, int line, const std::string& text, TWholeText)
+    : std::runtime_error(text), m_file(file), m_line(line)
+{
+}
+
+namespace {
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string s;
+    for (const auto& l : lines)
+        s += (s.empty() ? "" : "\n") + l;
+    return s;
+}
+} // namespace
+
+ESourceProblems::ESourceProblems(std::vector<std::string> messages, const std::string& file, int line)
+    : ESourceError(file, line, Joined(messages), TWholeText{}), m_messages(std::move(messages))
+{
+}
+
+void TProblems::Add(const ESourceError& e)
+{
+    if (m_messages.empty()) {
+        m_file = e.file();
+        m_line = e.line();
+    }
+    if (const auto* many = dynamic_cast<const ESourceProblems*>(&e))
+        m_messages.insert(m_messages.end(), many->messages().begin(), many->messages().end());
+    else
+        m_messages.emplace_back(e.what());
+}
+
+void TProblems::ThrowIfAny() const
+{
+    if (!m_messages.empty())
+        throw ESourceProblems(m_messages, m_file, m_line);
+}
+
 void TSourcePos::fail(const std::string& what) const { throw ESourceError(File, Line, what); }
 
 std::string ToWin1252OrFail(const std::string& utf8, const TSourcePos& where)

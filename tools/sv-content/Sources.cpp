@@ -234,16 +234,16 @@ TPortion ReadPortion(const std::string& path)
 
 // ---- sections ----
 
-std::vector<TSectionDef> ReadSections(const std::string& path, const TPortion& portion)
+std::vector<TSectionDef> ReadSections(const std::string& path, const TPortion& portion, TProblems& problems)
 {
-    const YAML::Node root = LoadYaml(path);
     std::vector<TSectionDef> out;
-    if (!root || root.IsNull())
+    YAML::Node root;
+    if (!problems.Attempt([&] { root = LoadYaml(path); }) || !root || root.IsNull())
         return out;
     if (!root.IsSequence())
         At(path, root).fail("expected a list of sections");
     std::vector<int> perBook(portion.Books.size() + 1, 0);
-    for (const auto& s : root) {
+    for (const auto& s : root) problems.Attempt([&] {
         CheckKeys(s, path, {"ref", "title"});
         TSectionDef d;
         d.Pos = At(path, s);
@@ -261,22 +261,22 @@ std::vector<TSectionDef> ReadSections(const std::string& path, const TPortion& p
         if (++perBook[d.Ref.Book] > 255)
             d.Pos.fail("more than 255 sections in " + portion.Books[d.Ref.Book - 1].Name);
         out.push_back(std::move(d));
-    }
+    });
     return out;
 }
 
 // ---- memory passages ----
 
-std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& portion)
+std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& portion, TProblems& problems)
 {
-    const YAML::Node root = LoadYaml(path);
     std::vector<TMemoryDef> out;
-    if (!root || root.IsNull())
+    YAML::Node root;
+    if (!problems.Attempt([&] { root = LoadYaml(path); }) || !root || root.IsNull())
         return out;
     if (!root.IsSequence())
         At(path, root).fail("expected a list of chapters");
     TVerseRef lastChapter;
-    for (const auto& ch : root) {
+    for (const auto& ch : root) problems.Attempt([&] {
         CheckKeys(ch, path, {"chapter", "passages"});
         const TSourcePos cpos = At(path, ch);
         const TVerseRef c = portion.ParseChapter(Str(Field(ch, "chapter", path), path, "chapter"), cpos);
@@ -288,7 +288,7 @@ std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& port
         if (!ps.IsSequence())
             At(path, ps).fail("\"passages\" must be a list");
         int nextFree = 1;
-        for (const auto& p : ps) {
+        for (const auto& p : ps) problems.Attempt([&] {
             CheckKeys(p, path, {"verse", "count"});
             TMemoryDef d;
             d.Pos = At(path, p);
@@ -303,8 +303,8 @@ std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& port
             nextFree = v + d.Count;
             d.Ref = TVerseRef(c.Book, c.Chapter, v);
             out.push_back(d);
-        }
-    }
+        });
+    });
     if (out.size() > 1200)
         At(path, root).fail("more than 1200 memory passages");
     return out;
@@ -340,7 +340,29 @@ std::optional<int> TWordGroups::Find(const std::string& word) const
     return FindExact(capitalised);
 }
 
-TWordGroups ReadWordGroups(const std::string& path)
+namespace {
+// One "word<TAB>category" line; a "#" after the category starts a remark ("# review").
+void AddWordGroupLine(TWordGroups& g, const std::string& line, const TSourcePos& pos)
+{
+    const auto tab = line.find('\t');
+    if (tab == std::string::npos)
+        pos.fail("expected \"word<TAB>category\"");
+    const std::string word = ToWin1252OrFail(Trim(line.substr(0, tab)), pos);
+    std::string rest = line.substr(tab + 1);
+    if (const auto hash = rest.find('#'); hash != std::string::npos)
+        rest.erase(hash);
+    const std::string cat = Trim(rest);
+    if (word.empty() || cat.empty() || cat.size() > 2
+        || !std::all_of(cat.begin(), cat.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+        pos.fail("expected \"word<TAB>category\" with a category 1..15");
+    const int c = std::stoi(cat);
+    if (c < 1 || c > 15)
+        pos.fail("category " + cat + " is outside 1..15");
+    g.Add(word, c, pos);
+}
+} // namespace
+
+TWordGroups ReadWordGroups(const std::string& path, TProblems& problems)
 {
     TWordGroups g;
     g.File = path;
@@ -356,18 +378,7 @@ TWordGroups ReadWordGroups(const std::string& path)
         if (Trim(line).empty() || line[0] == '#')
             continue;
         const TSourcePos pos{path, n};
-        const auto tab = line.find('\t');
-        if (tab == std::string::npos)
-            pos.fail("expected \"word<TAB>category\"");
-        const std::string word = ToWin1252OrFail(Trim(line.substr(0, tab)), pos);
-        const std::string cat = Trim(line.substr(tab + 1));
-        if (word.empty() || cat.empty() || cat.size() > 2
-            || !std::all_of(cat.begin(), cat.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
-            pos.fail("expected \"word<TAB>category\" with a category 1..15");
-        const int c = std::stoi(cat);
-        if (c < 1 || c > 15)
-            pos.fail("category " + cat + " is outside 1..15");
-        g.Add(word, c, pos);
+        problems.Attempt([&] { AddWordGroupLine(g, line, pos); });
     }
     return g;
 }
@@ -390,15 +401,16 @@ std::optional<int> AuthoredTypeCode(const std::string& name)
     return std::nullopt;
 }
 
-std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const TPortion& portion)
+std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const TPortion& portion,
+                                                TProblems& problems)
 {
-    const YAML::Node root = LoadYaml(path);
     std::vector<TAuthoredQuestion> out;
-    if (!root || root.IsNull())
+    YAML::Node root;
+    if (!problems.Attempt([&] { root = LoadYaml(path); }) || !root || root.IsNull())
         return out;
     if (!root.IsSequence())
         At(path, root).fail("expected a list of questions");
-    for (const auto& q : root) {
+    for (const auto& q : root) problems.Attempt([&] {
         CheckKeys(q, path, {"id", "collection", "also", "type", "prefix", "question", "ref", "answer", "allow", "unique", "wording"});
         TAuthoredQuestion d;
         d.Pos = At(path, q);
@@ -497,11 +509,12 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
             if (Trim(p.Text).empty())
                 d.Pos.fail("an answer part is empty");
         out.push_back(std::move(d));
-    }
+    });
     return out;
 }
 
-std::vector<TAuthoredQuestion> ReadQuestions(const std::string& folder, const TPortion& portion)
+std::vector<TAuthoredQuestion> ReadQuestions(const std::string& folder, const TPortion& portion,
+                                             TProblems& problems)
 {
     std::vector<std::string> files;
     if (std::filesystem::is_directory(folder))
@@ -511,10 +524,47 @@ std::vector<TAuthoredQuestion> ReadQuestions(const std::string& folder, const TP
     std::sort(files.begin(), files.end());
     std::vector<TAuthoredQuestion> all;
     for (const auto& f : files) {
-        auto qs = ReadQuestionFile(f, portion);
+        auto qs = ReadQuestionFile(f, portion, problems);
         all.insert(all.end(), std::make_move_iterator(qs.begin()), std::make_move_iterator(qs.end()));
     }
     return all;
+}
+
+// The readers that stop at the end of a file with every error of it.
+namespace {
+template <class F>
+auto Throwing(F read)
+{
+    TProblems problems;
+    auto out = read(problems);
+    problems.ThrowIfAny();
+    return out;
+}
+} // namespace
+
+std::vector<TSectionDef> ReadSections(const std::string& path, const TPortion& portion)
+{
+    return Throwing([&](TProblems& p) { return ReadSections(path, portion, p); });
+}
+
+std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& portion)
+{
+    return Throwing([&](TProblems& p) { return ReadMemory(path, portion, p); });
+}
+
+TWordGroups ReadWordGroups(const std::string& path)
+{
+    return Throwing([&](TProblems& p) { return ReadWordGroups(path, p); });
+}
+
+std::vector<TAuthoredQuestion> ReadQuestions(const std::string& folder, const TPortion& portion)
+{
+    return Throwing([&](TProblems& p) { return ReadQuestions(folder, portion, p); });
+}
+
+std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const TPortion& portion)
+{
+    return Throwing([&](TProblems& p) { return ReadQuestionFile(path, portion, p); });
 }
 
 } // namespace sv::content

@@ -108,7 +108,16 @@ struct TAuthoredQuestion {
     TSourcePos Pos, AllowPos, ReviewedPos, WordingPos, IdPos;
 };
 
+// Each reader throws every error of its file at once (ESourceProblems). The forms taking a
+// TProblems keep the errors there instead and return the entries that were read right.
 TPortion ReadPortion(const std::string& path);
+std::vector<TSectionDef> ReadSections(const std::string& path, const TPortion& portion, TProblems& problems);
+std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& portion, TProblems& problems);
+TWordGroups ReadWordGroups(const std::string& path, TProblems& problems);
+std::vector<TAuthoredQuestion> ReadQuestions(const std::string& folder, const TPortion& portion,
+                                             TProblems& problems);
+std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const TPortion& portion,
+                                                TProblems& problems);
 std::vector<TSectionDef> ReadSections(const std::string& path, const TPortion& portion);
 std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& portion);
 TWordGroups ReadWordGroups(const std::string& path);

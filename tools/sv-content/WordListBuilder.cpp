@@ -140,13 +140,15 @@ void TWordListBuilder::Finish(const TWordGroups* groups, TWords& words)
 
     // Word groups: words the scripture capitalises in mid-sentence must be covered.
     if (groups) {
+        TProblems missing;
         for (TGroup* g : order) {
             if (!g->Scripture || !g->CapitalisedMid || !g->Irregular.empty())
                 continue;
             if (!groups->FindExact(g->Stored))
-                throw ESourceError(groups->File, 0, "\"" + g->Stored + "\" is capitalised in mid-sentence ("
-                                   + g->CapWhere + ") but the table has no entry \"" + g->Stored + "\"");
+                missing.Add(ESourceError(groups->File, 0, "\"" + g->Stored + "\" is capitalised in mid-sentence ("
+                                         + g->CapWhere + ") but the table has no entry \"" + g->Stored + "\""));
         }
+        missing.ThrowIfAny();
     }
 
     TWordsData& d = words.Data;

@@ -10,11 +10,15 @@
 //   sv-content ids   [--sources DIR]               gives every authored question without an
 //                                                  id the next free one, in its source file
 //   sv-content show  [--dir DIR] verse "Gal 1:4" | memory N | question C I
+//   sv-content new   --books "1 Peter, 2 Peter" [--module M] --out DIR
+//                                                  drafts a new portion's sources (NewPortion.h)
+//                                                  and builds them into DIR/build
 //
 // Scripture text is read from the installed SWORD module through diatheke.
 
 #include "Compiler.h"
 #include "IdAssigner.h"
+#include "NewPortion.h"
 #include "Show.h"
 #include "SourceError.h"
 
@@ -22,6 +26,7 @@
 #include "content/QuestionTypes.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <filesystem>
 #include <iostream>
@@ -42,6 +47,7 @@ int Usage()
                  "  sv-content show [--dir DIR] [--sources DIR] verse \"Gal 1:4\"\n"
                  "  sv-content show [--dir DIR] memory N\n"
                  "  sv-content show [--dir DIR] question COLLECTION INDEX\n"
+                 "  sv-content new --books \"1 Peter, 2 Peter\" [--module engWEB2015eb] --out DIR\n"
                  "DIR defaults: --sources content, --out and --dir build/program\n";
     return 2;
 }
@@ -73,8 +79,19 @@ constexpr bool CoverageLimitsFail = true;
 
 // Prints the audit: hits and unmet limits (warnings when building), the coverage summary.
 // False when "check" must fail.
-bool ReportAudit(const TAuditReport& audit, bool check, bool quiet)
+bool ReportAudit(const TAuditReport& audit, bool check, bool quiet, int authored)
 {
+    // A new portion without authored questions yet: its coverage is the list of what to
+    // write next, not a failure.
+    if (authored == 0 && !audit.Coverage.empty()) {
+        std::cout << "no authored questions yet: the portion studies with its generated questions;\n"
+                     "write toss-ups and bonuses in questions/*.yaml (questions/FORMAT.md), chapter by chapter:\n";
+        for (const auto& f : audit.Coverage)
+            std::cout << "to do: " << f.Message << "\n";
+        TAuditReport rest = audit;
+        rest.Coverage.clear();
+        return ReportAudit(rest, check, quiet, -1);
+    }
     for (const auto& f : audit.Faults)
         std::cerr << (check && RuleBreaksFail ? "" : "warning: ") << f.Text() << "\n";
     for (const auto& f : audit.Open)
@@ -104,6 +121,67 @@ bool ReportAudit(const TAuditReport& audit, bool check, bool quiet)
     return ok;
 }
 
+// Text of a file carried in the program (the templates of a new portion).
+std::string Embedded(const char* path)
+{
+    QFile f(QString::fromUtf8(path));
+    if (!f.open(QIODevice::ReadOnly))
+        throw ESourceError(path, 0, std::string("Cannot open file ") + path);
+    return f.readAll().toStdString();
+}
+
+// sv-content new: drafts the sources, builds them and says what to do next.
+int NewPortion(const std::vector<std::string>& args)
+{
+    TNewPortionOptions o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (i + 1 >= args.size())
+            return Usage();
+        const std::string& v = args[++i];
+        if (a == "--books")
+            o.Books = v;
+        else if (a == "--module")
+            o.Module = v;
+        else if (a == "--out")
+            o.OutDir = v;
+        else
+            return Usage();
+    }
+    if (o.Books.empty() || o.OutDir.empty())
+        return Usage();
+    const std::string known = (std::filesystem::temp_directory_path()
+                               / ("sv-content-groups-" + std::to_string(QCoreApplication::applicationPid()) + ".tsv"))
+                                  .string();
+    {
+        const std::string table = Embedded(":/portion/wordgroups.tsv");
+        QFile f(QString::fromStdString(known));
+        if (!f.open(QIODevice::WriteOnly) || f.write(table.data(), static_cast<qint64>(table.size())) < 0)
+            throw ESourceError(known, 0, "Cannot create file " + known);
+    }
+    o.KnownGroups = known;
+    o.FormatText = Embedded(":/portion/questions/FORMAT.md");
+    TNewPortionReport r;
+    try {
+        r = WriteNewPortion(o, DiathekeSource());
+    } catch (...) {
+        std::filesystem::remove(known);
+        throw;
+    }
+    std::filesystem::remove(known);
+    std::cout << "wrote " << o.OutDir << ": " << r.Chapters << " chapters, " << r.Verses << " verses, " << r.Words
+              << " words (" << r.Known << " from the shipped word groups, " << r.ToReview
+              << " marked \"# review\" in wordgroups.tsv)\n";
+    auto content = Compile(o.OutDir, DiathekeSource());
+    const std::string out = (std::filesystem::path(o.OutDir) / "build").string();
+    WriteContent(*content, out);
+    Report(*content, std::cout);
+    std::cout << "wrote " << (std::filesystem::path(out) / "wf.wl").string() << ", wf.bk, wf.qs, footnotes.txt\n"
+              << "next: review the marked word groups, rename the sections, choose memory passages, write "
+                 "questions; \"sv-content check --sources " << o.OutDir << "\" says what is missing\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -113,6 +191,14 @@ int main(int argc, char** argv)
     if (args.empty())
         return Usage();
     const std::string cmd = args[0];
+    if (cmd == "new") {
+        try {
+            return NewPortion(std::vector<std::string>(args.begin() + 1, args.end()));
+        } catch (const std::exception& e) {
+            std::cerr << "sv-content: " << e.what() << "\n";
+            return 1;
+        }
+    }
     std::string sources = "content", out = "build/program", dir = "build/program";
     bool quiet = false;
     std::vector<std::string> rest;
@@ -152,7 +238,10 @@ int main(int argc, char** argv)
                 }
                 std::cout << "answer words: every one is in its cited verses or explained\n";
             }
-            return ReportAudit(content->Stats.Audit, cmd == "check", quiet) ? 0 : 1;
+            if (content->Stats.MemoryPassages == 0)
+                std::cout << "no memory passages yet: choose them in memory.yaml; each one brings its quote, "
+                             "finish and finish-with-reference questions\n";
+            return ReportAudit(content->Stats.Audit, cmd == "check", quiet, content->Stats.AuthoredQuestions) ? 0 : 1;
         }
         if (cmd == "ids") {
             if (!rest.empty())
@@ -199,6 +288,10 @@ int main(int argc, char** argv)
             return 0;
         }
         return Usage();
+    } catch (const ESourceProblems& e) {
+        for (const auto& m : e.messages())
+            std::cerr << "sv-content: " << m << "\n";
+        std::cerr << "sv-content: problems in the sources: " << e.messages().size() << "\n";
     } catch (const ESourceError& e) {
         std::cerr << "sv-content: " << e.what() << "\n";
     } catch (const std::invalid_argument&) {
