@@ -12,6 +12,7 @@
 #include "material/gui/SelectionFrames.h"
 #include "study/gui/QuestionAsker.h"
 #include "study/gui/StudyDialogs.h"
+#include "user/StudyDate.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/gui/CharacterWindow.h"
@@ -256,6 +257,8 @@ TEST_F(AppTest, ASessionsGradeIsOnDiskOnceTheSessionCloses)
     const std::vector<char> after = FileBytes(path);
     EXPECT_NE(after, created);
     EXPECT_EQ(after, MemoryBytes(main->User()));
+    // The day of the grade is kept beside the user file.
+    EXPECT_EQ(ReadStudyDate(StudyDatePath(UsersDir(), "Ann")), clock.Time.date());
 }
 
 // Run as a child process by the next test: a person with a grade in memory only, waiting for
