@@ -10,7 +10,9 @@
 #include "app/ProgramWindows.h"
 #include "print/gui/PrintContext.h"
 #include "progress/gui/ProgressChartForm.h"
+#include "team/gui/PersonTransfer.h"
 #include "team/gui/TeamProgressForm.h"
+#include "support/gui/ScriptedMessages.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,6 +21,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+
+#include <deque>
 
 using namespace sv;
 using namespace sv::test;
@@ -150,4 +154,46 @@ TEST_F(AppTest, TeamWindowPrintsTheReportAndExportsTheCsvFile)
     EXPECT_TRUE(table.readAll().startsWith("Person,File,Chapter,"));
     ASSERT_EQ(saves.Requests.size(), 3u);
     EXPECT_EQ(saves.Requests[1].DefaultExtension.toStdString(), "csv");
+}
+
+TEST(PersonTransfer, ImportAsksAboutATakenNameAndNeverReplacesThePersonWorkingNow)
+{
+    const struct {
+        const char* What;
+        std::string Current;
+        std::deque<bool> Answers;
+        bool Imported;
+        std::vector<std::string> Kinds;
+        const char* NewFile;
+    } cases[] = {
+        {"replace", "Cy", {true}, true, {"confirm", "information"}, "Annlee.219"},
+        {"keep both", "Cy", {false, true}, true, {"confirm", "confirm", "information"}, "Annleecopy.219"},
+        {"cancel", "Cy", {false, false}, false, {"confirm", "confirm"}, ""},
+        {"the person working now", "Annlee", {true}, true, {"warning", "confirm", "information"}, "Annleecopy.219"},
+    };
+    const TTeamFolder from;
+    for (const auto& c : cases) {
+        const TTeamFolder to;
+        TScriptedMessages messages;
+        messages.Answers = c.Answers;
+        EXPECT_EQ(ImportPersonFile(from.Users() + "Annlee.219", to.Users(), c.Current, messages), c.Imported) << c.What;
+        std::vector<std::string> kinds;
+        for (const auto& shown : messages.Shown)
+            kinds.push_back(shown.Kind);
+        EXPECT_EQ(kinds, c.Kinds) << c.What;
+        if (*c.NewFile) {
+            EXPECT_TRUE(QFile::exists(QString::fromStdString(to.Users() + c.NewFile))) << c.What;
+        }
+    }
+
+    const TTeamFolder to;
+    TScriptedMessages messages;
+    QFile foreign(QString::fromStdString(from.Users() + "Notes.219"));
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.write("a letter, not a person");
+    foreign.close();
+    EXPECT_FALSE(ImportPersonFile(from.Users() + "Notes.219", to.Users(), "Cy", messages));
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0].Kind, "error");
+    EXPECT_NE(messages.Shown[0].Text.find("cut short"), std::string::npos) << messages.Shown[0].Text;
 }

@@ -5,10 +5,13 @@
 #include "program/UserNames.h"
 #include "progress/gui/ProgressChartForm.h"
 #include "shell/ProgramShell.h"
+#include "team/gui/PersonTransfer.h"
 #include "team/gui/TeamProgressForm.h"
+#include "shell/ErrorBoundary.h"
 #include "user/User.h"
 
 #include <QAction>
+#include <QFileDialog>
 
 #include <memory>
 
@@ -55,6 +58,37 @@ void RegisterTeamCommands(IProgramShell& shell)
         auto* form = new TTeamProgressForm(PrintContextOf(shell, saveDialog.get()), shell.UsersDir());
         form->OpenChart = [&shell](const std::string& fileName) { OpenPersonChart(shell, fileName); };
         shell.OpenChild(form, IProgramShell::TPlacement::Centred, ChildFlags);
+    });
+    shell.SetOpener(shell.CmdImportPerson, [&shell] {
+        Guarded(
+            [&shell] {
+                const QString path = QFileDialog::getOpenFileName(shell.Window(), QStringLiteral("Import person"), QString(),
+                                                                  QStringLiteral("Person files (*.219 *.zip)"));
+                if (!path.isEmpty())
+                    ImportPersonFile(path.toStdString(), shell.UsersDir(), shell.User().FileName.text(), shell.Messages());
+            },
+            &shell.Messages());
+    });
+    shell.SetOpener(shell.CmdExportPerson, [&shell, saveDialog] {
+        Guarded(
+            [&shell, saveDialog] {
+                if (!shell.User().IsChosen())
+                    return;
+                // The files on disk are what is exported: the answers of this session first.
+                if (!shell.SaveStudyResults())
+                    return;
+                const QString name = QString::fromStdString(shell.User().FileName.text());
+                const auto answer = saveDialog->Ask(
+                    {QStringLiteral("Export person"), name, QStringLiteral("zip"),
+                     {{QStringLiteral("Zip archive (*.zip)"), QStringLiteral("*.zip")},
+                      {QStringLiteral("Person files in this folder (*.219)"), QStringLiteral("*.219")}}});
+                if (!answer || answer->Path.isEmpty())
+                    return;
+                ExportPersonFiles(shell.UsersDir(), shell.User().FileName.text(), answer->Path,
+                                  answer->Filter == 1 ? TExportForm::Folder : TExportForm::ZipArchive);
+                shell.Messages().Information(QStringLiteral("The files of %1 have been written.").arg(name));
+            },
+            &shell.Messages());
     });
 }
 
