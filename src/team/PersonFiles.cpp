@@ -39,10 +39,7 @@ bool EndsWithNoCase(const std::string& s, const std::string& suffix)
     return s.size() >= suffix.size() && SameNameNoCase(s.substr(s.size() - suffix.size()), suffix);
 }
 
-TBytes ToBytes(const QByteArray& a)
-{
-    return TBytes(a.begin(), a.end());
-}
+TBytes ToBytes(const QByteArray& a) { return TBytes(a.begin(), a.end()); }
 
 std::optional<TBytes> ReadIfExists(const std::string& path)
 {
@@ -57,7 +54,8 @@ std::optional<TBytes> ReadIfExists(const std::string& path)
 bool IsPlainName(const std::string& base)
 {
     return !base.empty() && base.size() <= static_cast<std::size_t>(MaxNameLength)
-        && std::all_of(base.begin(), base.end(), [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+           && std::all_of(base.begin(), base.end(),
+                          [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
 // Checks every file of the package and builds it.
@@ -65,7 +63,8 @@ TPersonPackage CheckPackage(const std::string& shownName, const std::string& bas
                             std::optional<TBytes> history, std::optional<TBytes> tasks, std::optional<TBytes> date)
 {
     if (!IsPlainName(base))
-        throw EImportRefused(shownName + " is not a person file of The Scrivolt: its name is not one the program gives.");
+        throw EImportRefused(shownName
+                             + " is not a person file of The Scrivolt: its name is not one the program gives.");
     if (user.size() < TUser::FileSize)
         throw EImportRefused(shownName + " is damaged: it is cut short (" + std::to_string(user.size()) + " of "
                              + std::to_string(TUser::FileSize) + " bytes).");
@@ -100,9 +99,12 @@ TPersonPackage CheckPackage(const std::string& shownName, const std::string& bas
         p.Tasks = std::move(tasks);
     }
     // A study date that cannot be read is left behind rather than refusing the person.
-    if (date && QDate::fromString(QString::fromLatin1(reinterpret_cast<const char*>(date->data()),
-                                                      static_cast<qsizetype>(date->size())).trimmed(),
-                                  Qt::ISODate).isValid())
+    if (date
+        && QDate::fromString(
+               QString::fromLatin1(reinterpret_cast<const char*>(date->data()), static_cast<qsizetype>(date->size()))
+                   .trimmed(),
+               Qt::ISODate)
+               .isValid())
         p.StudyDate = std::move(date);
     return p;
 }
@@ -170,10 +172,7 @@ void RemoveIfExists(const std::string& path)
     std::filesystem::remove(path, ec);
 }
 
-std::string FileNameOnly(const std::string& path)
-{
-    return std::filesystem::path(path).filename().string();
-}
+std::string FileNameOnly(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 } // namespace
 
@@ -207,8 +206,7 @@ TImportResult ImportPerson(const TPersonPackage& package, const std::string& use
             TUser there;
             there.LoadFromFile(UserFilePath(usersDir, target));
             present = there.FullName.text();
-        } catch (const std::exception&) {
-        }
+        } catch (const std::exception&) { }
         switch (ask(present)) {
         case TNameClash::Cancel:
             return {};
@@ -284,7 +282,8 @@ void ExportPersonToZip(const std::string& usersDir, const std::string& fileName,
         for (const std::string& p : paths) {
             const std::optional<TBytes> bytes = ReadIfExists(p);
             QuaZipFile member(&zip);
-            if (!member.open(QIODevice::WriteOnly, QuaZipNewInfo(QString::fromStdString(FileNameOnly(p)), QString::fromStdString(p))))
+            if (!member.open(QIODevice::WriteOnly,
+                             QuaZipNewInfo(QString::fromStdString(FileNameOnly(p)), QString::fromStdString(p))))
                 throw EFileError("Cannot create file " + zipPath);
             member.write(reinterpret_cast<const char*>(bytes->data()), static_cast<qint64>(bytes->size()));
             member.close();

@@ -24,11 +24,11 @@ namespace sv {
 // A person file that may not be brought in; what() is the reason, for the person.
 class EImportRefused : public std::runtime_error {
 public:
-    explicit EImportRefused(const std::string& reason) : std::runtime_error(reason) {}
+    explicit EImportRefused(const std::string& reason) : std::runtime_error(reason) { }
 };
 
 struct TPersonPackage {
-    std::string FileName;  // of the user file, without ".219"
+    std::string FileName; // of the user file, without ".219"
     TUser User;
     std::optional<std::vector<std::uint8_t>> History;
     std::optional<std::vector<std::uint8_t>> Tasks;
@@ -43,7 +43,7 @@ enum class TNameClash { Replace, KeepBoth, Cancel };
 
 struct TImportResult {
     bool Imported = false;
-    std::string FileName;  // the name the person has in the Users folder now
+    std::string FileName; // the name the person has in the Users folder now
 };
 
 // Writes the package into usersDir (ending in "/"). When a person of that file name is there,

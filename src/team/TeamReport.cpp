@@ -85,7 +85,8 @@ void WritePage(TDocFile& file, const TTeamTable& table, int firstPerson, int per
     file.Write("\\pard\\plain\\f1\\fs24\\b Team progress");
     if (continued)
         file.Write(" (continued)");
-    file.Write("\\b0\\fs16  - percent mastered in each chapter: questions, memory passages, references (top to bottom)\\par");
+    file.Write(
+        "\\b0\\fs16  - percent mastered in each chapter: questions, memory passages, references (top to bottom)\\par");
     file.EndLine();
 
     BeginRow(file, chapters, true);
@@ -130,7 +131,7 @@ std::string TeamCsv(const TTeamTable& table)
     for (const TTeamMember& m : table.Members()) {
         for (int c = 0; c < table.Chapters(); ++c) {
             std::string line = CsvField(Win1252ToUtf8(m.FullName)) + "," + CsvField(Win1252ToUtf8(m.FileName)) + ","
-                + CsvField(Win1252ToUtf8(table.ChapterLabel(c)));
+                               + CsvField(Win1252ToUtf8(table.ChapterLabel(c)));
             for (TTeamMeasure k : TeamMeasures)
                 AppendShare(line, m.Chapters[static_cast<std::size_t>(c)].Of(k));
             out += line + "," + DateText(m.LastStudy) + "\r\n";

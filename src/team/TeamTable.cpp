@@ -33,10 +33,7 @@ const TShare& TTeamChapter::Of(TTeamMeasure m) const
     return References;
 }
 
-TShare& TTeamChapter::Of(TTeamMeasure m)
-{
-    return const_cast<TShare&>(static_cast<const TTeamChapter&>(*this).Of(m));
-}
+TShare& TTeamChapter::Of(TTeamMeasure m) { return const_cast<TShare&>(static_cast<const TTeamChapter&>(*this).Of(m)); }
 
 TCollectionFlags AllCollections()
 {
@@ -48,8 +45,7 @@ TCollectionFlags AllCollections()
 
 TTeamTable::TTeamTable(const TBooks& books, const TQuestions& questions, const TCollectionFlags& chosen)
     : m_books(books), m_questions(questions), m_chosen(chosen), m_chapters(books.TotalChapters())
-{
-}
+{ }
 
 void TTeamTable::Add(const TUser& user, const std::string& fileName, std::optional<QDate> lastStudy)
 {

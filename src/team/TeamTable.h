@@ -37,7 +37,7 @@ struct TShare {
 // What a table cell counts.
 enum class TTeamMeasure { Questions, MemoryPassages, References };
 inline constexpr TTeamMeasure TeamMeasures[] = {TTeamMeasure::Questions, TTeamMeasure::MemoryPassages,
-    TTeamMeasure::References};
+                                                TTeamMeasure::References};
 
 struct TTeamChapter {
     TShare Questions;
@@ -48,8 +48,8 @@ struct TTeamChapter {
 };
 
 struct TTeamMember {
-    std::string FullName;  // Windows-1252, as in the user file
-    std::string FileName;  // the user file's name without ".219"
+    std::string FullName; // Windows-1252, as in the user file
+    std::string FileName; // the user file's name without ".219"
     std::optional<QDate> LastStudy;
     std::vector<TTeamChapter> Chapters; // ChapterNo order: index 0 is chapter 1
 };

@@ -45,7 +45,7 @@ void WriteStudyDate(const std::string& path, QDate date)
 bool StudyResultsDiffer(const TUser& a, const TUser& b)
 {
     return !SameBytes(a.QuestionKnowledge, b.QuestionKnowledge) || !SameBytes(a.MemoryKnowledge, b.MemoryKnowledge)
-        || !SameBytes(a.ReferenceKnowledge, b.ReferenceKnowledge);
+           || !SameBytes(a.ReferenceKnowledge, b.ReferenceKnowledge);
 }
 
 void SaveUserAndStudyDate(const TUser& user, const std::string& userPath, const std::string& datePath, QDate today)

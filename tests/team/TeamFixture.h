@@ -27,9 +27,9 @@ inline TUser TeamPerson(const std::string& fullName, const std::string& fileName
 inline void WriteThreePersons(const std::string& usersDir)
 {
     TUser ann = TeamPerson("Ann Lee", "Annlee");
-    ann.QuestionByte({0, 1}) = 31;  // Ga 1
-    ann.QuestionByte({0, 3}) = 15;  // Ga 2
-    ann.QuestionByte({1, 3}) = 31;  // Pm 1
+    ann.QuestionByte({0, 1}) = 31; // Ga 1
+    ann.QuestionByte({0, 3}) = 15; // Ga 2
+    ann.QuestionByte({1, 3}) = 31; // Pm 1
     ann.MemoryKnowledge[1] = 31;
     ann.ReferenceKnowledge[2] = 31; // Ga 1:2
     ann.ReferenceKnowledge[20] = 0;
@@ -53,7 +53,10 @@ inline void WriteThreePersons(const std::string& usersDir)
 struct TTeamFolder {
     QTemporaryDir Dir;
     std::string Users() const { return Dir.path().toStdString() + "/"; }
-    TUser Person(const std::string& fullName, const std::string& fileName) const { return TeamPerson(fullName, fileName); }
+    TUser Person(const std::string& fullName, const std::string& fileName) const
+    {
+        return TeamPerson(fullName, fileName);
+    }
     TTeamFolder() { WriteThreePersons(Users()); }
 };
 

@@ -1,3 +1,4 @@
+#include "TeamFixture.h"
 #include "common/LeStream.h"
 #include "goals/Tasks.h"
 #include "program/UserNames.h"
@@ -5,7 +6,6 @@
 #include "user/History.h"
 #include "user/StudyDate.h"
 #include "user/User.h"
-#include "TeamFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -92,18 +92,46 @@ TEST(PersonFiles, ADamagedOrForeignFileIsRefusedWithItsReasonAndNothingIsCopied)
 {
     const struct {
         const char* What;
-        const char* File;   // the file changed, in the stick folder
+        const char* File; // the file changed, in the stick folder
         TBytes (*Change)(TBytes);
         const char* Reason;
     } cases[] = {
-        {"truncated user file", "Ann.219", [](TBytes b) { b.resize(40000); return b; }, "cut short"},
+        {"truncated user file", "Ann.219",
+         [](TBytes b) {
+             b.resize(40000);
+             return b;
+         },
+         "cut short"},
         {"empty user file", "Ann.219", [](TBytes) { return TBytes(); }, "cut short"},
-        {"longer file", "Ann.219", [](TBytes b) { b.push_back(0); return b; }, "too long"},
-        {"foreign file of the same size", "Ann.219", [](TBytes b) { std::fill(b.begin(), b.end(), 'x'); return b; },
+        {"longer file", "Ann.219",
+         [](TBytes b) {
+             b.push_back(0);
+             return b;
+         },
+         "too long"},
+        {"foreign file of the same size", "Ann.219",
+         [](TBytes b) {
+             std::fill(b.begin(), b.end(), 'x');
+             return b;
+         },
          "another layout"},
-        {"no name", "Ann.219", [](TBytes b) { b[5] = 0; return b; }, "no person's name"},
-        {"cut set history", "Ann.219h", [](TBytes b) { b.resize(100); return b; }, "set history of Ann.219 is damaged"},
-        {"damaged task list", "Ann.tasks", [](TBytes) { return TBytes{1, 2, 3}; }, "task list of Ann.219 is damaged"},
+        {"no name", "Ann.219",
+         [](TBytes b) {
+             b[5] = 0;
+             return b;
+         },
+         "no person's name"},
+        {"cut set history", "Ann.219h",
+         [](TBytes b) {
+             b.resize(100);
+             return b;
+         },
+         "set history of Ann.219 is damaged"},
+        {"damaged task list", "Ann.tasks",
+         [](TBytes) {
+             return TBytes{1, 2, 3};
+         },
+         "task list of Ann.219 is damaged"},
     };
     for (const auto& c : cases) {
         const TStick stick;
@@ -132,7 +160,9 @@ TEST(PersonFiles, ANameAlreadyPresentIsReplacedKeptTwiceOrLeftOnlyAsAnswered)
     } cases[] = {
         {TNameClash::Cancel, false, "", {"Ann.219", "Ann.219h"}},
         {TNameClash::Replace, true, "Ann", {"Ann.219", "Ann.219h", "Ann.studied", "Ann.tasks"}},
-        {TNameClash::KeepBoth, true, "Anncopy",
+        {TNameClash::KeepBoth,
+         true,
+         "Anncopy",
          {"Ann.219", "Ann.219h", "Anncopy.219", "Anncopy.219h", "Anncopy.studied", "Anncopy.tasks"}},
     };
     for (const auto& c : cases) {
@@ -187,7 +217,8 @@ TEST(PersonFiles, AZipArchiveRoundTripsAndAForeignArchiveIsRefused)
     // A folder export holds the same files.
     const std::string folder = out.path().toStdString() + "/";
     ExportPersonToFolder(stick.Path(), "Ann", folder);
-    EXPECT_EQ(Listing(folder), (std::vector<std::string>{"Ann.219", "Ann.219h", "Ann.studied", "Ann.tasks", "Ann.zip"}));
+    EXPECT_EQ(Listing(folder),
+              (std::vector<std::string>{"Ann.219", "Ann.219h", "Ann.studied", "Ann.tasks", "Ann.zip"}));
 
     // A text file named .zip, and a zip that is cut short.
     WriteAll(folder + "text.zip", TBytes{'h', 'e', 'l', 'l', 'o'});

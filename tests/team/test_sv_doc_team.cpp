@@ -23,8 +23,8 @@ struct TRun {
 TRun SvDoc(const QStringList& args)
 {
     QProcess p;
-    p.start(QStringLiteral(SV_DOC_EXE), QStringList{QStringLiteral("team"), QStringLiteral("--program"),
-                                                    QStringLiteral(SV_PROGRAM_DIR)} + args);
+    p.start(QStringLiteral(SV_DOC_EXE),
+            QStringList{QStringLiteral("team"), QStringLiteral("--program"), QStringLiteral(SV_PROGRAM_DIR)} + args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
             p.readAllStandardError().toStdString()};
@@ -53,10 +53,7 @@ struct TTeam {
     }
 };
 
-int Lines(const std::string& text)
-{
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-}
+int Lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
 } // namespace
 
@@ -87,8 +84,8 @@ TEST(SvDocTeam, WritesTheReportAndTheCsvFileOfAUsersFolder)
 TEST(SvDocTeam, AMissingUsersFolderIsAFileError)
 {
     const TTeam team;
-    const TRun r = SvDoc({QStringLiteral("--users"), team.Dir.filePath(QStringLiteral("nowhere")), QStringLiteral("--out"),
-                          team.Dir.filePath(QStringLiteral("x.rtf"))});
+    const TRun r = SvDoc({QStringLiteral("--users"), team.Dir.filePath(QStringLiteral("nowhere")),
+                          QStringLiteral("--out"), team.Dir.filePath(QStringLiteral("x.rtf"))});
     EXPECT_EQ(r.Code, 1);
     EXPECT_NE(r.Err.find("Cannot open file "), std::string::npos) << r.Err;
     EXPECT_FALSE(QFile::exists(team.Dir.filePath(QStringLiteral("x.rtf"))));

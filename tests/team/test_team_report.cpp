@@ -1,8 +1,8 @@
+#include "TeamFixture.h"
 #include "print/DocFile.h"
+#include "support/ContentFixture.h"
 #include "team/TeamReport.h"
 #include "team/TeamTable.h"
-#include "support/ContentFixture.h"
-#include "TeamFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -59,11 +59,11 @@ TEST(TeamReport, RtfIsALandscapeTableWithPersonsTotalsAndDates)
     WriteTeamReport(doc, table);
     const std::string& rtf = doc.Bytes();
 
-    for (const char* fragment : {"{\\rtf1\\ansi\\ansicpg1252", "\\paperw15840\\paperh12240", "\\landscape",
-                                 "\\trhdr", "Person\\cell Ga 1\\cell Ga 2\\cell Ga 3\\cell Pm 1\\cell Last study\\cell ",
-                                 // Ann, Ga 1: questions 1 of 3, memory 1 of 1, references 1 of 5
-                                 "Ann Lee\\cell 33\\line 100\\line 20\\cell ", "2026-11-30\\cell \\row",
-                                 "Al \\{B\\}\\cell ", "Team\\cell "}) {
+    for (const char* fragment :
+         {"{\\rtf1\\ansi\\ansicpg1252", "\\paperw15840\\paperh12240", "\\landscape", "\\trhdr",
+          "Person\\cell Ga 1\\cell Ga 2\\cell Ga 3\\cell Pm 1\\cell Last study\\cell ",
+          // Ann, Ga 1: questions 1 of 3, memory 1 of 1, references 1 of 5
+          "Ann Lee\\cell 33\\line 100\\line 20\\cell ", "2026-11-30\\cell \\row", "Al \\{B\\}\\cell ", "Team\\cell "}) {
         EXPECT_NE(rtf.find(fragment), std::string::npos) << fragment;
     }
     // The totals of four persons. Ga 1: questions 2 of 12, memory passages 1 of 4, references

@@ -1,10 +1,10 @@
+#include "TeamFixture.h"
 #include "content/Books.h"
 #include "progress/ProgressCounts.h"
+#include "support/ContentFixture.h"
 #include "team/TeamTable.h"
 #include "user/StudyDate.h"
 #include "user/User.h"
-#include "support/ContentFixture.h"
-#include "TeamFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@ namespace {
 TShare ChartShare(const TProgressCounts& counts, int point)
 {
     int available = 0;
-    for (TProgressSeries s : {TProgressSeries::Mastered, TProgressSeries::CorrectFewerThan3, TProgressSeries::Unmastered,
-                              TProgressSeries::Untried})
+    for (TProgressSeries s : {TProgressSeries::Mastered, TProgressSeries::CorrectFewerThan3,
+                              TProgressSeries::Unmastered, TProgressSeries::Untried})
         available += counts.Value(point, s);
     return {counts.Value(point, TProgressSeries::Mastered), available};
 }
@@ -90,7 +90,8 @@ TEST(TeamTable, TotalsAddUpEveryPersonPerChapter)
             for (const TTeamMember& m : table.Members())
                 sum += m.Chapters[static_cast<std::size_t>(c)].Of(k);
             EXPECT_EQ(total.Of(k), sum) << c;
-            EXPECT_EQ(total.Of(k).Available, 3 * table.Members()[0].Chapters[static_cast<std::size_t>(c)].Of(k).Available);
+            EXPECT_EQ(total.Of(k).Available,
+                      3 * table.Members()[0].Chapters[static_cast<std::size_t>(c)].Of(k).Available);
         }
     }
     EXPECT_THROW(table.Total(4), std::exception);
@@ -123,7 +124,10 @@ TEST(StudyDate, ASaveThatChangesStudyResultsRecordsTheDay)
         const char* What;
         void (*Change)(TUser&);
     } changes[] = {
-        {"question", [](TUser& u) { u.QuestionByte({3, 17}) = 15; }},
+        {"question",
+         [](TUser& u) {
+             u.QuestionByte({3, 17}) = 15;
+         }},
         {"memory verse", [](TUser& u) { u.MemoryKnowledge[4] = 0; }},
         {"reference", [](TUser& u) { u.ReferenceKnowledge[1200] = 31; }},
     };

@@ -1,18 +1,18 @@
 // The team window as a coach uses it: three persons, sorted by a chapter, one person's chart
 // opened from the table, the report printed and the CSV file exported.
 
+#include "TeamFixture.h"
+#include "support/ContentFixture.h"
 #include "support/gui/AppFixture.h"
 #include "support/gui/FindWidget.h"
 #include "support/gui/ScriptedSaveDialog.h"
-#include "support/ContentFixture.h"
-#include "TeamFixture.h"
 
 #include "app/ProgramWindows.h"
 #include "print/gui/PrintContext.h"
 #include "progress/gui/ProgressChartForm.h"
+#include "support/gui/ScriptedMessages.h"
 #include "team/gui/PersonTransfer.h"
 #include "team/gui/TeamProgressForm.h"
-#include "support/gui/ScriptedMessages.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -62,7 +62,8 @@ TEST_F(AppTest, TeamProgressListsThePersonsAndOpensTheChartOfOne)
     QTest::keyClick(table, Qt::Key_Return);
     Settle();
     auto* chart = Child<TProgressChartForm>();
-    ASSERT_NE(chart, nullptr) << ChildCount() << " " << (messages.Shown.empty() ? std::string() : messages.Log().back());
+    ASSERT_NE(chart, nullptr) << ChildCount() << " "
+                              << (messages.Shown.empty() ? std::string() : messages.Log().back());
     EXPECT_TRUE(chart->windowTitle().contains(QStringLiteral("Bobthequick"))) << chart->windowTitle().toStdString();
     EXPECT_TRUE(messages.Shown.empty()) << messages.Log().back();
 }

@@ -18,7 +18,8 @@ bool WantsCsv(const TDocContext& ctx)
 {
     if (ctx.Has("format"))
         return ctx.Value("format") == "csv";
-    return ctx.Has("out") && QFileInfo(QString::fromStdString(ctx.Value("out"))).suffix().toLower() == QLatin1String("csv");
+    return ctx.Has("out")
+           && QFileInfo(QString::fromStdString(ctx.Value("out"))).suffix().toLower() == QLatin1String("csv");
 }
 
 std::string UsersDir(const TDocContext& ctx)

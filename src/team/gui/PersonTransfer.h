@@ -15,7 +15,8 @@ namespace sv {
 
 class IMessageService;
 
-// Returns true when the person was imported.
+// Returns true when the person was imported. A file that cannot be read is reported as an error
+// too; the other errors (a file that cannot be written) are thrown.
 bool ImportPersonFile(const std::string& path, const std::string& usersDir, const std::string& currentFileName,
                       IMessageService& messages);
 

@@ -4,10 +4,10 @@
 #include "print/gui/SaveDialog.h"
 #include "program/UserNames.h"
 #include "progress/gui/ProgressChartForm.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/ProgramShell.h"
 #include "team/gui/PersonTransfer.h"
 #include "team/gui/TeamProgressForm.h"
-#include "shell/ErrorBoundary.h"
 #include "user/User.h"
 
 #include <QAction>
@@ -22,12 +22,12 @@ namespace {
 // A person's record kept alive as long as the chart window that shows it.
 class TUserHolder : public QObject {
 public:
-    explicit TUserHolder(QObject* owner) : QObject(owner) {}
+    explicit TUserHolder(QObject* owner) : QObject(owner) { }
     TUser User;
 };
 
 const Qt::WindowFlags ChildFlags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-    | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint;
+                                   | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint;
 
 void OpenPersonChart(IProgramShell& shell, const std::string& fileName)
 {
@@ -62,10 +62,12 @@ void RegisterTeamCommands(IProgramShell& shell)
     shell.SetOpener(shell.CmdImportPerson, [&shell] {
         Guarded(
             [&shell] {
-                const QString path = QFileDialog::getOpenFileName(shell.Window(), QStringLiteral("Import person"), QString(),
-                                                                  QStringLiteral("Person files (*.219 *.zip)"));
+                const QString path =
+                    QFileDialog::getOpenFileName(shell.Window(), QStringLiteral("Import person"), QString(),
+                                                 QStringLiteral("Person files (*.219 *.zip)"));
                 if (!path.isEmpty())
-                    ImportPersonFile(path.toStdString(), shell.UsersDir(), shell.User().FileName.text(), shell.Messages());
+                    ImportPersonFile(path.toStdString(), shell.UsersDir(), shell.User().FileName.text(),
+                                     shell.Messages());
             },
             &shell.Messages());
     });
@@ -79,7 +81,9 @@ void RegisterTeamCommands(IProgramShell& shell)
                     return;
                 const QString name = QString::fromStdString(shell.User().FileName.text());
                 const auto answer = saveDialog->Ask(
-                    {QStringLiteral("Export person"), name, QStringLiteral("zip"),
+                    {QStringLiteral("Export person"),
+                     name,
+                     QStringLiteral("zip"),
                      {{QStringLiteral("Zip archive (*.zip)"), QStringLiteral("*.zip")},
                       {QStringLiteral("Person files in this folder (*.219)"), QStringLiteral("*.219")}}});
                 if (!answer || answer->Path.isEmpty())

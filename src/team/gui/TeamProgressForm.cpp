@@ -136,15 +136,9 @@ TTeamProgressForm::TTeamProgressForm(TPrintContext context, std::string usersDir
     resize(900, 420);
 }
 
-TTeamMeasure TTeamProgressForm::Measure() const
-{
-    return TeamMeasures[std::clamp(m_measure->currentIndex(), 0, 2)];
-}
+TTeamMeasure TTeamProgressForm::Measure() const { return TeamMeasures[std::clamp(m_measure->currentIndex(), 0, 2)]; }
 
-void TTeamProgressForm::SelectMeasure(TTeamMeasure measure)
-{
-    m_measure->setCurrentIndex(static_cast<int>(measure));
-}
+void TTeamProgressForm::SelectMeasure(TTeamMeasure measure) { m_measure->setCurrentIndex(static_cast<int>(measure)); }
 
 void TTeamProgressForm::Reload()
 {
@@ -213,7 +207,8 @@ void TTeamProgressForm::PrintReport()
 {
     Guarded(
         [this] {
-            const TSaveChoice choice = AskDocumentFile(m_context, QStringLiteral("Team report"), QStringLiteral("TEAM"));
+            const TSaveChoice choice =
+                AskDocumentFile(m_context, QStringLiteral("Team report"), QStringLiteral("TEAM"));
             if (choice.Path.isEmpty())
                 return;
             TDocFile file(choice.Rtf ? TDocFormat::Rtf : TDocFormat::Text);
@@ -231,7 +226,9 @@ void TTeamProgressForm::ExportCsv()
             if (!m_context.SaveDialog)
                 return;
             const auto answer = m_context.SaveDialog->Ask(
-                {QStringLiteral("Export CSV"), QStringLiteral("TEAM"), QStringLiteral("csv"),
+                {QStringLiteral("Export CSV"),
+                 QStringLiteral("TEAM"),
+                 QStringLiteral("csv"),
                  {{QStringLiteral("Comma-separated values (CSV)"), QStringLiteral("*.csv")}}});
             if (!answer || answer->Path.isEmpty())
                 return;
