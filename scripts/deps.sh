@@ -8,7 +8,7 @@ SV_PACKAGES=(
   qt6-base-dev libqt6opengl6-dev qt6-declarative-dev qt6-charts-dev qt6-multimedia-dev
   qt6-speech-dev qt6-svg-dev qt6-speech-flite-plugin qt6-tools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  libmspack-dev zlib1g-dev libgtest-dev libbenchmark-dev libyaml-cpp-dev qtkeychain-qt6-dev
+  libmspack-dev zlib1g-dev libgtest-dev libbenchmark-dev libyaml-cpp-dev qtkeychain-qt6-dev libquazip1-qt6-dev
   sword-text-web sword-text-kjv diatheke
   xvfb xauth xdotool imagemagick sox
   libreoffice-writer-nogui poppler-utils

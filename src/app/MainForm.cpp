@@ -15,6 +15,7 @@
 #include "program/UserNames.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/ExitAgreement.h"
+#include "user/StudyDate.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/gui/CharacterWindow.h"
@@ -184,6 +185,12 @@ void TMainForm::CreateActions()
          QStringLiteral("High scores from the One-Way Game"), {}, false);
     make(CmdProgress, "CmdProgress", QStringLiteral("View progress"), QStringLiteral("Check on your study progress"),
          QKeySequence(QStringLiteral("Ctrl+P")), false, ToolIcon(TToolIcon::Progress));
+    make(CmdTeamProgress, "CmdTeamProgress", QStringLiteral("&Team progress"),
+         QStringLiteral("Every person's progress, chapter by chapter"), {}, false);
+    make(CmdImportPerson, "CmdImportPerson", QStringLiteral("&Import person..."),
+         QStringLiteral("Bring a person's files from elsewhere"), {}, false);
+    make(CmdExportPerson, "CmdExportPerson", QStringLiteral("E&xport person..."),
+         QStringLiteral("Write a person's files to a folder or a zip archive"), {}, false);
     make(CmdQuestionSets, "CmdQuestionSets", QStringLiteral("Question sets..."),
          QStringLiteral("Create sets of questions to be printed"), {}, false, ToolIcon(TToolIcon::Sets));
     make(CmdQuestionLists, "CmdQuestionLists", QStringLiteral("Lists of questions..."),
@@ -278,6 +285,8 @@ void TMainForm::CreateMenusAndToolbar()
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->addAction(CmdStart);
+    file->addAction(CmdImportPerson);
+    file->addAction(CmdExportPerson);
     file->addSeparator();
     file->addAction(CmdUpgrade);
     file->addSeparator();
@@ -290,6 +299,7 @@ void TMainForm::CreateMenusAndToolbar()
     study->addAction(CmdWordStudy);
     study->addSeparator();
     study->addAction(CmdProgress);
+    study->addAction(CmdTeamProgress);
 
     QMenu* goals = bar->addMenu(QStringLiteral("&Goals"));
     goals->addAction(CmdGoalCreateTasks);
@@ -540,7 +550,10 @@ bool TMainForm::SaveStudyResults(TReport report)
     SaveWindowPlacement();
     try {
         if (m_user->IsChosen()) {
-            m_user->SaveToFile(UserFilePath(UsersDir(), m_user->FileName.text()));
+            // The day's date goes beside the user file when the save records new answers.
+            const std::string name = m_user->FileName.text();
+            SaveUserAndStudyDate(*m_user, UserFilePath(UsersDir(), name), StudyDatePath(UsersDir(), name),
+                                 m_services.Clock->Now().date());
             m_tasks->SaveToFile(TaskFilePath(UsersDir(), m_user->FileName.text()));
         }
     } catch (const std::exception& e) {
@@ -632,7 +645,7 @@ void TMainForm::EnableCommands()
     CmdStart->setEnabled(true);
     for (QAction* a : {CmdUpgrade, CmdQuestions, CmdMemory, CmdReferenceWork, CmdWordStudy, CmdGame,
                        CmdWallOfFame, CmdQuestionSets, CmdQuestionLists, CmdMemoryList, CmdScripturePortion, CmdConcordance,
-                       CmdProgress, CmdEdit})
+                       CmdProgress, CmdTeamProgress, CmdImportPerson, CmdExportPerson, CmdEdit})
         EnableIfOpener(a, true);
     CmdGoals->setEnabled(true);
     EnableIfOpener(CmdSpeech, m_sounds->SpeechAvailable());

@@ -8,6 +8,7 @@
 #include "print/gui/PrintCommands.h"
 #include "progress/gui/ProgressCommands.h"
 #include "study/gui/StudyCommands.h"
+#include "team/gui/TeamCommands.h"
 #include "update/gui/UpdateCommands.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
@@ -25,6 +26,7 @@ void RegisterProgramWindows(TMainForm& main)
 {
     TStudyCommands* study = RegisterStudyCommands(main);
     RegisterProgressCommands(main);
+    RegisterTeamCommands(main);
     RegisterGoalCommands(main, *study);
     RegisterEditorCommands(main);
     RegisterSetsAndListsCommands(main);

@@ -226,6 +226,20 @@ void WritePortionHeader(TDocFile& file)
     file.EndLine();
 }
 
+void WriteLandscapeTableHeader(TDocFile& file)
+{
+    file.Write("{\\rtf1\\ansi\\ansicpg1252\\uc1 \\deff0\\deflang1033\\deflangfe1033");
+    file.EndLine();
+    file.Write("{\\fonttbl{\\f0\\froman\\fcharset0\\fprq2 Times New Roman;}{\\f1\\fswiss\\fcharset0\\fprq2 Arial;}}");
+    file.EndLine();
+    file.Write("{\\colortbl;");
+    file.Write(ColourPieces);
+    file.EndLine();
+    file.Write("\\paperw15840\\paperh12240\\margl720\\margr720\\margt720\\margb720\\landscape\\widowctrl"
+               "\\sectd\\lndscpsxn\\pgwsxn15840\\pghsxn12240\\marglsxn720\\margrsxn720\\margtsxn720\\margbsxn720");
+    file.EndLine();
+}
+
 std::string OfferToOpenMessage(TDocumentKind kind, const std::string& fileName)
 {
     std::string first;
@@ -246,6 +260,9 @@ std::string OfferToOpenMessage(TDocumentKind kind, const std::string& fileName)
         break;
     case TDocumentKind::Concordance:
         first = "Your concordance has been created and is in the file:";
+        break;
+    case TDocumentKind::TeamReport:
+        first = "Your team report has been created and is in the file:";
         break;
     }
     return first + "\r" + fileName + "\r" + question;

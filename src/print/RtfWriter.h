@@ -62,6 +62,10 @@ void WriteTextEntry(TDocFile& file, const TMarkedText& question, const TMarkedTe
 // footnotes lettered a, b, c at the foot of each page.
 void WritePortionHeader(TDocFile& file);
 
+// The header of a landscape table document (the team report): letter paper on its side,
+// half-inch margins, Arial as font 1, the 16 colours, one section of one column.
+void WriteLandscapeTableHeader(TDocFile& file);
+
 // Paragraph openers of a scripture portion.
 namespace PortionOpener {
 inline constexpr std::string_view BookHeading =
@@ -84,7 +88,7 @@ inline constexpr std::string_view YellowHighlight = "{\\highlight7 ";
 } // namespace PortionOpener
 
 // The documents that end with the offer to open them.
-enum class TDocumentKind { QuestionSets, QuestionList, MemoryVerseList, ScripturePortion, Concordance };
+enum class TDocumentKind { QuestionSets, QuestionList, MemoryVerseList, ScripturePortion, Concordance, TeamReport };
 
 // The Yes / No question asked when a document is finished: its sentence, the file name and
 // the question, lines separated by a single CR.

@@ -132,6 +132,14 @@ int TProgressCounts::Value(int point, TProgressSeries series) const
     return m_counts[static_cast<std::size_t>(point)][static_cast<std::size_t>(series)];
 }
 
+int TProgressCounts::Available(int point) const
+{
+    int n = 0;
+    for (int s = 0; s < ProgressSeriesCount; ++s)
+        n += Value(point, static_cast<TProgressSeries>(s));
+    return n;
+}
+
 const char* ProgressCaption(TProgressView view)
 {
     switch (view) {

@@ -59,6 +59,8 @@ public:
     std::string Label(int point) const;
     // The count of series at a chart point; range error outside.
     int Value(int point, TProgressSeries series) const;
+    // The items counted at a chart point (the four series together).
+    int Available(int point) const;
     const TProgressTotals& Totals() const { return m_totals; }
 
 private:

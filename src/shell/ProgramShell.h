@@ -116,6 +116,9 @@ public:
     QAction* CmdGame = nullptr;
     QAction* CmdWallOfFame = nullptr;
     QAction* CmdProgress = nullptr;
+    QAction* CmdTeamProgress = nullptr;
+    QAction* CmdImportPerson = nullptr;
+    QAction* CmdExportPerson = nullptr;
     QAction* CmdQuestionSets = nullptr;
     QAction* CmdQuestionLists = nullptr;
     QAction* CmdMemoryList = nullptr;

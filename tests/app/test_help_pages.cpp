@@ -11,6 +11,7 @@
 #include "goals/gui/GoalsCreateDlg.h"
 #include "progress/gui/ProgressChartForm.h"
 #include "study/gui/QuestionAsker.h"
+#include "team/gui/TeamProgressForm.h"
 #include "update/gui/WebUpdateForm.h"
 #include "voice/gui/SpeechForm.h"
 #include "wordstudy/gui/BibleForm.h"
@@ -67,6 +68,7 @@ TEST(HelpPages, EveryWindowsContextHasItsPageInTheContents)
         {"speech settings", TSpeechForm::HelpContext, 2120},
         {"word study", TBibleForm::HelpContext, 7100},
         {"progress chart", TProgressChartForm::HelpContext, 2060},
+        {"team progress", TTeamProgressForm::HelpContext, 2065},
         {"goals editor", TGoalsCreateDlg::HelpContext, 2130},
         {"question editor", TQEditor::HelpContext, 9100},
         {"questions set-up", 1001, 1001},

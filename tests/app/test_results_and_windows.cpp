@@ -13,6 +13,7 @@
 #include "study/gui/QuestionAsker.h"
 #include "study/gui/StudyDialogs.h"
 #include "update/gui/UpdateCommands.h"
+#include "user/StudyDate.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/gui/CharacterWindow.h"
@@ -261,6 +262,8 @@ TEST_F(AppTest, ASessionsGradeIsOnDiskOnceTheSessionCloses)
     const std::vector<char> after = FileBytes(path);
     EXPECT_NE(after, created);
     EXPECT_EQ(after, MemoryBytes(main->User()));
+    // The day of the grade is kept beside the user file.
+    EXPECT_EQ(ReadStudyDate(StudyDatePath(UsersDir(), "Ann")), clock.Time.date());
 }
 
 TEST_F(AppTest, ExitWithASessionOpenAsksOneQuestion)

@@ -85,6 +85,7 @@ const TLayerTable& LayerTable()
         t["game"] = With(windows, {"wordstudy", "material", "study"});
         t["progress"] = With(windows, {"wordstudy", "material"});
         t["goals"] = With(windows, {"wordstudy", "material", "study", "progress"});
+        t["team"] = With(windows, {"wordstudy", "material", "print", "progress", "study", "goals"});
         // The main window uses everything.
         std::set<std::string> all;
         for (const auto& [folder, allowed] : t)

@@ -4,6 +4,7 @@
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "progress/gui/ProgressChart.h"
+#include "progress/gui/SeriesColour.h"
 #include "progress/gui/VerseMapView.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
@@ -37,22 +38,6 @@
 namespace sv {
 
 namespace {
-
-// The class colours: lime, yellow, red, grey.
-QColor SeriesColour(TProgressSeries s)
-{
-    switch (s) {
-    case TProgressSeries::Mastered:
-        return QColor(0x00, 0xFF, 0x00);
-    case TProgressSeries::CorrectFewerThan3:
-        return QColor(0xFF, 0xFF, 0x00);
-    case TProgressSeries::Unmastered:
-        return QColor(0xFF, 0x00, 0x00);
-    case TProgressSeries::Untried:
-        break;
-    }
-    return QColor(0xC0, 0xC0, 0xC0);
-}
 
 constexpr TProgressSeries AllSeries[] = {TProgressSeries::Mastered, TProgressSeries::CorrectFewerThan3,
     TProgressSeries::Unmastered, TProgressSeries::Untried};
