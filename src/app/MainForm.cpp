@@ -146,7 +146,7 @@ void TMainForm::CreateObjects()
     };
     // The assistant's character stands on its own window at the main window's top edge; its
     // spoken remarks join the program's speech queue.
-    auto* stage = new TCharacterWindow(this, [this](const std::string& text) { m_sounds->SpeakAloud(text); });
+    auto* stage = new TCharacterWindow(this, [this](const std::string& text) { return m_sounds->SpeakAloud(text); });
     m_assistant = std::make_unique<TAssistant>(m_paths.ProgramDir + "Characters/", stage, [this] { return frameGeometry(); });
     m_sounds->SetAssistant(m_assistant.get());
     m_sounds->SetUseAssistantQuery([this] { return m_user->Options.UseAssistant != 0; });

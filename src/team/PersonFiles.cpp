@@ -3,9 +3,12 @@
 #include "common/Errors.h"
 #include "common/LeStream.h"
 #include "common/SaveAtomically.h"
+#include "common/Win1252.h"
+#include "content/QuestionKeys.h"
 #include "goals/Tasks.h"
 #include "program/UserNames.h"
 #include "user/History.h"
+#include "user/ProgressCarry.h"
 #include "user/StudyDate.h"
 
 #include <QBuffer>
@@ -29,6 +32,7 @@ constexpr const char* UserSuffix = ".219";
 constexpr const char* HistorySuffix = ".219h";
 constexpr const char* TasksSuffix = ".tasks";
 constexpr const char* DateSuffix = ".studied";
+constexpr const char* KeysSuffix = ".qid";
 // No file of a person is larger than this; a bigger archive member is not ours.
 constexpr qint64 MaxMemberSize = 1 << 20;
 
@@ -51,16 +55,20 @@ std::optional<TBytes> ReadIfExists(const std::string& path)
     return ToBytes(f.readAll());
 }
 
+// A file name the program gives (Windows-1252 letters, the first capital): the person's name
+// derived from what was typed.
 bool IsPlainName(const std::string& base)
 {
-    return !base.empty() && base.size() <= static_cast<std::size_t>(MaxNameLength)
-           && std::all_of(base.begin(), base.end(),
-                          [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+    return !base.empty() && base.size() <= static_cast<std::size_t>(MaxNameLength) && DeriveFileName(base) == base;
 }
+
+// A name on disk (UTF-8) as the program holds it (Windows-1252); empty when it cannot be.
+std::string ProgramName(const std::string& onDisk) { return Utf8ToWin1252(onDisk).value_or(std::string()); }
 
 // Checks every file of the package and builds it.
 TPersonPackage CheckPackage(const std::string& shownName, const std::string& base, const TBytes& user,
-                            std::optional<TBytes> history, std::optional<TBytes> tasks, std::optional<TBytes> date)
+                            std::optional<TBytes> history, std::optional<TBytes> tasks, std::optional<TBytes> date,
+                            std::optional<TBytes> keys)
 {
     if (!IsPlainName(base))
         throw EImportRefused(shownName
@@ -98,6 +106,18 @@ TPersonPackage CheckPackage(const std::string& shownName, const std::string& bas
         }
         p.Tasks = std::move(tasks);
     }
+    // The table the results were written against: without it they would be read against this
+    // machine's questions as they are, which may be other ones.
+    if (keys) {
+        try {
+            TStreamReader kr(*keys, shownName);
+            TQuestionKeys check;
+            check.LoadFromStream(kr);
+        } catch (const std::exception& e) {
+            throw EImportRefused("The question table of " + shownName + " is damaged: " + e.what());
+        }
+        p.Keys = std::move(keys);
+    }
     // A study date that cannot be read is left behind rather than refusing the person.
     if (date
         && QDate::fromString(
@@ -129,7 +149,10 @@ TPersonPackage ReadZip(const std::string& path)
             throw EImportRefused(shown + " holds " + name + ", which is not a person file.");
         if (member.getZipError() != UNZ_OK)
             throw EImportRefused(shown + " is damaged: " + name + " cannot be read.");
-        members[name] = ToBytes(bytes);
+        const std::string known = ProgramName(name);
+        if (known.empty())
+            throw EImportRefused(shown + " holds " + name + ", which is not a person file.");
+        members[known] = ToBytes(bytes);
     }
     if (zip.getZipError() != UNZ_OK)
         throw EImportRefused(shown + " is damaged.");
@@ -155,10 +178,11 @@ TPersonPackage ReadZip(const std::string& path)
     auto history = take(HistorySuffix);
     auto tasks = take(TasksSuffix);
     auto date = take(DateSuffix);
+    auto keys = take(KeysSuffix);
     if (!members.empty())
         throw EImportRefused(shown + " holds " + members.begin()->first + ", which is not a file of " + base + ".");
-    return CheckPackage(shown + ": " + base + UserSuffix, base, user, std::move(history), std::move(tasks),
-                        std::move(date));
+    return CheckPackage(shown + ": " + Win1252ToUtf8(base) + UserSuffix, base, user, std::move(history),
+                        std::move(tasks), std::move(date), std::move(keys));
 }
 
 void Save(const std::string& path, const TBytes& bytes)
@@ -187,8 +211,9 @@ TPersonPackage ReadPersonFiles(const std::string& path)
     if (!user)
         throw EFileError("Cannot open file " + path);
     const std::string stem = path.substr(0, path.size() - 4);
-    return CheckPackage(shown, FileNameOnly(stem), *user, ReadIfExists(path + "h"), ReadIfExists(stem + TasksSuffix),
-                        ReadIfExists(stem + DateSuffix));
+    return CheckPackage(shown, ProgramName(FileNameOnly(stem)), *user, ReadIfExists(path + "h"),
+                        ReadIfExists(stem + TasksSuffix), ReadIfExists(stem + DateSuffix),
+                        ReadIfExists(stem + KeysSuffix));
 }
 
 TImportResult ImportPerson(const TPersonPackage& package, const std::string& usersDir,
@@ -215,7 +240,7 @@ TImportResult ImportPerson(const TPersonPackage& package, const std::string& use
                 if (!EndsWithNoCase(old, UserSuffix))
                     RemoveIfExists(old);
             // The file keeps the spelling it has here.
-            target = FileNameOnly(UserFilePath(usersDir, target));
+            target = ProgramName(FileNameOnly(UserFilePath(usersDir, target)));
             target = target.substr(0, target.size() - 4);
             break;
         case TNameClash::KeepBoth: {
@@ -235,16 +260,24 @@ TImportResult ImportPerson(const TPersonPackage& package, const std::string& use
         }
     }
     user.FileName.setText(target);
-    // The companions first: the person appears in the list only once all of it is there.
+    const std::string userPath = usersDir + Win1252ToUtf8(target) + UserSuffix;   // UTF-8 on disk
+    const TPersonFiles files = PersonFilesOf(userPath, usersDir, target);
+    // The companions first: the person appears in the list only once all of it is there. A
+    // person from elsewhere without a question table is taken as written against these
+    // questions, as any person without one is.
+    if (package.Keys)
+        Save(files.KeysFile, *package.Keys);
+    else
+        RemoveIfExists(files.KeysFile);
     if (package.History)
-        Save(usersDir + target + HistorySuffix, *package.History);
+        Save(files.HistoryFile, *package.History);
     if (package.Tasks)
         Save(TaskFilePath(usersDir, target), *package.Tasks);
     if (package.StudyDate)
         Save(StudyDatePath(usersDir, target), *package.StudyDate);
     TStreamWriter w;
     user.SaveToStream(w);
-    Save(usersDir + target + UserSuffix, w.data());
+    Save(userPath, w.data());
     return {true, target};
 }
 
@@ -253,7 +286,8 @@ std::vector<std::string> PersonFilePaths(const std::string& usersDir, const std:
     const std::string user = UserFilePath(usersDir, fileName);
     std::vector<std::string> paths;
     std::error_code ec;
-    for (const std::string& p : {user, user + "h", TaskFilePath(usersDir, fileName), StudyDatePath(usersDir, fileName)})
+    for (const std::string& p : {user, user + "h", TaskFilePath(usersDir, fileName), StudyDatePath(usersDir, fileName),
+                                 PersonFilesOf(user, usersDir, fileName).KeysFile})
         if (std::filesystem::is_regular_file(p, ec))
             paths.push_back(p);
     return paths;

@@ -33,6 +33,8 @@ struct TPersonPackage {
     std::optional<std::vector<std::uint8_t>> History;
     std::optional<std::vector<std::uint8_t>> Tasks;
     std::optional<std::vector<std::uint8_t>> StudyDate;
+    // The question table the results were written against ("<name>.qid").
+    std::optional<std::vector<std::uint8_t>> Keys;
 };
 
 // A user file path ("... .219": its companions are read from beside it) or a ".zip" archive.

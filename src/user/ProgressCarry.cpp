@@ -3,6 +3,7 @@
 #include "common/Errors.h"
 #include "common/LeStream.h"
 #include "common/SaveAtomically.h"
+#include "common/Win1252.h"
 #include "user/History.h"
 #include "user/Knowledge.h"
 #include "user/User.h"
@@ -155,7 +156,7 @@ TCarryCounts CarryProgress(const TQuestionKeys& from, const TQuestionKeys& to, T
 
 TPersonFiles PersonFilesOf(const std::string& userFile, const std::string& usersDir, const std::string& fileName)
 {
-    return {userFile, userFile + "h", usersDir + fileName + ".qid"};
+    return {userFile, userFile + "h", usersDir + Win1252ToUtf8(fileName) + ".qid"};   // UTF-8 on disk
 }
 
 std::string TCarryReport::Message() const

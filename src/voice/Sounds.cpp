@@ -118,10 +118,10 @@ void TSounds::Speak(const std::string& text, bool balloonOnly, TSpeechKind speec
     SpeakAloud(SpokenText(text));
 }
 
-void TSounds::SpeakAloud(const std::string& text)
+bool TSounds::SpeakAloud(const std::string& text)
 {
     if (!m_engine)
-        return;
+        return false;
     bool active = m_engine->Active();
     if (!active) {
         try {
@@ -132,15 +132,16 @@ void TSounds::SpeakAloud(const std::string& text)
     }
     if (!active) {
         m_speechAvailable = false;
-        return;
+        return false;
     }
     m_speechAvailable = true;
     if (m_speaking) {
         m_queue.push_back(text);
-        return;
+        return true;
     }
     m_speaking = true;
     m_engine->Speak(text);
+    return true;
 }
 
 void TSounds::TextDone()

@@ -61,8 +61,9 @@ public:
     // another is spoken waits for it to finish, so no window cuts off another's speech.
     void Speak(const std::string& text, bool balloonOnly, TSpeechKind speechKind);
     // Hands text to the engine through the queue as it is (no replacements): the assistant's
-    // spoken remarks and the settings' test sentence.
-    void SpeakAloud(const std::string& text);
+    // spoken remarks and the settings' test sentence. False when no speech engine can speak
+    // it, so that the text is not heard.
+    bool SpeakAloud(const std::string& text);
     // Stops the text being spoken and drops the waiting ones.
     void StopSpeaking();
     // True from Speak until the last queued text is done.

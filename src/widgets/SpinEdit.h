@@ -1,5 +1,6 @@
 #pragma once
-// TSpinEdit: a whole-number spin edit with a fixed range.
+// TSpinEdit: a whole-number spin edit with a fixed range; a number typed outside it is
+// corrected to the nearest allowed one in the box itself.
 
 #include <QSpinBox>
 

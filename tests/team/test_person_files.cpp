@@ -1,5 +1,7 @@
 #include "TeamFixture.h"
 #include "common/LeStream.h"
+#include "common/Win1252.h"
+#include "content/QuestionKeys.h"
 #include "goals/Tasks.h"
 #include "program/UserNames.h"
 #include "team/PersonFiles.h"
@@ -227,4 +229,40 @@ TEST(PersonFiles, AZipArchiveRoundTripsAndAForeignArchiveIsRefused)
     cut.resize(cut.size() / 2);
     WriteAll(folder + "cut.zip", cut);
     EXPECT_THROW(ReadPersonFiles(folder + "cut.zip"), EImportRefused);
+}
+
+// A person whose name has a letter beyond A-Z travels with the table their results were
+// written against: the file names stay UTF-8 on disk, the table arrives beside the user file,
+// and a damaged table is refused before anything is copied.
+TEST(PersonFiles, AnAccentedPersonTravelsWithTheirQuestionTable)
+{
+    const std::string zoe = "Zo\xEB";                 // Windows-1252, as the program holds it
+    const std::string onDisk = Win1252ToUtf8(zoe);   // "Zoë" in UTF-8
+    QTemporaryDir from;
+    const std::string dir = from.path().toStdString() + "/";
+    TeamPerson(zoe, zoe).SaveToFile(dir + onDisk + ".219");
+    TQuestionKeys keys;
+    keys.Collection(1) = {{"id 1", "text Gal 1:1 x"}, {"quote Gal 2:20", ""}};
+    keys.SaveToFile(dir + onDisk + ".qid");
+
+    QTemporaryDir out;
+    const std::string zip = out.path().toStdString() + "/zoe.zip";
+    ExportPersonToZip(dir, zoe, zip);
+    QTemporaryDir users;
+    const std::string to = users.path().toStdString() + "/";
+    const TImportResult r = ImportPerson(ReadPersonFiles(zip), to, Never);
+    EXPECT_EQ(r.FileName, zoe);
+    EXPECT_EQ(Listing(to), (std::vector<std::string>{onDisk + ".219", onDisk + ".qid"}));
+    EXPECT_EQ(ReadAll(to + onDisk + ".qid"), ReadAll(dir + onDisk + ".qid"));
+    EXPECT_EQ(ListUserNames(to), std::vector<std::string>{zoe});
+
+    TBytes damaged = ReadAll(dir + onDisk + ".qid");
+    damaged.resize(damaged.size() - 3);
+    WriteAll(dir + onDisk + ".qid", damaged);
+    try {
+        ReadPersonFiles(dir + onDisk + ".219");
+        ADD_FAILURE() << "a damaged question table was accepted";
+    } catch (const EImportRefused& e) {
+        EXPECT_NE(std::string(e.what()).find("question table"), std::string::npos) << e.what();
+    }
 }

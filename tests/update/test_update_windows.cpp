@@ -131,7 +131,7 @@ TEST_F(UpdateWindowTest, AMissingControlFileAbortsWithItsStatus)
 {
     Make();
     FindWidget<QPushButton>(form, "updateButton")->click();   // nothing served: 404
-    EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:Update control file not found\r Update aborted."}));
+    EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:Update control file not found\rUpdate aborted."}));
     EXPECT_TRUE(Lines().contains(QStringLiteral("Http status : 404")));
     EXPECT_EQ(closed, 1);
 }

@@ -69,7 +69,10 @@ TEST(CharacterWindow, AnimationsPlayInTurnAndACharacterAtRestRunsNoTimer)
     test::TCharactersDir dir("window");
     dir.Add("Peedy");
     std::vector<std::string> spoken;
-    TCharacterWindow stage(nullptr, [&](const std::string& t) { spoken.push_back(t); });
+    TCharacterWindow stage(nullptr, [&](const std::string& t) {
+        spoken.push_back(t);
+        return true;
+    });
     ASSERT_TRUE(stage.Load(TCharacterFile::Load(TCharacterFile::PathFor(dir.Path(), "Peedy"))));
     EXPECT_FALSE(stage.Visible());
     stage.Show();
@@ -100,6 +103,27 @@ TEST(CharacterWindow, AnimationsPlayInTurnAndACharacterAtRestRunsNoTimer)
     EXPECT_FALSE(stage.Visible());
     EXPECT_FALSE(stage.isVisible());
     EXPECT_FALSE(stage.Animating());
+}
+
+// Without a speech engine (or one that cannot start) a spoken remark is shown in the balloon,
+// so it is never lost; one that is heard leaves the balloon as it was.
+TEST(CharacterWindow, ARemarkThatCannotBeHeardIsShownInTheBalloon)
+{
+    App();
+    test::TCharactersDir dir("unheard");
+    dir.Add("Peedy");
+    for (const bool engine : {false, true}) {
+        TCharacterWindow stage(nullptr, [&](const std::string&) { return engine; });
+        ASSERT_TRUE(stage.Load(TCharacterFile::Load(TCharacterFile::PathFor(dir.Path(), "Peedy"))));
+        stage.Show();
+        stage.Speak("Well done!", "");
+        EXPECT_EQ(stage.BalloonText(), engine ? QString() : QStringLiteral("Well done!")) << engine;
+    }
+    TCharacterWindow silent(nullptr, nullptr);
+    ASSERT_TRUE(silent.Load(TCharacterFile::Load(TCharacterFile::PathFor(dir.Path(), "Peedy"))));
+    silent.Show();
+    silent.Speak("Keep going", "");
+    EXPECT_EQ(silent.BalloonText(), QStringLiteral("Keep going"));
 }
 
 TEST(CharacterWindow, ADrawingWithoutALayerTheFramesNameIsRefused)

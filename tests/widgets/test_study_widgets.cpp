@@ -103,6 +103,27 @@ TEST(SpinEdit, KeepsItsRange)
     EXPECT_EQ(spin.value(), 1);
 }
 
+// What is typed out of range is corrected in the box itself on Enter or when the box is left,
+// so the number the person sees is the number used ("Limit to", the sets' counts).
+TEST(SpinEdit, ATypedNumberOutOfRangeIsCorrectedWhereItIsSeen)
+{
+    struct {
+        const char* typed;
+        int value;
+    } cases[] = {{"0", 1}, {"", 1}};
+    for (const auto& c : cases) {
+        TSpinEdit spin(1, 1000);
+        spin.setValue(50);
+        spin.show();
+        spin.selectAll();
+        QTest::keyClick(&spin, Qt::Key_Backspace);
+        QTest::keyClicks(&spin, QString::fromLatin1(c.typed));
+        QTest::keyClick(&spin, Qt::Key_Return);
+        EXPECT_EQ(spin.text(), QString::number(c.value)) << c.typed;
+        EXPECT_EQ(spin.value(), c.value) << c.typed;
+    }
+}
+
 TEST(LipPicture, MovesOnlyWhileSpeaking)
 {
     TLipPicture lips;

@@ -246,7 +246,7 @@ void TWebUpdateForm::WebUpdateStatus(const QString& text, TUpdateStatusId, TUpda
     if (errorCode == TUpdateErrorCode::NoNewVersion)
         m_context.Messages->Information(QStringLiteral("You already have the latest version. You do not need to update now."));
     else if (errorCode == TUpdateErrorCode::NotFound)
-        m_context.Messages->Information(text + QStringLiteral("\r Update aborted."));
+        m_context.Messages->Information(text + QStringLiteral("\rUpdate aborted."));
     else if (errorCode == TUpdateErrorCode::Unreachable)
         m_context.Messages->Warning(text);
 }

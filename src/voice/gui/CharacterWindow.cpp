@@ -19,7 +19,7 @@ constexpr int kBalloonMargin = 10;
 constexpr int kWaitLimitMs = 6000;
 } // namespace
 
-TCharacterWindow::TCharacterWindow(QWidget* owner, std::function<void(const std::string&)> speakAloud)
+TCharacterWindow::TCharacterWindow(QWidget* owner, std::function<bool(const std::string&)> speakAloud)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowTransparentForInput
                          | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint),
       m_speakAloud(std::move(speakAloud))
@@ -209,11 +209,12 @@ void TCharacterWindow::Speak(const std::string& spoken, const std::string& ballo
 {
     if (!m_character)
         return;
-    if (!spoken.empty() && m_speakAloud)
-        m_speakAloud(spoken);
-    if (!balloon.empty()) {
-        m_balloon = FromWin1252(balloon);
-        m_balloonTimer->start(2500 + 60 * static_cast<int>(balloon.size()));
+    const bool heard = !spoken.empty() && m_speakAloud && m_speakAloud(spoken);
+    // A remark that cannot be heard (no speech engine) is read in the balloon instead.
+    const std::string& shown = balloon.empty() && !heard ? spoken : balloon;
+    if (!shown.empty()) {
+        m_balloon = FromWin1252(shown);
+        m_balloonTimer->start(2500 + 60 * static_cast<int>(shown.size()));
         UpdateShape();
         update();
     }

@@ -27,8 +27,9 @@ public:
     // Room for the balloon, left of the character.
     static constexpr int BalloonWidth = 210;
 
-    // owner keeps the window above it; speakAloud hands a spoken text to the speech queue.
-    TCharacterWindow(QWidget* owner, std::function<void(const std::string&)> speakAloud);
+    // owner keeps the window above it; speakAloud hands a spoken text to the speech queue and
+    // says whether it will be heard: a remark that cannot be heard is shown in the balloon.
+    TCharacterWindow(QWidget* owner, std::function<bool(const std::string&)> speakAloud);
     ~TCharacterWindow() override;
 
     bool Load(const TCharacterFile& character) override;
@@ -68,7 +69,7 @@ private:
     QRect BalloonBox() const;
     void UpdateShape();
 
-    std::function<void(const std::string&)> m_speakAloud;
+    std::function<bool(const std::string&)> m_speakAloud;
     std::optional<TCharacterFile> m_character;
     std::vector<QPixmap> m_frames;
     int m_rest = 0;              // frame shown at rest
