@@ -739,9 +739,11 @@ void TMainForm::OpenCatalog()
     if (m_paths.ProgramDir.empty())
         return;
     const QString catalog = QString::fromStdString(m_paths.ProgramDir + "Catalog.pdf");
-    if (QFileInfo::exists(catalog))
-        m_services.Shell->OpenDocument(catalog);
-    else
+    if (QFileInfo::exists(catalog)) {
+        if (!m_services.Shell->OpenDocument(catalog))
+            m_services.Messages->Warning(
+                QStringLiteral("No program on this computer could open the catalog:\r%1").arg(catalog));
+    } else
         ShowHelp(510);
 }
 

@@ -47,9 +47,9 @@ void TMessageBoxes::Information(const QString& text) { Show(QMessageBox::Informa
 
 void TMessageBoxes::Message(const QString& text) { Show(QMessageBox::NoIcon, text, QMessageBox::Ok); }
 
-void TDesktopShell::OpenDocument(const QString& path)
+bool TDesktopShell::OpenDocument(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void TDesktopShell::OpenUrl(const QString& url)

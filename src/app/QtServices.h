@@ -19,7 +19,7 @@ public:
 
 class TDesktopShell final : public IShell {
 public:
-    void OpenDocument(const QString& path) override;
+    bool OpenDocument(const QString& path) override;
     void OpenUrl(const QString& url) override;
     void OpenTextFile(const QString& path) override;
 };

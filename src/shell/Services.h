@@ -29,8 +29,9 @@ public:
 class IShell {
 public:
     virtual ~IShell() = default;
-    // Opens a document with the program registered for it; the result is not checked.
-    virtual void OpenDocument(const QString& path) = 0;
+    // Opens a document with the program registered for it; false when no program on this
+    // computer could be started for it.
+    virtual bool OpenDocument(const QString& path) = 0;
     // Opens a web address in the default browser.
     virtual void OpenUrl(const QString& url) = 0;
     // Shows a text file in the desktop's text viewer.

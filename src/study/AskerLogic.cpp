@@ -351,6 +351,8 @@ void TAskerLogic::OneSecTimerTimer()
     m_view.StartStopCaption = "&Clear";
     m_view.LipVisible = false;
     RevealAll();
+    // The answer is shown: its verse may be looked up, as after Answer.
+    m_view.BibleEnabled = true;
     // Not graded: the item stays unanswered in its list and comes up again.
     ++m_missed;
     UpdateScore();

@@ -46,7 +46,12 @@ namespace {
 class TRecordingShell : public IShell {
 public:
     std::vector<QString> Opened;
-    void OpenDocument(const QString& path) override { Opened.push_back(path); }
+    bool Opens = true;   // false: no program on this computer opens a document
+    bool OpenDocument(const QString& path) override
+    {
+        Opened.push_back(path);
+        return Opens;
+    }
     void OpenUrl(const QString&) override {}
     void OpenTextFile(const QString&) override {}
 };
@@ -499,6 +504,25 @@ TEST(ListsWindow, ClosingWhileTheJobRunsAsksFirst)
     f.Messages.Answers.clear();
     const std::string written = ReadFile(f.SavePath);
     EXPECT_TRUE(written.empty() || written.ends_with("\\par }\r\n"));
+}
+
+// Yes to "open it?" on a computer with no program for the document: the person is told where
+// the document is, rather than nothing happening.
+TEST(PrintWindows, ADocumentNoProgramCanOpenIsReportedWithWhereItIsSaved)
+{
+    TScriptedMessages messages;
+    messages.Answers = {true};
+    TRecordingShell shell;
+    shell.Opens = false;
+    TPrintContext context;
+    context.Messages = &messages;
+    context.Shell = &shell;
+    OfferToOpen(context, TDocumentKind::QuestionList, QStringLiteral("/home/ann/MYLIST.rtf"));
+    ASSERT_EQ(shell.Opened.size(), 1u);
+    ASSERT_EQ(messages.Shown.size(), 2u);
+    EXPECT_EQ(messages.Shown[1].Kind, "warning");
+    EXPECT_NE(messages.Shown[1].Text.find("/home/ann/MYLIST.rtf"), std::string::npos) << messages.Shown[1].Text;
+    EXPECT_NE(messages.Shown[1].Text.find("No program on this computer could open"), std::string::npos);
 }
 
 } // namespace

@@ -330,6 +330,7 @@ TEST(AskerLogic, TimeOutCountsAMissWithoutGrading)
     EXPECT_FALSE(s.view().WrongEnabled);
     EXPECT_TRUE(s.view().QuitEnabled);
     EXPECT_TRUE(s.view().StartStopEnabled);
+    EXPECT_TRUE(s.view().BibleEnabled);   // the answer shows: its verse may be looked up
     EXPECT_EQ(s->Answer().RevealPos, s->Answer().Len);
     EXPECT_FALSE(s->OneSecRunning());
     s.clock.Advance(5000);

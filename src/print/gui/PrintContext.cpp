@@ -47,8 +47,10 @@ void OfferToOpen(const TPrintContext& context, TDocumentKind kind, const QString
     if (!context.Messages)
         return;
     const QString message = QString::fromUtf8(OfferToOpenMessage(kind, path.toUtf8().toStdString()));
-    if (context.Messages->Confirm(message) && context.Shell)
-        context.Shell->OpenDocument(path);
+    if (context.Messages->Confirm(message) && context.Shell && !context.Shell->OpenDocument(path))
+        context.Messages->Warning(QStringLiteral("No program on this computer could open the document. It is saved "
+                                                 "in the file:\r%1\rOpen it with a word processor.")
+                                      .arg(path));
 }
 
 } // namespace sv

@@ -24,7 +24,12 @@ namespace sv::test {
 class TFakeShell : public IShell {
 public:
     std::vector<QString> Opened;
-    void OpenDocument(const QString& path) override { Opened.push_back(path); }
+    bool Opens = true;   // false: no program on this computer opens a document
+    bool OpenDocument(const QString& path) override
+    {
+        Opened.push_back(path);
+        return Opens;
+    }
     void OpenUrl(const QString& url) override { Opened.push_back(url); }
     void OpenTextFile(const QString& path) override { Opened.push_back(path); }
 };
