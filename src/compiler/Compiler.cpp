@@ -1,11 +1,11 @@
-#include "Compiler.h"
+#include "compiler/Compiler.h"
 
-#include "AnswerCheck.h"
-#include "ContentAudit.h"
-#include "WordingAudit.h"
+#include "compiler/AnswerCheck.h"
+#include "compiler/ContentAudit.h"
+#include "compiler/WordingAudit.h"
 
-#include "RawText.h"
-#include "WordListBuilder.h"
+#include "compiler/RawText.h"
+#include "compiler/WordListBuilder.h"
 
 #include "common/LeStream.h"
 #include "content/Prejump.h"

@@ -2,8 +2,8 @@
 // person graded, a question inserted before the graded ones and one removed, the portion
 // compiled again; and the ids written into the sources by "sv-content ids".
 
-#include "Compiler.h"
-#include "IdAssigner.h"
+#include "compiler/Compiler.h"
+#include "compiler/IdAssigner.h"
 
 #include "common/Errors.h"
 #include "user/History.h"
