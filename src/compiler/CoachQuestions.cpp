@@ -79,15 +79,30 @@ bool TCoachQuestions::Remove(int id)
     return m_own.size() != before;
 }
 
-void TCoachQuestions::ReplaceAll(std::vector<TAuthoredQuestion> own)
+std::vector<std::string> TCoachQuestions::Import(const std::string& path, const TScriptureSource& scripture)
 {
-    m_own = std::move(own);
-    for (auto& q : m_own) {
-        if (!q.Id)
-            q.Id = m_nextId++;
-        else if (q.Id >= m_nextId)
-            m_nextId = q.Id + 1;
+    TCoachQuestions trial = *this;
+    try {
+        for (TAuthoredQuestion& q : ReadQuestionFile(path, m_shipped.Portion)) {
+            if (q.Id) {
+                trial.Replace(q);
+                trial.m_nextId = std::max(trial.m_nextId, q.Id + 1);
+            } else {
+                trial.Add(std::move(q));
+            }
+        }
+        const auto compiled = Compile(trial.Sources(), scripture);
+        std::vector<std::string> errors;
+        for (const TAuditFinding& f : compiled->Stats.Audit.Faults)
+            if (f.Pos.File == path)
+                errors.push_back(f.Text());
+        if (!errors.empty())
+            return errors;
+    } catch (const std::exception& e) {
+        return {e.what()};
     }
+    *this = std::move(trial);
+    return {};
 }
 
 void TCoachQuestions::Save() const

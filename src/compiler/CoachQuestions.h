@@ -34,8 +34,11 @@ public:
     void Replace(const TAuthoredQuestion& q);
     // Removes the coach's question with this id; false if it is not the coach's.
     bool Remove(int id);
-    // Replaces the coach's questions by those of another coach's file (import).
-    void ReplaceAll(std::vector<TAuthoredQuestion> own);
+    // Takes the questions of another coach's file: a question whose id is already here
+    // replaces that question, one without an id gets a new one. A file with errors (what the
+    // reader refuses, what the build refuses, bonus answers without their parts) is refused
+    // whole; the errors are returned ("file:line: message") and nothing changes.
+    std::vector<std::string> Import(const std::string& path, const TScriptureSource& scripture);
 
     // Writes questions/local.yaml and questions/next-id whole. Throws EFileError.
     void Save() const;

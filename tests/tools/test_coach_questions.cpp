@@ -175,3 +175,52 @@ TEST(CoachQuestions, GradesStayOnTheirQuestionsThroughEachRebuildAndAFailedBuild
     EXPECT_EQ(Bytes(QDir(out).filePath(QStringLiteral("wf.qs"))), before);
     EXPECT_FALSE(QDir(out + QStringLiteral(".new")).exists());
 }
+
+TEST(CoachQuestions, AnImportedFileWithErrorsIsRefusedWithAllOfThem)
+{
+    QTemporaryDir coach, files;
+    TCoachQuestions c(Shipped(), coach.path().toStdString());
+    const int own = c.Add(Question(0, 2, "Who wrote verse two?"));
+    const auto write = [&](const char* name, const std::string& text) {
+        const QString path = QDir(files.path()).filePath(QString::fromLatin1(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text.data(), static_cast<qint64>(text.size()));
+        return path.toStdString();
+    };
+    const std::string twoBonuses = write("bonus.yaml",
+                                         "- collection: 2\n  type: what\n  prefix: \"Two-part answer.\"\n"
+                                         "  question: \"What?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n"
+                                         "- collection: 3\n  type: what\n  prefix: \"Three-part answer.\"\n"
+                                         "  question: \"What?\"\n  ref: Gal 1:2\n  answer: \"Paul\"\n");
+    const std::string badType = write("type.yaml", "- collection: 1\n  type: whom\n  question: \"Who?\"\n"
+                                                   "  ref: Gal 1:1\n  answer: \"Paul\"\n");
+    const std::string badVerse = write("verse.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n"
+                                                     "  ref: Gal 1:40\n  answer: \"Paul\"\n");
+    const struct {
+        std::string path;
+        std::vector<std::string> starts; // each error starts with path:line
+    } refused[] = {
+        {twoBonuses, {twoBonuses + ":1:", twoBonuses + ":7:"}},
+        {badType, {badType + ":2:"}},
+        {badVerse, {badVerse + ":4:"}},
+    };
+    for (const auto& r : refused) {
+        const auto errors = c.Import(r.path, TwelveVerses());
+        ASSERT_EQ(errors.size(), r.starts.size()) << r.path << ": " << (errors.empty() ? "" : errors[0]);
+        for (std::size_t i = 0; i < errors.size(); ++i)
+            EXPECT_EQ(errors[i].rfind(r.starts[i], 0), 0u) << errors[i];
+        ASSERT_EQ(c.Own().size(), 1u) << "a refused file changes nothing";
+    }
+
+    // Another coach's file: their version of our question by its id, and a new one.
+    const std::string good = write("good.yaml", "- id: " + std::to_string(own)
+                                                    + "\n  collection: 1\n  type: who\n  question: \"Who wrote verse 2?\"\n"
+                                                      "  ref: Gal 1:2\n  answer: \"Paul\"\n"
+                                                      "- collection: 1\n  type: who\n  question: \"Who wrote verse 3?\"\n"
+                                                      "  ref: Gal 1:3\n  answer: \"Paul\"\n");
+    EXPECT_TRUE(c.Import(good, TwelveVerses()).empty());
+    ASSERT_EQ(c.Own().size(), 2u);
+    EXPECT_EQ(c.Find(own)->Question, "Who wrote verse 2?");
+    EXPECT_GT(c.Own()[1].Id, own);
+}
