@@ -2,6 +2,7 @@
 // rebuild after each change that keeps every person's results on their questions.
 
 #include "compiler/CoachQuestions.h"
+#include "tools/TwelveVerses.h"
 
 #include "user/History.h"
 #include "user/Knowledge.h"
@@ -16,44 +17,18 @@
 
 using namespace sv;
 using namespace sv::content;
+using namespace sv::test;
 
 namespace {
-
-TScriptureSource TwelveVerses()
-{
-    return [](const std::string&, const std::string&, const std::string&, const std::string&) {
-        std::string raw;
-        for (int v = 1; v <= 12; ++v)
-            raw += "Galatians 1:" + std::to_string(v) + ": Paul wrote verse number " + std::to_string(v) + ".\n";
-        return raw + "(mod)\n";
-    };
-}
-
-std::string AskedAt(int verse) { return "What did Paul write in verse " + std::to_string(verse) + "?"; }
-
-TAuthoredQuestion Question(int id, int verse, const std::string& text)
-{
-    TAuthoredQuestion q;
-    q.Id = id;
-    q.Collection = 1;
-    q.Type = 3;
-    q.Question = text;
-    q.Parts = {{TVerseRef(1, 1, verse), "Verse number " + std::to_string(verse), {}}};
-    return q;
-}
 
 // The shipped portion: questions 1..10 (ids 1..10) on verses 1..10.
 TSourceSet Shipped()
 {
-    TSourceSet s;
-    s.Portion.Module = "mod";
-    s.Portion.Books.push_back({"Galatians", "Gal", "Gal", {12}, {"portion.yaml", 3}});
-    for (int c = 0; c < 8; ++c)
-        s.Portion.Collections[static_cast<std::size_t>(c)].Name = "C" + std::to_string(c);
-    s.Portion.NextId = 11;
-    s.Sections = {{TVerseRef(1, 1, 1), "Greeting", {}}};
+    std::vector<TAuthoredQuestion> ten;
     for (int v = 1; v <= 10; ++v)
-        s.Authored.push_back(Question(v, v, AskedAt(v)));
+        ten.push_back(Question(v, v, AskedAt(v)));
+    TSourceSet s = Portion(ten);
+    s.Portion.NextId = 11;
     return s;
 }
 
