@@ -46,7 +46,7 @@ void OpenPersonChart(IProgramShell& shell, const std::string& fileName)
         holder->setParent(form);
     form->setWindowTitle(form->windowTitle() + QStringLiteral(" - ") + QString::fromStdString(fileName));
     form->ShowHelp = [&shell](int context) { shell.ShowHelp(context); };
-    shell.OpenChild(form, IProgramShell::TPlacement::BottomRight, ChildFlags);
+    shell.OpenChild(form, IProgramShell::TPlacement::Cascaded, ChildFlags);
 }
 
 } // namespace
