@@ -68,6 +68,8 @@ const TLayerTable& LayerTable()
         t["user"] = {"common", "content"};
         t["lists"] = {"common", "content", "user"};
         t["program"] = {"common", "content", "user"};
+        // The content compiler: reads the sources and writes the content files.
+        t["compiler"] = {"common", "content"};
         // The widgets, the voice (sounds, speech, the assistant and their windows) and the
         // shell every window folder builds on.
         t["widgets"] = {"common", "content"};
@@ -80,7 +82,7 @@ const TLayerTable& LayerTable()
         t["wordstudy"] = windows;
         t["study"] = With(windows, {"wordstudy", "material"});
         t["update"] = windows;
-        t["editor"] = With(windows, {"wordstudy"});
+        t["editor"] = With(windows, {"wordstudy", "compiler"});
         t["print"] = With(windows, {"wordstudy", "material"});
         t["game"] = With(windows, {"wordstudy", "material", "study"});
         t["progress"] = With(windows, {"wordstudy", "material"});

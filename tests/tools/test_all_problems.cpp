@@ -1,7 +1,7 @@
 // One run of the compiler lists every problem of the sources, each with its file and line,
 // and fails only after listing them.
 
-#include "Compiler.h"
+#include "compiler/Compiler.h"
 
 #include <gtest/gtest.h>
 

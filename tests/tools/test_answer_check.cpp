@@ -1,8 +1,8 @@
 // The answer-word check: content words of authored answers against the text of the cited
 // verses, with the "allow" explanations, run through the whole compile on a tiny portion.
 
-#include "AnswerCheck.h"
-#include "Compiler.h"
+#include "compiler/AnswerCheck.h"
+#include "compiler/Compiler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A tiny portion compiled end to end: verse text, sections, memory passages with prompt
 // words, generated and authored questions, placeholders, ordering, sort keys, lengths.
 
-#include "Compiler.h"
+#include "compiler/Compiler.h"
 
 #include "content/ConcRefs.h"
 #include "content/QuestionTypes.h"

@@ -1,8 +1,8 @@
 // The content audit on tiny portions: near-equal verses, prompts against every verse opening,
 // shared rare words with the review mark, answers stopping mid-sentence, coverage limits.
 
-#include "Compiler.h"
-#include "ContentAudit.h"
+#include "compiler/Compiler.h"
+#include "compiler/ContentAudit.h"
 
 #include "content/QuestionTypes.h"
 

@@ -2,9 +2,9 @@
 // module's markup, and whole drafts from the installed modules built without an authored
 // question.
 
-#include "Compiler.h"
-#include "NewPortion.h"
-#include "RawText.h"
+#include "compiler/Compiler.h"
+#include "compiler/NewPortion.h"
+#include "compiler/RawText.h"
 
 #include "common/Win1252.h"
 #include "content/ConcRefs.h"

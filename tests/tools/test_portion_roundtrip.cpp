@@ -2,9 +2,9 @@
 // the scripture store equals its source text, and the sources pass every check; and a
 // person's results stay on their questions when a question is added to the portion.
 
-#include "Compiler.h"
-#include "RawText.h"
-#include "SourceError.h"
+#include "compiler/Compiler.h"
+#include "compiler/RawText.h"
+#include "compiler/SourceError.h"
 
 #include "common/Win1252.h"
 #include "content/ConcRefs.h"

@@ -2,8 +2,9 @@
 // person graded, a question inserted before the graded ones and one removed, the portion
 // compiled again; and the ids written into the sources by "sv-content ids".
 
-#include "Compiler.h"
-#include "IdAssigner.h"
+#include "compiler/Compiler.h"
+#include "compiler/IdAssigner.h"
+#include "tools/TwelveVerses.h"
 
 #include "common/Errors.h"
 #include "user/History.h"
@@ -22,44 +23,9 @@
 
 using namespace sv;
 using namespace sv::content;
+using namespace sv::test;
 
 namespace {
-
-TScriptureSource TwelveVerses()
-{
-    return [](const std::string&, const std::string&, const std::string&, const std::string&) {
-        std::string raw;
-        for (int v = 1; v <= 12; ++v)
-            raw += "Galatians 1:" + std::to_string(v) + ": Paul wrote verse number " + std::to_string(v) + ".\n";
-        return raw + "(mod)\n";
-    };
-}
-
-TAuthoredQuestion Question(int id, int verse, const std::string& text)
-{
-    TAuthoredQuestion q;
-    q.Id = id;
-    q.Collection = 1;
-    q.Type = 3;
-    q.Question = text;
-    q.Parts = {{TVerseRef(1, 1, verse), "Verse number " + std::to_string(verse)}};
-    q.Pos = {"q.yaml", verse};
-    return q;
-}
-
-TSourceSet Portion(const std::vector<TAuthoredQuestion>& questions)
-{
-    TSourceSet s;
-    s.Portion.Module = "mod";
-    s.Portion.Books.push_back({"Galatians", "Gal", "Gal", {12}, {"portion.yaml", 3}});
-    for (int c = 0; c < 8; ++c)
-        s.Portion.Collections[static_cast<std::size_t>(c)].Name = "C" + std::to_string(c);
-    s.Sections = {{TVerseRef(1, 1, 1), "Greeting", {}}};
-    s.Authored = questions;
-    return s;
-}
-
-std::string AskedAt(int verse) { return "What did Paul write in verse " + std::to_string(verse) + "?"; }
 
 // Questions 1..10, one on each of the verses 1..10; ids when withIds.
 std::vector<TAuthoredQuestion> TenQuestions(bool withIds)

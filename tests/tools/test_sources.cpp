@@ -1,6 +1,6 @@
 // Reading the readable sources: every broken rule or limit is reported with file and line.
 
-#include "Sources.h"
+#include "compiler/Sources.h"
 
 #include <gtest/gtest.h>
 

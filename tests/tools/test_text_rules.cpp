@@ -1,6 +1,6 @@
 // Raw scripture markup as the content compiler reads it.
 
-#include "RawText.h"
+#include "compiler/RawText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Word list building: sorting, stored letters and case bits, use counts, separators,
 // frequent words, extra words and the unique prefix rule.
 
-#include "Compiler.h"
-#include "WordListBuilder.h"
+#include "compiler/Compiler.h"
+#include "compiler/WordListBuilder.h"
 
 #include "content/Tokenizer.h"
 #include "content/Words.h"

@@ -2,7 +2,7 @@
 // for; question words that do not fit their answer; pronouns and demonstratives that the
 // question does not name; the review mark that resolves a hit.
 
-#include "WordingAudit.h"
+#include "compiler/WordingAudit.h"
 
 #include <gtest/gtest.h>
 

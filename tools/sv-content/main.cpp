@@ -16,11 +16,11 @@
 //
 // Scripture text is read from the installed SWORD module through diatheke.
 
-#include "Compiler.h"
-#include "IdAssigner.h"
-#include "NewPortion.h"
-#include "Show.h"
-#include "SourceError.h"
+#include "compiler/Compiler.h"
+#include "compiler/IdAssigner.h"
+#include "compiler/NewPortion.h"
+#include "compiler/Show.h"
+#include "compiler/SourceError.h"
 
 #include "common/Errors.h"
 #include "content/QuestionTypes.h"

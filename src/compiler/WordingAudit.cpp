@@ -1,6 +1,6 @@
-#include "WordingAudit.h"
+#include "compiler/WordingAudit.h"
 
-#include "AnswerCheck.h"
+#include "compiler/AnswerCheck.h"
 
 #include "common/Win1252.h"
 #include "content/Tokenizer.h"

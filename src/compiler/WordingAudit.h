@@ -28,8 +28,8 @@
 // Words are classed by the word groups (wordgroups.tsv); without them only the bonus parts
 // are checked.
 
-#include "ContentAudit.h"
-#include "Sources.h"
+#include "compiler/ContentAudit.h"
+#include "compiler/Sources.h"
 
 #include <string>
 #include <vector>

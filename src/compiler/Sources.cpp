@@ -1,4 +1,4 @@
-#include "Sources.h"
+#include "compiler/Sources.h"
 
 #include "content/QuestionTypes.h"
 #include "content/Tokenizer.h"

@@ -1,4 +1,4 @@
-#include "Show.h"
+#include "compiler/Show.h"
 
 #include "common/Win1252.h"
 #include "content/ConcRefs.h"

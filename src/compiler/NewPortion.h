@@ -5,7 +5,7 @@
 // sections.yaml with one section per chapter to rename, an empty memory.yaml and an empty
 // questions/ folder with its FORMAT.md.
 
-#include "Compiler.h"
+#include "compiler/Compiler.h"
 
 #include <string>
 #include <vector>

@@ -6,7 +6,7 @@
 // hyphenated word is one word, as the text writes it. A question's "allow" list explains the
 // words that rightly stand in its answer without being in its verses.
 
-#include "Sources.h"
+#include "compiler/Sources.h"
 
 #include "content/Tokenizer.h"
 

@@ -1,11 +1,11 @@
-#include "Compiler.h"
+#include "compiler/Compiler.h"
 
-#include "AnswerCheck.h"
-#include "ContentAudit.h"
-#include "WordingAudit.h"
+#include "compiler/AnswerCheck.h"
+#include "compiler/ContentAudit.h"
+#include "compiler/WordingAudit.h"
 
-#include "RawText.h"
-#include "WordListBuilder.h"
+#include "compiler/RawText.h"
+#include "compiler/WordListBuilder.h"
 
 #include "common/LeStream.h"
 #include "content/Prejump.h"
@@ -759,6 +759,21 @@ std::string TextKeyOf(const TAuthoredQuestion& q, const TPortion& portion)
 
 std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptureSource& scripture)
 {
+    // Questions that come from the editor rather than a file have not had their references
+    // checked by the reader; every later step relies on them.
+    for (const TAuthoredQuestion& q : src.Authored) {
+        if (q.Parts.empty())
+            q.Pos.fail("the question has no answer");
+        for (const TAnswerPart& p : q.Parts)
+            if (p.Ref.Verse < 1 || p.Ref.Verse > src.Portion.VersesIn(p.Ref.Book, p.Ref.Chapter))
+                (p.Pos.File.empty() ? q.Pos : p.Pos)
+                    .fail("the answer's verse "
+                          + (p.Ref.Book >= 1 && p.Ref.Book <= src.Portion.Books.size()
+                                 ? src.Portion.Books[p.Ref.Book - 1u].Key
+                                 : "book " + std::to_string(p.Ref.Book))
+                          + " " + std::to_string(p.Ref.Chapter) + ":" + std::to_string(p.Ref.Verse)
+                          + " is not in the portion");
+    }
     TCompilation c(src, scripture);
     c.Scripture();
     c.AuditSources();

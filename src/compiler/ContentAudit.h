@@ -27,7 +27,7 @@
 //
 // The wording of the questions is audited in WordingAudit.h; its rule breaks land in Faults.
 
-#include "Sources.h"
+#include "compiler/Sources.h"
 
 #include "content/Tokenizer.h"
 

@@ -1,4 +1,4 @@
-#include "WordListBuilder.h"
+#include "compiler/WordListBuilder.h"
 
 #include "common/Errors.h"
 #include "content/Words.h"

@@ -1,6 +1,6 @@
-#include "ContentAudit.h"
+#include "compiler/ContentAudit.h"
 
-#include "AnswerCheck.h"
+#include "compiler/AnswerCheck.h"
 
 #include "common/Win1252.h"
 #include "content/QuestionTypes.h"

@@ -8,7 +8,7 @@
 //   questions/*.yaml    authored questions (questions/FORMAT.md)
 // Texts are converted to Windows-1252 here; every error names the file and line.
 
-#include "SourceError.h"
+#include "compiler/SourceError.h"
 
 #include "common/Win1252.h"
 #include "content/VerseRef.h"

@@ -1,6 +1,6 @@
-#include "RawText.h"
+#include "compiler/RawText.h"
 
-#include "SourceError.h"
+#include "compiler/SourceError.h"
 
 #include <QProcess>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "IdAssigner.h"
+#include "compiler/IdAssigner.h"
 
-#include "SourceError.h"
-#include "Sources.h"
+#include "compiler/SourceError.h"
+#include "compiler/Sources.h"
 
 #include "common/SaveAtomically.h"
 

@@ -1,4 +1,4 @@
-#include "AnswerCheck.h"
+#include "compiler/AnswerCheck.h"
 
 #include "common/Win1252.h"
 

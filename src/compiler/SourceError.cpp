@@ -1,4 +1,4 @@
-#include "SourceError.h"
+#include "compiler/SourceError.h"
 
 #include "common/Win1252.h"
 

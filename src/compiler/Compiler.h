@@ -3,8 +3,8 @@
 // questions) and the footnote file out. Scripture text comes from a TScriptureSource (diatheke
 // in the tool, canned text in tests).
 
-#include "ContentAudit.h"
-#include "Sources.h"
+#include "compiler/ContentAudit.h"
+#include "compiler/Sources.h"
 
 #include "content/Books.h"
 #include "content/QuestionKeys.h"

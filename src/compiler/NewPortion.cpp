@@ -1,7 +1,7 @@
-#include "NewPortion.h"
+#include "compiler/NewPortion.h"
 
-#include "RawText.h"
-#include "WordListBuilder.h"
+#include "compiler/RawText.h"
+#include "compiler/WordListBuilder.h"
 
 #include "common/Win1252.h"
 #include "content/Tokenizer.h"

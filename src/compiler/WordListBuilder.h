@@ -18,7 +18,7 @@
 // Separator 1 is a single space; the others follow by frequency. The empty separator is
 // code 0. Frequent words follow the word list's rebuild rule (TWords::RebuildFrequent).
 
-#include "Sources.h"
+#include "compiler/Sources.h"
 
 #include "content/TextEncoder.h"
 #include "content/Tokenizer.h"
