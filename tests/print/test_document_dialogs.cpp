@@ -404,11 +404,11 @@ TEST_F(PrintWindows, PlainTextIsUtf8UnlessThePrintMenuSaysForWindows)
     for (const bool windows : {true, false}) {
         forWindows->setChecked(windows);
         auto* dlg = new TMemListDlg(PrintContextOf(*main, &saves));
-        dlg->Material->checkList->SetAllChecked(true);
+        FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetAllChecked(true);
         const QString path = out.filePath(windows ? QStringLiteral("w.txt") : QStringLiteral("u.txt"));
         SaveAs(path, 1);
         messages.Answers = {false};
-        dlg->GenerateBtn->click();
+        FindWidget<QPushButton>(dlg, "generateButton")->click();
         saved[windows] = ReadAll(path);
         ASSERT_FALSE(saved[windows].empty()) << windows;
         EXPECT_EQ(saved[windows].find("\r\n") != std::string::npos, windows);

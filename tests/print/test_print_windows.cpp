@@ -6,6 +6,8 @@
 #include "print/SetFixtures.h"
 
 #include "print/DocFile.h"
+#include "print/RtfWriter.h"
+#include "print/gui/PrintContext.h"
 #include "print/gui/ListsDlg.h"
 #include "print/SetDocument.h"
 #include "print/gui/SetsDlg.h"
