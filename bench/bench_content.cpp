@@ -49,8 +49,8 @@ void BM_ComposeEveryQuestion(benchmark::State& state)
         for (int c = 0; c < 8; ++c)
             for (int i = 1; i <= q.QuestionCount(c); ++i) {
                 q.ComposeQuestion({c, i}, tags,
-                                    TComposeOptions{.MarkUniques = true, .KeywordTargeting = true, .WordsPastKeyword = 2},
-                                    answer, question);
+                                  TComposeOptions{.MarkUniques = true, .KeywordTargeting = true, .WordsPastKeyword = 2},
+                                  answer, question);
                 benchmark::DoNotOptimize(answer.Len);
                 ++n;
             }

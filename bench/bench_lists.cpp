@@ -75,7 +75,10 @@ bool ByReference(TQsList& l) { return l.SortByReference(); }
 bool ByKey(TQsList& l) { return l.SortByKey(); }
 
 void BM_SortByReference(benchmark::State& st) { RunOrdering(st, ByKey, ByReference); }
-void BM_SortByText(benchmark::State& st) { RunOrdering(st, ByReference, [](TQsList& l) { return l.SortByText(); }); }
+void BM_SortByText(benchmark::State& st)
+{
+    RunOrdering(st, ByReference, [](TQsList& l) { return l.SortByText(); });
+}
 void BM_SortByKey(benchmark::State& st) { RunOrdering(st, ByReference, ByKey); }
 void BM_SortByExternalKey(benchmark::State& st)
 {

@@ -29,7 +29,7 @@ struct TShipped {
         Words.LoadFromFile(SV_PROGRAM_DIR "wf.wl");
         Books.LoadFromFile(SV_PROGRAM_DIR "wf.bk");
         Browser.InitBrowser(TBibleHost::BibleWindow);
-        Browser.UsedClicked(false);   // every word listed
+        Browser.UsedClicked(false); // every word listed
         int most = -1;
         int least = 256;
         for (int row = 0; row < Browser.ListedWordCount(); ++row) {

@@ -19,7 +19,7 @@ namespace {
 
 class TPaintProbe : public QObject {
 public:
-    TPaintProbe(long long execNs, bool exitWhenShown) : m_exec(execNs), m_exit(exitWhenShown) {}
+    TPaintProbe(long long execNs, bool exitWhenShown) : m_exec(execNs), m_exit(exitWhenShown) { }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

@@ -9,7 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const sv::TFootnotes notes = sv::ReadFootnotes(sv::fuzz::WriteInput(data, size, "footnotes.txt"));
         if (notes.Items.size() > static_cast<std::size_t>(sv::TFootnotes::Capacity))
             __builtin_trap();
-    } catch (const sv::EFootnoteError&) {
-    }
+    } catch (const sv::EFootnoteError&) { }
     return 0;
 }

@@ -13,18 +13,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     std::vector<std::uint8_t> bytes(data, data + size);
     try {
-    sv::TWords w;
-    sv::TBooks b(w);
-    sv::TQuestions q(w, b);
-    sv::TStreamReader r(bytes, "wf.qs");
-    q.LoadFromStream(r);
-    sv::TStreamWriter out;
-    q.SaveToStream(out);
-    sv::TWordPairs question, answer;
-    for (int c = 0; c < 8; ++c)
-        for (int i = 1; i <= q.QuestionCount(c) && i <= 16; ++i)
-            q.QuestionWords({c, i}, sv::TQuestions::TWordsOf::QuestionAndAnswer, question, answer);
-    } catch (const sv::ERangeError&) {
-    }
+        sv::TWords w;
+        sv::TBooks b(w);
+        sv::TQuestions q(w, b);
+        sv::TStreamReader r(bytes, "wf.qs");
+        q.LoadFromStream(r);
+        sv::TStreamWriter out;
+        q.SaveToStream(out);
+        sv::TWordPairs question, answer;
+        for (int c = 0; c < 8; ++c)
+            for (int i = 1; i <= q.QuestionCount(c) && i <= 16; ++i)
+                q.QuestionWords({c, i}, sv::TQuestions::TWordsOf::QuestionAndAnswer, question, answer);
+    } catch (const sv::ERangeError&) { }
     return 0;
 }

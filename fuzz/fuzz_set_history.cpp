@@ -17,7 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         h.SaveToStream(out);
         for (int c = 0; c < 8; ++c)
             (void)h.SetUseCount({c, 1});
-    } catch (const sv::ERangeError&) {
-    }
+    } catch (const sv::ERangeError&) { }
     return 0;
 }

@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const sv::TPrefixFolders folders{QStringLiteral("/opt/sv"), QStringLiteral("/tmp"), QStringLiteral("/w"),
                                      QStringLiteral("/opt")};
     for (const QString& section : ini.Sections()) {
-        for (const char* key : {"date", "time", "newversion", "newsize", "newchecksum", "url", "targetdir",
-                                "appname", "count", "msg"}) {
+        for (const char* key :
+             {"date", "time", "newversion", "newsize", "newchecksum", "url", "targetdir", "appname", "count", "msg"}) {
             const QString k = QString::fromLatin1(key);
             const QString value = ini.ReadString(section, k);
             (void)ini.ReadInteger(section, k, 0);

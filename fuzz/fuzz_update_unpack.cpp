@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!rel.startsWith(QLatin1String("in/")) && !rel.startsWith(QLatin1String("target/")))
             std::abort();
         if (!r.Ok && rel.startsWith(QLatin1String("target/")))
-            std::abort();   // a refused archive leaves nothing behind
+            std::abort(); // a refused archive leaves nothing behind
     }
     return 0;
 }

@@ -19,7 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (out.data().size() != sv::TUser::FileSize)
             __builtin_trap();
         (void)u.SelectionFlags(sv::TSelectionKind::ByChapter);
-    } catch (const sv::ERangeError&) {
-    }
+    } catch (const sv::ERangeError&) { }
     return 0;
 }

@@ -198,8 +198,7 @@ void PaintSplashPicture(QPainter& p, const QRect& area)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xc8, 0x10, 0x20));
     QPolygonF flag;
-    flag << o + QPointF(w * 0.62, h * 0.49) << o + QPointF(w * 0.66, h * 0.505)
-         << o + QPointF(w * 0.62, h * 0.52);
+    flag << o + QPointF(w * 0.62, h * 0.49) << o + QPointF(w * 0.66, h * 0.505) << o + QPointF(w * 0.62, h * 0.52);
     p.drawPolygon(flag);
 
     // The open book in the foreground.

@@ -11,7 +11,17 @@ class QRect;
 namespace sv {
 
 enum class TToolIcon {
-    NewUser, Questions, Memory, Reference, WordStudy, Progress, Sets, Lists, Game, Assistant, Help,
+    NewUser,
+    Questions,
+    Memory,
+    Reference,
+    WordStudy,
+    Progress,
+    Sets,
+    Lists,
+    Game,
+    Assistant,
+    Help,
 };
 
 QIcon ToolIcon(TToolIcon which);

@@ -130,9 +130,6 @@ void UninstallHintWindow()
     g_filter = nullptr;
 }
 
-TddgHintWindow* HintWindow()
-{
-    return g_filter ? g_filter->Window() : nullptr;
-}
+TddgHintWindow* HintWindow() { return g_filter ? g_filter->Window() : nullptr; }
 
 } // namespace sv

@@ -18,8 +18,8 @@
 #include "user/StudyDate.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
-#include "voice/gui/CharacterWindow.h"
 #include "voice/Sounds.h"
+#include "voice/gui/CharacterWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,12 +33,12 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
-#include <QStyle>
 #include <QShortcut>
-#include <QWhatsThis>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QWhatsThis>
 
 #include <algorithm>
 #include <cstdio>
@@ -54,14 +54,10 @@ TMainForm::TMainForm(const TPlatformServices& services, const std::string& progr
                 TProgramPaths{programDir, programDir, programDir + "Users/",
                               QString::fromStdString(programDir + "settings.ini"), TDataLayout::ProgramFolder},
                 parent)
-{
-}
+{ }
 
 TMainForm::TMainForm(const TPlatformServices& services, TProgramPaths paths, QWidget* parent)
-    : QMainWindow(parent),
-      m_services(services),
-      m_paths(std::move(paths)),
-      m_settings(m_paths.SettingsFile)
+    : QMainWindow(parent), m_services(services), m_paths(std::move(paths)), m_settings(m_paths.SettingsFile)
 {
     setWindowTitle(QStringLiteral("The Scrivolt"));
     m_settings.Load();
@@ -93,7 +89,8 @@ TMainForm::TMainForm(const TPlatformServices& services, TProgramPaths paths, QWi
     connect(f1, &QShortcut::activated, this, [this] { ShowHelp(ActiveHelpContext()); });
     qApp->installEventFilter(this);
     // The desktop session ends: what was studied is written before the program is stopped.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveForLogOut(); }, Qt::DirectConnection);
+    connect(
+        qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveForLogOut(); }, Qt::DirectConnection);
 
     WaitToSplash = new QTimer(this);
     WaitToSplash->setInterval(1);
@@ -134,9 +131,9 @@ void TMainForm::CreateObjects()
     m_questions->LoadFromFile("wf.qs");
     m_portionKeys = LoadPortionKeys("wf.qid", "wf.qs");
     // The engines start after the first paint (StartEngines): the window comes first.
-    m_sounds = std::make_unique<TSounds>(m_paths.ProgramDir + "Sounds/", m_services.Speech, m_services.Sound,
-                                         m_paths.ProgramDir + "personality.txt", *m_services.Random,
-                                         TEngineStart::Later);
+    m_sounds =
+        std::make_unique<TSounds>(m_paths.ProgramDir + "Sounds/", m_services.Speech, m_services.Sound,
+                                  m_paths.ProgramDir + "personality.txt", *m_services.Random, TEngineStart::Later);
     m_sounds->OnEngineStarted = [this](bool speech) {
         // The speech commands become available once the engine is there.
         if (m_commandsOn && !m_startCommandsHeld)
@@ -147,7 +144,8 @@ void TMainForm::CreateObjects()
     // The assistant's character stands on its own window at the main window's top edge; its
     // spoken remarks join the program's speech queue.
     auto* stage = new TCharacterWindow(this, [this](const std::string& text) { return m_sounds->SpeakAloud(text); });
-    m_assistant = std::make_unique<TAssistant>(m_paths.ProgramDir + "Characters/", stage, [this] { return frameGeometry(); });
+    m_assistant =
+        std::make_unique<TAssistant>(m_paths.ProgramDir + "Characters/", stage, [this] { return frameGeometry(); });
     m_sounds->SetAssistant(m_assistant.get());
     m_sounds->SetUseAssistantQuery([this] { return m_user->Options.UseAssistant != 0; });
     m_user->Reset(m_questions->UsesSituation(), m_assistant->AssistantAvailable());
@@ -201,8 +199,8 @@ void TMainForm::CreateActions()
          QStringLiteral("Print Biblical text highlighting keywords"), {}, true);
     make(CmdConcordance, "CmdConcordance", QStringLiteral("&Concordance..."),
          QStringLiteral("Create a printable concordance"), {}, false);
-    make(CmdSpeech, "CmdSpeech", QStringLiteral("Speech settings..."), QStringLiteral("Configure speech synthesis"),
-         {}, false);
+    make(CmdSpeech, "CmdSpeech", QStringLiteral("Speech settings..."), QStringLiteral("Configure speech synthesis"), {},
+         false);
     make(CmdAssistant, "CmdAssistant", QStringLiteral("Assistant"),
          QStringLiteral("Toggle use of Scrivolt's Assistant"), {}, false, ToolIcon(TToolIcon::Assistant));
     CmdAssistant->setCheckable(true);
@@ -221,7 +219,8 @@ void TMainForm::CreateActions()
          QStringLiteral("Upgrade The Scrivolt for free from the web"), {}, false);
     make(CmdViewScrivolt, "CmdViewScrivolt", QStringLiteral("&See Scrivolt speak"),
          QStringLiteral("See the Scrivolt speak"), {}, false);
-    make(CmdUseLips, "CmdUseLips", QStringLiteral("CmdUseLips"), QStringLiteral("Use lips to read questions"), {}, true);
+    make(CmdUseLips, "CmdUseLips", QStringLiteral("CmdUseLips"), QStringLiteral("Use lips to read questions"), {},
+         true);
     CmdUseLips->setCheckable(true);
     make(CmdTipOfTheDay, "CmdTipOfTheDay", QStringLiteral("Tip of the Day"), QStringLiteral("A daily tip"), {}, true);
     make(CmdHelpContent, "CmdHelpContent", QStringLiteral("Help contents"), QStringLiteral("Get some help"),
@@ -234,8 +233,8 @@ void TMainForm::CreateActions()
          {}, true);
     make(CmdWebsite, "CmdWebsite", QStringLiteral("The Scrivolt on the &Web"),
          QStringLiteral("Visit the Scrivolt web site"), {}, true);
-    make(CmdCatalog, "CmdCatalog", QStringLiteral("View product catalog"), QStringLiteral("View catalog of all products"),
-         {}, true);
+    make(CmdCatalog, "CmdCatalog", QStringLiteral("View product catalog"),
+         QStringLiteral("View catalog of all products"), {}, true);
     make(CmdAbout, "CmdAbout", QStringLiteral("About The Scrivolt"), QStringLiteral("About The Scrivolt"), {}, true);
     make(Cascade1, "Cascade1", QStringLiteral("&Cascade"), {}, {}, true);
     make(TileHorizontally1, "TileHorizontally1", QStringLiteral("Tile &Horizontally"), {}, {}, true);
@@ -318,8 +317,8 @@ void TMainForm::CreateMenusAndToolbar()
     print->addAction(CmdScripturePortion);
     CmdScripturePortion->setVisible(false);
     print->addSeparator()->setVisible(false);
-    for (const QString& name : {QStringLiteral("2-team scoresheet"), QStringLiteral("3-team scoresheet"),
-                                QStringLiteral("Lineup form")}) {
+    for (const QString& name :
+         {QStringLiteral("2-team scoresheet"), QStringLiteral("3-team scoresheet"), QStringLiteral("Lineup form")}) {
         // Printable forms: hidden, and never made visible.
         QAction* form = print->addAction(name);
         form->setVisible(false);
@@ -353,8 +352,8 @@ void TMainForm::CreateMenusAndToolbar()
     help->addAction(CmdTechSupport);
     help->addAction(ViewCatalog1);
     // The catalog is offered only where its file was installed beside the program.
-    const bool catalog = !m_paths.ProgramDir.empty()
-        && QFileInfo::exists(QString::fromStdString(m_paths.ProgramDir + "Catalog.pdf"));
+    const bool catalog =
+        !m_paths.ProgramDir.empty() && QFileInfo::exists(QString::fromStdString(m_paths.ProgramDir + "Catalog.pdf"));
     ViewCatalog1->setVisible(catalog);
     CmdCatalog->setVisible(catalog);
     help->addAction(CmdWebsite);
@@ -403,15 +402,9 @@ void TMainForm::RunOpener(const std::function<void()>& opener)
         EnableCommands();
 }
 
-bool TMainForm::HasOpener(const QAction* command) const
-{
-    return m_openers.find(command) != m_openers.end();
-}
+bool TMainForm::HasOpener(const QAction* command) const { return m_openers.find(command) != m_openers.end(); }
 
-void TMainForm::EnableIfOpener(QAction* command, bool enabled)
-{
-    command->setEnabled(enabled && HasOpener(command));
-}
+void TMainForm::EnableIfOpener(QAction* command, bool enabled) { command->setEnabled(enabled && HasOpener(command)); }
 
 QMdiSubWindow* TMainForm::OpenChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags)
 {
@@ -431,8 +424,8 @@ QMdiSubWindow* TMainForm::OpenChild(QWidget* widget, TPlacement placement, Qt::W
         sub->resize(own);
     }
     const QPoint at = placement == TPlacement::Centred
-        ? QPoint((client.width() - own.width()) / 2, (client.height() - own.height()) / 2)
-        : CascadePosition(sub, own, client);
+                          ? QPoint((client.width() - own.width()) / 2, (client.height() - own.height()) / 2)
+                          : CascadePosition(sub, own, client);
     sub->move(std::max(0, at.x()), std::max(0, at.y()));
     sub->show();
     return sub;
@@ -482,9 +475,8 @@ void TMainForm::PlaceFirstTime()
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen) {
         const QRect avail = screen->availableGeometry();
-        wanted = wanted.expandedTo(avail.size() * 0.85)
-                     .boundedTo(avail.size() - QSize(16, 48))
-                     .expandedTo(minimumSize());
+        wanted =
+            wanted.expandedTo(avail.size() * 0.85).boundedTo(avail.size() - QSize(16, 48)).expandedTo(minimumSize());
         resize(wanted);
         move(avail.center() - QPoint(wanted.width() / 2, wanted.height() / 2));
     } else {
@@ -566,10 +558,7 @@ bool TMainForm::SaveStudyResults(TReport report)
     return true;
 }
 
-void TMainForm::SaveForLogOut()
-{
-    SaveStudyResults(TReport::Log);
-}
+void TMainForm::SaveForLogOut() { SaveStudyResults(TReport::Log); }
 
 void TMainForm::SaveAndQuit()
 {
@@ -643,8 +632,8 @@ void TMainForm::EnableCommands()
     m_commandsOn = true;
     m_startCommandsHeld = false;
     CmdStart->setEnabled(true);
-    for (QAction* a : {CmdUpgrade, CmdQuestions, CmdMemory, CmdReferenceWork, CmdWordStudy, CmdGame,
-                       CmdWallOfFame, CmdQuestionSets, CmdQuestionLists, CmdMemoryList, CmdScripturePortion, CmdConcordance,
+    for (QAction* a : {CmdUpgrade, CmdQuestions, CmdMemory, CmdReferenceWork, CmdWordStudy, CmdGame, CmdWallOfFame,
+                       CmdQuestionSets, CmdQuestionLists, CmdMemoryList, CmdScripturePortion, CmdConcordance,
                        CmdProgress, CmdTeamProgress, CmdImportPerson, CmdExportPerson, CmdEdit})
         EnableIfOpener(a, true);
     CmdGoals->setEnabled(true);
@@ -674,10 +663,7 @@ void TMainForm::CmdAssistantExecute()
         m_assistant->SayGoodbye("Bye, bye. See you later.", true);
 }
 
-void TMainForm::CmdGoalCoachExecute()
-{
-    m_user->Options.CoachMode = CmdGoalCoach->isChecked() ? 1 : 0;
-}
+void TMainForm::CmdGoalCoachExecute() { m_user->Options.CoachMode = CmdGoalCoach->isChecked() ? 1 : 0; }
 
 void TMainForm::CmdTipOfTheDayExecute()
 {

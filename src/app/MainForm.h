@@ -171,9 +171,9 @@ private:
     THelpForm* m_help = nullptr;
     bool m_updateShown = false;
     bool m_painted = false;
-    bool m_startCommandsHeld = false;   // a set-up dialog holds the start commands
+    bool m_startCommandsHeld = false; // a set-up dialog holds the start commands
     bool m_commandsOn = false;
-    bool m_leaving = false;             // the exit is agreed; the assistant says goodbye
+    bool m_leaving = false; // the exit is agreed; the assistant says goodbye
     std::map<const QAction*, std::function<void()>> m_openers;
     std::function<void(const QString&)> m_openScheduledUpdate;
 

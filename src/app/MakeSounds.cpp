@@ -31,8 +31,8 @@ void AddNote(Samples& s, double start, double length, int midi, double volume)
         const double attack = std::min(1.0, t / 0.01);
         const double release = std::min(1.0, (length - t) / 0.04);
         const double env = attack * release * std::exp(-3.0 * t / length);
-        const double v = std::sin(2 * kPi * f * t) + 0.35 * std::sin(4 * kPi * f * t)
-            + 0.12 * std::sin(6 * kPi * f * t);
+        const double v =
+            std::sin(2 * kPi * f * t) + 0.35 * std::sin(4 * kPi * f * t) + 0.12 * std::sin(6 * kPi * f * t);
         s[from + i] += volume * env * v;
     }
 }
@@ -51,11 +51,13 @@ Samples Jingle()
 Samples Theme()
 {
     // A cheerful little march of our own in F major.
-    struct N { double at, len; int midi; };
+    struct N {
+        double at, len;
+        int midi;
+    };
     const N melody[] = {
-        {0.00, 0.22, 65}, {0.25, 0.22, 69}, {0.50, 0.22, 72}, {0.75, 0.45, 77},
-        {1.25, 0.22, 76}, {1.50, 0.22, 74}, {1.75, 0.45, 72}, {2.25, 0.22, 70},
-        {2.50, 0.22, 69}, {2.75, 0.22, 67}, {3.00, 0.80, 65},
+        {0.00, 0.22, 65}, {0.25, 0.22, 69}, {0.50, 0.22, 72}, {0.75, 0.45, 77}, {1.25, 0.22, 76}, {1.50, 0.22, 74},
+        {1.75, 0.45, 72}, {2.25, 0.22, 70}, {2.50, 0.22, 69}, {2.75, 0.22, 67}, {3.00, 0.80, 65},
     };
     Samples s;
     for (const N& n : melody)
@@ -79,7 +81,7 @@ Samples Applause()
         double low = 0.0;
         for (int i = 0; i < count && from + i < static_cast<int>(s.size()); ++i) {
             const double t = static_cast<double>(i) / kRate;
-            low = 0.6 * low + 0.4 * noise(rng);   // a little softer than white noise
+            low = 0.6 * low + 0.4 * noise(rng); // a little softer than white noise
             s[from + i] += 0.22 * std::exp(-t / 0.006) * low;
         }
     }
@@ -154,7 +156,7 @@ int main(int argc, char** argv)
     }
     const std::string dir = std::string(argv[1]) + "/";
     const bool ok = Write(dir + "promote.wav", Jingle()) && Write(dir + "jeopardy.wav", Theme())
-        && Write(dir + "applause.wav", Applause()) && Write(dir + "buzz.wav", Buzzer());
+                    && Write(dir + "applause.wav", Applause()) && Write(dir + "buzz.wav", Buzzer());
     if (!ok) {
         std::fprintf(stderr, "sv_make_sounds: cannot write into %s\n", argv[1]);
         return 1;

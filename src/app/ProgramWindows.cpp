@@ -4,8 +4,8 @@
 #include "editor/gui/EditorCommands.h"
 #include "game/gui/GameCommands.h"
 #include "goals/gui/GoalCommands.h"
-#include "print/gui/SetsListsCommands.h"
 #include "print/gui/PrintCommands.h"
+#include "print/gui/SetsListsCommands.h"
 #include "progress/gui/ProgressCommands.h"
 #include "study/gui/StudyCommands.h"
 #include "team/gui/TeamCommands.h"
@@ -13,8 +13,8 @@
 #include "user/User.h"
 #include "voice/Sounds.h"
 #include "voice/gui/SpeechForm.h"
-#include "wordstudy/gui/BibleForm.h"
 #include "wordstudy/BibleBrowser.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <QAction>
 
@@ -46,8 +46,7 @@ void RegisterProgramWindows(TMainForm& main)
         };
         c.ShowHelp = [&main](int context) { main.ShowHelp(context); };
         main.OpenChild(new TSpeechForm(c), TMainForm::TPlacement::Centred,
-                       Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowContextHelpButtonHint);
+                       Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowContextHelpButtonHint);
     });
 
     std::shared_ptr<IBibleSpeech> speech(MakeBibleSpeech(main.Sounds()));

@@ -47,19 +47,10 @@ void TMessageBoxes::Information(const QString& text) { Show(QMessageBox::Informa
 
 void TMessageBoxes::Message(const QString& text) { Show(QMessageBox::NoIcon, text, QMessageBox::Ok); }
 
-bool TDesktopShell::OpenDocument(const QString& path)
-{
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+bool TDesktopShell::OpenDocument(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
-void TDesktopShell::OpenUrl(const QString& url)
-{
-    QDesktopServices::openUrl(QUrl(url));
-}
+void TDesktopShell::OpenUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
 
-void TDesktopShell::OpenTextFile(const QString& path)
-{
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+void TDesktopShell::OpenTextFile(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 } // namespace sv

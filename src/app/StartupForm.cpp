@@ -70,8 +70,7 @@ TStartupForm::TStartupForm(TMainForm& main) : m_main(main)
     connect(SelectNameComboBox->lineEdit(), &QLineEdit::returnPressed, this, &TStartupForm::OKBtnClick);
 
     main.OpenChild(this, TMainForm::TPlacement::Cascaded,
-                   Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                       | Qt::WindowContextHelpButtonHint);
+                   Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowContextHelpButtonHint);
 
     if (SaveCurrentUser())
         for (const std::string& name : ListUserNames(main.UsersDir()))
@@ -103,10 +102,11 @@ void TStartupForm::OKBtnClick()
     const std::optional<std::string> typed = ToWin1252(SelectNameComboBox->currentText(), &bad);
     if (!typed) {
         // Names are kept in Windows-1252, as every file of the program: say what can be used.
-        m_main.Messages().Warning(QStringLiteral("A name cannot contain \u201C%1\u201D. Names can use the letters A to Z "
-                                                 "and the accented letters of Western European languages "
-                                                 "(such as \u00E9, \u00EB, \u00F1, \u00DF).")
-                                      .arg(bad));
+        m_main.Messages().Warning(
+            QStringLiteral("A name cannot contain \u201C%1\u201D. Names can use the letters A to Z "
+                           "and the accented letters of Western European languages "
+                           "(such as \u00E9, \u00EB, \u00F1, \u00DF).")
+                .arg(bad));
         return;
     }
     Guarded([&] { Choose(*typed); }, &m_main.Messages());
@@ -151,13 +151,15 @@ void TStartupForm::Choose(const std::string& typed)
     case TNameAction::LoadListed: {
         // A short file leaves the fields it does not reach at their defaults, never at the
         // previous person's values; a file that cannot be read changes nothing.
-        const bool loaded = Guarded([&] {
-            TUser read;
-            read.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
-            read.LoadFromFile(UserFilePath(m_main.UsersDir(), r.FileName));
-            m_main.ClosePersonChildren();
-            user = read;
-        }, &m_main.Messages());
+        const bool loaded = Guarded(
+            [&] {
+                TUser read;
+                read.Reset(m_main.Questions().UsesSituation(), m_main.Assistant().AssistantAvailable());
+                read.LoadFromFile(UserFilePath(m_main.UsersDir(), r.FileName));
+                m_main.ClosePersonChildren();
+                user = read;
+            },
+            &m_main.Messages());
         if (!loaded)
             return;
         // A damaged task list is reported and started empty; the person is loaded anyway.
@@ -178,10 +180,13 @@ void TStartupForm::Choose(const std::string& typed)
         // The new person's file exists at once, not only after the first exit, and so does the
         // table of the questions their results will be written against.
         if (m_main.SaveStudyResults() && m_main.PortionKeys().Keys)
-            Guarded([&] {
-                const std::string userFile = UserFilePath(m_main.UsersDir(), r.FileName);
-                m_main.PortionKeys().Keys->SaveToFile(PersonFilesOf(userFile, m_main.UsersDir(), r.FileName).KeysFile);
-            }, &m_main.Messages());
+            Guarded(
+                [&] {
+                    const std::string userFile = UserFilePath(m_main.UsersDir(), r.FileName);
+                    m_main.PortionKeys().Keys->SaveToFile(
+                        PersonFilesOf(userFile, m_main.UsersDir(), r.FileName).KeysFile);
+                },
+                &m_main.Messages());
         break;
     }
 
@@ -214,20 +219,20 @@ void TStartupForm::FollowChangedQuestions(const std::string& fileName)
             m_main.Messages().Warning(FromWin1252(portion.Problem));
         return;
     }
-    Guarded([&] {
-        const std::string userFile = UserFilePath(m_main.UsersDir(), fileName);
-        const QDate today = m_main.Services().Clock ? m_main.Services().Clock->Now().date() : QDate::currentDate();
-        const TCarryReport report = FollowQuestions(*portion.Keys, PersonFilesOf(userFile, m_main.UsersDir(), fileName),
-                                                    m_main.User(), today.toString(QStringLiteral("yyyy-MM-dd")).toStdString());
-        if (!report.Message().empty())
-            m_main.Messages().Information(QString::fromStdString(report.Message()));
-    }, &m_main.Messages());
+    Guarded(
+        [&] {
+            const std::string userFile = UserFilePath(m_main.UsersDir(), fileName);
+            const QDate today = m_main.Services().Clock ? m_main.Services().Clock->Now().date() : QDate::currentDate();
+            const TCarryReport report =
+                FollowQuestions(*portion.Keys, PersonFilesOf(userFile, m_main.UsersDir(), fileName), m_main.User(),
+                                today.toString(QStringLiteral("yyyy-MM-dd")).toStdString());
+            if (!report.Message().empty())
+                m_main.Messages().Information(QString::fromStdString(report.Message()));
+        },
+        &m_main.Messages());
 }
 
-bool TStartupForm::SaveCurrentUser()
-{
-    return !m_main.User().IsChosen() || m_main.SaveStudyResults();
-}
+bool TStartupForm::SaveCurrentUser() { return !m_main.User().IsChosen() || m_main.SaveStudyResults(); }
 
 void TStartupForm::closeEvent(QCloseEvent* event)
 {

@@ -27,7 +27,7 @@ public:
 
     QComboBox* SelectNameComboBox = nullptr;
     QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;   // shown only while a person is chosen
+    QPushButton* CancelBtn = nullptr; // shown only while a person is chosen
 
     void OKBtnClick();
     void CancelBtnClick();

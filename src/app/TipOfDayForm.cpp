@@ -87,10 +87,7 @@ TTipOfDayForm::TTipOfDayForm(TMainForm& main) : m_main(main)
     closeBtn->setFocus();
 }
 
-void TTipOfDayForm::ShowCurrent()
-{
-    tipText->setText(FromWin1252(m_tips.Line(m_current)));
-}
+void TTipOfDayForm::ShowCurrent() { tipText->setText(FromWin1252(m_tips.Line(m_current))); }
 
 void TTipOfDayForm::nextBtnClick()
 {

@@ -64,8 +64,8 @@ int AnswerPaths(int argc, char** argv)
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
-    std::printf("Program files: %s\nPerson files: %s\nSettings: %s\n", paths.ProgramDir.c_str(),
-                paths.UsersDir.c_str(), qPrintable(paths.SettingsFile));
+    std::printf("Program files: %s\nPerson files: %s\nSettings: %s\n", paths.ProgramDir.c_str(), paths.UsersDir.c_str(),
+                qPrintable(paths.SettingsFile));
     return 0;
 }
 

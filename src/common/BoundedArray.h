@@ -55,7 +55,7 @@ private:
 template <typename T>
 class TDynArray {
 public:
-    explicit TDynArray(const char* name = "array") : m_name(name) {}
+    explicit TDynArray(const char* name = "array") : m_name(name) { }
 
     // Sets the number of entries (indexes 0..n-1); new entries are zero, kept ones unchanged.
     void setLength(long long n)

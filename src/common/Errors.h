@@ -10,14 +10,14 @@ namespace sv {
 // An index, count or value outside the bounds of the data model (or of a buffer).
 class ERangeError : public std::out_of_range {
 public:
-    explicit ERangeError(const std::string& what) : std::out_of_range(what) {}
+    explicit ERangeError(const std::string& what) : std::out_of_range(what) { }
 };
 
 // A file that cannot be opened, created or written: the message is
 // "Cannot open file " / "Cannot create file " followed by the path.
 class EFileError : public std::runtime_error {
 public:
-    explicit EFileError(const std::string& what) : std::runtime_error(what) {}
+    explicit EFileError(const std::string& what) : std::runtime_error(what) { }
 };
 
 [[noreturn]] void ThrowRange(const std::string& what);

@@ -32,7 +32,10 @@ namespace sv {
 
 // A record whose fields the visitor Io can walk.
 template <class T, class Io>
-concept FieldRecord = requires(T& record, Io& io) { std::remove_const_t<T>::Fields(record, io); };
+concept FieldRecord = requires(T& record, Io& io)
+{
+    std::remove_const_t<T>::Fields(record, io);
+};
 
 // A field stored as raw bytes, one byte per element.
 template <class T>
@@ -40,14 +43,23 @@ concept ByteField = std::integral<T> && sizeof(T) == 1;
 
 class TFieldReader {
 public:
-    explicit TFieldReader(TStreamReader& r) : m_r(r) {}
+    explicit TFieldReader(TStreamReader& r) : m_r(r) { }
 
     template <std::integral T>
-    void operator()(T& v) { m_r.read(v); }
+    void operator()(T& v)
+    {
+        m_r.read(v);
+    }
     template <int N>
-    void operator()(TShortString<N>& s) { s.read(m_r); }
+    void operator()(TShortString<N>& s)
+    {
+        s.read(m_r);
+    }
     template <ByteField T, std::size_t N>
-    void operator()(std::array<T, N>& a) { Bytes(std::span<T>(a)); }
+    void operator()(std::array<T, N>& a)
+    {
+        Bytes(std::span<T>(a));
+    }
     template <typename T, int Lo, int Hi>
     void operator()(TFixedArray<T, Lo, Hi>& a)
     {
@@ -58,7 +70,7 @@ public:
                 (*this)(v);
     }
     template <class T>
-        requires FieldRecord<T, TFieldReader>
+    requires FieldRecord<T, TFieldReader>
     void operator()(T& record) { T::Fields(record, *this); }
 
     template <typename T>
@@ -69,8 +81,7 @@ public:
             RequireBytes(count, a.name());
         a.setLength(last + 1);
         if constexpr (ByteField<T>)
-            Bytes(std::span<T>(a.items()).subspan(static_cast<std::size_t>(first),
-                                                  static_cast<std::size_t>(count)));
+            Bytes(std::span<T>(a.items()).subspan(static_cast<std::size_t>(first), static_cast<std::size_t>(count)));
         else
             for (long long i = first; i <= last; ++i)
                 (*this)(a[i]);
@@ -88,17 +99,17 @@ public:
     void RequireBytes(long long bytes, const char* what) const
     {
         if (bytes < 0 || static_cast<unsigned long long>(bytes) > m_r.remaining())
-            ThrowRange("File " + m_r.name() + " is truncated: " + what + " needs "
-                       + std::to_string(bytes) + " bytes at offset " + std::to_string(m_r.position())
-                       + ", " + std::to_string(m_r.remaining()) + " left");
+            ThrowRange("File " + m_r.name() + " is truncated: " + what + " needs " + std::to_string(bytes)
+                       + " bytes at offset " + std::to_string(m_r.position()) + ", " + std::to_string(m_r.remaining())
+                       + " left");
     }
     // A short string's length byte must not exceed its capacity.
     template <int N>
     void CheckLength(const char* what, const TShortString<N>& s) const
     {
         if (s.length() > N)
-            ThrowRange("File " + m_r.name() + ": " + what + " length " + std::to_string(s.length())
-                       + " above " + std::to_string(N));
+            ThrowRange("File " + m_r.name() + ": " + what + " length " + std::to_string(s.length()) + " above "
+                       + std::to_string(N));
     }
 
 private:
@@ -113,14 +124,23 @@ private:
 
 class TFieldWriter {
 public:
-    explicit TFieldWriter(TStreamWriter& w) : m_w(w) {}
+    explicit TFieldWriter(TStreamWriter& w) : m_w(w) { }
 
     template <std::integral T>
-    void operator()(const T& v) { m_w.write(v); }
+    void operator()(const T& v)
+    {
+        m_w.write(v);
+    }
     template <int N>
-    void operator()(const TShortString<N>& s) { s.write(m_w); }
+    void operator()(const TShortString<N>& s)
+    {
+        s.write(m_w);
+    }
     template <ByteField T, std::size_t N>
-    void operator()(const std::array<T, N>& a) { Bytes(std::span<const T>(a)); }
+    void operator()(const std::array<T, N>& a)
+    {
+        Bytes(std::span<const T>(a));
+    }
     template <typename T, int Lo, int Hi>
     void operator()(const TFixedArray<T, Lo, Hi>& a)
     {
@@ -131,7 +151,7 @@ public:
                 (*this)(v);
     }
     template <class T>
-        requires FieldRecord<const T, TFieldWriter>
+    requires FieldRecord<const T, TFieldWriter>
     void operator()(const T& record) { T::Fields(record, *this); }
 
     template <typename T>
@@ -151,17 +171,18 @@ public:
                 (*this)(a[i]);
     }
 
-    void CheckCount(const char*, long long, long long, long long) const {}
-    void RequireBytes(long long, const char*) const {}
+    void CheckCount(const char*, long long, long long, long long) const { }
+    void RequireBytes(long long, const char*) const { }
     template <int N>
-    void CheckLength(const char*, const TShortString<N>&) const {}
+    void CheckLength(const char*, const TShortString<N>&) const
+    { }
 
 private:
     template <ByteField T>
     void Bytes(std::span<const T> bytes)
     {
-        m_w.writeBytes(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                                     bytes.size()));
+        m_w.writeBytes(
+            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     }
 
     TStreamWriter& m_w;

@@ -13,8 +13,7 @@ namespace sv {
 
 TStreamReader::TStreamReader(std::vector<std::uint8_t> data, std::string name, TShortReads mode)
     : m_data(std::move(data)), m_name(std::move(name)), m_mode(mode)
-{
-}
+{ }
 
 TStreamReader TStreamReader::FromFile(const std::string& path, TShortReads mode)
 {
@@ -33,9 +32,8 @@ void TStreamReader::readBytes(std::span<std::uint8_t> out)
     const std::size_t avail = remaining();
     if (out.size() > avail) {
         if (m_mode == TShortReads::Fail)
-            ThrowRange("File " + m_name + " is truncated: " + std::to_string(out.size())
-                       + " bytes needed at offset " + std::to_string(m_pos) + ", "
-                       + std::to_string(avail) + " left");
+            ThrowRange("File " + m_name + " is truncated: " + std::to_string(out.size()) + " bytes needed at offset "
+                       + std::to_string(m_pos) + ", " + std::to_string(avail) + " left");
         m_short = true;
     }
     const std::size_t n = std::min(out.size(), avail);
@@ -49,9 +47,8 @@ void TStreamReader::skip(std::size_t n)
     const std::size_t avail = remaining();
     if (n > avail) {
         if (m_mode == TShortReads::Fail)
-            ThrowRange("File " + m_name + " is truncated: " + std::to_string(n)
-                       + " bytes needed at offset " + std::to_string(m_pos) + ", "
-                       + std::to_string(avail) + " left");
+            ThrowRange("File " + m_name + " is truncated: " + std::to_string(n) + " bytes needed at offset "
+                       + std::to_string(m_pos) + ", " + std::to_string(avail) + " left");
         m_short = true;
     }
     m_pos += std::min(n, avail);
@@ -64,6 +61,9 @@ void TStreamWriter::writeBytes(std::span<const std::uint8_t> bytes)
 
 void TStreamWriter::writeZeros(std::size_t n) { m_data.insert(m_data.end(), n, 0); }
 
-void TStreamWriter::saveToFile(const std::string& path) const { SaveAtomically(path, std::span<const std::uint8_t>(m_data)); }
+void TStreamWriter::saveToFile(const std::string& path) const
+{
+    SaveAtomically(path, std::span<const std::uint8_t>(m_data));
+}
 
 } // namespace sv

@@ -22,8 +22,7 @@ enum class TShortReads { Fail, Keep };
 
 class TStreamReader {
 public:
-    TStreamReader(std::vector<std::uint8_t> data, std::string name,
-                  TShortReads mode = TShortReads::Fail);
+    TStreamReader(std::vector<std::uint8_t> data, std::string name, TShortReads mode = TShortReads::Fail);
 
     // Reads the whole file; a missing or unreadable file throws EFileError "Cannot open file " + path.
     static TStreamReader FromFile(const std::string& path, TShortReads mode = TShortReads::Fail);

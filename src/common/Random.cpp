@@ -21,8 +21,7 @@ std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); 
 TRandom::TRandom()
     : TRandom(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())
               ^ static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()))
-{
-}
+{ }
 
 TRandom::TRandom(std::uint64_t seed) { Seed(seed); }
 

@@ -25,8 +25,8 @@ public:
     std::string text() const
     {
         if (m_raw[0] > Capacity)
-            ThrowRange("Range check error: short string length " + std::to_string(m_raw[0])
-                       + " above its capacity " + std::to_string(Capacity));
+            ThrowRange("Range check error: short string length " + std::to_string(m_raw[0]) + " above its capacity "
+                       + std::to_string(Capacity));
         return std::string(reinterpret_cast<const char*>(m_raw.data() + 1), m_raw[0]);
     }
     // Sets the text; the filler after it is left as it was. A text longer than the capacity
@@ -34,8 +34,8 @@ public:
     void setText(std::string_view text)
     {
         if (text.size() > static_cast<std::size_t>(Capacity))
-            ThrowRange("Range check error: text of " + std::to_string(text.size())
-                       + " characters for a field of " + std::to_string(Capacity));
+            ThrowRange("Range check error: text of " + std::to_string(text.size()) + " characters for a field of "
+                       + std::to_string(Capacity));
         m_raw[0] = static_cast<std::uint8_t>(text.size());
         for (std::size_t i = 0; i < text.size(); ++i)
             m_raw[i + 1] = static_cast<std::uint8_t>(text[i]);

@@ -18,26 +18,125 @@ bool IsAnswerStopWord(const std::string& key)
 {
     static const std::set<std::string> words = {
         // articles and determiners
-        "a", "an", "the", "this", "that", "these", "those",
+        "a",
+        "an",
+        "the",
+        "this",
+        "that",
+        "these",
+        "those",
         // pronouns
-        "i", "me", "my", "mine", "myself", "we", "us", "our", "ours", "ourselves",
-        "you", "your", "yours", "yourself", "yourselves", "he", "him", "his", "himself",
-        "she", "her", "hers", "herself", "it", "its", "itself", "they", "them", "their",
-        "theirs", "themselves", "who", "whom", "whose", "which", "what",
+        "i",
+        "me",
+        "my",
+        "mine",
+        "myself",
+        "we",
+        "us",
+        "our",
+        "ours",
+        "ourselves",
+        "you",
+        "your",
+        "yours",
+        "yourself",
+        "yourselves",
+        "he",
+        "him",
+        "his",
+        "himself",
+        "she",
+        "her",
+        "hers",
+        "herself",
+        "it",
+        "its",
+        "itself",
+        "they",
+        "them",
+        "their",
+        "theirs",
+        "themselves",
+        "who",
+        "whom",
+        "whose",
+        "which",
+        "what",
         // prepositions
-        "of", "to", "in", "into", "on", "onto", "upon", "at", "by", "for", "from", "with",
-        "within", "without", "through", "about", "above", "among", "against", "after",
-        "before", "over", "under", "between", "out", "up", "down", "as", "than", "toward",
-        "towards", "unto", "off",
+        "of",
+        "to",
+        "in",
+        "into",
+        "on",
+        "onto",
+        "upon",
+        "at",
+        "by",
+        "for",
+        "from",
+        "with",
+        "within",
+        "without",
+        "through",
+        "about",
+        "above",
+        "among",
+        "against",
+        "after",
+        "before",
+        "over",
+        "under",
+        "between",
+        "out",
+        "up",
+        "down",
+        "as",
+        "than",
+        "toward",
+        "towards",
+        "unto",
+        "off",
         // conjunctions
-        "and", "or", "nor", "but", "so", "if", "because", "though", "although", "yet",
-        "while", "whether", "then",
+        "and",
+        "or",
+        "nor",
+        "but",
+        "so",
+        "if",
+        "because",
+        "though",
+        "although",
+        "yet",
+        "while",
+        "whether",
+        "then",
         // auxiliaries
-        "be", "is", "am", "are", "was", "were", "been", "being", "have", "has", "had",
-        "do", "does", "did", "will", "would", "shall", "should", "can", "could", "may",
-        "might", "must",
+        "be",
+        "is",
+        "am",
+        "are",
+        "was",
+        "were",
+        "been",
+        "being",
+        "have",
+        "has",
+        "had",
+        "do",
+        "does",
+        "did",
+        "will",
+        "would",
+        "shall",
+        "should",
+        "can",
+        "could",
+        "may",
+        "might",
+        "must",
         // negation
-        "not", "no",
+        "not",
+        "no",
     };
     return words.contains(key);
 }
@@ -56,9 +155,9 @@ std::string TAnswerWordFault::Text() const
     return Pos.Line > 0 ? Pos.File + ":" + std::to_string(Pos.Line) + ": " + Message : Pos.File + ": " + Message;
 }
 
-std::vector<TAnswerWordFault> CheckAnswerWords(
-    const std::vector<TAuthoredQuestion>& questions, const TPortion& portion,
-    const std::function<const std::vector<TToken>&(const TVerseRef&)>& verseTokens)
+std::vector<TAnswerWordFault>
+CheckAnswerWords(const std::vector<TAuthoredQuestion>& questions, const TPortion& portion,
+                 const std::function<const std::vector<TToken>&(const TVerseRef&)>& verseTokens)
 {
     std::vector<TAnswerWordFault> out;
     for (const auto& q : questions) {
@@ -98,8 +197,8 @@ std::vector<TAnswerWordFault> CheckAnswerWords(
         for (const auto& a : q.Allow)
             if (!used.contains(AnswerWordKey(a)))
                 out.push_back({q.AllowPos.File.empty() ? q.Pos : q.AllowPos,
-                               "allowed word \"" + Win1252ToUtf8(a)
-                                   + "\" is not an answer word missing from " + refs + "; remove it from \"allow\""});
+                               "allowed word \"" + Win1252ToUtf8(a) + "\" is not an answer word missing from " + refs
+                                   + "; remove it from \"allow\""});
     }
     return out;
 }

@@ -28,13 +28,13 @@ std::vector<std::string> AnswerContentWords(const std::string& answerText);
 
 struct TAnswerWordFault {
     TSourcePos Pos;
-    std::string Message; // UTF-8, without the position
+    std::string Message;      // UTF-8, without the position
     std::string Text() const; // "file:line: message"
 };
 
 // Checks every question; verseTokens gives the tokens of a verse of the portion.
-std::vector<TAnswerWordFault> CheckAnswerWords(
-    const std::vector<TAuthoredQuestion>& questions, const TPortion& portion,
-    const std::function<const std::vector<TToken>&(const TVerseRef&)>& verseTokens);
+std::vector<TAnswerWordFault>
+CheckAnswerWords(const std::vector<TAuthoredQuestion>& questions, const TPortion& portion,
+                 const std::function<const std::vector<TToken>&(const TVerseRef&)>& verseTokens);
 
 } // namespace sv::content

@@ -27,7 +27,7 @@ TScriptureSource DiathekeSource()
               const std::string& options) { return RunDiatheke(module, key, format, options); };
 }
 
-TCompiledContent::TCompiledContent() : Words(), Books(Words), Questions(Words, Books) {}
+TCompiledContent::TCompiledContent() : Words(), Books(Words), Questions(Words, Books) { }
 
 std::vector<int> UniquePrefixLengths(const std::vector<std::vector<std::string>>& passages,
                                      const std::vector<int>& classes)
@@ -131,9 +131,9 @@ int WordCountOf(const std::vector<TToken>& t)
 }
 
 // The named constants of the generated questions: where they go and what type they are.
-constexpr int GeneratedMemoryCollection = 0;        // quote and finish each memory passage
-constexpr int BookAndChapterCollection = 5;         // one question per verse
-constexpr int FinishWithReferenceCollection = 6;    // finish a passage and give the reference
+constexpr int GeneratedMemoryCollection = 0;     // quote and finish each memory passage
+constexpr int BookAndChapterCollection = 5;      // one question per verse
+constexpr int FinishWithReferenceCollection = 6; // finish a passage and give the reference
 constexpr int CollectionCount = 8;
 
 // One compilation of a source set, phase by phase (see Compile below); each phase reads what
@@ -141,11 +141,9 @@ constexpr int CollectionCount = 8;
 class TCompilation {
 public:
     TCompilation(const TSourceSet& sources, const TScriptureSource& scripture)
-        : src(sources), portion(sources.Portion), scriptureSource(scripture),
-          out(std::make_unique<TCompiledContent>()), stats(out->Stats),
-          groups(sources.Groups ? &*sources.Groups : nullptr)
-    {
-    }
+        : src(sources), portion(sources.Portion), scriptureSource(scripture), out(std::make_unique<TCompiledContent>()),
+          stats(out->Stats), groups(sources.Groups ? &*sources.Groups : nullptr)
+    { }
 
     // Scripture: every verse of the portion from the scripture source, with its footnotes;
     // the authored questions and memory passages checked against it.
@@ -200,13 +198,13 @@ private:
     TCompileStats& stats;
     const TWordGroups* groups;
 
-    std::vector<std::vector<TVerse>> books;        // the verses of each book
-    std::vector<TAuditVerse> auditVerses;          // every verse, in order
+    std::vector<std::vector<TVerse>> books; // the verses of each book
+    std::vector<TAuditVerse> auditVerses;   // every verse, in order
     std::vector<std::vector<std::size_t>> nearEqual;
     TWordListBuilder wl;
     std::vector<TPassage> passages;
     std::vector<TQuestionDraft> drafts;
-    std::vector<TCodedDraft> coded;                // the tokens of each draft's texts
+    std::vector<TCodedDraft> coded; // the tokens of each draft's texts
     // Entries of each collection: (draft, is placeholder), ordered by primary reference.
     std::array<std::vector<std::pair<std::size_t, bool>>, CollectionCount> entries;
     std::vector<std::array<int, CollectionCount>> indexIn; // each draft's number in each collection
@@ -234,7 +232,8 @@ void TCompilation::Scripture()
             haveNotes = haveNotes || !v.Notes.empty();
         if (haveNotes) {
             const std::string osis = scriptureSource(portion.Module, def.Key, "OSIS", "f");
-            withNotes = ParseRawBook(osis, DiathekeLabel(osis), portion.Module, portion.Module + " " + def.Key + " (diatheke OSIS)");
+            withNotes = ParseRawBook(osis, DiathekeLabel(osis), portion.Module,
+                                     portion.Module + " " + def.Key + " (diatheke OSIS)");
             std::erase_if(withNotes, [&](const TRawVerse& v) { return v.Chapter > listed; });
             DropEmptyChapterEnds(withNotes);
         }
@@ -268,10 +267,10 @@ void TCompilation::Scripture()
             v.Tokens = Tokenize(v.Text);
             v.Notes = rv.Notes;
             if (haveNotes) {
-                const auto* match = i < withNotes.size() && withNotes[i].Chapter == rv.Chapter
-                                            && withNotes[i].Verse == rv.Verse
-                                        ? &withNotes[i]
-                                        : nullptr;
+                const auto* match =
+                    i < withNotes.size() && withNotes[i].Chapter == rv.Chapter && withNotes[i].Verse == rv.Verse
+                        ? &withNotes[i]
+                        : nullptr;
                 if (!match || match->Notes.size() != rv.Notes.size())
                     pos.fail("the footnotes of the OSIS text do not match the raw markup");
                 for (std::size_t k = 0; k < v.Notes.size(); ++k) {
@@ -301,8 +300,9 @@ void TCompilation::AuditSources()
     for (const auto& bv : books)
         for (const auto& v : bv)
             auditVerses.push_back({v.Ref, v.Where, v.Tokens});
-    for (const auto& f : CheckAnswerWords(src.Authored, portion,
-                                          [&](const TVerseRef& r) -> const std::vector<TToken>& { return VerseAt(r).Tokens; }))
+    for (const auto& f : CheckAnswerWords(src.Authored, portion, [&](const TVerseRef& r) -> const std::vector<TToken>& {
+             return VerseAt(r).Tokens;
+         }))
         stats.AnswerWordFaults.push_back(f.Text());
 
     nearEqual = NearEqualVerses(auditVerses);
@@ -341,8 +341,8 @@ void TCompilation::MemoryPassages()
         for (std::size_t i = 0; i < passages.size(); ++i) {
             if (prompts[i] == 0) {
                 stats.Audit.Open.push_back({passages[i].Def.Pos, "the passage " + RefLabel(portion, passages[i].Def.Ref)
-                                                                      + " opens " + auditVerses[clash[i]].Where
-                                                                      + " word for word: no prompt sets it apart"});
+                                                                     + " opens " + auditVerses[clash[i]].Where
+                                                                     + " word for word: no prompt sets it apart"});
                 passages[i].Prompt = static_cast<int>(words[i].size());
                 continue;
             }
@@ -379,8 +379,10 @@ void TCompilation::GeneratedQuestions()
                 q.Parts.push_back({r, portion.Books[r.Book - 1].Name + " " + std::to_string(r.Chapter)
                                           + (places.size() > 1 && &r != &places.back() ? ";" : "")});
             if (!others.empty()) {
-                stats.Audit.Notes.push_back({q.Pos, "the words also stand in " + others + "; the book and chapter "
-                                                    "question names " + std::to_string(places.size()) + " places"});
+                stats.Audit.Notes.push_back({q.Pos, "the words also stand in " + others
+                                                        + "; the book and chapter "
+                                                          "question names "
+                                                        + std::to_string(places.size()) + " places"});
                 ++stats.Audit.Resolved;
             }
             drafts.push_back(std::move(q));
@@ -397,9 +399,10 @@ void TCompilation::GeneratedQuestions()
             TQuestionDraft q;
             q.Collection = GeneratedMemoryCollection;
             q.Type = n == 1 ? TypeQuoteOneVerse : n == 2 ? TypeQuoteTwoVerses : TypeQuoteThreeVerses;
-            q.Question = "Quote " + name + " chapter " + c + (n == 1 ? ": verse " + v + "."
-                         : n == 2 ? ": verses " + v + " and " + std::to_string(r.Verse + 1) + "."
-                                  : ": verses " + v + " through " + std::to_string(r.Verse + n - 1) + ".");
+            q.Question = "Quote " + name + " chapter " + c
+                         + (n == 1   ? ": verse " + v + "."
+                            : n == 2 ? ": verses " + v + " and " + std::to_string(r.Verse + 1) + "."
+                                     : ": verses " + v + " through " + std::to_string(r.Verse + n - 1) + ".");
             for (int k = 0; k < n; ++k)
                 q.Parts.push_back({TVerseRef(r.Book, r.Chapter, r.Verse + k), p.Verses[static_cast<std::size_t>(k)]});
             q.Pos = pos;
@@ -479,7 +482,8 @@ void TCompilation::AuthoredQuestions()
         drafts.push_back(std::move(q));
     }
     if (stats.MissingIds > 0) {
-        const auto first = std::find_if(src.Authored.begin(), src.Authored.end(), [](const auto& a) { return a.Id == 0; });
+        const auto first =
+            std::find_if(src.Authored.begin(), src.Authored.end(), [](const auto& a) { return a.Id == 0; });
         stats.Warnings.push_back(std::to_string(stats.MissingIds) + " authored questions have no id yet (the first at "
                                  + first->Pos.File + ":" + std::to_string(first->Pos.Line)
                                  + "); \"sv-content ids\" gives each one");
@@ -541,8 +545,8 @@ void TCompilation::ScriptureStore()
             const auto bytes = wl.Encode(books[b][i].Tokens);
             code.insert(code.end(), bytes.begin(), bytes.end());
             if (code.size() > 65535)
-                def.Pos.fail(def.Name + ": the coded text reaches " + std::to_string(code.size())
-                             + " bytes at " + books[b][i].Where + "; a book holds at most 65535");
+                def.Pos.fail(def.Name + ": the coded text reaches " + std::to_string(code.size()) + " bytes at "
+                             + books[b][i].Where + "; a book holds at most 65535");
         }
         rec.VerseStart[rec.VerseCount + 1] = static_cast<std::uint16_t>(code.size() + 1);
         rec.TextLength = static_cast<std::uint16_t>(code.size());
@@ -590,8 +594,8 @@ void TCompilation::Footnotes()
                 }
                 ++stats.Footnotes;
                 out->Footnotes += std::to_string(v.Ref.Book) + " " + std::to_string(v.Ref.Chapter) + " "
-                                  + std::to_string(v.Ref.Verse) + " " + std::to_string(note.Position) + " "
-                                  + note.Text + "\r\n";
+                                  + std::to_string(v.Ref.Verse) + " " + std::to_string(note.Position) + " " + note.Text
+                                  + "\r\n";
             }
 }
 
@@ -612,8 +616,9 @@ void TCompilation::Placements()
             return RefLess(drafts[x.first].Parts.front().Ref, drafts[y.first].Parts.front().Ref);
         });
         if (e.size() > static_cast<std::size_t>(MaxQuestionsPerCollection))
-            throw ESourceError("questions", 0, "collection " + std::to_string(c) + " has "
-                               + std::to_string(e.size()) + " questions; at most 8191");
+            throw ESourceError("questions", 0,
+                               "collection " + std::to_string(c) + " has " + std::to_string(e.size())
+                                   + " questions; at most 8191");
         for (std::size_t k = 0; k < e.size(); ++k)
             indexIn[e[k].first][static_cast<std::size_t>(c)] = static_cast<int>(k) + 1;
     }
@@ -708,8 +713,8 @@ void TCompilation::QuestionStore()
         for (std::size_t i = 0; i < refs.size(); ++i)
             col.QuestionRefs[static_cast<long long>(i) + 1] = refs[i];
         stats.Questions[static_cast<std::size_t>(c)] = static_cast<int>(e.size());
-        stats.Placeholders[static_cast<std::size_t>(c)] = static_cast<int>(
-            std::count_if(e.begin(), e.end(), [](const auto& x) { return x.second; }));
+        stats.Placeholders[static_cast<std::size_t>(c)] =
+            static_cast<int>(std::count_if(e.begin(), e.end(), [](const auto& x) { return x.second; }));
     }
     out->Questions.UpdateDerived();
 }
@@ -835,8 +840,8 @@ void WriteContent(TCompiledContent& content, const std::string& outDir)
     }
     {
         TStreamWriter w;
-        w.writeBytes(std::span(reinterpret_cast<const std::uint8_t*>(content.Footnotes.data()),
-                               content.Footnotes.size()));
+        w.writeBytes(
+            std::span(reinterpret_cast<const std::uint8_t*>(content.Footnotes.data()), content.Footnotes.size()));
         w.saveToFile((fs::path(outDir) / "footnotes.txt").string());
     }
 }

@@ -30,7 +30,7 @@ struct TQuestionDraft {
     int Collection = 0;
     std::vector<int> Also;
     int Type = 0;
-    std::string Prefix, Question;   // Windows-1252
+    std::string Prefix, Question; // Windows-1252
     std::vector<TAnswerPart> Parts;
     TSourcePos Pos;
     TQuestionKey Key; // its identity through every build (content/QuestionKeys.h)
@@ -40,9 +40,9 @@ struct TCompileStats {
     int Verses = 0, Sections = 0, MemoryPassages = 0, Footnotes = 0;
     int AuthoredQuestions = 0;
     int SortedWords = 0, ExtraWords = 0, Separators = 0, Uncategorised = 0;
-    std::array<int, 8> Questions{};      // records per collection (placeholders included)
+    std::array<int, 8> Questions{}; // records per collection (placeholders included)
     std::array<int, 8> Placeholders{};
-    std::map<int, int> QuestionsByType;  // home records
+    std::map<int, int> QuestionsByType; // home records
     std::vector<std::string> Warnings;
     // Authored answer words missing from their cited verses and not explained by "allow"
     // ("file:line: answer word ..."); check fails on them, build only warns.

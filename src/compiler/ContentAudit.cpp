@@ -130,8 +130,7 @@ std::vector<std::vector<std::string>> VerseOpenings(const std::vector<TAuditVers
 }
 
 std::vector<int> PromptLengthsAgainstVerses(const std::vector<std::vector<std::string>>& passages,
-                                            const std::vector<int>& base,
-                                            const std::vector<std::size_t>& firstVerse,
+                                            const std::vector<int>& base, const std::vector<std::size_t>& firstVerse,
                                             const std::vector<std::vector<std::string>>& openings,
                                             std::vector<std::size_t>* clashWith)
 {
@@ -208,7 +207,8 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
             for (const auto* text : {&q.Prefix, &q.Question})
                 for (const auto& w : AnswerContentWords(*text)) {
                     const std::string k = AnswerWordKey(w);
-                    if (std::any_of(cited.begin(), cited.end(), [&](std::size_t i) { return verseWords[i].contains(k); }))
+                    if (std::any_of(cited.begin(), cited.end(),
+                                    [&](std::size_t i) { return verseWords[i].contains(k); }))
                         distinctive.insert(k);
                 }
             double total = 0;
@@ -233,7 +233,8 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
                         rare = rare || df[k] <= RareVerses;
                         words.push_back(k);
                     }
-                if (rare && words.size() >= 2 && shared >= SharedWeightMin * std::log(n) && shared >= SharedWeightShare * total)
+                if (rare && words.size() >= 2 && shared >= SharedWeightMin * std::log(n)
+                    && shared >= SharedWeightShare * total)
                     hit(v, verses[v].Where + " also holds " + Quoted(words) + " of the question on " + citedNames
                                + "; reword it so only one answer fits, or name " + verses[v].Where
                                + " in \"unique: {reviewed: [...]}\"");
@@ -244,8 +245,8 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
         for (const auto& p : q.Parts) {
             const std::size_t i = indexFor(p.Ref);
             const std::size_t next = i + 1;
-            if (next >= verses.size() || verses[next].Ref.Book != p.Ref.Book || verses[next].Ref.Chapter != p.Ref.Chapter
-                || cited.contains(next) || EndsSentence(verses[i].Tokens))
+            if (next >= verses.size() || verses[next].Ref.Book != p.Ref.Book
+                || verses[next].Ref.Chapter != p.Ref.Chapter || cited.contains(next) || EndsSentence(verses[i].Tokens))
                 continue;
             const auto answer = Keys(Tokenize(p.Text, TTextMarkup::Underline));
             const auto verse = Keys(verses[i].Tokens);
@@ -276,7 +277,8 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
         ++report.Chapters[chapterAt[c.Packed()]].Verses;
     }
     for (std::size_t i = 0; i < verses.size(); ++i) {
-        TChapterCoverage& cc = report.Chapters[chapterAt[TVerseRef(verses[i].Ref.Book, verses[i].Ref.Chapter, 0).Packed()]];
+        TChapterCoverage& cc =
+            report.Chapters[chapterAt[TVerseRef(verses[i].Ref.Book, verses[i].Ref.Chapter, 0).Packed()]];
         if (citedBy[i] > 0)
             ++cc.Cited;
         if (primaryOf[i] > 0)
@@ -307,13 +309,12 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
         static const char* points[] = {"20", "30", "40"};
         for (int k = 0; k < 3; ++k)
             if (cc.Bonuses[k] == 0)
-                report.Coverage.push_back({pos, cc.Name + " has no question in the " + points[k]
-                                                    + "-point bonus collection"});
+                report.Coverage.push_back(
+                    {pos, cc.Name + " has no question in the " + points[k] + "-point bonus collection"});
     }
 }
 
-void AuditMemory(const std::vector<TAuditVerse>& verses, const std::vector<TMemoryDef>& memory,
-                 TAuditReport& report)
+void AuditMemory(const std::vector<TAuditVerse>& verses, const std::vector<TMemoryDef>& memory, TAuditReport& report)
 {
     std::map<std::uint32_t, std::size_t> indexOf;
     for (std::size_t i = 0; i < verses.size(); ++i)
@@ -336,13 +337,14 @@ void AuditMemory(const std::vector<TAuditVerse>& verses, const std::vector<TMemo
             const TMemoryDef& prev = memory[m - 1];
             const auto pf = indexOf.find(TVerseRef(prev.Ref.Book, prev.Ref.Chapter, prev.Ref.Verse).Packed());
             // The passage before must hold the sentence's start and run on up to this one.
-            if (pf != indexOf.end() && pf->second <= start && pf->second + static_cast<std::size_t>(prev.Count) == at->second)
+            if (pf != indexOf.end() && pf->second <= start
+                && pf->second + static_cast<std::size_t>(prev.Count) == at->second)
                 continue;
         }
-        report.Open.push_back({memory[m].Pos, "the passage " + verses[at->second].Where
-                                                  + " starts in mid-sentence: the sentence begins at "
-                                                  + verses[start].Where
-                                                  + ", and the passage before it does not run from that verse up to it"});
+        report.Open.push_back(
+            {memory[m].Pos, "the passage " + verses[at->second].Where
+                                + " starts in mid-sentence: the sentence begins at " + verses[start].Where
+                                + ", and the passage before it does not run from that verse up to it"});
     }
 }
 
@@ -361,9 +363,8 @@ std::string TAuditReport::Summary() const
     std::vector<const TChapterCoverage*> order;
     for (const auto& c : Chapters)
         order.push_back(&c);
-    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
-        return a->TossUpsPerVerse() < b->TossUpsPerVerse();
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto* a, const auto* b) { return a->TossUpsPerVerse() < b->TossUpsPerVerse(); });
     s += "toss-ups per verse (needed: " + Fixed(MinTossUpsPerVerse, 2) + "; lowest first):";
     for (const auto* c : order)
         s += " " + c->Name + " " + Fixed(c->TossUpsPerVerse(), 2);

@@ -53,7 +53,7 @@ struct TChapterCoverage {
     TVerseRef Chapter; // verse 0
     std::string Name;  // "Gal 1"
     int Verses = 0, Cited = 0, TossUps = 0;
-    int Primary = 0; // verses that are the first reference of a toss-up
+    int Primary = 0;            // verses that are the first reference of a toss-up
     int Bonuses[3] = {0, 0, 0}; // 20-, 30-, 40-point collections
     double TossUpsPerVerse() const { return Verses ? static_cast<double>(TossUps) / Verses : 0.0; }
 };
@@ -86,8 +86,7 @@ std::vector<std::vector<std::string>> VerseOpenings(const std::vector<TAuditVers
 // first verse (firstVerse[i]): at least base[i], and one word beyond the longest shared
 // start. 0 when the passage's whole text opens another verse (the clash is in clashWith[i]).
 std::vector<int> PromptLengthsAgainstVerses(const std::vector<std::vector<std::string>>& passages,
-                                            const std::vector<int>& base,
-                                            const std::vector<std::size_t>& firstVerse,
+                                            const std::vector<int>& base, const std::vector<std::size_t>& firstVerse,
                                             const std::vector<std::vector<std::string>>& openings,
                                             std::vector<std::size_t>* clashWith = nullptr);
 
@@ -97,9 +96,8 @@ void AuditAuthored(const TPortion& portion, const std::vector<TAuditVerse>& vers
                    const std::vector<TAuthoredQuestion>& questions, TAuditReport& report);
 
 // Memory passages: a passage that starts in mid-sentence is a hit unless the passage right
-// before it holds the start of that sentence and runs on up to it (Eph 3:14-16, 3:17-19). A clause after a colon or semicolon counts as
-// a start ("for by grace you have been saved" after "...in Christ Jesus;").
-void AuditMemory(const std::vector<TAuditVerse>& verses, const std::vector<TMemoryDef>& memory,
-                 TAuditReport& report);
+// before it holds the start of that sentence and runs on up to it (Eph 3:14-16, 3:17-19). A clause after a colon or
+// semicolon counts as a start ("for by grace you have been saved" after "...in Christ Jesus;").
+void AuditMemory(const std::vector<TAuditVerse>& verses, const std::vector<TMemoryDef>& memory, TAuditReport& report);
 
 } // namespace sv::content

@@ -19,28 +19,28 @@ namespace sv::content {
 const std::vector<TBibleBook>& BibleBooks()
 {
     static const std::vector<TBibleBook> books = {
-        {"Genesis", "Gen", "Gen"}, {"Exodus", "Exod", "Exo"}, {"Leviticus", "Lev", "Lev"},
-        {"Numbers", "Num", "Num"}, {"Deuteronomy", "Deut", "Deu"}, {"Joshua", "Josh", "Jos"},
-        {"Judges", "Judg", "Jdg"}, {"Ruth", "Ruth", "Rut"}, {"1 Samuel", "1Sam", "1Sa"},
-        {"2 Samuel", "2Sam", "2Sa"}, {"1 Kings", "1Kgs", "1Ki"}, {"2 Kings", "2Kgs", "2Ki"},
-        {"1 Chronicles", "1Chr", "1Ch"}, {"2 Chronicles", "2Chr", "2Ch"}, {"Ezra", "Ezra", "Ezr"},
-        {"Nehemiah", "Neh", "Neh"}, {"Esther", "Esth", "Est"}, {"Job", "Job", "Job"},
-        {"Psalms", "Ps", "Psa"}, {"Proverbs", "Prov", "Pro"}, {"Ecclesiastes", "Eccl", "Ecc"},
-        {"Song of Songs", "Song", "Sol"}, {"Isaiah", "Isa", "Isa"}, {"Jeremiah", "Jer", "Jer"},
-        {"Lamentations", "Lam", "Lam"}, {"Ezekiel", "Ezek", "Eze"}, {"Daniel", "Dan", "Dan"},
-        {"Hosea", "Hos", "Hos"}, {"Joel", "Joel", "Joe"}, {"Amos", "Amos", "Amo"},
-        {"Obadiah", "Obad", "Oba"}, {"Jonah", "Jonah", "Jon"}, {"Micah", "Mic", "Mic"},
-        {"Nahum", "Nah", "Nah"}, {"Habakkuk", "Hab", "Hab"}, {"Zephaniah", "Zeph", "Zep"},
-        {"Haggai", "Hag", "Hag"}, {"Zechariah", "Zech", "Zec"}, {"Malachi", "Mal", "Mal"},
-        {"Matthew", "Matt", "Mat"}, {"Mark", "Mark", "Mar"}, {"Luke", "Luke", "Luk"},
-        {"John", "John", "Joh"}, {"Acts", "Acts", "Act"}, {"Romans", "Rom", "Rom"},
+        {"Genesis", "Gen", "Gen"},        {"Exodus", "Exod", "Exo"},        {"Leviticus", "Lev", "Lev"},
+        {"Numbers", "Num", "Num"},        {"Deuteronomy", "Deut", "Deu"},   {"Joshua", "Josh", "Jos"},
+        {"Judges", "Judg", "Jdg"},        {"Ruth", "Ruth", "Rut"},          {"1 Samuel", "1Sam", "1Sa"},
+        {"2 Samuel", "2Sam", "2Sa"},      {"1 Kings", "1Kgs", "1Ki"},       {"2 Kings", "2Kgs", "2Ki"},
+        {"1 Chronicles", "1Chr", "1Ch"},  {"2 Chronicles", "2Chr", "2Ch"},  {"Ezra", "Ezra", "Ezr"},
+        {"Nehemiah", "Neh", "Neh"},       {"Esther", "Esth", "Est"},        {"Job", "Job", "Job"},
+        {"Psalms", "Ps", "Psa"},          {"Proverbs", "Prov", "Pro"},      {"Ecclesiastes", "Eccl", "Ecc"},
+        {"Song of Songs", "Song", "Sol"}, {"Isaiah", "Isa", "Isa"},         {"Jeremiah", "Jer", "Jer"},
+        {"Lamentations", "Lam", "Lam"},   {"Ezekiel", "Ezek", "Eze"},       {"Daniel", "Dan", "Dan"},
+        {"Hosea", "Hos", "Hos"},          {"Joel", "Joel", "Joe"},          {"Amos", "Amos", "Amo"},
+        {"Obadiah", "Obad", "Oba"},       {"Jonah", "Jonah", "Jon"},        {"Micah", "Mic", "Mic"},
+        {"Nahum", "Nah", "Nah"},          {"Habakkuk", "Hab", "Hab"},       {"Zephaniah", "Zeph", "Zep"},
+        {"Haggai", "Hag", "Hag"},         {"Zechariah", "Zech", "Zec"},     {"Malachi", "Mal", "Mal"},
+        {"Matthew", "Matt", "Mat"},       {"Mark", "Mark", "Mar"},          {"Luke", "Luke", "Luk"},
+        {"John", "John", "Joh"},          {"Acts", "Acts", "Act"},          {"Romans", "Rom", "Rom"},
         {"1 Corinthians", "1Cor", "1Co"}, {"2 Corinthians", "2Cor", "2Co"}, {"Galatians", "Gal", "Gal"},
-        {"Ephesians", "Eph", "Eph"}, {"Philippians", "Phil", "Php"}, {"Colossians", "Col", "Col"},
-        {"1 Thess.", "1Thess", "1Th"}, {"2 Thess.", "2Thess", "2Th"}, {"1 Timothy", "1Tim", "1Ti"},
-        {"2 Timothy", "2Tim", "2Ti"}, {"Titus", "Titus", "Tit"}, {"Philemon", "Phlm", "Phm"},
-        {"Hebrews", "Heb", "Heb"}, {"James", "Jas", "Jas"}, {"1 Peter", "1Pet", "1Pe"},
-        {"2 Peter", "2Pet", "2Pe"}, {"1 John", "1John", "1Jn"}, {"2 John", "2John", "2Jn"},
-        {"3 John", "3John", "3Jn"}, {"Jude", "Jude", "Jud"}, {"Revelation", "Rev", "Rev"},
+        {"Ephesians", "Eph", "Eph"},      {"Philippians", "Phil", "Php"},   {"Colossians", "Col", "Col"},
+        {"1 Thess.", "1Thess", "1Th"},    {"2 Thess.", "2Thess", "2Th"},    {"1 Timothy", "1Tim", "1Ti"},
+        {"2 Timothy", "2Tim", "2Ti"},     {"Titus", "Titus", "Tit"},        {"Philemon", "Phlm", "Phm"},
+        {"Hebrews", "Heb", "Heb"},        {"James", "Jas", "Jas"},          {"1 Peter", "1Pet", "1Pe"},
+        {"2 Peter", "2Pet", "2Pe"},       {"1 John", "1John", "1Jn"},       {"2 John", "2John", "2Jn"},
+        {"3 John", "3John", "3Jn"},       {"Jude", "Jude", "Jud"},          {"Revelation", "Rev", "Rev"},
     };
     return books;
 }
@@ -72,8 +72,8 @@ const TBibleBook* FindBibleBook(const std::string& name)
 void Save(const std::filesystem::path& path, const std::string& text)
 {
     QSaveFile f(QString::fromStdString(path.string()));
-    if (!f.open(QIODevice::WriteOnly) || f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
-        || !f.commit())
+    if (!f.open(QIODevice::WriteOnly)
+        || f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !f.commit())
         throw ESourceError(path.string(), 0, "Cannot create file " + path.string());
 }
 
@@ -157,9 +157,9 @@ TNewPortionReport WriteNewPortion(const TNewPortionOptions& o, const TScriptureS
                 counts.push_back(0);
             ++counts.back();
             ++report.Verses;
-            const auto tokens = Tokenize(ToWin1252OrFail(v.Text, {o.Module + " " + r.Book.Key + " "
-                                                                       + std::to_string(v.Chapter) + ":"
-                                                                       + std::to_string(v.Verse), 0}));
+            const auto tokens = Tokenize(ToWin1252OrFail(
+                v.Text,
+                {o.Module + " " + r.Book.Key + " " + std::to_string(v.Chapter) + ":" + std::to_string(v.Verse), 0}));
             for (std::size_t i = 0; i < tokens.size(); ++i) {
                 const std::string& w = tokens[i].Word;
                 if (w.empty())
@@ -174,10 +174,11 @@ TNewPortionReport WriteNewPortion(const TNewPortionOptions& o, const TScriptureS
             }
         }
         if (r.LastChapter > static_cast<int>(counts.size()))
-            throw ESourceError("--books", 0, std::string(r.Book.Name) + " has " + std::to_string(counts.size())
-                                                 + " chapters in " + o.Module);
-        portion += "  - name: " + std::string(r.Book.Name) + "\n    abbrev: \"" + r.Book.Abbrev + "\"\n    key: "
-                   + r.Book.Key + "\n    chapters: [";
+            throw ESourceError("--books", 0,
+                               std::string(r.Book.Name) + " has " + std::to_string(counts.size()) + " chapters in "
+                                   + o.Module);
+        portion += "  - name: " + std::string(r.Book.Name) + "\n    abbrev: \"" + r.Book.Abbrev
+                   + "\"\n    key: " + r.Book.Key + "\n    chapters: [";
         for (std::size_t c = 0; c < counts.size(); ++c) {
             portion += (c ? ", " : "") + std::to_string(counts[c]);
             sections += "- ref: " + std::string(r.Book.Key) + " " + std::to_string(c + 1) + ":1\n  title: \""
@@ -187,7 +188,7 @@ TNewPortionReport WriteNewPortion(const TNewPortionOptions& o, const TScriptureS
         report.Chapters += static_cast<int>(counts.size());
     }
     portion += "\ncollections:\n";
-    const char* names[] = {"Memory Verses", "Toss-ups", "20-Point Bonuses", "30-Point Bonuses",
+    const char* names[] = {"Memory Verses",    "Toss-ups",         "20-Point Bonuses",    "30-Point Bonuses",
                            "40-Point Bonuses", "Book and Chapter", "Finish w/ Reference", "Review"};
     for (int c = 0; c < 8; ++c)
         portion += "  - number: " + std::to_string(c) + "\n    name: \"" + names[c] + "\"\n    requires: ["
@@ -236,15 +237,16 @@ TNewPortionReport WriteNewPortion(const TNewPortionOptions& o, const TScriptureS
     Save(dir / "portion.yaml", portion);
     Save(dir / "sections.yaml", sections);
     Save(dir / "wordgroups.tsv", groups);
-    Save(dir / "memory.yaml",
-         "# Memory passages, chapter by chapter in book and chapter order; passages in each\n"
-         "# chapter in ascending order, never overlapping, 1 to 3 verses each, never crossing\n"
-         "# into the next chapter. A passage starts where a sentence starts (a clause after a\n"
-         "# colon or a semicolon counts). The prompt words are worked out by the compiler.\n"
-         "#\n"
-         "#   - chapter: " + std::string(request.front().Book.Key) + " 1\n"
-         "#     passages:\n"
-         "#       - {verse: 3, count: 2}\n");
+    Save(dir / "memory.yaml", "# Memory passages, chapter by chapter in book and chapter order; passages in each\n"
+                              "# chapter in ascending order, never overlapping, 1 to 3 verses each, never crossing\n"
+                              "# into the next chapter. A passage starts where a sentence starts (a clause after a\n"
+                              "# colon or a semicolon counts). The prompt words are worked out by the compiler.\n"
+                              "#\n"
+                              "#   - chapter: "
+                                  + std::string(request.front().Book.Key)
+                                  + " 1\n"
+                                    "#     passages:\n"
+                                    "#       - {verse: 3, count: 2}\n");
     Save(dir / "questions" / "FORMAT.md", o.FormatText);
     return report;
 }

@@ -29,11 +29,11 @@ struct TBookRequest {
 std::vector<TBookRequest> ParseBookRequest(const std::string& text);
 
 struct TNewPortionOptions {
-    std::string Books;             // "1 Peter, 2 Peter"
+    std::string Books; // "1 Peter, 2 Peter"
     std::string Module = "engWEB2015eb";
     std::string OutDir;
-    std::string KnownGroups;       // a word group table whose categories are taken over (may be empty)
-    std::string FormatText;        // the text of questions/FORMAT.md
+    std::string KnownGroups; // a word group table whose categories are taken over (may be empty)
+    std::string FormatText;  // the text of questions/FORMAT.md
 };
 
 struct TNewPortionReport {

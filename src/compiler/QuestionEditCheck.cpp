@@ -33,8 +33,7 @@ bool CanSave(const std::vector<TEditFinding>& findings)
 
 TQuestionEditCheck::TQuestionEditCheck(TSourceSet sources, TScriptureSource scripture)
     : m_sources(std::move(sources)), m_scripture(std::move(scripture))
-{
-}
+{ }
 
 std::vector<TEditFinding> TQuestionEditCheck::Check(const TAuthoredQuestion& edited) const
 {
@@ -63,8 +62,8 @@ std::vector<TEditFinding> TQuestionEditCheck::Check(const TAuthoredQuestion& edi
                            set.Authored.end());
     set.Authored.push_back(q);
 
-    const TScriptureSource cached = [this](const std::string& module, const std::string& key,
-                                           const std::string& format, const std::string& options) {
+    const TScriptureSource cached = [this](const std::string& module, const std::string& key, const std::string& format,
+                                           const std::string& options) {
         const std::string k = module + '\n' + key + '\n' + format + '\n' + options;
         auto it = m_text.find(k);
         if (it == m_text.end())

@@ -35,8 +35,8 @@ void EmitQuestion(YAML::Emitter& out, const TAuthoredQuestion& q, const TPortion
     } else {
         out << YAML::Key << "answer" << YAML::Value << YAML::BeginSeq;
         for (const TAnswerPart& p : q.Parts)
-            out << YAML::BeginMap << YAML::Key << "ref" << YAML::Value << RefText(p.Ref, portion) << YAML::Key
-                << "text" << YAML::Value << YAML::DoubleQuoted << Utf8(p.Text) << YAML::EndMap;
+            out << YAML::BeginMap << YAML::Key << "ref" << YAML::Value << RefText(p.Ref, portion) << YAML::Key << "text"
+                << YAML::Value << YAML::DoubleQuoted << Utf8(p.Text) << YAML::EndMap;
         out << YAML::EndSeq;
     }
     if (!q.Allow.empty()) {

@@ -120,14 +120,13 @@ void AddMarkup(std::string_view s, TVerseText& verse, const TSourcePos& pos)
             continue;
         }
         // Line and line-group markers separate words like a space.
-        if (tag.starts_with("<l ") || tag.starts_with("<l>") || tag.starts_with("<lg")
-            || tag.starts_with("<milestone") || tag.starts_with("<lb"))
+        if (tag.starts_with("<l ") || tag.starts_with("<l>") || tag.starts_with("<lg") || tag.starts_with("<milestone")
+            || tag.starts_with("<lb"))
             verse.space();
     }
 }
 
-bool ParseLabel(std::string_view line, std::string_view bookName, int& chapter, int& verse,
-                std::size_t& textStart)
+bool ParseLabel(std::string_view line, std::string_view bookName, int& chapter, int& verse, std::size_t& textStart)
 {
     if (!line.starts_with(bookName) || line.size() <= bookName.size() || line[bookName.size()] != ' ')
         return false;
@@ -171,8 +170,8 @@ std::size_t SkipLeadingTags(std::string_view line)
 
 } // namespace
 
-std::vector<TRawVerse> ParseRawBook(const std::string& output, const std::string& bookName,
-                                    const std::string& module, const std::string& sourceName)
+std::vector<TRawVerse> ParseRawBook(const std::string& output, const std::string& bookName, const std::string& module,
+                                    const std::string& sourceName)
 {
     std::vector<TRawVerse> verses;
     std::vector<TVerseText> texts;
@@ -197,12 +196,11 @@ std::vector<TRawVerse> ParseRawBook(const std::string& output, const std::string
         if (ParseLabel(line.substr(afterTags), bookName, chapter, verse, textStart)) {
             if (!verses.empty()) {
                 const TRawVerse& last = verses.back();
-                const bool next = (chapter == last.Chapter && verse == last.Verse + 1)
-                                  || (chapter == last.Chapter + 1 && verse == 1);
+                const bool next =
+                    (chapter == last.Chapter && verse == last.Verse + 1) || (chapter == last.Chapter + 1 && verse == 1);
                 if (!next)
                     pos.fail(bookName + " " + std::to_string(chapter) + ":" + std::to_string(verse)
-                             + " does not follow " + std::to_string(last.Chapter) + ":"
-                             + std::to_string(last.Verse));
+                             + " does not follow " + std::to_string(last.Chapter) + ":" + std::to_string(last.Verse));
             } else if (chapter != 1 || verse != 1) {
                 pos.fail(bookName + " does not begin at 1:1");
             }
@@ -261,8 +259,8 @@ std::string DiathekeLabel(const std::string& raw)
     return head;
 }
 
-std::string RunDiatheke(const std::string& module, const std::string& key,
-                        const std::string& format, const std::string& options)
+std::string RunDiatheke(const std::string& module, const std::string& key, const std::string& format,
+                        const std::string& options)
 {
     QProcess p;
     QStringList args{QStringLiteral("-b"), QString::fromStdString(module), QStringLiteral("-f"),

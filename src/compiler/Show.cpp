@@ -56,15 +56,15 @@ std::string ShowQuestion(const TQuestions& questions, TQuestionAddr question)
                       + std::to_string(questions.QuestionCount(question.Collection)) + "\n";
     TQuestionAddr shown = question;
     if (questions.IsPlaceholder(question)) {
-        out += "  placeholder of collection " + std::to_string(r.Info) + " question "
-               + std::to_string(r.HomeIndex) + "\n";
+        out +=
+            "  placeholder of collection " + std::to_string(r.Info) + " question " + std::to_string(r.HomeIndex) + "\n";
         shown = {r.Info, r.HomeIndex};
     }
     const TQuestionRec& h = questions.Record(shown);
     out += "  type " + std::to_string(h.QType) + " \"" + TypeName(h.QType) + "\" " + PreannounceCodes[h.QType]
            + ", collections holding it " + std::to_string(h.DupCount()) + ", prejump words "
-           + std::to_string(h.PrejumpWords()) + ", sort key " + std::to_string(h.SortKey)
-           + ", lengths " + std::to_string(h.QuestionLength) + "/" + std::to_string(h.AnswerLength) + "\n";
+           + std::to_string(h.PrejumpWords()) + ", sort key " + std::to_string(h.SortKey) + ", lengths "
+           + std::to_string(h.QuestionLength) + "/" + std::to_string(h.AnswerLength) + "\n";
     out += "  references:";
     for (int k = 1; k <= questions.RefCountOf(shown); ++k)
         out += " " + Utf8(RefText(questions.Books(), questions.RefOf(shown, k)));

@@ -17,13 +17,11 @@ std::string Prefix(const std::string& file, int line)
 
 ESourceError::ESourceError(const std::string& file, int line, const std::string& what)
     : std::runtime_error(Prefix(file, line) + what), m_file(file), m_line(line)
-{
-}
+{ }
 
 ESourceError::ESourceError(const std::string& file, int line, const std::string& text, TWholeText)
     : std::runtime_error(text), m_file(file), m_line(line)
-{
-}
+{ }
 
 namespace {
 std::string Joined(const std::vector<std::string>& lines)
@@ -37,8 +35,7 @@ std::string Joined(const std::vector<std::string>& lines)
 
 ESourceProblems::ESourceProblems(std::vector<std::string> messages, const std::string& file, int line)
     : ESourceError(file, line, Joined(messages), TWholeText{}), m_messages(std::move(messages))
-{
-}
+{ }
 
 void TProblems::Add(const ESourceError& e)
 {

@@ -15,7 +15,7 @@ public:
     int line() const { return m_line; }
 
 protected:
-    struct TWholeText {};
+    struct TWholeText { };
     ESourceError(const std::string& file, int line, const std::string& text, TWholeText);
 
 private:

@@ -59,8 +59,8 @@ int Int(const YAML::Node& n, const std::string& file, const char* what, int lo, 
         At(file, n).fail(std::string("\"") + what + "\" must be a whole number");
     }
     if (v < lo || v > hi)
-        At(file, n).fail(std::string("\"") + what + "\" is " + std::to_string(v) + ", outside "
-                         + std::to_string(lo) + ".." + std::to_string(hi));
+        At(file, n).fail(std::string("\"") + what + "\" is " + std::to_string(v) + ", outside " + std::to_string(lo)
+                         + ".." + std::to_string(hi));
     return v;
 }
 
@@ -123,8 +123,9 @@ bool SplitRef(const std::string& text, std::string& book, std::vector<int>& numb
     std::stringstream ss(rest);
     std::string part;
     while (std::getline(ss, part, ':')) {
-        if (part.empty() || part.size() > 4
-            || !std::all_of(part.begin(), part.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+        if (part.empty() || part.size() > 4 || !std::all_of(part.begin(), part.end(), [](char c) {
+                return std::isdigit(static_cast<unsigned char>(c));
+            }))
             return false;
         numbers.push_back(std::stoi(part));
     }
@@ -143,8 +144,7 @@ TVerseRef TPortion::ParseRef(const std::string& text, const TSourcePos& pos) con
         pos.fail("reference \"" + text + "\": unknown book \"" + book + "\"");
     const int verses = VersesIn(b, nums[0]);
     if (verses == 0)
-        pos.fail("reference \"" + text + "\": " + Books[b - 1].Name + " has no chapter "
-                 + std::to_string(nums[0]));
+        pos.fail("reference \"" + text + "\": " + Books[b - 1].Name + " has no chapter " + std::to_string(nums[0]));
     if (nums[1] < 1 || nums[1] > verses)
         pos.fail("reference \"" + text + "\": chapter " + std::to_string(nums[0]) + " has verses 1.."
                  + std::to_string(verses));
@@ -208,8 +208,7 @@ TPortion ReadPortion(const std::string& path)
         CheckKeys(c, path, {"number", "name", "requires"});
         const int n = Int(Field(c, "number", path), path, "number", 0, 7);
         if (n != expect)
-            At(path, c).fail("collection " + std::to_string(n) + " out of order; expected "
-                             + std::to_string(expect));
+            At(path, c).fail("collection " + std::to_string(n) + " out of order; expected " + std::to_string(expect));
         ++expect;
         TCollectionDef& d = p.Collections[static_cast<std::size_t>(n)];
         d.Name = ToWin1252OrFail(Str(Field(c, "name", path), path, "name"), At(path, c));
@@ -243,25 +242,26 @@ std::vector<TSectionDef> ReadSections(const std::string& path, const TPortion& p
     if (!root.IsSequence())
         At(path, root).fail("expected a list of sections");
     std::vector<int> perBook(portion.Books.size() + 1, 0);
-    for (const auto& s : root) problems.Attempt([&] {
-        CheckKeys(s, path, {"ref", "title"});
-        TSectionDef d;
-        d.Pos = At(path, s);
-        d.Ref = portion.ParseRef(Str(Field(s, "ref", path), path, "ref"), d.Pos);
-        d.Title = ToWin1252OrFail(Str(Field(s, "title", path), path, "title"), d.Pos);
-        if (d.Title.empty())
-            d.Pos.fail("a section title must not be empty");
-        if (d.Title.size() > 100)
-            d.Pos.fail("section title has " + std::to_string(d.Title.size()) + " characters; at most 100");
-        if (!out.empty() && !RefLess(out.back().Ref, d.Ref))
-            d.Pos.fail("sections must be in reading order (ascending references)");
-        if (perBook[d.Ref.Book] == 0 && (d.Ref.Chapter != 1 || d.Ref.Verse != 1))
-            d.Pos.fail("the first section of " + portion.Books[d.Ref.Book - 1].Name
-                       + " must begin at its first verse (1:1)");
-        if (++perBook[d.Ref.Book] > 255)
-            d.Pos.fail("more than 255 sections in " + portion.Books[d.Ref.Book - 1].Name);
-        out.push_back(std::move(d));
-    });
+    for (const auto& s : root)
+        problems.Attempt([&] {
+            CheckKeys(s, path, {"ref", "title"});
+            TSectionDef d;
+            d.Pos = At(path, s);
+            d.Ref = portion.ParseRef(Str(Field(s, "ref", path), path, "ref"), d.Pos);
+            d.Title = ToWin1252OrFail(Str(Field(s, "title", path), path, "title"), d.Pos);
+            if (d.Title.empty())
+                d.Pos.fail("a section title must not be empty");
+            if (d.Title.size() > 100)
+                d.Pos.fail("section title has " + std::to_string(d.Title.size()) + " characters; at most 100");
+            if (!out.empty() && !RefLess(out.back().Ref, d.Ref))
+                d.Pos.fail("sections must be in reading order (ascending references)");
+            if (perBook[d.Ref.Book] == 0 && (d.Ref.Chapter != 1 || d.Ref.Verse != 1))
+                d.Pos.fail("the first section of " + portion.Books[d.Ref.Book - 1].Name
+                           + " must begin at its first verse (1:1)");
+            if (++perBook[d.Ref.Book] > 255)
+                d.Pos.fail("more than 255 sections in " + portion.Books[d.Ref.Book - 1].Name);
+            out.push_back(std::move(d));
+        });
     return out;
 }
 
@@ -276,35 +276,37 @@ std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& port
     if (!root.IsSequence())
         At(path, root).fail("expected a list of chapters");
     TVerseRef lastChapter;
-    for (const auto& ch : root) problems.Attempt([&] {
-        CheckKeys(ch, path, {"chapter", "passages"});
-        const TSourcePos cpos = At(path, ch);
-        const TVerseRef c = portion.ParseChapter(Str(Field(ch, "chapter", path), path, "chapter"), cpos);
-        if (lastChapter.Book != 0
-            && (c.Book < lastChapter.Book || (c.Book == lastChapter.Book && c.Chapter <= lastChapter.Chapter)))
-            cpos.fail("chapters must be listed once each, in book and chapter order");
-        lastChapter = c;
-        const YAML::Node ps = Field(ch, "passages", path);
-        if (!ps.IsSequence())
-            At(path, ps).fail("\"passages\" must be a list");
-        int nextFree = 1;
-        for (const auto& p : ps) problems.Attempt([&] {
-            CheckKeys(p, path, {"verse", "count"});
-            TMemoryDef d;
-            d.Pos = At(path, p);
-            const int verses = portion.VersesIn(c.Book, c.Chapter);
-            const int v = Int(Field(p, "verse", path), path, "verse", 1, verses);
-            d.Count = p["count"] ? Int(p["count"], path, "count", 1, 3) : 1;
-            if (v + d.Count - 1 > verses)
-                d.Pos.fail("the passage runs past the end of the chapter (" + std::to_string(verses)
-                           + " verses)");
-            if (v < nextFree)
-                d.Pos.fail("passages must be in ascending order and must not overlap");
-            nextFree = v + d.Count;
-            d.Ref = TVerseRef(c.Book, c.Chapter, v);
-            out.push_back(d);
+    for (const auto& ch : root)
+        problems.Attempt([&] {
+            CheckKeys(ch, path, {"chapter", "passages"});
+            const TSourcePos cpos = At(path, ch);
+            const TVerseRef c = portion.ParseChapter(Str(Field(ch, "chapter", path), path, "chapter"), cpos);
+            if (lastChapter.Book != 0
+                && (c.Book < lastChapter.Book || (c.Book == lastChapter.Book && c.Chapter <= lastChapter.Chapter)))
+                cpos.fail("chapters must be listed once each, in book and chapter order");
+            lastChapter = c;
+            const YAML::Node ps = Field(ch, "passages", path);
+            if (!ps.IsSequence())
+                At(path, ps).fail("\"passages\" must be a list");
+            int nextFree = 1;
+            for (const auto& p : ps)
+                problems.Attempt([&] {
+                    CheckKeys(p, path, {"verse", "count"});
+                    TMemoryDef d;
+                    d.Pos = At(path, p);
+                    const int verses = portion.VersesIn(c.Book, c.Chapter);
+                    const int v = Int(Field(p, "verse", path), path, "verse", 1, verses);
+                    d.Count = p["count"] ? Int(p["count"], path, "count", 1, 3) : 1;
+                    if (v + d.Count - 1 > verses)
+                        d.Pos.fail("the passage runs past the end of the chapter (" + std::to_string(verses)
+                                   + " verses)");
+                    if (v < nextFree)
+                        d.Pos.fail("passages must be in ascending order and must not overlap");
+                    nextFree = v + d.Count;
+                    d.Ref = TVerseRef(c.Book, c.Chapter, v);
+                    out.push_back(d);
+                });
         });
-    });
     if (out.size() > 1200)
         At(path, root).fail("more than 1200 memory passages");
     return out;
@@ -388,10 +390,20 @@ TWordGroups ReadWordGroups(const std::string& path, TProblems& problems)
 std::optional<int> AuthoredTypeCode(const std::string& name)
 {
     static const std::map<std::string, int> names = {
-        {"other", 0},           {"according-to", 1},   {"who", 2},          {"what", 3},
-        {"when", 4},            {"why", 5},            {"where", 6},        {"how", 7},
-        {"chapter", 12},        {"chapter-ma", 13},    {"chapter-verse", 14}, {"chapter-verse-ma", 15},
-        {"multiple-answer", 16}, {"context", 41},
+        {"other", 0},
+        {"according-to", 1},
+        {"who", 2},
+        {"what", 3},
+        {"when", 4},
+        {"why", 5},
+        {"where", 6},
+        {"how", 7},
+        {"chapter", 12},
+        {"chapter-ma", 13},
+        {"chapter-verse", 14},
+        {"chapter-verse-ma", 15},
+        {"multiple-answer", 16},
+        {"context", 41},
     };
     if (auto it = names.find(name); it != names.end())
         return it->second;
@@ -401,8 +413,7 @@ std::optional<int> AuthoredTypeCode(const std::string& name)
     return std::nullopt;
 }
 
-std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const TPortion& portion,
-                                                TProblems& problems)
+std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const TPortion& portion, TProblems& problems)
 {
     std::vector<TAuthoredQuestion> out;
     YAML::Node root;
@@ -410,111 +421,115 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
         return out;
     if (!root.IsSequence())
         At(path, root).fail("expected a list of questions");
-    for (const auto& q : root) problems.Attempt([&] {
-        CheckKeys(q, path, {"id", "collection", "also", "type", "prefix", "question", "ref", "answer", "allow", "unique", "wording"});
-        TAuthoredQuestion d;
-        d.Pos = At(path, q);
-        if (const YAML::Node id = q["id"]) {
-            d.IdPos = At(path, id);
-            d.Id = Int(id, path, "id", 1, MaxQuestionIdValue);
-        }
-        d.Collection = Int(Field(q, "collection", path), path, "collection", 0, 7);
-        if (const YAML::Node a = q["also"]) {
-            if (!a.IsSequence())
-                At(path, a).fail("\"also\" must be a list of collection numbers");
-            for (const auto& x : a) {
-                const int c = Int(x, path, "also", 0, 7);
-                if (c == d.Collection || std::find(d.Also.begin(), d.Also.end(), c) != d.Also.end())
-                    At(path, x).fail("collection " + std::to_string(c) + " is named twice");
-                d.Also.push_back(c);
+    for (const auto& q : root)
+        problems.Attempt([&] {
+            CheckKeys(q, path,
+                      {"id", "collection", "also", "type", "prefix", "question", "ref", "answer", "allow", "unique",
+                       "wording"});
+            TAuthoredQuestion d;
+            d.Pos = At(path, q);
+            if (const YAML::Node id = q["id"]) {
+                d.IdPos = At(path, id);
+                d.Id = Int(id, path, "id", 1, MaxQuestionIdValue);
             }
-            // The home record counts its copies in three bits.
-            if (d.Also.size() > 6)
-                At(path, a).fail("a question can stand in at most 7 collections; \"also\" names "
-                                 + std::to_string(d.Also.size()) + " besides collection "
-                                 + std::to_string(d.Collection));
-        }
-        const std::string typeName = Str(Field(q, "type", path), path, "type");
-        const auto type = AuthoredTypeCode(typeName);
-        if (!type)
-            At(path, q["type"]).fail("unknown question type \"" + typeName + "\"");
-        if (*type >= TypePlaceholder || *type == TypeSituation)
-            At(path, q["type"]).fail("type " + typeName + " cannot be used in an authored question"
-                                     " (39 and 44 and above are not allowed)");
-        d.Type = *type;
-        if (q["prefix"])
-            d.Prefix = ToWin1252OrFail(Str(q["prefix"], path, "prefix"), At(path, q["prefix"]));
-        d.Question = ToWin1252OrFail(Str(Field(q, "question", path), path, "question"), At(path, q["question"]));
-        if (d.Question.empty())
-            d.Pos.fail("the question text is empty");
-        const YAML::Node ans = Field(q, "answer", path);
-        if (ans.IsSequence()) {
-            if (q["ref"])
-                At(path, q["ref"]).fail("give either \"ref\" with one answer or a list of answer parts, not both");
-            if (ans.size() < 1 || ans.size() > 255)
-                At(path, ans).fail("an answer has 1 to 255 parts");
-            for (const auto& part : ans) {
-                CheckKeys(part, path, {"ref", "text"});
-                const TSourcePos ppos = At(path, part);
+            d.Collection = Int(Field(q, "collection", path), path, "collection", 0, 7);
+            if (const YAML::Node a = q["also"]) {
+                if (!a.IsSequence())
+                    At(path, a).fail("\"also\" must be a list of collection numbers");
+                for (const auto& x : a) {
+                    const int c = Int(x, path, "also", 0, 7);
+                    if (c == d.Collection || std::find(d.Also.begin(), d.Also.end(), c) != d.Also.end())
+                        At(path, x).fail("collection " + std::to_string(c) + " is named twice");
+                    d.Also.push_back(c);
+                }
+                // The home record counts its copies in three bits.
+                if (d.Also.size() > 6)
+                    At(path, a).fail("a question can stand in at most 7 collections; \"also\" names "
+                                     + std::to_string(d.Also.size()) + " besides collection "
+                                     + std::to_string(d.Collection));
+            }
+            const std::string typeName = Str(Field(q, "type", path), path, "type");
+            const auto type = AuthoredTypeCode(typeName);
+            if (!type)
+                At(path, q["type"]).fail("unknown question type \"" + typeName + "\"");
+            if (*type >= TypePlaceholder || *type == TypeSituation)
+                At(path, q["type"])
+                    .fail("type " + typeName
+                          + " cannot be used in an authored question"
+                            " (39 and 44 and above are not allowed)");
+            d.Type = *type;
+            if (q["prefix"])
+                d.Prefix = ToWin1252OrFail(Str(q["prefix"], path, "prefix"), At(path, q["prefix"]));
+            d.Question = ToWin1252OrFail(Str(Field(q, "question", path), path, "question"), At(path, q["question"]));
+            if (d.Question.empty())
+                d.Pos.fail("the question text is empty");
+            const YAML::Node ans = Field(q, "answer", path);
+            if (ans.IsSequence()) {
+                if (q["ref"])
+                    At(path, q["ref"]).fail("give either \"ref\" with one answer or a list of answer parts, not both");
+                if (ans.size() < 1 || ans.size() > 255)
+                    At(path, ans).fail("an answer has 1 to 255 parts");
+                for (const auto& part : ans) {
+                    CheckKeys(part, path, {"ref", "text"});
+                    const TSourcePos ppos = At(path, part);
+                    TAnswerPart p;
+                    p.Ref = portion.ParseRef(Str(Field(part, "ref", path), path, "ref"), ppos);
+                    p.Text = ToWin1252OrFail(Str(Field(part, "text", path), path, "text"), ppos);
+                    p.Pos = ppos;
+                    d.Parts.push_back(std::move(p));
+                }
+            } else {
+                const TSourcePos apos = At(path, ans);
                 TAnswerPart p;
-                p.Ref = portion.ParseRef(Str(Field(part, "ref", path), path, "ref"), ppos);
-                p.Text = ToWin1252OrFail(Str(Field(part, "text", path), path, "text"), ppos);
-                p.Pos = ppos;
+                p.Ref = portion.ParseRef(Str(Field(q, "ref", path), path, "ref"), At(path, q["ref"]));
+                p.Text = ToWin1252OrFail(Str(ans, path, "answer"), apos);
+                p.Pos = apos;
                 d.Parts.push_back(std::move(p));
             }
-        } else {
-            const TSourcePos apos = At(path, ans);
-            TAnswerPart p;
-            p.Ref = portion.ParseRef(Str(Field(q, "ref", path), path, "ref"), At(path, q["ref"]));
-            p.Text = ToWin1252OrFail(Str(ans, path, "answer"), apos);
-            p.Pos = apos;
-            d.Parts.push_back(std::move(p));
-        }
-        if (const YAML::Node a = q["allow"]) {
-            d.AllowPos = At(path, a);
-            if (!a.IsSequence())
-                d.AllowPos.fail("\"allow\" must be a list of words");
-            for (const auto& x : a) {
-                const TSourcePos wpos = At(path, x);
-                const std::string w = ToWin1252OrFail(Str(x, path, "allow"), wpos);
-                const auto t = Tokenize(w);
-                if (t.size() != 1 || t[0].Word.empty() || !t[0].Sep.empty())
-                    wpos.fail("\"" + Str(x, path, "allow") + "\" in \"allow\" is not a single word");
-                d.Allow.push_back(w);
+            if (const YAML::Node a = q["allow"]) {
+                d.AllowPos = At(path, a);
+                if (!a.IsSequence())
+                    d.AllowPos.fail("\"allow\" must be a list of words");
+                for (const auto& x : a) {
+                    const TSourcePos wpos = At(path, x);
+                    const std::string w = ToWin1252OrFail(Str(x, path, "allow"), wpos);
+                    const auto t = Tokenize(w);
+                    if (t.size() != 1 || t[0].Word.empty() || !t[0].Sep.empty())
+                        wpos.fail("\"" + Str(x, path, "allow") + "\" in \"allow\" is not a single word");
+                    d.Allow.push_back(w);
+                }
             }
-        }
-        if (const YAML::Node u = q["unique"]) {
-            d.ReviewedPos = At(path, u);
-            if (!u.IsMap())
-                d.ReviewedPos.fail("\"unique\" must read {reviewed: [other verses]}");
-            CheckKeys(u, path, {"reviewed"});
-            const YAML::Node r = Field(u, "reviewed", path);
-            if (!r.IsSequence() || r.size() == 0)
-                d.ReviewedPos.fail("\"reviewed\" must list the other verses that were checked");
-            for (const auto& x : r)
-                d.Reviewed.push_back(portion.ParseRef(Str(x, path, "reviewed"), At(path, x)));
-        }
-        if (const YAML::Node w = q["wording"]) {
-            d.WordingPos = At(path, w);
-            if (!w.IsMap())
-                d.WordingPos.fail("\"wording\" must read {reviewed: [words of the question]}");
-            CheckKeys(w, path, {"reviewed"});
-            const YAML::Node r = Field(w, "reviewed", path);
-            if (!r.IsSequence() || r.size() == 0)
-                d.WordingPos.fail("\"reviewed\" must list the words of the question that were checked");
-            for (const auto& x : r)
-                d.WordingReviewed.push_back(LowerAscii(ToWin1252OrFail(Str(x, path, "reviewed"), At(path, x))));
-        }
-        for (const auto& p : d.Parts)
-            if (Trim(p.Text).empty())
-                d.Pos.fail("an answer part is empty");
-        out.push_back(std::move(d));
-    });
+            if (const YAML::Node u = q["unique"]) {
+                d.ReviewedPos = At(path, u);
+                if (!u.IsMap())
+                    d.ReviewedPos.fail("\"unique\" must read {reviewed: [other verses]}");
+                CheckKeys(u, path, {"reviewed"});
+                const YAML::Node r = Field(u, "reviewed", path);
+                if (!r.IsSequence() || r.size() == 0)
+                    d.ReviewedPos.fail("\"reviewed\" must list the other verses that were checked");
+                for (const auto& x : r)
+                    d.Reviewed.push_back(portion.ParseRef(Str(x, path, "reviewed"), At(path, x)));
+            }
+            if (const YAML::Node w = q["wording"]) {
+                d.WordingPos = At(path, w);
+                if (!w.IsMap())
+                    d.WordingPos.fail("\"wording\" must read {reviewed: [words of the question]}");
+                CheckKeys(w, path, {"reviewed"});
+                const YAML::Node r = Field(w, "reviewed", path);
+                if (!r.IsSequence() || r.size() == 0)
+                    d.WordingPos.fail("\"reviewed\" must list the words of the question that were checked");
+                for (const auto& x : r)
+                    d.WordingReviewed.push_back(LowerAscii(ToWin1252OrFail(Str(x, path, "reviewed"), At(path, x))));
+            }
+            for (const auto& p : d.Parts)
+                if (Trim(p.Text).empty())
+                    d.Pos.fail("an answer part is empty");
+            out.push_back(std::move(d));
+        });
     return out;
 }
 
-std::vector<TAuthoredQuestion> ReadQuestions(const std::string& folder, const TPortion& portion,
-                                             TProblems& problems)
+std::vector<TAuthoredQuestion> ReadQuestions(const std::string& folder, const TPortion& portion, TProblems& problems)
 {
     std::vector<std::string> files;
     if (std::filesystem::is_directory(folder))

@@ -114,10 +114,8 @@ TPortion ReadPortion(const std::string& path);
 std::vector<TSectionDef> ReadSections(const std::string& path, const TPortion& portion, TProblems& problems);
 std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& portion, TProblems& problems);
 TWordGroups ReadWordGroups(const std::string& path, TProblems& problems);
-std::vector<TAuthoredQuestion> ReadQuestions(const std::string& folder, const TPortion& portion,
-                                             TProblems& problems);
-std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const TPortion& portion,
-                                                TProblems& problems);
+std::vector<TAuthoredQuestion> ReadQuestions(const std::string& folder, const TPortion& portion, TProblems& problems);
+std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const TPortion& portion, TProblems& problems);
 std::vector<TSectionDef> ReadSections(const std::string& path, const TPortion& portion);
 std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& portion);
 TWordGroups ReadWordGroups(const std::string& path);
@@ -127,6 +125,5 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
 
 // Type names of the authored-question format ("who", "according-to", ...) or a code.
 std::optional<int> AuthoredTypeCode(const std::string& name);
-
 
 } // namespace sv::content

@@ -25,8 +25,8 @@ TCaseForm CaseFormOf(const std::string& word)
     return TCaseForm::Mixed;
 }
 
-void TWordListBuilder::AddWord(const std::string& word, bool midSentence, bool scripture,
-                               int verseNo, int chapterNo, const std::string& where)
+void TWordListBuilder::AddWord(const std::string& word, bool midSentence, bool scripture, int verseNo, int chapterNo,
+                               const std::string& where)
 {
     if (m_finished)
         ThrowRange("word list already finished");
@@ -44,9 +44,9 @@ void TWordListBuilder::AddWord(const std::string& word, bool midSentence, bool s
                 g.Irregular = word;
                 g.IrregularWhere = where;
             } else if (g.Irregular != word) {
-                throw ESourceError(where, 0, "the word is written \"" + word + "\" here and \""
-                                   + g.Irregular + "\" at " + g.IrregularWhere
-                                   + "; one word can keep only one mixed-case spelling");
+                throw ESourceError(where, 0,
+                                   "the word is written \"" + word + "\" here and \"" + g.Irregular + "\" at "
+                                       + g.IrregularWhere + "; one word can keep only one mixed-case spelling");
             }
         }
         if (form == TCaseForm::Lower)
@@ -135,8 +135,9 @@ void TWordListBuilder::Finish(const TWordGroups* groups, TWords& words)
             }
     m_totalCount = index;
     if (m_totalCount > 4095)
-        throw ESourceError("word list", 0, "the content has " + std::to_string(m_totalCount)
-                           + " distinct words; a word index has 12 bits (at most 4095)");
+        throw ESourceError("word list", 0,
+                           "the content has " + std::to_string(m_totalCount)
+                               + " distinct words; a word index has 12 bits (at most 4095)");
 
     // Word groups: words the scripture capitalises in mid-sentence must be covered.
     if (groups) {
@@ -145,8 +146,9 @@ void TWordListBuilder::Finish(const TWordGroups* groups, TWords& words)
             if (!g->Scripture || !g->CapitalisedMid || !g->Irregular.empty())
                 continue;
             if (!groups->FindExact(g->Stored))
-                missing.Add(ESourceError(groups->File, 0, "\"" + g->Stored + "\" is capitalised in mid-sentence ("
-                                         + g->CapWhere + ") but the table has no entry \"" + g->Stored + "\""));
+                missing.Add(ESourceError(groups->File, 0,
+                                         "\"" + g->Stored + "\" is capitalised in mid-sentence (" + g->CapWhere
+                                             + ") but the table has no entry \"" + g->Stored + "\""));
         }
         missing.ThrowIfAny();
     }
@@ -230,8 +232,9 @@ void TWordListBuilder::Finish(const TWordGroups* groups, TWords& words)
         if (s != " ")
             m_sepOrder.push_back(s);
     if (m_sepOrder.size() > 255)
-        throw ESourceError("word list", 0, "the content has " + std::to_string(m_sepOrder.size())
-                           + " distinct separators; a separator code is one byte (at most 255)");
+        throw ESourceError("word list", 0,
+                           "the content has " + std::to_string(m_sepOrder.size())
+                               + " distinct separators; a separator code is one byte (at most 255)");
     std::vector<std::uint8_t> sepText;
     d.SepCount = static_cast<std::uint8_t>(m_sepOrder.size());
     d.SepStart.setLength(static_cast<long long>(m_sepOrder.size()) + 1);
@@ -250,8 +253,7 @@ void TWordListBuilder::Finish(const TWordGroups* groups, TWords& words)
 
     words.RebuildFrequent();
     m_encoder = std::make_unique<TTextEncoder>(
-        d, [this](const std::string& w) { return CodeOf(w); },
-        [this](const std::string& s) { return SepOf(s); });
+        d, [this](const std::string& w) { return CodeOf(w); }, [this](const std::string& s) { return SepOf(s); });
 }
 
 TWordCode TWordListBuilder::CodeOf(const std::string& word) const

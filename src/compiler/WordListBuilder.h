@@ -44,8 +44,7 @@ public:
     TWordListBuilder& operator=(const TWordListBuilder&) = delete;
 
     // A verse of scripture: tokens, its VerseNo and ChapterNo; where names it for errors.
-    void AddScripture(const std::vector<TToken>& tokens, int verseNo, int chapterNo,
-                      const std::string& where);
+    void AddScripture(const std::vector<TToken>& tokens, int verseNo, int chapterNo, const std::string& where);
     // Any other coded text (questions): registers its words and separators.
     void AddOther(const std::vector<TToken>& tokens, const TSourcePos& where);
 
@@ -66,7 +65,7 @@ public:
 
 private:
     struct TGroup {
-        std::string Irregular;      // a mixed-case spelling, if any
+        std::string Irregular; // a mixed-case spelling, if any
         std::string IrregularWhere;
         bool CapitalisedMid = false;
         std::string CapWhere;
@@ -82,8 +81,8 @@ private:
         int Index = 0;
         std::string Stored;
     };
-    void AddWord(const std::string& word, bool midSentence, bool scripture, int verseNo,
-                 int chapterNo, const std::string& where);
+    void AddWord(const std::string& word, bool midSentence, bool scripture, int verseNo, int chapterNo,
+                 const std::string& where);
     void AddSep(const std::string& sep);
 
     std::map<std::string, TGroup> m_groups; // by lower-cased key

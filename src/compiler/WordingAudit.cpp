@@ -17,7 +17,8 @@ namespace {
 // Word group categories (wordgroups.tsv) the audit tells apart.
 enum class TWordKind { Unknown = 0, Noun = 1, Person = 5, Place = 6, People = 7, OtherName = 8, Verb = 11 };
 
-constexpr std::array<const char*, 9> NumberWords = {"two", "three", "four", "five", "six", "seven", "eight", "nine", "ten"};
+constexpr std::array<const char*, 9> NumberWords = {"two",   "three", "four", "five", "six",
+                                                    "seven", "eight", "nine", "ten"};
 
 int NumberValue(const std::string& key)
 {
@@ -67,12 +68,9 @@ std::vector<TQuestionWord> QuestionWords(const std::string& text)
 
 class TWordClasses {
 public:
-    explicit TWordClasses(const TWordGroups& groups) : m_groups(groups) {}
+    explicit TWordClasses(const TWordGroups& groups) : m_groups(groups) { }
 
-    TWordKind Kind(const std::string& word) const
-    {
-        return static_cast<TWordKind>(m_groups.Find(word).value_or(0));
-    }
+    TWordKind Kind(const std::string& word) const { return static_cast<TWordKind>(m_groups.Find(word).value_or(0)); }
     // A noun, a name, a place or a people; a capitalised word the groups do not know counts
     // as a name unless it opens the question.
     bool IsNoun(const std::string& word, bool first) const
@@ -87,7 +85,8 @@ public:
         case TWordKind::Unknown:
             // A word the text never uses: a name, or a word for people that only questions
             // use ("believers"); function words are known to the groups or the stop list.
-            return !IsAnswerStopWord(AnswerWordKey(word)) && !(first && !word.empty() && word[0] >= 'A' && word[0] <= 'Z');
+            return !IsAnswerStopWord(AnswerWordKey(word))
+                   && !(first && !word.empty() && word[0] >= 'A' && word[0] <= 'Z');
         default:
             return false;
         }
@@ -104,8 +103,9 @@ struct THit {
 
 bool IsThirdPersonPronoun(const std::string& key)
 {
-    static const std::set<std::string> words = {"he", "him", "his", "himself", "she", "her", "hers", "herself",
-                                                "its", "itself", "they", "them", "their", "theirs", "themselves"};
+    static const std::set<std::string> words = {"he",   "him",  "his",     "himself", "she",
+                                                "her",  "hers", "herself", "its",     "itself",
+                                                "they", "them", "their",   "theirs",  "themselves"};
     return words.contains(key);
 }
 
@@ -131,7 +131,8 @@ void QuestionWordHits(const TAuthoredQuestion& q, const std::vector<TQuestionWor
                 || w.Key == "why" || w.Key == "when" || w.Key == "where";
         // "where" asks when a verb or the end of a clause follows it ("where was it agreed",
         // "and where?"), not in "the new man, where there can't be".
-        if (w.Key == "where" && (w.EndsClause || i + 1 == words.size() || wc.Kind(words[i + 1].Text) == TWordKind::Verb))
+        if (w.Key == "where"
+            && (w.EndsClause || i + 1 == words.size() || wc.Kind(words[i + 1].Text) == TWordKind::Verb))
             where = true;
     }
     bool whatHit = false, whereHit = false;
@@ -186,15 +187,17 @@ void ReferentHits(const std::vector<TQuestionWord>& words, const TWordClasses& w
             if (demonstrative && !joins && next && wc.Kind(next->Text) == TWordKind::Noun) {
                 if (!nouns.contains(next->Key))
                     flag(w.Key + " " + next->Key, "\"" + w.Key + " " + next->Key + "\" points to " + next->Key
-                                                     + " the question has not named; say which");
+                                                      + " the question has not named; say which");
             } else if ((w.Key == "this" || w.Key == "these") && nouns.empty() && !(next && IsRelative(next->Key))) {
                 flag(w.Key, "\"" + w.Key + "\" has no noun before it in the question; name what it means");
             }
             if (w.Key == "the" && next && (next->Key == "former" || next->Key == "latter") && nouns.empty())
-                flag("the " + next->Key, "\"the " + next->Key + "\" has no noun before it in the question; name the people it means");
+                flag("the " + next->Key,
+                     "\"the " + next->Key + "\" has no noun before it in the question; name the people it means");
         }
         // "each one", "anyone" name whom a later pronoun means as a noun does.
-        if (wc.IsNoun(w.Text, i == 0) || w.Key == "one" || w.Key == "anyone" || w.Key == "everyone" || w.Key == "someone")
+        if (wc.IsNoun(w.Text, i == 0) || w.Key == "one" || w.Key == "anyone" || w.Key == "everyone"
+            || w.Key == "someone")
             nouns.insert(w.Key);
     }
 }
@@ -208,7 +211,8 @@ std::vector<std::string> AnswerParts(const TAuthoredQuestion& q)
         std::size_t from = 0;
         while (from <= p.Text.size()) {
             const auto semi = p.Text.find(';', from);
-            const std::string piece = Trimmed(p.Text.substr(from, semi == std::string::npos ? std::string::npos : semi - from));
+            const std::string piece =
+                Trimmed(p.Text.substr(from, semi == std::string::npos ? std::string::npos : semi - from));
             if (!piece.empty())
                 out.push_back(piece);
             if (semi == std::string::npos)
@@ -219,10 +223,7 @@ std::vector<std::string> AnswerParts(const TAuthoredQuestion& q)
     return out;
 }
 
-int BonusPartsOf(int collection)
-{
-    return collection >= 2 && collection <= 4 ? collection : 0;
-}
+int BonusPartsOf(int collection) { return collection >= 2 && collection <= 4 ? collection : 0; }
 
 int AskedCount(const std::string& question)
 {
@@ -250,15 +251,16 @@ void AuditWording(const std::vector<TAuthoredQuestion>& questions, const TWordGr
             const std::string points = std::to_string(need * 10) + "-point bonus";
             const auto parts = AnswerParts(q);
             if (static_cast<int>(parts.size()) != need)
-                report.Faults.push_back({q.Pos, "a " + points + " has " + std::to_string(need) + " answer parts; this answer has "
-                                                    + std::to_string(parts.size())
+                report.Faults.push_back({q.Pos, "a " + points + " has " + std::to_string(need)
+                                                    + " answer parts; this answer has " + std::to_string(parts.size())
                                                     + " (parts are the answer's entries, split at semicolons)"});
             if (!q.Prefix.starts_with(PartsPrefix(need)))
-                report.Faults.push_back({q.Pos, "a " + points + " announces \"" + PartsPrefix(need) + "\"; its prefix reads "
-                                                    + Quote(q.Prefix)});
+                report.Faults.push_back({q.Pos, "a " + points + " announces \"" + PartsPrefix(need)
+                                                    + "\"; its prefix reads " + Quote(q.Prefix)});
             if (const int asked = AskedCount(q.Question); asked && asked != need)
-                report.Faults.push_back({q.Pos, "the question asks for " + std::string(NumberWords[static_cast<std::size_t>(asked - 2)])
-                                                    + " things; a " + points + " has " + std::to_string(need) + " parts"});
+                report.Faults.push_back(
+                    {q.Pos, "the question asks for " + std::string(NumberWords[static_cast<std::size_t>(asked - 2)])
+                                + " things; a " + points + " has " + std::to_string(need) + " parts"});
         }
         if (!groups)
             continue;
@@ -274,13 +276,15 @@ void AuditWording(const std::vector<TAuthoredQuestion>& questions, const TWordGr
                 used.insert(h.Key);
                 ++report.Resolved;
             } else {
-                report.Open.push_back({q.Pos, h.Message + ", or name \"" + h.Key + "\" in \"wording: {reviewed: [...]}\""});
+                report.Open.push_back(
+                    {q.Pos, h.Message + ", or name \"" + h.Key + "\" in \"wording: {reviewed: [...]}\""});
             }
         }
         for (const auto& r : q.WordingReviewed)
             if (!used.contains(r))
-                report.Open.push_back({q.WordingPos.File.empty() ? q.Pos : q.WordingPos,
-                                       "reviewed word \"" + r + "\" is no hit of this question any more; remove it from \"wording\""});
+                report.Open.push_back(
+                    {q.WordingPos.File.empty() ? q.Pos : q.WordingPos,
+                     "reviewed word \"" + r + "\" is no hit of this question any more; remove it from \"wording\""});
     }
 }
 

@@ -28,8 +28,8 @@ void TBooks::FillSectionList(TCheckItemList& list) const
             const TSectionRec& s = rec.Sections[i];
             if (s.Title.length() == 0)
                 break;
-            list.AddItem(s.Title.text() + "  (" + rec.BookAbbrev.text() + std::to_string(s.Chapter)
-                         + ":" + std::to_string(s.Verse) + ")");
+            list.AddItem(s.Title.text() + "  (" + rec.BookAbbrev.text() + std::to_string(s.Chapter) + ":"
+                         + std::to_string(s.Verse) + ")");
         }
     }
     list.SetItemNoun("section");
@@ -50,8 +50,8 @@ void TBooks::FillMemoryVerseList(TCheckItemList& list) const
     const int total = TotalMemoryVerses();
     for (int n = 1; n <= total; ++n) {
         const TMemoryVerse m = MemoryVerse(n);
-        std::string item = BookName(m.Ref.Book) + " " + std::to_string(m.Ref.Chapter) + ":"
-                           + std::to_string(m.Ref.Verse);
+        std::string item =
+            BookName(m.Ref.Book) + " " + std::to_string(m.Ref.Chapter) + ":" + std::to_string(m.Ref.Verse);
         if (m.VerseCount != 1)
             item += "-" + std::to_string(m.Ref.Verse + m.VerseCount - 1);
         list.AddItem(item);

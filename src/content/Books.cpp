@@ -50,7 +50,7 @@ void TBooksData::Fields(Self& s, Io& io)
     }
 }
 
-TBooks::TBooks(const TWords& words) : m_words(words) {}
+TBooks::TBooks(const TWords& words) : m_words(words) { }
 
 void TBooks::LoadFromFile(const std::string& path)
 {
@@ -103,8 +103,8 @@ int TBooks::VersesInChapter(int book, int chapter) const
     const TBookRec& b = Book(book);
     const int n = b.ChapterStart[chapter + 1] - b.ChapterStart[chapter];
     if (n < 0 || n > 255)
-        ThrowRange("Range check error: chapter " + std::to_string(chapter) + " of book "
-                   + std::to_string(book) + " has " + std::to_string(n) + " verses");
+        ThrowRange("Range check error: chapter " + std::to_string(chapter) + " of book " + std::to_string(book)
+                   + " has " + std::to_string(n) + " verses");
     return n;
 }
 
@@ -211,8 +211,8 @@ std::string TBooks::SectionTitleOf(const TVerseRef& ref) const
 {
     const int i = SectionIndexOf(ref);
     if (i == 0)
-        ThrowRange("Range check error: verse " + std::to_string(ref.Chapter) + ":"
-                   + std::to_string(ref.Verse) + " precedes every section of its book");
+        ThrowRange("Range check error: verse " + std::to_string(ref.Chapter) + ":" + std::to_string(ref.Verse)
+                   + " precedes every section of its book");
     return Book(ref.Book).Sections[i].Title.text();
 }
 
@@ -271,8 +271,7 @@ int TBooks::MemoryVerseNoOf(const TVerseRef& ref) const
         const TBookRec& rec = Data.Books[b];
         for (int j = 1; j <= rec.MemoryVerseCount; ++j) {
             ++n;
-            if (b == ref.Book && rec.MemVerses[j].Chapter == ref.Chapter
-                && rec.MemVerses[j].Verse == ref.Verse)
+            if (b == ref.Book && rec.MemVerses[j].Chapter == ref.Chapter && rec.MemVerses[j].Verse == ref.Verse)
                 return n;
         }
     }
@@ -318,8 +317,8 @@ void TBooks::GetPassageWords(const TVerseRef& ref, int n, TWordPairs& out) const
         out.Append(m_words.DecodePair(b.TextCode, p));
 }
 
-void TBooks::RenderVerse(const TVerseRef& ref, const TConcRefs& refs, const TKeywordTags& tags,
-                         bool markAll, std::uint8_t useLimit, TMarkedText& target) const
+void TBooks::RenderVerse(const TVerseRef& ref, const TConcRefs& refs, const TKeywordTags& tags, bool markAll,
+                         std::uint8_t useLimit, TMarkedText& target) const
 {
     target.Len = 0;
     const TBookRec& b = Book(ref.Book);

@@ -30,8 +30,8 @@ struct TSectionRec {
     std::uint8_t Chapter = 0;
     std::uint8_t Verse = 0;
     std::uint8_t Reserved3 = 0;
-    std::int16_t VerseNo = 0;   // global number of the first verse
-    TShortString<100> Title;    // an empty title ends the list for display
+    std::int16_t VerseNo = 0; // global number of the first verse
+    TShortString<100> Title;  // an empty title ends the list for display
     std::uint8_t Reserved107 = 0;
     bool operator==(const TSectionRec&) const = default;
 
@@ -156,18 +156,16 @@ public:
 
     // Decodes n verses starting at ref (may run on into the next chapters of the book).
     void GetPassageWords(const TVerseRef& ref, int n, TWordPairs& out) const;
-    void RenderVerse(const TVerseRef& ref, const TConcRefs& refs, const TKeywordTags& tags,
-                     bool markAll, std::uint8_t useLimit, TMarkedText& target) const;
+    void RenderVerse(const TVerseRef& ref, const TConcRefs& refs, const TKeywordTags& tags, bool markAll,
+                     std::uint8_t useLimit, TMarkedText& target) const;
 
     // Question wording made from scripture text alone (modes: 0 quote, 1 finish, 2 finish
     // with reference, 3 "according to").
-    void ComposeVerseQuestion(const TVerseRef& ref, int n, const TKeywordTags& tags,
-                              TMarkedText& answer, TMarkedText& question, bool plainWords,
-                              bool keywordsOnly, int mode) const;
+    void ComposeVerseQuestion(const TVerseRef& ref, int n, const TKeywordTags& tags, TMarkedText& answer,
+                              TMarkedText& question, bool plainWords, bool keywordsOnly, int mode) const;
     void ComposeMemoryQuestion(int number, int mode, const TKeywordTags& tags, TMarkedText& answer,
                                TMarkedText& question, bool keywordsOnly) const;
-    void ComposeAccordingTo(int verseNo, TMarkedText& question, const TKeywordTags& tags,
-                            TMarkedText& answer) const;
+    void ComposeAccordingTo(int verseNo, TMarkedText& question, const TKeywordTags& tags, TMarkedText& answer) const;
 
 private:
     const TWords& m_words;

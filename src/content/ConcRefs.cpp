@@ -69,12 +69,10 @@ void TConcRefs::AddWord(const TBooks& books, int wordIndex)
     std::vector<TVerseRef> copy(Refs.begin(), Refs.begin() + Count);
     std::vector<TVerseRef> occ;
     const TWords& words = books.Words();
-    for (int e = words.FirstOccurrence(wordIndex), last = words.LastOccurrence(wordIndex); e <= last;
-         ++e) {
+    for (int e = words.FirstOccurrence(wordIndex), last = words.LastOccurrence(wordIndex); e <= last; ++e) {
         const int vn = words.Occurrence(e);
         if (vn < 0)
-            ThrowRange("Range check error: negative verse number in occurrence "
-                       + std::to_string(e));
+            ThrowRange("Range check error: negative verse number in occurrence " + std::to_string(e));
         occ.push_back(books.RefOfVerseNo(vn));
     }
     Count = 0;

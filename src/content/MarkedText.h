@@ -25,9 +25,9 @@ inline constexpr std::uint8_t MarkUnderline = 4;
 inline constexpr std::uint32_t TagReference = 255;
 
 // Keyword colours set by InitKeywordColours.
-inline constexpr std::int32_t ColourUse1 = 0x0000FF; // red
-inline constexpr std::int32_t ColourUse2 = 0xFF0000; // blue
-inline constexpr std::int32_t ColourUse3 = 0x808000; // teal
+inline constexpr std::int32_t ColourUse1 = 0x0000FF;   // red
+inline constexpr std::int32_t ColourUse2 = 0xFF0000;   // blue
+inline constexpr std::int32_t ColourUse3 = 0x808000;   // teal
 inline constexpr std::int32_t ColourUse4Up = 0x008080; // olive
 
 struct TMarkedText {

@@ -37,8 +37,7 @@ void ComputePrejumpWords(TQuestions& questions)
         return static_cast<int>(m.first - x.begin());
     };
     for (auto& [cls, list] : classes) {
-        std::sort(list.begin(), list.end(),
-                  [](const TEntry& x, const TEntry& y) { return x.Words < y.Words; });
+        std::sort(list.begin(), list.end(), [](const TEntry& x, const TEntry& y) { return x.Words < y.Words; });
         for (std::size_t k = 0; k < list.size(); ++k) {
             const TEntry& e = list[k];
             TQuestionRec& rec = questions.Collection(e.Question.Collection).Records[e.Question.Index];

@@ -10,8 +10,8 @@ namespace sv {
 
 inline constexpr int TypeGeneral = 0;
 inline constexpr int TypeAccordingTo = 1;
-inline constexpr int TypeWho = 2;                 // the first of the general kinds 2..7
-inline constexpr int TypeHow = 7;                 // the last of them
+inline constexpr int TypeWho = 2; // the first of the general kinds 2..7
+inline constexpr int TypeHow = 7; // the last of them
 inline constexpr int TypeQuote = 8;
 inline constexpr int TypeFinishThisVerse = 9;
 inline constexpr int TypeFinishWithReference = 11;
@@ -38,30 +38,61 @@ inline constexpr int MaxChoosableType = 44; // user choice flags are indexed 0..
 inline constexpr std::uint8_t NoPrejumpPoint = 240;
 
 inline constexpr const char* QuestionTypeNames[MaxTypeCode + 1] = {
-    "OTHER", "According to", "Who(m)(se)", "What", "When", "Why", "Where", "How",
-    "Quote", "Finish this verse", "Finish this", "Finish w/ reference",
-    "Chapter", "Chapter (MA)", "Chapter and verse", "Chapter/verse (MA)",
-    "Multiple answer", "2-Pt Quote", "2-verse Quote", "1-verse quote", "2-verse quote",
-    "3-verse quote", "Finish these two verses", "Finish these three verses",
-    "Finish this and the next", "Finish this and next two",
-    "[10 pt] Direct", "[20 pt] Direct", "[30 pt] Direct",
-    "[10 pt] Completion", "[20 pt] Completion", "[30 pt] Completion",
-    "[10 pt] Quote", "[20 pt] Quote", "[30 pt] Quote",
-    "10 pt", "20 pt", "30 pt", "40 pt",
-    "Situation", "Book && Chapter", "Context", "Memory verse", "", "",
-    "Quote", "Finish", "Finish w/ ref",
+    "OTHER",
+    "According to",
+    "Who(m)(se)",
+    "What",
+    "When",
+    "Why",
+    "Where",
+    "How",
+    "Quote",
+    "Finish this verse",
+    "Finish this",
+    "Finish w/ reference",
+    "Chapter",
+    "Chapter (MA)",
+    "Chapter and verse",
+    "Chapter/verse (MA)",
+    "Multiple answer",
+    "2-Pt Quote",
+    "2-verse Quote",
+    "1-verse quote",
+    "2-verse quote",
+    "3-verse quote",
+    "Finish these two verses",
+    "Finish these three verses",
+    "Finish this and the next",
+    "Finish this and next two",
+    "[10 pt] Direct",
+    "[20 pt] Direct",
+    "[30 pt] Direct",
+    "[10 pt] Completion",
+    "[20 pt] Completion",
+    "[30 pt] Completion",
+    "[10 pt] Quote",
+    "[20 pt] Quote",
+    "[30 pt] Quote",
+    "10 pt",
+    "20 pt",
+    "30 pt",
+    "40 pt",
+    "Situation",
+    "Book && Chapter",
+    "Context",
+    "Memory verse",
+    "",
+    "",
+    "Quote",
+    "Finish",
+    "Finish w/ ref",
 };
 
 inline constexpr const char* PreannounceCodes[MaxTypeCode + 1] = {
-    "[g]", "[a]", "[g]", "[g]", "[g]", "[g]", "[g]", "[g]",
-    "[q]", "[v]", "[f]", "[r]",
-    "CR", "CRMA", "CVR", "CVRMA",
-    "MA", "[Q]", "QT2", "1VQ", "2VQ", "3VQ",
-    "FT2V", "FT3V", "FTN", "FT&2",
-    "10", "20", "30", "10", "20", "30", "10", "20", "30",
-    "[10]", "[20]", "[30]", "[40]",
-    "[s]", "[b]", "[x]", "[m]", "[g]", "[g]",
-    "[q]", "[v]", "[r]",
+    "[g]",  "[a]",  "[g]",  "[g]",   "[g]", "[g]", "[g]", "[g]", "[q]", "[v]", "[f]",  "[r]",
+    "CR",   "CRMA", "CVR",  "CVRMA", "MA",  "[Q]", "QT2", "1VQ", "2VQ", "3VQ", "FT2V", "FT3V",
+    "FTN",  "FT&2", "10",   "20",    "30",  "10",  "20",  "30",  "10",  "20",  "30",   "[10]",
+    "[20]", "[30]", "[40]", "[s]",   "[b]", "[x]", "[m]", "[g]", "[g]", "[q]", "[v]",  "[r]",
 };
 
 inline constexpr const char* DefaultPreannounceCode = "[g]";

@@ -27,8 +27,7 @@ std::string TQuestions::QuestionLead(TQuestionAddr q) const
         const std::string name = m_books.BookName(r.Book);
         if (name == "Philemon")
             return "According to " + name + ", verse " + Cut3(r.Verse) + ", ";
-        return "According to " + name + " chapter " + Cut3(r.Chapter) + ": verse " + Cut3(r.Verse)
-               + ", ";
+        return "According to " + name + " chapter " + Cut3(r.Chapter) + ": verse " + Cut3(r.Verse) + ", ";
     }
     return TypeLead(type);
 }
@@ -58,8 +57,7 @@ char TQuestions::CollectionMark(int collection)
     }
 }
 
-void TQuestions::DecodeRange(const TCodeStream& stream, long long from, long long to,
-                             TWordPairs& out) const
+void TQuestions::DecodeRange(const TCodeStream& stream, long long from, long long to, TWordPairs& out) const
 {
     long long p = from;
     while (to > p)
@@ -109,8 +107,7 @@ std::string TQuestions::QuestionPlainText(TQuestionAddr q) const
     return s;
 }
 
-int TQuestions::QuestionWords(TQuestionAddr q, TWordsOf which, TWordPairs& question,
-                              TWordPairs& answer) const
+int TQuestions::QuestionWords(TQuestionAddr q, TWordsOf which, TWordPairs& question, TWordPairs& answer) const
 {
     question.Count = 0;
     answer.Count = 0;
@@ -118,9 +115,10 @@ int TQuestions::QuestionWords(TQuestionAddr q, TWordsOf which, TWordPairs& quest
     const TCollection& c = Collection(q.Collection);
     if (which != TWordsOf::Answer) {
         if (!placeholder)
-            DecodeRange(c.QuestionText, c.Records[q.Index].QuestionStart,
-                        c.Records[q.Index + 1].QuestionStart, question);
-        if (which == TWordsOf::QuestionWithoutLead && question.Count > 0 && WordIndexOf(question.Pairs[1].WordCode) == 0) {
+            DecodeRange(c.QuestionText, c.Records[q.Index].QuestionStart, c.Records[q.Index + 1].QuestionStart,
+                        question);
+        if (which == TWordsOf::QuestionWithoutLead && question.Count > 0
+            && WordIndexOf(question.Pairs[1].WordCode) == 0) {
             for (int j = 1; j < question.Count; ++j)
                 question.Pairs[j] = question.Pairs[j + 1];
             --question.Count;
@@ -151,9 +149,8 @@ std::int32_t TQuestions::KeywordTagOf(TWordCode code, const TKeywordTags& tags, 
     return tags[1 + use];
 }
 
-void TQuestions::ComposeQuestion(TQuestionAddr q, const TKeywordTags& tags,
-                                 const TComposeOptions& options, TMarkedText& answer,
-                                 TMarkedText& question) const
+void TQuestions::ComposeQuestion(TQuestionAddr q, const TKeywordTags& tags, const TComposeOptions& options,
+                                 TMarkedText& answer, TMarkedText& question) const
 {
     const bool withReferences = options.WithReferences;
     const bool keywordTargeting = options.KeywordTargeting;
@@ -208,8 +205,7 @@ void TQuestions::ComposeQuestion(TQuestionAddr q, const TKeywordTags& tags,
             answer.Append(' ');
         if (!placeholder) {
             TWordPairs part;
-            DecodeRange(c.AnswerText, AnswerStartOf(q, k),
-                        AnswerEndOf(q, k), part);
+            DecodeRange(c.AnswerText, AnswerStartOf(q, k), AnswerEndOf(q, k), part);
             for (int j = 1; j <= part.Count; ++j) {
                 const TWordPair& pair = part.Pairs[j];
                 answer.Append(m_words.WordText(pair.WordCode),
@@ -228,8 +224,7 @@ void TQuestions::ComposeQuestion(TQuestionAddr q, const TKeywordTags& tags,
                 const int run = VerseRunOfType(rec.QType);
                 if (run > 1)
                     verse += "-" + std::to_string(r.Verse + run - 1);
-                std::string text = "(" + m_books.BookAbbrev(r.Book) + std::to_string(r.Chapter)
-                                   + ":" + verse + ")";
+                std::string text = "(" + m_books.BookAbbrev(r.Book) + std::to_string(r.Chapter) + ":" + verse + ")";
                 if (last != ' ')
                     text = " " + text;
                 answer.Append(text, TagReference);

@@ -23,8 +23,8 @@ void TCollection::Fields(Self& s, Io& io)
         io.CheckCount("PrefixSize", s.PrefixSize, 0, 0x7FFFFFFE);
         io.CheckCount("QuestionTextSize", s.QuestionTextSize, 0, 0x7FFFFFFE);
         io.CheckCount("AnswerTextSize", s.AnswerTextSize, 0, 0x7FFFFFFE);
-        io.RequireBytes(24LL * (s.QuestionCount + 1) + s.PrefixSize + 1LL + s.QuestionTextSize + 1LL
-                            + s.AnswerTextSize + 1LL + 8LL * (s.RefCount + 1),
+        io.RequireBytes(24LL * (s.QuestionCount + 1) + s.PrefixSize + 1LL + s.QuestionTextSize + 1LL + s.AnswerTextSize
+                            + 1LL + 8LL * (s.RefCount + 1),
                         "question collection");
         // Each array ends with a closing entry: the record, text position and reference after
         // the last question.
@@ -44,7 +44,7 @@ void TQuestionsData::Fields(Self& s, Io& io)
         io(s.Collections[c]);
 }
 
-TQuestions::TQuestions(const TWords& words, const TBooks& books) : m_words(words), m_books(books) {}
+TQuestions::TQuestions(const TWords& words, const TBooks& books) : m_words(words), m_books(books) { }
 
 void TQuestions::LoadFromFile(const std::string& path)
 {
@@ -228,8 +228,7 @@ static int CheckedType(int type)
     return type;
 }
 
-bool TQuestions::AnyQuestionInMaterial(const TVerseSelection& material,
-                                       const TCollectionFlags& chosen) const
+bool TQuestions::AnyQuestionInMaterial(const TVerseSelection& material, const TCollectionFlags& chosen) const
 {
     for (int c = 0; c < MaxCollections; ++c)
         if (IsChosenCollection(*this, chosen, c))
@@ -239,8 +238,7 @@ bool TQuestions::AnyQuestionInMaterial(const TVerseSelection& material,
     return false;
 }
 
-bool TQuestions::AnyChosenTypeInMaterial(const TVerseSelection& material,
-                                         const TCollectionFlags& chosen,
+bool TQuestions::AnyChosenTypeInMaterial(const TVerseSelection& material, const TCollectionFlags& chosen,
                                          const TTypeFlags& types) const
 {
     for (int c = 0; c < MaxCollections; ++c)
@@ -256,8 +254,7 @@ bool TQuestions::AnyChosenTypeInMaterial(const TVerseSelection& material,
     return false;
 }
 
-bool TQuestions::IsTypeChosen(TQuestionAddr q, const TCollectionFlags& chosen,
-                              const TTypeFlags& types) const
+bool TQuestions::IsTypeChosen(TQuestionAddr q, const TCollectionFlags& chosen, const TTypeFlags& types) const
 {
     if (!IsPlaceholder(q))
         return types[CheckedType(QuestionType(q))] != 0;
@@ -265,9 +262,8 @@ bool TQuestions::IsTypeChosen(TQuestionAddr q, const TCollectionFlags& chosen,
     // A chain holds at most one copy per collection; a longer walk means a corrupt chain.
     for (int steps = 0;; ++steps) {
         if (steps > 8 * MaxCollections)
-            ThrowRange("Range check error: duplicate chain of question "
-                       + std::to_string(q.Index) + " of collection " + std::to_string(q.Collection)
-                       + " does not end");
+            ThrowRange("Range check error: duplicate chain of question " + std::to_string(q.Index) + " of collection "
+                       + std::to_string(q.Collection) + " does not end");
         if (IsChosenCollection(*this, chosen, cur.Collection) || cur == q)
             break;
         const TQuestionId next = Record(cur).DupLink;

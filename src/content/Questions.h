@@ -66,7 +66,7 @@ struct TQuestionRec {
 struct TQuestionRef {
     std::uint8_t BookChapter = 0; // book in bits 5..7, chapter in bits 0..4
     std::uint8_t Verse = 0;
-    std::uint8_t Reserved2 = 0;   // carried unchanged
+    std::uint8_t Reserved2 = 0; // carried unchanged
     std::uint8_t Reserved3 = 0;
     std::uint32_t AnswerStart = 0; // position in AnswerText of this reference's answer part
 
@@ -96,10 +96,10 @@ struct TCollection {
     std::int32_t QuestionTextSize = 0;
     std::int32_t AnswerTextSize = 0;
     std::uint16_t RefCount = 0;
-    TDynArray<TQuestionRec> Records{"question records"};  // 1..QuestionCount+1 (closing record)
-    TDynArray<std::uint8_t> PrefixText{"PrefixText"};      // 1..PrefixSize+1
-    TDynArray<std::uint8_t> QuestionText{"QuestionText"};  // 1..QuestionTextSize+1
-    TDynArray<std::uint8_t> AnswerText{"AnswerText"};      // 1..AnswerTextSize+1
+    TDynArray<TQuestionRec> Records{"question records"};         // 1..QuestionCount+1 (closing record)
+    TDynArray<std::uint8_t> PrefixText{"PrefixText"};            // 1..PrefixSize+1
+    TDynArray<std::uint8_t> QuestionText{"QuestionText"};        // 1..QuestionTextSize+1
+    TDynArray<std::uint8_t> AnswerText{"AnswerText"};            // 1..AnswerTextSize+1
     TDynArray<TQuestionRef> QuestionRefs{"question references"}; // 1..RefCount+1 (closing entry)
 
     // The arrays exist (QuestionCount > 0 when loaded).
@@ -200,12 +200,10 @@ public:
 
     TQuestionRange QuestionsOfVerse(int collection, int verseNo) const;
     void MarkMaterialQuestions(const TVerseSelection& material, TMaterialQuestions& out) const;
-    bool AnyQuestionInMaterial(const TVerseSelection& material,
-                               const TCollectionFlags& chosen) const;
+    bool AnyQuestionInMaterial(const TVerseSelection& material, const TCollectionFlags& chosen) const;
     bool AnyChosenTypeInMaterial(const TVerseSelection& material, const TCollectionFlags& chosen,
                                  const TTypeFlags& types) const;
-    bool IsTypeChosen(TQuestionAddr q, const TCollectionFlags& chosen,
-                      const TTypeFlags& types) const;
+    bool IsTypeChosen(TQuestionAddr q, const TCollectionFlags& chosen, const TTypeFlags& types) const;
     bool UsesSituation() const { return m_usesSituation; }
 
     // ---- Question wording ----
@@ -225,11 +223,10 @@ public:
     };
     // Decodes the chosen words into question and answer (the other one is left empty).
     // Returns the answer's pair count, 0 when the answer was not asked for.
-    int QuestionWords(TQuestionAddr q, TWordsOf which, TWordPairs& question,
-                      TWordPairs& answer) const;
+    int QuestionWords(TQuestionAddr q, TWordsOf which, TWordPairs& question, TWordPairs& answer) const;
     // Words question and answer of a question into the two marked texts.
-    void ComposeQuestion(TQuestionAddr q, const TKeywordTags& tags, const TComposeOptions& options,
-                         TMarkedText& answer, TMarkedText& question) const;
+    void ComposeQuestion(TQuestionAddr q, const TKeywordTags& tags, const TComposeOptions& options, TMarkedText& answer,
+                         TMarkedText& question) const;
 
 private:
     // Decodes [from, to) of a stream into pairs.

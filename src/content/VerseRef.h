@@ -21,15 +21,13 @@ struct TVerseRef {
     constexpr TVerseRef(int book, int chapter, int verse, int promptWords = 0)
         : Book(static_cast<std::uint8_t>(book)), Chapter(static_cast<std::uint8_t>(chapter)),
           Verse(static_cast<std::uint8_t>(verse)), PromptWords(static_cast<std::uint8_t>(promptWords))
-    {
-    }
+    { }
 
     // Book in bits 0..7, Chapter 8..15, Verse 16..23, PromptWords 24..31.
     constexpr std::uint32_t Packed() const
     {
         return static_cast<std::uint32_t>(Book) | (static_cast<std::uint32_t>(Chapter) << 8)
-               | (static_cast<std::uint32_t>(Verse) << 16)
-               | (static_cast<std::uint32_t>(PromptWords) << 24);
+               | (static_cast<std::uint32_t>(Verse) << 16) | (static_cast<std::uint32_t>(PromptWords) << 24);
     }
     static constexpr TVerseRef FromPacked(std::uint32_t v)
     {

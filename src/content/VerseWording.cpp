@@ -18,9 +18,8 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace
 
-void TBooks::ComposeVerseQuestion(const TVerseRef& ref, int n, const TKeywordTags& tags,
-                                  TMarkedText& answer, TMarkedText& question, bool plainWords,
-                                  bool keywordsOnly, int mode) const
+void TBooks::ComposeVerseQuestion(const TVerseRef& ref, int n, const TKeywordTags& tags, TMarkedText& answer,
+                                  TMarkedText& question, bool plainWords, bool keywordsOnly, int mode) const
 {
     const int c = ref.Chapter, v = ref.Verse, e = v + n - 1;
     std::string shortRef = std::to_string(c) + ":" + std::to_string(v);
@@ -43,12 +42,10 @@ void TBooks::ComposeVerseQuestion(const TVerseRef& ref, int n, const TKeywordTag
         lead = n == 1 ? "Finish this verse: " : "Finish these verses: ";
         break;
     case 2:
-        lead = n == 1 ? "Finish this verse and give the reference: "
-                      : "Finish these verses and give the reference: ";
+        lead = n == 1 ? "Finish this verse and give the reference: " : "Finish these verses and give the reference: ";
         break;
     case 3:
-        lead = "According to " + name + " chapter " + std::to_string(c) + ": verse "
-               + std::to_string(v) + ",";
+        lead = "According to " + name + " chapter " + std::to_string(c) + ": verse " + std::to_string(v) + ",";
         break;
     default:
         ThrowIndex("verse question mode", mode, 0, 3);
@@ -128,15 +125,14 @@ void TBooks::ComposeVerseQuestion(const TVerseRef& ref, int n, const TKeywordTag
     answer.Terminate();
 }
 
-void TBooks::ComposeMemoryQuestion(int number, int mode, const TKeywordTags& tags,
-                                   TMarkedText& answer, TMarkedText& question, bool keywordsOnly) const
+void TBooks::ComposeMemoryQuestion(int number, int mode, const TKeywordTags& tags, TMarkedText& answer,
+                                   TMarkedText& question, bool keywordsOnly) const
 {
     const TMemoryVerse m = MemoryVerse(number);
     ComposeVerseQuestion(m.Ref, m.VerseCount, tags, answer, question, false, keywordsOnly, mode);
 }
 
-void TBooks::ComposeAccordingTo(int verseNo, TMarkedText& question, const TKeywordTags& tags,
-                                TMarkedText& answer) const
+void TBooks::ComposeAccordingTo(int verseNo, TMarkedText& question, const TKeywordTags& tags, TMarkedText& answer) const
 {
     ComposeVerseQuestion(RefOfVerseNo(verseNo), 1, tags, answer, question, false, false, 3);
 }

@@ -171,8 +171,7 @@ TWordPair TWords::DecodePair(const TCodeStream& code, long long& pos) const
     return p;
 }
 
-void TWords::DecodePairText(const TCodeStream& code, long long& pos, std::string& word,
-                            std::string& separator) const
+void TWords::DecodePairText(const TCodeStream& code, long long& pos, std::string& word, std::string& separator) const
 {
     const bool implicitSpace = code[pos] < 0xA0;
     const TWordPair p = DecodePair(code, pos);
@@ -182,10 +181,7 @@ void TWords::DecodePairText(const TCodeStream& code, long long& pos, std::string
 
 std::uint8_t TWords::UseCountOf(TWordCode code) const { return Data.WordRecs[WordIndexOf(code)].UseCount; }
 
-std::uint8_t TWords::FirstChapterOf(TWordCode code) const
-{
-    return Data.WordRecs[WordIndexOf(code)].FirstChapter;
-}
+std::uint8_t TWords::FirstChapterOf(TWordCode code) const { return Data.WordRecs[WordIndexOf(code)].FirstChapter; }
 
 std::uint8_t TWords::CategoryOf(int index) const { return Data.WordRecs[index].Category; }
 
@@ -238,8 +234,7 @@ int TWords::LastOccurrence(int index) const
     if (index < WordCount()) {
         const int next = Data.WordRecs[index + 1].FirstOcc;
         if (next == 0)
-            ThrowRange("Range check error: word " + std::to_string(index + 1)
-                       + " has no first occurrence");
+            ThrowRange("Range check error: word " + std::to_string(index + 1) + " has no first occurrence");
         return next - 1;
     }
     Data.WordRecs[index]; // the index itself must exist
@@ -275,8 +270,7 @@ int TWords::NthFiltered(int n, int useLimit, TCategorySet groups, int throughCha
     return 1;
 }
 
-int TWords::SkipFiltered(int start, int n, int useLimit, TCategorySet groups,
-                         int throughChapter) const
+int TWords::SkipFiltered(int start, int n, int useLimit, TCategorySet groups, int throughChapter) const
 {
     const int last = WordCount();
     int i = start;
@@ -290,8 +284,7 @@ int TWords::SkipFiltered(int start, int n, int useLimit, TCategorySet groups,
     return i;
 }
 
-int TWords::LocateFiltered(std::string_view text, int useLimit, TCategorySet groups,
-                           int throughChapter) const
+int TWords::LocateFiltered(std::string_view text, int useLimit, TCategorySet groups, int throughChapter) const
 {
     int lo = 1, hi = WordCount();
     int probe = 0, cmp = 0;

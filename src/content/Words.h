@@ -20,14 +20,14 @@ namespace sv {
 
 // One word record, 10 bytes in the file.
 struct TWordRec {
-    std::uint8_t UseCount = 0;     // 1..255
-    std::uint8_t Reserved1 = 0;    // carried unchanged
+    std::uint8_t UseCount = 0;  // 1..255
+    std::uint8_t Reserved1 = 0; // carried unchanged
     std::uint8_t Reserved2 = 0;
     std::uint8_t FirstChapter = 0; // ChapterNo of the first use
     std::uint8_t Category = 0;     // word group 0..15; higher values belong to no group
     std::uint8_t Reserved5 = 0;
-    std::uint16_t TextStart = 0;   // position of the NUL-terminated text in WordChars
-    std::uint16_t FirstOcc = 0;    // index of the first entry in Occurrences
+    std::uint16_t TextStart = 0; // position of the NUL-terminated text in WordChars
+    std::uint16_t FirstOcc = 0;  // index of the first entry in Occurrences
     bool operator==(const TWordRec&) const = default;
 
     template <class Self, class Io>
@@ -46,7 +46,7 @@ struct TWordsData {
     std::uint16_t TextSize = 0;
     std::uint8_t SepCount = 0;
     std::uint16_t SepTextSize = 0;
-    std::int32_t OccCount = 0;    // last index of Occurrences
+    std::int32_t OccCount = 0; // last index of Occurrences
     TFixedArray<std::uint16_t, 1, 63> Frequent{"Frequent"};
     TDynArray<std::int16_t> Occurrences{"Occurrences"}; // entries 0..OccCount (VerseNo each)
     TDynArray<TWordRec> WordRecs{"WordRecs"};           // entries 1..TotalWords
@@ -68,10 +68,9 @@ struct TWordGroup {
 };
 // The word study's group menu, in menu order ("All words" first, no filter).
 inline constexpr TWordGroup WordGroups[] = {
-    {"All words", 0},        {"People", 1u << 5},      {"Places", 1u << 6},
-    {"Nouns", 0x01FE},       {"Pronouns", 1u << 9},    {"Adjectives", 1u << 10},
-    {"Verbs", 1u << 11},     {"Adverbs", 1u << 12},    {"Prepositions", 1u << 13},
-    {"Conjunctions", 1u << 14}, {"Interjections", 1u << 15},
+    {"All words", 0},           {"People", 1u << 5},        {"Places", 1u << 6},         {"Nouns", 0x01FE},
+    {"Pronouns", 1u << 9},      {"Adjectives", 1u << 10},   {"Verbs", 1u << 11},         {"Adverbs", 1u << 12},
+    {"Prepositions", 1u << 13}, {"Conjunctions", 1u << 14}, {"Interjections", 1u << 15},
 };
 
 class TWords {
@@ -104,8 +103,7 @@ public:
     TWordPair DecodePair(const TCodeStream& code, long long& pos) const;
     // DecodePair then the texts; the separator of the two forms without an explicit
     // separator byte is a single space.
-    void DecodePairText(const TCodeStream& code, long long& pos, std::string& word,
-                        std::string& separator) const;
+    void DecodePairText(const TCodeStream& code, long long& pos, std::string& word, std::string& separator) const;
 
     std::uint8_t UseCountOf(TWordCode code) const;
     std::uint8_t FirstChapterOf(TWordCode code) const;
@@ -124,8 +122,7 @@ public:
     int CountFiltered(int useLimit, TCategorySet groups, int throughChapter) const;
     int NthFiltered(int n, int useLimit, TCategorySet groups, int throughChapter) const;
     int SkipFiltered(int start, int n, int useLimit, TCategorySet groups, int throughChapter) const;
-    int LocateFiltered(std::string_view text, int useLimit, TCategorySet groups,
-                       int throughChapter) const;
+    int LocateFiltered(std::string_view text, int useLimit, TCategorySet groups, int throughChapter) const;
     bool PassesFilter(int index, int useLimit, TCategorySet groups, int throughChapter) const;
 
     const TWordRec& Rec(int index) const { return Data.WordRecs[index]; }

@@ -1,8 +1,8 @@
 #include "editor/VerseQuestions.h"
 
 #include "common/Errors.h"
-#include "content/Questions.h"
 #include "content/QuestionTypes.h"
+#include "content/Questions.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,7 +39,7 @@ void TVerseQuestions::ListVerse(int verseNo)
         }
     }
     std::stable_sort(m_entries.begin(), m_entries.end(),
-        [](const TVerseQuestion& a, const TVerseQuestion& b) { return LessIgnoringCase(a.Text, b.Text); });
+                     [](const TVerseQuestion& a, const TVerseQuestion& b) { return LessIgnoringCase(a.Text, b.Text); });
 }
 
 void TVerseQuestions::Compose(int i, TMarkedText& question, TMarkedText& answer) const

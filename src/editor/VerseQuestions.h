@@ -21,7 +21,7 @@ struct TVerseQuestion {
 
 class TVerseQuestions {
 public:
-    explicit TVerseQuestions(const TQuestions& questions) : m_questions(questions) {}
+    explicit TVerseQuestions(const TQuestions& questions) : m_questions(questions) { }
 
     // Lists the questions of verse verseNo (1-based global number).
     void ListVerse(int verseNo);

@@ -71,8 +71,8 @@ void TGameBoard::ShuffleCategories(bool memoryVerses)
             int chosen = GrabBagCode;
             for (int tries = 0; tries < GameCategoryCodes; ++tries) {
                 const bool refused = (!memoryVerses && IsMemoryKind(candidate))
-                    || placed[static_cast<std::size_t>(candidate)]
-                    || (IsMemoryKind(candidate) && memoryPlaced);
+                                     || placed[static_cast<std::size_t>(candidate)]
+                                     || (IsMemoryKind(candidate) && memoryPlaced);
                 if (!refused) {
                     chosen = candidate;
                     placed[static_cast<std::size_t>(candidate)] = true;
@@ -142,7 +142,7 @@ bool TGameBoard::FillCategory(int code, int round, int column)
     // A cell whose key is already on a board of this game (any round).
     auto onBoard = [this](TGameCellKind kind, int key) {
         return std::any_of(m_cells.begin(), m_cells.end(),
-            [&](const TGameCell& c) { return !c.Empty() && c.Kind == kind && c.Key == key; });
+                           [&](const TGameCell& c) { return !c.Empty() && c.Kind == kind && c.Key == key; });
     };
     for (int i = 1; i <= GameRows; ++i) {
         TGameCell cell;
@@ -200,7 +200,7 @@ void TGameBoard::SortColumns(int rounds)
         for (int col = 1; col <= GameColumns; ++col) {
             TGameCell* first = &m_cells[Index(r, CellOf(col, 1))];
             std::stable_sort(first, first + GameRows,
-                [](const TGameCell& a, const TGameCell& b) { return a.SortKey < b.SortKey; });
+                             [](const TGameCell& a, const TGameCell& b) { return a.SortKey < b.SortKey; });
         }
     }
 }

@@ -8,8 +8,7 @@
 
 namespace sv {
 
-TGameLogic::TGameLogic(IGameMaterial& material, TUser& user, IGameHost& host, ISessionTimers& timers,
-    IRandom& random)
+TGameLogic::TGameLogic(IGameMaterial& material, TUser& user, IGameHost& host, ISessionTimers& timers, IRandom& random)
     : m_material(material), m_user(user), m_host(host), m_random(random), m_board(material, random)
 {
     m_scatter = timers.MakeTimer(ScatterInterval, [this] { ScatterTimerTimer(); });
@@ -39,10 +38,7 @@ void TGameLogic::SetPlayers(const std::string& name1, const std::string& name2, 
     Changed();
 }
 
-std::string TGameLogic::TurnText() const
-{
-    return PlayerName(m_currentPlayer) + "'s turn.";
-}
+std::string TGameLogic::TurnText() const { return PlayerName(m_currentPlayer) + "'s turn."; }
 
 int TGameLogic::StartNextRound()
 {
@@ -55,7 +51,7 @@ int TGameLogic::StartNextRound()
         }
         if (m_roundsPlayable < m_roundsWanted)
             m_host.Information("There are only enough questions for " + std::to_string(m_roundsPlayable)
-                + (m_roundsPlayable == 1 ? " round." : " rounds."));
+                               + (m_roundsPlayable == 1 ? " round." : " rounds."));
         m_roundsPlayable = std::min(m_roundsPlayable, m_roundsWanted);
         if (m_roundsPlayable == 1)
             m_view.Caption = m_players == 1 ? "ONE-WAY Game" : TurnText();
@@ -112,8 +108,7 @@ void TGameLogic::ScatterTimerTimer()
         m_scatterTicks = 0;
         m_hiddenBox = 0;
         for (int cell = 1; cell <= GameCells; ++cell)
-            m_view.ButtonEnabled[static_cast<std::size_t>(cell - 1)] =
-                !m_board.Cell(m_currentRound, cell).Empty();
+            m_view.ButtonEnabled[static_cast<std::size_t>(cell - 1)] = !m_board.Cell(m_currentRound, cell).Empty();
         m_view.Caption = m_savedCaption;
     }
     Changed();

@@ -29,7 +29,7 @@ struct TGameView {
     std::array<std::string, GameCells> ButtonTexts; // index cell - 1
     std::array<bool, GameCells> ButtonEnabled{};
     std::array<bool, GameCells> ButtonUsed{}; // picked in this round
-    bool Enabled = true; // false while a question is out
+    bool Enabled = true;                      // false while a question is out
 };
 
 // What the game window does for the logic besides showing the view.

@@ -9,9 +9,8 @@
 namespace sv {
 
 TListGameMaterial::TListGameMaterial(const TQsList& questionList, const TMVList& memoryList,
-    const TQuestions& questions, const TBooks& books, TUser& user)
-    : m_questionList(questionList), m_memoryList(memoryList), m_questions(questions),
-      m_books(books), m_user(user)
+                                     const TQuestions& questions, const TBooks& books, TUser& user)
+    : m_questionList(questionList), m_memoryList(memoryList), m_questions(questions), m_books(books), m_user(user)
 {
     InitKeywordColours(m_noColours, 0);
 }
@@ -35,10 +34,9 @@ void TListGameMaterial::Compose(const TGameCell& cell, TMarkedText& question, TM
     if (cell.Kind == TGameCellKind::MemoryVerse) {
         const TMVEntry& e = m_memoryList.Entry(cell.Key);
         m_books.ComposeVerseQuestion(e.Ref, e.VerseCount, m_noColours, answer, question,
-            /*plainWords=*/false, /*keywordsOnly=*/false, e.Mode);
+                                     /*plainWords=*/false, /*keywordsOnly=*/false, e.Mode);
     } else {
-        m_questions.ComposeQuestion(TQuestionAddr::FromId(cell.Key), m_noColours,
-            TComposeOptions{}, answer, question);
+        m_questions.ComposeQuestion(TQuestionAddr::FromId(cell.Key), m_noColours, TComposeOptions{}, answer, question);
     }
     question.RevealPos = question.Len;
 }

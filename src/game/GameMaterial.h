@@ -55,8 +55,8 @@ public:
 // The game's material over the program's working lists and stores.
 class TListGameMaterial final : public IGameMaterial {
 public:
-    TListGameMaterial(const TQsList& questionList, const TMVList& memoryList,
-        const TQuestions& questions, const TBooks& books, TUser& user);
+    TListGameMaterial(const TQsList& questionList, const TMVList& memoryList, const TQuestions& questions,
+                      const TBooks& books, TUser& user);
 
     int QuestionCount() const override;
     TQuestionAddr QuestionAt(int entry) const override;

@@ -9,14 +9,50 @@ namespace sv {
 
 std::string CategoryCaption(int code)
 {
-    static const std::array<const char*, GameCategoryCodes> captions = {
-        "Grab Bag", "Reference", "People", "Things", "Time", "Reasons", "Places", "Ways",
-        "Quote", "Finish this verse", "Finish this", "Finish w/ reference", "Chapter", "CRMA",
-        "Chapter and verse", "CVRMA", "Multiple answer", "2-Pt Quote", "2-Pt Quote",
-        "1-verse quote", "2-verse quote", "3-verse quote", "Finish these 2 verses",
-        "Finish these 3 verses", "Finish this && next", "Finish this && next 2",
-        "", "", "", "", "", "", "", "", "", "", "", "", "", // 26..38
-        "Situations", "Book and Chapter", "Context", "Memory", ""};
+    static const std::array<const char*, GameCategoryCodes> captions = {"Grab Bag",
+                                                                        "Reference",
+                                                                        "People",
+                                                                        "Things",
+                                                                        "Time",
+                                                                        "Reasons",
+                                                                        "Places",
+                                                                        "Ways",
+                                                                        "Quote",
+                                                                        "Finish this verse",
+                                                                        "Finish this",
+                                                                        "Finish w/ reference",
+                                                                        "Chapter",
+                                                                        "CRMA",
+                                                                        "Chapter and verse",
+                                                                        "CVRMA",
+                                                                        "Multiple answer",
+                                                                        "2-Pt Quote",
+                                                                        "2-Pt Quote",
+                                                                        "1-verse quote",
+                                                                        "2-verse quote",
+                                                                        "3-verse quote",
+                                                                        "Finish these 2 verses",
+                                                                        "Finish these 3 verses",
+                                                                        "Finish this && next",
+                                                                        "Finish this && next 2",
+                                                                        "",
+                                                                        "",
+                                                                        "",
+                                                                        "",
+                                                                        "",
+                                                                        "",
+                                                                        "",
+                                                                        "",
+                                                                        "",
+                                                                        "",
+                                                                        "",
+                                                                        "",
+                                                                        "", // 26..38
+                                                                        "Situations",
+                                                                        "Book and Chapter",
+                                                                        "Context",
+                                                                        "Memory",
+                                                                        ""};
     if (code < 0 || code >= GameCategoryCodes)
         return {};
     return captions[static_cast<std::size_t>(code)];
@@ -25,7 +61,7 @@ std::string CategoryCaption(int code)
 bool IsMemoryKind(int code)
 {
     return (code >= TypeQuote && code <= TypeFinishWithReference)
-        || (code >= TypeTwoPointQuote && code <= TypeFinishThisAndNextTwo) || code == MemoryVerseCode;
+           || (code >= TypeTwoPointQuote && code <= TypeFinishThisAndNextTwo) || code == MemoryVerseCode;
 }
 
 std::string ValueText(int value)
@@ -51,18 +87,17 @@ std::string EndGameMessage(int players, const std::string& winner, std::int32_t 
     if (players <= 1) {
         if (qualified)
             return "Congratulations, " + winner
-                + "!\rYou're score places you on the WALL OF FAME.\rKeep up the good work!";
+                   + "!\rYou're score places you on the WALL OF FAME.\rKeep up the good work!";
         if (best <= 0)
             return "The game is over. It looks like\ryou need to do some more studying.";
         return "The game is over. Keep trying and\ryou may end up on the WALL OF FAME.";
     }
     if (qualified)
         return "Congratulations, " + winner
-            + "! You won the game and\ryour score places you on the WALL OF FAME. Keep up the good work!";
+               + "! You won the game and\ryour score places you on the WALL OF FAME. Keep up the good work!";
     if (best <= 0)
         return winner + ", though you won, your score is nothing\rto write home about.";
-    return "Congratulations, " + winner
-        + "! You won the game.\rKeep trying and you may end up on the WALL OF FAME!";
+    return "Congratulations, " + winner + "! You won the game.\rKeep trying and you may end up on the WALL OF FAME!";
 }
 
 } // namespace sv

@@ -6,10 +6,7 @@ namespace sv {
 
 namespace {
 
-TNumberChoice NumberOf(const TTaskDef& t)
-{
-    return {t.AllAvailable, !t.AllAvailable, t.NumberOfQuestions};
-}
+TNumberChoice NumberOf(const TTaskDef& t) { return {t.AllAvailable, !t.AllAvailable, t.NumberOfQuestions}; }
 
 void StoreNumber(TTaskDef& t, const TNumberChoice& c)
 {
@@ -50,7 +47,7 @@ void StoreMaterial(TTaskDef& task, const TMaterialChoice& material)
 {
     if (material.Items.size() > static_cast<std::size_t>(TTaskDef::MaterialItems))
         ThrowIndex("task material item", static_cast<long long>(material.Items.size()) - 1, 0,
-            TTaskDef::MaterialItems - 1);
+                   TTaskDef::MaterialItems - 1);
     task.ByChapters = material.Kind == TSelectionKind::ByChapter;
     task.ByVerses = material.Kind == TSelectionKind::ByVerse;
     task.BySections = material.Kind == TSelectionKind::BySection;
@@ -98,10 +95,7 @@ void StoreMemoryChoices(TTaskDef& task, const TMemoryChoices& c)
     task.VerseTypes = c.VerseTypes;
 }
 
-TReferenceChoices ReferenceChoicesOfTask(const TTaskDef& task)
-{
-    return {NumberOf(task), ModesOf(task)};
-}
+TReferenceChoices ReferenceChoicesOfTask(const TTaskDef& task) { return {NumberOf(task), ModesOf(task)}; }
 
 void StoreReferenceChoices(TTaskDef& task, const TReferenceChoices& c)
 {

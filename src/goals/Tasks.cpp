@@ -99,10 +99,7 @@ TTaskDef& TTasks::Find(int id)
     ThrowRange("Range check error: no task with id " + std::to_string(id));
 }
 
-const TTaskDef& TTasks::Find(int id) const
-{
-    return const_cast<TTasks*>(this)->Find(id);
-}
+const TTaskDef& TTasks::Find(int id) const { return const_cast<TTasks*>(this)->Find(id); }
 
 const TTaskDef& TTasks::At(int index) const
 {
@@ -258,13 +255,14 @@ void TTasks::LoadFromFile(const std::string& path)
             m_keepPath = path;
             kept = "it is left as it is and not written over";
         }
-        ThrowRange("The task list " + path + " is damaged (" + e.what() + "); " + kept + ", and the list starts empty.");
+        ThrowRange("The task list " + path + " is damaged (" + e.what() + "); " + kept
+                   + ", and the list starts empty.");
     }
 }
 
 std::string TaskFilePath(const std::string& usersDir, const std::string& fileName)
 {
-    return usersDir + Win1252ToUtf8(fileName) + ".tasks";   // file names on disk are UTF-8
+    return usersDir + Win1252ToUtf8(fileName) + ".tasks"; // file names on disk are UTF-8
 }
 
 } // namespace sv

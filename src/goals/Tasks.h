@@ -48,10 +48,10 @@ public:
 
     std::array<std::uint8_t, MaterialItems / 8> Material{};
     std::int32_t Id = 0;
-    bool KeywordFlag = false;     // questions: keyword targeting; memory verses: keywords only
+    bool KeywordFlag = false;      // questions: keyword targeting; memory verses: keywords only
     std::int32_t KeywordWords = 0; // words past the keyword to show
     bool MarkUniques = false;
-    std::int32_t VerseTypes = 2;  // index of "Verse types" (memory-verse tasks)
+    std::int32_t VerseTypes = 2; // index of "Verse types" (memory-verse tasks)
     bool AllAvailable = true;
     std::int32_t NumberOfQuestions = 30;
     bool Mixed = false;
@@ -68,7 +68,7 @@ public:
     std::string Details;        // UTF-8, as typed
     std::int32_t TargetDay = 0; // Julian day numbers; 0 for none
     std::int32_t DueDay = 0;
-    std::int32_t Complete = 0;  // percent
+    std::int32_t Complete = 0; // percent
 
     bool operator==(const TTaskDef&) const = default;
 };
@@ -113,7 +113,7 @@ public:
 private:
     std::vector<TTaskDef> m_tasks;
     std::int32_t m_lastId = 0;
-    std::string m_keepPath;   // an unreadable file left in place
+    std::string m_keepPath; // an unreadable file left in place
 };
 
 // "Users/<FileName>.tasks" for the user file of fileName in usersDir (ending in "/"), in UTF-8.

@@ -15,8 +15,7 @@ namespace sv {
 
 TAccToList::TAccToList(const TBooks& books, const TQuestions& questions, TUser& user, IRandom& random)
     : m_books(books), m_questions(questions), m_user(user), m_random(random)
-{
-}
+{ }
 
 const TAccToEntry& TAccToList::Entry(int i) const
 {
@@ -42,9 +41,8 @@ void TAccToList::Build(const TVerseSelection& selection)
     m_relatedCountText = "0";
     m_current = 0;
     m_listed.fill(0);
-    const int wanted = (m_user.AllAvailable || selection.Selected < m_user.MaxQuestions)
-                           ? selection.Selected
-                           : m_user.MaxQuestions;
+    const int wanted =
+        (m_user.AllAvailable || selection.Selected < m_user.MaxQuestions) ? selection.Selected : m_user.MaxQuestions;
     if (wanted < 0)
         ThrowRange("Range check error: number of verses wanted " + std::to_string(wanted));
 
@@ -88,8 +86,8 @@ void TAccToList::NextRandom(TMarkedText& question, TMarkedText& answer, const TK
 {
     if (m_count == 0)
         ThrowRange("Range check error: the reference list is empty");
-    m_current = NextRandomEntry(m_current, m_count, m_random,
-                                [&](int i) -> std::uint8_t& { return m_entries[i].State; });
+    m_current =
+        NextRandomEntry(m_current, m_count, m_random, [&](int i) -> std::uint8_t& { return m_entries[i].State; });
     Compose(question, answer, tags);
 }
 
@@ -124,7 +122,8 @@ void TAccToList::FillRelated()
             if (m_questions.IsPlaceholder(q))
                 continue;
             if (m_relatedCount == MaxRelated)
-                ThrowRange("Range check error: more than 50 questions on " + m_books.VerseLabel(CurrentEntry().VerseNo));
+                ThrowRange("Range check error: more than 50 questions on "
+                           + m_books.VerseLabel(CurrentEntry().VerseNo));
             m_related[++m_relatedCount] = q;
         }
     }
@@ -135,8 +134,7 @@ void TAccToList::ShowRelated(TMarkedText& question, const TKeywordTags& tags)
 {
     TMarkedText scratch;
     m_questions.ComposeQuestion(m_related[m_relatedPos], tags,
-                                TComposeOptions{.WithReferences = true, .WordsPastKeyword = 999}, scratch,
-                                question);
+                                TComposeOptions{.WithReferences = true, .WordsPastKeyword = 999}, scratch, question);
     question.RevealPos = question.Len;
 }
 

@@ -19,8 +19,7 @@
 namespace sv {
 
 template <class Selection, class ByteOf, class IsListed, class Add>
-void PickLeastKnown(const Selection& sel, int wanted, IRandom& random, ByteOf byteOf,
-                    IsListed isListed, Add add)
+void PickLeastKnown(const Selection& sel, int wanted, IRandom& random, ByteOf byteOf, IsListed isListed, Add add)
 {
     const int total = sel.Total;
     if (total < 0 || total > 1200)
@@ -30,11 +29,11 @@ void PickLeastKnown(const Selection& sel, int wanted, IRandom& random, ByteOf by
         if (sel.Flags[m])
             selected.push_back(m);
     if (static_cast<int>(selected.size()) != sel.Selected)
-        ThrowRange("Range check error: the selection says " + std::to_string(sel.Selected)
-                   + " chosen but " + std::to_string(selected.size()) + " flags are set");
+        ThrowRange("Range check error: the selection says " + std::to_string(sel.Selected) + " chosen but "
+                   + std::to_string(selected.size()) + " flags are set");
     if (wanted > sel.Selected)
-        ThrowRange("Range check error: " + std::to_string(wanted) + " wanted from "
-                   + std::to_string(sel.Selected) + " chosen");
+        ThrowRange("Range check error: " + std::to_string(wanted) + " wanted from " + std::to_string(sel.Selected)
+                   + " chosen");
 
     for (int k = 0; wanted > 0; ++k) {
         if (k > 255)

@@ -14,10 +14,7 @@
 
 namespace sv {
 
-TMVList::TMVList(const TBooks& books, TUser& user, IRandom& random)
-    : m_books(books), m_user(user), m_random(random)
-{
-}
+TMVList::TMVList(const TBooks& books, TUser& user, IRandom& random) : m_books(books), m_user(user), m_random(random) { }
 
 const TMVEntry& TMVList::Entry(int i) const
 {
@@ -94,8 +91,7 @@ void TMVList::Compose(TMarkedText& question, TMarkedText& answer, const TKeyword
     m_books.ComposeVerseQuestion(e.Ref, e.VerseCount, tags, answer, question, false, keywordsOnly, e.Mode);
 }
 
-void TMVList::NextInOrder(TMarkedText& question, TMarkedText& answer, const TKeywordTags& tags,
-                          bool keywordsOnly)
+void TMVList::NextInOrder(TMarkedText& question, TMarkedText& answer, const TKeywordTags& tags, bool keywordsOnly)
 {
     if (m_count == 0)
         ThrowRange("Range check error: the memory verse list is empty");
@@ -103,13 +99,12 @@ void TMVList::NextInOrder(TMarkedText& question, TMarkedText& answer, const TKey
     Compose(question, answer, tags, keywordsOnly);
 }
 
-void TMVList::NextRandom(TMarkedText& question, TMarkedText& answer, const TKeywordTags& tags,
-                         bool keywordsOnly)
+void TMVList::NextRandom(TMarkedText& question, TMarkedText& answer, const TKeywordTags& tags, bool keywordsOnly)
 {
     if (m_count == 0)
         ThrowRange("Range check error: the memory verse list is empty");
-    m_current = NextRandomEntry(m_current, m_count, m_random,
-                                [&](int i) -> std::uint8_t& { return m_entries[i].State; });
+    m_current =
+        NextRandomEntry(m_current, m_count, m_random, [&](int i) -> std::uint8_t& { return m_entries[i].State; });
     Compose(question, answer, tags, keywordsOnly);
 }
 

@@ -49,10 +49,8 @@ public:
     void Build(const TMemoryVerseSelection& selection, int kind, bool noLimit);
 
     // Move to the next entry to ask and compose it; range error when the list is empty.
-    void NextInOrder(TMarkedText& question, TMarkedText& answer, const TKeywordTags& tags,
-                     bool keywordsOnly);
-    void NextRandom(TMarkedText& question, TMarkedText& answer, const TKeywordTags& tags,
-                    bool keywordsOnly);
+    void NextInOrder(TMarkedText& question, TMarkedText& answer, const TKeywordTags& tags, bool keywordsOnly);
+    void NextRandom(TMarkedText& question, TMarkedText& answer, const TKeywordTags& tags, bool keywordsOnly);
     void MarkRight();
     void MarkWrong();
 

@@ -54,8 +54,7 @@ void TQsList::Append(TQuestionAddr q)
 {
     const int n = Count();
     if (n >= Capacity)
-        ThrowRange("Range check error: the question list holds at most "
-                   + std::to_string(Capacity) + " questions");
+        ThrowRange("Range check error: the question list holds at most " + std::to_string(Capacity) + " questions");
     TQsEntry& e = m_items[n + 1];
     e.Question = q;
     e.State = StateNotAnswered;
@@ -156,8 +155,8 @@ void TQsList::ReduceLeastKnownFirst(int wanted)
     RebuildListed();
 }
 
-void TQsList::BuildFull(const TVerseSelection& material, bool checkTypes, const TCollectionFlags& chosen,
-                        int order, bool duplicatesOnly)
+void TQsList::BuildFull(const TVerseSelection& material, bool checkTypes, const TCollectionFlags& chosen, int order,
+                        bool duplicatesOnly)
 {
     SetCount(0);
     m_current = 0;
@@ -206,12 +205,11 @@ void TQsList::TakeEvery(int start, int step, int newCount)
 {
     const int n = Count();
     if (start < 1 || step < 1)
-        ThrowRange("Range check error: TakeEvery start " + std::to_string(start) + ", step "
-                   + std::to_string(step));
+        ThrowRange("Range check error: TakeEvery start " + std::to_string(start) + ", step " + std::to_string(step));
     const int kept = start <= n ? (n - start) / step + 1 : 0;
     if (newCount < 0 || newCount > kept)
-        ThrowRange("Range check error: TakeEvery keeps " + std::to_string(kept)
-                   + " entries, new count " + std::to_string(newCount));
+        ThrowRange("Range check error: TakeEvery keeps " + std::to_string(kept) + " entries, new count "
+                   + std::to_string(newCount));
     int j = 0;
     for (int i = start; i <= n; i += step)
         m_items[++j] = m_items[i];
@@ -386,8 +384,8 @@ bool TQsList::SortByExternalKey(std::span<TSortRecord> records)
     m_sortProgress.store(0, std::memory_order_relaxed);
     const int n = Count();
     if (records.size() < static_cast<std::size_t>(n))
-        ThrowRange("Range check error: " + std::to_string(records.size())
-                   + " sort records for a list of " + std::to_string(n));
+        ThrowRange("Range check error: " + std::to_string(records.size()) + " sort records for a list of "
+                   + std::to_string(n));
     std::vector<std::int32_t> keys(static_cast<std::size_t>(n));
     for (int p = 0; p < n; ++p)
         keys[p] = records[p].Key();

@@ -67,8 +67,8 @@ public:
     void BuildForStudy(const TVerseSelection& material);
     // A full list for printing and sets; order 1 is by reference, anything else by the
     // stored sort keys when the file has them, else by text. Leaves Cancel as it is.
-    void BuildFull(const TVerseSelection& material, bool checkTypes, const TCollectionFlags& chosen,
-                   int order, bool duplicatesOnly);
+    void BuildFull(const TVerseSelection& material, bool checkTypes, const TCollectionFlags& chosen, int order,
+                   bool duplicatesOnly);
 
     // Move to the next entry to ask and compose it as the options say. Range error when the
     // list is empty.
@@ -81,9 +81,9 @@ public:
     void MarkWrong();
 
     // The orderings; each returns false when it was cancelled.
-    bool SortByReference();                      // stable, ascending primary reference
-    bool SortByText();                           // stable, case-insensitive plain text
-    bool SortByKey();                            // ascending SortKey, equal keys reversed
+    bool SortByReference();                                 // stable, ascending primary reference
+    bool SortByText();                                      // stable, case-insensitive plain text
+    bool SortByKey();                                       // ascending SortKey, equal keys reversed
     bool SortByExternalKey(std::span<TSortRecord> records); // stable, descending; records[i-1] is entry i's
 
     // Keeps entries start, start + step, ... (within Count) as entries 1, 2, ...; then
@@ -108,8 +108,7 @@ private:
     void ReduceLeastKnownFirst(int wanted);
     std::uint8_t KnowledgeOf(TQuestionAddr q) const;
     void StepOn();
-    void Compose(const TComposeOptions& options, const TKeywordTags& tags, TMarkedText& answer,
-                 TMarkedText& question);
+    void Compose(const TComposeOptions& options, const TKeywordTags& tags, TMarkedText& answer, TMarkedText& question);
     void Mark(bool right);
     TQsEntry& CurrentEntry();
     // Sorts entries 1..Count by less over 0-based positions; applies the result unless cancelled.

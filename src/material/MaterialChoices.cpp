@@ -75,10 +75,7 @@ void StoreMemoryChoices(TUser& user, const TMemoryChoices& c)
     user.TypeVerse = Flag(c.TypeVerse);
 }
 
-TReferenceChoices ReferenceChoicesOf(const TUser& user)
-{
-    return {NumberChoiceOf(user), ModeChoiceOf(user)};
-}
+TReferenceChoices ReferenceChoicesOf(const TUser& user) { return {NumberChoiceOf(user), ModeChoiceOf(user)}; }
 
 void StoreReferenceChoices(TUser& user, const TReferenceChoices& c)
 {

@@ -47,7 +47,7 @@ struct TMemoryChoices {
     TModeChoice Modes;
     bool KeywordsOnly = false;
     int VerseTypes = MemoryKindBoth; // a MemoryKind..., "Both of above" by default
-    bool TypeVerse = false; // the quizzer types the recitation
+    bool TypeVerse = false;          // the quizzer types the recitation
 };
 
 struct TReferenceChoices {

@@ -67,8 +67,7 @@ TVerseSelection VerseTableFromList(const TBooks& books, TSelectionKind kind, con
     return t;
 }
 
-TMemoryVerseSelection MemoryTableFromList(
-    const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked)
+TMemoryVerseSelection MemoryTableFromList(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked)
 {
     TMemoryVerseSelection t;
     t.Total = books.TotalMemoryVerses();
@@ -135,8 +134,8 @@ TCollectionFlags ChosenCollections(const std::vector<TCollectionItem>& items, in
     return flags;
 }
 
-std::string RequiredCollectionsMessage(
-    const TQuestions& questions, const TCollectionFlags& chosen, std::vector<int>* uncheck)
+std::string RequiredCollectionsMessage(const TQuestions& questions, const TCollectionFlags& chosen,
+                                       std::vector<int>* uncheck)
 {
     std::string text;
     for (int c = 0; c < MaxCollections; ++c) {
@@ -186,7 +185,7 @@ std::vector<TTypeItem> QuestionTypeItems(bool usesSituation)
         return s;
     };
     std::stable_sort(items.begin(), items.end(),
-        [&](const TTypeItem& a, const TTypeItem& b) { return lower(a.Text) < lower(b.Text); });
+                     [&](const TTypeItem& a, const TTypeItem& b) { return lower(a.Text) < lower(b.Text); });
     items.push_back({QuestionTypeNames[0], 0});
     return items;
 }

@@ -18,8 +18,7 @@ class TBooks;
 // Verses before the first section start (section kind) are not chosen.
 TVerseSelection VerseTableFromList(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked);
 // The memory-verse table of a material list.
-TMemoryVerseSelection MemoryTableFromList(
-    const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked);
+TMemoryVerseSelection MemoryTableFromList(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked);
 
 // A collection list item: the collection it shows and whether it is checked.
 struct TCollectionItem {
@@ -33,8 +32,8 @@ TCollectionFlags ChosenCollections(const std::vector<TCollectionItem>& items, in
 // For every chosen collection that needs a collection not chosen: one line naming it and all
 // it needs ("\r" between lines); each such collection is added to uncheck. Empty when all is
 // well.
-std::string RequiredCollectionsMessage(
-    const TQuestions& questions, const TCollectionFlags& chosen, std::vector<int>* uncheck = nullptr);
+std::string RequiredCollectionsMessage(const TQuestions& questions, const TCollectionFlags& chosen,
+                                       std::vector<int>* uncheck = nullptr);
 
 // A question-type list item: its text (a single "&" for the table's "&&") and type code.
 struct TTypeItem {

@@ -9,8 +9,9 @@ namespace sv {
 namespace {
 
 // A word list row: four words with their counts across the page.
-constexpr std::string_view ListOpener = "\\par \\pard\\plain \\s10\\fi0\\li0\\tqr\\tx2100\\tx2340\\tqr\\tx4440\\tx4680\\tqr\\tx6780"
-                                        "\\tx7020\\tqr\\tx9120 \\f3\\fs18\\lang1033 ";
+constexpr std::string_view ListOpener =
+    "\\par \\pard\\plain \\s10\\fi0\\li0\\tqr\\tx2100\\tx2340\\tqr\\tx4440\\tx4680\\tqr\\tx6780"
+    "\\tx7020\\tqr\\tx9120 \\f3\\fs18\\lang1033 ";
 constexpr std::size_t WordsPerRow = 4;
 constexpr std::string_view WordOpener = "\\par \\pard\\plain \\s10\\sb120\\keep\\keepn \\b\\f3\\fs20\\lang1033 ";
 constexpr std::string_view VerseOpener = "\\par \\pard\\plain \\s11\\fi-1170\\li1170\\sa60\\keep \\f3\\fs18\\lang1033 ";
@@ -80,7 +81,8 @@ std::string RangeText(const TBooks& books, const TConcordanceChoices& c)
         const TVerseRef r = books.RefOfChapterNo(chapterNo);
         return books.BookName(r.Book) + " " + std::to_string(r.Chapter);
     };
-    std::string s = c.FromChapter == c.ToChapter ? name(c.FromChapter) : name(c.FromChapter) + " through " + name(c.ToChapter);
+    std::string s =
+        c.FromChapter == c.ToChapter ? name(c.FromChapter) : name(c.FromChapter) + " through " + name(c.ToChapter);
     s += c.Exhaustive ? ", every word" : ", words used more than " + std::to_string(c.MoreThan) + " times";
     return s;
 }
@@ -142,8 +144,8 @@ void WriteInContext(TDocFile& file, const TWords& words, const TBooks& books, co
             const TVerseRef ref = books.RefOfVerseNo(v);
             books.RenderVerse(ref, chosen, none, false, 255, text);
             // Labelled as the memory lists label passages: the abbreviation, then chapter:verse.
-            const std::string label = books.BookAbbrev(ref.Book) + std::to_string(ref.Chapter) + ":"
-                                      + std::to_string(ref.Verse);
+            const std::string label =
+                books.BookAbbrev(ref.Book) + std::to_string(ref.Chapter) + ":" + std::to_string(ref.Verse);
             if (file.IsRtf()) {
                 file.Write(VerseOpener);
                 file.WriteText(label);
@@ -174,7 +176,7 @@ void WriteInContext(TDocFile& file, const TWords& words, const TBooks& books, co
 const char* ConcGroupCaption(TConcGroup group)
 {
     static const char* const captions[ConcGroupCount] = {
-        "All words", "Proper People", "Proper Places", "Common nouns", "Adjectives",
+        "All words", "Proper People", "Proper Places", "Common nouns",  "Adjectives",
         "Verbs",     "Adverbs",       "Prepositions",  "Interjections",
     };
     return captions[static_cast<int>(group)];
@@ -183,15 +185,24 @@ const char* ConcGroupCaption(TConcGroup group)
 TCategorySet ConcGroupCategories(TConcGroup group)
 {
     switch (group) {
-    case TConcGroup::AllWords: return 0;
-    case TConcGroup::ProperPeople: return (1u << 5) | (1u << 7);
-    case TConcGroup::ProperPlaces: return 1u << 6;
-    case TConcGroup::CommonNouns: return (1u << 1) | (1u << 2) | (1u << 3) | (1u << 4);
-    case TConcGroup::Adjectives: return 1u << 10;
-    case TConcGroup::Verbs: return 1u << 11;
-    case TConcGroup::Adverbs: return 1u << 12;
-    case TConcGroup::Prepositions: return 1u << 13;
-    case TConcGroup::Interjections: return 1u << 15;
+    case TConcGroup::AllWords:
+        return 0;
+    case TConcGroup::ProperPeople:
+        return (1u << 5) | (1u << 7);
+    case TConcGroup::ProperPlaces:
+        return 1u << 6;
+    case TConcGroup::CommonNouns:
+        return (1u << 1) | (1u << 2) | (1u << 3) | (1u << 4);
+    case TConcGroup::Adjectives:
+        return 1u << 10;
+    case TConcGroup::Verbs:
+        return 1u << 11;
+    case TConcGroup::Adverbs:
+        return 1u << 12;
+    case TConcGroup::Prepositions:
+        return 1u << 13;
+    case TConcGroup::Interjections:
+        return 1u << 15;
     }
     return 0;
 }

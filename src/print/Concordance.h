@@ -23,7 +23,17 @@ namespace sv {
 
 class TBooks;
 
-enum class TConcGroup { AllWords, ProperPeople, ProperPlaces, CommonNouns, Adjectives, Verbs, Adverbs, Prepositions, Interjections };
+enum class TConcGroup {
+    AllWords,
+    ProperPeople,
+    ProperPlaces,
+    CommonNouns,
+    Adjectives,
+    Verbs,
+    Adverbs,
+    Prepositions,
+    Interjections
+};
 inline constexpr int ConcGroupCount = 9;
 
 // The group's caption in the dialog ("All words", "Proper People", ...).
@@ -41,7 +51,7 @@ struct TConcordanceChoices {
     int FromChapter = 1; // ChapterNo
     int ToChapter = 1;   // ChapterNo, not before FromChapter
     bool Exhaustive = false;
-    int MoreThan = 3;    // 1..10: a word is listed only when used more often in the chapters
+    int MoreThan = 3; // 1..10: a word is listed only when used more often in the chapters
 
     bool AnyList() const;
 };

@@ -28,7 +28,7 @@ enum class TTextEncoding {
 
 class TDocFile {
 public:
-    explicit TDocFile(TDocFormat format, TTextEncoding text = TTextEncoding::Utf8) : m_format(format), m_text(text) {}
+    explicit TDocFile(TDocFormat format, TTextEncoding text = TTextEncoding::Utf8) : m_format(format), m_text(text) { }
 
     TDocFormat Format() const { return m_format; }
     bool IsRtf() const { return m_format == TDocFormat::Rtf; }

@@ -15,7 +15,7 @@ public:
     std::vector<std::string> Items;
     void Clear() override { Items.clear(); }
     void AddItem(const std::string& text) override { Items.push_back(text); }
-    void SetItemNoun(const std::string&) override {}
+    void SetItemNoun(const std::string&) override { }
 };
 
 int ParseNumber(const std::string& s, const std::string& whole)
@@ -31,10 +31,18 @@ std::vector<std::string> MaterialItems(const TBooks& books, TSelectionKind kind)
 {
     TRecordedList list;
     switch (kind) {
-    case TSelectionKind::ByChapter: books.FillChapterList(list); break;
-    case TSelectionKind::BySection: books.FillSectionList(list); break;
-    case TSelectionKind::ByVerse: books.FillVerseList(list); break;
-    case TSelectionKind::ByMemory: books.FillMemoryVerseList(list); break;
+    case TSelectionKind::ByChapter:
+        books.FillChapterList(list);
+        break;
+    case TSelectionKind::BySection:
+        books.FillSectionList(list);
+        break;
+    case TSelectionKind::ByVerse:
+        books.FillVerseList(list);
+        break;
+    case TSelectionKind::ByMemory:
+        books.FillMemoryVerseList(list);
+        break;
     }
     return list.Items;
 }
@@ -52,10 +60,14 @@ std::vector<bool> StoredChecks(const TUser& user, const TBooks& books, TSelectio
 std::string MaterialKindName(TSelectionKind kind)
 {
     switch (kind) {
-    case TSelectionKind::ByChapter: return "chapters";
-    case TSelectionKind::BySection: return "sections";
-    case TSelectionKind::ByVerse: return "verses";
-    case TSelectionKind::ByMemory: return "memory";
+    case TSelectionKind::ByChapter:
+        return "chapters";
+    case TSelectionKind::BySection:
+        return "sections";
+    case TSelectionKind::ByVerse:
+        return "verses";
+    case TSelectionKind::ByMemory:
+        return "memory";
     }
     return "chapters";
 }
@@ -69,8 +81,8 @@ TMaterialChoice ParseMaterialChoice(const TBooks& books, const std::string& text
     const std::string kindName = text.substr(0, colon);
     TMaterialChoice c;
     bool known = false;
-    for (TSelectionKind k : {TSelectionKind::ByChapter, TSelectionKind::BySection,
-                             TSelectionKind::ByVerse, TSelectionKind::ByMemory}) {
+    for (TSelectionKind k :
+         {TSelectionKind::ByChapter, TSelectionKind::BySection, TSelectionKind::ByVerse, TSelectionKind::ByMemory}) {
         if (MaterialKindName(k) == kindName) {
             c.Kind = k;
             known = true;
@@ -94,8 +106,8 @@ TMaterialChoice ParseMaterialChoice(const TBooks& books, const std::string& text
         const int from = ParseNumber(part.substr(0, dash), text);
         const int to = dash == std::string::npos ? from : ParseNumber(part.substr(dash + 1), text);
         if (from < 1 || to > n || from > to)
-            throw std::invalid_argument("item range \"" + part + "\" is outside 1-" + std::to_string(n)
-                                        + " of the " + kindName + " list");
+            throw std::invalid_argument("item range \"" + part + "\" is outside 1-" + std::to_string(n) + " of the "
+                                        + kindName + " list");
         for (int i = from; i <= to; ++i)
             c.Items[static_cast<std::size_t>(i - 1)] = true;
         if (comma == std::string::npos)

@@ -129,8 +129,8 @@ std::vector<TMemoryVerse> SelectedPassages(const TBooks& books, const TMemoryVer
 
 std::string PassageLabel(const TBooks& books, const TMemoryVerse& p)
 {
-    std::string label = books.BookAbbrev(p.Ref.Book) + std::to_string(p.Ref.Chapter) + ":"
-                        + std::to_string(p.Ref.Verse);
+    std::string label =
+        books.BookAbbrev(p.Ref.Book) + std::to_string(p.Ref.Chapter) + ":" + std::to_string(p.Ref.Verse);
     if (p.VerseCount > 1)
         label += "-" + std::to_string(p.Ref.Verse + p.VerseCount - 1);
     return label;

@@ -176,7 +176,8 @@ void TPrintList::WriteTitleAndKey(TDocFile& f)
     const bool showCode = o.ShowCode && !(o.PrejumpList && o.OnlyDuplicates);
     if (showCode)
         for (const auto& [code, type] : codes) {
-            std::string name = code == DefaultPreannounceCode ? std::string("General question") : QuestionTypeNames[type];
+            std::string name =
+                code == DefaultPreannounceCode ? std::string("General question") : QuestionTypeNames[type];
             for (std::size_t at = name.find("&&"); at != std::string::npos; at = name.find("&&", at + 1))
                 name.erase(at, 1);
             key.push_back(code + " " + name);
@@ -216,10 +217,10 @@ void TPrintList::WriteFullList(TDocFile& f)
         const int dups = m_questions.DupCount(q);
         if (o.OnlyDuplicates && dups == 1)
             continue;
-        m_questions.ComposeQuestion(q, o.KeywordColours,
-                                    TComposeOptions{.WithReferences = o.IncludeReference, .MarkUniques = true,
-                                                    .WordsPastKeyword = 999},
-                                    *answer, *question);
+        m_questions.ComposeQuestion(
+            q, o.KeywordColours,
+            TComposeOptions{.WithReferences = o.IncludeReference, .MarkUniques = true, .WordsPastKeyword = 999},
+            *answer, *question);
         const int type = m_questions.ListType(q);
         TEntryLayout l;
         l.TypeCode = type;
@@ -244,9 +245,10 @@ void TPrintList::WritePrejumpList(TDocFile& f)
     const TWords& words = m_questions.Words();
     const TBooks& books = m_questions.Books();
     const bool rtf = f.IsRtf();
-    const std::string_view opener = !rtf ? std::string_view()
-        : (o.ShowCode && !o.OnlyDuplicates ? "\\par \\s10\\fi-360\\li360\\keep \\f3\\fs18\\lang1033 "
-                                            : "\\par \\s10\\fi-180\\li180\\keep \\f3\\fs18\\lang1033 ");
+    const std::string_view opener =
+        !rtf ? std::string_view()
+             : (o.ShowCode && !o.OnlyDuplicates ? "\\par \\s10\\fi-360\\li360\\keep \\f3\\fs18\\lang1033 "
+                                                : "\\par \\s10\\fi-180\\li180\\keep \\f3\\fs18\\lang1033 ");
     const std::string_view separator = rtf ? "\\tab " : "\t";
     const int keywordLimit = rtf && o.HighlightKeywords ? o.KeywordColours[0] : 0; // no marks in plain text
     auto qWords = std::make_unique<TWordPairs>();

@@ -45,17 +45,17 @@ struct TListOptions {
     bool OnlyDuplicates = false;
     bool IncludeReference = true;
     bool UnderlinePrejumps = false;
-    bool ShowCode = true;           // "Include symbol signifying question type"
-    bool MinimumInWords = true;     // else in letters
+    bool ShowCode = true;       // "Include symbol signifying question type"
+    bool MinimumInWords = true; // else in letters
     bool HighlightKeywords = false;
-    bool UseColour = true;          // keywords in their colours, else in bold
+    bool UseColour = true; // keywords in their colours, else in bold
     TListOrder Order = TListOrder::ByReference;
     TVerseSelection Material;
     TCollectionFlags Collections;
     TTypeFlags Types;
     int PrejumpMinimum = 10;
     int KeywordLimit = 3;
-    TKeywordTags KeywordColours;    // filled for the keyword limit when highlighting, else for 0
+    TKeywordTags KeywordColours; // filled for the keyword limit when highlighting, else for 0
     TListSize Size = TListSize::AllAvailable;
     int SizeValue = 0x7FFFFFFF;
     TDifficulty Difficulty = TDifficulty::Mixed;

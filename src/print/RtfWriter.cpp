@@ -14,14 +14,19 @@ constexpr std::string_view ColourPieces =
     "\\red128\\green0\\blue0;\\red128\\green128\\blue0;\\red128\\green128\\blue128;\\red192\\green192\\blue192;}";
 
 // Paragraph openers of the question entries.
-constexpr std::string_view OpenQ = "\\par \\pard\\plain \\s4\\fi-810\\li810\\keep\\keepn\\tqc\\tx180\\tqr\\tx700 \\f3\\fs18\\lang1033 ";
-constexpr std::string_view OpenA = "\\par \\pard\\plain \\s5\\fi-1170\\li1170\\sa120\\keep\\tx810 \\f3\\fs18\\lang1033 ";
-constexpr std::string_view OpenQ2 = "\\par \\pard\\plain \\s6\\fi-450\\li450\\keep\\keepn\\tqc\\tx180 \\f3\\fs18\\lang1033 ";
+constexpr std::string_view OpenQ =
+    "\\par \\pard\\plain \\s4\\fi-810\\li810\\keep\\keepn\\tqc\\tx180\\tqr\\tx700 \\f3\\fs18\\lang1033 ";
+constexpr std::string_view OpenA =
+    "\\par \\pard\\plain \\s5\\fi-1170\\li1170\\sa120\\keep\\tx810 \\f3\\fs18\\lang1033 ";
+constexpr std::string_view OpenQ2 =
+    "\\par \\pard\\plain \\s6\\fi-450\\li450\\keep\\keepn\\tqc\\tx180 \\f3\\fs18\\lang1033 ";
 constexpr std::string_view OpenA2 = "\\par \\pard\\plain \\s7\\fi-810\\li810\\sa120\\keep\\tx450 \\f3\\fs18\\lang1033 ";
 constexpr std::string_view OpenQ0 = "\\par \\pard\\plain \\s8\\fi-0\\li0\\keep\\keepn \\f3\\fs18\\lang1033 ";
 constexpr std::string_view OpenA0 = "\\par \\pard\\plain \\s9\\fi-360\\li540\\sa120\\keep \\f3\\fs18\\lang1033 ";
-constexpr std::string_view OpenQ1 = "\\par \\pard\\plain \\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 ";
-constexpr std::string_view OpenA1 = "\\par \\pard\\plain \\s13\\fi-360\\li720\\lin720\\sa120\\keep \\f3\\fs18\\lang1033 ";
+constexpr std::string_view OpenQ1 =
+    "\\par \\pard\\plain \\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 ";
+constexpr std::string_view OpenA1 =
+    "\\par \\pard\\plain \\s13\\fi-360\\li720\\lin720\\sa120\\keep \\f3\\fs18\\lang1033 ";
 constexpr std::string_view ParPrefix = "\\par ";
 
 } // namespace
@@ -29,19 +34,35 @@ constexpr std::string_view ParPrefix = "\\par ";
 std::string MarkOpener(std::uint32_t mark)
 {
     switch (mark) {
-    case 0x000000: return "{\\b\\cf1 ";
-    case 0x0000FF: return "{\\b\\cf6 ";
-    case 0xFF0000: return "{\\b\\cf2 ";
-    case 0x808000: return "{\\b\\cf10 ";
-    case 0x008080: return "{\\b\\cf14 ";
-    case 0x008000: return "{\\b\\cf11 ";
-    case 0x00FF00: return "{\\b\\cf3 ";
-    case 0x00FFFF: return "{\\b\\cf7 ";
-    case 0x800080: return "{\\b\\cf5 ";
-    case 2: case 3: case 4: case 5: case 6: case 7:
+    case 0x000000:
+        return "{\\b\\cf1 ";
+    case 0x0000FF:
+        return "{\\b\\cf6 ";
+    case 0xFF0000:
+        return "{\\b\\cf2 ";
+    case 0x808000:
+        return "{\\b\\cf10 ";
+    case 0x008080:
+        return "{\\b\\cf14 ";
+    case 0x008000:
+        return "{\\b\\cf11 ";
+    case 0x00FF00:
+        return "{\\b\\cf3 ";
+    case 0x00FFFF:
+        return "{\\b\\cf7 ";
+    case 0x800080:
+        return "{\\b\\cf5 ";
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
         return "{\\highlight" + std::to_string(mark) + " ";
-    case 30: return "{\\ul ";
-    default: return "{\\b ";
+    case 30:
+        return "{\\ul ";
+    default:
+        return "{\\b ";
     }
 }
 
@@ -68,13 +89,14 @@ void WriteQuestionDocHeader(TDocFile& file)
                "{\\s8\\fi-0\\li0\\keepn \\f3\\fs18\\lang1033 \\sbasedon0\\snext11 Q0;}"
                "{\\s9\\fi-360\\li540\\sa120\\keep \\f3\\fs18\\lang1033 \\sbasedon0\\snext10 A0;}");
     file.EndLine();
-    file.Write("{\\s10\\fi-180\\li180\\keep \\f3\\fs18\\lang1033 \\sbasedon0\\snext10 PJ;}"
-               "{\\s11\\fi-1170\\li1170\\sa120\\keep \\f3\\fs18\\lang1033 \\sbasedon0\\snext11 M;}"
-               "{\\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 \\sbasedon0\\snext13 Q1;}"
-               "{\\s13\\fi-360\\li720\\lin720\\keep \\f3\\fs18\\lang1033 \\sbasedon0\\snext12 A1;}"
-               "{\\s14\\fi-360\\li360\\lin360\\sa120\\keep \\f3\\fs18\\lang1033 \\sbasedon0\\snext13 QA;}"
-               "{\\s15\\fi-810\\li810\\keep\\tqc\\tx180\\tqr\\tx450\\sa80 \\fs3\\fs20\\lang1033 \\sbasedon0\\snext13 MC;}"
-               "{\\s242\\tqc\\tx4320\\tqr\\tx8640 \\fs20\\lang1033 \\sbasedon0\\snext242 footer;}}");
+    file.Write(
+        "{\\s10\\fi-180\\li180\\keep \\f3\\fs18\\lang1033 \\sbasedon0\\snext10 PJ;}"
+        "{\\s11\\fi-1170\\li1170\\sa120\\keep \\f3\\fs18\\lang1033 \\sbasedon0\\snext11 M;}"
+        "{\\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 \\sbasedon0\\snext13 Q1;}"
+        "{\\s13\\fi-360\\li720\\lin720\\keep \\f3\\fs18\\lang1033 \\sbasedon0\\snext12 A1;}"
+        "{\\s14\\fi-360\\li360\\lin360\\sa120\\keep \\f3\\fs18\\lang1033 \\sbasedon0\\snext13 QA;}"
+        "{\\s15\\fi-810\\li810\\keep\\tqc\\tx180\\tqr\\tx450\\sa80 \\fs3\\fs20\\lang1033 \\sbasedon0\\snext13 MC;}"
+        "{\\s242\\tqc\\tx4320\\tqr\\tx8640 \\fs20\\lang1033 \\sbasedon0\\snext242 footer;}}");
     file.EndLine();
     file.Write("\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1296\\margb1080\\gutter0 ");
     file.EndLine();
@@ -87,8 +109,7 @@ void WriteDocTrailer(TDocFile& file, TTrailer trailer)
     file.EndLine();
 }
 
-void WriteRtfEntry(TDocFile& file, const TMarkedText& question, const TMarkedText& answer,
-                   const TEntryLayout& layout)
+void WriteRtfEntry(TDocFile& file, const TMarkedText& question, const TMarkedText& answer, const TEntryLayout& layout)
 {
     const bool underline = layout.UnderlinePrejump && layout.PrejumpWords != 0;
     const bool numbered = layout.Number > 0;
@@ -170,8 +191,7 @@ void WriteRtfEntry(TDocFile& file, const TMarkedText& question, const TMarkedTex
     file.EndLine();
 }
 
-void WriteTextEntry(TDocFile& file, const TMarkedText& question, const TMarkedText& answer,
-                    const TEntryLayout& layout)
+void WriteTextEntry(TDocFile& file, const TMarkedText& question, const TMarkedText& answer, const TEntryLayout& layout)
 {
     if (layout.ShowCode) {
         file.WriteText(TQuestions::PreannounceCode(layout.TypeCode));
@@ -204,13 +224,14 @@ void WritePortionHeader(TDocFile& file)
     file.Write("{\\stylesheet{\\ql \\li0\\ri0\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\fs20\\lang1033\\langfe1033"
                "\\cgrid\\langnp1033\\langfenp1033 \\snext0 Normal;}{\\*\\cs10 \\additive Default Paragraph Font;}");
     file.EndLine();
-    file.Write("{\\s10\\ql \\li0\\ri0\\keepn\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\b\\f1\\fs36\\lang1033\\langfe1033"
-               "\\cgrid\\langnp1033\\langfenp1033 \\sbasedon0 \\snext28 \\sautoupd PortionBook;}"
-               "{\\s11\\ql \\li0\\ri0\\sb120\\sa40\\keepn\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\i\\f1\\fs24\\lang1033"
-               "\\langfe1033\\cgrid\\langnp1033\\langfenp1033 \\sbasedon0 \\snext26 \\sautoupd PortionSection;}"
-               "{\\s12\\qj \\li0\\ri0\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\f1\\fs18\\lang1033\\langfe1033\\cgrid"
-               "\\langnp1033\\langfenp1033 \\sbasedon0 \\snext28 \\sautoupd PortionText;}"
-               "{\\*\\cs18 \\additive \\super \\sbasedon10 footnote reference;}}");
+    file.Write(
+        "{\\s10\\ql \\li0\\ri0\\keepn\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\b\\f1\\fs36\\lang1033\\langfe1033"
+        "\\cgrid\\langnp1033\\langfenp1033 \\sbasedon0 \\snext28 \\sautoupd PortionBook;}"
+        "{\\s11\\ql \\li0\\ri0\\sb120\\sa40\\keepn\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\i\\f1\\fs24\\lang1033"
+        "\\langfe1033\\cgrid\\langnp1033\\langfenp1033 \\sbasedon0 \\snext26 \\sautoupd PortionSection;}"
+        "{\\s12\\qj \\li0\\ri0\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\f1\\fs18\\lang1033\\langfe1033\\cgrid"
+        "\\langnp1033\\langfenp1033 \\sbasedon0 \\snext28 \\sautoupd PortionText;}"
+        "{\\*\\cs18 \\additive \\super \\sbasedon10 footnote reference;}}");
     file.EndLine();
     file.Write("{\\footer \\pard\\plain \\qr \\li0\\ri0\\nowidctlpar\\tqc\\tx4320\\tqr\\tx8640\\faauto\\rin0\\lin0"
                "\\itap0 \\fs20\\lang1033\\langfe1033\\cgrid\\langnp1033\\langfenp1033 "

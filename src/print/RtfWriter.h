@@ -38,25 +38,23 @@ void WriteDocTrailer(TDocFile& file, TTrailer trailer);
 
 // One question with its answer.
 struct TEntryLayout {
-    int Number = 0;          // 0 unnumbered, 1 or more the printed number
-    int TypeCode = 0;        // question type whose preannounce code is shown
-    bool ShowCode = false;   // show the preannounce code ("[g]", "[20]", ...)
-    int Asterisks = 0;       // the question's DupCount or 0; "*" written only above 1
+    int Number = 0;        // 0 unnumbered, 1 or more the printed number
+    int TypeCode = 0;      // question type whose preannounce code is shown
+    bool ShowCode = false; // show the preannounce code ("[g]", "[20]", ...)
+    int Asterisks = 0;     // the question's DupCount or 0; "*" written only above 1
     bool UnderlinePrejump = false;
-    int PrejumpStart = 0;    // first prejump word, counted from 0
-    int PrejumpWords = 0;    // 0 = nothing underlined
+    int PrejumpStart = 0; // first prejump word, counted from 0
+    int PrejumpWords = 0; // 0 = nothing underlined
     bool MarkKeywords = false;
-    bool UseColour = false;  // colour groups (MarkOpener) instead of bold
+    bool UseColour = false;     // colour groups (MarkOpener) instead of bold
     bool FirstInColumn = false; // entry number 1 right after a column or section break
 };
 
 // Question then answer as RTF paragraphs (styles Q/A with a code, Q1/A1 numbered without,
 // Q2/A2 and Q0/A0 unnumbered).
-void WriteRtfEntry(TDocFile& file, const TMarkedText& question, const TMarkedText& answer,
-                   const TEntryLayout& layout);
+void WriteRtfEntry(TDocFile& file, const TMarkedText& question, const TMarkedText& answer, const TEntryLayout& layout);
 // The same entry as two lines of plain text (number, code and asterisks; no marks).
-void WriteTextEntry(TDocFile& file, const TMarkedText& question, const TMarkedText& answer,
-                    const TEntryLayout& layout);
+void WriteTextEntry(TDocFile& file, const TMarkedText& question, const TMarkedText& answer, const TEntryLayout& layout);
 
 // The seven header lines of a scripture portion: landscape letter paper, three columns,
 // footnotes lettered a, b, c at the foot of each page.
@@ -69,11 +67,13 @@ void WriteLandscapeTableHeader(TDocFile& file);
 // Paragraph openers of a scripture portion.
 namespace PortionOpener {
 inline constexpr std::string_view BookHeading =
-    "\\pard\\plain \\s10\\ql \\li0\\ri0\\keepn\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\b\\f1\\fs36\\lang1033\\langfe1033\\cgrid\\langnp1033\\langfenp1033 {";
+    "\\pard\\plain \\s10\\ql \\li0\\ri0\\keepn\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 "
+    "\\b\\f1\\fs36\\lang1033\\langfe1033\\cgrid\\langnp1033\\langfenp1033 {";
 inline constexpr std::string_view SectionHeading =
-    "\\pard\\plain \\s11\\ql \\li0\\ri0\\sb120\\sa40\\keepn\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\i\\f1\\fs24\\lang1033\\langfe1033\\cgrid\\langnp1033\\langfenp1033 {";
-inline constexpr std::string_view Text =
-    "\\pard\\plain \\s12\\qj \\li0\\ri0\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 \\f1\\fs18\\lang1033\\langfe1033\\cgrid\\langnp1033\\langfenp1033 ";
+    "\\pard\\plain \\s11\\ql \\li0\\ri0\\sb120\\sa40\\keepn\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 "
+    "\\i\\f1\\fs24\\lang1033\\langfe1033\\cgrid\\langnp1033\\langfenp1033 {";
+inline constexpr std::string_view Text = "\\pard\\plain \\s12\\qj \\li0\\ri0\\nowidctlpar\\faauto\\rin0\\lin0\\itap0 "
+                                         "\\f1\\fs18\\lang1033\\langfe1033\\cgrid\\langnp1033\\langfenp1033 ";
 // The chapter number at the start of its chapter's first paragraph: inline and large, so
 // that every word processor puts it beside the chapter's first verse (a positioned frame
 // lands in another column in some of them).

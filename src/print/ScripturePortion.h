@@ -45,7 +45,7 @@ struct TFootnotes {
 // A footnote line that does not start with four whole numbers.
 class EFootnoteError : public std::runtime_error {
 public:
-    explicit EFootnoteError(const std::string& what) : std::runtime_error(what) {}
+    explicit EFootnoteError(const std::string& what) : std::runtime_error(what) { }
 };
 
 // Reads a footnote file; a missing file gives no footnotes. Lines are sorted into document

@@ -3,8 +3,8 @@
 #include "common/Errors.h"
 #include "common/Random.h"
 #include "lists/QsList.h"
-#include "print/SetsHelper.h"
 #include "material/MaterialTables.h"
+#include "print/SetsHelper.h"
 #include "user/History.h"
 
 #include <algorithm>
@@ -29,8 +29,8 @@ bool BuildSets(TSetsOfQs& sets, TSetPool& mainPool, TSetPool* targetedPool, cons
     const int n = request.Sets;
     const int q = request.Counts.QuestionsPerSet();
     if (n < 1 || n > TSetsOfQs::MaxSets)
-        ThrowRange("Range check error: " + std::to_string(n) + " sets (1 to "
-                   + std::to_string(TSetsOfQs::MaxSets) + ")");
+        ThrowRange("Range check error: " + std::to_string(n) + " sets (1 to " + std::to_string(TSetsOfQs::MaxSets)
+                   + ")");
     if (q > TSetsOfQs::MaxPlaces)
         ThrowRange("A set holds at most " + std::to_string(TSetsOfQs::MaxPlaces) + " questions, not "
                    + std::to_string(q) + ".");
@@ -86,8 +86,8 @@ void PrepareMainPool(const TBooks& books, TSelectionKind kind, const std::vector
 }
 
 void PrepareTargetedPools(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked,
-                          const std::vector<bool>& targeted, const TCollectionFlags& chosen,
-                          TQsList& mainPool, TQsList& targetedPool)
+                          const std::vector<bool>& targeted, const TCollectionFlags& chosen, TQsList& mainPool,
+                          TQsList& targetedPool)
 {
     std::vector<bool> target(checked.size(), false), rest(checked.size(), false);
     for (std::size_t i = 0; i < checked.size(); ++i) {

@@ -58,8 +58,8 @@ bool BuildSets(TSetsOfQs& sets, TSetPool& mainPool, TSetPool* targetedPool, cons
 // the main pool those of the checked items that are not targeted (both by reference, the
 // chosen collections, every type). `targeted` is indexed like `checked`.
 void PrepareTargetedPools(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked,
-                          const std::vector<bool>& targeted, const TCollectionFlags& chosen,
-                          TQsList& mainPool, TQsList& targetedPool);
+                          const std::vector<bool>& targeted, const TCollectionFlags& chosen, TQsList& mainPool,
+                          TQsList& targetedPool);
 // A pool without targeting: the checked items.
 void PrepareMainPool(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked,
                      const TCollectionFlags& chosen, TQsList& pool);

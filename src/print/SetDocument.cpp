@@ -58,10 +58,9 @@ struct TSetWriter {
 
     void Compose(TQuestionAddr q, bool markUniques)
     {
-        Questions.ComposeQuestion(q, Tags,
-                                  TComposeOptions{.WithReferences = true, .MarkUniques = markUniques,
-                                                  .WordsPastKeyword = 999},
-                                  *Answer, *Question);
+        Questions.ComposeQuestion(
+            q, Tags, TComposeOptions{.WithReferences = true, .MarkUniques = markUniques, .WordsPastKeyword = 999},
+            *Answer, *Question);
     }
 
     void RtfEntry(int set, int place, bool bonus)
@@ -145,8 +144,7 @@ struct TSetWriter {
 
 } // namespace
 
-void WriteSetDocument(TDocFile& file, const TSetsOfQs& sets, const TSetDocOptions& options,
-                      const TQuestions& questions)
+void WriteSetDocument(TDocFile& file, const TSetsOfQs& sets, const TSetDocOptions& options, const TQuestions& questions)
 {
     TSetWriter w{file, sets, options, questions, TKeywordTags("keyword colours")};
     InitKeywordColours(w.Tags, options.HighlightKeywords ? options.KeywordLimit : 0);

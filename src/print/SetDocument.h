@@ -11,9 +11,9 @@ class TQuestions;
 class TSetsOfQs;
 
 struct TSetDocOptions {
-    std::string Heading;        // Windows-1252; empty for none
+    std::string Heading; // Windows-1252; empty for none
     int Sets = 2;
-    int TossUps = 200;          // toss-ups per set
+    int TossUps = 200; // toss-ups per set
     int QuestionsPerSet = 275;
     bool MarkDuplicates = true; // asterisks for questions held by several collections
     bool UnderlinePrejumps = true;

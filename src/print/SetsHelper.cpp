@@ -14,8 +14,9 @@ namespace sv {
 
 const char* DifficultyName(TDifficulty d)
 {
-    static const char* const names[DifficultyCount] = {"Short Q & A", "Short Answer", "Short Question",
-        "Mixed Length Q & A", "Long Question", "Long Answer", "Long Q & A"};
+    static const char* const names[DifficultyCount] = {"Short Q & A",        "Short Answer",  "Short Question",
+                                                       "Mixed Length Q & A", "Long Question", "Long Answer",
+                                                       "Long Q & A"};
     const int i = static_cast<int>(d);
     if (i < 0 || i >= DifficultyCount)
         ThrowIndex("difficulty", i, 0, DifficultyCount - 1);
@@ -45,8 +46,8 @@ int Scaled(int d, double step)
 
 } // namespace
 
-void TSetsHelper::BuildCandidates(std::vector<TSetCandidate>& candidates, const TQsList& pool,
-                                  const THistory& history, bool scaled, TDifficulty difficulty) const
+void TSetsHelper::BuildCandidates(std::vector<TSetCandidate>& candidates, const TQsList& pool, const THistory& history,
+                                  bool scaled, TDifficulty difficulty) const
 {
     const TBooks& books = m_questions.Books();
     const int n = pool.Count();
@@ -151,9 +152,6 @@ const int* TSetPool::MembersEnd(int collection, int run) const
     return m_members[collection].data() + m_runBegin[collection][run + 1];
 }
 
-int TSetPool::PositionOf(TQuestionId id) const
-{
-    return m_positionOf.empty() ? -1 : m_positionOf[id];
-}
+int TSetPool::PositionOf(TQuestionId id) const { return m_positionOf.empty() ? -1 : m_positionOf[id]; }
 
 } // namespace sv

@@ -41,10 +41,10 @@ struct TSetCandidate {
     std::uint8_t CollectionsCount = 0; // DupCount, 1..7
     std::int32_t TimesUsed = 0;        // placements during this build
     std::int32_t DifficultyScore = 0;
-    std::uint8_t HistoryCount = 0;     // SetUseCount in the set history
-    std::uint8_t Chapter = 0;          // ChapterNo of the first reference, 1..29
-    std::uint8_t Section = 0;          // section index within its book, 1..255
-    std::int32_t Verse = 0;            // VerseNo of the first reference, 1..1200
+    std::uint8_t HistoryCount = 0; // SetUseCount in the set history
+    std::uint8_t Chapter = 0;      // ChapterNo of the first reference, 1..29
+    std::uint8_t Section = 0;      // section index within its book, 1..255
+    std::int32_t Verse = 0;        // VerseNo of the first reference, 1..1200
     std::uint8_t VerseCount = 1;
 };
 
@@ -53,13 +53,13 @@ public:
     // 0, 1, 3, 6, ... 45, 45: the scaled score of a length difference in tenths of the range.
     static constexpr std::array<int, 11> ScoreTable{0, 1, 3, 6, 10, 15, 21, 28, 36, 45, 45};
 
-    explicit TSetsHelper(const TQuestions& questions) : m_questions(questions) {}
+    explicit TSetsHelper(const TQuestions& questions) : m_questions(questions) { }
 
     // One candidate per pool entry, same order. Scaled scores lie in 0..45 per part (the sets
     // dialog); unscaled scores are the plain length differences (the question lists). Mixed
     // difficulty leaves every score 0.
-    void BuildCandidates(std::vector<TSetCandidate>& candidates, const TQsList& pool,
-                         const THistory& history, bool scaled, TDifficulty difficulty) const;
+    void BuildCandidates(std::vector<TSetCandidate>& candidates, const TQsList& pool, const THistory& history,
+                         bool scaled, TDifficulty difficulty) const;
 
 private:
     const TQuestions& m_questions;
@@ -80,8 +80,8 @@ public:
     const std::vector<TSetCandidate>& Candidates() const { return m_candidates; }
 
     int RunCount() const { return static_cast<int>(m_runStart.size()) - 1; }
-    int RunStart(int r) const { return m_runStart[r]; }       // 0-based pool positions
-    int RunEnd(int r) const { return m_runStart[r + 1]; }     // one past the run's last
+    int RunStart(int r) const { return m_runStart[r]; }   // 0-based pool positions
+    int RunEnd(int r) const { return m_runStart[r + 1]; } // one past the run's last
     int RunOf(int position) const { return m_runOf[position]; }
 
     bool ChapterPresent(int chapter) const { return chapter >= 0 && chapter <= MaxChapter && m_chapters[chapter]; }
@@ -106,9 +106,9 @@ private:
     std::vector<int> m_runOf;
     std::array<bool, MaxChapter + 1> m_chapters{};
     std::array<bool, MaxSection + 1> m_sections{};
-    std::array<std::vector<int>, 8> m_members;   // per collection, pool positions
-    std::array<std::vector<int>, 8> m_runBegin;  // per collection, run -> index in m_members
-    std::vector<std::int32_t> m_positionOf;      // by question id
+    std::array<std::vector<int>, 8> m_members;  // per collection, pool positions
+    std::array<std::vector<int>, 8> m_runBegin; // per collection, run -> index in m_members
+    std::vector<std::int32_t> m_positionOf;     // by question id
     std::array<int, 8> m_bestDifficulty{};
     std::array<int, 8> m_bestDuplicates{};
     std::array<int, 8> m_bestHistory{};

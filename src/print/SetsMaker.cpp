@@ -39,14 +39,13 @@ std::string SetsFailureMessage(bool targeting)
            "or reduce the number of required sets.";
 }
 
-std::unique_ptr<TSetsOfQs> MakeQuestionSets(const TQuestions& questions, const TSetsChoices& c,
-                                            const THistory& history, IRandom& random, TBuildProgress* progress)
+std::unique_ptr<TSetsOfQs> MakeQuestionSets(const TQuestions& questions, const TSetsChoices& c, const THistory& history,
+                                            IRandom& random, TBuildProgress* progress)
 {
     auto user = std::make_unique<TUser>();
     TQsList mainList(questions, *user, random), targetedList(questions, *user, random);
     if (c.Targeting)
-        PrepareTargetedPools(questions.Books(), c.Kind, c.Checked, c.Targeted, c.Collections, mainList,
-                             targetedList);
+        PrepareTargetedPools(questions.Books(), c.Kind, c.Checked, c.Targeted, c.Collections, mainList, targetedList);
     else
         PrepareMainPool(questions.Books(), c.Kind, c.Checked, c.Collections, mainList);
 

@@ -19,12 +19,12 @@ class TQuestions;
 
 struct TSetsChoices {
     TSelectionKind Kind = TSelectionKind::ByChapter;
-    std::vector<bool> Checked;   // one flag per item of the kind's material list
+    std::vector<bool> Checked; // one flag per item of the kind's material list
     bool Targeting = false;
-    std::vector<bool> Targeted;  // indexed like Checked
+    std::vector<bool> Targeted; // indexed like Checked
     int PercentTargeted = 50;
     TCollectionFlags Collections;
-    std::string Heading;         // Windows-1252
+    std::string Heading; // Windows-1252
     int Sets = 2;
     TSetCounts Counts;
     TDifficulty Difficulty = TDifficulty::Mixed;
@@ -37,7 +37,7 @@ struct TSetsChoices {
     bool UpdateHistory = true;
     bool TwoColumns = true;
     bool AdvancedSectoring = false;
-    TDistribution Sectoring;     // used only with AdvancedSectoring
+    TDistribution Sectoring; // used only with AdvancedSectoring
 };
 
 // The switches a build uses: the sectoring page's with advanced sectoring, else verses and

@@ -26,8 +26,7 @@ struct TPickKey {
 
 TSetsOfQs::TSetsOfQs(IRandom& random)
     : m_random(random), m_entries(static_cast<std::size_t>(MaxSets) * MaxPlaces), m_inSetStamp(65536, 0)
-{
-}
+{ }
 
 void TSetsOfQs::SetDistribution(bool verse, bool questions, bool chapter, bool section)
 {
@@ -43,10 +42,7 @@ TSetEntry& TSetsOfQs::At(int set, int place)
     return m_entries[static_cast<std::size_t>(set - 1) * MaxPlaces + static_cast<std::size_t>(place - 1)];
 }
 
-const TSetEntry& TSetsOfQs::Entry(int set, int place) const
-{
-    return const_cast<TSetsOfQs*>(this)->At(set, place);
-}
+const TSetEntry& TSetsOfQs::Entry(int set, int place) const { return const_cast<TSetsOfQs*>(this)->At(set, place); }
 
 std::int32_t TSetsOfQs::OverallVerseUsage(int verse) const
 {

@@ -15,10 +15,7 @@ const QString ContentProbe = QStringLiteral("wf.wl");
 const QString InstalledData = QStringLiteral("../share/scrivolt");
 const QString FolderName = QStringLiteral("scrivolt");
 
-std::string WithSlash(const QString& dir)
-{
-    return QDir::cleanPath(dir).toStdString() + "/";
-}
+std::string WithSlash(const QString& dir) { return QDir::cleanPath(dir).toStdString() + "/"; }
 
 // A folder can be written when a file can really be created in it (the permission bits alone
 // do not tell about read-only mounts).

@@ -16,22 +16,22 @@
 namespace sv {
 
 enum class TDataLayout {
-    ProgramFolder,   // everything in the program folder, beside the executable
-    PerUser,         // read-only files shared, written files in the person's own folders
+    ProgramFolder, // everything in the program folder, beside the executable
+    PerUser,       // read-only files shared, written files in the person's own folders
 };
 
 struct TProgramPaths {
-    std::string ProgramDir;   // read-only program files; ends in "/"
-    std::string DataDir;      // written files (wall of fame ...); ends in "/"
-    std::string UsersDir;     // person files and set histories; ends in "/"
-    QString SettingsFile;     // the program settings
+    std::string ProgramDir; // read-only program files; ends in "/"
+    std::string DataDir;    // written files (wall of fame ...); ends in "/"
+    std::string UsersDir;   // person files and set histories; ends in "/"
+    QString SettingsFile;   // the program settings
     TDataLayout Layout = TDataLayout::ProgramFolder;
 };
 
 // The folder names of the per-user layout, below the person's data and settings folders.
 struct TPerUserFolders {
-    QString DataHome;     // e.g. ~/.local/share/scrivolt
-    QString ConfigHome;   // e.g. ~/.config/scrivolt
+    QString DataHome;   // e.g. ~/.local/share/scrivolt
+    QString ConfigHome; // e.g. ~/.config/scrivolt
 };
 
 // The person's own folders for this program (the desktop's standard data and config folders).

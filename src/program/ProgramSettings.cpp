@@ -26,7 +26,7 @@ QDateTime FromDayNumber(double days)
     return QDateTime(date, QTime(0, 0)).addMSecs(ms);
 }
 
-TProgramSettings::TProgramSettings(QString iniPath) : m_path(std::move(iniPath)) {}
+TProgramSettings::TProgramSettings(QString iniPath) : m_path(std::move(iniPath)) { }
 
 void TProgramSettings::Load()
 {
@@ -50,7 +50,7 @@ bool TProgramSettings::Save() const
     s.setValue(QStringLiteral("Proxy/Server"), ProxyServer);
     s.setValue(QStringLiteral("Proxy/UserID"), ProxyUserID);
     s.setValue(QStringLiteral("Documents/TextForWindows"), TextForWindows);
-    s.remove(QStringLiteral("Proxy/Password"));   // an older version wrote it here
+    s.remove(QStringLiteral("Proxy/Password")); // an older version wrote it here
     if (!MainWindowGeometry.isEmpty())
         s.setValue(QStringLiteral("Window/Geometry"), MainWindowGeometry);
     if (!LastUser.isEmpty())

@@ -21,7 +21,7 @@ public:
     explicit TProgramSettings(QString iniPath);
 
     TSchedule UpdateSchedule = TSchedule::None;
-    double NextUpdateDue = 0;   // day number (see ToDayNumber)
+    double NextUpdateDue = 0; // day number (see ToDayNumber)
     bool UseProxy = false;
     QString ProxyServer;
     QString ProxyUserID;

@@ -25,9 +25,6 @@ int TTipList::FirstIndex(int lastSeen, int count)
     return next < count && next >= 0 ? static_cast<int>(next) : 0;
 }
 
-int TTipList::NextIndex(int current, int count)
-{
-    return current + 1 >= count ? 0 : current + 1;
-}
+int TTipList::NextIndex(int current, int count) { return current + 1 >= count ? 0 : current + 1; }
 
 } // namespace sv

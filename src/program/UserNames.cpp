@@ -18,13 +18,13 @@ constexpr unsigned char kPairs[][2] = {{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8E, 0x9E},
 bool IsUpper(unsigned char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        || std::any_of(std::begin(kPairs), std::end(kPairs), [c](const auto& p) { return p[0] == c; });
+           || std::any_of(std::begin(kPairs), std::end(kPairs), [c](const auto& p) { return p[0] == c; });
 }
 
 bool IsLower(unsigned char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 0xDF && c != 0xF7)
-        || std::any_of(std::begin(kPairs), std::end(kPairs), [c](const auto& p) { return p[1] == c; });
+           || std::any_of(std::begin(kPairs), std::end(kPairs), [c](const auto& p) { return p[1] == c; });
 }
 
 char Lower(char ch)
@@ -46,15 +46,12 @@ char Upper(char ch)
     for (const auto& p : kPairs)
         if (p[1] == c)
             return static_cast<char>(p[0]);
-    return ch;   // the sharp s has no capital of its own
+    return ch; // the sharp s has no capital of its own
 }
 
 } // namespace
 
-bool IsNameLetter(char c)
-{
-    return IsUpper(static_cast<unsigned char>(c)) || IsLower(static_cast<unsigned char>(c));
-}
+bool IsNameLetter(char c) { return IsUpper(static_cast<unsigned char>(c)) || IsLower(static_cast<unsigned char>(c)); }
 
 std::string DeriveFileName(std::string_view typed)
 {
@@ -104,8 +101,7 @@ std::vector<std::string> ListUserNames(const std::string& usersDir)
         if (at == std::string::npos)
             continue;
         std::string name = f.substr(0, at);
-        if (std::none_of(names.begin(), names.end(),
-                         [&](const std::string& n) { return SameNameNoCase(n, name); }))
+        if (std::none_of(names.begin(), names.end(), [&](const std::string& n) { return SameNameNoCase(n, name); }))
             names.push_back(std::move(name));
     }
     return names;

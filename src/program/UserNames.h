@@ -38,9 +38,9 @@ std::vector<std::string> ListUserNames(const std::string& usersDir);
 std::string UserFilePath(const std::string& usersDir, const std::string& fileName);
 
 enum class TNameAction {
-    AskForName,   // nothing usable typed: "Please enter your name."
-    LoadListed,   // a known person: load the file of FileName
-    AskNew,       // not listed: ask whether the name is spelled correctly, then create
+    AskForName, // nothing usable typed: "Please enter your name."
+    LoadListed, // a known person: load the file of FileName
+    AskNew,     // not listed: ask whether the name is spelled correctly, then create
 };
 
 struct TNameResolution {

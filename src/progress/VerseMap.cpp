@@ -10,8 +10,7 @@ namespace sv {
 
 TVerseMap::TVerseMap(const TBooks& books, const TQuestions& questions, const TUser& user)
     : m_books(books), m_questions(questions), m_user(user)
-{
-}
+{ }
 
 void TVerseMap::Count(int fromChapter, int toChapter, const TCollectionFlags& chosen)
 {
@@ -26,8 +25,8 @@ void TVerseMap::Count(int fromChapter, int toChapter, const TCollectionFlags& ch
     const TVerseRef first = m_books.RefOfChapterNo(fromChapter);
     const TVerseRef last = m_books.RefOfChapterNo(toChapter);
     const int firstVerse = m_books.VerseNoOf(TVerseRef(first.Book, first.Chapter, 1));
-    const int lastVerse = m_books.VerseNoOf(TVerseRef(last.Book, last.Chapter, 1))
-                          + m_books.VersesInChapter(last.Book, last.Chapter) - 1;
+    const int lastVerse =
+        m_books.VerseNoOf(TVerseRef(last.Book, last.Chapter, 1)) + m_books.VersesInChapter(last.Book, last.Chapter) - 1;
     for (int v = firstVerse; v <= lastVerse; ++v) {
         TVerseCell cell;
         cell.VerseNo = v;

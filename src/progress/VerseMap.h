@@ -26,8 +26,8 @@ struct TVerseCell {
     int Tried = 0;
     int Mastered = 0;
     TVerseQuestionState State = TVerseQuestionState::NoQuestions;
-    int MemoryVerse = 0; // the memory-verse entry the verse belongs to, 0 for none
-    TProgressSeries Memory = TProgressSeries::Untried;    // meaningful with a memory verse
+    int MemoryVerse = 0;                               // the memory-verse entry the verse belongs to, 0 for none
+    TProgressSeries Memory = TProgressSeries::Untried; // meaningful with a memory verse
     TProgressSeries Reference = TProgressSeries::Untried;
 };
 

@@ -13,7 +13,7 @@ namespace sv {
 class TCloseNotice {
 public:
     TCloseNotice() = default;
-    explicit TCloseNotice(std::function<void()> notice) : m_notice(std::move(notice)) {}
+    explicit TCloseNotice(std::function<void()> notice) : m_notice(std::move(notice)) { }
 
     // The notice is not given after this.
     void Withdraw() { m_pending = false; }

@@ -8,8 +8,7 @@ namespace {
 
 bool IsRevealChar(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '\''
-           || c == '-';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '\'' || c == '-';
 }
 
 const char* KindCaption(TAskerKind kind)
@@ -68,8 +67,7 @@ std::string CongratulationText(const std::string& fullName)
     std::string head = "Congratulations, " + fullName;
     if (head.size() > 117)
         head.resize(117);
-    std::string text =
-        head + "!\rYou have correctly answered all of the questions.\rKeep up the good work.";
+    std::string text = head + "!\rYou have correctly answered all of the questions.\rKeep up the good work.";
     if (text.size() > 191)
         text.resize(191);
     return text;
@@ -95,11 +93,11 @@ std::string QuitQuestion(TAskerKind kind)
     return text + "\rAre you sure you want to quit?";
 }
 
-TAskerLogic::TAskerLogic(const TSessionSettings& settings, ISessionItems& items,
-    ISessionVoice& voice, ISessionHost& host, ISessionTimers& timers, IRandom& random,
-    std::uint8_t& useLips, std::string fullName)
-    : m_settings(settings), m_items(items), m_voice(voice), m_host(host), m_random(random),
-      m_useLips(useLips), m_fullName(std::move(fullName))
+TAskerLogic::TAskerLogic(const TSessionSettings& settings, ISessionItems& items, ISessionVoice& voice,
+                         ISessionHost& host, ISessionTimers& timers, IRandom& random, std::uint8_t& useLips,
+                         std::string fullName)
+    : m_settings(settings), m_items(items), m_voice(voice), m_host(host), m_random(random), m_useLips(useLips),
+      m_fullName(std::move(fullName))
 {
     // Typing a passage takes longer than saying it: a typed recitation runs without the clock.
     if (m_settings.Kind == TAskerKind::MemoryVerses && m_settings.TypeVerse)
@@ -296,8 +294,7 @@ void TAskerLogic::WordTimerTimer()
         m_word->Stop();
         return;
     }
-    m_question.RevealPos =
-        static_cast<std::int16_t>(RevealStep(m_question, m_question.RevealPos, m_question.StopPos));
+    m_question.RevealPos = static_cast<std::int16_t>(RevealStep(m_question, m_question.RevealPos, m_question.StopPos));
     if (m_question.RevealPos >= m_question.StopPos) {
         m_word->Stop();
         m_phase = TSessionPhase::QuestionShown;
@@ -367,8 +364,7 @@ void TAskerLogic::UpdateScore()
     m_view.ScoreText = ScoreText(m_right, m_missed, m_total);
 }
 
-void TAskerLogic::CommentStreak(
-    int streak, TSessionComment one, TSessionComment three, TSessionComment five)
+void TAskerLogic::CommentStreak(int streak, TSessionComment one, TSessionComment three, TSessionComment five)
 {
     TSessionComment event = one;
     if (streak >= 6) {
@@ -416,8 +412,7 @@ void TAskerLogic::RightClick()
         m_view.StartStopEnabled = true;
         m_wrongStreak = 0;
         ++m_rightStreak;
-        CommentStreak(m_rightStreak, TSessionComment::Correct1, TSessionComment::Correct3,
-            TSessionComment::Correct5);
+        CommentStreak(m_rightStreak, TSessionComment::Correct1, TSessionComment::Correct3, TSessionComment::Correct5);
         Changed(TAskerFocus::StartStop);
     } else {
         m_voice.Comment(TSessionComment::AllCorrect);
@@ -445,8 +440,7 @@ void TAskerLogic::WrongClick()
     UpdateScore();
     m_rightStreak = 0;
     ++m_wrongStreak;
-    CommentStreak(m_wrongStreak, TSessionComment::Incorrect1, TSessionComment::Incorrect3,
-        TSessionComment::Incorrect5);
+    CommentStreak(m_wrongStreak, TSessionComment::Incorrect1, TSessionComment::Incorrect3, TSessionComment::Incorrect5);
     Changed(TAskerFocus::StartStop);
 }
 
@@ -484,8 +478,7 @@ bool TAskerLogic::UndoGrade()
 
 void TAskerLogic::ShowRelatedPos()
 {
-    m_view.NumOfAccTosText =
-        std::to_string(m_items.RelatedPos()) + " of " + m_items.RelatedCountText();
+    m_view.NumOfAccTosText = std::to_string(m_items.RelatedPos()) + " of " + m_items.RelatedCountText();
 }
 
 void TAskerLogic::RightAccToClick()

@@ -56,7 +56,7 @@ inline constexpr int AnswerSeconds = 30;
 
 // Everything the window shows that the logic decides. Texts are Windows-1252 bytes.
 struct TAskerView {
-    std::string Caption;                     // window caption
+    std::string Caption;                      // window caption
     std::string QuestionCaption = "QUESTION"; // question box
     std::string AnswerCaption = "ANSWER";
     std::string Prefix; // prefix band; hidden when empty
@@ -90,9 +90,8 @@ public:
     // useLips is the user's "Use lips" flag, read and written by the lips option; fullName
     // the person's name for the congratulation. Kinds 0..2 load the first item at once
     // unless the list is empty (see IsEmpty).
-    TAskerLogic(const TSessionSettings& settings, ISessionItems& items, ISessionVoice& voice,
-        ISessionHost& host, ISessionTimers& timers, IRandom& random, std::uint8_t& useLips,
-        std::string fullName);
+    TAskerLogic(const TSessionSettings& settings, ISessionItems& items, ISessionVoice& voice, ISessionHost& host,
+                ISessionTimers& timers, IRandom& random, std::uint8_t& useLips, std::string fullName);
     ~TAskerLogic();
     TAskerLogic(const TAskerLogic&) = delete;
     TAskerLogic& operator=(const TAskerLogic&) = delete;

@@ -2,8 +2,8 @@
 
 namespace sv {
 
-std::vector<TAskerRun> LayoutAskerRuns(const TMarkedText& text, bool useStyles, int width,
-    int lineHeight, const std::function<int(const std::string&, std::uint8_t)>& measure)
+std::vector<TAskerRun> LayoutAskerRuns(const TMarkedText& text, bool useStyles, int width, int lineHeight,
+                                       const std::function<int(const std::string&, std::uint8_t)>& measure)
 {
     std::vector<TAskerRun> runs;
     const int last = text.RevealPos < text.Len ? text.RevealPos : text.Len;
@@ -12,8 +12,7 @@ std::vector<TAskerRun> LayoutAskerRuns(const TMarkedText& text, bool useStyles, 
     int i = 1;
     while (i <= last) {
         const int start = i;
-        while (text.Chars[i] != ' ' && i != text.Len && i != last
-               && text.Tags[i + 1] == text.Tags[i]
+        while (text.Chars[i] != ' ' && i != text.Len && i != last && text.Tags[i + 1] == text.Tags[i]
                && (!useStyles || text.Marks[i + 1] == text.Marks[i]))
             ++i;
         TAskerRun run;

@@ -30,7 +30,9 @@ std::vector<TToken> Tokens(const QString& text)
         if (RecitationKey(word).isEmpty())
             return;
         static const QRegularExpression spaces(QStringLiteral("\\s+"));
-        tokens.push_back({word, separator.trimmed().isEmpty() ? QString() : QString(separator).replace(spaces, QStringLiteral(" "))});
+        tokens.push_back({word, separator.trimmed().isEmpty()
+                                    ? QString()
+                                    : QString(separator).replace(spaces, QStringLiteral(" "))});
     };
     for (auto it = separators.globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
@@ -61,11 +63,13 @@ bool BookMatches(const QString& typed, const TRecitationReference& ref)
 // a colon and the verse, optionally a dash and the last verse, in brackets or not.
 std::optional<TTypedReference> FindReference(const QString& typed, const TRecitationReference& ref)
 {
-    static const QString core = QStringLiteral(
-        "(?<book>(?:[1-3]\\s*)?\\p{L}+\\.?)?\\s*(?<chapter>\\d+)\\s*:\\s*(?<first>\\d+)"
-        "(?:\\s*[\\-\\x{2010}-\\x{2015}]\\s*(?<last>\\d+))?");
-    static const QRegularExpression atStart(QStringLiteral("^\\s*\\(?\\s*") + core + QStringLiteral("\\s*\\)?[\\s,.;:]*"));
-    static const QRegularExpression atEnd(QStringLiteral("[\\s,.;:]*\\(?\\s*") + core + QStringLiteral("\\s*\\)?[\\s,.;:]*$"));
+    static const QString core =
+        QStringLiteral("(?<book>(?:[1-3]\\s*)?\\p{L}+\\.?)?\\s*(?<chapter>\\d+)\\s*:\\s*(?<first>\\d+)"
+                       "(?:\\s*[\\-\\x{2010}-\\x{2015}]\\s*(?<last>\\d+))?");
+    static const QRegularExpression atStart(QStringLiteral("^\\s*\\(?\\s*") + core
+                                            + QStringLiteral("\\s*\\)?[\\s,.;:]*"));
+    static const QRegularExpression atEnd(QStringLiteral("[\\s,.;:]*\\(?\\s*") + core
+                                          + QStringLiteral("\\s*\\)?[\\s,.;:]*$"));
     for (const QRegularExpression* re : {&atEnd, &atStart}) {
         const QRegularExpressionMatch m = re->match(typed);
         if (!m.hasMatch())
@@ -85,8 +89,10 @@ std::optional<TTypedReference> FindReference(const QString& typed, const TRecita
         const QString lastText = m.captured(QStringLiteral("last"));
         const int last = lastText.isEmpty() ? first : lastText.toInt();
         // The reference as typed: from the book (or the chapter) to the last verse.
-        const qsizetype from = bookRight ? m.capturedStart(QStringLiteral("book")) : m.capturedStart(QStringLiteral("chapter"));
-        const qsizetype to = lastText.isEmpty() ? m.capturedEnd(QStringLiteral("first")) : m.capturedEnd(QStringLiteral("last"));
+        const qsizetype from =
+            bookRight ? m.capturedStart(QStringLiteral("book")) : m.capturedStart(QStringLiteral("chapter"));
+        const qsizetype to =
+            lastText.isEmpty() ? m.capturedEnd(QStringLiteral("first")) : m.capturedEnd(QStringLiteral("last"));
         TTypedReference found;
         found.Text = typed.mid(from, to - from);
         found.Remaining = typed.left(start) + QLatin1Char(' ') + typed.mid(end);
@@ -100,8 +106,8 @@ std::optional<TTypedReference> FindReference(const QString& typed, const TRecita
 
 QString TRecitationReference::Text() const
 {
-    QString text = BookAbbrev + QLatin1Char(' ') + QString::number(Chapter) + QLatin1Char(':')
-                   + QString::number(FirstVerse);
+    QString text =
+        BookAbbrev + QLatin1Char(' ') + QString::number(Chapter) + QLatin1Char(':') + QString::number(FirstVerse);
     if (LastVerse != FirstVerse)
         text += QLatin1Char('-') + QString::number(LastVerse);
     return text;
@@ -120,8 +126,7 @@ TRecitationTask RecitationTaskOf(const TBooks& books, const TMVEntry& entry, con
 {
     // The whole passage is the answer of the quote question.
     TMarkedText whole, lead;
-    books.ComposeVerseQuestion(entry.Ref, entry.VerseCount, TKeywordTags{}, whole, lead, false, false,
-        MemoryModeQuote);
+    books.ComposeVerseQuestion(entry.Ref, entry.VerseCount, TKeywordTags{}, whole, lead, false, false, MemoryModeQuote);
     TRecitationTask task;
     task.Passage = FromWin1252(whole.Text());
     task.Reference.BookName = FromWin1252(books.BookName(entry.Ref.Book)).trimmed();
@@ -214,7 +219,8 @@ TRecitation CompareRecitation(const TRecitationTask& task, const QString& typedT
 
     const QString expected = task.Reference.Text();
     if (reference) {
-        r.Words.push_back({reference->Matches ? TRecitedKind::Right : TRecitedKind::Wrong, expected, reference->Text, {}});
+        r.Words.push_back(
+            {reference->Matches ? TRecitedKind::Right : TRecitedKind::Wrong, expected, reference->Text, {}});
         if (!reference->Matches)
             ++r.Errors;
     } else if (task.ReferenceAsked) {
@@ -258,7 +264,7 @@ QString RecitationMarkup(const TRecitation& r)
             break;
         }
     }
-    const QString count = r.Errors == 0 ? QStringLiteral("No errors")
+    const QString count = r.Errors == 0   ? QStringLiteral("No errors")
                           : r.Errors == 1 ? QStringLiteral("1 error")
                                           : QString::number(r.Errors) + QStringLiteral(" errors");
     return QStringLiteral("<b>") + count + QStringLiteral("</b>: ") + html

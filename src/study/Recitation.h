@@ -56,8 +56,8 @@ struct TRecitationReference {
 
 // What the question asked the quizzer to recite.
 struct TRecitationTask {
-    QString Passage;      // the whole passage as written
-    int PromptWords = 0;  // its first words, which the question showed
+    QString Passage;     // the whole passage as written
+    int PromptWords = 0; // its first words, which the question showed
     TRecitationReference Reference;
     bool ReferenceAsked = false; // "... and give the reference"
 };

@@ -17,10 +17,9 @@ std::string QuestionBoxCaption(int type)
 }
 
 TQsListItems::TQsListItems(TQsList& list, const TQuestions& questions, const TKeywordTags& tags,
-    const TSessionSettings& settings)
+                           const TSessionSettings& settings)
     : m_list(list), m_questions(questions), m_tags(tags), m_settings(settings)
-{
-}
+{ }
 
 int TQsListItems::TotalCount() const { return m_list.Count(); }
 
@@ -64,10 +63,7 @@ std::string TQsListItems::QuestionCaption() const
     return QuestionBoxCaption(m_questions.QuestionType(m_list.QuestionAt(m_list.Current())));
 }
 
-std::string TQsListItems::Prefix() const
-{
-    return m_questions.PrefixTextOf(m_list.QuestionAt(m_list.Current()));
-}
+std::string TQsListItems::Prefix() const { return m_questions.PrefixTextOf(m_list.QuestionAt(m_list.Current())); }
 
 TStudyPassage TQsListItems::Passage() const
 {
@@ -78,8 +74,7 @@ TStudyPassage TQsListItems::Passage() const
 
 TMVListItems::TMVListItems(TMVList& list, const TKeywordTags& tags, bool keywordsOnly)
     : m_list(list), m_tags(tags), m_keywordsOnly(keywordsOnly)
-{
-}
+{ }
 
 int TMVListItems::TotalCount() const { return m_list.Count(); }
 
@@ -133,8 +128,7 @@ std::optional<TRecitationTask> TMVListItems::RecitationTask(const TMarkedText& a
 
 TAccToListItems::TAccToListItems(TAccToList& list, const TBooks& books, const TKeywordTags& tags)
     : m_list(list), m_books(books), m_tags(tags)
-{
-}
+{ }
 
 int TAccToListItems::TotalCount() const { return m_list.Count(); }
 

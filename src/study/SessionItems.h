@@ -18,7 +18,7 @@ class TQuestions;
 class TQsListItems : public ISessionItems {
 public:
     TQsListItems(TQsList& list, const TQuestions& questions, const TKeywordTags& tags,
-        const TSessionSettings& settings);
+                 const TSessionSettings& settings);
     int TotalCount() const override;
     void LoadNext(bool mixed, TMarkedText& question, TMarkedText& answer) override;
     void MarkRight() override;

@@ -67,8 +67,8 @@ public:
     virtual int RelatedCount() const { return 0; }
     virtual int RelatedPos() const { return 0; }
     virtual std::string RelatedCountText() const { return std::to_string(RelatedCount()); }
-    virtual void NextRelated(TMarkedText& /*question*/) {}
-    virtual void PrevRelated(TMarkedText& /*question*/) {}
+    virtual void NextRelated(TMarkedText& /*question*/) { }
+    virtual void PrevRelated(TMarkedText& /*question*/) { }
 };
 
 // Comment events of the voice service, in its numbering.
@@ -112,9 +112,9 @@ public:
     // Confirmation with Yes and No; true for Yes.
     virtual bool Confirm(const std::string& text) = 0;
     // Game only: the grade goes to the game window, which takes over.
-    virtual void GameRight() {}
-    virtual void GameWrong() {}
-    virtual void MinimiseSelf() {}
+    virtual void GameRight() { }
+    virtual void GameWrong() { }
+    virtual void MinimiseSelf() { }
 };
 
 } // namespace sv

@@ -37,9 +37,6 @@ TSessionSettings MemorySessionSettings(const TUser& user)
     return s;
 }
 
-TSessionSettings ReferenceSessionSettings(const TUser& user)
-{
-    return CommonSettings(user, TAskerKind::References);
-}
+TSessionSettings ReferenceSessionSettings(const TUser& user) { return CommonSettings(user, TAskerKind::References); }
 
 } // namespace sv

@@ -12,7 +12,7 @@ std::int32_t FileChecksum(const QString& path, TChecksumKind kind)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return -1;
-    std::uint32_t sum = 0xFFFFFFFFu;   // -1
+    std::uint32_t sum = 0xFFFFFFFFu; // -1
     uLong crc = crc32(0L, Z_NULL, 0);
     char buffer[16384];
     for (;;) {

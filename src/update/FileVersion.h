@@ -40,8 +40,7 @@ QString VersionText(const TFileVersion& v);
 // (length, value length 52, type 0), the key "VS_VERSION_INFO" in UTF-16LE, padding to four
 // bytes, and the fixed file information (signature 0xFEEF04BD).
 inline constexpr std::size_t kVersionBlockSize = 92;
-constexpr std::array<unsigned char, kVersionBlockSize> MakeVersionBlock(unsigned a, unsigned b, unsigned c,
-                                                                         unsigned d)
+constexpr std::array<unsigned char, kVersionBlockSize> MakeVersionBlock(unsigned a, unsigned b, unsigned c, unsigned d)
 {
     std::array<unsigned char, kVersionBlockSize> out{};
     std::size_t at = 0;
@@ -56,23 +55,23 @@ constexpr std::array<unsigned char, kVersionBlockSize> MakeVersionBlock(unsigned
     put16(kVersionBlockSize);
     put16(52);
     put16(0);
-    for (char ch : "VS_VERSION_INFO")   // 15 letters and the terminating zero
+    for (char ch : "VS_VERSION_INFO") // 15 letters and the terminating zero
         put16(static_cast<unsigned char>(ch));
-    put16(0);   // padding to a 32-bit boundary
+    put16(0); // padding to a 32-bit boundary
     const std::uint32_t ms = (a & 0xFFFF) << 16 | (b & 0xFFFF);
     const std::uint32_t ls = (c & 0xFFFF) << 16 | (d & 0xFFFF);
-    put32(0xFEEF04BD);   // signature
-    put32(0x00010000);   // structure version
-    put32(ms);           // file version
+    put32(0xFEEF04BD); // signature
+    put32(0x00010000); // structure version
+    put32(ms);         // file version
     put32(ls);
-    put32(ms);           // product version
+    put32(ms); // product version
     put32(ls);
-    put32(0x3F);         // flags mask
-    put32(0);            // flags
-    put32(0x00040004);   // operating system: 32-bit Windows NT
-    put32(1);            // file type: application
-    put32(0);            // subtype
-    put32(0);            // file date
+    put32(0x3F);       // flags mask
+    put32(0);          // flags
+    put32(0x00040004); // operating system: 32-bit Windows NT
+    put32(1);          // file type: application
+    put32(0);          // subtype
+    put32(0);          // file date
     put32(0);
     return out;
 }

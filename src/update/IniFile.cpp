@@ -111,10 +111,7 @@ const TIniFile::TEntry* TIniFile::Find(const QString& section, const QString& ke
     return nullptr;
 }
 
-bool TIniFile::HasKey(const QString& section, const QString& key) const
-{
-    return Find(section, key) != nullptr;
-}
+bool TIniFile::HasKey(const QString& section, const QString& key) const { return Find(section, key) != nullptr; }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
 {

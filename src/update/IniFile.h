@@ -38,8 +38,8 @@ public:
 
 private:
     struct TEntry {
-        QString Section;   // in capitals
-        QString Key;       // in capitals
+        QString Section; // in capitals
+        QString Key;     // in capitals
         QString Value;
     };
     const TEntry* Find(const QString& section, const QString& key) const;

@@ -14,10 +14,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <vector>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
+#include <vector>
 
 namespace sv {
 
@@ -111,7 +111,8 @@ bool ReadJournal(const QString& path, TPhase* phase, std::vector<TJournalEntry>*
 
 bool SameFile(const QString& a, const QString& b)
 {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return ::lstat(QFile::encodeName(a).constData(), &sa) == 0 && ::lstat(QFile::encodeName(b).constData(), &sb) == 0
            && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
@@ -135,12 +136,12 @@ bool RollBack(const std::vector<TJournalEntry>& entries)
     for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
         const QString& t = it->Target;
         if (Exists(Backup(t))) {
-            if (SameFile(t, Backup(t))) {   // the new file never came: the backup is the old file itself
+            if (SameFile(t, Backup(t))) { // the new file never came: the backup is the old file itself
                 ok = QFile::remove(Backup(t)) && ok;
                 continue;
             }
             if (Exists(t) && !Exists(Staged(t)))
-                HardLink(t, Staged(t), nullptr);   // keeps the download for another try
+                HardLink(t, Staged(t), nullptr); // keeps the download for another try
             ok = ReplaceFile(Backup(t), t) && ok;
         } else if (!it->HadOld && Exists(t)) {
             ok = (Exists(Staged(t)) ? QFile::remove(t) : ReplaceFile(t, Staged(t))) && ok;
@@ -225,7 +226,8 @@ TInstallResult InstallProgramFiles(const QStringList& targets, const TInstallOpt
         QString error;
         const bool injected = options.FailBefore && options.FailBefore(i);
         if (injected || !ReplaceFile(Staged(t), t, &error))
-            return fail(QStringLiteral("Cannot put %1 in place: %2").arg(t, injected ? QStringLiteral("stopped") : error));
+            return fail(
+                QStringLiteral("Cannot put %1 in place: %2").arg(t, injected ? QStringLiteral("stopped") : error));
         r.Installed << t;
         stepDone();
     }
@@ -265,7 +267,8 @@ TRecovery RecoverInterruptedInstall(const QString& journalPath, QString* report)
     }
     if (!RollBack(entries)) {
         if (report)
-            *report = QStringLiteral("An interrupted update could not be undone; the journal %1 is kept.").arg(journalPath);
+            *report =
+                QStringLiteral("An interrupted update could not be undone; the journal %1 is kept.").arg(journalPath);
         return TRecovery::Failed;
     }
     RemoveJournal(journalPath);

@@ -25,7 +25,7 @@ inline constexpr char kBackupSuffix[] = ".update-old";
 struct TInstallResult {
     bool Ok = false;
     QString Error;
-    QStringList Installed;   // the targets that hold their new file
+    QStringList Installed; // the targets that hold their new file
 };
 
 // Waits until the process pid has ended (or is a zombie); false when timeoutMs passes first.
@@ -35,7 +35,7 @@ bool WaitForProcessEnd(qint64 pid, int timeoutMs);
 QString UpdateJournalPath(const QString& programDir);
 
 struct TInstallOptions {
-    QString JournalPath;   // empty: no journal (the install cannot be recovered after a kill)
+    QString JournalPath; // empty: no journal (the install cannot be recovered after a kill)
     // For tests: asked before each move of a new file into place (its index); true makes that
     // move fail.
     std::function<bool(int)> FailBefore;

@@ -27,16 +27,26 @@ struct TCabDeleter {
 QString MspackError(int code)
 {
     switch (code) {
-    case MSPACK_ERR_OPEN: return QStringLiteral("cannot open the file");
-    case MSPACK_ERR_READ: return QStringLiteral("read error (the file is cut short)");
-    case MSPACK_ERR_WRITE: return QStringLiteral("write error");
-    case MSPACK_ERR_SEEK: return QStringLiteral("seek error (the file is cut short)");
-    case MSPACK_ERR_NOMEMORY: return QStringLiteral("out of memory");
-    case MSPACK_ERR_SIGNATURE: return QStringLiteral("not a compressed file of the expected kind");
-    case MSPACK_ERR_DATAFORMAT: return QStringLiteral("damaged data");
-    case MSPACK_ERR_CHECKSUM: return QStringLiteral("checksum error");
-    case MSPACK_ERR_DECRUNCH: return QStringLiteral("decompression error");
-    default: return QStringLiteral("error %1").arg(code);
+    case MSPACK_ERR_OPEN:
+        return QStringLiteral("cannot open the file");
+    case MSPACK_ERR_READ:
+        return QStringLiteral("read error (the file is cut short)");
+    case MSPACK_ERR_WRITE:
+        return QStringLiteral("write error");
+    case MSPACK_ERR_SEEK:
+        return QStringLiteral("seek error (the file is cut short)");
+    case MSPACK_ERR_NOMEMORY:
+        return QStringLiteral("out of memory");
+    case MSPACK_ERR_SIGNATURE:
+        return QStringLiteral("not a compressed file of the expected kind");
+    case MSPACK_ERR_DATAFORMAT:
+        return QStringLiteral("damaged data");
+    case MSPACK_ERR_CHECKSUM:
+        return QStringLiteral("checksum error");
+    case MSPACK_ERR_DECRUNCH:
+        return QStringLiteral("decompression error");
+    default:
+        return QStringLiteral("error %1").arg(code);
     }
 }
 
@@ -65,7 +75,7 @@ bool FitsTheFileSystem(const QString& target, const QString& relative)
 // the files they replaced are kept in the staging folder, the folders made for them are noted.
 class TPlacement {
 public:
-    TPlacement(QString target, QString staging) : m_target(std::move(target)), m_staging(std::move(staging)) {}
+    TPlacement(QString target, QString staging) : m_target(std::move(target)), m_staging(std::move(staging)) { }
 
     bool Place(const QString& staged, const QString& relative, QString* error)
     {
@@ -111,7 +121,7 @@ public:
 private:
     struct TStep {
         QString Dest;
-        QString Kept;   // the file it replaced, in the staging folder; empty: none
+        QString Kept; // the file it replaced, in the staging folder; empty: none
     };
 
     bool MakeFolders(const QString& relative)
@@ -249,8 +259,8 @@ TUnpackResult ExtractCabinet(const QString& path, const QString& targetFolder)
     };
     std::vector<TMember> members;
     for (mscabd_file* f = cab->files; f; f = f->next) {
-        const QString name = (f->attribs & MSCAB_ATTRIB_UTF_NAME) ? QString::fromUtf8(f->filename)
-                                                                  : QString::fromLatin1(f->filename);
+        const QString name =
+            (f->attribs & MSCAB_ATTRIB_UTF_NAME) ? QString::fromUtf8(f->filename) : QString::fromLatin1(f->filename);
         QString relative;
         if (!IsSafeRelativePath(name, &relative) || LinkOnTheWay(target, relative)) {
             d->close(d.get(), cab);
@@ -282,8 +292,8 @@ TUnpackResult ExtractCabinet(const QString& path, const QString& targetFolder)
         if (err != MSPACK_ERR_OK || QFileInfo(m.Staged).size() != static_cast<qint64>(m.File->length)) {
             d->close(d.get(), cab);
             r.Error = QStringLiteral("%1: %2").arg(m.Relative, err != MSPACK_ERR_OK ? MspackError(err)
-                                                                                  : QStringLiteral("cut short"));
-            return r;   // the staging folder goes with everything in it
+                                                                                    : QStringLiteral("cut short"));
+            return r; // the staging folder goes with everything in it
         }
     }
     // Everything was read whole: put the files in place. A member that cannot be placed undoes

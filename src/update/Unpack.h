@@ -12,9 +12,9 @@ namespace sv {
 
 struct TUnpackResult {
     bool Ok = false;
-    QString Error;          // why it failed (for the status line)
-    QStringList Written;    // the files put in place, full paths
-    QString ExpandedName;   // SZDD: the name the compressed file records
+    QString Error;        // why it failed (for the status line)
+    QStringList Written;  // the files put in place, full paths
+    QString ExpandedName; // SZDD: the name the compressed file records
 };
 
 // The name an SZDD file expands to: a name ending in "_" gets the character the header

@@ -127,7 +127,7 @@ bool IsInsideFolder(const QString& path, const QString& root)
     }
     const QString real = QFileInfo(existing).canonicalFilePath();
     if (real.isEmpty())
-        return false;   // a link that leads nowhere
+        return false; // a link that leads nowhere
     const QString full = real + rest;
     return full == rootReal || full.startsWith(rootReal == QLatin1String("/") ? rootReal : rootReal + QLatin1Char('/'));
 }

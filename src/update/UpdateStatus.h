@@ -10,7 +10,7 @@ namespace sv {
 
 enum class TUpdateErrorCode : int {
     None = 0,
-    Internet = 1,          // a network error (its text) or no connection
+    Internet = 1, // a network error (its text) or no connection
     NotFound = 2,
     Info = 3,
     NoNewVersion = 4,
@@ -27,11 +27,11 @@ enum class TUpdateErrorCode : int {
     LicenseRefused = 15,
     PostConnect = 16,
     PostResource = 17,
-    Unreachable = 18,      // no connection to the server at all: told once, plainly
+    Unreachable = 18, // no connection to the server at all: told once, plainly
 };
 
 enum class TUpdateStatusId : int {
-    None = 0,                // a text of its own, not from the table
+    None = 0, // a text of its own, not from the table
     AskDownloadFile = 909,
     AskDownloadFiles = 910,
     AskShutdown = 911,

@@ -59,10 +59,7 @@ QFile::Permissions NewFilePermissions(const QString& replaced)
 
 } // namespace
 
-TWebUpdate::TWebUpdate(IUpdateHost& host) : m_host(host)
-{
-    ProcessId = QCoreApplication::applicationPid();
-}
+TWebUpdate::TWebUpdate(IUpdateHost& host) : m_host(host) { ProcessId = QCoreApplication::applicationPid(); }
 
 TWebUpdate::~TWebUpdate() = default;
 
@@ -78,10 +75,7 @@ void TWebUpdate::StatusText(const QString& text, TUpdateErrorCode errorCode)
         OnStatus(text, TUpdateStatusId::None, errorCode);
 }
 
-QString TWebUpdate::Prefixed(const QString& value) const
-{
-    return ConvertPrefixes(value, Folders);
-}
+QString TWebUpdate::Prefixed(const QString& value) const { return ConvertPrefixes(value, Folders); }
 
 std::int32_t TWebUpdate::Checksum(const QString& path) const
 {
@@ -98,7 +92,7 @@ bool NoConnection(QNetworkReply::NetworkError error)
     case QNetworkReply::RemoteHostClosedError:
     case QNetworkReply::HostNotFoundError:
     case QNetworkReply::TimeoutError:
-    case QNetworkReply::OperationCanceledError:   // the transfer timeout
+    case QNetworkReply::OperationCanceledError: // the transfer timeout
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
     case QNetworkReply::UnknownNetworkError:
@@ -134,7 +128,7 @@ void TWebUpdate::DoUpdate()
         TExpected bounded;
         bounded.MaxSize = Limits.ControlFile;
         if (!m_runDir->isValid() || !DownloadFile(address, false, m_runDir->path(), &controlPath, bounded)) {
-            if (!m_unreachable)   // that has been told already, once
+            if (!m_unreachable) // that has been told already, once
                 Status(TUpdateStatusId::ControlFileNotFound);
         } else {
             Status(TUpdateStatusId::ControlFileFound);
@@ -146,10 +140,10 @@ void TWebUpdate::DoUpdate()
         // Finish.
         if (m_net) {
             m_net->clearConnectionCache();
-            if (!m_unreachable)   // there was none
+            if (!m_unreachable) // there was none
                 Status(TUpdateStatusId::ClosedConnection);
         }
-        m_runDir.reset();   // the control file copy and the texts fetched with it
+        m_runDir.reset(); // the control file copy and the texts fetched with it
         if (m_restart && !m_staged.isEmpty() && !ShouldStop()) {
             RestartForUpdate();
         } else {
@@ -176,8 +170,8 @@ bool TWebUpdate::RunControlFile(const TIniFile& ini)
         Status(TUpdateStatusId::InvalidSignature);
         return false;
     }
-    const bool hasDate = ParseUpdateDate(ini.ReadString(kUpdate, QStringLiteral("date")), DateFormat, DateSeparator)
-                             .has_value();
+    const bool hasDate =
+        ParseUpdateDate(ini.ReadString(kUpdate, QStringLiteral("date")), DateFormat, DateSeparator).has_value();
     if (hasDate) {
         if (!DateTest(ini))
             return false;
@@ -375,7 +369,8 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
         return;
     Status(TUpdateStatusId::DownloadUpdate, url);
     const QString name = FileNameOfAddress(QUrl(url).isRelative() ? url : QUrl(url).path());
-    if (UpdateUpdate == TUpdateUpdate::PromptAll && !m_host.Confirm(UpdateStatusText(TUpdateStatusId::AskDownloadFile) + name))
+    if (UpdateUpdate == TUpdateUpdate::PromptAll
+        && !m_host.Confirm(UpdateStatusText(TUpdateStatusId::AskDownloadFile) + name))
         return;
     if (UpdateUpdate == TUpdateUpdate::PromptOnce && !askedOnce) {
         askedOnce = true;
@@ -388,7 +383,7 @@ void TWebUpdate::FileSection(const TIniFile& ini, const QString& section, bool& 
     // place at once after the program has ended.
     QString saved;
     if (!DownloadFile(url, compressed, targetDir, &saved, expected, TDownloadRole::UpdateFile)) {
-        if (m_unreachable)   // listed, but the one message about the connection is enough
+        if (m_unreachable) // listed, but the one message about the connection is enough
             StatusText(UpdateStatusText(TUpdateStatusId::CannotDownload, url), TUpdateErrorCode::Internet);
         else
             Status(TUpdateStatusId::CannotDownload, url);
@@ -413,7 +408,8 @@ bool TWebUpdate::IsProgramFile(const QString& finalPath, const QString& content)
     for (qsizetype at = m_appComps.indexOf(name, 0, Qt::CaseInsensitive); at >= 0 && !name.isEmpty();
          at = m_appComps.indexOf(name, at + 1, Qt::CaseInsensitive)) {
         const qsizetype end = at + name.size();
-        const bool startsWord = at == 0 || m_appComps.at(at - 1) == QLatin1Char(' ') || m_appComps.at(at - 1) == QLatin1Char('/');
+        const bool startsWord =
+            at == 0 || m_appComps.at(at - 1) == QLatin1Char(' ') || m_appComps.at(at - 1) == QLatin1Char('/');
         const bool endsWord = end == m_appComps.size() || m_appComps.at(end) == QLatin1Char(' ');
         if (startsWord && endsWord)
             return true;
@@ -426,7 +422,11 @@ bool TWebUpdate::IsProgramFile(const QString& finalPath, const QString& content)
     if (!f.open(QIODevice::ReadOnly))
         return false;
     const QByteArray head = f.read(4);
-    return head == QByteArray("\x7f" "ELF", 4) || head.startsWith("#!");
+    return head
+               == QByteArray("\x7f"
+                             "ELF",
+                             4)
+           || head.startsWith("#!");
 }
 
 bool TWebUpdate::InsideAllowedFolder(const QString& path) const
@@ -450,7 +450,8 @@ bool TWebUpdate::StartProgram(const QString& commandLine)
     QStringList shown{program};
     for (const QString& a : std::as_const(parts))
         shown << (a.contains(QLatin1Char(' ')) || a.isEmpty() ? QLatin1Char('"') + a + QLatin1Char('"') : a);
-    if (!m_host.Confirm(QStringLiteral("The update asks to start this program:\r%1\rStart it?").arg(shown.join(QLatin1Char(' ')))))
+    if (!m_host.Confirm(
+            QStringLiteral("The update asks to start this program:\r%1\rStart it?").arg(shown.join(QLatin1Char(' ')))))
         return false;
     return m_host.StartProgram(program, parts);
 }
@@ -518,8 +519,8 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
         return false;
     }
     const QFileInfo targetInfo(targetDir);
-    const QString targetPath = targetInfo.isFile() ? targetInfo.absoluteFilePath()
-                                                   : QDir(targetDir).absoluteFilePath(name);
+    const QString targetPath =
+        targetInfo.isFile() ? targetInfo.absoluteFilePath() : QDir(targetDir).absoluteFilePath(name);
     const QString folder = QFileInfo(targetPath).absolutePath();
     const QString temp = NewTempFileIn(folder);
     if (temp.isEmpty()) {
@@ -527,7 +528,8 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
         Status(TUpdateStatusId::DownloadNotFound, address);
         return false;
     }
-    const bool arrived = web ? HttpGet(address, temp, targetPath, maxBytes) : CopyLocal(address, temp, targetPath, maxBytes);
+    const bool arrived =
+        web ? HttpGet(address, temp, targetPath, maxBytes) : CopyLocal(address, temp, targetPath, maxBytes);
     if (!arrived) {
         QFile::remove(temp);
         return false;
@@ -562,12 +564,12 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
     QString refused;
     if (expected.Checksum != -1 && Checksum(candidate) != expected.Checksum)
         refused = QStringLiteral("checksum");
-    else if (!expected.Sha256.isEmpty()
-             && Sha256Hex(candidate).compare(expected.Sha256, Qt::CaseInsensitive) != 0)
+    else if (!expected.Sha256.isEmpty() && Sha256Hex(candidate).compare(expected.Sha256, Qt::CaseInsensitive) != 0)
         refused = QStringLiteral("sha256");
     if (!refused.isEmpty()) {
         QFile::remove(candidate);
-        Status(TUpdateStatusId::ChecksumMismatch, QFileInfo(finalPath).fileName() + QStringLiteral(" (") + refused + QLatin1Char(')'));
+        Status(TUpdateStatusId::ChecksumMismatch,
+               QFileInfo(finalPath).fileName() + QStringLiteral(" (") + refused + QLatin1Char(')'));
         return false;
     }
     const QString dest = staged ? finalPath + QLatin1String(kStagedSuffix) : finalPath;
@@ -586,8 +588,7 @@ bool TWebUpdate::DownloadFile(const QString& address, bool expand, const QString
     return true;
 }
 
-bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const QString& progressName,
-                         qint64 maxBytes)
+bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const QString& progressName, qint64 maxBytes)
 {
     const QUrl url(address);
     const QString scheme = url.scheme().toLower();
@@ -705,7 +706,7 @@ bool TWebUpdate::HttpGet(const QString& address, const QString& tempPath, const 
     if (!reply->isFinished())
         loop.exec();
     watch.stop();
-    if (!reply->isFinished()) {   // the application is ending
+    if (!reply->isFinished()) { // the application is ending
         stopped = true;
         reply->abort();
     }
@@ -823,8 +824,8 @@ void TWebUpdate::RestartForUpdate()
     QString shown = m_appName;
     if (shown.size() >= 2 && shown.startsWith(QLatin1Char('"')) && shown.endsWith(QLatin1Char('"')))
         shown = shown.mid(1, shown.size() - 2);
-    if (!m_host.Confirm(UpdateStatusText(TUpdateStatusId::AskShutdown) + QStringLiteral("\rThe program started again afterwards: ")
-                        + shown)) {
+    if (!m_host.Confirm(UpdateStatusText(TUpdateStatusId::AskShutdown)
+                        + QStringLiteral("\rThe program started again afterwards: ") + shown)) {
         DiscardStaged();
         return;
     }

@@ -47,17 +47,17 @@ inline constexpr char kStagedSuffix[] = ".update-new";
 
 // What a downloaded file must match before it is put in place.
 struct TExpected {
-    std::int32_t Checksum = -1;   // byte sum or CRC-32 (UseCRC32); -1: none
-    QString Sha256;               // lower- or upper-case hexadecimal; empty: none
-    qint64 MaxSize = 0;           // the most bytes the download may have; 0: TLimits::Download
+    std::int32_t Checksum = -1; // byte sum or CRC-32 (UseCRC32); -1: none
+    QString Sha256;             // lower- or upper-case hexadecimal; empty: none
+    qint64 MaxSize = 0;         // the most bytes the download may have; 0: TLimits::Download
 };
 
 // The bounds of one run.
 struct TLimits {
-    qint64 ControlFile = 1 << 20;                // bytes of the control file (and of its texts)
-    qint64 Download = qint64(200) << 20;         // bytes of a file whose size is not declared
-    qint64 FileCount = 1000;                     // "count" of the "files" section
-    qint64 TotalMs = 30 * 60 * 1000;             // the whole run
+    qint64 ControlFile = 1 << 20;        // bytes of the control file (and of its texts)
+    qint64 Download = qint64(200) << 20; // bytes of a file whose size is not declared
+    qint64 FileCount = 1000;             // "count" of the "files" section
+    qint64 TotalMs = 30 * 60 * 1000;     // the whole run
 };
 
 // What a download is for: a text the update reads (the control file, what's new ...) or a
@@ -76,8 +76,8 @@ public:
     TWebUpdate& operator=(const TWebUpdate&) = delete;
 
     // --- Settings ---
-    QString URL;                                  // the control file (http, https or a local path)
-    TUpdateType UpdateType = TUpdateType::Http;   // Http: URL is a web address; File: a file
+    QString URL;                                // the control file (http, https or a local path)
+    TUpdateType UpdateType = TUpdateType::Http; // Http: URL is a web address; File: a file
     TUpdateUpdate UpdateUpdate = TUpdateUpdate::Silent;
     QString DateFormat = QStringLiteral("dd/mm/yyyy");
     QChar DateSeparator = QLatin1Char('/');
@@ -124,9 +124,9 @@ public:
     void Cancel() { m_cancelRequested = true; }
     bool Cancelled() const { return m_cancelRequested; }
 
-    // The new-version rule for one file: none of the tests given (empty version, size 0, checksum -1) or no local file: true;
-    // a checksum that differs from the local file's; a size above 0 that differs from the
-    // local file's (size decides over version); else a version higher than the local file's.
+    // The new-version rule for one file: none of the tests given (empty version, size 0, checksum -1) or no local file:
+    // true; a checksum that differs from the local file's; a size above 0 that differs from the local file's (size
+    // decides over version); else a version higher than the local file's.
     bool IsNewVersion(const QString& newVersion, const QString& localFile, std::int32_t newChecksum,
                       qint64 newSize) const;
 
@@ -175,11 +175,11 @@ private:
     bool m_restart = false;
     bool m_cancelRequested = false;
     bool m_stopReported = false;
-    bool m_unreachable = false;   // the server could not be reached in this run
+    bool m_unreachable = false; // the server could not be reached in this run
     QDeadlineTimer m_deadline;
     QString m_appName;
     QString m_appComps;
-    QStringList m_staged;   // the final paths of the program files waiting beside their targets
+    QStringList m_staged; // the final paths of the program files waiting beside their targets
     QStringList m_updaterCommand;
 };
 

@@ -20,10 +20,7 @@
 
 namespace {
 
-void Say(const QString& text)
-{
-    std::fprintf(stderr, "upd: %s\n", text.toLocal8Bit().constData());
-}
+void Say(const QString& text) { std::fprintf(stderr, "upd: %s\n", text.toLocal8Bit().constData()); }
 
 } // namespace
 

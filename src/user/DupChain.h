@@ -24,9 +24,9 @@ void ForEachCopy(TQuestionAddr question, const TQuestions& questions, F&& visit)
         if (next == 0)
             break;
         if (n == MaxCollections)
-            ThrowRange("Range check error: the duplicate chain of question "
-                       + std::to_string(question.Collection) + ":" + std::to_string(question.Index)
-                       + " holds more than " + std::to_string(MaxCollections) + " copies");
+            ThrowRange("Range check error: the duplicate chain of question " + std::to_string(question.Collection) + ":"
+                       + std::to_string(question.Index) + " holds more than " + std::to_string(MaxCollections)
+                       + " copies");
         q = TQuestionAddr::FromId(next);
         chain[n++] = q;
     }

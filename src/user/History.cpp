@@ -10,11 +10,9 @@ namespace {
 int Offset(TQuestionAddr q)
 {
     if (q.Collection < 0 || q.Collection > 7)
-        ThrowRange("Range check error: set history collection " + std::to_string(q.Collection)
-                   + " outside 0..7");
+        ThrowRange("Range check error: set history collection " + std::to_string(q.Collection) + " outside 0..7");
     if (q.Index < 1 || q.Index > 8191)
-        ThrowRange("Range check error: set history question " + std::to_string(q.Index)
-                   + " outside 1..8191");
+        ThrowRange("Range check error: set history question " + std::to_string(q.Index) + " outside 1..8191");
     return q.Collection * 8191 + (q.Index - 1);
 }
 

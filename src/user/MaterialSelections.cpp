@@ -33,13 +33,16 @@ void TMaterialSelections::RestoreToUser(TUser& user) const
 std::span<std::uint8_t> TMaterialSelections::FlagsOf(TSelectionKind kind)
 {
     switch (kind) {
-    case TSelectionKind::ByChapter: return {m_chapterSel.begin(), m_chapterSel.end()};
-    case TSelectionKind::ByVerse: return {m_verseSel.begin(), m_verseSel.end()};
-    case TSelectionKind::BySection: return {m_sectionSel.begin(), m_sectionSel.end()};
-    case TSelectionKind::ByMemory: return {m_memorySel.begin(), m_memorySel.end()};
+    case TSelectionKind::ByChapter:
+        return {m_chapterSel.begin(), m_chapterSel.end()};
+    case TSelectionKind::ByVerse:
+        return {m_verseSel.begin(), m_verseSel.end()};
+    case TSelectionKind::BySection:
+        return {m_sectionSel.begin(), m_sectionSel.end()};
+    case TSelectionKind::ByMemory:
+        return {m_memorySel.begin(), m_memorySel.end()};
     }
-    ThrowRange("Range check error: selection kind " + std::to_string(static_cast<int>(kind))
-               + " outside 0..3");
+    ThrowRange("Range check error: selection kind " + std::to_string(static_cast<int>(kind)) + " outside 0..3");
 }
 
 std::span<const std::uint8_t> TMaterialSelections::Flags(TSelectionKind kind) const

@@ -4,8 +4,8 @@
 
 namespace sv {
 
-inline constexpr int MemoryKindFinish = 0;   // "Finish this verse" and give the reference
-inline constexpr int MemoryKindQuote = 1;    // "Quote"
-inline constexpr int MemoryKindBoth = 2;     // both, one random draw per verse
+inline constexpr int MemoryKindFinish = 0; // "Finish this verse" and give the reference
+inline constexpr int MemoryKindQuote = 1;  // "Quote"
+inline constexpr int MemoryKindBoth = 2;   // both, one random draw per verse
 
 } // namespace sv

@@ -156,7 +156,7 @@ TCarryCounts CarryProgress(const TQuestionKeys& from, const TQuestionKeys& to, T
 
 TPersonFiles PersonFilesOf(const std::string& userFile, const std::string& usersDir, const std::string& fileName)
 {
-    return {userFile, userFile + "h", usersDir + Win1252ToUtf8(fileName) + ".qid"};   // UTF-8 on disk
+    return {userFile, userFile + "h", usersDir + Win1252ToUtf8(fileName) + ".qid"}; // UTF-8 on disk
 }
 
 std::string TCarryReport::Message() const

@@ -23,7 +23,7 @@ bool SameBytes(const A& a, const A& b)
 
 std::string StudyDatePath(const std::string& usersDir, const std::string& fileName)
 {
-    return usersDir + Win1252ToUtf8(fileName) + ".studied";   // file names on disk are UTF-8
+    return usersDir + Win1252ToUtf8(fileName) + ".studied"; // file names on disk are UTF-8
 }
 
 std::optional<QDate> ReadStudyDate(const std::string& path)

@@ -93,11 +93,9 @@ namespace {
 int QuestionOffset(TQuestionAddr q)
 {
     if (q.Collection < 0 || q.Collection > 7)
-        ThrowRange("Range check error: question collection " + std::to_string(q.Collection)
-                   + " outside 0..7");
+        ThrowRange("Range check error: question collection " + std::to_string(q.Collection) + " outside 0..7");
     if (q.Index < 1 || q.Index > TUser::QuestionsPerCollection)
-        ThrowRange("Range check error: question number " + std::to_string(q.Index)
-                   + " outside 1..8191");
+        ThrowRange("Range check error: question number " + std::to_string(q.Index) + " outside 1..8191");
     return q.Collection * TUser::QuestionsPerCollection + (q.Index - 1);
 }
 
@@ -147,13 +145,16 @@ void TUser::SetSelectionMode(TSelectionKind kind)
 std::span<std::uint8_t> TUser::SelectionFlags(TSelectionKind kind)
 {
     switch (kind) {
-    case TSelectionKind::ByChapter: return {ChapterSel.begin(), ChapterSel.end()};
-    case TSelectionKind::ByVerse: return {VerseSel.begin(), VerseSel.end()};
-    case TSelectionKind::BySection: return {SectionSel.begin(), SectionSel.end()};
-    case TSelectionKind::ByMemory: return {MemorySel.begin(), MemorySel.end()};
+    case TSelectionKind::ByChapter:
+        return {ChapterSel.begin(), ChapterSel.end()};
+    case TSelectionKind::ByVerse:
+        return {VerseSel.begin(), VerseSel.end()};
+    case TSelectionKind::BySection:
+        return {SectionSel.begin(), SectionSel.end()};
+    case TSelectionKind::ByMemory:
+        return {MemorySel.begin(), MemorySel.end()};
     }
-    ThrowRange("Range check error: selection kind " + std::to_string(static_cast<int>(kind))
-               + " outside 0..3");
+    ThrowRange("Range check error: selection kind " + std::to_string(static_cast<int>(kind)) + " outside 0..3");
 }
 
 std::span<const std::uint8_t> TUser::SelectionFlags(TSelectionKind kind) const

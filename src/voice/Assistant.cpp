@@ -9,9 +9,9 @@ namespace sv {
 
 namespace {
 const char* const kAnimations[20] = {
-    "Acknowledge", "Alert", "Announce", "Confused", "Congratulate", "DontRecognize", "Explain",
-    "GetAttention", "Greet", "DoMagic1", "Process", "Read", "Sad", "Search", "Suggest",
-    "Surprised", "Think", "Uncertain", "Wave", "Write",
+    "Acknowledge",  "Alert",     "Announce", "Confused",  "Congratulate", "DontRecognize", "Explain",
+    "GetAttention", "Greet",     "DoMagic1", "Process",   "Read",         "Sad",           "Search",
+    "Suggest",      "Surprised", "Think",    "Uncertain", "Wave",         "Write",
 };
 const char* const kSearchOrder[4] = {"Peedy", "Merlin", "Genie", "Robby"};
 const std::string kMapOpen = "\\map=\"";
@@ -23,7 +23,7 @@ TAssistant::TAssistant(std::string charactersDir, ICharacterStage* stage, std::f
     : m_dir(std::move(charactersDir)), m_stage(stage), m_mainWindowRect(std::move(mainWindowRect))
 {
     m_available = CharacterInstalled("Peedy") || CharacterInstalled("Merlin") || CharacterInstalled("Robby")
-        || CharacterInstalled("Genie");
+                  || CharacterInstalled("Genie");
 }
 
 TAssistant::~TAssistant()
@@ -54,18 +54,20 @@ std::vector<std::string> TAssistant::InstalledCharacters() const
 std::string TAssistant::CharacterNameOf(char letter)
 {
     switch (letter) {
-    case 'G': return "Genie";
-    case 'M': return "Merlin";
-    case 'P': return "Peedy";
-    case 'R': return "Robby";
-    default: return "???";
+    case 'G':
+        return "Genie";
+    case 'M':
+        return "Merlin";
+    case 'P':
+        return "Peedy";
+    case 'R':
+        return "Robby";
+    default:
+        return "???";
     }
 }
 
-const char* TAssistant::AnimationName(int index)
-{
-    return index >= 0 && index < 20 ? kAnimations[index] : "";
-}
+const char* TAssistant::AnimationName(int index) { return index >= 0 && index < 20 ? kAnimations[index] : ""; }
 
 std::string TAssistant::MapTagged(const std::string& text, bool balloonOnly)
 {
@@ -75,8 +77,8 @@ std::string TAssistant::MapTagged(const std::string& text, bool balloonOnly)
 std::pair<std::string, std::string> TAssistant::SplitMapTag(const std::string& tagged)
 {
     const bool tagged_ = tagged.size() >= kMapOpen.size() + kMapMiddle.size() + kMapClose.size()
-        && tagged.compare(0, kMapOpen.size(), kMapOpen) == 0
-        && tagged.compare(tagged.size() - kMapClose.size(), kMapClose.size(), kMapClose) == 0;
+                         && tagged.compare(0, kMapOpen.size(), kMapOpen) == 0
+                         && tagged.compare(tagged.size() - kMapClose.size(), kMapClose.size(), kMapClose) == 0;
     if (!tagged_)
         return {tagged, tagged};
     const std::string inner = tagged.substr(kMapOpen.size(), tagged.size() - kMapOpen.size() - kMapClose.size());
@@ -86,10 +88,7 @@ std::pair<std::string, std::string> TAssistant::SplitMapTag(const std::string& t
     return {inner.substr(0, middle), inner.substr(middle + kMapMiddle.size())};
 }
 
-bool TAssistant::CharacterVisible() const
-{
-    return m_loaded && m_stage && m_stage->Visible();
-}
+bool TAssistant::CharacterVisible() const { return m_loaded && m_stage && m_stage->Visible(); }
 
 void TAssistant::LoadCharacter(const std::string& name)
 {
@@ -100,8 +99,7 @@ void TAssistant::LoadCharacter(const std::string& name)
     try {
         if (m_stage->Load(TCharacterFile::Load(TCharacterFile::PathFor(m_dir, name))))
             return;
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) { }
     // A character whose files cannot be used is not shown.
     m_characterName.clear();
     m_loaded = false;

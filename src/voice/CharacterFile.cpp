@@ -63,9 +63,9 @@ std::string TCharacterFile::PathFor(const std::string& charactersDir, const std:
 const std::vector<std::string>& TCharacterFile::RequiredAnimations()
 {
     static const std::vector<std::string> names = {
-        "Acknowledge", "Alert", "Announce", "Confused", "Congratulate", "DontRecognize", "Explain",
-        "GetAttention", "Greet", "DoMagic1", "Process", "Read", "Sad", "Search", "Suggest",
-        "Surprised", "Think", "Uncertain", "Wave", "Write", "DoMagic2", "RestPose", "Show", "Hide",
+        "Acknowledge", "Alert",     "Announce", "Confused", "Congratulate", "DontRecognize", "Explain", "GetAttention",
+        "Greet",       "DoMagic1",  "Process",  "Read",     "Sad",          "Search",        "Suggest", "Surprised",
+        "Think",       "Uncertain", "Wave",     "Write",    "DoMagic2",     "RestPose",      "Show",    "Hide",
     };
     return names;
 }
@@ -76,7 +76,7 @@ TCharacterFile TCharacterFile::Load(const std::string& path)
     if (!in)
         ThrowCannotOpen(path);
     TCharacterFile c;
-    std::vector<int> frameLines;   // the line of each frame, for the layer check below
+    std::vector<int> frameLines; // the line of each frame, for the layer check below
     std::string text;
     int lineNo = 0;
     while (std::getline(in, text)) {
@@ -136,7 +136,8 @@ TCharacterFile TCharacterFile::Load(const std::string& path)
     for (std::size_t f = 0; f < c.m_frames.size(); ++f)
         for (const std::string& layer : c.m_frames[f].Layers)
             if (layers.count(layer) == 0)
-                Refuse(path, frameLines[f], "the drawing has no layer " + layer + " (frame " + c.m_frames[f].Name + ")");
+                Refuse(path, frameLines[f],
+                       "the drawing has no layer " + layer + " (frame " + c.m_frames[f].Name + ")");
     if (!c.HasAnimation("RestPose"))
         Refuse(path, lineNo, "a character needs the animation RestPose");
     return c;

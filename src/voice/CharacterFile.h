@@ -23,13 +23,13 @@ namespace sv {
 
 struct TCharacterFrame {
     std::string Name;
-    std::vector<std::string> Layers;   // ids of the drawing's layers, bottom first
+    std::vector<std::string> Layers; // ids of the drawing's layers, bottom first
 };
 
 struct TCharacterAnimation {
     std::string Name;
-    int FrameMs = 0;             // time each frame stays; 0 for a single still frame
-    std::vector<int> Frames;     // indexes into Frames()
+    int FrameMs = 0;         // time each frame stays; 0 for a single still frame
+    std::vector<int> Frames; // indexes into Frames()
 };
 
 class TCharacterFile {

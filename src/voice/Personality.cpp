@@ -7,15 +7,12 @@ namespace sv {
 
 namespace {
 const char* const kEventNames[CommentEventCount] = {
-    "Correct1", "Correct3", "Correct5", "AllCorrect", "Incorrect1",
-    "Incorrect3", "Incorrect5", "Quit", "QuitEarly", "Goodbye",
+    "Correct1",   "Correct3",   "Correct5", "AllCorrect", "Incorrect1",
+    "Incorrect3", "Incorrect5", "Quit",     "QuitEarly",  "Goodbye",
 };
 } // namespace
 
-const char* CommentEventName(int event)
-{
-    return event >= 0 && event < CommentEventCount ? kEventNames[event] : "";
-}
+const char* CommentEventName(int event) { return event >= 0 && event < CommentEventCount ? kEventNames[event] : ""; }
 
 int CommentEventOf(const std::string& name)
 {
@@ -51,7 +48,7 @@ void TPersonalities::Parse(const std::string& fileText)
 
     Slots.assign(10, TPersonality());
     Count = 0;
-    int current = 0;   // the current comment event
+    int current = 0; // the current comment event
     const int n = static_cast<int>(Lines.size());
     for (int i = 0; i < n; ++i) {
         const std::string& line = Lines[i];
@@ -62,8 +59,7 @@ void TPersonalities::Parse(const std::string& fileText)
             Slots[Count - 1].Last[current] = i - 1;
         const std::string key = line.substr(1, eq - 1);
         // The value ends before the line's last character (the closing "]").
-        const std::string value = eq + 1 < line.size() ? line.substr(eq + 1, line.size() - eq - 2)
-                                                       : std::string();
+        const std::string value = eq + 1 < line.size() ? line.substr(eq + 1, line.size() - eq - 2) : std::string();
         if (key == "Personality") {
             ++Count;
             if (static_cast<int>(Slots.size()) < Count)

@@ -37,8 +37,8 @@ int CommentEventOf(const std::string& name);
 
 struct TPersonality {
     std::string Name;
-    int Header[CommentEventCount];   // index of the "[Category=...]" line, -1 when absent
-    int Last[CommentEventCount];     // index of the section's last line, -1 when absent
+    int Header[CommentEventCount]; // index of the "[Category=...]" line, -1 when absent
+    int Last[CommentEventCount];   // index of the section's last line, -1 when absent
     TPersonality();
 
     int HeaderOf(TCommentEvent event) const { return Header[EventIndex(event)]; }
@@ -46,8 +46,8 @@ struct TPersonality {
 };
 
 struct TPersonalities {
-    std::vector<std::string> Lines;         // every non-empty line of the file, from 0
-    std::vector<TPersonality> Slots;        // 10 at start, grown to Count + 4 when full
+    std::vector<std::string> Lines;  // every non-empty line of the file, from 0
+    std::vector<TPersonality> Slots; // 10 at start, grown to Count + 4 when full
     int Count = 0;
 
     // Parses the lines of a file (line ends "\n" or "\r\n"); empty lines are dropped.

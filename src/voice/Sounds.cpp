@@ -13,16 +13,16 @@ namespace {
 constexpr std::uint32_t Bit(int n) { return std::uint32_t{1} << n; }
 
 const TCommentRow kCommentTable[CommentEventCount] = {
-    {50, Bit(0), 10},                                               // Correct1
-    {50, Bit(0) | Bit(8), 20},                                      // Correct3
-    {50, Bit(8) | Bit(9) | Bit(14), 50},                            // Correct5
-    {0, Bit(2) | Bit(4) | Bit(9) | Bit(19), 100},                   // AllCorrect
-    {50, Bit(12) | Bit(17), 10},                                    // Incorrect1
-    {50, Bit(6) | Bit(12) | Bit(16) | Bit(17), 20},                 // Incorrect3
+    {50, Bit(0), 10},                                                 // Correct1
+    {50, Bit(0) | Bit(8), 20},                                        // Correct3
+    {50, Bit(8) | Bit(9) | Bit(14), 50},                              // Correct5
+    {0, Bit(2) | Bit(4) | Bit(9) | Bit(19), 100},                     // AllCorrect
+    {50, Bit(12) | Bit(17), 10},                                      // Incorrect1
+    {50, Bit(6) | Bit(12) | Bit(16) | Bit(17), 20},                   // Incorrect3
     {50, Bit(3) | Bit(5) | Bit(6) | Bit(12) | Bit(16) | Bit(17), 50}, // Incorrect5
-    {50, Bit(17), 50},                                              // Quit
-    {50, Bit(3) | Bit(12), 50},                                     // QuitEarly
-    {0, Bit(0) | Bit(6) | Bit(18), 100},                            // Goodbye
+    {50, Bit(17), 50},                                                // Quit
+    {50, Bit(3) | Bit(12), 50},                                       // QuitEarly
+    {0, Bit(0) | Bit(6) | Bit(18), 100},                              // Goodbye
 };
 
 void ReplaceFirst(std::string& text, const std::string& what, const std::string& by)
@@ -33,8 +33,8 @@ void ReplaceFirst(std::string& text, const std::string& what, const std::string&
 }
 } // namespace
 
-TSounds::TSounds(std::string soundDir, ISpeechEngine* engine, ISoundPlayer* player,
-                 const std::string& personalityPath, IRandom& random, TEngineStart start)
+TSounds::TSounds(std::string soundDir, ISpeechEngine* engine, ISoundPlayer* player, const std::string& personalityPath,
+                 IRandom& random, TEngineStart start)
     : m_soundDir(std::move(soundDir)), m_engine(engine), m_player(player), m_random(random)
 {
     if (m_engine)
@@ -92,10 +92,7 @@ void TSounds::PlayGameSound() { PlayWave("jeopardy.wav"); }
 void TSounds::PlayWagerSound() { PlayWave("applause.wav"); }
 void TSounds::PlayTimeUpSound() { PlayWave("buzz.wav"); }
 
-bool TSounds::AssistantAvailable() const
-{
-    return m_assistant && m_assistant->AssistantAvailable();
-}
+bool TSounds::AssistantAvailable() const { return m_assistant && m_assistant->AssistantAvailable(); }
 
 std::string TSounds::SpokenText(std::string text)
 {
@@ -108,7 +105,7 @@ std::string TSounds::SpokenText(std::string text)
 void TSounds::Speak(const std::string& text, bool balloonOnly, TSpeechKind speechKind)
 {
     const bool assistantKind = speechKind == TSpeechKind::Greeting || speechKind == TSpeechKind::Assistant
-        || speechKind == TSpeechKind::Either;
+                               || speechKind == TSpeechKind::Either;
     if (assistantKind && AssistantAvailable()) {
         m_assistant->AssistantSpeak(text, balloonOnly);
         return;
@@ -174,15 +171,11 @@ void TSounds::SetVoice(const std::string& modeName)
     if (wasActive) {
         try {
             m_engine->Activate();
-        } catch (const std::exception&) {
-        }
+        } catch (const std::exception&) { }
     }
 }
 
-void TSounds::SelectPersonality(const std::string& name)
-{
-    m_selected = m_personalities.Find(name);
-}
+void TSounds::SelectPersonality(const std::string& name) { m_selected = m_personalities.Find(name); }
 
 std::vector<std::string> TSounds::PersonalityNames() const
 {

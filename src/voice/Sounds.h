@@ -5,8 +5,8 @@
 
 #include "common/Random.h"
 #include "voice/Personality.h"
-#include "voice/SpeechKind.h"
 #include "voice/SpeechEngine.h"
+#include "voice/SpeechKind.h"
 
 #include <cstdint>
 #include <deque>
@@ -19,7 +19,7 @@ class TAssistant;
 
 struct TCommentRow {
     int SpeakPercent;
-    std::uint32_t Animations;   // bit n = animation n of the assistant
+    std::uint32_t Animations; // bit n = animation n of the assistant
     int AnimatedPercent;
 };
 
@@ -32,9 +32,8 @@ public:
     // soundDir ends in "/"; the engine and the player are not owned. The personalities are
     // read from personalityPath; random draws the remarks of Comment. The service takes the
     // engine's "text done" notification (OnTextDone) for its speech queue.
-    TSounds(std::string soundDir, ISpeechEngine* engine, ISoundPlayer* player,
-            const std::string& personalityPath, IRandom& random,
-            TEngineStart start = TEngineStart::Now);
+    TSounds(std::string soundDir, ISpeechEngine* engine, ISoundPlayer* player, const std::string& personalityPath,
+            IRandom& random, TEngineStart start = TEngineStart::Now);
     ~TSounds();
     TSounds(const TSounds&) = delete;
     TSounds& operator=(const TSounds&) = delete;
@@ -100,7 +99,7 @@ private:
     bool m_speechAvailable = false;
     bool m_speaking = false;
     bool m_engineStarted = false;
-    std::deque<std::string> m_queue;   // spoken texts waiting for the engine
+    std::deque<std::string> m_queue; // spoken texts waiting for the engine
     TPersonalities m_personalities;
     int m_selected = 0;
 };

@@ -27,8 +27,7 @@ QString CheckListSummary(int n, int count, const std::string& noun)
     return FromWin1252(text);
 }
 
-TCheckListCombo::TCheckListCombo(QWidget* parent)
-    : QComboBox(parent), m_model(new QStandardItemModel(this))
+TCheckListCombo::TCheckListCombo(QWidget* parent) : QComboBox(parent), m_model(new QStandardItemModel(this))
 {
     setModel(m_model);
     view()->viewport()->installEventFilter(this);

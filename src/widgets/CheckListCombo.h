@@ -69,7 +69,7 @@ private:
     int m_dropWidth = 0;
     bool m_summaryOn = true;
     QString m_summary;
-    int m_pressedRow = -1;   // item under the last press in the opened list
+    int m_pressedRow = -1; // item under the last press in the opened list
 };
 
 } // namespace sv

@@ -129,8 +129,7 @@ std::string TBibleBrowser::Caption() const
     if (!m_current)
         return {};
     if (m_current->WordsCount >= 1)
-        return std::to_string(m_current->Count)
-               + (m_current->Count < 2 ? " verse with " : " verses with ")
+        return std::to_string(m_current->Count) + (m_current->Count < 2 ? " verse with " : " verses with ")
                + m_current->WordsText(m_words);
     const int first = m_verseScroll.Pos + 1;
     if (first < 1 || first > m_current->Count)
@@ -144,10 +143,7 @@ std::string TBibleBrowser::Caption() const
 
 // --- the word list ---------------------------------------------------------------------------
 
-int TBibleBrowser::ListedWordCount() const
-{
-    return m_words.CountFiltered(m_useLimit, m_group, m_throughChapter);
-}
+int TBibleBrowser::ListedWordCount() const { return m_words.CountFiltered(m_useLimit, m_group, m_throughChapter); }
 
 int TBibleBrowser::ListedWordAt(int row) const
 {
@@ -191,8 +187,8 @@ std::string TBibleBrowser::VerseLabel(int index) const
 void TBibleBrowser::RenderVerseAt(int index, TMarkedText& target) const
 {
     const bool markAll = m_highlightFirst > 0 && index >= m_highlightFirst && index <= m_highlightLast;
-    m_books.RenderVerse(m_current->Refs[index], *m_current, m_colours, markAll,
-                        static_cast<std::uint8_t>(m_useLimit), target);
+    m_books.RenderVerse(m_current->Refs[index], *m_current, m_colours, markAll, static_cast<std::uint8_t>(m_useLimit),
+                        target);
 }
 
 TVerseBlock TBibleBrowser::LayoutVerse(int index, int top, bool atTop, int width, int lineHeight,
@@ -208,14 +204,13 @@ TVerseBlock TBibleBrowser::LayoutVerse(int index, int top, bool atTop, int width
             y += SectionGap;
         block.HasTitle = true;
         block.TitleTop = y;
-        block.Title = LayoutPlainText(m_books.SectionTitleOf(ref), SectionColour, true, m_indent,
-                                      width, measure);
+        block.Title = LayoutPlainText(m_books.SectionTitleOf(ref), SectionColour, true, m_indent, width, measure);
         y += block.Title.Lines * lineHeight;
     }
     block.TextTop = y;
     block.Label = VerseLabel(index);
-    block.LabelSelected = index == m_selectedVerse
-                          && (m_current->WordsCount > 0 || m_host == TBibleHost::QuestionEditor);
+    block.LabelSelected =
+        index == m_selectedVerse && (m_current->WordsCount > 0 || m_host == TBibleHost::QuestionEditor);
     auto text = std::make_unique<TMarkedText>();
     RenderVerseAt(index, *text);
     block.Text = LayoutMarkedText(*text, m_indent, width, m_controls.HideChecked, m_colours, measure);
@@ -277,15 +272,9 @@ void TBibleBrowser::WordLinesDrawn(int count)
 
 // --- operations ------------------------------------------------------------------------------
 
-void TBibleBrowser::ClearSelection()
-{
-    std::fill(m_selection.begin(), m_selection.end(), false);
-}
+void TBibleBrowser::ClearSelection() { std::fill(m_selection.begin(), m_selection.end(), false); }
 
-void TBibleBrowser::ResetToggleContext()
-{
-    m_controls.ToggleContextCaption = SwitchToContext;
-}
+void TBibleBrowser::ResetToggleContext() { m_controls.ToggleContextCaption = SwitchToContext; }
 
 void TBibleBrowser::RecountWordList()
 {
@@ -393,8 +382,7 @@ void TBibleBrowser::RebuildResults()
                 trial.AddWord(m_books, w);
                 *m_current = trial;
                 added = true;
-            } catch (const ERangeError&) {
-            }
+            } catch (const ERangeError&) { }
         }
         if (!added) {
             m_selection[static_cast<std::size_t>(w)] = false;
@@ -491,10 +479,7 @@ void TBibleBrowser::SpinChanged(int value)
     RecountWordList();
 }
 
-void TBibleBrowser::HideClicked(bool checked)
-{
-    m_controls.HideChecked = checked;
-}
+void TBibleBrowser::HideClicked(bool checked) { m_controls.HideChecked = checked; }
 
 void TBibleBrowser::ChooseWordGroup(int item)
 {
@@ -529,25 +514,13 @@ void TBibleBrowser::SpeakWords()
         m_speech->Speak(m_words.RawWordText(static_cast<TWordCode>(w)), false, TSpeechKind::Word);
 }
 
-void TBibleBrowser::WheelVerses(int delta)
-{
-    ScrollVerses(m_verseScroll.Pos + (delta > 0 ? -1 : 1));
-}
+void TBibleBrowser::WheelVerses(int delta) { ScrollVerses(m_verseScroll.Pos + (delta > 0 ? -1 : 1)); }
 
-void TBibleBrowser::WheelWords(int delta)
-{
-    ScrollWords(m_wordScroll.Pos + (delta > 0 ? -1 : 1));
-}
+void TBibleBrowser::WheelWords(int delta) { ScrollWords(m_wordScroll.Pos + (delta > 0 ? -1 : 1)); }
 
-void TBibleBrowser::ScrollVerses(int pos)
-{
-    m_verseScroll.Pos = Clamp(pos, 0, m_verseScroll.Max);
-}
+void TBibleBrowser::ScrollVerses(int pos) { m_verseScroll.Pos = Clamp(pos, 0, m_verseScroll.Max); }
 
-void TBibleBrowser::ScrollWords(int pos)
-{
-    m_wordScroll.Pos = Clamp(pos, 0, m_wordScroll.Max);
-}
+void TBibleBrowser::ScrollWords(int pos) { m_wordScroll.Pos = Clamp(pos, 0, m_wordScroll.Max); }
 
 std::string TBibleBrowser::WordsClipboardText() const
 {

@@ -47,7 +47,7 @@ public:
 template <typename TService>
 class TBibleSpeechAdapter final : public IBibleSpeech {
 public:
-    explicit TBibleSpeechAdapter(TService& service) : m_service(service) {}
+    explicit TBibleSpeechAdapter(TService& service) : m_service(service) { }
     bool SpeechAvailable() const override { return m_service.SpeechAvailable(); }
     void Speak(const std::string& text, bool balloonOnly, TSpeechKind kind) override
     {
@@ -64,14 +64,14 @@ std::unique_ptr<IBibleSpeech> MakeBibleSpeech(TService& service)
     return std::make_unique<TBibleSpeechAdapter<TService>>(service);
 }
 
-inline constexpr int NoKeywords = 255;         // keyword use limit with "Used" off
-inline constexpr int TextIndent = 44;          // verse text and section titles start here
-inline constexpr int LabelIndent = 2;          // verse labels start here
-inline constexpr int SectionGap = 8;           // extra space above a section title
+inline constexpr int NoKeywords = 255;                   // keyword use limit with "Used" off
+inline constexpr int TextIndent = 44;                    // verse text and section titles start here
+inline constexpr int LabelIndent = 2;                    // verse labels start here
+inline constexpr int SectionGap = 8;                     // extra space above a section title
 inline constexpr std::uint32_t SectionColour = 0x808000; // teal (0x00BBGGRR)
 inline constexpr std::uint32_t LabelColour = 0x800000;   // navy
-inline constexpr int WordGroupItems = 11;      // "All words" .. "Interjections"
-inline constexpr int FirstMoreGroup = 3;       // "Nouns": the first item under "More groups"
+inline constexpr int WordGroupItems = 11;                // "All words" .. "Interjections"
+inline constexpr int FirstMoreGroup = 3;                 // "Nouns": the first item under "More groups"
 
 inline constexpr const char* SwitchToContext = "&Switch to context";
 inline constexpr const char* SwitchToReferences = "&Switch to references";
@@ -80,13 +80,13 @@ inline constexpr const char* SwitchToReferences = "&Switch to references";
 struct TBibleControls {
     bool UsedChecked = false;
     bool SpinEnabled = false;
-    int SpinValue = 3;           // 1..50
+    int SpinValue = 3; // 1..50
     bool HideChecked = false;
     bool HideEnabled = false;
     bool HideVisible = true;
-    bool ListChecked = false;    // the word list panel is shown exactly when checked
-    int ThroughItem = 0;         // item of the "through" drop-down
-    int GroupItem = 0;           // checked item of the word groups menu (0 "All words")
+    bool ListChecked = false; // the word list panel is shown exactly when checked
+    int ThroughItem = 0;      // item of the "through" drop-down
+    int GroupItem = 0;        // checked item of the word groups menu (0 "All words")
     bool ToggleContextVisible = false;
     std::string ToggleContextCaption = SwitchToContext;
     bool SpeakEnabled = false;
@@ -102,14 +102,14 @@ struct TScrollState {
 
 // One verse laid out on the scripture canvas.
 struct TVerseBlock {
-    int Index = 0;          // 1-based index into the current list
-    int Top = 0;            // y of the block (section title included)
-    int Height = 0;         // pixels down to the next block
-    bool HasTitle = false;  // a section title is drawn above the verse
+    int Index = 0;         // 1-based index into the current list
+    int Top = 0;           // y of the block (section title included)
+    int Height = 0;        // pixels down to the next block
+    bool HasTitle = false; // a section title is drawn above the verse
     int TitleTop = 0;
-    TTextBlock Title;       // bold teal runs
-    int TextTop = 0;        // y of the verse's first line
-    std::string Label;      // abbreviation + chapter + ":" + verse
+    TTextBlock Title;           // bold teal runs
+    int TextTop = 0;            // y of the verse's first line
+    std::string Label;          // abbreviation + chapter + ":" + verse
     bool LabelSelected = false; // drawn in the highlight colours
     TTextBlock Text;
 };
@@ -173,8 +173,7 @@ public:
 
     // --- laying out the scripture ------------------------------------------------------------
     // The verses drawn on a canvas of the given size, from the top verse down while inside.
-    std::vector<TVerseBlock> LayoutPage(int width, int height, int lineHeight,
-                                        const TMeasureText& measure) const;
+    std::vector<TVerseBlock> LayoutPage(int width, int height, int lineHeight, const TMeasureText& measure) const;
     // The verse a click at y selects (walking from the top verse; the last verse when the
     // click is below all of them); 0 when the list is empty.
     int VerseAtY(int y, int width, int lineHeight, const TMeasureText& measure) const;

@@ -52,8 +52,8 @@ bool IsKeywordColour(std::uint32_t tag, const TKeywordTags& colours)
     return false;
 }
 
-TTextBlock LayoutMarkedText(const TMarkedText& text, int indent, int width, bool hide,
-                            const TKeywordTags& colours, const TMeasureText& measure)
+TTextBlock LayoutMarkedText(const TMarkedText& text, int indent, int width, bool hide, const TKeywordTags& colours,
+                            const TMeasureText& measure)
 {
     std::vector<TChar> chars;
     chars.reserve(static_cast<std::size_t>(text.Len > 0 ? text.Len : 0));
@@ -67,8 +67,8 @@ TTextBlock LayoutMarkedText(const TMarkedText& text, int indent, int width, bool
     return Wrap(chars, indent, width, measure);
 }
 
-TTextBlock LayoutPlainText(std::string_view text, std::uint32_t colour, bool bold, int indent,
-                           int width, const TMeasureText& measure)
+TTextBlock LayoutPlainText(std::string_view text, std::uint32_t colour, bool bold, int indent, int width,
+                           const TMeasureText& measure)
 {
     std::vector<TChar> chars;
     chars.reserve(text.size());

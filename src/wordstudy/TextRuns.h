@@ -24,11 +24,11 @@ namespace sv {
 using TMeasureText = std::function<int(std::string_view text, bool bold)>;
 
 struct TTextRun {
-    std::string Text;          // the characters shown (stars when hidden), Windows-1252
-    std::uint32_t Colour = 0;  // the characters' tag: 0 default, else 0x00BBGGRR
+    std::string Text;         // the characters shown (stars when hidden), Windows-1252
+    std::uint32_t Colour = 0; // the characters' tag: 0 default, else 0x00BBGGRR
     bool Bold = false;
-    int X = 0;                 // left edge in pixels
-    int Line = 0;              // 0-based line of the block
+    int X = 0;    // left edge in pixels
+    int Line = 0; // 0-based line of the block
     bool operator==(const TTextRun&) const = default;
 };
 
@@ -41,11 +41,11 @@ struct TTextBlock {
 bool IsKeywordColour(std::uint32_t tag, const TKeywordTags& colours);
 
 // Characters 1..Len of the marked text cut into runs and wrapped from indent to width - 2.
-TTextBlock LayoutMarkedText(const TMarkedText& text, int indent, int width, bool hide,
-                            const TKeywordTags& colours, const TMeasureText& measure);
+TTextBlock LayoutMarkedText(const TMarkedText& text, int indent, int width, bool hide, const TKeywordTags& colours,
+                            const TMeasureText& measure);
 
 // A plain text (one colour and weight) cut after blanks and wrapped the same way.
-TTextBlock LayoutPlainText(std::string_view text, std::uint32_t colour, bool bold, int indent,
-                           int width, const TMeasureText& measure);
+TTextBlock LayoutPlainText(std::string_view text, std::uint32_t colour, bool bold, int indent, int width,
+                           const TMeasureText& measure);
 
 } // namespace sv

@@ -41,7 +41,7 @@ struct TWayOut {
 
 class EveryExit : public AppTest, public ::testing::WithParamInterface<TWayOut> {
 public:
-    TRandom draws{7};   // the study session's working list draws freely
+    TRandom draws{7}; // the study session's working list draws freely
 
     using AppTest::Child;
     using AppTest::ChooseUser;
@@ -94,7 +94,7 @@ TEST_P(EveryExit, WritesTheUserFileTheTaskListAndTheWindowPlacement)
         GetParam().Take(*this);
     }
     Settle();
-    if (main->User().FileName.text() == "Ann")   // still Ann: what she has now
+    if (main->User().FileName.text() == "Ann") // still Ann: what she has now
         expected = MemoryBytes(main->User());
 
     EXPECT_EQ(FileBytes(UsersDir() + "Ann.219"), expected);
@@ -108,24 +108,23 @@ TEST_P(EveryExit, WritesTheUserFileTheTaskListAndTheWindowPlacement)
 
 INSTANTIATE_TEST_SUITE_P(
     WaysOut, EveryExit,
-    ::testing::Values(
-        TWayOut{"SessionClose", false, [](EveryExit& f) { f.CloseASession(); }},
-        TWayOut{"ChangeOfPerson", false,
-                [](EveryExit& f) {
-                    f.main->CmdStart->trigger();
-                    f.Settle();
-                    f.messages.Answers = {true};
-                    f.ChooseUser(QStringLiteral("Bob"));
-                    ASSERT_EQ(f.main->User().FileName.text(), "Bob");
-                }},
-        TWayOut{"ProgramExit", false,
-                [](EveryExit& f) {
-                    f.messages.Answers = {true};
-                    ASSERT_TRUE(f.main->close());
-                }},
-        TWayOut{"LogOut", false, [](EveryExit& f) { f.main->SaveForLogOut(); }},
-        TWayOut{"TerminationSignal", true, [](EveryExit& f) { f.main->SaveAndQuit(); }},
-        TWayOut{"ExitForUpdate", true, [](EveryExit& f) { QuitForUpdate(*f.main); }}),
+    ::testing::Values(TWayOut{"SessionClose", false, [](EveryExit& f) { f.CloseASession(); }},
+                      TWayOut{"ChangeOfPerson", false,
+                              [](EveryExit& f) {
+                                  f.main->CmdStart->trigger();
+                                  f.Settle();
+                                  f.messages.Answers = {true};
+                                  f.ChooseUser(QStringLiteral("Bob"));
+                                  ASSERT_EQ(f.main->User().FileName.text(), "Bob");
+                              }},
+                      TWayOut{"ProgramExit", false,
+                              [](EveryExit& f) {
+                                  f.messages.Answers = {true};
+                                  ASSERT_TRUE(f.main->close());
+                              }},
+                      TWayOut{"LogOut", false, [](EveryExit& f) { f.main->SaveForLogOut(); }},
+                      TWayOut{"TerminationSignal", true, [](EveryExit& f) { f.main->SaveAndQuit(); }},
+                      TWayOut{"ExitForUpdate", true, [](EveryExit& f) { QuitForUpdate(*f.main); }}),
     [](const ::testing::TestParamInfo<TWayOut>& way) { return std::string(way.param.Name); });
 
 } // namespace

@@ -24,11 +24,11 @@ namespace {
 std::string States(TMainForm& m)
 {
     const QAction* commands[] = {
-        m.CmdStart, m.CmdQuestions, m.CmdMemory, m.CmdReferenceWork, m.CmdWordStudy, m.CmdGame,
-        m.CmdWallOfFame, m.CmdProgress, m.CmdQuestionSets, m.CmdQuestionLists, m.CmdMemoryList,
-        m.CmdScripturePortion, m.CmdConcordance, m.CmdSpeech, m.CmdViewScrivolt, m.CmdAssistant,
-        m.CmdGoalCoach, m.CmdGoalCreateTasks, m.CmdEdit, m.CmdUpgrade, m.CmdTipOfTheDay, m.CmdHelpContent,
-        m.CmdTechSupport, m.CmdAbout,
+        m.CmdStart,       m.CmdQuestions,        m.CmdMemory,          m.CmdReferenceWork, m.CmdWordStudy,
+        m.CmdGame,        m.CmdWallOfFame,       m.CmdProgress,        m.CmdQuestionSets,  m.CmdQuestionLists,
+        m.CmdMemoryList,  m.CmdScripturePortion, m.CmdConcordance,     m.CmdSpeech,        m.CmdViewScrivolt,
+        m.CmdAssistant,   m.CmdGoalCoach,        m.CmdGoalCreateTasks, m.CmdEdit,          m.CmdUpgrade,
+        m.CmdTipOfTheDay, m.CmdHelpContent,      m.CmdTechSupport,     m.CmdAbout,
     };
     std::string s;
     for (const QAction* a : commands)
@@ -38,9 +38,9 @@ std::string States(TMainForm& m)
 
 void RegisterAllOpeners(TMainForm& m)
 {
-    for (QAction* a : {m.CmdQuestions, m.CmdMemory, m.CmdReferenceWork, m.CmdWordStudy, m.CmdGame,
-                       m.CmdWallOfFame, m.CmdProgress, m.CmdQuestionSets, m.CmdQuestionLists, m.CmdMemoryList,
-                       m.CmdScripturePortion, m.CmdSpeech, m.CmdGoalCreateTasks, m.CmdEdit, m.CmdUpgrade})
+    for (QAction* a : {m.CmdQuestions, m.CmdMemory, m.CmdReferenceWork, m.CmdWordStudy, m.CmdGame, m.CmdWallOfFame,
+                       m.CmdProgress, m.CmdQuestionSets, m.CmdQuestionLists, m.CmdMemoryList, m.CmdScripturePortion,
+                       m.CmdSpeech, m.CmdGoalCreateTasks, m.CmdEdit, m.CmdUpgrade})
         m.SetOpener(a, [] {});
 }
 
@@ -48,9 +48,9 @@ void RegisterAllOpeners(TMainForm& m)
 // portion, Concordance, See Scrivolt speak, coach mode) cannot be reached and report disabled.
 //                                  Start Q M R WS Game WoF Prog Sets Lists MemL Scr Conc Speech View
 //                                  Asst Coach Tasks Edit Upg Tip Help Tech About
-const char* const kAtStart      = "....1............1..1111";
-const char* const kUserChosen   = "11111111111..1...111.111";
-const char* const kDialogOpen   = "....1.11111......11..111";
+const char* const kAtStart = "....1............1..1111";
+const char* const kUserChosen = "11111111111..1...111.111";
+const char* const kDialogOpen = "....1.11111......11..111";
 const char* const kUserNoSpeech = "11111111111......111.111";
 
 TEST_F(AppTest, EnablingRulesAtStartAfterAUserAndWhileADialogIsOpen)
@@ -60,7 +60,7 @@ TEST_F(AppTest, EnablingRulesAtStartAfterAUserAndWhileADialogIsOpen)
     EXPECT_EQ(States(*main), kAtStart);
     messages.Answers = {true};
     ChooseUser(QStringLiteral("Ann"));
-    EXPECT_EQ(States(*main), kUserChosen);   // the tip window is open: Tip of the Day is off
+    EXPECT_EQ(States(*main), kUserChosen); // the tip window is open: Tip of the Day is off
     main->UM_DIALOGOPEN();
     EXPECT_EQ(States(*main), kDialogOpen);
     main->UM_COMMANDSON();
@@ -75,7 +75,7 @@ TEST_F(AppTest, WithoutSpeechTheSpeechCommandsStayDisabled)
     messages.Answers = {true};
     ChooseUser(QStringLiteral("Ann"));
     EXPECT_EQ(States(*main), kUserNoSpeech);
-    EXPECT_TRUE(speech.Spoken.empty());   // no greeting
+    EXPECT_TRUE(speech.Spoken.empty()); // no greeting
     EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt welcomes Ann"));
 }
 
@@ -87,7 +87,7 @@ TEST_F(AppTest, CommandsWithoutTheirWindowStayDisabled)
     ChooseUser(QStringLiteral("Ann"));
     EXPECT_EQ(States(*main), "1....................111");
     EXPECT_TRUE(main->CmdGoals->isEnabled());      // defined as doing nothing
-    EXPECT_FALSE(main->CmdGoalView->isVisible());   // nothing to show yet: not offered
+    EXPECT_FALSE(main->CmdGoalView->isVisible());  // nothing to show yet: not offered
     EXPECT_FALSE(main->CmdAssistant->isEnabled()); // no character installed
 }
 
@@ -100,7 +100,7 @@ TEST_F(AppTest, CommandTableCaptionsHintsAndShortcuts)
     EXPECT_EQ(main->CmdStart->toolTip(), QStringLiteral("Start here by retrieving user data"));
     EXPECT_EQ(main->CmdStart->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(main->CmdHelpContent->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
-    EXPECT_TRUE(main->CmdHelpContext->shortcut().isEmpty());   // no ambiguous Ctrl+H
+    EXPECT_TRUE(main->CmdHelpContext->shortcut().isEmpty()); // no ambiguous Ctrl+H
     EXPECT_EQ(main->Exit1->toolTip(), QStringLiteral("Exit"));
     EXPECT_EQ(main->Exit1->statusTip(), QStringLiteral("Quits the application"));
     EXPECT_TRUE(main->CmdAssistant->isCheckable());
@@ -210,7 +210,7 @@ TEST_F(AppTest, WithoutAScheduleTheUserSelectionFollowsTheSplash)
     StartUp();
     EXPECT_EQ(Child<TSplashScreen>(), nullptr);
     EXPECT_NE(Child<TStartupForm>(), nullptr);
-    EXPECT_EQ(ChildCount(), 1);   // the splash is gone, frame and all
+    EXPECT_EQ(ChildCount(), 1); // the splash is gone, frame and all
     EXPECT_FALSE(main->UpdateShown());
 }
 
@@ -235,7 +235,7 @@ TEST_F(AppTest, ADueWeeklyUpdateOpensOnceBeforeTheUserSelection)
     stored.Load();
     EXPECT_DOUBLE_EQ(stored.NextUpdateDue, ToDayNumber(clock.Time) + 7);
 
-    main->UM_STARTUP();   // the update window closed before any user was chosen
+    main->UM_STARTUP(); // the update window closed before any user was chosen
     Settle();
     EXPECT_EQ(opened.size(), 1u);
     EXPECT_NE(Child<TStartupForm>(), nullptr);
@@ -247,7 +247,7 @@ TEST_F(AppTest, NoToTheExitQuestionKeepsRunningAndSavesNothing)
     StartUp();
     messages.Answers = {true};
     ChooseUser(QStringLiteral("Ann"));
-    main->User().WordUseLimit = 9;   // changed since the file was created
+    main->User().WordUseLimit = 9; // changed since the file was created
     messages.Answers = {false};
     EXPECT_FALSE(main->close());
     EXPECT_TRUE(main->isVisible());
@@ -319,14 +319,14 @@ TEST_F(AppTest, AWindowThatFailsWhileOpeningIsReportedByItsCommandAndGivesTheCom
     });
     main->SetOpener(main->CmdProgress, [] { ThrowRange("Range check error: chart"); });
     struct TCase {
-        bool DialogOpen;   // another set-up window is open meanwhile
+        bool DialogOpen; // another set-up window is open meanwhile
         QAction* Command;
         const char* States;
     };
     const TCase cases[] = {
         {false, main->CmdQuestions, kUserChosen},
         {false, main->CmdProgress, kUserChosen},
-        {true, main->CmdProgress, kDialogOpen},   // the open window keeps them held
+        {true, main->CmdProgress, kDialogOpen}, // the open window keeps them held
     };
     for (const TCase& c : cases) {
         if (c.DialogOpen)

@@ -16,8 +16,8 @@
 #include "user/StudyDate.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
-#include "voice/gui/CharacterWindow.h"
 #include "voice/Sounds.h"
+#include "voice/gui/CharacterWindow.h"
 #include "voice/gui/SpeechForm.h"
 #include "widgets/CheckListCombo.h"
 #include "wordstudy/gui/BibleForm.h"
@@ -74,8 +74,8 @@ private:
     int* m_requests;
 };
 
-const Qt::WindowFlags kFramed = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-    | Qt::WindowCloseButtonHint;
+const Qt::WindowFlags kFramed =
+    Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 void Activate(QWidget& window)
 {
@@ -91,13 +91,13 @@ TEST_F(AppTest, TheEnginesStartAfterTheFirstPaintAndTheSpeechCommandFollowsThem)
     EXPECT_FALSE(speech.IsActive);
     main->SetOpener(main->CmdSpeech, [] {});
     main->UM_COMMANDSON();
-    EXPECT_FALSE(main->CmdSpeech->isEnabled());   // not before the engine reports ready
+    EXPECT_FALSE(main->CmdSpeech->isEnabled()); // not before the engine reports ready
     main->show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return main->Sounds().EngineStarted(); }, 5000));
     EXPECT_TRUE(speech.IsActive);
     EXPECT_TRUE(main->CmdSpeech->isEnabled());
     EXPECT_EQ(sound.Played, (std::vector<QString>{QString::fromStdString(Dir() + "Sounds/promote.wav")}));
-    main->StartEngines();   // once only
+    main->StartEngines(); // once only
     EXPECT_EQ(sound.Played.size(), 1u);
 }
 
@@ -141,8 +141,8 @@ TEST_F(AppTest, EveryChildWindowIsPlacedWhollyInsideTheClientArea)
     const QRect client(QPoint(0, 0), main->MdiArea()->viewport()->size());
     ASSERT_EQ(main->MdiArea()->subWindowList().size(), 3);
     for (QMdiSubWindow* w : main->MdiArea()->subWindowList())
-        EXPECT_TRUE(client.contains(w->geometry())) << w->geometry().x() << "," << w->geometry().y() << " "
-                                                    << w->width() << "x" << w->height();
+        EXPECT_TRUE(client.contains(w->geometry()))
+            << w->geometry().x() << "," << w->geometry().y() << " " << w->width() << "x" << w->height();
 }
 
 TEST_F(AppTest, CtrlWOpensTheWordStudyFromAChildWindowAndCtrlF4ClosesTheChild)
@@ -228,7 +228,7 @@ TEST_F(AppTest, AWindowThatFreesAnotherAsItClosesLeavesTheExitWhole)
 
 TEST_F(AppTest, ASessionsGradeIsOnDiskOnceTheSessionCloses)
 {
-    TRandom draws(7);   // the working list draws freely
+    TRandom draws(7); // the working list draws freely
     randomSource = &draws;
     StartUp();
     RegisterProgramWindows(*main);
@@ -251,7 +251,7 @@ TEST_F(AppTest, ASessionsGradeIsOnDiskOnceTheSessionCloses)
     session->StartStop->click();
     session->StartStop->click();
     session->Right->click();
-    EXPECT_EQ(FileBytes(path), created);   // not yet
+    EXPECT_EQ(FileBytes(path), created); // not yet
 
     // Unless that was the only question, closing asks whether to quit.
     const bool finished = session->RightLabel->text() == session->TotalLabel->text();
@@ -303,7 +303,7 @@ TEST_F(AppTest, ChildWaitingForATerminationSignal)
     StartUp();
     messages.Answers = {true};
     ChooseUser(QStringLiteral("Ann"));
-    main->User().QuestionByte({0, 1}) = 0x55;   // a grade not yet on disk
+    main->User().QuestionByte({0, 1}) = 0x55; // a grade not yet on disk
     TQuitSignals quitSignals;
     QObject::connect(&quitSignals, &TQuitSignals::Received, main.get(), [this](int) { main->SaveAndQuit(); });
     std::filesystem::copy_file(UsersDir() + "Ann.219", std::getenv("SV_SIGNAL_CHILD"));
@@ -362,14 +362,14 @@ TEST_F(AppTest, TheAssistantGreetsAndTheCommandTurnedOffWavesAndHidesIt)
     EXPECT_EQ(speech.Spoken, (std::vector<std::string>{"Welcome back Ann. Are you ready to begin?"}));
     speech.OnTextDone();
 
-    main->CmdAssistant->trigger();   // off: the character waves, then goes
+    main->CmdAssistant->trigger(); // off: the character waves, then goes
     EXPECT_FALSE(main->CmdAssistant->isChecked());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !main->Assistant().Loaded(); }, 8000));
     EXPECT_FALSE(stage->isVisible());
     EXPECT_EQ(speech.Spoken.back(), "Bye, bye. See you later.");
     EXPECT_EQ(main->User().Options.UseAssistant, 0);
 
-    main->CmdAssistant->trigger();   // on again
+    main->CmdAssistant->trigger(); // on again
     EXPECT_TRUE(stage->isVisible());
 }
 
@@ -390,7 +390,7 @@ TEST_F(AppTest, TheAssistantTurnedOnAgainDuringItsGoodbyeStays)
         main->CmdAssistant->trigger();
         turnedOn = true;
     });
-    main->CmdAssistant->trigger();   // off
+    main->CmdAssistant->trigger(); // off
     ASSERT_TRUE(QTest::qWaitFor([&] { return turnedOn && !stage->Animating(); }, 8000));
     QTest::qWait(50);
     EXPECT_TRUE(main->CmdAssistant->isChecked());
@@ -411,7 +411,7 @@ TEST_F(AppTest, TheSpeechSettingsClosedDuringTheGoodbyeTheirOkStarted)
     Settle();
     QPointer<TSpeechForm> form = Child<TSpeechForm>();
     ASSERT_FALSE(form.isNull());
-    FindWidget<QCheckBox>(form, "useAssistantBox")->click();   // off
+    FindWidget<QCheckBox>(form, "useAssistantBox")->click(); // off
 
     // Cancel while the goodbye that OK starts still plays.
     QTimer::singleShot(150, main.get(), [&] {
@@ -434,7 +434,7 @@ TEST_F(AppTest, TheExitWaitsForTheAssistantsGoodbye)
     messages.Answers = {true};
     ChooseUser(QStringLiteral("Ann"));
     ASSERT_TRUE(stage->isVisible());
-    speech.OnTextDone();   // the greeting has been said
+    speech.OnTextDone(); // the greeting has been said
     messages.Answers = {true};
     EXPECT_FALSE(main->close()) << "the window stays while the character waves";
     EXPECT_TRUE(std::filesystem::exists(UsersDir() + "Ann.219"));

@@ -2,11 +2,11 @@
 
 #include "app/ProgramWindows.h"
 #include "app/StartupForm.h"
+#include "app/TipOfDayForm.h"
 #include "common/LeStream.h"
 #include "content/QuestionKeys.h"
-#include "app/TipOfDayForm.h"
-#include "goals/gui/GoalsCreateDlg.h"
 #include "goals/Tasks.h"
+#include "goals/gui/GoalsCreateDlg.h"
 #include "program/ProgramPaths.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
@@ -48,8 +48,7 @@ protected:
         Settle();
         ChooseUser(name);
     }
-    const char* const kNotListed =
-        "C:I do not have you listed in my records.\rHave you spelled your name correctly?";
+    const char* const kNotListed = "C:I do not have you listed in my records.\rHave you spelled your name correctly?";
 };
 
 TEST_F(StartupTest, ANewNameIsCreatedGreetedAndShownTheTips)
@@ -68,7 +67,7 @@ TEST_F(StartupTest, ANewNameIsCreatedGreetedAndShownTheTips)
     EXPECT_EQ(main->User().FullName.text(), "mary-ann");
     EXPECT_EQ(main->User().FileName.text(), "Maryann");
     EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt welcomes mary-ann"));
-    EXPECT_EQ(speech.Spoken, (std::vector<std::string>{}));   // kind 0: the assistant only
+    EXPECT_EQ(speech.Spoken, (std::vector<std::string>{})); // kind 0: the assistant only
     EXPECT_NE(Child<TTipOfDayForm>(), nullptr);
     EXPECT_EQ(ChildCount(), 1);
     EXPECT_FALSE(main->CmdTipOfTheDay->isEnabled());
@@ -134,7 +133,7 @@ TEST_F(StartupTest, NewUserSavesTheCurrentPersonAndListsThem)
     EXPECT_TRUE(std::filesystem::exists(UsersDir() + "Maryann.219"));
     EXPECT_EQ(Listed(), QStringList{QStringLiteral("Maryann")});
 
-    ChooseUser(QStringLiteral("MARYANN"));   // listed: loads without a question
+    ChooseUser(QStringLiteral("MARYANN")); // listed: loads without a question
     EXPECT_EQ(main->User().FullName.text(), "mary-ann");
     EXPECT_EQ(main->windowTitle(), QStringLiteral("The Scrivolt welcomes mary-ann"));
     EXPECT_TRUE(main->CmdStart->isEnabled());
@@ -195,7 +194,7 @@ TEST_F(StartupTest, AShortFileLeavesDefaultsNotThePreviousPersonsValues)
     Settle();
     ChooseUser(QStringLiteral("Bob"));
     EXPECT_EQ(main->User().FullName.text(), "Bob");
-    EXPECT_EQ(main->User().WordUseLimit, 4);   // the default, not Ann's 9
+    EXPECT_EQ(main->User().WordUseLimit, 4); // the default, not Ann's 9
 }
 
 TEST_F(StartupTest, WhatThePreviousPersonDidWhileTheWindowWasOpenIsSaved)
@@ -204,9 +203,9 @@ TEST_F(StartupTest, WhatThePreviousPersonDidWhileTheWindowWasOpenIsSaved)
     MakeUser("Bob", "Bob");
     StartUp();
     ChooseUser(QStringLiteral("Ann"));
-    main->CmdStart->trigger();           // saves Ann and opens the window again
+    main->CmdStart->trigger(); // saves Ann and opens the window again
     Settle();
-    main->User().WordUseLimit = 7;        // Ann goes on studying meanwhile
+    main->User().WordUseLimit = 7; // Ann goes on studying meanwhile
     ChooseUser(QStringLiteral("Bob"));
     TUser ann;
     ann.LoadFromFile(UsersDir() + "Ann.219");
@@ -233,7 +232,7 @@ TEST_F(StartupTest, ANameDerivingAListedFileNameLoadsThatPerson)
     const auto before = std::filesystem::last_write_time(UsersDir() + "Maryann.219");
     StartUp();
     ChooseUser(QStringLiteral("Mary Ann"));
-    EXPECT_TRUE(messages.Shown.empty());   // not offered as a new person
+    EXPECT_TRUE(messages.Shown.empty()); // not offered as a new person
     EXPECT_EQ(main->User().FullName.text(), "Maryann Smith");
     EXPECT_EQ(main->User().FileName.text(), "Maryann");
     EXPECT_EQ(std::filesystem::last_write_time(UsersDir() + "Maryann.219"), before);
@@ -253,11 +252,12 @@ TEST_F(StartupTest, NamesWithoutALetterAreRefused)
 TEST_F(StartupTest, WindowsLettersAreKeptInTheNameAndTheFileOthersAreRefusedSayingWhy)
 {
     StartUp();
-    ChooseUser(QString::fromUtf8("\u0418\u0432\u0430\u043D"));   // Иван
-    EXPECT_EQ(messages.Log(), (std::vector<std::string>{
-                                  "W:A name cannot contain \u201C\u0418\u201D. Names can use the letters A to Z and the "
-                                  "accented letters of Western European languages (such as \u00E9, \u00EB, \u00F1, "
-                                  "\u00DF)."}));
+    ChooseUser(QString::fromUtf8("\u0418\u0432\u0430\u043D")); // Иван
+    EXPECT_EQ(messages.Log(),
+              (std::vector<std::string>{
+                  "W:A name cannot contain \u201C\u0418\u201D. Names can use the letters A to Z and the "
+                  "accented letters of Western European languages (such as \u00E9, \u00EB, \u00F1, "
+                  "\u00DF)."}));
     EXPECT_NE(Child<TStartupForm>(), nullptr);
     EXPECT_FALSE(main->User().IsChosen());
 
@@ -273,7 +273,7 @@ TEST_F(StartupTest, WindowsLettersAreKeptInTheNameAndTheFileOthersAreRefusedSayi
     main->CmdStart->trigger();
     Settle();
     EXPECT_EQ(Listed(), QStringList{QString::fromUtf8("Zo\u00EB")});
-    ChooseUser(QString::fromUtf8("ZO\u00CB"));   // the same person, loaded
+    ChooseUser(QString::fromUtf8("ZO\u00CB")); // the same person, loaded
     EXPECT_EQ(main->User().FileName.text(), "Zo\xEB");
 }
 
@@ -324,7 +324,7 @@ TEST_F(StartupTest, NoToTheSpellingQuestionKeepsTheWindowOpen)
 
 TEST_F(StartupTest, AListedUserWhoseFileCannotBeOpenedKeepsTheWindowOpen)
 {
-    std::filesystem::create_directories(UsersDir() + "Zed.219");   // listed, but not a readable file
+    std::filesystem::create_directories(UsersDir() + "Zed.219"); // listed, but not a readable file
     StartUp();
     ChooseUser(QStringLiteral("Zed"));
     ASSERT_EQ(messages.Shown.size(), 1u);

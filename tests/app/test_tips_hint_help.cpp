@@ -1,7 +1,7 @@
 #include "support/gui/AppFixture.h"
 
-#include "app/HintWindow.h"
 #include "app/HelpForm.h"
+#include "app/HintWindow.h"
 #include "app/SplashScreen.h"
 #include "app/TipOfDayForm.h"
 #include "user/User.h"
@@ -12,8 +12,8 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWhatsThis>
 
@@ -77,11 +77,11 @@ TEST_F(AppTest, HintForA100By20RectangleIsShown26PixelsTallWithRoundedCorners)
     const QRegion region = hint.mask();
     EXPECT_TRUE(region.contains(QPoint(50, 13)));
     EXPECT_TRUE(region.contains(QPoint(0, 13)));
-    EXPECT_FALSE(region.contains(QPoint(0, 0)));    // rounded corners
+    EXPECT_FALSE(region.contains(QPoint(0, 0))); // rounded corners
     EXPECT_FALSE(region.contains(QPoint(99, 25)));
     EXPECT_EQ(hint.Text(), QStringLiteral("Save & close"));
     hint.ActivateHint(QRect(0, 0, 100, 20), QStringLiteral("again"));
-    EXPECT_EQ(hint.height(), 26);                   // each activation starts from the rectangle
+    EXPECT_EQ(hint.height(), 26); // each activation starts from the rectangle
 }
 
 TEST_F(AppTest, EveryToolTipUsesTheHintWindow)
@@ -130,7 +130,7 @@ TEST_F(AppTest, HelpOpensTheContentsOrTheContextPage)
     EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Contents")));
     main->CmdTechSupport->trigger();
     EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Support")));
-    main->ShowHelp(4242);   // a context without a page: the contents
+    main->ShowHelp(4242); // a context without a page: the contents
     EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Contents")));
 
     // The help button of a window shows its page.

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,7 +22,10 @@ struct TPoint {
     std::int16_t Y = 0;
 
     template <class Self, class Io>
-    static void Fields(Self& s, Io& io) { io(s.X), io(s.Y); }
+    static void Fields(Self& s, Io& io)
+    {
+        io(s.X), io(s.Y);
+    }
 };
 
 struct TSample {
@@ -30,7 +33,7 @@ struct TSample {
     TShortString<3> Tag;
     std::array<std::uint8_t, 2> Spare{};
     TFixedArray<TPoint, 1, 2> Corners{"Corners"};
-    TDynArray<TPoint> Points{"Points"}; // 1..Count
+    TDynArray<TPoint> Points{"Points"};   // 1..Count
     TDynArray<std::uint8_t> Text{"Text"}; // 0..Count
 
     template <class Self, class Io>
@@ -48,14 +51,14 @@ struct TSample {
 
 // Count 2, tag "ab" with filler 'z', spare bytes, two corners, two points, three text bytes.
 const std::vector<std::uint8_t> SampleBytes = {
-    0x02, 0x00,             // Count
-    0x02, 'a', 'b', 'z',    // Tag
-    0xE1, 0xE2,             // Spare
-    0x01, 0xFF, 0xFF,       // Corners[1]: 1, -1
-    0x02, 0x00, 0x01,       // Corners[2]: 2, 256
-    0x03, 0x05, 0x00,       // Points[1]
-    0x04, 0x06, 0x00,       // Points[2]
-    'x', 'y', 'z',          // Text[0..2]
+    0x02, 0x00,            // Count
+    0x02, 'a',  'b',  'z', // Tag
+    0xE1, 0xE2,            // Spare
+    0x01, 0xFF, 0xFF,      // Corners[1]: 1, -1
+    0x02, 0x00, 0x01,      // Corners[2]: 2, 256
+    0x03, 0x05, 0x00,      // Points[1]
+    0x04, 0x06, 0x00,      // Points[2]
+    'x',  'y',  'z',       // Text[0..2]
 };
 
 std::string RangeErrorOf(const std::function<void()>& f)
@@ -144,8 +147,8 @@ TEST(FieldIO, ReaderChecksNameTheFileAndOffsetWriterPassesOverThem)
 TEST(FieldIO, WriterRefusesARunTheArrayDoesNotHold)
 {
     TSample s;
-    s.Count = 4;                  // four points and five text bytes claimed,
-    s.Points.setLength(3);        // but points only up to index 2
+    s.Count = 4;           // four points and five text bytes claimed,
+    s.Points.setLength(3); // but points only up to index 2
     s.Text.setLength(5);
     TStreamWriter w;
     TFieldWriter writer(w);

@@ -28,7 +28,7 @@ TEST(VerseRef, PacksBookInTheLowestByteAndComparesWithoutPromptWords)
         TVerseRef a, b;
         int expect;
     } rows[] = {
-        {{1, 2, 3}, {1, 2, 3, 9}, 0}, {{1, 2, 3}, {1, 2, 4}, 1}, {{1, 3, 1}, {1, 2, 9}, 255},
+        {{1, 2, 3}, {1, 2, 3, 9}, 0}, {{1, 2, 3}, {1, 2, 4}, 1},      {{1, 3, 1}, {1, 2, 9}, 255},
         {{1, 9, 9}, {2, 1, 1}, 1},    {{2, 1, 1}, {1, 29, 200}, 255},
     };
     for (const Row& row : rows)
@@ -115,7 +115,7 @@ TEST(Books, IsMemoryVerseRunNeedsConsecutiveEntriesInTheChapter)
         TVerseRef ref;
         bool expect;
     } rows[] = {
-        {3, {1, 2, 2}, true},   {3, {1, 2, 4}, false}, {22, {1, 2, 1}, true},
+        {3, {1, 2, 2}, true},   {3, {1, 2, 4}, false},  {22, {1, 2, 1}, true},
         {22, {1, 2, 2}, true},  {22, {1, 2, 3}, false}, // 2:4 is not an entry
         {23, {1, 2, 1}, true},  {23, {1, 2, 2}, false}, {25, {1, 2, 1}, true},
         {24, {1, 3, 1}, false}, // 3:1 and 3:3 are entries, 3:2 is not
@@ -161,8 +161,8 @@ TEST(Books, AnEmptyStoreFillsEmptyLists)
     b.LoadFromStream(r);
     EXPECT_EQ(b.BookCount(), 0);
     TRecordingList l;
-    for (auto fill : {&TBooks::FillChapterList, &TBooks::FillSectionList, &TBooks::FillVerseList,
-                      &TBooks::FillMemoryVerseList}) {
+    for (auto fill :
+         {&TBooks::FillChapterList, &TBooks::FillSectionList, &TBooks::FillVerseList, &TBooks::FillMemoryVerseList}) {
         l.Items = {"stale"};
         (b.*fill)(l);
         EXPECT_TRUE(l.Items.empty());
@@ -183,9 +183,8 @@ TEST(Books, RenderVerseTagsAndMarks)
     // is used more often than the limit and stays uncoloured.
     constexpr std::uint32_t Blue = 0xFF0000, Teal = 0x808000;
     const std::vector<std::pair<std::string, std::uint32_t>> words = {
-        {"Grace", Blue}, {"to", 0},     {"you", 0}, {"and", 0},   {"peace", Blue},
-        {"from", 0},     {"God", 0},    {"our", 0}, {"Father", 0}, {"and", 0},
-        {"the", 0},      {"Lord", Teal}, {"Jesus", 0}, {"Christ", 0},
+        {"Grace", Blue}, {"to", 0},     {"you", 0}, {"and", 0}, {"peace", Blue}, {"from", 0},  {"God", 0},
+        {"our", 0},      {"Father", 0}, {"and", 0}, {"the", 0}, {"Lord", Teal},  {"Jesus", 0}, {"Christ", 0},
     };
     std::vector<std::uint32_t> tag3;
     for (const auto& [word, colour] : words) {

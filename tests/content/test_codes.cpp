@@ -40,8 +40,7 @@ TEST(WordCodes, TheCodeByteExampleDecodesToFourPairs)
         got.push_back(w.DecodePair(s, p));
         positions.push_back(p);
     }
-    const std::vector<TWordPair> expect = {
-        {11 | 0x1000, 1}, {0xC32A, 5}, {0x9210, 1}, {33, 2}};
+    const std::vector<TWordPair> expect = {{11 | 0x1000, 1}, {0xC32A, 5}, {0x9210, 1}, {33, 2}};
     EXPECT_EQ(got, expect);
     EXPECT_EQ(positions, (std::vector<long long>{2, 5, 7, 9}));
     EXPECT_EQ(WordIndexOf(0xC32A), 0x32A);
@@ -71,10 +70,9 @@ TEST(WordCodes, DecodePairTextGivesASpaceForTheImplicitForms)
     const int faith = WordIndexOf(w.FindWord("faith"));
     ASSERT_GT(grace, 0);
     // 2-byte form without separator byte; 3-byte form with separator 0.
-    const TCodeStream s = Stream({static_cast<std::uint8_t>(0x90 | (grace >> 8)),
-                                  static_cast<std::uint8_t>(grace & 0xFF),
-                                  static_cast<std::uint8_t>(0xC0 | (faith >> 8)),
-                                  static_cast<std::uint8_t>(faith & 0xFF), 0});
+    const TCodeStream s =
+        Stream({static_cast<std::uint8_t>(0x90 | (grace >> 8)), static_cast<std::uint8_t>(grace & 0xFF),
+                static_cast<std::uint8_t>(0xC0 | (faith >> 8)), static_cast<std::uint8_t>(faith & 0xFF), 0});
     long long p = 1;
     std::string word, sep;
     w.DecodePairText(s, p, word, sep);
@@ -97,12 +95,12 @@ TEST(WordList, WordTextFollowsTheCaseBits)
     } rows[] = {
         {0, ""},
         {0x1000 | 0x2000, ""},
-        {paul, "paul"},               // stored "Paul", plain index: all lower case
+        {paul, "paul"}, // stored "Paul", plain index: all lower case
         {paul | 0x1000, "Paul"},
         {paul | 0x2000, "Paul"},
         {faith | 0x1000, "Faith"},
         {faith | 0x2000, "faith"},
-        {god | 0xC000, "god"},        // bits 0x4000 and 0x8000 are ignored
+        {god | 0xC000, "god"}, // bits 0x4000 and 0x8000 are ignored
     };
     for (const Row& r : rows)
         EXPECT_EQ(w.WordText(static_cast<TWordCode>(r.code)), r.text) << r.code;
@@ -138,9 +136,9 @@ TEST(WordList, FindWordCaseBits)
         const char* text;
         int expect;
     } rows[] = {
-        {"Paul", paul | 0x1000},   // stored first letter equals exactly
+        {"Paul", paul | 0x1000}, // stored first letter equals exactly
         {"paul", paul},
-        {"PAUL", paul | 0x2000},   // second character upper case
+        {"PAUL", paul | 0x2000}, // second character upper case
         {"PAul", paul | 0x2000},
         {"pAUL", paul | 0x2000},
         {"faith", faith | 0x1000}, // stored "faith": first letters equal
@@ -201,8 +199,7 @@ TEST(WordList, Filters)
             EXPECT_EQ(w.SkipFiltered(ref[0], 2, r.use, r.groups, r.through), ref[2]);
             EXPECT_EQ(w.SkipFiltered(0, 1, r.use, r.groups, r.through), ref[0]);
         }
-        EXPECT_EQ(w.SkipFiltered(1, static_cast<int>(ref.size()) + 5, r.use, r.groups, r.through),
-                  w.WordCount() + 1);
+        EXPECT_EQ(w.SkipFiltered(1, static_cast<int>(ref.size()) + 5, r.use, r.groups, r.through), w.WordCount() + 1);
     }
     // People first used in chapter 1 (Galatians 1): only Paul; through chapter 4 (Philemon)
     // also Barnabas, Titus, Abraham, Timothy, Philemon.

@@ -58,19 +58,19 @@ TEST(ContentFiles, RoundTripsAreByteExact)
 
     // Reserved, spare, placeholder and filler bytes are carried unchanged.
     std::vector<std::uint8_t> wl = f.Wl, bk = f.Bk, qs = f.Qs;
-    Put16(wl, 2, 0xBEEF);                  // reserved header value
+    Put16(wl, 2, 0xBEEF);                                                                  // reserved header value
     wl[11 + 126 + 2 * (std::size_t(f.Wl[9]) | std::size_t(f.Wl[10]) << 8) + 2 + 1] = 0x5A; // a reserved record byte
-    bk[1 + 20] = 0x77;                     // spare byte
-    bk[1 + 85] = 0x12;                     // placeholder bytes, ignored when read
-    bk[1 + 95 + 107] = 0x34;               // section record byte 107
-    bk[1 + 95 + 108 * 200 + 50] = 0x56;    // filler of an unused section title
-    bk[1 + 27635 + 9] = 0x78;              // reserved table
-    bk[1 + 30097 + 4] = 0x9A;              // memory-verse byte 4
-    bk[1 + 5 + 10] = 0x60;                 // BookName filler after "Galatians"
+    bk[1 + 20] = 0x77;                                                                     // spare byte
+    bk[1 + 85] = 0x12;                  // placeholder bytes, ignored when read
+    bk[1 + 95 + 107] = 0x34;            // section record byte 107
+    bk[1 + 95 + 108 * 200 + 50] = 0x56; // filler of an unused section title
+    bk[1 + 27635 + 9] = 0x78;           // reserved table
+    bk[1 + 30097 + 4] = 0x9A;           // memory-verse byte 4
+    bk[1 + 5 + 10] = 0x60;              // BookName filler after "Galatians"
     bk[1 + 5 + 13] = 0x61;
-    qs[1] = 0x42;                          // spare head byte
-    qs[1 + 1 + 21 + 8 + 3] = 0x43;         // reserved head bytes
-    qs[1 + 63 + 2] = 0x44;                 // record byte 2
+    qs[1] = 0x42;                  // spare head byte
+    qs[1 + 1 + 21 + 8 + 3] = 0x43; // reserved head bytes
+    qs[1 + 63 + 2] = 0x44;         // record byte 2
     EXPECT_EQ(LoadAndSave(TFile::Wl, wl), wl);
     EXPECT_EQ(LoadAndSave(TFile::Bk, bk), bk);
     EXPECT_EQ(LoadAndSave(TFile::Qs, qs), qs);
@@ -148,7 +148,8 @@ TEST(ContentFiles, EveryTruncationIsARangeErrorNamingTheFile)
 TEST(ContentFiles, CountsBeyondTheDataModelAreRangeErrors)
 {
     const test::TFixtureFiles& f = SmallFiles();
-    const std::size_t book2 = 1 + 36097 + 2 * (15 + 1) + (std::size_t(f.Bk[1 + 83]) | std::size_t(f.Bk[1 + 84]) << 8) + 1;
+    const std::size_t book2 =
+        1 + 36097 + 2 * (15 + 1) + (std::size_t(f.Bk[1 + 83]) | std::size_t(f.Bk[1 + 84]) << 8) + 1;
     struct Row {
         const char* what;
         TFile which;
@@ -240,7 +241,11 @@ TEST(ContentFiles, GarbageIsRefusedWithTheFieldFileAndOffset)
         {TFile::Wl, [](auto& b) { Put16(b, 4, 4096); }, "File wf.wl: TotalWords 4096 outside 0..4095 at offset 6"},
         {TFile::Wl, [](auto& b) { Put16(b, 0, 4000); },
          "File wf.wl: WordCount 4000 outside 0.." + std::to_string(totalWords) + " at offset 6"},
-        {TFile::Wl, [](auto& b) { Put16(b, 11, 0); Put16(b, 13, 0x8000); },
+        {TFile::Wl,
+         [](auto& b) {
+             Put16(b, 11, 0);
+             Put16(b, 13, 0x8000);
+         },
          "File wf.wl: OccCount -2147483648 outside 0..2147483646 at offset 15"},
         {TFile::Bk, [](auto& b) { b[0] = 6; }, "File wf.bk: BookCount 6 outside 0..5 at offset 1"},
         {TFile::Bk, [](auto& b) { b[1 + 5] = 14; }, "File wf.bk: BookName length 14 above 13"},
@@ -249,7 +254,8 @@ TEST(ContentFiles, GarbageIsRefusedWithTheFieldFileAndOffset)
          "File wf.bk is truncated: verse text needs " + std::to_string(verseText) + " bytes at offset 36098, "
              + std::to_string(f.Bk.size() - 36098) + " left"},
         {TFile::Qs, [](auto& b) { b[1 + 1] = 21; }, "File wf.qs: collection name length 21 outside 0..20 at offset 23"},
-        {TFile::Qs, [](auto& b) { Put16(b, 1 + 47, 8192); }, "File wf.qs: QuestionCount 8192 outside 0..8191 at offset 50"},
+        {TFile::Qs, [](auto& b) { Put16(b, 1 + 47, 8192); },
+         "File wf.qs: QuestionCount 8192 outside 0..8191 at offset 50"},
         {TFile::Qs, [](auto& b) { b.resize(1 + 25); }, "File wf.qs is truncated: 1 bytes needed at offset 26, 0 left"},
     };
     for (const Row& r : rows) {

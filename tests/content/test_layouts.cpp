@@ -10,9 +10,9 @@
 
 #include <cstdint>
 #include <iterator>
-#include <utility>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 using namespace sv;
@@ -22,7 +22,7 @@ namespace {
 // A byte image filled field by field at the offsets of the layout.
 struct TImage {
     std::vector<std::uint8_t> Bytes;
-    explicit TImage(std::size_t size) : Bytes(size, 0) {}
+    explicit TImage(std::size_t size) : Bytes(size, 0) { }
     void U8(std::size_t at, std::uint8_t v) { Bytes.at(at) = v; }
     void U16(std::size_t at, std::uint16_t v)
     {
@@ -54,34 +54,34 @@ TEST(ContentLayouts, ScriptureFileBookBlock)
 {
     constexpr std::size_t Block = 1; // after BookCount
     TImage f(1 + 36097 + 2 * 3 + 4);
-    f.U8(0, 1);                              // BookCount
-    f.U8(Block + 0, 0);                      // EditFlag
-    f.Short(Block + 1, "Ph ");               // BookAbbrev, 1 + 3
-    f.Short(Block + 5, "Philemon");          // BookName, 1 + 13
-    f.U8(Block + 19, 1);                     // ChapterCount
-    f.U8(Block + 20, 0x5A);                  // spare byte, kept as read
-    f.U16(Block + 21, 1);                    // ChapterStart[1]
-    f.U16(Block + 23, 3);                    // ChapterStart[2] = VerseCount + 1
-    f.U16(Block + 81, 2);                    // VerseCount
-    f.U16(Block + 83, 3);                    // TextLength
-    f.U16(Block + 93, 1);                    // SectionCount
-    const std::size_t section = Block + 95;  // Sections[1], 108 bytes
-    f.U8(section + 1, 1);                    // Chapter
-    f.U8(section + 2, 2);                    // Verse
-    f.U16(section + 4, 2);                   // VerseNo
-    f.Short(section + 6, "Greetings");       // Title, 1 + 100
-    f.U16(Block + 30035, 1);                 // MemoryVerseCount
-    f.U16(Block + 30037, 1);                 // MemVerseStart[1]
-    const std::size_t mem = Block + 30097;   // MemVerses[1], 5 bytes
-    f.U8(mem + 0, 1);                        // Chapter
-    f.U8(mem + 1, 2);                        // Verse
-    f.U8(mem + 2, 4);                        // PromptWords
-    f.U8(mem + 3, 1);                        // verse count of the passage
+    f.U8(0, 1);                               // BookCount
+    f.U8(Block + 0, 0);                       // EditFlag
+    f.Short(Block + 1, "Ph ");                // BookAbbrev, 1 + 3
+    f.Short(Block + 5, "Philemon");           // BookName, 1 + 13
+    f.U8(Block + 19, 1);                      // ChapterCount
+    f.U8(Block + 20, 0x5A);                   // spare byte, kept as read
+    f.U16(Block + 21, 1);                     // ChapterStart[1]
+    f.U16(Block + 23, 3);                     // ChapterStart[2] = VerseCount + 1
+    f.U16(Block + 81, 2);                     // VerseCount
+    f.U16(Block + 83, 3);                     // TextLength
+    f.U16(Block + 93, 1);                     // SectionCount
+    const std::size_t section = Block + 95;   // Sections[1], 108 bytes
+    f.U8(section + 1, 1);                     // Chapter
+    f.U8(section + 2, 2);                     // Verse
+    f.U16(section + 4, 2);                    // VerseNo
+    f.Short(section + 6, "Greetings");        // Title, 1 + 100
+    f.U16(Block + 30035, 1);                  // MemoryVerseCount
+    f.U16(Block + 30037, 1);                  // MemVerseStart[1]
+    const std::size_t mem = Block + 30097;    // MemVerses[1], 5 bytes
+    f.U8(mem + 0, 1);                         // Chapter
+    f.U8(mem + 1, 2);                         // Verse
+    f.U8(mem + 2, 4);                         // PromptWords
+    f.U8(mem + 3, 1);                         // verse count of the passage
     const std::size_t starts = Block + 36097; // VerseStart[1..3]
     f.U16(starts + 0, 1);
     f.U16(starts + 2, 2);
     f.U16(starts + 4, 4);
-    const std::size_t text = starts + 6;     // TextCode[1..4]: three code bytes, a trailing byte
+    const std::size_t text = starts + 6; // TextCode[1..4]: three code bytes, a trailing byte
     f.U8(text + 0, 0x01);
     f.U8(text + 1, 0x41);
     f.U8(text + 2, 0x02);
@@ -140,9 +140,9 @@ TEST(ContentLayouts, WordListFile)
         std::uint16_t TextStart, FirstOcc;
     };
     const TRecBytes recs[] = {
-        {2, 0xA1, 0xA2, 3, 5, 0xA5, 1, 1},   // alpha, a person, first used in chapter 3
-        {1, 0, 0, 1, 11, 0, 7, 3},           // beta, a verb
-        {1, 0, 0, 0, 200, 0, 12, 0},         // Gog, an extra word in no group
+        {2, 0xA1, 0xA2, 3, 5, 0xA5, 1, 1}, // alpha, a person, first used in chapter 3
+        {1, 0, 0, 1, 11, 0, 7, 3},         // beta, a verb
+        {1, 0, 0, 0, 200, 0, 12, 0},       // Gog, an extra word in no group
     };
     for (std::size_t i = 0; i < std::size(recs); ++i) {
         const std::size_t at = Recs + 10 * i;
@@ -156,8 +156,8 @@ TEST(ContentLayouts, WordListFile)
         f.U16(at + 8, recs[i].FirstOcc);
     }
     f.Raw(Chars, std::string_view("alpha\0beta\0Gog\0", 15));
-    f.U16(Starts + 0, 1);                        // SepStart[1]
-    f.U16(Starts + 2, 3);                        // SepStart[2]
+    f.U16(Starts + 0, 1); // SepStart[1]
+    f.U16(Starts + 2, 3); // SepStart[2]
     f.Raw(Seps, std::string_view(" \0,\0", 4));
 
     TWords w;
@@ -214,12 +214,12 @@ struct TCollectionHead {
 
 void PutHead(TImage& f, std::size_t at, const TCollectionHead& h)
 {
-    f.U8(at + 0, 0x5C);                          // spare byte, kept as read
-    f.Short(at + 1, std::string(h.Name));        // Name, 1 + 20
+    f.U8(at + 0, 0x5C);                   // spare byte, kept as read
+    f.Short(at + 1, std::string(h.Name)); // Name, 1 + 20
     if (h.RequiresCollection >= 0)
         f.U8(at + 22 + static_cast<std::size_t>(h.RequiresCollection), 1); // Requires[0..7]
-    f.U8(at + 30, 0xE0);                         // first of 17 reserved bytes
-    f.U8(at + 46, 0xEF);                         // last reserved byte
+    f.U8(at + 30, 0xE0);                                                   // first of 17 reserved bytes
+    f.U8(at + 46, 0xEF);                                                   // last reserved byte
     f.U16(at + 47, static_cast<std::uint16_t>(h.QuestionCount));
     f.U32(at + 49, static_cast<std::uint32_t>(h.PrefixSize));
     f.U32(at + 53, static_cast<std::uint32_t>(h.QuestionTextSize));
@@ -256,19 +256,19 @@ void PutRecord(TImage& f, std::size_t at, const TRecordBytes& r)
 // requires collection 0; collections 2..7 are empty heads.
 TEST(ContentLayouts, QuestionFile)
 {
-    constexpr std::size_t C0 = 1;                          // after HasSortKeys
+    constexpr std::size_t C0 = 1; // after HasSortKeys
     constexpr std::size_t C0Recs = C0 + 63;
-    constexpr std::size_t C0Prefix = C0Recs + 24 * 2;       // Records[1..2]
-    constexpr std::size_t C0Question = C0Prefix + 2;        // PrefixText[1..2]
-    constexpr std::size_t C0Answer = C0Question + 3;        // QuestionText[1..3]
-    constexpr std::size_t C0Refs = C0Answer + 4;            // AnswerText[1..4]
-    constexpr std::size_t C1 = C0Refs + 8 * 2;              // QuestionRefs[1..2]
+    constexpr std::size_t C0Prefix = C0Recs + 24 * 2; // Records[1..2]
+    constexpr std::size_t C0Question = C0Prefix + 2;  // PrefixText[1..2]
+    constexpr std::size_t C0Answer = C0Question + 3;  // QuestionText[1..3]
+    constexpr std::size_t C0Refs = C0Answer + 4;      // AnswerText[1..4]
+    constexpr std::size_t C1 = C0Refs + 8 * 2;        // QuestionRefs[1..2]
     constexpr std::size_t C1Recs = C1 + 63;
-    constexpr std::size_t C1Texts = C1Recs + 24 * 2;        // three one-byte streams
+    constexpr std::size_t C1Texts = C1Recs + 24 * 2; // three one-byte streams
     constexpr std::size_t C1Refs = C1Texts + 3;
-    constexpr std::size_t Empty = C1Refs + 8;               // closing reference only
+    constexpr std::size_t Empty = C1Refs + 8; // closing reference only
     TImage f(Empty + 6 * 63);
-    f.U8(0, 1);                                             // HasSortKeys
+    f.U8(0, 1); // HasSortKeys
     PutHead(f, C0, {"Epistles", -1, 1, 1, 2, 3, 1});
     const std::uint16_t placeholderId = 1 * 8192 + 1;
     PutRecord(f, C0Recs, {3, 2 | (3 << 3), 0x11, 0x22, 1, 1, 1, 0, placeholderId, 7, 5, 2});
@@ -279,11 +279,11 @@ TEST(ContentLayouts, QuestionFile)
     f.U8(C0Answer + 0, 0x51);
     f.U8(C0Answer + 1, 0x52);
     f.U8(C0Answer + 2, 0x53);
-    f.U8(C0Refs + 0, (1 << 5) | 4);                         // book 1, chapter 4
-    f.U8(C0Refs + 1, 9);                                    // verse
-    f.U8(C0Refs + 2, 0x33);                                 // not interpreted, kept
-    f.U32(C0Refs + 4, 1);                                   // AnswerStart
-    f.U32(C0Refs + 8 + 4, 4);                               // closing entry: end of the answer
+    f.U8(C0Refs + 0, (1 << 5) | 4); // book 1, chapter 4
+    f.U8(C0Refs + 1, 9);            // verse
+    f.U8(C0Refs + 2, 0x33);         // not interpreted, kept
+    f.U32(C0Refs + 4, 1);           // AnswerStart
+    f.U32(C0Refs + 8 + 4, 4);       // closing entry: end of the answer
     PutHead(f, C1, {"Extra", 0, 1, 0, 0, 0, 0});
     PutRecord(f, C1Recs, {44, 0, 0, 0, 1, 1, 1, 1, 0, 0, 0, 0}); // placeholder: home 0, index 1
     PutRecord(f, C1Recs + 24, {0, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});

@@ -119,12 +119,12 @@ TEST(Questions, IsTypeChosenLetsTheFirstChosenCopyStandForTheQuestion)
         {Collections({0, 1, 2}), 0, 6, true},
         {Collections({0, 1, 2}), 1, 2, false}, // home collection chosen
         {Collections({0, 1, 2}), 2, 1, false},
-        {Collections({1}), 1, 2, true},        // only the placeholder's collection
+        {Collections({1}), 1, 2, true}, // only the placeholder's collection
         {Collections({2}), 2, 1, true},
-        {Collections({1, 2}), 1, 2, true},     // first placeholder in chain order
+        {Collections({1, 2}), 1, 2, true}, // first placeholder in chain order
         {Collections({1, 2}), 2, 1, false},
-        {Collections({}), 1, 2, true},         // nothing chosen: the walk reaches P itself
-        {Collections({3, 4}), 2, 1, true},     // chosen but empty collections do not count
+        {Collections({}), 1, 2, true},     // nothing chosen: the walk reaches P itself
+        {Collections({3, 4}), 2, 1, true}, // chosen but empty collections do not count
     };
     for (const Row& r : rows)
         EXPECT_EQ(q.IsTypeChosen({r.collection, r.index}, r.chosen, AllTypes()), r.expect)
@@ -192,12 +192,18 @@ TEST(QuestionTypes, Tables)
         const char* code;
         int cls;
     } rows[] = {
-        {0, "OTHER", "[g]", 0},          {1, "According to", "[a]", 1},
-        {5, "Why", "[g]", 0},            {13, "Chapter (MA)", "CRMA", 13},
-        {25, "Finish this and next two", "FT&2", 25}, {31, "[30 pt] Completion", "30", 31},
-        {38, "40 pt", "[40]", 38},       {40, "Book && Chapter", "[b]", 40},
-        {42, "Memory verse", "[m]", 42}, {43, "", "[g]", 43},
-        {44, "", "[g]", 44},             {46, "Finish", "[v]", 42},
+        {0, "OTHER", "[g]", 0},
+        {1, "According to", "[a]", 1},
+        {5, "Why", "[g]", 0},
+        {13, "Chapter (MA)", "CRMA", 13},
+        {25, "Finish this and next two", "FT&2", 25},
+        {31, "[30 pt] Completion", "30", 31},
+        {38, "40 pt", "[40]", 38},
+        {40, "Book && Chapter", "[b]", 40},
+        {42, "Memory verse", "[m]", 42},
+        {43, "", "[g]", 43},
+        {44, "", "[g]", 44},
+        {46, "Finish", "[v]", 42},
         {48, "", "[g]", 48},
     };
     for (const Row& r : rows) {

@@ -52,7 +52,8 @@ TEST(Tokenizer, SplitsWordsAndSeparatorsKeepingJoinedWords)
         {"God\x92s like-minded don't", {{"God\x92s", " "}, {"like-minded", " "}, {"don't", ""}}},
         // ... but not at a word's edge or between a letter and a space.
         {"the Jews\x92 law - so", {{"the", " "}, {"Jews", "\x92 "}, {"law", " - "}, {"so", ""}}},
-        {"(as I said), \x93To you.\x94", {{"", "("}, {"as", " "}, {"I", " "}, {"said", "), \x93"}, {"To", " "}, {"you", ".\x94"}}},
+        {"(as I said), \x93To you.\x94",
+         {{"", "("}, {"as", " "}, {"I", " "}, {"said", "), \x93"}, {"To", " "}, {"you", ".\x94"}}},
         {"caf\xE9 14 times", {{"caf\xE9", " "}, {"14", " "}, {"times", ""}}},
         {"", {}},
     };
@@ -158,7 +159,7 @@ TEST(TextEncoder, CodesAWholeTextThroughTheLookupsAndTheFrequentTable)
 {
     TWords words;
     words.Data.Frequent[2] = 7;
-    words.Data.Frequent[5] = 7; // listed twice: the first slot is used
+    words.Data.Frequent[5] = 7;   // listed twice: the first slot is used
     words.Data.Frequent[20] = 40; // beyond slot 15: no two-byte form with a separator
     const std::map<std::string, TWordCode> codes = {
         {"a", 7}, {"B", 300 | WordCapitalise}, {"c", 9 | WordAsStored}, {"d", 40}};
@@ -173,8 +174,8 @@ TEST(TextEncoder, CodesAWholeTextThroughTheLookupsAndTheFrequentTable)
 
     const std::vector<TToken> tokens = {{"", "("}, {"a", " "}, {"B", "; "}, {"d", "; "}, {"c", ""}};
     const std::vector<std::uint8_t> bytes = enc.Encode(tokens);
-    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0xC0, 0x00, 0x03, 0x02, 0xD1, 0x2C, 0x04, 0xC0, 40,
-                                                0x04, 0xE0, 0x09, 0x00}));
+    EXPECT_EQ(bytes,
+              (std::vector<std::uint8_t>{0xC0, 0x00, 0x03, 0x02, 0xD1, 0x2C, 0x04, 0xC0, 40, 0x04, 0xE0, 0x09, 0x00}));
     // Append adds to what is there.
     std::vector<std::uint8_t> out{0xAA};
     enc.Append(tokens, out);
@@ -189,8 +190,8 @@ TEST(TextEncoder, CodesAWholeTextThroughTheLookupsAndTheFrequentTable)
         const TWordPair p = words.DecodePair(s, pos);
         pairs.push_back({static_cast<TWordCode>(p.WordCode & 0x3FFF), p.SeparatorCode});
     }
-    EXPECT_EQ(pairs, (std::vector<TWordPair>{{0, 3}, {7, 1}, {300 | WordCapitalise, 4}, {40, 4},
-                                             {9 | WordAsStored, 0}}));
+    EXPECT_EQ(pairs,
+              (std::vector<TWordPair>{{0, 3}, {7, 1}, {300 | WordCapitalise, 4}, {40, 4}, {9 | WordAsStored, 0}}));
 }
 
 TEST(TextEncoder, AWordWithoutACodeIsAnErrorNotAnEmptyWord)
@@ -219,7 +220,7 @@ TEST(TextEncoder, FixturesAreCodedAsTheShippedFiles)
     const auto c = test::LoadFixture(d);
     const TWords& w = c->Words;
 
-    EXPECT_EQ(w.WordCount(), 5); // god's, like-minded, brothers, hope, don't
+    EXPECT_EQ(w.WordCount(), 5);  // god's, like-minded, brothers, hope, don't
     EXPECT_EQ(w.TotalWords(), 6); // ... and "whose" from the question
     for (const char* word : {"god\x92s", "like-minded", "don't"})
         EXPECT_NE(WordIndexOf(w.FindWord(word)), 0) << word;

@@ -27,7 +27,8 @@ TComposed Compose(const TQuestions& q, int c, int i, bool refs, int past = 0, bo
 {
     TComposed r;
     q.ComposeQuestion({c, i}, NoTags(),
-                      TComposeOptions{.WithReferences = refs, .KeywordTargeting = targeting,
+                      TComposeOptions{.WithReferences = refs,
+                                      .KeywordTargeting = targeting,
                                       .WordsPastKeyword = static_cast<std::int16_t>(past)},
                       r.A, r.Q);
     return r;
@@ -91,12 +92,10 @@ TEST(Wording, KeywordTargetingBarsAndStopPosition)
         const char* text;
         int stop; // -1: the whole question
     } rows[] = {
-        {4, 0, true, "What did God the || Father do?", 19},
-        {4, 1, true, "What did God the || Father do?", 26},
+        {4, 0, true, "What did God the || Father do?", 19}, {4, 1, true, "What did God the || Father do?", 26},
         {4, 2, true, "What did God the || Father do?", -1}, // word 6 is the last: no stop set
-        {6, 0, true, "What did God the Father do?", -1}, // the last word: no pair follows
-        {4, 0, false, "What did God the Father do?", -1},
-        {0, 0, true, "What did God the Father do?", -1},
+        {6, 0, true, "What did God the Father do?", -1},    // the last word: no pair follows
+        {4, 0, false, "What did God the Father do?", -1},   {0, 0, true, "What did God the Father do?", -1},
         {1, 0, true, "What || did God the Father do?", 7},
     };
     for (const Row& r : rows) {
@@ -109,8 +108,9 @@ TEST(Wording, KeywordTargetingBarsAndStopPosition)
         const std::string t = m.Q.Text();
         const auto bars = t.find("||");
         for (int i = 1; i <= m.Q.Len; ++i) {
-            const bool isBar = bars != std::string::npos
-                               && (static_cast<std::size_t>(i - 1) == bars || static_cast<std::size_t>(i - 1) == bars + 1);
+            const bool isBar =
+                bars != std::string::npos
+                && (static_cast<std::size_t>(i - 1) == bars || static_cast<std::size_t>(i - 1) == bars + 1);
             EXPECT_EQ(m.Q.Tags[i], isBar ? TagReference : 0u) << i;
         }
     }
@@ -138,8 +138,7 @@ TEST(Wording, AnswerReferences)
             for (auto k = at; k <= t.find(')', at); ++k)
                 inRef[k] = true;
         for (int i = 1; i <= m.A.Len; ++i)
-            EXPECT_EQ(m.A.Tags[i], inRef[static_cast<std::size_t>(i - 1)] ? TagReference : 0u)
-                << r.index << " " << i;
+            EXPECT_EQ(m.A.Tags[i], inRef[static_cast<std::size_t>(i - 1)] ? TagReference : 0u) << r.index << " " << i;
     }
     EXPECT_EQ(Compose(q, 0, 1, false).A.Text(), "Raised him from the dead");
 }
@@ -148,11 +147,13 @@ TEST(Wording, AReferenceIsNotAppendedTwice)
 {
     test::TFixtureDesc d = test::SmallFixture();
     const auto q = WhatOnGal11;
-    d.Collections.push_back({"Refs", {}, {q("see verse 5)"), q("see (verse 5)."), q("in (the flesh)"),
-                                          q("in (the flesh) "), q("5)"), q("Ga 1:1")}});
+    d.Collections.push_back(
+        {"Refs",
+         {},
+         {q("see verse 5)"), q("see (verse 5)."), q("in (the flesh)"), q("in (the flesh) "), q("5)"), q("Ga 1:1")}});
     const auto c = Load(d);
-    const char* expect[] = {"see verse 5)", "see (verse 5).", "in (the flesh) (Ga 1:1)",
-                            "in (the flesh) (Ga 1:1)", "5)", "Ga 1:1 (Ga 1:1)"};
+    const char* expect[] = {"see verse 5)", "see (verse 5).", "in (the flesh) (Ga 1:1)", "in (the flesh) (Ga 1:1)",
+                            "5)",           "Ga 1:1 (Ga 1:1)"};
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(Compose(c->Questions, 3, i, true).A.Text(), expect[i - 1]) << i;
 }
@@ -201,7 +202,8 @@ TEST(Wording, QuestionWords)
     // The type-40 question "O foolish Galatians! ..." starts with a word; leaving out the lead keeps it.
     EXPECT_EQ(q.QuestionWords({0, 4}, TQuestions::TWordsOf::QuestionWithoutLead, question, answer), 0);
     EXPECT_EQ(question.Count, 7);
-    EXPECT_EQ(q.QuestionWords({0, 7}, TQuestions::TWordsOf::QuestionAndAnswer, question, answer), 4); // both answer parts
+    EXPECT_EQ(q.QuestionWords({0, 7}, TQuestions::TWordsOf::QuestionAndAnswer, question, answer),
+              4); // both answer parts
     EXPECT_EQ(question.Count, 7);
     EXPECT_EQ(q.QuestionWords({0, 7}, TQuestions::TWordsOf::Answer, question, answer), 4);
     EXPECT_EQ(question.Count, 0);
@@ -218,10 +220,10 @@ TEST(Wording, QuestionWords)
 TEST(Wording, FinishQuestionPromptWords)
 {
     test::TFixtureDesc d = test::SmallFixture();
-    d.Books[1].Chapters[0].push_back("Rejoice always, brothers."); // Pm 1:9, three words
+    d.Books[1].Chapters[0].push_back("Rejoice always, brothers.");                  // Pm 1:9, three words
     d.Books[1].Chapters[0].push_back("\"Rejoice always, brothers.\"");              // Pm 1:10
     d.Books[1].Chapters[0].push_back("\"to whom be the glory forever and ever.\""); // Pm 1:11
-    d.Books[1].Chapters[0].push_back("\"Grace be with you all.\"");                  // Pm 1:12
+    d.Books[1].Chapters[0].push_back("\"Grace be with you all.\"");                 // Pm 1:12
     const auto c = Load(d);
     const TBooks& b = c->Books;
     const TKeywordTags tags = NoTags();
@@ -298,16 +300,13 @@ TEST(Wording, SpacingBetweenTheVersesOfAPassage)
         const char* verse;
         const char* answer;
     } rows[] = {
-        {"Rejoice always", "Rejoice always Then."},
-        {"Rejoice always 7", "Rejoice always 7 Then."},
-        {"Rejoice always.", "Rejoice always. Then."},
-        {"Rejoice always -", "Rejoice always -Then."},
-        {"Rejoice always \xC9", "Rejoice always \xC9 Then."},
-        {"Rejoice always \xBB", "Rejoice always \xBBThen."},
+        {"Rejoice always", "Rejoice always Then."},           {"Rejoice always 7", "Rejoice always 7 Then."},
+        {"Rejoice always.", "Rejoice always. Then."},         {"Rejoice always -", "Rejoice always -Then."},
+        {"Rejoice always \xC9", "Rejoice always \xC9 Then."}, {"Rejoice always \xBB", "Rejoice always \xBBThen."},
     };
     for (const Row& r : rows) {
         test::TFixtureDesc d = test::SmallFixture();
-        d.Books[1].Chapters[0].push_back(r.verse);  // Pm 1:9
+        d.Books[1].Chapters[0].push_back(r.verse); // Pm 1:9
         d.Books[1].Chapters[0].push_back("Then."); // Pm 1:10
         const auto c = Load(d);
         TMarkedText q, a;

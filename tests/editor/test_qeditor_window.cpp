@@ -45,12 +45,14 @@ TEST(QEditor, AClickedVerseListsItsQuestionsAndTheChosenOneIsComposed)
     EXPECT_LT(editor.AvailableLB->item(0)->text().compare(editor.AvailableLB->item(1)->text(), Qt::CaseInsensitive), 0);
     const TVerseQuestion& first = editor.Entries().Entries()[0];
     editor.AvailableLBClick(0);
-    EXPECT_EQ(editor.qMemo->toPlainText().toStdString().find(content.Questions.QuestionPlainText(first.Question)) != std::string::npos,
-        true) << editor.qMemo->toPlainText().toStdString();
+    EXPECT_EQ(editor.qMemo->toPlainText().toStdString().find(content.Questions.QuestionPlainText(first.Question))
+                  != std::string::npos,
+              true)
+        << editor.qMemo->toPlainText().toStdString();
     editor.AvailableLBClick(1);
     const TVerseQuestion& second = editor.Entries().Entries()[1];
     EXPECT_NE(editor.qMemo->toPlainText().toStdString().find(content.Questions.QuestionPlainText(second.Question)),
-        std::string::npos);
+              std::string::npos);
 
     // The editing controls are there and do nothing.
     EXPECT_EQ(editor.newBtn->toolTip().toStdString(), "New question");

@@ -59,7 +59,8 @@ TEST(VerseQuestions, ListsTheVersesQuestionsOfEveryCollectionSortedWithoutPlaceh
     ASSERT_EQ(list.Entries().size(), 3u);
     // Case is ignored: "Apostle", "Who", "who".
     const std::vector<std::string> expected = {code + " " + content->Questions.QuestionPlainText({2, 2}),
-        code + " " + content->Questions.QuestionPlainText({2, 1}), code + " " + content->Questions.QuestionPlainText({0, 1})};
+                                               code + " " + content->Questions.QuestionPlainText({2, 1}),
+                                               code + " " + content->Questions.QuestionPlainText({0, 1})};
     EXPECT_EQ(Texts(list), expected);
     EXPECT_EQ(list.Entries()[0].Question.Collection, 2);
     EXPECT_EQ(list.Entries()[0].Question.Index, 2);

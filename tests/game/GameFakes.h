@@ -19,9 +19,9 @@ public:
         std::uint8_t Knowledge = 7;
         int AnswerLen = 10;
     };
-    std::vector<Question> questions;       // entry i is questions[i - 1], id i
-    std::vector<TQuestionId> entries;      // when set, the list's entries (ids may repeat)
-    std::vector<int> memoryAnswerLens;     // memory verse v is memoryAnswerLens[v - 1]
+    std::vector<Question> questions;   // entry i is questions[i - 1], id i
+    std::vector<TQuestionId> entries;  // when set, the list's entries (ids may repeat)
+    std::vector<int> memoryAnswerLens; // memory verse v is memoryAnswerLens[v - 1]
     std::vector<std::string> recorded;
 
     // count questions of a type, answer lengths lenFrom, lenFrom+1, ... (cyclic over 20).
@@ -37,8 +37,8 @@ public:
     }
     TQuestionAddr QuestionAt(int entry) const override
     {
-        return TQuestionAddr::FromId(
-            entries.empty() ? static_cast<TQuestionId>(entry) : entries.at(static_cast<std::size_t>(entry - 1)));
+        return TQuestionAddr::FromId(entries.empty() ? static_cast<TQuestionId>(entry)
+                                                     : entries.at(static_cast<std::size_t>(entry - 1)));
     }
     int QuestionType(TQuestionAddr q) const override { return Q(q.Id()).Type; }
     std::uint8_t Knowledge(TQuestionAddr q) const override { return Q(q.Id()).Knowledge; }
@@ -56,7 +56,7 @@ public:
     void Record(const TGameCell& cell, bool right) override
     {
         recorded.push_back((cell.Kind == TGameCellKind::MemoryVerse ? "M" : "Q") + std::to_string(cell.Key)
-            + (right ? " right" : " wrong"));
+                           + (right ? " right" : " wrong"));
     }
 
 private:
@@ -85,10 +85,7 @@ public:
     }
     void StopSound() override { ++stopSounds; }
     void OpenWager(int limit) override { wagers.push_back(limit); }
-    void AskQuestion(const TMarkedText& q, const TMarkedText&, const TGameCell&) override
-    {
-        asked.push_back(q.Text());
-    }
+    void AskQuestion(const TMarkedText& q, const TMarkedText&, const TGameCell&) override { asked.push_back(q.Text()); }
 };
 
 } // namespace sv::test

@@ -82,15 +82,16 @@ TEST(GameBoard, PlayableRoundsFromTheStock)
         int rounds;
     };
     const std::vector<Case> cases = {
-        {"six codes of six", {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}},
-            {{1, 18}, {2, 18}, {3, 18}, {4, 18}, {5, 18}, {6, 12}}, 2},
-        {"grab bag makes up three columns", {{1, 2, 3}, {1, 2}, {9}},
-            {{1, 12}, {2, 6}, {0, 24}}, 1},
+        {"six codes of six",
+         {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}},
+         {{1, 18}, {2, 18}, {3, 18}, {4, 18}, {5, 18}, {6, 12}},
+         2},
+        {"grab bag makes up three columns", {{1, 2, 3}, {1, 2}, {9}}, {{1, 12}, {2, 6}, {0, 24}}, 1},
         // Round 2 fails but keeps what it took; round 3 then misses codes 6..9.
-        {"a failed round keeps its share", {{1, 2, 3, 4, 5}, {6, 7, 8, 9}, {6, 7, 8, 9, 10, 11}},
-            {{1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {0, 6}, {6, 6}, {7, 6}, {8, 6}, {9, 6},
-                {10, 6}, {11, 6}},
-            1},
+        {"a failed round keeps its share",
+         {{1, 2, 3, 4, 5}, {6, 7, 8, 9}, {6, 7, 8, 9, 10, 11}},
+         {{1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {0, 6}, {6, 6}, {7, 6}, {8, 6}, {9, 6}, {10, 6}, {11, 6}},
+         1},
         {"nothing", {{}, {}, {}}, {}, 0},
     };
     for (const Case& c : cases) {
@@ -98,7 +99,8 @@ TEST(GameBoard, PlayableRoundsFromTheStock)
         for (int round = 1; round <= 3; ++round) {
             const auto& order = c.orders[static_cast<std::size_t>(round - 1)];
             for (int p = 1; p <= GameOrderPositions; ++p)
-                b.SetCategoryAt(round, p, p <= static_cast<int>(order.size()) ? order[static_cast<std::size_t>(p - 1)] : 43);
+                b.SetCategoryAt(round, p,
+                                p <= static_cast<int>(order.size()) ? order[static_cast<std::size_t>(p - 1)] : 43);
         }
         for (auto [code, count] : c.stock)
             b.SetStock(code, count);
@@ -163,7 +165,7 @@ TEST(GameBoard, TheLastQuestionAtTheWalksStartWithKnowledgeZeroStillFillsItsCell
     m.Add(4, 2);
     for (auto& q : m.questions)
         q.Knowledge = 0;
-    QueuedRandom r;   // every walk starts at entry 1, which the first five walks pass over
+    QueuedRandom r; // every walk starts at entry 1, which the first five walks pass over
     TGameBoard b(m, r);
     b.CountStock();
     ASSERT_TRUE(b.FillCategory(3, 1, 1));

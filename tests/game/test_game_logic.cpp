@@ -92,10 +92,8 @@ TEST(GameLogic, TurnOrderOverRoundsForOneToThreePlayers)
         std::vector<std::string> captions; // after each round's animation
     } cases[] = {
         {{"Ann", "", ""}, {1, 1, 1}, {"Round 1", "Round 2", "Round 3"}},
-        {{"Ann", "Bob", ""}, {1, 2, 1},
-            {"Round 1, Ann's turn.", "Round 2, Bob's turn.", "Round 3, Ann's turn."}},
-        {{"Ann", "Bob", "Cy"}, {1, 2, 3},
-            {"Round 1, Ann's turn.", "Round 2, Bob's turn.", "Round 3, Cy's turn."}},
+        {{"Ann", "Bob", ""}, {1, 2, 1}, {"Round 1, Ann's turn.", "Round 2, Bob's turn.", "Round 3, Ann's turn."}},
+        {{"Ann", "Bob", "Cy"}, {1, 2, 3}, {"Round 1, Ann's turn.", "Round 2, Bob's turn.", "Round 3, Cy's turn."}},
     };
     for (const auto& c : cases) {
         Game g;
@@ -204,8 +202,9 @@ TEST(GameLogic, OneRoundAndTooFewQuestions)
         g.logic = std::make_unique<TGameLogic>(g.material, g.user, g.host, g.clock, g.random);
         g->SetPlayers("Ann", "Bob", "");
         EXPECT_EQ(g->StartNextRound(), 0);
-        EXPECT_EQ(g.host.warnings, (std::vector<std::string>{
-            "There are not enough questions between\rthe chosen chapters to play the game."}));
+        EXPECT_EQ(g.host.warnings,
+                  (std::vector<std::string>{
+                      "There are not enough questions between\rthe chosen chapters to play the game."}));
         EXPECT_FALSE(g->ScatterRunning());
         EXPECT_EQ(g.view().ColumnCaptions[0], "x");
     }
@@ -250,16 +249,16 @@ TEST(GameLogic, EqualBestScoresGoToTheLowerNumberedPlayerAndTheWall)
 {
     Game g(1);
     g.Start("Ann", "Bob");
-    g.Play(2, true);  // Ann +200
-    g.Play(7, false); // Ann -100, Bob's turn
-    g.Play(8, true);  // Bob +200
+    g.Play(2, true);   // Ann +200
+    g.Play(7, false);  // Ann -100, Bob's turn
+    g.Play(8, true);   // Bob +200
     g.Play(13, false); // Bob -100
     g.PlayPairs();
     ASSERT_TRUE(g->GameOver());
     EXPECT_EQ(g->Score(1), 100);
     EXPECT_EQ(g->Score(2), 100);
-    EXPECT_EQ(g.host.infos.back(),
-        "Congratulations, Ann! You won the game and\ryour score places you on the WALL OF FAME. Keep up the good work!");
+    EXPECT_EQ(g.host.infos.back(), "Congratulations, Ann! You won the game and\ryour score places you on the WALL OF "
+                                   "FAME. Keep up the good work!");
     EXPECT_EQ(g.user.WallOfFame.Name(1), "Ann");
     EXPECT_EQ(g.user.WallOfFame.Score(1), 100);
     EXPECT_EQ(g.user.WallOfFame.Name(2), "You could be here");
@@ -294,7 +293,7 @@ TEST(GameLogic, OnlyTheUsersOwnAnswersAreRecorded)
 TEST(GameLogic, APersonRegisteredWithBlanksAroundTheNameStillGetsTheirAnswersRecorded)
 {
     Game g;
-    g.user.FullName.setText(" Ann \t");   // a file written before names were trimmed
+    g.user.FullName.setText(" Ann \t"); // a file written before names were trimmed
     g.Start("Ann");
     g.Play(2, true);
     EXPECT_EQ(g.material.recorded.size(), 1u);

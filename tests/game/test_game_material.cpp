@@ -51,7 +51,8 @@ TEST(GameMaterial, ComposesAndRecordsQuestionsAndMemoryVerses)
     EXPECT_EQ(l.material.QuestionType(first), l.content->Questions.QuestionType(first));
     EXPECT_EQ(l.material.Knowledge(first), KnowledgeUntried);
 
-    for (const TGameCell cell : {TGameCell{id, TGameCellKind::Question, 0}, TGameCell{2, TGameCellKind::MemoryVerse, 0}}) {
+    for (const TGameCell cell :
+         {TGameCell{id, TGameCellKind::Question, 0}, TGameCell{2, TGameCellKind::MemoryVerse, 0}}) {
         TMarkedText q, a;
         l.material.Compose(cell, q, a);
         EXPECT_GT(q.Len, 0);

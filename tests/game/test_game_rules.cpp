@@ -59,7 +59,9 @@ TEST(GameRules, TheSixEndMessages)
         {1, 0, false, "The game is over. It looks like\ryou need to do some more studying."},
         {1, -50, false, "The game is over. It looks like\ryou need to do some more studying."},
         {1, 50, false, "The game is over. Keep trying and\ryou may end up on the WALL OF FAME."},
-        {2, 300, true, "Congratulations, Ann! You won the game and\ryour score places you on the WALL OF FAME. Keep up the good work!"},
+        {2, 300, true,
+         "Congratulations, Ann! You won the game and\ryour score places you on the WALL OF FAME. Keep up the good "
+         "work!"},
         {3, 0, false, "Ann, though you won, your score is nothing\rto write home about."},
         {2, 100, false, "Congratulations, Ann! You won the game.\rKeep trying and you may end up on the WALL OF FAME!"},
     };

@@ -1,27 +1,27 @@
 // The game's windows offscreen: the set-up checks, the wager window, the wall of fame, the
 // board's keyboard, full screen and scaling, and a whole two-player game played with keys.
 
-#include "game/gui/GameQuestionAsker.h"
 #include "game/gui/GameDlg.h"
 #include "game/gui/GameForm.h"
+#include "game/gui/GameQuestionAsker.h"
 #include "game/gui/WagerForm.h"
 #include "game/gui/WallOfFameDlg.h"
-#include "support/gui/FindWidget.h"
 #include "material/gui/SelectionFrames.h"
 #include "study/StudyFixture.h"
+#include "support/gui/FindWidget.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QButtonGroup>
-#include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -57,7 +57,7 @@ struct GameSetup {
     int saves = 0;
     QMdiArea* area = nullptr; // when set, the windows open as its children
 
-    explicit GameSetup(const TFixtureDesc& desc = GameFixture()) : f(desc) {}
+    explicit GameSetup(const TFixtureDesc& desc = GameFixture()) : f(desc) { }
 
     TGameContext Context()
     {
@@ -169,10 +169,8 @@ TEST(WagerForm, ATypedAmountIsCorrectedInTheBoxBeforeItIsPlayed)
         int shown; // after the first Enter; 0: played at once
         int played;
     } cases[] = {
-        {250, "700", 0, 700},
-        {250, "50", 100, 100},
-        {250, "250", 200, 200},
-        {4350, "4350", 0, 4350}, // the whole score, though not a whole step
+        {250, "700", 0, 700},       {250, "50", 100, 100},
+        {250, "250", 200, 200},     {4350, "4350", 0, 4350}, // the whole score, though not a whole step
         {4350, "4320", 4300, 4300},
     };
     for (auto c : cases) {
@@ -202,12 +200,8 @@ TEST(GameDlgStart, PlayersOfTheSameNameAreRefused)
         const char *p1, *p2, *p3;
         bool refused;
     } cases[] = {
-        {"Ann", "Ann", "", true},
-        {"Ann", " ann ", "", true},
-        {"Ann", "", "Ann", true},
-        {"Ann", "Bob", "bob", true},
-        {"Ann", "Bob", "", false},
-        {"Ann", "", "", false},
+        {"Ann", "Ann", "", true},    {"Ann", " ann ", "", true}, {"Ann", "", "Ann", true},
+        {"Ann", "Bob", "bob", true}, {"Ann", "Bob", "", false},  {"Ann", "", "", false},
     };
     for (auto c : cases) {
         SCOPED_TRACE(std::string(c.p1) + "/" + c.p2 + "/" + c.p3);
@@ -449,7 +443,7 @@ TEST(GameForm, TheQuestionStaysInFrontOfTheBoardUntilGradedAndShowsItsStake)
     QMdiSubWindow* question = FrameOf(asker);
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(test::FindWidget<QLabel>(asker, "StakeLabel")->text().toStdString(),
-        "For " + std::to_string(CellValue(RowOfCell(cell), 1, 2)) + " points");
+              "For " + std::to_string(CellValue(RowOfCell(cell), 1, 2)) + " points");
 
     ClickBoard(area, *g);
     EXPECT_EQ(area.activeSubWindow(), question);

@@ -1,9 +1,9 @@
 #include "goals/gui/GoalsCreateDlg.h"
 #include "goals/gui/TaskSetup.h"
 #include "material/gui/SelectionFrames.h"
+#include "study/StudyFixture.h"
 #include "study/gui/QuestionAsker.h"
 #include "study/gui/StudyDialogs.h"
-#include "study/StudyFixture.h"
 #include "support/gui/FindWidget.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
@@ -33,7 +33,8 @@ struct GoalsFixture : StudyFixture {
     TTasks tasks;
     std::unique_ptr<TGoalsCreateDlg> Open()
     {
-        auto dlg = std::make_unique<TGoalsCreateDlg>(content.Books, content.Questions, user, &messages, false, tasks, Today);
+        auto dlg =
+            std::make_unique<TGoalsCreateDlg>(content.Books, content.Questions, user, &messages, false, tasks, Today);
         dlg->show();
         return dlg;
     }
@@ -96,7 +97,8 @@ TEST(GoalsCreateDlg, AddingShowsTheKindsPageAndRecordingGivesTheTaskItsId)
     EXPECT_TRUE(t.Timed);
     EXPECT_EQ(t.Kind, TTaskKind::Questions);
     EXPECT_EQ(t.Details, "Chapter 1 before Friday");
-    EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Details)).toStdString(), "Chapter 1 before Friday");
+    EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Details)).toStdString(),
+              "Chapter 1 before Friday");
 }
 
 TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)
@@ -150,7 +152,9 @@ TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)
     dlg->SelectTask(1);
     EXPECT_FALSE(FindWidget<QPushButton>(dlg, "startTaskButton")->isEnabled());
     dlg->EditDetails();
-    EXPECT_FALSE(FindWidget<TfrmQuestions>(dlg, "questionsFrame")->isVisible() || FindWidget<TfrmMemory>(dlg, "memoryFrame")->isVisible() || FindWidget<TfrmAccTo>(dlg, "accToFrame")->isVisible());
+    EXPECT_FALSE(FindWidget<TfrmQuestions>(dlg, "questionsFrame")->isVisible()
+                 || FindWidget<TfrmMemory>(dlg, "memoryFrame")->isVisible()
+                 || FindWidget<TfrmAccTo>(dlg, "accToFrame")->isVisible());
     dlg->RecordChanges();
 
     dlg->SelectTask(2);
@@ -170,12 +174,9 @@ TEST(GoalsCreateDlg, EveryKindIsNamedInTheList)
         TTaskKind kind;
         const char* shown;
     } cases[] = {
-        {TTaskKind::Questions, "Questions"},
-        {TTaskKind::Memory, "Memory"},
-        {TTaskKind::AccordingTo, "According to"},
-        {TTaskKind::WordStudy, "Word study"},
-        {TTaskKind::ReadScripture, "Read scripture"},
-        {TTaskKind::UserDefined, "User-defined"},
+        {TTaskKind::Questions, "Questions"},          {TTaskKind::Memory, "Memory"},
+        {TTaskKind::AccordingTo, "According to"},     {TTaskKind::WordStudy, "Word study"},
+        {TTaskKind::ReadScripture, "Read scripture"}, {TTaskKind::UserDefined, "User-defined"},
     };
     GoalsFixture f;
     for (auto c : cases) {
@@ -188,7 +189,7 @@ TEST(GoalsCreateDlg, EveryKindIsNamedInTheList)
         QTreeWidgetItem* item = dlg->ItemOfTask(id);
         ASSERT_NE(item, nullptr);
         EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Task)).toStdString(),
-            cases[id - 1].shown);
+                  cases[id - 1].shown);
     }
 }
 
@@ -226,9 +227,9 @@ TEST(GoalsCreateDlg, DeleteAsksAndCancelOrEscapeLeaveTheDetailsUnrecorded)
     EXPECT_EQ(dlg->Mode(), TGoalsCreateDlg::TMode::Idle);
     EXPECT_EQ(f.tasks.Find(1).Details, "Galatians 1-3");
     EXPECT_EQ(list->topLevelItem(0)->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Details)).toStdString(),
-        "Galatians 1-3");
+              "Galatians 1-3");
     EXPECT_TRUE(dlg->isVisible());
-    QTest::keyClick(list, Qt::Key_Escape);   // nothing being edited: the window closes
+    QTest::keyClick(list, Qt::Key_Escape); // nothing being edited: the window closes
     EXPECT_FALSE(dlg->isVisible());
 }
 

@@ -37,8 +37,8 @@ TTaskDef Sample(TTaskKind kind)
 
 struct TTempDir {
     std::filesystem::path Path = std::filesystem::temp_directory_path()
-        / ("sv_tasks_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_"
-            + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                                 / ("sv_tasks_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
+                                    + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     TTempDir() { std::filesystem::create_directories(Path); }
     ~TTempDir() { std::filesystem::remove_all(Path); }
     std::string File(const char* name) const { return (Path / name).string(); }
@@ -203,14 +203,24 @@ TEST(Tasks, ADamagedTaskFileIsRefusedWholeAndLeavesAnEmptyList)
         return bytes;
     };
     const std::vector<std::vector<std::uint8_t>> damaged = {
-        variant([](auto& v) { v.resize(v.size() - 1); }),          // truncated
-        variant([](auto& v) { v.resize(12 + 100); }),              // cut inside the first task
-        variant([](auto& v) { v.push_back(0); }),                  // trailing byte
-        variant([](auto& v) { v[0] = 2; }),                        // unknown version
-        variant([](auto& v) { v[4] = 0xFF; v[5] = 0xFF; v[6] = 0xFF; v[7] = 0x7F; }), // huge count
-        variant([](auto& v) { v[4] = 0xFF; v[5] = 0xFF; v[6] = 0xFF; v[7] = 0xFF; }), // negative count
-        variant([](auto& v) { v[12 + 151 + 4] = 2; }),             // a flag that is not 0 or 1
-        variant([](auto& v) { v[12 + 151] = 9; }),                 // id above the last id
+        variant([](auto& v) { v.resize(v.size() - 1); }), // truncated
+        variant([](auto& v) { v.resize(12 + 100); }),     // cut inside the first task
+        variant([](auto& v) { v.push_back(0); }),         // trailing byte
+        variant([](auto& v) { v[0] = 2; }),               // unknown version
+        variant([](auto& v) {
+            v[4] = 0xFF;
+            v[5] = 0xFF;
+            v[6] = 0xFF;
+            v[7] = 0x7F;
+        }), // huge count
+        variant([](auto& v) {
+            v[4] = 0xFF;
+            v[5] = 0xFF;
+            v[6] = 0xFF;
+            v[7] = 0xFF;
+        }),                                            // negative count
+        variant([](auto& v) { v[12 + 151 + 4] = 2; }), // a flag that is not 0 or 1
+        variant([](auto& v) { v[12 + 151] = 9; }),     // id above the last id
         std::vector<std::uint8_t>{1, 0},
         std::vector<std::uint8_t>{},
     };
@@ -236,7 +246,7 @@ TEST(Tasks, AnUnreadableTaskFileIsPutAsideAndNeverWrittenOver)
 {
     TTempDir dir;
     const std::string path = dir.File("bob.tasks");
-    const std::string newer("\x02\0\0\0", 4);   // a version this program does not know
+    const std::string newer("\x02\0\0\0", 4); // a version this program does not know
     auto write = [](const std::string& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; };
     auto read = [](const std::string& p) {
         std::ifstream in(p, std::ios::binary);

@@ -128,7 +128,8 @@ std::vector<TIncludeFault> CheckIncludes(const std::filesystem::path& root, cons
             const bool core = !IsWidgetPath(fs::relative(file, base));
             const auto row = table.find(folder);
             if (inSrc && row == table.end()) {
-                faults.push_back({rel.generic_string(), 0, {}, "folder src/" + folder + " has no row in the layer table"});
+                faults.push_back(
+                    {rel.generic_string(), 0, {}, "folder src/" + folder + " has no row in the layer table"});
                 continue;
             }
             std::ifstream in(file);
@@ -192,11 +193,13 @@ std::vector<TIncludeFault> CheckErrorReports(const std::filesystem::path& root)
         std::ifstream in(file);
         const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (!MessageBoxFiles().count(rel))
-            for (auto it = std::sregex_iterator(text.begin(), text.end(), messageBox); it != std::sregex_iterator(); ++it)
+            for (auto it = std::sregex_iterator(text.begin(), text.end(), messageBox); it != std::sregex_iterator();
+                 ++it)
                 faults.push_back({rel, LineOf(text, static_cast<std::size_t>(it->position())), it->str(),
                                   "only the message service (app/QtServices) shows message boxes"});
         if (rel != "src/shell/ErrorBoundary.cpp")
-            for (auto it = std::sregex_iterator(text.begin(), text.end(), shownWhat); it != std::sregex_iterator(); ++it)
+            for (auto it = std::sregex_iterator(text.begin(), text.end(), shownWhat); it != std::sregex_iterator();
+                 ++it)
                 faults.push_back({rel, LineOf(text, static_cast<std::size_t>(it->position())), it->str(),
                                   "errors are shown through ReportError() or Guarded() (shell/ErrorBoundary.h)"});
     }

@@ -22,7 +22,7 @@ const TLayerTable& LayerTable();
 const std::set<std::string>& WindowOnlyFolders();
 
 struct TIncludeFault {
-    std::string File;    // relative to the root given
+    std::string File; // relative to the root given
     int Line = 0;
     std::string Include; // the included path as written
     std::string Reason;

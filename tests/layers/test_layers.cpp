@@ -66,11 +66,12 @@ TEST(Layers, TheCheckerFindsEveryKindOfFault)
     Write(root / "src/lists/Bare.h", "#include \"QsList.h\"\n");
     Write(root / "src/stray/Thing.h", "#include \"common/LeStream.h\"\n");
     Write(root / "tools/sv-content/Tool.cpp", "#include \"Local.h\"\n#include \"shell/Services.h\"\n"
-                                               "#include \"study/AskerLogic.h\"\n#include \"print/gui/SetsDlg.h\"\n");
+                                              "#include \"study/AskerLogic.h\"\n#include \"print/gui/SetsDlg.h\"\n");
     // The widget half: a gui/ file may include its own folder's core, gui/ files below it and
     // the window-only folders; a core file none of them.
-    Write(root / "src/print/gui/Window.cpp", "#include \"print/SetBuilder.h\"\n#include \"material/gui/SelectionFrames.h\"\n"
-                                              "#include \"widgets/SpinEdit.h\"\n");
+    Write(root / "src/print/gui/Window.cpp",
+          "#include \"print/SetBuilder.h\"\n#include \"material/gui/SelectionFrames.h\"\n"
+          "#include \"widgets/SpinEdit.h\"\n");
     Write(root / "src/print/Core.cpp", "#include \"print/SetBuilder.h\"\n#include \"print/gui/SetsDlg.h\"\n");
     Write(root / "src/material/Tables.cpp", "#include \"widgets/SpinEdit.h\"\n#include \"study/AskerLogic.h\"\n");
 
@@ -112,12 +113,14 @@ TEST(ErrorBoundary, TheCheckerFindsBoxesAndErrorTextsShownAroundTheBoundary)
     const fs::path root = dir.path().toStdString();
     // Allowed: the message service itself, the boundary, a report through it, a warning
     // without an exception's text, and a tool printing one.
-    Write(root / "src/app/QtServices.cpp", "#include <QMessageBox>\nvoid Box() { QMessageBox::warning(nullptr, {}, {}); }\n");
+    Write(root / "src/app/QtServices.cpp",
+          "#include <QMessageBox>\nvoid Box() { QMessageBox::warning(nullptr, {}, {}); }\n");
     Write(root / "src/shell/ErrorBoundary.cpp", "void R(const std::exception& e) { m->Error(Q(e.what())); }\n");
     Write(root / "src/print/Fine.cpp",
           "void F() {\n  try { G(); } catch (const std::exception& e) { ReportError(e, m); }\n"
           "  m->Warning(S(\"Please select some material.\"));\n}\n");
-    Write(root / "tools/sv-x/Main.cpp", "int main() { try {} catch (const std::exception& e) { std::puts(e.what()); } }\n");
+    Write(root / "tools/sv-x/Main.cpp",
+          "int main() { try {} catch (const std::exception& e) { std::puts(e.what()); } }\n");
     // Faults.
     Write(root / "src/study/Box.cpp", "#include <QMessageBox>\n\nvoid B() { QMessageBox::critical(w, t, x); }\n");
     Write(root / "src/goals/Dialog.h", "class QErrorMessage;\n");

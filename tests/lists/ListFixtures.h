@@ -17,7 +17,7 @@ namespace sv::test {
 // of draws fails the test.
 class TScriptedRandom final : public IRandom {
 public:
-    explicit TScriptedRandom(std::vector<int> draws = {}) : m_draws(std::move(draws)) {}
+    explicit TScriptedRandom(std::vector<int> draws = {}) : m_draws(std::move(draws)) { }
     int Random(int bound) override
     {
         Bounds.push_back(bound);
@@ -45,15 +45,15 @@ inline TFixtureBook PlainBook(const std::string& name, const std::string& abbrev
     for (int c = 1; c <= chapters; ++c) {
         std::vector<std::string> vs;
         for (int v = 1; v <= verses; ++v)
-            vs.push_back("Grace and peace to you in verse " + std::to_string(v) + " of chapter "
-                         + std::to_string(c) + ".");
+            vs.push_back("Grace and peace to you in verse " + std::to_string(v) + " of chapter " + std::to_string(c)
+                         + ".");
         b.Chapters.push_back(vs);
     }
     return b;
 }
 
-inline TFixtureQuestion PlainQuestion(int book, int chapter, int verse, const std::string& text,
-                                      int type = 3, std::uint16_t sortKey = 0)
+inline TFixtureQuestion PlainQuestion(int book, int chapter, int verse, const std::string& text, int type = 3,
+                                      std::uint16_t sortKey = 0)
 {
     TFixtureQuestion q;
     q.Type = type;

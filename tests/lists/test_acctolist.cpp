@@ -1,5 +1,5 @@
-#include "lists/AccToList.h"
 #include "ListFixtures.h"
+#include "lists/AccToList.h"
 #include "user/User.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,8 @@ TFixtureDesc ReferencePortion()
     d.Collections.resize(3);
     d.Collections[0].Name = "Main";
     for (int v : {2, 4, 4, 4, 6})
-        d.Collections[0].Questions.push_back(PlainQuestion(1, 1, v, "What is said in verse " + std::to_string(v) + "?"));
+        d.Collections[0].Questions.push_back(
+            PlainQuestion(1, 1, v, "What is said in verse " + std::to_string(v) + "?"));
     d.Collections[1].Name = "Empty";
     d.Collections[2].Name = "Bonus";
     d.Collections[2].Questions = {PlainQuestion(1, 1, 4, "Who is greeted?"), Placeholder(0, 2, 1, 1, 4)};

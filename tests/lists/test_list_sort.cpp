@@ -1,5 +1,5 @@
-#include "lists/ListSort.h"
 #include "ListFixtures.h"
+#include "lists/ListSort.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +34,8 @@ TEST(ListSort, MatchesStableInsertionSort)
             auto perm = Identity(n);
             std::atomic<std::int32_t> progress{0};
             std::atomic<std::uint8_t> cancel{0};
-            ASSERT_TRUE(CancellableStableSort(perm, [&](int a, int b) { return keys[a] < keys[b]; },
-                                              progress, cancel));
+            ASSERT_TRUE(CancellableStableSort(
+                perm, [&](int a, int b) { return keys[a] < keys[b]; }, progress, cancel));
             EXPECT_EQ(perm, expect) << "n " << n << " distinct " << distinct;
             EXPECT_EQ(progress.load(), n);
         }
@@ -53,10 +53,13 @@ TEST(ListSort, ProgressClimbsToCountAndCancelLeavesThePermutation)
     std::atomic<std::uint8_t> cancel{0};
     std::vector<int> seen;
     auto perm = Identity(n);
-    ASSERT_TRUE(CancellableStableSort(perm, [&](int a, int b) {
-        seen.push_back(progress.load());
-        return keys[a] < keys[b];
-    }, progress, cancel));
+    ASSERT_TRUE(CancellableStableSort(
+        perm,
+        [&](int a, int b) {
+            seen.push_back(progress.load());
+            return keys[a] < keys[b];
+        },
+        progress, cancel));
     ASSERT_FALSE(seen.empty());
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
     EXPECT_GE(seen.front(), 0);
@@ -71,11 +74,14 @@ TEST(ListSort, ProgressClimbsToCountAndCancelLeavesThePermutation)
         auto p2 = Identity(n);
         std::reverse(p2.begin(), p2.end());
         const auto before = p2;
-        EXPECT_FALSE(CancellableStableSort(p2, [&](int a, int b) {
-            if (++compares == stopAfter)
-                cancel = 1;
-            return keys[a] < keys[b];
-        }, progress, cancel));
+        EXPECT_FALSE(CancellableStableSort(
+            p2,
+            [&](int a, int b) {
+                if (++compares == stopAfter)
+                    cancel = 1;
+                return keys[a] < keys[b];
+            },
+            progress, cancel));
         EXPECT_EQ(p2, before);
         EXPECT_LT(compares, stopAfter + 10000) << "cancel not honoured promptly";
     }

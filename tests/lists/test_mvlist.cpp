@@ -1,5 +1,5 @@
-#include "lists/MVList.h"
 #include "ListFixtures.h"
+#include "lists/MVList.h"
 #include "user/User.h"
 
 #include <gtest/gtest.h>
@@ -70,11 +70,11 @@ TEST(MVList, LeastKnownFirstDraws)
         std::vector<int> Bounds;
     };
     const std::vector<TCase> table = {
-        {{1, 0, 0, 2, 0}, 3, {}, {2, 3, 5}, {}},         // exactly three zeros: no draw
-        {{1, 0, 0, 2, 0}, 4, {}, {1, 2, 3, 5}, {}},      // then the one at 1
-        {{0, 0, 0, 0, 0}, 2, {0, 0}, {2, 3}, {5, 5}},    // draw 1st -> walk from 2; again -> 3
-        {{0, 0, 0, 0, 0}, 2, {4, 4}, {1, 2}, {5, 5}},    // draw 5th -> wrap to 1; again -> 2
-        {{3, 3, 0, 3, 3}, 2, {1}, {3, 4}, {5}},          // the zero; then draw 2nd -> walk from 3 to 4
+        {{1, 0, 0, 2, 0}, 3, {}, {2, 3, 5}, {}},      // exactly three zeros: no draw
+        {{1, 0, 0, 2, 0}, 4, {}, {1, 2, 3, 5}, {}},   // then the one at 1
+        {{0, 0, 0, 0, 0}, 2, {0, 0}, {2, 3}, {5, 5}}, // draw 1st -> walk from 2; again -> 3
+        {{0, 0, 0, 0, 0}, 2, {4, 4}, {1, 2}, {5, 5}}, // draw 5th -> wrap to 1; again -> 2
+        {{3, 3, 0, 3, 3}, 2, {1}, {3, 4}, {5}},       // the zero; then draw 2nd -> walk from 3 to 4
     };
     for (const auto& c : table) {
         TSetup s({1, 2, 3, 4, 5}, c.Wanted);

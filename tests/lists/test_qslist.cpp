@@ -1,5 +1,5 @@
-#include "lists/QsList.h"
 #include "ListFixtures.h"
+#include "lists/QsList.h"
 #include "user/User.h"
 
 #include <gtest/gtest.h>
@@ -276,11 +276,9 @@ TEST(QsListFull, PlaceholdersEnterOnce)
     const std::vector<TCase> table = {
         {{0, 1, 2}, false, false, true, 4, true}, // home collection chosen: placeholders skipped
         {{1, 2}, false, false, true, 3, true},    // two placeholders, one entry
-        {{2}, false, false, true, 2, true},
-        {{0}, false, false, true, 2, true},
+        {{2}, false, false, true, 2, true},       {{0}, false, false, true, 2, true},
         {{1, 2}, true, false, false, 2, false}, // home type not chosen
-        {{1, 2}, true, false, true, 3, true},
-        {{0, 1, 2}, true, false, false, 3, false},
+        {{1, 2}, true, false, true, 3, true},     {{0, 1, 2}, true, false, false, 3, false},
         {{1, 2}, false, true, true, 1, true}, // duplicates only: just the shared question
         {{0, 2}, false, true, true, 1, true},
     };
@@ -341,8 +339,8 @@ TFixtureDesc RandomCollection(unsigned seed, int questions)
             std::string text;
             for (int w = 0, n = 1 + static_cast<int>(g() % 3); w < n; ++w)
                 text += (w ? " " : "") + words[g() % words.size()];
-            col.Questions.push_back(PlainQuestion(book, 1 + cv / 20, 1 + cv % 20, text + "?", 3,
-                                                  static_cast<std::uint16_t>(g() % 6)));
+            col.Questions.push_back(
+                PlainQuestion(book, 1 + cv / 20, 1 + cv % 20, text + "?", 3, static_cast<std::uint16_t>(g() % 6)));
         }
         d.Collections.push_back(col);
     }

@@ -12,8 +12,7 @@ inline TFixtureDesc PrintFixtureDesc()
     TFixtureDesc d;
     TFixtureBook tb{"Testbook", "Tb ", {}};
     tb.Chapters = {
-        {"\"Don't be deceived,\" he said to Titus.", "Don't be drunk with wine",
-         "Grace and peace to you.", "Amen."},
+        {"\"Don't be deceived,\" he said to Titus.", "Don't be drunk with wine", "Grace and peace to you.", "Amen."},
         {"Then Titus went up to Jerusalem.", "And Titus saw the brothers."},
     };
     TFixtureBook ob{"Otherbook", "Ob ", {}};

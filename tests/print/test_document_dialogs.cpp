@@ -7,16 +7,16 @@
 #include "content/Books.h"
 #include "content/Questions.h"
 #include "content/Words.h"
+#include "material/gui/SelectionFrames.h"
 #include "print/gui/ConcordanceDlg.h"
 #include "print/gui/MemListDlg.h"
 #include "print/gui/PrintCommands.h"
 #include "print/gui/PrintContext.h"
-#include "program/ProgramSettings.h"
-#include "support/gui/ScriptedSaveDialog.h"
 #include "print/gui/ScriptureDlg.h"
 #include "print/gui/SetsDlg.h"
-#include "material/gui/SelectionFrames.h"
+#include "program/ProgramSettings.h"
 #include "support/gui/FindWidget.h"
+#include "support/gui/ScriptedSaveDialog.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
@@ -25,12 +25,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QPointer>
-#include <QProcess>
-#include <QPushButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -69,7 +69,8 @@ std::string ReadAll(const QString& path)
 // sv-doc's document for the arguments (written into dir as name).
 std::string SvDocBytes(const QTemporaryDir& dir, const QString& name, QStringList args)
 {
-    args << QStringLiteral("--program") << QStringLiteral(SV_PROGRAM_DIR) << QStringLiteral("--out") << dir.filePath(name);
+    args << QStringLiteral("--program") << QStringLiteral(SV_PROGRAM_DIR) << QStringLiteral("--out")
+         << dir.filePath(name);
     QProcess p;
     p.start(QStringLiteral(SV_DOC_EXE), args);
     p.waitForFinished(60000);
@@ -110,7 +111,8 @@ TEST_F(PrintWindows, MemoryListWritesTheSameBytesAsSvDocAndOffersToOpen)
     auto* dlg = new TMemListDlg(Context());
     dlg->show();
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Generate Memory Verses"));
-    EXPECT_EQ(FindWidget<QCheckBox>(dlg, "singleMultiBox")->text(), QStringLiteral("Include single- && multi- verse prejump lists"));
+    EXPECT_EQ(FindWidget<QCheckBox>(dlg, "singleMultiBox")->text(),
+              QStringLiteral("Include single- && multi- verse prejump lists"));
     FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetChecked(0, true);
     FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetChecked(2, true);
     FindWidget<QCheckBox>(dlg, "highlightKeywordsBox")->setChecked(true);
@@ -268,7 +270,7 @@ TEST_F(PrintWindows, ConcordanceChapterRangeNeverReverses)
     EXPECT_EQ(FindWidget<QComboBox>(dlg, "toBox")->currentIndex(), 3); // "To" was empty
     FindWidget<QComboBox>(dlg, "toBox")->setCurrentIndex(1);
     Q_EMIT FindWidget<QComboBox>(dlg, "toBox")->activated(1);
-    EXPECT_EQ(FindWidget<QComboBox>(dlg, "fromBox")->currentIndex(), 1);  // "From" moves back
+    EXPECT_EQ(FindWidget<QComboBox>(dlg, "fromBox")->currentIndex(), 1); // "From" moves back
     FindWidget<QComboBox>(dlg, "fromBox")->setCurrentIndex(2);
     Q_EMIT FindWidget<QComboBox>(dlg, "fromBox")->activated(2);
     EXPECT_EQ(FindWidget<QComboBox>(dlg, "toBox")->currentIndex(), 2);
@@ -297,10 +299,10 @@ TEST_F(PrintWindows, ConcordanceNeedsAListAndThenWritesIt)
     EXPECT_EQ(saves.Requests.back().DefaultName, QStringLiteral("CONCORDANCE"));
     EXPECT_TRUE(messages.Log().at(0).starts_with("C:Your concordance has been created and is in the file:\r"));
     EXPECT_TRUE(ReadAll(path).starts_with("Proper People: Word List\n"));
-    EXPECT_EQ(ReadAll(path), SvDocBytes(out, QStringLiteral("cli.txt"),
-                                        {QStringLiteral("concordance"), QStringLiteral("--word-list"), QStringLiteral("people"),
-                                         QStringLiteral("--in-context"), QStringLiteral("places"),
-                                         QStringLiteral("--exhaustive")}));
+    EXPECT_EQ(ReadAll(path),
+              SvDocBytes(out, QStringLiteral("cli.txt"),
+                         {QStringLiteral("concordance"), QStringLiteral("--word-list"), QStringLiteral("people"),
+                          QStringLiteral("--in-context"), QStringLiteral("places"), QStringLiteral("--exhaustive")}));
 }
 
 TEST_F(PrintWindows, QuestionSetsOpenWithDefaultsTheShippedPortionCanFill)
@@ -312,7 +314,8 @@ TEST_F(PrintWindows, QuestionSetsOpenWithDefaultsTheShippedPortionCanFill)
     dlg->show();
     dlg->CheckAdequacyNow();
     EXPECT_TRUE(dlg->GenerateBtn->isEnabled()) << dlg->summaryMemo->toPlainText().toStdString();
-    EXPECT_EQ(dlg->summaryMemo->toPlainText(), QStringLiteral("Your selections should be adequate to build good sets."));
+    EXPECT_EQ(dlg->summaryMemo->toPlainText(),
+              QStringLiteral("Your selections should be adequate to build good sets."));
     const char* needed[4] = {"100", "10", "10", "10"}; // 5 sets of 20 toss-ups and 2 of each bonus
     for (std::size_t k = 0; k < 4; ++k)
         EXPECT_EQ(dlg->NeedLabels[k]->text().toStdString(), needed[k]) << k;
@@ -340,13 +343,15 @@ TEST_F(PrintWindows, QuestionSetsOpenWithDefaultsTheShippedPortionCanFill)
 TEST_F(PrintWindows, CaptionsSayWhatTheyMean)
 {
     auto* sets = new TSetsDlg_WF(Context());
-    EXPECT_EQ(sets->FavorDuplicatesCheckBox->text(), QStringLiteral("Favor questions occurring most often in collections"));
+    EXPECT_EQ(sets->FavorDuplicatesCheckBox->text(),
+              QStringLiteral("Favor questions occurring most often in collections"));
     auto* concordance = new TConcordanceDlg(Context());
     // "Don't include word unless it occurs more than n times" is a least number of uses.
     QStringList titles;
     for (const QGroupBox* box : concordance->findChildren<QGroupBox*>())
         titles << box->title();
-    EXPECT_TRUE(titles.contains(QStringLiteral("Minimum word occurrence"))) << titles.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(titles.contains(QStringLiteral("Minimum word occurrence")))
+        << titles.join(QLatin1Char('|')).toStdString();
     EXPECT_FALSE(titles.contains(QStringLiteral("Maximum word occurrence")));
     delete sets;
     delete concordance;

@@ -143,11 +143,10 @@ TEST(MemoryList, PrejumpListsCutAfterThePromptInTextOrder)
     // words are counted from the letter after it.
     const auto pj = text.find("Prejump List\r\n");
     ASSERT_NE(pj, std::string::npos);
-    EXPECT_EQ(text.substr(pj, text.find("Single-verse") - pj),
-              "Prejump List\r\n"
-              "Tb 1:1\tDon't be deceived\r\n"
-              "Tb 1:2-4\tDon't be drunk\r\n"
-              "Ob 1:1\tGrace to you and\r\n");
+    EXPECT_EQ(text.substr(pj, text.find("Single-verse") - pj), "Prejump List\r\n"
+                                                               "Tb 1:1\tDon't be deceived\r\n"
+                                                               "Tb 1:2-4\tDon't be drunk\r\n"
+                                                               "Ob 1:1\tGrace to you and\r\n");
     // Each passage goes to the single- or the multi-verse list, never both.
     EXPECT_TRUE(text.ends_with("Single-verse Prejump List\r\n"
                                "Tb 1:1\tDon't be deceived\r\n"
@@ -163,9 +162,11 @@ TEST(MemoryList, PrejumpListsCutAfterThePromptInTextOrder)
     c.IncludeSingleMulti = true;
     const std::string rtf = MemoryList(TDocFormat::Rtf, c);
     EXPECT_EQ(rtf.find("\\lang1033 Prejump List\r\n"), std::string::npos);
-    EXPECT_NE(rtf.find("\\par \\pard\\plain \\s3\\qc\\sa240\\pagebb \\b\\f3\\fs24\\lang1033 Single-verse Prejump List\r\n"
-                       "\\par \\pard\\plain \\s11\\fi-1170\\li1170\\keep \\f3\\fs18\\lang1033 Tb 1:1\\tab Don't be deceived\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        rtf.find(
+            "\\par \\pard\\plain \\s3\\qc\\sa240\\pagebb \\b\\f3\\fs24\\lang1033 Single-verse Prejump List\r\n"
+            "\\par \\pard\\plain \\s11\\fi-1170\\li1170\\keep \\f3\\fs18\\lang1033 Tb 1:1\\tab Don't be deceived\r\n"),
+        std::string::npos)
         << rtf;
 }
 
@@ -191,7 +192,8 @@ TEST(MemoryList, PrejumpListSortsPassagesGivenOutOfTextOrder)
     // A portion where a passage opens with a curly quote (Windows-1252 0x93) before "Amen":
     // it sorts by its first letter, not after every letter.
     sv::test::TFixtureDesc d = sv::test::PrintFixtureDesc();
-    d.Books[0].Chapters[1][0] = "\x93" "Amen,\x94 said Titus.";
+    d.Books[0].Chapters[1][0] = "\x93"
+                                "Amen,\x94 said Titus.";
     const auto content = sv::test::LoadFixture(d);
     const TBooks& b = content->Books;
     const TMemoryVerse tb11{TVerseRef(1, 1, 1, 3), 1}, tb12{TVerseRef(1, 1, 2, 3), 3};
@@ -267,13 +269,14 @@ TEST(ScripturePortion, HeadingsDropCapsVerseNumbersAndTheSecondBookInANewColumn)
     c.HighlightMemory = c.HighlightKeywords = false;
     const std::string doc = Portion(c);
     namespace O = PortionOpener;
-    const std::string start = std::string(O::BookHeading) + "Testbook \\par}\r\n" + std::string(O::SectionHeading)
-                              + "Opening \\par}\r\n" + std::string(O::Text) + std::string(O::ChapterNumber)
-                              + "1 }{\"Don't be deceived,\" he said to Titus. }\r\n{\\super 2}{Don't be drunk with wine }\r\n";
+    const std::string start =
+        std::string(O::BookHeading) + "Testbook \\par}\r\n" + std::string(O::SectionHeading) + "Opening \\par}\r\n"
+        + std::string(O::Text) + std::string(O::ChapterNumber)
+        + "1 }{\"Don't be deceived,\" he said to Titus. }\r\n{\\super 2}{Don't be drunk with wine }\r\n";
     EXPECT_NE(doc.find(start), std::string::npos) << doc;
     // A new chapter with its own section: the paragraph closes before the heading.
-    EXPECT_NE(doc.find("Amen.  \\par}\r\n" + std::string(O::SectionHeading) + "Journey \\par}\r\n" + std::string(O::Text)
-                       + std::string(O::ChapterNumber) + "2 }{"),
+    EXPECT_NE(doc.find("Amen.  \\par}\r\n" + std::string(O::SectionHeading) + "Journey \\par}\r\n"
+                       + std::string(O::Text) + std::string(O::ChapterNumber) + "2 }{"),
               std::string::npos)
         << doc;
     EXPECT_NE(doc.find("brothers.  }{\\par \\column \\sect\\sbknone }{\r\n" + std::string(O::BookHeading)
@@ -356,12 +359,13 @@ TEST(ScripturePortion, FootnotesAtTheirPlaces)
     c.ThroughChapter = 3;
     c.HighlightKeywords = false;
     namespace O = PortionOpener;
-    auto note = [](const std::string& text) { return std::string(O::FootnoteStart) + text + std::string(O::FootnoteEnd); };
+    auto note = [](const std::string& text) {
+        return std::string(O::FootnoteStart) + text + std::string(O::FootnoteEnd);
+    };
     const std::vector<TFootnote> notes = {
-        {1, 1, 2, 5, "past the start"},
-        {1, 1, 2, 999, "beyond the end"},  // written at the end of its verse
-        {1, 1, 3, 5, "on grace"},          // still written after the one beyond its verse
-        {1, 1, 9, 1, "no such verse"},     // passed over
+        {1, 1, 2, 5, "past the start"},    {1, 1, 2, 999, "beyond the end"}, // written at the end of its verse
+        {1, 1, 3, 5, "on grace"},      // still written after the one beyond its verse
+        {1, 1, 9, 1, "no such verse"}, // passed over
         {2, 1, 1, 5, "in the other book"},
     };
     const std::string doc = Portion(c, notes);
@@ -369,8 +373,10 @@ TEST(ScripturePortion, FootnotesAtTheirPlaces)
                        + "\\highlight7 } "),
               std::string::npos)
         << doc;
-    EXPECT_NE(doc.find("{{\\highlight7 Grace" + note("on grace") + "\\highlight7  and peace"), std::string::npos) << doc;
-    EXPECT_NE(doc.find("{{\\highlight7 Grace" + note("in the other book") + "\\highlight7  to you"), std::string::npos) << doc;
+    EXPECT_NE(doc.find("{{\\highlight7 Grace" + note("on grace") + "\\highlight7  and peace"), std::string::npos)
+        << doc;
+    EXPECT_NE(doc.find("{{\\highlight7 Grace" + note("in the other book") + "\\highlight7  to you"), std::string::npos)
+        << doc;
     EXPECT_EQ(doc.find("no such verse"), std::string::npos);
     EXPECT_EQ(Balance(doc), 0);
 }
@@ -381,11 +387,14 @@ TEST(ScripturePortion, FootnoteFile)
     EXPECT_TRUE(ReadFootnotes(dir.filePath(QStringLiteral("none.txt")).toStdString()).Items.empty());
 
     // Out of document order: sorted. Texts keep their bytes, trimmed.
-    const std::string path = WriteFile(dir, "f.txt", "1 2 1 4  second  \r\n\r\n1 1 3 5 \x93" "first\x94\r\n");
+    const std::string path = WriteFile(dir, "f.txt",
+                                       "1 2 1 4  second  \r\n\r\n1 1 3 5 \x93"
+                                       "first\x94\r\n");
     const TFootnotes f = ReadFootnotes(path);
     ASSERT_EQ(f.Items.size(), 2u);
     EXPECT_EQ(f.Items[0].Chapter, 1);
-    EXPECT_EQ(f.Items[0].Text, "\x93" "first\x94");
+    EXPECT_EQ(f.Items[0].Text, "\x93"
+                               "first\x94");
     EXPECT_EQ(f.Items[1].Position, 4);
     EXPECT_EQ(f.Items[1].Text, "second");
     EXPECT_EQ(f.LeftOut, 0);
@@ -430,12 +439,9 @@ TEST(ScripturePortion, ChoicesRoundTripThroughTheUserRecord)
 TEST(Concordance, GroupsMapToWordCategories)
 {
     const std::pair<TConcGroup, TCategorySet> cases[] = {
-        {TConcGroup::AllWords, 0},
-        {TConcGroup::ProperPeople, (1u << 5) | (1u << 7)},
-        {TConcGroup::ProperPlaces, 1u << 6},
-        {TConcGroup::CommonNouns, 0x1E},
-        {TConcGroup::Verbs, 1u << 11},
-        {TConcGroup::Interjections, 1u << 15},
+        {TConcGroup::AllWords, 0},           {TConcGroup::ProperPeople, (1u << 5) | (1u << 7)},
+        {TConcGroup::ProperPlaces, 1u << 6}, {TConcGroup::CommonNouns, 0x1E},
+        {TConcGroup::Verbs, 1u << 11},       {TConcGroup::Interjections, 1u << 15},
     };
     for (const auto& [g, set] : cases)
         EXPECT_EQ(ConcGroupCategories(g), set) << ConcGroupCaption(g);
@@ -481,7 +487,8 @@ TEST(Concordance, WordsInTheContextOfTheirVerses)
     EXPECT_NE(rtf.find("Tb 2:2\\tab And {\\b Titus} saw the brothers.\r\n"), std::string::npos) << rtf;
     EXPECT_EQ(Balance(rtf), 0);
     const std::string text = Concordance(c);
-    EXPECT_NE(text.find("Titus (3)\r\n  Tb 1:1\t\"Don't be deceived,\" he said to Titus.\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Titus (3)\r\n  Tb 1:1\t\"Don't be deceived,\" he said to Titus.\r\n"), std::string::npos)
+        << text;
 }
 
 TEST(Concordance, ThePronounIIsCapitalisedOtherWordsAreNot)

@@ -1,18 +1,18 @@
 // The question sets and question lists windows driven as a coach uses them, with scripted
 // message boxes, save dialog and shell.
 
+#include "print/SetFixtures.h"
 #include "support/gui/ScriptedMessages.h"
 #include "support/gui/ScriptedSaveDialog.h"
-#include "print/SetFixtures.h"
 
+#include "material/gui/SelectionFrames.h"
 #include "print/DocFile.h"
 #include "print/RtfWriter.h"
-#include "print/gui/PrintContext.h"
-#include "print/gui/ListsDlg.h"
 #include "print/SetDocument.h"
+#include "print/gui/ListsDlg.h"
+#include "print/gui/PrintContext.h"
 #include "print/gui/SetsDlg.h"
 #include "shell/Services.h"
-#include "material/gui/SelectionFrames.h"
 #include "user/History.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
@@ -27,16 +27,16 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QProgressDialog>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include <atomic>
 #include <deque>
@@ -48,14 +48,14 @@ namespace {
 class TRecordingShell : public IShell {
 public:
     std::vector<QString> Opened;
-    bool Opens = true;   // false: no program on this computer opens a document
+    bool Opens = true; // false: no program on this computer opens a document
     bool OpenDocument(const QString& path) override
     {
         Opened.push_back(path);
         return Opens;
     }
-    void OpenUrl(const QString&) override {}
-    void OpenTextFile(const QString&) override {}
+    void OpenUrl(const QString&) override { }
+    void OpenTextFile(const QString&) override { }
 };
 
 struct TWindowFixture {
@@ -239,9 +239,9 @@ TEST(SetsWindow, CreateWritesTheSetsRecordsTheHistoryAndOffersToOpen)
     EXPECT_EQ(ReadFile(f.SavePath), doc.SavedBytes());
 
     ASSERT_EQ(f.Messages.Shown.size(), 1u);
-    EXPECT_EQ(f.Messages.Shown[0].Text, "Your question sets have been created and are in the file:\r"
-                                              + f.SavePath.toStdString()
-                                              + "\rWould you like to edit or print\rthis file using your word processor?");
+    EXPECT_EQ(f.Messages.Shown[0].Text,
+              "Your question sets have been created and are in the file:\r" + f.SavePath.toStdString()
+                  + "\rWould you like to edit or print\rthis file using your word processor?");
     ASSERT_EQ(f.Shell.Opened.size(), 1u);
     EXPECT_EQ(f.Shell.Opened[0], f.SavePath);
     EXPECT_EQ(f.CommandsOn, 1);
@@ -283,7 +283,7 @@ TEST(SetsWindow, AFailedBuildWarnsAndKeepsTheWindow)
     ASSERT_TRUE(WaitFor([&] { return !dlg->Building(); }));
     ASSERT_EQ(f.Messages.Shown.size(), 1u);
     EXPECT_EQ(f.Messages.Shown[0].Text, "Unable to create question sets!\r\rPlease select more material to draw "
-                                          "from\ror reduce the number of required sets.");
+                                        "from\ror reduce the number of required sets.");
     WaitFor([] { return false; }, 200); // nothing closes it
     ASSERT_FALSE(guard.isNull());
     EXPECT_TRUE(dlg->GenerateBtn->isEnabled());
@@ -366,8 +366,8 @@ TEST(ListsWindow, CreateRunsTheJobAndOffersToOpen)
     EXPECT_EQ(ReadFile(f.SavePath), doc.SavedBytes());
     ASSERT_EQ(f.Messages.Shown.size(), 1u);
     EXPECT_EQ(f.Messages.Shown[0].Text, "Your question list has been created and is in the file:\r"
-                                              + f.SavePath.toStdString()
-                                              + "\rWould you like to edit or print this file using your word processor?");
+                                            + f.SavePath.toStdString()
+                                            + "\rWould you like to edit or print this file using your word processor?");
     EXPECT_TRUE(f.Shell.Opened.empty());
     EXPECT_EQ(barAtOffer, 100);
     EXPECT_EQ(hintAtOffer.toStdString(), "Creating list MYLIST.txt: 100 percent done.");

@@ -137,8 +137,8 @@ TEST(QuestionList, PercentOfAFewQuestionsKeepsOne)
         TListSize mode;
         int value, size, expected;
     } cases[] = {
-        {TListSize::AllAvailable, 0, 40, 40}, {TListSize::NoMoreThan, 50, 40, 40}, {TListSize::NoMoreThan, 7, 40, 7},
-        {TListSize::Percent, 5, 19, 1},       {TListSize::Percent, 5, 0, 0},      {TListSize::Percent, 50, 41, 20},
+        {TListSize::AllAvailable, 0, 40, 40},  {TListSize::NoMoreThan, 50, 40, 40}, {TListSize::NoMoreThan, 7, 40, 7},
+        {TListSize::Percent, 5, 19, 1},        {TListSize::Percent, 5, 0, 0},       {TListSize::Percent, 50, 41, 20},
         {TListSize::BestPercent, 25, 200, 50}, {TListSize::BestNumber, 9999, 3, 3},
     };
     for (const TCase& c : cases)
@@ -286,8 +286,10 @@ TEST(QuestionList, FullListAsRtfUnderlinesPrejumpsAfterTheLeadInAndMarksDuplicat
         EXPECT_EQ(job.Write(doc), TPrintList::TOutcome::Written);
         return doc.Bytes();
     };
-    const std::string codeQ = "\\par \\pard\\plain \\s6\\fi-450\\li450\\keep\\keepn\\tqc\\tx180 \\f3\\fs18\\lang1033 \\tab ";
-    const std::string codeA = "\\par \\pard\\plain \\s7\\fi-810\\li810\\sa120\\keep\\tx450 \\f3\\fs18\\lang1033 \\tab A.\\tab ";
+    const std::string codeQ =
+        "\\par \\pard\\plain \\s6\\fi-450\\li450\\keep\\keepn\\tqc\\tx180 \\f3\\fs18\\lang1033 \\tab ";
+    const std::string codeA =
+        "\\par \\pard\\plain \\s7\\fi-810\\li810\\sa120\\keep\\tx450 \\f3\\fs18\\lang1033 \\tab A.\\tab ";
     const std::string answer = "grace\\~and\\~peace ";
     const auto code = [](int type) { return TQuestions::PreannounceCode(type) + "\\tab "; };
 
@@ -314,7 +316,8 @@ TEST(QuestionList, FullListAsRtfUnderlinesPrejumpsAfterTheLeadInAndMarksDuplicat
     const std::string noCode = write(o);
     EXPECT_NE(noCode.find("\\par \\pard\\plain \\s8\\fi-0\\li0\\keep\\keepn \\f3\\fs18\\lang1033 Situation question: "
                           "{\\ul What} should you do?\r\n\\par \\pard\\plain \\s9\\fi-360\\li540\\sa120\\keep "
-                          "\\f3\\fs18\\lang1033 A.\\tab " + answer + "\r\n"),
+                          "\\f3\\fs18\\lang1033 A.\\tab "
+                          + answer + "\r\n"),
               std::string::npos)
         << noCode;
     o.UnderlinePrejumps = false;
@@ -350,7 +353,8 @@ TEST(QuestionList, AListOpensWithItsTitleAndAKeyToItsSymbols)
         std::string Opening;
     } cases[] = {
         {"question list", false, false, true,
-         "Question list\r\nKey: [g] General question; [a] According to; [s] Situation; * after an answer: one for each collection that "
+         "Question list\r\nKey: [g] General question; [a] According to; [s] Situation; * after an answer: one for each "
+         "collection that "
          "holds the question\r\n\r\n"},
         {"without type symbols", false, false, false,
          "Question list\r\nKey: * after an answer: one for each collection that holds the question\r\n\r\n"},

@@ -2,8 +2,8 @@
 // keyword colour table, escaping of content text and the all-or-nothing save.
 
 #include "common/Errors.h"
-#include "print/DocFile.h"
 #include "content/Questions.h"
+#include "print/DocFile.h"
 #include "print/RtfWriter.h"
 
 #include <gtest/gtest.h>
@@ -67,11 +67,21 @@ int Balance(const std::string& s)
 TEST(RtfWriter, MarkOpenersForEveryKindOfMark)
 {
     const std::pair<std::uint32_t, const char*> cases[] = {
-        {0x000000, "{\\b\\cf1 "},  {0x0000FF, "{\\b\\cf6 "},     {0xFF0000, "{\\b\\cf2 "},
-        {0x808000, "{\\b\\cf10 "}, {0x008080, "{\\b\\cf14 "},    {0x008000, "{\\b\\cf11 "},
-        {0x00FF00, "{\\b\\cf3 "},  {0x00FFFF, "{\\b\\cf7 "},     {0x800080, "{\\b\\cf5 "},
-        {2, "{\\highlight2 "},     {7, "{\\highlight7 "},        {30, "{\\ul "},
-        {1, "{\\b "},              {8, "{\\b "},                 {31, "{\\b "},
+        {0x000000, "{\\b\\cf1 "},
+        {0x0000FF, "{\\b\\cf6 "},
+        {0xFF0000, "{\\b\\cf2 "},
+        {0x808000, "{\\b\\cf10 "},
+        {0x008080, "{\\b\\cf14 "},
+        {0x008000, "{\\b\\cf11 "},
+        {0x00FF00, "{\\b\\cf3 "},
+        {0x00FFFF, "{\\b\\cf7 "},
+        {0x800080, "{\\b\\cf5 "},
+        {2, "{\\highlight2 "},
+        {7, "{\\highlight7 "},
+        {30, "{\\ul "},
+        {1, "{\\b "},
+        {8, "{\\b "},
+        {31, "{\\b "},
         {0x123456, "{\\b "},
     };
     for (const auto& [mark, opener] : cases)
@@ -135,7 +145,8 @@ TEST(RtfWriter, PortionHeaderIsLandscapeThreeColumns)
     EXPECT_EQ(std::count(s.begin(), s.end(), '\n'), 7);
     EXPECT_NE(s.find("{\\f1\\fs16 Created using The Scrivolt, Tamberlin \\par "), std::string::npos);
     EXPECT_NE(s.find("\\paperw15840\\paperh12240\\margl720"), std::string::npos);
-    EXPECT_TRUE(s.ends_with("\\lndscpsxn\\psz1\\linex0\\cols3\\colsx288\\sectdefaultcl\\sftnbj\\sftnrstpg\\sftnnalc\r\n"));
+    EXPECT_TRUE(
+        s.ends_with("\\lndscpsxn\\psz1\\linex0\\cols3\\colsx288\\sectdefaultcl\\sftnbj\\sftnrstpg\\sftnnalc\r\n"));
     EXPECT_EQ(Balance(s), 1);
 }
 
@@ -152,13 +163,18 @@ TEST(RtfWriter, EntryOpenersByNumberCodeAndColumn)
     first.FirstInColumn = firstCode.FirstInColumn = second.FirstInColumn = true;
     second.Number = 2;
     const Case cases[] = {
-        {numbered, "\\par \\pard\\plain \\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 1.\\tab Who?\r\n",
+        {numbered,
+         "\\par \\pard\\plain \\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 1.\\tab Who?\r\n",
          "\\par \\pard\\plain \\s13\\fi-360\\li720\\lin720\\sa120\\keep \\f3\\fs18\\lang1033 A.\\tab Paul \r\n"},
-        {first, "\\pard\\plain \\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 1.\\tab Who?\r\n", nullptr},
-        {second, "\\par \\pard\\plain \\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 2.\\tab Who?\r\n", nullptr},
-        {numberedCode, "\\par \\pard\\plain \\s4\\fi-810\\li810\\keep\\keepn\\tqc\\tx180\\tqr\\tx700 \\f3\\fs18\\lang1033 \\tab ",
+        {first, "\\pard\\plain \\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 1.\\tab Who?\r\n",
+         nullptr},
+        {second, "\\par \\pard\\plain \\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 2.\\tab Who?\r\n",
+         nullptr},
+        {numberedCode,
+         "\\par \\pard\\plain \\s4\\fi-810\\li810\\keep\\keepn\\tqc\\tx180\\tqr\\tx700 \\f3\\fs18\\lang1033 \\tab ",
          "\\par \\pard\\plain \\s5\\fi-1170\\li1170\\sa120\\keep\\tx810 \\f3\\fs18\\lang1033 \\tab A.\\tab Paul \r\n"},
-        {firstCode, "\\pard\\plain \\s4\\fi-810\\li810\\keep\\keepn\\tqc\\tx180\\tqr\\tx700 \\f3\\fs18\\lang1033 \\tab ", nullptr},
+        {firstCode,
+         "\\pard\\plain \\s4\\fi-810\\li810\\keep\\keepn\\tqc\\tx180\\tqr\\tx700 \\f3\\fs18\\lang1033 \\tab ", nullptr},
         {TEntryLayout{}, "\\par \\pard\\plain \\s8\\fi-0\\li0\\keep\\keepn \\f3\\fs18\\lang1033 Who?\r\n",
          "\\par \\pard\\plain \\s9\\fi-360\\li540\\sa120\\keep \\f3\\fs18\\lang1033 A.\\tab Paul \r\n"},
         {TEntryLayout{.TypeCode = 1, .ShowCode = true},
@@ -193,11 +209,11 @@ TEST(RtfWriter, PrejumpUnderline)
         {true, 2, 9, "Who was {\\ul with Paul?}"}, // runs to the end: closed after the text
         {true, 0, 0, "Who was with Paul?"},        // no prejump words, no underline
         {false, 0, 2, "Who was with Paul?"},
-        {true, 6, 2, "Who was with Paul?"},        // fewer words than the start
+        {true, 6, 2, "Who was with Paul?"}, // fewer words than the start
     };
     for (const Case& c : cases) {
-        const TEntryLayout l{.Number = 1, .UnderlinePrejump = c.Underline, .PrejumpStart = c.Start,
-                             .PrejumpWords = c.Words};
+        const TEntryLayout l{
+            .Number = 1, .UnderlinePrejump = c.Underline, .PrejumpStart = c.Start, .PrejumpWords = c.Words};
         EXPECT_EQ(QuestionBody(RtfEntry(who, a, l)), c.Body) << c.Start << "+" << c.Words;
     }
     // A contraction and a hyphenated word count as one word; letters above 191 are word letters.
@@ -212,8 +228,8 @@ TEST(RtfWriter, PrejumpUnderline)
 TEST(RtfWriter, KeywordMarksAsColourOrBold)
 {
     TMarkedText q = Marked("Who met Titus and Barnabas?");
-    Tag(q, 8, 5, ColourUse1);     // Titus
-    Tag(q, 18, 8, ColourUse2);    // Barnabas
+    Tag(q, 8, 5, ColourUse1);  // Titus
+    Tag(q, 18, 8, ColourUse2); // Barnabas
     const TMarkedText a = Marked("Paul");
     TEntryLayout l{.Number = 3, .MarkKeywords = true, .UseColour = true};
     EXPECT_EQ(QuestionBody(RtfEntry(q, a, l)), "Who met {\\b\\cf6 Titus} and {\\b\\cf2 Barnabas}?");
@@ -237,14 +253,22 @@ TEST(RtfWriter, BracesStayBalancedWhenTheTextEndsInsideGroups)
     const TMarkedText a = Marked("A Greek");
     for (int start : {0, 1, 2}) {
         for (bool colour : {false, true}) {
-            const TEntryLayout l{.Number = 1, .UnderlinePrejump = true, .PrejumpStart = start,
-                                 .PrejumpWords = 5, .MarkKeywords = true, .UseColour = colour};
+            const TEntryLayout l{.Number = 1,
+                                 .UnderlinePrejump = true,
+                                 .PrejumpStart = start,
+                                 .PrejumpWords = 5,
+                                 .MarkKeywords = true,
+                                 .UseColour = colour};
             const std::string s = RtfEntry(q, a, l);
             EXPECT_EQ(Balance(s), 0) << s;
         }
     }
-    const TEntryLayout l{.Number = 1, .UnderlinePrejump = true, .PrejumpStart = 2, .PrejumpWords = 5,
-                         .MarkKeywords = true, .UseColour = true};
+    const TEntryLayout l{.Number = 1,
+                         .UnderlinePrejump = true,
+                         .PrejumpStart = 2,
+                         .PrejumpWords = 5,
+                         .MarkKeywords = true,
+                         .UseColour = true};
     EXPECT_EQ(QuestionBody(RtfEntry(q, a, l)), "Who was {\\ul {\\b\\cf6 Titus}}");
 }
 
@@ -260,8 +284,7 @@ TEST(RtfWriter, AnswerEndNeverBreaksAndAsterisksFollow)
         // 15 characters or fewer: every space is non-breaking.
         {"a b c d e f g h", 0, "A.\\tab a\\~b\\~c\\~d\\~e\\~f\\~g\\~h \r\n"},
         // Only spaces among the last 15 characters (positions above length - 15).
-        {"Paul and Barnabas went up to Jerusalem", 1,
-         "A.\\tab Paul and Barnabas went up\\~to\\~Jerusalem \r\n"},
+        {"Paul and Barnabas went up to Jerusalem", 1, "A.\\tab Paul and Barnabas went up\\~to\\~Jerusalem \r\n"},
         {"Titus was a Greek", 2, "A.\\tab Titus\\~was\\~a\\~Greek **\r\n"},
         {"Titus", 3, "A.\\tab Titus ***\r\n"},
         {"Titus", 7, "A.\\tab Titus *******\r\n"},
@@ -322,10 +345,10 @@ TEST(RtfWriter, OfferToOpenMessages)
     EXPECT_EQ(OfferToOpenMessage(TDocumentKind::QuestionSets, "s.rtf"),
               "Your question sets have been created and are in the file:\rs.rtf\r"
               "Would you like to edit or print\rthis file using your word processor?");
-    EXPECT_TRUE(OfferToOpenMessage(TDocumentKind::ScripturePortion, "x").starts_with(
-        "Your scripture portion has been created and is in the file:\r"));
-    EXPECT_TRUE(OfferToOpenMessage(TDocumentKind::QuestionList, "x").starts_with(
-        "Your question list has been created and is in the file:\r"));
+    EXPECT_TRUE(OfferToOpenMessage(TDocumentKind::ScripturePortion, "x")
+                    .starts_with("Your scripture portion has been created and is in the file:\r"));
+    EXPECT_TRUE(OfferToOpenMessage(TDocumentKind::QuestionList, "x")
+                    .starts_with("Your question list has been created and is in the file:\r"));
 }
 
 TEST(DocFile, SaveWritesBytesOrLeavesNothing)

@@ -31,8 +31,7 @@ TSetsRequest Request(int sets, std::array<int, 4> perSet)
 }
 
 // Builds with one pool (no targeting); fails the test when the build fails.
-std::unique_ptr<TSetsOfQs> Build(TSetPool& pool, const TSetsRequest& r, IRandom& random,
-                                 TDistribution dist = {})
+std::unique_ptr<TSetsOfQs> Build(TSetPool& pool, const TSetsRequest& r, IRandom& random, TDistribution dist = {})
 {
     auto sets = std::make_unique<TSetsOfQs>(random);
     sets->SetDistribution(dist.Verse, dist.Questions, dist.Chapter, dist.Section);
@@ -191,8 +190,14 @@ TEST(SetBuilder, PreferencesDecideAmongEqualCandidates)
         TQuestionId expected;
     } cases[] = {
         {"difficulty", {Cand(1, 1, 1, 10), Cand(1, 2, 1, 45), Cand(1, 3, 1, 3, 7)}, {true, true}, QuestionId(1, 2)},
-        {"duplicates", {Cand(1, 1, 1, 0, 2), Cand(1, 2, 1, 0, 3), Cand(1, 3, 1, 0, 1)}, {true, false}, QuestionId(1, 2)},
-        {"history", {Cand(1, 1, 1, 0, 1, 4), Cand(1, 2, 1, 0, 1, 2), Cand(1, 3, 1, 0, 1, 3)}, {false, true}, QuestionId(1, 2)},
+        {"duplicates",
+         {Cand(1, 1, 1, 0, 2), Cand(1, 2, 1, 0, 3), Cand(1, 3, 1, 0, 1)},
+         {true, false},
+         QuestionId(1, 2)},
+        {"history",
+         {Cand(1, 1, 1, 0, 1, 4), Cand(1, 2, 1, 0, 1, 2), Cand(1, 3, 1, 0, 1, 3)},
+         {false, true},
+         QuestionId(1, 2)},
         {"duplicates before history", {Cand(1, 1, 1, 0, 1, 0), Cand(1, 2, 1, 0, 2, 5)}, {true, true}, QuestionId(1, 2)},
     };
     for (const TCase& tc : cases)
@@ -230,8 +235,8 @@ TEST(SetBuilder, PropertyOverRandomPoolsAndSeeds)
     TRandom shape(2024);
     for (int round = 0; round < 40; ++round) {
         const int verses = 1 + shape.Random(60);
-        std::vector<int> per = {shape.Random(5), 1 + shape.Random(120), 1 + shape.Random(30),
-                                1 + shape.Random(30), 1 + shape.Random(30), shape.Random(5)};
+        std::vector<int> per = {shape.Random(5),      1 + shape.Random(120), 1 + shape.Random(30),
+                                1 + shape.Random(30), 1 + shape.Random(30),  shape.Random(5)};
         std::vector<TSetCandidate> cands = SpreadPool(per, verses);
         for (TSetCandidate& k : cands) {
             k.DifficultyScore = shape.Random(91);
@@ -239,8 +244,8 @@ TEST(SetBuilder, PropertyOverRandomPoolsAndSeeds)
             k.HistoryCount = static_cast<std::uint8_t>(shape.Random(3));
         }
         TSetPool pool(cands);
-        TSetsRequest r = Request(1 + shape.Random(6), {1 + shape.Random(60), shape.Random(12),
-                                                      shape.Random(12), shape.Random(12)});
+        TSetsRequest r =
+            Request(1 + shape.Random(6), {1 + shape.Random(60), shape.Random(12), shape.Random(12), shape.Random(12)});
         r.Prefs = {shape.Random(2) == 1, shape.Random(2) == 1};
         const TDistribution dist{shape.Random(2) == 1, shape.Random(2) == 1, shape.Random(2) == 1,
                                  shape.Random(2) == 1};
@@ -315,20 +320,39 @@ TEST(SetAdequacy, SummaryColoursAndCreate)
         {{0, 40, 10, 10, 10}, 2, {20, 5, 5, 5}, good, TAdequacyColour::Green, true},
         // Collections 0 and 5..7 count as toss-ups.
         {{10, 10, 10, 10, 10, 5, 5, 0}, 1, {30, 5, 5, 5}, good, TAdequacyColour::Green, true},
-        {{0, 30, 10, 10, 10}, 2, {20, 5, 5, 5},
-         "Though sets can be created from your selections, there are not enough questions for Toss-ups, and some of these will be repeated.",
-         TAdequacyColour::Yellow, true},
-        {{0, 30, 6, 6, 10}, 2, {20, 5, 5, 5},
-         "Though sets can be created from your selections, there are not enough questions for Toss-ups, 20-Pt Bonus and 30-Pt Bonus, and some of these will be repeated.",
-         TAdequacyColour::Yellow, true},
-        {{0, 30, 4, 6, 3}, 2, {20, 5, 5, 5},
-         "There are not enough questions for 20-Pt Bonus and 40-Pt Bonus to avoid repeating questions in a set. Please modify your selections.",
-         TAdequacyColour::Red, false},
-        {{0, 30, 10, 10, 10}, 2, {3, 0, 0, 0}, "Each set must contain at least 4 questions.",
-         TAdequacyColour::Green, false},
-        {{0, 900, 900, 900, 900}, 1, {300, 100, 100, 100},
+        {{0, 30, 10, 10, 10},
+         2,
+         {20, 5, 5, 5},
+         "Though sets can be created from your selections, there are not enough questions for Toss-ups, and some of "
+         "these will be repeated.",
+         TAdequacyColour::Yellow,
+         true},
+        {{0, 30, 6, 6, 10},
+         2,
+         {20, 5, 5, 5},
+         "Though sets can be created from your selections, there are not enough questions for Toss-ups, 20-Pt Bonus "
+         "and 30-Pt Bonus, and some of these will be repeated.",
+         TAdequacyColour::Yellow,
+         true},
+        {{0, 30, 4, 6, 3},
+         2,
+         {20, 5, 5, 5},
+         "There are not enough questions for 20-Pt Bonus and 40-Pt Bonus to avoid repeating questions in a set. Please "
+         "modify your selections.",
+         TAdequacyColour::Red,
+         false},
+        {{0, 30, 10, 10, 10},
+         2,
+         {3, 0, 0, 0},
+         "Each set must contain at least 4 questions.",
+         TAdequacyColour::Green,
+         false},
+        {{0, 900, 900, 900, 900},
+         1,
+         {300, 100, 100, 100},
          "Each set can hold at most 500 questions. Please reduce the toss-up or bonus questions per set.",
-         TAdequacyColour::Green, false},
+         TAdequacyColour::Green,
+         false},
     };
     for (const TCase& c : cases) {
         TSetCounts counts;
@@ -354,7 +378,11 @@ TEST(SetCandidates, ScoresByDifficulty)
 {
     TSetContent s;
     TQsList pool(s.Questions(), s.User, s.Random);
-    const TCollectionFlags only1 = [] { TCollectionFlags f; f[1] = 1; return f; }();
+    const TCollectionFlags only1 = [] {
+        TCollectionFlags f;
+        f[1] = 1;
+        return f;
+    }();
     PrepareMainPool(s.Books(), TSelectionKind::ByChapter, {true, true}, only1, pool);
     ASSERT_EQ(pool.Count(), 4);
     TSetsHelper helper(s.Questions());
@@ -366,14 +394,10 @@ TEST(SetCandidates, ScoresByDifficulty)
         std::array<int, 4> scores;
     } cases[] = {
         // Question lengths 10..20 (step 1), answer lengths 5..30 (step 2.5).
-        {TDifficulty::Mixed, true, {0, 0, 0, 0}},
-        {TDifficulty::ShortQuestion, true, {45, 15, 0, 0}},
-        {TDifficulty::LongQuestion, true, {0, 15, 45, 45}},
-        {TDifficulty::ShortAnswer, true, {0, 45, 45, 10}},
-        {TDifficulty::LongQA, true, {45, 15, 45, 45 + 21}},
-        {TDifficulty::ShortQA, true, {45, 60, 45, 10}},
-        {TDifficulty::LongAnswer, false, {25, 0, 0, 15}},
-        {TDifficulty::ShortQA, false, {10, 30, 25, 10}},
+        {TDifficulty::Mixed, true, {0, 0, 0, 0}},           {TDifficulty::ShortQuestion, true, {45, 15, 0, 0}},
+        {TDifficulty::LongQuestion, true, {0, 15, 45, 45}}, {TDifficulty::ShortAnswer, true, {0, 45, 45, 10}},
+        {TDifficulty::LongQA, true, {45, 15, 45, 45 + 21}}, {TDifficulty::ShortQA, true, {45, 60, 45, 10}},
+        {TDifficulty::LongAnswer, false, {25, 0, 0, 15}},   {TDifficulty::ShortQA, false, {10, 30, 25, 10}},
     };
     for (const TCase& c : cases) {
         std::vector<TSetCandidate> k;
@@ -399,7 +423,11 @@ TEST(SetCandidates, EqualLengthsGiveEqualQuestionScores)
 {
     TSetContent s;
     TQsList pool(s.Questions(), s.User, s.Random);
-    const TCollectionFlags only1 = [] { TCollectionFlags f; f[1] = 1; return f; }();
+    const TCollectionFlags only1 = [] {
+        TCollectionFlags f;
+        f[1] = 1;
+        return f;
+    }();
     // Questions 3 and 4 (chapter 2) have the same question length.
     PrepareMainPool(s.Books(), TSelectionKind::ByChapter, {false, true}, only1, pool);
     ASSERT_EQ(pool.Count(), 2);
@@ -413,8 +441,8 @@ TEST(SetPools, TargetedAndMainPoolsSplitTheCheckedItems)
 {
     TSetContent s;
     TQsList main(s.Questions(), s.User, s.Random), targeted(s.Questions(), s.User, s.Random);
-    PrepareTargetedPools(s.Books(), TSelectionKind::ByChapter, {true, true}, {false, true}, AllCollections(),
-                         main, targeted);
+    PrepareTargetedPools(s.Books(), TSelectionKind::ByChapter, {true, true}, {false, true}, AllCollections(), main,
+                         targeted);
     for (int i = 1; i <= main.Count(); ++i)
         EXPECT_EQ(s.Questions().PrimaryRef(main.QuestionAt(i)).Chapter, 1);
     for (int i = 1; i <= targeted.Count(); ++i)

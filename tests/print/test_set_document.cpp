@@ -51,15 +51,17 @@ const std::string TitleWithHeading = "\\pard\\plain \\s2\\qc\\pagebb \\b\\f3\\fs
 const std::string SetTitle = "\\pard\\plain \\s3\\qc\\sa240 \\b\\f3\\fs24\\lang1033 ";
 const std::string SetTitleWithBreak = "\\pard\\plain \\s3\\qc\\sa240\\pagebb \\b\\f3\\fs24\\lang1033 ";
 const std::string NumberedQ = "\\pard\\plain \\s12\\fi-360\\li360\\lin360\\keep\\keepn \\f3\\fs18\\lang1033 ";
-const std::string NumberedQWithCode = "\\pard\\plain \\s4\\fi-810\\li810\\keep\\keepn\\tqc\\tx180\\tqr\\tx700 \\f3\\fs18\\lang1033 ";
+const std::string NumberedQWithCode =
+    "\\pard\\plain \\s4\\fi-810\\li810\\keep\\keepn\\tqc\\tx180\\tqr\\tx700 \\f3\\fs18\\lang1033 ";
 
 TEST(SetDocument, OneColumnWithHeading)
 {
     TDocRun run({4, 1, 1, 1}, false, "Spring Meet");
     const std::string d = run.Write(TDocFormat::Rtf);
     // Set 1 starts right after the header; set 2 closes the last paragraph first.
-    EXPECT_NE(d.find("gutter0 \r\n\r\n" + TitleWithHeading + "Spring Meet\r\n\\par " + SetTitle + "Set #1 Toss-ups\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        d.find("gutter0 \r\n\r\n" + TitleWithHeading + "Spring Meet\r\n\\par " + SetTitle + "Set #1 Toss-ups\r\n"),
+        std::string::npos);
     EXPECT_NE(d.find("\\par " + TitleWithHeading + "Spring Meet\r\n\\par " + SetTitle + "Set #2 Toss-ups\r\n"),
               std::string::npos);
     // The bonuses start on a new page, after "\par ".
@@ -100,8 +102,9 @@ TEST(SetDocument, TwoColumnsUseSectionBreaks)
                      + "Set #1 Bonuses\r\n\\sect \\sectd \\sbknone\\cols2 \r\n" + NumberedQWithCode
                      + "\\tab [20]\\tab 1.\\tab "),
               std::string::npos);
-    EXPECT_NE(d.find("\\sect \\sectd \\sbknone\\cols1 " + TitleWithHeading + "Meet\r\n\\par " + SetTitle + "Set #2 Toss-ups"),
-              std::string::npos);
+    EXPECT_NE(
+        d.find("\\sect \\sectd \\sbknone\\cols1 " + TitleWithHeading + "Meet\r\n\\par " + SetTitle + "Set #2 Toss-ups"),
+        std::string::npos);
     EXPECT_TRUE(d.ends_with("\\sect \\par }\r\n"));
     EXPECT_EQ(Count(d, "\\par " + NumberedQ + "1.\\tab "), 0u);
 }

@@ -115,7 +115,8 @@ TEST(SvDoc, MissingContentFilesAreAnErrorNotACrash)
 
 TEST(SvDoc, ItemsAreNumberedAsTheMaterialOptionCountsThem)
 {
-    const TRun r = SvDoc({QStringLiteral("items"), QStringLiteral("chapters"), QStringLiteral("--program"), ProgramDir()});
+    const TRun r =
+        SvDoc({QStringLiteral("items"), QStringLiteral("chapters"), QStringLiteral("--program"), ProgramDir()});
     EXPECT_EQ(r.Code, 0) << r.Err;
     EXPECT_TRUE(r.Out.starts_with("1\t")) << r.Out;
     EXPECT_NE(r.Out.find("\n2\t"), std::string::npos) << r.Out;
@@ -149,8 +150,8 @@ TEST(SvDoc, DocumentsAreTheCoreWritersBytesForTheSameChoices)
     sv::TDocFile portion(sv::TDocFormat::Rtf);
     sv::WriteScripturePortion(portion, books, p,
                               sv::ReadFootnotes((ProgramDir() + QStringLiteral("/footnotes.txt")).toStdString()).Items);
-    const std::string portionBytes =
-        Document(dir, QStringLiteral("p.rtf"), {QStringLiteral("portion"), QStringLiteral("--through"), QStringLiteral("2")});
+    const std::string portionBytes = Document(
+        dir, QStringLiteral("p.rtf"), {QStringLiteral("portion"), QStringLiteral("--through"), QStringLiteral("2")});
     EXPECT_EQ(portionBytes, portion.Bytes());
     EXPECT_NE(portionBytes.find("\\footnote"), std::string::npos);
 
@@ -166,9 +167,9 @@ TEST(SvDoc, DocumentsAreTheCoreWritersBytesForTheSameChoices)
     // The format's extension is added to a name without one.
     EXPECT_EQ(Document(dir, QStringLiteral("c"),
                        {QStringLiteral("concordance"), QStringLiteral("--word-list"), QStringLiteral("places"),
-                        QStringLiteral("--in-context"), QStringLiteral("verbs"), QStringLiteral("--from"), QStringLiteral("2"),
-                        QStringLiteral("--to"), QStringLiteral("3"), QStringLiteral("--more-than"), QStringLiteral("5"),
-                        QStringLiteral("--format"), QStringLiteral("txt")}),
+                        QStringLiteral("--in-context"), QStringLiteral("verbs"), QStringLiteral("--from"),
+                        QStringLiteral("2"), QStringLiteral("--to"), QStringLiteral("3"), QStringLiteral("--more-than"),
+                        QStringLiteral("5"), QStringLiteral("--format"), QStringLiteral("txt")}),
               conc.SavedBytes());
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("c.txt"))));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("c"))));
@@ -186,17 +187,19 @@ TEST(SvDoc, TheUserFilesStoredChoicesAreTheDefaults)
     const QString userPath = dir.filePath(QStringLiteral("coach.219"));
     user.SaveToFile(userPath.toStdString());
 
-    const std::string doc = Document(dir, QStringLiteral("m.rtf"), {QStringLiteral("memory"), QStringLiteral("--user"), userPath});
+    const std::string doc =
+        Document(dir, QStringLiteral("m.rtf"), {QStringLiteral("memory"), QStringLiteral("--user"), userPath});
     EXPECT_EQ(doc.find("{\\ul "), std::string::npos);
     EXPECT_EQ(doc.find("Prejump"), std::string::npos);
     const sv::TMemoryVerse second = Shipped().Books.MemoryVerse(2);
     EXPECT_NE(doc.find(sv::PassageLabel(Shipped().Books, second) + "\\tab "), std::string::npos);
-    EXPECT_EQ(doc.find(sv::PassageLabel(Shipped().Books, Shipped().Books.MemoryVerse(1)) + "\\tab "), std::string::npos);
+    EXPECT_EQ(doc.find(sv::PassageLabel(Shipped().Books, Shipped().Books.MemoryVerse(1)) + "\\tab "),
+              std::string::npos);
 
     // An option given on the command line wins over the stored choice.
-    const std::string underlined = Document(dir, QStringLiteral("u.rtf"),
-                                            {QStringLiteral("memory"), QStringLiteral("--user"), userPath,
-                                             QStringLiteral("--underline-prejumps")});
+    const std::string underlined = Document(
+        dir, QStringLiteral("u.rtf"),
+        {QStringLiteral("memory"), QStringLiteral("--user"), userPath, QStringLiteral("--underline-prejumps")});
     EXPECT_NE(underlined.find("{\\ul "), std::string::npos);
 }
 
@@ -208,7 +211,8 @@ TEST(SvDoc, BadDocumentOptionsAreRefused)
         const char* Message;
     };
     const Case cases[] = {
-        {{QStringLiteral("memory"), QStringLiteral("--keyword-limit"), QStringLiteral("12")}, "--keyword-limit needs a whole number from 1 to 9"},
+        {{QStringLiteral("memory"), QStringLiteral("--keyword-limit"), QStringLiteral("12")},
+         "--keyword-limit needs a whole number from 1 to 9"},
         {{QStringLiteral("memory"), QStringLiteral("--material"), QStringLiteral("verses:1")}, "not verses"},
         {{QStringLiteral("memory"), QStringLiteral("--material"), QStringLiteral("chapters:0-2")}, "outside 1-"},
         {{QStringLiteral("memory"), QStringLiteral("--material"), QStringLiteral("chapters")}, "KIND:ITEMS"},
@@ -217,9 +221,11 @@ TEST(SvDoc, BadDocumentOptionsAreRefused)
         {{QStringLiteral("portion"), QStringLiteral("--format"), QStringLiteral("txt")}, "RTF only"},
         {{QStringLiteral("portion"), QStringLiteral("--through"), QStringLiteral("999")}, "--through needs"},
         {{QStringLiteral("concordance")}, "choose at least one list"},
-        {{QStringLiteral("concordance"), QStringLiteral("--word-list"), QStringLiteral("nouns,animals")}, "unknown word group \"animals\""},
+        {{QStringLiteral("concordance"), QStringLiteral("--word-list"), QStringLiteral("nouns,animals")},
+         "unknown word group \"animals\""},
         {{QStringLiteral("concordance"), QStringLiteral("--word-list"), QStringLiteral("all"), QStringLiteral("--from"),
-          QStringLiteral("3"), QStringLiteral("--to"), QStringLiteral("2")}, "--to must not come before --from"},
+          QStringLiteral("3"), QStringLiteral("--to"), QStringLiteral("2")},
+         "--to must not come before --from"},
     };
     for (const Case& c : cases) {
         QStringList args = c.Args;
@@ -256,13 +262,20 @@ TEST(SvDoc, EveryDocumentOpensInTheWordProcessor)
         const char* Known;
     };
     const Doc docs[] = {
-        {QStringLiteral("memory.rtf"), {QStringLiteral("memory"), QStringLiteral("--material"), QStringLiteral("chapters:all"),
-                                        QStringLiteral("--highlight-keywords")}, "Prejump List"},
-        {QStringLiteral("memory-text.txt"), {QStringLiteral("memory"), QStringLiteral("--material"), QStringLiteral("memory:1-3")},
+        {QStringLiteral("memory.rtf"),
+         {QStringLiteral("memory"), QStringLiteral("--material"), QStringLiteral("chapters:all"),
+          QStringLiteral("--highlight-keywords")},
+         "Prejump List"},
+        {QStringLiteral("memory-text.txt"),
+         {QStringLiteral("memory"), QStringLiteral("--material"), QStringLiteral("memory:1-3")},
          "Memory Verse List"},
-        {QStringLiteral("portion.rtf"), {QStringLiteral("portion"), QStringLiteral("--highlight-keywords")}, "Grace to you and peace"},
-        {QStringLiteral("concordance.rtf"), {QStringLiteral("concordance"), QStringLiteral("--word-list"), QStringLiteral("all"),
-                                             QStringLiteral("--in-context"), QStringLiteral("people")}, "Proper People: In Context of Verse"},
+        {QStringLiteral("portion.rtf"),
+         {QStringLiteral("portion"), QStringLiteral("--highlight-keywords")},
+         "Grace to you and peace"},
+        {QStringLiteral("concordance.rtf"),
+         {QStringLiteral("concordance"), QStringLiteral("--word-list"), QStringLiteral("all"),
+          QStringLiteral("--in-context"), QStringLiteral("people")},
+         "Proper People: In Context of Verse"},
     };
     QStringList files;
     for (const Doc& d : docs) {
@@ -271,10 +284,11 @@ TEST(SvDoc, EveryDocumentOpensInTheWordProcessor)
     }
     QProcess p;
     p.setWorkingDirectory(dir.path());
-    p.start(soffice, QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
-                                 QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                                 QStringLiteral("--outdir"), dir.path()}
-                         + files);
+    p.start(soffice,
+            QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
+                        QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                        QStringLiteral("--outdir"), dir.path()}
+                + files);
     ASSERT_TRUE(p.waitForFinished(240000)) << "soffice did not finish";
     for (const Doc& d : docs) {
         const QString pdf = dir.filePath(d.Name.section(QLatin1Char('.'), 0, 0) + QStringLiteral(".pdf"));

@@ -6,11 +6,11 @@
 #include "content/Questions.h"
 #include "content/Words.h"
 #include "lists/QsList.h"
+#include "material/MaterialTables.h"
 #include "print/DocFile.h"
 #include "print/PrintList.h"
 #include "print/SetDocument.h"
 #include "print/SetsMaker.h"
-#include "material/MaterialTables.h"
 #include "user/History.h"
 
 #include <gtest/gtest.h>
@@ -55,8 +55,10 @@ TRun SvDoc(QStringList args, const QString& out)
     QProcess p;
     p.start(QStringLiteral(SV_DOC_EXE), args);
     p.waitForFinished(120000);
-    TRun r{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
-           p.readAllStandardError().toStdString(), {}};
+    TRun r{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+           p.readAllStandardOutput().toStdString(),
+           p.readAllStandardError().toStdString(),
+           {}};
     QFile f(out);
     if (f.open(QIODevice::ReadOnly))
         r.Doc = f.readAll().toStdString();
@@ -75,10 +77,34 @@ TEST(SvDocSets, SameBytesAsTheProgramForTheSameSeed)
 {
     QTemporaryDir dir;
     const QString out = QDir(dir.path()).filePath(QStringLiteral("meet.rtf"));
-    const TRun r = SvDoc(Args({"sets", "--material", "chapters:1-2", "--collections", "0-7", "--sets", "3",
-                               "--tossups", "20", "--bonus20", "3", "--bonus30", "2", "--bonus40", "1", "--heading",
-                               "District Meet", "--difficulty", "long-qa", "--highlight", "--keyword-limit", "4",
-                               "--color", "--favor-duplicates", "--underline", "--two-columns", "--seed", "99"}),
+    const TRun r = SvDoc(Args({"sets",
+                               "--material",
+                               "chapters:1-2",
+                               "--collections",
+                               "0-7",
+                               "--sets",
+                               "3",
+                               "--tossups",
+                               "20",
+                               "--bonus20",
+                               "3",
+                               "--bonus30",
+                               "2",
+                               "--bonus40",
+                               "1",
+                               "--heading",
+                               "District Meet",
+                               "--difficulty",
+                               "long-qa",
+                               "--highlight",
+                               "--keyword-limit",
+                               "4",
+                               "--color",
+                               "--favor-duplicates",
+                               "--underline",
+                               "--two-columns",
+                               "--seed",
+                               "99"}),
                          out);
     ASSERT_EQ(r.Code, 0) << r.Err;
     EXPECT_NE(r.Out.find("wrote "), std::string::npos) << r.Out;
@@ -101,10 +127,10 @@ TEST(SvDocSets, SameBytesAsTheProgramForTheSameSeed)
     WriteSetDocument(doc, *sets, DocumentOptions(c), s.Questions);
     EXPECT_EQ(r.Doc, doc.Bytes());
 
-    const TRun other = SvDoc(Args({"sets", "--material", "chapters:1-2", "--collections", "0-7", "--sets", "3",
-                                   "--tossups", "20", "--bonus20", "3", "--bonus30", "2", "--bonus40", "1",
-                                   "--seed", "100"}),
-                             QDir(dir.path()).filePath(QStringLiteral("other.rtf")));
+    const TRun other =
+        SvDoc(Args({"sets", "--material", "chapters:1-2", "--collections", "0-7", "--sets", "3", "--tossups", "20",
+                    "--bonus20", "3", "--bonus30", "2", "--bonus40", "1", "--seed", "100"}),
+              QDir(dir.path()).filePath(QStringLiteral("other.rtf")));
     ASSERT_EQ(other.Code, 0) << other.Err;
     EXPECT_NE(other.Doc, r.Doc);
 }
@@ -122,7 +148,8 @@ TEST(SvDocSets, RefusedChoicesSayWhy)
         {{"sets", "--difficulty", "hard"}, 2, "--difficulty takes"},
         {{"sets", "--collections", "9"}, 2, "--collections takes numbers from 0 to 7"},
         {{"sets", "--material", "chapters:1", "--target", "2"}, 2, "--target: item 2 is not in the material"},
-        {{"sets", "--tossups", "300", "--bonus20", "100", "--bonus30", "100", "--bonus40", "100"}, 1,
+        {{"sets", "--tossups", "300", "--bonus20", "100", "--bonus30", "100", "--bonus40", "100"},
+         1,
          "Each set can hold at most 500 questions."},
         {{"list", "--percent", "50", "--best", "3"}, 2, "choose one of"},
     };

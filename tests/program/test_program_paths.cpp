@@ -30,7 +30,10 @@ protected:
         perUser.DataHome = root.filePath(QStringLiteral("home/.local/share/scrivolt"));
         perUser.ConfigHome = root.filePath(QStringLiteral("home/.config/scrivolt"));
     }
-    std::string Dir(const char* rel) const { return QDir::cleanPath(root.filePath(QString::fromUtf8(rel))).toStdString() + "/"; }
+    std::string Dir(const char* rel) const
+    {
+        return QDir::cleanPath(root.filePath(QString::fromUtf8(rel))).toStdString() + "/";
+    }
 };
 
 TEST_F(ProgramPaths, ContentBesideTheExecutableKeepsEverythingInTheProgramFolder)
@@ -61,8 +64,9 @@ TEST_F(ProgramPaths, InstalledProgramReadsShareAndWritesIntoThePersonsFolders)
     EXPECT_TRUE(QDir(QString::fromStdString(p.UsersDir)).exists());
     EXPECT_TRUE(QDir(root.filePath(QStringLiteral("home/.config/scrivolt"))).exists());
     // Nothing was made under the installation prefix.
-    EXPECT_EQ(QDir(root.filePath(QStringLiteral("usr/share/scrivolt"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              QStringList{QStringLiteral("wf.wl")});
+    EXPECT_EQ(
+        QDir(root.filePath(QStringLiteral("usr/share/scrivolt"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+        QStringList{QStringLiteral("wf.wl")});
 }
 
 TEST_F(ProgramPaths, NoContentAnywherePointsAtTheExecutablesFolderSoTheMissingFileIsNamed)

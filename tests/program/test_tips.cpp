@@ -13,12 +13,10 @@ TEST(TipCycling, ContinuesAfterTheLastTipSeenAndWraps)
     const struct {
         int lastSeen, count, first;
     } cases[] = {
-        {2, 3, 0},   // the last line was seen: back to the first
-        {-1, 3, 0},  // a new user starts at line 0
-        {0, 3, 1},
-        {1, 3, 2},
-        {7, 3, 0},   // a stored index beyond a shorter file
-        {-5, 3, 0},  // a damaged index never reaches below line 0
+        {2, 3, 0},                        // the last line was seen: back to the first
+        {-1, 3, 0},                       // a new user starts at line 0
+        {0, 3, 1},  {1, 3, 2}, {7, 3, 0}, // a stored index beyond a shorter file
+        {-5, 3, 0},                       // a damaged index never reaches below line 0
     };
     for (const auto& c : cases)
         EXPECT_EQ(TTipList::FirstIndex(c.lastSeen, c.count), c.first) << c.lastSeen;

@@ -22,13 +22,13 @@ TEST(FileNameDerivation, KeepsOnlyLettersLowerCasedWithCapitalFirst)
         {"  j.r. o'neil 3rd", "Jroneilrd"},
         {"42", ""},
         {"", ""},
-        {"Zo\xEB", "Zo\xEB"},        // the letters of Windows-1252 are kept: Zoë
-        {"ZO\xCB", "Zo\xEB"},        // ... lower-cased as A-Z are
-        {"\xE9mile", "\xC9mile"},    // ... and the first one capitalised: Émile
-        {"\xFEorir", "\xDEorir"},    // Þórir
-        {"\xFFves", "\x9Fves"},      // ÿ has its capital at 0x9F
-        {"\x9Aime", "\x8Aime"},      // Šime
-        {"\xDF", "\xDF"},            // ß has no capital of its own
+        {"Zo\xEB", "Zo\xEB"},          // the letters of Windows-1252 are kept: Zoë
+        {"ZO\xCB", "Zo\xEB"},          // ... lower-cased as A-Z are
+        {"\xE9mile", "\xC9mile"},      // ... and the first one capitalised: Émile
+        {"\xFEorir", "\xDEorir"},      // Þórir
+        {"\xFFves", "\x9Fves"},        // ÿ has its capital at 0x9F
+        {"\x9Aime", "\x8Aime"},        // Šime
+        {"\xDF", "\xDF"},              // ß has no capital of its own
         {"Ni\xF1o \xD7 2", "Ni\xF1o"}, // the multiplication sign is no letter
     };
     for (const auto& c : cases)
@@ -46,17 +46,17 @@ TEST(TypedNameResolution, AsksForANameLoadsListedOrOffersNew)
         {"<Select name>", TNameAction::AskForName, ""},
         {"", TNameAction::AskForName, ""},
         {" ", TNameAction::AskForName, ""},
-        {"Bob", TNameAction::LoadListed, "Bob"},          // the list is compared without case
+        {"Bob", TNameAction::LoadListed, "Bob"}, // the list is compared without case
         {"MARYANN", TNameAction::LoadListed, "Maryann"},
         {"Ann", TNameAction::AskNew, "Ann"},
-        {"mary-ann", TNameAction::LoadListed, "Maryann"},  // derived name of a listed person
+        {"mary-ann", TNameAction::LoadListed, "Maryann"}, // derived name of a listed person
         // Mended: "Mary Ann" derives Maryann; a new record would overwrite Maryann's file.
         {"Mary Ann", TNameAction::LoadListed, "Maryann"},
         // Mended: no letter at all would make a nameless ".219" file.
         {"123", TNameAction::AskForName, ""},
         {"--", TNameAction::AskForName, ""},
-        {"\xE9", TNameAction::AskNew, "\xC9"},           // one accented letter is a name
-        {"Ann\xA0", TNameAction::AskNew, "Ann"},         // a no-break space is no letter
+        {"\xE9", TNameAction::AskNew, "\xC9"},   // one accented letter is a name
+        {"Ann\xA0", TNameAction::AskNew, "Ann"}, // a no-break space is no letter
 
         {"  ", TNameAction::AskForName, ""},
     };
@@ -72,8 +72,8 @@ protected:
     void SetUp() override
     {
         m_dir = std::filesystem::temp_directory_path()
-            / ("sv_users_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                / ("sv_users_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_"
+                   + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir);
     }
@@ -90,10 +90,7 @@ TEST_F(UserFolder, ListsEachPersonOnceInNameOrder)
     EXPECT_EQ(ListUserNames(Dir()), (std::vector<std::string>{"bob", "Carl", "Maryann"}));
 }
 
-TEST_F(UserFolder, MissingFolderListsNobody)
-{
-    EXPECT_TRUE(ListUserNames(Dir() + "missing/").empty());
-}
+TEST_F(UserFolder, MissingFolderListsNobody) { EXPECT_TRUE(ListUserNames(Dir() + "missing/").empty()); }
 
 TEST_F(UserFolder, UserFileFoundWithoutRegardToCase)
 {
@@ -104,8 +101,8 @@ TEST_F(UserFolder, UserFileFoundWithoutRegardToCase)
 
 TEST_F(UserFolder, AccentedNamesAreUtf8OnDiskAndWindows1252InTheProgram)
 {
-    Touch("zo\xC3\xAB.219");          // zoë.219, as the desktop writes it
-    Touch("\xD0\x98\xD0\xB2.219");    // Ив.219: no letter of ours
+    Touch("zo\xC3\xAB.219");       // zoë.219, as the desktop writes it
+    Touch("\xD0\x98\xD0\xB2.219"); // Ив.219: no letter of ours
     EXPECT_EQ(ListUserNames(Dir()), (std::vector<std::string>{"zo\xEB"}));
     EXPECT_EQ(UserFilePath(Dir(), "Zo\xEB"), Dir() + "zo\xC3\xAB.219");
     EXPECT_EQ(UserFilePath(Dir(), "\xC9mile"), Dir() + "\xC3\x89mile.219");

@@ -1,7 +1,7 @@
 #include "content/Books.h"
 #include "progress/ProgressCounts.h"
-#include "user/User.h"
 #include "support/ContentFixture.h"
+#include "user/User.h"
 
 #include <gtest/gtest.h>
 
@@ -39,12 +39,12 @@ TEST(ProgressCounts, SeriesOfAKnowledgeByte)
         TProgressSeries Series;
     } cases[] = {
         {7, TProgressSeries::Untried},
-        {0, TProgressSeries::Unmastered},           // tried, answered wrong down to level 0
+        {0, TProgressSeries::Unmastered}, // tried, answered wrong down to level 0
         {6, TProgressSeries::Unmastered},
-        {15, TProgressSeries::CorrectFewerThan3},   // top level reached once
+        {15, TProgressSeries::CorrectFewerThan3}, // top level reached once
         {23, TProgressSeries::CorrectFewerThan3},
         {31, TProgressSeries::Mastered},
-        {29, TProgressSeries::Unmastered},          // mastered once, then answered wrong
+        {29, TProgressSeries::Unmastered}, // mastered once, then answered wrong
         {255, TProgressSeries::Mastered},
     };
     for (const auto& c : cases)
@@ -62,7 +62,8 @@ TEST(ProgressCounts, AUserWhoAnsweredNothingIsWhollyUntried)
         EXPECT_GT(p.Totals().Available, 0);
         EXPECT_EQ(p.Totals().Untried(), p.Totals().Available);
         EXPECT_EQ(Sum(p, TProgressSeries::Untried), p.Totals().Available);
-        for (TProgressSeries s : {TProgressSeries::Mastered, TProgressSeries::CorrectFewerThan3, TProgressSeries::Unmastered})
+        for (TProgressSeries s :
+             {TProgressSeries::Mastered, TProgressSeries::CorrectFewerThan3, TProgressSeries::Unmastered})
             EXPECT_EQ(Sum(p, s), 0);
     }
     p.CountQuestions(Chosen({0, 1, 2}));
@@ -121,7 +122,7 @@ TEST(ProgressCounts, MemoryVersesFollowTheCurrentChapterAlsoIntoALaterBookWithAS
     const TLoadedContent& content = SmallContent();
     ASSERT_EQ(content.Books.TotalMemoryVerses(), 3);
     TUser user;
-    user.MemoryKnowledge[1] = 8;  // level 0 after right answers: unmastered
+    user.MemoryKnowledge[1] = 8; // level 0 after right answers: unmastered
     user.MemoryKnowledge[2] = 15;
     user.MemoryKnowledge[3] = 31;
     TProgressCounts p(content.Books, content.Questions, user);
@@ -138,8 +139,8 @@ TEST(ProgressCounts, ReferencesCountOneItemPerVerse)
 {
     const TLoadedContent& content = SmallContent();
     TUser user;
-    user.ReferenceKnowledge[6] = 15;  // Ga 2:1
-    user.ReferenceKnowledge[23] = 0;  // Pm 1:8
+    user.ReferenceKnowledge[6] = 15; // Ga 2:1
+    user.ReferenceKnowledge[23] = 0; // Pm 1:8
     TProgressCounts p(content.Books, content.Questions, user);
     p.CountReferences();
     EXPECT_EQ(p.Totals().Available, 23);

@@ -1,14 +1,14 @@
+#include "material/gui/SelectionFrames.h"
 #include "progress/gui/ProgressChart.h"
 #include "progress/gui/ProgressChartForm.h"
 #include "progress/gui/VerseMapView.h"
-#include "material/gui/SelectionFrames.h"
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 
-#include <QPushButton>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,7 +34,7 @@ TEST(ProgressChartForm, ChartsTheCountsOfEachViewAndTheTotals)
     f.user.Collections[0] = 1;
     f.user.QuestionByte({0, 1}) = 31; // Ga 1:1, mastered
     f.user.QuestionByte({0, 3}) = 15; // Ga 2:1, correct < 3
-    f.user.MemoryKnowledge[3] = 0;  // Pm 1:3, unmastered
+    f.user.MemoryKnowledge[3] = 0;    // Pm 1:3, unmastered
     const std::vector<std::uint8_t> before = f.UserBytes();
     TProgressChartForm form(f.content.Books, f.content.Questions, f.user, &f.messages);
     form.show();
@@ -117,7 +117,8 @@ TEST(ProgressChartForm, SavesTheChartAsAPngImage)
     EXPECT_FALSE(form.SaveImage(dir.filePath(QStringLiteral("missing/chart.png"))));
     ASSERT_EQ(f.messages.Shown.size(), 1u);
     EXPECT_EQ(f.messages.Shown[0].Kind, "error");
-    EXPECT_EQ(f.messages.Last(), "Cannot create file " + dir.filePath(QStringLiteral("missing/chart.png")).toStdString());
+    EXPECT_EQ(f.messages.Last(),
+              "Cannot create file " + dir.filePath(QStringLiteral("missing/chart.png")).toStdString());
 }
 
 TEST(ProgressChartForm, TheVerseMapShowsTheChosenChaptersAndOpensTheWordStudyAtAClickedVerse)
@@ -140,13 +141,13 @@ TEST(ProgressChartForm, TheVerseMapShowsTheChosenChaptersAndOpensTheWordStudyAtA
     EXPECT_FALSE(form.TotalsGroupBox->isVisible());
     EXPECT_EQ(form.Map().Cells().size(), 23u); // all four chapters of the fixture
     EXPECT_EQ(form.MapSummaryLabel->text().toStdString(),
-        "23 verses: 7 never asked, 0 some asked, 1 all mastered, 15 without questions");
+              "23 verses: 7 never asked, 0 some asked, 1 all mastered, 15 without questions");
 
     const QRect ga11 = form.MapView->CellRect(1);
     ASSERT_FALSE(ga11.isEmpty());
     EXPECT_EQ(form.MapView->VerseAt(ga11.center()), 1);
     EXPECT_EQ(form.MapView->HoverText(1).toStdString(),
-        "Galatians 1:1\nQuestions: 1, asked 1, mastered 1\nReference work: Untried");
+              "Galatians 1:1\nQuestions: 1, asked 1, mastered 1\nReference work: Untried");
     QTest::mouseClick(form.MapView, Qt::LeftButton, {}, form.MapView->CellRect(7).center());
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], TVerseRef(1, 2, 2));

@@ -1,8 +1,8 @@
 #include "common/Errors.h"
 #include "content/Books.h"
 #include "progress/VerseMap.h"
-#include "user/User.h"
 #include "support/ContentFixture.h"
+#include "user/User.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,10 @@ TCollectionFlags Chosen(std::initializer_list<int> collections)
     return f;
 }
 
-int VerseNo(int book, int chapter, int verse) { return SmallContent().Books.VerseNoOf(TVerseRef(book, chapter, verse)); }
+int VerseNo(int book, int chapter, int verse)
+{
+    return SmallContent().Books.VerseNoOf(TVerseRef(book, chapter, verse));
+}
 
 } // namespace
 
@@ -50,8 +53,8 @@ TEST(VerseMap, AVerseIsMasteredOnlyWhenEveryQuestionOfItIs)
 {
     const TLoadedContent& content = SmallContent();
     TUser user;
-    user.QuestionByte({0, 1}) = 31;   // Ga 1:1, its only question
-    user.QuestionByte({0, 8}) = 31;   // Pm 1:8, collection 0 ...
+    user.QuestionByte({0, 1}) = 31; // Ga 1:1, its only question
+    user.QuestionByte({0, 8}) = 31; // Pm 1:8, collection 0 ...
     user.MemoryKnowledge[2] = 15;
     user.ReferenceKnowledge[VerseNo(1, 1, 2)] = 0;
     TVerseMap map(content.Books, content.Questions, user);

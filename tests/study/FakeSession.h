@@ -80,7 +80,7 @@ public:
     int relatedCount = 0;
     int relatedPos = 0;
 
-    explicit FakeItems(std::vector<Item> list = {}) : items(std::move(list)), state(items.size(), 0) {}
+    explicit FakeItems(std::vector<Item> list = {}) : items(std::move(list)), state(items.size(), 0) { }
 
     int TotalCount() const override { return static_cast<int>(items.size()); }
     void LoadNext(bool, TMarkedText& q, TMarkedText& a) override
@@ -145,7 +145,7 @@ public:
     std::vector<TSessionComment> comments;
     int timeUps = 0;
     int stops = 0;
-    std::string failComments;   // when set, every comment fails with this text
+    std::string failComments; // when set, every comment fails with this text
     bool SpeechAvailable() const override { return available; }
     void SpeakQuestion(const std::string& text) override
     {

@@ -2,8 +2,8 @@
 // score, quitting, references and the game kind.
 
 #include "study/AskerLogic.h"
-#include "study/FakeSession.h"
 #include "study/AskerRun.h"
+#include "study/FakeSession.h"
 
 #include <gtest/gtest.h>
 
@@ -44,12 +44,14 @@ TSessionSettings Settings(bool timed, bool prejump = false, bool spoken = false)
 
 TEST(AskerHelpers, ScoreRoundsHalvesToEven)
 {
-    struct Case { int right, missed, total; const char* text; };
+    struct Case {
+        int right, missed, total;
+        const char* text;
+    };
     const Case cases[] = {
-        {0, 0, 4, "0%"}, {0, 1, 4, "0%"}, {1, 0, 4, "25%"}, {1, 1, 4, "25%"},
-        {1, 0, 8, "12%"},  // 12.5 -> 12
-        {3, 0, 8, "38%"},  // 37.5 -> 38
-        {1, 0, 3, "33%"}, {2, 0, 3, "67%"}, {1, 0, 200, "0%"}, {3, 0, 200, "2%"}, // 0.5 -> 0, 1.5 -> 2
+        {0, 0, 4, "0%"},   {0, 1, 4, "0%"},  {1, 0, 4, "25%"},  {1, 1, 4, "25%"},  {1, 0, 8, "12%"}, // 12.5 -> 12
+        {3, 0, 8, "38%"},                                                                            // 37.5 -> 38
+        {1, 0, 3, "33%"},  {2, 0, 3, "67%"}, {1, 0, 200, "0%"}, {3, 0, 200, "2%"}, // 0.5 -> 0, 1.5 -> 2
         {4, 2, 4, "100%"},
     };
     for (const Case& c : cases)
@@ -63,14 +65,14 @@ TEST(AskerHelpers, TimeTextAndMessages)
     EXPECT_EQ(TimeText(0), "00");
 
     EXPECT_EQ(CongratulationText("Ann"),
-        "Congratulations, Ann!\rYou have correctly answered all of the questions.\rKeep up the good work.");
+              "Congratulations, Ann!\rYou have correctly answered all of the questions.\rKeep up the good work.");
     const std::string longName(150, 'x');
     const std::string t = CongratulationText(longName);
     EXPECT_EQ(t.size(), 191u);
     EXPECT_EQ(t.substr(0, 118), "Congratulations, " + std::string(100, 'x') + "!");
 
     EXPECT_EQ(QuitQuestion(TAskerKind::MemoryVerses),
-        "You still have more memory verses to go.\rAre you sure you want to quit?");
+              "You still have more memory verses to go.\rAre you sure you want to quit?");
 }
 
 TEST(AskerHelpers, RevealStepTakesOneLetterAndWhatFollows)
@@ -281,8 +283,8 @@ TEST(AskerLogic, StreakCommentsFollowTheRun)
     using C = TSessionComment;
     for (bool r : {false, false, false, true, true, true, true, true})
         grade(r);
-    EXPECT_EQ(s.voice.comments, (std::vector<C>{C::Incorrect1, C::Incorrect1, C::Incorrect3,
-                                    C::Correct1, C::Correct1, C::Correct3, C::Correct3, C::Correct5}));
+    EXPECT_EQ(s.voice.comments, (std::vector<C>{C::Incorrect1, C::Incorrect1, C::Incorrect3, C::Correct1, C::Correct1,
+                                                C::Correct3, C::Correct3, C::Correct5}));
     // Beyond five, one of the three at random.
     s.voice.comments.clear();
     s.random.values = {2, 0};
@@ -330,7 +332,7 @@ TEST(AskerLogic, TimeOutCountsAMissWithoutGrading)
     EXPECT_FALSE(s.view().WrongEnabled);
     EXPECT_TRUE(s.view().QuitEnabled);
     EXPECT_TRUE(s.view().StartStopEnabled);
-    EXPECT_TRUE(s.view().BibleEnabled);   // the answer shows: its verse may be looked up
+    EXPECT_TRUE(s.view().BibleEnabled); // the answer shows: its verse may be looked up
     EXPECT_EQ(s->Answer().RevealPos, s->Answer().Len);
     EXPECT_FALSE(s->OneSecRunning());
     s.clock.Advance(5000);
@@ -348,7 +350,7 @@ TEST(AskerLogic, QuittingAsksOnlyBeforeTheEnd)
     s.host.answers = {false};
     EXPECT_FALSE(s->QueryClose());
     EXPECT_EQ(s.host.questions.back(),
-        "You haven't finished answering all of the questions yet.\rAre you sure you want to quit?");
+              "You haven't finished answering all of the questions yet.\rAre you sure you want to quit?");
     EXPECT_EQ(s.voice.comments, (std::vector<TSessionComment>{TSessionComment::Quit}));
     EXPECT_EQ(s.view().Focus, TAskerFocus::StartStop);
 
@@ -373,8 +375,7 @@ TEST(AskerLogic, YesToQuitClosesWithQuitEarly)
     Session s(Settings(false));
     s.host.answers = {true};
     EXPECT_TRUE(s->QueryClose());
-    EXPECT_EQ(s.voice.comments,
-        (std::vector<TSessionComment>{TSessionComment::Quit, TSessionComment::QuitEarly}));
+    EXPECT_EQ(s.voice.comments, (std::vector<TSessionComment>{TSessionComment::Quit, TSessionComment::QuitEarly}));
 }
 
 TEST(AskerLogic, EmptyListLoadsNothingAndClosesWithoutAsking)
@@ -467,8 +468,7 @@ TEST(AskerLogic, GameKindStartsAtAnswerAndHandsGradesOver)
     EXPECT_EQ(s->MissedCount(), 0);
     s.host.answers = {false};
     EXPECT_FALSE(s->QueryClose());
-    EXPECT_EQ(s.host.questions.back(),
-        "You haven't finished the game yet.\rAre you sure you want to quit?");
+    EXPECT_EQ(s.host.questions.back(), "You haven't finished the game yet.\rAre you sure you want to quit?");
 }
 
 TEST(AskerLogic, GameQuestionsRestartTheClockAfterEitherGrade)

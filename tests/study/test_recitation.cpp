@@ -46,7 +46,7 @@ TEST(Recitation, ComparesWordByWord)
 TEST(Recitation, KeepsTheWordsAsWrittenAndIgnoresApostrophes)
 {
     const TRecitation r = CompareRecitation(QStringLiteral("the Lord\u2019s day\u2014and night"),
-        QStringLiteral("The lords day and and nite"));
+                                            QStringLiteral("The lords day and and nite"));
     ASSERT_EQ(r.Words.size(), 6u);
     EXPECT_EQ(r.Words[1], (TRecitedWord{TRecitedKind::Right, QStringLiteral("Lord\u2019s"), QStringLiteral("lords")}));
     // One of the two typed "and" is extra.
@@ -54,7 +54,8 @@ TEST(Recitation, KeepsTheWordsAsWrittenAndIgnoresApostrophes)
     EXPECT_EQ(r.Words[4].Kind, TRecitedKind::Right);
     EXPECT_EQ(r.Words[5], (TRecitedWord{TRecitedKind::Wrong, QStringLiteral("night"), QStringLiteral("nite")}));
     EXPECT_EQ(r.Errors, 2);
-    EXPECT_EQ(RecitationWords(QStringLiteral("well-known \u2014 word")), (QStringList{QStringLiteral("well"), QStringLiteral("known"), QStringLiteral("word")}));
+    EXPECT_EQ(RecitationWords(QStringLiteral("well-known \u2014 word")),
+              (QStringList{QStringLiteral("well"), QStringLiteral("known"), QStringLiteral("word")}));
     EXPECT_EQ(RecitationKey(QStringLiteral("Don't!")), QStringLiteral("dont"));
 }
 
@@ -104,7 +105,8 @@ TEST(Recitation, AcceptsTheReferenceInEveryUsualFormAndIgnoresRepeatedPromptWord
     }
     // The reference typed is kept as written; the copy shows the passage's.
     const TRecitation r = CompareRecitation(FinishTask(), rest + QStringLiteral(" Gal 1:3"));
-    EXPECT_EQ(r.Words.back(), (TRecitedWord{TRecitedKind::Wrong, QStringLiteral("Gal 1:3-4"), QStringLiteral("Gal 1:3")}));
+    EXPECT_EQ(r.Words.back(),
+              (TRecitedWord{TRecitedKind::Wrong, QStringLiteral("Gal 1:3-4"), QStringLiteral("Gal 1:3")}));
 }
 
 TEST(Recitation, AReferenceNotAskedForMayBeLeftOutOrGiven)
@@ -134,8 +136,8 @@ TEST(Recitation, AReferenceNotAskedForMayBeLeftOutOrGiven)
 
 TEST(Recitation, TheMarkedCopyKeepsHyphensAndDashes)
 {
-    const TRecitation r = CompareRecitation(QStringLiteral("a well-known man\u2014and bold"),
-        QStringLiteral("a well known man and old"));
+    const TRecitation r =
+        CompareRecitation(QStringLiteral("a well-known man\u2014and bold"), QStringLiteral("a well known man and old"));
     EXPECT_EQ(r.Errors, 1);
     EXPECT_EQ(r.Words[1].Joint, QStringLiteral("-"));
     const QString html = RecitationMarkup(r);

@@ -4,11 +4,11 @@
 
 #include "common/Win1252.h"
 #include "material/gui/SelectionFrames.h"
-#include "study/gui/QuestionAsker.h"
-#include "study/gui/QtSessionPorts.h"
 #include "study/Recitation.h"
-#include "study/gui/StudyDialogs.h"
 #include "study/StudyFixture.h"
+#include "study/gui/QtSessionPorts.h"
+#include "study/gui/QuestionAsker.h"
+#include "study/gui/StudyDialogs.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
 #include "wordstudy/gui/BibleForm.h"
@@ -126,7 +126,7 @@ TEST(Frames, CollectionThatNeedsTwoOthersIsRefusedWithOneLine)
     ASSERT_EQ(f.messages.Shown.size(), 1u);
     EXPECT_EQ(f.messages.Shown[0].Kind, "warning");
     EXPECT_EQ(f.messages.Last(),
-        "To use the Bonus collection, you must also use the following collections: Main, Extra");
+              "To use the Bonus collection, you must also use the following collections: Main, Extra");
     EXPECT_FALSE(frame.checkList->Checked(2));
 
     // With both chosen it is accepted; saving stores the flags.
@@ -151,8 +151,8 @@ TEST(Frames, OneRequiredCollectionUsesTheSingularAndLinesJoin)
     chosen[1] = chosen[2] = 1;
     std::vector<int> uncheck;
     EXPECT_EQ(RequiredCollectionsMessage(f.content.Questions, chosen, &uncheck),
-        "To use the Extra collection, you must also use the following collection: Main\r"
-        "To use the Bonus collection, you must also use the following collection: Main");
+              "To use the Extra collection, you must also use the following collection: Main\r"
+              "To use the Bonus collection, you must also use the following collection: Main");
     EXPECT_EQ(uncheck, (std::vector<int>{1, 2}));
 }
 
@@ -163,9 +163,9 @@ TEST(Frames, TypeListIsSortedWithOtherLastAndSavingClearsUnshownCodes)
     std::vector<std::string> texts;
     for (int i = 0; i < frame.checkList->Count(); ++i)
         texts.push_back(frame.checkList->ItemText(i));
-    EXPECT_EQ(texts, (std::vector<std::string>{"According to", "Context", "Finish this",
-                         "Finish this verse", "Finish w/ reference", "How", "Quote", "Situation",
-                         "What", "When", "Where", "Who(m)(se)", "Why", "OTHER"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"According to", "Context", "Finish this", "Finish this verse",
+                                               "Finish w/ reference", "How", "Quote", "Situation", "What", "When",
+                                               "Where", "Who(m)(se)", "Why", "OTHER"}));
     EXPECT_EQ(QuestionTypeItems(false)[1].Text, "Book & Chapter");
 
     frame.LoadFromUser(f.user);
@@ -185,7 +185,10 @@ TEST(Frames, TypeListIsSortedWithOtherLastAndSavingClearsUnshownCodes)
 
 TEST(Frames, PrejumpEnablesTextAndSpokenOnlyWithSpeech)
 {
-    struct Case { bool speech, prejump, spoken; bool textOn, spokenOn, spokenChosen; };
+    struct Case {
+        bool speech, prejump, spoken;
+        bool textOn, spokenOn, spokenChosen;
+    };
     const Case cases[] = {
         {true, false, true, false, false, true},
         {true, true, true, true, true, true},
@@ -261,9 +264,8 @@ TEST(QsDlgStart, ChecksInOrderAndSavesNothingUntilAllPass)
     EXPECT_EQ(f.messages.Last(), "You must choose at least one type of question.");
     dlg->df->Types->checkList->SetChecked(2, true); // Finish this: none in the material
     dlg->OKBtnClick();
-    EXPECT_EQ(f.messages.Last(),
-        "In the sets and chapters chosen, there are no questions of the type selected.\r"
-        "Please choose additional types, sets, or chapters.");
+    EXPECT_EQ(f.messages.Last(), "In the sets and chapters chosen, there are no questions of the type selected.\r"
+                                 "Please choose additional types, sets, or chapters.");
     for (const auto& box : f.messages.Shown)
         EXPECT_EQ(box.Kind, "warning");
     EXPECT_EQ(f.messages.Shown.size(), 4u);
@@ -425,7 +427,7 @@ TEST(QuestionAsker, KeysAndMnemonicsDriveTheSessionAndTheAnswerIsDrawn)
     f.messages.Answers = {false};
     EXPECT_FALSE(s->close());
     EXPECT_EQ(f.messages.Last(),
-        "You haven't finished answering all of the questions yet.\rAre you sure you want to quit?");
+              "You haven't finished answering all of the questions yet.\rAre you sure you want to quit?");
     EXPECT_EQ(f.commandsOn, 0);
     f.messages.Answers = {true};
     EXPECT_TRUE(s->close());
@@ -469,8 +471,8 @@ TEST(SessionTimers, ATickThatFailsStopsItsTimerAndIsReportedOnce)
     // Without a main window the report goes to the log; it is caught there.
     static QStringList logged;
     logged.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& text) { logged << text; });
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { logged << text; });
     TQtSessionTimers timers;
     int ticks = 0;
     auto timer = timers.MakeTimer(1, [&] {
@@ -480,7 +482,7 @@ TEST(SessionTimers, ATickThatFailsStopsItsTimerAndIsReportedOnce)
     timer->Start();
     for (int i = 0; i < 50 && ticks == 0; ++i)
         QTest::qWait(2);
-    QTest::qWait(20);   // a running timer would tick again meanwhile
+    QTest::qWait(20); // a running timer would tick again meanwhile
     qInstallMessageHandler(previous);
     EXPECT_EQ(ticks, 1);
     EXPECT_FALSE(timer->IsActive());
@@ -519,7 +521,7 @@ TEST(QuestionAsker, SpaceAndEnterPressTheFocusedButtonAndTheResultsAreSavedOnClo
     f.messages.Answers = {false};
     QTest::keyClick(s->QuitBtn, Qt::Key_Return);
     EXPECT_EQ(f.messages.Last(),
-        "You haven't finished answering all of the questions yet.\rAre you sure you want to quit?");
+              "You haven't finished answering all of the questions yet.\rAre you sure you want to quit?");
     EXPECT_EQ(saved, 0);
     f.messages.Answers = {true};
     EXPECT_TRUE(s->close());
@@ -635,7 +637,7 @@ TEST(StudyEndToEnd, ThreeQuestionsGradedRightWrongRightReachTheUserFile)
     EXPECT_EQ(reloaded.QuestionByte({0, 6}), 15);
     EXPECT_EQ(reloaded.QuestionByte({1, 2}), 15); // its copies along the chain
     EXPECT_EQ(reloaded.QuestionByte({2, 1}), 15);
-    EXPECT_EQ(reloaded.QuestionByte({0, 3}), 7);  // not studied
+    EXPECT_EQ(reloaded.QuestionByte({0, 3}), 7); // not studied
     EXPECT_EQ(reloaded.ChapterSel[1], 1);
     EXPECT_EQ(reloaded.Collections[0], 1);
 }
@@ -647,7 +649,7 @@ TEST(MemDlgStart, TypedRecitationIsComparedWithThePassageOnAnswer)
     f.user.Options.Prejump = 0;
     QPointer<TMemDlgStart> dlg = new TMemDlgStart(f.Context());
     EXPECT_FALSE(dlg->df->TypeVerseCheckBox->isChecked());
-    CheckChapters(*dlg->df->Material, {2}); // Ga 3:5-7
+    CheckChapters(*dlg->df->Material, {2});    // Ga 3:5-7
     dlg->df->MemoryTypes[1]->setChecked(true); // quote
     dlg->df->TypeVerseCheckBox->setChecked(true);
     dlg->OKBtnClick();
@@ -693,7 +695,7 @@ TEST(MemDlgStart, AFinishQuestionTypedWholeWithTheReferenceSpelledOutHasNoErrors
     f.user.Options.Timed = 1;
     f.user.Options.Prejump = 0;
     QPointer<TMemDlgStart> dlg = new TMemDlgStart(f.Context());
-    CheckChapters(*dlg->df->Material, {2}); // Ga 3:5-7
+    CheckChapters(*dlg->df->Material, {2});    // Ga 3:5-7
     dlg->df->MemoryTypes[0]->setChecked(true); // finish and give the reference
     dlg->df->TypeVerseCheckBox->setChecked(true);
     dlg->OKBtnClick();

@@ -71,8 +71,9 @@ TEST(UndoGrade, RestoresEveryByteTheGradeChangedInEachKindOfStudy)
         const char* Name;
         ISessionItems* Items;
         TAskerKind AskerKind;
-    } kinds[] = {{"questions", &qsItems, TAskerKind::Questions}, {"memory verses", &mvItems, TAskerKind::MemoryVerses},
-        {"references", &accItems, TAskerKind::References}};
+    } kinds[] = {{"questions", &qsItems, TAskerKind::Questions},
+                 {"memory verses", &mvItems, TAskerKind::MemoryVerses},
+                 {"references", &accItems, TAskerKind::References}};
 
     for (const Kind& k : kinds) {
         settings.Kind = k.AskerKind;

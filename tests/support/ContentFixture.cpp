@@ -26,8 +26,7 @@ TWordCode WordCodeOf(const TWords& words, int index, const std::string& form)
     const std::string stored = words.RawWordText(static_cast<TWordCode>(index));
     const auto bits = CaseBitsFor(stored, form);
     if (!bits)
-        throw std::invalid_argument("fixture: word form \"" + form + "\" cannot be coded from \""
-                                    + stored + "\"");
+        throw std::invalid_argument("fixture: word form \"" + form + "\" cannot be coded from \"" + stored + "\"");
     return static_cast<TWordCode>(index | *bits);
 }
 
@@ -75,8 +74,7 @@ void TLoadedContent::Load(const TFixtureFiles& files)
 std::vector<std::uint8_t> EncodeText(const TWords& words, const std::string& text, TTextMarkup markup)
 {
     const TTextEncoder enc(
-        words.Data,
-        [&](const std::string& w) { return WordCodeOf(words, WordIndexOf(words.FindWord(w)), w); },
+        words.Data, [&](const std::string& w) { return WordCodeOf(words, WordIndexOf(words.FindWord(w)), w); },
         [&](const std::string& s) {
             for (int i = 1; i <= words.Data.SepCount; ++i)
                 if (words.SeparatorText(static_cast<TSeparatorCode>(i)) == s)
@@ -156,11 +154,9 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
         if (w.InVerses)
             sorted.push_back(key);
     std::sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [](char x, char y) {
-                                                return static_cast<unsigned char>(x)
-                                                       < static_cast<unsigned char>(y);
-                                            });
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+        });
     });
     std::vector<std::string> extras;
     for (const auto& key : extraOrder)
@@ -273,9 +269,7 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
             b.VerseStart.items() = starts;
             b.TextCode.items() = code;
         }
-        auto globalNo = [&](int chapter, int v) {
-            return vnBase + b.ChapterStart[chapter] + v - 1;
-        };
+        auto globalNo = [&](int chapter, int v) { return vnBase + b.ChapterStart[chapter] + v - 1; };
         for (const auto& s : d.Sections)
             if (s.Book == bookNo) {
                 TSectionRec& r = b.Sections[++b.SectionCount];
@@ -334,8 +328,7 @@ TFixtureFiles BuildFixture(const TFixtureDesc& d)
                 r.QType = TypePlaceholder;
                 r.Info = static_cast<std::uint8_t>(fq.HomeCollection);
                 r.HomeIndex = static_cast<std::int16_t>(fq.HomeIndex);
-                copies[QuestionId(fq.HomeCollection, fq.HomeIndex)].push_back(
-                    QuestionId(static_cast<int>(ci), i));
+                copies[QuestionId(fq.HomeCollection, fq.HomeIndex)].push_back(QuestionId(static_cast<int>(ci), i));
             } else {
                 r.QType = static_cast<std::uint8_t>(fq.Type);
                 r.Info = 1;

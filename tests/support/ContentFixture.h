@@ -44,8 +44,8 @@
 namespace sv::test {
 
 struct TFixtureBook {
-    std::string Name;   // at most 13 characters
-    std::string Abbrev; // at most 3 characters, e.g. "Ph " (followed directly by a chapter)
+    std::string Name;                               // at most 13 characters
+    std::string Abbrev;                             // at most 3 characters, e.g. "Ph " (followed directly by a chapter)
     std::vector<std::vector<std::string>> Chapters; // Chapters[c-1][v-1] = verse text
 };
 
@@ -70,7 +70,7 @@ struct TFixtureQuestion {
     std::string Prefix;
     std::string Question;
     std::vector<TFixtureAnswerPart> Answer; // at least one part (the primary reference)
-    int PrejumpWords = 0;       // stored in Info bits 3..7 (ComputePrejumpWords may overwrite)
+    int PrejumpWords = 0;                   // stored in Info bits 3..7 (ComputePrejumpWords may overwrite)
     std::uint16_t SortKey = 0;
     std::int16_t QuestionLength = 0, AnswerLength = 0;
     // Placeholder: the home record's collection and index (type 44, no text; Answer gives
@@ -90,7 +90,7 @@ struct TFixtureDesc {
     std::vector<TFixtureSection> Sections;
     std::vector<TFixtureMemVerse> MemoryVerses; // grouped by book and chapter in order
     std::vector<std::string> ExtraWords;
-    std::map<std::string, int> Categories; // lower-case word -> category (default 16: none)
+    std::map<std::string, int> Categories;       // lower-case word -> category (default 16: none)
     std::vector<TFixtureCollection> Collections; // up to 8; missing ones are empty
     std::uint8_t HasSortKeys = 0;
     bool ComputePrejump = true; // run ComputePrejumpWords before writing "wf.qs"

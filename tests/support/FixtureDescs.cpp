@@ -5,8 +5,7 @@ namespace sv::test {
 
 namespace {
 
-TFixtureQuestion Q(int type, std::string question, std::vector<TFixtureAnswerPart> answer,
-                   std::string prefix = {})
+TFixtureQuestion Q(int type, std::string question, std::vector<TFixtureAnswerPart> answer, std::string prefix = {})
 {
     TFixtureQuestion q;
     q.Type = type;
@@ -77,24 +76,21 @@ TFixtureDesc SmallFixture()
                   {2, 1, 8, "Paul's Plea for Onesimus"}};
     d.MemoryVerses = {{1, 1, 3, 2, 1}, {1, 3, 5, 3, 3}, {2, 1, 3, 4, 1}};
     d.ExtraWords = {"Onesimus", "apostles", "SELAH"};
-    d.Categories = {{"paul", 5},     {"titus", 5},   {"barnabas", 5}, {"abraham", 5},
-                    {"timothy", 5},  {"philemon", 5}, {"galatia", 6}, {"jerusalem", 6},
-                    {"grace", 1},    {"faith", 1},   {"went", 11},    {"foolish", 10}};
+    d.Categories = {{"paul", 5},    {"titus", 5},     {"barnabas", 5}, {"abraham", 5}, {"timothy", 5}, {"philemon", 5},
+                    {"galatia", 6}, {"jerusalem", 6}, {"grace", 1},    {"faith", 1},   {"went", 11},   {"foolish", 10}};
 
-    const TVerseRef ga11(1, 1, 1), ga13(1, 1, 3), ga14(1, 1, 4), ga21(1, 2, 1), ga31(1, 3, 1),
-        ga32(1, 3, 2), ga36(1, 3, 6), pm11(2, 1, 1), pm12(2, 1, 2), pm13(2, 1, 3), pm18(2, 1, 8);
+    const TVerseRef ga11(1, 1, 1), ga13(1, 1, 3), ga14(1, 1, 4), ga21(1, 2, 1), ga31(1, 3, 1), ga32(1, 3, 2),
+        ga36(1, 3, 6), pm11(2, 1, 1), pm12(2, 1, 2), pm13(2, 1, 3), pm18(2, 1, 8);
 
     TFixtureCollection main{"Main", {}, {}};
     main.Questions = {
         Q(3, "What did God the Father do?", {{ga11, "Raised him from the dead"}}),
         Q(1, "who gave himself for our sins?", {{ga14, "Jesus Christ"}}),
-        Q(39, "Paul went up to Jerusalem with whom?", {{ga21, "Barnabas and Titus"}},
-          "After fourteen years"),
+        Q(39, "Paul went up to Jerusalem with whom?", {{ga21, "Barnabas and Titus"}}, "After fourteen years"),
         Q(40, "O foolish Galatians! Who has bewitched you?\"", {{ga31, "Galatians 3"}}),
         Q(22, "Let me ask you only this", {{ga32, "Did you receive the Spirit by works of the law"}}),
         Q(2, "Who believed God?", {{ga36, "Abraham"}}),
-        Q(16, "Name the people with Paul and Philemon.",
-          {{pm11, "Timothy"}, {pm12, "Apphia and Archippus"}}),
+        Q(16, "Name the people with Paul and Philemon.", {{pm11, "Timothy"}, {pm12, "Apphia and Archippus"}}),
         Q(1, "what was Paul bold enough to do?", {{pm18, "command you to do what is required"}}),
     };
     TFixtureCollection extra{"Extra", {}, {}};

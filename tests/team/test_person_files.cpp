@@ -236,8 +236,8 @@ TEST(PersonFiles, AZipArchiveRoundTripsAndAForeignArchiveIsRefused)
 // and a damaged table is refused before anything is copied.
 TEST(PersonFiles, AnAccentedPersonTravelsWithTheirQuestionTable)
 {
-    const std::string zoe = "Zo\xEB";                 // Windows-1252, as the program holds it
-    const std::string onDisk = Win1252ToUtf8(zoe);   // "Zoë" in UTF-8
+    const std::string zoe = "Zo\xEB";              // Windows-1252, as the program holds it
+    const std::string onDisk = Win1252ToUtf8(zoe); // "Zoë" in UTF-8
     QTemporaryDir from;
     const std::string dir = from.path().toStdString() + "/";
     TeamPerson(zoe, zoe).SaveToFile(dir + onDisk + ".219");

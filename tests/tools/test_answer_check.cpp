@@ -11,12 +11,12 @@ using namespace sv::content;
 
 namespace {
 
-const char* kText =
-    "Galatians 1:1: <w>Paul</w>, an apostle<note placement=\"foot\"></note> of Christ\xE2\x80\x99s like-minded people.\n"
-    "Galatians 1:2: \xE2\x80\x9CGrace to you\xE2\x80\x9D and peace from God\n"
-    "Galatians 1:3: Grace to you all.\n"
-    "Galatians 2:1: (Then) I went up to Jerusalem\n"
-    "(mod)\n";
+const char* kText = "Galatians 1:1: <w>Paul</w>, an apostle<note placement=\"foot\"></note> of Christ\xE2\x80\x99s "
+                    "like-minded people.\n"
+                    "Galatians 1:2: \xE2\x80\x9CGrace to you\xE2\x80\x9D and peace from God\n"
+                    "Galatians 1:3: Grace to you all.\n"
+                    "Galatians 2:1: (Then) I went up to Jerusalem\n"
+                    "(mod)\n";
 
 struct TPart {
     TVerseRef Ref;
@@ -79,21 +79,25 @@ TEST(AnswerCheck, WordsMissingFromTheCitedVersesAreReportedWithFileAndLine)
     };
     const std::vector<Case> cases = {
         {"quoted answer", {{g11, "Paul, an apostle"}}, {}},
-        {"a word of another verse of the portion", {{g21, "Paul went up"}},
+        {"a word of another verse of the portion",
+         {{g21, "Paul went up"}},
          {"q.yaml:11: answer word \"Paul\" not in Gal 2:1"}},
         {"case, curly and straight apostrophes, quotes, markup and ellipsis",
-         {{g11, "{\\ul \x93PAUL}, an apostle of CHRIST'S\x94..."}}, {}},
+         {{g11, "{\\ul \x93PAUL}, an apostle of CHRIST'S\x94..."}},
+         {}},
         {"a hyphenated word is one word, as the text writes it",
          {{g11, "like-minded people"}, {g12, "minded"}},
          {"q.yaml:12: answer word \"minded\" not in Gal 1:1, Gal 1:2"}},
-        {"no inflection: a plural is not its singular", {{g11, "apostles"}},
+        {"no inflection: a plural is not its singular",
+         {{g11, "apostles"}},
          {"q.yaml:11: answer word \"apostles\" not in Gal 1:1"}},
         {"a part may use a word of a sibling reference", {{g12, "peace from God"}, {g21, "I went up to God"}}, {}},
         {"each missing word once per part, parts reported on their own lines",
          {{g13, "grace, grace to Titus and Titus"}, {g21, "Titus"}},
          {"q.yaml:11: answer word \"Titus\" not in Gal 1:3, Gal 2:1",
           "q.yaml:12: answer word \"Titus\" not in Gal 1:3, Gal 2:1"}},
-        {"a reference cited twice is named once", {{g21, "went"}, {g21, "Titus"}},
+        {"a reference cited twice is named once",
+         {{g21, "went"}, {g21, "Titus"}},
          {"q.yaml:12: answer word \"Titus\" not in Gal 2:1"}},
     };
     for (const auto& c : cases)
@@ -108,8 +112,10 @@ TEST(AnswerCheck, AllowExplainsAWordAndAnUnneededAllowIsReported)
     EXPECT_EQ(FaultsOf({{g21, "Titus"}, {g13, "Grace to Titus"}}, {"Titus"}), TFaults{});
     // Explanations that explain nothing: a word of the verses, a word of no answer part.
     EXPECT_EQ(FaultsOf({{g21, "Titus went up to Jerusalem"}}, {"Titus", "Jerusalem", "Barnabas"}),
-              (TFaults{"q.yaml:20: allowed word \"Jerusalem\" is not an answer word missing from Gal 2:1; remove it from \"allow\"",
-                       "q.yaml:20: allowed word \"Barnabas\" is not an answer word missing from Gal 2:1; remove it from \"allow\""}));
+              (TFaults{"q.yaml:20: allowed word \"Jerusalem\" is not an answer word missing from Gal 2:1; remove it "
+                       "from \"allow\"",
+                       "q.yaml:20: allowed word \"Barnabas\" is not an answer word missing from Gal 2:1; remove it "
+                       "from \"allow\""}));
     // Allowing one word does not explain another.
     EXPECT_EQ(FaultsOf({{g21, "Titus and Barnabas"}}, {"Titus"}),
               TFaults{"q.yaml:11: answer word \"Barnabas\" not in Gal 2:1"});

@@ -163,11 +163,11 @@ TEST(CoachQuestions, AnImportedFileWithErrorsIsRefusedWithAllOfThem)
         f.write(text.data(), static_cast<qint64>(text.size()));
         return path.toStdString();
     };
-    const std::string twoBonuses = write("bonus.yaml",
-                                         "- collection: 2\n  type: what\n  prefix: \"Two-part answer.\"\n"
-                                         "  question: \"What?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n"
-                                         "- collection: 3\n  type: what\n  prefix: \"Three-part answer.\"\n"
-                                         "  question: \"What?\"\n  ref: Gal 1:2\n  answer: \"Paul\"\n");
+    const std::string twoBonuses =
+        write("bonus.yaml", "- collection: 2\n  type: what\n  prefix: \"Two-part answer.\"\n"
+                            "  question: \"What?\"\n  ref: Gal 1:1\n  answer: \"Paul\"\n"
+                            "- collection: 3\n  type: what\n  prefix: \"Three-part answer.\"\n"
+                            "  question: \"What?\"\n  ref: Gal 1:2\n  answer: \"Paul\"\n");
     const std::string badType = write("type.yaml", "- collection: 1\n  type: whom\n  question: \"Who?\"\n"
                                                    "  ref: Gal 1:1\n  answer: \"Paul\"\n");
     const std::string badVerse = write("verse.yaml", "- collection: 1\n  type: who\n  question: \"Who?\"\n"
@@ -189,11 +189,12 @@ TEST(CoachQuestions, AnImportedFileWithErrorsIsRefusedWithAllOfThem)
     }
 
     // Another coach's file: their version of our question by its id, and a new one.
-    const std::string good = write("good.yaml", "- id: " + std::to_string(own)
-                                                    + "\n  collection: 1\n  type: who\n  question: \"Who wrote verse 2?\"\n"
-                                                      "  ref: Gal 1:2\n  answer: \"Paul\"\n"
-                                                      "- collection: 1\n  type: who\n  question: \"Who wrote verse 3?\"\n"
-                                                      "  ref: Gal 1:3\n  answer: \"Paul\"\n");
+    const std::string good =
+        write("good.yaml", "- id: " + std::to_string(own)
+                               + "\n  collection: 1\n  type: who\n  question: \"Who wrote verse 2?\"\n"
+                                 "  ref: Gal 1:2\n  answer: \"Paul\"\n"
+                                 "- collection: 1\n  type: who\n  question: \"Who wrote verse 3?\"\n"
+                                 "  ref: Gal 1:3\n  answer: \"Paul\"\n");
     EXPECT_TRUE(c.Import(good, TwelveVerses()).empty());
     ASSERT_EQ(c.Own().size(), 2u);
     EXPECT_EQ(c.Find(own)->Question, "Who wrote verse 2?");

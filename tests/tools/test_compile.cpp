@@ -13,18 +13,16 @@ using namespace sv::content;
 
 namespace {
 
-const char* kRaw =
-    "Galatians 1:1: <w>Paul</w>, an apostle<note placement=\"foot\"></note> of Christ.\n"
-    "Galatians 1:2: \xE2\x80\x9CGrace to you\xE2\x80\x9D and peace\n"
-    "Galatians 1:3: Grace to you all.\n"
-    "Galatians 2:1: (Then) I went up to Jerusalem\n"
-    "(mod)\n";
-const char* kOsis =
-    "Galatians 1:1: Paul, an apostle<note placement=\"foot\">1:1 sent one</note> of Christ.\n"
-    "Galatians 1:2: \xE2\x80\x9CGrace to you\xE2\x80\x9D and peace\n"
-    "Galatians 1:3: Grace to you all.\n"
-    "Galatians 2:1: (Then) I went up to Jerusalem\n"
-    "(mod)\n";
+const char* kRaw = "Galatians 1:1: <w>Paul</w>, an apostle<note placement=\"foot\"></note> of Christ.\n"
+                   "Galatians 1:2: \xE2\x80\x9CGrace to you\xE2\x80\x9D and peace\n"
+                   "Galatians 1:3: Grace to you all.\n"
+                   "Galatians 2:1: (Then) I went up to Jerusalem\n"
+                   "(mod)\n";
+const char* kOsis = "Galatians 1:1: Paul, an apostle<note placement=\"foot\">1:1 sent one</note> of Christ.\n"
+                    "Galatians 1:2: \xE2\x80\x9CGrace to you\xE2\x80\x9D and peace\n"
+                    "Galatians 1:3: Grace to you all.\n"
+                    "Galatians 2:1: (Then) I went up to Jerusalem\n"
+                    "(mod)\n";
 
 TSourceSet TinySources()
 {

@@ -29,7 +29,8 @@ bool ModuleInstalled(const std::string& module)
     if (QStandardPaths::findExecutable(QStringLiteral("diatheke")).isEmpty())
         return false;
     QProcess p;
-    p.start(QStringLiteral("diatheke"), {QStringLiteral("-b"), QStringLiteral("system"), QStringLiteral("-k"), QStringLiteral("modulelist")});
+    p.start(QStringLiteral("diatheke"),
+            {QStringLiteral("-b"), QStringLiteral("system"), QStringLiteral("-k"), QStringLiteral("modulelist")});
     p.waitForFinished(10000);
     return p.readAllStandardOutput().contains(QByteArray::fromStdString(module + " "));
 }
@@ -95,13 +96,12 @@ TEST(NewPortion, BookRequestsNameBooksAndLeadingChapterRanges)
 // name in capitals and the paragraph sign are markup; only the words stay.
 TEST(NewPortion, AnotherModulesMarkupLeavesOnlyTheWords)
 {
-    const std::string raw =
-        "<div sID=\"gen1\" type=\"x-p\"/> Ruth 1:1: \xC2\xB6 <w savlm=\"strong:H1961\">Now</w> it "
-        "<transChange type=\"added\">came</transChange> to pass.\n"
-        "Ruth 1:2: the <divineName><w savlm=\"strong:H3068\">LORD</w></divineName> "
-        "<q marker=\"\"><seg type=\"x-nested\">visited</seg></q> \xC2\xB6 his people.\n"
-        "Ruth 1:3: \n"
-        "(kjv)\n";
+    const std::string raw = "<div sID=\"gen1\" type=\"x-p\"/> Ruth 1:1: \xC2\xB6 <w savlm=\"strong:H1961\">Now</w> it "
+                            "<transChange type=\"added\">came</transChange> to pass.\n"
+                            "Ruth 1:2: the <divineName><w savlm=\"strong:H3068\">LORD</w></divineName> "
+                            "<q marker=\"\"><seg type=\"x-nested\">visited</seg></q> \xC2\xB6 his people.\n"
+                            "Ruth 1:3: \n"
+                            "(kjv)\n";
     auto v = ParseRawBook(raw, DiathekeLabel(raw), "kjv", "kjv Ruth");
     // A verse the versification counts and the text does not have ends the chapter.
     ASSERT_EQ(v.size(), 3u);

@@ -74,7 +74,8 @@ void CopySources(const QString& from, const QString& to)
     QDir().mkpath(to + QStringLiteral("/questions"));
     for (const QString& sub : {QString(), QStringLiteral("/questions")})
         for (const QString& f : QDir(from + sub).entryList(QDir::Files))
-            ASSERT_TRUE(QFile::copy(from + sub + QLatin1Char('/') + f, to + sub + QLatin1Char('/') + f)) << f.toStdString();
+            ASSERT_TRUE(QFile::copy(from + sub + QLatin1Char('/') + f, to + sub + QLatin1Char('/') + f))
+                << f.toStdString();
 }
 
 } // namespace

@@ -13,11 +13,10 @@ using namespace sv::content;
 
 namespace {
 
-const char* kText =
-    "Galatians 1:1: Paul, an apostle of Christ.\n"
-    "Galatians 1:2: Grace to you and peace from God\n"
-    "Galatians 1:3: Grace to you all.\n"
-    "(mod)\n";
+const char* kText = "Galatians 1:1: Paul, an apostle of Christ.\n"
+                    "Galatians 1:2: Grace to you and peace from God\n"
+                    "Galatians 1:3: Grace to you all.\n"
+                    "(mod)\n";
 
 // A portion of three verses holding one question with id 7, whose answer word is wrong.
 TSourceSet Portion()
@@ -41,12 +40,12 @@ TSourceSet Portion()
 
 TQuestionEditCheck Checker(int* calls = nullptr)
 {
-    return TQuestionEditCheck(Portion(), [calls](const std::string&, const std::string&, const std::string&,
-                                                 const std::string&) {
-        if (calls)
-            ++*calls;
-        return std::string(kText);
-    });
+    return TQuestionEditCheck(Portion(),
+                              [calls](const std::string&, const std::string&, const std::string&, const std::string&) {
+                                  if (calls)
+                                      ++*calls;
+                                  return std::string(kText);
+                              });
 }
 
 TAuthoredQuestion Draft(int collection, const std::string& prefix, const std::string& question,
@@ -77,10 +76,11 @@ TEST(QuestionEditCheck, ErrorsForbidSavingAndWarningsAllowIt)
         {"no question text", Draft(1, "", "  ", {"Grace"}), {EFindingLevel::Error}, "no text"},
         {"no answer", Draft(1, "", "What is given?", {}), {EFindingLevel::Error}, "no answer"},
         {"empty part", Draft(1, "", "What is given?", {"Grace", " "}), {EFindingLevel::Error}, "part has no text"},
-        {"answer word not in the verse", Draft(1, "", "What is given?", {"Mercy"}), {EFindingLevel::Warning},
-         "mercy"},
-        {"20-point bonus with one part", Draft(2, "Two-part answer.", "What is given?", {"Grace"}),
-         {EFindingLevel::Error}, "2 answer parts"},
+        {"answer word not in the verse", Draft(1, "", "What is given?", {"Mercy"}), {EFindingLevel::Warning}, "mercy"},
+        {"20-point bonus with one part",
+         Draft(2, "Two-part answer.", "What is given?", {"Grace"}),
+         {EFindingLevel::Error},
+         "2 answer parts"},
         {"20-point bonus with two parts", Draft(2, "Two-part answer.", "What is given?", {"Grace", "peace"}), {}, ""},
     };
     const auto check = Checker();

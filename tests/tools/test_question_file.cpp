@@ -49,13 +49,18 @@ TEST(QuestionFile, WrittenQuestionsReadBackUnchanged)
     qs[0].Collection = 1;
     qs[0].Type = *AuthoredTypeCode("who");
     qs[0].Question = "Who said: \"Grace to you\" # not a comment?";
-    qs[0].Parts = {{TVerseRef(1, 1, 3), "Paul\x92s \x93" "friend\x94 \xE9" "lan", {}}}; // ’ “ ” é
+    qs[0].Parts = {{TVerseRef(1, 1, 3),
+                    "Paul\x92s \x93"
+                    "friend\x94 \xE9"
+                    "lan",
+                    {}}}; // ’ “ ” é
     qs[1].Collection = 3;
     qs[1].Also = {7, 5};
     qs[1].Type = *AuthoredTypeCode("what");
     qs[1].Prefix = "Three-part answer.";
     qs[1].Question = "What three things?";
-    qs[1].Parts = {{TVerseRef(1, 1, 1), "yes", {}}, {TVerseRef(1, 2, 4), "no; maybe", {}}, {TVerseRef(2, 1, 3), "- true", {}}};
+    qs[1].Parts = {
+        {TVerseRef(1, 1, 1), "yes", {}}, {TVerseRef(1, 2, 4), "no; maybe", {}}, {TVerseRef(2, 1, 3), "- true", {}}};
     qs[1].Allow = {"maybe"};
     qs[1].Reviewed = {TVerseRef(2, 1, 2)};
     qs[1].WordingReviewed = {"what", "these gifts"};

@@ -44,9 +44,9 @@ const TShipped* Shipped()
     return s.get();
 }
 
-#define SV_NEED_FILES()                                                                            \
-    const TShipped* s = Shipped();                                                                 \
-    if (!s)                                                                                        \
+#define SV_NEED_FILES()                                                                                                \
+    const TShipped* s = Shipped();                                                                                     \
+    if (!s)                                                                                                            \
         GTEST_SKIP() << "the build wrote no content files into " SV_PROGRAM_DIR;
 
 // ASCII lower case, as the word list compares.
@@ -329,8 +329,8 @@ TEST(ShippedFiles, WordsListedInBothCasesTakeTheGroupOfTheirCommonerUse)
     const TWords& w = s->Words;
     // Names of God stay people; words the text mostly writes in lower case are common words.
     const std::vector<std::pair<std::string, int>> cases = {
-        {"God", 5}, {"Lord", 5}, {"Spirit", 5}, {"Father", 5}, {"News", 8},
-        {"beloved", 10}, {"holy", 10}, {"head", 1}, {"good", 10}, {"son", 1},
+        {"God", 5},      {"Lord", 5},  {"Spirit", 5}, {"Father", 5}, {"News", 8},
+        {"beloved", 10}, {"holy", 10}, {"head", 1},   {"good", 10},  {"son", 1},
     };
     for (const auto& [text, category] : cases) {
         const int i = WordIndexOf(w.FindWord(text));

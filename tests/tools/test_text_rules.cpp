@@ -11,7 +11,8 @@ TEST(RawText, NotesBecomeSpacesTagsGoAndTheModuleLineIsNotText)
 {
     const std::string raw =
         "Galatians 1:1: <w savlm=\"x\">Paul</w>, an <w>apostle</w>\xE2\x80\x94not\n"
-        "<div sID=\"p1\" type=\"x-p\"/>Galatians 1:2: in <w>Christ</w><note placement=\"foot\" swordFootnote=\"1\"></note><w>Jesus</w>,"
+        "<div sID=\"p1\" type=\"x-p\"/>Galatians 1:2: in <w>Christ</w><note placement=\"foot\" "
+        "swordFootnote=\"1\"></note><w>Jesus</w>,"
         "<note placement=\"foot\"></note> and the <l level=\"1\" sID=\"a\"/>brothers<l eID=\"a\"/><l sID=\"b\"/>who\n"
         "run on to a second line. <div eID=\"p1\" type=\"x-p\"/>\n"
         "Galatians 2:1: Then.\n"
@@ -21,7 +22,7 @@ TEST(RawText, NotesBecomeSpacesTagsGoAndTheModuleLineIsNotText)
     EXPECT_EQ(v[0].Text, "Paul, an apostle\xE2\x80\x94not");
     EXPECT_EQ(v[1].Text, "in Christ Jesus, and the brothers who run on to a second line.");
     ASSERT_EQ(v[1].Notes.size(), 2u);
-    EXPECT_EQ(v[1].Notes[0].Position, 9); // after "in Christ"
+    EXPECT_EQ(v[1].Notes[0].Position, 9);  // after "in Christ"
     EXPECT_EQ(v[1].Notes[1].Position, 16); // after "in Christ Jesus,"
     EXPECT_EQ(v[2].Chapter, 2);
     EXPECT_EQ(v[2].Text, "Then.");
@@ -35,7 +36,8 @@ TEST(RawText, OsisNotesCarryTheirTextAndPositionsCountCharacters)
     ASSERT_EQ(v.size(), 1u);
     ASSERT_EQ(v[0].Notes.size(), 1u);
     EXPECT_EQ(v[0].Notes[0].Position, 7); // “Paul”, is seven characters
-    EXPECT_EQ(v[0].Notes[0].Text, "1:1 \xE2\x80\x9C" "Christ\xE2\x80\x9D means Anointed.");
+    EXPECT_EQ(v[0].Notes[0].Text, "1:1 \xE2\x80\x9C"
+                                  "Christ\xE2\x80\x9D means Anointed.");
 }
 
 TEST(RawText, VersesOutOfOrderOrAnotherBookAreErrors)

@@ -166,14 +166,25 @@ TEST(WordList, AWordListedInBothCasesTakesTheCategoryOfItsCommonerUse)
     TWordGroups groups;
     groups.File = "wordgroups.tsv";
     int line = 0;
-    for (const auto& [w, c] : std::vector<std::pair<std::string, int>>{
-             {"Spirit", 5}, {"spirit", 1}, {"Holy", 5}, {"holy", 10}, {"Savior", 5}, {"savior", 1},
-             {"Son", 5}, {"son", 1}, {"the", 10}, {"a", 10}, {"and", 14}, {"of", 13}})
+    for (const auto& [w, c] : std::vector<std::pair<std::string, int>>{{"Spirit", 5},
+                                                                       {"spirit", 1},
+                                                                       {"Holy", 5},
+                                                                       {"holy", 10},
+                                                                       {"Savior", 5},
+                                                                       {"savior", 1},
+                                                                       {"Son", 5},
+                                                                       {"son", 1},
+                                                                       {"the", 10},
+                                                                       {"a", 10},
+                                                                       {"and", 14},
+                                                                       {"of", 13}})
         groups.Add(w, c, {"wordgroups.tsv", ++line});
     // Spirit: capitalised twice in mid-sentence, lower case once. Holy: once against twice.
     // Savior: once each (a tie is no majority). Son: only at a sentence start.
     const std::vector<std::string> verses = {
-        "the Holy Spirit and the Spirit of a spirit", "a holy and holy Savior", "a savior. Son of the",
+        "the Holy Spirit and the Spirit of a spirit",
+        "a holy and holy Savior",
+        "a savior. Son of the",
     };
     TWordListBuilder b;
     std::vector<std::vector<TToken>> tokens;
@@ -195,11 +206,11 @@ TEST(WordList, AWordListedInBothCasesTakesTheCategoryOfItsCommonerUse)
 TEST(WordList, UniquePrefixLengthsWithinAClass)
 {
     const std::vector<std::vector<std::string>> p = {
-        {"for", "by", "grace", "you"},     // differs from 1 at word 3
-        {"For", "by", "faith"},           // same class; differs at 3
+        {"for", "by", "grace", "you"},         // differs from 1 at word 3
+        {"For", "by", "faith"},                // same class; differs at 3
         {"for", "by", "grace", "you", "have"}, // other class: ignored for 0 and 1
         {"amen"},
-        {"for", "by"},                     // a prefix of 0 and 1 in its class: whole length
+        {"for", "by"}, // a prefix of 0 and 1 in its class: whole length
     };
     const std::vector<int> classes = {1, 1, 2, 1, 1};
     EXPECT_EQ(UniquePrefixLengths(p, classes), (std::vector<int>{3, 3, 1, 1, 2}));

@@ -68,7 +68,8 @@ void TLocalHttpServer::Start()
                     for (qsizetype i = 1; i < lines.size(); ++i) {
                         const qsizetype colon = lines[i].indexOf(':');
                         if (colon > 0)
-                            request.Headers[lines[i].left(colon).trimmed().toLower()] = lines[i].mid(colon + 1).trimmed();
+                            request.Headers[lines[i].left(colon).trimmed().toLower()] =
+                                lines[i].mid(colon + 1).trimmed();
                     }
                     Requests.append(request);
                     Answer(socket, request);

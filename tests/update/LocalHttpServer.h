@@ -18,14 +18,14 @@ public:
         int Status = 200;
         QByteArray Body;
         QList<QPair<QByteArray, QByteArray>> Headers;
-        qsizetype CutAfter = -1;   // >= 0: send only this many body bytes, then close
-        bool KeepOpen = false;     // with CutAfter: stay silent with the connection open (a stall)
+        qsizetype CutAfter = -1; // >= 0: send only this many body bytes, then close
+        bool KeepOpen = false;   // with CutAfter: stay silent with the connection open (a stall)
     };
     struct TRequest {
         QByteArray Method;
-        QByteArray Target;   // as in the request line (a path, or a full address via a proxy)
+        QByteArray Target; // as in the request line (a path, or a full address via a proxy)
         QByteArray Path;
-        QMap<QByteArray, QByteArray> Headers;   // names in lower case
+        QMap<QByteArray, QByteArray> Headers; // names in lower case
     };
 
     TLocalHttpServer();

@@ -23,7 +23,7 @@ QByteArray MakeSzdd(const QByteArray& data, char missingChar)
     Put32(out, static_cast<quint32>(data.size()));
     for (qsizetype i = 0; i < data.size(); i += 8) {
         const qsizetype n = std::min<qsizetype>(8, data.size() - i);
-        out.append(static_cast<char>((1u << n) - 1));   // n literal bytes follow
+        out.append(static_cast<char>((1u << n) - 1)); // n literal bytes follow
         out.append(data.mid(i, n));
     }
     return out;
@@ -39,7 +39,7 @@ QByteArray MakeCab(const QList<TCabMember>& members)
     for (const TCabMember& m : members) {
         Put32(files, static_cast<quint32>(m.Data.size()));
         Put32(files, offset);
-        Put16(files, 0);   // folder 0
+        Put16(files, 0); // folder 0
         Put16(files, m.DosDate);
         Put16(files, m.DosTime);
         Put16(files, 0x20);
@@ -54,20 +54,20 @@ QByteArray MakeCab(const QList<TCabMember>& members)
     Put32(out, 0);
     Put32(out, total);
     Put32(out, 0);
-    Put32(out, headerSize + folderSize);   // first file entry
+    Put32(out, headerSize + folderSize); // first file entry
     Put32(out, 0);
     out.append(char(3));
     out.append(char(1));
-    Put16(out, 1);   // folders
+    Put16(out, 1); // folders
     Put16(out, static_cast<quint16>(members.size()));
-    Put16(out, 0);   // flags
-    Put16(out, 0);   // set id
-    Put16(out, 0);   // cabinet number
+    Put16(out, 0); // flags
+    Put16(out, 0); // set id
+    Put16(out, 0); // cabinet number
     Put32(out, dataStart);
-    Put16(out, 1);   // data blocks
-    Put16(out, 0);   // stored
+    Put16(out, 1); // data blocks
+    Put16(out, 0); // stored
     out += files;
-    Put32(out, 0);   // no checksum
+    Put32(out, 0); // no checksum
     Put16(out, static_cast<quint16>(data.size()));
     Put16(out, static_cast<quint16>(data.size()));
     out += data;

@@ -12,10 +12,10 @@ namespace sv::test {
 QByteArray MakeSzdd(const QByteArray& data, char missingChar);
 
 struct TCabMember {
-    QByteArray Name;   // as stored ("sub\\a.txt", "..\\evil", ...)
+    QByteArray Name; // as stored ("sub\\a.txt", "..\\evil", ...)
     QByteArray Data;
-    quint16 DosDate = (2024 - 1980) << 9 | 3 << 5 | 15;   // 2024-03-15
-    quint16 DosTime = 10 << 11 | 30 << 5;                 // 10:30:00
+    quint16 DosDate = (2024 - 1980) << 9 | 3 << 5 | 15; // 2024-03-15
+    quint16 DosTime = 10 << 11 | 30 << 5;               // 10:30:00
 };
 QByteArray MakeCab(const QList<TCabMember>& members);
 

@@ -17,15 +17,15 @@ QByteArray ReadFile(const QString& path);
 
 class TNoDialogs : public IUpdateHost {
 public:
-    void Information(const QString&) override {}
+    void Information(const QString&) override { }
     bool Confirm(const QString&) override { return false; }
-    void ShowHtmlDialog(const QString&, const QString&) override {}
+    void ShowHtmlDialog(const QString&, const QString&) override { }
     bool WhatsNew(const QString&, const TWhatsNewCaptions&) override { return false; }
     bool License(const QString&, const TLicenseCaptions&) override { return false; }
-    void OpenUrl(const QString&) override {}
+    void OpenUrl(const QString&) override { }
     bool StartProgram(const QString&, const QStringList&) override { return false; }
     bool StartDetached(const QString&, const QStringList&, QString*) override { return false; }
-    void QuitApplication() override {}
+    void QuitApplication() override { }
 };
 
 } // namespace sv::test

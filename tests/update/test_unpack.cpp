@@ -44,7 +44,7 @@ TEST(Szdd, ExpandsUnderTheRecordedName)
     const TUnpackResult r = ExpandSzdd(dir.filePath(QStringLiteral("readme.tx_")));
     ASSERT_TRUE(r.Ok) << r.Error.toStdString();
     EXPECT_EQ(ReadFile(dir.filePath(QStringLiteral("readme.txt"))), text);
-    EXPECT_EQ(Tree(dir.path()), QStringList{QStringLiteral("readme.txt")});   // the compressed file is gone
+    EXPECT_EQ(Tree(dir.path()), QStringList{QStringLiteral("readme.txt")}); // the compressed file is gone
 }
 
 TEST(Szdd, AFileMadeByTheCompressorExpands)
@@ -105,7 +105,8 @@ TEST(Cabinet, ExtractsMembersIntoTheirFoldersWithTheirTimes)
     ASSERT_TRUE(r.Ok) << r.Error.toStdString();
     EXPECT_EQ(Tree(target), (QStringList{QStringLiteral("Sounds/buzz.wav"), QStringLiteral("wf.qs")}));
     EXPECT_EQ(ReadFile(target + QStringLiteral("/Sounds/buzz.wav")), "RIFF....");
-    EXPECT_EQ(QFileInfo(target + QStringLiteral("/wf.qs")).lastModified(), QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
+    EXPECT_EQ(QFileInfo(target + QStringLiteral("/wf.qs")).lastModified(),
+              QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
     EXPECT_EQ(r.Written.size(), 2);
 }
 
@@ -128,7 +129,7 @@ TEST(Cabinet, NamesThatLeaveTheTargetRefuseTheWholeArchive)
         const TUnpackResult r = ExtractCabinet(dir.filePath(QStringLiteral("u.cab")), target);
         EXPECT_FALSE(r.Ok) << bad;
         EXPECT_TRUE(r.Error.contains(QString::fromLatin1(bad))) << r.Error.toStdString();
-        EXPECT_EQ(Tree(dir.path()), QStringList{QStringLiteral("u.cab")}) << bad;   // nothing written anywhere
+        EXPECT_EQ(Tree(dir.path()), QStringList{QStringLiteral("u.cab")}) << bad; // nothing written anywhere
     }
 }
 
@@ -196,7 +197,7 @@ TEST(Cabinet, AMemberThatCannotBePlacedUndoesTheOthers)
         EXPECT_EQ(ReadFile(target + QStringLiteral("/a.txt")), "old a") << c.Why;
         EXPECT_EQ(QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                   QStringList{QStringLiteral("a.txt")})
-            << c.Why;   // no folder made for the refused archive stays either
+            << c.Why; // no folder made for the refused archive stays either
     }
 }
 

@@ -31,19 +31,19 @@ QByteArray Block(unsigned a, unsigned b, unsigned c, unsigned d)
 TEST(IniFile, ReadsForeignFilesAsWritten)
 {
     const TIniFile ini(QByteArrayLiteral("\xEF\xBB\xBF; made by hand\r\n"
-                                          "[Update]\r\n"
-                                          "Date = 03/15/2024 \r\n"
-                                          "localversion={APP}\\sv_wf,exe;x\r\n"
-                                          "msg=\"Line one\\nLine two\"\r\n"
-                                          "date=01/01/1999\r\n"
-                                          "# another comment\n"
-                                          "[file1]\n"
-                                          "newchecksum=3421780262\n"
-                                          "newsize=$10\n"
-                                          "count=0x20\n"
-                                          "bad=12abc\n"
-                                          "neg=-5\n"
-                                          "nokey\n"));
+                                         "[Update]\r\n"
+                                         "Date = 03/15/2024 \r\n"
+                                         "localversion={APP}\\sv_wf,exe;x\r\n"
+                                         "msg=\"Line one\\nLine two\"\r\n"
+                                         "date=01/01/1999\r\n"
+                                         "# another comment\n"
+                                         "[file1]\n"
+                                         "newchecksum=3421780262\n"
+                                         "newsize=$10\n"
+                                         "count=0x20\n"
+                                         "bad=12abc\n"
+                                         "neg=-5\n"
+                                         "nokey\n"));
     EXPECT_EQ(ini.ReadString(QStringLiteral("update"), QStringLiteral("DATE")), QStringLiteral("03/15/2024"));
     EXPECT_EQ(ini.ReadString(QStringLiteral("UPDATE"), QStringLiteral("localversion")),
               QStringLiteral("{APP}\\sv_wf,exe;x"));
@@ -64,8 +64,7 @@ TEST(IniFile, ReadsForeignFilesAsWritten)
 TEST(IniFile, Windows1252TextAndKeysBeforeAnySection)
 {
     const TIniFile ini(QByteArrayLiteral("stray=1\n[action]\nmsg=Caf\xE9 \x93quoted\x94\n"));
-    EXPECT_EQ(ini.ReadString(QStringLiteral("action"), QStringLiteral("msg")),
-              QString::fromUtf8("Café “quoted”"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("action"), QStringLiteral("msg")), QString::fromUtf8("Café “quoted”"));
     EXPECT_EQ(ini.Sections(), (std::vector<QString>{QStringLiteral("action")}));
 }
 
@@ -77,12 +76,9 @@ TEST(UpdatePaths, PrefixesBecomeFolders)
         const char* In;
         const char* Out;
     } cases[] = {
-        {"{APP}\\sv_wf", "/opt/sv\\sv_wf"},
-        {"{app}\\a {TMP}\\b", "/opt/sv\\a /tmp\\b"},
-        {"{Win}\\x", "/home/q/.local/share\\x"},
-        {"{PF}\\sv", "/opt\\sv"},
-        {"{OTHER}\\x{", "{OTHER}\\x{"},
-        {"plain", "plain"},
+        {"{APP}\\sv_wf", "/opt/sv\\sv_wf"},      {"{app}\\a {TMP}\\b", "/opt/sv\\a /tmp\\b"},
+        {"{Win}\\x", "/home/q/.local/share\\x"}, {"{PF}\\sv", "/opt\\sv"},
+        {"{OTHER}\\x{", "{OTHER}\\x{"},          {"plain", "plain"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ConvertPrefixes(QString::fromLatin1(c.In), f), QString::fromLatin1(c.Out)) << c.In;
@@ -128,9 +124,12 @@ TEST(FileVersion, VersionStrings)
     EXPECT_EQ(ParseVersionString(QStringLiteral("2.1")), (TFileVersion{high21, -1}));
     EXPECT_EQ(ParseVersionString(QStringLiteral("2.1.7")), (TFileVersion{high21, -1}));
     EXPECT_EQ(ParseVersionString(QString()), (TFileVersion{-1, -1}));
-    EXPECT_TRUE(IsLowerVersion(ParseVersionString(QStringLiteral("2.1.0.4")), ParseVersionString(QStringLiteral("2.1.0.5"))));
-    EXPECT_TRUE(IsLowerVersion(ParseVersionString(QStringLiteral("1.9.9.9")), ParseVersionString(QStringLiteral("2.0.0.0"))));
-    EXPECT_FALSE(IsLowerVersion(ParseVersionString(QStringLiteral("2.1.0.5")), ParseVersionString(QStringLiteral("2.1.0.5"))));
+    EXPECT_TRUE(
+        IsLowerVersion(ParseVersionString(QStringLiteral("2.1.0.4")), ParseVersionString(QStringLiteral("2.1.0.5"))));
+    EXPECT_TRUE(
+        IsLowerVersion(ParseVersionString(QStringLiteral("1.9.9.9")), ParseVersionString(QStringLiteral("2.0.0.0"))));
+    EXPECT_FALSE(
+        IsLowerVersion(ParseVersionString(QStringLiteral("2.1.0.5")), ParseVersionString(QStringLiteral("2.1.0.5"))));
 }
 
 TEST(FileVersion, ReadFromTheVersionBlockInsideAFile)
@@ -171,7 +170,7 @@ TEST(IsNewVersion, TheRuleForOneFile)
 {
     QTemporaryDir dir;
     const QString local = dir.filePath(QStringLiteral("sv_wf"));
-    const QByteArray content = QByteArray(100, 'a') + Block(2, 1, 0, 4);   // 192 bytes
+    const QByteArray content = QByteArray(100, 'a') + Block(2, 1, 0, 4); // 192 bytes
     WriteFile(local, content);
     test::TNoDialogs host;
     TWebUpdate u(host);
@@ -213,12 +212,14 @@ TEST(IsNewVersion, TheRuleForOneFile)
 
 TEST(UpdateStatus, TextsAndCodes)
 {
-    EXPECT_EQ(UpdateStatusText(TUpdateStatusId::HttpStatus, QStringLiteral("404")), QStringLiteral("Http status : 404"));
+    EXPECT_EQ(UpdateStatusText(TUpdateStatusId::HttpStatus, QStringLiteral("404")),
+              QStringLiteral("Http status : 404"));
     EXPECT_EQ(UpdateStatusErrorCode(TUpdateStatusId::HttpStatus), TUpdateErrorCode::HttpStatus);
     EXPECT_EQ(UpdateStatusErrorCode(TUpdateStatusId::ControlFileNotFound), TUpdateErrorCode::NotFound);
     EXPECT_EQ(UpdateStatusErrorCode(TUpdateStatusId::CannotDownload), TUpdateErrorCode::NotFound);
     EXPECT_EQ(UpdateStatusErrorCode(TUpdateStatusId::NoNewVersion), TUpdateErrorCode::NoNewVersion);
-    EXPECT_EQ(UpdateStatusText(TUpdateStatusId::AskShutdown), QStringLiteral("Shutdown application to update executable files ?"));
+    EXPECT_EQ(UpdateStatusText(TUpdateStatusId::AskShutdown),
+              QStringLiteral("Shutdown application to update executable files ?"));
 }
 
 } // namespace

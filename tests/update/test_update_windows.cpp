@@ -1,17 +1,17 @@
 // The update window and its dialogs offscreen, against a local HTTP server on 127.0.0.1; and
 // the update window in the main window's start-up sequence.
 
-#include "support/gui/AppFixture.h"
 #include "app/QtServices.h"
 #include "app/SplashScreen.h"
-#include "program/ProgramPaths.h"
 #include "app/StartupForm.h"
+#include "program/ProgramPaths.h"
 #include "program/ProgramSettings.h"
+#include "support/gui/AppFixture.h"
 #include "support/gui/FindWidget.h"
 #include "update/LocalHttpServer.h"
+#include "update/UpdateTestFiles.h"
 #include "update/gui/UpdateCommands.h"
 #include "update/gui/UpdateDialogs.h"
-#include "update/UpdateTestFiles.h"
 #include "update/gui/WebUpdateForm.h"
 
 #include <QAction>
@@ -22,8 +22,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -45,7 +45,7 @@ class UpdateWindowTest : public AppTest {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();   // the application object first: the server needs it
+        AppTest::SetUp(); // the application object first: the server needs it
         server = std::make_unique<TLocalHttpServer>();
         settings = std::make_unique<TProgramSettings>(QString::fromStdString(Dir() + "settings.ini"));
         context.Settings = settings.get();
@@ -53,7 +53,7 @@ protected:
         context.Clock = &clock;
         context.Host = &host;
         context.ControlFileURL = server->Base() + QStringLiteral("/updates/karvo_wf.inf");
-        context.AllowPlainHttp = true;   // the local server speaks plain http
+        context.AllowPlainHttp = true; // the local server speaks plain http
         context.DialogOpen = [this] { ++opened; };
         context.Closed = [this] { ++closed; };
         context.ShowHelp = [this](int c) { help = c; };
@@ -102,7 +102,8 @@ TEST_F(UpdateWindowTest, OpensWithItsIntroductionAndTheSettings)
     EXPECT_TRUE(lines[5].isEmpty());
     EXPECT_EQ(lines[8], QStringLiteral("functionality to The Scrivolt."));
     for (const QString& line : lines)
-        EXPECT_FALSE(line.contains(QStringLiteral("dial")) || line.contains(QStringLiteral("ISP"))) << line.toStdString();
+        EXPECT_FALSE(line.contains(QStringLiteral("dial")) || line.contains(QStringLiteral("ISP")))
+            << line.toStdString();
     EXPECT_EQ(FindWidget<QListWidget>(form, "statusList")->selectionMode(), QAbstractItemView::NoSelection);
     EXPECT_EQ(FindWidget<QListWidget>(form, "statusList")->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(FindWidget<QComboBox>(form, "scheduleBox")->currentText(), QStringLiteral("Remind me monthly"));
@@ -120,7 +121,8 @@ TEST_F(UpdateWindowTest, NoNewVersionIsToldAndTheWindowCloses)
     server->Serve("/updates/karvo_wf.inf", "[update]\ndate=01/01/1980\n");
     Make();
     FindWidget<QPushButton>(form, "updateButton")->click();
-    EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:You already have the latest version. You do not need to update now."}));
+    EXPECT_EQ(messages.Log(),
+              (std::vector<std::string>{"I:You already have the latest version. You do not need to update now."}));
     EXPECT_EQ(Lines().first(), QStringLiteral("Download : ") + context.ControlFileURL);
     EXPECT_TRUE(Lines().contains(QStringLiteral("No new version found")));
     EXPECT_FALSE(form->isVisible());
@@ -130,7 +132,7 @@ TEST_F(UpdateWindowTest, NoNewVersionIsToldAndTheWindowCloses)
 TEST_F(UpdateWindowTest, AMissingControlFileAbortsWithItsStatus)
 {
     Make();
-    FindWidget<QPushButton>(form, "updateButton")->click();   // nothing served: 404
+    FindWidget<QPushButton>(form, "updateButton")->click(); // nothing served: 404
     EXPECT_EQ(messages.Log(), (std::vector<std::string>{"I:Update control file not found\rUpdate aborted."}));
     EXPECT_TRUE(Lines().contains(QStringLiteral("Http status : 404")));
     EXPECT_EQ(closed, 1);
@@ -144,7 +146,7 @@ TEST_F(UpdateWindowTest, AnUnreachableServerIsOnePlainError)
     Make();
     FindWidget<QPushButton>(form, "updateButton")->click();
     EXPECT_EQ(messages.Log(),
-        (std::vector<std::string>{"W:Could not reach the update server \u2014 check the internet connection"}));
+              (std::vector<std::string>{"W:Could not reach the update server \u2014 check the internet connection"}));
     for (const QString& line : Lines())
         EXPECT_FALSE(line.contains(QStringLiteral("Internet connection")) || line.contains(QStringLiteral("not found")))
             << line.toStdString();
@@ -154,7 +156,7 @@ TEST_F(UpdateWindowTest, AnUnreachableServerIsOnePlainError)
 TEST_F(UpdateWindowTest, ProgressFollowsTheDownload)
 {
     server->Serve("/updates/karvo_wf.inf", "[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl="
-                                              + server->Base().toUtf8() + "/wf.qs\ntargetdir={APP}\\svtest\n");
+                                               + server->Base().toUtf8() + "/wf.qs\ntargetdir={APP}\\svtest\n");
     server->Serve("/wf.qs", QByteArray(20000, 'q'));
     Make();
     QTemporaryDir tmp;
@@ -191,7 +193,7 @@ TEST_F(UpdateWindowTest, ScheduleAndTheScheduledWindowsClosing)
     EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 28);
     form->ScheduleUpdateCBChange(0);
     EXPECT_EQ(settings->UpdateSchedule, TProgramSettings::TSchedule::None);
-    EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 28);   // unchanged
+    EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 28); // unchanged
     form->ScheduleUpdateCBChange(1);
     FindWidget<QPushButton>(form, "cancelButton")->click();
     EXPECT_DOUBLE_EQ(settings->NextUpdateDue, Now() + 3);
@@ -227,10 +229,10 @@ TEST_F(UpdateWindowTest, TheProxyWindowStoresOnlyOnOk)
     EXPECT_TRUE(settings->ProxyUserID.isEmpty());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    FindWidget<QCheckBox>(form, "useProxyBox")->click();   // off
+    FindWidget<QCheckBox>(form, "useProxyBox")->click(); // off
     EXPECT_FALSE(settings->UseProxy);
     EXPECT_EQ(form->findChild<TProxyForm*>(), nullptr);
-    FindWidget<QCheckBox>(form, "useProxyBox")->click();   // on again
+    FindWidget<QCheckBox>(form, "useProxyBox")->click(); // on again
     proxy = form->findChild<TProxyForm*>();
     ASSERT_NE(proxy, nullptr);
     FindWidget<QLineEdit>(proxy, "userIdEdit")->setText(QStringLiteral("quizzer"));
@@ -276,7 +278,8 @@ TEST_F(UpdateWindowTest, WhatsNewAndLicenseDialogs)
     EXPECT_EQ(FindWidget<QPlainTextEdit>(&news, "textBox")->toPlainText(), QStringLiteral("Chapter 3"));
     EXPECT_EQ(FindWidget<QPushButton>(&news, "okButton")->text(), QStringLiteral("Ok"));
     EXPECT_EQ(FindWidget<QPushButton>(&news, "cancelButton")->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(FindWidget<QPushButton>(&news, "okButton")->nextInFocusChain(), FindWidget<QPushButton>(&news, "cancelButton"));
+    EXPECT_EQ(FindWidget<QPushButton>(&news, "okButton")->nextInFocusChain(),
+              FindWidget<QPushButton>(&news, "cancelButton"));
 
     TLicenseDlg lic(QStringLiteral("Terms"), TLicenseCaptions{});
     EXPECT_FALSE(FindWidget<QRadioButton>(&lic, "acceptButton")->isChecked());
@@ -357,7 +360,8 @@ TEST_F(UpdateWindowTest, WithoutAKeyringThePasswordIsNotStoredAndAskedForAgain)
     settings->ProxyServer = QStringLiteral("127.0.0.1:1");
     settings->ProxyUserID = QStringLiteral("quizzer");
     Make();
-    FindWidget<QPushButton>(form, "updateButton")->click();   // no password known: the proxy form asks for it, nothing is fetched
+    FindWidget<QPushButton>(form, "updateButton")
+        ->click(); // no password known: the proxy form asks for it, nothing is fetched
     EXPECT_TRUE(server->Requests.isEmpty());
     EXPECT_TRUE(Lines().contains(QStringLiteral("The proxy password is not stored: enter it in the proxy settings.")));
     auto* proxy = form->findChild<TProxyForm*>();
@@ -368,7 +372,7 @@ TEST_F(UpdateWindowTest, WithoutAKeyringThePasswordIsNotStoredAndAskedForAgain)
     EXPECT_EQ(messages.Shown[0].Kind, "warning");
     EXPECT_NE(messages.Shown[0].Text.find("asked for again"), std::string::npos);
     EXPECT_TRUE(secrets->Stored.empty());
-    EXPECT_EQ(settings->ProxyPassword, QStringLiteral("s3cret"));   // for this run of the program
+    EXPECT_EQ(settings->ProxyPassword, QStringLiteral("s3cret")); // for this run of the program
 }
 
 TEST_F(UpdateWindowTest, CancelOrClosingTheWindowStopsARunThatStalls)
@@ -379,14 +383,14 @@ TEST_F(UpdateWindowTest, CancelOrClosingTheWindowStopsARunThatStalls)
     stall.KeepOpen = true;
     server->Serve("/wf.qs", stall);
     server->Serve("/updates/karvo_wf.inf", "[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl="
-                                              + server->Base().toUtf8() + "/wf.qs\ntargetdir={APP}\\svtest\n");
+                                               + server->Base().toUtf8() + "/wf.qs\ntargetdir={APP}\\svtest\n");
     for (const char* how : {"Cancel", "close"}) {
         Make();
         QTemporaryDir tmp;
         form->WebUpdate().Folders.App = tmp.path();
         form->WebUpdate().TransferTimeoutMs = 20000;
         QTimer::singleShot(300, form, [this, how] {
-            EXPECT_TRUE(FindWidget<QPushButton>(form, "cancelButton")->isEnabled());   // usable while the update runs
+            EXPECT_TRUE(FindWidget<QPushButton>(form, "cancelButton")->isEnabled()); // usable while the update runs
             if (QByteArray(how) == "Cancel")
                 FindWidget<QPushButton>(form, "cancelButton")->click();
             else
@@ -463,7 +467,7 @@ TEST_F(UpdateInMainWindowTest, AScheduledReminderComesBeforeTheUserSelectionAndO
     FindWidget<QPushButton>(form, "cancelButton")->click();
     Settle();
     EXPECT_EQ(Child<TWebUpdateForm>(), nullptr);
-    EXPECT_NE(Child<TStartupForm>(), nullptr);   // not a second reminder
+    EXPECT_NE(Child<TStartupForm>(), nullptr); // not a second reminder
     EXPECT_NEAR(main->Settings().NextUpdateDue, ToDayNumber(clock.Now()) + 3, 1e-6);
 }
 
@@ -478,7 +482,7 @@ TEST_F(UpdateInMainWindowTest, TheCommandOpensTheWindowOnceAUserIsChosen)
     auto* form = Child<TWebUpdateForm>();
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Get the latest version of The Scrivolt from the Web"));
-    EXPECT_FALSE(main->CmdUpgrade->isEnabled());   // held while the window is open
+    EXPECT_FALSE(main->CmdUpgrade->isEnabled()); // held while the window is open
     EXPECT_FALSE(main->CmdQuestions->isEnabled());
     FindWidget<QPushButton>(form, "cancelButton")->click();
     Settle();

@@ -37,7 +37,7 @@ protected:
         WriteFile(b, "old b");
         WriteFile(a + QLatin1String(kStagedSuffix), "new a");
         WriteFile(b + QLatin1String(kStagedSuffix), "new b");
-        WriteFile(c + QLatin1String(kStagedSuffix), "new c");   // no old file
+        WriteFile(c + QLatin1String(kStagedSuffix), "new c"); // no old file
     }
     QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
 
@@ -53,7 +53,7 @@ TEST_F(UpdaterTest, PutsEveryNewFileInPlaceWithThePermissionsOfTheOld)
     EXPECT_EQ(ReadFile(b), "new b");
     EXPECT_EQ(ReadFile(c), "new c");
     EXPECT_TRUE(QFileInfo(a).isExecutable());
-    EXPECT_TRUE(QFileInfo(c).isExecutable());   // a new program file can run
+    EXPECT_TRUE(QFileInfo(c).isExecutable()); // a new program file can run
     EXPECT_EQ(Files(), (QStringList{QStringLiteral("sv_update"), QStringLiteral("sv_wf"), QStringLiteral("wf.qs")}));
 }
 
@@ -132,7 +132,7 @@ TEST_F(UpdaterTest, TheUpdaterProgramReplacesTheFilesAndStartsTheProgramAgain)
     QDir().mkpath(own);
     ASSERT_TRUE(QFile::copy(QStringLiteral(SV_UPDATER_PROGRAM), own + QStringLiteral("/upd")));
 
-    QProcess running;   // stands for the program, which ends when the test says so
+    QProcess running; // stands for the program, which ends when the test says so
     running.start(QStringLiteral("sleep"), {QStringLiteral("30")});
     ASSERT_TRUE(running.waitForStarted());
     QProcess updater;
@@ -141,7 +141,7 @@ TEST_F(UpdaterTest, TheUpdaterProgramReplacesTheFilesAndStartsTheProgramAgain)
                   {QString::number(running.processId()), program + QStringLiteral(" --after-update"), program, a});
     ASSERT_TRUE(updater.waitForStarted());
     QThread::msleep(150);
-    EXPECT_EQ(ReadFile(program).contains("old"), true);   // nothing touched while the process runs
+    EXPECT_EQ(ReadFile(program).contains("old"), true); // nothing touched while the process runs
     running.kill();
     ASSERT_TRUE(running.waitForFinished());
     ASSERT_TRUE(updater.waitForFinished(10000));
@@ -152,7 +152,7 @@ TEST_F(UpdaterTest, TheUpdaterProgramReplacesTheFilesAndStartsTheProgramAgain)
         QThread::msleep(20);
     QThread::msleep(50);
     EXPECT_EQ(ReadFile(marker), "new --after-update\n");
-    EXPECT_FALSE(QFileInfo::exists(own));   // the updater removed its own folder
+    EXPECT_FALSE(QFileInfo::exists(own)); // the updater removed its own folder
 }
 
 TEST_F(UpdaterTest, TheUpdaterProgramKeepsTheOldFilesWhenOneCannotBeInstalled)
@@ -173,7 +173,7 @@ TEST_F(UpdaterTest, TheUpdaterProgramKeepsTheOldFilesWhenOneCannotBeInstalled)
     while (!QFileInfo::exists(marker) && !deadline.hasExpired())
         QThread::msleep(20);
     QThread::msleep(50);
-    EXPECT_EQ(ReadFile(marker), "old\n");   // the old program was started again
+    EXPECT_EQ(ReadFile(marker), "old\n"); // the old program was started again
     EXPECT_EQ(ReadFile(program + QLatin1String(kStagedSuffix)).contains("new"), true);
 }
 
@@ -204,7 +204,7 @@ TEST_F(UpdaterTest, AKillBetweenAnyTwoStepsLeavesAWorkingProgramAndTheNextStartS
         updater.start(QStringLiteral(SV_UPDATER_PROGRAM),
                       {QStringLiteral("--journal"), journal, QStringLiteral("0"), trueProgram, x, y, z});
         ASSERT_TRUE(updater.waitForFinished(10000));
-        if (updater.exitStatus() == QProcess::NormalExit) {   // no step was left to be killed after
+        if (updater.exitStatus() == QProcess::NormalExit) { // no step was left to be killed after
             EXPECT_EQ(updater.exitCode(), 0);
             steps = step - 1;
             break;
@@ -212,14 +212,16 @@ TEST_F(UpdaterTest, AKillBetweenAnyTwoStepsLeavesAWorkingProgramAndTheNextStartS
         // Killed: each program file is whole, the old one or the new one.
         for (const auto& [path, name] : {std::pair{x, "x"}, std::pair{y, "y"}}) {
             const QByteArray now = ReadFile(path);
-            EXPECT_TRUE(now == "old " + QByteArray(name) || now == "new " + QByteArray(name)) << step << " " << now.constData();
+            EXPECT_TRUE(now == "old " + QByteArray(name) || now == "new " + QByteArray(name))
+                << step << " " << now.constData();
         }
         // The next start settles it: the program's own start (odd steps) or the updater's.
         if (step % 2) {
             EXPECT_NE(RecoverInterruptedInstall(journal), TRecovery::Failed) << step;
         } else {
             QProcess again;
-            again.start(QStringLiteral(SV_UPDATER_PROGRAM), {QStringLiteral("--journal"), journal, QStringLiteral("0"), trueProgram});
+            again.start(QStringLiteral(SV_UPDATER_PROGRAM),
+                        {QStringLiteral("--journal"), journal, QStringLiteral("0"), trueProgram});
             ASSERT_TRUE(again.waitForFinished(10000));
             EXPECT_EQ(again.exitCode(), 0) << step;
         }

@@ -34,12 +34,12 @@ using test::TLocalHttpServer;
 
 class TScriptedHost : public IUpdateHost {
 public:
-    std::vector<QString> Shown;        // "I:text", "C:text", "H:html", "W:text", "L:text", "U:url", "R:cmd"
-    std::deque<bool> Answers;          // for Confirm, WhatsNew and License, in order
+    std::vector<QString> Shown; // "I:text", "C:text", "H:html", "W:text", "L:text", "U:url", "R:cmd"
+    std::deque<bool> Answers;   // for Confirm, WhatsNew and License, in order
     QString Started;
     QStringList StartedArgs;
     bool StartFails = false;
-    QString FailCommands;              // when set, StartProgram and Confirm throw it
+    QString FailCommands; // when set, StartProgram and Confirm throw it
     int Quits = 0;
     TWhatsNewCaptions WhatsNewCaptions;
 
@@ -123,9 +123,11 @@ protected:
         u.UpdaterPath = root.filePath(QStringLiteral("sv_update"));
         u.ProcessId = 4242;
         u.TransferTimeoutMs = 5000;
-        u.AllowPlainHttp = true;   // the local server speaks plain http; the rules for it have tests of their own
+        u.AllowPlainHttp = true; // the local server speaks plain http; the rules for it have tests of their own
         WriteFile(u.UpdaterPath, "#!/bin/sh\n");
-        u.OnStatus = [this](const QString& text, TUpdateStatusId id, TUpdateErrorCode code) { statuses.push_back({text, id, code}); };
+        u.OnStatus = [this](const QString& text, TUpdateStatusId id, TUpdateErrorCode code) {
+            statuses.push_back({text, id, code});
+        };
     }
     void TearDown() override { EXPECT_TRUE(host.Answers.empty()) << "unused scripted answers"; }
 
@@ -183,14 +185,15 @@ TEST_F(WebUpdateTest, ADateBasedUpdateIsAlwaysNewWithoutAStoredDate)
     Control("[update]\ndate=03/15/2024\ntime=14:30\n");
     u.DoUpdate();
     EXPECT_EQ(Ids(), (std::vector<TUpdateStatusId>{TUpdateStatusId::Download, TUpdateStatusId::ControlFileFound,
-                                       TUpdateStatusId::DateBased, TUpdateStatusId::NewVersion, TUpdateStatusId::Finished, TUpdateStatusId::ClosedConnection}));
+                                                   TUpdateStatusId::DateBased, TUpdateStatusId::NewVersion,
+                                                   TUpdateStatusId::Finished, TUpdateStatusId::ClosedConnection}));
     EXPECT_EQ(TextOf(TUpdateStatusId::NewVersion), QStringLiteral("New version found : 03/15/2024"));
     EXPECT_EQ(statuses[3].Code, TUpdateErrorCode::NewVersion);
     // A request without cache, as the update agent.
     ASSERT_EQ(server.Requests.size(), 1);
     EXPECT_EQ(server.Requests[0].Headers.value("cache-control"), "no-cache");
     EXPECT_EQ(server.Requests[0].Headers.value("user-agent"), "WebUpdate");
-    EXPECT_TRUE(Tree().isEmpty());   // the control file copy is gone
+    EXPECT_TRUE(Tree().isEmpty()); // the control file copy is gone
 }
 
 TEST_F(WebUpdateTest, AnUpdateNotLaterThanTheLastOneIsNotNew)
@@ -205,10 +208,11 @@ TEST_F(WebUpdateTest, AnUpdateNotLaterThanTheLastOneIsNotNew)
 
 TEST_F(WebUpdateTest, AMissingControlFileIsAFailedDownload)
 {
-    u.DoUpdate();   // nothing served: 404
+    u.DoUpdate(); // nothing served: 404
     EXPECT_EQ(TextOf(TUpdateStatusId::HttpStatus), QStringLiteral("Http status : 404"));
-    EXPECT_EQ(Ids(), (std::vector<TUpdateStatusId>{TUpdateStatusId::Download, TUpdateStatusId::HttpStatus,
-                                       TUpdateStatusId::ControlFileNotFound, TUpdateStatusId::ClosedConnection}));
+    EXPECT_EQ(Ids(),
+              (std::vector<TUpdateStatusId>{TUpdateStatusId::Download, TUpdateStatusId::HttpStatus,
+                                            TUpdateStatusId::ControlFileNotFound, TUpdateStatusId::ClosedConnection}));
     EXPECT_EQ(statuses[2].Code, TUpdateErrorCode::NotFound);
     EXPECT_TRUE(Tree().isEmpty());
 }
@@ -228,8 +232,9 @@ TEST_F(WebUpdateTest, AServerThatIsNotThereIsReportedWithItsText)
     EXPECT_EQ(unreachable, 1);
     EXPECT_EQ(notFound, 0);
     EXPECT_EQ(TextOf(TUpdateStatusId::ServerUnreachable),
-        QString::fromUtf8("Could not reach the update server \u2014 check the internet connection"));
-    const auto refused = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == TUpdateErrorCode::Internet; });
+              QString::fromUtf8("Could not reach the update server \u2014 check the internet connection"));
+    const auto refused = std::find_if(statuses.begin(), statuses.end(),
+                                      [](const TStatusLine& s) { return s.Code == TUpdateErrorCode::Internet; });
     ASSERT_NE(refused, statuses.end());
     EXPECT_TRUE(refused->Text.contains(QStringLiteral("refused"), Qt::CaseInsensitive)) << refused->Text.toStdString();
 }
@@ -237,7 +242,8 @@ TEST_F(WebUpdateTest, AServerThatIsNotThereIsReportedWithItsText)
 TEST_F(WebUpdateTest, VersionTestAgainstTheLocalFile)
 {
     const auto block = MakeVersionBlock(2, 1, 0, 4);
-    WriteFile(app + QStringLiteral("/sv_wf"), QByteArray(64, 'x') + QByteArray(reinterpret_cast<const char*>(block.data()), 92));
+    WriteFile(app + QStringLiteral("/sv_wf"),
+              QByteArray(64, 'x') + QByteArray(reinterpret_cast<const char*>(block.data()), 92));
     struct {
         const char* Keys;
         TUpdateStatusId Test;
@@ -266,19 +272,28 @@ TEST_F(WebUpdateTest, MessageQueryAndUrlActions)
     server.Serve("/news.html", "<h1>News</h1>");
     const QString tool = app + QStringLiteral("/tool");
     WriteFile(tool, "#!/bin/sh\n");
-    Control("[action]\nmsg=New questions\\nfor chapter 3\nquery=Go on?\\nReally?\nshowURL=https://scrivolt.example.org/news.html\n"
-            "htmldlg=" + server.Base().toUtf8() + "/news.html\n"
-            "runbefore={APP}\\tool before\nrunafter={APP}\\tool \"after all\"\nupdateURL=http://elsewhere/x.inf\n[update]\nunconditional=1\n");
-    host.Answers = {true, true, true};   // start the tool, go on, start it again
+    Control("[action]\nmsg=New questions\\nfor chapter 3\nquery=Go "
+            "on?\\nReally?\nshowURL=https://scrivolt.example.org/news.html\n"
+            "htmldlg="
+            + server.Base().toUtf8()
+            + "/news.html\n"
+              "runbefore={APP}\\tool before\nrunafter={APP}\\tool \"after "
+              "all\"\nupdateURL=http://elsewhere/x.inf\n[update]\nunconditional=1\n");
+    host.Answers = {true, true, true}; // start the tool, go on, start it again
     u.DoUpdate();
     auto asked = [](const QString& shown) {
         return QStringLiteral("C:The update asks to start this program:\r") + shown + QStringLiteral("\rStart it?");
     };
-    EXPECT_EQ(host.Shown, (std::vector<QString>{QStringLiteral("I:New questions\rfor chapter 3"), QStringLiteral("H:<h1>News</h1>"),
-                                               asked(tool + QStringLiteral(" before")), QStringLiteral("R:") + tool + QStringLiteral(" before"),
-                                               QStringLiteral("C:Go on?\rReally?"), QStringLiteral("U:https://scrivolt.example.org/news.html"),
-                                               asked(tool + QStringLiteral(" \"after all\"")), QStringLiteral("R:") + tool + QStringLiteral(" after all")}));
-    EXPECT_TRUE(Saw(TUpdateStatusId::FoundMessage) && Saw(TUpdateStatusId::FoundHtmlDialog) && Saw(TUpdateStatusId::FoundQuery) && Saw(TUpdateStatusId::FoundRedirection) && Saw(TUpdateStatusId::FoundShowUrl) && Saw(TUpdateStatusId::Finished));
+    EXPECT_EQ(host.Shown,
+              (std::vector<QString>{
+                  QStringLiteral("I:New questions\rfor chapter 3"), QStringLiteral("H:<h1>News</h1>"),
+                  asked(tool + QStringLiteral(" before")), QStringLiteral("R:") + tool + QStringLiteral(" before"),
+                  QStringLiteral("C:Go on?\rReally?"), QStringLiteral("U:https://scrivolt.example.org/news.html"),
+                  asked(tool + QStringLiteral(" \"after all\"")),
+                  QStringLiteral("R:") + tool + QStringLiteral(" after all")}));
+    EXPECT_TRUE(Saw(TUpdateStatusId::FoundMessage) && Saw(TUpdateStatusId::FoundHtmlDialog)
+                && Saw(TUpdateStatusId::FoundQuery) && Saw(TUpdateStatusId::FoundRedirection)
+                && Saw(TUpdateStatusId::FoundShowUrl) && Saw(TUpdateStatusId::Finished));
 }
 
 TEST_F(WebUpdateTest, NoToTheQueryEndsTheUpdateBeforeAnyDownload)
@@ -297,15 +312,18 @@ TEST_F(WebUpdateTest, WhatsNewAndLicense)
 {
     server.Serve("/whatsnew.txt", "Chapter 3 questions");
     server.Serve("/eula.txt", "Terms");
-    Control("[update]\nunconditional=1\n[whatsnew]\nfile=" + server.Base().toUtf8() + "/whatsnew.txt\ncaption=News\n"
-            "okbtn=Fine\n[eula]\nfile=" + server.Base().toUtf8() + "/eula.txt\n");
+    Control("[update]\nunconditional=1\n[whatsnew]\nfile=" + server.Base().toUtf8()
+            + "/whatsnew.txt\ncaption=News\n"
+              "okbtn=Fine\n[eula]\nfile="
+            + server.Base().toUtf8() + "/eula.txt\n");
     host.Answers = {true, false};
     u.DoUpdate();
     EXPECT_EQ(host.Shown, (std::vector<QString>{QStringLiteral("W:Chapter 3 questions"), QStringLiteral("L:Terms")}));
     EXPECT_EQ(host.WhatsNewCaptions.Caption, QStringLiteral("News"));
     EXPECT_EQ(host.WhatsNewCaptions.OkButton, QStringLiteral("Fine"));
     EXPECT_EQ(host.WhatsNewCaptions.CancelButton, QStringLiteral("Cancel"));
-    EXPECT_TRUE(Saw(TUpdateStatusId::FoundWhatsNew) && Saw(TUpdateStatusId::FoundLicense) && Saw(TUpdateStatusId::LicenseRefused));
+    EXPECT_TRUE(Saw(TUpdateStatusId::FoundWhatsNew) && Saw(TUpdateStatusId::FoundLicense)
+                && Saw(TUpdateStatusId::LicenseRefused));
     EXPECT_FALSE(Saw(TUpdateStatusId::Finished));
     EXPECT_TRUE(Tree().isEmpty());
 }
@@ -315,11 +333,12 @@ TEST_F(WebUpdateTest, FilesAreDownloadedIntoTheirFolderWithProgress)
     const QByteArray big(10000, 'b');
     server.Serve("/files/wf.qs", big);
     WriteFile(app + QStringLiteral("/data/wf.qs"), "old");
-    Control("[update]\nunconditional=1\n[files]\ncount=1\n" + FileLine(1, server.Base() + QStringLiteral("/files/wf.qs")));
+    Control("[update]\nunconditional=1\n[files]\ncount=1\n"
+            + FileLine(1, server.Base() + QStringLiteral("/files/wf.qs")));
     std::vector<qint64> progress;
     u.OnFileProgress = [&](const QString& name, qint64 total, qint64 soFar) {
         if (name.endsWith(QLatin1String(".inf")))
-            return;   // the control file
+            return; // the control file
         EXPECT_EQ(name, app + QStringLiteral("/data/wf.qs"));
         EXPECT_EQ(total, 10000);
         progress.push_back(soFar);
@@ -364,7 +383,8 @@ TEST_F(WebUpdateTest, AFileIsInstalledOnlyWhenItArrivedWholeAndMatchesItsChecksu
         const QString url = server.Base() + QString::fromLatin1(c.Route);
         const QString installed = app + QStringLiteral("/data/") + QFileInfo(QUrl(url).path()).fileName();
         WriteFile(installed, "old");
-        Control("[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl=" + url.toUtf8() + "\ntargetdir={APP}\\data\n" + c.Extra);
+        Control("[update]\nunconditional=1\n[files]\ncount=1\n[file1]\nurl=" + url.toUtf8()
+                + "\ntargetdir={APP}\\data\n" + c.Extra);
         u.DoUpdate();
         EXPECT_EQ(ReadFile(installed), c.Installed ? good : QByteArray("old")) << c.Why;
         EXPECT_EQ(Saw(TUpdateStatusId::CannotDownload), !c.Installed) << c.Why;
@@ -372,7 +392,8 @@ TEST_F(WebUpdateTest, AFileIsInstalledOnlyWhenItArrivedWholeAndMatchesItsChecksu
             EXPECT_EQ(TextOf(TUpdateStatusId::CannotDownload), QStringLiteral("Cannot download update file : ") + url);
         }
         if (QByteArray(c.Why).contains("differs")) {
-            EXPECT_TRUE(TextOf(TUpdateStatusId::ChecksumMismatch).startsWith(QStringLiteral("Checksum does not match, file not installed : good")));
+            EXPECT_TRUE(TextOf(TUpdateStatusId::ChecksumMismatch)
+                            .startsWith(QStringLiteral("Checksum does not match, file not installed : good")));
         }
         // No temporary download is left anywhere.
         EXPECT_EQ(Tree(), QStringList{QDir(root.path()).relativeFilePath(installed)}) << c.Why;
@@ -385,7 +406,7 @@ TEST_F(WebUpdateTest, ACompressedFileIsExpandedUnderItsRecordedName)
     server.Serve("/files/readme.tx_", test::MakeSzdd("Read me first.", 't'));
     TLocalHttpServer::TRoute cut;
     cut.Body = test::MakeSzdd(QByteArray(400, 'r'), 't');
-    cut.Body.chop(100);   // complete as a download, cut short as a compressed file
+    cut.Body.chop(100); // complete as a download, cut short as a compressed file
     server.Serve("/files/bad.tx_", cut);
     Control("[update]\nunconditional=1\n[files]\ncount=2\n"
             + FileLine(1, server.Base() + QStringLiteral("/files/readme.tx_"), "compressed=1\n")
@@ -393,7 +414,8 @@ TEST_F(WebUpdateTest, ACompressedFileIsExpandedUnderItsRecordedName)
     u.DoUpdate();
     EXPECT_EQ(ReadFile(app + QStringLiteral("/data/readme.txt")), "Read me first.");
     EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/readme.txt")});
-    EXPECT_TRUE(TextOf(TUpdateStatusId::ExpandError).startsWith(QStringLiteral("Error expanding compressed file : bad.tx_")));
+    EXPECT_TRUE(
+        TextOf(TUpdateStatusId::ExpandError).startsWith(QStringLiteral("Error expanding compressed file : bad.tx_")));
 }
 
 TEST_F(WebUpdateTest, CabinetsAreExtractedWhenAskedAndRefusedWhenTheyLeaveTheFolder)
@@ -401,11 +423,13 @@ TEST_F(WebUpdateTest, CabinetsAreExtractedWhenAskedAndRefusedWhenTheyLeaveTheFol
     u.ExtractCAB = true;
     server.Serve("/files/good.cab", test::MakeCab({{"Sounds\\buzz.wav", "RIFF"}}));
     server.Serve("/files/evil.cab", test::MakeCab({{"ok.txt", "ok"}, {"..\\..\\evil", "evil"}}));
-    Control("[update]\nunconditional=1\n[files]\ncount=2\n" + FileLine(1, server.Base() + QStringLiteral("/files/good.cab"))
+    Control("[update]\nunconditional=1\n[files]\ncount=2\n"
+            + FileLine(1, server.Base() + QStringLiteral("/files/good.cab"))
             + FileLine(2, server.Base() + QStringLiteral("/files/evil.cab")));
     u.DoUpdate();
     EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/data/Sounds/buzz.wav")});
-    EXPECT_TRUE(TextOf(TUpdateStatusId::CabError).contains(QStringLiteral("..\\..\\evil"))) << TextOf(TUpdateStatusId::CabError).toStdString();
+    EXPECT_TRUE(TextOf(TUpdateStatusId::CabError).contains(QStringLiteral("..\\..\\evil")))
+        << TextOf(TUpdateStatusId::CabError).toStdString();
 }
 
 TEST_F(WebUpdateTest, AddressesWhoseNameLeavesTheFolderAreRefused)
@@ -417,7 +441,7 @@ TEST_F(WebUpdateTest, AddressesWhoseNameLeavesTheFolderAreRefused)
     for (const TStatusLine& s : statuses)
         refused += s.Id == TUpdateStatusId::UnsafeName;
     EXPECT_EQ(refused, 2);
-    EXPECT_EQ(server.Requests.size(), 1);   // only the control file was asked for
+    EXPECT_EQ(server.Requests.size(), 1); // only the control file was asked for
 }
 
 TEST_F(WebUpdateTest, ProgramFilesLeadToTheRestartThroughTheUpdater)
@@ -425,9 +449,9 @@ TEST_F(WebUpdateTest, ProgramFilesLeadToTheRestartThroughTheUpdater)
     server.Serve("/files/sv_wf", "new program");
     WriteFile(app + QStringLiteral("/sv_wf"), "old program");
     Control("[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf -x\n"
-            "appcomps={APP}\\sv_wf\n[files]\ncount=1\n[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n"
-            + Sha256Line("new program"));
-    host.Answers = {true};   // "Shutdown application to update executable files ?"
+            "appcomps={APP}\\sv_wf\n[files]\ncount=1\n[file1]\nurl="
+            + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n" + Sha256Line("new program"));
+    host.Answers = {true}; // "Shutdown application to update executable files ?"
     u.DoUpdate();
     EXPECT_EQ(host.Shown, std::vector<QString>{QStringLiteral("C:Shutdown application to update executable files ?\r"
                                                               "The program started again afterwards: ")
@@ -436,7 +460,8 @@ TEST_F(WebUpdateTest, ProgramFilesLeadToTheRestartThroughTheUpdater)
     EXPECT_EQ(u.AppName(), QLatin1Char('"') + app + QStringLiteral("/sv_wf -x\""));
     ASSERT_FALSE(host.Started.isEmpty());
     EXPECT_EQ(QFileInfo(host.Started).fileName(), QStringLiteral("upd"));
-    EXPECT_EQ(host.StartedArgs, (QStringList{QStringLiteral("4242"), app + QStringLiteral("/sv_wf -x"), app + QStringLiteral("/sv_wf")}));
+    EXPECT_EQ(host.StartedArgs,
+              (QStringList{QStringLiteral("4242"), app + QStringLiteral("/sv_wf -x"), app + QStringLiteral("/sv_wf")}));
     EXPECT_EQ(host.Quits, 1);
     // The running program stays until the updater puts the new one in place.
     EXPECT_EQ(ReadFile(app + QStringLiteral("/sv_wf")), "old program");
@@ -448,8 +473,10 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
 {
     server.Serve("/files/sv_wf", "new program");
     WriteFile(app + QStringLiteral("/sv_wf"), "old program");
-    const QByteArray head = "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
-    const QByteArray program = "[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n" + Sha256Line("new program");
+    const QByteArray head =
+        "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
+    const QByteArray program =
+        "[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n" + Sha256Line("new program");
     struct {
         const char* Why;
         QByteArray Control;
@@ -457,8 +484,16 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
         bool StartFails;
     } cases[] = {
         {"No to the shutdown question", head + "[files]\ncount=1\n" + program, {false}, false},
-        {"a later file failed", head + "[files]\ncount=2\n" + program + "[file2]\nurl=" + server.Base().toUtf8() + "/files/none\ntargetdir={APP}\n", {}, false},
-        {"appupdate not set", "[update]\nunconditional=1\n[application]\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n[files]\ncount=1\n" + program, {}, false},
+        {"a later file failed",
+         head + "[files]\ncount=2\n" + program + "[file2]\nurl=" + server.Base().toUtf8()
+             + "/files/none\ntargetdir={APP}\n",
+         {},
+         false},
+        {"appupdate not set",
+         "[update]\nunconditional=1\n[application]\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n[files]\ncount=1\n"
+             + program,
+         {},
+         false},
         // A silent restart is asked about all the same: the person sees what starts.
         {"the updater cannot start", head + "silentrestart=1\n[files]\ncount=1\n" + program, {true}, true},
     };
@@ -473,7 +508,8 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
         EXPECT_TRUE(host.Started.isEmpty()) << c.Why;
         EXPECT_FALSE(QFileInfo::exists(app + QStringLiteral("/sv_wf.update-new"))) << c.Why;
         if (c.StartFails) {
-            EXPECT_EQ(TextOf(TUpdateStatusId::SpawnFailed), QStringLiteral("Failed to spawn updater process : No such file or directory"));
+            EXPECT_EQ(TextOf(TUpdateStatusId::SpawnFailed),
+                      QStringLiteral("Failed to spawn updater process : No such file or directory"));
         }
         // Without the restart a program file is not installed at all: only the updater puts
         // one in place.
@@ -484,9 +520,10 @@ TEST_F(WebUpdateTest, NoRestartLeavesTheProgramFilesAsTheyWere)
 TEST_F(WebUpdateTest, AnUpdateThatFailsHalfWayLeavesNoStagedOrDownloadedFiles)
 {
     server.Serve("/files/sv_wf", "new program");
-    const QByteArray head = "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
-    const QByteArray files = "[files]\ncount=1\n[file1]\nurl=" + server.Base().toUtf8() + "/files/sv_wf\ntargetdir={APP}\n"
-                             + Sha256Line("new program");
+    const QByteArray head =
+        "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
+    const QByteArray files = "[files]\ncount=1\n[file1]\nurl=" + server.Base().toUtf8()
+                             + "/files/sv_wf\ntargetdir={APP}\n" + Sha256Line("new program");
     WriteFile(app + QStringLiteral("/notify-done"), "#!/bin/sh\n");
     struct {
         const char* Why;
@@ -535,10 +572,11 @@ TEST_F(WebUpdateTest, HttpsWorksAndACertificateErrorFailsWithItsText)
     // A certificate nobody vouches for.
     u.DoUpdate();
     EXPECT_TRUE(Saw(TUpdateStatusId::ControlFileNotFound));
-    const auto error = std::find_if(statuses.begin(), statuses.end(), [](const TStatusLine& s) { return s.Code == TUpdateErrorCode::Internet; });
+    const auto error = std::find_if(statuses.begin(), statuses.end(),
+                                    [](const TStatusLine& s) { return s.Code == TUpdateErrorCode::Internet; });
     ASSERT_NE(error, statuses.end());
     EXPECT_TRUE(error->Text.contains(QStringLiteral("certificate"), Qt::CaseInsensitive)) << error->Text.toStdString();
-    EXPECT_TRUE(tls.Requests.isEmpty());   // nothing was asked over the untrusted connection
+    EXPECT_TRUE(tls.Requests.isEmpty()); // nothing was asked over the untrusted connection
     EXPECT_TRUE(Tree().isEmpty());
 
     // The same server trusted: the update goes on.
@@ -558,17 +596,19 @@ TEST_F(WebUpdateTest, HttpsWorksAndACertificateErrorFailsWithItsText)
 TEST_F(WebUpdateTest, ProgramFilesAreAlwaysStagedForTheUpdaterAndNeedTheirSha256)
 {
     const QString program = app + QStringLiteral("/sv_wf");
-    const QByteArray head = "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
+    const QByteArray head =
+        "[update]\nunconditional=1\n[application]\nappupdate=1\nappname={APP}\\sv_wf\nappcomps={APP}\\sv_wf\n";
     const QByteArray base = server.Base().toUtf8();
     server.Serve("/files/sv_wf", "new program");
     server.Serve("/files/sv_w_", test::MakeSzdd("new program", 'f'));
     server.Serve("/files/notes.txt", "plain notes");
-    server.Serve("/files/tool", "\x7f" "ELF a program of its own");
+    server.Serve("/files/tool", "\x7f"
+                                "ELF a program of its own");
     server.Serve("/files/run.sh", "#!/bin/sh\necho a script\n");
     struct {
         const char* Why;
         QByteArray Files;
-        TUpdateStatusId Refusal;   // the status that says why nothing was installed (None: none expected)
+        TUpdateStatusId Refusal; // the status that says why nothing was installed (None: none expected)
     } cases[] = {
         {"a program file after a failed download",
          "[files]\ncount=2\n[file1]\nurl=" + base + "/files/none\ntargetdir={APP}\n[file2]\nurl=" + base
@@ -585,9 +625,11 @@ TEST_F(WebUpdateTest, ProgramFilesAreAlwaysStagedForTheUpdaterAndNeedTheirSha256
         {"a program file without sha256", "[files]\ncount=1\n[file1]\nurl=" + base + "/files/sv_wf\ntargetdir={APP}\n",
          TUpdateStatusId::NoSha256},
         {"a compressed program file without sha256",
-         "[files]\ncount=1\n[file1]\nurl=" + base + "/files/sv_w_\ntargetdir={APP}\ncompressed=1\n", TUpdateStatusId::NoSha256},
+         "[files]\ncount=1\n[file1]\nurl=" + base + "/files/sv_w_\ntargetdir={APP}\ncompressed=1\n",
+         TUpdateStatusId::NoSha256},
         {"a file over the program without sha256",
-         "[files]\ncount=1\n[file1]\nurl=" + base + "/files/notes.txt\ntargetdir={APP}\\sv_wf\n", TUpdateStatusId::CannotDownload},
+         "[files]\ncount=1\n[file1]\nurl=" + base + "/files/notes.txt\ntargetdir={APP}\\sv_wf\n",
+         TUpdateStatusId::CannotDownload},
         {"a new program without sha256", "[files]\ncount=1\n[file1]\nurl=" + base + "/files/tool\ntargetdir={APP}\n",
          TUpdateStatusId::NoSha256},
         {"a new script without sha256", "[files]\ncount=1\n[file1]\nurl=" + base + "/files/run.sh\ntargetdir={APP}\n",
@@ -601,14 +643,14 @@ TEST_F(WebUpdateTest, ProgramFilesAreAlwaysStagedForTheUpdaterAndNeedTheirSha256
         u.DoUpdate();
         EXPECT_EQ(ReadFile(program), "old program") << c.Why;
         EXPECT_TRUE(Saw(c.Refusal)) << c.Why;
-        EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/sv_wf")}) << c.Why;   // nothing staged is left either
+        EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/sv_wf")}) << c.Why; // nothing staged is left either
         EXPECT_TRUE(host.Started.isEmpty()) << c.Why;
     }
     // Whole and with its sha256, the compressed program file waits for the updater like any other.
     WriteFile(program, "old program");
     Control(head + "[files]\ncount=1\n[file1]\nurl=" + base + "/files/sv_w_\ntargetdir={APP}\ncompressed=1\n"
             + Sha256Line("new program"));
-    host.Answers = {false};   // no restart now
+    host.Answers = {false}; // no restart now
     u.DoUpdate();
     EXPECT_EQ(ReadFile(program), "old program");
     EXPECT_EQ(Tree(), QStringList{QStringLiteral("My Program/sv_wf")});
@@ -629,7 +671,8 @@ TEST_F(WebUpdateTest, PlainHttpOnlyWhenAllowedAndNeverAfterHttps)
     TLocalHttpServer tls(data + QStringLiteral("/localhost.pem"), data + QStringLiteral("/localhost.key"));
     TLocalHttpServer::TRoute away;
     away.Status = 302;
-    away.Headers.append(qMakePair(QByteArray("Location"), (server.Base() + QStringLiteral("/updates/karvo_wf.inf")).toUtf8()));
+    away.Headers.append(
+        qMakePair(QByteArray("Location"), (server.Base() + QStringLiteral("/updates/karvo_wf.inf")).toUtf8()));
     tls.Serve("/updates/karvo_wf.inf", away);
     QSslConfiguration trusted = QSslConfiguration::defaultConfiguration();
     const QSslConfiguration before = trusted;
@@ -640,8 +683,9 @@ TEST_F(WebUpdateTest, PlainHttpOnlyWhenAllowedAndNeverAfterHttps)
         statuses.clear();
         u.AllowPlainHttp = allowed;
         u.DoUpdate();
-        EXPECT_EQ(TextOf(TUpdateStatusId::RedirectRefused), QStringLiteral("Refused redirection to a less safe address : ") + server.Base()
-                                                 + QStringLiteral("/updates/karvo_wf.inf"))
+        EXPECT_EQ(TextOf(TUpdateStatusId::RedirectRefused),
+                  QStringLiteral("Refused redirection to a less safe address : ") + server.Base()
+                      + QStringLiteral("/updates/karvo_wf.inf"))
             << allowed;
         EXPECT_TRUE(Saw(TUpdateStatusId::ControlFileNotFound)) << allowed;
     }
@@ -661,7 +705,8 @@ TEST_F(WebUpdateTest, ProgramsFoldersAndAddressesStayWhereTheyBelong)
     ASSERT_TRUE(QFile::link(root.filePath(QStringLiteral("outside")), app + QStringLiteral("/linked")));
     server.Serve("/files/notes.txt", "notes");
     auto file = [&](int n, const QByteArray& targetDir) {
-        return "[file" + QByteArray::number(n) + "]\nurl=" + server.Base().toUtf8() + "/files/notes.txt\ntargetdir=" + targetDir + "\n";
+        return "[file" + QByteArray::number(n) + "]\nurl=" + server.Base().toUtf8()
+               + "/files/notes.txt\ntargetdir=" + targetDir + "\n";
     };
     Control("[update]\nunconditional=1\n[application]\nappupdate=1\nappname=/bin/sh -c reboot\n"
             "[action]\nrunbefore=/bin/sh -c \"rm -rf ~\"\nrunafter={APP}\\..\\outside\\tool\n"
@@ -671,7 +716,8 @@ TEST_F(WebUpdateTest, ProgramsFoldersAndAddressesStayWhereTheyBelong)
     u.DoUpdate();
     std::vector<QString> refused;
     for (const TStatusLine& st : statuses)
-        if (st.Id == TUpdateStatusId::CommandRefused || st.Id == TUpdateStatusId::FolderRefused || st.Id == TUpdateStatusId::AddressRefused)
+        if (st.Id == TUpdateStatusId::CommandRefused || st.Id == TUpdateStatusId::FolderRefused
+            || st.Id == TUpdateStatusId::AddressRefused)
             refused.push_back(st.Text);
     EXPECT_EQ(refused, (std::vector<QString>{
                            QStringLiteral("Refused program outside the program folder : /bin/sh -c reboot"),
@@ -683,7 +729,7 @@ TEST_F(WebUpdateTest, ProgramsFoldersAndAddressesStayWhereTheyBelong)
                            QStringLiteral("Refused folder outside the program and data folders : {APP}\\linked"),
                            QStringLiteral("Refused program outside the program folder : {APP}\\..\\outside\\tool"),
                        }));
-    EXPECT_TRUE(host.Shown.empty());   // nothing was started, opened or asked
+    EXPECT_TRUE(host.Shown.empty()); // nothing was started, opened or asked
     EXPECT_EQ(Tree(), (QStringList{QStringLiteral("My Program/data/notes.txt"), QStringLiteral("My Program/tool"),
                                    QStringLiteral("data/Users/notes.txt"), QStringLiteral("outside/tool")}));
 
@@ -692,8 +738,8 @@ TEST_F(WebUpdateTest, ProgramsFoldersAndAddressesStayWhereTheyBelong)
     Control("[update]\nunconditional=1\n[action]\nrunbefore={APP}\\tool --now\n");
     host.Answers = {false};
     u.DoUpdate();
-    EXPECT_EQ(host.Shown.back(),
-              QStringLiteral("C:The update asks to start this program:\r") + tool + QStringLiteral(" --now\rStart it?"));
+    EXPECT_EQ(host.Shown.back(), QStringLiteral("C:The update asks to start this program:\r") + tool
+                                     + QStringLiteral(" --now\rStart it?"));
     EXPECT_TRUE(Saw(TUpdateStatusId::Finished));
 }
 
@@ -707,12 +753,16 @@ TEST_F(WebUpdateTest, SizesCountAndTimeAreBounded)
         TUpdateStatusId Refusal;
     } cases[] = {
         {"a file larger than its declared size",
-         "[update]\nunconditional=1\n[files]\ncount=1\n" + FileLine(1, server.Base() + QStringLiteral("/files/ten.txt"), "newsize=9\n"),
+         "[update]\nunconditional=1\n[files]\ncount=1\n"
+             + FileLine(1, server.Base() + QStringLiteral("/files/ten.txt"), "newsize=9\n"),
          TUpdateStatusId::TooLarge},
-        {"a file larger than the limit", "[update]\nunconditional=1\n[files]\ncount=1\n" + FileLine(1, server.Base() + QStringLiteral("/files/ten.txt")),
+        {"a file larger than the limit",
+         "[update]\nunconditional=1\n[files]\ncount=1\n"
+             + FileLine(1, server.Base() + QStringLiteral("/files/ten.txt")),
          TUpdateStatusId::TooLarge},
         {"more files than allowed", "[update]\nunconditional=1\n[files]\ncount=1001\n", TUpdateStatusId::TooManyFiles},
-        {"a control file larger than allowed", "[update]\nunconditional=1\n" + QByteArray(2000, ';'), TUpdateStatusId::TooLarge},
+        {"a control file larger than allowed", "[update]\nunconditional=1\n" + QByteArray(2000, ';'),
+         TUpdateStatusId::TooLarge},
     };
     u.Limits.ControlFile = 1000;
     u.Limits.Download = 9;
@@ -723,7 +773,7 @@ TEST_F(WebUpdateTest, SizesCountAndTimeAreBounded)
         EXPECT_TRUE(Saw(c.Refusal)) << c.Why;
         EXPECT_TRUE(Tree().isEmpty()) << c.Why;
     }
-    EXPECT_EQ(u.Limits.FileCount, 1000);   // the bound itself
+    EXPECT_EQ(u.Limits.FileCount, 1000); // the bound itself
     EXPECT_EQ(TLimits{}.ControlFile, 1 << 20);
     EXPECT_EQ(TLimits{}.Download, qint64(200) << 20);
 }
@@ -736,7 +786,8 @@ TEST_F(WebUpdateTest, CancelAndTheTimeLimitStopADownloadThatStalls)
     stall.KeepOpen = true;
     server.Serve("/files/stall.txt", stall);
     server.Serve("/files/later.txt", "later");
-    Control("[update]\nunconditional=1\n[files]\ncount=2\n" + FileLine(1, server.Base() + QStringLiteral("/files/stall.txt"))
+    Control("[update]\nunconditional=1\n[files]\ncount=2\n"
+            + FileLine(1, server.Base() + QStringLiteral("/files/stall.txt"))
             + FileLine(2, server.Base() + QStringLiteral("/files/later.txt")));
     for (const char* how : {"cancel", "time limit"}) {
         statuses.clear();
@@ -748,10 +799,10 @@ TEST_F(WebUpdateTest, CancelAndTheTimeLimitStopADownloadThatStalls)
             u.Limits.TotalMs = 300;
         }
         u.DoUpdate();
-        EXPECT_LT(clock.elapsed(), 3000) << how;   // far below the transfer timeout of 5 s
+        EXPECT_LT(clock.elapsed(), 3000) << how; // far below the transfer timeout of 5 s
         EXPECT_TRUE(Saw(QByteArray(how) == "cancel" ? TUpdateStatusId::Cancelled : TUpdateStatusId::TimeLimit)) << how;
         EXPECT_FALSE(Saw(TUpdateStatusId::Finished)) << how;
-        EXPECT_TRUE(Tree().isEmpty()) << how;   // the second file is not fetched, nothing half-written stays
+        EXPECT_TRUE(Tree().isEmpty()) << how; // the second file is not fetched, nothing half-written stays
     }
 }
 

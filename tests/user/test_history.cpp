@@ -1,6 +1,6 @@
+#include "FileTestHelpers.h"
 #include "common/Errors.h"
 #include "user/History.h"
-#include "FileTestHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -31,43 +31,49 @@ void RunTable(const std::vector<TAnswerCase>& table, std::uint8_t (*rule)(std::u
 TEST(Knowledge, QuestionAnswerRule)
 {
     const bool R = true, W = false;
-    RunTable({
-                 {7, {R}, {15}},           // untried, right: level 7, count 1
-                 {7, {W}, {5}},            // untried, wrong
-                 {5, {R, R}, {6, 15}},     // reaching level 7 also counts
-                 {31, {W}, {29}},          // mastered, wrong: level 5, count 3
-                 {255, {R}, {255}},        // count 31 stays
-                 {247, {R, R}, {255, 255}}, // 247 < 248: counts once more
-                 {0, {W}, {0}},            // level 0 stays
-                 {9, {W, W}, {8, 8}},      // level 1 drops to 0, then stays
-                 {14, {R}, {23}},          // level 6, count 1: to level 7 and counts (count 2)
-                 {2, {W, R, R}, {0, 1, 2}},
-             },
-             &ApplyAnswer);
+    RunTable(
+        {
+            {7, {R}, {15}},            // untried, right: level 7, count 1
+            {7, {W}, {5}},             // untried, wrong
+            {5, {R, R}, {6, 15}},      // reaching level 7 also counts
+            {31, {W}, {29}},           // mastered, wrong: level 5, count 3
+            {255, {R}, {255}},         // count 31 stays
+            {247, {R, R}, {255, 255}}, // 247 < 248: counts once more
+            {0, {W}, {0}},             // level 0 stays
+            {9, {W, W}, {8, 8}},       // level 1 drops to 0, then stays
+            {14, {R}, {23}},           // level 6, count 1: to level 7 and counts (count 2)
+            {2, {W, R, R}, {0, 1, 2}},
+        },
+        &ApplyAnswer);
 }
 
 TEST(Knowledge, ReferenceAnswerRule)
 {
     const bool R = true, W = false;
-    RunTable({
-                 {7, {R}, {15}},
-                 {6, {R}, {7}}, // reaching level 7 does not count
-                 {5, {R, R, R, R, R}, {6, 7, 15, 23, 31}},
-                 {9, {W, W}, {8, 8}},
-                 {255, {R}, {255}},
-                 {0, {W}, {0}},
-                 {31, {W, R, R}, {29, 30, 31}},
-             },
-             &ApplyReferenceAnswer);
+    RunTable(
+        {
+            {7, {R}, {15}},
+            {6, {R}, {7}}, // reaching level 7 does not count
+            {5, {R, R, R, R, R}, {6, 7, 15, 23, 31}},
+            {9, {W, W}, {8, 8}},
+            {255, {R}, {255}},
+            {0, {W}, {0}},
+            {31, {W, R, R}, {29, 30, 31}},
+        },
+        &ApplyReferenceAnswer);
 }
 
 TEST(Knowledge, Classification)
 {
     const std::vector<std::pair<int, TKnowledgeClass>> table = {
-        {7, TKnowledgeClass::Untried},           {0, TKnowledgeClass::Unmastered},
-        {5, TKnowledgeClass::Unmastered},        {29, TKnowledgeClass::Unmastered},
-        {254, TKnowledgeClass::Unmastered},      {15, TKnowledgeClass::CorrectFewerThan3},
-        {23, TKnowledgeClass::CorrectFewerThan3}, {31, TKnowledgeClass::Mastered},
+        {7, TKnowledgeClass::Untried},
+        {0, TKnowledgeClass::Unmastered},
+        {5, TKnowledgeClass::Unmastered},
+        {29, TKnowledgeClass::Unmastered},
+        {254, TKnowledgeClass::Unmastered},
+        {15, TKnowledgeClass::CorrectFewerThan3},
+        {23, TKnowledgeClass::CorrectFewerThan3},
+        {31, TKnowledgeClass::Mastered},
         {255, TKnowledgeClass::Mastered},
     };
     for (const auto& [b, cls] : table) {
@@ -150,12 +156,12 @@ TEST(MaterialSelections, ListLongerThanTheArrayStoresOnlyWhatFits)
 TEST(MaterialSelections, ModeFlagsOfTheUserRecord)
 {
     TUser u;
-    for (auto kind : {TSelectionKind::ByVerse, TSelectionKind::BySection, TSelectionKind::ByMemory,
-                      TSelectionKind::ByChapter}) {
+    for (auto kind :
+         {TSelectionKind::ByVerse, TSelectionKind::BySection, TSelectionKind::ByMemory, TSelectionKind::ByChapter}) {
         u.SetSelectionMode(kind);
         EXPECT_EQ(u.SelectionMode(), kind);
         EXPECT_EQ(u.Options.ByChapters + u.Options.ByVerses + u.Options.BySections + u.Options.ByMemory, 1);
-        EXPECT_EQ(u.SelectionFlags(kind).size(), kind == TSelectionKind::ByChapter ? 29u
+        EXPECT_EQ(u.SelectionFlags(kind).size(), kind == TSelectionKind::ByChapter   ? 29u
                                                  : kind == TSelectionKind::BySection ? 1275u
                                                                                      : 1200u);
     }

@@ -1,8 +1,8 @@
 #include "common/Errors.h"
+#include "support/ContentFixture.h"
 #include "user/History.h"
 #include "user/KnowledgeUndo.h"
 #include "user/User.h"
-#include "support/ContentFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -121,8 +121,14 @@ TEST(StudyResults, UndoGivesBackExactlyTheBytesOneAnswerChanged)
         const char* Name;
         std::function<void(TUser&)> Record;
     } answers[] = {
-        {"question right, with its copies", [&](TUser& x) { x.RecordQuestion({0, 1}, true, content.Questions); }},
-        {"question wrong, with its copies", [&](TUser& x) { x.RecordQuestion({0, 1}, false, content.Questions); }},
+        {"question right, with its copies",
+         [&](TUser& x) {
+             x.RecordQuestion({0, 1}, true, content.Questions);
+         }},
+        {"question wrong, with its copies",
+         [&](TUser& x) {
+             x.RecordQuestion({0, 1}, false, content.Questions);
+         }},
         {"memory verse", [&](TUser& x) { x.RecordMemoryVerse(TVerseRef(1, 1, 1), false, content.Books); }},
         {"reference", [&](TUser& x) { x.RecordReference(2, true); }},
     };

@@ -39,10 +39,11 @@ public:
 
     void Add(const std::string& name) const
     {
-        Write(name, "character " + name + "\nart " + name + ".svg\nsize 40 50\n"
-                        "frame rest body eyes\nframe up body\n"
-                        "animation RestPose 0 rest\nanimation Show 50 up rest\n"
-                        "animation Hide 50 up\nanimation Wave 50 up rest up rest\n");
+        Write(name, "character " + name + "\nart " + name
+                        + ".svg\nsize 40 50\n"
+                          "frame rest body eyes\nframe up body\n"
+                          "animation RestPose 0 rest\nanimation Show 50 up rest\n"
+                          "animation Hide 50 up\nanimation Wave 50 up rest up rest\n");
         std::ofstream(m_dir / name / (name + ".svg"))
             << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 40 50\">"
                "<g id=\"body\"><rect x=\"5\" y=\"10\" width=\"30\" height=\"38\" fill=\"#3080c0\"/></g>"

@@ -43,7 +43,7 @@ public:
 struct TAssistantCall {
     std::string Text;
     bool BalloonOnly;
-    int Animation;   // -1: spoken without an animation
+    int Animation; // -1: spoken without an animation
     bool operator==(const TAssistantCall&) const = default;
 };
 

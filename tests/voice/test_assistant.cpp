@@ -74,7 +74,7 @@ TEST(Assistant, AnimationsEndInTheRestPoseAndDoMagic1BringsDoMagic2)
     dir.Add("Merlin");
     TRecordingStage stage;
     TAssistant a(dir.Path(), &stage);
-    a.PlayAnimation("Sad");   // nothing is visible yet: nothing plays
+    a.PlayAnimation("Sad"); // nothing is visible yet: nothing plays
     EXPECT_TRUE(stage.Calls.empty());
     a.ShowCharacter('M');
     stage.Calls.clear();
@@ -89,15 +89,17 @@ TEST(Assistant, SpokenAndBalloonOnlyTextsTravelInTheMapTag)
 {
     EXPECT_EQ(TAssistant::MapTagged("Well done", false), "\\map=\"Well done\"=\"\"\\");
     EXPECT_EQ(TAssistant::MapTagged("Well done", true), "\\map=\"\"=\"Well done\"\\");
-    EXPECT_EQ(TAssistant::SplitMapTag("\\map=\"Well done\"=\"\"\\"), std::make_pair(std::string("Well done"), std::string()));
-    EXPECT_EQ(TAssistant::SplitMapTag("\\map=\"\"=\"Well done\"\\"), std::make_pair(std::string(), std::string("Well done")));
+    EXPECT_EQ(TAssistant::SplitMapTag("\\map=\"Well done\"=\"\"\\"),
+              std::make_pair(std::string("Well done"), std::string()));
+    EXPECT_EQ(TAssistant::SplitMapTag("\\map=\"\"=\"Well done\"\\"),
+              std::make_pair(std::string(), std::string("Well done")));
     EXPECT_EQ(TAssistant::SplitMapTag("plain"), std::make_pair(std::string("plain"), std::string("plain")));
 
     TCharactersDir dir("speak");
     dir.Add("Robby");
     TRecordingStage stage;
     TAssistant a(dir.Path(), &stage);
-    a.AssistantSpeak("Dropped", false);   // not visible
+    a.AssistantSpeak("Dropped", false); // not visible
     a.ShowCharacter('R');
     stage.Calls.clear();
     a.AssistantSpeak("Aloud", false);
@@ -113,7 +115,7 @@ TEST(Assistant, GoodbyeWavesSpeaksHidesWaitsAndUnloads)
     dir.Add("Genie");
     TRecordingStage stage;
     TAssistant a(dir.Path(), &stage);
-    a.SayGoodbye("Bye", true);   // nothing loaded: nothing happens
+    a.SayGoodbye("Bye", true); // nothing loaded: nothing happens
     EXPECT_TRUE(stage.Calls.empty());
     a.ShowCharacter('G');
     stage.Calls.clear();
@@ -125,7 +127,7 @@ TEST(Assistant, GoodbyeWavesSpeaksHidesWaitsAndUnloads)
     // A change of character: goodbye, then the new one.
     a.ShowCharacter('G');
     stage.Calls.clear();
-    a.ChangeCharacter('M');   // only Genie is installed
+    a.ChangeCharacter('M'); // only Genie is installed
     EXPECT_EQ(stage.Calls[3], "speak See you later.|");
     EXPECT_EQ(stage.Calls.back(), "show");
     EXPECT_EQ(a.CharacterName(), "Genie");
@@ -169,16 +171,16 @@ TEST(Assistant, ADamagedCharacterIsNotInstalledAndNothingFails)
 {
     const std::string good = "character Peedy\nart Peedy.svg\nsize 40 50\nframe rest body\nanimation RestPose 0 rest\n";
     const std::string damaged[] = {
-        "",                                                          // empty
-        "character Peedy\nsize 40 50\nframe rest body\nanimation RestPose 0 rest\n",   // no art
+        "",                                                                          // empty
+        "character Peedy\nsize 40 50\nframe rest body\nanimation RestPose 0 rest\n", // no art
         "character Peedy\nart Peedy.svg\nsize 40\nframe rest body\nanimation RestPose 0 rest\n",
-        "character Peedy\nart Peedy.svg\nsize 40 50\nframe rest body\nanimation Wave 10 rest\n",  // no RestPose
-        good + "animation Wave 100 rest nowhere\n",                 // unknown frame
-        good + "animation Wave x rest\n",                           // bad time
-        good + "animation Wave 0 rest rest\n",                      // frames without a time
-        good + "dance all night\n",                                 // not a line of the format
+        "character Peedy\nart Peedy.svg\nsize 40 50\nframe rest body\nanimation Wave 10 rest\n", // no RestPose
+        good + "animation Wave 100 rest nowhere\n",                                              // unknown frame
+        good + "animation Wave x rest\n",                                                        // bad time
+        good + "animation Wave 0 rest rest\n", // frames without a time
+        good + "dance all night\n",            // not a line of the format
         "character Peedy\nart ../Peedy.svg\nsize 40 50\nframe rest body\nanimation RestPose 0 rest\n",
-        "\x89PNG\r\n\x1a\n\x00\x00",                                // not text at all
+        "\x89PNG\r\n\x1a\n\x00\x00", // not text at all
     };
     for (const std::string& text : damaged) {
         TCharactersDir dir("damaged");
@@ -214,7 +216,8 @@ TEST(Assistant, ACharacterWhoseDrawingLacksALayerIsNotInstalledAndAnotherIsShown
     dir.Add("Merlin");
     // Merlin's frame names "hat", which is no top-level group of his drawing: a group nested
     // inside a layer, or any other element with that id, is not a layer.
-    dir.Write("Merlin", "character Merlin\nart Merlin.svg\nsize 40 50\nframe rest body hat\nanimation RestPose 0 rest\n");
+    dir.Write("Merlin",
+              "character Merlin\nart Merlin.svg\nsize 40 50\nframe rest body hat\nanimation RestPose 0 rest\n");
     std::ofstream(dir.Folder("Merlin") / "Merlin.svg")
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 40 50\">"
            "<g id=\"body\"><g id=\"hat\"/></g><rect id=\"hat\" width=\"1\" height=\"1\"/></svg>";
@@ -243,7 +246,7 @@ TEST(Assistant, AMissingAnimationPlaysTheRestPose)
     EXPECT_EQ(c.Animation("Congratulate").Name, "RestPose");
     EXPECT_EQ(c.Animation("Wave").Name, "Wave");
     const std::vector<std::string> missing = c.MissingAnimations();
-    EXPECT_EQ(missing.size(), TCharacterFile::RequiredAnimations().size() - 4);   // has RestPose, Show, Hide, Wave
+    EXPECT_EQ(missing.size(), TCharacterFile::RequiredAnimations().size() - 4); // has RestPose, Show, Hide, Wave
 }
 
 } // namespace

@@ -46,10 +46,10 @@ TEST(ShippedCharacters, EachLoadsWithEveryAnimationAndEveryFrameDraws)
         EXPECT_EQ(c.Name(), name);
         EXPECT_EQ(c.MissingAnimations(), std::vector<std::string>{}) << name;
         for (const TCharacterAnimation& a : c.Animations())
-            EXPECT_LE(a.FrameMs, 400) << name << " " << a.Name;   // a steady, lively rate
+            EXPECT_LE(a.FrameMs, 400) << name << " " << a.Name; // a steady, lively rate
         TCharacterWindow stage(nullptr, nullptr);
         ASSERT_TRUE(stage.Load(c)) << name;
-        EXPECT_GT(OpaquePixels(stage.CurrentFrame()), 3000) << name;   // a character, not a speck
+        EXPECT_GT(OpaquePixels(stage.CurrentFrame()), 3000) << name; // a character, not a speck
         const std::vector<QPixmap>& frames = stage.FramePictures();
         ASSERT_EQ(frames.size(), c.Frames().size());
         for (std::size_t f = 0; f < frames.size(); ++f) {
@@ -79,7 +79,7 @@ TEST(CharacterWindow, AnimationsPlayInTurnAndACharacterAtRestRunsNoTimer)
     EXPECT_TRUE(stage.Visible());
     EXPECT_EQ(stage.CurrentAnimation(), "Show");
     stage.Play("Wave");
-    stage.Play("Congratulate");   // not in this character: its rest pose
+    stage.Play("Congratulate"); // not in this character: its rest pose
     ASSERT_TRUE(QTest::qWaitFor([&] { return !stage.Animating(); }, 3000));
     EXPECT_EQ(stage.CurrentAnimation(), "");
     EXPECT_TRUE(stage.Visible());
@@ -141,7 +141,7 @@ TEST(CharacterWindow, ADrawingWithoutALayerTheFramesNameIsRefused)
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 40 50\"><g id=\"body\"/></svg>";
     TCharacterWindow stage(nullptr, nullptr);
     EXPECT_FALSE(stage.Load(genie));
-    stage.Show();   // nothing loaded: nothing shows
+    stage.Show(); // nothing loaded: nothing shows
     EXPECT_FALSE(stage.Visible());
     std::ofstream(dir.Folder("Genie") / "Genie.svg") << "<svg this is not";
     EXPECT_FALSE(stage.Load(genie));

@@ -30,7 +30,7 @@ protected:
     test::TFakeSpeech speech;
     test::TFakeSound sound;
     test::TFixedRandom random;
-    QTemporaryDir m_temp;   // private to this test: runs at the same time never share it
+    QTemporaryDir m_temp; // private to this test: runs at the same time never share it
     std::filesystem::path m_personality;
 };
 
@@ -43,11 +43,11 @@ TEST_F(SoundsTest, SpeechAvailabilityFollowsTheEngine)
     EXPECT_TRUE(speech.Spoken.empty());
     EXPECT_FALSE(s.IsSpeaking());
 
-    speech.CanActivate = true;   // a later text-to-speech kind tries again
+    speech.CanActivate = true; // a later text-to-speech kind tries again
     s.Speak("Question. Who?", false, TSpeechKind::Question);
     EXPECT_TRUE(s.SpeechAvailable());
     EXPECT_TRUE(s.IsSpeaking());
-    s.SetSpeaking(false);        // the engine's "text done"
+    s.SetSpeaking(false); // the engine's "text done"
     EXPECT_FALSE(s.IsSpeaking());
 }
 
@@ -76,11 +76,11 @@ TEST_F(SoundsTest, SpeechKindsRouteToTheAssistantOrTheEngine)
         bool assistant;
         bool toAssistant, toEngine;
     } cases[] = {
-        {TSpeechKind::Greeting, true, true, false}, {TSpeechKind::Greeting, false, false, false},
-        {TSpeechKind::Question, true, false, true}, {TSpeechKind::Question, false, false, true},
+        {TSpeechKind::Greeting, true, true, false},  {TSpeechKind::Greeting, false, false, false},
+        {TSpeechKind::Question, true, false, true},  {TSpeechKind::Question, false, false, true},
         {TSpeechKind::Assistant, true, true, false}, {TSpeechKind::Assistant, false, false, false},
-        {TSpeechKind::Word, true, false, true}, {TSpeechKind::Word, false, false, true},
-        {TSpeechKind::Either, true, true, false}, {TSpeechKind::Either, false, false, true},
+        {TSpeechKind::Word, true, false, true},      {TSpeechKind::Word, false, false, true},
+        {TSpeechKind::Either, true, true, false},    {TSpeechKind::Either, false, false, true},
     };
     for (const auto& c : cases) {
         test::TFakeAssistant assistant(c.assistant);
@@ -88,8 +88,10 @@ TEST_F(SoundsTest, SpeechKindsRouteToTheAssistantOrTheEngine)
         TSounds s = Make();
         s.SetAssistant(&assistant);
         s.Speak("Hello", true, c.kind);
-        EXPECT_EQ(!assistant.Calls.empty(), c.toAssistant) << "kind " << static_cast<int>(c.kind) << " assistant " << c.assistant;
-        EXPECT_EQ(!speech.Spoken.empty(), c.toEngine) << "kind " << static_cast<int>(c.kind) << " assistant " << c.assistant;
+        EXPECT_EQ(!assistant.Calls.empty(), c.toAssistant)
+            << "kind " << static_cast<int>(c.kind) << " assistant " << c.assistant;
+        EXPECT_EQ(!speech.Spoken.empty(), c.toEngine)
+            << "kind " << static_cast<int>(c.kind) << " assistant " << c.assistant;
         if (c.toAssistant) {
             EXPECT_EQ(assistant.Calls[0], (TAssistantCall{"Hello", true, -1}));
         }
@@ -99,8 +101,8 @@ TEST_F(SoundsTest, SpeechKindsRouteToTheAssistantOrTheEngine)
 TEST_F(SoundsTest, OneQueueSpeaksEveryTextInTurnWithoutCuttingOffTheOneSpoken)
 {
     TSounds s = Make();
-    s.Speak("Question. Who went?", false, TSpeechKind::Question);   // the session
-    s.Speak("grace", false, TSpeechKind::Word);                     // a word study window meanwhile
+    s.Speak("Question. Who went?", false, TSpeechKind::Question); // the session
+    s.Speak("grace", false, TSpeechKind::Word);                   // a word study window meanwhile
     s.Speak("peace", false, TSpeechKind::Word);
     EXPECT_EQ(speech.Spoken, (std::vector<std::string>{"Question. Who went?"}));
     EXPECT_EQ(speech.Resets, 0);
@@ -118,7 +120,7 @@ TEST_F(SoundsTest, OneQueueSpeaksEveryTextInTurnWithoutCuttingOffTheOneSpoken)
     s.Speak("two", false, TSpeechKind::Word);
     s.StopSpeaking();
     EXPECT_EQ(s.QueuedTexts(), 0u);
-    speech.OnTextDone();   // the engine reports the stopped text
+    speech.OnTextDone(); // the engine reports the stopped text
     EXPECT_FALSE(s.IsSpeaking());
     EXPECT_EQ(speech.Spoken.back(), "one");
 }
@@ -131,7 +133,7 @@ TEST_F(SoundsTest, ALaterEngineStartLeavesSpeechUnavailableUntilStarted)
     EXPECT_FALSE(speech.IsActive);
     EXPECT_FALSE(s.SpeechAvailable());
     s.StartEngine();
-    s.StartEngine();   // once only
+    s.StartEngine(); // once only
     EXPECT_TRUE(s.SpeechAvailable());
     EXPECT_EQ(reported, (std::vector<bool>{true}));
 
@@ -152,10 +154,9 @@ TEST_F(SoundsTest, WaveFilesComeFromTheSoundFolder)
     s.PlayWagerSound();
     s.PlayTimeUpSound();
     s.StopSound();
-    EXPECT_EQ(sound.Played, (std::vector<QString>{QStringLiteral("/prog/Sounds/promote.wav"),
-                                                   QStringLiteral("/prog/Sounds/jeopardy.wav"),
-                                                   QStringLiteral("/prog/Sounds/applause.wav"),
-                                                   QStringLiteral("/prog/Sounds/buzz.wav")}));
+    EXPECT_EQ(sound.Played, (std::vector<QString>{
+                                QStringLiteral("/prog/Sounds/promote.wav"), QStringLiteral("/prog/Sounds/jeopardy.wav"),
+                                QStringLiteral("/prog/Sounds/applause.wav"), QStringLiteral("/prog/Sounds/buzz.wav")}));
     EXPECT_EQ(sound.Stops, 1);
 }
 
@@ -181,15 +182,15 @@ TEST_F(SoundsTest, CommentRoutesByTheDrawnPercentage)
     s.SelectPersonality("Encourager");
 
     // Correct1: speak 50 %, animated 10 % (Acknowledge); remark draw r in 0..2 picks One/Two/Three.
-    random.Draws = {0, 49};                 // spoken aloud
+    random.Draws = {0, 49}; // spoken aloud
     s.Comment(TCommentEvent::Correct1);
-    random.Draws = {1, 50};                 // animated, the only animation of the set (draw 0 of 1)
+    random.Draws = {1, 50}; // animated, the only animation of the set (draw 0 of 1)
     random.Draws.push_back(0);
     s.Comment(TCommentEvent::Correct1);
     random.Draws = {2, 59};
     random.Draws.push_back(0);
     s.Comment(TCommentEvent::Correct1);
-    random.Draws = {2, 60};                 // the rest: balloon only
+    random.Draws = {2, 60}; // the rest: balloon only
     s.Comment(TCommentEvent::Correct1);
     // AllCorrect: always animated; the 4th member of {2, 4, 9, 19} is Write (19).
     random.Draws = {0, 0, 3};
@@ -214,14 +215,14 @@ TEST_F(SoundsTest, CommentIsSilentWithoutRemarksSpeechOrTheAssistantOption)
     bool use = true;
     s.SetUseAssistantQuery([&] { return use; });
 
-    s.Comment(TCommentEvent::Incorrect1);   // header without lines
-    s.Comment(TCommentEvent::Correct3);     // no section
+    s.Comment(TCommentEvent::Incorrect1); // header without lines
+    s.Comment(TCommentEvent::Correct3);   // no section
     use = false;
-    s.Comment(TCommentEvent::Correct1);     // the option is off
+    s.Comment(TCommentEvent::Correct1); // the option is off
     use = true;
     speech.CanActivate = false;
     speech.IsActive = false;
-    s.Speak("x", false, TSpeechKind::Question);   // speech now unavailable
+    s.Speak("x", false, TSpeechKind::Question); // speech now unavailable
     s.Comment(TCommentEvent::Correct1);
     EXPECT_TRUE(assistant.Calls.empty());
     EXPECT_TRUE(random.Bounds.empty());
@@ -266,7 +267,7 @@ TEST(Assistant, NotAvailableWithoutCharacterFilesAndDoesNothing)
     std::ofstream(dir / "Genie" / "Genie.svg") << "<svg xmlns=\"http://www.w3.org/2000/svg\"><g id=\"body\"/></svg>";
     TAssistant genie(dir.string() + "/");
     EXPECT_TRUE(genie.AssistantAvailable());
-    genie.ShowCharacter('M');   // Merlin is not installed: the first installed one instead
+    genie.ShowCharacter('M'); // Merlin is not installed: the first installed one instead
     EXPECT_EQ(genie.CharacterName(), "Genie");
     EXPECT_EQ(TAssistant::CharacterNameOf('?'), "???");
     EXPECT_EQ(TAssistant::CharacterNameOf('R'), "Robby");

@@ -3,17 +3,17 @@
 #include "voice/gui/SpeechForm.h"
 
 #include "CharacterFixture.h"
-#include "WidgetApp.h"
 #include "VoiceFakes.h"
+#include "WidgetApp.h"
 #include "support/gui/FindWidget.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/Sounds.h"
 
-#include <QGroupBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -83,7 +83,7 @@ protected:
     std::unique_ptr<TAssistant> assistant;
     TUser user;
     std::vector<bool> changes;
-    QTemporaryDir m_temp;   // private to this test: runs at the same time never share it
+    QTemporaryDir m_temp; // private to this test: runs at the same time never share it
     std::filesystem::path m_personality;
 };
 
@@ -108,7 +108,8 @@ TEST_F(SpeechFormTest, OpensWithTheStoredChoicesAndWithoutAdultVoices)
     EXPECT_FALSE(FindWidget<QComboBox>(form, "assistantBox")->isEnabled());
     EXPECT_FALSE(FindWidget<QComboBox>(form, "personalityBox")->isEnabled());
     EXPECT_FALSE(FindWidget<QLabel>(form, "personalityLabel")->isEnabled());
-    EXPECT_EQ(FindWidget<QPlainTextEdit>(form, "testText")->toPlainText(), QStringLiteral("With what did John baptize?"));
+    EXPECT_EQ(FindWidget<QPlainTextEdit>(form, "testText")->toPlainText(),
+              QStringLiteral("With what did John baptize?"));
     // The voice chooser says what it chooses.
     auto* voiceGroup = qobject_cast<QGroupBox*>(FindWidget<QComboBox>(form, "voiceBox")->parentWidget());
     ASSERT_TRUE(voiceGroup);
@@ -136,7 +137,7 @@ TEST_F(SpeechFormTest, CancelUndoesTheVoicePreview)
     test::TCharactersDir dir("form_cancel");
     auto form = Open(dir);
     FindWidget<QComboBox>(form, "voiceBox")->setCurrentText(QStringLiteral("slt"));
-    EXPECT_EQ(engine.Mode, QStringLiteral("slt"));   // the preview
+    EXPECT_EQ(engine.Mode, QStringLiteral("slt")); // the preview
     form->CancelBtnClick();
     EXPECT_EQ(engine.Mode, QStringLiteral("kal"));
     EXPECT_EQ(user.VoiceName.text(), "kal");

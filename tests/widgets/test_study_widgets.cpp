@@ -17,7 +17,11 @@ using namespace sv;
 
 TEST(CheckListSummary, FollowsTheRule)
 {
-    struct Case { int n, count; const char* noun; const char* text; };
+    struct Case {
+        int n, count;
+        const char* noun;
+        const char* text;
+    };
     const Case cases[] = {
         {4, 4, "chapter", "ALL chapters selected."},
         {0, 4, "chapter", "No chapters selected."},
@@ -61,7 +65,8 @@ TEST(CheckListCombo, SummaryFollowsChangesAndWaitsDuringBulkChanges)
 TEST(CheckListCombo, PersonsTogglesAreSignalledAndTextsStayBytes)
 {
     TCheckListCombo list;
-    list.AddItem("Fr\xE9" "d"); // Windows-1252 e acute
+    list.AddItem("Fr\xE9"
+                 "d"); // Windows-1252 e acute
     list.AddItem("B");
     QSignalSpy spy(&list, &TCheckListCombo::ItemToggled);
     list.SetChecked(0, true); // a frame's own change is not signalled
@@ -70,7 +75,8 @@ TEST(CheckListCombo, PersonsTogglesAreSignalledAndTextsStayBytes)
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy.at(0).at(0).toInt(), 1);
     EXPECT_TRUE(list.Checked(1));
-    EXPECT_EQ(list.ItemText(0), "Fr\xE9" "d");
+    EXPECT_EQ(list.ItemText(0), "Fr\xE9"
+                                "d");
     EXPECT_EQ(list.itemText(0), QStringLiteral("Fr\u00E9d"));
     list.Clear();
     EXPECT_EQ(list.Count(), 0);

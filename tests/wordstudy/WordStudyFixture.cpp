@@ -7,19 +7,17 @@ namespace sv::test {
 TFixtureDesc WordStudyPortion()
 {
     TFixtureDesc d;
-    d.Books.push_back({"Galatians", "Ga",
-                       {{"Paul, an apostle, to the churches of the region:",
-                         "grace to you and peace.",
+    d.Books.push_back({"Galatians",
+                       "Ga",
+                       {{"Paul, an apostle, to the churches of the region:", "grace to you and peace.",
                          "The zebra ran to the end of the road."},
                         {"Then Paul went up to Jerusalem with the peace of Barnabas.",
                          "And grace and peace were with the saints."}}});
-    d.Books.push_back({"Philemon", "Phm",
-                       {{"Paul, a prisoner, to Philemon and the church.",
-                         "The quiet house of the brothers."}}});
+    d.Books.push_back(
+        {"Philemon", "Phm", {{"Paul, a prisoner, to Philemon and the church.", "The quiet house of the brothers."}}});
     d.Sections = {{1, 1, 1, "Greeting"}, {1, 2, 1, "Paul in Jerusalem"}, {2, 1, 1, "Thanks"}};
-    d.Categories = {{"paul", 5},   {"barnabas", 5}, {"philemon", 5}, {"jerusalem", 6},
-                    {"grace", 1},  {"peace", 1},    {"zebra", 1},    {"went", 11},
-                    {"ran", 11},   {"the", 13},     {"to", 13}};
+    d.Categories = {{"paul", 5},  {"barnabas", 5}, {"philemon", 5}, {"jerusalem", 6}, {"grace", 1}, {"peace", 1},
+                    {"zebra", 1}, {"went", 11},    {"ran", 11},     {"the", 13},      {"to", 13}};
     return d;
 }
 

@@ -8,8 +8,8 @@
 #include "shell/Services.h"
 #include "support/gui/ScriptedMessages.h"
 #include "voice/Sounds.h"
-#include "wordstudy/gui/BibleForm.h"
 #include "wordstudy/WordStudyFixture.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -115,10 +115,10 @@ protected:
         bold.setBold(true);
         const QFontMetrics pm(plain), bm(bold);
         const int lh = f.VerseLineHeight();
-        const auto page = f.Browser().LayoutPage(canvas->width(), canvas->height(), lh,
-                                                 [&](std::string_view t, bool b) {
-                                                     return (b ? bm : pm).horizontalAdvance(FromWin1252(t));
-                                                 });
+        const auto page =
+            f.Browser().LayoutPage(canvas->width(), canvas->height(), lh, [&](std::string_view t, bool b) {
+                return (b ? bm : pm).horizontalAdvance(FromWin1252(t));
+            });
         if (block >= static_cast<int>(page.size()))
             return {};
         for (const TTextRun& r : page[static_cast<std::size_t>(block)].Text.Runs)
@@ -174,8 +174,7 @@ TEST_F(BibleFormTest, KeywordsAreDrawnRedBlueTealAndNotAtAllWithUsedOff)
     ClickWord(*form, "an");
     list = words->grab().toImage();
     const QColor bar = words->palette().color(QPalette::Highlight);
-    const QRect anLine(0, (RowOf(f.Browser(), c.Index("an")) - f.Browser().WordScroll().Pos) * lh,
-                       words->width(), lh);
+    const QRect anLine(0, (RowOf(f.Browser(), c.Index("an")) - f.Browser().WordScroll().Pos) * lh, words->width(), lh);
     EXPECT_GT(PixelsNear(list, anLine, static_cast<std::uint32_t>(bar.red() | bar.green() << 8 | bar.blue() << 16), 0),
               anLine.width()); // the bar spans the line
 
@@ -284,8 +283,8 @@ TEST_F(BibleFormTest, WheelScrollsThePanelUnderThePointerOnly)
     TfrmBible& f = form->Frame();
     auto wheel = [&](QWidget* over, int delta) {
         const QPointF local(over->width() / 2.0, over->height() / 2.0);
-        QWheelEvent e(local, over->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent e(local, over->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
         QApplication::sendEvent(over, &e);
         return e.isAccepted();
     };
@@ -392,9 +391,8 @@ TEST_F(BibleFormTest, ShippedPortionOpensAndNarrowsByAChosenWord)
     EXPECT_FALSE(form.windowTitle().isEmpty());
     ASSERT_GT(b.ListedWordCount(), 0);
     QTest::mouseClick(WordlistCanvas(form), Qt::LeftButton, {}, QPoint(10, 2));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+ verses? with \"[^\"]+\"$"))
-                    .match(form.windowTitle())
-                    .hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^\\d+ verses? with \"[^\"]+\"$")).match(form.windowTitle()).hasMatch())
         << form.windowTitle().toStdString();
     EXPECT_GE(b.CurrentList().Count, 1);
     const QImage img = BibleCanvas(form)->grab().toImage();

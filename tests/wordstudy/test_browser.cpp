@@ -192,12 +192,12 @@ TEST_F(BrowserTest, ShiftClickSelectsTheRangeWithinTheUseLimitEvenWhereWordsAreH
     b->SpinChanged(3);
     Click("barnabas");
     Click("philemon", false, true);
-    EXPECT_EQ(b->SelectedWords(), Indexes({"barnabas", "brothers", "church", "churches", "end", "grace",
-                                           "house", "jerusalem", "paul", "peace", "philemon"}));
+    EXPECT_EQ(b->SelectedWords(), Indexes({"barnabas", "brothers", "church", "churches", "end", "grace", "house",
+                                           "jerusalem", "paul", "peace", "philemon"}));
     // Backwards from the anchor works the same.
     Click("barnabas", false, true);
-    EXPECT_EQ(b->SelectedWords(), Indexes({"barnabas", "brothers", "church", "churches", "end", "grace",
-                                           "house", "jerusalem", "paul", "peace", "philemon"}));
+    EXPECT_EQ(b->SelectedWords(), Indexes({"barnabas", "brothers", "church", "churches", "end", "grace", "house",
+                                           "jerusalem", "paul", "peace", "philemon"}));
 }
 
 TEST_F(BrowserTest, UsedOffListsEveryWordUncolouredUsedOnColoursByUseCount)
@@ -447,13 +447,13 @@ TEST_F(BrowserTest, ClickingAVerseFindsTheVerseUnderThePointerPastSectionTitles)
         int Verse;
     };
     const TCase cases[] = {
-        {0, 1},                               // on the title: its verse
+        {0, 1}, // on the title: its verse
         {LineHeight + 3, 1},
         {2 * LineHeight + 3, 2},
-        {page[3].Top + 4, 4},                 // in the gap above "Paul in Jerusalem"
+        {page[3].Top + 4, 4}, // in the gap above "Paul in Jerusalem"
         {page[3].TextTop + 2, 4},
         {page[4].TextTop + 2, 5},
-        {5000, 7},                            // below the last verse: the last one
+        {5000, 7}, // below the last verse: the last one
     };
     for (const TCase& t : cases)
         EXPECT_EQ(b->VerseAtY(t.Y, Wide, LineHeight, Measure), t.Verse) << t.Y;
@@ -469,7 +469,8 @@ TEST_F(BrowserTest, SpeaksTheChosenWordsOnlyWhenSpeechIsAvailable)
     Click("grace", true);
     b->SpeakWords();
     ASSERT_EQ(speech.Said.size(), 2u);
-    EXPECT_EQ(speech.Said[0], (std::pair<std::string, TSpeechKind>{c.Words().RawWordText(static_cast<TWordCode>(c.Index("grace"))), TSpeechKind::Word}));
+    EXPECT_EQ(speech.Said[0], (std::pair<std::string, TSpeechKind>{
+                                  c.Words().RawWordText(static_cast<TWordCode>(c.Index("grace"))), TSpeechKind::Word}));
     EXPECT_EQ(speech.Said[1].first, "zebra");
     speech.Available = false;
     Click("peace");

@@ -39,8 +39,12 @@ TEST(TextRuns, RunsEndAfterBlanksAtTheEndAndWhereColourOrWeightChanges)
 {
     TKeywordTags colours;
     InitKeywordColours(colours, 3);
-    const auto t = Marked({{"The ", 0, 0}, {"zebra", ColourUse1, MarkBold}, {" ", 0, 0},
-                           {"ran", 0, 0}, {"ning", 0, MarkBold}, {".", 0, MarkBold}});
+    const auto t = Marked({{"The ", 0, 0},
+                           {"zebra", ColourUse1, MarkBold},
+                           {" ", 0, 0},
+                           {"ran", 0, 0},
+                           {"ning", 0, MarkBold},
+                           {".", 0, MarkBold}});
     const TTextBlock b = LayoutMarkedText(*t, 44, 1000, false, colours, Measure);
     EXPECT_EQ(Texts(b), (std::vector<std::string>{"The ", "zebra", " ", "ran", "ning."}));
     ASSERT_EQ(b.Runs.size(), 5u);
@@ -67,10 +71,10 @@ TEST(TextRuns, ARunThatWouldPassTheWidthStartsANewLineAtTheIndent)
     };
     // From x = 44 the text may reach width - 2.
     const TCase cases[] = {
-        {"aaa bbb ccc", 120, {0, 1, 1}, 2},     // "bbb " would end at 124 > 118
-        {"aaa bbb ccc", 126, {0, 0, 1}, 2},     // "bbb " ends at 124 <= 124; "ccc" would pass
-        {"aaa bbb ccc", 156, {0, 0, 0}, 1},     // ends exactly at width - 2: stays
-        {"abcdefghijkl mn", 100, {0, 1}, 2},    // too wide for any line: stays where it starts
+        {"aaa bbb ccc", 120, {0, 1, 1}, 2},  // "bbb " would end at 124 > 118
+        {"aaa bbb ccc", 126, {0, 0, 1}, 2},  // "bbb " ends at 124 <= 124; "ccc" would pass
+        {"aaa bbb ccc", 156, {0, 0, 0}, 1},  // ends exactly at width - 2: stays
+        {"abcdefghijkl mn", 100, {0, 1}, 2}, // too wide for any line: stays where it starts
     };
     for (const TCase& c : cases) {
         const auto t = Marked({{c.Text, 0, 0}});
@@ -92,8 +96,12 @@ TEST(TextRuns, HidingStarsKeywordLettersOnly)
 {
     TKeywordTags colours;
     InitKeywordColours(colours, 4);
-    const auto t = Marked({{"Grace", ColourUse2, MarkBold}, {", ", 0, 0}, {"peace", ColourUse4Up, MarkBold},
-                           {" and ", 0, 0}, {"odd", 0x123456, 0}, {"!", 0, 0}});
+    const auto t = Marked({{"Grace", ColourUse2, MarkBold},
+                           {", ", 0, 0},
+                           {"peace", ColourUse4Up, MarkBold},
+                           {" and ", 0, 0},
+                           {"odd", 0x123456, 0},
+                           {"!", 0, 0}});
     std::string shown;
     for (const auto& r : LayoutMarkedText(*t, 44, 1000, true, colours, Measure).Runs)
         shown += r.Text;

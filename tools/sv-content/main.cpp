@@ -55,13 +55,12 @@ int Usage()
 void Report(const TCompiledContent& c, std::ostream& os)
 {
     const TCompileStats& s = c.Stats;
-    os << "verses " << s.Verses << ", sections " << s.Sections << ", memory passages "
-       << s.MemoryPassages << ", footnotes " << s.Footnotes << "\n";
-    os << "words " << s.SortedWords << " sorted + " << s.ExtraWords << " extra, separators "
-       << s.Separators << "\n";
+    os << "verses " << s.Verses << ", sections " << s.Sections << ", memory passages " << s.MemoryPassages
+       << ", footnotes " << s.Footnotes << "\n";
+    os << "words " << s.SortedWords << " sorted + " << s.ExtraWords << " extra, separators " << s.Separators << "\n";
     for (int col = 0; col < 8; ++col)
-        os << "collection " << col << " \"" << c.Questions.Data.Collections[col].Name.text() << "\": "
-           << s.Questions[static_cast<std::size_t>(col)] << " questions ("
+        os << "collection " << col << " \"" << c.Questions.Data.Collections[col].Name.text()
+           << "\": " << s.Questions[static_cast<std::size_t>(col)] << " questions ("
            << s.Placeholders[static_cast<std::size_t>(col)] << " placeholders)\n";
     os << "types:";
     for (const auto& [t, n] : s.QuestionsByType)
@@ -178,7 +177,8 @@ int NewPortion(const std::vector<std::string>& args)
     Report(*content, std::cout);
     std::cout << "wrote " << (std::filesystem::path(out) / "wf.wl").string() << ", wf.bk, wf.qs, footnotes.txt\n"
               << "next: review the marked word groups, rename the sections, choose memory passages, write "
-                 "questions; \"sv-content check --sources " << o.OutDir << "\" says what is missing\n";
+                 "questions; \"sv-content check --sources "
+              << o.OutDir << "\" says what is missing\n";
     return 0;
 }
 
@@ -224,7 +224,8 @@ int main(int argc, char** argv)
             if (!quiet)
                 Report(*content, std::cout);
             if (cmd == "build" && !quiet)
-                std::cout << "wrote " << (std::filesystem::path(out) / "wf.wl").string() << ", wf.bk, wf.qs, wf.qid, footnotes.txt\n";
+                std::cout << "wrote " << (std::filesystem::path(out) / "wf.wl").string()
+                          << ", wf.bk, wf.qs, wf.qid, footnotes.txt\n";
             // Answer words missing from their verses: a warning when building (even quietly),
             // a failure when checking.
             const auto& faults = content->Stats.AnswerWordFaults;

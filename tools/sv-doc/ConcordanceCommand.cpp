@@ -12,8 +12,8 @@ namespace sv::doc {
 namespace {
 
 // "people,verbs" -> the groups; "all" is every word.
-const char* const GroupNames[ConcGroupCount] = {"all",       "people", "places",  "nouns",        "adjectives",
-                                                "verbs",     "adverbs", "prepositions", "interjections"};
+const char* const GroupNames[ConcGroupCount] = {"all",   "people",  "places",       "nouns",        "adjectives",
+                                                "verbs", "adverbs", "prepositions", "interjections"};
 
 void ChooseGroups(TDocContext& ctx, const std::string& option, bool TConcGroupChoice::*field, TConcordanceChoices& c)
 {
@@ -62,9 +62,10 @@ const TDocCommandRegistration reg{{
     "concordance",
     "word lists with use counts and words in the context of their verses",
     {
-        {"word-list", "GROUPS", "word lists of these groups, comma-separated: all, people,\n"
-                                "places, nouns, adjectives, verbs, adverbs, prepositions,\n"
-                                "interjections"},
+        {"word-list", "GROUPS",
+         "word lists of these groups, comma-separated: all, people,\n"
+         "places, nouns, adjectives, verbs, adverbs, prepositions,\n"
+         "interjections"},
         {"in-context", "GROUPS", "these groups with every verse in which each word is used"},
         {"from", "N", "first chapter from which to take words (default: the first)"},
         {"to", "N", "last chapter (default: the last)"},

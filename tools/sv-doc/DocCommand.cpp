@@ -32,15 +32,18 @@ const std::vector<TDocCommand>& DocCommands() { return Table(); }
 const std::vector<TOptionSpec>& CommonOptions()
 {
     static const std::vector<TOptionSpec> options = {
-        {"program", "DIR", "program folder with wf.wl, wf.bk, wf.qs (default: the current\n"
-                           "folder when it holds them, else the build's program folder)"},
-        {"user", "FILE|NAME", "user file: a path, or NAME for Users/NAME.219 of the program\n"
-                              "folder; its stored choices are the defaults (default: a new\n"
-                              "user's choices)"},
+        {"program", "DIR",
+         "program folder with wf.wl, wf.bk, wf.qs (default: the current\n"
+         "folder when it holds them, else the build's program folder)"},
+        {"user", "FILE|NAME",
+         "user file: a path, or NAME for Users/NAME.219 of the program\n"
+         "folder; its stored choices are the defaults (default: a new\n"
+         "user's choices)"},
         {"out", "FILE", "output file (default: the document's name in the current folder)"},
         {"format", "rtf|txt", "RTF or plain text (default: by the extension of --out, else RTF)"},
-        {"text", "utf-8|windows", "how plain text is saved: UTF-8 with LF line ends (default), or\n"
-                                  "Windows-1252 with CR LF line ends for Windows machines"},
+        {"text", "utf-8|windows",
+         "how plain text is saved: UTF-8 with LF line ends (default), or\n"
+         "Windows-1252 with CR LF line ends for Windows machines"},
     };
     return options;
 }
@@ -48,7 +51,8 @@ const std::vector<TOptionSpec>& CommonOptions()
 TOptionSpec MaterialOption(bool memoryFrame)
 {
     return {"material", "KIND:ITEMS",
-            std::string("the material: KIND ") + (memoryFrame ? "chapters, sections or memory" : "chapters, sections, verses or memory")
+            std::string("the material: KIND ")
+                + (memoryFrame ? "chapters, sections or memory" : "chapters, sections, verses or memory")
                 + ",\nITEMS \"all\" or numbers and ranges as 'sv-doc items KIND' lists them,\n"
                   "e.g. chapters:1-3,5 (default: the user's stored selection)"};
 }
@@ -75,10 +79,7 @@ TDocContext::~TDocContext() = default;
 
 bool TDocContext::Has(const std::string& name) const { return m_args.isSet(Q(name)); }
 
-std::string TDocContext::Value(const std::string& name) const
-{
-    return m_args.value(Q(name)).toStdString();
-}
+std::string TDocContext::Value(const std::string& name) const { return m_args.value(Q(name)).toStdString(); }
 
 bool TDocContext::Switch(const std::string& name, bool storedDefault) const
 {
@@ -95,8 +96,8 @@ int TDocContext::Number(const std::string& name, int lo, int hi, int fallback) c
     bool ok = false;
     const int n = m_args.value(Q(name)).toInt(&ok);
     if (!ok || n < lo || n > hi)
-        throw EUsage("--" + name + " needs a whole number from " + std::to_string(lo) + " to "
-                     + std::to_string(hi) + ", not \"" + Value(name) + "\"");
+        throw EUsage("--" + name + " needs a whole number from " + std::to_string(lo) + " to " + std::to_string(hi)
+                     + ", not \"" + Value(name) + "\"");
     return n;
 }
 

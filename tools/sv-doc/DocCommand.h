@@ -36,7 +36,7 @@ namespace sv::doc {
 // A wrong command line: reported with a hint to --help, exit code 2.
 class EUsage : public std::runtime_error {
 public:
-    explicit EUsage(const std::string& what) : std::runtime_error(what) {}
+    explicit EUsage(const std::string& what) : std::runtime_error(what) { }
 };
 
 enum class TOptionKind {

@@ -2,9 +2,9 @@
 
 #include "DocCommand.h"
 
+#include "common/Win1252.h"
 #include "content/Books.h"
 #include "print/DocMaterial.h"
-#include "common/Win1252.h"
 
 #include <iostream>
 

@@ -4,9 +4,9 @@
 #include "SetsListOptions.h"
 
 #include "content/QuestionTypes.h"
+#include "material/MaterialTables.h"
 #include "print/DocMaterial.h"
 #include "print/PrintList.h"
-#include "material/MaterialTables.h"
 #include "user/User.h"
 
 #include <climits>

@@ -3,9 +3,9 @@
 #include "DocCommand.h"
 
 #include "content/Books.h"
+#include "material/MaterialTables.h"
 #include "print/DocMaterial.h"
 #include "print/MemoryList.h"
-#include "material/MaterialTables.h"
 
 #include <iostream>
 

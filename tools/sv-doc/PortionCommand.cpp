@@ -26,11 +26,11 @@ int RunPortion(TDocContext& ctx)
         throw EUsage("the scripture portion is written as RTF only");
     TFootnotes notes;
     if (c.IncludeFootnotes) {
-        notes = ReadFootnotes(QDir(QString::fromStdString(ctx.ProgramDir()))
-                                  .filePath(QStringLiteral("footnotes.txt")).toStdString());
+        notes = ReadFootnotes(
+            QDir(QString::fromStdString(ctx.ProgramDir())).filePath(QStringLiteral("footnotes.txt")).toStdString());
         if (notes.LeftOut > 0)
-            std::cerr << "sv-doc: warning: footnotes.txt holds more than " << TFootnotes::Capacity
-                      << " footnotes; " << notes.LeftOut << " are left out\n";
+            std::cerr << "sv-doc: warning: footnotes.txt holds more than " << TFootnotes::Capacity << " footnotes; "
+                      << notes.LeftOut << " are left out\n";
     }
     const std::string path = ctx.OutPath("SCRIPTURE");
     TDocFile file(TDocFormat::Rtf);
@@ -43,13 +43,13 @@ const TDocCommandRegistration reg{{
     "portion",
     "the scripture portion, landscape in three columns (RTF only)",
     {
-        {"through", "N", "last chapter to print, numbered as 'sv-doc items chapters'\n"
-                         "(default: the last chapter)"},
+        {"through", "N",
+         "last chapter to print, numbered as 'sv-doc items chapters'\n"
+         "(default: the last chapter)"},
         {"highlight-memory", "", "highlight the memory verses", TOptionKind::Switch},
         {"highlight-keywords", "", "highlight keywords", TOptionKind::Switch},
         {"keyword-limit", "N", "keywords are words used at most N times, 1..9"},
-        {"color", "", "memory verses and keywords in colour (else underlined and bold)",
-         TOptionKind::Switch},
+        {"color", "", "memory verses and keywords in colour (else underlined and bold)", TOptionKind::Switch},
         {"footnotes", "", "include the footnotes of footnotes.txt", TOptionKind::Switch},
     },
     RunPortion,

@@ -63,14 +63,15 @@ int RunSets(TDocContext& ctx)
     c.UseHistory = ctx.Switch("use-history", o.SetsUseHistory != 0);
     c.UpdateHistory = ctx.Switch("update-history", o.SetsUpdateHistory != 0);
     c.TwoColumns = ctx.Switch("two-columns", o.SetsTwoColumns != 0);
-    c.Sectoring = TDistribution{ctx.Switch("verses", o.SetsDistVerse != 0), ctx.Switch("questions", o.SetsDistQuestions != 0),
-                                ctx.Switch("chapters", o.SetsDistChapter != 0), ctx.Switch("sections", o.SetsDistSection != 0)};
+    c.Sectoring =
+        TDistribution{ctx.Switch("verses", o.SetsDistVerse != 0), ctx.Switch("questions", o.SetsDistQuestions != 0),
+                      ctx.Switch("chapters", o.SetsDistChapter != 0), ctx.Switch("sections", o.SetsDistSection != 0)};
     if (c.Sectoring.Verse && c.Sectoring.Questions)
         throw EUsage("--verses and --questions exclude each other");
-    c.AdvancedSectoring = ctx.Switch("advanced-sectoring", o.SetsAdvancedSectoring != 0)
-                          || ctx.Has("verses") || ctx.Has("no-verses") || ctx.Has("questions")
-                          || ctx.Has("no-questions") || ctx.Has("chapters") || ctx.Has("no-chapters")
-                          || ctx.Has("sections") || ctx.Has("no-sections");
+    c.AdvancedSectoring = ctx.Switch("advanced-sectoring", o.SetsAdvancedSectoring != 0) || ctx.Has("verses")
+                          || ctx.Has("no-verses") || ctx.Has("questions") || ctx.Has("no-questions")
+                          || ctx.Has("chapters") || ctx.Has("no-chapters") || ctx.Has("sections")
+                          || ctx.Has("no-sections");
 
     const TAdequacy a = CheckSetsAdequacy(ctx.Questions(), c);
     std::cout << a.Summary << "\n";
@@ -123,12 +124,14 @@ const TDocCommandRegistration reg{{
         {"highlight", "", "highlight keywords", TOptionKind::Switch},
         {"keyword-limit", "N", "keywords are words used at most N times (1-9)", TOptionKind::Value},
         {"color", "", "keywords in colour (else bold)", TOptionKind::Switch},
-        {"favor-duplicates", "", "favour questions in several collections (marked with asterisks)", TOptionKind::Switch},
+        {"favor-duplicates", "", "favour questions in several collections (marked with asterisks)",
+         TOptionKind::Switch},
         {"underline", "", "underline the prejump words", TOptionKind::Switch},
         {"use-history", "", "avoid questions of earlier sets (the set history of --user)", TOptionKind::Switch},
         {"update-history", "", "record the drawn questions in the set history of --user", TOptionKind::Switch},
         {"two-columns", "", "two columns a page", TOptionKind::Switch},
-        {"advanced-sectoring", "", "spread the sets by --verses/--questions/--chapters/--sections", TOptionKind::Switch},
+        {"advanced-sectoring", "", "spread the sets by --verses/--questions/--chapters/--sections",
+         TOptionKind::Switch},
         {"verses", "", "evenly across the chosen verses", TOptionKind::Switch},
         {"questions", "", "evenly across the available questions", TOptionKind::Switch},
         {"chapters", "", "evenly across the chapters", TOptionKind::Switch},

@@ -23,7 +23,8 @@ std::vector<int> ParseNumberList(const std::string& option, const std::string& t
                       + " such as \"1,3-5\" or \"all\", not \"" + text + "\"");
     };
     auto number = [&](const std::string& s) {
-        if (s.empty() || s.size() > 6 || !std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); }))
+        if (s.empty() || s.size() > 6
+            || !std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); }))
             throw bad();
         const int n = std::stoi(s);
         if (n < lo || n > hi)
@@ -66,14 +67,15 @@ TDifficulty DifficultyOption(TDocContext& ctx, int fallback)
 {
     if (!ctx.Has("difficulty"))
         return static_cast<TDifficulty>(std::clamp(fallback, 0, DifficultyCount - 1));
-    static const char* const names[DifficultyCount] = {"short-qa", "short-answer", "short-question", "mixed",
-                                                       "long-question", "long-answer", "long-qa"};
+    static const char* const names[DifficultyCount] = {"short-qa",      "short-answer", "short-question", "mixed",
+                                                       "long-question", "long-answer",  "long-qa"};
     const std::string v = ctx.Value("difficulty");
     for (int d = 0; d < DifficultyCount; ++d)
         if (v == names[d] || v == std::to_string(d))
             return static_cast<TDifficulty>(d);
     throw EUsage("--difficulty takes short-qa, short-answer, short-question, mixed, long-question, long-answer "
-                 "or long-qa (or 0 to 6), not \"" + v + "\"");
+                 "or long-qa (or 0 to 6), not \""
+                 + v + "\"");
 }
 
 std::unique_ptr<TRandom> RandomOption(TDocContext& ctx)
@@ -112,8 +114,7 @@ TOptionSpec DifficultySpec()
 
 TOptionSpec SeedSpec()
 {
-    return {"seed", "N", "a fixed random seed: the same choices and seed give the same document",
-            TOptionKind::Value};
+    return {"seed", "N", "a fixed random seed: the same choices and seed give the same document", TOptionKind::Value};
 }
 
 } // namespace sv::doc

@@ -15,8 +15,8 @@ void RegisterEditorCommands(IProgramShell& shell)
     shell.SetOpener(shell.CmdEdit, [&shell] {
         auto* editor = new TQEditor(shell.Books(), shell.Questions(), shell.User().WordUseLimit);
         shell.OpenChild(editor, IProgramShell::TPlacement::Cascaded,
-            Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                | Qt::WindowMinMaxButtonsHint);
+                        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                            | Qt::WindowMinMaxButtonsHint);
     });
 }
 

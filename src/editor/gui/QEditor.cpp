@@ -89,7 +89,7 @@ TQEditor::TQEditor(const TBooks& books, const TQuestions& questions, std::int32_
     deleteBtn->setToolTip(FromUtf8("Delete selected question"));
     genreCB = new QComboBox(GroupBox2);
     for (QWidget* w : {static_cast<QWidget*>(newBtn), static_cast<QWidget*>(modifyBtn),
-             static_cast<QWidget*>(deleteBtn), static_cast<QWidget*>(genreCB)})
+                       static_cast<QWidget*>(deleteBtn), static_cast<QWidget*>(genreCB)})
         tools->addWidget(w);
     static_cast<QVBoxLayout*>(GroupBox2->layout())->addLayout(tools);
     GroupBox4 = Box("Question", GroupBox2);
@@ -126,10 +126,7 @@ TQEditor::TQEditor(const TBooks& books, const TQuestions& questions, std::int32_
     resize(900, 560);
 }
 
-void TQEditor::VerseSelected(const TVerseRef& ref)
-{
-    ListVerse(m_books.VerseNoOf(ref));
-}
+void TQEditor::VerseSelected(const TVerseRef& ref) { ListVerse(m_books.VerseNoOf(ref)); }
 
 void TQEditor::ListVerse(int verseNo)
 {

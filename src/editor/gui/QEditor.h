@@ -30,8 +30,7 @@ public:
     static constexpr int HelpContext = 9100;
 
     // wordUseLimit is the person's WordUseLimit (the browser reads and writes it).
-    TQEditor(const TBooks& books, const TQuestions& questions, std::int32_t& wordUseLimit,
-        QWidget* parent = nullptr);
+    TQEditor(const TBooks& books, const TQuestions& questions, std::int32_t& wordUseLimit, QWidget* parent = nullptr);
 
     // Lists the questions of a verse (1-based global number) and shows its reference.
     void ListVerse(int verseNo);

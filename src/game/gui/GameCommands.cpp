@@ -9,8 +9,8 @@
 #include "study/gui/StudyCommands.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
-#include "wordstudy/gui/BibleForm.h"
 #include "wordstudy/BibleBrowser.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <QAction>
 
@@ -22,11 +22,11 @@ namespace {
 class TGameCommands : public QObject {
 public:
     explicit TGameCommands(IProgramShell& main)
-        : QObject(main.Window()), m_main(main), m_random(main.Services().Random ? *main.Services().Random : m_ownRandom),
+        : QObject(main.Window()), m_main(main),
+          m_random(main.Services().Random ? *main.Services().Random : m_ownRandom),
           m_qs(main.Questions(), main.User(), m_random), m_mvs(main.Books(), main.User(), m_random),
           m_voice(main.Sounds()), m_bibleSpeech(MakeBibleSpeech(main.Sounds()))
-    {
-    }
+    { }
 
     TGameContext Context()
     {
@@ -40,7 +40,9 @@ public:
         c.OpenChild = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, IProgramShell::TPlacement::Cascaded); };
         g.StopSound = [this] { m_main.Sounds().StopSound(); };
         g.PlayWagerSound = [this] { m_main.Sounds().PlayWagerSound(); };
-        g.OpenCentred = [this](QWidget* w, bool noCloseBox) { Open(w, noCloseBox, IProgramShell::TPlacement::Centred); };
+        g.OpenCentred = [this](QWidget* w, bool noCloseBox) {
+            Open(w, noCloseBox, IProgramShell::TPlacement::Centred);
+        };
         return g;
     }
 
@@ -51,15 +53,9 @@ public:
         m_main.OpenChild(w, placement, flags);
     }
 
-    void OpenSetup()
-    {
-        Open(new TGameDlgStart(Context()), false, IProgramShell::TPlacement::Centred);
-    }
+    void OpenSetup() { Open(new TGameDlgStart(Context()), false, IProgramShell::TPlacement::Centred); }
 
-    void OpenWallOfFame()
-    {
-        Open(new TWallOfFameDlg(m_main.User()), false, IProgramShell::TPlacement::Centred);
-    }
+    void OpenWallOfFame() { Open(new TWallOfFameDlg(m_main.User()), false, IProgramShell::TPlacement::Centred); }
 
 private:
     IProgramShell& m_main;

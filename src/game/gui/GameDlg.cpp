@@ -7,8 +7,8 @@
 #include "game/gui/GameForm.h"
 #include "lists/MVList.h"
 #include "lists/QsList.h"
-#include "shell/Services.h"
 #include "material/gui/SelectionFrames.h"
+#include "shell/Services.h"
 #include "user/User.h"
 
 #include <QButtonGroup>
@@ -23,8 +23,7 @@
 
 namespace sv {
 
-namespace {
-} // namespace
+namespace { } // namespace
 
 TfrmGame::TfrmGame(const TStudyContext& context, QWidget* parent) : QWidget(parent)
 {
@@ -104,8 +103,7 @@ void TfrmGame::SaveToUser(TUser& user) const
 }
 
 TGameDlgStart::TGameDlgStart(const TGameContext& context, QWidget* parent)
-    : TStudyDlgStart(context.Study, "Play The One-Way Game", HelpContext, HelpContext, parent),
-      m_gameContext(context)
+    : TStudyDlgStart(context.Study, "Play The One-Way Game", HelpContext, HelpContext, parent), m_gameContext(context)
 {
     df = new TfrmGame(m_context, this);
     Finish(df);
@@ -121,7 +119,7 @@ void TGameDlgStart::OKBtnClick()
     }
     // The scores and the turns are told by name: two players of one name cannot be told apart.
     const QString names[] = {df->Player1Edit->text().trimmed(), df->Player2Edit->text().trimmed(),
-        df->Player3Edit->text().trimmed()};
+                             df->Player3Edit->text().trimmed()};
     for (int a = 0; a < 3; ++a)
         for (int b = a + 1; b < 3; ++b)
             if (!names[a].isEmpty() && names[a].compare(names[b], Qt::CaseInsensitive) == 0) {

@@ -68,7 +68,7 @@ std::string NameBytes(const QString& name)
 TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
     : QWidget(parent), m_context(context),
       m_material(*context.Study.QsList, *context.Study.MVList, *context.Study.Questions, *context.Study.Books,
-          *context.Study.User)
+                 *context.Study.User)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setProperty("helpContext", HelpContext);
@@ -114,21 +114,23 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
     // The board: six category boxes, each a caption over a blue panel of six buttons.
     auto* board = new QHBoxLayout;
     board->setSpacing(6);
-    const QString buttonStyle = FromUtf8(
-        "QPushButton { background: #1C3FD0; color: #FFD54A; border: 1px solid #08145A; border-radius: 3px; }"
-        "QPushButton:hover:enabled { background: #2E55F2; }"
-        "QPushButton:focus { border: 3px solid #FFFFFF; }"
-        "QPushButton:disabled { color: #7084DC; }");
+    const QString buttonStyle =
+        FromUtf8("QPushButton { background: #1C3FD0; color: #FFD54A; border: 1px solid #08145A; border-radius: 3px; }"
+                 "QPushButton:hover:enabled { background: #2E55F2; }"
+                 "QPushButton:focus { border: 3px solid #FFFFFF; }"
+                 "QPushButton:disabled { color: #7084DC; }");
     for (int col = 1; col <= GameColumns; ++col) {
         auto* cat = new QWidget(this);
         cat->setObjectName(FromUtf8("Cat%1").arg(col));
         auto* caption = new QLabel(FromUtf8("x"), cat);
         caption->setAlignment(Qt::AlignCenter);
         caption->setWordWrap(true);
-        caption->setStyleSheet(FromUtf8("QLabel { background: %1; color: white; border-radius: 3px; padding: 2px; }").arg(FromUtf8(BoardBlue)));
+        caption->setStyleSheet(FromUtf8("QLabel { background: %1; color: white; border-radius: 3px; padding: 2px; }")
+                                   .arg(FromUtf8(BoardBlue)));
         auto* panel = new QFrame(cat);
         panel->setObjectName(FromUtf8("Panel%1").arg(col));
-        panel->setStyleSheet(FromUtf8("QFrame#Panel%1 { background: %2; border-radius: 4px; }").arg(col).arg(FromUtf8(BoardBlue)));
+        panel->setStyleSheet(
+            FromUtf8("QFrame#Panel%1 { background: %2; border-radius: 4px; }").arg(col).arg(FromUtf8(BoardBlue)));
         auto* panelLay = new QVBoxLayout(panel);
         panelLay->setContentsMargins(5, 5, 5, 5);
         panelLay->setSpacing(5);
@@ -234,7 +236,7 @@ void TGameForm::ViewChanged()
         const bool current = m_logic->Players() > 1 && m_logic->CurrentPlayer() == p + 1 && !m_logic->GameOver();
         // The player whose turn it is has a bright frame.
         PLabel[i]->setStyleSheet(FromUtf8("QGroupBox { border: 3px solid %1; border-radius: 4px; margin-top: 1.2em; }"
-                                   "QGroupBox::title { subcontrol-origin: margin; left: 8px; }")
+                                          "QGroupBox::title { subcontrol-origin: margin; left: 8px; }")
                                      .arg(FromUtf8(current ? "#FFB000" : "#C8CCD8")));
     }
     for (int col = 0; col < GameColumns; ++col) {
@@ -251,8 +253,9 @@ void TGameForm::ViewChanged()
         playable = playable || v.ButtonEnabled[i];
     }
     setEnabled(v.Enabled);
-    if (playable && v.Enabled && FocusedCell() == 0 && (!m_asker || m_asker->isMinimized()
-            || !m_asker->isVisible() || (m_asker->parentWidget() && m_asker->parentWidget()->isMinimized())))
+    if (playable && v.Enabled && FocusedCell() == 0
+        && (!m_asker || m_asker->isMinimized() || !m_asker->isVisible()
+            || (m_asker->parentWidget() && m_asker->parentWidget()->isMinimized())))
         FocusBoard();
     if (m_logic->GameOver())
         QuitBtn->setFocus();
@@ -286,11 +289,11 @@ void TGameForm::OpenWager(int limit)
     if (m_asker)
         m_asker->setEnabled(false);
     auto* wager = new TWagerForm([this](int amount) { Guarded([&] { UM_WAGER(amount); }, m_context.Study.Messages); },
-        [this] {
-            m_wager = nullptr;
-            if (m_asker)
-                m_asker->setEnabled(true);
-        });
+                                 [this] {
+                                     m_wager = nullptr;
+                                     if (m_asker)
+                                         m_asker->setEnabled(true);
+                                 });
     wager->SetWagerLimit(limit);
     m_wager = wager;
     if (m_context.OpenCentred)
@@ -325,7 +328,7 @@ void TGameForm::AskQuestion(const TMarkedText& question, const TMarkedText& answ
     }
     m_questionOut = true;
     m_asker->ShowNextQuestion(question, answer, cell, m_logic->Stake(),
-        m_logic->PendingWager() > 0 ? TGameStake::Wager : TGameStake::CellValue);
+                              m_logic->PendingWager() > 0 ? TGameStake::Wager : TGameStake::CellValue);
     FitQuestionWindow();
     WatchActivation();
 }

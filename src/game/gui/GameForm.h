@@ -8,9 +8,9 @@
 // shows the board full screen (Escape or F11 again returns). The board's fonts follow the
 // window's size so that it stays readable on a projector.
 
-#include "game/gui/GameContext.h"
 #include "game/GameLogic.h"
 #include "game/GameMaterial.h"
+#include "game/gui/GameContext.h"
 
 #include <QFont>
 #include <QPointer>
@@ -61,13 +61,13 @@ public:
     int FocusedCell() const;
 
     // Controls
-    std::array<QGroupBox*, GameMaxPlayers> PLabel{};      // P1Label..P3Label
-    std::array<QLabel*, GameMaxPlayers> PScoreLabel{};    // P1ScoreLabel..P3ScoreLabel
-    QLabel* TurnLabel;                                    // the caption, large
+    std::array<QGroupBox*, GameMaxPlayers> PLabel{};   // P1Label..P3Label
+    std::array<QLabel*, GameMaxPlayers> PScoreLabel{}; // P1ScoreLabel..P3ScoreLabel
+    QLabel* TurnLabel;                                 // the caption, large
     QPushButton* QuitBtn;
-    std::array<QWidget*, GameColumns> Cat{};              // Cat1..Cat6
+    std::array<QWidget*, GameColumns> Cat{}; // Cat1..Cat6
     std::array<QLabel*, GameColumns> CatCaption{};
-    std::array<QFrame*, GameColumns> Panel{};             // Panel1..Panel6
+    std::array<QFrame*, GameColumns> Panel{}; // Panel1..Panel6
 
     // IGameHost
     void ViewChanged() override;

@@ -6,23 +6,23 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
-#include <QPushButton>
 #include <QMdiSubWindow>
+#include <QPushButton>
 
 namespace sv {
 
 // The game's question as the session sees it: the texts of the cell picked last.
 class TGameItems final : public ISessionItems {
 public:
-    explicit TGameItems(const IGameMaterial& material) : m_material(material) {}
+    explicit TGameItems(const IGameMaterial& material) : m_material(material) { }
     int TotalCount() const override { return 1; }
     void LoadNext(bool, TMarkedText& question, TMarkedText& answer) override
     {
         question = m_question;
         answer = m_answer;
     }
-    void MarkRight() override {}
-    void MarkWrong() override {}
+    void MarkRight() override { }
+    void MarkWrong() override { }
     TStudyPassage Passage() const override { return m_material.Passage(m_cell); }
 
     void Set(const TMarkedText& question, const TMarkedText& answer, const TGameCell& cell)
@@ -50,9 +50,8 @@ TSessionSettings GameSettings()
 } // namespace
 
 TGameQuestionAsker::TGameQuestionAsker(const TStudyContext& context, const IGameMaterial& material,
-    std::function<void(bool right)> grade, QWidget* parent)
-    : TQuestionAsker(context, GameSettings(), std::make_unique<TGameItems>(material), parent),
-      m_grade(std::move(grade))
+                                       std::function<void(bool right)> grade, QWidget* parent)
+    : TQuestionAsker(context, GameSettings(), std::make_unique<TGameItems>(material), parent), m_grade(std::move(grade))
 {
     m_gameItems = static_cast<TGameItems*>(&Logic().Items());
     m_stake = new QLabel(TimeGroupBox);
@@ -64,8 +63,8 @@ TGameQuestionAsker::TGameQuestionAsker(const TStudyContext& context, const IGame
     TimeGroupBox->layout()->addWidget(m_stake);
 }
 
-void TGameQuestionAsker::ShowNextQuestion(const TMarkedText& question, const TMarkedText& answer,
-    const TGameCell& cell, int stake, TGameStake kind)
+void TGameQuestionAsker::ShowNextQuestion(const TMarkedText& question, const TMarkedText& answer, const TGameCell& cell,
+                                          int stake, TGameStake kind)
 {
     m_gameItems->Set(question, answer, cell);
     m_stake->setText((kind == TGameStake::Wager ? FromUtf8("Wager: %1 points") : FromUtf8("For %1 points")).arg(stake));

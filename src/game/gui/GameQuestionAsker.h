@@ -23,12 +23,12 @@ public:
     // grade receives true for Right and false for Wrong. material gives the passage the
     // word-study window shows for the cell.
     TGameQuestionAsker(const TStudyContext& context, const IGameMaterial& material,
-        std::function<void(bool right)> grade, QWidget* parent = nullptr);
+                       std::function<void(bool right)> grade, QWidget* parent = nullptr);
 
     // Shows a cell's question worth stake points (a wager when wagered): restores and enables
     // the window, the countdown from 30.
-    void ShowNextQuestion(const TMarkedText& question, const TMarkedText& answer, const TGameCell& cell,
-        int stake, TGameStake kind);
+    void ShowNextQuestion(const TMarkedText& question, const TMarkedText& answer, const TGameCell& cell, int stake,
+                          TGameStake kind);
 
     void GameRight() override;
     void GameWrong() override;

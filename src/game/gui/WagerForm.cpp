@@ -22,8 +22,8 @@ TWagerForm::TWagerForm(std::function<void(int amount)> chosen, std::function<voi
     setWindowTitle(FromUtf8("One-Way Wager"));
     setProperty("helpContext", HelpContext);
     Label1 = new QLabel(FromUtf8("Congratulations! You have found the One-Way Wager. Select below how much you "
-                          "would like to wager on this question."),
-        this);
+                                 "would like to wager on this question."),
+                        this);
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(340);
     QFont big = Label1->font();
@@ -57,10 +57,7 @@ TWagerForm::TWagerForm(std::function<void(int amount)> chosen, std::function<voi
 
 TWagerForm::~TWagerForm() = default;
 
-void TWagerForm::SetWagerLimit(int score)
-{
-    WagerSpinEdit->setMaximum(WagerLimit(score));
-}
+void TWagerForm::SetWagerLimit(int score) { WagerSpinEdit->setMaximum(WagerLimit(score)); }
 
 void TWagerForm::OKBtnClick()
 {

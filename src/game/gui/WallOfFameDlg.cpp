@@ -12,8 +12,7 @@
 
 namespace sv {
 
-namespace {
-} // namespace
+namespace { } // namespace
 
 TWallOfFameDlg::TWallOfFameDlg(const TUser& user, QWidget* parent) : QWidget(parent)
 {

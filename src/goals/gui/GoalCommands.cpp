@@ -37,13 +37,13 @@ void RegisterGoalCommands(IProgramShell& shell, TStudyCommands& study)
     shell.SetOpener(shell.CmdGoalCreateTasks, [&shell, &study] {
         const QDate today = shell.Services().Clock ? shell.Services().Clock->Now().date() : QDate::currentDate();
         auto* dlg = new TGoalsCreateDlg(shell.Books(), shell.Questions(), shell.User(), &shell.Messages(),
-            shell.Sounds().SpeechAvailable(), shell.Tasks(), today);
+                                        shell.Sounds().SpeechAvailable(), shell.Tasks(), today);
         dlg->ShowHelp = [&shell](int context) { shell.ShowHelp(context); };
         dlg->OnStartTask = [&shell, &study](const TTaskDef& task) {
             QAction* command = CommandOf(shell, task.Kind);
             if (!command || !command->isEnabled()) {
-                shell.Messages().Warning(QStringLiteral(
-                    "Please finish or close the study window that is open, then start the task again."));
+                shell.Messages().Warning(
+                    QStringLiteral("Please finish or close the study window that is open, then start the task again."));
                 return false;
             }
             if (TStudyDlgStart* setup = MakeTaskSetupDialog(StudyContextOf(study), task))

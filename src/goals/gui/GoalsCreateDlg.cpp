@@ -2,9 +2,9 @@
 
 #include "common/Utf8Text.h"
 #include "goals/TaskChoices.h"
+#include "material/gui/SelectionFrames.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
-#include "material/gui/SelectionFrames.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -16,10 +16,10 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QScrollArea>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -88,7 +88,8 @@ public:
 } // namespace
 
 TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& questions, const TUser& user,
-    IMessageService* messages, bool speechAvailable, TTasks& tasks, QDate today, QWidget* parent)
+                                 IMessageService* messages, bool speechAvailable, TTasks& tasks, QDate today,
+                                 QWidget* parent)
     : QWidget(parent), m_tasks(tasks), m_today(today), m_messages(messages)
 {
     setWindowTitle(FromUtf8("Create or Edit Study Tasks"));
@@ -187,7 +188,8 @@ void TGoalsCreateDlg::MakeTodoList(QWidget* tasksPage)
     m_todoList = new QTreeWidget(tasksPage);
     m_todoList->setObjectName(QStringLiteral("todoList"));
     m_todoList->setRootIsDecorated(false);
-    m_todoList->setHeaderLabels({FromUtf8("Task"), FromUtf8("Details"), FromUtf8("Target"), FromUtf8("Due"), FromUtf8("Complete")});
+    m_todoList->setHeaderLabels(
+        {FromUtf8("Task"), FromUtf8("Details"), FromUtf8("Target"), FromUtf8("Due"), FromUtf8("Complete")});
     m_todoList->setSortingEnabled(true);
     m_todoList->sortByColumn(Column(TColumn::Details), Qt::AscendingOrder);
     m_todoList->header()->setSectionResizeMode(Column(TColumn::Details), QHeaderView::Stretch);
@@ -254,7 +256,7 @@ void TGoalsCreateDlg::MakeDetailsPanel(QWidget* tasksPage, const TBooks& books, 
     auto* pagesLay = new QVBoxLayout(pages);
     pagesLay->setContentsMargins(0, 0, 0, 0);
     for (QWidget* f : {static_cast<QWidget*>(m_questionsFrame), static_cast<QWidget*>(m_memoryFrame),
-             static_cast<QWidget*>(m_accToFrame)})
+                       static_cast<QWidget*>(m_accToFrame)})
         pagesLay->addWidget(f);
     auto* scroll = new QScrollArea(m_detailsPanel);
     scroll->setWidget(pages);
@@ -350,7 +352,7 @@ void TGoalsCreateDlg::LoadScratchIntoFrame()
         break;
     }
     for (QWidget* f : {static_cast<QWidget*>(m_questionsFrame), static_cast<QWidget*>(m_memoryFrame),
-             static_cast<QWidget*>(m_accToFrame)})
+                       static_cast<QWidget*>(m_accToFrame)})
         f->setVisible(f == FrameOf(m_scratch.Kind));
     m_detailsEdit->setText(QString::fromUtf8(m_scratch.Details));
     m_targetDateEdit->setDate(DateOfDay(m_scratch.TargetDay).isValid() ? DateOfDay(m_scratch.TargetDay) : m_today);
@@ -371,7 +373,7 @@ void TGoalsCreateDlg::ShowDetails(bool on)
         const QSize want = QSize(std::max(sub->width(), sub->sizeHint().width()), room.height()).boundedTo(room);
         sub->resize(want);
         sub->move(std::max(0, std::min(sub->x(), room.width() - want.width())),
-            std::max(0, std::min(sub->y(), room.height() - want.height())));
+                  std::max(0, std::min(sub->y(), room.height() - want.height())));
     }
 }
 

@@ -42,7 +42,7 @@ public:
     static constexpr int Column(TColumn c) { return static_cast<int>(c); }
 
     TGoalsCreateDlg(const TBooks& books, const TQuestions& questions, const TUser& user, IMessageService* messages,
-        bool speechAvailable, TTasks& tasks, QDate today, QWidget* parent = nullptr);
+                    bool speechAvailable, TTasks& tasks, QDate today, QWidget* parent = nullptr);
 
     // --- what the buttons do ---
     void Add(TTaskKind kind);
@@ -118,7 +118,7 @@ private:
 
     TTasks& m_tasks;
     QDate m_today;
-    IMessageService* m_messages;   // errors of the buttons are reported here
+    IMessageService* m_messages; // errors of the buttons are reported here
     TTaskDef m_scratch;
     TMode m_mode = TMode::Idle;
     QTreeWidgetItem* m_edited = nullptr;

@@ -74,7 +74,7 @@ int MaterialDropWidth(TSelectionKind kind)
 }
 
 void FillMaterialList(const TBooks& books, TSelectionKind kind, std::span<const std::uint8_t> flags,
-    TCheckListCombo& list)
+                      TCheckListCombo& list)
 {
     list.SetSummaryEnabled(false);
     list.Clear();
@@ -167,14 +167,14 @@ void TfrmMaterialSelection::LoadFromUser(const TUser& user)
     const TUserOptions& o = user.Options;
     TSelectionKind kind;
     if (m_memoryStudy)
-        kind = o.ByChapters ? TSelectionKind::ByChapter
+        kind = o.ByChapters   ? TSelectionKind::ByChapter
                : o.BySections ? TSelectionKind::BySection
                               : TSelectionKind::ByMemory;
     else
-        kind = o.ByChapters ? TSelectionKind::ByChapter
+        kind = o.ByChapters   ? TSelectionKind::ByChapter
                : o.BySections ? TSelectionKind::BySection
-               : o.ByVerses  ? TSelectionKind::ByVerse
-                             : TSelectionKind::ByMemory;
+               : o.ByVerses   ? TSelectionKind::ByVerse
+                              : TSelectionKind::ByMemory;
     m_working.Create(user, kind);
     FillMaterialList(m_books, kind, m_working.Flags(kind), *checkList);
     SetRadio(kind);
@@ -416,13 +416,13 @@ void TfrmMixTimedPrejump::Load(const TModeChoice& c)
 TModeChoice TfrmMixTimedPrejump::Choice() const
 {
     return {MixedCheckBox->isChecked(), TimedCheckBox->isChecked(), PrejumpCheckBox->isChecked(),
-        prejumpSpoken->isChecked()};
+            prejumpSpoken->isChecked()};
 }
 
 // ---- The question study page ----
 
 TfrmQuestions::TfrmQuestions(const TBooks& books, const TQuestions& questions, IMessageService* messages,
-    bool speechAvailable, QWidget* parent)
+                             bool speechAvailable, QWidget* parent)
     : QWidget(parent)
 {
     Material = new TfrmMaterialSelection(books, false, this);
@@ -542,7 +542,8 @@ void TfrmMemory::LoadChoices(const TMemoryChoices& c)
     KeywordsCheckBox->setChecked(c.KeywordsOnly);
     TypeVerseCheckBox->setChecked(c.TypeVerse);
     // A value outside the three choices (a damaged user file) shows "Both of above".
-    const int types = c.VerseTypes >= MemoryKindFinish && c.VerseTypes <= MemoryKindBoth ? c.VerseTypes : MemoryKindBoth;
+    const int types =
+        c.VerseTypes >= MemoryKindFinish && c.VerseTypes <= MemoryKindBoth ? c.VerseTypes : MemoryKindBoth;
     for (int i = 0; i < 3; ++i)
         MemoryTypes[i]->setChecked(i == types);
 }

@@ -5,8 +5,8 @@
 // dialog opens and saves into it when the dialog is confirmed; the pages also exchange their
 // choices as plain values (StudyChoices.h) for goal tasks.
 
-#include "material/MaterialTables.h"
 #include "material/MaterialChoices.h"
+#include "material/MaterialTables.h"
 #include "user/MaterialSelections.h"
 
 #include <QWidget>
@@ -30,7 +30,7 @@ class TUser;
 // Fills a material list with the items of a kind, checked as flags says (item i as entry
 // i + 1), with the kind's item noun and drop-down width; the summary waits until the end.
 void FillMaterialList(const TBooks& books, TSelectionKind kind, std::span<const std::uint8_t> flags,
-    TCheckListCombo& list);
+                      TCheckListCombo& list);
 // Drop-down width of a kind's material list.
 int MaterialDropWidth(TSelectionKind kind);
 // Checks or unchecks every item (one summary update) and focuses the list.
@@ -150,8 +150,8 @@ private:
 class TfrmQuestions : public QWidget {
     Q_OBJECT
 public:
-    TfrmQuestions(const TBooks& books, const TQuestions& questions, IMessageService* messages,
-        bool speechAvailable, QWidget* parent = nullptr);
+    TfrmQuestions(const TBooks& books, const TQuestions& questions, IMessageService* messages, bool speechAvailable,
+                  QWidget* parent = nullptr);
     void LoadFromUser(const TUser& user);
     void SaveToUser(TUser& user) const;
     void LoadFromTask(const TMaterialChoice& material, const TQuestionChoices& c);

@@ -10,7 +10,7 @@ namespace sv {
 
 class TComboItems : public TItemList {
 public:
-    explicit TComboItems(QComboBox& combo) : m_combo(combo) {}
+    explicit TComboItems(QComboBox& combo) : m_combo(combo) { }
     void Clear() override { m_combo.clear(); }
     void AddItem(const std::string& text) override { m_combo.addItem(FromWin1252(text)); }
 

@@ -18,8 +18,7 @@
 
 namespace sv {
 
-namespace {
-} // namespace
+namespace { } // namespace
 
 TConcordanceDlg::TConcordanceDlg(const TPrintContext& context, QWidget* parent)
     : TDocumentDlg(context, "Generate a Concordance", "OK", 7200, parent), m_okButton(m_generateButton)

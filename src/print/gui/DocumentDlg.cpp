@@ -1,7 +1,7 @@
 #include "print/gui/DocumentDlg.h"
 
-#include "print/gui/SaveDialog.h"
 #include "common/Utf8Text.h"
+#include "print/gui/SaveDialog.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "widgets/DialogKeys.h"
@@ -14,8 +14,7 @@
 
 namespace sv {
 
-namespace {
-} // namespace
+namespace { } // namespace
 
 TDocumentDlg::TDocumentDlg(const TPrintContext& context, const char* caption, const char* generateCaption,
                            int helpContext, QWidget* parent)
@@ -31,7 +30,8 @@ TDocumentDlg::TDocumentDlg(const TPrintContext& context, const char* caption, co
     m_helpButton = new QPushButton(FromUtf8("Help"), this);
     m_helpButton->setObjectName(QStringLiteral("helpButton"));
     m_generateButton->setDefault(true);
-    connect(m_generateButton, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
+    connect(m_generateButton, &QPushButton::clicked, this,
+            [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_helpButton, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
@@ -58,7 +58,8 @@ std::optional<TDocumentDlg::TTarget> TDocumentDlg::AskTarget(const char* default
     std::vector<TFileFilter> filters = DocumentFilters();
     if (formats == TFormats::RtfOnly)
         filters.resize(1);
-    const auto choice = m_context.SaveDialog->Ask({windowTitle(), FromUtf8(defaultName), QStringLiteral("rtf"), filters});
+    const auto choice =
+        m_context.SaveDialog->Ask({windowTitle(), FromUtf8(defaultName), QStringLiteral("rtf"), filters});
     if (!choice)
         return std::nullopt;
     TTarget t;
@@ -70,11 +71,13 @@ std::optional<TDocumentDlg::TTarget> TDocumentDlg::AskTarget(const char* default
 bool TDocumentDlg::Produce(const TTarget& target, TDocFormat format, TDocumentKind kind,
                            const std::function<void(TDocFile&)>& write)
 {
-    const bool written = Guarded([&] {
-        TDocFile file(format, m_context.TextEncoding);
-        write(file);
-        file.Save(target.Path.toStdString());
-    }, m_context.Messages);
+    const bool written = Guarded(
+        [&] {
+            TDocFile file(format, m_context.TextEncoding);
+            write(file);
+            file.Save(target.Path.toStdString());
+        },
+        m_context.Messages);
     if (!written)
         return false;
     OfferToOpen(m_context, kind, target.Path);

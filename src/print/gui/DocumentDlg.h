@@ -5,8 +5,8 @@
 // open the finished file with the desktop's program for it.
 
 #include "print/DocFile.h"
-#include "print/gui/PrintContext.h"
 #include "print/RtfWriter.h"
+#include "print/gui/PrintContext.h"
 
 #include <QWidget>
 

@@ -3,10 +3,10 @@
 #include "common/Random.h"
 #include "common/Utf8Text.h"
 #include "content/Questions.h"
+#include "material/gui/SelectionFrames.h"
 #include "print/RtfWriter.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
-#include "material/gui/SelectionFrames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"
@@ -66,7 +66,8 @@ TListsDlg::TListsDlg(const TPrintContext& context, QWidget* parent)
     CancelBtn = new QPushButton(FromUtf8("Cancel"), this);
     helpBtn = new QPushButton(FromUtf8("Help"), this);
     GenerateBtn->setDefault(true);
-    connect(GenerateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
+    connect(GenerateBtn, &QPushButton::clicked, this,
+            [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(helpBtn, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
@@ -143,8 +144,8 @@ QWidget* TListsDlg::MakeSelectionPage()
     lay->addWidget(sizeBox, 0, 1, 3, 1);
     lay->setRowStretch(3, 1);
 
-    for (QRadioButton* rb : {AllAvailableCB, NoMoreThanCB, PercentCB, DifficultyCB, DifficultyPercentCB,
-                             DifficultyTotalCB})
+    for (QRadioButton* rb :
+         {AllAvailableCB, NoMoreThanCB, PercentCB, DifficultyCB, DifficultyPercentCB, DifficultyTotalCB})
         connect(rb, &QRadioButton::toggled, this, [this] { UpdateEnabling(); });
     return page;
 }
@@ -396,7 +397,8 @@ TProgressForm::TProgressForm(const TPrintContext& context, std::unique_ptr<TPrin
     setToolTip(hint);
     HintLabel->setText(hint);
     setMinimumWidth(320);
-    connect(CancelBtn, &QPushButton::clicked, this, [this] { Guarded([this] { CancelBtnClick(); }, m_context.Messages); });
+    connect(CancelBtn, &QPushButton::clicked, this,
+            [this] { Guarded([this] { CancelBtnClick(); }, m_context.Messages); });
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
@@ -428,7 +430,8 @@ void TProgressForm::Timer1Timer() { ShowPercent(m_job->ProgressPercent()); }
 void TProgressForm::ShowPercent(int percent)
 {
     ProgressBar->setValue(percent);
-    const QString hint = FromUtf8("Creating list ") + m_caption + FromUtf8(": ") + QString::number(percent) + FromUtf8(" percent done.");
+    const QString hint =
+        FromUtf8("Creating list ") + m_caption + FromUtf8(": ") + QString::number(percent) + FromUtf8(" percent done.");
     setToolTip(hint);
     HintLabel->setText(hint);
 }
@@ -476,8 +479,8 @@ void TProgressForm::closeEvent(QCloseEvent* event)
 {
     if (!m_ended) {
         const bool yes = !m_context.Messages
-            || m_context.Messages->Confirm(FromUtf8("Are you sure you want to cancel generating the list ") + m_caption
-                                           + FromUtf8("?"));
+                         || m_context.Messages->Confirm(FromUtf8("Are you sure you want to cancel generating the list ")
+                                                        + m_caption + FromUtf8("?"));
         if (!yes) {
             event->ignore();
             return;

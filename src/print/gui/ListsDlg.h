@@ -4,8 +4,8 @@
 // in reference or alphabetical order. "Create" asks for the file, starts the list job on a
 // worker thread with a progress window (TProgressForm) and closes.
 
-#include "print/gui/PrintContext.h"
 #include "print/PrintList.h"
+#include "print/gui/PrintContext.h"
 #include "shell/CloseNotice.h"
 
 #include <QWidget>
@@ -92,8 +92,8 @@ class TProgressForm : public QWidget {
     Q_OBJECT
 public:
     // Starts the job on its own thread; the random source must outlive the window.
-    TProgressForm(const TPrintContext& context, std::unique_ptr<TPrintList> job,
-                  std::unique_ptr<IRandom> ownRandom, QWidget* parent = nullptr);
+    TProgressForm(const TPrintContext& context, std::unique_ptr<TPrintList> job, std::unique_ptr<IRandom> ownRandom,
+                  QWidget* parent = nullptr);
     ~TProgressForm() override;
 
     QLabel* HintLabel; // the hint, also shown in the window
@@ -126,7 +126,7 @@ private:
     QThread* m_thread = nullptr;
     QString m_caption;
     TPrintList::TOutcome m_outcome = TPrintList::TOutcome::Cancelled;
-    std::exception_ptr m_error;   // what ended the job's thread, if anything
+    std::exception_ptr m_error; // what ended the job's thread, if anything
     bool m_ended = false;
     bool m_written = false;
 };

@@ -2,8 +2,8 @@
 
 #include "common/Utf8Text.h"
 #include "content/Books.h"
-#include "print/MemoryList.h"
 #include "material/gui/SelectionFrames.h"
+#include "print/MemoryList.h"
 #include "user/User.h"
 #include "widgets/SpinEdit.h"
 
@@ -15,8 +15,7 @@
 
 namespace sv {
 
-namespace {
-} // namespace
+namespace { } // namespace
 
 TMemListDlg::TMemListDlg(const TPrintContext& context, QWidget* parent)
     : TDocumentDlg(context, "Generate Memory Verses", "Create", 2090, parent)

@@ -2,8 +2,8 @@
 // TMemListDlg ("Generate Memory Verses"): writes the memory verse list of the chosen
 // material with its prejump lists (MemoryList.h), as RTF or plain text.
 
-#include "print/gui/DocumentDlg.h"
 #include "print/MemoryList.h"
+#include "print/gui/DocumentDlg.h"
 
 class QCheckBox;
 

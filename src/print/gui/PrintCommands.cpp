@@ -22,13 +22,16 @@ void RegisterPrintCommands(IProgramShell& main)
     const Qt::WindowFlags flags =
         Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     main.SetOpener(main.CmdMemoryList, [&main, saveDialog, flags] {
-        main.OpenChild(new TMemListDlg(PrintContextOf(main, saveDialog.get())), IProgramShell::TPlacement::Cascaded, flags);
+        main.OpenChild(new TMemListDlg(PrintContextOf(main, saveDialog.get())), IProgramShell::TPlacement::Cascaded,
+                       flags);
     });
     main.SetOpener(main.CmdScripturePortion, [&main, saveDialog, flags] {
-        main.OpenChild(new TScriptureDlg(PrintContextOf(main, saveDialog.get())), IProgramShell::TPlacement::Cascaded, flags);
+        main.OpenChild(new TScriptureDlg(PrintContextOf(main, saveDialog.get())), IProgramShell::TPlacement::Cascaded,
+                       flags);
     });
     main.SetOpener(main.CmdConcordance, [&main, saveDialog, flags] {
-        main.OpenChild(new TConcordanceDlg(PrintContextOf(main, saveDialog.get())), IProgramShell::TPlacement::Centred, flags);
+        main.OpenChild(new TConcordanceDlg(PrintContextOf(main, saveDialog.get())), IProgramShell::TPlacement::Centred,
+                       flags);
     });
     main.CmdScripturePortion->setVisible(true);
     main.CmdConcordance->setVisible(true);
@@ -44,8 +47,8 @@ void RegisterPrintCommands(IProgramShell& main)
         forWindows->setObjectName(QStringLiteral("CmdTextForWindows"));
         forWindows->setCheckable(true);
         forWindows->setChecked(main.Settings().TextForWindows);
-        forWindows->setStatusTip(QStringLiteral(
-            "Text-only documents are saved as Windows-1252 with CR LF line ends instead of UTF-8"));
+        forWindows->setStatusTip(
+            QStringLiteral("Text-only documents are saved as Windows-1252 with CR LF line ends instead of UTF-8"));
         QObject::connect(forWindows, &QAction::toggled, forWindows, [&main](bool on) {
             main.Settings().TextForWindows = on;
             if (!main.Settings().Save())

@@ -40,7 +40,7 @@ public:
 // folder the first time) and asks before replacing a file.
 class TQtSaveDialog : public ISaveDialog {
 public:
-    explicit TQtSaveDialog(QWidget* parent) : m_parent(parent) {}
+    explicit TQtSaveDialog(QWidget* parent) : m_parent(parent) { }
     std::optional<TSaveAnswer> Ask(const TSaveRequest& request) override;
 
 private:

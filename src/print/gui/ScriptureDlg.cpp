@@ -16,8 +16,7 @@
 
 namespace sv {
 
-namespace {
-} // namespace
+namespace { } // namespace
 
 TScriptureDlg::TScriptureDlg(const TPrintContext& context, QWidget* parent)
     : TDocumentDlg(context, "Generate scripture portion", "Create", 2100, parent)
@@ -109,7 +108,8 @@ void TScriptureDlg::GenerateBtnClick()
         if (!Guarded([&] { notes = ReadFootnotes(m_context.ProgramDir + "footnotes.txt"); }, m_context.Messages))
             return;
         if (notes.LeftOut > 0)
-            Warn("The file footnotes.txt holds more than 500 footnotes; the footnotes after the first 500 are left out.");
+            Warn("The file footnotes.txt holds more than 500 footnotes; the footnotes after the first 500 are left "
+                 "out.");
     }
     if (!Produce(*target, TDocFormat::Rtf, TDocumentKind::ScripturePortion,
                  [&](TDocFile& file) { WriteScripturePortion(file, *m_context.Books, c, notes.Items); }))

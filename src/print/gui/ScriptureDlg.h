@@ -2,8 +2,8 @@
 // TScriptureDlg ("Generate scripture portion"): writes the scripture text from the first
 // chapter through the chosen one as a three-column RTF document (ScripturePortion.h).
 
-#include "print/gui/DocumentDlg.h"
 #include "print/ScripturePortion.h"
+#include "print/gui/DocumentDlg.h"
 
 class QCheckBox;
 class QComboBox;

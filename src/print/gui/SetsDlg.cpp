@@ -5,11 +5,11 @@
 #include "common/Utf8Text.h"
 #include "common/Win1252.h"
 #include "content/Questions.h"
+#include "material/gui/SelectionFrames.h"
 #include "print/DocFile.h"
 #include "print/RtfWriter.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
-#include "material/gui/SelectionFrames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"
@@ -40,10 +40,7 @@ namespace sv {
 
 namespace {
 
-QCheckBox* Check(const char* caption, QWidget* parent)
-{
-    return new QCheckBox(FromUtf8(caption), parent);
-}
+QCheckBox* Check(const char* caption, QWidget* parent) { return new QCheckBox(FromUtf8(caption), parent); }
 
 TSpinEdit* Spin(int lo, int hi, int step, QWidget* parent)
 {
@@ -147,7 +144,8 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
     connect(Material->checkList, &TCheckListCombo::ItemToggled, this, materialChanged);
     connect(Material->selectAllMaterialBtn, &QPushButton::clicked, this, materialChanged);
     connect(Material->clearAllMaterialBtn, &QPushButton::clicked, this, materialChanged);
-    for (QRadioButton* rb : {Material->byChaptersRB, Material->byVersesRB, Material->bySectionsRB, Material->byMemoryRB})
+    for (QRadioButton* rb :
+         {Material->byChaptersRB, Material->byVersesRB, Material->bySectionsRB, Material->byMemoryRB})
         if (rb)
             connect(rb, &QRadioButton::toggled, this, [materialChanged](bool on) {
                 if (on)
@@ -227,7 +225,8 @@ TSetsDlg_WF::TSetsDlg_WF(const TPrintContext& context, QWidget* parent)
     CancelBtn = new QPushButton(FromUtf8("Cancel"), this);
     helpBtn = new QPushButton(FromUtf8("Help"), this);
     GenerateBtn->setDefault(true);
-    connect(GenerateBtn, &QPushButton::clicked, this, [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
+    connect(GenerateBtn, &QPushButton::clicked, this,
+            [this] { Guarded([this] { GenerateBtnClick(); }, m_context.Messages); });
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(helpBtn, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
@@ -328,8 +327,8 @@ QWidget* TSetsDlg_WF::MakeAdvancedPage()
     colour->addSpacing(20);
     colour->addWidget(useColorCB);
     lay->addLayout(colour);
-    for (QCheckBox* cb : {FavorDuplicatesCheckBox, underlinePrejumps, useHistoryCB, updateHistoryCB, UseTwoColumns,
-                          AdvancedSectoring})
+    for (QCheckBox* cb :
+         {FavorDuplicatesCheckBox, underlinePrejumps, useHistoryCB, updateHistoryCB, UseTwoColumns, AdvancedSectoring})
         lay->addWidget(cb);
     lay->addStretch();
     auto* rl = new QHBoxLayout;
@@ -358,10 +357,10 @@ QWidget* TSetsDlg_WF::MakeSectoringPage()
     page->hide();
     auto* text = new QLabel(
         FromUtf8("The first two rules exclude each other. Evenly across VERSES gives every chosen verse the same "
-          "chance to be drawn, however many questions it has; evenly across QUESTIONS lets a verse with more "
-          "questions be drawn more often, while still spreading a set over the verses.\n\n"
-          "Evenly across CHAPTERS and SECTIONS spreads each set over the chapters and the text sections of "
-          "the material. A small section may then receive more than its share of questions."),
+                 "chance to be drawn, however many questions it has; evenly across QUESTIONS lets a verse with more "
+                 "questions be drawn more often, while still spreading a set over the verses.\n\n"
+                 "Evenly across CHAPTERS and SECTIONS spreads each set over the chapters and the text sections of "
+                 "the material. A small section may then receive more than its share of questions."),
         page);
     text->setWordWrap(true);
     auto* lay = new QVBoxLayout(page);
@@ -442,7 +441,7 @@ void TSetsDlg_WF::LoadFromUser()
         else
             m_history.Clear();
     } catch (const std::exception& e) {
-        m_history.Clear();   // a damaged history is reported and left out of this window's builds
+        m_history.Clear(); // a damaged history is reported and left out of this window's builds
         ReportError(e, m_context.Messages);
     }
 
@@ -534,10 +533,7 @@ TSetsChoices TSetsDlg_WF::Choices() const
     return c;
 }
 
-void TSetsDlg_WF::Restart()
-{
-    AdequacyTimer->start();
-}
+void TSetsDlg_WF::Restart() { AdequacyTimer->start(); }
 
 void TSetsDlg_WF::CheckAdequacyNow()
 {
@@ -613,7 +609,8 @@ void TSetsDlg_WF::GenerateBtnClick()
         if (!m_thread)
             return;
         if (!m_progressDlg) {
-            m_progressDlg = new QProgressDialog(FromUtf8("Creating question sets..."), FromUtf8("Cancel"), 0, std::max(1, total), this);
+            m_progressDlg = new QProgressDialog(FromUtf8("Creating question sets..."), FromUtf8("Cancel"), 0,
+                                                std::max(1, total), this);
             m_progressDlg->setWindowTitle(FromUtf8("Generate Question Sets"));
             m_progressDlg->setMinimumDuration(0);
             m_progressDlg->setAutoClose(false);
@@ -660,14 +657,16 @@ void TSetsDlg_WF::BuildFinished()
     const TSaveChoice file = AskDocumentFile(m_context, windowTitle(), FromUtf8("MYSETS"));
     if (file.Path.isEmpty())
         return;
-    const bool written = Guarded([&] {
-        TDocFile doc(file.Rtf ? TDocFormat::Rtf : TDocFormat::Text, m_context.TextEncoding);
-        WriteSetDocument(doc, *sets, DocumentOptions(m_building), *m_context.Questions);
-        doc.Save(file.Path.toStdString());
-        if (m_building.UpdateHistory && m_context.HistoryPath)
-            RecordSetsInHistory(*sets, m_building.Sets, m_building.Counts.QuestionsPerSet(), m_history,
-                                *m_context.Questions, m_context.HistoryPath());
-    }, m_context.Messages);
+    const bool written = Guarded(
+        [&] {
+            TDocFile doc(file.Rtf ? TDocFormat::Rtf : TDocFormat::Text, m_context.TextEncoding);
+            WriteSetDocument(doc, *sets, DocumentOptions(m_building), *m_context.Questions);
+            doc.Save(file.Path.toStdString());
+            if (m_building.UpdateHistory && m_context.HistoryPath)
+                RecordSetsInHistory(*sets, m_building.Sets, m_building.Counts.QuestionsPerSet(), m_history,
+                                    *m_context.Questions, m_context.HistoryPath());
+        },
+        m_context.Messages);
     if (!written)
         return;
     OfferToOpen(m_context, TDocumentKind::QuestionSets, file.Path);

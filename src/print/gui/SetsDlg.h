@@ -6,8 +6,8 @@
 // second), writes the document, records the history and offers to open the file.
 
 #include "content/MarkedText.h"
-#include "print/gui/PrintContext.h"
 #include "print/SetsMaker.h"
+#include "print/gui/PrintContext.h"
 #include "shell/CloseNotice.h"
 #include "user/History.h"
 

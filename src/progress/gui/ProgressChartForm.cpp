@@ -3,12 +3,12 @@
 #include "common/Utf8Text.h"
 #include "common/Win1252.h"
 #include "content/Books.h"
+#include "material/gui/SelectionFrames.h"
 #include "progress/gui/ProgressChart.h"
 #include "progress/gui/SeriesColour.h"
 #include "progress/gui/VerseMapView.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
-#include "material/gui/SelectionFrames.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 
@@ -18,20 +18,20 @@
 
 #include <QChart>
 #include <QComboBox>
-#include <QStackedWidget>
 #include <QDate>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
-#include <QFontMetrics>
-#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -40,21 +40,22 @@ namespace sv {
 namespace {
 
 constexpr TProgressSeries AllSeries[] = {TProgressSeries::Mastered, TProgressSeries::CorrectFewerThan3,
-    TProgressSeries::Unmastered, TProgressSeries::Untried};
+                                         TProgressSeries::Unmastered, TProgressSeries::Untried};
 
 QLabel* LegendLabel(TProgressSeries s, QWidget* parent)
 {
     const QColor c = SeriesColour(s);
-    auto* label = new QLabel(QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
-                                 .arg(c.name(), FromUtf8(SeriesLabel(s)).toHtmlEscaped()),
-        parent);
+    auto* label =
+        new QLabel(QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
+                       .arg(c.name(), FromUtf8(SeriesLabel(s)).toHtmlEscaped()),
+                   parent);
     return label;
 }
 
 } // namespace
 
 TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& questions, const TUser& user,
-    IMessageService* messages, QWidget* parent)
+                                       IMessageService* messages, QWidget* parent)
     : QWidget(parent), m_books(books), m_user(user), m_messages(messages), m_counts(books, questions, user),
       m_map(books, questions, user)
 {
@@ -69,9 +70,10 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     Chart->SetSeries(series);
     Chart->setContextMenuPolicy(Qt::CustomContextMenu);
     ChartPopupMenu = new QMenu(this);
-    ChartPopupMenu->addAction(FromUtf8("Save chart as image..."), this, [this] { Guarded([this] { SaveChartAsImage(); }, m_messages); });
+    ChartPopupMenu->addAction(FromUtf8("Save chart as image..."), this,
+                              [this] { Guarded([this] { SaveChartAsImage(); }, m_messages); });
     connect(Chart, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint& pos) { ChartPopupMenu->popup(Chart->mapToGlobal(pos)); });
+            [this](const QPoint& pos) { ChartPopupMenu->popup(Chart->mapToGlobal(pos)); });
     Chart->OnHover = [this](int point) {
         if (point < 0)
             QToolTip::hideText();
@@ -94,12 +96,13 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     auto* mapLegendLay = new QVBoxLayout(MapLegendGroupBox);
     mapLegendLay->setContentsMargins(0, 0, 0, 0);
     for (TVerseQuestionState st : {TVerseQuestionState::AllMastered, TVerseQuestionState::SomeTried,
-             TVerseQuestionState::NoneTried, TVerseQuestionState::NoQuestions})
-        mapLegendLay->addWidget(new QLabel(
-            QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
-                .arg(TVerseMapView::StateColour(st).name(), FromUtf8(VerseStateLabel(st))),
-            MapLegendGroupBox));
-    mapLegendLay->addWidget(new QLabel(QStringLiteral("\u25CF memory verse, \u25A0 reference work:\ncoloured as in the chart"), MapLegendGroupBox));
+                                   TVerseQuestionState::NoneTried, TVerseQuestionState::NoQuestions})
+        mapLegendLay->addWidget(
+            new QLabel(QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
+                           .arg(TVerseMapView::StateColour(st).name(), FromUtf8(VerseStateLabel(st))),
+                       MapLegendGroupBox));
+    mapLegendLay->addWidget(new QLabel(
+        QStringLiteral("\u25CF memory verse, \u25A0 reference work:\ncoloured as in the chart"), MapLegendGroupBox));
     viewLay->addWidget(MapLegendGroupBox);
     QuestionsRB = new QRadioButton(FromUtf8("Questions"), ViewGroupBox);
     MemoryRB = new QRadioButton(FromUtf8("Memory verses"), ViewGroupBox);
@@ -233,7 +236,8 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     lay->addLayout(side);
 
     AskSavePath = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, FromUtf8("Save chart as image"), suggested, FromUtf8("PNG images (*.png)"));
+        return QFileDialog::getSaveFileName(this, FromUtf8("Save chart as image"), suggested,
+                                            FromUtf8("PNG images (*.png)"));
     };
 
     // The chart starts as every chapter untried, then shows the questions view.
@@ -282,8 +286,13 @@ void TProgressChartForm::Fill()
         m_map.Count(MapFromCB->currentIndex() + 1, MapToCB->currentIndex() + 1, Collections->Chosen());
         MapView->MapChanged();
         const TVerseMapTotals& t = m_map.Totals();
-        MapSummaryLabel->setText(QStringLiteral("%1 verses: %2 never asked, %3 some asked, %4 all mastered, %5 without questions")
-                                     .arg(t.Verses).arg(t.NoneTried).arg(t.SomeTried).arg(t.AllMastered).arg(t.NoQuestions));
+        MapSummaryLabel->setText(
+            QStringLiteral("%1 verses: %2 never asked, %3 some asked, %4 all mastered, %5 without questions")
+                .arg(t.Verses)
+                .arg(t.NoneTried)
+                .arg(t.SomeTried)
+                .arg(t.AllMastered)
+                .arg(t.NoQuestions));
         return;
     }
     m_counts.Count(m_view, Collections->Chosen());
@@ -315,7 +324,8 @@ QString TProgressChartForm::HoverText(int point) const
     if (m_view == TProgressView::Questions && m_counts.Totals().Available == 0)
         return text + FromUtf8("\nNo question collection chosen");
     for (TProgressSeries s : AllSeries)
-        text += QLatin1Char('\n') + FromUtf8(SeriesLabel(s)) + FromUtf8(": ") + QString::number(m_counts.Value(point, s));
+        text +=
+            QLatin1Char('\n') + FromUtf8(SeriesLabel(s)) + FromUtf8(": ") + QString::number(m_counts.Value(point, s));
     return text;
 }
 
@@ -324,12 +334,12 @@ bool TProgressChartForm::SaveImage(const QString& path)
     // The saved picture names the person, the view and the day above the chart, and keeps the
     // key to its colours below it, so that it can be shared and read on its own.
     const QPixmap chart = Pages->currentWidget()->grab();
-    const QString title = FromWin1252(m_user.FullName.text()) + FromUtf8(": ") + FromUtf8(ProgressCaption(m_view)) + FromUtf8(", ")
-                          + QDate::currentDate().toString(Qt::ISODate);
+    const QString title = FromWin1252(m_user.FullName.text()) + FromUtf8(": ") + FromUtf8(ProgressCaption(m_view))
+                          + FromUtf8(", ") + QDate::currentDate().toString(Qt::ISODate);
     std::vector<std::pair<QColor, QString>> key;
     if (m_view == TProgressView::VerseMap) {
         for (TVerseQuestionState st : {TVerseQuestionState::AllMastered, TVerseQuestionState::SomeTried,
-                 TVerseQuestionState::NoneTried, TVerseQuestionState::NoQuestions})
+                                       TVerseQuestionState::NoneTried, TVerseQuestionState::NoQuestions})
             key.emplace_back(TVerseMapView::StateColour(st), FromUtf8(VerseStateLabel(st)));
     } else {
         for (TProgressSeries s : AllSeries)
@@ -370,7 +380,7 @@ bool TProgressChartForm::SaveImage(const QString& path)
             p.fillRect(QRect(at.x(), at.y() + 4, swatch, swatch), key[i].first);
             p.drawRect(QRect(at.x(), at.y() + 4, swatch, swatch));
             p.drawText(QRect(at.x() + swatch + 6, at.y(), image.width(), keyLine), Qt::AlignLeft | Qt::AlignVCenter,
-                key[i].second);
+                       key[i].second);
         }
     }
     if (chart.isNull() || !image.save(path, "PNG")) {

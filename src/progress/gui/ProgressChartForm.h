@@ -35,8 +35,8 @@ class TProgressChartForm : public QWidget {
 public:
     static constexpr int HelpContext = 2060;
 
-    TProgressChartForm(const TBooks& books, const TQuestions& questions, const TUser& user,
-        IMessageService* messages, QWidget* parent = nullptr);
+    TProgressChartForm(const TBooks& books, const TQuestions& questions, const TUser& user, IMessageService* messages,
+                       QWidget* parent = nullptr);
 
     TProgressView View() const { return m_view; }
     // Selects a view as its radio button does.

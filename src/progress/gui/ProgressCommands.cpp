@@ -4,8 +4,8 @@
 #include "shell/ProgramShell.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
-#include "wordstudy/gui/BibleForm.h"
 #include "wordstudy/BibleBrowser.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <QAction>
 
@@ -20,12 +20,13 @@ void RegisterProgressCommands(IProgramShell& shell)
         auto* form = new TProgressChartForm(shell.Books(), shell.Questions(), shell.User(), &shell.Messages());
         form->ShowHelp = [&shell](int context) { shell.ShowHelp(context); };
         form->OpenWordStudyAt = [&shell, speech](const TVerseRef& ref) {
-            TBibleForm* bible = OpenBibleWindow(*shell.MdiArea(), shell.Books(), shell.User().WordUseLimit, speech.get());
+            TBibleForm* bible =
+                OpenBibleWindow(*shell.MdiArea(), shell.Books(), shell.User().WordUseLimit, speech.get());
             bible->ShowPassage(ref, 1, false);
         };
         shell.OpenChild(form, IProgramShell::TPlacement::Cascaded,
-            Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                | Qt::WindowMinMaxButtonsHint);
+                        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                            | Qt::WindowMinMaxButtonsHint);
     });
 }
 

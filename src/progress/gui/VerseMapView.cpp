@@ -152,7 +152,10 @@ QString TVerseMapView::HoverText(int verseNo) const
     if (cell->Questions == 0)
         text += QStringLiteral("No questions");
     else
-        text += QStringLiteral("Questions: %1, asked %2, mastered %3").arg(cell->Questions).arg(cell->Tried).arg(cell->Mastered);
+        text += QStringLiteral("Questions: %1, asked %2, mastered %3")
+                    .arg(cell->Questions)
+                    .arg(cell->Tried)
+                    .arg(cell->Mastered);
     if (cell->MemoryVerse > 0)
         text += QStringLiteral("\nMemory verse: ") + QString::fromLatin1(SeriesLabel(cell->Memory));
     text += QStringLiteral("\nReference work: ") + QString::fromLatin1(SeriesLabel(cell->Reference));
@@ -172,8 +175,7 @@ void TVerseMapView::paintEvent(QPaintEvent*)
     for (const TRow& row : m_rows) {
         const int y = row.FirstLine * (m_cell + Gap);
         p.setPen(palette().windowText().color());
-        p.drawText(QRect(0, y, m_labelWidth - 4, m_cell + Gap), Qt::AlignRight | Qt::AlignVCenter,
-            row.Label);
+        p.drawText(QRect(0, y, m_labelWidth - 4, m_cell + Gap), Qt::AlignRight | Qt::AlignVCenter, row.Label);
         for (int i = 0; i < row.Count; ++i) {
             const TVerseCell& cell = cells[static_cast<std::size_t>(row.FirstCell + i)];
             const QRect box = CellBox(row.FirstCell + i);
@@ -188,7 +190,8 @@ void TVerseMapView::paintEvent(QPaintEvent*)
                 p.setBrush(Qt::NoBrush);
             }
             if (cell.Reference != TProgressSeries::Untried)
-                p.fillRect(QRect(box.left() + 2, box.bottom() - mark - 1, mark, mark), SeriesMarkColour(cell.Reference));
+                p.fillRect(QRect(box.left() + 2, box.bottom() - mark - 1, mark, mark),
+                           SeriesMarkColour(cell.Reference));
         }
     }
 }

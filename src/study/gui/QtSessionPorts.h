@@ -14,7 +14,7 @@ public:
 
 class TSoundsVoice final : public ISessionVoice {
 public:
-    explicit TSoundsVoice(TSounds& sounds) : m_sounds(sounds) {}
+    explicit TSoundsVoice(TSounds& sounds) : m_sounds(sounds) { }
     bool SpeechAvailable() const override;
     void SpeakQuestion(const std::string& text) override;
     void StopSpeaking() override;

@@ -7,8 +7,8 @@
 #include "shell/ExitAgreement.h"
 #include "shell/Services.h"
 #include "study/AskerRun.h"
-#include "study/gui/QtSessionPorts.h"
 #include "study/Recitation.h"
+#include "study/gui/QtSessionPorts.h"
 #include "user/User.h"
 #include "widgets/LipPicture.h"
 #include "wordstudy/gui/BibleForm.h"
@@ -24,8 +24,8 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -35,7 +35,7 @@ namespace {
 QColor ColourOf(std::uint32_t bgr)
 {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-        static_cast<int>((bgr >> 16) & 0xFF));
+                  static_cast<int>((bgr >> 16) & 0xFF));
 }
 } // namespace
 
@@ -73,8 +73,8 @@ protected:
             return f;
         };
         const int lineHeight = QFontMetrics(font()).boundingRect(FromUtf8("Ag")).height() + 1;
-        const auto runs = LayoutAskerRuns(text, m_answer, width(), lineHeight,
-            [&](const std::string& s, std::uint8_t style) {
+        const auto runs =
+            LayoutAskerRuns(text, m_answer, width(), lineHeight, [&](const std::string& s, std::uint8_t style) {
                 return QFontMetrics(fontFor(style)).horizontalAdvance(FromWin1252(s));
             });
         const int ascent = QFontMetrics(font()).ascent();
@@ -91,7 +91,7 @@ private:
 };
 
 TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSettings& settings,
-    std::unique_ptr<ISessionItems> items, QWidget* parent)
+                               std::unique_ptr<ISessionItems> items, QWidget* parent)
     : QWidget(parent), m_context(context), m_items(std::move(items))
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -210,9 +210,9 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     Lip->SetSpeakingQuery([this] { return m_context.Voice && m_context.Voice->IsSpeaking(); });
     Lip->hide();
 
-    m_logic = std::make_unique<TAskerLogic>(settings, *m_items, *m_context.Voice, *this,
-        *m_context.Timers, *m_context.Random, m_context.User->Options.UseLips,
-        m_context.User->FullName.text());
+    m_logic =
+        std::make_unique<TAskerLogic>(settings, *m_items, *m_context.Voice, *this, *m_context.Timers, *m_context.Random,
+                                      m_context.User->Options.UseLips, m_context.User->FullName.text());
     m_logicPtr = m_logic.get();
 
     // Every button and menu item acts through the error boundary.
@@ -227,7 +227,7 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     connect(LeftAccToButton, &QPushButton::clicked, this, click(&TAskerLogic::LeftAccToClick));
     connect(RightAccToButton, &QPushButton::clicked, this, click(&TAskerLogic::RightAccToClick));
     connect(useLipsToReadQuestion, &QAction::triggered, this,
-        [this](bool checked) { Act([&] { m_logic->UseLipsClick(checked); }); });
+            [this](bool checked) { Act([&] { m_logic->UseLipsClick(checked); }); });
     connect(undoGrade, &QAction::triggered, this, [this] { UndoGrade(); });
 
     // The window sees keys before its controls; the pop-up menu keeps its own keys.
@@ -407,7 +407,6 @@ QPushButton* TQuestionAsker::OtherButton(QObject* receiver) const
     return nullptr;
 }
 
-
 void TQuestionAsker::UpdateRecitation()
 {
     if (!RecitationEdit)
@@ -425,8 +424,8 @@ void TQuestionAsker::UpdateRecitation()
         } else if (phase == TSessionPhase::AnswerShown && m_recitationErrors < 0) {
             const QString typed = RecitationEdit->toPlainText();
             const std::optional<TRecitationTask> task = m_items->RecitationTask(m_logic->Answer());
-            const TRecitation r = task ? CompareRecitation(*task, typed)
-                                       : CompareRecitation(RecitationPassage(m_logic->Answer()), typed);
+            const TRecitation r =
+                task ? CompareRecitation(*task, typed) : CompareRecitation(RecitationPassage(m_logic->Answer()), typed);
             m_recitationErrors = r.Errors;
             RecitationResult->setText(RecitationMarkup(r));
             RecitationResult->show();
@@ -479,7 +478,7 @@ bool TQuestionAsker::HandleKey(QKeyEvent* event, QObject* receiver)
     default:
         return false;
     }
-    bool handled = true;   // a key whose step failed is still the session's
+    bool handled = true; // a key whose step failed is still the session's
     Act([&] { handled = m_logic->KeyPress(key); });
     return handled;
 }
@@ -520,7 +519,8 @@ bool TQuestionAsker::eventFilter(QObject* watched, QEvent* event)
                 b->click();
                 return true;
             }
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && (key->modifiers() & Qt::ControlModifier)) {
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+                && (key->modifiers() & Qt::ControlModifier)) {
                 StartStop->click();
                 return true;
             }

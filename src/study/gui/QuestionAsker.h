@@ -33,8 +33,8 @@ public:
 
     // Creates the session window for a filled working list (items). The caller shows it as a
     // child of the main window (OpenChild); the window frees itself when it closes.
-    TQuestionAsker(const TStudyContext& context, const TSessionSettings& settings,
-        std::unique_ptr<ISessionItems> items, QWidget* parent = nullptr);
+    TQuestionAsker(const TStudyContext& context, const TSessionSettings& settings, std::unique_ptr<ISessionItems> items,
+                   QWidget* parent = nullptr);
     ~TQuestionAsker() override;
 
     TAskerLogic& Logic() { return *m_logic; }

@@ -9,8 +9,8 @@
 #include "study/gui/StudyDialogs.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
-#include "wordstudy/gui/BibleForm.h"
 #include "wordstudy/BibleBrowser.h"
+#include "wordstudy/gui/BibleForm.h"
 
 #include <QAction>
 #include <QMdiSubWindow>
@@ -20,12 +20,12 @@ namespace sv {
 class TStudyCommands : public QObject {
 public:
     explicit TStudyCommands(IProgramShell& main)
-        : QObject(main.Window()), m_main(main), m_random(main.Services().Random ? *main.Services().Random : m_ownRandom),
+        : QObject(main.Window()), m_main(main),
+          m_random(main.Services().Random ? *main.Services().Random : m_ownRandom),
           m_qs(main.Questions(), main.User(), m_random), m_mvs(main.Books(), main.User(), m_random),
           m_accTos(main.Books(), main.Questions(), main.User(), m_random), m_voice(main.Sounds()),
           m_bibleSpeech(MakeBibleSpeech(main.Sounds()))
-    {
-    }
+    { }
 
     TStudyContext Context()
     {
@@ -53,7 +53,7 @@ public:
     void Show(QWidget* dialog)
     {
         m_main.OpenChild(dialog, IProgramShell::TPlacement::Cascaded,
-            Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                         Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
 
 private:

@@ -36,8 +36,8 @@ struct TStudyContext {
     ISessionTimers* Timers = nullptr;
 
     // Main window messages.
-    std::function<void()> DialogOpen;  // UM_DIALOGOPEN
-    std::function<void()> CommandsOn;  // UM_COMMANDSON
+    std::function<void()> DialogOpen; // UM_DIALOGOPEN
+    std::function<void()> CommandsOn; // UM_COMMANDSON
     // Writes the person's study results to disk (the session calls it when it closes).
     std::function<void()> SaveResults;
     // Shows a window as a child of the main window at the bottom right of its client area;

@@ -6,12 +6,12 @@
 #include "lists/AccToList.h"
 #include "lists/MVList.h"
 #include "lists/QsList.h"
+#include "material/gui/SelectionFrames.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
-#include "material/gui/SelectionFrames.h"
-#include "study/gui/QuestionAsker.h"
 #include "study/SessionItems.h"
 #include "study/SessionSettings.h"
+#include "study/gui/QuestionAsker.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"
@@ -33,7 +33,7 @@ bool Speech(const TStudyContext& c) { return c.Voice && c.Voice->SpeechAvailable
 // Runs its work when the scope ends, on every way out.
 class TAtScopeEnd {
 public:
-    explicit TAtScopeEnd(std::function<void()> work) : m_work(std::move(work)) {}
+    explicit TAtScopeEnd(std::function<void()> work) : m_work(std::move(work)) { }
     ~TAtScopeEnd()
     {
         if (m_work)
@@ -57,8 +57,8 @@ void PutBackChoices(const TUser& own, TUser& user, TArgs&&... pageArgs)
 }
 } // namespace
 
-TStudyDlgStart::TStudyDlgStart(const TStudyContext& context, const char* caption, int dialogHelp,
-    int buttonHelp, QWidget* parent)
+TStudyDlgStart::TStudyDlgStart(const TStudyContext& context, const char* caption, int dialogHelp, int buttonHelp,
+                               QWidget* parent)
     : QWidget(parent), CommandsOnClose(context.CommandsOn), m_context(context), m_helpContext(buttonHelp)
 {
     setProperty("helpContext", dialogHelp);
@@ -166,14 +166,15 @@ void TQsDlgStart::OKBtnClick()
     const TUser own = user;
     const TAtScopeEnd putBack(m_keepOwnChoices ? std::function<void()>([&] {
         PutBackChoices<TfrmQuestions>(own, user, *m_context.Books, *m_context.Questions, m_context.Messages,
-            Speech(m_context));
-    }) : nullptr);
+                                      Speech(m_context));
+    })
+                                               : nullptr);
     df->SaveToUser(user);
     InitKeywordColours(Tags, user.Options.MarkUniques ? 3 : 0);
     m_context.QsList->BuildForStudy(material);
     const TSessionSettings settings = QuestionSessionSettings(user);
     OpenSession(new TQuestionAsker(m_context, settings,
-        std::make_unique<TQsListItems>(*m_context.QsList, questions, Tags, settings)));
+                                   std::make_unique<TQsListItems>(*m_context.QsList, questions, Tags, settings)));
 }
 
 // ---- Memory verses ----
@@ -195,20 +196,21 @@ void TMemDlgStart::OKBtnClick()
     }
     TUser& user = *m_context.User;
     const TUser own = user;
-    const TAtScopeEnd putBack(m_keepOwnChoices ? std::function<void()>([&] {
-        PutBackChoices<TfrmMemory>(own, user, *m_context.Books, Speech(m_context));
-    }) : nullptr);
+    const TAtScopeEnd putBack(m_keepOwnChoices ? std::function<void()>(
+                                  [&] { PutBackChoices<TfrmMemory>(own, user, *m_context.Books, Speech(m_context)); })
+                                               : nullptr);
     df->SaveToUser(user);
     const TMemoryVerseSelection table = df->Material->MemoryTable();
     m_context.MVList->Build(table, user.MemVerseTypes, false);
     if (m_context.MVList->Count() == 0) {
         if (m_context.Messages)
-            m_context.Messages->Information(FromUtf8("There are no memory verses in the range of chapters that you selected"));
+            m_context.Messages->Information(
+                FromUtf8("There are no memory verses in the range of chapters that you selected"));
         return;
     }
     const TSessionSettings settings = MemorySessionSettings(user);
     OpenSession(new TQuestionAsker(m_context, settings,
-        std::make_unique<TMVListItems>(*m_context.MVList, Tags, settings.KeywordsOnly)));
+                                   std::make_unique<TMVListItems>(*m_context.MVList, Tags, settings.KeywordsOnly)));
 }
 
 // ---- References ----
@@ -230,9 +232,9 @@ void TAccToDlgStart::OKBtnClick()
     }
     TUser& user = *m_context.User;
     const TUser own = user;
-    const TAtScopeEnd putBack(m_keepOwnChoices ? std::function<void()>([&] {
-        PutBackChoices<TfrmAccTo>(own, user, *m_context.Books, Speech(m_context));
-    }) : nullptr);
+    const TAtScopeEnd putBack(m_keepOwnChoices ? std::function<void()>(
+                                  [&] { PutBackChoices<TfrmAccTo>(own, user, *m_context.Books, Speech(m_context)); })
+                                               : nullptr);
     df->SaveToUser(user);
     const TVerseSelection table = df->Material->VerseTable();
     m_context.AccToList->Build(table);
@@ -242,7 +244,7 @@ void TAccToDlgStart::OKBtnClick()
     }
     const TSessionSettings settings = ReferenceSessionSettings(user);
     OpenSession(new TQuestionAsker(m_context, settings,
-        std::make_unique<TAccToListItems>(*m_context.AccToList, *m_context.Books, Tags)));
+                                   std::make_unique<TAccToListItems>(*m_context.AccToList, *m_context.Books, Tags)));
 }
 
 } // namespace sv

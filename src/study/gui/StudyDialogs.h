@@ -40,8 +40,7 @@ public:
 
 protected:
     // dialogHelp is the window's help page (F1, title-bar help), buttonHelp the Help button's.
-    TStudyDlgStart(const TStudyContext& context, const char* caption, int dialogHelp, int buttonHelp,
-        QWidget* parent);
+    TStudyDlgStart(const TStudyContext& context, const char* caption, int dialogHelp, int buttonHelp, QWidget* parent);
     // Lays out the page above the buttons; sends UM_DIALOGOPEN.
     void Finish(QWidget* page);
     void closeEvent(QCloseEvent* event) override;

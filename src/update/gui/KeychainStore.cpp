@@ -25,7 +25,7 @@ bool Finish(QKeychain::Job& job, QString* error)
 
 } // namespace
 
-TKeychainStore::TKeychainStore(QString service) : m_service(std::move(service)) {}
+TKeychainStore::TKeychainStore(QString service) : m_service(std::move(service)) { }
 
 std::optional<QString> TKeychainStore::Read(const QString& key)
 {

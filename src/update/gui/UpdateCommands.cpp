@@ -3,8 +3,8 @@
 #include "program/ProgramSettings.h"
 #include "shell/ProgramShell.h"
 #include "update/FileVersion.h"
-#include "update/gui/KeychainStore.h"
 #include "update/ProgramInstaller.h"
+#include "update/gui/KeychainStore.h"
 #include "update/gui/UpdateDialogs.h"
 #include "update/gui/WebUpdateForm.h"
 #include "user/User.h"
@@ -90,7 +90,11 @@ void QuitForUpdate(IProgramShell& main)
 
 QString ProgramVersion()
 {
-    return QStringLiteral("%1.%2.%3.%4").arg(SV_VERSION_MAJOR).arg(SV_VERSION_MINOR).arg(SV_VERSION_PATCH).arg(SV_VERSION_TWEAK);
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(SV_VERSION_MAJOR)
+        .arg(SV_VERSION_MINOR)
+        .arg(SV_VERSION_PATCH)
+        .arg(SV_VERSION_TWEAK);
 }
 
 void RegisterUpdateCommands(IProgramShell& main)

@@ -35,8 +35,7 @@ QPlainTextEdit* TextBoxOf(QWidget* parent, const QString& text)
 
 } // namespace
 
-TWhatsNewDlg::TWhatsNewDlg(const QString& text, const TWhatsNewCaptions& captions, QWidget* parent)
-    : QDialog(parent)
+TWhatsNewDlg::TWhatsNewDlg(const QString& text, const TWhatsNewCaptions& captions, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(captions.Caption);
     auto* layout = new QVBoxLayout(this);
@@ -61,8 +60,7 @@ TWhatsNewDlg::TWhatsNewDlg(const QString& text, const TWhatsNewCaptions& caption
     m_okButton->setFocus();
 }
 
-TLicenseDlg::TLicenseDlg(const QString& text, const TLicenseCaptions& captions, QWidget* parent)
-    : QDialog(parent)
+TLicenseDlg::TLicenseDlg(const QString& text, const TLicenseCaptions& captions, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(captions.Caption);
     auto* layout = new QVBoxLayout(this);
@@ -109,8 +107,7 @@ THtmlDlg::THtmlDlg(const QString& html, const QString& address, QWidget* parent)
 
 TQtUpdateHost::TQtUpdateHost(IMessageService& messages, IShell& shell, QWidget* owner, std::function<void()> quit)
     : m_messages(messages), m_shell(shell), m_owner(owner), m_quit(std::move(quit))
-{
-}
+{ }
 
 void TQtUpdateHost::Information(const QString& text) { m_messages.Information(text); }
 

@@ -55,7 +55,8 @@ TWebUpdateForm::TWebUpdateForm(const TUpdateFormContext& context, const QString&
     m_scheduleBox->setCurrentIndex(std::clamp(static_cast<int>(m_context.Settings->UpdateSchedule), 0, 2));
     m_useProxyBox->setChecked(m_context.Settings->UseProxy);
 
-    connect(m_updateButton, &QPushButton::clicked, this, [this] { Guarded([this] { UpdateBtnClick(); }, m_context.Messages); });
+    connect(m_updateButton, &QPushButton::clicked, this,
+            [this] { Guarded([this] { UpdateBtnClick(); }, m_context.Messages); });
     connect(m_cancelButton, &QPushButton::clicked, this, &TWebUpdateForm::CancelBtnClick);
     connect(m_helpButton, &QPushButton::clicked, this, [this] {
         if (m_context.ShowHelp)
@@ -86,8 +87,8 @@ QFormLayout* TWebUpdateForm::MakeSettingsRows()
     auto* grid = new QFormLayout;
     m_scheduleBox = new QComboBox(this);
     m_scheduleBox->setObjectName(QStringLiteral("scheduleBox"));
-    m_scheduleBox->addItems({QStringLiteral("Don't remind me"), QStringLiteral("Remind me weekly"),
-                                QStringLiteral("Remind me monthly")});
+    m_scheduleBox->addItems(
+        {QStringLiteral("Don't remind me"), QStringLiteral("Remind me weekly"), QStringLiteral("Remind me monthly")});
     auto* scheduleLabel = new QLabel(QStringLiteral("&Schedule updates"), this);
     scheduleLabel->setBuddy(m_scheduleBox);
     grid->addRow(scheduleLabel, m_scheduleBox);
@@ -142,7 +143,9 @@ void TWebUpdateForm::MakeUpdate()
     u.JournalPath = m_context.JournalPath;
     u.DataFolder = m_context.DataFolder;
     u.AllowPlainHttp = m_context.AllowPlainHttp;
-    u.OnStatus = [this](const QString& text, TUpdateStatusId status, TUpdateErrorCode code) { WebUpdateStatus(text, status, code); };
+    u.OnStatus = [this](const QString& text, TUpdateStatusId status, TUpdateErrorCode code) {
+        WebUpdateStatus(text, status, code);
+    };
     u.OnFileProgress = [this](const QString& name, qint64 size, qint64 pos) { WebUpdateFileProgress(name, size, pos); };
 }
 
@@ -200,7 +203,7 @@ void TWebUpdateForm::UpdateBtnClick()
 void TWebUpdateForm::CancelBtnClick()
 {
     if (m_running)
-        m_update->Cancel();   // the run ends at its next block, then the window closes
+        m_update->Cancel(); // the run ends at its next block, then the window closes
     else
         close();
 }
@@ -211,8 +214,9 @@ bool TWebUpdateForm::ProxyPasswordKnown()
     if (s.ProxyUserID.isEmpty() || !s.ProxyPassword.isEmpty())
         return true;
     if (m_context.Secrets) {
-        if (const std::optional<QString> stored = m_context.Secrets->Read(ProxyPasswordKey); stored && !stored->isEmpty()) {
-            s.ProxyPassword = *stored;   // for this run of the program only
+        if (const std::optional<QString> stored = m_context.Secrets->Read(ProxyPasswordKey);
+            stored && !stored->isEmpty()) {
+            s.ProxyPassword = *stored; // for this run of the program only
             return true;
         }
     }
@@ -234,7 +238,7 @@ void TWebUpdateForm::WebUpdateFileProgress(const QString&, qint64 size, qint64 p
         m_progressBar->setMaximum(static_cast<int>(size >> shift));
         m_progressBar->setValue(static_cast<int>(std::min(position, size) >> shift));
     } else {
-        m_progressBar->setMaximum(0);   // size unknown: a busy bar
+        m_progressBar->setMaximum(0); // size unknown: a busy bar
     }
 }
 
@@ -244,7 +248,8 @@ void TWebUpdateForm::WebUpdateStatus(const QString& text, TUpdateStatusId, TUpda
     m_statusList->scrollToBottom();
     m_statusList->repaint();
     if (errorCode == TUpdateErrorCode::NoNewVersion)
-        m_context.Messages->Information(QStringLiteral("You already have the latest version. You do not need to update now."));
+        m_context.Messages->Information(
+            QStringLiteral("You already have the latest version. You do not need to update now."));
     else if (errorCode == TUpdateErrorCode::NotFound)
         m_context.Messages->Information(text + QStringLiteral("\rUpdate aborted."));
     else if (errorCode == TUpdateErrorCode::Unreachable)
@@ -267,14 +272,14 @@ void TWebUpdateForm::ProxyCheckBoxClick()
     m_context.Settings->UseProxy = m_useProxyBox->isChecked();
     SaveSettings();
     if (m_useProxyBox->isChecked()) {
-        ProxyPasswordKnown();   // the stored password fills the form
+        ProxyPasswordKnown(); // the stored password fills the form
         OpenProxyForm();
     }
 }
 
 void TWebUpdateForm::closeEvent(QCloseEvent* event)
 {
-    if (m_running) {   // the update under way stops first; the window closes when it has
+    if (m_running) { // the update under way stops first; the window closes when it has
         m_update->Cancel();
         m_closeWhenDone = true;
         event->ignore();
@@ -339,8 +344,8 @@ void TProxyForm::OKButtonClick()
 {
     m_settings.ProxyServer = m_serverEdit->text().trimmed();
     m_settings.ProxyUserID = m_userIdEdit->text();
-    m_settings.ProxyPassword = m_passwordEdit->text();   // kept for this run of the program
-    m_settings.Save();                                       // without the password
+    m_settings.ProxyPassword = m_passwordEdit->text(); // kept for this run of the program
+    m_settings.Save();                                 // without the password
     QString error;
     bool stored = false;
     if (m_secrets) {

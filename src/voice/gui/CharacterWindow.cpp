@@ -2,10 +2,10 @@
 
 #include "common/Win1252.h"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <QBitmap>
 #include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
 #include <QSvgRenderer>
 #include <QTimer>
 
@@ -20,8 +20,8 @@ constexpr int kWaitLimitMs = 6000;
 } // namespace
 
 TCharacterWindow::TCharacterWindow(QWidget* owner, std::function<bool(const std::string&)> speakAloud)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowTransparentForInput
-                         | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint),
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus
+                         | Qt::NoDropShadowWindowHint),
       m_speakAloud(std::move(speakAloud))
 {
     setObjectName(QStringLiteral("AssistantCharacter"));
@@ -77,8 +77,7 @@ bool TCharacterWindow::Load(const TCharacterFile& character)
                 return false;
             // Each layer keeps its place in the drawing.
             const QRectF b = art.boundsOnElement(id);
-            art.render(&p, id,
-                       QRectF((b.x() - box.x()) * sx, (b.y() - box.y()) * sy, b.width() * sx, b.height() * sy));
+            art.render(&p, id, QRectF((b.x() - box.x()) * sx, (b.y() - box.y()) * sy, b.width() * sx, b.height() * sy));
         }
         frames.push_back(pm);
     }
@@ -263,10 +262,7 @@ void TCharacterWindow::UpdateShape()
         setMask(shape);
 }
 
-bool TCharacterWindow::Animating() const
-{
-    return m_frameTimer->isActive() || m_balloonTimer->isActive();
-}
+bool TCharacterWindow::Animating() const { return m_frameTimer->isActive() || m_balloonTimer->isActive(); }
 
 QPixmap TCharacterWindow::CurrentFrame() const
 {

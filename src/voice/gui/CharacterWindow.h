@@ -58,7 +58,7 @@ protected:
 
 private:
     struct TStep {
-        std::string Animation;   // empty: a pause
+        std::string Animation; // empty: a pause
         int PauseMs = 0;
     };
     void Next();
@@ -72,20 +72,20 @@ private:
     std::function<bool(const std::string&)> m_speakAloud;
     std::optional<TCharacterFile> m_character;
     std::vector<QPixmap> m_frames;
-    int m_rest = 0;              // frame shown at rest
+    int m_rest = 0; // frame shown at rest
     int m_current = 0;
     std::deque<TStep> m_queue;
-    std::string m_playing;       // animation being played ("" when still)
+    std::string m_playing; // animation being played ("" when still)
     std::vector<int> m_playFrames;
     std::size_t m_playPos = 0;
     bool m_shown = false;
     bool m_hideWhenDone = false;
     QString m_balloon;
-    QRegion m_shape;             // every frame's opaque pixels, in window coordinates
+    QRegion m_shape; // every frame's opaque pixels, in window coordinates
     QTimer* m_frameTimer;
     QTimer* m_balloonTimer;
     std::function<void()> m_whenHidden;
-    QTimer* m_hideLimit;         // how long a Hide may take before the stage just disappears
+    QTimer* m_hideLimit; // how long a Hide may take before the stage just disappears
 };
 
 } // namespace sv

@@ -10,7 +10,7 @@
 
 namespace sv {
 
-TFliteSpeechEngine::TFliteSpeechEngine(QObject* parent) : QObject(parent) {}
+TFliteSpeechEngine::TFliteSpeechEngine(QObject* parent) : QObject(parent) { }
 
 TFliteSpeechEngine::~TFliteSpeechEngine() = default;
 
@@ -130,7 +130,7 @@ void TFliteSpeechEngine::StateChanged(int state)
     }
 }
 
-TMediaSoundPlayer::TMediaSoundPlayer(QObject* parent) : QObject(parent) {}
+TMediaSoundPlayer::TMediaSoundPlayer(QObject* parent) : QObject(parent) { }
 
 TMediaSoundPlayer::~TMediaSoundPlayer() = default;
 

@@ -40,7 +40,7 @@ private:
 
     mutable QTextToSpeech* m_tts = nullptr;
     QString m_modeName = QStringLiteral("Default");
-    mutable QString m_defaultVoice;   // the engine's own voice when it was created
+    mutable QString m_defaultVoice; // the engine's own voice when it was created
     bool m_active = false;
     bool m_busy = false;
 };
@@ -54,7 +54,7 @@ public:
     void Stop() override;
 
 private:
-    QSoundEffect* m_effect = nullptr;   // created on the first sound
+    QSoundEffect* m_effect = nullptr; // created on the first sound
 };
 
 } // namespace sv

@@ -27,8 +27,7 @@ std::string Bytes(const QString& text) { return ToWin1252(text).value_or(std::st
 const QString kPersonalityHint = QStringLiteral("Scrivolt can have different personalities");
 } // namespace
 
-TSpeechForm::TSpeechForm(const TSpeechSettingsContext& context, QWidget* parent)
-    : QWidget(parent), m_context(context)
+TSpeechForm::TSpeechForm(const TSpeechSettingsContext& context, QWidget* parent) : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("SpeechForm"));
     setWindowTitle(QStringLiteral("Speech and Assistant Settings"));

@@ -8,8 +8,7 @@
 
 namespace sv {
 
-TBibleForm::TBibleForm(const TBooks& books, std::int32_t& wordUseLimit, IBibleSpeech* speech,
-                       QWidget* parent)
+TBibleForm::TBibleForm(const TBooks& books, std::int32_t& wordUseLimit, IBibleSpeech* speech, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("BibleForm"));
@@ -56,8 +55,7 @@ void TBibleForm::wheelEvent(QWheelEvent* e)
     e->accept();
 }
 
-TBibleForm* OpenBibleWindow(QMdiArea& area, const TBooks& books, std::int32_t& wordUseLimit,
-                            IBibleSpeech* speech)
+TBibleForm* OpenBibleWindow(QMdiArea& area, const TBooks& books, std::int32_t& wordUseLimit, IBibleSpeech* speech)
 {
     auto* form = new TBibleForm(books, wordUseLimit, speech);
     QMdiSubWindow* sub = area.addSubWindow(form);

@@ -26,8 +26,7 @@ public:
     // The help context of this window (page "help/7100.html" of the program's help).
     static constexpr int HelpContext = 7100;
 
-    TBibleForm(const TBooks& books, std::int32_t& wordUseLimit, IBibleSpeech* speech,
-               QWidget* parent = nullptr);
+    TBibleForm(const TBooks& books, std::int32_t& wordUseLimit, IBibleSpeech* speech, QWidget* parent = nullptr);
     ~TBibleForm() override;
 
     TfrmBible& Frame() { return *m_frame; }
@@ -51,7 +50,6 @@ private:
 
 // Opens a new Bible window as a child window of the main window's MDI area (freed when it
 // closes) and shows it. Any number may be open at once.
-TBibleForm* OpenBibleWindow(QMdiArea& area, const TBooks& books, std::int32_t& wordUseLimit,
-                            IBibleSpeech* speech);
+TBibleForm* OpenBibleWindow(QMdiArea& area, const TBooks& books, std::int32_t& wordUseLimit, IBibleSpeech* speech);
 
 } // namespace sv

@@ -30,9 +30,8 @@ namespace sv {
 namespace {
 
 const char* const CategoryNames[WordGroupItems] = {
-    "CatAllWords", "CatPeople",   "CatPlaces",        "moreNouns",        "morePronouns",
-    "moreAdjectives", "moreVerbs", "moreAdverbs", "morePrepositions", "moreConjunctions",
-    "moreInterjections"};
+    "CatAllWords", "CatPeople",   "CatPlaces",        "moreNouns",        "morePronouns",     "moreAdjectives",
+    "moreVerbs",   "moreAdverbs", "morePrepositions", "moreConjunctions", "moreInterjections"};
 
 // A tag of the marked text (0x00BBGGRR) as a colour; 0 is the canvas's text colour.
 QColor TagColour(std::uint32_t tag, const QColor& deflt)
@@ -77,10 +76,7 @@ protected:
         setFocus(Qt::MouseFocusReason);
         m_frame->VerseCanvasPressed(static_cast<int>(e->position().y()), e->button() == Qt::LeftButton);
     }
-    void contextMenuEvent(QContextMenuEvent* e) override
-    {
-        m_frame->VersesPopupMenu->popup(e->globalPos());
-    }
+    void contextMenuEvent(QContextMenuEvent* e) override { m_frame->VersesPopupMenu->popup(e->globalPos()); }
     void keyPressEvent(QKeyEvent* e) override
     {
         if (e->matches(QKeySequence::Copy))
@@ -116,14 +112,10 @@ protected:
         setFocus(Qt::MouseFocusReason);
         if (e->button() != Qt::LeftButton)
             return;
-        m_frame->WordCanvasPressed(static_cast<int>(e->position().y()),
-                                   e->modifiers() & Qt::ControlModifier,
+        m_frame->WordCanvasPressed(static_cast<int>(e->position().y()), e->modifiers() & Qt::ControlModifier,
                                    e->modifiers() & Qt::ShiftModifier);
     }
-    void contextMenuEvent(QContextMenuEvent* e) override
-    {
-        m_frame->WordsPopupMenu->popup(e->globalPos());
-    }
+    void contextMenuEvent(QContextMenuEvent* e) override { m_frame->WordsPopupMenu->popup(e->globalPos()); }
     void keyPressEvent(QKeyEvent* e) override
     {
         if (e->matches(QKeySequence::Copy))
@@ -136,8 +128,8 @@ private:
     TfrmBible* m_frame;
 };
 
-TfrmBible::TfrmBible(const TBooks& books, std::int32_t& wordUseLimit, IBibleSpeech* speech,
-                     TBibleHost host, QWidget* parent)
+TfrmBible::TfrmBible(const TBooks& books, std::int32_t& wordUseLimit, IBibleSpeech* speech, TBibleHost host,
+                     QWidget* parent)
     : QWidget(parent), m_browser(std::make_unique<TBibleBrowser>(books, wordUseLimit, speech))
 {
     setObjectName(QStringLiteral("frmBible"));
@@ -283,8 +275,7 @@ void TfrmBible::BuildMenus()
     ToggleContext->setVisible(false);
     ClipboardVerses = VersesPopupMenu->addAction(QStringLiteral("&Copy to clipboard"));
     ClipboardVerses->setObjectName(QStringLiteral("ClipboardVerses"));
-    connect(ToggleContext, &QAction::triggered, this,
-            [this] { Guard([&] { m_browser->ToggleContextClick(); }); });
+    connect(ToggleContext, &QAction::triggered, this, [this] { Guard([&] { m_browser->ToggleContextClick(); }); });
     connect(ClipboardVerses, &QAction::triggered, this, [this] { CopyVerses(); });
 
     WordsPopupMenu = new QMenu(this);
@@ -372,10 +363,7 @@ void TfrmBible::Sync()
     WordlistCanvas->update();
 }
 
-void TfrmBible::FreeBrowser()
-{
-    m_browser->FreeBrowser();
-}
+void TfrmBible::FreeBrowser() { m_browser->FreeBrowser(); }
 
 void TfrmBible::ShowAllVerses()
 {
@@ -443,9 +431,7 @@ void TfrmBible::ShowSearchBox()
 
 bool TfrmBible::HandleWheel(const QPoint& globalPos, int delta)
 {
-    auto over = [&](QWidget* w) {
-        return w->isVisible() && w->rect().contains(w->mapFromGlobal(globalPos));
-    };
+    auto over = [&](QWidget* w) { return w->isVisible() && w->rect().contains(w->mapFromGlobal(globalPos)); };
     if (over(BibleCanvas) || over(BibleScrollBar))
         Guard([&] { m_browser->WheelVerses(delta); });
     else if (over(WordlistPanel))
@@ -474,15 +460,9 @@ bool TfrmBible::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-int TfrmBible::VerseLineHeight() const
-{
-    return QFontMetrics(BibleCanvas->font()).height();
-}
+int TfrmBible::VerseLineHeight() const { return QFontMetrics(BibleCanvas->font()).height(); }
 
-int TfrmBible::WordLineHeight() const
-{
-    return QFontMetrics(WordlistCanvas->font()).height();
-}
+int TfrmBible::WordLineHeight() const { return QFontMetrics(WordlistCanvas->font()).height(); }
 
 TMeasureText TfrmBible::VerseMeasure() const
 {
@@ -522,8 +502,7 @@ void TfrmBible::PaintVerses(QPainter& p, int width, int height)
         p.setFont(plain);
         if (v.LabelSelected) {
             const QPalette& pal = BibleCanvas->palette();
-            p.fillRect(QRect(LabelIndent, v.TextTop, fm.horizontalAdvance(label), lh),
-                       pal.color(QPalette::Highlight));
+            p.fillRect(QRect(LabelIndent, v.TextTop, fm.horizontalAdvance(label), lh), pal.color(QPalette::Highlight));
             p.setPen(pal.color(QPalette::HighlightedText));
         } else {
             p.setPen(TagColour(LabelColour, text));
@@ -584,7 +563,8 @@ void TfrmBible::WordCanvasPressed(int y, bool ctrl, bool shift)
     if (const int left = m_browser->LeftUnchosen(); left > 0)
         if (IMessageService* m = MessagesOr(Messages))
             m->Information(QStringLiteral("A word study lists at most 100 chosen words and the verses that "
-                                          "hold them: %1 more word(s) could not be added.").arg(left));
+                                          "hold them: %1 more word(s) could not be added.")
+                               .arg(left));
 }
 
 void TfrmBible::ScrollKey(bool verses, int key)
@@ -592,13 +572,26 @@ void TfrmBible::ScrollKey(bool verses, int key)
     const TScrollState& s = verses ? m_browser->VerseScroll() : m_browser->WordScroll();
     int pos = s.Pos;
     switch (key) {
-    case Qt::Key_Up: pos -= 1; break;
-    case Qt::Key_Down: pos += 1; break;
-    case Qt::Key_PageUp: pos -= s.PageStep; break;
-    case Qt::Key_PageDown: pos += s.PageStep; break;
-    case Qt::Key_Home: pos = 0; break;
-    case Qt::Key_End: pos = s.Max; break;
-    default: return;
+    case Qt::Key_Up:
+        pos -= 1;
+        break;
+    case Qt::Key_Down:
+        pos += 1;
+        break;
+    case Qt::Key_PageUp:
+        pos -= s.PageStep;
+        break;
+    case Qt::Key_PageDown:
+        pos += s.PageStep;
+        break;
+    case Qt::Key_Home:
+        pos = 0;
+        break;
+    case Qt::Key_End:
+        pos = s.Max;
+        break;
+    default:
+        return;
     }
     Guard([&] {
         if (verses)

@@ -41,8 +41,8 @@ class TfrmBible : public QWidget {
 public:
     // The frame runs InitBrowser for its host at once. wordUseLimit is the person's
     // WordUseLimit (read now, written back on every change); speech may be null.
-    TfrmBible(const TBooks& books, std::int32_t& wordUseLimit, IBibleSpeech* speech,
-              TBibleHost host, QWidget* parent = nullptr);
+    TfrmBible(const TBooks& books, std::int32_t& wordUseLimit, IBibleSpeech* speech, TBibleHost host,
+              QWidget* parent = nullptr);
     ~TfrmBible() override;
 
     TBibleBrowser& Browser() { return *m_browser; }

@@ -24,7 +24,7 @@ namespace sv::test {
 class TFakeShell : public IShell {
 public:
     std::vector<QString> Opened;
-    bool Opens = true;   // false: no program on this computer opens a document
+    bool Opens = true; // false: no program on this computer opens a document
     bool OpenDocument(const QString& path) override
     {
         Opened.push_back(path);
@@ -77,7 +77,7 @@ protected:
     TFakeSpeech speech;
     TFakeSound sound;
     TFixedRandom random;
-    IRandom* randomSource = &random;   // what the main window draws from
+    IRandom* randomSource = &random; // what the main window draws from
     // Where the main window finds and writes its files; unset: everything in the program
     // folder Dir().
     std::optional<TProgramPaths> paths;

@@ -25,7 +25,6 @@ private:
     QApplication* m_app = nullptr;
 };
 
-[[maybe_unused]] ::testing::Environment* const env =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+[[maybe_unused]] ::testing::Environment* const env = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 } // namespace

@@ -27,7 +27,10 @@ public:
     // while the question is open).
     std::function<void()> BeforeAnswer;
 
-    ~TScriptedMessages() override { EXPECT_TRUE(Answers.empty()) << Answers.size() << " scripted answer(s) left unused"; }
+    ~TScriptedMessages() override
+    {
+        EXPECT_TRUE(Answers.empty()) << Answers.size() << " scripted answer(s) left unused";
+    }
 
     void Warning(const QString& text) override { Shown.push_back({"warning", text.toStdString()}); }
     void Error(const QString& text) override { Shown.push_back({"error", text.toStdString()}); }
