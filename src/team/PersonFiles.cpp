@@ -260,7 +260,7 @@ TImportResult ImportPerson(const TPersonPackage& package, const std::string& use
         }
     }
     user.FileName.setText(target);
-    const std::string userPath = usersDir + Win1252ToUtf8(target) + UserSuffix; // UTF-8 on disk
+    const std::string userPath = UserFilePath(usersDir, target);
     const TPersonFiles files = PersonFilesOf(userPath, usersDir, target);
     // The companions first: the person appears in the list only once all of it is there. A
     // person from elsewhere without a question table is taken as written against these
