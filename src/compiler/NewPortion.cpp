@@ -196,8 +196,8 @@ TNewPortionReport WriteNewPortion(const TNewPortionOptions& o, const TScriptureS
 
     // Word groups: the known table's entries, else a draft from the capitals.
     TWordGroups known;
-    if (!o.KnownGroups.empty())
-        known = ReadWordGroups(o.KnownGroups);
+    if (!o.KnownGroupsText.empty())
+        known = ReadWordGroupsText(o.KnownGroupsText, "the shipped word groups");
     std::vector<std::pair<std::string, std::string>> lines; // (word in Windows-1252, rest of the line)
     for (const auto& [key, u] : uses) {
         ++report.Words;

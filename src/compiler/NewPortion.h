@@ -32,8 +32,8 @@ struct TNewPortionOptions {
     std::string Books; // "1 Peter, 2 Peter"
     std::string Module = "engWEB2015eb";
     std::string OutDir;
-    std::string KnownGroups; // a word group table whose categories are taken over (may be empty)
-    std::string FormatText;  // the text of questions/FORMAT.md
+    std::string KnownGroupsText; // the text of a word group table whose categories are taken over (may be empty)
+    std::string FormatText;      // the text of questions/FORMAT.md
 };
 
 struct TNewPortionReport {

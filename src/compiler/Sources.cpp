@@ -364,13 +364,12 @@ void AddWordGroupLine(TWordGroups& g, const std::string& line, const TSourcePos&
 }
 } // namespace
 
-TWordGroups ReadWordGroups(const std::string& path, TProblems& problems)
+namespace {
+
+TWordGroups ReadWordGroupLines(std::istream& in, const std::string& path, TProblems& problems)
 {
     TWordGroups g;
     g.File = path;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw ESourceError(path, 0, "file not found");
     std::string line;
     int n = 0;
     while (std::getline(in, line)) {
@@ -383,6 +382,16 @@ TWordGroups ReadWordGroups(const std::string& path, TProblems& problems)
         problems.Attempt([&] { AddWordGroupLine(g, line, pos); });
     }
     return g;
+}
+
+} // namespace
+
+TWordGroups ReadWordGroups(const std::string& path, TProblems& problems)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw ESourceError(path, 0, "file not found");
+    return ReadWordGroupLines(in, path, problems);
 }
 
 // ---- authored questions ----
@@ -570,6 +579,14 @@ std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& port
 TWordGroups ReadWordGroups(const std::string& path)
 {
     return Throwing([&](TProblems& p) { return ReadWordGroups(path, p); });
+}
+
+TWordGroups ReadWordGroupsText(const std::string& text, const std::string& name)
+{
+    return Throwing([&](TProblems& p) {
+        std::istringstream in(text);
+        return ReadWordGroupLines(in, name, p);
+    });
 }
 
 std::vector<TAuthoredQuestion> ReadQuestions(const std::string& folder, const TPortion& portion)

@@ -119,6 +119,8 @@ std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const T
 std::vector<TSectionDef> ReadSections(const std::string& path, const TPortion& portion);
 std::vector<TMemoryDef> ReadMemory(const std::string& path, const TPortion& portion);
 TWordGroups ReadWordGroups(const std::string& path);
+// A word group table given as its text (name: how its errors name it).
+TWordGroups ReadWordGroupsText(const std::string& text, const std::string& name);
 // Every *.yaml of the folder in name order.
 std::vector<TAuthoredQuestion> ReadQuestions(const std::string& folder, const TPortion& portion);
 std::vector<TAuthoredQuestion> ReadQuestionFile(const std::string& path, const TPortion& portion);

@@ -138,7 +138,7 @@ TEST_P(NewPortionFromModule, BuildsWithItsGeneratedQuestionsOnly)
     o.Books = kjv ? "Ruth 1-2" : "2 John, 3 John";
     o.Module = module;
     o.OutDir = dir.string();
-    o.KnownGroups = std::string(SV_CONTENT_DIR) + "/wordgroups.tsv";
+    o.KnownGroupsText = ReadAll(std::filesystem::path(SV_CONTENT_DIR) / "wordgroups.tsv");
     o.FormatText = "# format\n";
     const auto report = WriteNewPortion(o, DiathekeSource());
     EXPECT_EQ(report.Chapters, 2);

@@ -149,25 +149,9 @@ int NewPortion(const std::vector<std::string>& args)
     }
     if (o.Books.empty() || o.OutDir.empty())
         return Usage();
-    const std::string known = (std::filesystem::temp_directory_path()
-                               / ("sv-content-groups-" + std::to_string(QCoreApplication::applicationPid()) + ".tsv"))
-                                  .string();
-    {
-        const std::string table = Embedded(":/portion/wordgroups.tsv");
-        QFile f(QString::fromStdString(known));
-        if (!f.open(QIODevice::WriteOnly) || f.write(table.data(), static_cast<qint64>(table.size())) < 0)
-            throw ESourceError(known, 0, "Cannot create file " + known);
-    }
-    o.KnownGroups = known;
+    o.KnownGroupsText = Embedded(":/portion/wordgroups.tsv");
     o.FormatText = Embedded(":/portion/questions/FORMAT.md");
-    TNewPortionReport r;
-    try {
-        r = WriteNewPortion(o, DiathekeSource());
-    } catch (...) {
-        std::filesystem::remove(known);
-        throw;
-    }
-    std::filesystem::remove(known);
+    const TNewPortionReport r = WriteNewPortion(o, DiathekeSource());
     std::cout << "wrote " << o.OutDir << ": " << r.Chapters << " chapters, " << r.Verses << " verses, " << r.Words
               << " words (" << r.Known << " from the shipped word groups, " << r.ToReview
               << " marked \"# review\" in wordgroups.tsv)\n";
