@@ -12,6 +12,7 @@
 #include "content/Questions.h"
 #include "content/Words.h"
 #include "goals/Tasks.h"
+#include "program/ContentPlaces.h"
 #include "program/UserNames.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/ExitAgreement.h"
@@ -42,6 +43,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace sv {
 
@@ -122,14 +124,15 @@ TMainForm::~TMainForm()
 void TMainForm::CreateObjects()
 {
     m_user = std::make_unique<TUser>();
+    m_contentDir = ContentDirToLoad(m_paths, ContentPlacesOf(m_paths));
     m_words = std::make_unique<TWords>();
-    m_words->LoadFromFile("wf.wl");
+    m_words->LoadFromFile(m_contentDir + "wf.wl");
     m_books = std::make_unique<TBooks>(*m_words);
-    m_books->LoadFromFile("wf.bk");
+    m_books->LoadFromFile(m_contentDir + "wf.bk");
     m_questions = std::make_unique<TQuestions>(*m_words, *m_books);
     m_tasks = std::make_unique<TTasks>();
-    m_questions->LoadFromFile("wf.qs");
-    m_portionKeys = LoadPortionKeys("wf.qid", "wf.qs");
+    m_questions->LoadFromFile(m_contentDir + "wf.qs");
+    m_portionKeys = LoadPortionKeys(m_contentDir + "wf.qid", m_contentDir + "wf.qs");
     // The engines start after the first paint (StartEngines): the window comes first.
     m_sounds =
         std::make_unique<TSounds>(m_paths.ProgramDir + "Sounds/", m_services.Speech, m_services.Sound,
@@ -150,6 +153,55 @@ void TMainForm::CreateObjects()
     m_sounds->SetUseAssistantQuery([this] { return m_user->Options.UseAssistant != 0; });
     m_user->Reset(m_questions->UsesSituation(), m_assistant->AssistantAvailable());
     m_updateShown = false;
+}
+
+bool TMainForm::ReloadContent()
+{
+    // What the person studied so far is written against the questions loaded now.
+    if (m_user->IsChosen() && !SaveStudyResults())
+        return false;
+    return Guarded(
+        [&] {
+            const std::string dir = ContentDirToLoad(m_paths, ContentPlacesOf(m_paths));
+            {
+                TWords words;
+                words.LoadFromFile(dir + "wf.wl");
+                TBooks books(words);
+                books.LoadFromFile(dir + "wf.bk");
+                TQuestions questions(words, books);
+                questions.LoadFromFile(dir + "wf.qs");
+            }
+            TPortionKeys keys = LoadPortionKeys(dir + "wf.qid", dir + "wf.qs");
+            std::optional<TPersonFiles> person;
+            if (m_user->IsChosen()) {
+                const std::string fileName = m_user->FileName.text();
+                person = PersonFilesOf(UserFilePath(m_paths.UsersDir, fileName), m_paths.UsersDir, fileName);
+                // A person without a table wrote their results against the questions loaded now.
+                if (m_portionKeys.Keys && !QFileInfo::exists(QString::fromStdString(person->KeysFile)))
+                    m_portionKeys.Keys->SaveToFile(person->KeysFile);
+            }
+            for (const QPointer<QMdiSubWindow>& w : ChildList())
+                delete w.data();
+            // In place: the objects keep their addresses, so whatever refers to them stays valid.
+            m_contentDir = dir;
+            m_words->LoadFromFile(dir + "wf.wl");
+            m_books->LoadFromFile(dir + "wf.bk");
+            m_questions->LoadFromFile(dir + "wf.qs");
+            m_portionKeys = std::move(keys);
+            if (!person)
+                return;
+            if (!m_portionKeys.Keys) {
+                if (!m_portionKeys.Problem.empty())
+                    Messages().Warning(FromWin1252(m_portionKeys.Problem));
+                return;
+            }
+            const QDate today = m_services.Clock ? m_services.Clock->Now().date() : QDate::currentDate();
+            const TCarryReport report = FollowQuestions(*m_portionKeys.Keys, *person, *m_user,
+                                                        today.toString(QStringLiteral("yyyy-MM-dd")).toStdString());
+            if (!report.Message().empty())
+                Messages().Information(QString::fromStdString(report.Message()));
+        },
+        &Messages());
 }
 
 void TMainForm::CreateActions()

@@ -60,6 +60,15 @@ public:
     // The table of question keys that came with the content files ("wf.qid"), or why it is
     // missing or cannot be used.
     const TPortionKeys& PortionKeys() const { return m_portionKeys; }
+    // Where the program files are and where the person files and settings go.
+    const TProgramPaths& Paths() const { return m_paths; }
+    // The content files changed (the coach's questions were rebuilt): every child window closes
+    // (they hold pointers into the old content), the logged-in person's results are written,
+    // the content files are loaded again in place and that person's results carried over to
+    // the new questions (other persons are carried when they next log in). The new files are
+    // read whole before anything changes: a file that cannot be read changes nothing and is
+    // reported through the message service. False then.
+    bool ReloadContent();
     TSounds& Sounds() override { return *m_sounds; }
     TAssistant& Assistant() override { return *m_assistant; }
     TProgramSettings& Settings() override { return m_settings; }
@@ -184,6 +193,7 @@ private:
     std::unique_ptr<TQuestions> m_questions;
     std::unique_ptr<TTasks> m_tasks;
     TPortionKeys m_portionKeys;
+    std::string m_contentDir; // where the content files were loaded from; ends in "/"
     std::unique_ptr<TSounds> m_sounds;
     std::unique_ptr<TAssistant> m_assistant;
 };

@@ -1,11 +1,13 @@
 #include "app/ProgramWindows.h"
 
 #include "app/MainForm.h"
+#include "compiler/TextCache.h"
 #include "editor/gui/EditorCommands.h"
 #include "game/gui/GameCommands.h"
 #include "goals/gui/GoalCommands.h"
 #include "print/gui/PrintCommands.h"
 #include "print/gui/SetsListsCommands.h"
+#include "program/ContentPlaces.h"
 #include "progress/gui/ProgressCommands.h"
 #include "study/gui/StudyCommands.h"
 #include "team/gui/TeamCommands.h"
@@ -22,13 +24,32 @@
 
 namespace sv {
 
+namespace {
+
+TCoachEditorSetup CoachEditorSetup(TMainForm& main)
+{
+    TCoachEditorSetup s;
+    s.Places = ContentPlacesOf(main.Paths());
+    // The scripture text the build kept beside the sources; the Bible module only for what
+    // it does not hold.
+    s.Scripture = content::CachedSource(s.Places.TextCacheDir, content::DiathekeSource());
+    s.ReloadContent = [&main] { return main.ReloadContent(); };
+    s.Keys = [&main]() -> const TQuestionKeys* {
+        return main.PortionKeys().Keys ? &*main.PortionKeys().Keys : nullptr;
+    };
+    s.RebuildDone = [&main] { NoteRebuildOrigin(main.Paths(), ContentPlacesOf(main.Paths())); };
+    return s;
+}
+
+} // namespace
+
 void RegisterProgramWindows(TMainForm& main)
 {
     TStudyCommands* study = RegisterStudyCommands(main);
     RegisterProgressCommands(main);
     RegisterTeamCommands(main);
     RegisterGoalCommands(main, *study);
-    RegisterEditorCommands(main);
+    RegisterEditorCommands(main, CoachEditorSetup(main));
     RegisterSetsAndListsCommands(main);
     RegisterGameCommands(main);
     RegisterUpdateCommands(main);

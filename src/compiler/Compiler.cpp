@@ -794,27 +794,46 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
     return c.Result();
 }
 
-std::unique_ptr<TCompiledContent> Compile(const std::string& sourcesDir, const TScriptureSource& scripture)
+namespace {
+
+// Every file is read to its end, the errors kept in problems, so that one run lists every
+// error of the sources.
+TSourceSet ReadSourceSet(const std::string& sourcesDir, TProblems& problems)
 {
     namespace fs = std::filesystem;
     const fs::path dir(sourcesDir);
     TSourceSet s;
     s.Portion = ReadPortion((dir / "portion.yaml").string());
-    // Every file is read to its end and the compilation runs on what was read right, so that
-    // one run lists every error of the sources.
-    TProblems problems;
     problems.Attempt([&] { s.Sections = ReadSections((dir / "sections.yaml").string(), s.Portion, problems); });
     problems.Attempt([&] { s.Memory = ReadMemory((dir / "memory.yaml").string(), s.Portion, problems); });
     if (fs::exists(dir / "wordgroups.tsv"))
         problems.Attempt([&] { s.Groups = ReadWordGroups((dir / "wordgroups.tsv").string(), problems); });
     problems.Attempt([&] { s.Authored = ReadQuestions((dir / "questions").string(), s.Portion, problems); });
+    return s;
+}
+
+} // namespace
+
+std::unique_ptr<TCompiledContent> Compile(const std::string& sourcesDir, const TScriptureSource& scripture)
+{
+    // The compilation runs on what was read right, so that one run lists every error.
+    TProblems problems;
+    const TSourceSet s = ReadSourceSet(sourcesDir, problems);
     std::unique_ptr<TCompiledContent> c;
     problems.Attempt([&] { c = Compile(s, scripture); });
     problems.ThrowIfAny();
     if (!s.Groups)
-        c->Stats.Warnings.push_back((dir / "wordgroups.tsv").string()
+        c->Stats.Warnings.push_back((std::filesystem::path(sourcesDir) / "wordgroups.tsv").string()
                                     + " is missing: every word is left without a word group");
     return c;
+}
+
+TSourceSet ReadSourceSet(const std::string& sourcesDir)
+{
+    TProblems problems;
+    TSourceSet s = ReadSourceSet(sourcesDir, problems);
+    problems.ThrowIfAny();
+    return s;
 }
 
 void WriteContent(TCompiledContent& content, const std::string& outDir)

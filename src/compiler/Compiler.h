@@ -77,6 +77,9 @@ struct TSourceSet {
     std::vector<TAuthoredQuestion> Authored;
 };
 std::unique_ptr<TCompiledContent> Compile(const TSourceSet& sources, const TScriptureSource& scripture);
+// Reads every source of the folder as Compile(sourcesDir, ...) does, without compiling. Throws
+// ESourceError with every fault of the files.
+TSourceSet ReadSourceSet(const std::string& sourcesDir);
 
 // The text key of an authored question: "text Gal 1:4 " and the first 12 hexadecimal digits of
 // the SHA-256 of its prefix and question text. It stands for the question until it has an id

@@ -7,13 +7,13 @@
 
 namespace sv::content {
 
-namespace {
-
 std::string RefText(const TVerseRef& r, const TPortion& portion)
 {
     return portion.Books.at(static_cast<std::size_t>(r.Book - 1)).Key + " " + std::to_string(r.Chapter) + ":"
            + std::to_string(r.Verse);
 }
+
+namespace {
 
 std::string Utf8(const std::string& win1252) { return Win1252ToUtf8(win1252); }
 

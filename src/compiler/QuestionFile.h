@@ -13,6 +13,9 @@ namespace sv::content {
 // type has no name.
 std::string AuthoredTypeName(int type);
 
+// A reference as the question file writes it: the book's key, "Gal 1:4".
+std::string RefText(const TVerseRef& ref, const TPortion& portion);
+
 // The question file's text (UTF-8) for the questions, references written with the portion's
 // book keys ("Gal 1:4").
 std::string QuestionFileText(const std::vector<TAuthoredQuestion>& questions, const TPortion& portion);

@@ -82,7 +82,7 @@ const TLayerTable& LayerTable()
         t["wordstudy"] = windows;
         t["study"] = With(windows, {"wordstudy", "material"});
         t["update"] = windows;
-        t["editor"] = With(windows, {"wordstudy", "compiler"});
+        t["editor"] = With(windows, {"wordstudy", "print", "compiler"});
         t["print"] = With(windows, {"wordstudy", "material"});
         t["game"] = With(windows, {"wordstudy", "material", "study"});
         t["progress"] = With(windows, {"wordstudy", "material"});

@@ -1,7 +1,8 @@
 // sv-content: the content compiler.
 //
 //   sv-content build [--sources DIR] [--out DIR]   sources -> wf.wl, wf.bk, wf.qs, wf.qid,
-//                                                  footnotes.txt
+//                                                  footnotes.txt; --text-cache DIR keeps the
+//                                                  scripture text there for later rebuilds
 //   sv-content check [--sources DIR]               compile and report, write nothing; fails
 //                                                  on an unexplained answer word (AnswerCheck.h),
 //                                                  a bonus whose parts break its rules, an open
@@ -21,6 +22,7 @@
 #include "compiler/NewPortion.h"
 #include "compiler/Show.h"
 #include "compiler/SourceError.h"
+#include "compiler/TextCache.h"
 
 #include "common/Errors.h"
 #include "content/QuestionTypes.h"
@@ -41,7 +43,7 @@ namespace {
 int Usage()
 {
     std::cerr << "usage:\n"
-                 "  sv-content build [--sources DIR] [--out DIR] [--quiet]\n"
+                 "  sv-content build [--sources DIR] [--out DIR] [--text-cache DIR] [--quiet]\n"
                  "  sv-content check [--sources DIR]\n"
                  "  sv-content ids [--sources DIR]\n"
                  "  sv-content show [--dir DIR] [--sources DIR] verse \"Gal 1:4\"\n"
@@ -183,13 +185,15 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    std::string sources = "content", out = "build/program", dir = "build/program";
+    std::string sources = "content", out = "build/program", dir = "build/program", textCache;
     bool quiet = false;
     std::vector<std::string> rest;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         if ((a == "--sources" || a == "--out" || a == "--dir") && i + 1 < args.size()) {
             (a == "--sources" ? sources : a == "--out" ? out : dir) = args[++i];
+        } else if (a == "--text-cache" && i + 1 < args.size()) {
+            textCache = args[++i];
         } else if (a == "--quiet") {
             quiet = true;
         } else if (a.starts_with("--")) {
@@ -202,7 +206,9 @@ int main(int argc, char** argv)
         if (cmd == "build" || cmd == "check") {
             if (!rest.empty())
                 return Usage();
-            auto content = Compile(sources, DiathekeSource());
+            // --text-cache keeps the scripture text beside the built files for later rebuilds.
+            auto content =
+                Compile(sources, textCache.empty() ? DiathekeSource() : RecordingSource(DiathekeSource(), textCache));
             if (cmd == "build")
                 WriteContent(*content, out);
             if (!quiet)

@@ -1,23 +1,20 @@
 #include "editor/gui/EditorCommands.h"
 
-#include "editor/gui/QEditor.h"
+#include "print/gui/SaveDialog.h"
 #include "shell/ProgramShell.h"
-#include "user/User.h"
 
 #include <QAction>
 #include <QWidget>
 
 namespace sv {
 
-void RegisterEditorCommands(IProgramShell& shell)
+TCoachEditor* RegisterEditorCommands(IProgramShell& shell, TCoachEditorSetup setup)
 {
+    auto* coach =
+        new TCoachEditor(shell, std::move(setup), std::make_unique<TQtSaveDialog>(shell.Window()), shell.Window());
     shell.Window()->addAction(shell.CmdEdit);
-    shell.SetOpener(shell.CmdEdit, [&shell] {
-        auto* editor = new TQEditor(shell.Books(), shell.Questions(), shell.User().WordUseLimit);
-        shell.OpenChild(editor, IProgramShell::TPlacement::Cascaded,
-                        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                            | Qt::WindowMinMaxButtonsHint);
-    });
+    shell.SetOpener(shell.CmdEdit, [coach] { coach->OpenEditor(); });
+    return coach;
 }
 
 } // namespace sv
