@@ -10,6 +10,7 @@
 #include "shell/ProgramShell.h"
 #include "user/User.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLayout>
 #include <QListWidget>
@@ -45,6 +46,10 @@ TCoachEditor::~TCoachEditor()
     // The build writes into the program's folders: it is let finish, never cut off midway.
     m_watcher.waitForFinished();
 }
+
+TQEditor* TCoachEditor::Editor() const { return m_editor; }
+
+TQuestionForm* TCoachEditor::Form() const { return m_form; }
 
 void TCoachEditor::SetSaveDialog(std::unique_ptr<ISaveDialog> dialog) { m_saveDialog = std::move(dialog); }
 
@@ -148,7 +153,7 @@ void TCoachEditor::DeleteQuestion()
     if (!Editing().CanDelete(id)) {
         m_shell.Messages().Information(
             FromUtf8("Only questions you wrote or changed can be deleted. A question that came with the program "
-                     "can be changed, but not deleted."));
+                     "can be changed, but it cannot be deleted."));
         return;
     }
     if (!m_shell.Messages().Confirm(FromUtf8("Delete the chosen question?")))

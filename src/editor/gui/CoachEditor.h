@@ -64,8 +64,8 @@ public:
     std::function<QString()> AskImportFile;
     void SetSaveDialog(std::unique_ptr<ISaveDialog> dialog);
 
-    TQEditor* Editor() const { return m_editor; }
-    TQuestionForm* Form() const { return m_form; }
+    TQEditor* Editor() const;
+    TQuestionForm* Form() const;
     bool Rebuilding() const { return m_watcher.isRunning(); }
     // The questions as edited; created on first use (throws when the sources cannot be read).
     content::TQuestionEditing& Editing();
