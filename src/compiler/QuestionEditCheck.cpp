@@ -65,6 +65,7 @@ std::vector<TEditFinding> TQuestionEditCheck::Check(const TAuthoredQuestion& edi
     const TScriptureSource cached = [this](const std::string& module, const std::string& key, const std::string& format,
                                            const std::string& options) {
         const std::string k = module + '\n' + key + '\n' + format + '\n' + options;
+        const std::lock_guard lock(m_textLock);
         auto it = m_text.find(k);
         if (it == m_text.end())
             it = m_text.emplace(k, m_scripture(module, key, format, options)).first;

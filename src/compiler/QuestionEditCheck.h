@@ -11,6 +11,7 @@
 #include "compiler/Compiler.h"
 
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -31,13 +32,14 @@ public:
     // sources: the portion as read from its folder; scripture is asked once per book.
     TQuestionEditCheck(TSourceSet sources, TScriptureSource scripture);
 
-    // The findings for q, errors first.
+    // The findings for q, errors first. Checks may run on several threads at once.
     std::vector<TEditFinding> Check(const TAuthoredQuestion& q) const;
 
 private:
     TSourceSet m_sources;
     TScriptureSource m_scripture;
     mutable std::map<std::string, std::string> m_text; // the scripture source's answers
+    mutable std::mutex m_textLock;
 };
 
 } // namespace sv::content

@@ -106,12 +106,14 @@ std::pair<TAuthoredQuestion, std::vector<TEditFinding>> TQuestionEditing::Compos
     return {std::move(q), std::move(errors)};
 }
 
-std::vector<TEditFinding> TQuestionEditing::Check(const TQuestionFields& fields) const
+std::vector<TEditFinding> TQuestionEditing::Check(const TQuestionFields& fields) const { return CheckJob(fields)(); }
+
+std::function<std::vector<TEditFinding>()> TQuestionEditing::CheckJob(const TQuestionFields& fields) const
 {
     auto [q, findings] = Compose(fields);
-    if (!findings.empty())
-        return findings;
-    return m_check->Check(q);
+    return [check = m_check, q = std::move(q), findings = std::move(findings)] {
+        return findings.empty() ? check->Check(q) : findings;
+    };
 }
 
 int TQuestionEditing::Save(const TQuestionFields& fields)

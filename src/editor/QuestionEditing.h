@@ -74,6 +74,9 @@ public:
     // Every finding for the fields, errors first: what Compose refuses and what the content
     // check says of the question compiled with the rest of the portion.
     std::vector<TEditFinding> Check(const TQuestionFields& fields) const;
+    // The same as a job that may run on another thread (it keeps what it needs, even when the
+    // questions change meanwhile).
+    std::function<std::vector<TEditFinding>()> CheckJob(const TQuestionFields& fields) const;
 
     // Adds the question (a new id) or puts it in place of the question with its id, writes the
     // coach's file and returns the id. Throws ESourceError when the fields have errors,
@@ -97,7 +100,7 @@ private:
     TPortion m_portion;
     std::string m_buildDir;
     TScriptureSource m_scripture;
-    std::unique_ptr<TQuestionEditCheck> m_check;
+    std::shared_ptr<const TQuestionEditCheck> m_check;
 };
 
 } // namespace sv::content

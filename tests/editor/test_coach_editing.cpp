@@ -236,7 +236,7 @@ TEST_F(CoachEditing, ErrorsKeepTheQuestionFromBeingSavedAndWarningsDoNot)
         EXPECT_EQ(form->CheckTimer()->interval(), TQuestionForm::CheckDelayMs);
         // The pause is cut short, not waited out.
         form->CheckTimer()->start(1);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !form->CheckTimer()->isActive(); }, 2000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !form->CheckTimer()->isActive() && !form->Checking(); }, 5000));
         form->CheckTimer()->setInterval(TQuestionForm::CheckDelayMs);
         ASSERT_GT(findings->count(), 0);
         EXPECT_TRUE(findings->item(0)->text().startsWith(QString::fromUtf8(c.Shown)))
@@ -309,4 +309,21 @@ TEST_F(CoachEditing, TheCoachsQuestionsGoOutAndComeInAsAQuestionFile)
     ASSERT_TRUE(Rebuilt());
     EXPECT_GT(IndexOf("Who wrote verse seven?"), 0);
     EXPECT_GT(IndexOf("Who wrote verse five?"), 0);
+}
+
+TEST_F(CoachEditing, ASaveMadeDuringARebuildWaitsForItsTurn)
+{
+    coach->OpenEditor();
+    coach->Editor()->ListVerse(VerseNo(5));
+    coach->NewQuestion();
+    WriteAndSave(QStringLiteral("Who wrote verse five?"), QStringLiteral("Verse number 5"));
+    ASSERT_TRUE(coach->Rebuilding());
+    coach->NewQuestion();
+    WriteAndSave(QStringLiteral("Who wrote verse five again?"), QStringLiteral("Verse number 5"));
+    QSignalSpy ended(coach, &TCoachEditor::RebuildEnded);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ended.size() == 2; }, 20000));
+    EXPECT_FALSE(coach->Rebuilding());
+    Settle();
+    EXPECT_GT(IndexOf("Who wrote verse five?"), 0);
+    EXPECT_GT(IndexOf("Who wrote verse five again?"), 0);
 }

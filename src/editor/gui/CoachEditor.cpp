@@ -216,12 +216,14 @@ void TCoachEditor::StartRebuild()
         m_again = true;
         return;
     }
+    m_building = true;
     m_watcher.setFuture(QtConcurrent::run(Editing().Rebuild()));
     ShowProgress();
 }
 
 void TCoachEditor::RebuildFinished()
 {
+    m_building = false;
     const content::TRebuildResult result = m_watcher.result();
     bool built = result.Built;
     if (!built) {

@@ -66,7 +66,8 @@ public:
 
     TQEditor* Editor() const;
     TQuestionForm* Form() const;
-    bool Rebuilding() const { return m_watcher.isRunning(); }
+    // A rebuild is out and its end not handled yet.
+    bool Rebuilding() const { return m_building; }
     // The questions as edited; created on first use (throws when the sources cannot be read).
     content::TQuestionEditing& Editing();
 
@@ -91,6 +92,7 @@ private:
     QPointer<TQuestionForm> m_form;
     QPointer<QProgressBar> m_progress;
     QFutureWatcher<content::TRebuildResult> m_watcher;
+    bool m_building = false;
     bool m_again = false;  // a save came while a rebuild ran
     int m_reopenVerse = 0; // the editor's verse, to open it there again after a reload
 };

@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
@@ -96,20 +97,21 @@ TQuestionForm::TQuestionForm(const content::TQuestionEditing& editing, const TQu
     SaveBtn->setEnabled(false);
     CancelBtn = Named(new QPushButton(FromUtf8("Cancel"), this), "CancelBtn");
     connect(CancelBtn, &QPushButton::clicked, this, [this] { close(); });
+    // Save is enabled only by findings of the fields as they are.
     connect(SaveBtn, &QPushButton::clicked, this, [this] {
-        CheckNow();
-        if (SaveBtn->isEnabled() && OnSave)
+        if (OnSave)
             OnSave(Fields());
     });
 
     m_checkTimer = new QTimer(this);
     m_checkTimer->setSingleShot(true);
     m_checkTimer->setInterval(CheckDelayMs);
-    connect(m_checkTimer, &QTimer::timeout, this, [this] { CheckNow(); });
+    connect(m_checkTimer, &QTimer::timeout, this, [this] { StartCheck(); });
+    connect(&m_checking, &QFutureWatcher<std::vector<TEditFinding>>::finished, this, [this] { CheckDone(); });
     connect(CollectionCB, &QComboBox::currentIndexChanged, this, [this] { Typed(); });
     connect(TypeCB, &QComboBox::currentIndexChanged, this, [this] { Typed(); });
-    connect(PrefixEdit, &QLineEdit::textEdited, this, [this] { Typed(); });
-    connect(QuestionEdit, &QLineEdit::textEdited, this, [this] { Typed(); });
+    connect(PrefixEdit, &QLineEdit::textChanged, this, [this] { Typed(); });
+    connect(QuestionEdit, &QLineEdit::textChanged, this, [this] { Typed(); });
     connect(PartsTable, &QTableWidget::itemChanged, this, [this] { Typed(); });
     for (QCheckBox* box : CopyBoxes)
         connect(box, &QCheckBox::toggled, this, [this] { Typed(); });
@@ -181,9 +183,12 @@ TQuestionFields TQuestionForm::Fields() const
 
 void TQuestionForm::Typed()
 {
+    ++m_typed;
     SaveBtn->setEnabled(false);
     m_checkTimer->start();
 }
+
+bool TQuestionForm::Checking() const { return m_checkPending; }
 
 void TQuestionForm::CheckNow()
 {
@@ -194,6 +199,38 @@ void TQuestionForm::CheckNow()
         m_findings.push_back({EFindingLevel::Error, e});
     if (m_findings.empty())
         m_findings = m_editing.Check(f);
+    ++m_typed; // a check still running is out of date
+    ShowFindings();
+}
+
+void TQuestionForm::StartCheck()
+{
+    // One check at a time; the timer comes again when this one ends out of date.
+    if (m_checkPending)
+        return;
+    const TQuestionFields f = Fields();
+    m_checked = m_typed;
+    if (!m_textErrors.empty()) {
+        m_findings.clear();
+        for (const std::string& e : m_textErrors)
+            m_findings.push_back({EFindingLevel::Error, e});
+        ShowFindings();
+        return;
+    }
+    m_checkPending = true;
+    m_checking.setFuture(QtConcurrent::run(m_editing.CheckJob(f)));
+}
+
+void TQuestionForm::CheckDone()
+{
+    m_checkPending = false;
+    if (m_checked != m_typed) {
+        // The fields changed while the check ran.
+        if (!m_checkTimer->isActive())
+            m_checkTimer->start();
+        return;
+    }
+    m_findings = m_checking.result();
     ShowFindings();
 }
 

@@ -4,10 +4,13 @@
 // text), the fields of the question file. While the coach types, the findings of the content
 // check are shown a moment after the last keystroke, each with its level written out ("Error:",
 // "Warning:") as well as coloured. Save is enabled once the findings are in and none is an
-// error. Its controls are named for tests and assistive technology (objectName = member name).
+// error. The check compiles the whole portion (about half a second for the shipped one), so
+// it runs on another thread and the form stays usable meanwhile. Its controls are named for tests and assistive
+// technology (objectName = member name).
 
 #include "editor/QuestionEditing.h"
 
+#include <QFutureWatcher>
 #include <QWidget>
 
 #include <functional>
@@ -35,8 +38,11 @@ public:
     // The fields as typed (texts converted to Windows-1252; a character without a
     // Windows-1252 byte is reported as an error finding instead).
     content::TQuestionFields Fields() const;
-    // Checks the fields now (the delay timer does it after typing) and shows the findings.
+    // Checks the fields now and shows the findings (the delay timer starts the same check on
+    // another thread after typing).
     void CheckNow();
+    // A check started by the timer has not come back yet.
+    bool Checking() const;
     const std::vector<content::TEditFinding>& Findings() const { return m_findings; }
 
     // Save: the fields when Save was pressed.
@@ -47,6 +53,8 @@ public:
 
 private:
     void Typed();
+    void StartCheck();
+    void CheckDone();
     void ShowFindings();
     void AddPart(const QString& ref, const QString& text);
 
@@ -66,6 +74,10 @@ private:
     const content::TQuestionEditing& m_editing;
     content::TQuestionFields m_base; // what the form does not show is kept as it was
     std::vector<content::TEditFinding> m_findings;
+    QFutureWatcher<std::vector<content::TEditFinding>> m_checking;
+    int m_typed = 0;             // counts the changes of the fields
+    int m_checked = 0;           // the count the running check started from
+    bool m_checkPending = false; // a check is out and its findings not shown yet
     mutable std::vector<std::string> m_textErrors;
 };
 
