@@ -11,6 +11,7 @@
 #include "content/Books.h"
 #include "content/Questions.h"
 #include "content/Words.h"
+#include "program/ContentPlaces.h"
 #include "program/ProgramPaths.h"
 #include "shell/ErrorBoundary.h"
 #include "update/ProgramInstaller.h"
@@ -52,20 +53,24 @@ int AnswerPaths(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const sv::TProgramPaths paths =
         sv::LocateProgramFiles(QCoreApplication::applicationDirPath(), sv::StandardPerUserFolders());
+    const sv::TContentPlaces places = sv::ContentPlacesOf(paths);
+    const std::string content = sv::ContentDirToLoad(paths, places);
     try {
         sv::MakeDataFolders(paths);
         sv::TWords words;
-        words.LoadFromFile(paths.ProgramDir + "wf.wl");
+        words.LoadFromFile(content + "wf.wl");
         sv::TBooks books(words);
-        books.LoadFromFile(paths.ProgramDir + "wf.bk");
+        books.LoadFromFile(content + "wf.bk");
         sv::TQuestions questions(words, books);
-        questions.LoadFromFile(paths.ProgramDir + "wf.qs");
+        questions.LoadFromFile(content + "wf.qs");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
     std::printf("Program files: %s\nPerson files: %s\nSettings: %s\n", paths.ProgramDir.c_str(), paths.UsersDir.c_str(),
                 qPrintable(paths.SettingsFile));
+    std::printf("Content files: %s\nCoach's questions: %squestions/local.yaml\n", content.c_str(),
+                places.CoachDir.c_str());
     return 0;
 }
 

@@ -14,12 +14,14 @@ prefix=$tmp/prefix
 cmake --install "$build" --prefix "$prefix" > /dev/null
 for f in bin/sv_wf share/scrivolt/wf.wl share/scrivolt/wf.bk share/scrivolt/wf.qs share/scrivolt/wf.qid \
          share/scrivolt/tips.txt share/scrivolt/help/index.html share/scrivolt/Sounds/buzz.wav \
+         share/scrivolt/source/portion.yaml share/scrivolt/source/questions/galatians.yaml \
          share/applications/org.scrivolt.Scrivolt.desktop share/metainfo/org.scrivolt.Scrivolt.metainfo.xml \
          share/icons/hicolor/scalable/apps/org.scrivolt.Scrivolt.svg \
          share/icons/hicolor/48x48/apps/org.scrivolt.Scrivolt.png; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 [ ! -e "$prefix/share/scrivolt/Users" ] || fail "a Users folder was installed"
+ls "$prefix/share/scrivolt/source/text/"*.txt > /dev/null 2>&1 || fail "the scripture text of the sources was not installed"
 
 snapshot() { (cd "$prefix" && find . -printf '%p %s %T@\n' | sort); }
 before=$(snapshot)

@@ -4,7 +4,6 @@
 // nothing; the coach's file goes out and comes in as a question file.
 
 #include "app/ProgramWindows.h"
-#include "app/SplashScreen.h"
 #include "compiler/CoachQuestions.h"
 #include "compiler/TextCache.h"
 #include "content/Books.h"
@@ -35,18 +34,6 @@ using namespace sv::test;
 
 namespace {
 
-const char* kPortion = "module: mod\n"
-                       "books:\n"
-                       "  - name: Galatians\n"
-                       "    abbrev: \"Gal\"\n"
-                       "    key: Gal\n"
-                       "    chapters: [12]\n"
-                       "collections:\n"
-                       "  - {number: 0, name: \"A\"}\n  - {number: 1, name: \"B\"}\n  - {number: 2, name: \"C\"}\n"
-                       "  - {number: 3, name: \"D\"}\n  - {number: 4, name: \"E\"}\n  - {number: 5, name: \"F\"}\n"
-                       "  - {number: 6, name: \"G\"}\n  - {number: 7, name: \"H\"}\n"
-                       "next-id: 20\n";
-
 // Questions with ids 1..4 on Gal 1:2, 4, 6, 8.
 std::string ShippedQuestions()
 {
@@ -69,7 +56,7 @@ protected:
         // build asked for: no Bible module is needed from here on.
         const std::string src = Dir() + "source/";
         std::filesystem::create_directories(src + "questions");
-        WriteFile("source/portion.yaml", kPortion);
+        WriteFile("source/portion.yaml", std::string(TwelveVersesPortionYaml) + "next-id: 20\n");
         WriteFile("source/sections.yaml", "- ref: Gal 1:1\n  title: \"Greeting\"\n");
         WriteFile("source/memory.yaml", "- chapter: Gal 1\n  passages:\n    - {verse: 12, count: 1}\n");
         WriteFile("source/questions/q.yaml", ShippedQuestions());
@@ -77,14 +64,8 @@ protected:
                                                    content::RecordingSource(TwelveVerses(), src + "text/"), Dir());
         ASSERT_TRUE(built.Built) << built.Problem;
 
-        CreateMain();
+        StartUp();
         RegisterProgramWindows(*main);
-        main->WaitToSplashTimer();
-        auto* splash = Child<TSplashScreen>();
-        ASSERT_NE(splash, nullptr);
-        splash->SplashTimer->stop();
-        splash->SplashTimerTimer();
-        Settle();
         messages.Answers = {true}; // Ann is new here
         ChooseUser(QStringLiteral("Ann"));
         messages.Shown.clear();

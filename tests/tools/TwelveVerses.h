@@ -19,6 +19,19 @@ inline content::TScriptureSource TwelveVerses()
     };
 }
 
+// The same portion as a portion.yaml.
+inline constexpr const char* TwelveVersesPortionYaml =
+    "module: mod\n"
+    "books:\n"
+    "  - name: Galatians\n"
+    "    abbrev: \"Gal\"\n"
+    "    key: Gal\n"
+    "    chapters: [12]\n"
+    "collections:\n"
+    "  - {number: 0, name: \"A\"}\n  - {number: 1, name: \"B\"}\n  - {number: 2, name: \"C\"}\n"
+    "  - {number: 3, name: \"D\"}\n  - {number: 4, name: \"E\"}\n  - {number: 5, name: \"F\"}\n"
+    "  - {number: 6, name: \"G\"}\n  - {number: 7, name: \"H\"}\n";
+
 inline std::string AskedAt(int verse) { return "What did Paul write in verse " + std::to_string(verse) + "?"; }
 
 // A question of collection 1 on Gal 1:verse, written at q.yaml line verse.

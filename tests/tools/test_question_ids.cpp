@@ -157,16 +157,7 @@ void Write(const QString& path, const std::string& text)
     std::ofstream(path.toStdString(), std::ios::binary) << text;
 }
 
-const char* kPortion = "module: mod\n"
-                       "books:\n"
-                       "  - name: Galatians\n"
-                       "    abbrev: \"Gal\"\n"
-                       "    key: Gal\n"
-                       "    chapters: [12]\n"
-                       "collections:\n"
-                       "  - {number: 0, name: \"A\"}\n  - {number: 1, name: \"B\"}\n  - {number: 2, name: \"C\"}\n"
-                       "  - {number: 3, name: \"D\"}\n  - {number: 4, name: \"E\"}\n  - {number: 5, name: \"F\"}\n"
-                       "  - {number: 6, name: \"G\"}\n  - {number: 7, name: \"H\"}\n";
+const char* kPortion = TwelveVersesPortionYaml;
 
 } // namespace
 
