@@ -308,3 +308,16 @@ TEST_F(CoachEditing, ASaveMadeDuringARebuildWaitsForItsTurn)
     EXPECT_GT(IndexOf("Who wrote verse five?"), 0);
     EXPECT_GT(IndexOf("Who wrote verse five again?"), 0);
 }
+
+TEST_F(CoachEditing, ContentFilesThatCannotBeReadAreNotTakenUp)
+{
+    coach->OpenEditor();
+    const int count = main->Questions().QuestionCount(1);
+    WriteFile("wf.qs", "damaged");
+    EXPECT_FALSE(main->ReloadContent());
+    ASSERT_FALSE(messages.Shown.empty());
+    EXPECT_NE(messages.Last().find("wf.qs"), std::string::npos) << messages.Last();
+    messages.Shown.clear();
+    EXPECT_EQ(main->Questions().QuestionCount(1), count);
+    EXPECT_NE(coach->Editor(), nullptr) << "the windows stay open";
+}
