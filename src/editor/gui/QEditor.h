@@ -2,8 +2,8 @@
 // TQEditor: the window "Question Editor", a viewer of the questions that hang on one verse.
 // The word study browser on the left picks the verse (a click on any verse); the list on the
 // right holds that verse's questions in alphabetical order, and the chosen one is shown
-// composed in the "Question" and "Answer" boxes. The new, modify and delete buttons and the
-// type list have no action: the question file is not edited here.
+// composed in the "Question" and "Answer" boxes. The window itself only shows: the coach's
+// editing (editor/gui/CoachEditor.h) hooks the New, Modify and Delete buttons.
 
 #include "editor/VerseQuestions.h"
 
