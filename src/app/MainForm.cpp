@@ -16,11 +16,13 @@
 #include "program/UserNames.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/ExitAgreement.h"
+#include "shell/StatusAnnouncer.h"
 #include "user/StudyDate.h"
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/Sounds.h"
 #include "voice/gui/CharacterWindow.h"
+#include "widgets/Mnemonics.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,6 +75,7 @@ TMainForm::TMainForm(const TPlatformServices& services, TProgramPaths paths, QWi
     setCentralWidget(m_mdi);
     CreateActions();
     CreateMenusAndToolbar();
+    AddMissingMnemonics(menuBar());
 
     auto* panel1 = new QLabel(this);
     panel1->setFixedWidth(80);
@@ -80,6 +83,7 @@ TMainForm::TMainForm(const TPlatformServices& services, TProgramPaths paths, QWi
     panel2->setFixedWidth(50);
     statusBar()->addWidget(panel1);
     statusBar()->addWidget(panel2);
+    MakeAnnouncer();
 
     setMinimumSize(560, 508);
     if (m_settings.MainWindowGeometry.isEmpty() || !restoreGeometry(m_settings.MainWindowGeometry))
@@ -239,7 +243,7 @@ void TMainForm::CreateActions()
          QStringLiteral("Every person's progress, chapter by chapter"), {}, false);
     make(CmdImportPerson, "CmdImportPerson", QStringLiteral("&Import person..."),
          QStringLiteral("Bring a person's files from elsewhere"), {}, false);
-    make(CmdExportPerson, "CmdExportPerson", QStringLiteral("E&xport person..."),
+    make(CmdExportPerson, "CmdExportPerson", QStringLiteral("&Export person..."),
          QStringLiteral("Write a person's files to a folder or a zip archive"), {}, false);
     make(CmdQuestionSets, "CmdQuestionSets", QStringLiteral("Question sets..."),
          QStringLiteral("Create sets of questions to be printed"), {}, false, ToolIcon(TToolIcon::Sets));
@@ -498,6 +502,17 @@ void TMainForm::ClosePersonChildren()
     for (const QPointer<QMdiSubWindow>& w : ChildList())
         if (w && w->widget() && w->widget()->property(kPersonWindow).toBool())
             w->close();
+}
+
+void TMainForm::MakeAnnouncer()
+{
+    if (m_services.Announcer)
+        return;
+    auto* line = new QLabel(this);
+    line->setObjectName(QStringLiteral("Announcements"));
+    statusBar()->addWidget(line, 1);
+    m_announcer = std::make_unique<TStatusAnnouncer>(line);
+    m_services.Announcer = m_announcer.get();
 }
 
 QPoint TMainForm::CascadePosition(const QMdiSubWindow* sub, QSize size, QSize client) const

@@ -156,6 +156,8 @@ private:
     void CreateObjects();
     void CreateActions();
     void CreateMenusAndToolbar();
+    // The status line that speaks the announcements (unless the services bring an announcer).
+    void MakeAnnouncer();
     void EnableIfOpener(QAction* command, bool enabled);
     // Runs a command's opener through the error boundary.
     void RunOpener(const std::function<void()>& opener);
@@ -196,6 +198,7 @@ private:
     std::string m_contentDir; // where the content files were loaded from; ends in "/"
     std::unique_ptr<TSounds> m_sounds;
     std::unique_ptr<TAssistant> m_assistant;
+    std::unique_ptr<IAnnouncer> m_announcer;
 };
 
 } // namespace sv

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QUrl>
 
 namespace sv {
@@ -20,17 +23,37 @@ QString Lines(const QString& text)
 const QString kTitle = QStringLiteral("The Scrivolt");
 } // namespace
 
+void RestoreFocus(QWidget* focus)
+{
+    if (!focus || !focus->isVisible() || !focus->isEnabled())
+        return;
+    focus->activateWindow();
+    // A widget inside a child window of the main window: that child becomes the active one.
+    for (QWidget* w = focus->parentWidget(); w; w = w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            if (sub->mdiArea())
+                sub->mdiArea()->setActiveSubWindow(sub);
+            break;
+        }
+    focus->setFocus(Qt::OtherFocusReason);
+}
+
 namespace {
 // Every text is shown as written: texts from files and servers (an update's message, a path)
 // must never be read as rich text.
 QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
                                  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
+    // The keyboard goes back to where it was once the box is answered (a quizzer who cannot
+    // see the screen must not be left with the focus nowhere).
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     QMessageBox box(icon, kTitle, Lines(text), buttons, Owner());
     box.setTextFormat(Qt::PlainText);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    RestoreFocus(focus);
+    return answer;
 }
 } // namespace
 

@@ -8,6 +8,11 @@ class QWidget;
 
 namespace sv {
 
+// Gives the keyboard focus back to a widget that had it before a dialog, when it is still
+// there to take it: its window is activated, and the child window that holds it.
+void RestoreFocus(QWidget* focus);
+
+// Message boxes; after each the focus returns to the widget that had it.
 class TMessageBoxes final : public IMessageService {
 public:
     void Warning(const QString& text) override;

@@ -29,6 +29,8 @@ TTipOfDayForm::TTipOfDayForm(TMainForm& main) : m_main(main)
     panel->setAutoFillBackground(true);
     QPalette pal = panel->palette();
     pal.setColor(QPalette::Window, QColor(0xff, 0xfd, 0xf2));
+    // A light panel keeps dark text, also under a dark desktop palette.
+    pal.setColor(QPalette::WindowText, Qt::black);
     panel->setPalette(pal);
     auto* inner = new QHBoxLayout(panel);
     auto* picture = new QLabel(panel);

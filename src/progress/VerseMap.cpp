@@ -118,4 +118,20 @@ const char* VerseStateLabel(TVerseQuestionState state)
     return "All mastered";
 }
 
+TVerseCellText VerseCellText(const TBooks& books, const TVerseCell& cell)
+{
+    TVerseCellText t;
+    t.Verse = books.VerseLabel(cell.VerseNo);
+    t.Name = t.Verse + ", " + VerseStateLabel(cell.State);
+    if (cell.Questions == 0)
+        t.Details.push_back("No questions");
+    else
+        t.Details.push_back("Questions: " + std::to_string(cell.Questions) + ", asked " + std::to_string(cell.Tried)
+                            + ", mastered " + std::to_string(cell.Mastered));
+    if (cell.MemoryVerse > 0)
+        t.Details.push_back(std::string("Memory verse: ") + SeriesLabel(cell.Memory));
+    t.Details.push_back(std::string("Reference work: ") + SeriesLabel(cell.Reference));
+    return t;
+}
+
 } // namespace sv

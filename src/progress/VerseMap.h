@@ -63,4 +63,14 @@ private:
 // "Never asked", "Some asked", "All mastered", "No questions".
 const char* VerseStateLabel(TVerseQuestionState state);
 
+// What the map tells of a verse, in words (Windows-1252): the verse with its state
+// ("Ga 1:3, Some asked") and the details, a line each ("Questions: 3, asked 1, mastered 0",
+// "Memory verse: ...", "Reference work: ...").
+struct TVerseCellText {
+    std::string Verse;
+    std::string Name;
+    std::vector<std::string> Details;
+};
+TVerseCellText VerseCellText(const TBooks& books, const TVerseCell& cell);
+
 } // namespace sv

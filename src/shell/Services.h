@@ -1,7 +1,7 @@
 #pragma once
 // Platform services the windows use, behind small interfaces so that tests can put scripted
-// substitutes in their place: message boxes, the shell's "open", and the clock; and the set
-// of services the main window hands to its children (TPlatformServices).
+// substitutes in their place: message boxes, the shell's "open", announcements and the clock;
+// and the set of services the main window hands to its children (TPlatformServices).
 
 #include <QDateTime>
 #include <QString>
@@ -38,6 +38,14 @@ public:
     virtual void OpenTextFile(const QString& path) = 0;
 };
 
+// Says a short text to the quizzer through the desktop's screen reader (a new question, the
+// grade, the time running out) without moving the keyboard focus.
+class IAnnouncer {
+public:
+    virtual ~IAnnouncer() = default;
+    virtual void Announce(const QString& text) = 0;
+};
+
 // Local time from the system clock.
 class IClock {
 public:
@@ -57,6 +65,8 @@ struct TPlatformServices {
     ISpeechEngine* Speech = nullptr;
     ISoundPlayer* Sound = nullptr;
     IRandom* Random = nullptr;
+    // Null until the main window has made its status line, which speaks for it.
+    IAnnouncer* Announcer = nullptr;
 };
 
 } // namespace sv

@@ -165,6 +165,7 @@ bool TAskerLogic::DelayRunning() const { return m_delay->IsActive(); }
 
 void TAskerLogic::LoadItem()
 {
+    ++m_itemsLoaded;
     m_question = TMarkedText();
     m_answer = TMarkedText();
     m_items.LoadNext(m_settings.Mixed, m_question, m_answer);

@@ -124,6 +124,8 @@ public:
     TSessionPhase Phase() const { return m_phase; }
     // The countdown (the view shows it as TimeStr).
     int SecondsLeft() const { return m_secondsLeft; }
+    // Items loaded so far (each new question or verse counts one).
+    int ItemsLoaded() const { return m_itemsLoaded; }
     int TotalCount() const { return m_total; }
     int RightCount() const { return m_right; }
     int MissedCount() const { return m_missed; }
@@ -176,6 +178,7 @@ private:
 
     TSessionPhase m_phase = TSessionPhase::Ready;
     int m_secondsLeft = AnswerSeconds;
+    int m_itemsLoaded = 0;
     int m_total = 0;
     int m_right = 0;
     int m_missed = 0;

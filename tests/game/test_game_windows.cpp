@@ -26,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace sv {
 namespace {
 
@@ -413,6 +415,51 @@ TEST(GameForm, ATwoPlayerTwoRoundGamePlayedWithKeysReachesTheWallOfFame)
     QTest::keyClick(g, Qt::Key_Return);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(s.f.commandsOn, 1);
+}
+
+TEST(GameForm, AScreenReaderHearsTheCellsTheTurnTheQuestionAndTheGrade)
+{
+    GameSetup s;
+    TGameForm* g = StartGame(s, QStringLiteral("Bob"), 1);
+    ASSERT_NE(g, nullptr);
+    const std::string category = g->CatCaption[0]->text().toStdString();
+    EXPECT_EQ(g->Button(2)->accessibleName().toStdString(), category + ", 200 points, open");
+    const std::vector<std::string> opening = s.f.announcer.Take();
+    ASSERT_FALSE(opening.empty());
+    EXPECT_EQ(opening.back(), "Round 1, Ann's turn.");
+
+    QTest::keyClick(Focused(*g), Qt::Key_Down);
+    QTest::keyClick(Focused(*g), Qt::Key_Return);
+    TGameQuestionAsker* asker = g->Asker();
+    ASSERT_NE(asker, nullptr);
+    const std::vector<std::string> heard = s.f.announcer.Take();
+    const auto question =
+        std::find_if(heard.begin(), heard.end(), [](const std::string& t) { return t.rfind("Question: ", 0) == 0; });
+    ASSERT_NE(question, heard.end()) << ::testing::PrintToString(heard);
+    const std::vector<std::string> asked{*question};
+    auto* canvas = asker->findChild<QWidget*>(QStringLiteral("QuestionCanvas"));
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_EQ(canvas->accessibleDescription().toStdString(), asked[0].substr(10));
+    QTest::keyClick(asker, Qt::Key_Space);
+    const std::vector<std::string> answered = s.f.announcer.Take();
+    ASSERT_FALSE(answered.empty());
+    EXPECT_EQ(answered.back().rfind("Answer: ", 0), 0u) << answered.back();
+    QTest::keyClick(asker, Qt::Key_R);
+    EXPECT_EQ(s.f.announcer.Take(), std::vector<std::string>{"Right. Ann 200, Bob 0"}) << "Ann keeps the turn";
+    EXPECT_EQ(g->Button(2)->accessibleName().toStdString(), category + ", used");
+
+    // A wrong answer: the grade is heard before the turn passes.
+    QCoreApplication::processEvents();
+    QTest::keyClick(Focused(*g), Qt::Key_Down); // past the wager cell
+    QTest::keyClick(Focused(*g), Qt::Key_Return);
+    ASSERT_EQ(g->Wager(), nullptr);
+    QTest::keyClick(asker, Qt::Key_Space);
+    s.f.announcer.Take();
+    QTest::keyClick(asker, Qt::Key_W);
+    const std::vector<std::string> wrong = s.f.announcer.Take();
+    ASSERT_EQ(wrong.size(), 2u);
+    EXPECT_EQ(wrong[0].rfind("Wrong. Ann ", 0), 0u) << wrong[0];
+    EXPECT_EQ(wrong[1], "Round 1, Bob's turn.");
 }
 
 QMdiSubWindow* FrameOf(QWidget* w) { return w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr; }

@@ -5,6 +5,7 @@
 #include "study/StudyFixture.h"
 #include "widgets/CheckListCombo.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -164,4 +165,57 @@ TEST(ProgressChartForm, TheVerseMapShowsTheChosenChaptersAndOpensTheWordStudyAtA
     form.Collections->checkList->ToggleItem(0);
     EXPECT_EQ(form.Map().Totals().NoQuestions, 8);
     EXPECT_TRUE(f.messages.Shown.empty());
+}
+
+TEST(ProgressChartForm, AScreenReaderSeesTheChartsBarsAndTheVerseMapsCells)
+{
+    StudyFixture f;
+    f.user.Collections[0] = 1;
+    f.user.QuestionByte({0, 1}) = 31; // Ga 1:1 mastered
+    TProgressChartForm form(f.content.Books, f.content.Questions, f.user, &f.messages);
+    form.resize(760, 400);
+    form.show();
+
+    // The chart: one child per chapter, its label and each series' share.
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(form.Chart);
+    ASSERT_NE(chart, nullptr);
+    ASSERT_EQ(chart->childCount(), 4);
+    QAccessibleInterface* ga1 = chart->child(0);
+    ASSERT_NE(ga1, nullptr);
+    EXPECT_EQ(ga1->parent(), chart);
+    EXPECT_EQ(chart->indexOfChild(ga1), 0);
+    EXPECT_EQ(ga1->text(QAccessible::Name).toStdString(), "Ga 1");
+    EXPECT_EQ(ga1->text(QAccessible::Description).toStdString(),
+              "Mastered 50%, Correct < 3 0%, Unmastered 0%, Untried 50%");
+    EXPECT_TRUE(chart->rect().contains(ga1->rect())) << "the bar lies on the chart";
+    EXPECT_EQ(chart->child(3)->text(QAccessible::Name).toStdString(), "Pm 1");
+
+    // The verse map: one child per verse with its state and counts; the keyboard moves along
+    // the cells and Enter opens the current verse.
+    std::vector<TVerseRef> opened;
+    form.OpenWordStudyAt = [&](const TVerseRef& ref) { opened.push_back(ref); };
+    form.VerseMapRB->click();
+    QAccessibleInterface* map = QAccessible::queryAccessibleInterface(form.MapView);
+    ASSERT_NE(map, nullptr);
+    ASSERT_EQ(map->childCount(), 23);
+    EXPECT_EQ(map->child(0)->text(QAccessible::Name).toStdString(), "Galatians 1:1, All mastered");
+    EXPECT_EQ(map->child(0)->text(QAccessible::Description).toStdString(),
+              "Questions: 1, asked 1, mastered 1. Reference work: Untried");
+    EXPECT_EQ(map->child(0)->role(), QAccessible::ListItem);
+    EXPECT_EQ(map->childAt(map->child(6)->rect().center().x(), map->child(6)->rect().center().y()), map->child(6));
+
+    form.MapView->setFocus();
+    EXPECT_TRUE(map->child(0)->state().selected) << "the first verse is the current one";
+    QTest::keyClick(form.MapView, Qt::Key_Right);
+    QTest::keyClick(form.MapView, Qt::Key_Down); // Ga 2:2
+    EXPECT_FALSE(map->child(0)->state().selected);
+    EXPECT_EQ(map->focusChild(), map->child(form.MapView->CurrentVerse() - 1));
+    QTest::keyClick(form.MapView, Qt::Key_Return);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], TVerseRef(1, 2, 2));
+    QTest::keyClick(form.MapView, Qt::Key_End);
+    QTest::keyClick(form.MapView, Qt::Key_Right);
+    QTest::keyClick(form.MapView, Qt::Key_Space);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[1], form.Map().Cells().back().Ref) << "the last verse stays the last";
 }

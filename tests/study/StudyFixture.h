@@ -9,6 +9,7 @@
 #include "study/FakeSession.h"
 #include "study/gui/StudyContext.h"
 #include "support/ContentFixture.h"
+#include "support/gui/ScriptedAnnouncer.h"
 #include "support/gui/ScriptedMessages.h"
 #include "user/User.h"
 
@@ -32,6 +33,7 @@ struct StudyFixture {
     TMVList mvs{content.Books, user, random};
     TAccToList accTos{content.Books, content.Questions, user, random};
     TScriptedMessages messages;
+    TScriptedAnnouncer announcer;
     FakeVoice voice;
     FakeClock clock;
     int dialogOpen = 0;
@@ -62,6 +64,7 @@ struct StudyFixture {
         c.MVList = &mvs;
         c.AccToList = &accTos;
         c.Messages = &messages;
+        c.Announcer = &announcer;
         c.Voice = &voice;
         c.Random = &random;
         c.Timers = &clock;

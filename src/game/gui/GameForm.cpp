@@ -2,6 +2,8 @@
 
 #include "common/Utf8Text.h"
 #include "common/Win1252.h"
+#include "game/BoardColours.h"
+#include "game/BoardSpeech.h"
 #include "game/gui/GameQuestionAsker.h"
 #include "game/gui/WagerForm.h"
 #include "lists/MVList.h"
@@ -13,7 +15,10 @@
 #include "user/User.h"
 #include "widgets/SpinEdit.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QColor>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,7 +42,7 @@
 namespace sv {
 
 namespace {
-constexpr const char* BoardBlue = "#0B1A78";
+QString Css(std::uint32_t rgb) { return QColor(QRgb(rgb)).name(); }
 
 void KeepSpaceWhenHidden(QWidget* w)
 {
@@ -46,10 +51,11 @@ void KeepSpaceWhenHidden(QWidget* w)
     w->setSizePolicy(p);
 }
 
+// The board scales its fonts with the window, but never below the desktop's font size.
 void SetPixelFont(QWidget* w, int px, bool bold)
 {
     QFont f = w->font();
-    f.setPixelSize(std::max(8, px));
+    f.setPixelSize(std::max({8, px, QFontInfo(QApplication::font()).pixelSize()}));
     f.setBold(bold);
     w->setFont(f);
 }
@@ -91,7 +97,6 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
         auto* score = new QLabel(FromUtf8("0"), box);
         score->setObjectName(FromUtf8("P%1ScoreLabel").arg(p + 1));
         score->setAlignment(Qt::AlignCenter);
-        score->setStyleSheet(FromUtf8("QLabel, QLabel:disabled { color: #1030C0; }"));
         auto* lay = new QVBoxLayout(box);
         lay->setContentsMargins(8, 4, 8, 4);
         lay->addWidget(score);
@@ -109,28 +114,30 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
 
     TurnLabel = new QLabel(this);
     TurnLabel->setAlignment(Qt::AlignCenter);
-    TurnLabel->setStyleSheet(FromUtf8("QLabel { color: #0B1A78; }"));
 
     // The board: six category boxes, each a caption over a blue panel of six buttons.
     auto* board = new QHBoxLayout;
     board->setSpacing(6);
+    const TBoardColours& colours = BoardColours;
     const QString buttonStyle =
-        FromUtf8("QPushButton { background: #1C3FD0; color: #FFD54A; border: 1px solid #08145A; border-radius: 3px; }"
-                 "QPushButton:hover:enabled { background: #2E55F2; }"
-                 "QPushButton:focus { border: 3px solid #FFFFFF; }"
-                 "QPushButton:disabled { color: #7084DC; }");
+        FromUtf8("QPushButton { background: %1; color: %2; border: 1px solid %3; border-radius: 3px; }"
+                 "QPushButton:hover:enabled { background: %4; }"
+                 "QPushButton:focus { border: 3px solid %5; }"
+                 "QPushButton:disabled { color: %6; }")
+            .arg(Css(colours.Button), Css(colours.Value), Css(colours.ButtonEdge), Css(colours.ButtonHover),
+                 Css(colours.Focus), Css(colours.ValueDisabled));
     for (int col = 1; col <= GameColumns; ++col) {
         auto* cat = new QWidget(this);
         cat->setObjectName(FromUtf8("Cat%1").arg(col));
         auto* caption = new QLabel(FromUtf8("x"), cat);
         caption->setAlignment(Qt::AlignCenter);
         caption->setWordWrap(true);
-        caption->setStyleSheet(FromUtf8("QLabel { background: %1; color: white; border-radius: 3px; padding: 2px; }")
-                                   .arg(FromUtf8(BoardBlue)));
+        caption->setStyleSheet(FromUtf8("QLabel { background: %1; color: %2; border-radius: 3px; padding: 2px; }")
+                                   .arg(Css(colours.Panel), Css(colours.Caption)));
         auto* panel = new QFrame(cat);
         panel->setObjectName(FromUtf8("Panel%1").arg(col));
         panel->setStyleSheet(
-            FromUtf8("QFrame#Panel%1 { background: %2; border-radius: 4px; }").arg(col).arg(FromUtf8(BoardBlue)));
+            FromUtf8("QFrame#Panel%1 { background: %2; border-radius: 4px; }").arg(col).arg(Css(colours.Panel)));
         auto* panelLay = new QVBoxLayout(panel);
         panelLay->setContentsMargins(5, 5, 5, 5);
         panelLay->setSpacing(5);
@@ -205,14 +212,14 @@ void TGameForm::B11Click(int cell)
 void TGameForm::UM_GAMERIGHT()
 {
     m_questionOut = false;
-    m_logic->ScoreAnswer(true);
+    ScoreAndAnnounce(true);
     QTimer::singleShot(0, this, [this] { FocusBoard(); });
 }
 
 void TGameForm::UM_GAMEWRONG()
 {
     m_questionOut = false;
-    m_logic->ScoreAnswer(false);
+    ScoreAndAnnounce(false);
     QTimer::singleShot(0, this, [this] { FocusBoard(); });
 }
 
@@ -250,8 +257,14 @@ void TGameForm::ViewChanged()
         QPushButton* b = m_buttons[i];
         b->setText(v.ButtonUsed[i] ? QString() : FromWin1252(v.ButtonTexts[i]).trimmed());
         b->setEnabled(v.ButtonEnabled[i]);
+        b->setAccessibleName(FromWin1252(CellSpeech(v, c + 1)));
         playable = playable || v.ButtonEnabled[i];
     }
+    for (const std::string& text : m_announcements.Next(v, m_logic->GameOver()))
+        if (m_heldAnnouncements)
+            m_heldAnnouncements->push_back(text);
+        else
+            Announce(text);
     setEnabled(v.Enabled);
     if (playable && v.Enabled && FocusedCell() == 0
         && (!m_asker || m_asker->isMinimized() || !m_asker->isVisible()
@@ -259,6 +272,29 @@ void TGameForm::ViewChanged()
         FocusBoard();
     if (m_logic->GameOver())
         QuitBtn->setFocus();
+}
+
+void TGameForm::ScoreAndAnnounce(bool right)
+{
+    // The grade is heard first, then what the board says of the next turn.
+    m_heldAnnouncements.emplace();
+    try {
+        m_logic->ScoreAnswer(right);
+    } catch (...) {
+        m_heldAnnouncements.reset();
+        throw;
+    }
+    std::vector<std::string> held = std::move(*m_heldAnnouncements);
+    m_heldAnnouncements.reset();
+    Announce(GradeSpeech(right, m_logic->View()));
+    for (const std::string& text : held)
+        Announce(text);
+}
+
+void TGameForm::Announce(const std::string& text)
+{
+    if (m_context.Study.Announcer)
+        m_context.Study.Announcer->Announce(FromWin1252(text));
 }
 
 void TGameForm::Warning(const std::string& text)

@@ -6,8 +6,10 @@
 //
 // Keyboard: the arrow keys move between the value buttons, Enter or Space picks one; F11
 // shows the board full screen (Escape or F11 again returns). The board's fonts follow the
-// window's size so that it stays readable on a projector.
+// window's size so that it stays readable on a projector, never smaller than the desktop's.
+// A screen reader hears each cell's category, value and state, the turn and the grades.
 
+#include "game/BoardSpeech.h"
 #include "game/GameLogic.h"
 #include "game/GameMaterial.h"
 #include "game/gui/GameContext.h"
@@ -20,6 +22,8 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QFrame;
 class QGroupBox;
@@ -85,6 +89,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Hands a text (Windows-1252) to the program's announcer.
+    void Announce(const std::string& text);
+    // Scores the answer; the grade is announced before the board's news of the next turn.
+    void ScoreAndAnnounce(bool right);
     bool HandleKey(QKeyEvent* event);
     void MoveFocus(int dColumn, int dRow);
     void FocusBoard();
@@ -115,6 +123,8 @@ private:
     std::optional<QFont> m_askerTimeFont; // the question window's clock as it was made
     bool m_mainWasFullScreen = false;
     bool m_mainWasMaximised = false;
+    TBoardAnnouncements m_announcements;
+    std::optional<std::vector<std::string>> m_heldAnnouncements; // while a grade is scored
 };
 
 // Bytes of a name as typed: Windows-1252, a character it lacks becomes "?"; spaces around

@@ -22,7 +22,8 @@ TWallOfFameDlg::TWallOfFameDlg(const TUser& user, QWidget* parent) : QWidget(par
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
-    const QString panel = FromUtf8("QLabel { background: #FFFBE6; border: 1px solid #8A7A40; padding: 4px 8px; }");
+    const QString panel =
+        FromUtf8("QLabel { background: #FFFBE6; color: black; border: 1px solid #8A7A40; padding: 4px 8px; }");
     for (int k = 0; k < TWallOfFame::Places; ++k) {
         auto* place = new QLabel(QString::number(k + 1) + FromUtf8("."), this);
         Name[static_cast<std::size_t>(k)] = new QLabel(FromWin1252(user.WallOfFame.Name(k + 1)), this);

@@ -1,6 +1,7 @@
 #include "progress/gui/ProgressChart.h"
 
 #include "common/Errors.h"
+#include "progress/BarSpeech.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -35,6 +36,8 @@ TProgressChart::TProgressChart(QWidget* parent) : QChartView(parent)
     m_series->attachAxis(m_axisY);
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
+    setAccessibleName(QStringLiteral("Progress chart"));
+    InstallPaintedItemsAccessibility();
     connect(m_series, &QPercentBarSeries::hovered, this, [this](bool status, int index, QBarSet*) {
         if (OnHover)
             OnHover(status ? index : -1);
@@ -101,7 +104,23 @@ bool TProgressChart::CloseData(int type)
     m_axisX->append(labels);
     // Many chapters: the labels stand upright under their bars instead of being cut short.
     m_axisX->setLabelsAngle(m_points > 10 ? -90 : 0);
+    PaintedItemsChanged(this);
     return true;
+}
+
+TPaintedItem TProgressChart::PaintedItem(int index) const
+{
+    std::vector<TBarPart> parts;
+    for (std::size_t s = 0; s < m_sets.size(); ++s)
+        parts.push_back({m_sets[s]->label().toStdString(), m_values[s][static_cast<std::size_t>(index)]});
+    TPaintedItem item;
+    item.Name = m_labels[static_cast<std::size_t>(index)];
+    item.Description = QString::fromStdString(BarSpeech(parts, m_decimals));
+    // The bar's slot across the plot area.
+    const QRect plot = mapFromScene(chart()->plotArea()).boundingRect();
+    const double slot = m_points > 0 ? plot.width() / static_cast<double>(m_points) : 0;
+    item.Rect = QRect(plot.left() + static_cast<int>(slot * index), plot.top(), static_cast<int>(slot), plot.height());
+    return item;
 }
 
 void TProgressChart::CheckPoint(int point) const

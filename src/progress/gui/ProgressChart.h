@@ -2,7 +2,10 @@
 // TProgressChart: the chart of the progress window, a bar chart that takes a number of series
 // and points, a value per series and point, a label per point and a decimals setting. The
 // window fills it as a data stream: open the data, choose a series, set its values, close the
-// data; the bars are drawn stacked into percentages of each point's total.
+// data; the bars are drawn stacked into percentages of each point's total. A screen reader
+// sees every bar with its label and the share of each series.
+
+#include "widgets/PaintedItems.h"
 
 #include <QChartView>
 #include <QColor>
@@ -18,7 +21,7 @@ class QValueAxis;
 
 namespace sv {
 
-class TProgressChart : public QChartView {
+class TProgressChart : public QChartView, public IPaintedItems {
     Q_OBJECT
 public:
     explicit TProgressChart(QWidget* parent = nullptr);
@@ -45,6 +48,10 @@ public:
     void SetLegend(int point, const QString& label);
     QString Legend(int point) const;
     int Points() const { return m_points; }
+
+    // IPaintedItems: the bars, one per point.
+    int PaintedItemCount() const override { return m_points; }
+    TPaintedItem PaintedItem(int index) const override;
 
     // Called with the point under the mouse, or -1 when the mouse leaves the bars.
     std::function<void(int point)> OnHover;

@@ -4,6 +4,7 @@
 #include "content/Books.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -40,6 +41,9 @@ TVerseMapView::TVerseMapView(const TBooks& books, const TVerseMap& map, QWidget*
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Verse map"));
+    InstallPaintedItemsAccessibility();
 }
 
 QColor TVerseMapView::StateColour(TVerseQuestionState state)
@@ -72,9 +76,11 @@ void TVerseMapView::MapChanged()
         ++m_rows.back().Count;
     }
     m_hovered = 0;
+    m_current = cells.empty() ? 0 : cells.front().VerseNo;
     Layout();
     updateGeometry();
     update();
+    PaintedItemsChanged(this);
 }
 
 void TVerseMapView::Layout()
@@ -148,18 +154,97 @@ QString TVerseMapView::HoverText(int verseNo) const
     const TVerseCell* cell = m_map.CellOf(verseNo);
     if (!cell)
         return {};
-    QString text = FromWin1252(m_books.VerseLabel(verseNo)) + QStringLiteral("\n");
-    if (cell->Questions == 0)
-        text += QStringLiteral("No questions");
-    else
-        text += QStringLiteral("Questions: %1, asked %2, mastered %3")
-                    .arg(cell->Questions)
-                    .arg(cell->Tried)
-                    .arg(cell->Mastered);
-    if (cell->MemoryVerse > 0)
-        text += QStringLiteral("\nMemory verse: ") + QString::fromLatin1(SeriesLabel(cell->Memory));
-    text += QStringLiteral("\nReference work: ") + QString::fromLatin1(SeriesLabel(cell->Reference));
+    const TVerseCellText t = VerseCellText(m_books, *cell);
+    QString text = FromWin1252(t.Verse);
+    for (const std::string& line : t.Details)
+        text += QStringLiteral("\n") + FromWin1252(line);
     return text;
+}
+
+int TVerseMapView::PaintedItemCount() const { return static_cast<int>(m_map.Cells().size()); }
+
+TPaintedItem TVerseMapView::PaintedItem(int index) const
+{
+    const TVerseCell& cell = m_map.Cells()[static_cast<std::size_t>(index)];
+    const TVerseCellText t = VerseCellText(m_books, cell);
+    TPaintedItem item;
+    item.Name = FromWin1252(t.Name);
+    for (const std::string& line : t.Details)
+        item.Description += (item.Description.isEmpty() ? QString() : QStringLiteral(". ")) + FromWin1252(line);
+    item.Rect = CellBox(index);
+    item.Current = cell.VerseNo == m_current;
+    return item;
+}
+
+void TVerseMapView::SetCurrent(int verseNo)
+{
+    const auto& cells = m_map.Cells();
+    if (cells.empty())
+        return;
+    m_current = std::clamp(verseNo, cells.front().VerseNo, cells.back().VerseNo);
+    update();
+    PaintedItemFocused(this, m_current - cells.front().VerseNo);
+}
+
+void TVerseMapView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TVerseMapView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void TVerseMapView::keyPressEvent(QKeyEvent* event)
+{
+    const auto& cells = m_map.Cells();
+    if (cells.empty() || event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int index = m_current - cells.front().VerseNo;
+    // Up and Down go to the chapter above or below, to the same verse or its last.
+    int row = 0;
+    while (row + 1 < static_cast<int>(m_rows.size()) && m_rows[static_cast<std::size_t>(row + 1)].FirstCell <= index)
+        ++row;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        SetCurrent(m_current - 1);
+        break;
+    case Qt::Key_Right:
+        SetCurrent(m_current + 1);
+        break;
+    case Qt::Key_Home:
+        SetCurrent(cells.front().VerseNo);
+        break;
+    case Qt::Key_End:
+        SetCurrent(cells.back().VerseNo);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int step = event->key() == Qt::Key_Up ? -1 : 1;
+        const int next = row + step;
+        if (next < 0 || next >= static_cast<int>(m_rows.size()))
+            break;
+        const TRow& r = m_rows[static_cast<std::size_t>(next)];
+        const int inRow = index - m_rows[static_cast<std::size_t>(row)].FirstCell;
+        SetCurrent(cells[static_cast<std::size_t>(r.FirstCell + std::min(inRow, r.Count - 1))].VerseNo);
+        break;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (OnVerseClicked)
+            OnVerseClicked(m_map.CellOf(m_current)->Ref);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void TVerseMapView::paintEvent(QPaintEvent*)
@@ -182,6 +267,11 @@ void TVerseMapView::paintEvent(QPaintEvent*)
             p.fillRect(box, StateColour(cell.State));
             p.setPen(cell.VerseNo == m_hovered ? QPen(Qt::black, 2) : QPen(QColor(0x90, 0x90, 0x90)));
             p.drawRect(box.adjusted(0, 0, -1, -1));
+            if (cell.VerseNo == m_current && hasFocus()) {
+                // The keyboard's cell: a frame in the palette's highlight, outside the cell.
+                p.setPen(QPen(palette().highlight().color(), 2));
+                p.drawRect(box.adjusted(-1, -1, 0, 0));
+            }
             const int mark = std::max(3, m_cell / 4);
             if (cell.MemoryVerse > 0) {
                 p.setPen(Qt::NoPen);

@@ -3,8 +3,11 @@
 // coloured by what the person knows of the verse's questions, with a dot for its memory verse
 // and a square for its reference work. Hovering a cell shows the verse and its counts; a click
 // hands the verse to OnVerseClicked (the progress window opens the word study there).
+// From the keyboard the arrow keys, Home and End move a current cell and Enter opens its
+// verse; a screen reader sees every cell with its verse, state and counts.
 
 #include "progress/VerseMap.h"
+#include "widgets/PaintedItems.h"
 
 #include <QColor>
 #include <QWidget>
@@ -13,7 +16,7 @@
 
 namespace sv {
 
-class TVerseMapView : public QWidget {
+class TVerseMapView : public QWidget, public IPaintedItems {
     Q_OBJECT
 public:
     TVerseMapView(const TBooks& books, const TVerseMap& map, QWidget* parent = nullptr);
@@ -26,6 +29,12 @@ public:
     QRect CellRect(int verseNo) const;
     // The hover text of a verse on the map.
     QString HoverText(int verseNo) const;
+    // The verse of the keyboard's current cell, 0 before the map has cells.
+    int CurrentVerse() const { return m_current; }
+
+    // IPaintedItems: the cells, in verse order.
+    int PaintedItemCount() const override;
+    TPaintedItem PaintedItem(int index) const override;
 
     std::function<void(const TVerseRef& ref)> OnVerseClicked;
 
@@ -39,6 +48,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct TRow {
@@ -48,6 +60,8 @@ private:
         int FirstLine = 0; // a long chapter wraps onto further lines
     };
     void Layout();
+    // Makes a verse the current cell (clamped to the map) and tells the screen reader.
+    void SetCurrent(int verseNo);
     // The box of the cell at an index of the map's cells.
     QRect CellBox(int index) const;
 
@@ -58,6 +72,7 @@ private:
     int m_cell = 18;
     int m_perLine = 1;
     int m_hovered = 0;
+    int m_current = 0;
 };
 
 } // namespace sv

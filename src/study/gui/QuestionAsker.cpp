@@ -1,5 +1,6 @@
 #include "study/gui/QuestionAsker.h"
 
+#include "common/Contrast.h"
 #include "common/Utf8Text.h"
 #include "common/Win1252.h"
 #include "content/Books.h"
@@ -32,10 +33,12 @@
 namespace sv {
 
 namespace {
+// A keyword colour (0x00BBGGRR) made readable on the white text area.
 QColor ColourOf(std::uint32_t bgr)
 {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
+    const QColor c(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                   static_cast<int>((bgr >> 16) & 0xFF));
+    return QColor(QRgb(ReadableOn(c.rgb() & 0xFFFFFF, 0xFFFFFF)));
 }
 } // namespace
 
@@ -45,6 +48,7 @@ public:
     TAskerCanvas(const TAskerLogic* const* logic, bool answer, QWidget* parent)
         : QWidget(parent), m_logic(logic), m_answer(answer)
     {
+        setObjectName(QString::fromLatin1(answer ? "AnswerCanvas" : "QuestionCanvas"));
         setMinimumSize(260, answer ? 90 : 70);
         setAutoFillBackground(true);
         QPalette pal = palette();
@@ -100,7 +104,7 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
 
     QuestionGroupBox = new QGroupBox(FromUtf8("QUESTION"), this);
     prefixLabel = new QLabel(QuestionGroupBox);
-    prefixLabel->setStyleSheet(FromUtf8("QLabel { background: #FFF4C0; padding: 2px; }"));
+    prefixLabel->setStyleSheet(FromUtf8("QLabel { background: #FFF4C0; color: black; padding: 2px; }"));
     prefixLabel->setWordWrap(true);
     prefixLabel->hide();
     QuestionCanvas = new TAskerCanvas(&m_logicPtr, false, QuestionGroupBox);
@@ -302,6 +306,22 @@ void TQuestionAsker::ViewChanged()
         Wrong->setFocus();
     QuestionCanvas->update();
     AnswerCanvas->update();
+    Announce();
+}
+
+void TQuestionAsker::Announce()
+{
+    const TSessionLook look = TSessionLook::Of(*m_logic);
+    // The two painted text areas read out what they show.
+    QuestionCanvas->setAccessibleName(QuestionGroupBox->title());
+    QuestionCanvas->setAccessibleDescription(FromWin1252(look.Question));
+    AnswerCanvas->setAccessibleName(AnswerGroupBox->title());
+    AnswerCanvas->setAccessibleDescription(FromWin1252(look.Answer));
+    const std::vector<std::string> texts = m_announcements.Next(look);
+    if (!m_context.Announcer)
+        return;
+    for (const std::string& text : texts)
+        m_context.Announcer->Announce(FromWin1252(text));
 }
 
 void TQuestionAsker::MinimiseWordStudy()

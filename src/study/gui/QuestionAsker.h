@@ -4,6 +4,7 @@
 // forwards clicks and keys, and looks after the word-study window and the lips.
 
 #include "study/AskerLogic.h"
+#include "study/SessionAnnouncements.h"
 #include "study/gui/StudyContext.h"
 
 #include <QWidget>
@@ -99,6 +100,9 @@ private:
     bool Act(const std::function<void()>& step);
     // Follows the phase: a new item clears the text, the answer compares it.
     void UpdateRecitation();
+    // Hands what changed since the last look at the session to the announcer, and gives the
+    // painted question and answer their text for a screen reader.
+    void Announce();
     QPushButton* MnemonicButton(QKeyEvent* event) const;
     // receiver when it is one of the buttons Right, Wrong, Quit and Bible (Enter on them
     // presses that button rather than Start/Stop); null otherwise.
@@ -114,6 +118,7 @@ private:
     bool m_closed = false;
     std::optional<TSessionPhase> m_recitationPhase; // none before the first update
     int m_recitationErrors = -1;
+    TSessionAnnouncements m_announcements;
 };
 
 } // namespace sv

@@ -74,6 +74,7 @@ TStudyContext ShellStudyContext(IProgramShell& main, IBibleSpeech* bibleSpeech)
     c.Books = &main.Books();
     c.Questions = &main.Questions();
     c.Messages = &main.Messages();
+    c.Announcer = main.Services().Announcer;
     c.DialogOpen = [&main] { main.UM_DIALOGOPEN(); };
     c.CommandsOn = [&main] { main.UM_COMMANDSON(); };
     c.SaveResults = [&main] { main.SaveStudyResults(); };

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace sv {
 
+class IAnnouncer;
 class IMessageService;
 class ISessionTimers;
 class ISessionVoice;
@@ -30,6 +31,8 @@ struct TStudyContext {
     TMVList* MVList = nullptr;
     TAccToList* AccToList = nullptr;
     IMessageService* Messages = nullptr;
+    // Speaks what a quizzer who cannot see the window must hear; null says nothing.
+    IAnnouncer* Announcer = nullptr;
     ISessionVoice* Voice = nullptr;
     IRandom* Random = nullptr;
     // The session's timers; null means real timers of the user-interface thread.

@@ -1,8 +1,10 @@
 #include "wordstudy/gui/BibleFrame.h"
 
+#include "common/Contrast.h"
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "shell/ErrorBoundary.h"
+#include "widgets/PaintedItems.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,13 +35,15 @@ const char* const CategoryNames[WordGroupItems] = {
     "CatAllWords", "CatPeople",   "CatPlaces",        "moreNouns",        "morePronouns",     "moreAdjectives",
     "moreVerbs",   "moreAdverbs", "morePrepositions", "moreConjunctions", "moreInterjections"};
 
-// A tag of the marked text (0x00BBGGRR) as a colour; 0 is the canvas's text colour.
-QColor TagColour(std::uint32_t tag, const QColor& deflt)
+// A tag of the marked text (0x00BBGGRR) as a colour; 0 is the canvas's text colour. A keyword
+// colour is made readable on the page (a dark, high-contrast page too).
+QColor TagColour(std::uint32_t tag, const QColor& deflt, const QColor& page)
 {
     if (tag == 0)
         return deflt;
-    return QColor(static_cast<int>(tag & 0xFF), static_cast<int>((tag >> 8) & 0xFF),
-                  static_cast<int>((tag >> 16) & 0xFF));
+    const QColor c(static_cast<int>(tag & 0xFF), static_cast<int>((tag >> 8) & 0xFF),
+                   static_cast<int>((tag >> 16) & 0xFF));
+    return QColor(QRgb(ReadableOn(c.rgb() & 0xFFFFFF, page.rgb() & 0xFFFFFF)));
 }
 
 QFont BoldOf(QFont f)
@@ -48,13 +52,32 @@ QFont BoldOf(QFont f)
     return f;
 }
 
+// The text of a block of runs, for a screen reader: the runs joined, a space where a line
+// was broken between two words.
+QString BlockText(const TTextBlock& block)
+{
+    QString text;
+    int line = 0;
+    for (const TTextRun& run : block.Runs) {
+        const QString part = FromWin1252(run.Text);
+        if (run.Line != line && !text.isEmpty() && !text.back().isSpace() && !part.startsWith(QLatin1Char(' ')))
+            text += QLatin1Char(' ');
+        line = run.Line;
+        text += part;
+    }
+    return text.trimmed();
+}
+
 } // namespace
 
-// The scripture canvas: draws through the frame, hands clicks and keys to it.
-class TBibleCanvas : public QWidget {
+// The scripture canvas: draws through the frame, hands clicks and keys to it. A screen reader
+// sees the verses of the page, each with its reference and text.
+class TBibleCanvas : public QWidget, public IPaintedItems {
 public:
     explicit TBibleCanvas(TfrmBible* frame) : QWidget(frame), m_frame(frame)
     {
+        InstallPaintedItemsAccessibility();
+        setAccessibleName(QStringLiteral("Scripture"));
         setObjectName(QStringLiteral("BibleCanvas"));
         setFocusPolicy(Qt::StrongFocus);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -85,15 +108,34 @@ protected:
             m_frame->ScrollKey(true, e->key());
     }
 
+public:
+    int PaintedItemCount() const override { return static_cast<int>(m_frame->PageBlocks().size()); }
+    TPaintedItem PaintedItem(int index) const override
+    {
+        const std::vector<TVerseBlock> page = m_frame->PageBlocks();
+        if (index < 0 || index >= static_cast<int>(page.size()))
+            return {};
+        const TVerseBlock& v = page[static_cast<std::size_t>(index)];
+        TPaintedItem item;
+        item.Name = FromWin1252(v.Label);
+        item.Description =
+            v.HasTitle ? BlockText(v.Title) + QStringLiteral(". ") + BlockText(v.Text) : BlockText(v.Text);
+        item.Rect = QRect(0, v.Top, width(), v.Height);
+        item.Current = v.LabelSelected;
+        return item;
+    }
+
 private:
     TfrmBible* m_frame;
 };
 
-// The word list canvas.
-class TWordlistCanvas : public QWidget {
+// The word list canvas; a screen reader sees the words shown, the chosen ones selected.
+class TWordlistCanvas : public QWidget, public IPaintedItems {
 public:
     explicit TWordlistCanvas(TfrmBible* frame, QWidget* parent) : QWidget(parent), m_frame(frame)
     {
+        InstallPaintedItemsAccessibility();
+        setAccessibleName(QStringLiteral("Word list"));
         setObjectName(QStringLiteral("WordlistCanvas"));
         setFocusPolicy(Qt::StrongFocus);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -122,6 +164,22 @@ protected:
             m_frame->CopyChosenWords();
         else
             m_frame->ScrollKey(false, e->key());
+    }
+
+public:
+    int PaintedItemCount() const override { return static_cast<int>(m_frame->ShownWords().size()); }
+    TPaintedItem PaintedItem(int index) const override
+    {
+        const std::vector<int> words = m_frame->ShownWords();
+        if (index < 0 || index >= static_cast<int>(words.size()))
+            return {};
+        const int w = words[static_cast<std::size_t>(index)];
+        const int lh = m_frame->WordLineHeight();
+        TPaintedItem item;
+        item.Name = FromWin1252(m_frame->Browser().ListedWordText(w));
+        item.Rect = QRect(0, index * lh, width(), lh);
+        item.Current = m_frame->Browser().WordSelected(w);
+        return item;
     }
 
 private:
@@ -473,6 +531,33 @@ TMeasureText TfrmBible::VerseMeasure() const
     };
 }
 
+std::vector<TVerseBlock> TfrmBible::PageBlocks() const
+{
+    if (!m_browser || !m_browser->Active())
+        return {};
+    try {
+        return m_browser->LayoutPage(BibleCanvas->width(), BibleCanvas->height(), VerseLineHeight(), VerseMeasure());
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+std::vector<int> TfrmBible::ShownWords() const
+{
+    std::vector<int> words;
+    if (!m_browser || !m_browser->Active())
+        return words;
+    try {
+        const int lh = WordLineHeight();
+        for (int y = 0, w = m_browser->ListedWordAt(m_browser->WordScroll().Pos);
+             w != 0 && y < WordlistCanvas->height(); y += lh, w = m_browser->NextListedWord(w))
+            words.push_back(w);
+    } catch (const std::exception&) {
+        words.clear();
+    }
+    return words;
+}
+
 void TfrmBible::PaintVerses(QPainter& p, int width, int height)
 {
     if (!m_browser->Active())
@@ -482,6 +567,7 @@ void TfrmBible::PaintVerses(QPainter& p, int width, int height)
     const QFont bold = BoldOf(plain);
     const QFontMetrics fm(plain);
     const QColor text = BibleCanvas->palette().color(QPalette::Text);
+    const QColor paper = BibleCanvas->palette().color(QPalette::Base);
     std::vector<TVerseBlock> page;
     try {
         page = m_browser->LayoutPage(width, height, lh, VerseMeasure());
@@ -491,7 +577,7 @@ void TfrmBible::PaintVerses(QPainter& p, int width, int height)
     auto drawRuns = [&](const TTextBlock& block, int top) {
         for (const TTextRun& run : block.Runs) {
             p.setFont(run.Bold ? bold : plain);
-            p.setPen(TagColour(run.Colour, text));
+            p.setPen(TagColour(run.Colour, text, paper));
             p.drawText(run.X, top + run.Line * lh + fm.ascent(), FromWin1252(run.Text));
         }
     };
@@ -505,7 +591,7 @@ void TfrmBible::PaintVerses(QPainter& p, int width, int height)
             p.fillRect(QRect(LabelIndent, v.TextTop, fm.horizontalAdvance(label), lh), pal.color(QPalette::Highlight));
             p.setPen(pal.color(QPalette::HighlightedText));
         } else {
-            p.setPen(TagColour(LabelColour, text));
+            p.setPen(TagColour(LabelColour, text, paper));
         }
         p.drawText(LabelIndent, v.TextTop + fm.ascent(), label);
         drawRuns(v.Text, v.TextTop);
@@ -530,7 +616,7 @@ void TfrmBible::PaintWords(QPainter& p, int width, int height)
                 p.fillRect(QRect(0, y, width, lh), pal.color(QPalette::Highlight));
                 p.setPen(pal.color(QPalette::HighlightedText));
             } else {
-                p.setPen(TagColour(m_browser->WordListColour(w), pal.color(QPalette::Text)));
+                p.setPen(TagColour(m_browser->WordListColour(w), pal.color(QPalette::Text), pal.color(QPalette::Base)));
             }
             p.drawText(2, y + fm.ascent(), word);
         }

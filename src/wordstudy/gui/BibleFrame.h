@@ -89,6 +89,10 @@ public:
     void VerseCanvasPressed(int y, bool leftButton);
     void WordCanvasPressed(int y, bool ctrl, bool shift);
     void ScrollKey(bool verses, int key);
+    // The verses of the scripture page as drawn now, and the words the list shows (what a
+    // screen reader reads of the two canvases); empty when nothing can be laid out.
+    std::vector<TVerseBlock> PageBlocks() const;
+    std::vector<int> ShownWords() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
