@@ -11,6 +11,7 @@ SV_PACKAGES=(
   libmspack-dev zlib1g-dev libgtest-dev libbenchmark-dev libyaml-cpp-dev qtkeychain-qt6-dev libquazip1-qt6-dev
   sword-text-web sword-text-kjv diatheke
   xvfb xauth xdotool imagemagick sox
+  at-spi2-core python3-pyatspi python3-dogtail dbus
   libreoffice-writer-nogui poppler-utils
   dpkg-dev file desktop-file-utils appstream
   clang-format

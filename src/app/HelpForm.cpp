@@ -1,4 +1,5 @@
 #include "app/HelpForm.h"
+#include "widgets/AccessibleName.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@ THelpForm::THelpForm(QString helpDir, QWidget* parent)
 {
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("The Scrivolt Help"));
+    SetAccessibleName(m_browser, QStringLiteral("Help page"));
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
     auto* contents = new QPushButton(QStringLiteral("Contents"), this);

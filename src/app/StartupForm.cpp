@@ -12,6 +12,7 @@
 #include "user/User.h"
 #include "voice/Assistant.h"
 #include "voice/Sounds.h"
+#include "widgets/AccessibleName.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,6 +53,7 @@ TStartupForm::TStartupForm(TMainForm& main) : m_main(main)
     SelectNameComboBox->setInsertPolicy(QComboBox::NoInsert);
     SelectNameComboBox->setMaxVisibleItems(4);
     SelectNameComboBox->setMinimumWidth(180);
+    SetAccessibleName(SelectNameComboBox, QStringLiteral("Your first name"));
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);

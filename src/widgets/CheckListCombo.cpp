@@ -4,10 +4,13 @@
 #include "common/Win1252.h"
 
 #include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStandardItemModel>
 #include <QStylePainter>
+
+#include <utility>
 
 namespace sv {
 
@@ -32,6 +35,12 @@ TCheckListCombo::TCheckListCombo(QWidget* parent) : QComboBox(parent), m_model(n
     setModel(m_model);
     view()->viewport()->installEventFilter(this);
     view()->installEventFilter(this);
+    connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TCheckListCombo::QueueSelectionCheck);
+    connect(view()->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        m_currentMoved = true;
+        QueueSelectionCheck();
+    });
     UpdateSummary();
 }
 
@@ -45,7 +54,7 @@ void TCheckListCombo::AddItem(const std::string& text)
 {
     auto* item = new QStandardItem(FromWin1252(text));
     item->setData(QByteArray(text.data(), static_cast<qsizetype>(text.size())), Qt::UserRole + 1);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
     m_model->appendRow(item);
     UpdateSummary();
@@ -145,11 +154,36 @@ void TCheckListCombo::ToggleItem(int i)
     Q_EMIT ItemToggled(i);
 }
 
+void TCheckListCombo::QueueSelectionCheck()
+{
+    // A screen reader's toggle clears the selection and then selects: the settled one counts.
+    if (!m_selectionCheckQueued) {
+        m_selectionCheckQueued = true;
+        QMetaObject::invokeMethod(this, &TCheckListCombo::SelectionSettled, Qt::QueuedConnection);
+    }
+}
+
+void TCheckListCombo::SelectionSettled()
+{
+    m_selectionCheckQueued = false;
+    const bool moved = std::exchange(m_currentMoved, false);
+    QItemSelectionModel* selection = view()->selectionModel();
+    const QModelIndexList selected = selection->selectedIndexes();
+    if (moved || selected.size() != 1 || selected.front().row() >= Count())
+        return;
+    ToggleItem(selected.front().row());
+    const QSignalBlocker quiet(selection);
+    selection->clearSelection();
+    view()->viewport()->update();
+}
+
 void TCheckListCombo::showPopup()
 {
     if (m_dropWidth > 0)
         view()->setMinimumWidth(m_dropWidth);
     m_pressedRow = -1;
+    m_currentMoved = true; // the opening list selects its current item
+    QueueSelectionCheck();
     QComboBox::showPopup();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // TCheckListCombo: the drop-down check list. Closed it shows one summary line ("3 chapters
-// selected."); opened it lists the items, each with a check box that a click or the space
-// bar toggles without closing the list. Item texts are Windows-1252 bytes.
+// selected."); opened it lists the items, each with a check box that a click, the space bar or
+// a screen reader's "toggle" of the item toggles without closing the list. Item texts are
+// Windows-1252 bytes.
 
 #include "content/ItemList.h"
 
@@ -63,6 +64,12 @@ protected:
 private:
     void CheckIndex(int i) const;
     void UpdateSummary();
+    // A screen reader's "toggle" of an item selects it; the keys, the pointer and the opening of
+    // the list move the current item with the selection. A selection of one item that settled
+    // while the current item stayed where it was is such a toggle: the item is toggled and the
+    // selection cleared, so that the next toggle of any item selects again.
+    void QueueSelectionCheck();
+    void SelectionSettled();
 
     QStandardItemModel* m_model;
     std::string m_noun;
@@ -70,6 +77,8 @@ private:
     bool m_summaryOn = true;
     QString m_summary;
     int m_pressedRow = -1; // item under the last press in the opened list
+    bool m_selectionCheckQueued = false;
+    bool m_currentMoved = false; // since the last settled selection
 };
 
 } // namespace sv

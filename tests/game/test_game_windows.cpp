@@ -8,6 +8,7 @@
 #include "game/gui/WallOfFameDlg.h"
 #include "material/gui/SelectionFrames.h"
 #include "study/StudyFixture.h"
+#include "support/gui/AccessibleNames.h"
 #include "support/gui/FindWidget.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
@@ -518,6 +519,43 @@ TEST(GameForm, TheQuestionStaysInFrontOfTheBoardUntilGradedAndShowsItsStake)
     ClickBoard(area, *g);
     EXPECT_EQ(area.activeSubWindow(), question);
 
+    s.f.messages.Answers = {true};
+    g->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A screen reader can name every control of the board, the question and the wager: the game is
+// played with keys until its first wager has been placed.
+TEST(GameForm, TheBoardTheQuestionAndTheWagerNameEveryControl)
+{
+    GameSetup s;
+    TGameForm* g = StartGame(s, QStringLiteral("Bob"), 1);
+    ASSERT_NE(g, nullptr);
+    QStringList unnamed = test::UnnamedControls(g);
+    bool wagered = false;
+    for (int answers = 0; !wagered && !g->Logic().GameOver() && answers < 100; ++answers) {
+        QCoreApplication::processEvents();
+        if (g->Logic().ScatterRunning())
+            s.f.clock.Advance(16 * 300);
+        QCoreApplication::processEvents();
+        if (answers % 3 == 1)
+            QTest::keyClick(Focused(*g), Qt::Key_Down);
+        QTest::keyClick(Focused(*g), Qt::Key_Return);
+        if (TWagerForm* w = g->Wager()) {
+            unnamed << test::UnnamedControls(w);
+            QTest::keyClick(w->WagerSpinEdit, Qt::Key_Return);
+            wagered = true;
+        }
+        TGameQuestionAsker* asker = g->Asker();
+        ASSERT_NE(asker, nullptr);
+        unnamed << test::UnnamedControls(asker);
+        QTest::keyClick(asker, Qt::Key_Space); // Answer
+        unnamed << test::UnnamedControls(asker);
+        QTest::keyClick(asker, Qt::Key_R);
+    }
+    EXPECT_TRUE(wagered);
+    unnamed.removeDuplicates();
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();
     s.f.messages.Answers = {true};
     g->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -6,6 +6,9 @@
 #include "widgets/SpinEdit.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -98,6 +101,45 @@ TEST(CheckListCombo, OnlyAClickOnAnItemInTheOpenListTogglesIt)
     QTest::mouseClick(viewport, Qt::LeftButton, {}, onFirst);
     EXPECT_TRUE(list.Checked(0));
     EXPECT_FALSE(list.Checked(1));
+}
+
+// A screen reader checks an item of the list through the item's "toggle" action (which selects
+// or unselects the item); the keys and the pointer, which move the selection with the current
+// item, still toggle nothing by moving.
+TEST(CheckListCombo, AScreenReadersToggleOfAnItemChecksIt)
+{
+    TCheckListCombo list;
+    for (const char* text : {"A", "B", "C"})
+        list.AddItem(text);
+    list.show();
+    list.showPopup();
+    QCoreApplication::processEvents(); // the list is open before anyone reads it
+    QSignalSpy spy(&list, &TCheckListCombo::ItemToggled);
+    QAccessibleInterface* items = QAccessible::queryAccessibleInterface(list.view());
+    ASSERT_NE(items, nullptr);
+    const auto toggle = [&](int row) {
+        QAccessibleInterface* item = items->child(row);
+        ASSERT_NE(item, nullptr);
+        ASSERT_NE(item->actionInterface(), nullptr);
+        item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCoreApplication::processEvents();
+    };
+    const int current = list.view()->currentIndex().row();
+    const int other = current == 1 ? 2 : 1;
+    // On, off again, and the current item (which the toggle unselects) on.
+    std::vector<bool> expected(3, false);
+    for (int row : {other, other, current}) {
+        toggle(row);
+        expected[static_cast<std::size_t>(row)] = !expected[static_cast<std::size_t>(row)];
+        EXPECT_EQ(list.CheckedStates(), expected) << "after a toggle of item " << row;
+    }
+    EXPECT_EQ(spy.count(), 3);
+    // Moving through the list with the keys checks nothing.
+    QTest::keyClick(list.view(), Qt::Key_Down);
+    QTest::keyClick(list.view(), Qt::Key_Up);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list.CheckedStates(), expected);
+    EXPECT_EQ(spy.count(), 3);
 }
 
 TEST(SpinEdit, KeepsItsRange)

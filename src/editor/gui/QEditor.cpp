@@ -4,6 +4,7 @@
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "shell/ErrorBoundary.h"
+#include "widgets/AccessibleName.h"
 #include "wordstudy/gui/BibleFrame.h"
 
 #include <QComboBox>
@@ -70,6 +71,7 @@ TQEditor::TQEditor(const TBooks& books, const TQuestions& questions, std::int32_
     Panel1 = new QWidget(this);
     GroupBox1 = Box("Available Questions", Panel1);
     AvailableLB = new QListWidget(GroupBox1);
+    SetAccessibleName(AvailableLB, FromUtf8("Available questions"));
     AvailableLB->setWordWrap(true);
     AvailableLB->setResizeMode(QListView::Adjust);
     AvailableLB->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -88,6 +90,7 @@ TQEditor::TQEditor(const TBooks& books, const TQuestions& questions, std::int32_
     deleteBtn = new QPushButton(FromUtf8("Delete"), GroupBox2);
     deleteBtn->setToolTip(FromUtf8("Delete selected question"));
     genreCB = new QComboBox(GroupBox2);
+    SetAccessibleName(genreCB, FromUtf8("Question type"));
     for (QWidget* w : {static_cast<QWidget*>(newBtn), static_cast<QWidget*>(modifyBtn),
                        static_cast<QWidget*>(deleteBtn), static_cast<QWidget*>(genreCB)})
         tools->addWidget(w);

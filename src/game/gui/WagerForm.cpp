@@ -2,6 +2,7 @@
 
 #include "common/Utf8Text.h"
 #include "game/GameRules.h"
+#include "widgets/AccessibleName.h"
 #include "widgets/SpinEdit.h"
 
 #include <algorithm>
@@ -30,6 +31,7 @@ TWagerForm::TWagerForm(std::function<void(int amount)> chosen, std::function<voi
     big.setPointSizeF(big.pointSizeF() * 1.25);
     Label1->setFont(big);
     WagerSpinEdit = new TSpinEdit(MinimumWager, 1000, this);
+    SetAccessibleName(WagerSpinEdit, FromUtf8("Wager"));
     WagerSpinEdit->setSingleStep(WagerStep);
     WagerSpinEdit->setValue(MinimumWager);
     WagerSpinEdit->setAccelerated(true);

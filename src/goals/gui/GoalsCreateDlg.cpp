@@ -5,6 +5,7 @@
 #include "material/gui/SelectionFrames.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
+#include "widgets/AccessibleName.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -97,6 +98,7 @@ TGoalsCreateDlg::TGoalsCreateDlg(const TBooks& books, const TQuestions& question
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("pages"));
+    SetAccessibleName(m_pages, FromUtf8("Pages of the task list"));
     auto* tasksPage = new QWidget(m_pages);
     m_pages->addTab(tasksPage, FromUtf8("Tasks"));
 
@@ -187,6 +189,7 @@ void TGoalsCreateDlg::MakeTodoList(QWidget* tasksPage)
 {
     m_todoList = new QTreeWidget(tasksPage);
     m_todoList->setObjectName(QStringLiteral("todoList"));
+    SetAccessibleName(m_todoList, FromUtf8("Tasks"));
     m_todoList->setRootIsDecorated(false);
     m_todoList->setHeaderLabels(
         {FromUtf8("Task"), FromUtf8("Details"), FromUtf8("Target"), FromUtf8("Due"), FromUtf8("Complete")});
@@ -221,6 +224,7 @@ void TGoalsCreateDlg::MakeDetailsPanel(QWidget* tasksPage, const TBooks& books, 
     }
     m_completeSpin = new QSpinBox(m_detailsPanel);
     m_completeSpin->setObjectName(QStringLiteral("completeSpin"));
+    SetAccessibleName(m_completeSpin, FromUtf8("Percent complete"));
     m_completeSpin->setRange(0, 100);
     m_completeSpin->setSuffix(FromUtf8(" %"));
     m_completeSpin->setToolTip(FromUtf8("Set by hand: how much of the task is done"));

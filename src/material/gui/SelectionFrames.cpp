@@ -7,6 +7,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "user/User.h"
+#include "widgets/AccessibleName.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
 
@@ -119,6 +120,7 @@ TfrmMaterialSelection::TfrmMaterialSelection(const TBooks& books, bool memoryStu
     byMemoryRB = Radio("Memory", memoryStudy ? nullptr : "Select material by memory verses", this);
     checkList = new TCheckListCombo(this);
     checkList->setToolTip(FromUtf8(memoryStudy ? "Select material" : "Select material to study"));
+    SetAccessibleName(checkList, FromUtf8("Material"));
     selectAllMaterialBtn = SmallButton("S", "Select all material", this);
     clearAllMaterialBtn = SmallButton("C", "Clear selections", this);
 
@@ -236,6 +238,7 @@ TfrmCollections::TfrmCollections(const TQuestions& questions, IMessageService* m
     checkList = new TCheckListCombo(this);
     checkList->setToolTip(FromUtf8("Select material to study"));
     checkList->SetDropDownWidth(110);
+    SetAccessibleName(checkList, FromUtf8("Collections"));
     auto* lay = new QHBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addWidget(checkList);
@@ -299,6 +302,7 @@ TfrmQuestionTypes::TfrmQuestionTypes(bool usesSituation, QWidget* parent)
     checkList = new TCheckListCombo(this);
     checkList->setToolTip(FromUtf8("Select material to study"));
     checkList->SetDropDownWidth(150);
+    SetAccessibleName(checkList, FromUtf8("Question types"));
     selectAllBtn = SmallButton("S", "Select all material", this);
     clearAllBtn = SmallButton("C", "Clear selections", this);
     auto* lay = new QHBoxLayout(this);
@@ -349,6 +353,7 @@ TfrmNumberOfQuestions::TfrmNumberOfQuestions(QWidget* parent) : QWidget(parent)
     LimitRB = Radio("Limit to ...", "Study limited number of questions", this);
     MaxNumberSpin = new TSpinEdit(1, 1000, this);
     MaxNumberSpin->setToolTip(FromUtf8("# of questions to study"));
+    SetAccessibleName(MaxNumberSpin, FromUtf8("Number of questions"));
     auto* lay = new QGridLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addWidget(AllInRangeRB, 0, 0);
@@ -433,6 +438,7 @@ TfrmQuestions::TfrmQuestions(const TBooks& books, const TQuestions& questions, I
     KeywordCheckBox = Check("Keyword targeting", "Show only first few words of question", this);
     KeywordTargetSpin = new TSpinEdit(0, 9, this);
     KeywordTargetSpin->setToolTip(FromUtf8("No. of words past keyword to show"));
+    SetAccessibleName(KeywordTargetSpin, FromUtf8("Words shown past the keyword"));
     UniquesCheckBox = Check("Mark uniques", "1- 2- and 3- time used words colored", this);
 
     auto* options = new QWidget(this);

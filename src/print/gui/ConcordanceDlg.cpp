@@ -3,6 +3,7 @@
 #include "common/Utf8Text.h"
 #include "content/Books.h"
 #include "print/gui/ComboItems.h"
+#include "widgets/AccessibleName.h"
 #include "widgets/SpinEdit.h"
 
 #include <QCheckBox>
@@ -46,8 +47,10 @@ TConcordanceDlg::TConcordanceDlg(const TPrintContext& context, QWidget* parent)
     auto* chapters = new QGroupBox(FromUtf8("Chapters from which to take words"), criteria);
     m_fromBox = new QComboBox(chapters);
     m_fromBox->setObjectName(QStringLiteral("fromBox"));
+    SetAccessibleName(m_fromBox, FromUtf8("From chapter"));
     m_toBox = new QComboBox(chapters);
     m_toBox->setObjectName(QStringLiteral("toBox"));
+    SetAccessibleName(m_toBox, FromUtf8("Through chapter"));
     m_fromBox->setToolTip(FromUtf8("First chapter from which to ask verses"));
     m_toBox->setToolTip(FromUtf8("Last chapter from which to ask verses"));
     for (QComboBox* cb : {m_fromBox, m_toBox}) {
@@ -67,6 +70,7 @@ TConcordanceDlg::TConcordanceDlg(const TPrintContext& context, QWidget* parent)
     m_frequentOnlyButton->setObjectName(QStringLiteral("frequentOnlyButton"));
     m_frequentOnlyButton->setChecked(true);
     m_occurrencesSpin = new TSpinEdit(1, 10, occurrence);
+    SetAccessibleName(m_occurrencesSpin, FromUtf8("Words used this many times or less"));
     m_occurrencesSpin->setObjectName(QStringLiteral("occurrencesSpin"));
     m_occurrencesSpin->setValue(3);
     // The number is chosen with the arrows only.

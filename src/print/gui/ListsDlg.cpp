@@ -8,6 +8,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "user/User.h"
+#include "widgets/AccessibleName.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"
 #include "widgets/SpinEdit.h"
@@ -60,6 +61,7 @@ TListsDlg::TListsDlg(const TPrintContext& context, QWidget* parent)
     setWindowTitle(FromUtf8("Generate Lists"));
     setProperty("helpContext", 2080);
     auto* pages = new QTabWidget(this);
+    SetAccessibleName(pages, FromUtf8("Pages of the list options"));
     pages->addTab(MakeSelectionPage(), FromUtf8("Selection"));
     pages->addTab(MakeOptionsPage(), FromUtf8("List Options"));
     GenerateBtn = new QPushButton(FromUtf8("Create"), this);
@@ -96,16 +98,22 @@ QWidget* TListsDlg::MakeSelectionPage()
     AllAvailableCB = new QRadioButton(FromUtf8("All available"), sizeBox);
     NoMoreThanCB = new QRadioButton(FromUtf8("No more than"), sizeBox);
     NoMoreThanSpin = Spin(1, 9999, 50, sizeBox);
+    SetAccessibleName(NoMoreThanSpin, FromUtf8("No more than this number of questions"));
     PercentCB = new QRadioButton(sizeBox);
+    SetAccessibleName(PercentCB, FromUtf8("Percent of available questions"));
     PercentSpin = Spin(5, 100, 5, sizeBox);
+    SetAccessibleName(PercentSpin, FromUtf8("Percent of available questions"));
     DifficultyCB = new QRadioButton(FromUtf8("Select by difficulty of question and answer"), sizeBox);
     DifficultyCombo = new QComboBox(sizeBox);
+    SetAccessibleName(DifficultyCombo, FromUtf8("Difficulty"));
     for (int d = 0; d < DifficultyCount; ++d)
         DifficultyCombo->addItem(FromUtf8(DifficultyName(static_cast<TDifficulty>(d))));
     DifficultyPercentCB = new QRadioButton(FromUtf8("Best"), sizeBox);
     DifficultyPercentSpin = Spin(5, 100, 5, sizeBox);
+    SetAccessibleName(DifficultyPercentSpin, FromUtf8("Best percent by difficulty"));
     DifficultyTotalCB = new QRadioButton(FromUtf8("Best"), sizeBox);
     DifficultyTotalSpin = Spin(1, 9999, 50, sizeBox);
+    SetAccessibleName(DifficultyTotalSpin, FromUtf8("Best number of questions by difficulty"));
     auto* sizeGroup = new QButtonGroup(sizeBox);
     for (QRadioButton* rb : {AllAvailableCB, NoMoreThanCB, PercentCB, DifficultyCB})
         sizeGroup->addButton(rb);
@@ -159,9 +167,11 @@ QWidget* TListsDlg::MakeOptionsPage()
     UnderlinePrejumps = new QCheckBox(FromUtf8("Underline prejump words"), page);
     highlightKeywords = new QCheckBox(FromUtf8("Highlight keywords used"), page);
     highlightKeywordsSpin = Spin(1, 9, 1, page);
+    SetAccessibleName(highlightKeywordsSpin, FromUtf8("Highlight keywords used this many times or less"));
     useColorCB = new QCheckBox(FromUtf8("Use color for keywords"), page);
     PrejumpList = new QCheckBox(FromUtf8("Prejump list with minimum of"), page);
     MinPrejumpSpin = Spin(0, 99, 1, page);
+    SetAccessibleName(MinPrejumpSpin, FromUtf8("Minimum prejump length"));
     PrejumpListWordsRB = new QRadioButton(FromUtf8("words"), page);
     PrejumpListCharsRB = new QRadioButton(FromUtf8("letters"), page);
     auto* prejumpGroup = new QButtonGroup(page);

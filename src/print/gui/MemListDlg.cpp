@@ -5,6 +5,7 @@
 #include "material/gui/SelectionFrames.h"
 #include "print/MemoryList.h"
 #include "user/User.h"
+#include "widgets/AccessibleName.h"
 #include "widgets/SpinEdit.h"
 
 #include <QCheckBox>
@@ -33,6 +34,7 @@ TMemListDlg::TMemListDlg(const TPrintContext& context, QWidget* parent)
     m_highlightKeywordsBox = new QCheckBox(FromUtf8("Highlight keywords used at most"), options);
     m_highlightKeywordsBox->setObjectName(QStringLiteral("highlightKeywordsBox"));
     m_keywordSpin = new TSpinEdit(1, 9, options);
+    SetAccessibleName(m_keywordSpin, FromUtf8("Highlight keywords used this many times or less"));
     m_keywordSpin->setObjectName(QStringLiteral("keywordSpin"));
     m_useColourBox = new QCheckBox(FromUtf8("Use color for keywords"), options);
     m_useColourBox->setObjectName(QStringLiteral("useColourBox"));

@@ -5,6 +5,7 @@
 #include "print/gui/ComboItems.h"
 #include "shell/ErrorBoundary.h"
 #include "user/User.h"
+#include "widgets/AccessibleName.h"
 #include "widgets/SpinEdit.h"
 
 #include <QCheckBox>
@@ -25,6 +26,7 @@ TScriptureDlg::TScriptureDlg(const TPrintContext& context, QWidget* parent)
     m_chaptersBox = new QComboBox(page);
     m_chaptersBox->setObjectName(QStringLiteral("chaptersBox"));
     m_chaptersBox->setToolTip(FromUtf8("Last chapter to include in printed portion"));
+    SetAccessibleName(m_chaptersBox, FromUtf8("Last chapter to include"));
     TComboItems items(*m_chaptersBox);
     context.Books->FillChapterCombo(items);
     m_chaptersBox->setCurrentIndex(0);
@@ -33,6 +35,7 @@ TScriptureDlg::TScriptureDlg(const TPrintContext& context, QWidget* parent)
     m_highlightKeywordsBox = new QCheckBox(FromUtf8("Highlight keywords used"), page);
     m_highlightKeywordsBox->setObjectName(QStringLiteral("highlightKeywordsBox"));
     m_keywordSpin = new TSpinEdit(1, 9, page);
+    SetAccessibleName(m_keywordSpin, FromUtf8("Highlight keywords used this many times or less"));
     m_keywordSpin->setObjectName(QStringLiteral("keywordSpin"));
     m_useColourBox = new QCheckBox(FromUtf8("Color memory && keywords"), page);
     m_useColourBox->setObjectName(QStringLiteral("useColourBox"));

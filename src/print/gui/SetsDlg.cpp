@@ -11,6 +11,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "user/User.h"
+#include "widgets/AccessibleName.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"
 #include "widgets/SpinEdit.h"
@@ -82,15 +83,20 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
     targetedLabel = new QLabel(FromUtf8("Targeted material"), this);
     targetedCheckList = new TCheckListCombo(this);
     targetedCheckList->setMinimumWidth(150);
+    SetAccessibleName(targetedCheckList, FromUtf8("Targeted material"));
     auto* percentLabel = new QLabel(FromUtf8("Percent of questions from targeted material"), this);
     PercentTargetedSpin = Spin(5, 100, 5, this);
+    SetAccessibleName(PercentTargetedSpin, FromUtf8("Percent of questions from targeted material"));
     selectAllTargetedBtn = SmallButton("S", "Select all targeted material", this);
     clearAllTargetedBtn = SmallButton("C", "Clear all targeted material", this);
     Collections = new TfrmCollections(*context.Questions, context.Messages, this);
     Heading = new QLineEdit(this);
     Heading->setMaxLength(100);
+    SetAccessibleName(Heading, FromUtf8("Heading to include at top of each set"));
     PrimarySpin = Spin(1, MaxSetsPerBuild, 1, this);
+    SetAccessibleName(PrimarySpin, FromUtf8("Sets"));
     ReplacementSpin = Spin(4, 300, 1, this);
+    SetAccessibleName(ReplacementSpin, FromUtf8("Toss-up questions per set"));
     targetedLabel->setBuddy(targetedCheckList);
     percentLabel->setBuddy(PercentTargetedSpin);
 
@@ -217,6 +223,7 @@ TSetsDlg_WF::TSetsDlg_WF(const TPrintContext& context, QWidget* parent)
 
     Frame = new TfrmSets1(m_context, this);
     Pages = new QTabWidget(this);
+    SetAccessibleName(Pages, FromUtf8("Pages of the set options"));
     Pages->addTab(Frame, FromUtf8("Basic Options"));
     Pages->addTab(MakeAdvancedPage(), FromUtf8("Advanced Options"));
     AdvancedSectoringPage = MakeSectoringPage();
@@ -235,6 +242,7 @@ TSetsDlg_WF::TSetsDlg_WF(const TPrintContext& context, QWidget* parent)
 
     summaryMemo = new QPlainTextEdit(this);
     summaryMemo->setReadOnly(true);
+    SetAccessibleName(summaryMemo, FromUtf8("Summary of the sets"));
     summaryMemo->setFixedHeight(70);
 
     auto* side = new QVBoxLayout;
@@ -280,13 +288,18 @@ QWidget* TSetsDlg_WF::MakeAdvancedPage()
 {
     auto* page = new QWidget(this);
     Bonus20Spin = Spin(0, 100, 1, page);
+    SetAccessibleName(Bonus20Spin, FromUtf8("Bonus questions worth 20 points"));
     Bonus30Spin = Spin(0, 100, 1, page);
+    SetAccessibleName(Bonus30Spin, FromUtf8("Bonus questions worth 30 points"));
     Bonus40Spin = Spin(0, 100, 1, page);
+    SetAccessibleName(Bonus40Spin, FromUtf8("Bonus questions worth 40 points"));
     DifficultyCB = new QComboBox(page);
+    SetAccessibleName(DifficultyCB, FromUtf8("Difficulty"));
     for (int d = 0; d < DifficultyCount; ++d)
         DifficultyCB->addItem(FromUtf8(DifficultyName(static_cast<TDifficulty>(d))));
     highlightKeywords = Check("Highlight keywords used at most", page);
     highlightKeywordsSpin = Spin(1, 9, 1, page);
+    SetAccessibleName(highlightKeywordsSpin, FromUtf8("Highlight keywords used at most this many times"));
     FavorDuplicatesCheckBox = Check("Favor questions occurring most often in collections", page);
     underlinePrejumps = Check("Underline prejump words at beginning of question", page);
     useColorCB = Check("Use color for keywords", page);

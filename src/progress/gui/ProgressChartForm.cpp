@@ -10,6 +10,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "user/User.h"
+#include "widgets/AccessibleName.h"
 #include "widgets/CheckListCombo.h"
 
 #include <algorithm>
@@ -64,6 +65,8 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
 
     Chart = new TProgressChart(this);
     Chart->setMinimumSize(420, 260);
+    SetAccessibleName(Chart, FromUtf8("Progress chart"));
+    SetAccessibleName(Chart->viewport(), FromUtf8("Progress chart"));
     std::vector<std::pair<QString, QColor>> series;
     for (TProgressSeries s : AllSeries)
         series.emplace_back(FromUtf8(SeriesLabel(s)), SeriesColour(s));
@@ -126,7 +129,9 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     // The verse map page: the chapter range above the map.
     MapPage = new QWidget(this);
     MapFromCB = new QComboBox(MapPage);
+    SetAccessibleName(MapFromCB, FromUtf8("From chapter"));
     MapToCB = new QComboBox(MapPage);
+    SetAccessibleName(MapToCB, FromUtf8("Through chapter"));
     for (int c = 1; c <= books.TotalChapters(); ++c) {
         const TVerseRef r = books.RefOfChapterNo(c);
         const QString name = FromWin1252(books.BookName(r.Book)) + QLatin1Char(' ') + QString::number(r.Chapter);

@@ -11,6 +11,7 @@
 #include "study/Recitation.h"
 #include "study/gui/QtSessionPorts.h"
 #include "user/User.h"
+#include "widgets/AccessibleName.h"
 #include "widgets/LipPicture.h"
 #include "wordstudy/gui/BibleForm.h"
 
@@ -29,6 +30,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace sv {
 
@@ -239,6 +242,7 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
         if (w != m_popup && !m_popup->isAncestorOf(w))
             w->installEventFilter(this);
 
+    SetAccessibleNames();
     ViewChanged();
 }
 
@@ -563,5 +567,28 @@ bool TQuestionAsker::eventFilter(QObject* watched, QEvent* event)
 }
 
 void TQuestionAsker::contextMenuEvent(QContextMenuEvent* event) { m_popup->exec(event->globalPos()); }
+
+void TQuestionAsker::SetAccessibleNames()
+{
+    SetAccessibleName(this, FromUtf8("Study session"),
+                      FromUtf8("Start shows the question and then the answer; grade yourself Right or Wrong"));
+    SetAccessibleName(QuestionCanvas, FromUtf8("Question"));
+    SetAccessibleName(AnswerCanvas, FromUtf8("Answer"));
+    SetAccessibleName(LeftAccToButton, FromUtf8("Previous reference"));
+    SetAccessibleName(RightAccToButton, FromUtf8("Next reference"));
+    SetAccessibleName(Bible, FromUtf8("Bible"), FromUtf8("Opens the word study at this verse"));
+    if (RecitationEdit)
+        SetAccessibleName(RecitationEdit, FromUtf8("Your recitation"));
+    // The read-outs keep their text as their name (what a screen reader says first); the
+    // description says what the number is.
+    const std::pair<QLabel*, const char*> readOuts[] = {
+        {prefixLabel, "Question prefix"}, {NumOfAccTosLabel, "Number of references"},
+        {TimeStr, "Time left"},           {TotalLabel, "Total questions"},
+        {RightLabel, "Number right"},     {MissedLabel, "Number missed"},
+        {ScoreLabel, "Complete"},
+    };
+    for (const auto& [label, what] : readOuts)
+        label->setAccessibleDescription(FromUtf8(what));
+}
 
 } // namespace sv

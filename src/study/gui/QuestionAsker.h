@@ -91,6 +91,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The names a screen reader says for the session's controls and read-outs.
+    void SetAccessibleNames();
     // receiver is the widget the key went to (the focused one).
     bool HandleKey(QKeyEvent* event, QObject* receiver);
     // Undoes the last grade through the error boundary; false when there was none to undo.

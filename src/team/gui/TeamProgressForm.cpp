@@ -9,6 +9,7 @@
 #include "progress/gui/SeriesColour.h"
 #include "shell/ErrorBoundary.h"
 #include "team/TeamReport.h"
+#include "widgets/AccessibleName.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -67,10 +68,12 @@ TTeamProgressForm::TTeamProgressForm(TPrintContext context, std::string usersDir
 
     m_measure = new QComboBox(this);
     m_measure->setObjectName(QStringLiteral("MeasureCB"));
+    SetAccessibleName(m_measure, QStringLiteral("Measure"));
     m_measure->addItems({QStringLiteral("Questions"), QStringLiteral("Memory passages"), QStringLiteral("References")});
 
     m_persons = new QTableWidget(this);
     m_persons->setObjectName(QStringLiteral("PersonsTable"));
+    SetAccessibleName(m_persons, QStringLiteral("Progress of each person"));
     m_persons->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_persons->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_persons->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -79,6 +82,7 @@ TTeamProgressForm::TTeamProgressForm(TPrintContext context, std::string usersDir
 
     m_totals = new QTableWidget(this);
     m_totals->setObjectName(QStringLiteral("TotalsTable"));
+    SetAccessibleName(m_totals, QStringLiteral("Progress of the team"));
     m_totals->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_totals->horizontalHeader()->hide();
     m_totals->verticalHeader()->hide();

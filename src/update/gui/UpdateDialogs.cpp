@@ -1,6 +1,7 @@
 #include "update/gui/UpdateDialogs.h"
 
 #include "shell/Services.h"
+#include "widgets/AccessibleName.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -28,6 +29,7 @@ void CentreOnScreen(QWidget* w)
 QPlainTextEdit* TextBoxOf(QWidget* parent, const QString& text)
 {
     auto* box = new QPlainTextEdit(parent);
+    SetAccessibleName(box, QStringLiteral("Text"));
     box->setReadOnly(true);
     box->setPlainText(text);
     return box;
@@ -95,6 +97,7 @@ THtmlDlg::THtmlDlg(const QString& html, const QString& address, QWidget* parent)
     setWindowTitle(address);
     auto* layout = new QVBoxLayout(this);
     m_browser = new QTextBrowser(this);
+    SetAccessibleName(m_browser, QStringLiteral("Text"));
     m_browser->setObjectName(QStringLiteral("browser"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setHtml(html);

@@ -4,6 +4,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "update/UpdateStatus.h"
+#include "widgets/AccessibleName.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -73,6 +74,7 @@ QListWidget* TWebUpdateForm::MakeStatusList()
 {
     m_statusList = new QListWidget(this);
     m_statusList->setObjectName(QStringLiteral("statusList"));
+    SetAccessibleName(m_statusList, QStringLiteral("Update status"));
     // It only displays: no focus, no selection (and readable, not greyed out).
     m_statusList->setFocusPolicy(Qt::NoFocus);
     m_statusList->setSelectionMode(QAbstractItemView::NoSelection);
@@ -87,6 +89,7 @@ QFormLayout* TWebUpdateForm::MakeSettingsRows()
     auto* grid = new QFormLayout;
     m_scheduleBox = new QComboBox(this);
     m_scheduleBox->setObjectName(QStringLiteral("scheduleBox"));
+    SetAccessibleName(m_scheduleBox, QStringLiteral("Schedule updates"));
     m_scheduleBox->addItems(
         {QStringLiteral("Don't remind me"), QStringLiteral("Remind me weekly"), QStringLiteral("Remind me monthly")});
     auto* scheduleLabel = new QLabel(QStringLiteral("&Schedule updates"), this);

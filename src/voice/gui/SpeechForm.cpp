@@ -5,6 +5,7 @@
 #include "voice/Assistant.h"
 #include "voice/Sounds.h"
 #include "voice/SpeechEngine.h"
+#include "widgets/AccessibleName.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -102,11 +103,13 @@ void TSpeechForm::MakeCommentsBox()
     auto* selectLabel = new QLabel(QStringLiteral("Select assistant"), m_commentsBox);
     m_assistantBox = new QComboBox(m_commentsBox);
     m_assistantBox->setObjectName(QStringLiteral("assistantBox"));
+    SetAccessibleName(m_assistantBox, QStringLiteral("Select assistant"));
     m_assistantBox->setToolTip(kPersonalityHint);
     m_personalityLabel = new QLabel(QStringLiteral("Personality"), m_commentsBox);
     m_personalityLabel->setObjectName(QStringLiteral("personalityLabel"));
     m_personalityBox = new QComboBox(m_commentsBox);
     m_personalityBox->setObjectName(QStringLiteral("personalityBox"));
+    SetAccessibleName(m_personalityBox, QStringLiteral("Personality"));
     m_personalityBox->setToolTip(kPersonalityHint);
     auto* comments = new QGridLayout(m_commentsBox);
     comments->addWidget(m_useAssistantBox, 0, 0, 1, 2);
@@ -121,11 +124,13 @@ QGroupBox* TSpeechForm::MakeVoiceBox()
     auto* voiceBox = new QGroupBox(QStringLiteral("Voice"), this);
     m_voiceBox = new QComboBox(voiceBox);
     m_voiceBox->setObjectName(QStringLiteral("voiceBox"));
+    SetAccessibleName(m_voiceBox, QStringLiteral("Voice"));
     m_voiceBox->setToolTip(QStringLiteral("Choose the Scrivolt's voice"));
     m_testLabel = new QLabel(QStringLiteral("Test sentence (you may change this)"), voiceBox);
     m_testLabel->setObjectName(QStringLiteral("testLabel"));
     m_testText = new QPlainTextEdit(QStringLiteral("With what did John baptize?"), voiceBox);
     m_testText->setObjectName(QStringLiteral("testText"));
+    SetAccessibleName(m_testText, QStringLiteral("Test sentence"));
     m_testText->setFixedHeight(48);
     m_testText->setTabChangesFocus(true);
     m_testButton = new QPushButton(QStringLiteral("Test Voice"), voiceBox);

@@ -4,6 +4,7 @@
 #include "common/Win1252.h"
 #include "content/Books.h"
 #include "shell/ErrorBoundary.h"
+#include "widgets/AccessibleName.h"
 #include "widgets/PaintedItems.h"
 
 #include <QAction>
@@ -224,6 +225,7 @@ void TfrmBible::BuildControls()
     auto* top = new QHBoxLayout;
     top->setSpacing(0);
     BibleCanvas = new TBibleCanvas(this);
+    SetAccessibleName(BibleCanvas, QStringLiteral("Verses"));
     BibleScrollBar = new QScrollBar(Qt::Vertical, this);
     BibleScrollBar->setObjectName(QStringLiteral("BibleScrollBar"));
     top->addWidget(BibleCanvas, 1);
@@ -238,6 +240,7 @@ void TfrmBible::BuildControls()
     WordlistThroughCB = new QComboBox(WordlistPanel);
     WordlistThroughCB->setObjectName(QStringLiteral("WordlistThroughCB"));
     WordlistThroughCB->setToolTip(QStringLiteral("Limit words and text through this chapter"));
+    SetAccessibleName(WordlistThroughCB, QStringLiteral("Through chapter"));
     panel->addWidget(WordlistThroughCB);
     WordListSearchPanel = new QWidget(WordlistPanel);
     WordListSearchPanel->setObjectName(QStringLiteral("WordListSearchPanel"));
@@ -245,12 +248,14 @@ void TfrmBible::BuildControls()
     search->setContentsMargins(0, 0, 0, 0);
     WordListSearchEdit = new QLineEdit(WordListSearchPanel);
     WordListSearchEdit->setObjectName(QStringLiteral("WordListSearchEdit"));
+    SetAccessibleName(WordListSearchEdit, QStringLiteral("Find word"));
     search->addWidget(WordListSearchEdit);
     WordListSearchPanel->hide();
     panel->addWidget(WordListSearchPanel);
     auto* words = new QHBoxLayout;
     words->setSpacing(0);
     WordlistCanvas = new TWordlistCanvas(this, WordlistPanel);
+    SetAccessibleName(WordlistCanvas, QStringLiteral("Words"));
     WordlistScrollBar = new QScrollBar(Qt::Vertical, WordlistPanel);
     WordlistScrollBar->setObjectName(QStringLiteral("WordlistScrollBar"));
     words->addWidget(WordlistCanvas, 1);
@@ -268,6 +273,7 @@ void TfrmBible::BuildControls()
     wordUseSpin = new QSpinBox(this);
     wordUseSpin->setObjectName(QStringLiteral("wordUseSpin"));
     wordUseSpin->setToolTip(QStringLiteral("Keyword use limit"));
+    SetAccessibleName(wordUseSpin, QStringLiteral("Used at most this many times"));
     wordUseSpin->setRange(1, 50);
     wordUseSpin->setValue(3);
     wordUseSpin->setEnabled(false);
