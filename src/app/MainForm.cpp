@@ -93,6 +93,7 @@ TMainForm::TMainForm(const TPlatformServices& services, TProgramPaths paths, QWi
         qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveForLogOut(); }, Qt::DirectConnection);
 
     WaitToSplash = new QTimer(this);
+    WaitToSplash->setObjectName(QStringLiteral("waitToSplash"));
     WaitToSplash->setInterval(1);
     connect(WaitToSplash, &QTimer::timeout, this, &TMainForm::WaitToSplashTimer);
     WaitToSplash->start();
@@ -571,7 +572,7 @@ void TMainForm::WaitToSplashTimer()
 {
     WaitToSplash->stop();
     auto* splash = new TSplashScreen(*this);
-    splash->SplashTimer->start();
+    splash->StartTimer();
 }
 
 void TMainForm::UM_COMMANDSON() { EnableCommands(); }
