@@ -108,6 +108,7 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
     top->addWidget(QuitBtn, 0, Qt::AlignBottom);
 
     TurnLabel = new QLabel(this);
+    TurnLabel->setObjectName(FromUtf8("TurnLabel"));
     TurnLabel->setAlignment(Qt::AlignCenter);
     TurnLabel->setStyleSheet(FromUtf8("QLabel { color: #0B1A78; }"));
 
@@ -123,6 +124,7 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
         auto* cat = new QWidget(this);
         cat->setObjectName(FromUtf8("Cat%1").arg(col));
         auto* caption = new QLabel(FromUtf8("x"), cat);
+        caption->setObjectName(FromUtf8("Cat%1Caption").arg(col));
         caption->setAlignment(Qt::AlignCenter);
         caption->setWordWrap(true);
         caption->setStyleSheet(FromUtf8("QLabel { background: %1; color: white; border-radius: 3px; padding: 2px; }")
@@ -303,8 +305,7 @@ void TGameForm::OpenWager(int limit)
     WatchActivation();
     if (m_context.PlayWagerSound)
         m_context.PlayWagerSound();
-    wager->WagerSpinEdit->setFocus();
-    wager->WagerSpinEdit->selectAll();
+    wager->FocusAmount();
 }
 
 void TGameForm::AskQuestion(const TMarkedText& question, const TMarkedText& answer, const TGameCell& cell)
@@ -370,17 +371,17 @@ void TGameForm::FitQuestionWindow()
     QWidget* frame = sub ? static_cast<QWidget*>(sub) : m_asker.data();
     QRect area = frame->parentWidget() ? frame->parentWidget()->rect() : QRect();
     if (!m_askerTimeFont)
-        m_askerTimeFont = m_asker->TimeStr->font();
+        m_askerTimeFont = m_asker->ClockFont();
     if (m_fullScreen) {
         QFont f = m_asker->font();
         f.setPixelSize(static_cast<int>(std::clamp(height() * 0.028, 14.0, 40.0)));
         m_asker->setFont(f);
         QFont time = *m_askerTimeFont;
         time.setPixelSize(f.pixelSize() * 2);
-        m_asker->TimeStr->setFont(time);
+        m_asker->SetClockFont(time);
     } else {
         m_asker->setFont(QFont());
-        m_asker->TimeStr->setFont(*m_askerTimeFont);
+        m_asker->SetClockFont(*m_askerTimeFont);
     }
     if (!sub || sub->isMinimized() || area.isEmpty())
         return;

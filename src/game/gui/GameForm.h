@@ -60,6 +60,7 @@ public:
     // The cell whose button has the keyboard focus (0 when none has).
     int FocusedCell() const;
 
+private:
     // Controls
     std::array<QGroupBox*, GameMaxPlayers> PLabel{};   // P1Label..P3Label
     std::array<QLabel*, GameMaxPlayers> PScoreLabel{}; // P1ScoreLabel..P3ScoreLabel
@@ -69,6 +70,7 @@ public:
     std::array<QLabel*, GameColumns> CatCaption{};
     std::array<QFrame*, GameColumns> Panel{}; // Panel1..Panel6
 
+public:
     // IGameHost
     void ViewChanged() override;
     void Warning(const std::string& text) override;
