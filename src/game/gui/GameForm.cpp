@@ -83,6 +83,27 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
     IRandom& random = m_context.Study.Random ? *m_context.Study.Random : fallbackRandom;
     m_logic = std::make_unique<TGameLogic>(m_material, *m_context.Study.User, *this, *timers, random);
 
+    QHBoxLayout* top = MakeScoreRow();
+
+    TurnLabel = new QLabel(this);
+    TurnLabel->setObjectName(FromUtf8("TurnLabel"));
+    TurnLabel->setAlignment(Qt::AlignCenter);
+    TurnLabel->setStyleSheet(FromUtf8("QLabel { color: #0B1A78; }"));
+
+    QHBoxLayout* board = MakeBoard();
+
+    auto* lay = new QVBoxLayout(this);
+    lay->addLayout(top);
+    lay->addWidget(TurnLabel);
+    lay->addLayout(board, 1);
+    QuitBtn->installEventFilter(this);
+    resize(920, 660);
+    Rescale();
+    ViewChanged();
+}
+
+QHBoxLayout* TGameForm::MakeScoreRow()
+{
     // Score boxes and Quit.
     auto* top = new QHBoxLayout;
     for (int p = 0; p < GameMaxPlayers; ++p) {
@@ -106,12 +127,11 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
     QuitBtn->setFocusPolicy(Qt::TabFocus);
     connect(QuitBtn, &QPushButton::clicked, this, [this] { QuitBtnClick(); });
     top->addWidget(QuitBtn, 0, Qt::AlignBottom);
+    return top;
+}
 
-    TurnLabel = new QLabel(this);
-    TurnLabel->setObjectName(FromUtf8("TurnLabel"));
-    TurnLabel->setAlignment(Qt::AlignCenter);
-    TurnLabel->setStyleSheet(FromUtf8("QLabel { color: #0B1A78; }"));
-
+QHBoxLayout* TGameForm::MakeBoard()
+{
     // The board: six category boxes, each a caption over a blue panel of six buttons.
     auto* board = new QHBoxLayout;
     board->setSpacing(6);
@@ -161,15 +181,7 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
         Panel[static_cast<std::size_t>(col - 1)] = panel;
         board->addWidget(cat, 1);
     }
-
-    auto* lay = new QVBoxLayout(this);
-    lay->addLayout(top);
-    lay->addWidget(TurnLabel);
-    lay->addLayout(board, 1);
-    QuitBtn->installEventFilter(this);
-    resize(920, 660);
-    Rescale();
-    ViewChanged();
+    return board;
 }
 
 TGameForm::~TGameForm()

@@ -23,6 +23,7 @@
 
 class QFrame;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QMdiSubWindow;
 class QPushButton;
@@ -87,6 +88,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Score boxes and Quit; the board of six category columns.
+    QHBoxLayout* MakeScoreRow();
+    QHBoxLayout* MakeBoard();
     bool HandleKey(QKeyEvent* event);
     void MoveFocus(int dColumn, int dRow);
     void FocusBoard();

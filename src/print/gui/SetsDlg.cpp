@@ -95,6 +95,23 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
     targetedLabel->setBuddy(targetedCheckList);
     percentLabel->setBuddy(PercentTargetedSpin);
 
+    QWidget* materialBox = MakeMaterialBox(percentLabel);
+    QWidget* collBox = MakeCollectionsBox();
+    QGridLayout* grid = MakeCountsGrid();
+
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(materialBox);
+    lay->addWidget(collBox);
+    lay->addLayout(grid);
+    lay->addStretch();
+
+    ConnectChanges();
+    EnableTargeting(false);
+    NameControls();
+}
+
+QWidget* TfrmSets1::MakeMaterialBox(QLabel* percentLabel)
+{
     auto* materialBox = new QGroupBox(FromUtf8("Material selection"), this);
     auto* ml = new QVBoxLayout(materialBox);
     ml->setContentsMargins(6, 4, 6, 4);
@@ -111,12 +128,20 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
     pl->addWidget(PercentTargetedSpin);
     pl->addStretch();
     ml->addLayout(pl);
+    return materialBox;
+}
 
+QWidget* TfrmSets1::MakeCollectionsBox()
+{
     auto* collBox = new QGroupBox(FromUtf8("Collections to use"), this);
     auto* cl = new QVBoxLayout(collBox);
     cl->setContentsMargins(6, 4, 6, 4);
     cl->addWidget(Collections);
+    return collBox;
+}
 
+QGridLayout* TfrmSets1::MakeCountsGrid()
+{
     auto* grid = new QGridLayout;
     auto* headingLabel = new QLabel(FromUtf8("Heading to include at top of each set"), this);
     headingLabel->setBuddy(Heading);
@@ -130,13 +155,11 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
     grid->addWidget(PrimarySpin, 2, 1);
     grid->addWidget(tossLabel, 3, 0);
     grid->addWidget(ReplacementSpin, 3, 1);
+    return grid;
+}
 
-    auto* lay = new QVBoxLayout(this);
-    lay->addWidget(materialBox);
-    lay->addWidget(collBox);
-    lay->addLayout(grid);
-    lay->addStretch();
-
+void TfrmSets1::ConnectChanges()
+{
     auto changed = [this] { Q_EMIT Changed(); };
     auto materialChanged = [this] {
         RebuildTargetedList();
@@ -159,8 +182,6 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
     connect(Collections, &TfrmCollections::Changed, this, changed);
     connect(PrimarySpin, &QSpinBox::valueChanged, this, changed);
     connect(ReplacementSpin, &QSpinBox::valueChanged, this, changed);
-    EnableTargeting(false);
-    NameControls();
 }
 
 void TfrmSets1::NameControls()

@@ -19,6 +19,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -76,6 +77,11 @@ private:
     TSpinEdit* PrimarySpin;
     TSpinEdit* ReplacementSpin;
 
+    // The parts of the page, each made by its own function, and the signals that tell of a change.
+    QWidget* MakeMaterialBox(QLabel* percentLabel);
+    QWidget* MakeCollectionsBox();
+    QGridLayout* MakeCountsGrid();
+    void ConnectChanges();
     void NameControls();
     void EnableTargeting(bool on);
     std::vector<int> m_targetedItems;
