@@ -99,6 +99,7 @@ TMainForm::TMainForm(const TPlatformServices& services, TProgramPaths paths, QWi
         qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveForLogOut(); }, Qt::DirectConnection);
 
     WaitToSplash = new QTimer(this);
+    WaitToSplash->setObjectName(QStringLiteral("waitToSplash"));
     WaitToSplash->setInterval(1);
     connect(WaitToSplash, &QTimer::timeout, this, &TMainForm::WaitToSplashTimer);
     WaitToSplash->start();
@@ -638,7 +639,7 @@ void TMainForm::WaitToSplashTimer()
 {
     WaitToSplash->stop();
     auto* splash = new TSplashScreen(*this);
-    splash->SplashTimer->start();
+    splash->StartTimer();
 }
 
 void TMainForm::UM_COMMANDSON() { EnableCommands(); }

@@ -125,8 +125,10 @@ public:
     int ActiveHelpContext() const override;
 
     // --- The start-up timer and its handler ---
-    QTimer* WaitToSplash = nullptr;
     void WaitToSplashTimer();
+
+private:
+    QTimer* WaitToSplash = nullptr;
 
     // --- The window commands (the program commands are in IProgramShell) ---
     QAction* Cascade1 = nullptr;
@@ -138,6 +140,7 @@ public:
     QAction* Exit1 = nullptr;
     QAction* ViewCatalog1 = nullptr;
 
+public:
     void CmdStartExecute();
     void CmdAssistantExecute();
     void CmdGoalCoachExecute();

@@ -52,9 +52,11 @@ TSplashScreen::TSplashScreen(TMainForm& main) : m_main(main)
     peak->setFont(italic);
 
     DetailsBtn = new QPushButton(QStringLiteral("Details..."), this);
+    DetailsBtn->setObjectName(QStringLiteral("detailsButton"));
     DetailsBtn->setGeometry(12, 318, 90, 28);
     DetailsBtn->hide();
     CloseBtn = new QPushButton(QStringLiteral("Close"), this);
+    CloseBtn->setObjectName(QStringLiteral("closeButton"));
     CloseBtn->setGeometry(110, 318, 90, 28);
     CloseBtn->setDefault(true);
     CloseBtn->hide();
@@ -62,6 +64,7 @@ TSplashScreen::TSplashScreen(TMainForm& main) : m_main(main)
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
 
     SplashTimer = new QTimer(this);
+    SplashTimer->setObjectName(QStringLiteral("splashTimer"));
     SplashTimer->setInterval(3000);
     SplashTimer->setSingleShot(true);
     connect(SplashTimer, &QTimer::timeout, this, &TSplashScreen::SplashTimerTimer);
@@ -70,6 +73,8 @@ TSplashScreen::TSplashScreen(TMainForm& main) : m_main(main)
     edition->setText(QStringLiteral("Wrenfold Edition"));
     forx->setText(QStringLiteral("for KARVO"));
 }
+
+void TSplashScreen::StartTimer() { SplashTimer->start(); }
 
 void TSplashScreen::ShowAsAbout()
 {

@@ -18,14 +18,8 @@ public:
     // Creates and shows the window as a child of the main window (bottom right).
     explicit TSplashScreen(TMainForm& main);
 
-    QLabel* edition = nullptr;
-    QLabel* forx = nullptr;
-    QLabel* version = nullptr;
-    QLabel* peak = nullptr;
-    QPushButton* DetailsBtn = nullptr;
-    QPushButton* CloseBtn = nullptr;
-    QTimer* SplashTimer = nullptr;
-
+    // Starts the three seconds after which the splash closes.
+    void StartTimer();
     // Shows the two buttons; "Close" gets the focus. The timer is not started.
     void ShowAsAbout();
     void SplashTimerTimer();
@@ -35,6 +29,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QLabel* edition = nullptr;
+    QLabel* forx = nullptr;
+    QLabel* version = nullptr;
+    QLabel* peak = nullptr;
+    QPushButton* DetailsBtn = nullptr;
+    QPushButton* CloseBtn = nullptr;
+    QTimer* SplashTimer = nullptr;
     TMainForm& m_main;
 };
 

@@ -25,10 +25,6 @@ public:
     // at the bottom right of the main window.
     explicit TStartupForm(TMainForm& main);
 
-    QComboBox* SelectNameComboBox = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr; // shown only while a person is chosen
-
     void OKBtnClick();
     void CancelBtnClick();
     // The names in the list, as Windows-1252 bytes.
@@ -39,6 +35,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QComboBox* SelectNameComboBox = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr; // shown only while a person is chosen
+
     void Choose(const std::string& typed);
     // After a person was loaded: when the questions changed since their results were written,
     // their results follow their questions, and the person is told so in one line.

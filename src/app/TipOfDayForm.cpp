@@ -56,10 +56,13 @@ TTipOfDayForm::TTipOfDayForm(TMainForm& main) : m_main(main)
 
     auto* buttons = new QHBoxLayout;
     showEachTime = new QCheckBox(QStringLiteral("Show tips each time The Scrivolt starts"), this);
+    showEachTime->setObjectName(QStringLiteral("showEachTime"));
     showEachTime->setToolTip(QStringLiteral("Allows you to see tips each time the program starts"));
     buttons->addWidget(showEachTime, 1);
     nextBtn = new QPushButton(QStringLiteral("Next tip"), this);
     closeBtn = new QPushButton(QStringLiteral("Close"), this);
+    nextBtn->setObjectName(QStringLiteral("nextButton"));
+    closeBtn->setObjectName(QStringLiteral("closeButton"));
     closeBtn->setDefault(true);
     buttons->addWidget(nextBtn);
     buttons->addWidget(closeBtn);

@@ -22,11 +22,6 @@ public:
 
     explicit TTipOfDayForm(TMainForm& main);
 
-    QLabel* tipText = nullptr;
-    QCheckBox* showEachTime = nullptr;
-    QPushButton* nextBtn = nullptr;
-    QPushButton* closeBtn = nullptr;
-
     int Current() const { return m_current; }
     int TipCount() const { return m_tips.Count(); }
 
@@ -34,6 +29,11 @@ public:
     void closeBtnClick();
 
 private:
+    QLabel* tipText = nullptr;
+    QCheckBox* showEachTime = nullptr;
+    QPushButton* nextBtn = nullptr;
+    QPushButton* closeBtn = nullptr;
+
     void ShowCurrent();
 
     TMainForm& m_main;

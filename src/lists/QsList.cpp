@@ -3,6 +3,7 @@
 #include "common/Errors.h"
 #include "common/Random.h"
 #include "lists/ListSort.h"
+#include "lists/MaterialQuestions.h"
 #include "user/User.h"
 
 #include <memory>
@@ -164,35 +165,12 @@ void TQsList::BuildFull(const TVerseSelection& material, bool checkTypes, const 
     for (auto& e : m_items.items())
         e.State = StateNotAnswered;
     m_listed.assign(m_listed.size(), false);
-    auto inMaterial = std::make_unique<TMaterialQuestions>();
-    m_questions.MarkMaterialQuestions(material, *inMaterial);
-
-    const TTypeFlags& types = m_user.Options.QuestionTypes;
-    auto isChosen = [&](int c) { return chosen[c] && m_questions.HasQuestions(c); };
-    for (int c = 0; c < MaxCollections; ++c) {
-        if (!isChosen(c))
-            continue;
-        const auto& flags = (*inMaterial)[c].Flags;
-        for (int i = 1, n = m_questions.QuestionCount(c); i <= n; ++i) {
-            const TQuestionAddr q{c, i};
-            if (m_questions.IsPlaceholder(q)) {
-                const TQuestionAddr h = m_questions.HomeOf(q);
-                if (isChosen(h.Collection) || !flags[i] || m_listed[h.Id()])
-                    continue;
-                if (checkTypes && !m_questions.IsTypeChosen(h, chosen, types))
-                    continue;
-                if (duplicatesOnly && m_questions.DupCount(h) < 2)
-                    continue;
-                Append(h);
-            } else {
-                if (checkTypes && !m_questions.IsTypeChosen(q, chosen, types))
-                    continue;
-                if (!flags[i] || (duplicatesOnly && m_questions.DupCount(q) < 2))
-                    continue;
-                Append(q);
-            }
-        }
-    }
+    TMaterialQuestionFilter filter;
+    filter.Collections = chosen;
+    filter.Types = checkTypes ? &m_user.Options.QuestionTypes : nullptr;
+    filter.DuplicatesOnly = duplicatesOnly;
+    for (TQuestionAddr q : QuestionsOfMaterial(m_questions, material, filter))
+        Append(q);
     if (order == 1)
         SortByReference();
     else if (m_questions.Data.HasSortKeys)

@@ -73,7 +73,10 @@ void TPrintList::Build()
     m_list->BuildFull(o.Material, true, o.Collections, 1, o.OnlyDuplicates);
     if (Cancelled())
         return;
-    TSetsHelper(m_questions).BuildCandidates(m_candidates, *m_list, THistory(), false, o.Difficulty);
+    std::vector<TQuestionAddr> listed;
+    for (int i = 1, n = m_list->Count(); i <= n; ++i)
+        listed.push_back(m_list->QuestionAt(i));
+    TSetsHelper(m_questions).BuildCandidates(m_candidates, listed, THistory(), false, o.Difficulty);
     if (o.Size == TListSize::BestPercent || o.Size == TListSize::BestNumber) {
         std::vector<TSortRecord> records(m_candidates.size());
         for (std::size_t i = 0; i < records.size(); ++i) {

@@ -2,7 +2,7 @@
 
 #include "common/Errors.h"
 #include "common/Random.h"
-#include "lists/QsList.h"
+#include "lists/MaterialQuestions.h"
 #include "material/MaterialTables.h"
 #include "print/SetsHelper.h"
 #include "user/History.h"
@@ -79,15 +79,27 @@ bool BuildSets(TSetsOfQs& sets, TSetPool& mainPool, TSetPool* targetedPool, cons
     return true;
 }
 
-void PrepareMainPool(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked,
-                     const TCollectionFlags& chosen, TQsList& pool)
+namespace {
+
+std::vector<TQuestionAddr> PoolOf(const TQuestions& questions, TSelectionKind kind, const std::vector<bool>& items,
+                                  const TCollectionFlags& chosen)
 {
-    pool.BuildFull(VerseTableFromList(books, kind, checked), false, chosen, 1, false);
+    TMaterialQuestionFilter filter;
+    filter.Collections = chosen;
+    return QuestionsOfMaterialByReference(questions, VerseTableFromList(questions.Books(), kind, items), filter);
 }
 
-void PrepareTargetedPools(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked,
-                          const std::vector<bool>& targeted, const TCollectionFlags& chosen, TQsList& mainPool,
-                          TQsList& targetedPool)
+} // namespace
+
+std::vector<TQuestionAddr> PrepareMainPool(const TQuestions& questions, TSelectionKind kind,
+                                           const std::vector<bool>& checked, const TCollectionFlags& chosen)
+{
+    return PoolOf(questions, kind, checked, chosen);
+}
+
+void PrepareTargetedPools(const TQuestions& questions, TSelectionKind kind, const std::vector<bool>& checked,
+                          const std::vector<bool>& targeted, const TCollectionFlags& chosen,
+                          std::vector<TQuestionAddr>& mainPool, std::vector<TQuestionAddr>& targetedPool)
 {
     std::vector<bool> target(checked.size(), false), rest(checked.size(), false);
     for (std::size_t i = 0; i < checked.size(); ++i) {
@@ -95,15 +107,15 @@ void PrepareTargetedPools(const TBooks& books, TSelectionKind kind, const std::v
         target[i] = checked[i] && t;
         rest[i] = checked[i] && !t;
     }
-    targetedPool.BuildFull(VerseTableFromList(books, kind, target), false, chosen, 1, false);
-    mainPool.BuildFull(VerseTableFromList(books, kind, rest), false, chosen, 1, false);
+    targetedPool = PoolOf(questions, kind, target, chosen);
+    mainPool = PoolOf(questions, kind, rest, chosen);
 }
 
-std::array<int, 8> CountByCollection(const TQsList& pool)
+std::array<int, 8> CountByCollection(std::span<const TQuestionAddr> pool)
 {
     std::array<int, 8> counts{};
-    for (int i = 1, n = pool.Count(); i <= n; ++i)
-        ++counts[static_cast<std::size_t>(pool.QuestionAt(i).Collection)];
+    for (const TQuestionAddr q : pool)
+        ++counts[static_cast<std::size_t>(q.Collection)];
     return counts;
 }
 

@@ -9,15 +9,14 @@
 
 #include <array>
 #include <atomic>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace sv {
 
 class IRandom;
-class TBooks;
 class THistory;
-class TQsList;
 class TSetPool;
 
 // Places per set by category: toss-ups (collection 1), 20-, 30- and 40-point bonuses
@@ -55,17 +54,18 @@ bool BuildSets(TSetsOfQs& sets, TSetPool& mainPool, TSetPool* targetedPool, cons
                IRandom& random, TBuildProgress* progress = nullptr);
 
 // The pools of a targeted build: the targeted pool holds the questions of the targeted items,
-// the main pool those of the checked items that are not targeted (both by reference, the
-// chosen collections, every type). `targeted` is indexed like `checked`.
-void PrepareTargetedPools(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked,
-                          const std::vector<bool>& targeted, const TCollectionFlags& chosen, TQsList& mainPool,
-                          TQsList& targetedPool);
+// the main pool those of the checked items that are not targeted (both the questions of the
+// material by reference, the chosen collections, every type). `targeted` is indexed like
+// `checked`.
+void PrepareTargetedPools(const TQuestions& questions, TSelectionKind kind, const std::vector<bool>& checked,
+                          const std::vector<bool>& targeted, const TCollectionFlags& chosen,
+                          std::vector<TQuestionAddr>& mainPool, std::vector<TQuestionAddr>& targetedPool);
 // A pool without targeting: the checked items.
-void PrepareMainPool(const TBooks& books, TSelectionKind kind, const std::vector<bool>& checked,
-                     const TCollectionFlags& chosen, TQsList& pool);
+std::vector<TQuestionAddr> PrepareMainPool(const TQuestions& questions, TSelectionKind kind,
+                                           const std::vector<bool>& checked, const TCollectionFlags& chosen);
 
-// Questions of a list by collection.
-std::array<int, 8> CountByCollection(const TQsList& pool);
+// Questions of a pool by collection.
+std::array<int, 8> CountByCollection(std::span<const TQuestionAddr> pool);
 
 enum class TAdequacyColour { Green, Yellow, Red };
 

@@ -3,7 +3,6 @@
 #include "common/Errors.h"
 #include "content/Books.h"
 #include "content/Questions.h"
-#include "lists/QsList.h"
 #include "user/History.h"
 
 #include <algorithm>
@@ -46,14 +45,14 @@ int Scaled(int d, double step)
 
 } // namespace
 
-void TSetsHelper::BuildCandidates(std::vector<TSetCandidate>& candidates, const TQsList& pool, const THistory& history,
-                                  bool scaled, TDifficulty difficulty) const
+void TSetsHelper::BuildCandidates(std::vector<TSetCandidate>& candidates, std::span<const TQuestionAddr> pool,
+                                  const THistory& history, bool scaled, TDifficulty difficulty) const
 {
     const TBooks& books = m_questions.Books();
-    const int n = pool.Count();
+    const int n = static_cast<int>(pool.size());
     candidates.assign(static_cast<std::size_t>(n), TSetCandidate{});
     for (int i = 1; i <= n; ++i) {
-        const TQuestionAddr q = pool.QuestionAt(i);
+        const TQuestionAddr q = pool[static_cast<std::size_t>(i - 1)];
         const TVerseRef ref = m_questions.PrimaryRef(q);
         TSetCandidate& k = candidates[static_cast<std::size_t>(i - 1)];
         k.Id = q.Id();

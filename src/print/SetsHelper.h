@@ -12,12 +12,12 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace sv {
 
 class THistory;
-class TQsList;
 class TQuestions;
 
 // The difficulty choices, in the order of the dialogs' lists.
@@ -58,8 +58,8 @@ public:
     // One candidate per pool entry, same order. Scaled scores lie in 0..45 per part (the sets
     // dialog); unscaled scores are the plain length differences (the question lists). Mixed
     // difficulty leaves every score 0.
-    void BuildCandidates(std::vector<TSetCandidate>& candidates, const TQsList& pool, const THistory& history,
-                         bool scaled, TDifficulty difficulty) const;
+    void BuildCandidates(std::vector<TSetCandidate>& candidates, std::span<const TQuestionAddr> pool,
+                         const THistory& history, bool scaled, TDifficulty difficulty) const;
 
 private:
     const TQuestions& m_questions;

@@ -1,9 +1,6 @@
 #include "print/SetsMaker.h"
 
-#include "common/Random.h"
-#include "lists/QsList.h"
 #include "user/History.h"
-#include "user/User.h"
 
 namespace sv {
 
@@ -42,12 +39,11 @@ std::string SetsFailureMessage(bool targeting)
 std::unique_ptr<TSetsOfQs> MakeQuestionSets(const TQuestions& questions, const TSetsChoices& c, const THistory& history,
                                             IRandom& random, TBuildProgress* progress)
 {
-    auto user = std::make_unique<TUser>();
-    TQsList mainList(questions, *user, random), targetedList(questions, *user, random);
+    std::vector<TQuestionAddr> mainList, targetedList;
     if (c.Targeting)
-        PrepareTargetedPools(questions.Books(), c.Kind, c.Checked, c.Targeted, c.Collections, mainList, targetedList);
+        PrepareTargetedPools(questions, c.Kind, c.Checked, c.Targeted, c.Collections, mainList, targetedList);
     else
-        PrepareMainPool(questions.Books(), c.Kind, c.Checked, c.Collections, mainList);
+        mainList = PrepareMainPool(questions, c.Kind, c.Checked, c.Collections);
 
     const TSetsHelper helper(questions);
     std::vector<TSetCandidate> candidates;
@@ -74,15 +70,11 @@ std::unique_ptr<TSetsOfQs> MakeQuestionSets(const TQuestions& questions, const T
 
 TAdequacy CheckSetsAdequacy(const TQuestions& questions, const TSetsChoices& c)
 {
-    auto user = std::make_unique<TUser>();
-    TRandom unused(0);
-    TQsList pool(questions, *user, unused);
     std::vector<bool> items = c.Checked;
     if (c.Targeting)
         for (std::size_t i = 0; i < items.size(); ++i)
             items[i] = items[i] && i < c.Targeted.size() && c.Targeted[i];
-    PrepareMainPool(questions.Books(), c.Kind, items, c.Collections, pool);
-    return CheckAdequacy(CountByCollection(pool), c.Sets, c.Counts);
+    return CheckAdequacy(CountByCollection(PrepareMainPool(questions, c.Kind, items, c.Collections)), c.Sets, c.Counts);
 }
 
 } // namespace sv

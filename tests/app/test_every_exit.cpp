@@ -10,6 +10,7 @@
 #include "material/gui/SelectionFrames.h"
 #include "study/gui/QuestionAsker.h"
 #include "study/gui/StudyDialogs.h"
+#include "support/gui/StudyPages.h"
 #include "update/gui/UpdateCommands.h"
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
@@ -55,17 +56,18 @@ public:
         main->CmdMemory->trigger();
         auto* dlg = Child<TMemDlgStart>();
         ASSERT_NE(dlg, nullptr);
-        dlg->df->Material->byChaptersRB->setChecked(true);
-        dlg->df->Material->checkList->SetAllChecked(true);
+        FindWidget<QRadioButton>(PageOf(dlg), "byChapters")->setChecked(true);
+        FindWidget<TCheckListCombo>(PageOf(dlg), "materialList")->SetAllChecked(true);
         main->User().Options.Timed = 0;
         dlg->OKBtnClick();
         Settle();
         auto* session = Child<TQuestionAsker>();
         ASSERT_NE(session, nullptr);
-        session->StartStop->click();
-        session->StartStop->click();
-        session->Right->click();
-        const bool finished = session->RightLabel->text() == session->TotalLabel->text();
+        FindWidget<QPushButton>(session, "startStopButton")->click();
+        FindWidget<QPushButton>(session, "startStopButton")->click();
+        FindWidget<QPushButton>(session, "rightButton")->click();
+        const bool finished =
+            FindWidget<QLabel>(session, "rightCount")->text() == FindWidget<QLabel>(session, "totalCount")->text();
         messages.Answers.assign(finished ? 0 : 1, true);
         ASSERT_TRUE(qobject_cast<QMdiSubWindow*>(session->parentWidget())->close());
         Settle();

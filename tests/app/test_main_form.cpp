@@ -1,4 +1,5 @@
 #include "support/gui/AppFixture.h"
+#include "support/gui/FindWidget.h"
 
 #include "app/Application.h"
 #include "app/SplashScreen.h"
@@ -101,8 +102,8 @@ TEST_F(AppTest, CommandTableCaptionsHintsAndShortcuts)
     EXPECT_EQ(main->CmdStart->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(main->CmdHelpContent->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
     EXPECT_TRUE(main->CmdHelpContext->shortcut().isEmpty()); // no ambiguous Ctrl+H
-    EXPECT_EQ(main->Exit1->toolTip(), QStringLiteral("Exit"));
-    EXPECT_EQ(main->Exit1->statusTip(), QStringLiteral("Quits the application"));
+    EXPECT_EQ(FindWidget<QAction>(main, "Exit1")->toolTip(), QStringLiteral("Exit"));
+    EXPECT_EQ(FindWidget<QAction>(main, "Exit1")->statusTip(), QStringLiteral("Quits the application"));
     EXPECT_TRUE(main->CmdAssistant->isCheckable());
     EXPECT_FALSE(main->CmdScripturePortion->isVisible());
     EXPECT_FALSE(main->CmdConcordance->isVisible());
@@ -161,7 +162,7 @@ TEST_F(AppTest, TheCatalogIsOfferedOnlyWhereItsFileIsInstalled)
         if (installed)
             WriteFile("Catalog.pdf", "%PDF-1.4\n");
         CreateMain();
-        EXPECT_EQ(main->ViewCatalog1->isVisible(), installed);
+        EXPECT_EQ(FindWidget<QAction>(main, "ViewCatalog1")->isVisible(), installed);
         EXPECT_EQ(main->CmdCatalog->isVisible(), installed);
         main.reset();
     }

@@ -12,6 +12,7 @@
 #include "material/gui/SelectionFrames.h"
 #include "study/gui/QuestionAsker.h"
 #include "study/gui/StudyDialogs.h"
+#include "support/gui/StudyPages.h"
 #include "update/gui/UpdateCommands.h"
 #include "user/StudyDate.h"
 #include "user/User.h"
@@ -174,14 +175,14 @@ TEST_F(AppTest, EscapeClosesTheTipOfTheDayAndTheAboutBox)
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(), QStringLiteral("Version ") + ProgramVersion());
     EXPECT_TRUE(ProgramVersion().startsWith(QStringLiteral("0.1."))) << ProgramVersion().toStdString();
-    QTest::keyClick(about->CloseBtn, Qt::Key_Escape);
+    QTest::keyClick(FindWidget<QPushButton>(about, "closeButton"), Qt::Key_Escape);
     Settle();
     EXPECT_EQ(Child<TSplashScreen>(), nullptr);
 
     main->CmdTipOfTheDayExecute();
     auto* tip = Child<TTipOfDayForm>();
     ASSERT_NE(tip, nullptr);
-    QTest::keyClick(tip->closeBtn, Qt::Key_Escape);
+    QTest::keyClick(FindWidget<QPushButton>(tip, "closeButton"), Qt::Key_Escape);
     Settle();
     EXPECT_EQ(Child<TTipOfDayForm>(), nullptr);
     EXPECT_TRUE(main->CmdTipOfTheDay->isEnabled());
@@ -241,20 +242,21 @@ TEST_F(AppTest, ASessionsGradeIsOnDiskOnceTheSessionCloses)
     main->CmdMemory->trigger();
     auto* dlg = Child<TMemDlgStart>();
     ASSERT_NE(dlg, nullptr);
-    dlg->df->Material->byChaptersRB->setChecked(true);
-    dlg->df->Material->checkList->SetAllChecked(true);
+    FindWidget<QRadioButton>(PageOf(dlg), "byChapters")->setChecked(true);
+    FindWidget<TCheckListCombo>(PageOf(dlg), "materialList")->SetAllChecked(true);
     main->User().Options.Timed = 0;
     dlg->OKBtnClick();
     Settle();
     auto* session = Child<TQuestionAsker>();
     ASSERT_NE(session, nullptr) << (messages.Shown.empty() ? std::string() : messages.Log().back());
-    session->StartStop->click();
-    session->StartStop->click();
-    session->Right->click();
+    FindWidget<QPushButton>(session, "startStopButton")->click();
+    FindWidget<QPushButton>(session, "startStopButton")->click();
+    FindWidget<QPushButton>(session, "rightButton")->click();
     EXPECT_EQ(FileBytes(path), created); // not yet
 
     // Unless that was the only question, closing asks whether to quit.
-    const bool finished = session->RightLabel->text() == session->TotalLabel->text();
+    const bool finished =
+        FindWidget<QLabel>(session, "rightCount")->text() == FindWidget<QLabel>(session, "totalCount")->text();
     messages.Answers.assign(finished ? 0 : 1, true);
     auto* sub = qobject_cast<QMdiSubWindow*>(session->parentWidget());
     ASSERT_TRUE(sub->close());
@@ -277,14 +279,14 @@ TEST_F(AppTest, ExitWithASessionOpenAsksOneQuestion)
     main->CmdMemory->trigger();
     auto* dlg = Child<TMemDlgStart>();
     ASSERT_NE(dlg, nullptr);
-    dlg->df->Material->byChaptersRB->setChecked(true);
-    dlg->df->Material->checkList->SetAllChecked(true);
+    FindWidget<QRadioButton>(PageOf(dlg), "byChapters")->setChecked(true);
+    FindWidget<TCheckListCombo>(PageOf(dlg), "materialList")->SetAllChecked(true);
     main->User().Options.Timed = 0;
     dlg->OKBtnClick();
     Settle();
     auto* session = Child<TQuestionAsker>();
     ASSERT_NE(session, nullptr);
-    session->StartStop->click();
+    FindWidget<QPushButton>(session, "startStopButton")->click();
     const std::size_t asked = messages.Shown.size();
 
     // The exit question alone: Yes ends the unfinished session with the program.

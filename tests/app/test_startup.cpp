@@ -1,4 +1,5 @@
 #include "support/gui/AppFixture.h"
+#include "support/gui/FindWidget.h"
 
 #include "app/ProgramWindows.h"
 #include "app/StartupForm.h"
@@ -38,8 +39,8 @@ protected:
     {
         QStringList names;
         auto* form = Child<TStartupForm>();
-        for (int i = 0; form && i < form->SelectNameComboBox->count(); ++i)
-            names << form->SelectNameComboBox->itemText(i);
+        for (int i = 0; form && i < FindWidget<QComboBox>(form, "SelectNameComboBox")->count(); ++i)
+            names << FindWidget<QComboBox>(form, "SelectNameComboBox")->itemText(i);
         return names;
     }
     void ChooseUserAgain(const QString& name)
@@ -57,7 +58,7 @@ TEST_F(StartupTest, ANewNameIsCreatedGreetedAndShownTheTips)
     auto* form = Child<TStartupForm>();
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Select User"));
-    EXPECT_EQ(form->SelectNameComboBox->currentText(), QStringLiteral("<Select name>"));
+    EXPECT_EQ(FindWidget<QComboBox>(form, "SelectNameComboBox")->currentText(), QStringLiteral("<Select name>"));
     EXPECT_TRUE(Listed().isEmpty());
 
     messages.Answers = {true};
@@ -108,8 +109,8 @@ TEST_F(StartupTest, TypingANameReplacesThePrompt)
     StartUp();
     auto* form = Child<TStartupForm>();
     ASSERT_NE(form, nullptr);
-    QTest::keyClicks(form->SelectNameComboBox->lineEdit(), QStringLiteral("Tester"));
-    EXPECT_EQ(form->SelectNameComboBox->currentText(), QStringLiteral("Tester"));
+    QTest::keyClicks(FindWidget<QComboBox>(form, "SelectNameComboBox")->lineEdit(), QStringLiteral("Tester"));
+    EXPECT_EQ(FindWidget<QComboBox>(form, "SelectNameComboBox")->currentText(), QStringLiteral("Tester"));
 }
 
 TEST_F(StartupTest, BlanksAroundATypedNameAreNotPartOfTheName)
@@ -282,8 +283,8 @@ TEST_F(StartupTest, TheLastPersonIsPreselectedAndCancelOrEscapeKeepsThePersonCho
     StartUp();
     auto* first = Child<TStartupForm>();
     ASSERT_NE(first, nullptr);
-    EXPECT_FALSE(first->CancelBtn->isVisible()) << "someone must be chosen first";
-    QTest::keyClick(first->SelectNameComboBox, Qt::Key_Escape);
+    EXPECT_FALSE(FindWidget<QPushButton>(first, "CancelBtn")->isVisible()) << "someone must be chosen first";
+    QTest::keyClick(FindWidget<QComboBox>(first, "SelectNameComboBox"), Qt::Key_Escape);
     Settle();
     EXPECT_NE(Child<TStartupForm>(), nullptr);
     messages.Answers = {true, true};
@@ -297,12 +298,13 @@ TEST_F(StartupTest, TheLastPersonIsPreselectedAndCancelOrEscapeKeepsThePersonCho
         Settle();
         auto* form = Child<TStartupForm>();
         ASSERT_NE(form, nullptr);
-        EXPECT_EQ(form->SelectNameComboBox->currentText(), QStringLiteral("Ann")) << "the person chosen last";
-        EXPECT_TRUE(form->CancelBtn->isVisible());
+        EXPECT_EQ(FindWidget<QComboBox>(form, "SelectNameComboBox")->currentText(), QStringLiteral("Ann"))
+            << "the person chosen last";
+        EXPECT_TRUE(FindWidget<QPushButton>(form, "CancelBtn")->isVisible());
         if (escape)
-            QTest::keyClick(form->SelectNameComboBox, Qt::Key_Escape);
+            QTest::keyClick(FindWidget<QComboBox>(form, "SelectNameComboBox"), Qt::Key_Escape);
         else
-            form->CancelBtn->click();
+            FindWidget<QPushButton>(form, "CancelBtn")->click();
         Settle();
         EXPECT_EQ(Child<TStartupForm>(), nullptr);
         EXPECT_EQ(main->User().FileName.text(), "Ann");

@@ -1,4 +1,5 @@
 #include "support/gui/AppFixture.h"
+#include "support/gui/FindWidget.h"
 
 #include "app/HelpForm.h"
 #include "app/HintWindow.h"
@@ -41,11 +42,11 @@ TEST_F(AppTest, TipsContinueAfterTheLastSeenAndStoreThePosition)
         EXPECT_FALSE(main->CmdTipOfTheDay->isEnabled());
         auto* tips = Child<TTipOfDayForm>();
         ASSERT_NE(tips, nullptr);
-        EXPECT_EQ(tips->tipText->text(), c.first);
-        tips->nextBtn->click();
-        EXPECT_EQ(tips->tipText->text(), c.afterNext);
-        tips->showEachTime->setChecked(false);
-        tips->closeBtn->click();
+        EXPECT_EQ(FindWidget<QLabel>(tips, "tipText")->text(), c.first);
+        FindWidget<QPushButton>(tips, "nextButton")->click();
+        EXPECT_EQ(FindWidget<QLabel>(tips, "tipText")->text(), c.afterNext);
+        FindWidget<QCheckBox>(tips, "showEachTime")->setChecked(false);
+        FindWidget<QPushButton>(tips, "closeButton")->click();
         Settle();
         EXPECT_EQ(ChildCount(), 0);
         EXPECT_EQ(main->User().Options.TipIndex, c.stored);
@@ -62,10 +63,10 @@ TEST_F(AppTest, AMissingTipsFileSaysSoAndStoresZero)
     main->CmdTipOfTheDay->trigger();
     auto* tips = Child<TTipOfDayForm>();
     ASSERT_NE(tips, nullptr);
-    EXPECT_EQ(tips->tipText->text(),
+    EXPECT_EQ(FindWidget<QLabel>(tips, "tipText")->text(),
               QStringLiteral("The <B>Tip of the Day</B> file was not found. Please contact Tamberlin."));
-    EXPECT_FALSE(tips->nextBtn->isEnabled());
-    tips->closeBtn->click();
+    EXPECT_FALSE(FindWidget<QPushButton>(tips, "nextButton")->isEnabled());
+    FindWidget<QPushButton>(tips, "closeButton")->click();
     EXPECT_EQ(main->User().Options.TipIndex, 0);
 }
 
@@ -105,14 +106,14 @@ TEST_F(AppTest, AboutBoxShowsItsButtonsAndDetailsOpensTheReadme)
     main->CmdAbout->trigger();
     auto* about = Child<TSplashScreen>();
     ASSERT_NE(about, nullptr);
-    EXPECT_FALSE(about->SplashTimer->isActive());
-    EXPECT_TRUE(about->DetailsBtn->isVisibleTo(about));
-    EXPECT_TRUE(about->CloseBtn->isVisibleTo(about));
-    EXPECT_EQ(about->edition->text(), QStringLiteral("Wrenfold Edition"));
-    EXPECT_EQ(about->forx->text(), QStringLiteral("for KARVO"));
-    about->DetailsBtn->click();
+    EXPECT_FALSE(FindWidget<QTimer>(about, "splashTimer")->isActive());
+    EXPECT_TRUE(FindWidget<QPushButton>(about, "detailsButton")->isVisibleTo(about));
+    EXPECT_TRUE(FindWidget<QPushButton>(about, "closeButton")->isVisibleTo(about));
+    EXPECT_EQ(FindWidget<QLabel>(about, "edition")->text(), QStringLiteral("Wrenfold Edition"));
+    EXPECT_EQ(FindWidget<QLabel>(about, "forx")->text(), QStringLiteral("for KARVO"));
+    FindWidget<QPushButton>(about, "detailsButton")->click();
     EXPECT_EQ(shell.Opened, (std::vector<QString>{QString::fromStdString(Dir() + "readme.txt")}));
-    about->CloseBtn->click();
+    FindWidget<QPushButton>(about, "closeButton")->click();
     Settle();
     EXPECT_EQ(ChildCount(), 0);
 }

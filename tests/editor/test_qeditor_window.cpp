@@ -1,6 +1,7 @@
 #include "content/Books.h"
 #include "editor/gui/QEditor.h"
 #include "support/ContentFixture.h"
+#include "support/gui/FindWidget.h"
 #include "wordstudy/gui/BibleFrame.h"
 
 #include <QComboBox>
@@ -24,40 +25,54 @@ TEST(QEditor, AClickedVerseListsItsQuestionsAndTheChosenOneIsComposed)
     EXPECT_EQ(editor.windowTitle().toStdString(), "Question Editor");
     // Ga 1:1 when the window opens.
     EXPECT_EQ(editor.Entries().VerseNo(), 1);
-    ASSERT_EQ(editor.AvailableLB->count(), 1);
-    EXPECT_EQ(editor.GroupBox1->title().toStdString(), "Available Questions: Galatians 1:1");
+    ASSERT_EQ(FindWidget<QListWidget>(&editor, "availableList")->count(), 1);
+    EXPECT_EQ(FindWidget<QGroupBox>(&editor, "availableBox")->title().toStdString(),
+              "Available Questions: Galatians 1:1");
 
     // A click on Ga 1:3 in the browser lists that verse's question (collection 1).
     const int verse3 = content.Books.VerseNoOf(TVerseRef(1, 1, 3));
     for (int y = 0; y < 500 && editor.Entries().VerseNo() != verse3; y += 3)
-        editor.frmBible->VerseCanvasPressed(y, true);
+        FindWidget<TfrmBible>(&editor, "frmBible")->VerseCanvasPressed(y, true);
     ASSERT_EQ(editor.Entries().VerseNo(), verse3);
-    ASSERT_EQ(editor.AvailableLB->count(), 1);
+    ASSERT_EQ(FindWidget<QListWidget>(&editor, "availableList")->count(), 1);
     EXPECT_EQ(editor.Entries().Entries()[0].Question.Collection, 1);
-    EXPECT_TRUE(editor.qMemo->toPlainText().isEmpty());
-    editor.AvailableLB->setCurrentRow(0);
-    EXPECT_NE(editor.qMemo->toPlainText().indexOf(QStringLiteral("How does Paul greet the churches?")), -1);
-    EXPECT_NE(editor.aMemo->toHtml().indexOf(QStringLiteral("Grace")), -1);
+    EXPECT_TRUE(FindWidget<QTextEdit>(&editor, "questionText")->toPlainText().isEmpty());
+    FindWidget<QListWidget>(&editor, "availableList")->setCurrentRow(0);
+    EXPECT_NE(FindWidget<QTextEdit>(&editor, "questionText")
+                  ->toPlainText()
+                  .indexOf(QStringLiteral("How does Paul greet the churches?")),
+              -1);
+    EXPECT_NE(FindWidget<QTextEdit>(&editor, "answerText")->toHtml().indexOf(QStringLiteral("Grace")), -1);
 
     // Pm 1:8: two collections, sorted; the first row shows its own question.
     editor.ListVerse(content.Books.VerseNoOf(TVerseRef(2, 1, 8)));
-    ASSERT_EQ(editor.AvailableLB->count(), 2);
-    EXPECT_LT(editor.AvailableLB->item(0)->text().compare(editor.AvailableLB->item(1)->text(), Qt::CaseInsensitive), 0);
+    ASSERT_EQ(FindWidget<QListWidget>(&editor, "availableList")->count(), 2);
+    EXPECT_LT(FindWidget<QListWidget>(&editor, "availableList")
+                  ->item(0)
+                  ->text()
+                  .compare(FindWidget<QListWidget>(&editor, "availableList")->item(1)->text(), Qt::CaseInsensitive),
+              0);
     const TVerseQuestion& first = editor.Entries().Entries()[0];
     editor.AvailableLBClick(0);
-    EXPECT_EQ(editor.qMemo->toPlainText().toStdString().find(content.Questions.QuestionPlainText(first.Question))
+    EXPECT_EQ(FindWidget<QTextEdit>(&editor, "questionText")
+                      ->toPlainText()
+                      .toStdString()
+                      .find(content.Questions.QuestionPlainText(first.Question))
                   != std::string::npos,
               true)
-        << editor.qMemo->toPlainText().toStdString();
+        << FindWidget<QTextEdit>(&editor, "questionText")->toPlainText().toStdString();
     editor.AvailableLBClick(1);
     const TVerseQuestion& second = editor.Entries().Entries()[1];
-    EXPECT_NE(editor.qMemo->toPlainText().toStdString().find(content.Questions.QuestionPlainText(second.Question)),
+    EXPECT_NE(FindWidget<QTextEdit>(&editor, "questionText")
+                  ->toPlainText()
+                  .toStdString()
+                  .find(content.Questions.QuestionPlainText(second.Question)),
               std::string::npos);
 
     // The editing controls are there and do nothing.
-    EXPECT_EQ(editor.newBtn->toolTip().toStdString(), "New question");
-    EXPECT_EQ(editor.genreCB->count(), 0);
-    editor.Button1->click();
+    EXPECT_EQ(FindWidget<QPushButton>(&editor, "newButton")->toolTip().toStdString(), "New question");
+    EXPECT_EQ(FindWidget<QComboBox>(&editor, "typeCombo")->count(), 0);
+    FindWidget<QPushButton>(&editor, "doneButton")->click();
     EXPECT_FALSE(editor.isVisible());
 }
 

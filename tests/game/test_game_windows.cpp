@@ -32,6 +32,7 @@
 namespace sv {
 namespace {
 
+using test::FindWidget;
 using test::StudyFixture;
 using test::TFixtureDesc;
 
@@ -90,8 +91,8 @@ struct GameSetup {
 
 void CheckAll(TfrmMaterialSelection& m)
 {
-    m.byChaptersRB->setChecked(true);
-    m.checkList->SetAllChecked(true);
+    FindWidget<QRadioButton>(&m, "byChapters")->setChecked(true);
+    FindWidget<TCheckListCombo>(&m, "materialList")->SetAllChecked(true);
 }
 
 TEST(GameDlgStart, ChecksInOrderAndKeepsChoicesForTheNextGame)
@@ -102,29 +103,29 @@ TEST(GameDlgStart, ChecksInOrderAndKeepsChoicesForTheNextGame)
     QPointer<TGameDlgStart> dlg = new TGameDlgStart(s.Context());
     EXPECT_EQ(dlg->windowTitle().toStdString(), "Play The One-Way Game");
     EXPECT_EQ(s.f.dialogOpen, 1);
-    EXPECT_EQ(dlg->df->Player1Edit->text().toStdString(), "Ann");
-    EXPECT_TRUE(dlg->df->roundsChoice->button(2)->isChecked());
-    EXPECT_TRUE(dlg->df->memoryChoice->button(1)->isChecked());
+    EXPECT_EQ(FindWidget<QLineEdit>(dlg, "Player1Edit")->text().toStdString(), "Ann");
+    EXPECT_TRUE(FindWidget<QButtonGroup>(dlg, "roundsChoice")->button(2)->isChecked());
+    EXPECT_TRUE(FindWidget<QButtonGroup>(dlg, "memoryChoice")->button(1)->isChecked());
 
-    dlg->df->Player1Edit->setText(QStringLiteral("  "));
+    FindWidget<QLineEdit>(dlg, "Player1Edit")->setText(QStringLiteral("  "));
     dlg->OKBtnClick();
     EXPECT_EQ(s.f.messages.Last(), "Please enter at least one player's name.");
-    dlg->df->Player1Edit->setText(QStringLiteral("Ann"));
-    dlg->df->collections->checkList->SetAllChecked(false);
+    FindWidget<QLineEdit>(dlg, "Player1Edit")->setText(QStringLiteral("Ann"));
+    FindWidget<TCheckListCombo>(dlg, "collectionsList")->SetAllChecked(false);
     dlg->OKBtnClick();
     EXPECT_EQ(s.f.messages.Last(), "Please select a question collection (or collections) to use.");
-    dlg->df->collections->checkList->SetChecked(0, true);
-    dlg->df->material->byChaptersRB->setChecked(true);
-    dlg->df->material->checkList->SetAllChecked(false);
+    FindWidget<TCheckListCombo>(dlg, "collectionsList")->SetChecked(0, true);
+    FindWidget<QRadioButton>(dlg, "byChapters")->setChecked(true);
+    FindWidget<TCheckListCombo>(dlg, "materialList")->SetAllChecked(false);
     dlg->OKBtnClick();
     EXPECT_EQ(s.f.messages.Last(), "Please select some material to study.");
     EXPECT_EQ(s.f.messages.Shown.size(), 3u);
 
     // Too few questions: the warning, the dialog stays, the choices are saved.
-    CheckAll(*dlg->df->material);
-    dlg->df->roundsChoice->button(0)->setChecked(true);
-    dlg->df->memoryChoice->button(0)->setChecked(true);
-    dlg->helpBtn->click();
+    CheckAll(*FindWidget<TfrmMaterialSelection>(dlg, "material"));
+    FindWidget<QButtonGroup>(dlg, "roundsChoice")->button(0)->setChecked(true);
+    FindWidget<QButtonGroup>(dlg, "memoryChoice")->button(0)->setChecked(true);
+    FindWidget<QPushButton>(dlg, "helpButton")->click();
     EXPECT_EQ(s.f.help, (std::vector<int>{2110}));
     dlg->OKBtnClick();
     EXPECT_EQ(s.f.messages.Last(), "There are not enough questions between\rthe chosen chapters to play the game.");
@@ -150,13 +151,13 @@ TEST(WagerForm, LimitStepAndOnlyOkCloses)
         w->SetWagerLimit(c.score);
         w->show();
         EXPECT_EQ(w->windowTitle().toStdString(), "One-Way Wager");
-        EXPECT_EQ(w->WagerSpinEdit->minimum(), 100);
-        EXPECT_EQ(w->WagerSpinEdit->maximum(), c.maximum);
-        EXPECT_EQ(w->WagerSpinEdit->value(), 100);
+        EXPECT_EQ(FindWidget<TSpinEdit>(w, "wagerSpin")->minimum(), 100);
+        EXPECT_EQ(FindWidget<TSpinEdit>(w, "wagerSpin")->maximum(), c.maximum);
+        EXPECT_EQ(FindWidget<TSpinEdit>(w, "wagerSpin")->value(), 100);
         EXPECT_FALSE(w->close()) << "no way out but OK";
-        QTest::keyClick(w->WagerSpinEdit, Qt::Key_Up);
-        QTest::keyClick(w->WagerSpinEdit, Qt::Key_Up);
-        QTest::keyClick(w->WagerSpinEdit, Qt::Key_Return);
+        QTest::keyClick(FindWidget<TSpinEdit>(w, "wagerSpin"), Qt::Key_Up);
+        QTest::keyClick(FindWidget<TSpinEdit>(w, "wagerSpin"), Qt::Key_Up);
+        QTest::keyClick(FindWidget<TSpinEdit>(w, "wagerSpin"), Qt::Key_Return);
         EXPECT_EQ(chosen, (std::vector<int>{300}));
         EXPECT_EQ(closed, 1);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -182,14 +183,14 @@ TEST(WagerForm, ATypedAmountIsCorrectedInTheBoxBeforeItIsPlayed)
         QPointer<TWagerForm> w = new TWagerForm([&](int a) { chosen.push_back(a); }, nullptr);
         w->SetWagerLimit(c.score);
         w->show();
-        w->WagerSpinEdit->selectAll();
-        QTest::keyClicks(w->WagerSpinEdit, QString::fromUtf8(c.typed));
-        QTest::keyClick(w->WagerSpinEdit, Qt::Key_Return);
+        FindWidget<TSpinEdit>(w, "wagerSpin")->selectAll();
+        QTest::keyClicks(FindWidget<TSpinEdit>(w, "wagerSpin"), QString::fromUtf8(c.typed));
+        QTest::keyClick(FindWidget<TSpinEdit>(w, "wagerSpin"), Qt::Key_Return);
         if (c.shown) {
             EXPECT_TRUE(chosen.empty()) << "the corrected amount is shown first";
-            EXPECT_EQ(w->WagerSpinEdit->value(), c.shown);
-            EXPECT_EQ(w->WagerSpinEdit->text().toStdString(), std::to_string(c.shown));
-            QTest::keyClick(w->WagerSpinEdit, Qt::Key_Return);
+            EXPECT_EQ(FindWidget<TSpinEdit>(w, "wagerSpin")->value(), c.shown);
+            EXPECT_EQ(FindWidget<TSpinEdit>(w, "wagerSpin")->text().toStdString(), std::to_string(c.shown));
+            QTest::keyClick(FindWidget<TSpinEdit>(w, "wagerSpin"), Qt::Key_Return);
         }
         EXPECT_EQ(chosen, (std::vector<int>{c.played}));
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -214,10 +215,10 @@ TEST(GameDlgStart, PlayersOfTheSameNameAreRefused)
         s.f.user.Collections.fill(0);
         s.f.user.Collections[0] = 1;
         QPointer<TGameDlgStart> dlg = new TGameDlgStart(s.Context());
-        CheckAll(*dlg->df->material);
-        dlg->df->Player1Edit->setText(QString::fromUtf8(c.p1));
-        dlg->df->Player2Edit->setText(QString::fromUtf8(c.p2));
-        dlg->df->Player3Edit->setText(QString::fromUtf8(c.p3));
+        CheckAll(*FindWidget<TfrmMaterialSelection>(dlg, "material"));
+        FindWidget<QLineEdit>(dlg, "Player1Edit")->setText(QString::fromUtf8(c.p1));
+        FindWidget<QLineEdit>(dlg, "Player2Edit")->setText(QString::fromUtf8(c.p2));
+        FindWidget<QLineEdit>(dlg, "Player3Edit")->setText(QString::fromUtf8(c.p3));
         dlg->OKBtnClick();
         if (c.refused) {
             EXPECT_EQ(s.f.messages.Last(), "Two players have the same name. Please give each player a different name.");
@@ -235,25 +236,31 @@ TEST(GameDlgStart, PlayersOfTheSameNameAreRefused)
     }
 }
 
+// The text of a place's name ("Name") or score ("Score"), place 1..6.
+std::string PlaceText(const TWallOfFameDlg& wall, const char* column, int place)
+{
+    return FindWidget<QLabel>(&wall, (column + std::to_string(place)).c_str())->text().toStdString();
+}
+
 TEST(WallOfFameDlg, ShowsTheSixPlacesOfTheUser)
 {
     GameSetup s(test::SmallFixture());
     {
         TWallOfFameDlg wall(s.f.user);
         EXPECT_EQ(wall.windowTitle().toStdString(), "One-Way Game Wall Of Fame");
-        for (int k = 0; k < 6; ++k) {
-            EXPECT_EQ(wall.Name[static_cast<std::size_t>(k)]->text().toStdString(), "You could be here");
-            EXPECT_EQ(wall.Score[static_cast<std::size_t>(k)]->text().toStdString(), "0");
+        for (int place = 1; place <= 6; ++place) {
+            EXPECT_EQ(PlaceText(wall, "Name", place), "You could be here");
+            EXPECT_EQ(PlaceText(wall, "Score", place), "0");
         }
     }
     s.f.user.AddHighScore(500, "Bob");
     s.f.user.AddHighScore(500, "Cy");
     s.f.user.AddHighScore(50, "Ann");
     TWallOfFameDlg wall(s.f.user);
-    EXPECT_EQ(wall.Name[0]->text().toStdString(), "Bob");
-    EXPECT_EQ(wall.Name[1]->text().toStdString(), "Cy");
-    EXPECT_EQ(wall.Score[2]->text().toStdString(), "50");
-    EXPECT_EQ(wall.Name[3]->text().toStdString(), "You could be here");
+    EXPECT_EQ(PlaceText(wall, "Name", 1), "Bob");
+    EXPECT_EQ(PlaceText(wall, "Name", 2), "Cy");
+    EXPECT_EQ(PlaceText(wall, "Score", 3), "50");
+    EXPECT_EQ(PlaceText(wall, "Name", 4), "You could be here");
 }
 
 // Starts a game through the set-up dialog with the players given.
@@ -264,8 +271,8 @@ TGameForm* StartGame(GameSetup& s, const QString& p2, int roundsIndex)
     s.f.user.Collections.fill(0);
     s.f.user.Collections[0] = 1;
     auto* dlg = new TGameDlgStart(s.Context());
-    CheckAll(*dlg->df->material);
-    dlg->df->Player2Edit->setText(p2);
+    CheckAll(*FindWidget<TfrmMaterialSelection>(dlg, "material"));
+    FindWidget<QLineEdit>(dlg, "Player2Edit")->setText(p2);
     QTest::keyClick(dlg, Qt::Key_Return);
     EXPECT_TRUE(s.f.messages.Shown.empty()) << s.f.messages.Last();
     auto* game = s.Child<TGameForm>();
@@ -283,8 +290,8 @@ TEST(GameForm, BoardKeysFullScreenAndScaling)
     TGameForm* g = StartGame(s, QStringLiteral("Bob"), 1);
     ASSERT_NE(g, nullptr);
     EXPECT_EQ(g->windowTitle().toStdString(), "Round 1, Ann's turn.");
-    EXPECT_EQ(g->PLabel[1]->title().toStdString(), "Bob");
-    EXPECT_TRUE(g->PLabel[2]->isHidden());
+    EXPECT_EQ(FindWidget<QGroupBox>(g, "P2Label")->title().toStdString(), "Bob");
+    EXPECT_TRUE(FindWidget<QGroupBox>(g, "P3Label")->isHidden());
     EXPECT_EQ(g->Button(1)->text().toStdString(), "100");
     EXPECT_EQ(g->Button(36)->text().toStdString(), "600");
     ASSERT_EQ(g->FocusedCell(), 1) << "the board takes the focus when it opens";
@@ -301,7 +308,7 @@ TEST(GameForm, BoardKeysFullScreenAndScaling)
     g->resize(1920, 1040);
     QCoreApplication::processEvents();
     EXPECT_GE(g->Button(1)->font().pixelSize(), 40);
-    EXPECT_GE(g->CatCaption[0]->font().pixelSize(), 24);
+    EXPECT_GE(FindWidget<QLabel>(g, "Cat1Caption")->font().pixelSize(), 24);
     g->resize(640, 480);
     QCoreApplication::processEvents();
     EXPECT_LE(g->Button(1)->font().pixelSize(), 24);
@@ -317,33 +324,33 @@ TEST(GameForm, BoardKeysFullScreenAndScaling)
     EXPECT_EQ(asker->windowTitle().toStdString(), "One-Way Game");
     EXPECT_FALSE(g->isEnabled());
     s.f.clock.Advance(30000);
-    EXPECT_FALSE(asker->Right->isEnabled());
+    EXPECT_FALSE(FindWidget<QPushButton>(asker, "rightButton")->isEnabled());
     QTest::keyClick(asker, Qt::Key_R);
     EXPECT_FALSE(g->isEnabled());
     QTest::keyClick(asker, Qt::Key_W);
     EXPECT_TRUE(g->isEnabled());
     EXPECT_EQ(g->Logic().Score(1), -200);
-    EXPECT_EQ(g->PScoreLabel[0]->text().toStdString(), "-200");
+    EXPECT_EQ(FindWidget<QLabel>(g, "P1ScoreLabel")->text().toStdString(), "-200");
     EXPECT_EQ(g->windowTitle().toStdString(), "Round 1, Bob's turn.");
     EXPECT_TRUE(g->Button(2)->text().isEmpty()) << "a used cell is blank";
 
     // Full screen: the question window's text and clock grow for the room, and shrink back.
     QCoreApplication::processEvents();
     ASSERT_NE(g->FocusedCell(), 0);
-    const QFont normalClock = asker->TimeStr->font();
+    const QFont normalClock = FindWidget<QLabel>(asker, "timeLeft")->font();
     QTest::keyClick(Focused(*g), Qt::Key_F11);
     ASSERT_TRUE(g->IsFullScreenBoard());
     QTest::keyClick(Focused(*g), Qt::Key_Down); // away from the wager cell
     ASSERT_EQ(g->FocusedCell(), 3);
     QTest::keyClick(Focused(*g), Qt::Key_Return);
     EXPECT_GE(asker->font().pixelSize(), 14);
-    EXPECT_GE(asker->TimeStr->font().pixelSize(), 2 * asker->font().pixelSize());
+    EXPECT_GE(FindWidget<QLabel>(asker, "timeLeft")->font().pixelSize(), 2 * asker->font().pixelSize());
     QTest::keyClick(asker, Qt::Key_Space);
     QTest::keyClick(asker, Qt::Key_R);
     QCoreApplication::processEvents();
     QTest::keyClick(Focused(*g), Qt::Key_F11);
     EXPECT_FALSE(g->IsFullScreenBoard());
-    EXPECT_EQ(asker->TimeStr->font(), normalClock);
+    EXPECT_EQ(FindWidget<QLabel>(asker, "timeLeft")->font(), normalClock);
     EXPECT_EQ(asker->font().pixelSize(), -1) << "back to the program's font";
 
     // Closing before the end asks; No keeps the game. The grades are saved once, at the end.
@@ -382,8 +389,8 @@ TEST(GameForm, ATwoPlayerTwoRoundGamePlayedWithKeysReachesTheWallOfFame)
         QTest::keyClick(Focused(*g), Qt::Key_Return);
         if (TWagerForm* w = g->Wager()) {
             EXPECT_EQ(s.wagerSounds, ++wagers);
-            QTest::keyClick(w->WagerSpinEdit, Qt::Key_Up);
-            QTest::keyClick(w->WagerSpinEdit, Qt::Key_Return);
+            QTest::keyClick(FindWidget<TSpinEdit>(w, "wagerSpin"), Qt::Key_Up);
+            QTest::keyClick(FindWidget<TSpinEdit>(w, "wagerSpin"), Qt::Key_Return);
         }
         TGameQuestionAsker* asker = g->Asker();
         ASSERT_NE(asker, nullptr);
@@ -398,7 +405,7 @@ TEST(GameForm, ATwoPlayerTwoRoundGamePlayedWithKeysReachesTheWallOfFame)
     EXPECT_EQ(wagers, 2) << "one wager cell a round";
     ASSERT_TRUE(g->Logic().GameOver());
     EXPECT_EQ(g->windowTitle().toStdString(), "GAME OVER");
-    EXPECT_EQ(g->QuitBtn->text().toStdString(), "Done");
+    EXPECT_EQ(FindWidget<QPushButton>(g, "QuitBtn")->text().toStdString(), "Done");
     EXPECT_GT(g->Logic().Score(1), g->Logic().Score(2));
     EXPECT_EQ(s.f.messages.Shown.back().Kind, "information");
     EXPECT_EQ(s.f.messages.Last(), "Congratulations, Ann! You won the game and\ryour score places you on the WALL OF "
@@ -411,7 +418,7 @@ TEST(GameForm, ATwoPlayerTwoRoundGamePlayedWithKeysReachesTheWallOfFame)
         tried += s.f.user.IsTried({0, i}) ? 1 : 0;
     EXPECT_GT(tried, 0);
     TWallOfFameDlg wall(s.f.user);
-    EXPECT_EQ(wall.Name[0]->text().toStdString(), "Ann");
+    EXPECT_EQ(PlaceText(wall, "Name", 1), "Ann");
     // Game over: Enter presses Done, which closes without asking.
     QTest::keyClick(g, Qt::Key_Return);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -513,8 +520,8 @@ TEST(GameForm, TheQuestionStaysInFrontOfTheBoardUntilGradedAndShowsItsStake)
     ASSERT_NE(wager, nullptr);
     ClickBoard(area, *g);
     EXPECT_EQ(area.activeSubWindow(), FrameOf(wager));
-    QTest::keyClick(wager->WagerSpinEdit, Qt::Key_Up);
-    QTest::keyClick(wager->WagerSpinEdit, Qt::Key_Return);
+    QTest::keyClick(FindWidget<TSpinEdit>(wager, "wagerSpin"), Qt::Key_Up);
+    QTest::keyClick(FindWidget<TSpinEdit>(wager, "wagerSpin"), Qt::Key_Return);
     EXPECT_EQ(test::FindWidget<QLabel>(asker, "StakeLabel")->text().toStdString(), "Wager: 200 points");
     ClickBoard(area, *g);
     EXPECT_EQ(area.activeSubWindow(), question);

@@ -5,6 +5,7 @@
 #include "study/gui/QuestionAsker.h"
 #include "study/gui/StudyDialogs.h"
 #include "support/gui/FindWidget.h"
+#include "support/gui/StudyPages.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
 
@@ -68,20 +69,22 @@ TEST(GoalsCreateDlg, AddingShowsTheKindsPageAndRecordingGivesTheTaskItsId)
     EXPECT_FALSE(FindWidget<QPushButton>(dlg, "okButton")->isEnabled());
     EXPECT_TRUE(FindWidget<TfrmQuestions>(dlg, "questionsFrame")->isVisible());
     EXPECT_FALSE(FindWidget<TfrmMemory>(dlg, "memoryFrame")->isVisible());
-    EXPECT_FALSE(FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Collections->isVisible()); // not part of a task
+    EXPECT_FALSE(FindWidget<TfrmCollections>(FindWidget<TfrmQuestions>(dlg, "questionsFrame"), "collections")
+                     ->isVisible()); // not part of a task
     ASSERT_EQ(FindWidget<QTreeWidget>(dlg, "todoList")->topLevelItemCount(), 1);
     QTreeWidgetItem* item = FindWidget<QTreeWidget>(dlg, "todoList")->topLevelItem(0);
     EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Task)).toStdString(), "Questions");
     EXPECT_EQ(item->text(TGoalsCreateDlg::Column(TGoalsCreateDlg::TColumn::Due)).toStdString(), "2026-12-10");
     EXPECT_EQ(TGoalsCreateDlg::TaskIdOf(item), 0);
     // A fresh task: by chapter, nothing chosen, all available.
-    EXPECT_TRUE(FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Material->byChaptersRB->isChecked());
-    EXPECT_TRUE(Checked(*FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Material->checkList).empty());
+    EXPECT_TRUE(FindWidget<QRadioButton>(FindWidget<TfrmQuestions>(dlg, "questionsFrame"), "byChapters")->isChecked());
+    EXPECT_TRUE(Checked(*FindWidget<TCheckListCombo>(FindWidget<TfrmQuestions>(dlg, "questionsFrame"), "materialList"))
+                    .empty());
 
-    FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Material->byVersesRB->click();
-    FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Material->checkList->SetChecked(0, true);
-    FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Material->checkList->SetChecked(4, true);
-    FindWidget<TfrmQuestions>(dlg, "questionsFrame")->Modes->TimedCheckBox->setChecked(true);
+    FindWidget<QRadioButton>(FindWidget<TfrmQuestions>(dlg, "questionsFrame"), "byVerses")->click();
+    FindWidget<TCheckListCombo>(FindWidget<TfrmQuestions>(dlg, "questionsFrame"), "materialList")->SetChecked(0, true);
+    FindWidget<TCheckListCombo>(FindWidget<TfrmQuestions>(dlg, "questionsFrame"), "materialList")->SetChecked(4, true);
+    FindWidget<QCheckBox>(FindWidget<TfrmQuestions>(dlg, "questionsFrame"), "timed")->setChecked(true);
     FindWidget<QLineEdit>(dlg, "detailsEdit")->setText(QStringLiteral("Chapter 1 before Friday"));
     FindWidget<QPushButton>(dlg, "recordChangesButton")->click();
 
@@ -129,9 +132,10 @@ TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)
     EXPECT_TRUE(FindWidget<QPushButton>(dlg, "editDetailsButton")->isEnabled());
     FindWidget<QPushButton>(dlg, "editDetailsButton")->click();
     EXPECT_TRUE(FindWidget<TfrmAccTo>(dlg, "accToFrame")->isVisible());
-    EXPECT_TRUE(FindWidget<TfrmAccTo>(dlg, "accToFrame")->Material->byVersesRB->isChecked());
-    EXPECT_EQ(Checked(*FindWidget<TfrmAccTo>(dlg, "accToFrame")->Material->checkList), (std::vector<int>{1, 7}));
-    FindWidget<TfrmAccTo>(dlg, "accToFrame")->Material->checkList->SetChecked(7, false);
+    EXPECT_TRUE(FindWidget<QRadioButton>(FindWidget<TfrmAccTo>(dlg, "accToFrame"), "byVerses")->isChecked());
+    EXPECT_EQ(Checked(*FindWidget<TCheckListCombo>(FindWidget<TfrmAccTo>(dlg, "accToFrame"), "materialList")),
+              (std::vector<int>{1, 7}));
+    FindWidget<TCheckListCombo>(FindWidget<TfrmAccTo>(dlg, "accToFrame"), "materialList")->SetChecked(7, false);
     FindWidget<QPushButton>(dlg, "recordChangesButton")->click();
     EXPECT_EQ(f.tasks.Count(), 3);
     EXPECT_TRUE(f.tasks.Find(3).ItemChosen(1));
@@ -141,10 +145,11 @@ TEST(GoalsCreateDlg, EditingRestoresVersesByPositionAndKeepsTheId)
     dlg->SelectTask(2);
     dlg->EditDetails();
     EXPECT_TRUE(FindWidget<TfrmMemory>(dlg, "memoryFrame")->isVisible());
-    EXPECT_TRUE(FindWidget<TfrmMemory>(dlg, "memoryFrame")->Material->byMemoryRB->isChecked());
-    EXPECT_EQ(Checked(*FindWidget<TfrmMemory>(dlg, "memoryFrame")->Material->checkList), (std::vector<int>{2}));
-    EXPECT_TRUE(FindWidget<TfrmMemory>(dlg, "memoryFrame")->MemoryTypes[1]->isChecked());
-    EXPECT_TRUE(FindWidget<TfrmMemory>(dlg, "memoryFrame")->KeywordsCheckBox->isChecked());
+    EXPECT_TRUE(FindWidget<QRadioButton>(FindWidget<TfrmMemory>(dlg, "memoryFrame"), "byMemory")->isChecked());
+    EXPECT_EQ(Checked(*FindWidget<TCheckListCombo>(FindWidget<TfrmMemory>(dlg, "memoryFrame"), "materialList")),
+              (std::vector<int>{2}));
+    EXPECT_TRUE(FindWidget<QRadioButton>(FindWidget<TfrmMemory>(dlg, "memoryFrame"), "quote")->isChecked());
+    EXPECT_TRUE(FindWidget<QCheckBox>(FindWidget<TfrmMemory>(dlg, "memoryFrame"), "keywordsOnly")->isChecked());
     dlg->RecordChanges();
     EXPECT_EQ(f.tasks.Find(2).VerseTypes, 1);
 
@@ -318,14 +323,14 @@ TEST(GoalsCreateDlg, StartingATaskOpensItsSetupDialogWithTheTasksChoices)
     f.children.push_back(setup);
     auto* qs = dynamic_cast<TQsDlgStart*>(setup);
     ASSERT_NE(qs, nullptr);
-    EXPECT_TRUE(qs->df->Material->bySectionsRB->isChecked());
-    EXPECT_EQ(Checked(*qs->df->Material->checkList), std::vector<int>{1});
-    EXPECT_TRUE(qs->df->Number->LimitRB->isChecked());
-    EXPECT_EQ(qs->df->Number->MaxNumberSpin->value(), 12);
-    EXPECT_TRUE(qs->df->Modes->MixedCheckBox->isChecked());
-    EXPECT_FALSE(qs->df->Modes->TimedCheckBox->isChecked());
-    EXPECT_TRUE(qs->df->KeywordCheckBox->isChecked());
-    EXPECT_EQ(qs->df->KeywordTargetSpin->value(), 3);
+    EXPECT_TRUE(FindWidget<QRadioButton>(PageOf(qs), "bySections")->isChecked());
+    EXPECT_EQ(Checked(*FindWidget<TCheckListCombo>(PageOf(qs), "materialList")), std::vector<int>{1});
+    EXPECT_TRUE(FindWidget<QRadioButton>(PageOf(qs), "limit")->isChecked());
+    EXPECT_EQ(FindWidget<TSpinEdit>(PageOf(qs), "maxNumber")->value(), 12);
+    EXPECT_TRUE(FindWidget<QCheckBox>(PageOf(qs), "mixed")->isChecked());
+    EXPECT_FALSE(FindWidget<QCheckBox>(PageOf(qs), "timed")->isChecked());
+    EXPECT_TRUE(FindWidget<QCheckBox>(PageOf(qs), "keywordTargeting")->isChecked());
+    EXPECT_EQ(FindWidget<TSpinEdit>(PageOf(qs), "keywordTarget")->value(), 3);
     EXPECT_EQ(f.dialogOpen, 1);
 
     t.Kind = TTaskKind::Memory;
@@ -333,7 +338,7 @@ TEST(GoalsCreateDlg, StartingATaskOpensItsSetupDialogWithTheTasksChoices)
     TStudyDlgStart* mem = MakeTaskSetupDialog(f.Context(), t);
     f.children.push_back(mem);
     ASSERT_NE(dynamic_cast<TMemDlgStart*>(mem), nullptr);
-    EXPECT_TRUE(dynamic_cast<TMemDlgStart*>(mem)->df->MemoryTypes[0]->isChecked());
+    EXPECT_TRUE(FindWidget<QRadioButton>(PageOf(dynamic_cast<TMemDlgStart*>(mem)), "finishVerse")->isChecked());
     t.Kind = TTaskKind::AccordingTo;
     TStudyDlgStart* acc = MakeTaskSetupDialog(f.Context(), t);
     f.children.push_back(acc);

@@ -1,4 +1,5 @@
 #include "ListFixtures.h"
+#include "lists/MaterialQuestions.h"
 #include "lists/QsList.h"
 #include "user/User.h"
 
@@ -295,6 +296,46 @@ TEST(QsListFull, PlaceholdersEnterOnce)
             EXPECT_FALSE(content.Questions().IsPlaceholder(TQuestionAddr::FromId(id)));
         EXPECT_EQ(list.NotListed({1, 1}), !c.HomeListed); // a placeholder stands for its home
     }
+}
+
+// The set builder's pools and the printed lists take their questions from one place: for every
+// choice the pool by reference holds what the question list lists, in the same order.
+TEST(MaterialQuestions, PoolsByReferenceMatchTheFullQuestionList)
+{
+    TLoaded content(PlaceholderChain());
+    TUser user;
+    TScriptedRandom random;
+    TQsList list(content.Questions(), user, random);
+    const auto material = AllChosen<TVerseSelection>(4);
+    struct TCase {
+        std::vector<int> Collections;
+        bool HomeTypeOnly, DuplicatesOnly;
+    };
+    const TCase table[] = {
+        {{0, 1, 2}, false, false}, {{1, 2}, false, false}, {{2}, false, false},   {{1, 2}, true, false},
+        {{0, 1, 2}, true, false},  {{1, 2}, false, true},  {{0, 2}, false, true},
+    };
+    for (const TCase& c : table) {
+        TMaterialQuestionFilter filter;
+        for (int k : c.Collections)
+            filter.Collections[k] = 1;
+        user.Options.QuestionTypes.fill(c.HomeTypeOnly ? 0 : 1);
+        user.Options.QuestionTypes[3] = 1; // the home question's type
+        filter.Types = c.HomeTypeOnly ? &user.Options.QuestionTypes : nullptr;
+        filter.DuplicatesOnly = c.DuplicatesOnly;
+        list.BuildFull(material, c.HomeTypeOnly, filter.Collections, 1, c.DuplicatesOnly);
+        std::vector<TQuestionId> pool;
+        for (TQuestionAddr q : QuestionsOfMaterialByReference(content.Questions(), material, filter))
+            pool.push_back(q.Id());
+        EXPECT_EQ(pool, Ids(list)) << "case " << (&c - table);
+    }
+    // Two placeholders of one home question give the home question once, where the first stands.
+    TMaterialQuestionFilter filter;
+    filter.Collections = Chosen({1, 2});
+    std::vector<TQuestionId> found;
+    for (TQuestionAddr q : QuestionsOfMaterial(content.Questions(), material, filter))
+        found.push_back(q.Id());
+    EXPECT_EQ(found, (std::vector<TQuestionId>{QuestionId(0, 1), QuestionId(1, 2), QuestionId(2, 2)}));
 }
 
 TEST(QsListFull, EqualSortKeysEndReversed)

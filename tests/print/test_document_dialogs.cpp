@@ -113,8 +113,8 @@ TEST_F(PrintWindows, MemoryListWritesTheSameBytesAsSvDocAndOffersToOpen)
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Generate Memory Verses"));
     EXPECT_EQ(FindWidget<QCheckBox>(dlg, "singleMultiBox")->text(),
               QStringLiteral("Include single- && multi- verse prejump lists"));
-    FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetChecked(0, true);
-    FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetChecked(2, true);
+    FindWidget<TCheckListCombo>(dlg, "materialList")->SetChecked(0, true);
+    FindWidget<TCheckListCombo>(dlg, "materialList")->SetChecked(2, true);
     FindWidget<QCheckBox>(dlg, "highlightKeywordsBox")->setChecked(true);
     FindWidget<TSpinEdit>(dlg, "keywordSpin")->setValue(2);
     FindWidget<QCheckBox>(dlg, "prejumpListBox")->setChecked(false);
@@ -153,14 +153,14 @@ TEST_F(PrintWindows, MemoryListWarnsWithoutMaterialAndWritesTextThroughTheFilter
 {
     auto* dlg = new TMemListDlg(Context());
     dlg->show();
-    FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetAllChecked(false);
+    FindWidget<TCheckListCombo>(dlg, "materialList")->SetAllChecked(false);
     FindWidget<QPushButton>(dlg, "generateButton")->click();
     EXPECT_EQ(messages.Log(), (std::vector<std::string>{"W:Please select some material to study."}));
     EXPECT_TRUE(saves.Requests.empty());
     EXPECT_TRUE(dlg->isVisible());
 
     // Text-only chosen for a name without extension: plain text, no marks.
-    FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetChecked(0, true);
+    FindWidget<TCheckListCombo>(dlg, "materialList")->SetChecked(0, true);
     SaveAs(out.filePath(QStringLiteral("list")), 1);
     messages.Answers = {false};
     FindWidget<QPushButton>(dlg, "generateButton")->click();
@@ -175,7 +175,7 @@ TEST_F(PrintWindows, AFailedWriteSaysSoKeepsTheWindowAndOffersNothing)
 {
     auto* dlg = new TMemListDlg(Context());
     dlg->show();
-    FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetChecked(0, true);
+    FindWidget<TCheckListCombo>(dlg, "materialList")->SetChecked(0, true);
     const QString bad = out.filePath(QStringLiteral("missing/MEMORY.rtf"));
     SaveAs(bad);
     FindWidget<QPushButton>(dlg, "generateButton")->click();
@@ -313,25 +313,31 @@ TEST_F(PrintWindows, QuestionSetsOpenWithDefaultsTheShippedPortionCanFill)
     dlg->resize(900, 600);
     dlg->show();
     dlg->CheckAdequacyNow();
-    EXPECT_TRUE(dlg->GenerateBtn->isEnabled()) << dlg->summaryMemo->toPlainText().toStdString();
-    EXPECT_EQ(dlg->summaryMemo->toPlainText(),
+    EXPECT_TRUE(FindWidget<QPushButton>(dlg, "createButton")->isEnabled())
+        << FindWidget<QPlainTextEdit>(dlg, "summary")->toPlainText().toStdString();
+    EXPECT_EQ(FindWidget<QPlainTextEdit>(dlg, "summary")->toPlainText(),
               QStringLiteral("Your selections should be adequate to build good sets."));
-    const char* needed[4] = {"100", "10", "10", "10"}; // 5 sets of 20 toss-ups and 2 of each bonus
-    for (std::size_t k = 0; k < 4; ++k)
-        EXPECT_EQ(dlg->NeedLabels[k]->text().toStdString(), needed[k]) << k;
-    for (TSpinEdit* spin : {dlg->Bonus20Spin, dlg->Bonus30Spin, dlg->Bonus40Spin})
+    // 5 sets of 20 toss-ups and 2 of each bonus
+    const std::pair<const char*, const char*> needed[] = {
+        {"needTossUps", "100"}, {"needBonus20", "10"}, {"needBonus30", "10"}, {"needBonus40", "10"}};
+    for (const auto& [label, count] : needed)
+        EXPECT_EQ(FindWidget<QLabel>(dlg, label)->text().toStdString(), count) << label;
+    for (TSpinEdit* spin : {FindWidget<TSpinEdit>(dlg, "bonus20"), FindWidget<TSpinEdit>(dlg, "bonus30"),
+                            FindWidget<TSpinEdit>(dlg, "bonus40")})
         spin->setValue(100); // more than the portion has
     dlg->CheckAdequacyNow();
-    EXPECT_FALSE(dlg->GenerateBtn->isEnabled());
-    EXPECT_TRUE(dlg->summaryMemo->toPlainText().startsWith(
-        QStringLiteral("There are not enough questions for 20-Pt Bonus, 30-Pt Bonus and 40-Pt Bonus to")))
-        << dlg->summaryMemo->toPlainText().toStdString();
-    dlg->ResetBtn->click();
+    EXPECT_FALSE(FindWidget<QPushButton>(dlg, "createButton")->isEnabled());
+    EXPECT_TRUE(FindWidget<QPlainTextEdit>(dlg, "summary")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral(
+                        "There are not enough questions for 20-Pt Bonus, 30-Pt Bonus and 40-Pt Bonus to")))
+        << FindWidget<QPlainTextEdit>(dlg, "summary")->toPlainText().toStdString();
+    FindWidget<QPushButton>(dlg, "resetAdvanced")->click();
     dlg->CheckAdequacyNow();
-    EXPECT_TRUE(dlg->GenerateBtn->isEnabled());
+    EXPECT_TRUE(FindWidget<QPushButton>(dlg, "createButton")->isEnabled());
 
     // Both tabs take a click over their whole face: nothing lies over the tab bar.
-    QTabBar* tabs = dlg->Pages->tabBar();
+    QTabBar* tabs = FindWidget<QTabWidget>(dlg, "pages")->tabBar();
     for (int i = 0; i < tabs->count(); ++i) {
         const QRect r = tabs->tabRect(i);
         for (const QPoint p : {r.center(), r.topLeft() + QPoint(4, 3), r.bottomRight() - QPoint(4, 3)})
@@ -343,7 +349,7 @@ TEST_F(PrintWindows, QuestionSetsOpenWithDefaultsTheShippedPortionCanFill)
 TEST_F(PrintWindows, CaptionsSayWhatTheyMean)
 {
     auto* sets = new TSetsDlg_WF(Context());
-    EXPECT_EQ(sets->FavorDuplicatesCheckBox->text(),
+    EXPECT_EQ(FindWidget<QCheckBox>(sets, "favourDuplicates")->text(),
               QStringLiteral("Favor questions occurring most often in collections"));
     auto* concordance = new TConcordanceDlg(Context());
     // "Don't include word unless it occurs more than n times" is a least number of uses.
@@ -409,7 +415,7 @@ TEST_F(PrintWindows, PlainTextIsUtf8UnlessThePrintMenuSaysForWindows)
     for (const bool windows : {true, false}) {
         forWindows->setChecked(windows);
         auto* dlg = new TMemListDlg(PrintContextOf(*main, &saves));
-        FindWidget<TfrmMaterialSelection>(dlg, "material")->checkList->SetAllChecked(true);
+        FindWidget<TCheckListCombo>(dlg, "materialList")->SetAllChecked(true);
         const QString path = out.filePath(windows ? QStringLiteral("w.txt") : QStringLiteral("u.txt"));
         SaveAs(path, 1);
         messages.Answers = {false};

@@ -6,7 +6,6 @@
 #include "print/SetsOfQs.h"
 
 #include "common/Random.h"
-#include "lists/QsList.h"
 #include "user/History.h"
 #include "user/User.h"
 
@@ -377,14 +376,13 @@ TEST(SetAdequacy, SummaryColoursAndCreate)
 TEST(SetCandidates, ScoresByDifficulty)
 {
     TSetContent s;
-    TQsList pool(s.Questions(), s.User, s.Random);
     const TCollectionFlags only1 = [] {
         TCollectionFlags f;
         f[1] = 1;
         return f;
     }();
-    PrepareMainPool(s.Books(), TSelectionKind::ByChapter, {true, true}, only1, pool);
-    ASSERT_EQ(pool.Count(), 4);
+    const auto pool = PrepareMainPool(s.Questions(), TSelectionKind::ByChapter, {true, true}, only1);
+    ASSERT_EQ(pool.size(), 4u);
     TSetsHelper helper(s.Questions());
     THistory history;
     history.At({1, 2}) = 7;
@@ -422,15 +420,14 @@ TEST(SetCandidates, ScoresByDifficulty)
 TEST(SetCandidates, EqualLengthsGiveEqualQuestionScores)
 {
     TSetContent s;
-    TQsList pool(s.Questions(), s.User, s.Random);
     const TCollectionFlags only1 = [] {
         TCollectionFlags f;
         f[1] = 1;
         return f;
     }();
     // Questions 3 and 4 (chapter 2) have the same question length.
-    PrepareMainPool(s.Books(), TSelectionKind::ByChapter, {false, true}, only1, pool);
-    ASSERT_EQ(pool.Count(), 2);
+    const auto pool = PrepareMainPool(s.Questions(), TSelectionKind::ByChapter, {false, true}, only1);
+    ASSERT_EQ(pool.size(), 2u);
     std::vector<TSetCandidate> k;
     TSetsHelper(s.Questions()).BuildCandidates(k, pool, THistory(), true, TDifficulty::LongQuestion);
     EXPECT_EQ(k[0].DifficultyScore, 0);
@@ -440,22 +437,21 @@ TEST(SetCandidates, EqualLengthsGiveEqualQuestionScores)
 TEST(SetPools, TargetedAndMainPoolsSplitTheCheckedItems)
 {
     TSetContent s;
-    TQsList main(s.Questions(), s.User, s.Random), targeted(s.Questions(), s.User, s.Random);
-    PrepareTargetedPools(s.Books(), TSelectionKind::ByChapter, {true, true}, {false, true}, AllCollections(), main,
+    std::vector<TQuestionAddr> main, targeted;
+    PrepareTargetedPools(s.Questions(), TSelectionKind::ByChapter, {true, true}, {false, true}, AllCollections(), main,
                          targeted);
-    for (int i = 1; i <= main.Count(); ++i)
-        EXPECT_EQ(s.Questions().PrimaryRef(main.QuestionAt(i)).Chapter, 1);
-    for (int i = 1; i <= targeted.Count(); ++i)
-        EXPECT_EQ(s.Questions().PrimaryRef(targeted.QuestionAt(i)).Chapter, 2);
-    EXPECT_EQ(main.Count() + targeted.Count(), 4 + 6 + 2);
+    for (const TQuestionAddr q : main)
+        EXPECT_EQ(s.Questions().PrimaryRef(q).Chapter, 1);
+    for (const TQuestionAddr q : targeted)
+        EXPECT_EQ(s.Questions().PrimaryRef(q).Chapter, 2);
+    EXPECT_EQ(main.size() + targeted.size(), 4u + 6u + 2u);
     EXPECT_EQ(CountByCollection(targeted), (std::array<int, 8>{0, 2, 1, 1, 1, 1, 0, 0}));
 }
 
 TEST(SetHistory, RecordingCountsEveryPlaceAndSaturates)
 {
     TSetContent s;
-    TQsList list(s.Questions(), s.User, s.Random);
-    PrepareMainPool(s.Books(), TSelectionKind::ByChapter, {true, true}, AllCollections(), list);
+    const auto list = PrepareMainPool(s.Questions(), TSelectionKind::ByChapter, {true, true}, AllCollections());
     THistory history;
     std::vector<TSetCandidate> k;
     TSetsHelper(s.Questions()).BuildCandidates(k, list, history, true, TDifficulty::Mixed);

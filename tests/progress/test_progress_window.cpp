@@ -3,9 +3,11 @@
 #include "progress/gui/ProgressChartForm.h"
 #include "progress/gui/VerseMapView.h"
 #include "study/StudyFixture.h"
+#include "support/gui/FindWidget.h"
 #include "widgets/CheckListCombo.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -41,39 +43,39 @@ TEST(ProgressChartForm, ChartsTheCountsOfEachViewAndTheTotals)
     form.show();
 
     EXPECT_EQ(form.windowTitle().toStdString(), "Study Progress Chart");
-    EXPECT_EQ(form.ViewGroupBox->title().toStdString(), "Percent of Questions");
-    EXPECT_TRUE(form.QuestionsRB->isChecked());
-    EXPECT_TRUE(form.CollectionsGroupBox->isVisible());
-    ASSERT_EQ(form.Chart->Points(), 4);
-    EXPECT_EQ(form.Chart->Legend(0).toStdString(), "Ga 1");
-    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::Mastered, 0), 1);
-    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::CorrectFewerThan3, 1), 1);
-    EXPECT_EQ(form.AvailableLabel->text().toStdString(), "8");
-    EXPECT_EQ(form.AttemptedLabel->text().toStdString(), "2");
-    EXPECT_EQ(form.UntriedLabel->text().toStdString(), "6");
-    EXPECT_EQ(form.MasteredLabel->text().toStdString(), "1");
-    EXPECT_EQ(form.CorrectLabel->text().toStdString(), "1");
-    EXPECT_EQ(form.UnmasteredLabel->text().toStdString(), "0");
+    EXPECT_EQ(FindWidget<QGroupBox>(&form, "viewBox")->title().toStdString(), "Percent of Questions");
+    EXPECT_TRUE(FindWidget<QRadioButton>(&form, "questionsView")->isChecked());
+    EXPECT_TRUE(FindWidget<QGroupBox>(&form, "collectionsBox")->isVisible());
+    ASSERT_EQ(FindWidget<TProgressChart>(&form, "chart")->Points(), 4);
+    EXPECT_EQ(FindWidget<TProgressChart>(&form, "chart")->Legend(0).toStdString(), "Ga 1");
+    EXPECT_EQ(ChartValue(*FindWidget<TProgressChart>(&form, "chart"), TProgressSeries::Mastered, 0), 1);
+    EXPECT_EQ(ChartValue(*FindWidget<TProgressChart>(&form, "chart"), TProgressSeries::CorrectFewerThan3, 1), 1);
+    EXPECT_EQ(FindWidget<QLabel>(&form, "availableCount")->text().toStdString(), "8");
+    EXPECT_EQ(FindWidget<QLabel>(&form, "attemptedCount")->text().toStdString(), "2");
+    EXPECT_EQ(FindWidget<QLabel>(&form, "untriedCount")->text().toStdString(), "6");
+    EXPECT_EQ(FindWidget<QLabel>(&form, "masteredCount")->text().toStdString(), "1");
+    EXPECT_EQ(FindWidget<QLabel>(&form, "correctCount")->text().toStdString(), "1");
+    EXPECT_EQ(FindWidget<QLabel>(&form, "unmasteredCount")->text().toStdString(), "0");
     EXPECT_EQ(form.HoverText(0).toStdString(), "Galatians 1\nMastered: 1\nCorrect < 3: 0\nUnmastered: 0\nUntried: 1");
 
     // Unchecking the last collection refills the view: every chapter untried, zero totals.
-    form.Collections->checkList->ToggleItem(0);
-    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::Untried, 3), 100);
-    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::Mastered, 0), 0);
-    EXPECT_EQ(form.AvailableLabel->text().toStdString(), "0");
+    FindWidget<TCheckListCombo>(&form, "collectionsList")->ToggleItem(0);
+    EXPECT_EQ(ChartValue(*FindWidget<TProgressChart>(&form, "chart"), TProgressSeries::Untried, 3), 100);
+    EXPECT_EQ(ChartValue(*FindWidget<TProgressChart>(&form, "chart"), TProgressSeries::Mastered, 0), 0);
+    EXPECT_EQ(FindWidget<QLabel>(&form, "availableCount")->text().toStdString(), "0");
     EXPECT_EQ(form.HoverText(0).toStdString(), "Galatians 1\nNo question collection chosen");
 
-    form.MemoryRB->click();
+    FindWidget<QRadioButton>(&form, "memoryView")->click();
     EXPECT_EQ(form.View(), TProgressView::MemoryVerses);
-    EXPECT_EQ(form.ViewGroupBox->title().toStdString(), "Percent of Memory Verses");
-    EXPECT_FALSE(form.CollectionsGroupBox->isVisible());
-    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::Unmastered, 3), 1);
-    EXPECT_EQ(form.AvailableLabel->text().toStdString(), "3");
+    EXPECT_EQ(FindWidget<QGroupBox>(&form, "viewBox")->title().toStdString(), "Percent of Memory Verses");
+    EXPECT_FALSE(FindWidget<QGroupBox>(&form, "collectionsBox")->isVisible());
+    EXPECT_EQ(ChartValue(*FindWidget<TProgressChart>(&form, "chart"), TProgressSeries::Unmastered, 3), 1);
+    EXPECT_EQ(FindWidget<QLabel>(&form, "availableCount")->text().toStdString(), "3");
 
-    form.ReferenceRB->click();
-    EXPECT_EQ(form.ViewGroupBox->title().toStdString(), "Percent of According To's");
-    EXPECT_EQ(form.AvailableLabel->text().toStdString(), "23");
-    EXPECT_EQ(ChartValue(*form.Chart, TProgressSeries::Untried, 2), 7);
+    FindWidget<QRadioButton>(&form, "referenceView")->click();
+    EXPECT_EQ(FindWidget<QGroupBox>(&form, "viewBox")->title().toStdString(), "Percent of According To's");
+    EXPECT_EQ(FindWidget<QLabel>(&form, "availableCount")->text().toStdString(), "23");
+    EXPECT_EQ(ChartValue(*FindWidget<TProgressChart>(&form, "chart"), TProgressSeries::Untried, 2), 7);
 
     // The window reads the record and changes nothing, not even the collection choice.
     EXPECT_EQ(f.UserBytes(), before);
@@ -94,8 +96,8 @@ TEST(ProgressChartForm, SavesTheChartAsAPngImage)
         return dir.filePath(QStringLiteral("chart"));
     };
     // The button in the window, not only the chart's pop-up menu.
-    ASSERT_TRUE(form.SaveImageBtn->isVisible());
-    form.SaveImageBtn->click();
+    ASSERT_TRUE(FindWidget<QPushButton>(&form, "saveImageButton")->isVisible());
+    FindWidget<QPushButton>(&form, "saveImageButton")->click();
     EXPECT_EQ(suggested.toStdString(), "Ann progress.png");
     QImage image(dir.filePath(QStringLiteral("chart.png")));
     ASSERT_FALSE(image.isNull());
@@ -133,36 +135,37 @@ TEST(ProgressChartForm, TheVerseMapShowsTheChosenChaptersAndOpensTheWordStudyAtA
     std::vector<TVerseRef> opened;
     form.OpenWordStudyAt = [&](const TVerseRef& ref) { opened.push_back(ref); };
 
-    form.VerseMapRB->click();
+    FindWidget<QRadioButton>(&form, "verseMapView")->click();
     EXPECT_EQ(form.View(), TProgressView::VerseMap);
-    EXPECT_EQ(form.ViewGroupBox->title().toStdString(), "Verse Map");
-    EXPECT_TRUE(form.MapView->isVisible());
-    EXPECT_FALSE(form.Chart->isVisible());
-    EXPECT_TRUE(form.CollectionsGroupBox->isVisible());
-    EXPECT_FALSE(form.TotalsGroupBox->isVisible());
+    EXPECT_EQ(FindWidget<QGroupBox>(&form, "viewBox")->title().toStdString(), "Verse Map");
+    EXPECT_TRUE(FindWidget<TVerseMapView>(&form, "verseMap")->isVisible());
+    EXPECT_FALSE(FindWidget<TProgressChart>(&form, "chart")->isVisible());
+    EXPECT_TRUE(FindWidget<QGroupBox>(&form, "collectionsBox")->isVisible());
+    EXPECT_FALSE(FindWidget<QGroupBox>(&form, "totalsBox")->isVisible());
     EXPECT_EQ(form.Map().Cells().size(), 23u); // all four chapters of the fixture
-    EXPECT_EQ(form.MapSummaryLabel->text().toStdString(),
+    EXPECT_EQ(FindWidget<QLabel>(&form, "mapSummary")->text().toStdString(),
               "23 verses: 7 never asked, 0 some asked, 1 all mastered, 15 without questions");
 
-    const QRect ga11 = form.MapView->CellRect(1);
+    const QRect ga11 = FindWidget<TVerseMapView>(&form, "verseMap")->CellRect(1);
     ASSERT_FALSE(ga11.isEmpty());
-    EXPECT_EQ(form.MapView->VerseAt(ga11.center()), 1);
-    EXPECT_EQ(form.MapView->HoverText(1).toStdString(),
+    EXPECT_EQ(FindWidget<TVerseMapView>(&form, "verseMap")->VerseAt(ga11.center()), 1);
+    EXPECT_EQ(FindWidget<TVerseMapView>(&form, "verseMap")->HoverText(1).toStdString(),
               "Galatians 1:1\nQuestions: 1, asked 1, mastered 1\nReference work: Untried");
-    QTest::mouseClick(form.MapView, Qt::LeftButton, {}, form.MapView->CellRect(7).center());
+    QTest::mouseClick(FindWidget<TVerseMapView>(&form, "verseMap"), Qt::LeftButton, {},
+                      FindWidget<TVerseMapView>(&form, "verseMap")->CellRect(7).center());
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], TVerseRef(1, 2, 2));
 
     form.SetMapRange(3, 3);
     EXPECT_EQ(form.Map().Cells().size(), 7u);
-    EXPECT_TRUE(form.MapView->CellRect(1).isEmpty());
+    EXPECT_TRUE(FindWidget<TVerseMapView>(&form, "verseMap")->CellRect(1).isEmpty());
     // Choosing a start after the end moves the end along.
-    form.MapFromCB->setCurrentIndex(3);
-    EXPECT_EQ(form.MapToCB->currentIndex(), 3);
+    FindWidget<QComboBox>(&form, "mapFrom")->setCurrentIndex(3);
+    EXPECT_EQ(FindWidget<QComboBox>(&form, "mapTo")->currentIndex(), 3);
     EXPECT_EQ(form.Map().Cells().size(), 8u);
 
     // Collections refill the map too.
-    form.Collections->checkList->ToggleItem(0);
+    FindWidget<TCheckListCombo>(&form, "collectionsList")->ToggleItem(0);
     EXPECT_EQ(form.Map().Totals().NoQuestions, 8);
     EXPECT_TRUE(f.messages.Shown.empty());
 }

@@ -9,10 +9,13 @@
 #include "study/gui/QtSessionPorts.h"
 #include "study/gui/QuestionAsker.h"
 #include "study/gui/StudyDialogs.h"
+#include "support/gui/FindWidget.h"
+#include "support/gui/StudyPages.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/SpinEdit.h"
 #include "wordstudy/gui/BibleForm.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -34,10 +37,11 @@ namespace {
 // Chapter items of the fixture: Ga 1, Ga 2, Ga 3, Pm 1.
 void CheckChapters(TfrmMaterialSelection& m, std::vector<int> items)
 {
-    m.byChaptersRB->setChecked(true);
-    m.checkList->SetAllChecked(false);
+    FindWidget<QRadioButton>(&m, "byChapters")->setChecked(true);
+    auto* list = FindWidget<TCheckListCombo>(&m, "materialList");
+    list->SetAllChecked(false);
     for (int i : items)
-        m.checkList->SetChecked(i, true);
+        list->SetChecked(i, true);
 }
 
 } // namespace
@@ -47,20 +51,21 @@ TEST(Frames, MaterialModesKeepTheirMarksAndSaveOnlyTheChosenMode)
     StudyFixture f;
     TfrmMaterialSelection frame(f.content.Books, false);
     frame.LoadFromUser(f.user);
-    EXPECT_TRUE(frame.byChaptersRB->isChecked());
-    EXPECT_EQ(frame.checkList->Count(), 4);
-    EXPECT_EQ(frame.checkList->Summary().toStdString(), "No chapters selected.");
-    EXPECT_EQ(frame.checkList->DropDownWidth(), 120);
-    frame.checkList->SetChecked(0, true);
+    auto* list = FindWidget<TCheckListCombo>(&frame, "materialList");
+    EXPECT_TRUE(FindWidget<QRadioButton>(&frame, "byChapters")->isChecked());
+    EXPECT_EQ(list->Count(), 4);
+    EXPECT_EQ(list->Summary().toStdString(), "No chapters selected.");
+    EXPECT_EQ(list->DropDownWidth(), 120);
+    list->SetChecked(0, true);
 
-    frame.byVersesRB->setChecked(true);
-    EXPECT_EQ(frame.checkList->Count(), 23);
-    EXPECT_EQ(frame.checkList->DropDownWidth(), 130);
-    frame.checkList->SetChecked(5, true);
-    frame.byChaptersRB->setChecked(true);
-    EXPECT_EQ(frame.checkList->CheckedStates(), (std::vector<bool>{true, false, false, false}));
-    frame.byVersesRB->setChecked(true);
-    EXPECT_TRUE(frame.checkList->Checked(5));
+    FindWidget<QRadioButton>(&frame, "byVerses")->setChecked(true);
+    EXPECT_EQ(list->Count(), 23);
+    EXPECT_EQ(list->DropDownWidth(), 130);
+    list->SetChecked(5, true);
+    FindWidget<QRadioButton>(&frame, "byChapters")->setChecked(true);
+    EXPECT_EQ(list->CheckedStates(), (std::vector<bool>{true, false, false, false}));
+    FindWidget<QRadioButton>(&frame, "byVerses")->setChecked(true);
+    EXPECT_TRUE(list->Checked(5));
     EXPECT_EQ(frame.VerseTable().Selected, 1);
 
     frame.SaveToUser(f.user);
@@ -73,9 +78,10 @@ TEST(Frames, MaterialModesKeepTheirMarksAndSaveOnlyTheChosenMode)
     // there leaves only ByMemory set.
     TfrmMaterialSelection mem(f.content.Books, true);
     mem.LoadFromUser(f.user);
-    EXPECT_EQ(mem.byVersesRB, nullptr);
-    EXPECT_TRUE(mem.byMemoryRB->isChecked());
-    EXPECT_EQ(mem.checkList->ItemNoun(), "memory verse");
+    auto* memList = FindWidget<TCheckListCombo>(&mem, "materialList");
+    EXPECT_EQ(mem.findChild<QRadioButton*>(QStringLiteral("byVerses")), nullptr);
+    EXPECT_TRUE(FindWidget<QRadioButton>(&mem, "byMemory")->isChecked());
+    EXPECT_EQ(memList->ItemNoun(), "memory verse");
     mem.SaveToUser(f.user);
     EXPECT_EQ(f.user.Options.ByMemory, 1);
     EXPECT_EQ(f.user.Options.ByVerses + f.user.Options.ByChapters + f.user.Options.BySections, 0);
@@ -86,6 +92,7 @@ TEST(Frames, VerseAndMemoryTablesFollowTheMode)
     StudyFixture f;
     TfrmMaterialSelection frame(f.content.Books, false);
     frame.LoadFromUser(f.user);
+    auto* list = FindWidget<TCheckListCombo>(&frame, "materialList");
     CheckChapters(frame, {2}); // Galatians 3: verses 9..15
     TVerseSelection v = frame.VerseTable();
     EXPECT_EQ(v.Total, 23);
@@ -98,16 +105,16 @@ TEST(Frames, VerseAndMemoryTablesFollowTheMode)
     EXPECT_EQ(m.Flags[2], 1);
 
     // Sections: item 2 is "Paul Accepted by the Apostles" (Galatians 2).
-    frame.bySectionsRB->setChecked(true);
-    frame.checkList->SetChecked(1, true);
+    FindWidget<QRadioButton>(&frame, "bySections")->setChecked(true);
+    list->SetChecked(1, true);
     v = frame.VerseTable();
     EXPECT_EQ(v.Selected, 3);
     EXPECT_EQ(v.Flags[6], 1);
     EXPECT_EQ(frame.MemoryTable().Selected, 0);
 
     // Memory verses: the three-verse passage Galatians 3:5-7 (verses 13..15).
-    frame.byMemoryRB->setChecked(true);
-    frame.checkList->SetChecked(1, true);
+    FindWidget<QRadioButton>(&frame, "byMemory")->setChecked(true);
+    list->SetChecked(1, true);
     v = frame.VerseTable();
     EXPECT_EQ(v.Selected, 3);
     EXPECT_EQ(v.Flags[13] + v.Flags[14] + v.Flags[15], 3);
@@ -120,19 +127,20 @@ TEST(Frames, CollectionThatNeedsTwoOthersIsRefusedWithOneLine)
     StudyFixture f(desc);
     TfrmCollections frame(f.content.Questions, &f.messages);
     frame.LoadFromUser(f.user);
-    EXPECT_EQ(frame.checkList->Count(), 3);
-    EXPECT_EQ(frame.checkList->Summary().toStdString(), "NONE selected.");
-    frame.checkList->ToggleItem(2); // Bonus
+    auto* list = FindWidget<TCheckListCombo>(&frame, "collectionsList");
+    EXPECT_EQ(list->Count(), 3);
+    EXPECT_EQ(list->Summary().toStdString(), "NONE selected.");
+    list->ToggleItem(2); // Bonus
     ASSERT_EQ(f.messages.Shown.size(), 1u);
     EXPECT_EQ(f.messages.Shown[0].Kind, "warning");
     EXPECT_EQ(f.messages.Last(),
               "To use the Bonus collection, you must also use the following collections: Main, Extra");
-    EXPECT_FALSE(frame.checkList->Checked(2));
+    EXPECT_FALSE(list->Checked(2));
 
     // With both chosen it is accepted; saving stores the flags.
-    frame.checkList->ToggleItem(0);
-    frame.checkList->ToggleItem(1);
-    frame.checkList->ToggleItem(2);
+    list->ToggleItem(0);
+    list->ToggleItem(1);
+    list->ToggleItem(2);
     EXPECT_EQ(f.messages.Shown.size(), 1u);
     frame.SaveToUser(f.user);
     EXPECT_EQ(f.user.Collections[2], 1);
@@ -160,17 +168,18 @@ TEST(Frames, TypeListIsSortedWithOtherLastAndSavingClearsUnshownCodes)
 {
     StudyFixture f; // the fixture's first Situation/Book question is a Situation one
     TfrmQuestionTypes frame(f.content.Questions.UsesSituation());
+    auto* list = FindWidget<TCheckListCombo>(&frame, "typesList");
     std::vector<std::string> texts;
-    for (int i = 0; i < frame.checkList->Count(); ++i)
-        texts.push_back(frame.checkList->ItemText(i));
+    for (int i = 0; i < list->Count(); ++i)
+        texts.push_back(list->ItemText(i));
     EXPECT_EQ(texts, (std::vector<std::string>{"According to", "Context", "Finish this", "Finish this verse",
                                                "Finish w/ reference", "How", "Quote", "Situation", "What", "When",
                                                "Where", "Who(m)(se)", "Why", "OTHER"}));
     EXPECT_EQ(QuestionTypeItems(false)[1].Text, "Book & Chapter");
 
     frame.LoadFromUser(f.user);
-    EXPECT_EQ(frame.checkList->Summary().toStdString(), "ALL selected.");
-    frame.checkList->SetChecked(0, false);
+    EXPECT_EQ(list->Summary().toStdString(), "ALL selected.");
+    list->SetChecked(0, false);
     frame.SaveToUser(f.user);
     for (int code = 12; code <= 38; ++code)
         EXPECT_EQ(f.user.Options.QuestionTypes[code], 0) << code;
@@ -198,18 +207,18 @@ TEST(Frames, PrejumpEnablesTextAndSpokenOnlyWithSpeech)
     for (const Case& c : cases) {
         TfrmMixTimedPrejump frame(c.speech);
         frame.Load({true, false, c.prejump, c.spoken});
-        EXPECT_EQ(frame.prejumpText->isEnabled(), c.textOn);
-        EXPECT_EQ(frame.prejumpSpoken->isEnabled(), c.spokenOn);
-        EXPECT_EQ(frame.prejumpSpoken->isChecked(), c.spokenChosen);
-        EXPECT_EQ(frame.prejumpText->isChecked(), !c.spokenChosen);
+        EXPECT_EQ(FindWidget<QRadioButton>(&frame, "prejumpText")->isEnabled(), c.textOn);
+        EXPECT_EQ(FindWidget<QRadioButton>(&frame, "prejumpSpoken")->isEnabled(), c.spokenOn);
+        EXPECT_EQ(FindWidget<QRadioButton>(&frame, "prejumpSpoken")->isChecked(), c.spokenChosen);
+        EXPECT_EQ(FindWidget<QRadioButton>(&frame, "prejumpText")->isChecked(), !c.spokenChosen);
         EXPECT_EQ(frame.Choice().PrejumpSpoken, c.spokenChosen);
     }
     TfrmMixTimedPrejump frame(true);
     frame.Load({true, true, false, false});
-    frame.PrejumpCheckBox->setChecked(true);
-    EXPECT_TRUE(frame.prejumpSpoken->isEnabled());
-    frame.PrejumpCheckBox->setChecked(false);
-    EXPECT_FALSE(frame.prejumpText->isEnabled());
+    FindWidget<QCheckBox>(&frame, "prejump")->setChecked(true);
+    EXPECT_TRUE(FindWidget<QRadioButton>(&frame, "prejumpSpoken")->isEnabled());
+    FindWidget<QCheckBox>(&frame, "prejump")->setChecked(false);
+    EXPECT_FALSE(FindWidget<QRadioButton>(&frame, "prejumpText")->isEnabled());
 }
 
 TEST(Frames, NumberSpinFollowsLimitAndPagesExchangePlainChoices)
@@ -217,14 +226,14 @@ TEST(Frames, NumberSpinFollowsLimitAndPagesExchangePlainChoices)
     StudyFixture f;
     TfrmQuestions page(f.content.Books, f.content.Questions, &f.messages, true);
     page.LoadFromUser(f.user);
-    EXPECT_TRUE(page.Number->LimitRB->isChecked());
-    EXPECT_TRUE(page.Number->MaxNumberSpin->isEnabled());
-    EXPECT_EQ(page.Number->MaxNumberSpin->value(), 30);
-    EXPECT_FALSE(page.KeywordTargetSpin->isEnabled());
-    page.Number->AllInRangeRB->setChecked(true);
-    EXPECT_FALSE(page.Number->MaxNumberSpin->isEnabled());
-    page.KeywordCheckBox->setChecked(true);
-    EXPECT_TRUE(page.KeywordTargetSpin->isEnabled());
+    EXPECT_TRUE(FindWidget<QRadioButton>(&page, "limit")->isChecked());
+    EXPECT_TRUE(FindWidget<TSpinEdit>(&page, "maxNumber")->isEnabled());
+    EXPECT_EQ(FindWidget<TSpinEdit>(&page, "maxNumber")->value(), 30);
+    EXPECT_FALSE(FindWidget<TSpinEdit>(&page, "keywordTarget")->isEnabled());
+    FindWidget<QRadioButton>(&page, "allAvailable")->setChecked(true);
+    EXPECT_FALSE(FindWidget<TSpinEdit>(&page, "maxNumber")->isEnabled());
+    FindWidget<QCheckBox>(&page, "keywordTargeting")->setChecked(true);
+    EXPECT_TRUE(FindWidget<TSpinEdit>(&page, "keywordTarget")->isEnabled());
 
     // A task's choices go in and come out unchanged.
     TQuestionChoices task;
@@ -239,7 +248,7 @@ TEST(Frames, NumberSpinFollowsLimitAndPagesExchangePlainChoices)
     EXPECT_TRUE(back.Modes.PrejumpSpoken);
     EXPECT_EQ(back.KeywordTargetWords, 4);
     EXPECT_TRUE(back.MarkUniques);
-    const TMaterialChoice material = page.Material->Choice();
+    const TMaterialChoice material = FindWidget<TfrmMaterialSelection>(&page, "material")->Choice();
     EXPECT_EQ(material.Kind, TSelectionKind::ByVerse);
     EXPECT_EQ(material.Items.size(), 23u);
     EXPECT_TRUE(material.Items[2]);
@@ -255,14 +264,15 @@ TEST(QsDlgStart, ChecksInOrderAndSavesNothingUntilAllPass)
 
     dlg->OKBtnClick();
     EXPECT_EQ(f.messages.Last(), "Please select some material to study.");
-    CheckChapters(*dlg->df->Material, {0});
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {0});
     dlg->OKBtnClick();
     EXPECT_EQ(f.messages.Last(), "Please select a question collection (or collections) to study.");
-    dlg->df->Collections->checkList->SetChecked(1, true); // Extra: Galatians 1:3 and Philemon
-    dlg->df->Types->checkList->SetAllChecked(false);
+    FindWidget<TCheckListCombo>(PageOf(dlg), "collectionsList")
+        ->SetChecked(1, true); // Extra: Galatians 1:3 and Philemon
+    FindWidget<TCheckListCombo>(PageOf(dlg), "typesList")->SetAllChecked(false);
     dlg->OKBtnClick();
     EXPECT_EQ(f.messages.Last(), "You must choose at least one type of question.");
-    dlg->df->Types->checkList->SetChecked(2, true); // Finish this: none in the material
+    FindWidget<TCheckListCombo>(PageOf(dlg), "typesList")->SetChecked(2, true); // Finish this: none in the material
     dlg->OKBtnClick();
     EXPECT_EQ(f.messages.Last(), "In the sets and chapters chosen, there are no questions of the type selected.\r"
                                  "Please choose additional types, sets, or chapters.");
@@ -283,10 +293,10 @@ TEST(QsDlgStart, OkSavesBuildsTheListAndHandsOverToTheSession)
     StudyFixture f;
     f.user.Options.Timed = 0;
     QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
-    CheckChapters(*dlg->df->Material, {0, 2});
-    dlg->df->Collections->checkList->SetChecked(0, true);
-    dlg->df->Number->AllInRangeRB->setChecked(true);
-    dlg->helpBtn->click();
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {0, 2});
+    FindWidget<TCheckListCombo>(PageOf(dlg), "collectionsList")->SetChecked(0, true);
+    FindWidget<QRadioButton>(PageOf(dlg), "allAvailable")->setChecked(true);
+    FindWidget<QPushButton>(dlg, "helpButton")->click();
     EXPECT_EQ(f.help, (std::vector<int>{2020}));
     dlg->OKBtnClick();
     EXPECT_TRUE(f.messages.Shown.empty()) << f.messages.Last();
@@ -301,7 +311,7 @@ TEST(QsDlgStart, OkSavesBuildsTheListAndHandsOverToTheSession)
     // Galatians 1 and 3 in Main, with the types the list shows: 1:1, 1:4, 3:6.
     EXPECT_EQ(f.qs.Count(), 3);
     EXPECT_EQ(session->windowTitle().toStdString(), "Study questions");
-    EXPECT_EQ(session->TotalLabel->text().toStdString(), "3");
+    EXPECT_EQ(FindWidget<QLabel>(session, "totalCount")->text().toStdString(), "3");
 }
 
 TEST(QsDlgStart, EnterPressesOkAndEscapeCancels)
@@ -322,11 +332,11 @@ TEST(MemDlgStart, ChaptersWithoutMemoryVersesKeepTheNewChoices)
     StudyFixture f;
     QPointer<TMemDlgStart> dlg = new TMemDlgStart(f.Context());
     EXPECT_EQ(dlg->windowTitle().toStdString(), "Study of Memory Verses");
-    EXPECT_TRUE(dlg->df->MemoryTypes[2]->isChecked());
+    EXPECT_TRUE(FindWidget<QRadioButton>(PageOf(dlg), "finishAndQuote")->isChecked());
     dlg->OKBtnClick();
     EXPECT_EQ(f.messages.Last(), "Please select some material to study.");
-    CheckChapters(*dlg->df->Material, {1}); // Galatians 2: no memory verse
-    dlg->df->KeywordsCheckBox->setChecked(true);
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {1}); // Galatians 2: no memory verse
+    FindWidget<QCheckBox>(PageOf(dlg), "keywordsOnly")->setChecked(true);
     dlg->OKBtnClick();
     EXPECT_EQ(f.messages.Shown.back().Kind, "information");
     EXPECT_EQ(f.messages.Last(), "There are no memory verses in the range of chapters that you selected");
@@ -334,8 +344,8 @@ TEST(MemDlgStart, ChaptersWithoutMemoryVersesKeepTheNewChoices)
     EXPECT_EQ(f.user.Options.MemKeywordsOnly, 1);
     EXPECT_TRUE(f.children.empty());
 
-    CheckChapters(*dlg->df->Material, {2});
-    dlg->df->MemoryTypes[1]->setChecked(true);
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {2});
+    FindWidget<QRadioButton>(PageOf(dlg), "quote")->setChecked(true);
     dlg->OKBtnClick();
     ASSERT_EQ(f.children.size(), 1u);
     EXPECT_EQ(f.user.MemVerseTypes, 1);
@@ -348,8 +358,8 @@ TEST(MemDlgStart, AVerseTypeOutsideTheChoiceFallsBackToBoth)
     StudyFixture f;
     f.user.MemVerseTypes = 7; // a user file from elsewhere
     QPointer<TMemDlgStart> dlg = new TMemDlgStart(f.Context());
-    EXPECT_TRUE(dlg->df->MemoryTypes[2]->isChecked());
-    CheckChapters(*dlg->df->Material, {2});
+    EXPECT_TRUE(FindWidget<QRadioButton>(PageOf(dlg), "finishAndQuote")->isChecked());
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {2});
     dlg->OKBtnClick();
     EXPECT_EQ(f.children.size(), 1u);
     EXPECT_EQ(f.user.MemVerseTypes, 2);
@@ -363,20 +373,20 @@ TEST(AccToDlgStart, OpensAReferenceSessionWithRelatedQuestions)
     EXPECT_EQ(dlg->windowTitle().toStdString(), "Reference work");
     dlg->OKBtnClick();
     EXPECT_EQ(f.messages.Last(), "Please select some material to study.");
-    dlg->df->Material->byVersesRB->setChecked(true);
-    dlg->df->Material->checkList->SetChecked(13, true); // Galatians 3:6 (verse 14)
+    FindWidget<QRadioButton>(PageOf(dlg), "byVerses")->setChecked(true);
+    FindWidget<TCheckListCombo>(PageOf(dlg), "materialList")->SetChecked(13, true); // Galatians 3:6 (verse 14)
     dlg->OKBtnClick();
     ASSERT_EQ(f.children.size(), 1u);
     auto* session = qobject_cast<TQuestionAsker*>(f.children[0].data());
-    EXPECT_EQ(session->AnswerGroupBox->title().toStdString(), "VERSE");
-    session->StartStop->click();
-    session->StartStop->click();
+    EXPECT_EQ(FindWidget<QGroupBox>(session, "answerBox")->title().toStdString(), "VERSE");
+    FindWidget<QPushButton>(session, "startStopButton")->click();
+    FindWidget<QPushButton>(session, "startStopButton")->click();
     // Galatians 3:6 has the home question in Main (its placeholders are not counted).
-    EXPECT_FALSE(session->AccToButtonsPanel->isHidden());
-    EXPECT_EQ(session->NumOfAccTosLabel->text().toStdString(), "0 of 1");
-    QTest::keyClick(session->Right, Qt::Key_Period);
-    EXPECT_EQ(session->NumOfAccTosLabel->text().toStdString(), "1 of 1");
-    session->Right->click();
+    EXPECT_FALSE(FindWidget<QWidget>(session, "accToButtons")->isHidden());
+    EXPECT_EQ(FindWidget<QLabel>(session, "accToCount")->text().toStdString(), "0 of 1");
+    QTest::keyClick(FindWidget<QPushButton>(session, "rightButton"), Qt::Key_Period);
+    EXPECT_EQ(FindWidget<QLabel>(session, "accToCount")->text().toStdString(), "1 of 1");
+    FindWidget<QPushButton>(session, "rightButton")->click();
     EXPECT_EQ(f.user.ReferenceKnowledge[14], 15);
 }
 
@@ -385,43 +395,43 @@ TEST(QuestionAsker, KeysAndMnemonicsDriveTheSessionAndTheAnswerIsDrawn)
     StudyFixture f;
     f.user.Options.Timed = 0;
     QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
-    CheckChapters(*dlg->df->Material, {0});
-    dlg->df->Collections->checkList->SetChecked(0, true);
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {0});
+    FindWidget<TCheckListCombo>(PageOf(dlg), "collectionsList")->SetChecked(0, true);
     dlg->OKBtnClick();
     ASSERT_EQ(f.children.size(), 1u);
     auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
     s->resize(600, 420);
-    EXPECT_EQ(s->QuestionGroupBox->title().toStdString(), "General question"); // What (type 3)
+    EXPECT_EQ(FindWidget<QGroupBox>(s, "questionBox")->title().toStdString(), "General question"); // What (type 3)
 
-    QTest::keyClick(s->StartStop, Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(FindWidget<QPushButton>(s, "startStopButton"), Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
-    EXPECT_EQ(s->StartStop->text().toStdString(), "An&swer");
-    QTest::keyClick(s->StartStop, Qt::Key_Space);
+    EXPECT_EQ(FindWidget<QPushButton>(s, "startStopButton")->text().toStdString(), "An&swer");
+    QTest::keyClick(FindWidget<QPushButton>(s, "startStopButton"), Qt::Key_Space);
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown);
-    EXPECT_TRUE(s->Right->isEnabled());
+    EXPECT_TRUE(FindWidget<QPushButton>(s, "rightButton")->isEnabled());
     const QImage shot = s->grab().toImage();
     EXPECT_FALSE(shot.isNull());
-    EXPECT_FALSE(s->undoGrade->isEnabled());
+    EXPECT_FALSE(FindWidget<QAction>(s, "undoGradeAction")->isEnabled());
     const std::vector<std::uint8_t> beforeGrade = f.UserBytes();
-    QTest::keyClick(s->Right, Qt::Key_W);
-    EXPECT_EQ(s->MissedLabel->text().toStdString(), "1");
-    EXPECT_EQ(s->ScoreLabel->text().toStdString(), "0%");
+    QTest::keyClick(FindWidget<QPushButton>(s, "rightButton"), Qt::Key_W);
+    EXPECT_EQ(FindWidget<QLabel>(s, "missedCount")->text().toStdString(), "1");
+    EXPECT_EQ(FindWidget<QLabel>(s, "completePercent")->text().toStdString(), "0%");
     // Ctrl+Z takes the grade back; the pop-up menu's "Undo grade" follows.
-    EXPECT_TRUE(s->undoGrade->isEnabled());
-    QTest::keyClick(s->StartStop, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
+    EXPECT_TRUE(FindWidget<QAction>(s, "undoGradeAction")->isEnabled());
+    QTest::keyClick(FindWidget<QPushButton>(s, "startStopButton"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(FindWidget<QLabel>(s, "missedCount")->text().toStdString(), "0");
     EXPECT_EQ(f.UserBytes(), beforeGrade);
-    EXPECT_TRUE(s->Right->isEnabled());
-    EXPECT_FALSE(s->undoGrade->isEnabled());
-    QTest::keyClick(s->Right, Qt::Key_W);
-    s->undoGrade->trigger();
-    EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
-    QTest::keyClick(s->Right, Qt::Key_W);
-    EXPECT_EQ(s->MissedLabel->text().toStdString(), "1");
-    QTest::keyClick(s->StartStop, Qt::Key_Return); // Clear
-    EXPECT_FALSE(s->undoGrade->isEnabled());
+    EXPECT_TRUE(FindWidget<QPushButton>(s, "rightButton")->isEnabled());
+    EXPECT_FALSE(FindWidget<QAction>(s, "undoGradeAction")->isEnabled());
+    QTest::keyClick(FindWidget<QPushButton>(s, "rightButton"), Qt::Key_W);
+    FindWidget<QAction>(s, "undoGradeAction")->trigger();
+    EXPECT_EQ(FindWidget<QLabel>(s, "missedCount")->text().toStdString(), "0");
+    QTest::keyClick(FindWidget<QPushButton>(s, "rightButton"), Qt::Key_W);
+    EXPECT_EQ(FindWidget<QLabel>(s, "missedCount")->text().toStdString(), "1");
+    QTest::keyClick(FindWidget<QPushButton>(s, "startStopButton"), Qt::Key_Return); // Clear
+    EXPECT_FALSE(FindWidget<QAction>(s, "undoGradeAction")->isEnabled());
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
-    EXPECT_EQ(s->QuestionGroupBox->title().toStdString(), "According to question");
+    EXPECT_EQ(FindWidget<QGroupBox>(s, "questionBox")->title().toStdString(), "According to question");
 
     // Quitting early asks; No keeps the session.
     f.messages.Answers = {false};
@@ -439,27 +449,27 @@ TEST(QuestionAsker, AFailingCommentIsReportedAndTheSessionGoesOnWithTheGradeKept
     StudyFixture f;
     f.user.Options.Timed = 0;
     QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
-    CheckChapters(*dlg->df->Material, {0});
-    dlg->df->Collections->checkList->SetChecked(0, true);
-    dlg->OKBtn->click();
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {0});
+    FindWidget<TCheckListCombo>(PageOf(dlg), "collectionsList")->SetChecked(0, true);
+    FindWidget<QPushButton>(dlg, "okButton")->click();
     ASSERT_EQ(f.children.size(), 1u);
     auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
     f.voice.failComments = "Cannot open file Sounds/wrong1.wav";
-    s->StartStop->click();
-    s->StartStop->click();
+    FindWidget<QPushButton>(s, "startStopButton")->click();
+    FindWidget<QPushButton>(s, "startStopButton")->click();
     // The grade's spoken comment fails half way through the click: reported, not thrown.
-    EXPECT_NO_THROW(s->Wrong->click());
+    EXPECT_NO_THROW(FindWidget<QPushButton>(s, "wrongButton")->click());
     ASSERT_EQ(f.messages.Shown.size(), 1u);
     EXPECT_EQ(f.messages.Shown[0].Kind, "error");
     EXPECT_EQ(f.messages.Shown[0].Text, "Cannot open file Sounds/wrong1.wav");
     // The grade stands, the controls show it, and the session goes on to the next question.
-    EXPECT_EQ(s->MissedLabel->text().toStdString(), "1");
-    EXPECT_FALSE(s->Wrong->isEnabled());
-    EXPECT_TRUE(s->StartStop->isEnabled());
+    EXPECT_EQ(FindWidget<QLabel>(s, "missedCount")->text().toStdString(), "1");
+    EXPECT_FALSE(FindWidget<QPushButton>(s, "wrongButton")->isEnabled());
+    EXPECT_TRUE(FindWidget<QPushButton>(s, "startStopButton")->isEnabled());
     f.voice.failComments.clear();
-    s->StartStop->click(); // Clear
+    FindWidget<QPushButton>(s, "startStopButton")->click(); // Clear
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
-    s->StartStop->click();
+    FindWidget<QPushButton>(s, "startStopButton")->click();
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
     f.messages.Answers = {true};
     EXPECT_TRUE(s->close());
@@ -497,8 +507,8 @@ TEST(QuestionAsker, SpaceAndEnterPressTheFocusedButtonAndTheResultsAreSavedOnClo
     TStudyContext context = f.Context();
     context.SaveResults = [&] { ++saved; };
     QPointer<TQsDlgStart> dlg = new TQsDlgStart(context);
-    CheckChapters(*dlg->df->Material, {0});
-    dlg->df->Collections->checkList->SetChecked(0, true);
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {0});
+    FindWidget<TCheckListCombo>(PageOf(dlg), "collectionsList")->SetChecked(0, true);
     dlg->OKBtnClick();
     ASSERT_EQ(f.children.size(), 1u);
     auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
@@ -506,20 +516,20 @@ TEST(QuestionAsker, SpaceAndEnterPressTheFocusedButtonAndTheResultsAreSavedOnClo
     // On the window itself (no button) and on Start/Stop: Start, then Answer.
     QTest::keyClick(s, Qt::Key_Space);
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
-    QTest::keyClick(s->StartStop, Qt::Key_Return);
+    QTest::keyClick(FindWidget<QPushButton>(s, "startStopButton"), Qt::Key_Return);
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown);
     // Enter on Right grades Right; Space on the disabled Wrong then goes on (Clear).
-    QTest::keyClick(s->Right, Qt::Key_Return);
-    EXPECT_EQ(s->RightLabel->text().toStdString(), "1");
-    EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
-    QTest::keyClick(s->Wrong, Qt::Key_Space);
-    EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
+    QTest::keyClick(FindWidget<QPushButton>(s, "rightButton"), Qt::Key_Return);
+    EXPECT_EQ(FindWidget<QLabel>(s, "rightCount")->text().toStdString(), "1");
+    EXPECT_EQ(FindWidget<QLabel>(s, "missedCount")->text().toStdString(), "0");
+    QTest::keyClick(FindWidget<QPushButton>(s, "wrongButton"), Qt::Key_Space);
+    EXPECT_EQ(FindWidget<QLabel>(s, "missedCount")->text().toStdString(), "0");
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
     EXPECT_EQ(saved, 0);
 
     // Enter on Quit asks the quit question; No keeps the session and saves nothing.
     f.messages.Answers = {false};
-    QTest::keyClick(s->QuitBtn, Qt::Key_Return);
+    QTest::keyClick(FindWidget<QPushButton>(s, "quitButton"), Qt::Key_Return);
     EXPECT_EQ(f.messages.Last(),
               "You haven't finished answering all of the questions yet.\rAre you sure you want to quit?");
     EXPECT_EQ(saved, 0);
@@ -533,26 +543,29 @@ TEST(QuestionAsker, SpaceIsTheNextStepKeyAndNeverGrades)
     StudyFixture f;
     f.user.Options.Timed = 0;
     QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
-    CheckChapters(*dlg->df->Material, {0});
-    dlg->df->Collections->checkList->SetChecked(0, true);
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {0});
+    FindWidget<TCheckListCombo>(PageOf(dlg), "collectionsList")->SetChecked(0, true);
     dlg->OKBtnClick();
     ASSERT_EQ(f.children.size(), 1u);
     auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
 
     QTest::keyClick(s, Qt::Key_Space);
-    QTest::keyClick(s->StartStop, Qt::Key_Space);
+    QTest::keyClick(FindWidget<QPushButton>(s, "startStopButton"), Qt::Key_Space);
     ASSERT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown);
     // Waiting for the grade: Space on any control, a focused grade button too, grades nothing.
-    for (QWidget* target : std::initializer_list<QWidget*>{s->Right, s->Wrong, s->QuitBtn, s->Bible, s->StartStop, s}) {
+    for (QWidget* target : std::initializer_list<QWidget*>{
+             FindWidget<QPushButton>(s, "rightButton"), FindWidget<QPushButton>(s, "wrongButton"),
+             FindWidget<QPushButton>(s, "quitButton"), FindWidget<QPushButton>(s, "bibleButton"),
+             FindWidget<QPushButton>(s, "startStopButton"), s}) {
         QTest::keyClick(target, Qt::Key_Space);
         EXPECT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown) << target->objectName().toStdString();
-        EXPECT_EQ(s->RightLabel->text().toStdString(), "0");
-        EXPECT_EQ(s->MissedLabel->text().toStdString(), "0");
+        EXPECT_EQ(FindWidget<QLabel>(s, "rightCount")->text().toStdString(), "0");
+        EXPECT_EQ(FindWidget<QLabel>(s, "missedCount")->text().toStdString(), "0");
     }
     EXPECT_TRUE(s->isVisible());
-    QTest::keyClick(s->Right, Qt::Key_R);
-    EXPECT_EQ(s->RightLabel->text().toStdString(), "1");
-    QTest::keyClick(s->Right, Qt::Key_Space); // Clear
+    QTest::keyClick(FindWidget<QPushButton>(s, "rightButton"), Qt::Key_R);
+    EXPECT_EQ(FindWidget<QLabel>(s, "rightCount")->text().toStdString(), "1");
+    QTest::keyClick(FindWidget<QPushButton>(s, "rightButton"), Qt::Key_Space); // Clear
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
     // A held Space does not run on from Start to Answer.
     QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
@@ -575,8 +588,8 @@ TEST(QuestionAsker, KeysInThePopupMenuStayInTheMenuAndTheWordStudyOutlivesTheSes
         return bible;
     };
     QPointer<TQsDlgStart> dlg = new TQsDlgStart(context);
-    CheckChapters(*dlg->df->Material, {0});
-    dlg->df->Collections->checkList->SetChecked(0, true);
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {0});
+    FindWidget<TCheckListCombo>(PageOf(dlg), "collectionsList")->SetChecked(0, true);
     dlg->OKBtnClick();
     ASSERT_EQ(f.children.size(), 1u);
     auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
@@ -607,9 +620,9 @@ TEST(StudyEndToEnd, ThreeQuestionsGradedRightWrongRightReachTheUserFile)
     f.user.Options.Timed = 0;
     f.user.Options.Mixed = 0;
     QPointer<TQsDlgStart> dlg = new TQsDlgStart(f.Context());
-    CheckChapters(*dlg->df->Material, {0, 2});
-    dlg->df->Collections->checkList->SetChecked(0, true);
-    dlg->df->Number->AllInRangeRB->setChecked(true);
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {0, 2});
+    FindWidget<TCheckListCombo>(PageOf(dlg), "collectionsList")->SetChecked(0, true);
+    FindWidget<QRadioButton>(PageOf(dlg), "allAvailable")->setChecked(true);
     dlg->OKBtnClick();
     ASSERT_EQ(f.children.size(), 1u);
     auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
@@ -617,13 +630,13 @@ TEST(StudyEndToEnd, ThreeQuestionsGradedRightWrongRightReachTheUserFile)
 
     // In order: Main 1 (Ga 1:1), Main 2 (Ga 1:4), Main 6 (Ga 3:6, copied in Extra and Bonus).
     for (bool right : {true, false, true}) {
-        s->StartStop->click(); // Start
-        s->StartStop->click(); // Answer
-        (right ? s->Right : s->Wrong)->click();
-        s->StartStop->click(); // Clear
+        FindWidget<QPushButton>(s, "startStopButton")->click(); // Start
+        FindWidget<QPushButton>(s, "startStopButton")->click(); // Answer
+        (right ? FindWidget<QPushButton>(s, "rightButton") : FindWidget<QPushButton>(s, "wrongButton"))->click();
+        FindWidget<QPushButton>(s, "startStopButton")->click(); // Clear
     }
-    EXPECT_EQ(s->RightLabel->text().toStdString(), "2");
-    EXPECT_EQ(s->ScoreLabel->text().toStdString(), "67%");
+    EXPECT_EQ(FindWidget<QLabel>(s, "rightCount")->text().toStdString(), "2");
+    EXPECT_EQ(FindWidget<QLabel>(s, "completePercent")->text().toStdString(), "67%");
     f.messages.Answers = {true};
     EXPECT_TRUE(s->close());
 
@@ -648,44 +661,46 @@ TEST(MemDlgStart, TypedRecitationIsComparedWithThePassageOnAnswer)
     f.user.Options.Timed = 0;
     f.user.Options.Prejump = 0;
     QPointer<TMemDlgStart> dlg = new TMemDlgStart(f.Context());
-    EXPECT_FALSE(dlg->df->TypeVerseCheckBox->isChecked());
-    CheckChapters(*dlg->df->Material, {2});    // Ga 3:5-7
-    dlg->df->MemoryTypes[1]->setChecked(true); // quote
-    dlg->df->TypeVerseCheckBox->setChecked(true);
+    EXPECT_FALSE(FindWidget<QCheckBox>(PageOf(dlg), "typeVerse")->isChecked());
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {2}); // Ga 3:5-7
+    FindWidget<QRadioButton>(PageOf(dlg), "quote")->setChecked(true);                // quote
+    FindWidget<QCheckBox>(PageOf(dlg), "typeVerse")->setChecked(true);
     dlg->OKBtnClick();
     ASSERT_EQ(f.children.size(), 1u);
     EXPECT_EQ(f.user.TypeVerse, 1);
     auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
-    ASSERT_NE(s->RecitationEdit, nullptr);
-    EXPECT_TRUE(s->RecitationEdit->isReadOnly()); // nothing asked yet
+    ASSERT_NE(FindWidget<QPlainTextEdit>(s, "recitationEdit"), nullptr);
+    EXPECT_TRUE(FindWidget<QPlainTextEdit>(s, "recitationEdit")->isReadOnly()); // nothing asked yet
 
-    s->StartStop->click();
+    FindWidget<QPushButton>(s, "startStopButton")->click();
     ASSERT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
-    EXPECT_FALSE(s->RecitationEdit->isReadOnly());
+    EXPECT_FALSE(FindWidget<QPlainTextEdit>(s, "recitationEdit")->isReadOnly());
     // The passage without its first "Abraham"; the letters R and W and spaces are typing,
     // not grading.
     QString typed = RecitationPassage(s->Logic().Answer());
     ASSERT_TRUE(typed.contains(QStringLiteral("Abraham")));
     typed.replace(typed.indexOf(QStringLiteral("Abraham")), 7, QString());
     typed = typed.toLower();
-    QTest::keyClicks(s->RecitationEdit, typed);
+    QTest::keyClicks(FindWidget<QPlainTextEdit>(s, "recitationEdit"), typed);
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
     EXPECT_EQ(s->Logic().MissedCount(), 0);
-    EXPECT_EQ(s->RecitationEdit->toPlainText(), typed);
+    EXPECT_EQ(FindWidget<QPlainTextEdit>(s, "recitationEdit")->toPlainText(), typed);
 
-    QTest::keyClick(s->RecitationEdit, Qt::Key_Return, Qt::ControlModifier); // Answer
+    QTest::keyClick(FindWidget<QPlainTextEdit>(s, "recitationEdit"), Qt::Key_Return, Qt::ControlModifier); // Answer
     ASSERT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown);
     EXPECT_EQ(s->RecitationErrors(), 1);
-    EXPECT_TRUE(s->RecitationResult->text().contains(QStringLiteral("1 error")));
-    EXPECT_TRUE(s->RecitationResult->text().contains(QStringLiteral("title=\"missed\">Abraham<")));
-    EXPECT_TRUE(s->RecitationEdit->isReadOnly());
-    EXPECT_TRUE(s->Right->isEnabled() && s->Wrong->isEnabled()); // the grade is the quizzer's
+    EXPECT_TRUE(FindWidget<QLabel>(s, "recitationResult")->text().contains(QStringLiteral("1 error")));
+    EXPECT_TRUE(
+        FindWidget<QLabel>(s, "recitationResult")->text().contains(QStringLiteral("title=\"missed\">Abraham<")));
+    EXPECT_TRUE(FindWidget<QPlainTextEdit>(s, "recitationEdit")->isReadOnly());
+    EXPECT_TRUE(FindWidget<QPushButton>(s, "rightButton")->isEnabled()
+                && FindWidget<QPushButton>(s, "wrongButton")->isEnabled()); // the grade is the quizzer's
 
     // The next item starts with an empty box.
-    s->Wrong->click();
-    s->StartStop->click(); // Clear
+    FindWidget<QPushButton>(s, "wrongButton")->click();
+    FindWidget<QPushButton>(s, "startStopButton")->click(); // Clear
     EXPECT_EQ(s->Logic().Phase(), TSessionPhase::Ready);
-    EXPECT_TRUE(s->RecitationEdit->toPlainText().isEmpty());
+    EXPECT_TRUE(FindWidget<QPlainTextEdit>(s, "recitationEdit")->toPlainText().isEmpty());
     EXPECT_EQ(s->RecitationErrors(), -1);
 }
 
@@ -695,13 +710,13 @@ TEST(MemDlgStart, AFinishQuestionTypedWholeWithTheReferenceSpelledOutHasNoErrors
     f.user.Options.Timed = 1;
     f.user.Options.Prejump = 0;
     QPointer<TMemDlgStart> dlg = new TMemDlgStart(f.Context());
-    CheckChapters(*dlg->df->Material, {2});    // Ga 3:5-7
-    dlg->df->MemoryTypes[0]->setChecked(true); // finish and give the reference
-    dlg->df->TypeVerseCheckBox->setChecked(true);
+    CheckChapters(*FindWidget<TfrmMaterialSelection>(PageOf(dlg), "material"), {2}); // Ga 3:5-7
+    FindWidget<QRadioButton>(PageOf(dlg), "finishVerse")->setChecked(true);          // finish and give the reference
+    FindWidget<QCheckBox>(PageOf(dlg), "typeVerse")->setChecked(true);
     dlg->OKBtnClick();
     ASSERT_EQ(f.children.size(), 1u);
     auto* s = qobject_cast<TQuestionAsker*>(f.children[0].data());
-    s->StartStop->click();
+    FindWidget<QPushButton>(s, "startStopButton")->click();
     ASSERT_EQ(s->Logic().Phase(), TSessionPhase::QuestionShown);
     EXPECT_FALSE(s->Logic().OneSecRunning()); // no clock while typing
 
@@ -712,9 +727,10 @@ TEST(MemDlgStart, AFinishQuestionTypedWholeWithTheReferenceSpelledOutHasNoErrors
     const QString prompt = question.mid(lead.size()).remove(QStringLiteral("..."));
     QString rest = RecitationPassage(s->Logic().Answer()).remove(QStringLiteral("..."));
     rest.truncate(rest.lastIndexOf(QStringLiteral(" (")));
-    s->RecitationEdit->setPlainText(prompt + rest + QStringLiteral(" Galatians 3:5-7"));
-    QTest::keyClick(s->RecitationEdit, Qt::Key_Return, Qt::ControlModifier); // Answer
+    FindWidget<QPlainTextEdit>(s, "recitationEdit")->setPlainText(prompt + rest + QStringLiteral(" Galatians 3:5-7"));
+    QTest::keyClick(FindWidget<QPlainTextEdit>(s, "recitationEdit"), Qt::Key_Return, Qt::ControlModifier); // Answer
     ASSERT_EQ(s->Logic().Phase(), TSessionPhase::AnswerShown);
-    EXPECT_EQ(s->RecitationErrors(), 0) << s->RecitationResult->text().toStdString();
-    EXPECT_TRUE(s->RecitationResult->text().contains(QStringLiteral(" 3:5-7"))); // the reference, right
+    EXPECT_EQ(s->RecitationErrors(), 0) << FindWidget<QLabel>(s, "recitationResult")->text().toStdString();
+    EXPECT_TRUE(
+        FindWidget<QLabel>(s, "recitationResult")->text().contains(QStringLiteral(" 3:5-7"))); // the reference, right
 }

@@ -445,7 +445,7 @@ protected:
         main->WaitToSplashTimer();
         auto* splash = Child<TSplashScreen>();
         ASSERT_NE(splash, nullptr);
-        splash->SplashTimer->stop();
+        FindWidget<QTimer>(splash, "splashTimer")->stop();
         splash->SplashTimerTimer();
         Settle();
     }

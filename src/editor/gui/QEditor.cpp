@@ -5,6 +5,7 @@
 #include "content/Books.h"
 #include "shell/ErrorBoundary.h"
 #include "widgets/AccessibleName.h"
+#include "widgets/ObjectNames.h"
 #include "wordstudy/gui/BibleFrame.h"
 
 #include <QComboBox>
@@ -125,8 +126,26 @@ TQEditor::TQEditor(const TBooks& books, const TQuestions& questions, std::int32_
     lay->setContentsMargins(4, 4, 4, 4);
     lay->addWidget(splitter);
 
+    NameControls();
     ListVerse(1);
     resize(900, 560);
+}
+
+void TQEditor::NameControls()
+{
+    SetObjectNames({{Panel1, "questionPanel"},
+                    {GroupBox1, "availableBox"},
+                    {AvailableLB, "availableList"},
+                    {GroupBox2, "editedBox"},
+                    {newBtn, "newButton"},
+                    {modifyBtn, "modifyButton"},
+                    {deleteBtn, "deleteButton"},
+                    {genreCB, "typeCombo"},
+                    {GroupBox4, "questionBox"},
+                    {qMemo, "questionText"},
+                    {GroupBox3, "answerBox"},
+                    {aMemo, "answerText"},
+                    {Button1, "doneButton"}});
 }
 
 void TQEditor::VerseSelected(const TVerseRef& ref) { ListVerse(m_books.VerseNoOf(ref)); }

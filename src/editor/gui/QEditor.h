@@ -38,6 +38,7 @@ public:
     void AvailableLBClick(int row);
     const TVerseQuestions& Entries() const { return m_list; }
 
+private:
     TfrmBible* frmBible;
     QWidget* Panel1;
     QGroupBox* GroupBox1;
@@ -53,7 +54,7 @@ public:
     QTextEdit* aMemo;
     QPushButton* Button1;
 
-private:
+    void NameControls();
     void VerseSelected(const TVerseRef& ref);
 
     const TBooks& m_books;

@@ -10,6 +10,7 @@
 #include "material/gui/SelectionFrames.h"
 #include "shell/Services.h"
 #include "user/User.h"
+#include "widgets/ObjectNames.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -81,7 +82,39 @@ TfrmGame::TfrmGame(const TStudyContext& context, QWidget* parent) : QWidget(pare
     grid->addWidget(PlayersGroupBox, 0, 1, 3, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    NameControls();
 }
+
+void TfrmGame::NameControls()
+{
+    SetObjectNames({{ChaptersGroupBox, "materialBox"},
+                    {material, "material"},
+                    {GroupBox1, "collectionsBox"},
+                    {collections, "collections"},
+                    {MemoryVersesRadioGroup, "memoryVersesBox"},
+                    {memoryChoice, "memoryChoice"},
+                    {RoundsRadioGroup, "roundsBox"},
+                    {roundsChoice, "roundsChoice"},
+                    {PlayersGroupBox, "playersBox"}});
+}
+
+std::array<QString, 3> TfrmGame::PlayerNames() const
+{
+    return {Player1Edit->text(), Player2Edit->text(), Player3Edit->text()};
+}
+
+void TfrmGame::FocusFirstPlayer() { Player1Edit->setFocus(); }
+bool TfrmGame::AnyMaterialChecked() const { return material->AnyChecked(); }
+
+int TfrmGame::CheckedCollectionCount() const
+{
+    int count = 0;
+    collections->Chosen(&count);
+    return count;
+}
+
+TVerseSelection TfrmGame::VerseTable() const { return material->VerseTable(); }
+TMemoryVerseSelection TfrmGame::MemoryTable() const { return material->MemoryTable(); }
 
 void TfrmGame::LoadFromUser(const TUser& user)
 {
@@ -108,41 +141,39 @@ TGameDlgStart::TGameDlgStart(const TGameContext& context, QWidget* parent)
     df = new TfrmGame(m_context, this);
     Finish(df);
     df->LoadFromUser(*m_context.User);
-    df->Player1Edit->setFocus();
+    df->FocusFirstPlayer();
 }
 
 void TGameDlgStart::OKBtnClick()
 {
-    if (df->Player1Edit->text().trimmed().isEmpty()) {
+    const std::array<QString, 3> typed = df->PlayerNames();
+    if (typed[0].trimmed().isEmpty()) {
         Warn("Please enter at least one player's name.");
         return;
     }
     // The scores and the turns are told by name: two players of one name cannot be told apart.
-    const QString names[] = {df->Player1Edit->text().trimmed(), df->Player2Edit->text().trimmed(),
-                             df->Player3Edit->text().trimmed()};
+    const QString names[] = {typed[0].trimmed(), typed[1].trimmed(), typed[2].trimmed()};
     for (int a = 0; a < 3; ++a)
         for (int b = a + 1; b < 3; ++b)
             if (!names[a].isEmpty() && names[a].compare(names[b], Qt::CaseInsensitive) == 0) {
                 Warn("Two players have the same name. Please give each player a different name.");
                 return;
             }
-    int collectionCount = 0;
-    df->collections->Chosen(&collectionCount);
-    if (collectionCount == 0) {
+    if (df->CheckedCollectionCount() == 0) {
         Warn("Please select a question collection (or collections) to use.");
         return;
     }
-    if (!df->material->AnyChecked()) {
+    if (!df->AnyMaterialChecked()) {
         Warn("Please select some material to study.");
         return;
     }
     TUser& user = *m_context.User;
     df->SaveToUser(user);
-    m_context.MVList->Build(df->material->MemoryTable(), MemoryKindQuote, true);
-    m_context.QsList->BuildFull(df->material->VerseTable(), false, user.Collections, 1, false);
+    m_context.MVList->Build(df->MemoryTable(), MemoryKindQuote, true);
+    m_context.QsList->BuildFull(df->VerseTable(), false, user.Collections, 1, false);
 
     auto* game = new TGameForm(m_gameContext);
-    game->SetPlayers(df->Player1Edit->text(), df->Player2Edit->text(), df->Player3Edit->text());
+    game->SetPlayers(typed[0], typed[1], typed[2]);
     if (game->StartNextRound() <= 0) {
         delete game; // the warning has been shown; the choices stay for another try
         return;

@@ -3,10 +3,14 @@
 // memory-verse choice, the number of rounds and up to three players (TfrmGame), builds the
 // game's question and memory-verse lists and starts the game window.
 
+#include "content/VerseSelection.h"
 #include "game/gui/GameContext.h"
 #include "study/gui/StudyDialogs.h"
 
+#include <QString>
 #include <QWidget>
+
+#include <array>
 
 class QButtonGroup;
 class QGroupBox;
@@ -27,6 +31,17 @@ public:
     void LoadFromUser(const TUser& user);
     // The frames' choices and the two game choices.
     void SaveToUser(TUser& user) const;
+
+    // The three names as typed.
+    std::array<QString, 3> PlayerNames() const;
+    void FocusFirstPlayer();
+    bool AnyMaterialChecked() const;
+    int CheckedCollectionCount() const;
+    TVerseSelection VerseTable() const;
+    TMemoryVerseSelection MemoryTable() const;
+
+private:
+    void NameControls();
 
     QGroupBox* ChaptersGroupBox;
     TfrmMaterialSelection* material;
@@ -50,11 +65,11 @@ public:
     explicit TGameDlgStart(const TGameContext& context, QWidget* parent = nullptr);
     void OKBtnClick() override;
 
-    TfrmGame* df;
     // The game started by the last successful OK (null before).
     TGameForm* Game() const { return m_game; }
 
 private:
+    TfrmGame* df;
     TGameContext m_gameContext;
     TGameForm* m_game = nullptr;
 };

@@ -89,6 +89,26 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
     IRandom& random = m_context.Study.Random ? *m_context.Study.Random : fallbackRandom;
     m_logic = std::make_unique<TGameLogic>(m_material, *m_context.Study.User, *this, *timers, random);
 
+    QHBoxLayout* top = MakeScoreRow();
+
+    TurnLabel = new QLabel(this);
+    TurnLabel->setObjectName(FromUtf8("TurnLabel"));
+    TurnLabel->setAlignment(Qt::AlignCenter);
+
+    QHBoxLayout* board = MakeBoard();
+
+    auto* lay = new QVBoxLayout(this);
+    lay->addLayout(top);
+    lay->addWidget(TurnLabel);
+    lay->addLayout(board, 1);
+    QuitBtn->installEventFilter(this);
+    resize(920, 660);
+    Rescale();
+    ViewChanged();
+}
+
+QHBoxLayout* TGameForm::MakeScoreRow()
+{
     // Score boxes and Quit.
     auto* top = new QHBoxLayout;
     for (int p = 0; p < GameMaxPlayers; ++p) {
@@ -111,10 +131,11 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
     QuitBtn->setFocusPolicy(Qt::TabFocus);
     connect(QuitBtn, &QPushButton::clicked, this, [this] { QuitBtnClick(); });
     top->addWidget(QuitBtn, 0, Qt::AlignBottom);
+    return top;
+}
 
-    TurnLabel = new QLabel(this);
-    TurnLabel->setAlignment(Qt::AlignCenter);
-
+QHBoxLayout* TGameForm::MakeBoard()
+{
     // The board: six category boxes, each a caption over a blue panel of six buttons.
     auto* board = new QHBoxLayout;
     board->setSpacing(6);
@@ -130,6 +151,7 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
         auto* cat = new QWidget(this);
         cat->setObjectName(FromUtf8("Cat%1").arg(col));
         auto* caption = new QLabel(FromUtf8("x"), cat);
+        caption->setObjectName(FromUtf8("Cat%1Caption").arg(col));
         caption->setAlignment(Qt::AlignCenter);
         caption->setWordWrap(true);
         caption->setStyleSheet(FromUtf8("QLabel { background: %1; color: %2; border-radius: 3px; padding: 2px; }")
@@ -166,15 +188,7 @@ TGameForm::TGameForm(const TGameContext& context, QWidget* parent)
         Panel[static_cast<std::size_t>(col - 1)] = panel;
         board->addWidget(cat, 1);
     }
-
-    auto* lay = new QVBoxLayout(this);
-    lay->addLayout(top);
-    lay->addWidget(TurnLabel);
-    lay->addLayout(board, 1);
-    QuitBtn->installEventFilter(this);
-    resize(920, 660);
-    Rescale();
-    ViewChanged();
+    return board;
 }
 
 TGameForm::~TGameForm()
@@ -339,8 +353,7 @@ void TGameForm::OpenWager(int limit)
     WatchActivation();
     if (m_context.PlayWagerSound)
         m_context.PlayWagerSound();
-    wager->WagerSpinEdit->setFocus();
-    wager->WagerSpinEdit->selectAll();
+    wager->FocusAmount();
 }
 
 void TGameForm::AskQuestion(const TMarkedText& question, const TMarkedText& answer, const TGameCell& cell)
@@ -406,17 +419,17 @@ void TGameForm::FitQuestionWindow()
     QWidget* frame = sub ? static_cast<QWidget*>(sub) : m_asker.data();
     QRect area = frame->parentWidget() ? frame->parentWidget()->rect() : QRect();
     if (!m_askerTimeFont)
-        m_askerTimeFont = m_asker->TimeStr->font();
+        m_askerTimeFont = m_asker->ClockFont();
     if (m_fullScreen) {
         QFont f = m_asker->font();
         f.setPixelSize(static_cast<int>(std::clamp(height() * 0.028, 14.0, 40.0)));
         m_asker->setFont(f);
         QFont time = *m_askerTimeFont;
         time.setPixelSize(f.pixelSize() * 2);
-        m_asker->TimeStr->setFont(time);
+        m_asker->SetClockFont(time);
     } else {
         m_asker->setFont(QFont());
-        m_asker->TimeStr->setFont(*m_askerTimeFont);
+        m_asker->SetClockFont(*m_askerTimeFont);
     }
     if (!sub || sub->isMinimized() || area.isEmpty())
         return;

@@ -27,6 +27,7 @@
 
 class QFrame;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QMdiSubWindow;
 class QPushButton;
@@ -64,6 +65,7 @@ public:
     // The cell whose button has the keyboard focus (0 when none has).
     int FocusedCell() const;
 
+private:
     // Controls
     std::array<QGroupBox*, GameMaxPlayers> PLabel{};   // P1Label..P3Label
     std::array<QLabel*, GameMaxPlayers> PScoreLabel{}; // P1ScoreLabel..P3ScoreLabel
@@ -73,6 +75,7 @@ public:
     std::array<QLabel*, GameColumns> CatCaption{};
     std::array<QFrame*, GameColumns> Panel{}; // Panel1..Panel6
 
+public:
     // IGameHost
     void ViewChanged() override;
     void Warning(const std::string& text) override;
@@ -93,6 +96,9 @@ private:
     void Announce(const std::string& text);
     // Scores the answer; the grade is announced before the board's news of the next turn.
     void ScoreAndAnnounce(bool right);
+    // Score boxes and Quit; the board of six category columns.
+    QHBoxLayout* MakeScoreRow();
+    QHBoxLayout* MakeBoard();
     bool HandleKey(QKeyEvent* event);
     void MoveFocus(int dColumn, int dRow);
     void FocusBoard();

@@ -54,13 +54,13 @@ TGameQuestionAsker::TGameQuestionAsker(const TStudyContext& context, const IGame
     : TQuestionAsker(context, GameSettings(), std::make_unique<TGameItems>(material), parent), m_grade(std::move(grade))
 {
     m_gameItems = static_cast<TGameItems*>(&Logic().Items());
-    m_stake = new QLabel(TimeGroupBox);
+    m_stake = new QLabel(this);
     m_stake->setObjectName(FromUtf8("StakeLabel"));
     m_stake->setAlignment(Qt::AlignCenter);
     QFont bold = m_stake->font();
     bold.setBold(true);
     m_stake->setFont(bold);
-    TimeGroupBox->layout()->addWidget(m_stake);
+    AddBelowClock(m_stake);
 }
 
 void TGameQuestionAsker::ShowNextQuestion(const TMarkedText& question, const TMarkedText& answer, const TGameCell& cell,
@@ -78,7 +78,7 @@ void TGameQuestionAsker::ShowNextQuestion(const TMarkedText& question, const TMa
             sub->mdiArea()->setActiveSubWindow(sub);
     }
     Logic().ShowGameQuestion();
-    StartStop->setFocus();
+    FocusStartStop();
 }
 
 void TGameQuestionAsker::GameRight()

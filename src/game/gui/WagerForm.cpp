@@ -3,6 +3,7 @@
 #include "common/Utf8Text.h"
 #include "game/GameRules.h"
 #include "widgets/AccessibleName.h"
+#include "widgets/ObjectNames.h"
 #include "widgets/SpinEdit.h"
 
 #include <algorithm>
@@ -55,11 +56,18 @@ TWagerForm::TWagerForm(std::function<void(int amount)> chosen, std::function<voi
     lay->addWidget(Label1);
     lay->addLayout(row);
     setFocusProxy(WagerSpinEdit);
+    SetObjectNames({{Label1, "wagerText"}, {WagerSpinEdit, "wagerSpin"}, {OKBtn, "okButton"}});
 }
 
 TWagerForm::~TWagerForm() = default;
 
 void TWagerForm::SetWagerLimit(int score) { WagerSpinEdit->setMaximum(WagerLimit(score)); }
+
+void TWagerForm::FocusAmount()
+{
+    WagerSpinEdit->setFocus();
+    WagerSpinEdit->selectAll();
+}
 
 void TWagerForm::OKBtnClick()
 {

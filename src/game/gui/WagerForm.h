@@ -26,10 +26,8 @@ public:
 
     // The largest wager: the score when it is above 1000, else 1000.
     void SetWagerLimit(int score);
-
-    QLabel* Label1;
-    TSpinEdit* WagerSpinEdit;
-    QPushButton* OKBtn;
+    // Puts the focus in the amount box with its text selected, ready to type over.
+    void FocusAmount();
 
     void OKBtnClick();
 
@@ -39,6 +37,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QLabel* Label1;
+    TSpinEdit* WagerSpinEdit;
+    QPushButton* OKBtn;
     std::function<void(int)> m_chosen;
     std::function<void()> m_closed;
     bool m_ok = false;

@@ -49,6 +49,7 @@ TWallOfFameDlg::TWallOfFameDlg(const TUser& user, QWidget* parent) : QWidget(par
     }
     grid->setColumnStretch(1, 1);
     OKBtn = new QPushButton(FromUtf8("OK"), this);
+    OKBtn->setObjectName(FromUtf8("okButton"));
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;

@@ -19,12 +19,13 @@ public:
 
     explicit TWallOfFameDlg(const TUser& user, QWidget* parent = nullptr);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
     std::array<QLabel*, 6> Name;  // Name1..Name6
     std::array<QLabel*, 6> Score; // Score1..Score6
     QPushButton* OKBtn;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace sv

@@ -232,8 +232,7 @@ void TGoalsCreateDlg::MakeDetailsPanel(QWidget* tasksPage, const TBooks& books, 
     m_questionsFrame->setObjectName(QStringLiteral("questionsFrame"));
     m_questionsFrame->LoadFromUser(user);
     // Collections and question types are not part of a task.
-    m_questionsFrame->Collections->parentWidget()->hide();
-    m_questionsFrame->Types->parentWidget()->hide();
+    m_questionsFrame->HideCollectionsAndTypes();
     m_memoryFrame = new TfrmMemory(books, speechAvailable, m_detailsPanel);
     m_memoryFrame->setObjectName(QStringLiteral("memoryFrame"));
     m_memoryFrame->LoadFromUser(user);
@@ -431,15 +430,15 @@ void TGoalsCreateDlg::RecordChanges()
         return;
     switch (m_scratch.Kind) {
     case TTaskKind::Questions:
-        StoreMaterial(m_scratch, m_questionsFrame->Material->Choice());
+        StoreMaterial(m_scratch, m_questionsFrame->MaterialChoice());
         StoreQuestionChoices(m_scratch, m_questionsFrame->Choices());
         break;
     case TTaskKind::Memory:
-        StoreMaterial(m_scratch, m_memoryFrame->Material->Choice());
+        StoreMaterial(m_scratch, m_memoryFrame->MaterialChoice());
         StoreMemoryChoices(m_scratch, m_memoryFrame->Choices());
         break;
     case TTaskKind::AccordingTo:
-        StoreMaterial(m_scratch, m_accToFrame->Material->Choice());
+        StoreMaterial(m_scratch, m_accToFrame->MaterialChoice());
         StoreReferenceChoices(m_scratch, m_accToFrame->Choices());
         break;
     default:

@@ -1,7 +1,6 @@
 #include "goals/gui/TaskSetup.h"
 
 #include "goals/TaskChoices.h"
-#include "material/gui/SelectionFrames.h"
 #include "study/gui/StudyDialogs.h"
 
 namespace sv {
@@ -14,20 +13,20 @@ TStudyDlgStart* MakeSetupDialog(const TStudyContext& context, const TTaskDef& ta
     switch (task.Kind) {
     case TTaskKind::Questions: {
         auto* dlg = new TQsDlgStart(context);
-        dlg->df->LoadFromTask(material, QuestionChoicesOfTask(task));
+        dlg->LoadFromTask(material, QuestionChoicesOfTask(task));
         return dlg;
     }
     case TTaskKind::Memory: {
         auto* dlg = new TMemDlgStart(context);
         // Typing the recitation is the person's way of study, not part of the task.
         TMemoryChoices choices = MemoryChoicesOfTask(task);
-        choices.TypeVerse = dlg->df->Choices().TypeVerse;
-        dlg->df->LoadFromTask(material, choices);
+        choices.TypeVerse = dlg->Choices().TypeVerse;
+        dlg->LoadFromTask(material, choices);
         return dlg;
     }
     case TTaskKind::AccordingTo: {
         auto* dlg = new TAccToDlgStart(context);
-        dlg->df->LoadFromTask(material, ReferenceChoicesOfTask(task));
+        dlg->LoadFromTask(material, ReferenceChoicesOfTask(task));
         return dlg;
     }
     case TTaskKind::WordStudy:

@@ -9,6 +9,7 @@
 #include "user/User.h"
 #include "widgets/AccessibleName.h"
 #include "widgets/CheckListCombo.h"
+#include "widgets/ObjectNames.h"
 #include "widgets/SpinEdit.h"
 
 #include <QButtonGroup>
@@ -149,7 +150,32 @@ TfrmMaterialSelection::TfrmMaterialSelection(const TBooks& books, bool memoryStu
     wire(byMemoryRB, TSelectionKind::ByMemory);
     connect(selectAllMaterialBtn, &QPushButton::clicked, this, [this] { SelectAllItems(*checkList, true); });
     connect(clearAllMaterialBtn, &QPushButton::clicked, this, [this] { SelectAllItems(*checkList, false); });
+    // Told after the frame's own handling, so that a listener reads the list as it now is.
+    auto changed = [this] { Q_EMIT Changed(); };
+    connect(checkList, &TCheckListCombo::ItemToggled, this, changed);
+    connect(selectAllMaterialBtn, &QPushButton::clicked, this, changed);
+    connect(clearAllMaterialBtn, &QPushButton::clicked, this, changed);
+    for (QRadioButton* rb : {byChaptersRB, byVersesRB, bySectionsRB, byMemoryRB})
+        if (rb)
+            connect(rb, &QRadioButton::toggled, this, [this](bool on) {
+                if (on)
+                    Q_EMIT Changed();
+            });
+    NameControls();
 }
+
+void TfrmMaterialSelection::NameControls()
+{
+    SetObjectNames({{byChaptersRB, "byChapters"},
+                    {byVersesRB, "byVerses"},
+                    {bySectionsRB, "bySections"},
+                    {byMemoryRB, "byMemory"},
+                    {checkList, "materialList"},
+                    {selectAllMaterialBtn, "selectAllMaterial"},
+                    {clearAllMaterialBtn, "clearAllMaterial"}});
+}
+
+void TfrmMaterialSelection::CheckAll() { checkList->SetAllChecked(true); }
 
 TSelectionKind TfrmMaterialSelection::Kind() const { return m_working.Kind(); }
 
@@ -244,7 +270,11 @@ TfrmCollections::TfrmCollections(const TQuestions& questions, IMessageService* m
     lay->addWidget(checkList);
     connect(checkList, &TCheckListCombo::ItemToggled, this,
             [this](int) { Guarded([this] { CheckRequired(); }, m_messages); });
+    connect(checkList, &TCheckListCombo::ItemToggled, this, [this] { Q_EMIT Changed(); });
+    checkList->setObjectName(QStringLiteral("collectionsList"));
 }
+
+void TfrmCollections::CheckAll() { checkList->SetAllChecked(true); }
 
 void TfrmCollections::LoadFromUser(const TUser& user)
 {
@@ -316,6 +346,7 @@ TfrmQuestionTypes::TfrmQuestionTypes(bool usesSituation, QWidget* parent)
     checkList->SetSummaryEnabled(true);
     connect(selectAllBtn, &QPushButton::clicked, this, [this] { SelectAllItems(*checkList, true); });
     connect(clearAllBtn, &QPushButton::clicked, this, [this] { SelectAllItems(*checkList, false); });
+    SetObjectNames({{checkList, "typesList"}, {selectAllBtn, "selectAllTypes"}, {clearAllBtn, "clearAllTypes"}});
 }
 
 void TfrmQuestionTypes::LoadFromUser(const TUser& user)
@@ -361,6 +392,7 @@ TfrmNumberOfQuestions::TfrmNumberOfQuestions(QWidget* parent) : QWidget(parent)
     lay->addWidget(MaxNumberSpin, 1, 1);
     connect(LimitRB, &QRadioButton::toggled, MaxNumberSpin, &QWidget::setEnabled);
     MaxNumberSpin->setEnabled(false);
+    SetObjectNames({{AllInRangeRB, "allAvailable"}, {LimitRB, "limit"}, {MaxNumberSpin, "maxNumber"}});
 }
 
 void TfrmNumberOfQuestions::Load(const TNumberChoice& c)
@@ -398,6 +430,11 @@ TfrmMixTimedPrejump::TfrmMixTimedPrejump(bool speechAvailable, QWidget* parent)
     connect(PrejumpCheckBox, &QCheckBox::toggled, this, [this] { UpdateEnabling(); });
     prejumpText->setChecked(true);
     UpdateEnabling();
+    SetObjectNames({{MixedCheckBox, "mixed"},
+                    {TimedCheckBox, "timed"},
+                    {PrejumpCheckBox, "prejump"},
+                    {prejumpText, "prejumpText"},
+                    {prejumpSpoken, "prejumpSpoken"}});
 }
 
 void TfrmMixTimedPrejump::UpdateEnabling()
@@ -457,6 +494,27 @@ TfrmQuestions::TfrmQuestions(const TBooks& books, const TQuestions& questions, I
     lay->addWidget(Group("Options", options, this), 2, 0, 1, 2);
     connect(KeywordCheckBox, &QCheckBox::toggled, KeywordTargetSpin, &QWidget::setEnabled);
     KeywordTargetSpin->setEnabled(false);
+    SetObjectNames({{Material, "material"},
+                    {Collections, "collections"},
+                    {Number, "number"},
+                    {Types, "types"},
+                    {Modes, "modes"},
+                    {KeywordCheckBox, "keywordTargeting"},
+                    {KeywordTargetSpin, "keywordTarget"},
+                    {UniquesCheckBox, "markUniques"}});
+}
+
+TMaterialChoice TfrmQuestions::MaterialChoice() const { return Material->Choice(); }
+bool TfrmQuestions::AnyMaterialChecked() const { return Material->AnyChecked(); }
+TVerseSelection TfrmQuestions::VerseTable() const { return Material->VerseTable(); }
+TCollectionFlags TfrmQuestions::ChosenCollections(int* count) const { return Collections->Chosen(count); }
+TTypeFlags TfrmQuestions::ChosenTypes() const { return Types->ChosenTypes(); }
+bool TfrmQuestions::AnyTypeChecked() const { return Types->AnyTypeChecked(); }
+
+void TfrmQuestions::HideCollectionsAndTypes()
+{
+    Collections->parentWidget()->hide();
+    Types->parentWidget()->hide();
 }
 
 void TfrmQuestions::LoadChoices(const TQuestionChoices& c)
@@ -531,7 +589,20 @@ TfrmMemory::TfrmMemory(const TBooks& books, bool speechAvailable, QWidget* paren
     lay->addWidget(Group("Number of verses", Number, this), 1, 0);
     lay->addWidget(MemoryTypesRadioGroup, 1, 1);
     lay->addWidget(Group("Options", options, this), 2, 0, 1, 2);
+    SetObjectNames({{Material, "material"},
+                    {Number, "number"},
+                    {Modes, "modes"},
+                    {KeywordsCheckBox, "keywordsOnly"},
+                    {TypeVerseCheckBox, "typeVerse"},
+                    {MemoryTypesRadioGroup, "verseTypes"},
+                    {MemoryTypes[0], "finishVerse"},
+                    {MemoryTypes[1], "quote"},
+                    {MemoryTypes[2], "finishAndQuote"}});
 }
+
+TMaterialChoice TfrmMemory::MaterialChoice() const { return Material->Choice(); }
+bool TfrmMemory::AnyMaterialChecked() const { return Material->AnyChecked(); }
+TMemoryVerseSelection TfrmMemory::MemoryTable() const { return Material->MemoryTable(); }
 
 int TfrmMemory::VerseTypes() const
 {
@@ -594,7 +665,12 @@ TfrmAccTo::TfrmAccTo(const TBooks& books, bool speechAvailable, QWidget* parent)
     lay->addWidget(Group("Material selection", Material, this), 0, 0, 1, 2);
     lay->addWidget(Group("Number of questions", Number, this), 1, 0);
     lay->addWidget(Group("Options", Modes, this), 1, 1);
+    SetObjectNames({{Material, "material"}, {Number, "number"}, {Modes, "modes"}});
 }
+
+TMaterialChoice TfrmAccTo::MaterialChoice() const { return Material->Choice(); }
+bool TfrmAccTo::AnyMaterialChecked() const { return Material->AnyChecked(); }
+TVerseSelection TfrmAccTo::VerseTable() const { return Material->VerseTable(); }
 
 void TfrmAccTo::LoadChoices(const TReferenceChoices& c)
 {

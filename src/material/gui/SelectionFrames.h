@@ -54,7 +54,16 @@ public:
     TMemoryVerseSelection MemoryTable() const;
     // Switches the mode as the radio buttons do.
     void SwitchTo(TSelectionKind kind);
+    // The list of the mode shown, to read.
+    const TCheckListCombo& List() const { return *checkList; }
+    // Checks every item of the list.
+    void CheckAll();
 
+Q_SIGNALS:
+    // The person changed the material: an item, "select all", "clear all" or another mode.
+    void Changed();
+
+private:
     QRadioButton* byChaptersRB;
     QRadioButton* byVersesRB; // null in the memory-verse frame
     QRadioButton* bySectionsRB;
@@ -63,7 +72,7 @@ public:
     QPushButton* selectAllMaterialBtn;
     QPushButton* clearAllMaterialBtn;
 
-private:
+    void NameControls();
     void SetRadio(TSelectionKind kind);
     void RadioToggled(TSelectionKind kind, bool on);
 
@@ -84,10 +93,16 @@ public:
     TCollectionFlags Chosen(int* count = nullptr) const;
     // The required-collection check (runs after each change the person makes).
     void CheckRequired();
+    // Checks every collection.
+    void CheckAll();
 
-    TCheckListCombo* checkList;
+Q_SIGNALS:
+    // The person checked or unchecked a collection (after the required-collection check).
+    void Changed();
 
 private:
+    TCheckListCombo* checkList;
+
     std::vector<TCollectionItem> Items() const;
     const TQuestions& m_questions;
     IMessageService* m_messages;
@@ -106,11 +121,11 @@ public:
     bool AnyTypeChecked() const;
     const std::vector<TTypeItem>& TypeItems() const { return m_items; }
 
+private:
     TCheckListCombo* checkList;
     QPushButton* selectAllBtn;
     QPushButton* clearAllBtn;
 
-private:
     std::vector<TTypeItem> m_items;
 };
 
@@ -122,6 +137,7 @@ public:
     void Load(const TNumberChoice& c);
     TNumberChoice Choice() const;
 
+private:
     QRadioButton* AllInRangeRB;
     QRadioButton* LimitRB;
     TSpinEdit* MaxNumberSpin;
@@ -135,13 +151,13 @@ public:
     void Load(const TModeChoice& c);
     TModeChoice Choice() const;
 
+private:
     QCheckBox* MixedCheckBox;
     QCheckBox* TimedCheckBox;
     QCheckBox* PrejumpCheckBox;
     QRadioButton* prejumpText;
     QRadioButton* prejumpSpoken;
 
-private:
     void UpdateEnabling();
     bool m_speech;
 };
@@ -158,6 +174,17 @@ public:
     TQuestionChoices Choices() const;
     void LoadChoices(const TQuestionChoices& c);
 
+    TMaterialChoice MaterialChoice() const;
+    bool AnyMaterialChecked() const;
+    TVerseSelection VerseTable() const;
+    // The chosen collections; count receives the number of checked items.
+    TCollectionFlags ChosenCollections(int* count = nullptr) const;
+    TTypeFlags ChosenTypes() const;
+    bool AnyTypeChecked() const;
+    // Leaves out the collections and the question types (they are not part of a goal task).
+    void HideCollectionsAndTypes();
+
+private:
     TfrmMaterialSelection* Material;
     TfrmCollections* Collections;
     TfrmNumberOfQuestions* Number;
@@ -180,6 +207,11 @@ public:
     void LoadChoices(const TMemoryChoices& c);
     int VerseTypes() const;
 
+    TMaterialChoice MaterialChoice() const;
+    bool AnyMaterialChecked() const;
+    TMemoryVerseSelection MemoryTable() const;
+
+private:
     TfrmMaterialSelection* Material;
     TfrmNumberOfQuestions* Number;
     TfrmMixTimedPrejump* Modes;
@@ -200,6 +232,11 @@ public:
     TReferenceChoices Choices() const;
     void LoadChoices(const TReferenceChoices& c);
 
+    TMaterialChoice MaterialChoice() const;
+    bool AnyMaterialChecked() const;
+    TVerseSelection VerseTable() const;
+
+private:
     TfrmMaterialSelection* Material;
     TfrmNumberOfQuestions* Number;
     TfrmMixTimedPrejump* Modes;

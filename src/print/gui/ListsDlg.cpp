@@ -11,6 +11,7 @@
 #include "widgets/AccessibleName.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"
+#include "widgets/ObjectNames.h"
 #include "widgets/SpinEdit.h"
 
 #include <QButtonGroup>
@@ -83,8 +84,43 @@ TListsDlg::TListsDlg(const TPrintContext& context, QWidget* parent)
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(pages);
     lay->addLayout(buttons);
+    NameControls();
     LoadFromUser();
     UpdateEnabling();
+}
+
+void TListsDlg::NameControls()
+{
+    SetObjectNames({{Material, "material"},
+                    {Collections, "collections"},
+                    {Types, "types"},
+                    {AllAvailableCB, "allAvailable"},
+                    {NoMoreThanCB, "noMoreThan"},
+                    {NoMoreThanSpin, "noMoreThanCount"},
+                    {PercentCB, "percent"},
+                    {PercentSpin, "percentValue"},
+                    {DifficultyCB, "byDifficulty"},
+                    {DifficultyCombo, "difficulty"},
+                    {DifficultyPercentCB, "bestPercent"},
+                    {DifficultyPercentSpin, "bestPercentValue"},
+                    {DifficultyTotalCB, "bestNumber"},
+                    {DifficultyTotalSpin, "bestNumberCount"},
+                    {OnlyDuplicates, "onlyDuplicates"},
+                    {IncludeReference, "includeReference"},
+                    {IncludeQuestionType, "includeQuestionType"},
+                    {UnderlinePrejumps, "underlinePrejumps"},
+                    {highlightKeywords, "highlightKeywords"},
+                    {highlightKeywordsSpin, "keywordLimit"},
+                    {useColorCB, "useColour"},
+                    {PrejumpList, "prejumpList"},
+                    {MinPrejumpSpin, "prejumpMinimum"},
+                    {PrejumpListWordsRB, "prejumpWords"},
+                    {PrejumpListCharsRB, "prejumpLetters"},
+                    {SortByReference, "sortByReference"},
+                    {SortByWords, "sortAlphabetically"},
+                    {GenerateBtn, "createButton"},
+                    {CancelBtn, "cancelButton"},
+                    {helpBtn, "helpButton"}});
 }
 
 QWidget* TListsDlg::MakeSelectionPage()
@@ -413,6 +449,8 @@ TProgressForm::TProgressForm(const TPrintContext& context, std::unique_ptr<TPrin
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     Timer1->start();
+    SetObjectNames(
+        {{HintLabel, "hint"}, {ProgressBar, "progress"}, {CancelBtn, "cancelButton"}, {Timer1, "pollTimer"}});
 
     TPrintList* j = m_job.get();
     m_thread = QThread::create([this, j] {

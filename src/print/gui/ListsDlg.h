@@ -35,6 +35,15 @@ class TListsDlg : public QWidget {
 public:
     explicit TListsDlg(const TPrintContext& context, QWidget* parent = nullptr);
 
+    // The list options of the dialog's choices (file name and format left empty).
+    TListOptions Options() const;
+    void GenerateBtnClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
     TfrmMaterialSelection* Material;
     TfrmCollections* Collections;
     TfrmQuestionTypes* Types;
@@ -66,20 +75,12 @@ public:
     QPushButton* CancelBtn;
     QPushButton* helpBtn;
 
-    // The list options of the dialog's choices (file name and format left empty).
-    TListOptions Options() const;
-    void GenerateBtnClick();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     QWidget* MakeSelectionPage();
     QWidget* MakeOptionsPage();
     void LoadFromUser();
     void StoreToUser();
     void UpdateEnabling();
+    void NameControls();
     void Warn(const char* text);
 
     TPrintContext m_context;
@@ -96,11 +97,6 @@ public:
                   QWidget* parent = nullptr);
     ~TProgressForm() override;
 
-    QLabel* HintLabel; // the hint, also shown in the window
-    QProgressBar* ProgressBar;
-    QPushButton* CancelBtn;
-    QTimer* Timer1;
-
     void CancelBtnClick();
     void Timer1Timer();
     const QString& Caption() const { return m_caption; }
@@ -116,6 +112,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QLabel* HintLabel; // the hint, also shown in the window
+    QProgressBar* ProgressBar;
+    QPushButton* CancelBtn;
+    QTimer* Timer1;
+
     void StopAndWait();
     void EndJob();
     void ShowPercent(int percent); // the bar and the hint

@@ -14,6 +14,7 @@
 #include "widgets/AccessibleName.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"
+#include "widgets/ObjectNames.h"
 #include "widgets/SpinEdit.h"
 
 #include <QCheckBox>
@@ -100,6 +101,23 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
     targetedLabel->setBuddy(targetedCheckList);
     percentLabel->setBuddy(PercentTargetedSpin);
 
+    QWidget* materialBox = MakeMaterialBox(percentLabel);
+    QWidget* collBox = MakeCollectionsBox();
+    QGridLayout* grid = MakeCountsGrid();
+
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(materialBox);
+    lay->addWidget(collBox);
+    lay->addLayout(grid);
+    lay->addStretch();
+
+    ConnectChanges();
+    EnableTargeting(false);
+    NameControls();
+}
+
+QWidget* TfrmSets1::MakeMaterialBox(QLabel* percentLabel)
+{
     auto* materialBox = new QGroupBox(FromUtf8("Material selection"), this);
     auto* ml = new QVBoxLayout(materialBox);
     ml->setContentsMargins(6, 4, 6, 4);
@@ -116,12 +134,20 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
     pl->addWidget(PercentTargetedSpin);
     pl->addStretch();
     ml->addLayout(pl);
+    return materialBox;
+}
 
+QWidget* TfrmSets1::MakeCollectionsBox()
+{
     auto* collBox = new QGroupBox(FromUtf8("Collections to use"), this);
     auto* cl = new QVBoxLayout(collBox);
     cl->setContentsMargins(6, 4, 6, 4);
     cl->addWidget(Collections);
+    return collBox;
+}
 
+QGridLayout* TfrmSets1::MakeCountsGrid()
+{
     auto* grid = new QGridLayout;
     auto* headingLabel = new QLabel(FromUtf8("Heading to include at top of each set"), this);
     headingLabel->setBuddy(Heading);
@@ -135,28 +161,17 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
     grid->addWidget(PrimarySpin, 2, 1);
     grid->addWidget(tossLabel, 3, 0);
     grid->addWidget(ReplacementSpin, 3, 1);
+    return grid;
+}
 
-    auto* lay = new QVBoxLayout(this);
-    lay->addWidget(materialBox);
-    lay->addWidget(collBox);
-    lay->addLayout(grid);
-    lay->addStretch();
-
+void TfrmSets1::ConnectChanges()
+{
     auto changed = [this] { Q_EMIT Changed(); };
     auto materialChanged = [this] {
         RebuildTargetedList();
         Q_EMIT Changed();
     };
-    connect(Material->checkList, &TCheckListCombo::ItemToggled, this, materialChanged);
-    connect(Material->selectAllMaterialBtn, &QPushButton::clicked, this, materialChanged);
-    connect(Material->clearAllMaterialBtn, &QPushButton::clicked, this, materialChanged);
-    for (QRadioButton* rb :
-         {Material->byChaptersRB, Material->byVersesRB, Material->bySectionsRB, Material->byMemoryRB})
-        if (rb)
-            connect(rb, &QRadioButton::toggled, this, [materialChanged](bool on) {
-                if (on)
-                    materialChanged();
-            });
+    connect(Material, &TfrmMaterialSelection::Changed, this, materialChanged);
     connect(targetSpecificCheckBox, &QCheckBox::toggled, this, [this, changed](bool on) {
         EnableTargeting(on);
         changed();
@@ -170,10 +185,69 @@ TfrmSets1::TfrmSets1(const TPrintContext& context, QWidget* parent) : QWidget(pa
         SelectAllItems(*targetedCheckList, false);
         changed();
     });
-    connect(Collections->checkList, &TCheckListCombo::ItemToggled, this, changed);
+    connect(Collections, &TfrmCollections::Changed, this, changed);
     connect(PrimarySpin, &QSpinBox::valueChanged, this, changed);
-    EnableTargeting(false);
+    connect(ReplacementSpin, &QSpinBox::valueChanged, this, changed);
 }
+
+void TfrmSets1::NameControls()
+{
+    SetObjectNames({{Material, "material"},
+                    {targetSpecificCheckBox, "targetSpecific"},
+                    {targetedLabel, "targetedLabel"},
+                    {targetedCheckList, "targeted"},
+                    {PercentTargetedSpin, "percentTargeted"},
+                    {selectAllTargetedBtn, "selectAllTargeted"},
+                    {clearAllTargetedBtn, "clearAllTargeted"},
+                    {Collections, "collections"},
+                    {Heading, "heading"},
+                    {PrimarySpin, "sets"},
+                    {ReplacementSpin, "tossUps"}});
+}
+
+void TfrmSets1::LoadFromUser(const TUser& u)
+{
+    const TUserOptions& o = u.Options;
+    Material->LoadFromUser(u);
+    Collections->LoadFromUser(u);
+    // A person who has chosen no material or no collections yet starts from the whole portion
+    // and every collection, so that the first sets can be made at once.
+    if (std::ranges::none_of(Material->List().CheckedStates(), [](bool on) { return on; }))
+        Material->CheckAll();
+    int collections = 0;
+    Collections->Chosen(&collections);
+    if (collections == 0)
+        Collections->CheckAll();
+    PrimarySpin->setValue(o.SetsCount);
+    ReplacementSpin->setValue(o.SetsTossUps);
+    PercentTargetedSpin->setValue(o.SetsPercentTargeted);
+    RebuildTargetedList();
+}
+
+void TfrmSets1::SaveToUser(TUser& user) const
+{
+    Material->SaveToUser(user);
+    Collections->SaveToUser(user);
+}
+
+void TfrmSets1::FillChoices(TSetsChoices& c) const
+{
+    c.Kind = Material->Kind();
+    c.Checked = Material->List().CheckedStates();
+    c.Targeting = targetSpecificCheckBox->isChecked();
+    c.Targeted.assign(c.Checked.size(), false);
+    const auto& items = m_targetedItems;
+    for (std::size_t j = 0; j < items.size() && static_cast<int>(j) < targetedCheckList->Count(); ++j)
+        if (targetedCheckList->Checked(static_cast<int>(j)))
+            c.Targeted[static_cast<std::size_t>(items[j])] = true;
+    c.PercentTargeted = PercentTargetedSpin->value();
+    c.Collections = Collections->Chosen();
+    c.Heading = ToWin1252(Heading->text()).value_or(std::string());
+    c.Sets = PrimarySpin->value();
+}
+
+int TfrmSets1::TossUps() const { return ReplacementSpin->value(); }
+QString TfrmSets1::HeadingText() const { return Heading->text(); }
 
 void TfrmSets1::EnableTargeting(bool on)
 {
@@ -186,7 +260,7 @@ void TfrmSets1::EnableTargeting(bool on)
 
 void TfrmSets1::RebuildTargetedList()
 {
-    if (!Material->checkList->isEnabled())
+    if (!Material->List().isEnabled())
         return;
     {
         const QSignalBlocker block(targetSpecificCheckBox);
@@ -194,7 +268,7 @@ void TfrmSets1::RebuildTargetedList()
     }
     targetSpecificCheckBox->setEnabled(false);
     EnableTargeting(false);
-    TCheckListCombo& material = *Material->checkList;
+    const TCheckListCombo& material = Material->List();
     targetedCheckList->SetSummaryEnabled(false);
     targetedCheckList->Clear();
     targetedCheckList->SetItemNoun(material.ItemNoun());
@@ -267,9 +341,10 @@ TSetsDlg_WF::TSetsDlg_WF(const TPrintContext& context, QWidget* parent)
             Guarded([this] { CheckAdequacyNow(); }, m_context.Messages);
     });
     connect(Frame, &TfrmSets1::Changed, this, [this] { Restart(); });
-    for (TSpinEdit* s : {Frame->ReplacementSpin, Bonus20Spin, Bonus30Spin, Bonus40Spin})
+    for (TSpinEdit* s : {Bonus20Spin, Bonus30Spin, Bonus40Spin})
         connect(s, &QSpinBox::valueChanged, this, [this] { Restart(); });
 
+    NameControls();
     LoadFromUser();
     m_ready = true;
     Restart();
@@ -281,6 +356,44 @@ TSetsDlg_WF::~TSetsDlg_WF()
         m_progress->Cancel = true;
         m_thread->wait();
         delete m_thread;
+    }
+}
+
+void TSetsDlg_WF::NameControls()
+{
+    SetObjectNames({{Frame, "basicPage"},
+                    {Pages, "pages"},
+                    {AdvancedSectoringPage, "sectoringPage"},
+                    {Bonus20Spin, "bonus20"},
+                    {Bonus30Spin, "bonus30"},
+                    {Bonus40Spin, "bonus40"},
+                    {DifficultyCB, "difficulty"},
+                    {highlightKeywords, "highlightKeywords"},
+                    {highlightKeywordsSpin, "keywordLimit"},
+                    {FavorDuplicatesCheckBox, "favourDuplicates"},
+                    {underlinePrejumps, "underlinePrejumps"},
+                    {useColorCB, "useColour"},
+                    {useHistoryCB, "useHistory"},
+                    {updateHistoryCB, "updateHistory"},
+                    {UseTwoColumns, "twoColumns"},
+                    {AdvancedSectoring, "advancedSectoring"},
+                    {ResetBtn, "resetAdvanced"},
+                    {distVERSE, "evenlyAcrossVerses"},
+                    {distQUESTIONS, "evenlyAcrossQuestions"},
+                    {distCHAPTER, "evenlyAcrossChapters"},
+                    {distSECTION, "evenlyAcrossSections"},
+                    {ResetBtn2, "resetSectoring"},
+                    {TotalNeededLabel, "totalNeeded"},
+                    {summaryMemo, "summary"},
+                    {GenerateBtn, "createButton"},
+                    {CancelBtn, "cancelButton"},
+                    {helpBtn, "helpButton"},
+                    {AdequacyTimer, "adequacyTimer"}});
+    // need/have + TossUps, Bonus20, Bonus30, Bonus40
+    const char* const kinds[] = {"TossUps", "Bonus20", "Bonus30", "Bonus40"};
+    for (std::size_t k = 0; k < NeedLabels.size(); ++k) {
+        NeedLabels[k]->setObjectName(QStringLiteral("need") + QLatin1String(kinds[k]));
+        HaveLabels[k]->setObjectName(QStringLiteral("have") + QLatin1String(kinds[k]));
     }
 }
 
@@ -432,20 +545,7 @@ void TSetsDlg_WF::LoadFromUser()
 {
     const TUser& u = *m_context.User;
     const TUserOptions& o = u.Options;
-    Frame->Material->LoadFromUser(u);
-    Frame->Collections->LoadFromUser(u);
-    // A person who has chosen no material or no collections yet starts from the whole portion
-    // and every collection, so that the first sets can be made at once.
-    if (std::ranges::none_of(Frame->Material->checkList->CheckedStates(), [](bool on) { return on; }))
-        Frame->Material->checkList->SetAllChecked(true);
-    int collections = 0;
-    Frame->Collections->Chosen(&collections);
-    if (collections == 0)
-        Frame->Collections->checkList->SetAllChecked(true);
-    Frame->PrimarySpin->setValue(o.SetsCount);
-    Frame->ReplacementSpin->setValue(o.SetsTossUps);
-    Frame->PercentTargetedSpin->setValue(o.SetsPercentTargeted);
-    Frame->RebuildTargetedList();
+    Frame->LoadFromUser(u);
 
     try {
         const std::string path = m_context.HistoryPath ? m_context.HistoryPath() : std::string();
@@ -484,8 +584,7 @@ void TSetsDlg_WF::StoreToUser(const TSetsChoices& c)
 {
     TUser& u = *m_context.User;
     TUserOptions& o = u.Options;
-    Frame->Material->SaveToUser(u);
-    Frame->Collections->SaveToUser(u);
+    Frame->SaveToUser(u);
     o.SetsCount = c.Sets;
     o.SetsTossUps = c.Counts.PerSet[0];
     o.SetsBonus20 = c.Counts.PerSet[1];
@@ -511,26 +610,14 @@ void TSetsDlg_WF::StoreToUser(const TSetsChoices& c)
 
 int TSetsDlg_WF::QuestionsPerSet() const
 {
-    return Frame->ReplacementSpin->value() + Bonus20Spin->value() + Bonus30Spin->value() + Bonus40Spin->value();
+    return Frame->TossUps() + Bonus20Spin->value() + Bonus30Spin->value() + Bonus40Spin->value();
 }
 
 TSetsChoices TSetsDlg_WF::Choices() const
 {
     TSetsChoices c;
-    c.Kind = Frame->Material->Kind();
-    c.Checked = Frame->Material->checkList->CheckedStates();
-    c.Targeting = Frame->targetSpecificCheckBox->isChecked();
-    c.Targeted.assign(c.Checked.size(), false);
-    const auto& items = Frame->TargetedItems();
-    for (std::size_t j = 0; j < items.size() && static_cast<int>(j) < Frame->targetedCheckList->Count(); ++j)
-        if (Frame->targetedCheckList->Checked(static_cast<int>(j)))
-            c.Targeted[static_cast<std::size_t>(items[j])] = true;
-    c.PercentTargeted = Frame->PercentTargetedSpin->value();
-    c.Collections = Frame->Collections->Chosen();
-    c.Heading = ToWin1252(Frame->Heading->text()).value_or(std::string());
-    c.Sets = Frame->PrimarySpin->value();
-    c.Counts.PerSet = {Frame->ReplacementSpin->value(), Bonus20Spin->value(), Bonus30Spin->value(),
-                       Bonus40Spin->value()};
+    Frame->FillChoices(c);
+    c.Counts.PerSet = {Frame->TossUps(), Bonus20Spin->value(), Bonus30Spin->value(), Bonus40Spin->value()};
     c.Difficulty = static_cast<TDifficulty>(std::max(0, DifficultyCB->currentIndex()));
     c.HighlightKeywords = highlightKeywords->isChecked();
     c.KeywordLimit = highlightKeywordsSpin->value();
@@ -590,7 +677,7 @@ void TSetsDlg_WF::GenerateBtnClick()
     if (Building() || !GenerateBtn->isEnabled())
         return;
     QChar bad;
-    if (!ToWin1252(Frame->Heading->text(), &bad)) {
+    if (!ToWin1252(Frame->HeadingText(), &bad)) {
         if (m_context.Messages)
             m_context.Messages->Warning(FromUtf8("The heading cannot be printed with the character \"") + bad
                                         + FromUtf8("\".\rPlease change the heading."));

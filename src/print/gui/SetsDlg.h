@@ -11,6 +11,7 @@
 #include "shell/CloseNotice.h"
 #include "user/History.h"
 
+#include <QString>
 #include <QWidget>
 
 #include <exception>
@@ -18,6 +19,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -42,6 +44,27 @@ class TfrmSets1 : public QWidget {
 public:
     TfrmSets1(const TPrintContext& context, QWidget* parent = nullptr);
 
+    // Refills the targeted list from the checked material items and switches targeting off.
+    void RebuildTargetedList();
+    // Material item index of each targeted list item.
+    const std::vector<int>& TargetedItems() const { return m_targetedItems; }
+
+    // The person's material, collections and counts; no material or no collections chosen
+    // yet means the whole portion and every collection.
+    void LoadFromUser(const TUser& user);
+    // The material and the collections into the person's record.
+    void SaveToUser(TUser& user) const;
+    // The page's part of the choices: material, targeting, collections, heading, the number
+    // of sets and of toss-ups per set.
+    void FillChoices(TSetsChoices& c) const;
+    int TossUps() const;
+    QString HeadingText() const;
+
+Q_SIGNALS:
+    // Anything that changes the adequacy: material, targeting, collections, "Sets", toss-ups.
+    void Changed();
+
+private:
     TfrmMaterialSelection* Material;
     QCheckBox* targetSpecificCheckBox;
     QLabel* targetedLabel;
@@ -54,16 +77,12 @@ public:
     TSpinEdit* PrimarySpin;
     TSpinEdit* ReplacementSpin;
 
-    // Refills the targeted list from the checked material items and switches targeting off.
-    void RebuildTargetedList();
-    // Material item index of each targeted list item.
-    const std::vector<int>& TargetedItems() const { return m_targetedItems; }
-
-Q_SIGNALS:
-    // Anything that changes the adequacy: material, targeting, collections, "Sets".
-    void Changed();
-
-private:
+    // The parts of the page, each made by its own function, and the signals that tell of a change.
+    QWidget* MakeMaterialBox(QLabel* percentLabel);
+    QWidget* MakeCollectionsBox();
+    QGridLayout* MakeCountsGrid();
+    void ConnectChanges();
+    void NameControls();
     void EnableTargeting(bool on);
     std::vector<int> m_targetedItems;
 };
@@ -74,6 +93,23 @@ public:
     explicit TSetsDlg_WF(const TPrintContext& context, QWidget* parent = nullptr);
     ~TSetsDlg_WF() override;
 
+    // The dialog's choices as they stand.
+    TSetsChoices Choices() const;
+    int QuestionsPerSet() const;
+    // The adequacy check the timer runs.
+    void CheckAdequacyNow();
+    void GenerateBtnClick();
+    void ResetAdvanced();
+    void ResetSectoring();
+    // True while a build runs on its worker thread.
+    bool Building() const { return m_thread != nullptr; }
+    const THistory& History() const { return m_history; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
     TfrmSets1* Frame;
     QTabWidget* Pages;
     QWidget* AdvancedSectoringPage;
@@ -105,23 +141,6 @@ public:
     QPushButton* helpBtn;
     QTimer* AdequacyTimer;
 
-    // The dialog's choices as they stand.
-    TSetsChoices Choices() const;
-    int QuestionsPerSet() const;
-    // The adequacy check the timer runs.
-    void CheckAdequacyNow();
-    void GenerateBtnClick();
-    void ResetAdvanced();
-    void ResetSectoring();
-    // True while a build runs on its worker thread.
-    bool Building() const { return m_thread != nullptr; }
-    const THistory& History() const { return m_history; }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     QWidget* MakeAdvancedPage();
     QWidget* MakeSectoringPage();
     QWidget* MakeAvailableBox();
@@ -131,6 +150,7 @@ private:
     void BuildFinished();
     void WriteDocument(const TSetsChoices& c, const TSetsOfQs& sets);
     void ShowAdvancedSectoring(bool on);
+    void NameControls();
 
     TPrintContext m_context;
     THistory m_history;

@@ -12,6 +12,7 @@
 #include "user/User.h"
 #include "widgets/AccessibleName.h"
 #include "widgets/CheckListCombo.h"
+#include "widgets/ObjectNames.h"
 
 #include <algorithm>
 #include <utility>
@@ -63,6 +64,53 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     setWindowTitle(FromUtf8("Study Progress Chart"));
     setProperty("helpContext", HelpContext);
 
+    MakeChart();
+    MakeViewBox();
+    MakeMapPage(books);
+    Pages = new QStackedWidget(this);
+    Pages->addWidget(Chart);
+    Pages->addWidget(MapPage);
+    MakeCollectionsBox(questions, messages, user);
+    MakeTotalsBox();
+    MakeButtons();
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(ViewGroupBox);
+    side->addWidget(CollectionsGroupBox);
+    side->addWidget(TotalsGroupBox);
+    side->addStretch();
+    side->addWidget(SaveImageBtn);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(HelpBtn);
+    side->addLayout(buttons);
+    auto* lay = new QHBoxLayout(this);
+    lay->addWidget(Pages, 1);
+    lay->addLayout(side);
+
+    AskSavePath = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, FromUtf8("Save chart as image"), suggested,
+                                            FromUtf8("PNG images (*.png)"));
+    };
+
+    // The chart starts as every chapter untried, then shows the questions view.
+    Chart->SetDecimals(0);
+    Chart->OpenData(1, 0, m_counts.Points());
+    for (int s = 0; s < ProgressSeriesCount; ++s) {
+        Chart->SetThisSerie(s);
+        for (int p = 0; p < m_counts.Points(); ++p) {
+            Chart->SetValue(p, s == static_cast<int>(TProgressSeries::Untried) ? 100 : 0);
+            Chart->SetLegend(p, FromWin1252(m_counts.Label(p)));
+        }
+    }
+    Chart->CloseData(1);
+    SelectView(TProgressView::Questions);
+    resize(760, 400);
+    NameControls();
+}
+
+void TProgressChartForm::MakeChart()
+{
     Chart = new TProgressChart(this);
     Chart->setMinimumSize(420, 260);
     SetAccessibleName(Chart, FromUtf8("Progress chart"));
@@ -83,7 +131,10 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
         else
             Guarded([&] { QToolTip::showText(QCursor::pos(), HoverText(point), Chart); }, m_messages);
     };
+}
 
+void TProgressChartForm::MakeViewBox()
+{
     // The view: caption, legend, radio buttons.
     ViewGroupBox = new QGroupBox(this);
     auto* viewLay = new QVBoxLayout(ViewGroupBox);
@@ -125,7 +176,10 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     viewOf(MemoryRB, TProgressView::MemoryVerses);
     viewOf(ReferenceRB, TProgressView::References);
     viewOf(VerseMapRB, TProgressView::VerseMap);
+}
 
+void TProgressChartForm::MakeMapPage(const TBooks& books)
+{
     // The verse map page: the chapter range above the map.
     MapPage = new QWidget(this);
     MapFromCB = new QComboBox(MapPage);
@@ -171,19 +225,22 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     });
     MapFromCB->setCurrentIndex(0);
     MapToCB->setCurrentIndex(std::min(books.TotalChapters(), 6) - 1);
-    Pages = new QStackedWidget(this);
-    Pages->addWidget(Chart);
-    Pages->addWidget(MapPage);
+}
 
+void TProgressChartForm::MakeCollectionsBox(const TQuestions& questions, IMessageService* messages, const TUser& user)
+{
     CollectionsGroupBox = new QGroupBox(FromUtf8("Question collections"), this);
     Collections = new TfrmCollections(questions, messages, CollectionsGroupBox);
     (new QVBoxLayout(CollectionsGroupBox))->addWidget(Collections);
     Collections->LoadFromUser(user);
-    connect(Collections->checkList, &TCheckListCombo::ItemToggled, this, [this](int) {
+    connect(Collections, &TfrmCollections::Changed, this, [this] {
         if (m_view == TProgressView::Questions || m_view == TProgressView::VerseMap)
             Guarded([this] { Fill(); }, m_messages);
     });
+}
 
+void TProgressChartForm::MakeTotalsBox()
+{
     // The totals.
     auto* totals = TotalsGroupBox = new QGroupBox(FromUtf8("Totals"), this);
     auto* grid = new QGridLayout(totals);
@@ -213,7 +270,10 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
     line("Mastered", MasteredLabel, 12);
     line("Correct < 3", CorrectLabel, 12);
     line("Unmastered", UnmasteredLabel, 12);
+}
 
+void TProgressChartForm::MakeButtons()
+{
     OKBtn = new QPushButton(FromUtf8("OK"), this);
     HelpBtn = new QPushButton(FromUtf8("Help"), this);
     SaveImageBtn = new QPushButton(FromUtf8("Save as image..."), this);
@@ -225,39 +285,37 @@ TProgressChartForm::TProgressChartForm(const TBooks& books, const TQuestions& qu
         if (ShowHelp)
             ShowHelp(HelpContext);
     });
+}
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(ViewGroupBox);
-    side->addWidget(CollectionsGroupBox);
-    side->addWidget(totals);
-    side->addStretch();
-    side->addWidget(SaveImageBtn);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(HelpBtn);
-    side->addLayout(buttons);
-    auto* lay = new QHBoxLayout(this);
-    lay->addWidget(Pages, 1);
-    lay->addLayout(side);
-
-    AskSavePath = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, FromUtf8("Save chart as image"), suggested,
-                                            FromUtf8("PNG images (*.png)"));
-    };
-
-    // The chart starts as every chapter untried, then shows the questions view.
-    Chart->SetDecimals(0);
-    Chart->OpenData(1, 0, m_counts.Points());
-    for (int s = 0; s < ProgressSeriesCount; ++s) {
-        Chart->SetThisSerie(s);
-        for (int p = 0; p < m_counts.Points(); ++p) {
-            Chart->SetValue(p, s == static_cast<int>(TProgressSeries::Untried) ? 100 : 0);
-            Chart->SetLegend(p, FromWin1252(m_counts.Label(p)));
-        }
-    }
-    Chart->CloseData(1);
-    SelectView(TProgressView::Questions);
-    resize(760, 400);
+void TProgressChartForm::NameControls()
+{
+    SetObjectNames({{Chart, "chart"},
+                    {ChartPopupMenu, "chartMenu"},
+                    {ViewGroupBox, "viewBox"},
+                    {LegendGroupBox, "legendBox"},
+                    {MapLegendGroupBox, "mapLegendBox"},
+                    {QuestionsRB, "questionsView"},
+                    {MemoryRB, "memoryView"},
+                    {ReferenceRB, "referenceView"},
+                    {VerseMapRB, "verseMapView"},
+                    {MapPage, "mapPage"},
+                    {MapFromCB, "mapFrom"},
+                    {MapToCB, "mapTo"},
+                    {MapView, "verseMap"},
+                    {MapSummaryLabel, "mapSummary"},
+                    {Pages, "pages"},
+                    {CollectionsGroupBox, "collectionsBox"},
+                    {Collections, "collections"},
+                    {TotalsGroupBox, "totalsBox"},
+                    {AvailableLabel, "availableCount"},
+                    {AttemptedLabel, "attemptedCount"},
+                    {UntriedLabel, "untriedCount"},
+                    {MasteredLabel, "masteredCount"},
+                    {CorrectLabel, "correctCount"},
+                    {UnmasteredLabel, "unmasteredCount"},
+                    {OKBtn, "okButton"},
+                    {HelpBtn, "helpButton"},
+                    {SaveImageBtn, "saveImageButton"}});
 }
 
 void TProgressChartForm::SelectView(TProgressView view)

@@ -61,6 +61,7 @@ public:
     void SetMapRange(int fromChapter, int toChapter);
     const TVerseMap& Map() const { return m_map; }
 
+private:
     TProgressChart* Chart;
     QGroupBox* ViewGroupBox;
     QRadioButton* QuestionsRB;
@@ -90,7 +91,14 @@ public:
 
     QMenu* ChartPopupMenu;
 
-private:
+    // The parts of the window, each made and wired by its own function.
+    void MakeChart();
+    void MakeViewBox();
+    void MakeMapPage(const TBooks& books);
+    void MakeCollectionsBox(const TQuestions& questions, IMessageService* messages, const TUser& user);
+    void MakeTotalsBox();
+    void MakeButtons();
+    void NameControls();
     void Fill();
     void ShowTotals();
 

@@ -13,6 +13,7 @@
 #include "user/User.h"
 #include "widgets/AccessibleName.h"
 #include "widgets/LipPicture.h"
+#include "widgets/ObjectNames.h"
 #include "wordstudy/gui/BibleForm.h"
 
 #include <QAction>
@@ -105,73 +106,11 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     setFocusPolicy(Qt::StrongFocus);
     setProperty("helpContext", HelpContext);
 
-    QuestionGroupBox = new QGroupBox(FromUtf8("QUESTION"), this);
-    prefixLabel = new QLabel(QuestionGroupBox);
-    prefixLabel->setStyleSheet(FromUtf8("QLabel { background: #FFF4C0; color: black; padding: 2px; }"));
-    prefixLabel->setWordWrap(true);
-    prefixLabel->hide();
-    QuestionCanvas = new TAskerCanvas(&m_logicPtr, false, QuestionGroupBox);
-    Lip = new TLipPicture(QuestionGroupBox);
-    AccToButtonsPanel = new QWidget(QuestionGroupBox);
-    NumOfAccTosLabel = new QLabel(AccToButtonsPanel);
-    LeftAccToButton = new QPushButton(FromUtf8("<"), AccToButtonsPanel);
-    RightAccToButton = new QPushButton(FromUtf8(">"), AccToButtonsPanel);
-    for (QPushButton* b : {LeftAccToButton, RightAccToButton}) {
-        b->setFixedWidth(28);
-        b->setFocusPolicy(Qt::NoFocus);
-    }
-    auto* accLay = new QHBoxLayout(AccToButtonsPanel);
-    accLay->setContentsMargins(0, 0, 0, 0);
-    accLay->addWidget(NumOfAccTosLabel);
-    accLay->addWidget(LeftAccToButton);
-    accLay->addWidget(RightAccToButton);
-    AccToButtonsPanel->hide();
-    auto* qLay = new QGridLayout(QuestionGroupBox);
-    qLay->addWidget(prefixLabel, 0, 0, 1, 2);
-    qLay->addWidget(QuestionCanvas, 1, 0);
-    auto* side = new QVBoxLayout;
-    side->addWidget(Lip);
-    side->addStretch();
-    side->addWidget(AccToButtonsPanel);
-    qLay->addLayout(side, 1, 1);
-    qLay->setColumnStretch(0, 1);
-
-    AnswerGroupBox = new QGroupBox(FromUtf8("ANSWER"), this);
-    AnswerCanvas = new TAskerCanvas(&m_logicPtr, true, AnswerGroupBox);
-    auto* aLay = new QVBoxLayout(AnswerGroupBox);
-    aLay->addWidget(AnswerCanvas);
-
-    TimeGroupBox = new QGroupBox(FromUtf8("Time Left"), this);
-    TimeStr = new QLabel(FromUtf8("30"), TimeGroupBox);
-    QFont big = TimeStr->font();
-    big.setPointSize(big.pointSize() * 2);
-    big.setBold(true);
-    TimeStr->setFont(big);
-    TimeStr->setAlignment(Qt::AlignCenter);
-    TimeStr->setAutoFillBackground(true);
-    auto* tLay = new QVBoxLayout(TimeGroupBox);
-    tLay->addWidget(TimeStr);
-
-    ScorePanel = new QWidget(this);
-    auto* sLay = new QGridLayout(ScorePanel);
-    sLay->setContentsMargins(0, 0, 0, 0);
-    TotalLabel = new QLabel(ScorePanel);
-    RightLabel = new QLabel(ScorePanel);
-    MissedLabel = new QLabel(ScorePanel);
-    ScoreLabel = new QLabel(ScorePanel);
-    const char* names[4] = {"Total Questions:", "Number Right:", "Number Missed:", "Complete:"};
-    QLabel* values[4] = {TotalLabel, RightLabel, MissedLabel, ScoreLabel};
-    for (int i = 0; i < 4; ++i) {
-        sLay->addWidget(new QLabel(FromUtf8(names[i]), ScorePanel), i, 0);
-        sLay->addWidget(values[i], i, 1);
-    }
-
-    StartStop = new QPushButton(FromUtf8("&Start"), this);
-    Right = new QPushButton(FromUtf8("&Right"), this);
-    Wrong = new QPushButton(FromUtf8("&Wrong"), this);
-    QuitBtn = new QPushButton(FromUtf8("&Quit"), this);
-    Bible = new QPushButton(FromUtf8("Bible"), this);
-    Bible->setToolTip(FromUtf8("Show the passage in the word study"));
+    MakeQuestionBox();
+    MakeAnswerBox();
+    MakeTimeBox();
+    MakeScorePanel();
+    MakeButtons();
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {StartStop, Right, Wrong, QuitBtn, Bible})
@@ -185,17 +124,7 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     left->addWidget(QuestionGroupBox, 1);
     left->addWidget(AnswerGroupBox, 1);
     if (settings.Kind == TAskerKind::MemoryVerses && settings.TypeVerse) {
-        RecitationGroupBox = new QGroupBox(FromUtf8("Your recitation"), this);
-        RecitationEdit = new QPlainTextEdit(RecitationGroupBox);
-        RecitationEdit->setPlaceholderText(FromUtf8("Type the verse here, then press Answer (Ctrl+Enter)"));
-        RecitationEdit->setTabChangesFocus(true);
-        RecitationResult = new QLabel(RecitationGroupBox);
-        RecitationResult->setWordWrap(true);
-        RecitationResult->setTextFormat(Qt::RichText);
-        RecitationResult->hide();
-        auto* rLay = new QVBoxLayout(RecitationGroupBox);
-        rLay->addWidget(RecitationEdit);
-        rLay->addWidget(RecitationResult);
+        MakeRecitationBox();
         left->addWidget(RecitationGroupBox, 1);
     }
     auto* lay = new QHBoxLayout(this);
@@ -203,12 +132,7 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
     lay->addLayout(right);
     resize(560, 380);
 
-    m_popup = new QMenu(this);
-    useLipsToReadQuestion = m_popup->addAction(FromUtf8("Use lips to read question"));
-    useLipsToReadQuestion->setCheckable(true);
-    undoGrade = m_popup->addAction(FromUtf8("Undo grade"));
-    undoGrade->setShortcut(QKeySequence::Undo);
-    undoGrade->setShortcutContext(Qt::WidgetShortcut); // the window's key handling does the work
+    MakePopupMenu();
 
     if (!m_context.Timers) {
         m_ownTimers = std::make_unique<TQtSessionTimers>();
@@ -243,8 +167,154 @@ TQuestionAsker::TQuestionAsker(const TStudyContext& context, const TSessionSetti
             w->installEventFilter(this);
 
     SetAccessibleNames();
+    NameControls();
     ViewChanged();
 }
+
+void TQuestionAsker::MakeQuestionBox()
+{
+    QuestionGroupBox = new QGroupBox(FromUtf8("QUESTION"), this);
+    prefixLabel = new QLabel(QuestionGroupBox);
+    prefixLabel->setStyleSheet(FromUtf8("QLabel { background: #FFF4C0; color: black; padding: 2px; }"));
+    prefixLabel->setWordWrap(true);
+    prefixLabel->hide();
+    QuestionCanvas = new TAskerCanvas(&m_logicPtr, false, QuestionGroupBox);
+    Lip = new TLipPicture(QuestionGroupBox);
+    AccToButtonsPanel = new QWidget(QuestionGroupBox);
+    NumOfAccTosLabel = new QLabel(AccToButtonsPanel);
+    LeftAccToButton = new QPushButton(FromUtf8("<"), AccToButtonsPanel);
+    RightAccToButton = new QPushButton(FromUtf8(">"), AccToButtonsPanel);
+    for (QPushButton* b : {LeftAccToButton, RightAccToButton}) {
+        b->setFixedWidth(28);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    auto* accLay = new QHBoxLayout(AccToButtonsPanel);
+    accLay->setContentsMargins(0, 0, 0, 0);
+    accLay->addWidget(NumOfAccTosLabel);
+    accLay->addWidget(LeftAccToButton);
+    accLay->addWidget(RightAccToButton);
+    AccToButtonsPanel->hide();
+    auto* qLay = new QGridLayout(QuestionGroupBox);
+    qLay->addWidget(prefixLabel, 0, 0, 1, 2);
+    qLay->addWidget(QuestionCanvas, 1, 0);
+    auto* side = new QVBoxLayout;
+    side->addWidget(Lip);
+    side->addStretch();
+    side->addWidget(AccToButtonsPanel);
+    qLay->addLayout(side, 1, 1);
+    qLay->setColumnStretch(0, 1);
+}
+
+void TQuestionAsker::MakeAnswerBox()
+{
+    AnswerGroupBox = new QGroupBox(FromUtf8("ANSWER"), this);
+    AnswerCanvas = new TAskerCanvas(&m_logicPtr, true, AnswerGroupBox);
+    auto* aLay = new QVBoxLayout(AnswerGroupBox);
+    aLay->addWidget(AnswerCanvas);
+}
+
+void TQuestionAsker::MakeTimeBox()
+{
+    TimeGroupBox = new QGroupBox(FromUtf8("Time Left"), this);
+    TimeStr = new QLabel(FromUtf8("30"), TimeGroupBox);
+    QFont big = TimeStr->font();
+    big.setPointSize(big.pointSize() * 2);
+    big.setBold(true);
+    TimeStr->setFont(big);
+    TimeStr->setAlignment(Qt::AlignCenter);
+    TimeStr->setAutoFillBackground(true);
+    auto* tLay = new QVBoxLayout(TimeGroupBox);
+    tLay->addWidget(TimeStr);
+}
+
+void TQuestionAsker::MakeScorePanel()
+{
+    ScorePanel = new QWidget(this);
+    auto* sLay = new QGridLayout(ScorePanel);
+    sLay->setContentsMargins(0, 0, 0, 0);
+    TotalLabel = new QLabel(ScorePanel);
+    RightLabel = new QLabel(ScorePanel);
+    MissedLabel = new QLabel(ScorePanel);
+    ScoreLabel = new QLabel(ScorePanel);
+    const char* names[4] = {"Total Questions:", "Number Right:", "Number Missed:", "Complete:"};
+    QLabel* values[4] = {TotalLabel, RightLabel, MissedLabel, ScoreLabel};
+    for (int i = 0; i < 4; ++i) {
+        sLay->addWidget(new QLabel(FromUtf8(names[i]), ScorePanel), i, 0);
+        sLay->addWidget(values[i], i, 1);
+    }
+}
+
+void TQuestionAsker::MakeButtons()
+{
+    StartStop = new QPushButton(FromUtf8("&Start"), this);
+    Right = new QPushButton(FromUtf8("&Right"), this);
+    Wrong = new QPushButton(FromUtf8("&Wrong"), this);
+    QuitBtn = new QPushButton(FromUtf8("&Quit"), this);
+    Bible = new QPushButton(FromUtf8("Bible"), this);
+    Bible->setToolTip(FromUtf8("Show the passage in the word study"));
+}
+
+void TQuestionAsker::MakeRecitationBox()
+{
+    RecitationGroupBox = new QGroupBox(FromUtf8("Your recitation"), this);
+    RecitationEdit = new QPlainTextEdit(RecitationGroupBox);
+    RecitationEdit->setPlaceholderText(FromUtf8("Type the verse here, then press Answer (Ctrl+Enter)"));
+    RecitationEdit->setTabChangesFocus(true);
+    RecitationResult = new QLabel(RecitationGroupBox);
+    RecitationResult->setWordWrap(true);
+    RecitationResult->setTextFormat(Qt::RichText);
+    RecitationResult->hide();
+    auto* rLay = new QVBoxLayout(RecitationGroupBox);
+    rLay->addWidget(RecitationEdit);
+    rLay->addWidget(RecitationResult);
+}
+
+void TQuestionAsker::MakePopupMenu()
+{
+    m_popup = new QMenu(this);
+    useLipsToReadQuestion = m_popup->addAction(FromUtf8("Use lips to read question"));
+    useLipsToReadQuestion->setCheckable(true);
+    undoGrade = m_popup->addAction(FromUtf8("Undo grade"));
+    undoGrade->setShortcut(QKeySequence::Undo);
+    undoGrade->setShortcutContext(Qt::WidgetShortcut); // the window's key handling does the work
+}
+
+void TQuestionAsker::NameControls()
+{
+    SetObjectNames({{QuestionGroupBox, "questionBox"},
+                    {prefixLabel, "prefixLabel"},
+                    {QuestionCanvas, "questionText"},
+                    {Lip, "lips"},
+                    {AccToButtonsPanel, "accToButtons"},
+                    {NumOfAccTosLabel, "accToCount"},
+                    {LeftAccToButton, "previousAccToButton"},
+                    {RightAccToButton, "nextAccToButton"},
+                    {AnswerGroupBox, "answerBox"},
+                    {AnswerCanvas, "answerText"},
+                    {TimeGroupBox, "timeBox"},
+                    {TimeStr, "timeLeft"},
+                    {ScorePanel, "scorePanel"},
+                    {TotalLabel, "totalCount"},
+                    {RightLabel, "rightCount"},
+                    {MissedLabel, "missedCount"},
+                    {ScoreLabel, "completePercent"},
+                    {StartStop, "startStopButton"},
+                    {Right, "rightButton"},
+                    {Wrong, "wrongButton"},
+                    {QuitBtn, "quitButton"},
+                    {Bible, "bibleButton"},
+                    {useLipsToReadQuestion, "useLipsAction"},
+                    {undoGrade, "undoGradeAction"},
+                    {RecitationGroupBox, "recitationBox"},
+                    {RecitationEdit, "recitationEdit"},
+                    {RecitationResult, "recitationResult"}});
+}
+
+QFont TQuestionAsker::ClockFont() const { return TimeStr->font(); }
+void TQuestionAsker::SetClockFont(const QFont& font) { TimeStr->setFont(font); }
+
+void TQuestionAsker::AddBelowClock(QWidget* widget) { TimeGroupBox->layout()->addWidget(widget); }
+void TQuestionAsker::FocusStartStop() { StartStop->setFocus(); }
 
 TQuestionAsker::~TQuestionAsker()
 {

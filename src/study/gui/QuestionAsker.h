@@ -14,6 +14,7 @@
 #include <optional>
 
 class QAction;
+class QFont;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -40,6 +41,7 @@ public:
 
     TAskerLogic& Logic() { return *m_logic; }
 
+private:
     // Controls
     QGroupBox* QuestionGroupBox;
     QLabel* prefixLabel;
@@ -70,10 +72,15 @@ public:
     QGroupBox* RecitationGroupBox = nullptr;
     QPlainTextEdit* RecitationEdit = nullptr;
     QLabel* RecitationResult = nullptr;
+
+public:
     // Errors of the last comparison (-1 before the answer).
     int RecitationErrors() const { return m_recitationErrors; }
 
     TBibleForm* WordStudyWindow() const { return m_bible; }
+    // The countdown's font (the game window enlarges it on a full-screen board).
+    QFont ClockFont() const;
+    void SetClockFont(const QFont& font);
 
     // ISessionHost
     void ViewChanged() override;
@@ -85,6 +92,9 @@ public:
     void BibleClick();
 
 protected:
+    // Puts a widget into the time box, below the countdown.
+    void AddBelowClock(QWidget* widget);
+    void FocusStartStop();
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,6 +103,15 @@ protected:
 private:
     // The names a screen reader says for the session's controls and read-outs.
     void SetAccessibleNames();
+    // The parts of the window, each made by its own function.
+    void MakeQuestionBox();
+    void MakeAnswerBox();
+    void MakeTimeBox();
+    void MakeScorePanel();
+    void MakeButtons();
+    void MakeRecitationBox();
+    void MakePopupMenu();
+    void NameControls();
     // receiver is the widget the key went to (the focused one).
     bool HandleKey(QKeyEvent* event, QObject* receiver);
     // Undoes the last grade through the error boundary; false when there was none to undo.

@@ -15,6 +15,7 @@
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"
+#include "widgets/ObjectNames.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -86,8 +87,14 @@ void TStudyDlgStart::Finish(QWidget* page)
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(page);
     lay->addLayout(buttons);
+    NameControls(page);
     if (m_context.DialogOpen)
         m_context.DialogOpen();
+}
+
+void TStudyDlgStart::NameControls(QWidget* page)
+{
+    SetObjectNames({{OKBtn, "okButton"}, {CancelBtn, "cancelButton"}, {helpBtn, "helpButton"}, {page, "page"}});
 }
 
 void TStudyDlgStart::closeEvent(QCloseEvent* event)
@@ -133,12 +140,19 @@ TQsDlgStart::TQsDlgStart(const TStudyContext& context, QWidget* parent)
     df->LoadFromUser(*m_context.User);
 }
 
+void TQsDlgStart::LoadFromTask(const TMaterialChoice& material, const TQuestionChoices& choices)
+{
+    df->LoadFromTask(material, choices);
+}
+
+TQuestionChoices TQsDlgStart::Choices() const { return df->Choices(); }
+
 void TQsDlgStart::OKBtnClick()
 {
-    const TVerseSelection material = df->Material->VerseTable();
+    const TVerseSelection material = df->VerseTable();
     int collectionCount = 0;
-    const TCollectionFlags collections = df->Collections->Chosen(&collectionCount);
-    const TTypeFlags types = df->Types->ChosenTypes();
+    const TCollectionFlags collections = df->ChosenCollections(&collectionCount);
+    const TTypeFlags types = df->ChosenTypes();
     if (material.Selected == 0) {
         Warn("Please select some material to study.");
         return;
@@ -147,7 +161,7 @@ void TQsDlgStart::OKBtnClick()
         Warn("Please select a question collection (or collections) to study.");
         return;
     }
-    if (!df->Types->AnyTypeChecked()) {
+    if (!df->AnyTypeChecked()) {
         Warn("You must choose at least one type of question.");
         return;
     }
@@ -188,9 +202,16 @@ TMemDlgStart::TMemDlgStart(const TStudyContext& context, QWidget* parent)
     InitKeywordColours(Tags, 0);
 }
 
+void TMemDlgStart::LoadFromTask(const TMaterialChoice& material, const TMemoryChoices& choices)
+{
+    df->LoadFromTask(material, choices);
+}
+
+TMemoryChoices TMemDlgStart::Choices() const { return df->Choices(); }
+
 void TMemDlgStart::OKBtnClick()
 {
-    if (!df->Material->AnyChecked()) {
+    if (!df->AnyMaterialChecked()) {
         Warn("Please select some material to study.");
         return;
     }
@@ -200,7 +221,7 @@ void TMemDlgStart::OKBtnClick()
                                   [&] { PutBackChoices<TfrmMemory>(own, user, *m_context.Books, Speech(m_context)); })
                                                : nullptr);
     df->SaveToUser(user);
-    const TMemoryVerseSelection table = df->Material->MemoryTable();
+    const TMemoryVerseSelection table = df->MemoryTable();
     m_context.MVList->Build(table, user.MemVerseTypes, false);
     if (m_context.MVList->Count() == 0) {
         if (m_context.Messages)
@@ -224,9 +245,16 @@ TAccToDlgStart::TAccToDlgStart(const TStudyContext& context, QWidget* parent)
     InitKeywordColours(Tags, 0);
 }
 
+void TAccToDlgStart::LoadFromTask(const TMaterialChoice& material, const TReferenceChoices& choices)
+{
+    df->LoadFromTask(material, choices);
+}
+
+TReferenceChoices TAccToDlgStart::Choices() const { return df->Choices(); }
+
 void TAccToDlgStart::OKBtnClick()
 {
-    if (!df->Material->AnyChecked()) {
+    if (!df->AnyMaterialChecked()) {
         Warn("Please select some material to study.");
         return;
     }
@@ -236,7 +264,7 @@ void TAccToDlgStart::OKBtnClick()
                                   [&] { PutBackChoices<TfrmAccTo>(own, user, *m_context.Books, Speech(m_context)); })
                                                : nullptr);
     df->SaveToUser(user);
-    const TVerseSelection table = df->Material->VerseTable();
+    const TVerseSelection table = df->VerseTable();
     m_context.AccToList->Build(table);
     if (m_context.AccToList->Count() == 0) {
         Warn("There are no verses in the material you selected.\rPlease choose other material.");

@@ -5,6 +5,7 @@
 // is open the main window holds the session commands disabled.
 
 #include "content/MarkedText.h"
+#include "material/MaterialChoices.h"
 #include "shell/CloseNotice.h"
 #include "study/gui/StudyContext.h"
 
@@ -22,9 +23,6 @@ class TQuestionAsker;
 class TStudyDlgStart : public QWidget {
     Q_OBJECT
 public:
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-    QPushButton* helpBtn;
     KeywordTags Tags{"keyword colours"};
     // Gives the main window its commands back when the dialog closes without a session.
     TCloseNotice CommandsOnClose;
@@ -41,7 +39,7 @@ public:
 protected:
     // dialogHelp is the window's help page (F1, title-bar help), buttonHelp the Help button's.
     TStudyDlgStart(const TStudyContext& context, const char* caption, int dialogHelp, int buttonHelp, QWidget* parent);
-    // Lays out the page above the buttons; sends UM_DIALOGOPEN.
+    // Lays out the page (named "page") above the buttons; sends UM_DIALOGOPEN.
     void Finish(QWidget* page);
     void closeEvent(QCloseEvent* event) override;
     // Enter presses OK and Escape Cancel, as in any dialog (the window is a child window, so
@@ -56,6 +54,12 @@ protected:
     bool m_keepOwnChoices = false;
 
 private:
+    // Names the buttons and the page for the tests and the accessibility tools.
+    void NameControls(QWidget* page);
+
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+    QPushButton* helpBtn;
     int m_helpContext;
 };
 
@@ -64,6 +68,11 @@ class TQsDlgStart : public TStudyDlgStart {
 public:
     explicit TQsDlgStart(const TStudyContext& context, QWidget* parent = nullptr);
     void OKBtnClick() override;
+    // Shows a task's choices on the page.
+    void LoadFromTask(const TMaterialChoice& material, const TQuestionChoices& choices);
+    TQuestionChoices Choices() const;
+
+private:
     TfrmQuestions* df;
 };
 
@@ -72,6 +81,11 @@ class TMemDlgStart : public TStudyDlgStart {
 public:
     explicit TMemDlgStart(const TStudyContext& context, QWidget* parent = nullptr);
     void OKBtnClick() override;
+    // Shows a task's choices on the page.
+    void LoadFromTask(const TMaterialChoice& material, const TMemoryChoices& choices);
+    TMemoryChoices Choices() const;
+
+private:
     TfrmMemory* df;
 };
 
@@ -80,6 +94,11 @@ class TAccToDlgStart : public TStudyDlgStart {
 public:
     explicit TAccToDlgStart(const TStudyContext& context, QWidget* parent = nullptr);
     void OKBtnClick() override;
+    // Shows a task's choices on the page.
+    void LoadFromTask(const TMaterialChoice& material, const TReferenceChoices& choices);
+    TReferenceChoices Choices() const;
+
+private:
     TfrmAccTo* df;
 };
 

@@ -1,4 +1,5 @@
 #include "support/gui/AppFixture.h"
+#include "support/gui/FindWidget.h"
 
 #include "app/Application.h"
 #include "app/HintWindow.h"
@@ -103,7 +104,7 @@ void AppTest::CreateMainUnshown()
     s.Sound = &sound;
     s.Random = randomSource;
     main = paths ? std::make_unique<TMainForm>(s, *paths) : std::make_unique<TMainForm>(s, Dir());
-    main->WaitToSplash->stop();
+    FindWidget<QTimer>(main, "waitToSplash")->stop();
 }
 
 void AppTest::StartUp()
@@ -112,9 +113,9 @@ void AppTest::StartUp()
     main->WaitToSplashTimer();
     auto* splash = Child<TSplashScreen>();
     ASSERT_NE(splash, nullptr);
-    EXPECT_TRUE(splash->SplashTimer->isActive());
-    EXPECT_EQ(splash->SplashTimer->interval(), 3000);
-    splash->SplashTimer->stop();
+    EXPECT_TRUE(FindWidget<QTimer>(splash, "splashTimer")->isActive());
+    EXPECT_EQ(FindWidget<QTimer>(splash, "splashTimer")->interval(), 3000);
+    FindWidget<QTimer>(splash, "splashTimer")->stop();
     splash->SplashTimerTimer();
     Settle();
 }
@@ -123,8 +124,8 @@ void AppTest::ChooseUser(const QString& name)
 {
     auto* form = Child<TStartupForm>();
     ASSERT_NE(form, nullptr);
-    form->SelectNameComboBox->setEditText(name);
-    form->OKBtn->click();
+    FindWidget<QComboBox>(form, "SelectNameComboBox")->setEditText(name);
+    FindWidget<QPushButton>(form, "OKBtn")->click();
     Settle();
 }
 

@@ -23,8 +23,13 @@ public:
             ADD_FAILURE() << "unanswered save dialog";
             return std::nullopt;
         }
-        auto a = Answers.front();
+        // The answer is copied as a value, not as an optional: copying the optional makes GCC 12
+        // warn of an uninitialised string where none is.
+        const bool cancelled = !Answers.front().has_value();
+        TSaveAnswer a = cancelled ? TSaveAnswer{} : *Answers.front();
         Answers.pop_front();
+        if (cancelled)
+            return std::nullopt;
         return a;
     }
 };
