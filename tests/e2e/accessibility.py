@@ -108,16 +108,23 @@ LEAF_ROLES = {"table", "list", "tree table", "tree", "page tab list"}
 
 def walk(node, predicate, found, stop_at_first=False):
     """The showing descendants of node for which predicate holds, hidden subtrees skipped."""
-    for child in node:
-        if not showing(child):
+    try:
+        children = list(node)
+    except Exception:  # noqa: BLE001  (a window closing while it is walked)
+        return False
+    for child in children:
+        try:
+            if not showing(child):
+                continue
+            if predicate(child):
+                found.append(child)
+                if stop_at_first:
+                    return True
+            enter = child.getRoleName() not in LEAF_ROLES
+        except Exception:  # noqa: BLE001  (a node that went away meanwhile)
             continue
-        if predicate(child):
-            found.append(child)
-            if stop_at_first:
-                return True
-        if child.getRoleName() not in LEAF_ROLES or predicate is None:
-            if walk(child, predicate, found, stop_at_first):
-                return True
+        if enter and walk(child, predicate, found, stop_at_first):
+            return True
     return False
 
 
@@ -416,14 +423,20 @@ def use_collection(setup, name):
     wait_for(name + " checked", lambda: item.getState().contains(pyatspi.STATE_CHECKED), 3)
 
 
+def open_setup(program, tool, title):
+    """The set-up dialog of the tool button named, with all material and the toss-ups chosen."""
+    program.tool(tool)
+    setup = program.window(title)
+    press(wait_for("Select all material", lambda: first(setup, named("push button", "S"))))
+    use_collection(setup, "Toss-ups")
+    return setup
+
+
 def study_session():
     program = Program()
     try:
         program.log_in(PERSON, new=True)
-        program.tool("Questions")
-        setup = program.window("Study of Questions")
-        press(wait_for("Select all material", lambda: first(setup, named("push button", "S"))))
-        use_collection(setup, "Toss-ups")
+        setup = open_setup(program, "Questions", "Study of Questions")
         timed = first(setup, named("check box", "Timed"))
         if timed is not None and timed.getState().contains(pyatspi.STATE_CHECKED):
             press(timed)  # no clock to race
@@ -470,10 +483,7 @@ def short_game():
     program = Program()
     try:
         program.log_in(PERSON, new=False)
-        program.tool("One-Way game")
-        setup = program.window("Play The One-Way Game")
-        press(wait_for("Select all material", lambda: first(setup, named("push button", "S"))))
-        use_collection(setup, "Toss-ups")
+        setup = open_setup(program, "One-Way game", "Play The One-Way Game")
         press(first(setup, named("push button", "OK")))
         # The board opens with its cells scattering; then a cell can be picked.
         def playable_cell():
