@@ -15,6 +15,7 @@
 #include "user/User.h"
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"
+#include "widgets/TabOrder.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -78,6 +79,8 @@ TStudyDlgStart::TStudyDlgStart(const TStudyContext& context, const char* caption
 
 void TStudyDlgStart::Finish(QWidget* page)
 {
+    // The buttons were made before the page above them: Tab reads the page first.
+    PutLastInTabOrder(this, {OKBtn, CancelBtn, helpBtn});
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKBtn);
