@@ -11,6 +11,7 @@
 #include "wordstudy/WordStudyFixture.h"
 #include "wordstudy/gui/BibleForm.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -186,6 +187,33 @@ TEST_F(BibleFormTest, KeywordsAreDrawnRedBlueTealAndNotAtAllWithUsedOff)
     EXPECT_EQ(PixelsNear(img, img.rect(), 0xFF0000), 0);
     EXPECT_EQ(PixelsNear(img, img.rect(), 0x0000FF), 0);
     EXPECT_EQ(PixelsNear(img, RunRect(f, canvas, 1, "peace "), 0x808000), 0);
+}
+
+TEST_F(BibleFormTest, AScreenReaderReadsTheVersesOfThePageAndTheWordsOfTheList)
+{
+    auto form = OpenForm();
+    TfrmBible& f = form->Frame();
+    QAccessibleInterface* verses = QAccessible::queryAccessibleInterface(BibleCanvas(*form));
+    ASSERT_NE(verses, nullptr);
+    ASSERT_GE(verses->childCount(), 2);
+    EXPECT_EQ(verses->childCount(), static_cast<int>(f.PageBlocks().size()));
+    // Ga1:2 "grace to you and peace." is the second verse on the canvas.
+    QAccessibleInterface* second = verses->child(1);
+    EXPECT_TRUE(second->text(QAccessible::Name).endsWith(QStringLiteral("1:2")))
+        << second->text(QAccessible::Name).toStdString();
+    EXPECT_TRUE(second->text(QAccessible::Description).contains(QStringLiteral("grace to you and peace")))
+        << second->text(QAccessible::Description).toStdString();
+
+    QAccessibleInterface* words = QAccessible::queryAccessibleInterface(WordlistCanvas(*form));
+    ASSERT_NE(words, nullptr);
+    const int anRow = RowOf(f.Browser(), c.Index("an")) - f.Browser().WordScroll().Pos;
+    ASSERT_GE(anRow, 0);
+    ASSERT_LT(anRow, words->childCount());
+    EXPECT_EQ(words->child(anRow)->text(QAccessible::Name).toStdString(), "an");
+    EXPECT_FALSE(words->child(anRow)->state().selected);
+    ClickWord(*form, "an");
+    const int row = RowOf(f.Browser(), c.Index("an")) - f.Browser().WordScroll().Pos;
+    EXPECT_TRUE(words->child(row)->state().selected) << "a chosen word";
 }
 
 TEST_F(BibleFormTest, BottomBarControlsFollowTheBrowserAndWriteTheLimitBack)

@@ -5,6 +5,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/Services.h"
 #include "widgets/DialogKeys.h"
+#include "widgets/TabOrder.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -41,6 +42,8 @@ TDocumentDlg::TDocumentDlg(const TPrintContext& context, const char* caption, co
 
 void TDocumentDlg::Finish(QWidget* page)
 {
+    // The buttons were made before the page above them: Tab reads the page first.
+    PutLastInTabOrder(this, {m_generateButton, m_cancelButton, m_helpButton});
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_generateButton);

@@ -13,6 +13,8 @@ namespace sv {
 
 TProgressChart::TProgressChart(QWidget* parent) : QChartView(parent)
 {
+    // Before anything asks for the chart's accessible interface (a name change does).
+    InstallPaintedItemsAccessibility();
     auto* chart = new QChart;
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
@@ -37,7 +39,6 @@ TProgressChart::TProgressChart(QWidget* parent) : QChartView(parent)
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setAccessibleName(QStringLiteral("Progress chart"));
-    InstallPaintedItemsAccessibility();
     connect(m_series, &QPercentBarSeries::hovered, this, [this](bool status, int index, QBarSet*) {
         if (OnHover)
             OnHover(status ? index : -1);

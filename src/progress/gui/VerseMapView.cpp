@@ -39,11 +39,11 @@ QColor SeriesMarkColour(TProgressSeries s)
 TVerseMapView::TVerseMapView(const TBooks& books, const TVerseMap& map, QWidget* parent)
     : QWidget(parent), m_books(books), m_map(map)
 {
+    InstallPaintedItemsAccessibility(); // before anything asks for the map's interface
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Verse map"));
-    InstallPaintedItemsAccessibility();
 }
 
 QColor TVerseMapView::StateColour(TVerseQuestionState state)

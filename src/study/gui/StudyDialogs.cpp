@@ -16,6 +16,7 @@
 #include "widgets/CheckListCombo.h"
 #include "widgets/DialogKeys.h"
 #include "widgets/ObjectNames.h"
+#include "widgets/TabOrder.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -79,6 +80,8 @@ TStudyDlgStart::TStudyDlgStart(const TStudyContext& context, const char* caption
 
 void TStudyDlgStart::Finish(QWidget* page)
 {
+    // The buttons were made before the page above them: Tab reads the page first.
+    PutLastInTabOrder(this, {OKBtn, CancelBtn, helpBtn});
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKBtn);
