@@ -49,12 +49,16 @@ TProgramPaths LocateProgramFiles(const QString& executableDir, const TPerUserFol
         paths.DataDir = paths.ProgramDir;
         paths.UsersDir = paths.ProgramDir + "Users/";
         paths.SettingsFile = QString::fromStdString(paths.ProgramDir + "settings.ini");
+        paths.PortionDir = paths.ProgramDir;
+        paths.PersonDir = paths.UsersDir;
         return paths;
     }
     paths.Layout = TDataLayout::PerUser;
     paths.DataDir = WithSlash(perUser.DataHome);
     paths.UsersDir = paths.DataDir + "Users/";
     paths.SettingsFile = perUser.ConfigHome + QStringLiteral("/settings.ini");
+    paths.PortionDir = paths.ProgramDir;
+    paths.PersonDir = paths.UsersDir;
     return paths;
 }
 
@@ -63,6 +67,8 @@ void MakeDataFolders(const TProgramPaths& paths)
     const QString users = QString::fromStdString(paths.UsersDir);
     if (!QDir().mkpath(users))
         ThrowCannotCreate(paths.UsersDir);
+    if (!paths.PersonDir.empty() && !QDir().mkpath(QString::fromStdString(paths.PersonDir)))
+        ThrowCannotCreate(paths.PersonDir);
     const QString settingsDir = QFileInfo(paths.SettingsFile).absolutePath();
     if (!QDir().mkpath(settingsDir))
         ThrowCannotCreate(settingsDir.toStdString());
