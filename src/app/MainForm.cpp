@@ -122,14 +122,8 @@ TMainForm::~TMainForm()
 void TMainForm::CreateObjects()
 {
     m_user = std::make_unique<TUser>();
-    m_words = std::make_unique<TWords>();
-    m_words->LoadFromFile("wf.wl");
-    m_books = std::make_unique<TBooks>(*m_words);
-    m_books->LoadFromFile("wf.bk");
-    m_questions = std::make_unique<TQuestions>(*m_words, *m_books);
     m_tasks = std::make_unique<TTasks>();
-    m_questions->LoadFromFile("wf.qs");
-    m_portionKeys = LoadPortionKeys("wf.qid", "wf.qs");
+    LoadFirstPortion();
     // The engines start after the first paint (StartEngines): the window comes first.
     m_sounds =
         std::make_unique<TSounds>(m_paths.ProgramDir + "Sounds/", m_services.Speech, m_services.Sound,
@@ -284,6 +278,7 @@ void TMainForm::CreateMenusAndToolbar()
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->addAction(CmdStart);
+    CreatePortionCommand(file);
     file->addAction(CmdImportPerson);
     file->addAction(CmdExportPerson);
     file->addSeparator();
