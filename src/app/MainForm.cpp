@@ -122,6 +122,9 @@ TMainForm::~TMainForm()
 void TMainForm::CreateObjects()
 {
     m_user = std::make_unique<TUser>();
+    m_words = std::make_unique<TWords>();
+    m_books = std::make_unique<TBooks>(*m_words);
+    m_questions = std::make_unique<TQuestions>(*m_words, *m_books);
     m_tasks = std::make_unique<TTasks>();
     LoadFirstPortion();
     // The engines start after the first paint (StartEngines): the window comes first.

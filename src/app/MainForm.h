@@ -105,8 +105,9 @@ public:
 
     // --- The portion open ---
     const TPortionInfo& Portion() const { return m_portion; }
-    // Loads the content files of the portion and points the content and person folders at it;
-    // the person is left as they are. Throws what loading throws, and then nothing changes.
+    // Loads the content files of the portion into the content stores (the same objects: what
+    // refers to them stays valid) and points the content and person folders at it; the person
+    // is left as they are. Throws what loading throws, and then nothing changes.
     void LoadPortion(const TPortionInfo& portion);
     // Changes to another portion: every window closes as at the exit, the person's results are
     // written and the person logged out, the portion's content is loaded and the user selection

@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 
 #include "common/Errors.h"
+#include "common/LeStream.h"
 #include "content/Books.h"
 #include "content/Questions.h"
 #include "content/Words.h"
@@ -16,10 +17,14 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QMdiSubWindow>
 #include <QMenu>
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace sv {
 
@@ -27,6 +32,27 @@ namespace {
 bool SameFolder(const std::string& a, const std::string& b)
 {
     return QDir(QString::fromStdString(a)).absolutePath() == QDir(QString::fromStdString(b)).absolutePath();
+}
+// The bytes of a content file.
+std::vector<std::uint8_t> ContentBytes(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        ThrowCannotOpen(path);
+    const QByteArray bytes = file.readAll();
+    return {bytes.begin(), bytes.end()};
+}
+
+// Loads the three stores from the bytes of "wf.wl", "wf.bk" and "wf.qs" (named by their paths).
+void LoadStores(TWords& words, TBooks& books, TQuestions& questions,
+                const std::array<const std::vector<std::uint8_t>*, 3>& bytes, const std::array<std::string, 3>& names)
+{
+    TStreamReader w(*bytes[0], names[0]);
+    words.LoadFromStream(w);
+    TStreamReader b(*bytes[1], names[1]);
+    books.LoadFromStream(b);
+    TStreamReader q(*bytes[2], names[2]);
+    questions.LoadFromStream(q);
 }
 } // namespace
 
@@ -68,23 +94,24 @@ void TMainForm::LoadFirstPortion()
 
 void TMainForm::LoadPortion(const TPortionInfo& portion)
 {
-    auto words = std::make_unique<TWords>();
-    words->LoadFromFile(portion.Dir + "wf.wl");
-    auto books = std::make_unique<TBooks>(*words);
-    books->LoadFromFile(portion.Dir + "wf.bk");
-    auto questions = std::make_unique<TQuestions>(*words, *books);
-    questions->LoadFromFile(portion.Dir + "wf.qs");
+    const std::string wl = portion.Dir + "wf.wl", bk = portion.Dir + "wf.bk", qs = portion.Dir + "wf.qs";
+    const std::vector<std::uint8_t> wlBytes = ContentBytes(wl), bkBytes = ContentBytes(bk), qsBytes = ContentBytes(qs);
+    // First into stores of their own: a file that does not load leaves the portion open as it was.
+    {
+        auto words = std::make_unique<TWords>();
+        auto books = std::make_unique<TBooks>(*words);
+        auto questions = std::make_unique<TQuestions>(*words, *books);
+        LoadStores(*words, *books, *questions, {&wlBytes, &bkBytes, &qsBytes}, {wl, bk, qs});
+    }
     TProgramPaths paths = m_paths;
     UsePortion(paths, portion);
     if (!QDir().mkpath(QString::fromStdString(paths.PersonDir)))
         ThrowCannotCreate(paths.PersonDir);
 
-    // Everything is read: the portion takes the place of the one open (each store before the
-    // ones it refers to).
-    m_questions = std::move(questions);
-    m_books = std::move(books);
-    m_words = std::move(words);
-    m_portionKeys = LoadPortionKeys(portion.Dir + "wf.qid", portion.Dir + "wf.qs");
+    // Then the same bytes into the program's own stores: the working lists of the commands keep
+    // them by reference, so they are filled anew rather than replaced.
+    LoadStores(*m_words, *m_books, *m_questions, {&wlBytes, &bkBytes, &qsBytes}, {wl, bk, qs});
+    m_portionKeys = LoadPortionKeys(portion.Dir + "wf.qid", qs);
     m_paths = std::move(paths);
     m_portion = portion;
     SetCaption(QStringLiteral("The Scrivolt"));
