@@ -67,8 +67,6 @@ void MakeDataFolders(const TProgramPaths& paths)
     const QString users = QString::fromStdString(paths.UsersDir);
     if (!QDir().mkpath(users))
         ThrowCannotCreate(paths.UsersDir);
-    if (!paths.PersonDir.empty() && !QDir().mkpath(QString::fromStdString(paths.PersonDir)))
-        ThrowCannotCreate(paths.PersonDir);
     const QString settingsDir = QFileInfo(paths.SettingsFile).absolutePath();
     if (!QDir().mkpath(settingsDir))
         ThrowCannotCreate(settingsDir.toStdString());

@@ -48,8 +48,8 @@ TPerUserFolders StandardPerUserFolders();
 // The shipped portion is the one open: its content in the program folder, its persons in Users/.
 TProgramPaths LocateProgramFiles(const QString& executableDir, const TPerUserFolders& perUser);
 
-// Makes the folders that written files go to (the Users folder, the portion's person folder and
-// the settings folder).
+// Makes the folders that written files go to (the Users folder and the settings folder; the
+// main window makes the person folder of the portion it opens).
 // Throws EFileError ("Cannot create file " + path) when a folder cannot be made.
 void MakeDataFolders(const TProgramPaths& paths);
 

@@ -331,12 +331,22 @@ TEST(SvDoc, APortionPrintsFromItsOwnContentAndPersons)
     EXPECT_EQ(items.Code, 0) << items.Err;
     EXPECT_NE(items.Out.find("Philemon"), std::string::npos) << items.Out;
 
-    // Ann is a person of that portion: her file is in its folder below Users/.
-    const QStringList memory = {QStringLiteral("memory"), QStringLiteral("--user"), QStringLiteral("Ann"),
-                                QStringLiteral("--out"), tmp.filePath(QStringLiteral("m.rtf"))};
+    // Ann is a person of that portion: her file is in its folder below Users/, not in another
+    // portion's.
+    const QStringList memory = {QStringLiteral("memory"),
+                                QStringLiteral("--material"),
+                                QStringLiteral("memory:all"),
+                                QStringLiteral("--user"),
+                                QStringLiteral("Ann"),
+                                QStringLiteral("--out"),
+                                tmp.filePath(QStringLiteral("m.rtf"))};
     const TRun mine = SvDoc(memory + where);
     EXPECT_EQ(mine.Code, 0) << mine.Err;
-    const TRun shipped = SvDoc(memory + QStringList{QStringLiteral("--program"), program});
-    EXPECT_NE(shipped.Code, 0);
-    EXPECT_NE(shipped.Err.find("Users/Ann.219"), std::string::npos) << shipped.Err;
+    const QString other = tmp.filePath(QStringLiteral("portions/other"));
+    QDir().mkpath(other);
+    sv::test::BuildFixture(sv::test::SmallFixture()).WriteTo(other.toStdString());
+    const TRun elsewhere =
+        SvDoc(memory + QStringList{QStringLiteral("--program"), program, QStringLiteral("--portion"), other});
+    EXPECT_NE(elsewhere.Code, 0);
+    EXPECT_NE(elsewhere.Err.find("Users/other/Ann.219"), std::string::npos) << elsewhere.Err;
 }
