@@ -23,7 +23,7 @@ enum class TDataLayout {
 struct TProgramPaths {
     std::string ProgramDir; // read-only program files; ends in "/"
     std::string DataDir;    // written files (wall of fame ...); ends in "/"
-    std::string UsersDir;   // person files and set histories; ends in "/"
+    std::string UsersDir;   // the Users folder (see PersonDir); ends in "/"
     QString SettingsFile;   // the program settings
     TDataLayout Layout = TDataLayout::ProgramFolder;
     // The portion open: its content files, and its persons' files (UsersDir itself for the

@@ -7,18 +7,12 @@
 #include "app/StartupForm.h"
 #include "common/Random.h"
 #include "compiler/Compiler.h"
-#include "material/gui/SelectionFrames.h"
 #include "portion/gui/PortionDlg.h"
-#include "study/gui/QuestionAsker.h"
-#include "study/gui/StudyDialogs.h"
 #include "user/Knowledge.h"
 #include "user/User.h"
-#include "widgets/CheckListCombo.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
 #include <QTreeWidget>
 
@@ -101,28 +95,6 @@ protected:
         list->setCurrentItem(list->topLevelItem(row));
         dlg->findChild<QPushButton*>(QStringLiteral("openButton"))->click();
         Settle();
-        Settle();
-    }
-
-    // A memory-verse session over everything, one verse graded right, the session closed.
-    void StudyOneMemoryVerse()
-    {
-        main->CmdMemory->trigger();
-        auto* dlg = Child<TMemDlgStart>();
-        ASSERT_NE(dlg, nullptr);
-        dlg->df->Material->byChaptersRB->setChecked(true);
-        dlg->df->Material->checkList->SetAllChecked(true);
-        main->User().Options.Timed = 0;
-        dlg->OKBtnClick();
-        Settle();
-        auto* session = Child<TQuestionAsker>();
-        ASSERT_NE(session, nullptr) << (messages.Shown.empty() ? std::string() : messages.Log().back());
-        session->StartStop->click();
-        session->StartStop->click();
-        session->Right->click();
-        const bool finished = session->RightLabel->text() == session->TotalLabel->text();
-        messages.Answers.assign(finished ? 0 : 1, true);
-        ASSERT_TRUE(qobject_cast<QMdiSubWindow*>(session->parentWidget())->close());
         Settle();
     }
 };
