@@ -129,15 +129,11 @@ TMainForm::~TMainForm()
 void TMainForm::CreateObjects()
 {
     m_user = std::make_unique<TUser>();
-    m_contentDir = ContentDirToLoad(m_paths, ContentPlacesOf(m_paths));
     m_words = std::make_unique<TWords>();
-    m_words->LoadFromFile(m_contentDir + "wf.wl");
     m_books = std::make_unique<TBooks>(*m_words);
-    m_books->LoadFromFile(m_contentDir + "wf.bk");
     m_questions = std::make_unique<TQuestions>(*m_words, *m_books);
     m_tasks = std::make_unique<TTasks>();
-    m_questions->LoadFromFile(m_contentDir + "wf.qs");
-    m_portionKeys = LoadPortionKeys(m_contentDir + "wf.qid", m_contentDir + "wf.qs");
+    LoadFirstPortion();
     // The engines start after the first paint (StartEngines): the window comes first.
     m_sounds =
         std::make_unique<TSounds>(m_paths.ProgramDir + "Sounds/", m_services.Speech, m_services.Sound,
@@ -167,7 +163,7 @@ bool TMainForm::ReloadContent()
         return false;
     return Guarded(
         [&] {
-            const std::string dir = ContentDirToLoad(m_paths, ContentPlacesOf(m_paths));
+            const std::string dir = ContentDirToLoad(m_paths, ContentPlaces());
             {
                 TWords words;
                 words.LoadFromFile(dir + "wf.wl");
@@ -176,11 +172,10 @@ bool TMainForm::ReloadContent()
                 TQuestions questions(words, books);
                 questions.LoadFromFile(dir + "wf.qs");
             }
-            TPortionKeys keys = LoadPortionKeys(dir + "wf.qid", dir + "wf.qs");
             std::optional<TPersonFiles> person;
             if (m_user->IsChosen()) {
                 const std::string fileName = m_user->FileName.text();
-                person = PersonFilesOf(UserFilePath(m_paths.UsersDir, fileName), m_paths.UsersDir, fileName);
+                person = PersonFilesOf(UserFilePath(m_paths.PersonDir, fileName), m_paths.PersonDir, fileName);
                 // A person without a table wrote their results against the questions loaded now.
                 if (m_portionKeys.Keys && !QFileInfo::exists(QString::fromStdString(person->KeysFile)))
                     m_portionKeys.Keys->SaveToFile(person->KeysFile);
@@ -188,11 +183,7 @@ bool TMainForm::ReloadContent()
             for (const QPointer<QMdiSubWindow>& w : ChildList())
                 delete w.data();
             // In place: the objects keep their addresses, so whatever refers to them stays valid.
-            m_contentDir = dir;
-            m_words->LoadFromFile(dir + "wf.wl");
-            m_books->LoadFromFile(dir + "wf.bk");
-            m_questions->LoadFromFile(dir + "wf.qs");
-            m_portionKeys = std::move(keys);
+            LoadPortion(m_portion);
             if (!person)
                 return;
             if (!m_portionKeys.Keys) {
@@ -341,6 +332,7 @@ void TMainForm::CreateMenusAndToolbar()
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->addAction(CmdStart);
+    CreatePortionCommand(file);
     file->addAction(CmdImportPerson);
     file->addAction(CmdExportPerson);
     file->addSeparator();

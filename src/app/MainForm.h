@@ -4,6 +4,8 @@
 // content files, runs the start-up sequence (splash, scheduled update reminder, user
 // selection), owns the command table and its enabling rules, and saves the user at exit.
 
+#include "portion/Portions.h"
+#include "program/ContentPlaces.h"
 #include "program/ProgramPaths.h"
 #include "program/ProgramSettings.h"
 #include "shell/ProgramShell.h"
@@ -18,10 +20,12 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 class QTimer;
 
 namespace sv {
@@ -41,9 +45,10 @@ class TMainForm : public QMainWindow, public IProgramShell {
     Q_OBJECT
 public:
     // paths tells where the program files are and where the person files and settings go (see
-    // LocateProgramFiles). Loads the content files "wf.wl", "wf.bk" and "wf.qs" from the
-    // current directory; a file that cannot be loaded throws EFileError ("Cannot open file "
-    // + name) and no window exists.
+    // LocateProgramFiles); a PortionDir other than the program folder names the portion to open
+    // (--portion). Loads the content files "wf.wl", "wf.bk" and "wf.qs" of the portion (see
+    // LoadFirstPortion); when the shipped portion's cannot be loaded it throws EFileError
+    // ("Cannot open file " + path) and no window exists.
     TMainForm(const TPlatformServices& services, TProgramPaths paths, QWidget* parent = nullptr);
     // Everything in one program folder (programDir ends in "/"), as a build or portable copy.
     TMainForm(const TPlatformServices& services, const std::string& programDir, QWidget* parent = nullptr);
@@ -51,7 +56,9 @@ public:
 
     // --- The program-wide objects ---
     const std::string& ProgramDir() const override { return m_paths.ProgramDir; }
-    std::string UsersDir() const override { return m_paths.UsersDir; }
+    std::string UsersDir() const override { return m_paths.PersonDir; }
+    const std::string& PortionDir() const override { return m_paths.PortionDir; }
+    const TProgramPaths& Paths() const override { return m_paths; }
     TUser& User() override { return *m_user; }
     TTasks& Tasks() override { return *m_tasks; }
     TWords& Words() override { return *m_words; }
@@ -60,8 +67,6 @@ public:
     // The table of question keys that came with the content files ("wf.qid"), or why it is
     // missing or cannot be used.
     const TPortionKeys& PortionKeys() const { return m_portionKeys; }
-    // Where the program files are and where the person files and settings go.
-    const TProgramPaths& Paths() const { return m_paths; }
     // The content files changed (the coach's questions were rebuilt): every child window closes
     // (they hold pointers into the old content), the logged-in person's results are written,
     // the content files are loaded again in place and that person's results carried over to
@@ -106,6 +111,24 @@ public:
 
     QWidget* Window() override { return this; }
 
+    // --- The portion open ---
+    const TPortionInfo& Portion() const { return m_portion; }
+    // Where the open portion's sources, coach's questions and rebuilt content files are.
+    TContentPlaces ContentPlaces() const;
+    // Loads the content files of the portion into the content stores (the same objects: what
+    // refers to them stays valid) and points the content and person folders at it; the person
+    // is left as they are. Throws what loading throws, and then nothing changes.
+    void LoadPortion(const TPortionInfo& portion);
+    // Changes to another portion: every window closes as at the exit, the person's results are
+    // written and the person logged out, the portion's content is loaded and the user selection
+    // opens. False when a window stays open, the results cannot be written or the portion does
+    // not load (reported; the portion open stays).
+    bool SwitchPortion(const TPortionInfo& portion);
+    // The folders other portions are found in (PortionSearchDirs of the person's folders).
+    void SetPortionFolders(std::vector<std::string> folders) { m_portionFolders = std::move(folders); }
+    // The window's caption, followed by the name of the portion open.
+    void SetCaption(const QString& caption);
+
     // --- Child windows ---
     QMdiSubWindow* OpenChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags) override;
     QMdiSubWindow* OpenPersonChild(QWidget* widget, TPlacement placement, Qt::WindowFlags flags) override;
@@ -139,6 +162,7 @@ private:
     QAction* MinimizeAll1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* ViewCatalog1 = nullptr;
+    QAction* CmdPortion = nullptr;
 
 public:
     void CmdStartExecute();
@@ -157,6 +181,14 @@ protected:
 
 private:
     void CreateObjects();
+    // The portion named by --portion, else the one chosen last, else the shipped one; one that
+    // does not load is reported and the shipped one opens instead.
+    void LoadFirstPortion();
+    TPortionInfo ShippedPortion() const;
+    void CreatePortionCommand(QMenu* file);
+    void OpenPortionChoice();
+    // The commands that need a person, off until the next person is chosen.
+    void TurnCommandsOff();
     void CreateActions();
     void CreateMenusAndToolbar();
     // The status line that speaks the announcements (unless the services bring an announcer).
@@ -199,6 +231,8 @@ private:
     std::unique_ptr<TTasks> m_tasks;
     TPortionKeys m_portionKeys;
     std::string m_contentDir; // where the content files were loaded from; ends in "/"
+    TPortionInfo m_portion;
+    std::vector<std::string> m_portionFolders;
     std::unique_ptr<TSounds> m_sounds;
     std::unique_ptr<TAssistant> m_assistant;
     std::unique_ptr<IAnnouncer> m_announcer;

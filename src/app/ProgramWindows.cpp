@@ -29,15 +29,19 @@ namespace {
 TCoachEditorSetup CoachEditorSetup(TMainForm& main)
 {
     TCoachEditorSetup s;
-    s.Places = ContentPlacesOf(main.Paths());
+    s.Places = main.ContentPlaces();
     // The scripture text the build kept beside the sources; the Bible module only for what
     // it does not hold.
-    s.Scripture = content::CachedSource(s.Places.TextCacheDir, content::DiathekeSource());
+    s.ScriptureOf = [](const TContentPlaces& places) {
+        return content::CachedSource(places.TextCacheDir, content::DiathekeSource());
+    };
+    s.Scripture = s.ScriptureOf(s.Places);
+    s.CurrentPlaces = [&main] { return main.ContentPlaces(); };
     s.ReloadContent = [&main] { return main.ReloadContent(); };
     s.Keys = [&main]() -> const TQuestionKeys* {
         return main.PortionKeys().Keys ? &*main.PortionKeys().Keys : nullptr;
     };
-    s.RebuildDone = [&main] { NoteRebuildOrigin(main.Paths(), ContentPlacesOf(main.Paths())); };
+    s.RebuildDone = [&main] { NoteRebuildOrigin(main.Paths(), main.ContentPlaces()); };
     return s;
 }
 

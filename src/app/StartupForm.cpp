@@ -206,7 +206,7 @@ void TStartupForm::Choose(const std::string& typed)
     std::string caption = "The Scrivolt welcomes " + user.FullName.text();
     if (caption.size() > 124)
         caption.resize(124);
-    m_main.setWindowTitle(FromWin1252(caption));
+    m_main.SetCaption(FromWin1252(caption));
     m_main.Settings().LastUser = FromWin1252(user.FileName.text());
     m_main.Settings().Save();
     m_done = true;

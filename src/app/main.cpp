@@ -80,6 +80,7 @@ int main(int argc, char** argv)
 {
     // --version: print the program's version and end (no display needed).
     // --measure-startup: print the time from exec to the first paint of the main window and end.
+    // --portion DIR: open the portion in DIR.
     // --paths: print where the program files are and where a person's files go, check that the
     // content files load, and end (0 when they do).
     const std::string option = argc > 1 ? argv[1] : "";
@@ -96,8 +97,13 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.scrivolt.Scrivolt"));
 
     // The program works from the folder of its program files, wherever it was started from.
-    const sv::TProgramPaths paths =
+    sv::TProgramPaths paths =
         sv::LocateProgramFiles(QCoreApplication::applicationDirPath(), sv::StandardPerUserFolders());
+    // --portion DIR: the portion whose content files are in DIR (relative to where the program
+    // was started) opens instead of the one chosen last.
+    const QStringList args = QCoreApplication::arguments();
+    if (const qsizetype at = args.indexOf(QStringLiteral("--portion")); at >= 0 && at + 1 < args.size())
+        paths.PortionDir = QDir(args[at + 1]).absolutePath().toStdString() + "/";
     QDir::setCurrent(QString::fromStdString(paths.ProgramDir));
 
     sv::TMessageBoxes messages;

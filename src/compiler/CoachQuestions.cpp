@@ -129,7 +129,7 @@ TRebuildResult RebuildContent(const TSourceSet& sources, const TScriptureSource&
     try {
         fs::remove_all(staging);
         WriteContent(*compiled, staging.string());
-        for (const char* name : {"wf.wl", "wf.bk", "wf.qs", "wf.qid", "footnotes.txt"})
+        for (const char* name : {"wf.wl", "wf.bk", "wf.qs", "wf.qid", "footnotes.txt", PortionFileName})
             fs::rename(staging / name, fs::path(outDir) / name);
         fs::remove_all(staging);
     } catch (const std::exception& e) {

@@ -8,11 +8,13 @@
 #include "compiler/WordListBuilder.h"
 
 #include "common/LeStream.h"
+#include "common/Win1252.h"
 #include "content/Prejump.h"
 #include "content/QuestionTypes.h"
 #include "content/Tokenizer.h"
 
 #include <QCryptographicHash>
+#include <QStringList>
 
 #include <algorithm>
 #include <filesystem>
@@ -791,7 +793,25 @@ std::unique_ptr<TCompiledContent> Compile(const TSourceSet& src, const TScriptur
     c.Placements();
     c.QuestionStore();
     c.SortKeys();
-    return c.Result();
+    std::unique_ptr<TCompiledContent> result = c.Result();
+    result->Portion = DescribePortion(src.Portion, QDate::currentDate());
+    return result;
+}
+
+TPortionText DescribePortion(const TPortion& portion, QDate built)
+{
+    TPortionText t;
+    QStringList books;
+    for (const TBookDef& b : portion.Books)
+        books.append(FromWin1252(b.Name));
+    t.Books = books.join(QStringLiteral(", "));
+    if (!portion.Name.empty())
+        t.Name = QString::fromStdString(portion.Name);
+    else if (!books.isEmpty())
+        t.Name = books.size() == 1 ? books.front() : books.front() + u'-' + books.back();
+    t.Translation = QString::fromStdString(portion.Module);
+    t.Built = built;
+    return t;
 }
 
 namespace {
@@ -863,6 +883,7 @@ void WriteContent(TCompiledContent& content, const std::string& outDir)
             std::span(reinterpret_cast<const std::uint8_t*>(content.Footnotes.data()), content.Footnotes.size()));
         w.saveToFile((fs::path(outDir) / "footnotes.txt").string());
     }
+    WritePortionText((fs::path(outDir) / "").string(), content.Portion);
 }
 
 } // namespace sv::content

@@ -10,6 +10,7 @@
 #include "content/QuestionKeys.h"
 #include "content/Questions.h"
 #include "content/Words.h"
+#include "portion/PortionInfo.h"
 
 #include <functional>
 #include <map>
@@ -61,6 +62,7 @@ public:
     TQuestions Questions;
     std::string Footnotes; // footnotes.txt, Windows-1252, one footnote a line
     TQuestionKeys Keys;    // wf.qid: the key of every question by collection and number
+    TPortionText Portion;  // portion.ini: the portion's name, books and translation, built today
     TCompileStats Stats;
 };
 
@@ -86,7 +88,12 @@ TSourceSet ReadSourceSet(const std::string& sourcesDir);
 // and stays its alias afterwards.
 std::string TextKeyOf(const TAuthoredQuestion& q, const TPortion& portion);
 
-// Writes wf.wl, wf.bk, wf.qs, wf.qid and footnotes.txt into the folder (and creates Users/ there).
+// The description of a portion: its name (the books' span when portion.yaml gives none), its
+// books, its translation, and the day it was built.
+TPortionText DescribePortion(const TPortion& portion, QDate built);
+
+// Writes wf.wl, wf.bk, wf.qs, wf.qid, footnotes.txt and portion.ini into the folder (and creates
+// Users/ there).
 void WriteContent(TCompiledContent& content, const std::string& outDir);
 
 // The leading word counts that make each passage unique among the passages of its class:

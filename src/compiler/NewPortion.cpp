@@ -124,6 +124,22 @@ std::vector<TBookRequest> ParseBookRequest(const std::string& text)
     return out;
 }
 
+namespace {
+
+// A YAML double-quoted scalar of text.
+std::string QuotedYaml(const std::string& text)
+{
+    std::string q = "\"";
+    for (const char ch : text) {
+        if (ch == '"' || ch == '\\')
+            q += '\\';
+        q += ch;
+    }
+    return q + '"';
+}
+
+} // namespace
+
 TNewPortionReport WriteNewPortion(const TNewPortionOptions& o, const TScriptureSource& scripture)
 {
     namespace fs = std::filesystem;
@@ -136,8 +152,8 @@ TNewPortionReport WriteNewPortion(const TNewPortionOptions& o, const TScriptureS
                           "# were read from the module; sv-content checks them against it at every build.\n"
                           "# A book may stop before its last chapter: its chapters run from 1 on.\n"
                           "# A book's abbreviation (at most 3 characters) is shown with the chapter number\n"
-                          "# written right after it.\n\nmodule: "
-                          + o.Module + "\n\nbooks:\n";
+                          "# written right after it. The name is how the program lists the portion.\n\nname: "
+                          + QuotedYaml(o.Books) + "\nmodule: " + o.Module + "\n\nbooks:\n";
     std::string sections = "# Section titles, in reading order; one section per chapter to begin with.\n"
                            "# Rename them and split chapters where the text turns (at most 100 characters a\n"
                            "# title, 255 sections a book; each book's first section starts at 1:1).\n";

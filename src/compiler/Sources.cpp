@@ -169,7 +169,9 @@ TPortion ReadPortion(const std::string& path)
 {
     const YAML::Node root = LoadYaml(path);
     TPortion p;
-    CheckKeys(root, path, {"module", "books", "collections", "next-id"});
+    CheckKeys(root, path, {"name", "module", "books", "collections", "next-id"});
+    if (root["name"])
+        p.Name = Str(root["name"], path, "name");
     p.Module = Str(Field(root, "module", path), path, "module");
     const YAML::Node books = Field(root, "books", path);
     if (!books.IsSequence() || books.size() < 1 || books.size() > 5)

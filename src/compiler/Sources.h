@@ -38,6 +38,7 @@ struct TCollectionDef {
 };
 
 struct TPortion {
+    std::string Name; // "name": how the program lists the portion (UTF-8); empty when not given
     std::string Module;
     std::vector<TBookDef> Books;
     std::array<TCollectionDef, 8> Collections;

@@ -14,10 +14,16 @@ namespace {
 
 constexpr const char* OriginFile = "built-from";
 
-// The digest of the shipped question file, the content a rebuild started from.
+// The portion's own folder: the program folder for the shipped portion.
+std::string HomeOf(const TProgramPaths& paths)
+{
+    return paths.PortionDir.empty() ? paths.ProgramDir : paths.PortionDir;
+}
+
+// The digest of the portion's own question file, the content a rebuild started from.
 std::string ShippedDigest(const TProgramPaths& paths)
 {
-    QFile f(QString::fromStdString(paths.ProgramDir + "wf.qs"));
+    QFile f(QString::fromStdString(HomeOf(paths) + "wf.qs"));
     if (!f.open(QIODevice::ReadOnly))
         return {};
     QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -30,29 +36,30 @@ std::string ShippedDigest(const TProgramPaths& paths)
 TContentPlaces ContentPlacesOf(const TProgramPaths& paths, const std::string& portionId)
 {
     TContentPlaces p;
-    p.SourcesDir = paths.ProgramDir + "source/";
+    const std::string home = HomeOf(paths);
+    p.SourcesDir = home + "source/";
     p.TextCacheDir = p.SourcesDir + "text/";
     p.CoachDir = paths.DataDir + "Coach/" + portionId + "/";
-    p.BuildDir =
-        paths.Layout == TDataLayout::ProgramFolder ? paths.ProgramDir : paths.DataDir + "Content/" + portionId + "/";
+    p.BuildDir = paths.Layout == TDataLayout::ProgramFolder ? home : paths.DataDir + "Content/" + portionId + "/";
     return p;
 }
 
 std::string ContentDirToLoad(const TProgramPaths& paths, const TContentPlaces& places)
 {
-    if (places.BuildDir == paths.ProgramDir)
-        return paths.ProgramDir;
+    const std::string home = HomeOf(paths);
+    if (places.BuildDir == home)
+        return home;
     std::ifstream in(places.BuildDir + OriginFile);
     std::string noted;
     if (in >> noted && !noted.empty() && noted == ShippedDigest(paths)
         && QFile::exists(QString::fromStdString(places.BuildDir + "wf.qs")))
         return places.BuildDir;
-    return paths.ProgramDir;
+    return home;
 }
 
 void NoteRebuildOrigin(const TProgramPaths& paths, const TContentPlaces& places)
 {
-    if (places.BuildDir == paths.ProgramDir)
+    if (places.BuildDir == HomeOf(paths))
         return;
     const std::string digest = ShippedDigest(paths) + "\n";
     SaveAtomically(places.BuildDir + OriginFile, std::span<const char>(digest.data(), digest.size()));

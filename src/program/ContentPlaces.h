@@ -2,11 +2,13 @@
 // Where the question editor finds a portion's sources and writes what it makes of them.
 //
 //   sources      the portion's readable sources as the program ships them, with the scripture
-//                text of the shipped build in text/ (ProgramDir + "source/"; read-only)
+//                text of the shipped build in text/ (the portion's folder + "source/": the
+//                program folder's for the shipped portion; read-only)
 //   coach        the coach's own questions, one folder per portion in the person-independent
 //                data folder (DataDir + "Coach/<portion>/"), which a program update never touches
 //   build        where a rebuild writes the content files: the program folder itself for a
-//                build folder or portable copy (it is written there anyway), the data folder
+//                build folder or portable copy (the portion's own folder, which is written
+//                there anyway), the data folder
 //                (DataDir + "Content/<portion>/") for an installed program, whose program
 //                folder cannot be written
 //
@@ -28,13 +30,14 @@ struct TContentPlaces {
     std::string TextCacheDir; // ends in "/"
     std::string CoachDir;     // ends in "/"
     std::string BuildDir;     // ends in "/"
+    bool operator==(const TContentPlaces&) const = default;
 };
 
 TContentPlaces ContentPlacesOf(const TProgramPaths& paths, const std::string& portionId = ShippedPortionId);
 
+// The portion is the one paths.PortionDir names (the program folder when it is empty).
 // The folder whose content files the program loads (ends in "/"): the build folder when it
-// holds a rebuild made from the shipped content files now in paths.ProgramDir, else the program
-// folder.
+// holds a rebuild made from the content files now in the portion's folder, else that folder.
 std::string ContentDirToLoad(const TProgramPaths& paths, const TContentPlaces& places);
 
 // Notes in the build folder which shipped content files its rebuild was made from (nothing

@@ -49,12 +49,16 @@ TProgramPaths LocateProgramFiles(const QString& executableDir, const TPerUserFol
         paths.DataDir = paths.ProgramDir;
         paths.UsersDir = paths.ProgramDir + "Users/";
         paths.SettingsFile = QString::fromStdString(paths.ProgramDir + "settings.ini");
+        paths.PortionDir = paths.ProgramDir;
+        paths.PersonDir = paths.UsersDir;
         return paths;
     }
     paths.Layout = TDataLayout::PerUser;
     paths.DataDir = WithSlash(perUser.DataHome);
     paths.UsersDir = paths.DataDir + "Users/";
     paths.SettingsFile = perUser.ConfigHome + QStringLiteral("/settings.ini");
+    paths.PortionDir = paths.ProgramDir;
+    paths.PersonDir = paths.UsersDir;
     return paths;
 }
 

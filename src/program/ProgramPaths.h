@@ -23,9 +23,13 @@ enum class TDataLayout {
 struct TProgramPaths {
     std::string ProgramDir; // read-only program files; ends in "/"
     std::string DataDir;    // written files (wall of fame ...); ends in "/"
-    std::string UsersDir;   // person files and set histories; ends in "/"
+    std::string UsersDir;   // the Users folder (see PersonDir); ends in "/"
     QString SettingsFile;   // the program settings
     TDataLayout Layout = TDataLayout::ProgramFolder;
+    // The portion open: its content files, and its persons' files (UsersDir itself for the
+    // shipped portion, a folder below it for any other). Both end in "/".
+    std::string PortionDir;
+    std::string PersonDir;
 };
 
 // The folder names of the per-user layout, below the person's data and settings folders.
@@ -41,9 +45,11 @@ TPerUserFolders StandardPerUserFolders();
 // when the content file "wf.wl" is not beside the executable but in ../share/scrivolt/, or when
 // the folder beside the executable cannot be written. When neither folder holds "wf.wl" the
 // executable's own folder is returned, so that loading reports the missing file by its path.
+// The shipped portion is the one open: its content in the program folder, its persons in Users/.
 TProgramPaths LocateProgramFiles(const QString& executableDir, const TPerUserFolders& perUser);
 
-// Makes the folders that written files go to (the Users folder and the settings folder).
+// Makes the folders that written files go to (the Users folder and the settings folder; the
+// main window makes the person folder of the portion it opens).
 // Throws EFileError ("Cannot create file " + path) when a folder cannot be made.
 void MakeDataFolders(const TProgramPaths& paths);
 

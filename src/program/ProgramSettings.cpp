@@ -39,6 +39,7 @@ void TProgramSettings::Load()
     MainWindowGeometry = s.value(QStringLiteral("Window/Geometry")).toByteArray();
     TextForWindows = s.value(QStringLiteral("Documents/TextForWindows"), false).toBool();
     LastUser = s.value(QStringLiteral("User/Last")).toString();
+    Portion = s.value(QStringLiteral("Portion/Folder")).toString();
 }
 
 bool TProgramSettings::Save() const
@@ -55,6 +56,10 @@ bool TProgramSettings::Save() const
         s.setValue(QStringLiteral("Window/Geometry"), MainWindowGeometry);
     if (!LastUser.isEmpty())
         s.setValue(QStringLiteral("User/Last"), LastUser);
+    if (Portion.isEmpty())
+        s.remove(QStringLiteral("Portion/Folder"));
+    else
+        s.setValue(QStringLiteral("Portion/Folder"), Portion);
     s.sync();
     return s.status() == QSettings::NoError;
 }

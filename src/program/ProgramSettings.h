@@ -36,6 +36,8 @@ public:
     bool TextForWindows = false;
     // The file name of the person chosen last, preselected in the user selection.
     QString LastUser;
+    // The content folder of the portion last chosen; empty for the shipped portion.
+    QString Portion;
 
     void Load();
     // Returns false when the file could not be written.

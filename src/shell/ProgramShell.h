@@ -27,6 +27,7 @@ namespace sv {
 class TAssistant;
 class TBooks;
 class TProgramSettings;
+struct TProgramPaths;
 class TQuestions;
 class TSounds;
 class TTasks;
@@ -40,8 +41,14 @@ public:
     // --- The program-wide objects ---
     // The program folder, ending in "/".
     virtual const std::string& ProgramDir() const = 0;
-    // The folder of the user files, ProgramDir() + "Users/".
+    // The person files of the portion open (user files, set histories, task lists): the
+    // Users folder for the shipped portion, Users/<portion>/ for another. Ends in "/".
     virtual std::string UsersDir() const = 0;
+    // The content files of the portion open (wf.*, footnotes.txt); the program folder for the
+    // shipped portion. Ends in "/".
+    virtual const std::string& PortionDir() const = 0;
+    // Where the program's files are, as LocateProgramFiles found them, pointed at the portion open.
+    virtual const TProgramPaths& Paths() const = 0;
     virtual TUser& User() = 0;
     // The current person's goal tasks (read and written with the user file).
     virtual TTasks& Tasks() = 0;

@@ -9,6 +9,7 @@
 #include "game/gui/WagerForm.h"
 #include "game/gui/WallOfFameDlg.h"
 #include "goals/gui/GoalsCreateDlg.h"
+#include "portion/gui/PortionDlg.h"
 #include "progress/gui/ProgressChartForm.h"
 #include "study/gui/QuestionAsker.h"
 #include "team/gui/TeamProgressForm.h"
@@ -71,6 +72,7 @@ TEST(HelpPages, EveryWindowsContextHasItsPageInTheContents)
         {"team progress", TTeamProgressForm::HelpContext, 2065},
         {"goals editor", TGoalsCreateDlg::HelpContext, 2130},
         {"question editor", TQEditor::HelpContext, 9100},
+        {"portion choice", TPortionDlg::HelpContext, 9210},
         {"questions set-up", 1001, 1001},
         {"memory verses set-up", 100, 100},
         {"reference work set-up", 1003, 1003},

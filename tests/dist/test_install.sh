@@ -12,7 +12,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 prefix=$tmp/prefix
 cmake --install "$build" --prefix "$prefix" > /dev/null
-for f in bin/sv_wf share/scrivolt/wf.wl share/scrivolt/wf.bk share/scrivolt/wf.qs share/scrivolt/wf.qid \
+for f in bin/sv_wf share/scrivolt/wf.wl share/scrivolt/wf.bk share/scrivolt/wf.qs share/scrivolt/wf.qid share/scrivolt/portion.ini \
          share/scrivolt/tips.txt share/scrivolt/help/index.html share/scrivolt/Sounds/buzz.wav \
          share/scrivolt/source/portion.yaml share/scrivolt/source/questions/galatians.yaml \
          share/applications/org.scrivolt.Scrivolt.desktop share/metainfo/org.scrivolt.Scrivolt.metainfo.xml \

@@ -68,8 +68,12 @@ const TLayerTable& LayerTable()
         t["user"] = {"common", "content"};
         t["lists"] = {"common", "content", "user"};
         t["program"] = {"common", "content", "user"};
-        // The content compiler: reads the sources and writes the content files.
-        t["compiler"] = {"common", "content"};
+        // The portions the program can open and where each keeps its files; the choice of
+        // portion in gui/.
+        t["portion"] = With(kCore, {"voice", "widgets", "shell"});
+        // The content compiler: reads the sources and writes the content files (and the
+        // portion's description beside them).
+        t["compiler"] = {"common", "content", "program", "user", "portion"};
         // The widgets, the voice (sounds, speech, the assistant and their windows) and the
         // shell every window folder builds on.
         t["widgets"] = {"common", "content"};

@@ -7,6 +7,7 @@
 #include "print/Concordance.h"
 #include "print/MemoryList.h"
 #include "print/ScripturePortion.h"
+#include "support/ContentFixture.h"
 #include "user/User.h"
 
 #include <gtest/gtest.h>
@@ -305,4 +306,47 @@ TEST(SvDoc, EveryDocumentOpensInTheWordProcessor)
         const auto pages = out.section(QStringLiteral("Pages:"), 1).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
         EXPECT_GT(pages, 0) << d.Name.toStdString() << out.toStdString();
     }
+}
+
+TEST(SvDoc, APortionPrintsFromItsOwnContentAndPersons)
+{
+    QTemporaryDir tmp;
+    const QString program = tmp.filePath(QStringLiteral("prog"));
+    const QString portion = tmp.filePath(QStringLiteral("portions/small"));
+    QDir().mkpath(program + QStringLiteral("/Users/small"));
+    QDir().mkpath(portion);
+    sv::test::BuildFixture(sv::test::SmallFixture()).WriteTo(portion.toStdString());
+    QFile ini(portion + QStringLiteral("/portion.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Portion]\nname=Small\n");
+    ini.close();
+    sv::TUser ann;
+    ann.Reset(false, false);
+    ann.FullName.setText("Ann");
+    ann.FileName.setText("Ann");
+    ann.SaveToFile((program + QStringLiteral("/Users/small/Ann.219")).toStdString());
+
+    const QStringList where = {QStringLiteral("--program"), program, QStringLiteral("--portion"), portion};
+    const TRun items = SvDoc(QStringList{QStringLiteral("items"), QStringLiteral("chapters")} + where);
+    EXPECT_EQ(items.Code, 0) << items.Err;
+    EXPECT_NE(items.Out.find("Philemon"), std::string::npos) << items.Out;
+
+    // Ann is a person of that portion: her file is in its folder below Users/, not in another
+    // portion's.
+    const QStringList memory = {QStringLiteral("memory"),
+                                QStringLiteral("--material"),
+                                QStringLiteral("memory:all"),
+                                QStringLiteral("--user"),
+                                QStringLiteral("Ann"),
+                                QStringLiteral("--out"),
+                                tmp.filePath(QStringLiteral("m.rtf"))};
+    const TRun mine = SvDoc(memory + where);
+    EXPECT_EQ(mine.Code, 0) << mine.Err;
+    const QString other = tmp.filePath(QStringLiteral("portions/other"));
+    QDir().mkpath(other);
+    sv::test::BuildFixture(sv::test::SmallFixture()).WriteTo(other.toStdString());
+    const TRun elsewhere =
+        SvDoc(memory + QStringList{QStringLiteral("--program"), program, QStringLiteral("--portion"), other});
+    EXPECT_NE(elsewhere.Code, 0);
+    EXPECT_NE(elsewhere.Err.find("Users/other/Ann.219"), std::string::npos) << elsewhere.Err;
 }

@@ -5,6 +5,9 @@
 
 #include "content/ConcRefs.h"
 #include "content/QuestionTypes.h"
+#include "portion/Portions.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -200,5 +203,44 @@ TEST(Compile, UnmappableScriptureCharacterIsAnError)
     } catch (const ESourceError& e) {
         EXPECT_NE(std::string(e.what()).find("Gal 1:1"), std::string::npos) << e.what();
         EXPECT_NE(std::string(e.what()).find("U+03A9"), std::string::npos) << e.what();
+    }
+}
+
+TEST(Compile, TheContentFilesComeWithTheirPortionsDescription)
+{
+    QTemporaryDir dir;
+    auto c = Compile(TinySources(), Canned());
+    WriteContent(*c, dir.path().toStdString());
+    const TPortionInfo p = ReadPortion(dir.path().toStdString() + "/", false);
+    EXPECT_EQ(p.Text.Name, QStringLiteral("Galatians"));
+    EXPECT_EQ(p.Text.Books, QStringLiteral("Galatians"));
+    EXPECT_EQ(p.Text.Translation, QStringLiteral("mod"));
+    EXPECT_EQ(p.Text.Built, QDate::currentDate());
+    EXPECT_GT(p.Questions, 0);
+}
+
+TEST(Compile, APortionIsNamedByItsNameOrItsBooks)
+{
+    struct Case {
+        std::string Name;
+        std::vector<std::string> Books;
+        const char* Expected;
+    };
+    const Case cases[] = {
+        {"", {"Jonah"}, "Jonah"},
+        {"", {"1 Peter", "2 Peter"}, "1 Peter-2 Peter"},
+        {"", {"Galatians", "Ephesians", "Philemon"}, "Galatians-Philemon"},
+        {"Sermon on the Mount", {"Matthew"}, "Sermon on the Mount"},
+    };
+    for (const Case& c : cases) {
+        TPortion portion;
+        portion.Name = c.Name;
+        portion.Module = "KJV";
+        for (const std::string& b : c.Books)
+            portion.Books.push_back({b, "X", "X", {1}, {}});
+        const TPortionText t = DescribePortion(portion, QDate(2026, 1, 2));
+        EXPECT_EQ(t.Name.toStdString(), c.Expected);
+        EXPECT_EQ(t.Translation, QStringLiteral("KJV"));
+        EXPECT_EQ(t.Books.count(u',') + 1, static_cast<qsizetype>(c.Books.size()));
     }
 }

@@ -8,6 +8,7 @@
 #include "content/QuestionTypes.h"
 #include "content/Questions.h"
 #include "content/Words.h"
+#include "portion/Portions.h"
 
 #include <gtest/gtest.h>
 
@@ -345,4 +346,18 @@ TEST(ShippedFiles, EveryScriptureWordBelongsToAWordGroup)
     const TWords& w = s->Words;
     for (int i = 1; i <= w.WordCount(); ++i)
         EXPECT_LE(static_cast<int>(w.CategoryOf(i)), 15) << w.RawWordText(static_cast<TWordCode>(i));
+}
+
+TEST(ShippedFiles, TheProgramFolderDescribesItsPortion)
+{
+    SV_NEED_FILES();
+    const TPortionInfo p = ReadPortion(SV_PROGRAM_DIR "/", true);
+    EXPECT_EQ(p.Text.Name, QStringLiteral("Galatians-Philemon"));
+    EXPECT_EQ(p.Text.Books, QStringLiteral("Galatians, Ephesians, Philippians, Colossians, Philemon"));
+    EXPECT_EQ(p.Text.Translation, QStringLiteral("engWEB2015eb"));
+    int questions = 0;
+    for (int c = 0; c < MaxCollections; ++c)
+        for (int i = 1; i <= s->Questions.QuestionCount(c); ++i)
+            questions += s->Questions.IsPlaceholder({c, i}) ? 0 : 1;
+    EXPECT_EQ(p.Questions, questions);
 }

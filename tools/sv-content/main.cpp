@@ -1,8 +1,8 @@
 // sv-content: the content compiler.
 //
 //   sv-content build [--sources DIR] [--out DIR]   sources -> wf.wl, wf.bk, wf.qs, wf.qid,
-//                                                  footnotes.txt; --text-cache DIR keeps the
-//                                                  scripture text there for later rebuilds
+//                                                  footnotes.txt, portion.ini; --text-cache DIR
+//                                                  keeps the scripture text there for later rebuilds
 //   sv-content check [--sources DIR]               compile and report, write nothing; fails
 //                                                  on an unexplained answer word (AnswerCheck.h),
 //                                                  a bonus whose parts break its rules, an open
@@ -161,7 +161,8 @@ int NewPortion(const std::vector<std::string>& args)
     const std::string out = (std::filesystem::path(o.OutDir) / "build").string();
     WriteContent(*content, out);
     Report(*content, std::cout);
-    std::cout << "wrote " << (std::filesystem::path(out) / "wf.wl").string() << ", wf.bk, wf.qs, footnotes.txt\n"
+    std::cout << "wrote " << (std::filesystem::path(out) / "wf.wl").string()
+              << ", wf.bk, wf.qs, wf.qid, footnotes.txt, portion.ini\n"
               << "next: review the marked word groups, rename the sections, choose memory passages, write "
                  "questions; \"sv-content check --sources "
               << o.OutDir << "\" says what is missing\n";
@@ -215,7 +216,7 @@ int main(int argc, char** argv)
                 Report(*content, std::cout);
             if (cmd == "build" && !quiet)
                 std::cout << "wrote " << (std::filesystem::path(out) / "wf.wl").string()
-                          << ", wf.bk, wf.qs, wf.qid, footnotes.txt\n";
+                          << ", wf.bk, wf.qs, wf.qid, footnotes.txt, portion.ini\n";
             // Answer words missing from their verses: a warning when building (even quietly),
             // a failure when checking.
             const auto& faults = content->Stats.AnswerWordFaults;

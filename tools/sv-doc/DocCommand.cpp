@@ -3,6 +3,7 @@
 #include "content/Books.h"
 #include "content/Questions.h"
 #include "content/Words.h"
+#include "portion/Portions.h"
 #include "print/DocMaterial.h"
 #include "user/User.h"
 
@@ -35,10 +36,13 @@ const std::vector<TOptionSpec>& CommonOptions()
         {"program", "DIR",
          "program folder with wf.wl, wf.bk, wf.qs (default: the current\n"
          "folder when it holds them, else the build's program folder)"},
+        {"portion", "DIR",
+         "a portion's folder: its content files instead of the program\n"
+         "folder's, its persons in Users/<the folder's name>/"},
         {"user", "FILE|NAME",
          "user file: a path, or NAME for Users/NAME.219 of the program\n"
-         "folder; its stored choices are the defaults (default: a new\n"
-         "user's choices)"},
+         "folder (of the portion); its stored choices are the defaults\n"
+         "(default: a new user's choices)"},
         {"out", "FILE", "output file (default: the document's name in the current folder)"},
         {"format", "rtf|txt", "RTF or plain text (default: by the extension of --out, else RTF)"},
         {"text", "utf-8|windows",
@@ -73,6 +77,20 @@ TDocContext::TDocContext(const QCommandLineParser& args, std::string executableD
         m_programDir = ".";
     else
         m_programDir = QDir::cleanPath(Q(executableDir) + QStringLiteral("/../../program")).toStdString();
+    m_contentDir =
+        args.isSet(QStringLiteral("portion")) ? args.value(QStringLiteral("portion")).toStdString() : m_programDir;
+}
+
+std::string TDocContext::PersonDir(const std::string& usersDir) const
+{
+    if (!Has("portion"))
+        return usersDir;
+    TPortionInfo portion;
+    portion.Dir = m_contentDir;
+    portion.Id = QDir(Q(m_contentDir)).dirName().toStdString();
+    if (QDir(Q(m_contentDir)).absolutePath() == QDir(Q(m_programDir)).absolutePath())
+        portion.Id.clear(); // the program's own portion
+    return PersonDirOf(usersDir, portion);
 }
 
 TDocContext::~TDocContext() = default;
@@ -114,7 +132,7 @@ const TWords& TDocContext::Words()
 {
     if (!m_stores->Words) {
         auto w = std::make_unique<TWords>();
-        w->LoadFromFile((QDir(Q(m_programDir)).filePath(QStringLiteral("wf.wl"))).toStdString());
+        w->LoadFromFile((QDir(Q(m_contentDir)).filePath(QStringLiteral("wf.wl"))).toStdString());
         m_stores->Words = std::move(w);
     }
     return *m_stores->Words;
@@ -124,7 +142,7 @@ const TBooks& TDocContext::Books()
 {
     if (!m_stores->Books) {
         auto b = std::make_unique<TBooks>(Words());
-        b->LoadFromFile((QDir(Q(m_programDir)).filePath(QStringLiteral("wf.bk"))).toStdString());
+        b->LoadFromFile((QDir(Q(m_contentDir)).filePath(QStringLiteral("wf.bk"))).toStdString());
         m_stores->Books = std::move(b);
     }
     return *m_stores->Books;
@@ -134,7 +152,7 @@ const TQuestions& TDocContext::Questions()
 {
     if (!m_stores->Questions) {
         auto q = std::make_unique<TQuestions>(Words(), Books());
-        q->LoadFromFile((QDir(Q(m_programDir)).filePath(QStringLiteral("wf.qs"))).toStdString());
+        q->LoadFromFile((QDir(Q(m_contentDir)).filePath(QStringLiteral("wf.qs"))).toStdString());
         m_stores->Questions = std::move(q);
     }
     return *m_stores->Questions;
@@ -147,7 +165,8 @@ TUser& TDocContext::User()
         if (Has("user")) {
             QString path = m_args.value(QStringLiteral("user"));
             if (!path.endsWith(QStringLiteral(".219")) && !path.contains(QLatin1Char('/')))
-                path = QDir(Q(m_programDir)).filePath(QStringLiteral("Users/") + path + QStringLiteral(".219"));
+                path = Q(PersonDir(QDir(Q(m_programDir)).filePath(QStringLiteral("Users/")).toStdString())) + path
+                       + QStringLiteral(".219");
             u->LoadFromFile(path.toStdString());
         }
         m_stores->User = std::move(u);

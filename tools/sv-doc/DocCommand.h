@@ -92,6 +92,12 @@ public:
     // The program folder (--program, else the current folder when it holds the content
     // files, else the build tree's program folder next to this tool).
     const std::string& ProgramDir() const { return m_programDir; }
+    // The content files: --portion, else the program folder.
+    const std::string& ContentDir() const { return m_contentDir; }
+    // The person files of the portion below a Users folder (usersDir ends in "/"): usersDir
+    // itself for the program's own portion, usersDir + the portion folder's name + "/" for the
+    // portion of --portion.
+    std::string PersonDir(const std::string& usersDir) const;
     // The content stores, loaded from the program folder on first use.
     const TWords& Words();
     const TBooks& Books();
@@ -118,6 +124,7 @@ private:
     struct Stores;
     const QCommandLineParser& m_args;
     std::string m_programDir;
+    std::string m_contentDir;
     std::unique_ptr<Stores> m_stores;
 };
 

@@ -27,7 +27,7 @@ int RunPortion(TDocContext& ctx)
     TFootnotes notes;
     if (c.IncludeFootnotes) {
         notes = ReadFootnotes(
-            QDir(QString::fromStdString(ctx.ProgramDir())).filePath(QStringLiteral("footnotes.txt")).toStdString());
+            QDir(QString::fromStdString(ctx.ContentDir())).filePath(QStringLiteral("footnotes.txt")).toStdString());
         if (notes.LeftOut > 0)
             std::cerr << "sv-doc: warning: footnotes.txt holds more than " << TFootnotes::Capacity << " footnotes; "
                       << notes.LeftOut << " are left out\n";

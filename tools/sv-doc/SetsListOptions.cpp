@@ -94,8 +94,9 @@ std::string UserFilePathOption(TDocContext& ctx)
         return {};
     QString path = QString::fromStdString(ctx.Value("user"));
     if (!path.endsWith(QStringLiteral(".219")) && !path.contains(QLatin1Char('/')))
-        path = QDir(QString::fromStdString(ctx.ProgramDir()))
-                   .filePath(QStringLiteral("Users/") + path + QStringLiteral(".219"));
+        path = QString::fromStdString(ctx.PersonDir(
+                   QDir(QString::fromStdString(ctx.ProgramDir())).filePath(QStringLiteral("Users/")).toStdString()))
+               + path + QStringLiteral(".219");
     return path.toStdString();
 }
 

@@ -30,7 +30,8 @@ std::string UsersDir(const TDocContext& ctx)
             throw EUsage("--users needs a folder");
         return dir.ends_with('/') ? dir : dir + "/";
     }
-    return LocateProgramFiles(QString::fromStdString(ctx.ProgramDir()), StandardPerUserFolders()).UsersDir;
+    return ctx.PersonDir(
+        LocateProgramFiles(QString::fromStdString(ctx.ProgramDir()), StandardPerUserFolders()).UsersDir);
 }
 
 int RunTeam(TDocContext& ctx)

@@ -55,6 +55,15 @@ void TCoachEditor::SetSaveDialog(std::unique_ptr<ISaveDialog> dialog) { m_saveDi
 
 content::TQuestionEditing& TCoachEditor::Editing()
 {
+    if (m_setup.CurrentPlaces && !Rebuilding()) {
+        TContentPlaces now = m_setup.CurrentPlaces();
+        if (!(now == m_setup.Places)) {
+            if (m_setup.ScriptureOf)
+                m_setup.Scripture = m_setup.ScriptureOf(now);
+            m_setup.Places = std::move(now);
+            m_editing.reset();
+        }
+    }
     if (!m_editing)
         m_editing = std::make_unique<content::TQuestionEditing>(m_setup.Places.SourcesDir, m_setup.Places.CoachDir,
                                                                 m_setup.Places.BuildDir, m_setup.Scripture);
@@ -72,17 +81,14 @@ TQEditor* TCoachEditor::OpenEditor()
 void TCoachEditor::Hook(TQEditor* editor)
 {
     m_editor = editor;
-    connect(editor->newBtn, &QPushButton::clicked, this,
-            [this] { Guarded([&] { NewQuestion(); }, &m_shell.Messages()); });
-    connect(editor->modifyBtn, &QPushButton::clicked, this,
-            [this] { Guarded([&] { ModifyQuestion(); }, &m_shell.Messages()); });
-    connect(editor->deleteBtn, &QPushButton::clicked, this,
-            [this] { Guarded([&] { DeleteQuestion(); }, &m_shell.Messages()); });
-    editor->newBtn->setToolTip(FromUtf8("Write a new question on this verse"));
-    editor->modifyBtn->setToolTip(FromUtf8("Change the chosen question"));
-    editor->deleteBtn->setToolTip(FromUtf8("Delete the chosen question (your own questions only)"));
+    editor->SetEditCommands(
+        {[this] { Guarded([&] { NewQuestion(); }, &m_shell.Messages()); },
+         FromUtf8("Write a new question on this verse")},
+        {[this] { Guarded([&] { ModifyQuestion(); }, &m_shell.Messages()); }, FromUtf8("Change the chosen question")},
+        {[this] { Guarded([&] { DeleteQuestion(); }, &m_shell.Messages()); },
+         FromUtf8("Delete the chosen question (your own questions only)")});
     // The type list of the old viewer has no part in the editing: the form has its own.
-    editor->genreCB->hide();
+    editor->HideTypeList();
 
     auto* bar = new QMenuBar(editor);
     QMenu* menu = bar->addMenu(FromUtf8("&Questions"));
@@ -94,13 +100,13 @@ void TCoachEditor::Hook(TQEditor* editor)
     connect(importAct, &QAction::triggered, this, [this] { Guarded([&] { ImportQuestions(); }, &m_shell.Messages()); });
     editor->layout()->setMenuBar(bar);
 
-    auto* progress = new QProgressBar(editor->Panel1);
+    auto* progress = new QProgressBar(editor);
     progress->setObjectName(FromUtf8("RebuildProgress"));
     progress->setRange(0, 0);
     progress->setFormat(FromUtf8("Building the questions..."));
     progress->setTextVisible(true);
     progress->setAccessibleName(FromUtf8("Building the questions"));
-    editor->Panel1->layout()->addWidget(progress);
+    editor->AddBelowButtons(progress);
     m_progress = progress;
     ShowProgress();
     if (m_reopenVerse > 0) {
@@ -119,11 +125,11 @@ int TCoachEditor::ChosenId() const
 {
     if (!m_editor || !m_setup.Keys)
         return 0;
-    const QListWidgetItem* item = m_editor->AvailableLB->currentItem();
+    const int chosen = m_editor->ChosenEntry();
     const TQuestionKeys* keys = m_setup.Keys();
-    if (!item || !keys)
+    if (chosen < 0 || !keys)
         return 0;
-    const auto& entry = m_editor->Entries().Entries().at(static_cast<std::size_t>(item->data(Qt::UserRole).toInt()));
+    const auto& entry = m_editor->Entries().Entries().at(static_cast<std::size_t>(chosen));
     return content::TQuestionEditing::IdOfKey(keys->At(entry.Question).Key);
 }
 

@@ -38,6 +38,10 @@ struct TCoachEditorSetup {
     std::function<bool()> ReloadContent;
     // The question keys of the content files loaded now, or null.
     std::function<const TQuestionKeys*()> Keys;
+    // When set, the places of the portion open now (it may change while the program runs), and
+    // the scripture source that goes with them: the editing follows a change of portion.
+    std::function<TContentPlaces()> CurrentPlaces;
+    std::function<content::TScriptureSource(const TContentPlaces&)> ScriptureOf;
     // Notes a finished rebuild's origin (see ContentPlaces.h).
     std::function<void()> RebuildDone;
 };

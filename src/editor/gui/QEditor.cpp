@@ -17,6 +17,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace sv {
 
 namespace {
@@ -178,5 +180,27 @@ void TQEditor::AvailableLBClick(int row)
     if (AvailableLB->currentRow() != row)
         AvailableLB->setCurrentRow(row);
 }
+
+void TQEditor::SetEditCommands(const TEditCommand& add, const TEditCommand& modify, const TEditCommand& remove)
+{
+    for (const auto& [button, command] :
+         {std::pair{newBtn, &add}, std::pair{modifyBtn, &modify}, std::pair{deleteBtn, &remove}}) {
+        button->setToolTip(command->Tip);
+        connect(button, &QPushButton::clicked, this, [run = command->Run] {
+            if (run)
+                run();
+        });
+    }
+}
+
+int TQEditor::ChosenEntry() const
+{
+    const QListWidgetItem* item = AvailableLB->currentItem();
+    return item ? item->data(EntryRole).toInt() : -1;
+}
+
+void TQEditor::HideTypeList() { genreCB->hide(); }
+
+void TQEditor::AddBelowButtons(QWidget* w) { Panel1->layout()->addWidget(w); }
 
 } // namespace sv

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -37,6 +38,20 @@ public:
     // Shows the entry at a row of the list (as a click on it does).
     void AvailableLBClick(int row);
     const TVerseQuestions& Entries() const { return m_list; }
+
+    // What the New, Modify and Delete buttons do, with their tooltips (the coach's editing
+    // sets them; without it the buttons do nothing).
+    struct TEditCommand {
+        std::function<void()> Run;
+        QString Tip;
+    };
+    void SetEditCommands(const TEditCommand& add, const TEditCommand& modify, const TEditCommand& remove);
+    // The index into Entries() of the question chosen in the list; -1 when none is.
+    int ChosenEntry() const;
+    // Hides the question type list (the editing form has its own).
+    void HideTypeList();
+    // Places w under the buttons.
+    void AddBelowButtons(QWidget* w);
 
 private:
     TfrmBible* frmBible;

@@ -19,7 +19,7 @@ TPrintContext PrintContextOf(IProgramShell& main, ISaveDialog* saveDialog)
     c.Questions = &main.Questions();
     c.Messages = &main.Messages();
     c.Shell = main.Services().Shell;
-    c.ProgramDir = main.ProgramDir();
+    c.ProgramDir = main.PortionDir();
     c.TextEncoding = main.Settings().TextForWindows ? TTextEncoding::Windows1252 : TTextEncoding::Utf8;
     c.SaveDialog = saveDialog;
     c.HistoryPath = [&main] { return UserFilePath(main.UsersDir(), main.User().FileName.text()) + "h"; };

@@ -39,7 +39,7 @@ struct TPrintContext {
     IShell* Shell = nullptr;
     // The random source of the builds; null means a generator seeded from the clock.
     IRandom* Random = nullptr;
-    // The program folder, ending in "/" ("footnotes.txt" is read from it).
+    // The content folder of the portion open, ending in "/" ("footnotes.txt" is read from it).
     std::string ProgramDir;
     // How plain-text documents are saved (the program setting "plain text for Windows").
     TTextEncoding TextEncoding = TTextEncoding::Utf8;

@@ -1,5 +1,6 @@
 #include "update/gui/UpdateCommands.h"
 
+#include "program/ProgramPaths.h"
 #include "program/ProgramSettings.h"
 #include "shell/ProgramShell.h"
 #include "update/FileVersion.h"
@@ -44,7 +45,7 @@ bool AllowPlainHttp(IProgramShell& main)
 // belong to the package manager, which updates them.
 bool InstalledLayout(IProgramShell& main)
 {
-    return QDir(QString::fromStdString(main.UsersDir())).absolutePath()
+    return QDir(QString::fromStdString(main.Paths().UsersDir)).absolutePath()
            != QDir(QString::fromStdString(main.ProgramDir()) + QStringLiteral("Users")).absolutePath();
 }
 
@@ -58,7 +59,7 @@ void OpenUpdateWindow(IProgramShell& main, const QString& caption)
     const QString programDir = QString::fromStdString(main.ProgramDir());
     c.UpdaterPath = programDir + QStringLiteral("sv_update");
     c.JournalPath = UpdateJournalPath(programDir);
-    c.DataFolder = QDir::cleanPath(QString::fromStdString(main.UsersDir()) + QStringLiteral(".."));
+    c.DataFolder = QDir::cleanPath(QString::fromStdString(main.Paths().UsersDir) + QStringLiteral(".."));
     c.AllowPlainHttp = AllowPlainHttp(main);
     c.Secrets = std::make_shared<TKeychainStore>(QStringLiteral("The Scrivolt"));
     c.MakeHost = [&main](QWidget* owner) -> std::unique_ptr<IUpdateHost> {

@@ -6,14 +6,21 @@
 #include "app/SplashScreen.h"
 #include "app/StartupForm.h"
 #include "common/LeStream.h"
+#include "material/gui/SelectionFrames.h"
+#include "study/gui/QuestionAsker.h"
+#include "study/gui/StudyDialogs.h"
 #include "support/ContentFixture.h"
 #include "user/User.h"
 #include "voice/Sounds.h"
+#include "widgets/CheckListCombo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -126,6 +133,27 @@ void AppTest::ChooseUser(const QString& name)
     ASSERT_NE(form, nullptr);
     FindWidget<QComboBox>(form, "SelectNameComboBox")->setEditText(name);
     FindWidget<QPushButton>(form, "OKBtn")->click();
+    Settle();
+}
+
+void AppTest::StudyOneMemoryVerse()
+{
+    main->CmdMemory->trigger();
+    auto* dlg = Child<TMemDlgStart>();
+    ASSERT_NE(dlg, nullptr);
+    dlg->df->Material->byChaptersRB->setChecked(true);
+    dlg->df->Material->checkList->SetAllChecked(true);
+    main->User().Options.Timed = 0;
+    dlg->OKBtnClick();
+    Settle();
+    auto* session = Child<TQuestionAsker>();
+    ASSERT_NE(session, nullptr) << (messages.Shown.empty() ? std::string() : messages.Log().back());
+    session->StartStop->click();
+    session->StartStop->click();
+    session->Right->click();
+    const bool finished = session->RightLabel->text() == session->TotalLabel->text();
+    messages.Answers.assign(finished ? 0 : 1, true);
+    ASSERT_TRUE(qobject_cast<QMdiSubWindow*>(session->parentWidget())->close());
     Settle();
 }
 

@@ -54,6 +54,9 @@ protected:
     void StartUp();
     // Types a name into the open user selection window and presses OK.
     void ChooseUser(const QString& name);
+    // A memory-verse session over every chapter, untimed: one verse graded right, the session
+    // closed (its quit question answered).
+    void StudyOneMemoryVerse();
 
     template <class T>
     T* Child() const
