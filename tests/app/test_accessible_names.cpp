@@ -4,6 +4,8 @@
 
 #include "support/gui/AccessibleNames.h"
 #include "support/gui/AppFixture.h"
+#include "support/gui/FindWidget.h"
+#include "support/gui/StudyPages.h"
 
 #include "app/ProgramWindows.h"
 #include "common/Random.h"
@@ -81,14 +83,14 @@ TEST_F(AccessibleNames, EveryFocusableControlOfEveryWindowHasOne)
     main->CmdMemory->trigger();
     auto* dlg = Child<TMemDlgStart>();
     ASSERT_NE(dlg, nullptr);
-    dlg->df->Material->byChaptersRB->setChecked(true);
-    dlg->df->Material->checkList->SetAllChecked(true);
+    FindWidget<QRadioButton>(PageOf(dlg), "byChapters")->setChecked(true);
+    FindWidget<TCheckListCombo>(PageOf(dlg), "materialList")->SetAllChecked(true);
     dlg->OKBtnClick();
     Settle();
     auto* session = Child<TQuestionAsker>();
     ASSERT_NE(session, nullptr);
     Audit();
-    session->StartStop->click();
+    FindWidget<QPushButton>(session, "startStopButton")->click();
     Audit();
 
     EXPECT_TRUE(Unnamed().isEmpty()) << Unnamed().join(QLatin1Char('\n')).toStdString();

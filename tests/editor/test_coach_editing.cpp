@@ -92,9 +92,10 @@ protected:
     {
         TQEditor* editor = coach->Editor();
         ASSERT_NE(editor, nullptr);
-        for (int row = 0; row < editor->AvailableLB->count(); ++row)
-            if (editor->AvailableLB->item(row)->text().toStdString().ends_with(text)) {
-                editor->AvailableLB->setCurrentRow(row);
+        auto* list = FindWidget<QListWidget>(editor, "availableList");
+        for (int row = 0; row < list->count(); ++row)
+            if (list->item(row)->text().toStdString().ends_with(text)) {
+                list->setCurrentRow(row);
                 return;
             }
         FAIL() << "no entry " << text;

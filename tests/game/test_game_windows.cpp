@@ -430,7 +430,7 @@ TEST(GameForm, AScreenReaderHearsTheCellsTheTurnTheQuestionAndTheGrade)
     GameSetup s;
     TGameForm* g = StartGame(s, QStringLiteral("Bob"), 1);
     ASSERT_NE(g, nullptr);
-    const std::string category = g->CatCaption[0]->text().toStdString();
+    const std::string category = test::FindWidget<QLabel>(g, "Cat1Caption")->text().toStdString();
     EXPECT_EQ(g->Button(2)->accessibleName().toStdString(), category + ", 200 points, open");
     const std::vector<std::string> opening = s.f.announcer.Take();
     ASSERT_FALSE(opening.empty());
@@ -550,7 +550,7 @@ TEST(GameForm, TheBoardTheQuestionAndTheWagerNameEveryControl)
         QTest::keyClick(Focused(*g), Qt::Key_Return);
         if (TWagerForm* w = g->Wager()) {
             unnamed << test::UnnamedControls(w);
-            QTest::keyClick(w->WagerSpinEdit, Qt::Key_Return);
+            QTest::keyClick(test::FindWidget<TSpinEdit>(w, "wagerSpin"), Qt::Key_Return);
             wagered = true;
         }
         TGameQuestionAsker* asker = g->Asker();

@@ -82,7 +82,7 @@ protected:
     // File > Portion..., the row of the portion in dir, Open.
     void SwitchTo(const std::string& dir)
     {
-        main->CmdPortion->trigger();
+        main->findChild<QAction*>(QStringLiteral("CmdPortion"))->trigger();
         auto* dlg = Child<TPortionDlg>();
         ASSERT_NE(dlg, nullptr);
         auto* list = dlg->findChild<QTreeWidget*>(QStringLiteral("portionList"));

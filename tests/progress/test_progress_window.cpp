@@ -180,7 +180,7 @@ TEST(ProgressChartForm, AScreenReaderSeesTheChartsBarsAndTheVerseMapsCells)
     form.show();
 
     // The chart: one child per chapter, its label and each series' share.
-    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(form.Chart);
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(FindWidget<TProgressChart>(&form, "chart"));
     ASSERT_NE(chart, nullptr);
     ASSERT_EQ(chart->childCount(), 4);
     QAccessibleInterface* ga1 = chart->child(0);
@@ -197,8 +197,9 @@ TEST(ProgressChartForm, AScreenReaderSeesTheChartsBarsAndTheVerseMapsCells)
     // the cells and Enter opens the current verse.
     std::vector<TVerseRef> opened;
     form.OpenWordStudyAt = [&](const TVerseRef& ref) { opened.push_back(ref); };
-    form.VerseMapRB->click();
-    QAccessibleInterface* map = QAccessible::queryAccessibleInterface(form.MapView);
+    FindWidget<QRadioButton>(&form, "verseMapView")->click();
+    auto* mapView = FindWidget<TVerseMapView>(&form, "verseMap");
+    QAccessibleInterface* map = QAccessible::queryAccessibleInterface(mapView);
     ASSERT_NE(map, nullptr);
     ASSERT_EQ(map->childCount(), 23);
     EXPECT_EQ(map->child(0)->text(QAccessible::Name).toStdString(), "Galatians 1:1, All mastered");
@@ -207,18 +208,18 @@ TEST(ProgressChartForm, AScreenReaderSeesTheChartsBarsAndTheVerseMapsCells)
     EXPECT_EQ(map->child(0)->role(), QAccessible::ListItem);
     EXPECT_EQ(map->childAt(map->child(6)->rect().center().x(), map->child(6)->rect().center().y()), map->child(6));
 
-    form.MapView->setFocus();
+    mapView->setFocus();
     EXPECT_TRUE(map->child(0)->state().selected) << "the first verse is the current one";
-    QTest::keyClick(form.MapView, Qt::Key_Right);
-    QTest::keyClick(form.MapView, Qt::Key_Down); // Ga 2:2
+    QTest::keyClick(mapView, Qt::Key_Right);
+    QTest::keyClick(mapView, Qt::Key_Down); // Ga 2:2
     EXPECT_FALSE(map->child(0)->state().selected);
-    EXPECT_EQ(map->focusChild(), map->child(form.MapView->CurrentVerse() - 1));
-    QTest::keyClick(form.MapView, Qt::Key_Return);
+    EXPECT_EQ(map->focusChild(), map->child(mapView->CurrentVerse() - 1));
+    QTest::keyClick(mapView, Qt::Key_Return);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], TVerseRef(1, 2, 2));
-    QTest::keyClick(form.MapView, Qt::Key_End);
-    QTest::keyClick(form.MapView, Qt::Key_Right);
-    QTest::keyClick(form.MapView, Qt::Key_Space);
+    QTest::keyClick(mapView, Qt::Key_End);
+    QTest::keyClick(mapView, Qt::Key_Right);
+    QTest::keyClick(mapView, Qt::Key_Space);
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[1], form.Map().Cells().back().Ref) << "the last verse stays the last";
 }

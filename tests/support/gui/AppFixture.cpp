@@ -1,5 +1,6 @@
 #include "support/gui/AppFixture.h"
 #include "support/gui/FindWidget.h"
+#include "support/gui/StudyPages.h"
 
 #include "app/Application.h"
 #include "app/HintWindow.h"
@@ -141,17 +142,19 @@ void AppTest::StudyOneMemoryVerse()
     main->CmdMemory->trigger();
     auto* dlg = Child<TMemDlgStart>();
     ASSERT_NE(dlg, nullptr);
-    dlg->df->Material->byChaptersRB->setChecked(true);
-    dlg->df->Material->checkList->SetAllChecked(true);
+    FindWidget<QRadioButton>(PageOf(dlg), "byChapters")->setChecked(true);
+    FindWidget<TCheckListCombo>(PageOf(dlg), "materialList")->SetAllChecked(true);
     main->User().Options.Timed = 0;
     dlg->OKBtnClick();
     Settle();
     auto* session = Child<TQuestionAsker>();
     ASSERT_NE(session, nullptr) << (messages.Shown.empty() ? std::string() : messages.Log().back());
-    session->StartStop->click();
-    session->StartStop->click();
-    session->Right->click();
-    const bool finished = session->RightLabel->text() == session->TotalLabel->text();
+    auto* startStop = FindWidget<QPushButton>(session, "startStopButton");
+    startStop->click();
+    startStop->click();
+    FindWidget<QPushButton>(session, "rightButton")->click();
+    const bool finished =
+        FindWidget<QLabel>(session, "rightCount")->text() == FindWidget<QLabel>(session, "totalCount")->text();
     messages.Answers.assign(finished ? 0 : 1, true);
     ASSERT_TRUE(qobject_cast<QMdiSubWindow*>(session->parentWidget())->close());
     Settle();
