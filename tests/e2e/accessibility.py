@@ -488,8 +488,10 @@ def short_game():
         # The board opens with its cells scattering; then a cell can be picked.
         def playable_cell():
             for window in program.child_windows():
-                cell = first(window, lambda n: named("push button", "100")(n) and n.getState().contains(
-                    pyatspi.STATE_ENABLED))
+                # A cell says its category, its value and whether it is still open.
+                cell = first(window, lambda n: n.getRoleName() == "push button"
+                             and n.name.endswith(", 100 points, open")
+                             and n.getState().contains(pyatspi.STATE_ENABLED))
                 if cell is not None:
                     return window, cell
             return None

@@ -445,7 +445,7 @@ TEST(GameForm, AScreenReaderHearsTheCellsTheTurnTheQuestionAndTheGrade)
         std::find_if(heard.begin(), heard.end(), [](const std::string& t) { return t.rfind("Question: ", 0) == 0; });
     ASSERT_NE(question, heard.end()) << ::testing::PrintToString(heard);
     const std::vector<std::string> asked{*question};
-    auto* canvas = asker->findChild<QWidget*>(QStringLiteral("QuestionCanvas"));
+    auto* canvas = asker->findChild<QWidget*>(QStringLiteral("questionText"));
     ASSERT_NE(canvas, nullptr);
     EXPECT_EQ(canvas->accessibleDescription().toStdString(), asked[0].substr(10));
     QTest::keyClick(asker, Qt::Key_Space);
