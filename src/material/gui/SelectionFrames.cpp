@@ -565,10 +565,9 @@ void TfrmQuestions::LoadFromTask(const TMaterialChoice& material, const TQuestio
 TfrmMemory::TfrmMemory(const TBooks& books, bool speechAvailable, QWidget* parent) : QWidget(parent)
 {
     Material = new TfrmMaterialSelection(books, true, this);
+    // Made in reading order, which Tab follows: the number and the verse types side by side,
+    // then the options below them.
     Number = new TfrmNumberOfQuestions(this);
-    Modes = new TfrmMixTimedPrejump(speechAvailable, this);
-    KeywordsCheckBox = Check("Keywords only", "Only show first words that make verse unique", this);
-    TypeVerseCheckBox = Check("Type the verse", "Type your recitation; the answer shows what you missed", this);
     MemoryTypesRadioGroup = new QGroupBox(FromUtf8("Verse types"), this);
     MemoryTypesRadioGroup->setToolTip(FromUtf8("Choose type of questions to ask"));
     auto* types = new QVBoxLayout(MemoryTypesRadioGroup);
@@ -577,6 +576,9 @@ TfrmMemory::TfrmMemory(const TBooks& books, bool speechAvailable, QWidget* paren
         MemoryTypes[i] = new QRadioButton(FromUtf8(names[i]), MemoryTypesRadioGroup);
         types->addWidget(MemoryTypes[i]);
     }
+    KeywordsCheckBox = Check("Keywords only", "Only show first words that make verse unique", this);
+    TypeVerseCheckBox = Check("Type the verse", "Type your recitation; the answer shows what you missed", this);
+    Modes = new TfrmMixTimedPrejump(speechAvailable, this);
     auto* options = new QWidget(this);
     auto* opt = new QVBoxLayout(options);
     opt->setContentsMargins(0, 0, 0, 0);

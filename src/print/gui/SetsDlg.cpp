@@ -295,12 +295,18 @@ TSetsDlg_WF::TSetsDlg_WF(const TPrintContext& context, QWidget* parent)
     if (!m_context.Random)
         m_ownRandom = std::make_unique<TRandom>();
 
-    Frame = new TfrmSets1(m_context, this);
+    // Made in reading order, which Tab follows: the tabs, their pages, the summary, the buttons.
     Pages = new QTabWidget(this);
+    Frame = new TfrmSets1(m_context, this);
     SetAccessibleName(Pages, FromUtf8("Pages of the set options"));
     Pages->addTab(Frame, FromUtf8("Basic Options"));
     Pages->addTab(MakeAdvancedPage(), FromUtf8("Advanced Options"));
     AdvancedSectoringPage = MakeSectoringPage();
+
+    summaryMemo = new QPlainTextEdit(this);
+    summaryMemo->setReadOnly(true);
+    SetAccessibleName(summaryMemo, FromUtf8("Summary of the sets"));
+    summaryMemo->setFixedHeight(70);
 
     GenerateBtn = new QPushButton(FromUtf8("Create"), this);
     CancelBtn = new QPushButton(FromUtf8("Cancel"), this);
@@ -313,11 +319,6 @@ TSetsDlg_WF::TSetsDlg_WF(const TPrintContext& context, QWidget* parent)
         if (m_context.ShowHelp)
             m_context.ShowHelp(2070);
     });
-
-    summaryMemo = new QPlainTextEdit(this);
-    summaryMemo->setReadOnly(true);
-    SetAccessibleName(summaryMemo, FromUtf8("Summary of the sets"));
-    summaryMemo->setFixedHeight(70);
 
     auto* side = new QVBoxLayout;
     side->addWidget(MakeAvailableBox());

@@ -274,9 +274,10 @@ void TProgressChartForm::MakeTotalsBox()
 
 void TProgressChartForm::MakeButtons()
 {
+    // Made in reading order, which Tab follows: Save as image above OK and Help.
+    SaveImageBtn = new QPushButton(FromUtf8("Save as image..."), this);
     OKBtn = new QPushButton(FromUtf8("OK"), this);
     HelpBtn = new QPushButton(FromUtf8("Help"), this);
-    SaveImageBtn = new QPushButton(FromUtf8("Save as image..."), this);
     SaveImageBtn->setToolTip(FromUtf8("Save the chart or the verse map, with its key, as a PNG picture"));
     connect(SaveImageBtn, &QPushButton::clicked, this, [this] { Guarded([this] { SaveChartAsImage(); }, m_messages); });
     OKBtn->setDefault(true);
