@@ -142,6 +142,9 @@ void TCheckListCombo::UpdateSummary()
     if (!m_summaryOn)
         return;
     m_summary = CheckListSummary(CheckedCount(), Count(), m_noun);
+    // A screen reader says the item under the cursor as the box's name; what is checked is
+    // only painted, so it is told as the description too.
+    setAccessibleDescription(m_summary);
     update();
 }
 

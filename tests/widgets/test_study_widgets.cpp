@@ -56,6 +56,7 @@ TEST(CheckListCombo, SummaryFollowsChangesAndWaitsDuringBulkChanges)
     EXPECT_EQ(list.Summary().toStdString(), "1 chapter selected."); // not recomputed while off
     list.SetSummaryEnabled(true);
     EXPECT_EQ(list.Summary().toStdString(), "ALL chapters selected.");
+    EXPECT_EQ(list.accessibleDescription(), list.Summary()) << "a screen reader hears what is checked";
 
     EXPECT_EQ(list.CheckedStates(), (std::vector<bool>{true, true, true, true}));
     list.SetDropDownWidth(120);
