@@ -71,10 +71,10 @@ TEST_F(AppTest, TabGoesThroughTheWindowsInReadingOrder)
     ChooseUser(QStringLiteral("Ann"));
     Settle();
     const std::vector<QAction*> commands = {
-        main->CmdQuestions,        main->CmdMemory,        main->CmdProgress,        main->CmdQuestionSets,
-        main->CmdReferenceWork, main->CmdWordStudy,       main->CmdGame,
-        main->CmdWallOfFame,       main->CmdTeamProgress,  main->CmdQuestionLists,   main->CmdMemoryList,
-        main->CmdScripturePortion, main->CmdConcordance,   main->CmdGoalCreateTasks, main->CmdTipOfTheDay,
+        main->CmdQuestions,     main->CmdMemory,          main->CmdProgress,    main->CmdQuestionSets,
+        main->CmdReferenceWork, main->CmdWordStudy,       main->CmdGame,        main->CmdWallOfFame,
+        main->CmdTeamProgress,  main->CmdQuestionLists,   main->CmdMemoryList,  main->CmdScripturePortion,
+        main->CmdConcordance,   main->CmdGoalCreateTasks, main->CmdTipOfTheDay,
     };
     int windows = 0;
     for (QAction* command : commands) {

@@ -41,7 +41,14 @@ TPortionDlg::TPortionDlg(TPortionChoice choice, std::function<void(const TPortio
     if (m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(std::max(0, m_choice.CurrentRow())));
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_list->setMinimumSize(520, 140);
+    // Wide enough to show every column whole (up to a sensible width): the translation and the
+    // number of questions are what tell two builds of the same books apart.
+    int columns = 0;
+    for (int c = 0; c < m_list->columnCount(); ++c) {
+        m_list->resizeColumnToContents(c);
+        columns += m_list->columnWidth(c);
+    }
+    m_list->setMinimumSize(std::clamp(columns + 2 * m_list->frameWidth() + 24, 520, 960), 140);
 
     m_problems = new QLabel(this);
     m_problems->setObjectName(QStringLiteral("portionProblems"));
