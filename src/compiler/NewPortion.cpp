@@ -3,15 +3,17 @@
 #include "compiler/RawText.h"
 #include "compiler/WordListBuilder.h"
 
+#include "common/Errors.h"
+#include "common/SaveAtomically.h"
 #include "common/Win1252.h"
 #include "content/Tokenizer.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <span>
 #include <sstream>
 
 namespace sv::content {
@@ -71,10 +73,12 @@ const TBibleBook* FindBibleBook(const std::string& name)
 
 void Save(const std::filesystem::path& path, const std::string& text)
 {
-    QSaveFile f(QString::fromStdString(path.string()));
-    if (!f.open(QIODevice::WriteOnly)
-        || f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !f.commit())
-        throw ESourceError(path.string(), 0, "Cannot create file " + path.string());
+    try {
+        SaveAtomically(path.string(), std::span<const char>(text.data(), text.size()));
+    } catch (const EFileError& e) {
+        // The draft's problems are reported as source problems, with the file they concern.
+        throw ESourceError(path.string(), 0, e.what());
+    }
 }
 
 // How the new text writes one word (by its lower-cased key).

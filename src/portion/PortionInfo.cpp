@@ -1,13 +1,15 @@
 #include "portion/PortionInfo.h"
 
 #include "common/Errors.h"
+#include "common/SaveAtomically.h"
 #include "content/Books.h"
 #include "content/Questions.h"
 #include "content/Words.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
+
+#include <span>
 
 namespace sv {
 
@@ -71,12 +73,8 @@ void WritePortionText(const std::string& dir, const TPortionText& text)
     const QString body = QStringLiteral("[Portion]\nname=%1\nbooks=%2\ntranslation=%3\nbuilt=%4\n")
                              .arg(oneLine(text.Name), oneLine(text.Books), oneLine(text.Translation),
                                   text.Built.isValid() ? text.Built.toString(DateFormat) : QString());
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        ThrowCannotCreate(path);
     const QByteArray bytes = body.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        ThrowCannotCreate(path);
+    SaveAtomically(path, std::span<const char>(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 int CountPortionQuestions(const std::string& dir)
